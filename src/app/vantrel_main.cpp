@@ -1,0 +1,43 @@
+// vantrel: browse, edit and launch the games of the catalogue.
+#include "appcontext.h"
+#include "dialogs.h"
+#include "launcher.h"
+#include "paths.h"
+#include "splash.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vantrel"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Vantrel"));
+    QApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Catalogue and launcher for C64 and Amiga games."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption catalogueOption(QStringLiteral("catalogue"),
+                                             QStringLiteral("Use the catalogue at <path>."),
+                                             QStringLiteral("path"));
+    parser.addOption(catalogueOption);
+    parser.process(app);
+
+    QString seedError;
+    const Paths paths =
+        resolvePaths(defaultLocationRequest(parser.value(catalogueOption)), &seedError);
+    if (!seedError.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(seedError));
+
+    WidgetDialogs dialogs;
+    ProcessLauncher launcher;
+    AppContext ctx(paths, dialogs, launcher);
+
+    Splash splash(ctx);
+    splash.show();
+    return app.exec();
+}

@@ -1,0 +1,45 @@
+#include "splash.h"
+
+#include "appcontext.h"
+#include "mainwindow.h"
+#include "placement.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <QVBoxLayout>
+
+Splash::Splash(AppContext &ctx, QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_ctx(ctx),
+      m_timer(new QTimer(this))
+{
+    setObjectName(QStringLiteral("Splash"));
+    auto *layout = new QVBoxLayout(this);
+    auto *title = new QLabel(QStringLiteral("Vantrel"), this);
+    QFont f = title->font();
+    f.setPointSize(28);
+    f.setBold(true);
+    title->setFont(f);
+    title->setAlignment(Qt::AlignCenter);
+    auto *subtitle =
+        new QLabel(QStringLiteral("Commodore 64 and Amiga games catalogue"), this);
+    subtitle->setAlignment(Qt::AlignCenter);
+    layout->addWidget(title);
+    layout->addWidget(subtitle);
+    resize(420, 180);
+
+    m_timer->setInterval(3000);
+    connect(m_timer, &QTimer::timeout, this, &Splash::Timer1_Timer);
+    m_ctx.currentform = this;
+    centraform(this);
+    m_ctx.screenScale = 1.0;
+    m_timer->start();
+}
+
+void Splash::Timer1_Timer()
+{
+    m_timer->stop();
+    auto *main = new MainWindow(m_ctx);
+    main->setAttribute(Qt::WA_DeleteOnClose);
+    main->show();
+    close();
+}

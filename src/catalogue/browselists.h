@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QString>
+
+// The three browsing controls every browsing window uses (Drive1, Dir1, File1). Paths are
+// native and absolute; a directory path ends in a separator only when it is a root.
+// Changes made by the program raise the same signals as the user's.
+
+// Drives: the system's drives plus mounted volumes.
+class DriveListBox : public QComboBox
+{
+    Q_OBJECT
+public:
+    explicit DriveListBox(QWidget *parent = nullptr);
+    QString drive() const;
+    // Selects the drive (volume root) that holds path; false when path cannot be read.
+    bool setDrive(const QString &path);
+    void reload();
+
+Q_SIGNALS:
+    void changed(const QString &drive);
+    // The user chose a drive that cannot be read; the previous one stays selected.
+    void unreadable(const QString &drive);
+
+private:
+    void onActivated(int index);
+    int m_current = -1;
+};
+
+// Folders: the chain from the root to the current folder, then its sub-folders.
+class DirListBox : public QListWidget
+{
+    Q_OBJECT
+public:
+    explicit DirListBox(QWidget *parent = nullptr);
+    QString path() const { return m_path; }
+    // False, and nothing changes, when the folder does not exist or cannot be read.
+    bool setPath(const QString &path);
+    void refresh();
+
+Q_SIGNALS:
+    void changed(const QString &path);
+    void unreadable(const QString &path);
+
+private:
+    void onActivated(QListWidgetItem *item);
+    QString m_path;
+};
+
+// Files of one folder that match the pattern ("*.exe", "*.uae;*.cfg"), sorted by name.
+class FileListBox : public QListWidget
+{
+    Q_OBJECT
+public:
+    explicit FileListBox(QWidget *parent = nullptr);
+    QString path() const { return m_path; }
+    bool setPath(const QString &path);
+    QString pattern() const { return m_pattern; }
+    void setPattern(const QString &pattern);
+    void refresh();
+
+    int listIndex() const { return currentRow(); }
+    void setListIndex(int index);
+    QString fileName() const;       // the selected file's name, empty when none
+    QString selectedFilePath() const; // folder + separator + name, empty when none
+
+Q_SIGNALS:
+    void clicked();
+    void doubleClicked();
+
+private:
+    QString m_path;
+    QString m_pattern = QStringLiteral("*.*");
+};
+
+// The folder path and a file name joined by one separator (a root keeps its own).
+QString joinPath(const QString &folder, const QString &name);

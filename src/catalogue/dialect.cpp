@@ -1,0 +1,256 @@
+#include "dialect.h"
+
+#include <QChar>
+#include <QList>
+
+#include <sqlite3.h>
+
+#include <memory>
+#include <vector>
+
+namespace catalogue {
+namespace {
+
+char32_t fold(char32_t c)
+{
+    if (c < 0x80)
+        return (c >= 'A' && c <= 'Z') ? c + 32 : c;
+    return QChar::toCaseFolded(c);
+}
+
+// Decodes one UTF-8 sequence; malformed bytes stand for themselves so that no input can
+// push the reader past the end.
+char32_t nextCodePoint(const unsigned char *&p, const unsigned char *end)
+{
+    const unsigned char lead = *p++;
+    if (lead < 0x80)
+        return lead;
+    int extra = 0;
+    char32_t cp = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        extra = 1;
+        cp = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        extra = 2;
+        cp = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        extra = 3;
+        cp = lead & 0x07;
+    } else {
+        return lead;
+    }
+    if (end - p < extra)
+        return lead;
+    for (int i = 0; i < extra; ++i) {
+        if ((p[i] & 0xC0) != 0x80)
+            return lead;
+        cp = (cp << 6) | (p[i] & 0x3F);
+    }
+    p += extra;
+    return cp;
+}
+
+void decodeFolded(const unsigned char *p, int n, std::vector<char32_t> &out)
+{
+    out.clear();
+    const unsigned char *end = p + n;
+    while (p < end)
+        out.push_back(fold(nextCodePoint(p, end)));
+}
+
+void decodeFolded(QStringView text, std::vector<char32_t> &out)
+{
+    out.clear();
+    for (char32_t c : text.toUcs4())
+        out.push_back(fold(c));
+}
+
+struct Token {
+    enum Kind { Literal, Star, One, Digit, Set, Nothing };
+    explicit Token(Kind k, char32_t c = 0) : kind(k), ch(c) {}
+    Kind kind;
+    char32_t ch = 0;
+    bool negated = false;
+    std::vector<std::pair<char32_t, char32_t>> ranges;
+
+    bool matches(char32_t c) const
+    {
+        switch (kind) {
+        case Literal:
+            return c == ch;
+        case One:
+            return true;
+        case Digit:
+            return c >= '0' && c <= '9';
+        case Set: {
+            bool in = false;
+            for (const auto &[lo, hi] : ranges)
+                if (c >= lo && c <= hi) {
+                    in = true;
+                    break;
+                }
+            return in != negated;
+        }
+        default:
+            return false;
+        }
+    }
+};
+
+using Pattern = std::vector<Token>;
+
+Pattern compile(const std::vector<char32_t> &p)
+{
+    Pattern out;
+    const size_t n = p.size();
+    for (size_t i = 0; i < n; ++i) {
+        const char32_t c = p[i];
+        if (c == '*') {
+            if (out.empty() || out.back().kind != Token::Star)
+                out.emplace_back(Token::Star);
+        } else if (c == '?') {
+            out.emplace_back(Token::One);
+        } else if (c == '#') {
+            out.emplace_back(Token::Digit);
+        } else if (c == '[') {
+            size_t j = i + 1;
+            const bool negated = j < n && p[j] == '!';
+            if (negated)
+                ++j;
+            size_t close = j;
+            while (close < n && p[close] != ']')
+                ++close;
+            if (close >= n) { // unbalanced: a literal "["
+                out.emplace_back(Token::Literal, c);
+                continue;
+            }
+            Token t(Token::Set);
+            t.negated = negated;
+            for (size_t k = j; k < close; ++k) {
+                if (k + 2 < close && p[k + 1] == '-') {
+                    t.ranges.emplace_back(p[k], p[k + 2]);
+                    k += 2;
+                } else {
+                    t.ranges.emplace_back(p[k], p[k]);
+                }
+            }
+            if (t.ranges.empty() && !negated)
+                t.kind = Token::Nothing; // "[]" is the zero-length text
+            out.push_back(std::move(t));
+            i = close;
+        } else {
+            out.emplace_back(Token::Literal, c);
+        }
+    }
+    return out;
+}
+
+// Only "*" has a variable length, so backtracking to the last star is complete.
+bool match(const Pattern &pattern, const std::vector<char32_t> &text)
+{
+    size_t p = 0, t = 0;
+    size_t starP = SIZE_MAX, starT = 0;
+    const size_t np = pattern.size(), nt = text.size();
+    while (true) {
+        while (p < np && pattern[p].kind == Token::Nothing)
+            ++p;
+        if (p < np && pattern[p].kind == Token::Star) {
+            starP = ++p;
+            starT = t;
+            continue;
+        }
+        if (t < nt && p < np && pattern[p].matches(text[t])) {
+            ++p;
+            ++t;
+            continue;
+        }
+        if (t == nt && p == np)
+            return true;
+        if (starP == SIZE_MAX || starT >= nt)
+            return false;
+        p = starP;
+        t = ++starT;
+    }
+}
+
+void likeFunction(sqlite3_context *ctx, int argc, sqlite3_value **argv)
+{
+    // SQL "x LIKE y" calls like(y, x): the pattern comes first.
+    if (argc < 2 || sqlite3_value_type(argv[0]) == SQLITE_NULL ||
+        sqlite3_value_type(argv[1]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    // The compiled pattern is cached per statement; SQLite may drop the cache at any time.
+    Pattern local;
+    const Pattern *pattern = static_cast<const Pattern *>(sqlite3_get_auxdata(ctx, 0));
+    if (!pattern) {
+        std::vector<char32_t> decoded;
+        decodeFolded(sqlite3_value_text(argv[0]), sqlite3_value_bytes(argv[0]), decoded);
+        local = compile(decoded);
+        sqlite3_set_auxdata(ctx, 0, new Pattern(local),
+                            [](void *p) { delete static_cast<Pattern *>(p); });
+        pattern = &local;
+    }
+    thread_local std::vector<char32_t> text;
+    decodeFolded(sqlite3_value_text(argv[1]), sqlite3_value_bytes(argv[1]), text);
+    sqlite3_result_int(ctx, match(*pattern, text) ? 1 : 0);
+}
+
+int nocaseCollation(void *, int lengthA, const void *a, int lengthB, const void *b)
+{
+    return foldedCompare(static_cast<const char *>(a), lengthA, static_cast<const char *>(b),
+                         lengthB);
+}
+
+} // namespace
+
+bool legacyLike(QStringView pattern, QStringView text)
+{
+    std::vector<char32_t> p, t;
+    decodeFolded(pattern, p);
+    decodeFolded(text, t);
+    return match(compile(p), t);
+}
+
+int foldedCompare(const char *a, int lengthA, const char *b, int lengthB)
+{
+    auto pa = reinterpret_cast<const unsigned char *>(a);
+    auto pb = reinterpret_cast<const unsigned char *>(b);
+    const unsigned char *ea = pa + lengthA, *eb = pb + lengthB;
+    while (pa < ea && pb < eb) {
+        char32_t ca, cb;
+        if (*pa < 0x80 && *pb < 0x80) {
+            ca = fold(*pa++);
+            cb = fold(*pb++);
+        } else {
+            ca = fold(nextCodePoint(pa, ea));
+            cb = fold(nextCodePoint(pb, eb));
+        }
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
+    if (pa < ea)
+        return 1;
+    if (pb < eb)
+        return -1;
+    return 0;
+}
+
+bool registerDialect(sqlite3 *db, QString *error)
+{
+    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    int rc = sqlite3_create_function_v2(db, "like", 2, flags, nullptr, likeFunction, nullptr,
+                                        nullptr, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, nullptr, nocaseCollation,
+                                         nullptr);
+    if (rc != SQLITE_OK) {
+        if (error)
+            *error = QString::fromUtf8(sqlite3_errmsg(db));
+        return false;
+    }
+    return true;
+}
+
+} // namespace catalogue

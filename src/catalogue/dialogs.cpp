@@ -1,0 +1,49 @@
+#include "dialogs.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon boxIcon(Dialogs::Icon icon)
+{
+    switch (icon) {
+    case Dialogs::Icon::Critical:
+        return QMessageBox::Critical;
+    case Dialogs::Icon::Question:
+        return QMessageBox::Question;
+    case Dialogs::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Dialogs::Icon::Information:
+        return QMessageBox::Information;
+    case Dialogs::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString boxTitle(const QString &title)
+{
+    return title.isEmpty() ? QApplication::applicationDisplayName() : title;
+}
+
+} // namespace
+
+void WidgetDialogs::beep()
+{
+    QApplication::beep();
+}
+
+void WidgetDialogs::message(const QString &text, Icon icon, const QString &title)
+{
+    QMessageBox box(boxIcon(icon), boxTitle(title), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+bool WidgetDialogs::ask(const QString &text, Icon icon, const QString &title)
+{
+    QMessageBox box(boxIcon(icon), boxTitle(title), text, QMessageBox::Yes | QMessageBox::No,
+                    QApplication::activeWindow());
+    return box.exec() == QMessageBox::Yes;
+}

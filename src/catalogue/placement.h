@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QPointF>
+#include <QSizeF>
+
+class QWidget;
+
+// Legacy sizes and positions are in twips; the screen has 15 twips per pixel.
+constexpr double kTwipsPerPixel = 15.0;
+
+inline int twipsToPixels(double twips)
+{
+    return qRound(twips / kTwipsPerPixel);
+}
+
+// Where a window of the given size sits when centred; a window larger than the screen
+// gets a negative position.
+QPointF centredPosition(QSizeF screen, QSizeF window);
+
+// Centres the window on the screen it is on (or the primary screen).
+void centraform(QWidget *window);

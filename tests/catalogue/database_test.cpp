@@ -1,0 +1,132 @@
+#include "database.h"
+#include "opentest.h"
+#include "testcatalogue.h"
+
+#include <QFile>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray jetHeader()
+{
+    QByteArray h(2048, '\0');
+    h[0] = 0x00;
+    h[1] = 0x01;
+    h.replace(4, 15, "Standard Jet DB");
+    return h;
+}
+
+} // namespace
+
+TEST(OpenTest, AcceptsAGoodCatalogue)
+{
+    TestCatalogue cat;
+    FakeDialogs dialogs;
+    EXPECT_TRUE(apridatabase(dialogs, cat.path()));
+    EXPECT_TRUE(dialogs.shown.isEmpty());
+}
+
+TEST(OpenTest, RefusesBadFilesWithTheOneMessage)
+{
+    QTemporaryDir dir;
+    TestCatalogue good;
+    const QString missing = dir.filePath("missing.mdb");
+    const QString text = dir.filePath("text.mdb");
+    const QString jet = dir.filePath("jet.mdb");
+    const QString truncated = dir.filePath("truncated.mdb");
+    const QString empty = dir.filePath("empty.mdb");
+    const QString noTables = dir.filePath("notables.mdb");
+    writeFile(text, "this is not a database at all, just some words\n");
+    writeFile(jet, jetHeader());
+    writeFile(empty, {});
+    {
+        QFile f(good.path());
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        writeFile(truncated, f.readAll().left(2000));
+    }
+    {
+        auto c = catalogue::Connection::open(noTables, nullptr, catalogue::Connection::Mode::Create);
+        ASSERT_TRUE(c);
+        QSqlQuery(c->db()).exec("create table other (x)");
+    }
+    for (const QString &path : {missing, text, jet, truncated, empty, noTables}) {
+        FakeDialogs dialogs;
+        EXPECT_FALSE(apridatabase(dialogs, path)) << path.toStdString();
+        ASSERT_EQ(dialogs.messages(), QStringList{"Database Open Error"}) << path.toStdString();
+        EXPECT_EQ(dialogs.shown.first().title, QString());
+        EXPECT_EQ(dialogs.shown.first().icon, Dialogs::Icon::None);
+    }
+    EXPECT_FALSE(QFile::exists(missing)) << "the open test must not create a catalogue";
+    EXPECT_TRUE(catalogue::isJetFile(jet));
+    EXPECT_FALSE(catalogue::isJetFile(good.path()));
+}
+
+TEST(OpenTest, RefusesReadOnlyAndExclusivelyLockedCatalogues)
+{
+    TestCatalogue cat;
+    const QString copy = cat.dir() + "/readonly.mdb";
+    ASSERT_TRUE(QFile::copy(cat.path(), copy));
+    QFile(copy).setPermissions(QFile::ReadOwner);
+    FakeDialogs dialogs;
+    if (QFile(copy).open(QIODevice::ReadWrite)) {
+        GTEST_SKIP() << "running as a user who can write read-only files";
+    }
+    EXPECT_FALSE(apridatabase(dialogs, copy));
+
+    QString error;
+    auto other = catalogue::Connection::open(cat.path(), &error);
+    ASSERT_TRUE(other);
+    QSqlQuery lock(other->db());
+    ASSERT_TRUE(lock.exec("PRAGMA locking_mode = EXCLUSIVE"));
+    ASSERT_TRUE(lock.exec("BEGIN EXCLUSIVE"));
+    FakeDialogs locked;
+    EXPECT_FALSE(apridatabase(locked, cat.path()));
+    EXPECT_EQ(locked.messages(), QStringList{"Database Open Error"});
+    lock.exec("ROLLBACK");
+}
+
+TEST(Connection, RefusesNewerFormatsAndMissingFiles)
+{
+    TestCatalogue cat;
+    QSqlQuery(cat.db()).exec("PRAGMA user_version = 99");
+    QString error;
+    EXPECT_FALSE(catalogue::Connection::open(cat.path(), &error));
+    EXPECT_TRUE(error.contains("newer version")) << error.toStdString();
+    EXPECT_FALSE(catalogue::Connection::open(cat.dir() + "/nothing.mdb", &error));
+    EXPECT_FALSE(QFile::exists(cat.dir() + "/nothing.mdb"));
+}
+
+TEST(Connection, ForeignCheckNamesWhatIsWrong)
+{
+    TestCatalogue cat;
+    EXPECT_EQ(catalogue::checkForeignCatalogue(cat.path()), QString());
+    QSqlQuery(cat.db()).exec("alter table tabella1 drop column note");
+    EXPECT_TRUE(catalogue::checkForeignCatalogue(cat.path()).contains("note"));
+}
+
+TEST(WriteTransaction, RollsBackUnlessCommitted)
+{
+    TestCatalogue cat;
+    {
+        catalogue::WriteTransaction t(cat.db());
+        ASSERT_TRUE(t.isOpen());
+        cat.addGame({{"titolo", "gone"}});
+    }
+    EXPECT_EQ(cat.count(), 0);
+    {
+        catalogue::WriteTransaction t(cat.db());
+        cat.addGame({{"titolo", "kept"}});
+        EXPECT_TRUE(t.commit());
+    }
+    EXPECT_EQ(cat.count(), 1);
+}

@@ -1,0 +1,43 @@
+#include "fakedialogs.h"
+
+void FakeDialogs::beep()
+{
+    shown.append({Shown::Beep, {}, {}, Icon::None});
+}
+
+void FakeDialogs::message(const QString &text, Icon icon, const QString &title)
+{
+    shown.append({Shown::Message, text, title, icon});
+}
+
+bool FakeDialogs::ask(const QString &text, Icon icon, const QString &title)
+{
+    shown.append({Shown::Question, text, title, icon});
+    return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
+}
+
+QStringList FakeDialogs::messages() const
+{
+    QStringList out;
+    for (const Shown &s : shown)
+        if (s.kind == Shown::Message)
+            out << s.text;
+    return out;
+}
+
+QStringList FakeDialogs::questions() const
+{
+    QStringList out;
+    for (const Shown &s : shown)
+        if (s.kind == Shown::Question)
+            out << s.text;
+    return out;
+}
+
+int FakeDialogs::beeps() const
+{
+    int n = 0;
+    for (const Shown &s : shown)
+        n += s.kind == Shown::Beep;
+    return n;
+}
