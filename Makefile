@@ -4,7 +4,9 @@ BUILD ?= build
 BUILD_TYPE ?= Release
 CTEST_JOBS ?= 2
 
-.PHONY: all bootstrap configure build run test bench fuzz clean
+FUZZ_SECONDS ?= 30
+
+.PHONY: all bootstrap configure build run test bench fuzz fuzz-smoke clean
 
 all: build
 
@@ -26,11 +28,21 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(CTEST_JOBS)
 
 bench: build
-	$(BUILD)/bin/bench_all
+	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b || exit 1; done
 
 fuzz: bootstrap
 	CC=clang CXX=clang++ cmake -S . -B $(BUILD)-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTREL_FUZZ=ON
 	cmake --build $(BUILD)-fuzz --target fuzzers
+
+# Runs every fuzzer for FUZZ_SECONDS on a copy of its seed corpus.
+fuzz-smoke: fuzz
+	@for f in $(BUILD)-fuzz/bin/fuzz_*; do \
+	    name=$$(basename $$f | sed 's/^fuzz_//'); \
+	    work=$(BUILD)-fuzz/corpus/$$name; mkdir -p $$work; \
+	    cp -r fuzz/corpus/$$name/. $$work/ 2>/dev/null || true; \
+	    echo "== $$f ($(FUZZ_SECONDS) s)"; \
+	    $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $$work || exit 1; \
+	done
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-fuzz
