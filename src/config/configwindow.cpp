@@ -20,6 +20,9 @@ Config::Config(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window), 
     setWindowTitle(QStringLiteral("System Configuration"));
 
     auto *outer = new QVBoxLayout(this);
+    int labelWidth = 0;
+    for (const configrecord::Field &f : configrecord::fields())
+        labelWidth = std::max(labelWidth, fontMetrics().horizontalAdvance(QLatin1String(f.label)));
     QGroupBox *frame = nullptr;
     QGridLayout *grid = nullptr;
     for (const configrecord::Field &f : configrecord::fields()) {
@@ -32,12 +35,16 @@ Config::Config(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window), 
         }
         const QString column = QLatin1String(f.column);
         const int row = grid->rowCount();
-        grid->addWidget(new QLabel(QLatin1String(f.label), frame), row, 0);
+        auto *label = new QLabel(QLatin1String(f.label), frame);
+        // One label width for all frames, so that the boxes line up.
+        label->setMinimumWidth(labelWidth);
+        grid->addWidget(label, row, 0);
         auto *edit = new QLineEdit(frame);
         edit->setObjectName(column);
         edit->setMinimumWidth(360);
         grid->addWidget(edit, row, 1);
         auto *button = new QPushButton(QStringLiteral("..."), frame);
+        button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 24);
         button->setObjectName(column + QStringLiteral("Pick"));
         button->setToolTip(f.directory ? QStringLiteral("Choose a directory")
                                        : QStringLiteral("Choose a program"));
