@@ -3,6 +3,8 @@
 #include "database.h"
 #include "shortpath.h"
 
+#include <algorithm>
+
 namespace music
 {
 
