@@ -1,7 +1,9 @@
 // vantrel: browse, edit and launch the games of the catalogue.
 #include "appcontext.h"
+#include "configregistry.h"
 #include "dialogs.h"
 #include "launcher.h"
+#include "musicregistry.h"
 #include "paths.h"
 #include "splash.h"
 
@@ -36,6 +38,8 @@ int main(int argc, char *argv[])
     WidgetDialogs dialogs;
     ProcessLauncher launcher;
     AppContext ctx(paths, dialogs, launcher);
+    registerConfigWindows(ctx);
+    registerMusicWindows(ctx);
 
     Splash splash(ctx);
     splash.show();

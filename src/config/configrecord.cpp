@@ -1,0 +1,124 @@
+#include "configrecord.h"
+
+#include "database.h"
+
+#include <QSqlQuery>
+#include <QStringList>
+
+namespace configrecord
+{
+
+namespace
+{
+
+const QString kFirstRow = QStringLiteral("(select min(id) from tabella2)");
+
+bool knownColumn(const QString &name)
+{
+    for (const Field &f : fields())
+        if (name == QLatin1String(f.column))
+            return true;
+    return false;
+}
+
+} // namespace
+
+const std::array<Field, 14> &fields()
+{
+    static const std::array<Field, 14> table = {{
+        {"ccs64", "ccs64", "Commodore 64", "CCS64 ", false},
+        {"vice", "vice", "Commodore 64", "VICE", false},
+        {"c64s", "c64s", "Commodore 64", "C64S", false},
+        {"pc64", "pc64", "Commodore 64", "PC64 Win", false},
+        {"game64", "dirgam64", "Commodore 64", "Directory Games", true},
+        {"screen64", "dirss64", "Commodore 64", "Directory Screenshots", true},
+        {"music64", "dirmus64", "Commodore 64", "Directory Music", true},
+        {"uae", "uae", "Commodore Amiga", "UAE", false},
+        {"fellow", "fellow", "Commodore Amiga", "Fellow", false},
+        {"gameamiga", "dirgamami", "Commodore Amiga", "Directory Games", true},
+        {"screenamiga", "dirssami", "Commodore Amiga", "Directory Screenshots", true},
+        {"musicamiga", "dirmusami", "Commodore Amiga", "Directory Music", true},
+        {"player1", "player1", "Audio Players", "Player 1", false},
+        {"player2", "player2", "Audio Players", "Player 2", false},
+    }};
+    return table;
+}
+
+Values load(const QSqlDatabase &db, QString *error)
+{
+    QStringList columns;
+    for (const Field &f : fields())
+        columns << QLatin1String(f.column);
+    if (!db.isOpen()) {
+        if (error)
+            *error = QStringLiteral("The catalogue is not open.");
+        return {};
+    }
+    QString why;
+    const auto row = catalogue::fetchOne(
+        db,
+        QStringLiteral("select %1 from tabella2 where id = %2").arg(columns.join(u','), kFirstRow),
+        {}, &why);
+    if (error)
+        *error = why;
+    Values values;
+    if (!row)
+        return values;
+    for (const QString &c : columns)
+        values.insert(c, row->value(c).toString());
+    return values;
+}
+
+bool store(const QSqlDatabase &db, const Values &values, QString *error)
+{
+    auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (!db.isOpen())
+        return fail(QStringLiteral("The catalogue is not open."));
+    if (values.isEmpty())
+        return fail(QStringLiteral("Nothing to write."));
+    QStringList assignments;
+    QVariantList params;
+    for (auto it = values.begin(); it != values.end(); ++it) {
+        if (!knownColumn(it.key()))
+            return fail(
+                QStringLiteral("\"%1\" is not a path of the configuration record.").arg(it.key()));
+        assignments << it.key() + QStringLiteral(" = ?");
+        params << (it.value().isEmpty() ? QVariant(QMetaType(QMetaType::QString))
+                                        : QVariant(it.value()));
+    }
+
+    catalogue::WriteTransaction transaction(db);
+    if (!transaction.isOpen())
+        return fail(transaction.error());
+    QString why;
+    const auto existing =
+        catalogue::fetchOne(db, QStringLiteral("select id from tabella2 limit 1"), {}, &why);
+    if (!why.isEmpty())
+        return fail(why);
+    if (!existing &&
+        !catalogue::run(db, QStringLiteral("insert into tabella2 default values"), {}, &why)
+             .isActive())
+        return fail(why);
+    {
+        QSqlQuery update =
+            catalogue::run(db,
+                           QStringLiteral("update tabella2 set %1 where id = %2")
+                               .arg(assignments.join(QStringLiteral(", ")), kFirstRow),
+                           params, &why);
+        if (!update.isActive())
+            return fail(why);
+        if (update.numRowsAffected() != 1)
+            return fail(QStringLiteral("The configuration record was not written."));
+    }
+    if (!transaction.commit())
+        return fail(transaction.error());
+    if (error)
+        error->clear();
+    return true;
+}
+
+} // namespace configrecord
