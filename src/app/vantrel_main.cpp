@@ -1,6 +1,7 @@
 // vantrel: browse, edit and launch the games of the catalogue.
 #include "appcontext.h"
 #include "dialogs.h"
+#include "editingregistry.h"
 #include "launcher.h"
 #include "paths.h"
 #include "splash.h"
@@ -36,6 +37,7 @@ int main(int argc, char *argv[])
     WidgetDialogs dialogs;
     ProcessLauncher launcher;
     AppContext ctx(paths, dialogs, launcher);
+    registerEditingWindows(ctx);
 
     Splash splash(ctx);
     splash.show();
