@@ -10,6 +10,14 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
+// Readable failure output for texts.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 // A test context with the editing windows registered.
 struct EditingContext : TestContext {
     EditingContext() { registerEditingWindows(*ctx); }
@@ -22,6 +30,13 @@ inline void flushDeletes()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Opens a window by name as its callers do, after a window closed before is gone.
+inline QWidget *showWindow(AppContext &ctx, const QString &name)
+{
+    flushDeletes();
+    return ctx.windows.show(name);
 }
 
 inline bool isOpen(AppContext &ctx, const QString &name)

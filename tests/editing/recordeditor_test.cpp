@@ -37,7 +37,7 @@ protected:
     {
         tc.app().editmode = mode;
         tc.app().selectedid = id;
-        return qobject_cast<Credits *>(tc.app().windows.show("Credits"));
+        return qobject_cast<Credits *>(showWindow(tc.app(), "Credits"));
     }
 
     QLineEdit *box(Credits *w, const char *name) { return control<QLineEdit>(w, name); }
