@@ -246,7 +246,8 @@ void Credits::Form_Activate()
     if (m_inActivate)
         return;
     m_inActivate = true;
-    m_dfx->setVisible(editorrules::showsDiskButton(machine()));
+    // With the frame open its "CLOSE" stands in for "DFx".
+    m_dfx->setVisible(editorrules::showsDiskButton(machine()) && m_amigaDisk->isHidden());
     takePick(QStringLiteral("screen1"), m_boxes.value(QStringLiteral("screen1")));
     takePick(QStringLiteral("screen2"), m_boxes.value(QStringLiteral("screen2")));
     static const char *const slotColumns[] = {"emul1", "df1", "df2", "df3"};

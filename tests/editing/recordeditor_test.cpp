@@ -392,6 +392,8 @@ TEST_F(RecordEditor, DFxAndCloseSwitchBetweenButtonAndFrame)
     click(w, "DFx");
     EXPECT_FALSE(frame->isHidden());
     EXPECT_TRUE(dfx->isHidden());
+    w->Form_Activate();
+    EXPECT_TRUE(dfx->isHidden()) << "the open frame keeps the button away";
     click(w, "CloseDisk");
     EXPECT_TRUE(frame->isHidden());
     EXPECT_FALSE(dfx->isHidden());

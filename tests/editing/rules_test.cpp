@@ -1,4 +1,3 @@
-#include "associationkinds.h"
 #include "choosermodes.h"
 #include "editorrules.h"
 #include "fieldcodes.h"
@@ -66,28 +65,10 @@ TEST(FieldCodes, PairsWriteBothBoxesSinglesOne)
     EXPECT_EQ(findFieldCode("MU"), nullptr);
 }
 
-TEST(ChooserModes, WordsDecideCaptionWidthFilterAndStore)
+TEST(ChooserModes, FirstMatchingWordWinsAndUnknownWordsKeepTheDesign)
 {
-    const ChooserMode vice = chooserMode("vice");
-    EXPECT_EQ(vice.caption, "Select executable for VICE Emulator");
-    EXPECT_EQ(vice.width, ChooserWidth::Files);
-    EXPECT_TRUE(vice.executables);
-    EXPECT_FALSE(vice.opensInStartdir);
-
     EXPECT_EQ(chooserMode("player2").caption, "Select executable for Sound Player");
-    EXPECT_EQ(chooserMode("dirmusami").width, ChooserWidth::DirectoryOnly);
-    EXPECT_FALSE(chooserMode("dirmusami").executables);
-
-    const ChooserMode mds2 = chooserMode("mds2");
-    EXPECT_TRUE(mds2.caption.isEmpty()) << "the designed caption stays";
-    EXPECT_EQ(mds2.width, ChooserWidth::FilesWithPreview);
-    EXPECT_EQ(mds2.store, ChooserStore::Screen2);
-    EXPECT_TRUE(mds2.opensInStartdir);
-
-    EXPECT_EQ(chooserMode("mdfg").store, ChooserStore::GameDisk);
-    EXPECT_EQ(chooserMode("game").store, ChooserStore::None);
-    EXPECT_EQ(chooserMode("mdfm").caption, "Select File Music");
-
+    EXPECT_TRUE(chooserMode("mds2").caption.isEmpty()) << "the designed caption stays";
     const ChooserMode odd = chooserMode("GAME");
     EXPECT_FALSE(odd.known);
     EXPECT_FALSE(odd.opensInStartdir);
@@ -106,24 +87,4 @@ TEST(ChooserModes, DiskSeriesAndAmigaFormats)
     EXPECT_FALSE(offersOtherDisk(""));
     EXPECT_EQ(storeColumn(ChooserStore::Song), "song");
     EXPECT_TRUE(storeColumn(ChooserStore::None).isEmpty());
-}
-
-TEST(AssociationKinds, EachKindNamesItsSourceAndColumns)
-{
-    const AssociationKind amiga = associationKind("Amiga");
-    EXPECT_EQ(amiga.columns, (QStringList{"emul1", "df1", "df2", "df3"}));
-    EXPECT_EQ(amiga.sourceBoxes, (QStringList{"Text1", "Text2", "Text3", "Text4"}));
-    EXPECT_EQ(amiga.sourceWindow, "amiplayer");
-    EXPECT_EQ(amiga.prefix, "Amiga");
-
-    const AssociationKind c64m = associationKind("C64M");
-    EXPECT_EQ(c64m.columns, QStringList{"song"});
-    EXPECT_EQ(c64m.sourceWindow, "Form8");
-    EXPECT_EQ(c64m.prefix, "C");
-    EXPECT_EQ(c64m.lamp, AssociationKind::Lamp::Music);
-    EXPECT_EQ(associationKind("C64").lamp, AssociationKind::Lamp::Game);
-
-    const AssociationKind unknown = associationKind("c64");
-    EXPECT_FALSE(unknown.known());
-    EXPECT_TRUE(unknown.prefix.isEmpty());
 }
