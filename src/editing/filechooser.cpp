@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -98,6 +100,8 @@ void sfoglia::Form_Load()
         if (!positionOn(m_ctx.startdir)) {
             // Moving the lists part of the way must not leave a path that looks picked.
             m_ctx.browsepath = before;
+            // Voided before the message, which may let the caller activate first.
+            m_ctx.pickflag = QStringLiteral("no");
             applyWidth();
             m_ctx.dialogs.beep();
             m_ctx.dialogs.message(QStringLiteral("Directory in configuration is bad"),
@@ -118,7 +122,7 @@ void sfoglia::Form_Load()
 void sfoglia::Form_Activate()
 {
     const bool sameRequest = m_ctx.browsemode == m_mode.word &&
-                             m_ctx.startdir == m_loadedStartdir &&
+                             (!m_mode.opensInStartdir || m_ctx.startdir == m_loadedStartdir) &&
                              (m_mode.store == ChooserStore::None || m_ctx.selectedid == m_loadedId);
     if (!sameRequest)
         Form_Load();
@@ -159,7 +163,7 @@ void sfoglia::clearPreview()
 void sfoglia::File1_Click()
 {
     clearPreview();
-    if (!m_frame->isVisible() && m_mode.width != ChooserWidth::FilesWithPreview)
+    if (m_mode.width != ChooserWidth::FilesWithPreview)
         return;
     const QString name = m_file->fileName();
     if (name.isEmpty())

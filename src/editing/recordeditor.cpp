@@ -153,8 +153,8 @@ void Credits::buildControls()
     m_amigaDisk->hide();
 
     // Kept with the record but never edited by hand.
-    m_id_box = addBox(QStringLiteral("id"));
-    m_id_box->hide();
+    m_idBox = addBox(QStringLiteral("id"));
+    m_idBox->hide();
     m_dbver = addBox(QStringLiteral("dbver"));
     m_dbver->hide();
 
@@ -294,7 +294,7 @@ void Credits::showRecord(const QVariantMap &row)
         m_formato->setCurrentIndex(-1);
         m_formato->setEditText(row.value(QStringLiteral("formato")).toString());
     }
-    m_id_box->setText(row.value(QStringLiteral("id")).toString());
+    m_idBox->setText(row.value(QStringLiteral("id")).toString());
     m_dbver->setText(row.value(QStringLiteral("dbver")).toString());
 }
 

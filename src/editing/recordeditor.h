@@ -67,7 +67,7 @@ private:
     QPlainTextEdit *m_others = nullptr;
     QPlainTextEdit *m_note = nullptr;
     QComboBox *m_formato = nullptr;
-    QLineEdit *m_id_box = nullptr;
+    QLineEdit *m_idBox = nullptr;
     QLineEdit *m_dbver = nullptr;
     QGroupBox *m_amigaDisk = nullptr;
     QPushButton *m_dfx = nullptr;

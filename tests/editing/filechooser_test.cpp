@@ -385,3 +385,21 @@ TEST_F(FileChooser, ModalPickReturnsItsResultToTheCaller)
     EXPECT_EQ(tc.app().browsepath, file("bin/emulator"));
     EXPECT_FALSE(isOpen(tc.app(), "sfoglia"));
 }
+
+TEST_F(FileChooser, AStorePickForAnotherGameStartsAFreshSeries)
+{
+    const int first = tc.catalogue.addGame({{"titolo", "First"}, {"formato", "Amiga"}});
+    const int second = tc.catalogue.addGame({{"titolo", "Second"}, {"formato", "Amiga"}});
+    sfoglia *w = open("mdfg", dir("games"), first);
+    select(w, "disk1.adf");
+    ok(w);
+    ASSERT_EQ(w->diskCounter(), 1);
+    tc.app().selectedid = second;
+    w->Form_Activate();
+    EXPECT_EQ(w->diskCounter(), 0);
+    select(w, "disk2.adf");
+    tc.dialogs.answers = {false};
+    ok(w);
+    EXPECT_EQ(tc.catalogue.value(second, "emul1").toString(), file("games/disk2.adf"));
+    EXPECT_TRUE(tc.catalogue.value(first, "df1").isNull());
+}
