@@ -2,6 +2,7 @@
 #include "appcontext.h"
 #include "configregistry.h"
 #include "dialogs.h"
+#include "editingregistry.h"
 #include "launcher.h"
 #include "musicregistry.h"
 #include "paths.h"
@@ -39,6 +40,7 @@ int main(int argc, char *argv[])
     ProcessLauncher launcher;
     AppContext ctx(paths, dialogs, launcher);
     registerConfigWindows(ctx);
+    registerEditingWindows(ctx);
     registerMusicWindows(ctx);
 
     Splash splash(ctx);

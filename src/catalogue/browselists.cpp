@@ -5,7 +5,8 @@
 #include <QSet>
 #include <QStorageInfo>
 
-namespace {
+namespace
+{
 
 QString nativeDir(const QString &path)
 {
@@ -41,10 +42,10 @@ void DriveListBox::reload()
     QStringList roots;
     for (const QFileInfo &d : QDir::drives())
         roots << QDir::toNativeSeparators(d.absoluteFilePath());
-    static const QSet<QByteArray> pseudo = {"proc", "sysfs", "devtmpfs", "devpts", "cgroup",
-                                            "cgroup2", "securityfs", "debugfs", "tracefs",
-                                            "mqueue", "pstore", "bpf", "configfs", "fusectl",
-                                            "binfmt_misc", "autofs", "hugetlbfs", "nsfs"};
+    static const QSet<QByteArray> pseudo = {
+        "proc",       "sysfs",   "devtmpfs",    "devpts", "cgroup",    "cgroup2",
+        "securityfs", "debugfs", "tracefs",     "mqueue", "pstore",    "bpf",
+        "configfs",   "fusectl", "binfmt_misc", "autofs", "hugetlbfs", "nsfs"};
     for (const QStorageInfo &v : QStorageInfo::mountedVolumes())
         if (v.isValid() && v.isReady() && !pseudo.contains(v.fileSystemType()))
             roots << QDir::toNativeSeparators(v.rootPath());
@@ -128,7 +129,7 @@ void DirListBox::refresh()
     if (m_path.isEmpty())
         return;
     QStringList chain;
-    for (QDir d(m_path);; ) {
+    for (QDir d(m_path);;) {
         chain.prepend(QDir::toNativeSeparators(d.absolutePath()));
         if (d.isRoot() || !d.cdUp())
             break;
@@ -185,6 +186,12 @@ void FileListBox::setPattern(const QString &pattern)
     refresh();
 }
 
+void FileListBox::setExecutablesOnly(bool on)
+{
+    m_executablesOnly = on;
+    refresh();
+}
+
 void FileListBox::refresh()
 {
     const QSignalBlocker blocker(this);
@@ -195,8 +202,10 @@ void FileListBox::refresh()
     for (QString &f : filters)
         if (f.trimmed() == QLatin1String("*.*"))
             f = QStringLiteral("*");
-    addItems(QDir(m_path).entryList(filters, QDir::Files | QDir::Hidden | QDir::System,
-                                    QDir::Name | QDir::IgnoreCase));
+    QDir::Filters kinds = QDir::Files | QDir::Hidden | QDir::System;
+    if (m_executablesOnly)
+        kinds |= QDir::Executable;
+    addItems(QDir(m_path).entryList(filters, kinds, QDir::Name | QDir::IgnoreCase));
 }
 
 void FileListBox::setListIndex(int index)

@@ -59,11 +59,14 @@ public:
     bool setPath(const QString &path);
     QString pattern() const { return m_pattern; }
     void setPattern(const QString &pattern);
+    // Lists only files the user may run (on top of the pattern).
+    void setExecutablesOnly(bool on);
+    bool executablesOnly() const { return m_executablesOnly; }
     void refresh();
 
     int listIndex() const { return currentRow(); }
     void setListIndex(int index);
-    QString fileName() const;       // the selected file's name, empty when none
+    QString fileName() const;         // the selected file's name, empty when none
     QString selectedFilePath() const; // folder + separator + name, empty when none
 
 Q_SIGNALS:
@@ -73,6 +76,7 @@ Q_SIGNALS:
 private:
     QString m_path;
     QString m_pattern = QStringLiteral("*.*");
+    bool m_executablesOnly = false;
 };
 
 // The folder path and a file name joined by one separator (a root keeps its own).

@@ -1,0 +1,165 @@
+#include "gamerecords.h"
+
+#include "database.h"
+
+#include <QSqlField>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace gamerecords
+{
+namespace
+{
+
+QVariantMap toMap(const QSqlRecord &record)
+{
+    QVariantMap map;
+    for (int i = 0; i < record.count(); ++i)
+        map.insert(record.fieldName(i).toLower(), record.value(i));
+    return map;
+}
+
+// The column names of fields as the schema spells them, or the first unknown one.
+bool checkColumns(const QVariantMap &fields, QStringList *columns, QString *error)
+{
+    for (auto it = fields.begin(); it != fields.end(); ++it) {
+        const QString name = it.key().toLower();
+        if (!catalogue::gameColumns().contains(name)) {
+            if (error)
+                *error = QStringLiteral("The game record has no field \"%1\".").arg(it.key());
+            return false;
+        }
+        columns->append(name);
+    }
+    return true;
+}
+
+void setError(QString *error, const QString &text)
+{
+    if (error)
+        *error = text;
+}
+
+} // namespace
+
+QVariant storedText(const QString &text)
+{
+    return text.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(text);
+}
+
+QString recordGoneText()
+{
+    return QStringLiteral("This game is no longer in the catalogue: it was deleted meanwhile.");
+}
+
+std::optional<QVariantMap> loadGame(const QSqlDatabase &db, int id, QString *error)
+{
+    QString why;
+    const auto record =
+        catalogue::fetchOne(db, QStringLiteral("select * from tabella1 where id=?"), {id}, &why);
+    if (!record) {
+        setError(error, why.isEmpty() ? recordGoneText() : why);
+        return std::nullopt;
+    }
+    return toMap(*record);
+}
+
+int insertGame(const QSqlDatabase &db, const QVariantMap &fields, QString *error)
+{
+    QStringList columns;
+    if (!checkColumns(fields, &columns, error))
+        return 0;
+    QString sql;
+    if (columns.isEmpty()) {
+        sql = QStringLiteral("insert into tabella1 default values");
+    } else {
+        const QStringList marks(columns.size(), QStringLiteral("?"));
+        sql = QStringLiteral("insert into tabella1 (%1) values (%2)")
+                  .arg(columns.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
+    }
+    catalogue::WriteTransaction transaction(db);
+    if (!transaction.isOpen()) {
+        setError(error, transaction.error());
+        return 0;
+    }
+    int id = 0;
+    {
+        QString why;
+        const QSqlQuery q = catalogue::run(db, sql, fields.values(), &why);
+        if (!q.isActive()) {
+            setError(error, why);
+            return 0;
+        }
+        id = q.lastInsertId().toInt();
+    }
+    if (!transaction.commit()) {
+        setError(error, transaction.error());
+        return 0;
+    }
+    return id;
+}
+
+bool updateGame(const QSqlDatabase &db, int id, const QVariantMap &fields, QString *error)
+{
+    QStringList columns;
+    if (!checkColumns(fields, &columns, error))
+        return false;
+    catalogue::WriteTransaction transaction(db);
+    if (!transaction.isOpen()) {
+        setError(error, transaction.error());
+        return false;
+    }
+    QString why;
+    if (columns.isEmpty()) {
+        // Nothing to write; the row must still be there.
+        if (!catalogue::fetchOne(db, QStringLiteral("select id from tabella1 where id=?"), {id},
+                                 &why)) {
+            setError(error, why.isEmpty() ? recordGoneText() : why);
+            return false;
+        }
+    } else {
+        QStringList assignments;
+        for (const QString &c : columns)
+            assignments << c + QStringLiteral("=?");
+        QVariantList values = fields.values();
+        values << id;
+        const QSqlQuery q = catalogue::run(db,
+                                           QStringLiteral("update tabella1 set %1 where id=?")
+                                               .arg(assignments.join(QLatin1Char(','))),
+                                           values, &why);
+        if (!q.isActive()) {
+            setError(error, why);
+            return false;
+        }
+        if (q.numRowsAffected() < 1) {
+            setError(error, recordGoneText());
+            return false;
+        }
+    }
+    if (!transaction.commit()) {
+        setError(error, transaction.error());
+        return false;
+    }
+    return true;
+}
+
+QVariantMap loadConfiguration(const QSqlDatabase &db, QString *error)
+{
+    const auto record =
+        catalogue::fetchOne(db, QStringLiteral("select * from tabella2 order by id"), {}, error);
+    return record ? toMap(*record) : QVariantMap();
+}
+
+QList<GameEntry> gamesByFormatPrefix(const QSqlDatabase &db, const QString &prefix, QString *error)
+{
+    QList<GameEntry> games;
+    QSqlQuery q = catalogue::run(
+        db,
+        QStringLiteral("select id, titolo from tabella1 where formato like ? order by titolo, id"),
+        {QString(prefix + QLatin1Char('*'))}, error);
+    while (q.next())
+        games.append({q.value(0).toInt(), q.value(1).toString()});
+    return games;
+}
+
+} // namespace gamerecords
