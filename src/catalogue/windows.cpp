@@ -2,6 +2,14 @@
 
 #include <QEventLoop>
 
+namespace {
+
+// Set on windows the registry has shown: once such a window is hidden again it has been
+// closed and only waits for its deferred deletion.
+constexpr char kShownProperty[] = "registryShown";
+
+} // namespace
+
 void Windows::addFactory(const QString &name, Factory factory)
 {
     m_factories.insert(name, std::move(factory));
@@ -32,6 +40,7 @@ QWidget *Windows::show(const QString &name)
     QWidget *w = create(name);
     if (!w)
         return nullptr;
+    w->setProperty(kShownProperty, true);
     w->show();
     w->raise();
     w->activateWindow();
@@ -44,6 +53,7 @@ void Windows::showModal(const QString &name)
     if (!w)
         return;
     QPointer<QWidget> guard(w);
+    w->setProperty(kShownProperty, true);
     w->setWindowModality(Qt::ApplicationModal);
     w->show();
     w->raise();
@@ -62,7 +72,10 @@ void Windows::adopt(const QString &name, QWidget *window)
 QWidget *Windows::find(const QString &name) const
 {
     const auto it = m_open.constFind(name);
-    return it == m_open.constEnd() ? nullptr : it->data();
+    QWidget *w = it == m_open.constEnd() ? nullptr : it->data();
+    if (w && w->property(kShownProperty).toBool() && !w->isVisible())
+        return nullptr;
+    return w;
 }
 
 void Windows::closeAll()

@@ -105,10 +105,13 @@ TEST(Windows, SingleInstanceAndFreshAfterClose)
     EXPECT_EQ(windows.show("Form5"), a);
     EXPECT_EQ(created, 1);
     a->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Closed but not yet deleted: already gone for the registry.
     EXPECT_EQ(windows.find("Form5"), nullptr);
     QWidget *b = windows.show("Form5");
+    EXPECT_NE(b, a);
     EXPECT_EQ(created, 2);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(windows.find("Form5"), b);
     EXPECT_EQ(windows.show("unknown"), nullptr);
     windows.closeAll();
     EXPECT_EQ(windows.find("Form5"), nullptr);
