@@ -1,4 +1,5 @@
 // vantrel: browse, edit and launch the games of the catalogue.
+#include "amigaregistry.h"
 #include "appcontext.h"
 #include "dialogs.h"
 #include "launcher.h"
@@ -18,7 +19,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Catalogue and launcher for C64 and Amiga games."));
+    parser.setApplicationDescription(
+        QStringLiteral("Catalogue and launcher for C64 and Amiga games."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption catalogueOption(QStringLiteral("catalogue"),
@@ -36,6 +38,7 @@ int main(int argc, char *argv[])
     WidgetDialogs dialogs;
     ProcessLauncher launcher;
     AppContext ctx(paths, dialogs, launcher);
+    registerAmigaWindows(ctx);
 
     Splash splash(ctx);
     splash.show();
