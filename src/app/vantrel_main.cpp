@@ -19,8 +19,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Catalogue and launcher for C64 and Amiga games."));
+    parser.setApplicationDescription(QStringLiteral("Catalogue and launcher for C64 and Amiga games."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption catalogueOption(QStringLiteral("catalogue"),
