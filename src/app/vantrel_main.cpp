@@ -1,4 +1,5 @@
 // vantrel: browse, edit and launch the games of the catalogue.
+#include "amigaregistry.h"
 #include "appcontext.h"
 #include "configregistry.h"
 #include "dialogs.h"
@@ -39,6 +40,7 @@ int main(int argc, char *argv[])
     WidgetDialogs dialogs;
     ProcessLauncher launcher;
     AppContext ctx(paths, dialogs, launcher);
+    registerAmigaWindows(ctx);
     registerConfigWindows(ctx);
     registerEditingWindows(ctx);
     registerMusicWindows(ctx);

@@ -1,0 +1,6 @@
+#pragma once
+
+struct AppContext;
+
+// Registers the Amiga player windows "Form9" and "amiplayer".
+void registerAmigaWindows(AppContext &ctx);
