@@ -1,5 +1,7 @@
 // vantrel: browse, edit and launch the games of the catalogue.
 #include "appcontext.h"
+#include "c64dirlisting.h"
+#include "c64registry.h"
 #include "dialogs.h"
 #include "launcher.h"
 #include "paths.h"
@@ -12,6 +14,10 @@
 
 int main(int argc, char *argv[])
 {
+    // The image directory listing is headless: it runs before any window system is used.
+    if (const std::optional<QString> image = dirListingArgument(argc, argv))
+        return runDirListing(*image);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vantrel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vantrel"));
@@ -25,6 +31,10 @@ int main(int argc, char *argv[])
                                              QStringLiteral("Use the catalogue at <path>."),
                                              QStringLiteral("path"));
     parser.addOption(catalogueOption);
+    parser.addOption(QCommandLineOption(QStringLiteral("dir"),
+                                        QStringLiteral("Print the directory of a D64 or T64 "
+                                                       "image and exit."),
+                                        QStringLiteral("image")));
     parser.process(app);
 
     QString seedError;
@@ -36,6 +46,7 @@ int main(int argc, char *argv[])
     WidgetDialogs dialogs;
     ProcessLauncher launcher;
     AppContext ctx(paths, dialogs, launcher);
+    registerC64Windows(ctx);
 
     Splash splash(ctx);
     splash.show();
