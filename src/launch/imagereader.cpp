@@ -72,8 +72,9 @@ ImageListing readFile(const QString &path, qsizetype reach, ImageListing (*reade
     QByteArray data;
     if (plain.isEmpty()) {
         listing.readError = QStringLiteral("no file given");
-    } else if (QFileInfo(plain).isDir()) {
-        listing.readError = QStringLiteral("%1 is a folder").arg(plain);
+    } else if (const QFileInfo info(plain); info.exists() && !info.isFile()) {
+        // Folders, pipes and devices: reading them would fail or never end.
+        listing.readError = QStringLiteral("%1 is not a file").arg(plain);
     } else if (!file.open(QIODevice::ReadOnly)) {
         listing.readError = QStringLiteral("%1: %2").arg(plain, file.errorString());
     } else {

@@ -256,8 +256,11 @@ TEST(D64Reader, ReadsFilesAndUnquotesPaths)
 TEST(D64Reader, UnreadableFilesAreCorruptedWithAReason)
 {
     QTemporaryDir dir;
+    // A pipe would block a plain read until something writes to it.
+    const QString fifo = dir.filePath(QStringLiteral("pipe.d64"));
+    QProcess::execute(QStringLiteral("mkfifo"), {fifo});
     for (const QString &path : {dir.filePath(QStringLiteral("missing.d64")), dir.path(), QString(),
-                                QStringLiteral("\"")}) {
+                                QStringLiteral("\""), fifo}) {
         const ImageListing l = d64dir(path);
         EXPECT_TRUE(l.corrupted) << path.toStdString();
         EXPECT_FALSE(l.readError.isEmpty()) << path.toStdString();
