@@ -1,6 +1,8 @@
 // vantrel: browse, edit and launch the games of the catalogue.
 #include "amigaregistry.h"
 #include "appcontext.h"
+#include "c64dirlisting.h"
+#include "c64registry.h"
 #include "configregistry.h"
 #include "dialogs.h"
 #include "editingregistry.h"
@@ -16,6 +18,10 @@
 
 int main(int argc, char *argv[])
 {
+    // The image directory listing is headless: it runs before any window system is used.
+    if (const std::optional<QString> image = dirListingArgument(argc, argv))
+        return runDirListing(*image);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vantrel"));
     QApplication::setApplicationDisplayName(QStringLiteral("Vantrel"));
@@ -29,6 +35,10 @@ int main(int argc, char *argv[])
                                              QStringLiteral("Use the catalogue at <path>."),
                                              QStringLiteral("path"));
     parser.addOption(catalogueOption);
+    parser.addOption(QCommandLineOption(QStringLiteral("dir"),
+                                        QStringLiteral("Print the directory of a D64 or T64 "
+                                                       "image and exit."),
+                                        QStringLiteral("image")));
     parser.process(app);
 
     QString seedError;
@@ -41,6 +51,7 @@ int main(int argc, char *argv[])
     ProcessLauncher launcher;
     AppContext ctx(paths, dialogs, launcher);
     registerAmigaWindows(ctx);
+    registerC64Windows(ctx);
     registerConfigWindows(ctx);
     registerEditingWindows(ctx);
     registerMusicWindows(ctx);

@@ -1,0 +1,58 @@
+#include "c64dirlisting.h"
+
+#include "imagereader.h"
+
+#include <QStringConverter>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstring>
+
+int runDirListing(const QString &image, QTextStream &out, QTextStream &err)
+{
+    if (image.isEmpty()) {
+        err << "vantrel: --dir needs the path of a D64 or T64 image\n";
+        return 1;
+    }
+    if (c64ImageKind(image) == C64ImageKind::None) {
+        err << "vantrel: " << image
+            << " is not a D64 or T64 image (the name must end in .D64, .d64, .T64 or .t64)\n";
+        return 1;
+    }
+    const ImageListing listing = readC64Image(image);
+    if (!listing.readError.isEmpty()) {
+        err << "vantrel: cannot read " << listing.readError << '\n';
+        return 1;
+    }
+    out << listing.name << '\n' << listing.id << '\n' << listing.freeText << '\n';
+    for (const QString &line : listing.lines)
+        out << line << '\n';
+    out.flush();
+    if (!listing.corrupted)
+        return 0;
+    err << kCorruptedText << '\n' << kCorruptedAdvice << '\n';
+    return 2;
+}
+
+int runDirListing(const QString &image)
+{
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    out.setEncoding(QStringConverter::Utf8);
+    err.setEncoding(QStringConverter::Utf8);
+    return runDirListing(image, out, err);
+}
+
+std::optional<QString> dirListingArgument(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const char *arg = argv[i];
+        if (std::strcmp(arg, "--") == 0)
+            break;
+        if (std::strcmp(arg, "--dir") == 0)
+            return i + 1 < argc ? QString::fromLocal8Bit(argv[i + 1]) : QString();
+        if (std::strncmp(arg, "--dir=", 6) == 0)
+            return QString::fromLocal8Bit(arg + 6);
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QTextStream;
+
+// `vantrel --dir IMAGE`: the directory of a D64 or T64 image as the players show it.
+// Prints the name, the ID and the free-blocks line, then every list line. Returns 0;
+// 2 after a corrupted directory (the lines read before it are printed, the warning goes
+// to err); 1 when the file is not an image by its extension or cannot be read.
+int runDirListing(const QString &image, QTextStream &out, QTextStream &err);
+// The same on stdout and stderr, as UTF-8.
+int runDirListing(const QString &image);
+
+// The value of --dir IMAGE or --dir=IMAGE among the program arguments, looked up before
+// any application object exists (the listing needs no display). An empty value when
+// --dir is last; nothing when the option is not there.
+std::optional<QString> dirListingArgument(int argc, char **argv);
