@@ -28,6 +28,7 @@ Form2::Form2(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window), m_
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
     m_progress->setRange(0, ExportPipeline::StepCount);
     m_progress->setValue(0);
+    m_progress->setFormat(QStringLiteral("%v / %m"));
     auto *destination = new QLabel(m_ctx.nomef, this);
     destination->setObjectName(QStringLiteral("Destination"));
     destination->setAlignment(Qt::AlignCenter);

@@ -86,6 +86,7 @@ TEST_F(BatchTest, BadInputFailsWithAMessage)
     EXPECT_NE(batch(BatchRequest::Kind::Export, floppy.filePath("no/such")), 0);
     EXPECT_TRUE(err.contains("does not exist")) << err.toStdString();
     EXPECT_EQ(local.count(), 0);
+    EXPECT_EQ(integrityOf(local.path()), "ok");
 }
 
 TEST_F(BatchTest, ExportWritesIntoTheFolder)
