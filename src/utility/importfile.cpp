@@ -19,8 +19,10 @@ ImportFile::ImportFile(std::unique_ptr<catalogue::Connection> connection)
 ImportFile::~ImportFile() = default;
 
 std::unique_ptr<ImportFile> ImportFile::open(const QString &source, const QString &workingCopy,
-                                             QString *error)
+                                             QString *error, bool *unfit)
 {
+    if (unfit)
+        *unfit = false;
     auto fail = [error](const QString &why) {
         if (error)
             *error = why;
@@ -36,6 +38,8 @@ std::unique_ptr<ImportFile> ImportFile::open(const QString &source, const QStrin
     QString why;
     if (!sameFile(source, workingCopy) && !copyIntoPlace(source, workingCopy, &why))
         return fail(why);
+    if (unfit)
+        *unfit = true;
     why = catalogue::checkForeignCatalogue(workingCopy);
     if (!why.isEmpty())
         return fail(why);
@@ -43,6 +47,8 @@ std::unique_ptr<ImportFile> ImportFile::open(const QString &source, const QStrin
         catalogue::Connection::open(workingCopy, &why, catalogue::Connection::Mode::ReadOnly);
     if (!connection)
         return fail(why);
+    if (unfit)
+        *unfit = false;
     return std::unique_ptr<ImportFile>(new ImportFile(std::move(connection)));
 }
 

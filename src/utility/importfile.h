@@ -25,9 +25,10 @@ class ImportFile
 {
 public:
     // Copies source to workingCopy (unless they are the same file) and checks the copy
-    // before anything is read from it. Null with *error set when any of that fails.
+    // before anything is read from it. Null with *error set when any of that fails;
+    // *unfit then tells whether the file was there but is no usable database.
     static std::unique_ptr<ImportFile> open(const QString &source, const QString &workingCopy,
-                                            QString *error);
+                                            QString *error, bool *unfit = nullptr);
     ~ImportFile();
 
     QSqlDatabase db() const;

@@ -139,10 +139,14 @@ void Form1::Form_Load()
     QCoreApplication::processEvents(kKeepPainted);
 
     QString why;
+    bool unfit = false;
     const bool catalogueOk = apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue);
     if (catalogueOk)
-        m_file =
-            ImportFile::open(m_ctx.nomef, m_ctx.paths.temp(QStringLiteral("export.mdb")), &why);
+        m_file = ImportFile::open(m_ctx.nomef, m_ctx.paths.temp(QStringLiteral("export.mdb")), &why,
+                                  &unfit);
+    // Read, but no database this program can use: the open test's message comes first.
+    if (unfit)
+        m_ctx.dialogs.message(QStringLiteral("Database Open Error"));
     if (!m_file) {
         m_wait->setToolTip(catalogueOk ? why : m_ctx.dbError());
         for (QPushButton *b : {m_new, m_selected, m_all})

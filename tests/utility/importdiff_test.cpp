@@ -118,8 +118,10 @@ TEST_F(ImportFileTest, WorkingCopyChosenAsSourceIsReadInPlace)
 TEST_F(ImportFileTest, BadFilesAreRefusedBeforeAnythingIsRead)
 {
     QString why;
-    EXPECT_FALSE(open(&why));
+    bool unfit = true;
+    EXPECT_FALSE(ImportFile::open(source, working, &why, &unfit));
     EXPECT_TRUE(why.contains("does not exist")) << why.toStdString();
+    EXPECT_FALSE(unfit);
 
     QByteArray jet(4096, '\0');
     jet.replace(4, 15, "Standard Jet DB");
@@ -128,7 +130,8 @@ TEST_F(ImportFileTest, BadFilesAreRefusedBeforeAnythingIsRead)
     EXPECT_TRUE(why.contains("Jet")) << why.toStdString();
 
     writeBytes(source, "these are not the games you are looking for");
-    EXPECT_FALSE(open(&why));
+    EXPECT_FALSE(ImportFile::open(source, working, &why, &unfit));
+    EXPECT_TRUE(unfit);
     EXPECT_FALSE(why.isEmpty());
 
     writeBytes(source, {});

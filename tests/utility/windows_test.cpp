@@ -236,7 +236,8 @@ TEST_F(MerrowWindows, FailedLoadSaysSoAndDisablesTransfers)
     writeBytes(floppy.filePath("export.mdb"), jet);
     QWidget *w = openImport();
     ASSERT_TRUE(w);
-    EXPECT_EQ(t.dialogs.messages(), QStringList({"Unable to read from Floppy!"}));
+    EXPECT_EQ(t.dialogs.messages(),
+              QStringList({"Database Open Error", "Unable to read from Floppy!"}));
     EXPECT_EQ(t.dialogs.shown.last().title, "Error");
     EXPECT_EQ(t.dialogs.shown.last().icon, Dialogs::Icon::Critical);
     EXPECT_EQ(child<QListWidget>(w, "List1")->count(), 0);
