@@ -1,0 +1,103 @@
+#include "batch.h"
+
+#include "database.h"
+#include "exportpipeline.h"
+#include "fileops.h"
+#include "gamediff.h"
+#include "importfile.h"
+#include "paths.h"
+#include "transfer.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace merrow
+{
+namespace
+{
+
+int runExport(const QString &folder, const Paths &paths, QTextStream &out, QTextStream &err)
+{
+    if (!QFileInfo(folder).isDir()) {
+        err << "merrow: the folder " << folder << " does not exist" << Qt::endl;
+        return 2;
+    }
+    const QString destination = exportFilePath(QFileInfo(folder).absoluteFilePath());
+    ExportPipeline pipeline(paths.catalogue, paths.tempDir, destination);
+    pipeline.onStatus = [&out](int, const QString &status) { out << status << Qt::endl; };
+    const ExportPipeline::Result result = pipeline.run();
+    if (!result.ok) {
+        err << "merrow: " << result.error << Qt::endl;
+        return 1;
+    }
+    out << "Exported " << result.exported << " games to " << destination << Qt::endl;
+    out << ExportPipeline::completionMessage() << Qt::endl;
+    return 0;
+}
+
+int runImport(const BatchRequest &request, const Paths &paths, QTextStream &out, QTextStream &err)
+{
+    QString why = catalogue::checkCatalogue(paths.catalogue);
+    if (!why.isEmpty()) {
+        err << "merrow: cannot open the catalogue: " << why << Qt::endl;
+        return 1;
+    }
+    auto file = ImportFile::open(request.target, paths.temp(QStringLiteral("export.mdb")), &why);
+    if (!file) {
+        err << "merrow: Unable to read from Floppy! " << why << Qt::endl;
+        return 1;
+    }
+    const bool diff = request.import == BatchRequest::Import::Diff;
+    auto local = catalogue::Connection::open(paths.catalogue, &why,
+                                             diff ? catalogue::Connection::Mode::ReadOnly
+                                                  : catalogue::Connection::Mode::ReadWrite);
+    if (!local) {
+        err << "merrow: cannot open the catalogue: " << why << Qt::endl;
+        return 1;
+    }
+    if (diff) {
+        const QList<ListEntry> entries = file->entries(&why);
+        if (!why.isEmpty()) {
+            err << "merrow: cannot read the export file: " << why << Qt::endl;
+            return 1;
+        }
+        for (const ListEntry &e : entries) {
+            out << e.line << '\n';
+            const GameDiff d = compareGame(local->db(), file->db(), e.id);
+            if (!d.error.isEmpty()) {
+                err << "merrow: cannot compare " << e.line << ": " << d.error << Qt::endl;
+                return 1;
+            }
+            if (d.isNew)
+                out << "  NEW GAME\n";
+            for (const DiffLine &l : d.lines)
+                out << "  " << l.text << '\n';
+        }
+        out.flush();
+        return 0;
+    }
+    Transfer transfer(local->db(), file->db());
+    // Printed as each batch is committed: a line on screen is a game in the catalogue.
+    transfer.onLog = [&out](const QString &line, const TransferResult &) {
+        out << line << Qt::endl;
+    };
+    const TransferResult result = transfer.run(
+        request.import == BatchRequest::Import::All ? TransferMode::All : TransferMode::New);
+    out << "Games Added: " << result.added << '\n'
+        << "Games Modified: " << result.modified << Qt::endl;
+    if (!result.ok) {
+        err << "merrow: the transfer stopped: " << result.error << Qt::endl;
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int runBatch(const BatchRequest &request, const Paths &paths, QTextStream &out, QTextStream &err)
+{
+    return request.kind == BatchRequest::Kind::Export ? runExport(request.target, paths, out, err)
+                                                      : runImport(request, paths, out, err);
+}
+
+} // namespace merrow

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class QTextStream;
+struct Paths;
+
+namespace merrow
+{
+
+// The utility's work without windows: every question is answered Yes.
+struct BatchRequest {
+    enum class Kind { Export, Import } kind = Kind::Export;
+    enum class Import { New, All, Diff } import = Import::New;
+    QString target; // the folder to export to, or the export file to import
+};
+
+// Runs the request against the catalogue in paths, printing progress to out and failures
+// to err. Returns the exit code: 0 on success.
+int runBatch(const BatchRequest &request, const Paths &paths, QTextStream &out, QTextStream &err);
+
+} // namespace merrow

@@ -1,0 +1,217 @@
+#include "exportpipeline.h"
+
+#include "database.h"
+#include "fileops.h"
+#include "sqlitecopy.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlQuery>
+
+namespace merrow
+{
+namespace
+{
+
+// The work files keep their own names, apart from the import's working copy.
+const char kWorkFile[] = "exp.mdb";
+const char kCompactedWorkFile[] = "exp-compacted.mdb";
+
+std::unique_ptr<catalogue::Connection> openWithTimeout(const QString &path, int busyMs,
+                                                       QString *error)
+{
+    auto c = catalogue::Connection::open(path, error);
+    if (c)
+        catalogue::run(c->db(), QStringLiteral("PRAGMA busy_timeout = %1").arg(busyMs));
+    return c;
+}
+
+} // namespace
+
+ExportPipeline::ExportPipeline(QString cataloguePath, QString tempDir, QString destination)
+    : m_catalogue(std::move(cataloguePath)), m_tempDir(std::move(tempDir)),
+      m_destination(std::move(destination))
+{
+}
+
+QString ExportPipeline::statusText(int step)
+{
+    static const char *const texts[StepCount] = {
+        "Compact Vantrel Database", "Create Vantrel Database Backup",
+        "Create Work File",         "Select Data to Export",
+        "Compact Export Database",  "Copy Export Database on Floppy",
+        "Delete Work File"};
+    return step >= 0 && step < StepCount ? QLatin1String(texts[step]) : QString();
+}
+
+QString ExportPipeline::completionMessage()
+{
+    return QStringLiteral("Transfer Completed. Send the file to ") +
+           QLatin1String(kMaintainerAddress);
+}
+
+QString ExportPipeline::catalogueFile(const char *name) const
+{
+    return QDir(QFileInfo(m_catalogue).absolutePath()).filePath(QLatin1String(name));
+}
+
+QString ExportPipeline::backupPath() const
+{
+    return catalogueFile("commodoreOLD.mdb");
+}
+
+ExportPipeline::Result ExportPipeline::run()
+{
+    Result result;
+    m_exported = 0;
+    // A destination that cannot take the file fails before the catalogue is touched.
+    const QFileInfo target(m_destination);
+    const QFileInfo folder(target.absolutePath());
+    QString why;
+    int step = Compact;
+    if (m_destination.isEmpty())
+        why = QStringLiteral("no destination was chosen");
+    else if (!folder.isDir())
+        why = QStringLiteral("the folder %1 does not exist").arg(folder.absoluteFilePath());
+    else if (!folder.isWritable())
+        why = QStringLiteral("the folder %1 cannot be written").arg(folder.absoluteFilePath());
+    else if (target.isDir())
+        why = QStringLiteral("%1 is a folder").arg(m_destination);
+    if (!why.isEmpty())
+        step = Copy;
+    else
+        for (; step < StepCount; ++step) {
+            if (onStatus)
+                onStatus(step, statusText(step));
+            why = runStep(step);
+            if (!why.isEmpty())
+                break;
+        }
+    if (why.isEmpty() && !QFileInfo::exists(m_destination)) {
+        step = Copy;
+        why = QStringLiteral("%1 is not there").arg(m_destination);
+    }
+    if (!why.isEmpty()) {
+        removeWorkFiles();
+        result.failedStep = step;
+        result.error = QStringLiteral("Export failed at \"%1\": %2").arg(statusText(step), why);
+        return result;
+    }
+    result.ok = true;
+    result.exported = m_exported;
+    return result;
+}
+
+void ExportPipeline::removeWorkFiles()
+{
+    QFile::remove(QDir(m_tempDir).filePath(QLatin1String(kWorkFile)));
+    QFile::remove(QDir(m_tempDir).filePath(QLatin1String(kCompactedWorkFile)));
+    QFile::remove(catalogueFile("commodoreNEW.mdb"));
+    QFile::remove(backupPath() + QStringLiteral(".part"));
+    QFile::remove(m_destination + QStringLiteral(".part"));
+}
+
+QString ExportPipeline::compactCatalogue()
+{
+    if (QString why = catalogue::checkCatalogue(m_catalogue); !why.isEmpty())
+        return why;
+    QString why;
+    auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs, &why);
+    if (!live)
+        return why;
+    const QString compacted = catalogueFile("commodoreNEW.mdb");
+    // A write by another program between the snapshot and the copy back would be lost:
+    // take a fresh snapshot when that happened.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        QFile::remove(compacted);
+        const qint64 before = dataVersion(live->db());
+        if (!vacuumInto(live->db(), compacted, &why))
+            return why;
+        why = catalogue::checkForeignCatalogue(compacted);
+        if (!why.isEmpty()) {
+            QFile::remove(compacted);
+            return QStringLiteral("the compacted copy is unfit: ") + why;
+        }
+        if (dataVersion(live->db()) != before)
+            continue;
+        const bool copied = restoreFrom(live->db(), compacted, m_busyTimeoutMs, &why);
+        QFile::remove(compacted);
+        return copied ? QString() : why;
+    }
+    QFile::remove(compacted);
+    return QStringLiteral("the catalogue kept changing while it was compacted");
+}
+
+QString ExportPipeline::runStep(int step)
+{
+    const QString work = QDir(m_tempDir).filePath(QLatin1String(kWorkFile));
+    const QString compactedWork = QDir(m_tempDir).filePath(QLatin1String(kCompactedWorkFile));
+    QString why;
+    switch (step) {
+    case Compact:
+        return compactCatalogue();
+    case Backup: {
+        auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs, &why);
+        if (!live)
+            return why;
+        const QString part = backupPath() + QStringLiteral(".part");
+        QFile::remove(part);
+        if (!vacuumInto(live->db(), part, &why))
+            return why;
+        live.reset();
+        if (why = catalogue::checkForeignCatalogue(part); !why.isEmpty())
+            return QStringLiteral("the backup is unfit: ") + why;
+        return replaceFile(part, backupPath(), &why) ? QString() : why;
+    }
+    case WorkFile: {
+        QDir().mkpath(m_tempDir);
+        QFile::remove(work);
+        auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs, &why);
+        if (!live)
+            return why;
+        return vacuumInto(live->db(), work, &why) ? QString() : why;
+    }
+    case Select: {
+        auto c = openWithTimeout(work, m_busyTimeoutMs, &why);
+        if (!c)
+            return why;
+        // Untagged rows stay: a Null dbver is not unequal to anything.
+        const QSqlQuery q =
+            catalogue::run(c->db(), QStringLiteral("delete from tabella1 where dbver <> ?"),
+                           {QStringLiteral("Private")}, &why);
+        return q.isActive() ? QString() : why;
+    }
+    case CompactWork: {
+        QFile::remove(compactedWork);
+        {
+            auto c = openWithTimeout(work, m_busyTimeoutMs, &why);
+            if (!c)
+                return why;
+            if (!vacuumInto(c->db(), compactedWork, &why))
+                return why;
+        }
+        if (why = catalogue::checkForeignCatalogue(compactedWork); !why.isEmpty())
+            return QStringLiteral("the export file is unfit: ") + why;
+        auto c =
+            catalogue::Connection::open(compactedWork, &why, catalogue::Connection::Mode::ReadOnly);
+        const auto n =
+            c ? catalogue::fetchOne(c->db(), QStringLiteral("select count(*) from tabella1"))
+              : std::nullopt;
+        m_exported = n ? n->value(0).toInt() : 0;
+        return {};
+    }
+    case Copy:
+        return copyIntoPlace(compactedWork, m_destination, &why,
+                             [](const QString &p) { return catalogue::checkForeignCatalogue(p); })
+                   ? QString()
+                   : why;
+    case Cleanup:
+        QFile::remove(compactedWork);
+        QFile::remove(work);
+        return {};
+    }
+    return {};
+}
+
+} // namespace merrow

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace merrow
+{
+
+// Where exported files are to be sent.
+inline constexpr char kMaintainerAddress[] = "catalogue.updates@example.org";
+
+// The export: compacts and backs up the catalogue, then writes the records the user added
+// ("Private" or untagged) to the export file. The live catalogue is only ever changed
+// through SQLite, never renamed, replaced or copied as a file; new files are written under
+// temporary names and renamed into place when complete.
+class ExportPipeline
+{
+public:
+    enum Step {
+        Compact,     // "Compact Vantrel Database"
+        Backup,      // "Create Vantrel Database Backup"
+        WorkFile,    // "Create Work File"
+        Select,      // "Select Data to Export"
+        CompactWork, // "Compact Export Database"
+        Copy,        // "Copy Export Database on Floppy"
+        Cleanup,     // "Delete Work File"
+        StepCount
+    };
+
+    struct Result {
+        bool ok = false;
+        int failedStep = -1;
+        QString error;    // what went wrong, naming the step
+        int exported = 0; // games in the export file
+    };
+
+    ExportPipeline(QString cataloguePath, QString tempDir, QString destination);
+
+    // Called before each step with its status text.
+    std::function<void(int step, const QString &status)> onStatus;
+    void setBusyTimeout(int ms) { m_busyTimeoutMs = ms; }
+
+    Result run();
+
+    static QString statusText(int step);
+    // The message for a finished export.
+    static QString completionMessage();
+
+    QString backupPath() const;
+
+private:
+    QString runStep(int step);
+    QString compactCatalogue();
+    QString catalogueFile(const char *name) const;
+    void removeWorkFiles();
+
+    QString m_catalogue;
+    QString m_tempDir;
+    QString m_destination;
+    int m_busyTimeoutMs = 5000;
+    int m_exported = 0;
+};
+
+} // namespace merrow

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+
+#include <functional>
+
+namespace merrow
+{
+
+enum class TransferMode {
+    New,      // add games not in the catalogue, leave the others alone
+    Selected, // the chosen export ids in their order; add or overwrite
+    All       // every export game; add or overwrite
+};
+
+struct TransferResult {
+    bool ok = true;
+    int added = 0;    // committed additions
+    int modified = 0; // committed overwrites
+    int skipped = 0;  // selected ids that the export file does not hold
+    QString error;    // what stopped the transfer, when !ok
+};
+
+// Merges export games into the catalogue. Games match on (titolo, formato), case-blind;
+// the 17 transferred fields are copied as stored, id never. Writes are committed in
+// batches, and the log and counters only ever tell about committed games, so that a
+// failure or a killed process leaves the catalogue exactly as logged.
+class Transfer
+{
+public:
+    Transfer(const QSqlDatabase &catalogue, const QSqlDatabase &source);
+
+    // Games per write transaction.
+    void setBatchSize(int games) { m_batchSize = games > 0 ? games : 1; }
+
+    // One line per committed game ("Added ... for ...", "Modified ... for ...") or skipped id,
+    // with the counts so far.
+    std::function<void(const QString &line, const TransferResult &sofar)> onLog;
+    // After each batch: games handled and games in all.
+    std::function<void(int done, int total)> onProgress;
+
+    TransferResult run(TransferMode mode, const QList<int> &selectedIds = {});
+
+    // The transferred columns, in the order they are copied.
+    static const QStringList &fields();
+
+private:
+    QSqlDatabase m_catalogue;
+    QSqlDatabase m_source;
+    int m_batchSize = 500;
+};
+
+} // namespace merrow

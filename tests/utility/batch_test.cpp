@@ -1,0 +1,167 @@
+#include "batch.h"
+#include "database.h"
+#include "exportfiles.h"
+#include "exportpipeline.h"
+#include "testcatalogue.h"
+#include "transfer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+using namespace merrow;
+
+class BatchTest : public testing::Test
+{
+protected:
+    TestCatalogue local;
+    QTemporaryDir temp;
+    QTemporaryDir floppy;
+    QString out, err;
+
+    int batch(BatchRequest::Kind kind, const QString &target,
+              BatchRequest::Import mode = BatchRequest::Import::New)
+    {
+        out.clear();
+        err.clear();
+        Paths paths;
+        paths.catalogue = local.path();
+        paths.programDir = local.dir();
+        paths.tempDir = temp.path();
+        QTextStream o(&out), e(&err);
+        BatchRequest r;
+        r.kind = kind;
+        r.import = mode;
+        r.target = target;
+        const int code = runBatch(r, paths, o, e);
+        o.flush();
+        e.flush();
+        return code;
+    }
+    QString makeExport()
+    {
+        const QString path = floppy.filePath("export.mdb");
+        ExportFileMaker maker(path);
+        maker.add({{"titolo", "Elite"}, {"formato", "C64"}, {"sh", "new"}});
+        maker.add({{"titolo", "Agony"}, {"formato", "Amiga"}});
+        return path;
+    }
+};
+
+TEST_F(BatchTest, ImportNewAllAndDiff)
+{
+    local.addGame({{"titolo", "elite"}, {"formato", "C64"}, {"sh", "old"}});
+    const QString file = makeExport();
+    const QStringList before = dumpGames(local.db());
+
+    EXPECT_EQ(batch(BatchRequest::Kind::Import, file, BatchRequest::Import::Diff), 0)
+        << err.toStdString();
+    EXPECT_EQ(out, "C64   Elite\n  Publisher  : old -> new\nAmiga Agony\n  NEW GAME\n");
+    EXPECT_EQ(dumpGames(local.db()), before);
+
+    EXPECT_EQ(batch(BatchRequest::Kind::Import, file, BatchRequest::Import::New), 0);
+    EXPECT_EQ(out, "Added Agony for Amiga\nGames Added: 1\nGames Modified: 0\n");
+    EXPECT_EQ(batch(BatchRequest::Kind::Import, file, BatchRequest::Import::All), 0);
+    EXPECT_EQ(out, "Modified Elite for C64\nModified Agony for Amiga\nGames Added: 0\n"
+                   "Games Modified: 2\n");
+    EXPECT_EQ(local.count("sh = 'new'"), 1);
+}
+
+TEST_F(BatchTest, BadInputFailsWithAMessage)
+{
+    EXPECT_NE(batch(BatchRequest::Kind::Import, floppy.filePath("missing.mdb")), 0);
+    EXPECT_TRUE(err.contains("Unable to read from Floppy!")) << err.toStdString();
+    writeBytes(floppy.filePath("junk.mdb"), QByteArray(5000, 'j'));
+    EXPECT_NE(batch(BatchRequest::Kind::Import, floppy.filePath("junk.mdb")), 0);
+    EXPECT_TRUE(out.isEmpty());
+    EXPECT_NE(batch(BatchRequest::Kind::Export, floppy.filePath("no/such")), 0);
+    EXPECT_TRUE(err.contains("does not exist")) << err.toStdString();
+    EXPECT_EQ(local.count(), 0);
+    EXPECT_EQ(integrityOf(local.path()), "ok");
+}
+
+TEST_F(BatchTest, ExportWritesIntoTheFolder)
+{
+    local.addGame({{"titolo", "Mine"}, {"formato", "C64"}, {"dbver", "Private"}});
+    EXPECT_EQ(batch(BatchRequest::Kind::Export, floppy.path()), 0) << err.toStdString();
+    EXPECT_TRUE(QFile::exists(floppy.filePath("export.mdb")));
+    EXPECT_TRUE(out.startsWith("Compact Vantrel Database\n"));
+    EXPECT_TRUE(out.contains("Exported 1 games"));
+    EXPECT_TRUE(out.trimmed().endsWith(QLatin1String(kMaintainerAddress)));
+}
+
+// Run as a child by the test below: a slow transfer that prints each committed game.
+TEST(TransferChild, RunsUntilKilled)
+{
+    const QString catalogue = qEnvironmentVariable("MERROW_TEST_CHILD_CATALOGUE");
+    if (catalogue.isEmpty())
+        GTEST_SKIP() << "only runs as the child of TransferKilled";
+    QString why;
+    auto local = catalogue::Connection::open(catalogue, &why);
+    auto source = catalogue::Connection::open(qEnvironmentVariable("MERROW_TEST_CHILD_EXPORT"),
+                                              &why, catalogue::Connection::Mode::ReadOnly);
+    ASSERT_TRUE(local && source) << why.toStdString();
+    Transfer t(local->db(), source->db());
+    t.setBatchSize(20);
+    t.onLog = [](const QString &line, const TransferResult &) {
+        std::printf("%s\n", qPrintable(line));
+        std::fflush(stdout);
+    };
+    t.onProgress = [](int, int) { QThread::msleep(30); };
+    t.run(TransferMode::All);
+}
+
+TEST(TransferKilled, CatalogueHoldsExactlyWholeBatchesAndIsSound)
+{
+    TestCatalogue local;
+    QTemporaryDir dir;
+    const QString exportPath = dir.filePath("export.mdb");
+    const int total = 2000;
+    {
+        ExportFileMaker maker(exportPath);
+        catalogue::WriteTransaction tx(maker.db());
+        for (int i = 0; i < total; ++i)
+            maker.add(
+                {{"titolo", QString("Game %1").arg(i, 4, 10, QChar('0'))}, {"formato", "C64"}});
+        tx.commit();
+    }
+    local.addGame({{"titolo", "Already here"}, {"formato", "C64"}});
+
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("MERROW_TEST_CHILD_CATALOGUE", local.path());
+    env.insert("MERROW_TEST_CHILD_EXPORT", exportPath);
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(),
+                {"--gtest_filter=TransferChild.RunsUntilKilled"});
+    ASSERT_TRUE(child.waitForStarted());
+    QByteArray printed;
+    while (printed.count("Added") < 50 && child.state() == QProcess::Running)
+        if (child.waitForReadyRead(10000))
+            printed += child.readAllStandardOutput();
+    child.kill();
+    child.waitForFinished();
+    printed += child.readAllStandardOutput();
+
+    const int logged = printed.count("Added");
+    EXPECT_GE(logged, 50);
+    EXPECT_EQ(integrityOf(local.path()), "ok");
+    // Every logged game is there, the rest came in whole batches in export order.
+    const int added = local.count() - 1;
+    EXPECT_LT(added, total) << "the child finished before it was killed";
+    EXPECT_GE(added, logged);
+    EXPECT_EQ(added % 20, 0);
+    QSqlQuery q =
+        catalogue::run(local.db(), "select titolo from tabella1 where id > 1 order by id");
+    for (int i = 0; q.next(); ++i)
+        ASSERT_EQ(q.value(0).toString(), QString("Game %1").arg(i, 4, 10, QChar('0')));
+}
