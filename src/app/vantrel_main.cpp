@@ -16,7 +16,8 @@
 #include <cstring>
 #include <memory>
 
-namespace {
+namespace
+{
 
 struct Options {
     QCommandLineOption catalogue{QStringLiteral("catalogue"),
@@ -25,7 +26,8 @@ struct Options {
     QCommandLineOption list{QStringLiteral("list"),
                             QStringLiteral("Print the games of the list (id, tab, title) "
                                            "and exit, without a window.")};
-    QCommandLineOption c64{QStringLiteral("c64"), QStringLiteral("With --list: C64 and C128 games.")};
+    QCommandLineOption c64{QStringLiteral("c64"),
+                           QStringLiteral("With --list: C64 and C128 games.")};
     QCommandLineOption amiga{QStringLiteral("amiga"), QStringLiteral("With --list: Amiga games.")};
     QCommandLineOption playable{QStringLiteral("playable"),
                                 QStringLiteral("With --list: only games with a game file.")};

@@ -35,7 +35,8 @@ About::About(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Dialog), m_
     version->setObjectName(QStringLiteral("lblProgramVersion"));
     version->setAlignment(Qt::AlignCenter);
     layout->addWidget(version);
-    auto *build = new QLabel(QStringLiteral("Build " VANTREL_VERSION " (Qt " QT_VERSION_STR ")"), this);
+    auto *build =
+        new QLabel(QStringLiteral("Build " VANTREL_VERSION " (Qt " QT_VERSION_STR ")"), this);
     build->setAlignment(Qt::AlignCenter);
     layout->addWidget(build);
     auto *released = new QLabel(QStringLiteral("Released December 2026"), this);

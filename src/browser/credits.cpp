@@ -1,6 +1,7 @@
 #include "credits.h"
 
-namespace browser {
+namespace browser
+{
 
 void esaminanome(QString &nome)
 {

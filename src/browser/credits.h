@@ -3,7 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-namespace browser {
+namespace browser
+{
 
 // The line between a role's names and its additional names in a credit list.
 inline const QString kAdditionalSeparator = QStringLiteral("----------- Additional -----------");

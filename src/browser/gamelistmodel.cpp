@@ -1,6 +1,7 @@
 #include "gamelistmodel.h"
 
-namespace browser {
+namespace browser
+{
 
 int GameListModel::rowCount(const QModelIndex &parent) const
 {

@@ -4,7 +4,8 @@
 
 #include <QAbstractListModel>
 
-namespace browser {
+namespace browser
+{
 
 // The rows of the game list: the title is the entry text, the id its item data
 // (Qt::UserRole). Filled in one go, so tens of thousands of games cost one reset.

@@ -5,7 +5,8 @@
 
 #include <QIODevice>
 
-namespace browser {
+namespace browser
+{
 
 int listGames(const QString &cataloguePath, const ListingRequest &request, QIODevice &out,
               QIODevice &err)
@@ -29,8 +30,8 @@ int listGames(const QString &cataloguePath, const ListingRequest &request, QIODe
         return 2;
     }
     if (result.rows.isEmpty()) {
-        err.write((QStringLiteral("No record found for ") + request.find + QLatin1Char('\n'))
-                      .toUtf8());
+        err.write(
+            (QStringLiteral("No record found for ") + request.find + QLatin1Char('\n')).toUtf8());
         return 1;
     }
     QByteArray block;

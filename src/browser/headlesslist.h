@@ -4,7 +4,8 @@
 
 class QIODevice;
 
-namespace browser {
+namespace browser
+{
 
 // What `vantrel --list` was asked for. With neither machine option both are on.
 struct ListingRequest {

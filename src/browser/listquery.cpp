@@ -4,8 +4,10 @@
 
 #include <QSqlQuery>
 
-namespace browser {
-namespace {
+namespace browser
+{
+namespace
+{
 
 const QString kC64Part = QStringLiteral(" [formato]='C64' or [formato]='C128'");
 const QString kAmigaPart = QStringLiteral(" [formato]='Amiga 1.3' or [formato]='Amiga 2.x'"
@@ -31,8 +33,8 @@ QString filterClause(const ListFilter &filter)
 {
     QString clause;
     if (filter.c64 && filter.amiga)
-        clause = QLatin1Char('(') + kC64Part + QStringLiteral(") or (") + kAmigaPart +
-                 QLatin1Char(')');
+        clause =
+            QLatin1Char('(') + kC64Part + QStringLiteral(") or (") + kAmigaPart + QLatin1Char(')');
     else if (filter.c64)
         clause = kC64Part;
     else if (filter.amiga)
@@ -63,14 +65,14 @@ void cerca2(const QString &text, QString &nome1, QString &nome2)
 const QStringList &searchColumns()
 {
     static const QStringList columns{
-        QStringLiteral("titolo"),         QStringLiteral("sh"),
-        QStringLiteral("programming"),    QStringLiteral("graphics"),
-        QStringLiteral("music"),          QStringLiteral("design"),
-        QStringLiteral("team"),           QStringLiteral("adddesign"),
-        QStringLiteral("addgraphics"),    QStringLiteral("addprogramming"),
-        QStringLiteral("addmusic"),       QStringLiteral("voto"),
-        QStringLiteral("emulator"),       QStringLiteral("others"),
-        QStringLiteral("year"),           QStringLiteral("tipo"),
+        QStringLiteral("titolo"),      QStringLiteral("sh"),
+        QStringLiteral("programming"), QStringLiteral("graphics"),
+        QStringLiteral("music"),       QStringLiteral("design"),
+        QStringLiteral("team"),        QStringLiteral("adddesign"),
+        QStringLiteral("addgraphics"), QStringLiteral("addprogramming"),
+        QStringLiteral("addmusic"),    QStringLiteral("voto"),
+        QStringLiteral("emulator"),    QStringLiteral("others"),
+        QStringLiteral("year"),        QStringLiteral("tipo"),
         QStringLiteral("formato")};
     return columns;
 }

@@ -6,14 +6,15 @@
 #include <QStringList>
 #include <QVariantList>
 
-namespace browser {
+namespace browser
+{
 
 // The four filter boxes of the main window.
 struct ListFilter {
-    bool c64 = true;      // Check4
-    bool amiga = true;    // Check5
+    bool c64 = true;       // Check4
+    bool amiga = true;     // Check5
     bool playable = false; // Check1: emul1 present
-    bool sound = false;   // Check2: song present
+    bool sound = false;    // Check2: song present
 };
 
 // An SQL condition or statement with its positional parameters.

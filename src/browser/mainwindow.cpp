@@ -27,7 +27,8 @@
 
 using namespace browser;
 
-namespace {
+namespace
+{
 
 // The narrow list leaves room for a column of the two screenshots (4215 against 7335
 // twips); the short window hides the credit lists (6950 against 8910 twips).
@@ -184,7 +185,7 @@ QWidget *Form1::buildListColumn()
     List1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     List1->setAlternatingRowColors(true);
     List1->viewport()->installEventFilter(this);
-    connect(List1->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
+    connect(List1->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (!m_programSelects)
             List1_Click();
     });
@@ -198,8 +199,7 @@ QWidget *Form1::buildShotColumn()
     column->setFixedWidth(kShotColumnWidth);
     auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto addShot = [&](QLabel *&image, QLabel *&none, const char *imageName,
-                       const char *noneName) {
+    auto addShot = [&](QLabel *&image, QLabel *&none, const char *imageName, const char *noneName) {
         auto *cell = new QGridLayout;
         image = makeLabel(QLatin1String(imageName), QString(), column);
         image->setFixedSize(kShotSize);
@@ -424,10 +424,9 @@ void Form1::closeEvent(QCloseEvent *event)
 {
     QString error;
     if (!Form_Unload(&error))
-        m_ctx.dialogs.message(
-            QStringLiteral("The settings could not be saved to %1: %2")
-                .arg(m_ctx.paths.stateFile, error),
-            Dialogs::Icon::Exclamation, QStringLiteral("Attention"));
+        m_ctx.dialogs.message(QStringLiteral("The settings could not be saved to %1: %2")
+                                  .arg(m_ctx.paths.stateFile, error),
+                              Dialogs::Icon::Exclamation, QStringLiteral("Attention"));
     event->accept();
 }
 
@@ -467,8 +466,8 @@ void Form1::Form_Activate()
 
 QSqlRecord Form1::configRecord() const
 {
-    const auto record =
-        catalogue::fetchOne(m_ctx.db(), QStringLiteral("select * from tabella2 order by id limit 1"));
+    const auto record = catalogue::fetchOne(
+        m_ctx.db(), QStringLiteral("select * from tabella2 order by id limit 1"));
     return record ? *record : QSqlRecord();
 }
 

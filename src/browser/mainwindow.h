@@ -18,7 +18,8 @@ class QMenu;
 class QPushButton;
 class QWidget;
 
-namespace browser {
+namespace browser
+{
 class GameListModel;
 }
 
@@ -47,7 +48,7 @@ public:
     void Check2_Click();
 
     // Search
-    void command1_Click(); // Find
+    void command1_Click();  // Find
     void NmButton4_Click(); // ALL
     // Puts a text into the search box and runs Find (the panel's double-clicks).
     void searchFor(const QString &text);
@@ -66,15 +67,15 @@ public:
 
     // What the commands need
     int cercaindex(int currrec) const;
-    int listIndex() const;            // selected position, -1 when none
-    int listCount() const;            // entries in List1
-    int listId(int row) const;        // item data of an entry, 0 when none
+    int listIndex() const;     // selected position, -1 when none
+    int listCount() const;     // entries in List1
+    int listId(int row) const; // item data of an entry, 0 when none
     // Selects an entry (or none for -1) and shows it as a list click does.
     void setListIndex(int row);
     browser::GameListModel *listModel() const { return m_model; }
-    int currentId() const;            // the shown game (Text5), 0 when none
+    int currentId() const; // the shown game (Text5), 0 when none
     const QSqlRecord &currentRecord() const { return m_record; }
-    QSqlRecord configRecord() const;  // first row of tabella2 (empty when none)
+    QSqlRecord configRecord() const; // first row of tabella2 (empty when none)
     QString filterclause() const { return m_filterclause; }
     browser::SqlClause searchclause() const { return m_searchclause; }
     QString lastfilterbox() const { return m_lastfilterbox; }
@@ -119,8 +120,8 @@ public:
     QMenu *ppt = nullptr, *mss = nullptr, *ass = nullptr, *ppp = nullptr, *ppd = nullptr,
           *pp = nullptr, *ppm = nullptr;
     QAction *mdname = nullptr, *mdpub = nullptr, *mdteam = nullptr, *mdgenre = nullptr,
-            *mdyear = nullptr, *mds1 = nullptr, *mds2 = nullptr, *mdfg = nullptr,
-            *mdfm = nullptr, *mdp = nullptr, *mdd = nullptr, *md = nullptr, *mdm = nullptr;
+            *mdyear = nullptr, *mds1 = nullptr, *mds2 = nullptr, *mdfg = nullptr, *mdfm = nullptr,
+            *mdp = nullptr, *mdd = nullptr, *md = nullptr, *mdm = nullptr;
 
 protected:
     void changeEvent(QEvent *event) override;

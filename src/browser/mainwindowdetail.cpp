@@ -17,7 +17,8 @@
 
 using namespace browser;
 
-namespace {
+namespace
+{
 
 void paintLamp(QLabel *lamp, bool present)
 {
@@ -41,8 +42,8 @@ bool loadPicture(QLabel *image, const QString &path)
     if (picture.isNull())
         return false;
     const QSize room = image->contentsRect().size();
-    image->setPixmap(QPixmap::fromImage(
-        picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    image->setPixmap(
+        QPixmap::fromImage(picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     return true;
 }
 
@@ -118,8 +119,8 @@ void Form1::fillCredits(QListWidget *list, const QString &mainColumn, const QStr
 {
     // A role without main names stays empty, whatever its additional column holds.
     list->clear();
-    list->addItems(creditEntries(m_record.value(mainColumn).toString(),
-                                 m_record.value(addColumn).toString()));
+    list->addItems(
+        creditEntries(m_record.value(mainColumn).toString(), m_record.value(addColumn).toString()));
 }
 
 void Form1::riempiprog()

@@ -15,8 +15,7 @@ using namespace browser;
 
 ListFilter Form1::filterBoxes() const
 {
-    return {Check4->isChecked(), Check5->isChecked(), Check1->isChecked(),
-            Check2->isChecked()};
+    return {Check4->isChecked(), Check5->isChecked(), Check1->isChecked(), Check2->isChecked()};
 }
 
 void Form1::setFilterBoxes(const ListFilter &filter)
@@ -52,8 +51,7 @@ bool Form1::aggiornalista()
     if (!result.ok()) {
         // "Database Open Error" has said it already when the catalogue did not open.
         if (m_ctx.db().isOpen())
-            m_ctx.dialogs.message(QStringLiteral("The game list cannot be read: ") +
-                                      result.error,
+            m_ctx.dialogs.message(QStringLiteral("The game list cannot be read: ") + result.error,
                                   Dialogs::Icon::Critical, QStringLiteral("Error"));
         return false;
     }
@@ -170,8 +168,7 @@ int Form1::cercaindex(int currrec) const
 int Form1::listIndex() const
 {
     const QModelIndex current = List1->currentIndex();
-    return current.isValid() && List1->selectionModel()->isSelected(current) ? current.row()
-                                                                              : -1;
+    return current.isValid() && List1->selectionModel()->isSelected(current) ? current.row() : -1;
 }
 
 int Form1::listCount() const

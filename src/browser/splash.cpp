@@ -19,8 +19,7 @@ Splash::Splash(AppContext &ctx, QWidget *parent)
     f.setBold(true);
     title->setFont(f);
     title->setAlignment(Qt::AlignCenter);
-    auto *subtitle =
-        new QLabel(QStringLiteral("Commodore 64 and Amiga games catalogue"), this);
+    auto *subtitle = new QLabel(QStringLiteral("Commodore 64 and Amiga games catalogue"), this);
     subtitle->setAlignment(Qt::AlignCenter);
     layout->addWidget(title);
     layout->addWidget(subtitle);

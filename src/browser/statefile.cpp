@@ -3,8 +3,10 @@
 #include <QFile>
 #include <QSaveFile>
 
-namespace browser {
-namespace {
+namespace browser
+{
+namespace
+{
 
 // A state line is eight characters; anything far longer is not a state file, and
 // reading it whole would only cost memory.
@@ -56,8 +58,8 @@ std::optional<ViewState> readStateFile(const QString &path)
 QString stateText(const ViewState &s)
 {
     QString text;
-    for (bool b : {s.c64, s.amiga, s.screenshots, s.credits, s.playable, s.sound,
-                   s.fellowgui == 1, s.uaegui == 1})
+    for (bool b : {s.c64, s.amiga, s.screenshots, s.credits, s.playable, s.sound, s.fellowgui == 1,
+                   s.uaegui == 1})
         text += b ? QLatin1Char('1') : QLatin1Char('0');
     return text;
 }

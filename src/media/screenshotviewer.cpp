@@ -12,7 +12,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 // The designed size, kept when there is no picture to size the window to.
 const QSize kDesignedSize(twipsToPixels(5090), twipsToPixels(3940));
@@ -52,8 +53,8 @@ void scrshots::Form_Load()
         m_ctx.db(), QStringLiteral("select * from tabella1 where id=?"), {m_ctx.selectedid});
     QString path;
     if (record) {
-        setWindowTitle(record->value(QStringLiteral("formato")).toString() +
-                       QStringLiteral(": ") + record->value(QStringLiteral("titolo")).toString());
+        setWindowTitle(record->value(QStringLiteral("formato")).toString() + QStringLiteral(": ") +
+                       record->value(QStringLiteral("titolo")).toString());
         const QVariant screen1 = record->value(QStringLiteral("screen1"));
         const QVariant screen2 = record->value(QStringLiteral("screen2"));
         if (m_ctx.whichshot == 1 && !catalogue::isEmptyValue(screen1))

@@ -8,7 +8,8 @@
 
 using namespace browser;
 
-namespace {
+namespace
+{
 
 struct Listing {
     int status;
@@ -31,8 +32,8 @@ TEST(HeadlessList, MachinesFilesAndSearch)
 {
     TestCatalogue cat;
     const int b = cat.addGame({{"titolo", "Boulder Dash"}, {"formato", "C64"}, {"emul1", "b.d64"}});
-    const int a = cat.addGame({{"titolo", "Alien Breed"}, {"formato", "Amiga 1.3"},
-                               {"song", "a.mod"}});
+    const int a =
+        cat.addGame({{"titolo", "Alien Breed"}, {"formato", "Amiga 1.3"}, {"song", "a.mod"}});
     const int u = cat.addGame({{"titolo", "\u00dcber Tetris\t2"}, {"formato", "C128"}});
     cat.addGame({{"titolo", "Other"}, {"formato", "Atari"}});
 

@@ -7,7 +7,8 @@
 
 using namespace browser;
 
-namespace {
+namespace
+{
 
 QList<int> ids(const ListResult &r)
 {
@@ -69,11 +70,10 @@ TEST(Cerca2, SplitsAtTheFirstPlus)
 
 TEST(SearchClause, SeventeenColumnsInOrderWithBoundPatterns)
 {
-    const QStringList expected{"titolo",   "sh",          "programming",    "graphics",
-                               "music",    "design",      "team",           "adddesign",
-                               "addgraphics", "addprogramming", "addmusic", "voto",
-                               "emulator", "others",      "year",           "tipo",
-                               "formato"};
+    const QStringList expected{"titolo",   "sh",     "programming", "graphics",    "music",
+                               "design",   "team",   "adddesign",   "addgraphics", "addprogramming",
+                               "addmusic", "voto",   "emulator",    "others",      "year",
+                               "tipo",     "formato"};
     EXPECT_EQ(searchColumns(), expected);
     EXPECT_FALSE(searchColumns().contains("note"));
 
@@ -104,9 +104,11 @@ TEST(ListQuery, JoinsFilterAndSearch)
     EXPECT_EQ(listQuery("f", {}).sql, "select id, titolo from tabella1 where (f) order by titolo");
     const SqlClause s{"[titolo] like ?", {"*x*"}};
     const SqlClause q = listQuery("f", s);
-    EXPECT_EQ(q.sql, "select id, titolo from tabella1 where (f) AND ([titolo] like ?) order by titolo");
+    EXPECT_EQ(q.sql,
+              "select id, titolo from tabella1 where (f) AND ([titolo] like ?) order by titolo");
     EXPECT_EQ(q.params, QVariantList{"*x*"});
-    EXPECT_EQ(listQuery({}, s).sql, "select id, titolo from tabella1 where ([titolo] like ?) order by titolo");
+    EXPECT_EQ(listQuery({}, s).sql,
+              "select id, titolo from tabella1 where ([titolo] like ?) order by titolo");
     EXPECT_EQ(listQuery({}, {}).sql, "select id, titolo from tabella1 order by titolo");
 }
 
@@ -117,16 +119,15 @@ TEST(ListQuery, MachineFamiliesAndFiles)
     const int c128 = cat.addGame({{"titolo", "B c128"}, {"formato", "c128"}, {"song", "b.sid"}});
     const int am = cat.addGame({{"titolo", "C amiga"}, {"formato", "Amiga"}, {"emul1", ""}});
     const int am13 = cat.addGame({{"titolo", "D"}, {"formato", "Amiga 1.3"}, {"song", ""}});
-    const int am2 = cat.addGame({{"titolo", "E"}, {"formato", "Amiga 2.x"}, {"emul1", "e.adf"},
-                                 {"song", "e.mod"}});
+    const int am2 = cat.addGame(
+        {{"titolo", "E"}, {"formato", "Amiga 2.x"}, {"emul1", "e.adf"}, {"song", "e.mod"}});
     const int am3 = cat.addGame({{"titolo", "F"}, {"formato", "Amiga 3.x"}});
     cat.addGame({{"titolo", "G spectrum"}, {"formato", "Spectrum"}, {"emul1", "g.tap"}});
     cat.addGame({{"titolo", "H no format"}, {"emul1", "h"}});
 
     EXPECT_EQ(run(cat, {true, false, false, false}), (QList<int>{c64, c128}));
     EXPECT_EQ(run(cat, {false, true, false, false}), (QList<int>{am, am13, am2, am3}));
-    EXPECT_EQ(run(cat, {true, true, false, false}),
-              (QList<int>{c64, c128, am, am13, am2, am3}));
+    EXPECT_EQ(run(cat, {true, true, false, false}), (QList<int>{c64, c128, am, am13, am2, am3}));
     // Null and empty both count as "no file".
     EXPECT_EQ(run(cat, {true, true, true, false}), (QList<int>{c64, am2}));
     EXPECT_EQ(run(cat, {true, true, false, true}), (QList<int>{c128, am2}));
@@ -157,14 +158,21 @@ TEST(ListQuery, OrderedByTitleWithDuplicatesKept)
 TEST(ListQuery, SearchAcrossColumns)
 {
     TestCatalogue cat;
-    const int giana = cat.addGame({{"titolo", "Great Giana Sisters"}, {"formato", "C64"},
-                                   {"programming", "Armin Gessert"}, {"music", "Chris Huelsbeck"}});
-    const int turrican = cat.addGame({{"titolo", "Turrican"}, {"formato", "Amiga"},
-                                      {"music", "CHRIS Huelsbeck"}, {"year", "1990"}});
-    const int noted = cat.addGame({{"titolo", "Noted"}, {"formato", "C64"},
-                                   {"note", "huelsbeck only here"}});
-    const int voto = cat.addGame({{"titolo", "Voted"}, {"formato", "C64"}, {"voto", "zebra"},
-                                  {"emulator", "quagga"}, {"others", "okapi"}});
+    const int giana = cat.addGame({{"titolo", "Great Giana Sisters"},
+                                   {"formato", "C64"},
+                                   {"programming", "Armin Gessert"},
+                                   {"music", "Chris Huelsbeck"}});
+    const int turrican = cat.addGame({{"titolo", "Turrican"},
+                                      {"formato", "Amiga"},
+                                      {"music", "CHRIS Huelsbeck"},
+                                      {"year", "1990"}});
+    const int noted =
+        cat.addGame({{"titolo", "Noted"}, {"formato", "C64"}, {"note", "huelsbeck only here"}});
+    const int voto = cat.addGame({{"titolo", "Voted"},
+                                  {"formato", "C64"},
+                                  {"voto", "zebra"},
+                                  {"emulator", "quagga"},
+                                  {"others", "okapi"}});
     Q_UNUSED(noted);
     const ListFilter all{true, true, false, false};
 

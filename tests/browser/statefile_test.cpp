@@ -7,7 +7,8 @@
 
 using namespace browser;
 
-namespace {
+namespace
+{
 
 QString writeFile(const QTemporaryDir &dir, const QByteArray &content)
 {
@@ -51,7 +52,12 @@ TEST(StateFile, FirstValueOfTheContent)
     EXPECT_EQ(firstStateValue("1010,1111\r\n"), "1010");
     EXPECT_EQ(firstStateValue("11\n00000000"), "11");
     EXPECT_EQ(firstStateValue("\r\n11111111"), "");
-    EXPECT_EQ(firstStateValue(QByteArray("1\0" "1", 3)), QString::fromLatin1("1\0" "1", 3));
+    EXPECT_EQ(firstStateValue(QByteArray("1\0"
+                                         "1",
+                                         3)),
+              QString::fromLatin1("1\0"
+                                  "1",
+                                  3));
 }
 
 TEST(StateFile, ReadMissingEmptyAndBinaryFiles)
