@@ -138,7 +138,7 @@ QWidget *Form1::buildListColumn()
     auto *searchRow = new QHBoxLayout;
     ricerca = new QLineEdit(column);
     ricerca->setObjectName(QStringLiteral("ricerca"));
-    ricerca->setPlaceholderText(QStringLiteral("Search titles, credits, publishers..."));
+    ricerca->setPlaceholderText(QStringLiteral("Text to find (a+b: both)"));
     ricerca->setClearButtonEnabled(true);
     command1 = makeButton(QStringLiteral("command1"), QStringLiteral("Find"), column);
     NmButton4 = makeButton(QStringLiteral("NmButton4"), QStringLiteral("ALL"), column);
@@ -244,12 +244,16 @@ QWidget *Form1::buildDetail()
         {&Label4, "Label4", "Machine", &Text3, "Text3"},
         {&Label11, "Label11", "Year", &Text14, "Text14"},
         {&Label25, "Label25", "Genre", &Text15, "Text15"}};
+    // The bold title font must not reach the fields.
+    QFont plain = font();
+    plain.setBold(false);
+    plain.setPointSizeF(plain.pointSizeF());
     int row = 0;
     for (const auto &[label, labelName, caption, field, fieldName] : rows) {
         *label = makeLabel(QLatin1String(labelName), QLatin1String(caption), Frame1);
         *field = makeField(QLatin1String(fieldName), Frame1, true);
-        (*label)->setFont(font());
-        (*field)->setFont(font());
+        (*label)->setFont(plain);
+        (*field)->setFont(plain);
         (*label)->installEventFilter(this);
         (*field)->installEventFilter(this);
         (*field)->setContextMenuPolicy(Qt::NoContextMenu);
@@ -265,7 +269,7 @@ QWidget *Form1::buildDetail()
         picture->setFrameShadow(QFrame::Sunken);
         picture->setAutoFillBackground(true);
         auto *text = new QLabel(caption, Frame1);
-        text->setFont(font());
+        text->setFont(plain);
         box->addWidget(picture);
         box->addWidget(text);
         box->addStretch(1);
