@@ -24,7 +24,7 @@ int listGames(const QString &cataloguePath, const ListingRequest &request, QIODe
     filter.playable = request.playable;
     filter.sound = request.sound;
     const SqlClause search = request.find.isEmpty() ? SqlClause{} : searchClause(request.find);
-    const ListResult result = fetchList(connection->db(), listQuery(filterClause(filter), search));
+    const ListResult result = fetchList(connection->db(), filterClause(filter), search);
     if (!result.ok()) {
         err.write(QStringLiteral("Cannot read the game list: %1\n").arg(result.error).toUtf8());
         return 2;

@@ -4,6 +4,10 @@
 
 #include <QSqlQuery>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 namespace browser
 {
 namespace
@@ -95,8 +99,8 @@ SqlClause searchClause(const QString &text)
     return clause;
 }
 
-SqlClause listQuery(const QString &filterclause, const SqlClause &searchclause,
-                    const QString &columns)
+SqlClause unorderedListQuery(const QString &filterclause, const SqlClause &searchclause,
+                             const QString &columns)
 {
     SqlClause query;
     query.sql = QStringLiteral("select ") + columns + QStringLiteral(" from tabella1");
@@ -109,6 +113,13 @@ SqlClause listQuery(const QString &filterclause, const SqlClause &searchclause,
     }
     if (!conditions.isEmpty())
         query.sql += QStringLiteral(" where ") + conditions.join(QStringLiteral(" AND "));
+    return query;
+}
+
+SqlClause listQuery(const QString &filterclause, const SqlClause &searchclause,
+                    const QString &columns)
+{
+    SqlClause query = unorderedListQuery(filterclause, searchclause, columns);
     query.sql += QStringLiteral(" order by titolo");
     return query;
 }
@@ -125,6 +136,45 @@ ListResult fetchList(const QSqlDatabase &db, const SqlClause &query)
     while (q.next())
         result.rows.append({q.value(0).toInt(), q.value(1).toString()});
     return result;
+}
+
+ListResult fetchList(const QSqlDatabase &db, const QString &filterclause,
+                     const SqlClause &searchclause)
+{
+    ListResult result = fetchList(db, unorderedListQuery(filterclause, searchclause));
+    if (result.ok())
+        sortByTitle(result.rows);
+    return result;
+}
+
+void sortByTitle(QList<ListRow> &rows)
+{
+    // The folding of the catalogue's NOCASE collation, code point by code point, computed
+    // once per title instead of once per comparison.
+    struct Keyed {
+        bool null; // Null sorts before every text
+        std::u32string key;
+        qsizetype row;
+    };
+    std::vector<Keyed> keyed(size_t(rows.size()));
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const QString &title = rows.at(i).titolo;
+        std::u32string &key = keyed[size_t(i)].key;
+        key.reserve(size_t(title.size()));
+        for (const char32_t c : title.toUcs4())
+            key.push_back(c < 0x80 ? ((c >= 'A' && c <= 'Z') ? c + 32 : c)
+                                   : QChar::toCaseFolded(c));
+        keyed[size_t(i)].null = title.isNull();
+        keyed[size_t(i)].row = i;
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
+        return a.null != b.null ? a.null : a.key < b.key;
+    });
+    QList<ListRow> sorted;
+    sorted.reserve(rows.size());
+    for (const Keyed &k : keyed)
+        sorted.append(std::move(rows[k.row]));
+    rows = std::move(sorted);
 }
 
 bool filterHasRows(const QSqlDatabase &db, const QString &filterclause, QString *error)

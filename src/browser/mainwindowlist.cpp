@@ -47,7 +47,7 @@ void Form1::filtrolista()
 bool Form1::aggiornalista()
 {
     filtrolista();
-    const ListResult result = fetchList(m_ctx.db(), listQuery(m_filterclause, m_searchclause));
+    const ListResult result = fetchList(m_ctx.db(), m_filterclause, m_searchclause);
     if (!result.ok()) {
         // "Database Open Error" has said it already when the catalogue did not open.
         if (m_ctx.db().isOpen())

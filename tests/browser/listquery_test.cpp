@@ -1,3 +1,5 @@
+#include "database.h"
+#include "dialect.h"
 #include "listquery.h"
 #include "testcatalogue.h"
 
@@ -21,7 +23,7 @@ QList<int> ids(const ListResult &r)
 QList<int> run(TestCatalogue &cat, const ListFilter &f, const QString &search = {})
 {
     const SqlClause s = search.isEmpty() ? SqlClause{} : searchClause(search);
-    const ListResult r = fetchList(cat.db(), listQuery(filterClause(f), s));
+    const ListResult r = fetchList(cat.db(), filterClause(f), s);
     EXPECT_TRUE(r.ok()) << r.error.toStdString();
     return ids(r);
 }
@@ -145,7 +147,7 @@ TEST(ListQuery, OrderedByTitleWithDuplicatesKept)
     const int a1 = cat.addGame({{"titolo", "Ant"}, {"formato", "C64"}});
     const int b = cat.addGame({{"titolo", "bug"}, {"formato", "Amiga"}});
     const int a2 = cat.addGame({{"titolo", "Ant"}, {"formato", "Amiga"}});
-    const ListResult r = fetchList(cat.db(), listQuery(filterClause({}), {}));
+    const ListResult r = fetchList(cat.db(), filterClause({}), {});
     ASSERT_EQ(r.rows.size(), 4);
     // Equal titles keep their own ids, in whichever order.
     EXPECT_EQ(r.rows.at(0).titolo, "Ant");
@@ -153,6 +155,30 @@ TEST(ListQuery, OrderedByTitleWithDuplicatesKept)
     EXPECT_EQ((QSet<int>{r.rows.at(0).id, r.rows.at(1).id}), (QSet<int>{a1, a2}));
     EXPECT_EQ(r.rows.at(2).id, b);
     EXPECT_EQ(r.rows.at(3).id, z);
+}
+
+TEST(ListQuery, SortedHereAsTheCatalogueSortsTitles)
+{
+    TestCatalogue cat;
+    const QStringList titles{"\u00c9lite", "eagle",    "Zed",        "\u00e9mile 2",
+                             "\u00c4rger", "apple",    "ARGON",      "\u00df-Team",
+                             "10 Great",   "1942",     "\u0394elta", "delta",
+                             "",           "  spaced", "Ölfass"};
+    for (const QString &t : titles)
+        cat.addGame({{"titolo", t}, {"formato", "C64"}});
+    cat.addGame({{"formato", "C64"}}); // Null title
+    const ListResult bySql = fetchList(cat.db(), listQuery(filterClause({}), {}));
+    const ListResult byHere = fetchList(cat.db(), filterClause({}), {});
+    ASSERT_TRUE(bySql.ok());
+    ASSERT_TRUE(byHere.ok());
+    EXPECT_EQ(byHere.rows, bySql.rows);
+
+    // Equal titles keep their stored order.
+    QList<ListRow> rows{{5, "b"}, {1, "A"}, {7, ""}, {3, "a"}, {2, "B"}, {4, QString()}};
+    sortByTitle(rows);
+    EXPECT_EQ(rows,
+              (QList<ListRow>{{4, QString()}, {7, ""}, {1, "A"}, {3, "a"}, {5, "b"}, {2, "B"}}));
+    EXPECT_TRUE(rows.first().titolo.isNull());
 }
 
 TEST(ListQuery, SearchAcrossColumns)
@@ -210,6 +236,26 @@ TEST(ListQuery, UserTextIsBoundAndWildcardsStillAct)
     EXPECT_EQ(run(cat, all, "0%"), (QList<int>{pct}));
     EXPECT_EQ(run(cat, all, "'; drop table tabella1; --"), (QList<int>{}));
     EXPECT_EQ(cat.count(), 5);
+}
+
+TEST(ListQuery, SearchTermsMatchLikeTheDialect)
+{
+    // The search terms take the quick path for ASCII texts; every text and pattern must
+    // give what the wildcard language says.
+    TestCatalogue cat;
+    const QStringList texts{
+        "Turrican II",        "turrican",    "",      "TURRICAN 2", "Tur\u00efrican",
+        "\u00dcber Turrican", "Rock'n Roll", "a*b?c", "x\u00e9y",   "Level 42"};
+    const QStringList words{"",       "turrican",  "URR",    "rican 2", "n R", "*", "?",    "4#",
+                            "[r]ock", "\u00fcber", "\u00c9", "b?c",     "a*b", "[", "l 42x"};
+    for (const QString &text : texts)
+        for (const QString &word : words) {
+            const QString pattern = "*" + word + "*";
+            const auto r = catalogue::fetchOne(cat.db(), "select ? like ?", {text, pattern});
+            ASSERT_TRUE(r);
+            EXPECT_EQ(r->value(0).toBool(), catalogue::legacyLike(pattern, text))
+                << text.toStdString() << " / " << pattern.toStdString();
+        }
 }
 
 TEST(ListQuery, ReportsFailures)
