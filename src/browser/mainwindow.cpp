@@ -35,6 +35,7 @@ namespace
 const int kNarrowListWidth = twipsToPixels(4215);
 const int kShotColumnWidth = twipsToPixels(7335 - 4215);
 const QSize kShotSize(200, 125);
+constexpr int kDetailWidth = 420;
 
 QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent)
 {
@@ -226,7 +227,7 @@ QWidget *Form1::buildShotColumn()
 QWidget *Form1::buildDetail()
 {
     auto *detail = new QWidget(this);
-    detail->setMinimumWidth(360);
+    detail->setFixedWidth(kDetailWidth);
     auto *layout = new QVBoxLayout(detail);
     layout->setContentsMargins(0, 0, 0, 0);
 
@@ -382,7 +383,7 @@ void Form1::Form_Load()
     apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue);
     m_searchclause = {};
     applyState();
-    resize(kNarrowListWidth + kShotColumnWidth + 440, height());
+    resize(kNarrowListWidth + kShotColumnWidth + kDetailWidth + 30, height());
     m_ctx.currentform = this;
     centraform(this);
     aggiornalista();

@@ -75,6 +75,8 @@ public:
     browser::GameListModel *listModel() const { return m_model; }
     int currentId() const; // the shown game (Text5), 0 when none
     const QSqlRecord &currentRecord() const { return m_record; }
+    // Frame1's caption in full (the frame may show it shortened).
+    QString frameTitle() const { return m_frameTitle; }
     QSqlRecord configRecord() const; // first row of tabella2 (empty when none)
     QString filterclause() const { return m_filterclause; }
     browser::SqlClause searchclause() const { return m_searchclause; }
@@ -140,12 +142,14 @@ private:
     void fillCredits(QListWidget *list, const QString &mainColumn, const QString &addColumn);
     void setFilterBoxes(const browser::ListFilter &filter);
     bool handlePanelMouse(QObject *watched, QEvent *event);
+    void updateFrameTitle();
 
     AppContext &m_ctx;
     browser::GameListModel *m_model = nullptr;
     QWidget *m_shotColumn = nullptr;
     QWidget *m_credits = nullptr;
     QSqlRecord m_record;
+    QString m_frameTitle;
 
     QString m_filterclause;
     browser::SqlClause m_searchclause;

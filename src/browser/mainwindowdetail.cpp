@@ -15,6 +15,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 using namespace browser;
 
 namespace
@@ -87,8 +89,8 @@ bool Form1::showGame(int id)
     // A changed id refills the credit lists through Text5's change.
     Text5->setText(text("id"));
 
-    Frame1->setTitle(text("titolo"));
-    Frame1->setToolTip(text("titolo"));
+    m_frameTitle = text("titolo");
+    updateFrameTitle();
     setGameLamp(!catalogue::isEmptyValue(m_record.value(QStringLiteral("emul1"))));
     setMusicLamp(!catalogue::isEmptyValue(m_record.value(QStringLiteral("song"))));
     if (m_showScreenshots) {
@@ -176,8 +178,19 @@ void Form1::openScreenshot(int which)
     m_ctx.windows.show(QStringLiteral("scrshots"));
 }
 
+void Form1::updateFrameTitle()
+{
+    // A long title is shortened on screen so that it never widens the panel.
+    const int room = std::max(40, Frame1->parentWidget()->width() - 32);
+    const QString shown = Frame1->fontMetrics().elidedText(m_frameTitle, Qt::ElideRight, room);
+    Frame1->setTitle(shown);
+    Frame1->setToolTip(shown == m_frameTitle ? QString() : m_frameTitle);
+}
+
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == Frame1 && event->type() == QEvent::Resize)
+        updateFrameTitle();
     if (handlePanelMouse(watched, event))
         return true;
     return QMainWindow::eventFilter(watched, event);
@@ -233,7 +246,7 @@ bool Form1::handlePanelMouse(QObject *watched, QEvent *event)
             return true;
         }
         if (watched == Frame1) {
-            searchFor(Frame1->title());
+            searchFor(m_frameTitle);
             return true;
         }
         // The field labels have no double-click of their own.

@@ -327,6 +327,32 @@ TEST_F(MainWindowTest, DetailPanelShowsTheSelectedGame)
     EXPECT_TRUE(entries(f.List2).isEmpty());
 }
 
+TEST_F(MainWindowTest, LongTitlesAreShortenedOnScreenOnly)
+{
+    const QString title = QString("Very Long Title ").repeated(12).trimmed();
+    const int id = t.catalogue.addGame({{"titolo", title}, {"formato", "C64"}});
+    Form1 &f = open();
+    f.show();
+    const int width = f.width();
+    f.setListIndex(f.cercaindex(id));
+    EXPECT_EQ(f.width(), width);
+    EXPECT_EQ(f.frameTitle(), title);
+    EXPECT_NE(f.Frame1->title(), title);
+    EXPECT_EQ(f.Frame1->toolTip(), title);
+    QTest::mouseDClick(f.Frame1, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(f.Label8->text(), "Search for: " + title);
+    EXPECT_EQ(titles(), QStringList{title});
+}
+
+TEST_F(MainWindowTest, UnwritableStateFileIsReportedOnClose)
+{
+    Form1 &f = open();
+    t.ctx->paths.stateFile = t.temp.filePath("no/such/folder/Vantrel.ini");
+    f.close();
+    ASSERT_EQ(t.dialogs.messages().size(), 1);
+    EXPECT_TRUE(t.dialogs.messages().first().startsWith("The settings could not be saved"));
+}
+
 TEST_F(MainWindowTest, LayoutModesDecideWhatIsLoaded)
 {
     Form1 &f = open();
