@@ -139,7 +139,7 @@ QWidget *Form1::buildListColumn()
     auto *searchRow = new QHBoxLayout;
     ricerca = new QLineEdit(column);
     ricerca->setObjectName(QStringLiteral("ricerca"));
-    ricerca->setPlaceholderText(QStringLiteral("Text to find (a+b: both)"));
+    ricerca->setPlaceholderText(QStringLiteral("Text to find"));
     ricerca->setClearButtonEnabled(true);
     command1 = makeButton(QStringLiteral("command1"), QStringLiteral("Find"), column);
     NmButton4 = makeButton(QStringLiteral("NmButton4"), QStringLiteral("ALL"), column);
