@@ -38,12 +38,14 @@ struct Options {
                             QStringLiteral("text")};
 };
 
-// The listing needs no display, so it must not create a QApplication.
-bool wantsListing(int argc, char *argv[])
+// The listing, the help and the version need no display, so they must not create a
+// QApplication.
+bool headless(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--list") == 0 || std::strcmp(argv[i], "-list") == 0)
-            return true;
+        for (const char *option : {"--list", "--help", "--help-all", "-h", "-?", "--version", "-v"})
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
     return false;
 }
 
@@ -65,12 +67,12 @@ int runListing(const QCommandLineParser &parser, const Options &o, const Paths &
 
 int main(int argc, char *argv[])
 {
-    const bool listing = wantsListing(argc, argv);
-    std::unique_ptr<QCoreApplication> app(listing ? new QCoreApplication(argc, argv)
-                                                  : new QApplication(argc, argv));
+    const bool noWindow = headless(argc, argv);
+    std::unique_ptr<QCoreApplication> app(noWindow ? new QCoreApplication(argc, argv)
+                                                   : new QApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("vantrel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
-    if (!listing)
+    if (!noWindow)
         QGuiApplication::setApplicationDisplayName(QStringLiteral("Vantrel"));
 
     QCommandLineParser parser;
@@ -86,7 +88,7 @@ int main(int argc, char *argv[])
     const Paths paths = resolvePaths(defaultLocationRequest(parser.value(o.catalogue)), &seedError);
     if (!seedError.isEmpty())
         std::fprintf(stderr, "%s\n", qPrintable(seedError));
-    if (listing)
+    if (parser.isSet(o.list))
         return runListing(parser, o, paths);
 
     WidgetDialogs dialogs;
