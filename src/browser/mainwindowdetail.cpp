@@ -62,6 +62,8 @@ void Form1::List1_Click()
 
 bool Form1::showGame(int id)
 {
+    if (!m_ctx.db().isOpen())
+        return false;
     const auto record =
         catalogue::fetchOne(m_ctx.db(), QStringLiteral("select * from tabella1 where id=?"), {id});
     if (!record)

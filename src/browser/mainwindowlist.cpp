@@ -46,13 +46,14 @@ void Form1::filtrolista()
 
 bool Form1::aggiornalista()
 {
+    // Without a catalogue "Database Open Error" has been shown; there is nothing to list.
+    if (!m_ctx.db().isOpen())
+        return false;
     filtrolista();
     const ListResult result = fetchList(m_ctx.db(), m_filterclause, m_searchclause);
     if (!result.ok()) {
-        // "Database Open Error" has said it already when the catalogue did not open.
-        if (m_ctx.db().isOpen())
-            m_ctx.dialogs.message(QStringLiteral("The game list cannot be read: ") + result.error,
-                                  Dialogs::Icon::Critical, QStringLiteral("Error"));
+        m_ctx.dialogs.message(QStringLiteral("The game list cannot be read: ") + result.error,
+                              Dialogs::Icon::Critical, QStringLiteral("Error"));
         return false;
     }
     if (result.rows.isEmpty()) {
