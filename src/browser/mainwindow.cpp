@@ -98,6 +98,7 @@ void Form1::buildControls()
     auto *central = new QWidget(this);
     auto *outer = new QVBoxLayout(central);
     auto *top = new QHBoxLayout;
+    top->setSpacing(12);
     top->addWidget(buildListColumn(), 1);
     m_shotColumn = buildShotColumn();
     top->addWidget(m_shotColumn);
