@@ -1,6 +1,7 @@
 #include "aboutwindow.h"
 #include "browserregistry.h"
 #include "mainwindow.h"
+#include "splash.h"
 #include "testcatalogue.h"
 
 #include <QCoreApplication>
@@ -42,5 +43,23 @@ TEST(About, OpensFromTheMenuOfTheMainWindow)
     EXPECT_EQ(t.ctx->mainwindow, main);
     main->abt->trigger();
     EXPECT_NE(t.ctx->windows.find("About"), nullptr);
+    t.ctx->windows.closeAll();
+}
+
+TEST(Splash, ShowsTheMainWindowOnItsTickAndGoes)
+{
+    TestContext t;
+    t.catalogue.addGame({{"titolo", "A"}, {"formato", "C64"}});
+    registerBrowserWindows(*t.ctx);
+    Splash splash(*t.ctx);
+    splash.show();
+    EXPECT_EQ(t.ctx->screenScale, 1.0);
+    EXPECT_EQ(t.ctx->windows.find("Form1"), nullptr);
+    splash.Timer1_Timer();
+    auto *main = t.ctx->windows.find<Form1>("Form1");
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_FALSE(splash.isVisible());
+    EXPECT_EQ(main->listCount(), 1);
     t.ctx->windows.closeAll();
 }
