@@ -1,7 +1,6 @@
 #include "splash.h"
 
 #include "appcontext.h"
-#include "mainwindow.h"
 #include "placement.h"
 
 #include <QLabel>
@@ -20,14 +19,14 @@ Splash::Splash(AppContext &ctx, QWidget *parent)
     f.setBold(true);
     title->setFont(f);
     title->setAlignment(Qt::AlignCenter);
-    auto *subtitle =
-        new QLabel(QStringLiteral("Commodore 64 and Amiga games catalogue"), this);
+    auto *subtitle = new QLabel(QStringLiteral("Commodore 64 and Amiga games catalogue"), this);
     subtitle->setAlignment(Qt::AlignCenter);
     layout->addWidget(title);
     layout->addWidget(subtitle);
     resize(420, 180);
 
     m_timer->setInterval(3000);
+    m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, &Splash::Timer1_Timer);
     m_ctx.currentform = this;
     centraform(this);
@@ -38,8 +37,6 @@ Splash::Splash(AppContext &ctx, QWidget *parent)
 void Splash::Timer1_Timer()
 {
     m_timer->stop();
-    auto *main = new MainWindow(m_ctx);
-    main->setAttribute(Qt::WA_DeleteOnClose);
-    main->show();
+    m_ctx.windows.show(QStringLiteral("Form1"));
     close();
 }

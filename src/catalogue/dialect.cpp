@@ -6,10 +6,13 @@
 #include <sqlite3.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
-namespace catalogue {
-namespace {
+namespace catalogue
+{
+namespace
+{
 
 char32_t fold(char32_t c)
 {
@@ -173,6 +176,50 @@ bool match(const Pattern &pattern, const std::vector<char32_t> &text)
     }
 }
 
+// "*text*" with a plain ASCII text is by far the commonest pattern (every free-text
+// search term): on ASCII text it is a case-blind substring test on the bytes, with no
+// decoding.
+struct CompiledLike {
+    Pattern tokens;
+    bool asciiInfix = false;
+    std::string infix; // folded
+};
+
+CompiledLike compileLike(const std::vector<char32_t> &decoded)
+{
+    CompiledLike c;
+    c.tokens = compile(decoded);
+    const Pattern &t = c.tokens;
+    if (t.size() < 2 || t.front().kind != Token::Star || t.back().kind != Token::Star)
+        return c;
+    for (size_t i = 1; i + 1 < t.size(); ++i) {
+        if (t[i].kind != Token::Literal || t[i].ch >= 0x80)
+            return c;
+        c.infix.push_back(char(t[i].ch));
+    }
+    c.asciiInfix = true;
+    return c;
+}
+
+// 1 or 0, or -1 when the text is not plain ASCII.
+int matchAsciiInfix(const std::string &needle, const unsigned char *text, int n)
+{
+    for (int i = 0; i < n; ++i)
+        if (text[i] >= 0x80)
+            return -1;
+    const size_t m = needle.size();
+    const size_t length = size_t(n);
+    auto lower = [](unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + 32 : c; };
+    for (size_t i = 0; i + m <= length; ++i) {
+        size_t k = 0;
+        while (k < m && lower(text[i + k]) == static_cast<unsigned char>(needle[k]))
+            ++k;
+        if (k == m)
+            return 1;
+    }
+    return 0;
+}
+
 void likeFunction(sqlite3_context *ctx, int argc, sqlite3_value **argv)
 {
     // SQL "x LIKE y" calls like(y, x): the pattern comes first.
@@ -182,19 +229,28 @@ void likeFunction(sqlite3_context *ctx, int argc, sqlite3_value **argv)
         return;
     }
     // The compiled pattern is cached per statement; SQLite may drop the cache at any time.
-    Pattern local;
-    const Pattern *pattern = static_cast<const Pattern *>(sqlite3_get_auxdata(ctx, 0));
+    CompiledLike local;
+    const auto *pattern = static_cast<const CompiledLike *>(sqlite3_get_auxdata(ctx, 0));
     if (!pattern) {
         std::vector<char32_t> decoded;
         decodeFolded(sqlite3_value_text(argv[0]), sqlite3_value_bytes(argv[0]), decoded);
-        local = compile(decoded);
-        sqlite3_set_auxdata(ctx, 0, new Pattern(local),
-                            [](void *p) { delete static_cast<Pattern *>(p); });
+        local = compileLike(decoded);
+        sqlite3_set_auxdata(ctx, 0, new CompiledLike(local),
+                            [](void *p) { delete static_cast<CompiledLike *>(p); });
         pattern = &local;
     }
+    const unsigned char *bytes = sqlite3_value_text(argv[1]);
+    const int length = sqlite3_value_bytes(argv[1]);
+    if (pattern->asciiInfix) {
+        const int quick = matchAsciiInfix(pattern->infix, bytes, length);
+        if (quick >= 0) {
+            sqlite3_result_int(ctx, quick);
+            return;
+        }
+    }
     thread_local std::vector<char32_t> text;
-    decodeFolded(sqlite3_value_text(argv[1]), sqlite3_value_bytes(argv[1]), text);
-    sqlite3_result_int(ctx, match(*pattern, text) ? 1 : 0);
+    decodeFolded(bytes, length, text);
+    sqlite3_result_int(ctx, match(pattern->tokens, text) ? 1 : 0);
 }
 
 int nocaseCollation(void *, int lengthA, const void *a, int lengthB, const void *b)

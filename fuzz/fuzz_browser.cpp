@@ -1,0 +1,36 @@
+// The browser's text parsers: the state file, the credit splitter and the search split.
+#include "credits.h"
+#include "listquery.h"
+#include "statefile.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    if (const auto value = browser::firstStateValue(bytes)) {
+        const browser::ViewState state = browser::parseState(*value);
+        if (browser::stateText(state).size() != 8)
+            __builtin_trap();
+    }
+    const QString text = QString::fromUtf8(bytes);
+    const QStringList names = browser::splitCredits(text);
+    qsizetype total = 0;
+    for (const QString &name : names)
+        total += name.size();
+    if (total > text.size())
+        __builtin_trap();
+    browser::creditEntries(text, text.left(text.size() / 2));
+    QString nome1, nome2;
+    browser::cerca2(text, nome1, nome2);
+    if (!nome2.isEmpty() && nome1 + QLatin1Char('+') + nome2 != text)
+        __builtin_trap();
+    const browser::SqlClause clause = browser::searchClause(text);
+    if (clause.params.size() != 17 && clause.params.size() != 34)
+        __builtin_trap();
+    return 0;
+}

@@ -1,0 +1,49 @@
+#include "headlesslist.h"
+
+#include "database.h"
+#include "listquery.h"
+
+#include <QIODevice>
+
+namespace browser
+{
+
+int listGames(const QString &cataloguePath, const ListingRequest &request, QIODevice &out,
+              QIODevice &err)
+{
+    QString error;
+    const auto connection =
+        catalogue::Connection::open(cataloguePath, &error, catalogue::Connection::Mode::ReadOnly);
+    if (!connection) {
+        err.write(QStringLiteral("Cannot open the catalogue: %1\n").arg(error).toUtf8());
+        return 2;
+    }
+    ListFilter filter;
+    filter.c64 = request.c64 || !request.amiga;
+    filter.amiga = request.amiga || !request.c64;
+    filter.playable = request.playable;
+    filter.sound = request.sound;
+    const SqlClause search = request.find.isEmpty() ? SqlClause{} : searchClause(request.find);
+    const ListResult result = fetchList(connection->db(), filterClause(filter), search);
+    if (!result.ok()) {
+        err.write(QStringLiteral("Cannot read the game list: %1\n").arg(result.error).toUtf8());
+        return 2;
+    }
+    if (result.rows.isEmpty()) {
+        err.write(
+            (QStringLiteral("No record found for ") + request.find + QLatin1Char('\n')).toUtf8());
+        return 1;
+    }
+    QByteArray block;
+    for (const ListRow &row : result.rows) {
+        block += QByteArray::number(row.id) + '\t' + row.titolo.toUtf8() + '\n';
+        if (block.size() > 65536) {
+            out.write(block);
+            block.clear();
+        }
+    }
+    out.write(block);
+    return 0;
+}
+
+} // namespace browser

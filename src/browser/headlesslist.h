@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class QIODevice;
+
+namespace browser
+{
+
+// What `vantrel --list` was asked for. With neither machine option both are on.
+struct ListingRequest {
+    bool c64 = false;
+    bool amiga = false;
+    bool playable = false;
+    bool sound = false;
+    QString find; // empty: no search
+};
+
+// Prints the games the main window's list would show for these boxes and this search,
+// one "id<TAB>titolo" line each (UTF-8), in list order. Returns the exit status: 0 when
+// something was listed, 1 when nothing matches ("No record found for " and the text on
+// err), 2 when the catalogue cannot be read.
+int listGames(const QString &cataloguePath, const ListingRequest &request, QIODevice &out,
+              QIODevice &err);
+
+} // namespace browser

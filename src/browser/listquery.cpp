@@ -1,0 +1,196 @@
+#include "listquery.h"
+
+#include "database.h"
+
+#include <QSqlQuery>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace browser
+{
+namespace
+{
+
+const QString kC64Part = QStringLiteral(" [formato]='C64' or [formato]='C128'");
+const QString kAmigaPart = QStringLiteral(" [formato]='Amiga 1.3' or [formato]='Amiga 2.x'"
+                                          " or [formato]='Amiga 3.x' or [formato]='Amiga'");
+
+// One group of column terms over the same text: "[titolo] like ? or [sh] like ? ...".
+void appendTerms(SqlClause &clause, const QString &text)
+{
+    const QString pattern = QLatin1Char('*') + text + QLatin1Char('*');
+    bool first = true;
+    for (const QString &column : searchColumns()) {
+        if (!first)
+            clause.sql += QStringLiteral(" or ");
+        clause.sql += QLatin1Char('[') + column + QStringLiteral("] like ?");
+        clause.params << pattern;
+        first = false;
+    }
+}
+
+} // namespace
+
+QString filterClause(const ListFilter &filter)
+{
+    QString clause;
+    if (filter.c64 && filter.amiga)
+        clause =
+            QLatin1Char('(') + kC64Part + QStringLiteral(") or (") + kAmigaPart + QLatin1Char(')');
+    else if (filter.c64)
+        clause = kC64Part;
+    else if (filter.amiga)
+        clause = kAmigaPart;
+
+    // Comparing with '' also leaves out Null, so both kinds of "no file" are excluded.
+    if (filter.playable)
+        clause = clause.isEmpty() ? QStringLiteral("emul1<>''")
+                                  : QLatin1Char('(') + clause + QStringLiteral(") and emul1<>''");
+    if (filter.sound)
+        clause = clause.isEmpty() ? QStringLiteral("song<>''")
+                                  : QLatin1Char('(') + clause + QStringLiteral(") and song<>''");
+    return clause;
+}
+
+void cerca2(const QString &text, QString &nome1, QString &nome2)
+{
+    const qsizetype plus = text.indexOf(QLatin1Char('+'));
+    if (plus < 0) {
+        nome1 = text;
+        nome2.clear();
+        return;
+    }
+    nome1 = text.left(plus);
+    nome2 = text.mid(plus + 1);
+}
+
+const QStringList &searchColumns()
+{
+    static const QStringList columns{
+        QStringLiteral("titolo"),      QStringLiteral("sh"),
+        QStringLiteral("programming"), QStringLiteral("graphics"),
+        QStringLiteral("music"),       QStringLiteral("design"),
+        QStringLiteral("team"),        QStringLiteral("adddesign"),
+        QStringLiteral("addgraphics"), QStringLiteral("addprogramming"),
+        QStringLiteral("addmusic"),    QStringLiteral("voto"),
+        QStringLiteral("emulator"),    QStringLiteral("others"),
+        QStringLiteral("year"),        QStringLiteral("tipo"),
+        QStringLiteral("formato")};
+    return columns;
+}
+
+SqlClause searchClause(const QString &text)
+{
+    QString nome1, nome2;
+    cerca2(text, nome1, nome2);
+    SqlClause clause;
+    if (nome2.isEmpty()) {
+        // Without a second part the whole text, "+" included, is one search.
+        appendTerms(clause, text);
+        return clause;
+    }
+    clause.sql = QStringLiteral("(");
+    appendTerms(clause, nome1);
+    clause.sql += QStringLiteral(") AND (");
+    appendTerms(clause, nome2);
+    clause.sql += QLatin1Char(')');
+    return clause;
+}
+
+SqlClause unorderedListQuery(const QString &filterclause, const SqlClause &searchclause,
+                             const QString &columns)
+{
+    SqlClause query;
+    query.sql = QStringLiteral("select ") + columns + QStringLiteral(" from tabella1");
+    QStringList conditions;
+    if (!filterclause.isEmpty())
+        conditions << QLatin1Char('(') + filterclause + QLatin1Char(')');
+    if (!searchclause.isEmpty()) {
+        conditions << QLatin1Char('(') + searchclause.sql + QLatin1Char(')');
+        query.params = searchclause.params;
+    }
+    if (!conditions.isEmpty())
+        query.sql += QStringLiteral(" where ") + conditions.join(QStringLiteral(" AND "));
+    return query;
+}
+
+SqlClause listQuery(const QString &filterclause, const SqlClause &searchclause,
+                    const QString &columns)
+{
+    SqlClause query = unorderedListQuery(filterclause, searchclause, columns);
+    query.sql += QStringLiteral(" order by titolo");
+    return query;
+}
+
+ListResult fetchList(const QSqlDatabase &db, const SqlClause &query)
+{
+    ListResult result;
+    QSqlQuery q = catalogue::run(db, query.sql, query.params, &result.error);
+    if (!q.isActive()) {
+        if (result.error.isEmpty())
+            result.error = QStringLiteral("the list query failed");
+        return result;
+    }
+    while (q.next())
+        result.rows.append({q.value(0).toInt(), q.value(1).toString()});
+    return result;
+}
+
+ListResult fetchList(const QSqlDatabase &db, const QString &filterclause,
+                     const SqlClause &searchclause)
+{
+    ListResult result = fetchList(db, unorderedListQuery(filterclause, searchclause));
+    if (result.ok())
+        sortByTitle(result.rows);
+    return result;
+}
+
+void sortByTitle(QList<ListRow> &rows)
+{
+    // The folding of the catalogue's NOCASE collation, code point by code point, computed
+    // once per title instead of once per comparison.
+    struct Keyed {
+        bool null; // Null sorts before every text
+        std::u32string key;
+        qsizetype row;
+    };
+    std::vector<Keyed> keyed(size_t(rows.size()));
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const QString &title = rows.at(i).titolo;
+        std::u32string &key = keyed[size_t(i)].key;
+        key.reserve(size_t(title.size()));
+        for (const char32_t c : title.toUcs4())
+            key.push_back(c < 0x80 ? ((c >= 'A' && c <= 'Z') ? c + 32 : c)
+                                   : QChar::toCaseFolded(c));
+        keyed[size_t(i)].null = title.isNull();
+        keyed[size_t(i)].row = i;
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
+        return a.null != b.null ? a.null : a.key < b.key;
+    });
+    QList<ListRow> sorted;
+    sorted.reserve(rows.size());
+    for (const Keyed &k : keyed)
+        sorted.append(std::move(rows[k.row]));
+    rows = std::move(sorted);
+}
+
+bool filterHasRows(const QSqlDatabase &db, const QString &filterclause, QString *error)
+{
+    QString sql = QStringLiteral("select 1 from tabella1");
+    if (!filterclause.isEmpty())
+        sql += QStringLiteral(" where ") + filterclause;
+    sql += QStringLiteral(" limit 1");
+    QString why;
+    QSqlQuery q = catalogue::run(db, sql, {}, &why);
+    if (!q.isActive()) {
+        if (error)
+            *error = why.isEmpty() ? QStringLiteral("the filter query failed") : why;
+        return false;
+    }
+    return q.next();
+}
+
+} // namespace browser

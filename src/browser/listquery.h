@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+
+namespace browser
+{
+
+// The four filter boxes of the main window.
+struct ListFilter {
+    bool c64 = true;       // Check4
+    bool amiga = true;     // Check5
+    bool playable = false; // Check1: emul1 present
+    bool sound = false;    // Check2: song present
+};
+
+// An SQL condition or statement with its positional parameters.
+struct SqlClause {
+    QString sql;
+    QVariantList params;
+    bool isEmpty() const { return sql.isEmpty(); }
+};
+
+// The machine and file condition of the four boxes; empty when no box is ticked. It
+// holds only constant text, so it needs no parameters.
+QString filterClause(const ListFilter &filter);
+
+// Splits a search text at its first "+": nome1 before it, nome2 everything after it.
+void cerca2(const QString &text, QString &nome1, QString &nome2);
+
+// The searched columns, in the order their terms are joined.
+const QStringList &searchColumns();
+
+// The free-text condition for a search text: one group of column terms, or two groups
+// joined by AND when the text holds a "+". The text is bound as "*" text "*", so the
+// wildcards the user types still act.
+SqlClause searchClause(const QString &text);
+
+// "select <columns> from tabella1 [where (filter) [AND (search)]] order by titolo".
+SqlClause listQuery(const QString &filterclause, const SqlClause &searchclause,
+                    const QString &columns = QStringLiteral("id, titolo"));
+// The same without its order clause.
+SqlClause unorderedListQuery(const QString &filterclause, const SqlClause &searchclause,
+                             const QString &columns = QStringLiteral("id, titolo"));
+
+struct ListRow {
+    int id = 0;
+    QString titolo;
+    bool operator==(const ListRow &) const = default;
+};
+
+struct ListResult {
+    QList<ListRow> rows;
+    QString error; // empty on success
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Runs a query that selects id and titolo (in that order), as it stands.
+ListResult fetchList(const QSqlDatabase &db, const SqlClause &query);
+
+// The list for a filter and a search, in the order of listQuery's "order by titolo" (the
+// catalogue's case folding; equal titles in stored order). The rows are read in stored
+// order and sorted here: in title order a filtered scan would fetch every row through the
+// title index, which is several times slower on a large catalogue.
+ListResult fetchList(const QSqlDatabase &db, const QString &filterclause,
+                     const SqlClause &searchclause);
+
+// Sorts rows as "order by titolo" does; equal titles keep their order.
+void sortByTitle(QList<ListRow> &rows);
+
+// Whether any game passes the filter condition (the probe before a refresh). *error is
+// set when the query fails; the result is then false.
+bool filterHasRows(const QSqlDatabase &db, const QString &filterclause, QString *error);
+
+} // namespace browser

@@ -1,0 +1,6 @@
+#pragma once
+
+struct AppContext;
+
+// Registers the screenshot viewer "scrshots".
+void registerScreenshotViewer(AppContext &ctx);
