@@ -498,3 +498,20 @@ TEST_F(CommandsTest, ChooserItemsStartInTheFolderOfTheMachine)
         }
     }
 }
+
+TEST_F(CommandsTest, DeleteRemovesTheGameTheQuestionNamed)
+{
+    const int a = add("A", "C64");
+    add("B", "C64");
+    const int other = add("Z", "Spectrum"); // kept out of the list by the machine filter
+    Form1 &f = open();
+    f.setListIndex(0);
+    ASSERT_TRUE(f.showGame(other));
+    f.NmButton5->click();
+    EXPECT_EQ(t.dialogs.questions(), QStringList{"Confim Delete Z?"});
+    EXPECT_EQ(t.catalogue.count("id=?", {other}), 0);
+    EXPECT_EQ(t.catalogue.count(), 2);
+    EXPECT_EQ(titles(), (QStringList{"A", "B"}));
+    EXPECT_EQ(f.listIndex(), 0);
+    EXPECT_EQ(f.currentId(), a);
+}

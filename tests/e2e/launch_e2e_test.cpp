@@ -6,6 +6,7 @@
 #include "c64registry.h"
 #include "d64writer.h"
 #include "fakedialogs.h"
+#include "gamecommands.h"
 #include "mainwindow.h"
 #include "shortpath.h"
 #include "testcatalogue.h"
@@ -164,4 +165,12 @@ TEST_F(LaunchE2E, WinUaeGetsAConfigurationWithTheGamesDisks)
     EXPECT_EQ(emulatorRun(), (QStringList{"-f", configuration, "chipmem_size=2", "floppy0=" + disk1,
                                           "floppy1=" + disk2, "floppy2=", "use_gui=false"}));
     EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.messages().join('|').toStdString();
+}
+
+TEST(NewsFile, ShipsBesideThePrograms)
+{
+    // The test programs are built into the same folder as vantrel.
+    QFile news(browser::newsFile(QCoreApplication::applicationDirPath()));
+    ASSERT_TRUE(news.open(QIODevice::ReadOnly)) << news.fileName().toStdString();
+    EXPECT_TRUE(news.readAll().contains("What's new"));
 }
