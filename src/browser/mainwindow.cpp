@@ -84,6 +84,7 @@ Form1::Form1(AppContext &ctx, QWidget *parent) : QMainWindow(parent), m_ctx(ctx)
     m_model = new GameListModel(this);
     buildControls();
     buildMenus();
+    connectCommands();
     Form_Load();
 }
 
@@ -353,8 +354,6 @@ void Form1::buildMenus()
     gret = makeItem(inf, QStringLiteral("gret"), QStringLiteral("Greetings"));
     for (QMenu *menu : {conf, gplay, empty, ut, inf})
         menuBar()->addMenu(menu);
-    connect(abt, &QAction::triggered, this,
-            [this] { m_ctx.windows.show(QStringLiteral("About")); });
 
     // Never in the menu bar: the panel pops them up on a right-click.
     ppt = makeMenu(QStringLiteral("ppt"), QStringLiteral("Modify"), this);

@@ -65,6 +65,40 @@ public:
     // Opens the screenshot viewer on screenshot 1 (Image2) or 2 (Image1).
     void openScreenshot(int which);
 
+    // Commands: buttons
+    void NmButton8_Click(); // PLAY
+    void NmButton7_Click(); // Play Music
+    void NmButton1_Click(); // Info
+    void NmButton2_Click(); // NEW
+    void NmButton3_Click(); // Modify
+    void NmButton5_Click(); // Delete
+    void List1_DblClick();
+    // Commands: menu bar
+    void sys_Click();
+    void pro_Click();
+    void cgp_Click();
+    void agp_Click();
+    void cmp_Click();
+    void amp_Click();
+    void imex_Click();
+    void new_Click();
+    void abt_Click();
+    void gret_Click();
+    // Commands: pop-up menus
+    void mdname_Click();
+    void mdpub_Click();
+    void mdteam_Click();
+    void mdgenre_Click();
+    void mdyear_Click();
+    void mdp_Click();
+    void mdd_Click();
+    void md_Click();
+    void mdm_Click();
+    void mdfg_Click();
+    void mdfm_Click();
+    void mds1_Click();
+    void mds2_Click();
+
     // What the commands need
     int cercaindex(int currrec) const;
     int listIndex() const;     // selected position, -1 when none
@@ -143,6 +177,14 @@ private:
     void setFilterBoxes(const browser::ListFilter &filter);
     bool handlePanelMouse(QObject *watched, QEvent *event);
     void updateFrameTitle();
+    void clearGame();
+    void connectCommands();
+    bool needsShownGame();
+    void preparaModifica();
+    void editField(const QString &code);
+    void pickFile(const QString &mode, const char *c64Column, const char *amigaColumn);
+    void prepareFreePlayer(const char *column);
+    void prepareMusicBrowser(const char *column, const QString &kind);
 
     AppContext &m_ctx;
     browser::GameListModel *m_model = nullptr;

@@ -261,3 +261,18 @@ bool Form1::handlePanelMouse(QObject *watched, QEvent *event)
     }
     return false;
 }
+
+void Form1::clearGame()
+{
+    m_record = QSqlRecord();
+    for (QLineEdit *box : {Text1, Text2, Text3, Text14, Text15, Text6, Text13, Text7, Text8, Text11,
+                           Text10, Text9, Text17, Text12})
+        box->clear();
+    Text5->clear(); // empties the credit lists
+    m_frameTitle.clear();
+    updateFrameTitle();
+    setGameLamp(false);
+    setMusicLamp(false);
+    showScreenshot(1, QString());
+    showScreenshot(2, QString());
+}
