@@ -101,9 +101,8 @@ void amiplayer::buildControls()
     layout->addLayout(player, 1);
 
     connect(m_drive1, &DriveListBox::changed, this, &amiplayer::Drive1_Change);
-    connect(m_drive1, &DriveListBox::unreadable, this, &amiplayer::refuseFolder);
     connect(m_dir1, &DirListBox::changed, this, &amiplayer::Dir1_Change);
-    connect(m_dir1, &DirListBox::unreadable, this, &amiplayer::refuseFolder);
+    reportUnreadable(m_ctx.dialogs, m_drive1, m_dir1);
     connect(m_file1, &FileListBox::doubleClicked, this, &amiplayer::File1_DblClick);
     connect(m_option1, &QRadioButton::clicked, this, &amiplayer::Option1_Click);
     connect(m_option2, &QRadioButton::clicked, this, &amiplayer::Option2_Click);
@@ -134,20 +133,13 @@ void amiplayer::caricaformami()
 void amiplayer::Drive1_Change()
 {
     if (!m_dir1->setPath(m_drive1->drive()))
-        refuseFolder(m_drive1->drive());
+        reportUnreadable(m_ctx.dialogs, m_drive1->drive());
 }
 
 void amiplayer::Dir1_Change()
 {
     m_file1->setPath(m_dir1->path());
     m_ctx.browsepath = m_dir1->path();
-}
-
-void amiplayer::refuseFolder(const QString &path)
-{
-    m_ctx.dialogs.beep();
-    m_ctx.dialogs.message(QStringLiteral("Cannot read ") + QDir::toNativeSeparators(path),
-                          Dialogs::Icon::Critical, QStringLiteral("Error"));
 }
 
 void amiplayer::File1_DblClick()

@@ -67,9 +67,8 @@ Form8::Form8(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window), m_
     resize(twipsToPixels(7200), twipsToPixels(5400));
 
     connect(m_drive1, &DriveListBox::changed, this, &Form8::Drive1_Change);
-    connect(m_drive1, &DriveListBox::unreadable, this, &Form8::unreadable);
     connect(m_dir1, &DirListBox::changed, this, &Form8::Dir1_Change);
-    connect(m_dir1, &DirListBox::unreadable, this, &Form8::unreadable);
+    reportUnreadable(m_ctx.dialogs, m_drive1, m_dir1);
     connect(m_file1, &FileListBox::clicked, this, &Form8::File1_Click);
     connect(m_command1, &QPushButton::clicked, this, &Form8::Command1_Click);
     connect(m_command2, &QPushButton::clicked, this, &Form8::Command2_Click);
@@ -122,7 +121,7 @@ void Form8::capbut(int button)
 void Form8::Drive1_Change(const QString &drive)
 {
     if (!m_dir1->setPath(drive))
-        unreadable(drive);
+        reportUnreadable(m_ctx.dialogs, drive);
 }
 
 void Form8::Dir1_Change(const QString &path)
@@ -178,11 +177,4 @@ void Form8::Command4_Click()
     else if (m_ctx.playerkind == QLatin1String("C64"))
         m_ctx.assocmode = QStringLiteral("C64M");
     m_ctx.windows.show(QStringLiteral("Form3"));
-}
-
-void Form8::unreadable(const QString &path)
-{
-    m_ctx.dialogs.beep();
-    m_ctx.dialogs.message(QStringLiteral("%1 cannot be read.").arg(path),
-                          Dialogs::Icon::Exclamation, QStringLiteral("Attention"));
 }
