@@ -57,8 +57,7 @@ void C64PlayerWindow::loadConfiguration()
     m_config = QSqlRecord();
     if (!apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue))
         return;
-    if (const auto record =
-            catalogue::fetchOne(m_ctx.db(), QStringLiteral("select * from tabella2")))
+    if (const auto record = catalogue::configRecord(m_ctx.db()))
         m_config = *record;
 }
 

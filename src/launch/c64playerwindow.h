@@ -32,7 +32,7 @@ public:
 protected:
     C64PlayerWindow(AppContext &ctx, QWidget *parent);
 
-    // The open test, then the configuration record ("select * from tabella2").
+    // The open test, then the configuration record (the first row of tabella2).
     void loadConfiguration();
     // Shows the button of every configured emulator and hides the others; the layout
     // closes up the gaps.
