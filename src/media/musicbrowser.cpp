@@ -176,5 +176,9 @@ void Form8::Command4_Click()
         m_ctx.assocmode = QStringLiteral("AmigaM");
     else if (m_ctx.playerkind == QLatin1String("C64"))
         m_ctx.assocmode = QStringLiteral("C64M");
+    else if (m_ctx.assocmode != QLatin1String("C64M") && m_ctx.assocmode != QLatin1String("AmigaM"))
+        // A mode left by a game player would have the editor write that player's disks
+        // when the user meant this song; without a music mode the editor writes nothing.
+        m_ctx.assocmode.clear();
     m_ctx.windows.show(QStringLiteral("Form3"));
 }
