@@ -85,6 +85,14 @@ void Form3::Command1_Click()
         refuse(QStringLiteral("Select a game in the list first. Nothing was written."));
         return;
     }
+    if (m_ctx.assocmode != m_kind.mode) {
+        // Opened again by another player without having become active since: its games
+        // and boxes are not the ones listed, so the choice is made again on a fresh list.
+        Form_Load();
+        refuse(QStringLiteral("Another player has opened this window; it now lists that "
+                              "player's games. Select the game again. Nothing was written."));
+        return;
+    }
     if (!m_kind.known()) {
         refuse(QStringLiteral("This window was not opened from a player, so there is nothing "
                               "to associate. Nothing was written."));
