@@ -6,6 +6,7 @@
 #include "musiccommand.h"
 #include "opentest.h"
 #include "placement.h"
+#include "playerbutton.h"
 #include "shortpath.h"
 
 #include <QDir>
@@ -109,13 +110,7 @@ void Form8::Form_Load()
 
 void Form8::capbut(int button)
 {
-    QPushButton *b = button == 1 ? m_command1 : m_command2;
-    const QString &player = button == 1 ? m_player1 : m_player2;
-    b->setVisible(!player.isEmpty());
-    if (!player.isEmpty()) {
-        b->setText(music::playerCaption(player));
-        b->setToolTip(player);
-    }
+    showPlayerButton(button == 1 ? m_command1 : m_command2, button == 1 ? m_player1 : m_player2);
 }
 
 void Form8::Drive1_Change(const QString &drive)

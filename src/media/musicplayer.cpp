@@ -5,6 +5,7 @@
 #include "musiccommand.h"
 #include "opentest.h"
 #include "placement.h"
+#include "playerbutton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -68,13 +69,7 @@ void Form7::Form_Load()
 
 void Form7::capbut(int button)
 {
-    QPushButton *b = button == 1 ? m_command1 : m_command2;
-    const QString &player = button == 1 ? m_player1 : m_player2;
-    b->setVisible(!player.isEmpty());
-    if (!player.isEmpty()) {
-        b->setText(music::playerCaption(player));
-        b->setToolTip(player);
-    }
+    showPlayerButton(button == 1 ? m_command1 : m_command2, button == 1 ? m_player1 : m_player2);
 }
 
 void Form7::Command1_Click()
