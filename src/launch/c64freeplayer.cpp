@@ -34,14 +34,7 @@ Form5::Form5(AppContext &ctx, QWidget *parent)
     browse->addWidget(Dir1, 1);
     browse->addWidget(File1, 2);
 
-    auto *nameRow = new QHBoxLayout;
-    nameRow->addWidget(txtDiskName, 3);
-    nameRow->addWidget(txtDiskID, 1);
-    auto *image = new QVBoxLayout;
-    image->addWidget(lblD64File);
-    image->addLayout(nameRow);
-    image->addWidget(List1, 1);
-    image->addWidget(lblBlocksFree);
+    QVBoxLayout *image = imageLayout();
 
     // Hidden buttons take no room: the configured ones close up from the left.
     auto *emulators = new QHBoxLayout;

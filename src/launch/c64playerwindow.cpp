@@ -8,10 +8,12 @@
 #include "shortpath.h"
 
 #include <QFontDatabase>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 C64PlayerWindow::C64PlayerWindow(AppContext &ctx, QWidget *parent)
     : QWidget(parent), m_ctx(ctx), List1(new QListWidget(this)), txtDiskName(new QLineEdit(this)),
@@ -59,6 +61,19 @@ void C64PlayerWindow::loadConfiguration()
         return;
     if (const auto record = catalogue::configRecord(m_ctx.db()))
         m_config = *record;
+}
+
+QVBoxLayout *C64PlayerWindow::imageLayout()
+{
+    auto *nameRow = new QHBoxLayout;
+    nameRow->addWidget(txtDiskName, 3);
+    nameRow->addWidget(txtDiskID, 1);
+    auto *image = new QVBoxLayout;
+    image->addWidget(lblD64File);
+    image->addLayout(nameRow);
+    image->addWidget(List1, 1);
+    image->addWidget(lblBlocksFree);
+    return image;
 }
 
 void C64PlayerWindow::caricaform64()
