@@ -4,6 +4,7 @@
 #include "dialogs.h"
 #include "gamerecords.h"
 #include "mainpanel.h"
+#include "opentest.h"
 #include "placement.h"
 
 #include <QEvent>
@@ -48,9 +49,7 @@ void Form3::Form_Load()
     const QList<gamerecords::GameEntry> games =
         gamerecords::gamesByFormatPrefix(m_ctx.db(), m_kind.prefix, &error);
     if (!error.isEmpty()) {
-        m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(QStringLiteral("The games cannot be listed: %1").arg(error),
-                              Dialogs::Icon::Critical, QStringLiteral("Error"));
+        reportReadFailure(m_ctx.dialogs, error);
         return;
     }
     for (const gamerecords::GameEntry &g : games) {

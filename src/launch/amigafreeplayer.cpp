@@ -25,8 +25,12 @@ amiplayer::amiplayer(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Win
 
     adjustSize();
     centraform(this);
-    if (apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue))
-        m_emulators = readAmigaEmulators(m_ctx.db());
+    if (apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue)) {
+        QString error;
+        m_emulators = readAmigaEmulators(m_ctx.db(), &error);
+        if (!error.isEmpty())
+            reportReadFailure(m_ctx.dialogs, error);
+    }
     openStartFolder();
     m_file2->hide();
     caricaformami();

@@ -45,7 +45,10 @@ Form9::Form9(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window), m_
     if (apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue)) {
         QString error;
         m_disks = readAmigaDisks(m_ctx.db(), m_ctx.selectedid, &error);
-        m_emulators = readAmigaEmulators(m_ctx.db());
+        if (error.isEmpty())
+            m_emulators = readAmigaEmulators(m_ctx.db(), &error);
+        if (!error.isEmpty())
+            reportReadFailure(m_ctx.dialogs, error);
     }
     m_file1->hide();
     caricaformami();

@@ -59,8 +59,11 @@ void C64PlayerWindow::loadConfiguration()
     m_config = QSqlRecord();
     if (!apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue))
         return;
-    if (const auto record = catalogue::configRecord(m_ctx.db()))
+    QString error;
+    if (const auto record = catalogue::configRecord(m_ctx.db(), {}, &error))
         m_config = *record;
+    else if (!error.isEmpty())
+        reportReadFailure(m_ctx.dialogs, error);
 }
 
 QVBoxLayout *C64PlayerWindow::imageLayout()

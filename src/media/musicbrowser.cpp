@@ -98,8 +98,7 @@ void Form8::Form_Load()
         QString error;
         const music::SoundPlayers players = music::loadPlayers(m_ctx.db(), &error);
         if (!error.isEmpty())
-            m_ctx.dialogs.message(QStringLiteral("The catalogue could not be read:\n") + error,
-                                  Dialogs::Icon::Critical, QStringLiteral("Error"));
+            reportReadFailure(m_ctx.dialogs, error);
         m_player1 = players.player1;
         m_player2 = players.player2;
     }

@@ -55,8 +55,7 @@ void Form7::Form_Load()
         if (error.isEmpty())
             m_song = music::loadSong(m_ctx.db(), m_ctx.selectedid, &error);
         if (!error.isEmpty())
-            m_ctx.dialogs.message(QStringLiteral("The catalogue could not be read:\n") + error,
-                                  Dialogs::Icon::Critical, QStringLiteral("Error"));
+            reportReadFailure(m_ctx.dialogs, error);
         else {
             m_player1 = players.player1;
             m_player2 = players.player2;
