@@ -182,17 +182,9 @@ void amiplayer::Option2_Click()
 
 void amiplayer::chooseEmulator(AmigaEmulator emulator)
 {
-    QRadioButton *chosen = emulator == AmigaEmulator::WinUAE ? m_option1 : m_option2;
-    if (!chosen->isEnabled())
-        return;
-    {
-        const QSignalBlocker blocker(chosen);
-        chosen->setChecked(true);
-    }
-    if (amigasteps::showTemplates(m_ctx, emulator, m_emulators.executable(emulator), m_file2))
-        m_file2->show();
-    else
-        m_file2->hide();
+    amigasteps::chooseEmulator(m_ctx, emulator,
+                               emulator == AmigaEmulator::WinUAE ? m_option1 : m_option2,
+                               m_emulators.executable(emulator), m_file2);
 }
 
 void amiplayer::Command1_Click()

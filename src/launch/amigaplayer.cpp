@@ -72,17 +72,9 @@ void Form9::Option2_Click()
 
 void Form9::chooseEmulator(AmigaEmulator emulator)
 {
-    QRadioButton *chosen = emulator == AmigaEmulator::WinUAE ? m_option1 : m_option2;
-    if (!chosen->isEnabled())
-        return;
-    {
-        const QSignalBlocker blocker(chosen);
-        chosen->setChecked(true);
-    }
-    if (amigasteps::showTemplates(m_ctx, emulator, m_emulators.executable(emulator), m_file1))
-        m_file1->show();
-    else
-        m_file1->hide();
+    amigasteps::chooseEmulator(m_ctx, emulator,
+                               emulator == AmigaEmulator::WinUAE ? m_option1 : m_option2,
+                               m_emulators.executable(emulator), m_file1);
 }
 
 void Form9::Command1_Click()
