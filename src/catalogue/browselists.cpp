@@ -1,5 +1,7 @@
 #include "browselists.h"
 
+#include "dialogs.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -26,6 +28,22 @@ QString joinPath(const QString &folder, const QString &name)
     if (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\')))
         return folder + name;
     return folder + QDir::separator() + name;
+}
+
+void reportUnreadable(Dialogs &dialogs, const QString &path)
+{
+    dialogs.beep();
+    dialogs.message(path.isEmpty()
+                        ? QStringLiteral("No drive or folder is chosen.")
+                        : QStringLiteral("%1 cannot be read.").arg(QDir::toNativeSeparators(path)),
+                    Dialogs::Icon::Critical, QStringLiteral("Error"));
+}
+
+void reportUnreadable(Dialogs &dialogs, DriveListBox *drive, DirListBox *dir)
+{
+    const auto report = [&dialogs](const QString &path) { reportUnreadable(dialogs, path); };
+    QObject::connect(drive, &DriveListBox::unreadable, drive, report);
+    QObject::connect(dir, &DirListBox::unreadable, dir, report);
 }
 
 DriveListBox::DriveListBox(QWidget *parent) : QComboBox(parent)

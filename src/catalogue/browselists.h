@@ -4,6 +4,8 @@
 #include <QListWidget>
 #include <QString>
 
+class Dialogs;
+
 // The three browsing controls every browsing window uses (Drive1, Dir1, File1). Paths are
 // native and absolute; a directory path ends in a separator only when it is a root.
 // Changes made by the program raise the same signals as the user's.
@@ -78,6 +80,12 @@ private:
     QString m_pattern = QStringLiteral("*.*");
     bool m_executablesOnly = false;
 };
+
+// Beeps and says that the drive or folder at path cannot be read: one wording for every
+// browsing window.
+void reportUnreadable(Dialogs &dialogs, const QString &path);
+// Lets both browsing controls report a drive or folder they could not open.
+void reportUnreadable(Dialogs &dialogs, DriveListBox *drive, DirListBox *dir);
 
 // The folder path and a file name joined by one separator (a root keeps its own).
 QString joinPath(const QString &folder, const QString &name);

@@ -140,6 +140,28 @@ std::optional<QSqlRecord> fetchOne(const QSqlDatabase &db, const QString &sql,
     return q.record();
 }
 
+std::optional<QSqlRecord> configRecord(const QSqlDatabase &db, const QStringList &columns,
+                                       QString *error)
+{
+    const auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return std::nullopt;
+    };
+    if (error)
+        error->clear();
+    for (const QString &c : columns)
+        if (c.compare(QLatin1String("id"), Qt::CaseInsensitive) != 0 &&
+            !configColumns().contains(c, Qt::CaseInsensitive))
+            return fail(
+                QStringLiteral("\"%1\" is not a column of the configuration record.").arg(c));
+    if (!db.isOpen())
+        return fail(QStringLiteral("The catalogue is not open."));
+    const QString list = columns.isEmpty() ? QStringLiteral("*") : columns.join(u',');
+    return fetchOne(db, QStringLiteral("select %1 from tabella2 order by id limit 1").arg(list), {},
+                    error);
+}
+
 WriteTransaction::WriteTransaction(const QSqlDatabase &db) : m_db(db)
 {
     QSqlQuery q(m_db);

@@ -45,6 +45,12 @@ QSqlQuery run(const QSqlDatabase &db, const QString &sql, const QVariantList &pa
 std::optional<QSqlRecord> fetchOne(const QSqlDatabase &db, const QString &sql,
                                    const QVariantList &params = {}, QString *error = nullptr);
 
+// The configuration record: the first row of tabella2 by id, with the named columns (all
+// when none are named). Nothing when the table has no row, or when it cannot be read (then
+// *error says why). A name that is no column of tabella2 fails before any SQL is run.
+std::optional<QSqlRecord> configRecord(const QSqlDatabase &db, const QStringList &columns = {},
+                                       QString *error = nullptr);
+
 // A write transaction that takes the write lock at once (BEGIN IMMEDIATE) and rolls back
 // unless committed.
 class WriteTransaction

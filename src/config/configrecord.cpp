@@ -49,18 +49,7 @@ Values load(const QSqlDatabase &db, QString *error)
     QStringList columns;
     for (const Field &f : fields())
         columns << QLatin1String(f.column);
-    if (!db.isOpen()) {
-        if (error)
-            *error = QStringLiteral("The catalogue is not open.");
-        return {};
-    }
-    QString why;
-    const auto row = catalogue::fetchOne(
-        db,
-        QStringLiteral("select %1 from tabella2 where id = %2").arg(columns.join(u','), kFirstRow),
-        {}, &why);
-    if (error)
-        *error = why;
+    const auto row = catalogue::configRecord(db, columns, error);
     Values values;
     if (!row)
         return values;

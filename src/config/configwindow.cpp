@@ -88,8 +88,7 @@ void Config::carica()
     if (!db.isOpen() && !m_ctx.dbError().isEmpty())
         error = m_ctx.dbError();
     if (!error.isEmpty()) {
-        m_ctx.dialogs.message(QStringLiteral("The configuration could not be read:\n") + error,
-                              Dialogs::Icon::Critical, QStringLiteral("Error"));
+        reportReadFailure(m_ctx.dialogs, error);
         return;
     }
     for (auto it = m_boxes.begin(); it != m_boxes.end(); ++it) {

@@ -4,6 +4,7 @@
 #include "dialogs.h"
 #include "gamerecords.h"
 #include "mainpanel.h"
+#include "opentest.h"
 #include "placement.h"
 
 #include <QEvent>
@@ -48,9 +49,7 @@ void Form3::Form_Load()
     const QList<gamerecords::GameEntry> games =
         gamerecords::gamesByFormatPrefix(m_ctx.db(), m_kind.prefix, &error);
     if (!error.isEmpty()) {
-        m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(QStringLiteral("The games cannot be listed: %1").arg(error),
-                              Dialogs::Icon::Critical, QStringLiteral("Error"));
+        reportReadFailure(m_ctx.dialogs, error);
         return;
     }
     for (const gamerecords::GameEntry &g : games) {
@@ -83,6 +82,14 @@ void Form3::Command1_Click()
     const QListWidgetItem *item = m_list->currentItem();
     if (!item || !item->isSelected()) {
         refuse(QStringLiteral("Select a game in the list first. Nothing was written."));
+        return;
+    }
+    if (m_ctx.assocmode != m_kind.mode) {
+        // Opened again by another player without having become active since: its games
+        // and boxes are not the ones listed, so the choice is made again on a fresh list.
+        Form_Load();
+        refuse(QStringLiteral("Another player has opened this window; it now lists that "
+                              "player's games. Select the game again. Nothing was written."));
         return;
     }
     if (!m_kind.known()) {

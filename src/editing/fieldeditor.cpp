@@ -53,9 +53,17 @@ void Form6::Form_Load()
     centraform(this);
     m_id = m_ctx.selectedid;
     m_code = findFieldCode(m_ctx.editfield);
-    // A game that cannot be read shows empty boxes; "Modify" then says what is wrong.
-    const QVariantMap row =
-        gamerecords::loadGame(m_ctx.db(), m_id, nullptr).value_or(QVariantMap());
+    // A game no longer there shows empty boxes; "Modify" then says what is wrong. A game
+    // that could not be read is reported at once: its empty boxes must not be stored.
+    QString error;
+    const auto loaded = gamerecords::loadGame(m_ctx.db(), m_id, &error);
+    const QVariantMap row = loaded.value_or(QVariantMap());
+    m_unread = !loaded && error != gamerecords::recordGoneText();
+    if (m_unread) {
+        m_ctx.dialogs.beep();
+        m_ctx.dialogs.message(QStringLiteral("The game could not be read: %1").arg(error),
+                              Dialogs::Icon::Critical, QStringLiteral("Error"));
+    }
     if (!m_code) {
         setWindowTitle(QStringLiteral("Modify"));
         return;
@@ -75,6 +83,13 @@ void Form6::Command1_Click()
 {
     if (!m_code) {
         close();
+        return;
+    }
+    if (m_unread) {
+        m_ctx.dialogs.beep();
+        m_ctx.dialogs.message(QStringLiteral("The game could not be read, so its fields were not "
+                                             "shown. Nothing was written."),
+                              Dialogs::Icon::Critical, QStringLiteral("Error"));
         return;
     }
     QString error;

@@ -22,6 +22,8 @@ private:
     AppContext &m_ctx;
     const FieldCode *m_code = nullptr;
     int m_id = 0;
+    // The game could not be read: its boxes are empty, not its fields.
+    bool m_unread = false;
     QLabel *m_label1;
     QLineEdit *m_text1;
     QLabel *m_label2;

@@ -71,8 +71,7 @@ sfoglia::sfoglia(AppContext &ctx, QWidget *parent)
     connect(m_file, &FileListBox::clicked, this, &sfoglia::File1_Click);
     connect(m_file, &FileListBox::doubleClicked, this, &sfoglia::Command1_Click);
     connect(m_ok, &QPushButton::clicked, this, &sfoglia::Command1_Click);
-    connect(m_drive, &DriveListBox::unreadable, this, &sfoglia::reportUnreadable);
-    connect(m_dir, &DirListBox::unreadable, this, &sfoglia::reportUnreadable);
+    reportUnreadable(m_ctx.dialogs, m_drive, m_dir);
 
     Form_Load();
 }
@@ -144,7 +143,7 @@ void sfoglia::applyWidth()
 void sfoglia::Drive1_Change()
 {
     if (!m_dir->setPath(m_drive->drive()))
-        reportUnreadable(m_drive->drive());
+        reportUnreadable(m_ctx.dialogs, m_drive->drive());
 }
 
 void sfoglia::Dir1_Change()
@@ -251,13 +250,6 @@ bool sfoglia::store(const QString &result)
         }
     }
     return true;
-}
-
-void sfoglia::reportUnreadable(const QString &what)
-{
-    m_ctx.dialogs.beep();
-    m_ctx.dialogs.message(QStringLiteral("%1 cannot be read.").arg(what), Dialogs::Icon::Critical,
-                          QStringLiteral("Error"));
 }
 
 void sfoglia::closeLater()

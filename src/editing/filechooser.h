@@ -41,7 +41,6 @@ private:
     void applyWidth();
     void clearPreview();
     void closeLater();
-    void reportUnreadable(const QString &what);
     bool store(const QString &result);
 
     AppContext &m_ctx;

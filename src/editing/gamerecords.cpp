@@ -145,8 +145,7 @@ bool updateGame(const QSqlDatabase &db, int id, const QVariantMap &fields, QStri
 
 QVariantMap loadConfiguration(const QSqlDatabase &db, QString *error)
 {
-    const auto record =
-        catalogue::fetchOne(db, QStringLiteral("select * from tabella2 order by id"), {}, error);
+    const auto record = catalogue::configRecord(db, {}, error);
     return record ? toMap(*record) : QVariantMap();
 }
 

@@ -203,11 +203,13 @@ void Credits::Form_Load()
     m_saveRecord->setVisible(!m_modifying);
     m_modify->setVisible(m_modifying);
     m_amigaDisk->hide();
+    m_unread = false;
     if (m_modifying) {
         setWindowTitle(QStringLiteral("Modify Game"));
         m_id = m_ctx.selectedid;
         QString error;
         const auto row = gamerecords::loadGame(m_ctx.db(), m_id, &error);
+        m_unread = !row;
         if (row) {
             showRecord(*row);
         } else {
@@ -417,6 +419,7 @@ void Credits::Modify_Click()
                            Dialogs::Icon::Information, QStringLiteral("Modify"))) {
         QString error;
         const auto row = gamerecords::loadGame(m_ctx.db(), m_id, &error);
+        m_unread = !row;
         if (row) {
             showRecord(*row);
         } else {
@@ -429,6 +432,14 @@ void Credits::Modify_Click()
         m_ctx.dialogs.beep();
         m_ctx.dialogs.message(QStringLiteral("Insert TITLE and C64/Amiga"), Dialogs::Icon::Critical,
                               QStringLiteral("Error"));
+        return;
+    }
+    if (m_unread) {
+        // Storing the boxes would write empty fields over a game that may well be there.
+        m_ctx.dialogs.beep();
+        m_ctx.dialogs.message(QStringLiteral("The game could not be read, so its fields were not "
+                                             "shown. Nothing was written."),
+                              Dialogs::Icon::Critical, QStringLiteral("Error"));
         return;
     }
     QVariantMap fields = gatherFields();

@@ -59,6 +59,8 @@ private:
 
     AppContext &m_ctx;
     bool m_modifying = false;
+    // The game could not be read: its boxes are empty, not its fields.
+    bool m_unread = false;
     int m_id = 0;
     int m_diskSlot = 0;
     bool m_inActivate = false;

@@ -25,8 +25,12 @@ amiplayer::amiplayer(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Win
 
     adjustSize();
     centraform(this);
-    if (apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue))
-        m_emulators = readAmigaEmulators(m_ctx.db());
+    if (apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue)) {
+        QString error;
+        m_emulators = readAmigaEmulators(m_ctx.db(), &error);
+        if (!error.isEmpty())
+            reportReadFailure(m_ctx.dialogs, error);
+    }
     openStartFolder();
     m_file2->hide();
     caricaformami();
@@ -101,9 +105,8 @@ void amiplayer::buildControls()
     layout->addLayout(player, 1);
 
     connect(m_drive1, &DriveListBox::changed, this, &amiplayer::Drive1_Change);
-    connect(m_drive1, &DriveListBox::unreadable, this, &amiplayer::refuseFolder);
     connect(m_dir1, &DirListBox::changed, this, &amiplayer::Dir1_Change);
-    connect(m_dir1, &DirListBox::unreadable, this, &amiplayer::refuseFolder);
+    reportUnreadable(m_ctx.dialogs, m_drive1, m_dir1);
     connect(m_file1, &FileListBox::doubleClicked, this, &amiplayer::File1_DblClick);
     connect(m_option1, &QRadioButton::clicked, this, &amiplayer::Option1_Click);
     connect(m_option2, &QRadioButton::clicked, this, &amiplayer::Option2_Click);
@@ -134,20 +137,13 @@ void amiplayer::caricaformami()
 void amiplayer::Drive1_Change()
 {
     if (!m_dir1->setPath(m_drive1->drive()))
-        refuseFolder(m_drive1->drive());
+        reportUnreadable(m_ctx.dialogs, m_drive1->drive());
 }
 
 void amiplayer::Dir1_Change()
 {
     m_file1->setPath(m_dir1->path());
     m_ctx.browsepath = m_dir1->path();
-}
-
-void amiplayer::refuseFolder(const QString &path)
-{
-    m_ctx.dialogs.beep();
-    m_ctx.dialogs.message(QStringLiteral("Cannot read ") + QDir::toNativeSeparators(path),
-                          Dialogs::Icon::Critical, QStringLiteral("Error"));
 }
 
 void amiplayer::File1_DblClick()
@@ -186,17 +182,9 @@ void amiplayer::Option2_Click()
 
 void amiplayer::chooseEmulator(AmigaEmulator emulator)
 {
-    QRadioButton *chosen = emulator == AmigaEmulator::WinUAE ? m_option1 : m_option2;
-    if (!chosen->isEnabled())
-        return;
-    {
-        const QSignalBlocker blocker(chosen);
-        chosen->setChecked(true);
-    }
-    if (amigasteps::showTemplates(m_ctx, emulator, m_emulators.executable(emulator), m_file2))
-        m_file2->show();
-    else
-        m_file2->hide();
+    amigasteps::chooseEmulator(m_ctx, emulator,
+                               emulator == AmigaEmulator::WinUAE ? m_option1 : m_option2,
+                               m_emulators.executable(emulator), m_file2);
 }
 
 void amiplayer::Command1_Click()

@@ -42,7 +42,6 @@ private:
     void openStartFolder();
     void chooseEmulator(AmigaEmulator emulator);
     bool play(AmigaEmulator emulator);
-    void refuseFolder(const QString &path);
 
     AppContext &m_ctx;
     AmigaEmulators m_emulators;

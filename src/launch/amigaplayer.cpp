@@ -45,7 +45,10 @@ Form9::Form9(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window), m_
     if (apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue)) {
         QString error;
         m_disks = readAmigaDisks(m_ctx.db(), m_ctx.selectedid, &error);
-        m_emulators = readAmigaEmulators(m_ctx.db());
+        if (error.isEmpty())
+            m_emulators = readAmigaEmulators(m_ctx.db(), &error);
+        if (!error.isEmpty())
+            reportReadFailure(m_ctx.dialogs, error);
     }
     m_file1->hide();
     caricaformami();
@@ -69,17 +72,9 @@ void Form9::Option2_Click()
 
 void Form9::chooseEmulator(AmigaEmulator emulator)
 {
-    QRadioButton *chosen = emulator == AmigaEmulator::WinUAE ? m_option1 : m_option2;
-    if (!chosen->isEnabled())
-        return;
-    {
-        const QSignalBlocker blocker(chosen);
-        chosen->setChecked(true);
-    }
-    if (amigasteps::showTemplates(m_ctx, emulator, m_emulators.executable(emulator), m_file1))
-        m_file1->show();
-    else
-        m_file1->hide();
+    amigasteps::chooseEmulator(m_ctx, emulator,
+                               emulator == AmigaEmulator::WinUAE ? m_option1 : m_option2,
+                               m_emulators.executable(emulator), m_file1);
 }
 
 void Form9::Command1_Click()

@@ -6,6 +6,8 @@
 #include "dialogs.h"
 #include "launcher.h"
 
+#include <QRadioButton>
+
 namespace amigasteps
 {
 
@@ -28,6 +30,18 @@ bool showTemplates(AppContext &ctx, AmigaEmulator emulator, const QVariant &exec
     ctx.dialogs.message(QStringLiteral("Bad configuration for ") + amigaEmulatorName(emulator),
                         Dialogs::Icon::Critical, QStringLiteral("Error"));
     return false;
+}
+
+void chooseEmulator(AppContext &ctx, AmigaEmulator emulator, QRadioButton *option,
+                    const QVariant &executable, FileListBox *list)
+{
+    if (!option->isEnabled())
+        return;
+    {
+        const QSignalBlocker blocker(option);
+        option->setChecked(true);
+    }
+    list->setVisible(showTemplates(ctx, emulator, executable, list));
 }
 
 bool writeAndStart(AppContext &ctx, AmigaEmulator emulator, const QVariant &executable,

@@ -3,6 +3,7 @@
 #include "amigaconfigwriter.h"
 
 class FileListBox;
+class QRadioButton;
 struct AppContext;
 
 // The steps that the catalogue player and the free player share: the template list of the
@@ -16,6 +17,11 @@ namespace amigasteps
 // leaves the list empty; false then.
 bool showTemplates(AppContext &ctx, AmigaEmulator emulator, const QVariant &executable,
                    FileListBox *list);
+
+// An emulator's option button clicked: an enabled one is checked and its templates are
+// listed, the list shown only when it holds any.
+void chooseEmulator(AppContext &ctx, AmigaEmulator emulator, QRadioButton *option,
+                    const QVariant &executable, FileListBox *list);
 
 // Writes the configuration from the template selected in list and starts the emulator on
 // it. Any failure beeps and shows "Select Emulator and Configuration"; false then.

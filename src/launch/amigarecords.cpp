@@ -4,8 +4,8 @@
 
 AmigaEmulators readAmigaEmulators(const QSqlDatabase &db, QString *error)
 {
-    const auto record = catalogue::fetchOne(
-        db, QStringLiteral("select uae, fellow from tabella2 order by id"), {}, error);
+    const auto record =
+        catalogue::configRecord(db, {QStringLiteral("uae"), QStringLiteral("fellow")}, error);
     if (!record)
         return {};
     return {record->value(0), record->value(1)};

@@ -34,14 +34,7 @@ Form5::Form5(AppContext &ctx, QWidget *parent)
     browse->addWidget(Dir1, 1);
     browse->addWidget(File1, 2);
 
-    auto *nameRow = new QHBoxLayout;
-    nameRow->addWidget(txtDiskName, 3);
-    nameRow->addWidget(txtDiskID, 1);
-    auto *image = new QVBoxLayout;
-    image->addWidget(lblD64File);
-    image->addLayout(nameRow);
-    image->addWidget(List1, 1);
-    image->addWidget(lblBlocksFree);
+    QVBoxLayout *image = imageLayout();
 
     // Hidden buttons take no room: the configured ones close up from the left.
     auto *emulators = new QHBoxLayout;
@@ -63,13 +56,7 @@ Form5::Form5(AppContext &ctx, QWidget *parent)
     connect(Dir1, &DirListBox::changed, this, &Form5::Dir1_Change);
     connect(File1, &FileListBox::clicked, this, &Form5::File1_Click);
     connect(associate, &QPushButton::clicked, this, &Form5::NmButton5_Click);
-    const auto unreadable = [this](const QString &path) {
-        m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(tr("%1 cannot be read.").arg(path), Dialogs::Icon::Exclamation,
-                              QStringLiteral("Error"));
-    };
-    connect(Drive1, &DriveListBox::unreadable, this, unreadable);
-    connect(Dir1, &DirListBox::unreadable, this, unreadable);
+    reportUnreadable(m_ctx.dialogs, Drive1, Dir1);
 
     Form_Load();
 }

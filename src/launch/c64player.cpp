@@ -27,14 +27,7 @@ emu64::emu64(AppContext &ctx, QWidget *parent)
         column->addWidget(b);
     column->addStretch(1);
 
-    auto *nameRow = new QHBoxLayout;
-    nameRow->addWidget(txtDiskName, 3);
-    nameRow->addWidget(txtDiskID, 1);
-    auto *image = new QVBoxLayout;
-    image->addWidget(lblD64File);
-    image->addLayout(nameRow);
-    image->addWidget(List1, 1);
-    image->addWidget(lblBlocksFree);
+    QVBoxLayout *image = imageLayout();
 
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(Frame1);

@@ -8,10 +8,12 @@
 #include "shortpath.h"
 
 #include <QFontDatabase>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 C64PlayerWindow::C64PlayerWindow(AppContext &ctx, QWidget *parent)
     : QWidget(parent), m_ctx(ctx), List1(new QListWidget(this)), txtDiskName(new QLineEdit(this)),
@@ -57,9 +59,24 @@ void C64PlayerWindow::loadConfiguration()
     m_config = QSqlRecord();
     if (!apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue))
         return;
-    if (const auto record =
-            catalogue::fetchOne(m_ctx.db(), QStringLiteral("select * from tabella2")))
+    QString error;
+    if (const auto record = catalogue::configRecord(m_ctx.db(), {}, &error))
         m_config = *record;
+    else if (!error.isEmpty())
+        reportReadFailure(m_ctx.dialogs, error);
+}
+
+QVBoxLayout *C64PlayerWindow::imageLayout()
+{
+    auto *nameRow = new QHBoxLayout;
+    nameRow->addWidget(txtDiskName, 3);
+    nameRow->addWidget(txtDiskID, 1);
+    auto *image = new QVBoxLayout;
+    image->addWidget(lblD64File);
+    image->addLayout(nameRow);
+    image->addWidget(List1, 1);
+    image->addWidget(lblBlocksFree);
+    return image;
 }
 
 void C64PlayerWindow::caricaform64()

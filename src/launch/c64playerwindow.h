@@ -11,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QVBoxLayout;
 struct AppContext;
 struct ImageListing;
 
@@ -32,11 +33,13 @@ public:
 protected:
     C64PlayerWindow(AppContext &ctx, QWidget *parent);
 
-    // The open test, then the configuration record ("select * from tabella2").
+    // The open test, then the configuration record (the first row of tabella2).
     void loadConfiguration();
     // Shows the button of every configured emulator and hides the others; the layout
     // closes up the gaps.
     void caricaform64();
+    // The image display (file, name and ID, directory, blocks free) for the window's layout.
+    QVBoxLayout *imageLayout();
     // Lists a D64 or T64 image, or clears the display for any other file.
     void showGameFile(const QString &path);
     // The file the emulator buttons start.

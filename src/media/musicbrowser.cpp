@@ -6,6 +6,7 @@
 #include "musiccommand.h"
 #include "opentest.h"
 #include "placement.h"
+#include "playerbutton.h"
 #include "shortpath.h"
 
 #include <QDir>
@@ -67,9 +68,8 @@ Form8::Form8(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window), m_
     resize(twipsToPixels(7200), twipsToPixels(5400));
 
     connect(m_drive1, &DriveListBox::changed, this, &Form8::Drive1_Change);
-    connect(m_drive1, &DriveListBox::unreadable, this, &Form8::unreadable);
     connect(m_dir1, &DirListBox::changed, this, &Form8::Dir1_Change);
-    connect(m_dir1, &DirListBox::unreadable, this, &Form8::unreadable);
+    reportUnreadable(m_ctx.dialogs, m_drive1, m_dir1);
     connect(m_file1, &FileListBox::clicked, this, &Form8::File1_Click);
     connect(m_command1, &QPushButton::clicked, this, &Form8::Command1_Click);
     connect(m_command2, &QPushButton::clicked, this, &Form8::Command2_Click);
@@ -98,8 +98,7 @@ void Form8::Form_Load()
         QString error;
         const music::SoundPlayers players = music::loadPlayers(m_ctx.db(), &error);
         if (!error.isEmpty())
-            m_ctx.dialogs.message(QStringLiteral("The catalogue could not be read:\n") + error,
-                                  Dialogs::Icon::Critical, QStringLiteral("Error"));
+            reportReadFailure(m_ctx.dialogs, error);
         m_player1 = players.player1;
         m_player2 = players.player2;
     }
@@ -110,19 +109,13 @@ void Form8::Form_Load()
 
 void Form8::capbut(int button)
 {
-    QPushButton *b = button == 1 ? m_command1 : m_command2;
-    const QString &player = button == 1 ? m_player1 : m_player2;
-    b->setVisible(!player.isEmpty());
-    if (!player.isEmpty()) {
-        b->setText(music::playerCaption(player));
-        b->setToolTip(player);
-    }
+    showPlayerButton(button == 1 ? m_command1 : m_command2, button == 1 ? m_player1 : m_player2);
 }
 
 void Form8::Drive1_Change(const QString &drive)
 {
     if (!m_dir1->setPath(drive))
-        unreadable(drive);
+        reportUnreadable(m_ctx.dialogs, drive);
 }
 
 void Form8::Dir1_Change(const QString &path)
@@ -177,12 +170,9 @@ void Form8::Command4_Click()
         m_ctx.assocmode = QStringLiteral("AmigaM");
     else if (m_ctx.playerkind == QLatin1String("C64"))
         m_ctx.assocmode = QStringLiteral("C64M");
+    else if (m_ctx.assocmode != QLatin1String("C64M") && m_ctx.assocmode != QLatin1String("AmigaM"))
+        // A mode left by a game player would have the editor write that player's disks
+        // when the user meant this song; without a music mode the editor writes nothing.
+        m_ctx.assocmode.clear();
     m_ctx.windows.show(QStringLiteral("Form3"));
-}
-
-void Form8::unreadable(const QString &path)
-{
-    m_ctx.dialogs.beep();
-    m_ctx.dialogs.message(QStringLiteral("%1 cannot be read.").arg(path),
-                          Dialogs::Icon::Exclamation, QStringLiteral("Attention"));
 }

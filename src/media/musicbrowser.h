@@ -30,7 +30,6 @@ public:
 private:
     void capbut(int button);
     void play(const QString &player);
-    void unreadable(const QString &path);
 
     AppContext &m_ctx;
     DriveListBox *m_drive1;

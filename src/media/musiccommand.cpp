@@ -10,18 +10,12 @@ namespace music
 
 SoundPlayers loadPlayers(const QSqlDatabase &db, QString *error)
 {
-    QString why;
     SoundPlayers players;
-    if (!db.isOpen())
-        why = QStringLiteral("The catalogue is not open.");
-    else if (const auto row = catalogue::fetchOne(
-                 db, QStringLiteral("select player1, player2 from tabella2 order by id limit 1"),
-                 {}, &why)) {
+    if (const auto row = catalogue::configRecord(
+            db, {QStringLiteral("player1"), QStringLiteral("player2")}, error)) {
         players.player1 = row->value(0).toString();
         players.player2 = row->value(1).toString();
     }
-    if (error)
-        *error = why;
     return players;
 }
 

@@ -5,6 +5,7 @@
 #include "musiccommand.h"
 #include "opentest.h"
 #include "placement.h"
+#include "playerbutton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -54,8 +55,7 @@ void Form7::Form_Load()
         if (error.isEmpty())
             m_song = music::loadSong(m_ctx.db(), m_ctx.selectedid, &error);
         if (!error.isEmpty())
-            m_ctx.dialogs.message(QStringLiteral("The catalogue could not be read:\n") + error,
-                                  Dialogs::Icon::Critical, QStringLiteral("Error"));
+            reportReadFailure(m_ctx.dialogs, error);
         else {
             m_player1 = players.player1;
             m_player2 = players.player2;
@@ -68,13 +68,7 @@ void Form7::Form_Load()
 
 void Form7::capbut(int button)
 {
-    QPushButton *b = button == 1 ? m_command1 : m_command2;
-    const QString &player = button == 1 ? m_player1 : m_player2;
-    b->setVisible(!player.isEmpty());
-    if (!player.isEmpty()) {
-        b->setText(music::playerCaption(player));
-        b->setToolTip(player);
-    }
+    showPlayerButton(button == 1 ? m_command1 : m_command2, button == 1 ? m_player1 : m_player2);
 }
 
 void Form7::Command1_Click()

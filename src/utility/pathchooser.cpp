@@ -31,11 +31,8 @@ sfoglia::sfoglia(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window)
     resize(320, 360);
 
     connect(m_drive, &DriveListBox::changed, this, &sfoglia::Drive1_Change);
-    connect(m_drive, &DriveListBox::unreadable, this,
-            [this](const QString &d) { reportUnreadable(QStringLiteral("drive"), d); });
     connect(m_dir, &DirListBox::changed, this, &sfoglia::Dir1_Change);
-    connect(m_dir, &DirListBox::unreadable, this,
-            [this](const QString &p) { reportUnreadable(QStringLiteral("folder"), p); });
+    reportUnreadable(m_ctx.dialogs, m_drive, m_dir);
     connect(m_ok, &QPushButton::clicked, this, &sfoglia::Command1_Click);
     Form_Load();
     centraform(this);
@@ -60,7 +57,7 @@ void sfoglia::Drive1_Change(const QString &drive)
 {
     if (m_dir->setPath(drive))
         return;
-    reportUnreadable(QStringLiteral("drive"), drive);
+    reportUnreadable(m_ctx.dialogs, drive);
     const QSignalBlocker blocker(m_drive);
     m_drive->setDrive(m_dir->path());
 }
@@ -71,7 +68,7 @@ void sfoglia::Command1_Click()
 {
     AppContext &ctx = m_ctx;
     if (m_dir->path().isEmpty()) {
-        reportUnreadable(QStringLiteral("folder"), QString());
+        reportUnreadable(m_ctx.dialogs, QString());
         return;
     }
     ctx.nomef = exportFilePath(m_dir->path());
@@ -80,15 +77,6 @@ void sfoglia::Command1_Click()
         ctx.windows.show(QStringLiteral("Form2"));
     else if (ctx.cosa == QLatin1String("imp"))
         ctx.windows.show(QStringLiteral("Form1"));
-}
-
-void sfoglia::reportUnreadable(const QString &what, const QString &path)
-{
-    m_ctx.dialogs.beep();
-    m_ctx.dialogs.message(path.isEmpty()
-                              ? QStringLiteral("No %1 is chosen.").arg(what)
-                              : QStringLiteral("The %1 %2 cannot be read.").arg(what, path),
-                          Dialogs::Icon::Critical, QStringLiteral("Error"));
 }
 
 } // namespace merrow

@@ -23,8 +23,6 @@ public:
     void Command1_Click();
 
 private:
-    void reportUnreadable(const QString &what, const QString &path);
-
     AppContext &m_ctx;
     DriveListBox *m_drive = nullptr;
     DirListBox *m_dir = nullptr;

@@ -133,3 +133,34 @@ TEST(WriteTransaction, RollsBackUnlessCommitted)
     }
     EXPECT_EQ(cat.count(), 1);
 }
+
+// Several windows read the configuration record; all of them must see the same row.
+TEST(ConfigRecord, FirstRowByIdNamedColumnsOnly)
+{
+    TestCatalogue cat;
+    QString error = "stale";
+    EXPECT_FALSE(catalogue::configRecord(cat.db(), {}, &error)) << "no row yet";
+    EXPECT_TRUE(error.isEmpty());
+
+    ASSERT_TRUE(
+        catalogue::run(cat.db(), "insert into tabella2 (id, vice) values (7, 'late')", {}, &error)
+            .isActive())
+        << error.toStdString();
+    ASSERT_TRUE(catalogue::run(cat.db(), "insert into tabella2 (id, vice, uae) values (3, 'first', "
+                                         "'/uae')")
+                    .isActive());
+    const auto all = catalogue::configRecord(cat.db(), {}, &error);
+    ASSERT_TRUE(all);
+    EXPECT_EQ(all->value("vice").toString(), "first");
+    EXPECT_EQ(all->count(), catalogue::configColumns().size() + 1);
+    const auto two = catalogue::configRecord(cat.db(), {"uae", "VICE"}, &error);
+    ASSERT_TRUE(two);
+    EXPECT_EQ(two->count(), 2);
+    EXPECT_EQ(two->value(0).toString(), "/uae");
+    EXPECT_EQ(two->value(1).toString(), "first");
+
+    EXPECT_FALSE(catalogue::configRecord(cat.db(), {"vice from tabella1 --"}, &error));
+    EXPECT_TRUE(error.contains("not a column")) << error.toStdString();
+    EXPECT_FALSE(catalogue::configRecord(QSqlDatabase(), {"vice"}, &error));
+    EXPECT_EQ(error, "The catalogue is not open.");
+}

@@ -109,8 +109,9 @@ TEST(BenchCatalogue, FieldsHaveTheStoredForms)
         for (const char *name : {"design", "programming", "graphics", "music", "adddesign",
                                  "addprogramming", "addgraphics", "addmusic"}) {
             const QVariant v = g[column(name)];
-            if (!v.isNull())
+            if (!v.isNull()) {
                 EXPECT_TRUE(credit.match(v.toString()).hasMatch()) << v.toString().toStdString();
+            }
         }
     }
     EXPECT_GT(longTitles, 0);

@@ -180,8 +180,9 @@ TEST_F(SampleCatalogue, EveryFileExistsInItsFamilysFolder)
         withSong += expectIn("song", c64 ? "music64" : "musicamiga") ? 1 : 0;
         const bool shot = expectIn("screen1", c64 ? "screen64" : "screenamiga");
         withShots += shot ? 1 : 0;
-        if (expectIn("screen2", c64 ? "screen64" : "screenamiga"))
+        if (expectIn("screen2", c64 ? "screen64" : "screenamiga")) {
             EXPECT_TRUE(shot) << "a second screenshot without a first";
+        }
         if (shot) {
             const QImage image(r.value("screen1").toString());
             EXPECT_EQ(image.size(), c64 ? QSize(320, 200) : QSize(320, 256));

@@ -226,3 +226,26 @@ TEST_F(AssociationEditor, OpenedAgainFromAnotherPlayerItListsThatPlayersGames)
     ok(w);
     EXPECT_EQ(tc.catalogue.value(another, "emul1").toString(), "/a");
 }
+
+// Shown again by another player while inactive, the editor must not write the first
+// player's boxes into a game chosen from the old list.
+TEST_F(AssociationEditor, OkAfterAnotherPlayerOpenedItReloadsInsteadOfWriting)
+{
+    Form3 *w = openFrom("Form5", "C64", {"/c64/zork.d64"});
+    choose(w, zork);
+    QWidget *music = showWindow(tc.app(), "Form8");
+    music->findChild<QLineEdit *>("Text1")->setText("/music/zork.sid");
+    tc.app().assocmode = "AmigaM";
+    ok(w);
+    ASSERT_EQ(tc.dialogs.messages().size(), 1);
+    EXPECT_TRUE(tc.dialogs.messages().at(0).contains("Nothing was written"));
+    EXPECT_TRUE(tc.catalogue.value(zork, "emul1").isNull());
+    EXPECT_EQ(w->kind().mode, "AmigaM");
+    EXPECT_EQ(listed(w), (QList<int>{another, lemmings})) << "the music player's machine";
+    tc.dialogs.clear();
+    choose(w, lemmings);
+    ok(w);
+    expectUpdated();
+    EXPECT_EQ(tc.catalogue.value(lemmings, "song").toString(), "/music/zork.sid");
+    EXPECT_EQ(tc.catalogue.value(lemmings, "emul1").toString(), "/old/l1.adf");
+}

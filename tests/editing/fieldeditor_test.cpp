@@ -166,6 +166,28 @@ TEST_F(FieldEditor, MissingGameShowsEmptyBoxesAndUnknownCodeWritesNothing)
         EXPECT_EQ(tc.catalogue.value(id, column).toString(), kGame.value(column).toString());
 }
 
+// A read that fails for another reason than a deleted game must not let the empty boxes
+// overwrite the stored credits.
+TEST_F(FieldEditor, UnreadableGameIsReportedAndNeverOverwritten)
+{
+    const int id = tc.catalogue.addGame(kGame);
+    ASSERT_TRUE(
+        catalogue::run(tc.catalogue.db(), "alter table tabella1 rename to hidden").isActive());
+    Form6 *w = open("mu", id);
+    ASSERT_TRUE(
+        catalogue::run(tc.catalogue.db(), "alter table hidden rename to tabella1").isActive());
+    ASSERT_EQ(tc.dialogs.messages().size(), 1);
+    EXPECT_TRUE(tc.dialogs.messages().first().startsWith("The game could not be read: "));
+    EXPECT_TRUE(control<QLineEdit>(w, "Text1")->text().isEmpty());
+
+    control<QLineEdit>(w, "Text1")->setText("Someone");
+    control<QPushButton>(w, "Command1")->click();
+    EXPECT_TRUE(tc.dialogs.messages().last().contains("Nothing was written"));
+    EXPECT_TRUE(isOpen(tc.app(), "Form6"));
+    for (const QString &column : catalogue::gameColumns())
+        EXPECT_EQ(tc.catalogue.value(id, column).toString(), kGame.value(column).toString());
+}
+
 TEST_F(FieldEditor, UsesTheGameItWasOpenedFor)
 {
     const int first = tc.catalogue.addGame(kGame);

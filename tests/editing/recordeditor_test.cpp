@@ -460,3 +460,32 @@ TEST_F(RecordEditor, ABadConfiguredDirectoryLeavesTheBoxAlone)
     w->Form_Activate();
     EXPECT_EQ(box(w, "song")->text(), "/music/kept.sid");
 }
+
+// A game the editor could not read shows empty boxes; storing them would blank the game.
+TEST_F(RecordEditor, UnreadGameIsNeverOverwrittenByModify)
+{
+    const int id =
+        tc.catalogue.addGame({{"titolo", "Elite"}, {"formato", "C64"}, {"sh", "Firebird"}});
+    ASSERT_TRUE(
+        catalogue::run(tc.catalogue.db(), "alter table tabella1 rename to hidden").isActive());
+    Credits *w = open("mod", id);
+    ASSERT_TRUE(
+        catalogue::run(tc.catalogue.db(), "alter table hidden rename to tabella1").isActive());
+    ASSERT_TRUE(w);
+    EXPECT_TRUE(box(w, "titolo")->text().isEmpty());
+    box(w, "titolo")->setText("Elite");
+    machine(w)->setCurrentText("C64");
+    tc.dialogs.clear();
+    click(w, "Modify");
+    EXPECT_TRUE(tc.dialogs.messages().value(0).contains("Nothing was written"));
+    EXPECT_EQ(tc.catalogue.value(id, "sh").toString(), "Firebird");
+    EXPECT_TRUE(tc.catalogue.value(id, "dbver").isNull());
+
+    // Declining reloads the game; once read, Modify stores again.
+    tc.dialogs.answers = {false};
+    click(w, "Modify");
+    EXPECT_EQ(box(w, "SH")->text(), "Firebird");
+    click(w, "Modify");
+    EXPECT_EQ(tc.catalogue.value(id, "dbver").toString(), "Private");
+    EXPECT_EQ(tc.catalogue.value(id, "sh").toString(), "Firebird");
+}

@@ -177,6 +177,13 @@ TEST_F(MusicBrowserTest, AssociateSetsTheKindAndOpensTheEditor)
     t.ctx->playerkind = QStringLiteral("PC");
     child<QPushButton>(w, "Command4")->click();
     EXPECT_EQ(t.ctx->assocmode, QStringLiteral("AmigaM"));
+    t.ctx->windows.find(QStringLiteral("Form3"))->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // ... unless a game player left it: the editor must not write that player's disks.
+    t.ctx->assocmode = QStringLiteral("C64");
+    child<QPushButton>(w, "Command4")->click();
+    EXPECT_EQ(t.ctx->assocmode, QString());
 }
 
 TEST_F(MusicBrowserTest, ExitCloses)
