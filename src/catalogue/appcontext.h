@@ -13,7 +13,8 @@
 class Dialogs;
 class Launcher;
 class MainPanel;
-namespace catalogue {
+namespace catalogue
+{
 class Connection;
 }
 

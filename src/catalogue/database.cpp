@@ -13,8 +13,10 @@
 
 #include <sqlite3.h>
 
-namespace catalogue {
-namespace {
+namespace catalogue
+{
+namespace
+{
 
 constexpr int kBusyTimeoutMs = 5000;
 
@@ -44,7 +46,8 @@ QString sqlError(const QSqlError &e)
 
 } // namespace
 
-Connection::Connection(QString name, QString path) : m_name(std::move(name)), m_path(std::move(path))
+Connection::Connection(QString name, QString path)
+    : m_name(std::move(name)), m_path(std::move(path))
 {
 }
 
@@ -87,8 +90,8 @@ std::unique_ptr<Connection> Connection::open(const QString &path, QString *error
     const char *modeText = mode == Mode::ReadOnly ? "ro" : mode == Mode::Create ? "rwc" : "rw";
     url.setQuery(QStringLiteral("mode=%1").arg(QLatin1String(modeText)));
     db.setDatabaseName(url.toString(QUrl::FullyEncoded));
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1")
-                             .arg(kBusyTimeoutMs));
+    db.setConnectOptions(
+        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
     if (!db.open())
         return fail(sqlError(db.lastError()));
     sqlite3 *handle = nativeHandle(db);
@@ -201,7 +204,8 @@ bool isJetFile(const QString &path)
            (head.mid(4, 15) == "Standard Jet DB" || head.mid(4, 15) == "Standard ACE DB");
 }
 
-namespace {
+namespace
+{
 
 // The SQLite header tells the page size and, when valid, the page count: a file shorter
 // than that lost its tail.
@@ -311,29 +315,29 @@ QString createCatalogue(const QString &path)
 const QStringList &gameColumns()
 {
     static const QStringList columns = {
-        QStringLiteral("titolo"),         QStringLiteral("sh"),
-        QStringLiteral("team"),           QStringLiteral("year"),
-        QStringLiteral("tipo"),           QStringLiteral("formato"),
-        QStringLiteral("design"),         QStringLiteral("programming"),
-        QStringLiteral("graphics"),       QStringLiteral("music"),
-        QStringLiteral("adddesign"),      QStringLiteral("addprogramming"),
-        QStringLiteral("addgraphics"),    QStringLiteral("addmusic"),
-        QStringLiteral("others"),         QStringLiteral("note"),
-        QStringLiteral("voto"),           QStringLiteral("emulator"),
-        QStringLiteral("emul1"),          QStringLiteral("df1"),
-        QStringLiteral("df2"),            QStringLiteral("df3"),
-        QStringLiteral("song"),           QStringLiteral("screen1"),
-        QStringLiteral("screen2"),        QStringLiteral("dbver")};
+        QStringLiteral("titolo"),      QStringLiteral("sh"),
+        QStringLiteral("team"),        QStringLiteral("year"),
+        QStringLiteral("tipo"),        QStringLiteral("formato"),
+        QStringLiteral("design"),      QStringLiteral("programming"),
+        QStringLiteral("graphics"),    QStringLiteral("music"),
+        QStringLiteral("adddesign"),   QStringLiteral("addprogramming"),
+        QStringLiteral("addgraphics"), QStringLiteral("addmusic"),
+        QStringLiteral("others"),      QStringLiteral("note"),
+        QStringLiteral("voto"),        QStringLiteral("emulator"),
+        QStringLiteral("emul1"),       QStringLiteral("df1"),
+        QStringLiteral("df2"),         QStringLiteral("df3"),
+        QStringLiteral("song"),        QStringLiteral("screen1"),
+        QStringLiteral("screen2"),     QStringLiteral("dbver")};
     return columns;
 }
 
 const QStringList &configColumns()
 {
     static const QStringList columns = {
-        QStringLiteral("ccs64"),     QStringLiteral("vice"),        QStringLiteral("c64s"),
-        QStringLiteral("pc64"),      QStringLiteral("uae"),         QStringLiteral("fellow"),
-        QStringLiteral("player1"),   QStringLiteral("player2"),     QStringLiteral("game64"),
-        QStringLiteral("music64"),   QStringLiteral("screen64"),    QStringLiteral("gameamiga"),
+        QStringLiteral("ccs64"),      QStringLiteral("vice"),        QStringLiteral("c64s"),
+        QStringLiteral("pc64"),       QStringLiteral("uae"),         QStringLiteral("fellow"),
+        QStringLiteral("player1"),    QStringLiteral("player2"),     QStringLiteral("game64"),
+        QStringLiteral("music64"),    QStringLiteral("screen64"),    QStringLiteral("gameamiga"),
         QStringLiteral("musicamiga"), QStringLiteral("screenamiga"), QStringLiteral("dbver")};
     return columns;
 }

@@ -9,7 +9,8 @@
 #include <memory>
 #include <optional>
 
-namespace catalogue {
+namespace catalogue
+{
 
 constexpr int kSchemaVersion = 1;
 constexpr int kApplicationId = 1447116372;

@@ -5,7 +5,8 @@
 
 struct sqlite3;
 
-namespace catalogue {
+namespace catalogue
+{
 
 // The legacy wildcard language: * any run, ? one character, # one digit,
 // [abc] [a-z] [!abc] one character of (or not of) a set. Letter case is ignored for every

@@ -58,7 +58,8 @@ LocationRequest defaultLocationRequest(const QString &cataloguePath)
     r.programDir = QCoreApplication::applicationDirPath();
     r.dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     r.sampleCatalogue =
-        QDir(r.programDir).filePath(QStringLiteral("../share/vantrel/") + QLatin1String(kCatalogueName));
+        QDir(r.programDir)
+            .filePath(QStringLiteral("../share/vantrel/") + QLatin1String(kCatalogueName));
     r.tempDir = QDir::tempPath();
     return r;
 }

@@ -2,7 +2,8 @@
 
 #include <QEventLoop>
 
-namespace {
+namespace
+{
 
 // Set on windows the registry has shown: once such a window is hidden again it has been
 // closed and only waits for its deferred deletion.

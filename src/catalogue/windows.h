@@ -27,10 +27,7 @@ public:
     void adopt(const QString &name, QWidget *window);
 
     QWidget *find(const QString &name) const;
-    template <class T> T *find(const QString &name) const
-    {
-        return qobject_cast<T *>(find(name));
-    }
+    template <class T> T *find(const QString &name) const { return qobject_cast<T *>(find(name)); }
 
     // Closes every open window (end of a test, end of the program).
     void closeAll();

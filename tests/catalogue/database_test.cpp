@@ -8,7 +8,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -55,7 +56,8 @@ TEST(OpenTest, RefusesBadFilesWithTheOneMessage)
         writeFile(truncated, f.readAll().left(2000));
     }
     {
-        auto c = catalogue::Connection::open(noTables, nullptr, catalogue::Connection::Mode::Create);
+        auto c =
+            catalogue::Connection::open(noTables, nullptr, catalogue::Connection::Mode::Create);
         ASSERT_TRUE(c);
         QSqlQuery(c->db()).exec("create table other (x)");
     }

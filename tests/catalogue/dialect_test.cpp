@@ -35,7 +35,7 @@ TEST(LegacyLike, CaseBlindBeyondAscii)
 
 TEST(LegacyLike, LiteralsThatLookSpecial)
 {
-    EXPECT_TRUE(legacyLike(u"*[*", u"a[b"));   // unbalanced bracket is literal
+    EXPECT_TRUE(legacyLike(u"*[*", u"a[b")); // unbalanced bracket is literal
     EXPECT_TRUE(legacyLike(u"*'*", u"Rock'n Roll"));
     EXPECT_TRUE(legacyLike(u"*\"*", u"say \"hi\""));
     EXPECT_TRUE(legacyLike(u"*%*", u"100%"));
@@ -113,9 +113,9 @@ TEST_F(DialectDb, NewestRowIsLastAndColumnNamesIgnoreCase)
 TEST_F(DialectDb, ParametersCarryQuotesAndWildcardsAsText)
 {
     cat.addGame({{"titolo", "Rock'n \"Roll\" [100%]"}, {"formato", "C64"}});
-    EXPECT_EQ(titles("select titolo from tabella1 where titolo = ?", {"rock'n \"roll\" [100%]"})
-                  .size(),
-              1);
+    EXPECT_EQ(
+        titles("select titolo from tabella1 where titolo = ?", {"rock'n \"roll\" [100%]"}).size(),
+        1);
     EXPECT_EQ(titles("select titolo from tabella1 where titolo like ?", {"*'n \"*"}).size(), 1);
     EXPECT_EQ(titles("select titolo from tabella1 where titolo like ?", {"*[100%*"}).size(), 1);
 }

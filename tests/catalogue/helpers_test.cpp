@@ -87,7 +87,8 @@ TEST(Paths, MissingSampleLeavesAnError)
 
 TEST(Command, TextJoinsWithOneBlank)
 {
-    EXPECT_EQ((Command{"/emu/x64", {"/games/a b.d64:elite"}}).text(), "/emu/x64 /games/a b.d64:elite");
+    EXPECT_EQ((Command{"/emu/x64", {"/games/a b.d64:elite"}}).text(),
+              "/emu/x64 /games/a b.d64:elite");
     EXPECT_EQ((Command{"/p/player", {""}}).text(), "/p/player ");
     EXPECT_EQ((Command{"/p/player", {}}).text(), "/p/player");
 }

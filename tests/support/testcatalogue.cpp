@@ -69,12 +69,11 @@ void TestCatalogue::setConfig(const QVariantMap &fields)
 QVariant TestCatalogue::value(int id, const QString &column)
 {
     const auto record =
-        id == 0 ? catalogue::fetchOne(db(), QStringLiteral("select %1 from tabella2 order by id")
-                                                .arg(column))
-                : catalogue::fetchOne(db(),
-                                      QStringLiteral("select %1 from tabella1 where id = ?")
-                                          .arg(column),
-                                      {id});
+        id == 0
+            ? catalogue::fetchOne(db(),
+                                  QStringLiteral("select %1 from tabella2 order by id").arg(column))
+            : catalogue::fetchOne(
+                  db(), QStringLiteral("select %1 from tabella1 where id = ?").arg(column), {id});
     return record ? record->value(0) : QVariant();
 }
 
