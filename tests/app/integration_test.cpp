@@ -13,12 +13,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QDropEvent>
 #include <QFile>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -266,19 +263,6 @@ TEST_F(Integration, ConfigurationTakesTheChoosersPickAndStoresIt)
     click(config, "OK");
     EXPECT_EQ(t.catalogue.value(0, "ccs64").toString(), emulator);
     EXPECT_EQ(t.catalogue.value(0, "game64").toString(), dir() + QDir::separator());
-}
-
-TEST_F(Integration, DropOnTheCatalogueC64PlayerOpensTheConfiguration)
-{
-    auto *frame = control<QGroupBox>(show("emu64"), "Frame1");
-    EXPECT_FALSE(window("Config"));
-    QMimeData mime;
-    mime.setText("anything");
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(frame, &enter);
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(frame, &drop);
-    EXPECT_TRUE(window("Config"));
 }
 
 } // namespace

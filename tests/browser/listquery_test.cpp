@@ -1,6 +1,5 @@
 #include "database.h"
 #include "dialect.h"
-#include "gamelistmodel.h"
 #include "headlesslist.h"
 #include "listquery.h"
 #include "testcatalogue.h"
@@ -43,18 +42,6 @@ TEST(ListQuery, ClauseShapes)
     EXPECT_EQ(filterClause({true, false, true, true}),
               "((" + c64 + ") and emul1<>'') and song<>''");
     EXPECT_EQ(filterClause({false, false, true, true}), "(emul1<>'') and song<>''");
-
-    // cerca2: the text before the first "+", and everything after it.
-    const std::tuple<const char *, const char *, const char *> splits[] = {
-        {"giana", "giana", ""},      {"giana+sisters", "giana", "sisters"},
-        {"+sisters", "", "sisters"}, {"giana+", "giana", ""},
-        {"a+b+c", "a", "b+c"},       {"", "", ""}};
-    for (const auto &[text, first, second] : splits) {
-        QString a, b;
-        cerca2(text, a, b);
-        EXPECT_EQ(a, first) << text;
-        EXPECT_EQ(b, second) << text;
-    }
 
     const QStringList columns{"titolo",   "sh",     "programming", "graphics",    "music",
                               "design",   "team",   "adddesign",   "addgraphics", "addprogramming",
@@ -228,21 +215,4 @@ TEST(HeadlessList, PrintsTheListOrNothingFound)
     EXPECT_EQ(listGames(cat.dir() + "/missing.mdb", {}, out, err), 2);
     EXPECT_TRUE(out.data().isEmpty());
     EXPECT_FALSE(err.data().isEmpty());
-}
-
-TEST(GameListModel, RowsIdsAndPositions)
-{
-    GameListModel model;
-    model.setRows({{7, "Ant"}, {3, "Bee"}, {9, "Ant"}});
-    EXPECT_EQ(model.rowCount(), 3);
-    EXPECT_EQ(model.data(model.index(1)).toString(), "Bee");
-    EXPECT_EQ(model.data(model.index(2), GameListModel::IdRole).toInt(), 9);
-    EXPECT_FALSE(model.data(model.index(5)).isValid());
-    EXPECT_EQ(model.cercaindex(9), 2);
-    EXPECT_EQ(model.cercaindex(42), 3); // not listed: the row count
-    EXPECT_EQ(model.idAt(-1), 0);
-    EXPECT_EQ(model.idAt(3), 0);
-    EXPECT_TRUE(model.removeEntry(0));
-    EXPECT_FALSE(model.removeEntry(2));
-    EXPECT_EQ(model.cercaindex(3), 0);
 }

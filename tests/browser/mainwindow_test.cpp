@@ -216,6 +216,7 @@ TEST_F(MainWindowTest, FindAllAndFailedSearches)
 
 TEST_F(MainWindowTest, DetailPanelFollowsTheSelectionAndOtherWindows)
 {
+    stub({"scrshots"});
     Form1 &f = open();
     f.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
@@ -256,23 +257,17 @@ TEST_F(MainWindowTest, DetailPanelFollowsTheSelectionAndOtherWindows)
     panel->showScreenshot(2, t.temp.filePath("missing.png"));
     EXPECT_TRUE(f.Image1->pixmap().isNull());
     EXPECT_TRUE(f.Label10->isVisible());
-}
 
-TEST_F(MainWindowTest, LayoutModesDecideWhatIsLoaded)
-{
-    Form1 &f = open();
-    f.show();
-    f.setShowScreenshots(false);
-    f.setShowGameCredits(false);
-    const int shortHeight = f.height();
-    f.setListIndex(1);
-    EXPECT_TRUE(entries(f.List2).isEmpty());
-    EXPECT_TRUE(f.Image1->pixmap().isNull());
-    f.setShowGameCredits(true);
-    EXPECT_GT(f.height(), shortHeight);
-    EXPECT_EQ(entries(f.List2).size(), 5);
-    f.setShowScreenshots(true);
-    EXPECT_FALSE(f.Image1->pixmap().isNull());
+    // Clicks on the pictures open the viewer: once, then raised.
+    QTest::mouseClick(f.Image2, Qt::LeftButton);
+    EXPECT_EQ(t.ctx->selectedid, turrican);
+    EXPECT_EQ(t.ctx->whichshot, 1);
+    QTest::mouseClick(f.Image1, Qt::LeftButton);
+    EXPECT_EQ(t.ctx->whichshot, 2);
+    EXPECT_EQ(opened, QStringList{"scrshots"});
+    f.NmButton4->click(); // nothing selected: the game in the panel
+    QTest::mouseClick(f.Image2, Qt::LeftButton);
+    EXPECT_EQ(t.ctx->selectedid, boulder);
 }
 
 TEST_F(MainWindowTest, LongTitlesAreShortenedOnScreenOnly)
@@ -292,7 +287,7 @@ TEST_F(MainWindowTest, LongTitlesAreShortenedOnScreenOnly)
     EXPECT_EQ(titles(), QStringList{title});
 }
 
-TEST_F(MainWindowTest, DoubleClicksSearchAndRightClicksPopMenus)
+TEST_F(MainWindowTest, DoubleClicksRightClicksAndLayoutModes)
 {
     Form1 &f = open();
     f.show();
@@ -326,24 +321,19 @@ TEST_F(MainWindowTest, DoubleClicksSearchAndRightClicksPopMenus)
         EXPECT_TRUE(menu->isVisible()) << menu->objectName().toStdString();
         menu->hide();
     }
-}
 
-TEST_F(MainWindowTest, ImageClicksOpenTheViewer)
-{
-    stub({"scrshots"});
-    Form1 &f = open();
-    f.show();
-    f.setListIndex(2);
-    QTest::mouseClick(f.Image2, Qt::LeftButton);
-    EXPECT_EQ(t.ctx->selectedid, turrican);
-    EXPECT_EQ(t.ctx->whichshot, 1);
-    QTest::mouseClick(f.Image1, Qt::LeftButton);
-    EXPECT_EQ(t.ctx->whichshot, 2);
-    EXPECT_EQ(opened, QStringList{"scrshots"}); // shown once, then raised
-    // Nothing selected: the game in the panel.
-    f.NmButton4->click();
-    QTest::mouseClick(f.Image2, Qt::LeftButton);
-    EXPECT_EQ(t.ctx->selectedid, boulder);
+    // The layout modes decide what is loaded.
+    f.setShowScreenshots(false);
+    f.setShowGameCredits(false);
+    const int shortHeight = f.height();
+    f.setListIndex(1);
+    EXPECT_TRUE(entries(f.List2).isEmpty());
+    EXPECT_TRUE(f.Image1->pixmap().isNull());
+    f.setShowGameCredits(true);
+    EXPECT_GT(f.height(), shortHeight);
+    EXPECT_EQ(entries(f.List2).size(), 5);
+    f.setShowScreenshots(true);
+    EXPECT_FALSE(f.Image1->pixmap().isNull());
 }
 
 TEST_F(MainWindowTest, ControlsCarryTheirDocumentedNames)
