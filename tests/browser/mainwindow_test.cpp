@@ -90,21 +90,33 @@ TEST_F(MainWindowTest, StateFileIsReadAtLoadAndWrittenAtClose)
     t.catalogue.addGame({{"titolo", "Both"}, {"formato", "C64"}, {"emul1", "x"}, {"song", "y"}});
     const QStringList all{"Both", "Boulder Dash", "Giana Sisters", "Turrican"};
     struct Case {
-        const char *content; // nullptr: no file
+        QByteArray content; // null: no file
         const char *shown;
         QStringList titles;
     };
+    // Only "1" is on, missing positions are off, only the first value counts.
     const Case cases[] = {
-        {nullptr, "11110000", all},
+        {QByteArray(), "11110000", all},
+        {"", "11110000", all},
         {"11111111\r\n", "11111111", {"Both"}},
         {"00000000", "00000000", all},
         {"1", "10000000", {"Both", "Boulder Dash", "Giana Sisters"}},
         {"x1y1z1w1,11111111", "01010101", {"Turrican"}},
+        {"2yY1 -1\xc3\xa9", "00010010", all},
+        {"11\n00000000", "11000000", all},
+        {"\r\n11111111", "00000000", all},
+        {QByteArray("1\0"
+                    "1",
+                    3),
+         "10100000",
+         {"Both", "Boulder Dash", "Giana Sisters"}},
+        {QByteArray("\xff\xfe\x00\x31", 4), "00010000", all},
+        {QByteArray(1 << 20, '1'), "11111111", {"Both"}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.shown);
         QFile::remove(t.ctx->paths.stateFile);
-        if (c.content)
+        if (!c.content.isNull())
             write(t.ctx->paths.stateFile, c.content);
         Form1 &f = open();
         EXPECT_EQ(t.ctx->mainwindow, &f);
