@@ -4,52 +4,41 @@
 
 using namespace browser;
 
-TEST(Esaminanome, OneBlankAtEachEndAtMost)
+TEST(Credits, EsaminanomeTrimsOneBlankAtEachEndAtMost)
 {
-    auto trimmed = [](QString s) {
+    const std::pair<const char *, const char *> cases[] = {{" Rob ", "Rob"}, {"  Rob  ", " Rob "},
+                                                           {"Rob", "Rob"},   {" ", ""},
+                                                           {"", ""},         {"\tRob", "\tRob"}};
+    for (const auto &[in, out] : cases) {
+        QString s = in;
         esaminanome(s);
-        return s;
-    };
-    EXPECT_EQ(trimmed(" Rob "), "Rob");
-    EXPECT_EQ(trimmed("  Rob  "), " Rob ");
-    EXPECT_EQ(trimmed("Rob"), "Rob");
-    EXPECT_EQ(trimmed(" "), "");
-    EXPECT_EQ(trimmed(""), "");
-    EXPECT_EQ(trimmed("\tRob"), "\tRob");
+        EXPECT_EQ(s, out) << in;
+    }
 }
 
-TEST(SplitCredits, StoredFormAndItsMistakes)
+TEST(Credits, SplittingKeepsTheStoredFormsMistakesAndNeverReadsPastTheEnd)
 {
-    EXPECT_EQ(splitCredits("Rob Hubbard"), QStringList{"Rob Hubbard"});
-    EXPECT_EQ(splitCredits("A, B & C"), (QStringList{"A", "B", "C"}));
-    // Without the blank the skipped character is the first letter of the next name.
-    EXPECT_EQ(splitCredits("Rob,Ben"), (QStringList{"Rob", "en"}));
-    EXPECT_EQ(splitCredits("Rob&Ben"), (QStringList{"Rob", "en"}));
-    // Two blanks before a separator: one survives.
-    EXPECT_EQ(splitCredits("Rob  , Ben"), (QStringList{"Rob ", "Ben"}));
-    // Two blanks after: one is skipped, one trimmed.
-    EXPECT_EQ(splitCredits("Rob,  Ben"), (QStringList{"Rob", "Ben"}));
-    // An empty name between separators is listed.
-    EXPECT_EQ(splitCredits("A, , B"), (QStringList{"A", "", "B"}));
-    // The skip swallows a doubled separator.
-    EXPECT_EQ(splitCredits("A,,B"), (QStringList{"A", "B"}));
-}
+    const std::pair<const char *, QStringList> cases[] = {
+        {"Rob Hubbard", {"Rob Hubbard"}},
+        {"A, B & C", {"A", "B", "C"}},
+        // Without the blank the skipped character is the first letter of the next name.
+        {"Rob,Ben", {"Rob", "en"}},
+        {"Rob&Ben", {"Rob", "en"}},
+        {"Rob  , Ben", {"Rob ", "Ben"}}, // two blanks before a separator: one survives
+        {"Rob,  Ben", {"Rob", "Ben"}},   // two after: one skipped, one trimmed
+        {"A, , B", {"A", "", "B"}},      // an empty name between separators is listed
+        {"A,,B", {"A", "B"}},            // the skip swallows a doubled separator
+        {"", {}},
+        {",", {""}},
+        {"A,", {"A"}},
+        {"A, ", {"A"}},
+        {"A, B,", {"A", "B"}},
+        {" ", {""}},
+        {"&", {""}},
+        {"J\u00f6rg, \u00c9ric", {"J\u00f6rg", "\u00c9ric"}}};
+    for (const auto &[in, out] : cases)
+        EXPECT_EQ(splitCredits(QString::fromUtf8(in)), out) << in;
 
-TEST(SplitCredits, EdgesNeverReadPastTheEnd)
-{
-    EXPECT_EQ(splitCredits(""), QStringList{});
-    EXPECT_EQ(splitCredits(","), QStringList{""});
-    EXPECT_EQ(splitCredits("A,"), QStringList{"A"});
-    EXPECT_EQ(splitCredits("A, "), QStringList{"A"});
-    EXPECT_EQ(splitCredits("A, B,"), (QStringList{"A", "B"}));
-    EXPECT_EQ(splitCredits("A, B, C"), (QStringList{"A", "B", "C"}));
-    EXPECT_EQ(splitCredits(" "), QStringList{""});
-    EXPECT_EQ(splitCredits("&"), QStringList{""});
-    EXPECT_EQ(splitCredits("J\u00f6rg, \u00c9ric"), (QStringList{"J\u00f6rg", "\u00c9ric"}));
-}
-
-TEST(CreditEntries, AdditionalBlock)
-{
     EXPECT_EQ(creditEntries("A, B", ""), (QStringList{"A", "B"}));
     EXPECT_EQ(creditEntries("A", "C & D"),
               (QStringList{"A", "", "----------- Additional -----------", "C", "D"}));

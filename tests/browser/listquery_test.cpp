@@ -1,8 +1,10 @@
 #include "database.h"
 #include "dialect.h"
+#include "headlesslist.h"
 #include "listquery.h"
 #include "testcatalogue.h"
 
+#include <QBuffer>
 #include <QSet>
 
 #include <gtest/gtest.h>
@@ -12,25 +14,20 @@ using namespace browser;
 namespace
 {
 
-QList<int> ids(const ListResult &r)
+QList<int> run(TestCatalogue &cat, const ListFilter &f, const QString &search = {})
 {
+    const SqlClause s = search.isEmpty() ? SqlClause{} : searchClause(search);
+    const ListResult r = fetchList(cat.db(), filterClause(f), s);
+    EXPECT_TRUE(r.ok()) << r.error.toStdString();
     QList<int> out;
     for (const ListRow &row : r.rows)
         out << row.id;
     return out;
 }
 
-QList<int> run(TestCatalogue &cat, const ListFilter &f, const QString &search = {})
-{
-    const SqlClause s = search.isEmpty() ? SqlClause{} : searchClause(search);
-    const ListResult r = fetchList(cat.db(), filterClause(f), s);
-    EXPECT_TRUE(r.ok()) << r.error.toStdString();
-    return ids(r);
-}
-
 } // namespace
 
-TEST(FilterClause, ShapesOfTheFourBoxes)
+TEST(ListQuery, ClauseShapes)
 {
     const QString c64 = " [formato]='C64' or [formato]='C128'";
     const QString amiga = " [formato]='Amiga 1.3' or [formato]='Amiga 2.x' or "
@@ -45,73 +42,15 @@ TEST(FilterClause, ShapesOfTheFourBoxes)
     EXPECT_EQ(filterClause({true, false, true, true}),
               "((" + c64 + ") and emul1<>'') and song<>''");
     EXPECT_EQ(filterClause({false, false, true, true}), "(emul1<>'') and song<>''");
-}
 
-TEST(Cerca2, SplitsAtTheFirstPlus)
-{
-    QString a, b;
-    cerca2("giana", a, b);
-    EXPECT_EQ(a, "giana");
-    EXPECT_EQ(b, "");
-    cerca2("giana+sisters", a, b);
-    EXPECT_EQ(a, "giana");
-    EXPECT_EQ(b, "sisters");
-    cerca2("+sisters", a, b);
-    EXPECT_EQ(a, "");
-    EXPECT_EQ(b, "sisters");
-    cerca2("giana+", a, b);
-    EXPECT_EQ(a, "giana");
-    EXPECT_EQ(b, "");
-    cerca2("a+b+c", a, b);
-    EXPECT_EQ(a, "a");
-    EXPECT_EQ(b, "b+c");
-    cerca2("", a, b);
-    EXPECT_EQ(a, "");
-    EXPECT_EQ(b, "");
-}
-
-TEST(SearchClause, SeventeenColumnsInOrderWithBoundPatterns)
-{
-    const QStringList expected{"titolo",   "sh",     "programming", "graphics",    "music",
-                               "design",   "team",   "adddesign",   "addgraphics", "addprogramming",
-                               "addmusic", "voto",   "emulator",    "others",      "year",
-                               "tipo",     "formato"};
-    EXPECT_EQ(searchColumns(), expected);
-    EXPECT_FALSE(searchColumns().contains("note"));
-
-    const SqlClause one = searchClause("it's \"x\"");
-    QStringList terms;
-    for (const QString &c : expected)
-        terms << "[" + c + "] like ?";
-    EXPECT_EQ(one.sql, terms.join(" or "));
-    ASSERT_EQ(one.params.size(), 17);
-    for (const QVariant &p : one.params)
-        EXPECT_EQ(p.toString(), "*it's \"x\"*");
-
-    const SqlClause two = searchClause("a+b+c");
-    EXPECT_EQ(two.sql, "(" + terms.join(" or ") + ") AND (" + terms.join(" or ") + ")");
-    ASSERT_EQ(two.params.size(), 34);
-    EXPECT_EQ(two.params.at(0).toString(), "*a*");
-    EXPECT_EQ(two.params.at(16).toString(), "*a*");
-    EXPECT_EQ(two.params.at(17).toString(), "*b+c*");
-
-    // A trailing "+" leaves the second part empty: the whole text is one search.
-    const SqlClause trailing = searchClause("a+");
-    EXPECT_EQ(trailing.params.size(), 17);
-    EXPECT_EQ(trailing.params.at(0).toString(), "*a+*");
-}
-
-TEST(ListQuery, JoinsFilterAndSearch)
-{
-    EXPECT_EQ(listQuery("f", {}).sql, "select id, titolo from tabella1 where (f) order by titolo");
-    const SqlClause s{"[titolo] like ?", {"*x*"}};
-    const SqlClause q = listQuery("f", s);
-    EXPECT_EQ(q.sql,
-              "select id, titolo from tabella1 where (f) AND ([titolo] like ?) order by titolo");
-    EXPECT_EQ(q.params, QVariantList{"*x*"});
-    EXPECT_EQ(listQuery({}, s).sql,
-              "select id, titolo from tabella1 where ([titolo] like ?) order by titolo");
-    EXPECT_EQ(listQuery({}, {}).sql, "select id, titolo from tabella1 order by titolo");
+    const QStringList columns{"titolo",   "sh",     "programming", "graphics",    "music",
+                              "design",   "team",   "adddesign",   "addgraphics", "addprogramming",
+                              "addmusic", "voto",   "emulator",    "others",      "year",
+                              "tipo",     "formato"};
+    EXPECT_EQ(searchColumns(), columns);
+    for (const char *text : {"it's \"x\"", "a+"}) // a trailing "+" is part of the text
+        EXPECT_EQ(searchClause(text).params, QVariantList(17, QString("*%1*").arg(text)));
+    EXPECT_EQ(searchClause("a+b+c").params, QVariantList(17, "*a*") + QVariantList(17, "*b+c*"));
 }
 
 TEST(ListQuery, MachineFamiliesAndFiles)
@@ -138,26 +77,13 @@ TEST(ListQuery, MachineFamiliesAndFiles)
     EXPECT_TRUE(filterHasRows(cat.db(), filterClause({true, false, true, false}), &error));
     EXPECT_FALSE(filterHasRows(cat.db(), filterClause({true, false, true, true}), &error));
     EXPECT_TRUE(error.isEmpty());
+
+    EXPECT_FALSE(fetchList(cat.db(), {"select id, titolo from nowhere", {}}).ok());
+    EXPECT_FALSE(filterHasRows(QSqlDatabase(), "x", &error));
+    EXPECT_FALSE(error.isEmpty());
 }
 
-TEST(ListQuery, OrderedByTitleWithDuplicatesKept)
-{
-    TestCatalogue cat;
-    const int z = cat.addGame({{"titolo", "zork"}, {"formato", "C64"}});
-    const int a1 = cat.addGame({{"titolo", "Ant"}, {"formato", "C64"}});
-    const int b = cat.addGame({{"titolo", "bug"}, {"formato", "Amiga"}});
-    const int a2 = cat.addGame({{"titolo", "Ant"}, {"formato", "Amiga"}});
-    const ListResult r = fetchList(cat.db(), filterClause({}), {});
-    ASSERT_EQ(r.rows.size(), 4);
-    // Equal titles keep their own ids, in whichever order.
-    EXPECT_EQ(r.rows.at(0).titolo, "Ant");
-    EXPECT_EQ(r.rows.at(1).titolo, "Ant");
-    EXPECT_EQ((QSet<int>{r.rows.at(0).id, r.rows.at(1).id}), (QSet<int>{a1, a2}));
-    EXPECT_EQ(r.rows.at(2).id, b);
-    EXPECT_EQ(r.rows.at(3).id, z);
-}
-
-TEST(ListQuery, SortedHereAsTheCatalogueSortsTitles)
+TEST(ListQuery, SortedAsTheCatalogueSortsWithDuplicatesKept)
 {
     TestCatalogue cat;
     const QStringList titles{"\u00c9lite", "eagle",    "Zed",        "\u00e9mile 2",
@@ -172,8 +98,13 @@ TEST(ListQuery, SortedHereAsTheCatalogueSortsTitles)
     ASSERT_TRUE(bySql.ok());
     ASSERT_TRUE(byHere.ok());
     EXPECT_EQ(byHere.rows, bySql.rows);
+    // A title stored twice is listed twice.
+    const QSet<int> ants{cat.addGame({{"titolo", "Ant"}}), cat.addGame({{"titolo", "Ant"}})};
+    const ListResult twice = fetchList(cat.db(), {}, searchClause("ant"));
+    ASSERT_EQ(twice.rows.size(), 2);
+    EXPECT_EQ((QSet<int>{twice.rows[0].id, twice.rows[1].id}), ants);
 
-    // Equal titles keep their stored order.
+    // Equal titles keep their stored order, each with its own id.
     QList<ListRow> rows{{5, "b"}, {1, "A"}, {7, ""}, {3, "a"}, {2, "B"}, {4, QString()}};
     sortByTitle(rows);
     EXPECT_EQ(rows,
@@ -181,7 +112,7 @@ TEST(ListQuery, SortedHereAsTheCatalogueSortsTitles)
     EXPECT_TRUE(rows.first().titolo.isNull());
 }
 
-TEST(ListQuery, SearchAcrossColumns)
+TEST(ListQuery, SearchAcrossColumnsWithBoundText)
 {
     TestCatalogue cat;
     const int giana = cat.addGame({{"titolo", "Great Giana Sisters"},
@@ -192,55 +123,44 @@ TEST(ListQuery, SearchAcrossColumns)
                                       {"formato", "Amiga"},
                                       {"music", "CHRIS Huelsbeck"},
                                       {"year", "1990"}});
-    const int noted =
-        cat.addGame({{"titolo", "Noted"}, {"formato", "C64"}, {"note", "huelsbeck only here"}});
+    cat.addGame({{"titolo", "Noted"}, {"formato", "C64"}, {"note", "huelsbeck only here"}});
     const int voto = cat.addGame({{"titolo", "Voted"},
                                   {"formato", "C64"},
                                   {"voto", "zebra"},
                                   {"emulator", "quagga"},
                                   {"others", "okapi"}});
-    Q_UNUSED(noted);
-    const ListFilter all{true, true, false, false};
-
-    EXPECT_EQ(run(cat, all, "huelsbeck"), (QList<int>{giana, turrican})); // case-blind, not note
-    EXPECT_EQ(run(cat, all, "gessert+1990"), (QList<int>{}));
-    EXPECT_EQ(run(cat, all, "chris+1990"), (QList<int>{turrican})); // parts in different columns
-    EXPECT_EQ(run(cat, all, "zebra"), (QList<int>{voto}));
-    EXPECT_EQ(run(cat, all, "quagga+okapi"), (QList<int>{voto}));
-    EXPECT_EQ(run(cat, all, "amiga"), (QList<int>{turrican})); // formato is searched
-    // Leading "+": the empty first part matches any game with a value in some column.
-    EXPECT_EQ(run(cat, all, "+1990"), (QList<int>{turrican}));
-    // Trailing "+": searched literally, plus sign included.
-    EXPECT_EQ(run(cat, all, "turrican+"), (QList<int>{}));
-    // Three parts: the first, then "b+c" as one text.
-    EXPECT_EQ(run(cat, all, "great+giana+sisters"), (QList<int>{}));
-    EXPECT_EQ(run(cat, all, "c64+giana sisters"), (QList<int>{giana}));
-}
-
-TEST(ListQuery, UserTextIsBoundAndWildcardsStillAct)
-{
-    TestCatalogue cat;
     const int quote = cat.addGame({{"titolo", "Say \"Hi\""}, {"formato", "C64"}});
     const int apos = cat.addGame({{"titolo", "Rock'n Roll"}, {"formato", "C64"}});
     const int bracket = cat.addGame({{"titolo", "Disk [1"}, {"formato", "C64"}});
     const int digits = cat.addGame({{"titolo", "Level 42"}, {"formato", "C64"}});
     const int pct = cat.addGame({{"titolo", "100% Pure"}, {"formato", "C64"}});
-    const ListFilter all;
 
-    EXPECT_EQ(run(cat, all, "\"hi\""), (QList<int>{quote}));
-    EXPECT_EQ(run(cat, all, "rock'n"), (QList<int>{apos}));
-    EXPECT_EQ(run(cat, all, "[1"), (QList<int>{bracket})); // unbalanced: literal
-    EXPECT_EQ(run(cat, all, "level ##"), (QList<int>{digits}));
-    EXPECT_EQ(run(cat, all, "l?vel"), (QList<int>{digits}));
-    EXPECT_EQ(run(cat, all, "[lr]o"), (QList<int>{apos}));
-    EXPECT_EQ(run(cat, all, "0%"), (QList<int>{pct}));
-    EXPECT_EQ(run(cat, all, "'; drop table tabella1; --"), (QList<int>{}));
-    EXPECT_EQ(cat.count(), 5);
+    const std::pair<const char *, QList<int>> cases[] = {
+        {"huelsbeck", {giana, turrican}}, // case-blind; note is not searched
+        {"gessert+1990", {}},
+        {"chris+1990", {turrican}}, // parts in different columns
+        {"quagga+okapi", {voto}},
+        {"amiga", {turrican}},       // formato is searched
+        {"+1990", {turrican}},       // empty first part: any game with a value somewhere
+        {"turrican+", {}},           // trailing "+": searched literally
+        {"great+giana+sisters", {}}, // three parts: "giana+sisters" is one text
+        {"c64+giana sisters", {giana}},
+        {"\"hi\"", {quote}},
+        {"rock'n", {apos}},
+        {"[1", {bracket}}, // unbalanced: literal
+        {"level ##", {digits}},
+        {"l?vel", {digits}},
+        {"[lr]o", {apos}},
+        {"0%", {pct}},
+        {"'; drop table tabella1; --", {}}};
+    for (const auto &[text, expected] : cases)
+        EXPECT_EQ(run(cat, {}, text), expected) << text;
+    EXPECT_EQ(cat.count(), 9);
 }
 
 TEST(ListQuery, SearchTermsMatchLikeTheDialect)
 {
-    // The search terms take the quick path for ASCII texts; every text and pattern must
+    // The search terms take a quick path for ASCII texts; every text and pattern must
     // give what the wildcard language says.
     TestCatalogue cat;
     const QStringList texts{
@@ -258,12 +178,41 @@ TEST(ListQuery, SearchTermsMatchLikeTheDialect)
         }
 }
 
-TEST(ListQuery, ReportsFailures)
+TEST(HeadlessList, PrintsTheListOrNothingFound)
 {
     TestCatalogue cat;
-    const ListResult r = fetchList(cat.db(), {"select id, titolo from nowhere", {}});
-    EXPECT_FALSE(r.ok());
-    QString error;
-    EXPECT_FALSE(filterHasRows(QSqlDatabase(), "x", &error));
-    EXPECT_FALSE(error.isEmpty());
+    const int b = cat.addGame({{"titolo", "Boulder Dash"}, {"formato", "C64"}, {"emul1", "b.d64"}});
+    const int a =
+        cat.addGame({{"titolo", "Alien Breed"}, {"formato", "Amiga 1.3"}, {"song", "a.mod"}});
+    const int u = cat.addGame({{"titolo", "\u00dcber Tetris\t2"}, {"formato", "C128"}});
+    cat.addGame({{"titolo", "Other"}, {"formato", "Atari"}});
+    const QString lb = QString("%1\tBoulder Dash\n").arg(b),
+                  la = QString("%1\tAlien Breed\n").arg(a),
+                  lu = QString("%1\t\u00dcber Tetris\t2\n").arg(u);
+    struct Case {
+        ListingRequest request;
+        int status;
+        QString out, err;
+    };
+    const Case cases[] = {
+        {{}, 0, la + lb + lu, ""}, // neither machine option: both machines
+        {{true, false, true, false, {}}, 0, lb, ""},
+        {{false, true, false, true, {}}, 0, la, ""},
+        {{false, false, false, false, "\u00fcBER"}, 0, lu, ""},
+        {{false, false, false, false, "zz\"["}, 1, "", "No record found for zz\"[\n"},
+        {{true, false, false, true, {}}, 1, "", "No record found for \n"}};
+    for (const Case &c : cases) {
+        QBuffer out, err;
+        out.open(QIODevice::WriteOnly);
+        err.open(QIODevice::WriteOnly);
+        EXPECT_EQ(listGames(cat.path(), c.request, out, err), c.status);
+        EXPECT_EQ(out.data(), c.out.toUtf8());
+        EXPECT_EQ(err.data(), c.err.toUtf8());
+    }
+    QBuffer out, err;
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    EXPECT_EQ(listGames(cat.dir() + "/missing.mdb", {}, out, err), 2);
+    EXPECT_TRUE(out.data().isEmpty());
+    EXPECT_FALSE(err.data().isEmpty());
 }

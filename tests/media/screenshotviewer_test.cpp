@@ -89,6 +89,14 @@ TEST_F(ViewerTest, NoImagesAvaiableForEveryKindOfFailure)
     EXPECT_EQ(v->windowTitle(), "Games Screenshots");
     EXPECT_TRUE(v->Label1->isVisible());
     EXPECT_TRUE(t.dialogs.shown.isEmpty());
+    t.ctx->windows.closeAll();
+
+    t.ctx->paths.catalogue = t.temp.filePath("nowhere.mdb");
+    t.ctx->closeDb();
+    v = open(onlySecond, 2);
+    ASSERT_NE(v, nullptr);
+    EXPECT_EQ(t.dialogs.messages(), QStringList{"Database Open Error"});
+    EXPECT_TRUE(v->Label1->isVisible());
 }
 
 TEST_F(ViewerTest, ClosesWhenAnotherWindowBecomesActive)
@@ -110,14 +118,4 @@ TEST_F(ViewerTest, ClosesWhenAnotherWindowBecomesActive)
         QTest::qWait(20);
     EXPECT_TRUE(guard.isNull());
     EXPECT_EQ(t.ctx->windows.find("scrshots"), nullptr);
-}
-
-TEST_F(ViewerTest, MissingCatalogueSaysDatabaseOpenError)
-{
-    t.ctx->paths.catalogue = t.temp.filePath("nowhere.mdb");
-    t.ctx->closeDb();
-    scrshots *v = open(1, 1);
-    ASSERT_NE(v, nullptr);
-    EXPECT_EQ(t.dialogs.messages(), QStringList{"Database Open Error"});
-    EXPECT_TRUE(v->Label1->isVisible());
 }

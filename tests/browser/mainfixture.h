@@ -1,0 +1,87 @@
+#pragma once
+
+#include "gamelistmodel.h"
+#include "mainwindow.h"
+#include "testcatalogue.h"
+
+#include <QLabel>
+#include <QListWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// The main window over a TestContext; stub() replaces the other windows by plain widgets
+// that record their opening.
+class MainFixture : public testing::Test
+{
+protected:
+    void TearDown() override
+    {
+        t.ctx->windows.closeAll();
+        w.reset();
+    }
+
+    int add(const QString &title, const QString &formato, const QVariant &emul1 = "/x/game",
+            const QVariant &song = QVariant())
+    {
+        return t.catalogue.addGame(
+            {{"titolo", title}, {"formato", formato}, {"emul1", emul1}, {"song", song}});
+    }
+
+    void stub(const QStringList &names)
+    {
+        for (const QString &name : names)
+            t.ctx->windows.addFactory(name, [this, name] {
+                opened << name;
+                return new QWidget;
+            });
+    }
+
+    Form1 &open()
+    {
+        w = std::make_unique<Form1>(*t.ctx);
+        return *w;
+    }
+
+    QStringList titles() const
+    {
+        QStringList out;
+        for (const auto &row : w->listModel()->rows())
+            out << row.titolo;
+        return out;
+    }
+
+    void select(int id)
+    {
+        const int row = w->cercaindex(id);
+        ASSERT_LT(row, w->listCount());
+        w->setListIndex(row);
+        ASSERT_EQ(w->currentId(), id);
+    }
+
+    static QStringList entries(QListWidget *list)
+    {
+        QStringList out;
+        for (int i = 0; i < list->count(); ++i)
+            out << list->item(i)->text();
+        return out;
+    }
+
+    // What the dialogs showed, one line each: "beep", "Title: message", "Title? question".
+    QStringList said() const
+    {
+        QStringList out;
+        for (const FakeDialogs::Shown &d : t.dialogs.shown)
+            out << (d.kind == FakeDialogs::Shown::Beep       ? QString("beep")
+                    : d.kind == FakeDialogs::Shown::Question ? d.title + "? " + d.text
+                                                             : d.title + ": " + d.text);
+        return out;
+    }
+
+    static QColor lamp(QLabel *picture) { return picture->palette().color(QPalette::Window); }
+
+    TestContext t;
+    std::unique_ptr<Form1> w;
+    QStringList opened;
+};
