@@ -166,12 +166,4 @@ TEST_F(AssociationEditor, ReopenedByAnotherPlayerItReloadsInsteadOfWriting)
     ok(w, lemmings);
     expectUpdated();
     EXPECT_EQ(tc.text(lemmings, "song") + tc.text(lemmings, "emul1"), "/music/zork.sid/old/1");
-
-    // Opened again from the Amiga player while active, it lists that player's games.
-    w = openFrom("Form5", "C64", {"/c64/x.d64"});
-    EXPECT_EQ(openFrom("amiplayer", "Amiga", {"/a"}), w);
-    w->Form_Activate();
-    EXPECT_EQ(listed(w), (QList<int>{another, lemmings}));
-    ok(w, another);
-    EXPECT_EQ(tc.text(another, "emul1"), "/a");
 }
