@@ -249,6 +249,12 @@ TEST_F(FileChooser, ShownAgainForAnotherRequestItLoadsAfresh)
     EXPECT_EQ(w->windowTitle(), "Select directory of Amiga Games");
     EXPECT_FALSE(shows(w, "File1"));
     EXPECT_EQ(w->diskCounter(), 0);
+
+    // A start folder left by another caller is no new request for a configuration pick.
+    browse(w, path("bin"));
+    tc.app().startdir = path("shots");
+    w->Form_Activate();
+    EXPECT_EQ(tc.app().browsepath, path("bin")) << "not reloaded";
 }
 
 TEST_F(FileChooser, ModalPickReturnsItsResultToTheCaller)
