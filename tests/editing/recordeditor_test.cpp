@@ -79,7 +79,7 @@ TEST_F(RecordEditor, NewModeSavesGamesInARowWithNullOrigin)
     EXPECT_TRUE(tc.dialogs.messages().isEmpty());
 }
 
-TEST_F(RecordEditor, EmptyTitleOrMachineIsRefusedInBothModes)
+TEST_F(RecordEditor, RefusalsCloseAndAGameDeletedMeanwhileKeepTheData)
 {
     Credits *w = open("new");
     machine(w)->setCurrentText("C64");
@@ -100,8 +100,17 @@ TEST_F(RecordEditor, EmptyTitleOrMachineIsRefusedInBothModes)
     EXPECT_EQ(tc.dialogs.questions(), QStringList{"Confim Modify ?"});
     EXPECT_EQ(tc.dialogs.messages().size(), 1);
     EXPECT_EQ(box(w, "team")->text(), "Changed team") << "the edits stay";
-    EXPECT_EQ(tc.text(id, "titolo") + tc.text(id, "team"), "KeptT");
-    EXPECT_EQ(tc.catalogue.count(), 1);
+    click(w, "CloseEditor");
+    EXPECT_FALSE(isOpen(tc.app(), "Credits"));
+    EXPECT_EQ(tc.text(id, "titolo") + tc.text(id, "team"), "KeptT") << "Close discards";
+
+    w = open("mod", id);
+    tc.remove(id);
+    box(w, "team")->setText("Typed by the user");
+    click(w, "Modify");
+    EXPECT_TRUE(tc.dialogs.messages().last().contains("no longer in the catalogue"));
+    EXPECT_EQ(box(w, "team")->text(), "Typed by the user");
+    EXPECT_EQ(tc.catalogue.count(), 0) << "nothing was added instead";
 }
 
 TEST_F(RecordEditor, ModifyShowsEveryFieldAndTagsTheRecordPrivate)
@@ -133,25 +142,6 @@ TEST_F(RecordEditor, ModifyShowsEveryFieldAndTagsTheRecordPrivate)
     EXPECT_EQ(tc.text(id, "dbver") + tc.text(id, "sh"), "PrivateRainbow Arts");
     EXPECT_TRUE(tc.null(id, "df3"));
     EXPECT_EQ(tc.text(id, "note") + tc.text(id, "voto"), "N9") << "not the editor's fields";
-}
-
-TEST_F(RecordEditor, CloseDiscardsAndAGameDeletedMeanwhileIsReported)
-{
-    const int id = tc.catalogue.addGame({{"titolo", "Paradroid"}, {"formato", "C64"}});
-    Credits *w = open("mod", id);
-    box(w, "team")->setText("Graftgold");
-    click(w, "CloseEditor");
-    EXPECT_FALSE(isOpen(tc.app(), "Credits"));
-    EXPECT_TRUE(tc.null(id, "team"));
-    EXPECT_TRUE(tc.dialogs.shown.isEmpty());
-
-    w = open("mod", id);
-    tc.remove(id);
-    box(w, "team")->setText("Typed by the user");
-    click(w, "Modify");
-    EXPECT_TRUE(tc.dialogs.messages().value(0).contains("no longer in the catalogue"));
-    EXPECT_EQ(box(w, "team")->text(), "Typed by the user");
-    EXPECT_EQ(tc.catalogue.count(), 0) << "nothing was added instead";
 }
 
 TEST_F(RecordEditor, EachPickButtonAsksTheChooserAndTakesThePickOnce)
