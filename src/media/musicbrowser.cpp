@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace
@@ -25,6 +26,15 @@ QPushButton *addButton(QWidget *parent, const char *name, const QString &caption
     auto *b = new QPushButton(caption, parent);
     b->setObjectName(QLatin1String(name));
     return b;
+}
+
+// Music file names are long ("Artist - Title (Version).sid"): the list widens to its longest
+// name, within reason, instead of hiding the names behind a horizontal scrollbar.
+void fitToNames(QListWidget *list)
+{
+    const int names = list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                      list->verticalScrollBar()->sizeHint().width() + 4;
+    list->setMinimumWidth(qBound(twipsToPixels(2400), names, twipsToPixels(6600)));
 }
 
 } // namespace
@@ -55,6 +65,8 @@ Form8::Form8(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window), m_
     lists->addWidget(m_dir1, 1, 0);
     lists->addWidget(m_file1, 0, 1, 2, 1);
     lists->setRowStretch(1, 1);
+    lists->setColumnStretch(0, 1);
+    lists->setColumnStretch(1, 2); // the file names take the spare width
     outer->addLayout(lists, 1);
     outer->addWidget(m_text1);
     auto *players = new QHBoxLayout;
@@ -122,6 +134,7 @@ void Form8::Dir1_Change(const QString &path)
 {
     m_ctx.browsepath = path;
     m_file1->setPath(path);
+    fitToNames(m_file1);
 }
 
 void Form8::File1_Click()

@@ -1,27 +1,38 @@
 #pragma once
 
 #include "appcontext.h"
+#include "database.h"
 #include "editingregistry.h"
 #include "testcatalogue.h"
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QWidget>
+#include <QLineEdit>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
 #include <ostream>
 
-// Readable failure output for texts.
 inline void PrintTo(const QString &text, std::ostream *os)
 {
     *os << '"' << text.toStdString() << '"';
 }
 
-// A test context with the editing windows registered.
+// A test context with the editing windows registered, and short ways to read the catalogue.
 struct EditingContext : TestContext {
     EditingContext() { registerEditingWindows(*ctx); }
     AppContext &app() { return *ctx; }
+    QString text(int id, const char *column) { return catalogue.value(id, column).toString(); }
+    bool null(int id, const char *column) { return catalogue.value(id, column).isNull(); }
+    void remove(int id) { catalogue::run(catalogue.db(), "delete from tabella1 where id=?", {id}); }
+    // Hides or restores the game table, so that a read in between fails.
+    void hideGames(bool hide)
+    {
+        ASSERT_TRUE(catalogue::run(catalogue.db(), hide ? "alter table tabella1 rename to hidden"
+                                                        : "alter table hidden rename to tabella1")
+                        .isActive());
+    }
 };
 
 // Runs pending deletions, so that a window closed by a handler is gone afterwards.
@@ -32,7 +43,6 @@ inline void flushDeletes()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Opens a window by name as its callers do, after a window closed before is gone.
 inline QWidget *showWindow(AppContext &ctx, const QString &name)
 {
     flushDeletes();
@@ -51,4 +61,13 @@ template <class T> T *control(QWidget *window, const char *name)
     T *w = window ? window->findChild<T *>(QString::fromLatin1(name)) : nullptr;
     EXPECT_NE(w, nullptr) << "no control " << name;
     return w;
+}
+
+inline QLineEdit *box(QWidget *w, const char *name)
+{
+    return control<QLineEdit>(w, name);
+}
+inline void click(QWidget *w, const char *name)
+{
+    control<QPushButton>(w, name)->click();
 }

@@ -1,17 +1,12 @@
-#include "database.h"
+#include "browselists.h"
 #include "editingtest.h"
 #include "filechooser.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFrame>
 #include <QImage>
 #include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
 #include <QTimer>
-
-#include "browselists.h"
 
 namespace
 {
@@ -21,54 +16,34 @@ class FileChooser : public ::testing::Test
 protected:
     void SetUp() override
     {
-        root = QDir(tc.catalogue.dir());
-        root.mkpath("games/sub");
-        root.mkpath("shots");
-        root.mkpath("bin");
-        for (const char *f : {"games/disk1.adf", "games/disk2.adf", "games/disk3.adf",
-                              "games/disk4.adf", "games/readme.txt", "bin/notes.txt"})
-            touch(root.filePath(f));
-        const QString tool = root.filePath("bin/emulator");
-        touch(tool);
-        QFile::setPermissions(tool, QFile::permissions(tool) | QFileDevice::ExeOwner);
-        QImage small(40, 20, QImage::Format_RGB32);
+        QDir root(tc.catalogue.dir());
+        for (const char *d : {"games/sub", "shots", "bin"})
+            root.mkpath(d);
+        for (const char *f :
+             {"games/disk1.adf", "games/disk2.adf", "games/disk3.adf", "games/disk4.adf",
+              "games/readme.txt", "bin/notes.txt", "bin/emulator", "shots/broken.png"})
+            ASSERT_TRUE(QFile(path(f)).open(QIODevice::WriteOnly));
+        QFile::setPermissions(path("bin/emulator"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        QImage small(40, 20, QImage::Format_RGB32), big(2000, 500, QImage::Format_RGB32);
         small.fill(Qt::red);
-        ASSERT_TRUE(small.save(root.filePath("shots/small.png")));
-        QImage big(2000, 500, QImage::Format_RGB32);
         big.fill(Qt::blue);
-        ASSERT_TRUE(big.save(root.filePath("shots/big.png")));
-        touch(root.filePath("shots/broken.png"));
+        ASSERT_TRUE(small.save(path("shots/small.png")) && big.save(path("shots/big.png")));
     }
 
-    static void touch(const QString &path)
+    QString path(const char *name) const
     {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("x");
+        return QDir::toNativeSeparators(tc.catalogue.dir() + "/" + name);
     }
-
-    QString dir(const char *name) const
-    {
-        return QDir::toNativeSeparators(root.filePath(QString::fromLatin1(name)));
-    }
-    QString file(const char *name) const { return dir(name); }
-
+    // Opens the chooser afresh (closing one left open) as its callers do.
     sfoglia *open(const QString &mode, const QString &startdir = {}, int id = 0)
     {
+        if (QWidget *old = tc.app().windows.find("sfoglia"))
+            old->close();
         tc.app().browsemode = mode;
         tc.app().startdir = startdir;
         tc.app().selectedid = id;
         return qobject_cast<sfoglia *>(showWindow(tc.app(), "sfoglia"));
     }
-
-    static QStringList names(QListWidget *list)
-    {
-        QStringList out;
-        for (int i = 0; i < list->count(); ++i)
-            out << list->item(i)->text();
-        return out;
-    }
-
     static void select(sfoglia *w, const QString &name)
     {
         auto *files = control<FileListBox>(w, "File1");
@@ -76,298 +51,210 @@ protected:
         ASSERT_EQ(found.size(), 1) << name.toStdString();
         files->setCurrentItem(found.first());
     }
-
-    static void ok(sfoglia *w) { control<QPushButton>(w, "Command1")->click(); }
+    // Selects a file (when named) and clicks "OK".
+    static void ok(sfoglia *w, const QString &name = {})
+    {
+        if (!name.isEmpty())
+            select(w, name);
+        click(w, "Command1");
+    }
+    static void browse(sfoglia *w, const QString &dir)
+    {
+        control<DirListBox>(w, "Dir1")->setPath(dir);
+    }
+    static bool shows(sfoglia *w, const char *name)
+    {
+        return !control<QWidget>(w, name)->isHidden();
+    }
 
     EditingContext tc;
-    QDir root;
 };
 
 } // namespace
 
-TEST_F(FileChooser, ModesSetCaptionWidthAndFilter)
+TEST_F(FileChooser, ModesSetCaptionWidthFilterAndStartDirectory)
 {
     sfoglia *w = open("dirgam64");
-    ASSERT_TRUE(w);
     EXPECT_EQ(w->windowTitle(), "Select directory of C64 Games");
-    EXPECT_TRUE(control<QWidget>(w, "File1")->isHidden());
-    EXPECT_TRUE(control<QWidget>(w, "Frame1")->isHidden());
-    EXPECT_FALSE(control<QWidget>(w, "Dir1")->isHidden());
+    EXPECT_TRUE(shows(w, "Dir1") && !shows(w, "File1") && !shows(w, "Frame1"));
     const int narrow = w->sizeHint().width();
-    w->close();
-
     w = open("uae");
     EXPECT_EQ(w->windowTitle(), "Select executable for UAE Emulator");
-    EXPECT_FALSE(control<QWidget>(w, "File1")->isHidden());
-    EXPECT_TRUE(control<QWidget>(w, "Frame1")->isHidden());
+    EXPECT_TRUE(shows(w, "File1") && !shows(w, "Frame1"));
     const int middle = w->sizeHint().width();
-    control<DirListBox>(w, "Dir1")->setPath(dir("bin"));
+    browse(w, path("bin"));
 #ifndef Q_OS_WIN
-    EXPECT_EQ(names(control<QListWidget>(w, "File1")), QStringList{"emulator"})
-        << "only programs are offered";
+    EXPECT_EQ(control<FileListBox>(w, "File1")->count(), 1) << "only programs are offered";
 #endif
-    w->close();
-
-    w = open("mds1", dir("shots"), 1);
+    w = open("mds1", path("shots"), 1);
     EXPECT_EQ(w->windowTitle(), "Screenshot Selector");
-    EXPECT_FALSE(control<QWidget>(w, "Frame1")->isHidden());
+    EXPECT_TRUE(shows(w, "Frame1"));
     EXPECT_GT(w->sizeHint().width(), middle);
     EXPECT_GT(middle, narrow);
-    w->close();
 
-    w = open("mdfm", dir("games"), 1);
-    EXPECT_EQ(w->windowTitle(), "Select File Music");
-    EXPECT_EQ(names(control<QListWidget>(w, "File1")).size(), 5) << "every file, no filter";
-    w->close();
-
-    w = open("unheard-of");
-    EXPECT_EQ(w->windowTitle(), "Screenshot Selector");
-    EXPECT_FALSE(w->mode().known);
-}
-
-TEST_F(FileChooser, MediaModesOpenInTheStartDirectoryWithAnEmptyResult)
-{
+    // Media modes open in the start directory (trailing separator or not), no filter.
     tc.app().browsepath = "/before";
-    sfoglia *w = open("game", dir("games"));
-    EXPECT_EQ(control<DirListBox>(w, "Dir1")->path(), dir("games"));
-    EXPECT_EQ(control<FileListBox>(w, "File1")->path(), dir("games"));
+    w = open("mdfm", path("games") + QDir::separator(), 1);
+    EXPECT_EQ(w->windowTitle(), "Select File Music");
+    EXPECT_EQ(control<DirListBox>(w, "Dir1")->path(), path("games"));
+    EXPECT_EQ(control<FileListBox>(w, "File1")->count(), 5);
     EXPECT_TRUE(tc.app().browsepath.isEmpty());
     EXPECT_EQ(tc.app().currentform.data(), w);
-
-    // A start directory with its trailing separator, as the configuration stores it.
-    w->close();
-    w = open("music", dir("games") + QDir::separator());
-    EXPECT_EQ(control<DirListBox>(w, "Dir1")->path(), dir("games"));
-    EXPECT_TRUE(tc.dialogs.shown.isEmpty());
+    EXPECT_FALSE(open("unheard-of")->mode().known);
 }
 
 TEST_F(FileChooser, ABadStartDirectoryIsReportedAndClosesTheChooser)
 {
-    for (const QString &bad : {dir("missing"), QString(), file("games/disk1.adf")}) {
+    for (const QString &bad : {path("missing"), QString(), path("games/disk1.adf")}) {
         SCOPED_TRACE(bad.toStdString());
         tc.dialogs.clear();
         tc.app().browsepath = "/kept";
         open("mds2", bad, 1);
-        ASSERT_EQ(tc.dialogs.shown.size(), 2);
-        EXPECT_EQ(tc.dialogs.shown.at(0).kind, FakeDialogs::Shown::Beep);
-        EXPECT_EQ(tc.dialogs.shown.at(1).text, "Directory in configuration is bad");
-        EXPECT_EQ(tc.dialogs.shown.at(1).title, "Error");
-        EXPECT_EQ(tc.dialogs.shown.at(1).icon, Dialogs::Icon::Critical);
+        EXPECT_EQ(tc.dialogs.messages(), QStringList{"Directory in configuration is bad"});
         EXPECT_FALSE(isOpen(tc.app(), "sfoglia"));
         EXPECT_EQ(tc.app().browsepath, "/kept");
     }
 }
 
-TEST_F(FileChooser, ResultIsFolderSeparatorAndFile)
+TEST_F(FileChooser, ResultIsFolderSeparatorAndFileAndTheCloseBoxFormsNone)
 {
-    sfoglia *w = open("game", dir("games"));
-    select(w, "disk2.adf");
+    const QString sep = QDir::separator();
+    ok(open("game", path("games")), "disk2.adf");
+    EXPECT_EQ(tc.app().browsepath, path("games/disk2.adf"));
+    ok(open("music", path("games")));
+    EXPECT_EQ(tc.app().browsepath, path("games") + sep) << "a folder alone ends in a separator";
+    sfoglia *w = open("dirss64");
+    browse(w, path("games/sub"));
+    EXPECT_EQ(tc.app().browsepath, path("games/sub")) << "browsing reports the folder";
     ok(w);
-    EXPECT_EQ(tc.app().browsepath, file("games/disk2.adf"));
+    EXPECT_EQ(tc.app().browsepath, path("games/sub") + sep);
     EXPECT_FALSE(isOpen(tc.app(), "sfoglia"));
-
-    // No file selected: the folder with one trailing separator.
-    w = open("music", dir("games"));
-    ok(w);
-    EXPECT_EQ(tc.app().browsepath, dir("games") + QDir::separator());
-
     w = open("dirss64");
-    control<DirListBox>(w, "Dir1")->setPath(dir("games/sub"));
-    EXPECT_EQ(tc.app().browsepath, dir("games/sub")) << "browsing reports the folder";
+    browse(w, QDir::rootPath());
     ok(w);
-    EXPECT_EQ(tc.app().browsepath, dir("games/sub") + QDir::separator());
+    EXPECT_EQ(tc.app().browsepath, QDir::toNativeSeparators(QDir::rootPath())) << "one separator";
 
-    w = open("dirss64");
-    control<DirListBox>(w, "Dir1")->setPath(QDir::rootPath());
-    ok(w);
-    EXPECT_EQ(tc.app().browsepath, QDir::toNativeSeparators(QDir::rootPath()))
-        << "a root keeps its single separator";
-
-    w = open("pc64");
-    control<DirListBox>(w, "Dir1")->setPath(dir("bin"));
-    ok(w);
-    EXPECT_EQ(tc.app().browsepath, dir("bin") + QDir::separator());
+    open("screen1", path("shots"));
+    tc.app().pickflag = "yes";
+    tc.app().windows.find("sfoglia")->close();
+    EXPECT_TRUE(tc.app().browsepath.isEmpty());
+    EXPECT_EQ(tc.app().pickflag, "no") << "the pending pick is void";
+    w = open("vice");
+    tc.app().pickflag = "yes";
+    browse(w, path("bin"));
+    w->close();
+    EXPECT_EQ(tc.app().browsepath, path("bin"));
+    EXPECT_EQ(tc.app().pickflag, "yes") << "a configuration pick has no pending pick";
     EXPECT_TRUE(tc.dialogs.shown.isEmpty());
 }
 
-TEST_F(FileChooser, CloseBoxFormsNoResult)
+TEST_F(FileChooser, AmigaDiskSeriesAsksThriceThenStopsAndEndsOnNo)
 {
-    open("screen1", dir("shots"));
-    tc.app().pickflag = "yes";
-    tc.app().windows.find("sfoglia")->close();
-    EXPECT_FALSE(isOpen(tc.app(), "sfoglia"));
-    EXPECT_TRUE(tc.app().browsepath.isEmpty());
-    EXPECT_EQ(tc.app().pickflag, "no") << "the pending pick is void";
-
-    // A configuration pick has no pending pick to void.
-    sfoglia *w = open("vice");
-    tc.app().pickflag = "yes";
-    control<DirListBox>(w, "Dir1")->setPath(dir("bin"));
-    w->close();
-    EXPECT_EQ(tc.app().browsepath, dir("bin"));
-    EXPECT_EQ(tc.app().pickflag, "yes");
-}
-
-TEST_F(FileChooser, AmigaDiskSeriesStoresFourDisksThenStopsAsking)
-{
-    const int id = tc.catalogue.addGame({{"titolo", "Monkey Island"},
-                                         {"formato", "Amiga"},
-                                         {"dbver", "v1"},
-                                         {"df3", "/old/d4.adf"}});
+    const int id =
+        tc.catalogue.addGame({{"titolo", "Monkey"}, {"formato", "Amiga"}, {"dbver", "v1"}});
     tc.panel.gameLamp = false;
-    sfoglia *w = open("mdfg", dir("games"), id);
+    sfoglia *w = open("mdfg", path("games"), id);
     EXPECT_EQ(w->windowTitle(), "Select File Game");
-    const char *disks[] = {"disk1.adf", "disk2.adf", "disk3.adf", "disk4.adf"};
     const char *columns[] = {"emul1", "df1", "df2", "df3"};
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE(i);
         ASSERT_TRUE(isOpen(tc.app(), "sfoglia"));
-        select(w, disks[i]);
-        ok(w);
-        EXPECT_EQ(tc.catalogue.value(id, columns[i]).toString(), joinPath(dir("games"), disks[i]));
+        ok(w, QString("disk%1.adf").arg(i + 1));
+        EXPECT_EQ(tc.text(id, columns[i]), path("games/disk") + QString::number(i + 1) + ".adf");
         EXPECT_EQ(w->diskCounter(), i + 1);
-        EXPECT_EQ(tc.dialogs.questions().size(), std::min(i + 1, 3));
+        EXPECT_EQ(tc.dialogs.questions(), QStringList(std::min(i + 1, 3), "Configure Other Disk?"));
         EXPECT_EQ(tc.panel.gameLamp, i == 3) << "the lamp follows the last disk";
     }
     EXPECT_FALSE(isOpen(tc.app(), "sfoglia"));
-    EXPECT_EQ(tc.dialogs.questions().first(), "Configure Other Disk?");
-    const auto question =
-        std::find_if(tc.dialogs.shown.begin(), tc.dialogs.shown.end(),
-                     [](const auto &s) { return s.kind == FakeDialogs::Shown::Question; });
-    EXPECT_EQ(question->title, "Amiga File Game");
-    EXPECT_EQ(question->icon, Dialogs::Icon::Question);
-    EXPECT_EQ(tc.catalogue.value(id, "dbver").toString(), "v1");
-}
+    EXPECT_EQ(tc.text(id, "dbver"), "v1");
 
-TEST_F(FileChooser, AmigaSeriesEndsOnNo)
-{
-    const int id = tc.catalogue.addGame(
-        {{"titolo", "Lotus"}, {"formato", "Amiga 1.3"}, {"df1", "/old/d2.adf"}});
-    sfoglia *w = open("mdfg", dir("games"), id);
+    const int lotus = tc.catalogue.addGame({{"formato", "Amiga 1.3"}, {"df1", "/old/d2.adf"}});
     tc.dialogs.answers = {false};
-    select(w, "disk1.adf");
-    ok(w);
-    EXPECT_EQ(tc.dialogs.questions().size(), 1);
-    EXPECT_FALSE(isOpen(tc.app(), "sfoglia"));
-    EXPECT_TRUE(tc.panel.gameLamp);
-    EXPECT_EQ(tc.catalogue.value(id, "emul1").toString(), file("games/disk1.adf"));
-    EXPECT_EQ(tc.catalogue.value(id, "df1").toString(), "/old/d2.adf");
-}
+    ok(open("mdfg", path("games"), lotus), "disk1.adf");
+    EXPECT_FALSE(isOpen(tc.app(), "sfoglia")) << "answered No: the series ends";
+    EXPECT_EQ(tc.text(lotus, "emul1") + tc.text(lotus, "df1"),
+              path("games/disk1.adf") + "/old/d2.adf");
 
-TEST_F(FileChooser, C64GameStoresOneFileWithoutAsking)
-{
-    const int id = tc.catalogue.addGame({{"titolo", "Elite"}, {"formato", "C128"}});
-    sfoglia *w = open("mdfg", dir("games"), id);
-    select(w, "disk3.adf");
-    ok(w);
-    EXPECT_TRUE(tc.dialogs.questions().isEmpty());
-    EXPECT_FALSE(isOpen(tc.app(), "sfoglia"));
-    EXPECT_EQ(tc.catalogue.value(id, "emul1").toString(), file("games/disk3.adf"));
-    EXPECT_TRUE(tc.catalogue.value(id, "df1").isNull());
-    EXPECT_TRUE(tc.panel.gameLamp);
+    const int elite = tc.catalogue.addGame({{"titolo", "Elite"}, {"formato", "C128"}});
+    ok(open("mdfg", path("games"), elite), "disk3.adf");
+    EXPECT_EQ(tc.dialogs.questions().size(), 4) << "a C64 game is one file";
+    EXPECT_EQ(tc.text(elite, "emul1"), path("games/disk3.adf"));
 }
 
 TEST_F(FileChooser, MusicAndScreenshotStoresUpdateTheMainWindow)
 {
     const int id = tc.catalogue.addGame({{"titolo", "Delta"}, {"formato", "C64"}});
-    tc.panel.musicLamp = false;
-    sfoglia *w = open("mdfm", dir("games"), id);
-    select(w, "readme.txt");
-    ok(w);
-    EXPECT_EQ(tc.catalogue.value(id, "song").toString(), file("games/readme.txt"));
-    EXPECT_TRUE(tc.panel.musicLamp);
-    EXPECT_FALSE(tc.panel.gameLamp);
-
-    w = open("mds2", dir("shots"), id);
-    select(w, "small.png");
-    ok(w);
-    EXPECT_EQ(tc.catalogue.value(id, "screen2").toString(), file("shots/small.png"));
-    EXPECT_EQ(tc.panel.screenshot2, file("shots/small.png"));
+    ok(open("mdfm", path("games"), id), "readme.txt");
+    EXPECT_EQ(tc.text(id, "song"), path("games/readme.txt"));
+    EXPECT_TRUE(tc.panel.musicLamp && !tc.panel.gameLamp);
+    ok(open("mds2", path("shots"), id), "small.png");
+    EXPECT_EQ(tc.text(id, "screen2") + tc.panel.screenshot2, path("shots/small.png").repeated(2));
     EXPECT_TRUE(tc.panel.screenshot1.isEmpty()) << "the second screenshot, not the first";
+    ok(open("mds1", path("shots"), id), "big.png");
+    EXPECT_EQ(tc.panel.screenshot1, path("shots/big.png"));
+    EXPECT_TRUE(tc.null(id, "dbver"));
 
-    w = open("mds1", dir("shots"), id);
-    select(w, "big.png");
-    ok(w);
-    EXPECT_EQ(tc.panel.screenshot1, file("shots/big.png"));
-    EXPECT_EQ(tc.catalogue.value(id, "screen2").toString(), file("shots/small.png"));
-    EXPECT_TRUE(tc.catalogue.value(id, "dbver").isNull());
-}
-
-TEST_F(FileChooser, StoresWithoutMainWindowStillWrite)
-{
     tc.app().mainwindow = nullptr;
-    const int id = tc.catalogue.addGame({{"titolo", "Solo"}, {"formato", "C64"}});
-    sfoglia *w = open("mdfm", dir("games"), id);
-    select(w, "disk1.adf");
-    ok(w);
-    EXPECT_EQ(tc.catalogue.value(id, "song").toString(), file("games/disk1.adf"));
-}
+    ok(open("mdfm", path("games"), id), "disk1.adf");
+    EXPECT_EQ(tc.text(id, "song"), path("games/disk1.adf")) << "stored without a main window";
 
-TEST_F(FileChooser, StoreIntoADeletedGameIsReported)
-{
-    const int id = tc.catalogue.addGame({{"titolo", "Gone"}, {"formato", "Amiga"}});
-    sfoglia *w = open("mdfg", dir("games"), id);
-    catalogue::run(tc.catalogue.db(), "delete from tabella1 where id=?", {id});
-    select(w, "disk1.adf");
-    ok(w);
-    ASSERT_EQ(tc.dialogs.messages().size(), 1);
-    EXPECT_TRUE(tc.dialogs.messages().first().contains("no longer in the catalogue"));
-    EXPECT_TRUE(tc.dialogs.questions().isEmpty());
+    tc.remove(id);
+    sfoglia *w = open("mdfg", path("games"), id);
+    ok(w, "disk1.adf");
+    EXPECT_TRUE(tc.dialogs.messages().value(0).contains("no longer in the catalogue"));
     EXPECT_EQ(tc.catalogue.count(), 0);
-    EXPECT_FALSE(tc.panel.gameLamp);
     EXPECT_TRUE(isOpen(tc.app(), "sfoglia"));
     EXPECT_EQ(w->diskCounter(), 0);
 }
 
 TEST_F(FileChooser, PreviewIsCentredInItsFrame)
 {
-    sfoglia *w = open("screen1", dir("shots"));
+    sfoglia *w = open("screen1", path("shots"));
     auto *frame = control<QFrame>(w, "Frame1");
     auto *image = control<QLabel>(w, "Image1");
     const QPoint centre = QRect(QPoint(), frame->size()).center();
-
     select(w, "small.png");
-    ASSERT_FALSE(image->isHidden());
     EXPECT_EQ(image->size(), QSize(40, 20)) << "natural size";
     EXPECT_LE((image->geometry().center() - centre).manhattanLength(), 1);
-
     select(w, "big.png");
-    ASSERT_FALSE(image->isHidden());
     EXPECT_LE(image->width(), frame->width());
-    EXPECT_LE(image->height(), frame->height());
     EXPECT_NEAR(double(image->width()) / image->height(), 4.0, 0.1);
     EXPECT_LE((image->geometry().center() - centre).manhattanLength(), 1);
-
     select(w, "broken.png");
     EXPECT_TRUE(image->isHidden());
     EXPECT_TRUE(tc.dialogs.shown.isEmpty()) << "a file that is no picture is not reported";
 }
 
-TEST_F(FileChooser, ShownAgainForAnotherModeItLoadsAfresh)
+TEST_F(FileChooser, ShownAgainForAnotherRequestItLoadsAfresh)
 {
-    const int id = tc.catalogue.addGame({{"titolo", "Series"}, {"formato", "Amiga"}});
-    sfoglia *w = open("mdfg", dir("games"), id);
-    select(w, "disk1.adf");
-    ok(w);
-    ASSERT_EQ(w->diskCounter(), 1);
-
-    // Activated again for the same request: the series goes on.
+    const int first = tc.catalogue.addGame({{"titolo", "First"}, {"formato", "Amiga"}});
+    const int second = tc.catalogue.addGame({{"titolo", "Second"}, {"formato", "Amiga"}});
+    sfoglia *w = open("mdfg", path("games"), first);
+    ok(w, "disk1.adf");
     w->Form_Activate();
-    EXPECT_EQ(w->diskCounter(), 1);
+    EXPECT_EQ(w->diskCounter(), 1) << "the same request goes on";
+    tc.app().selectedid = second;
+    w->Form_Activate();
+    EXPECT_EQ(w->diskCounter(), 0) << "another game starts a fresh series";
+    tc.dialogs.answers = {false};
+    ok(w, "disk2.adf");
+    EXPECT_EQ(tc.text(second, "emul1"), path("games/disk2.adf"));
+    EXPECT_TRUE(tc.null(first, "df1"));
 
+    w = open("mdfg", path("games"), first);
+    ok(w, "disk1.adf");
     tc.app().browsemode = "dirgamami";
     EXPECT_EQ(tc.app().windows.show("sfoglia"), w);
     w->Form_Activate();
     EXPECT_EQ(w->windowTitle(), "Select directory of Amiga Games");
-    EXPECT_TRUE(control<QWidget>(w, "File1")->isHidden());
+    EXPECT_FALSE(shows(w, "File1"));
     EXPECT_EQ(w->diskCounter(), 0);
 
-    tc.app().browsemode = "screen2";
-    tc.app().startdir = dir("shots");
+    // A start folder left by another caller is no new request for a configuration pick.
+    browse(w, path("bin"));
+    tc.app().startdir = path("shots");
     w->Form_Activate();
-    EXPECT_EQ(w->windowTitle(), "Screenshot Selector");
-    EXPECT_EQ(control<DirListBox>(w, "Dir1")->path(), dir("shots"));
-    EXPECT_FALSE(control<QWidget>(w, "Frame1")->isHidden());
+    EXPECT_EQ(tc.app().browsepath, path("bin")) << "not reloaded";
 }
 
 TEST_F(FileChooser, ModalPickReturnsItsResultToTheCaller)
@@ -377,29 +264,10 @@ TEST_F(FileChooser, ModalPickReturnsItsResultToTheCaller)
         auto *w = tc.app().windows.find<sfoglia>("sfoglia");
         ASSERT_TRUE(w);
         EXPECT_EQ(w->windowModality(), Qt::ApplicationModal);
-        control<DirListBox>(w, "Dir1")->setPath(dir("bin"));
-        select(w, "emulator");
-        ok(w);
+        browse(w, path("bin"));
+        ok(w, "emulator");
     });
     tc.app().windows.showModal("sfoglia");
-    EXPECT_EQ(tc.app().browsepath, file("bin/emulator"));
+    EXPECT_EQ(tc.app().browsepath, path("bin/emulator"));
     EXPECT_FALSE(isOpen(tc.app(), "sfoglia"));
-}
-
-TEST_F(FileChooser, AStorePickForAnotherGameStartsAFreshSeries)
-{
-    const int first = tc.catalogue.addGame({{"titolo", "First"}, {"formato", "Amiga"}});
-    const int second = tc.catalogue.addGame({{"titolo", "Second"}, {"formato", "Amiga"}});
-    sfoglia *w = open("mdfg", dir("games"), first);
-    select(w, "disk1.adf");
-    ok(w);
-    ASSERT_EQ(w->diskCounter(), 1);
-    tc.app().selectedid = second;
-    w->Form_Activate();
-    EXPECT_EQ(w->diskCounter(), 0);
-    select(w, "disk2.adf");
-    tc.dialogs.answers = {false};
-    ok(w);
-    EXPECT_EQ(tc.catalogue.value(second, "emul1").toString(), file("games/disk2.adf"));
-    EXPECT_TRUE(tc.catalogue.value(first, "df1").isNull());
 }
