@@ -24,27 +24,31 @@ QSqlDatabase ExportFileMaker::db() const
     return m_connection->db();
 }
 
-void ExportFileMaker::close()
-{
-    m_connection.reset();
-}
-
 int ExportFileMaker::add(const QVariantMap &fields)
 {
     QStringList names, marks;
-    QVariantList values;
-    for (auto it = fields.begin(); it != fields.end(); ++it) {
-        names << it.key();
-        marks << QStringLiteral("?");
-        values << it.value();
-    }
+    for (auto it = fields.begin(); it != fields.end(); ++it)
+        names << it.key(), marks << QStringLiteral("?");
     QString error;
     const QSqlQuery q = catalogue::run(db(),
                                        QStringLiteral("insert into tabella1 (%1) values (%2)")
                                            .arg(names.join(','), marks.join(',')),
-                                       values, &error);
+                                       fields.values(), &error);
     EXPECT_TRUE(q.isActive()) << error.toStdString();
     return q.lastInsertId().toInt();
+}
+
+void ExportFileMaker::addMany(int count, const QString &note)
+{
+    catalogue::WriteTransaction tx(db());
+    for (int i = 0; i < count; ++i)
+        add({{"titolo", gameTitle(i)}, {"formato", "C64"}, {"note", note}});
+    tx.commit();
+}
+
+QString gameTitle(int i)
+{
+    return QStringLiteral("Game %1").arg(i, 4, 10, QChar('0'));
 }
 
 QString integrityOf(const QString &path)

@@ -18,8 +18,9 @@ public:
     explicit ExportFileMaker(const QString &path);
     ~ExportFileMaker();
     int add(const QVariantMap &fields);
+    // "Game 0000", "Game 0001", ... (C64) in one transaction.
+    void addMany(int count, const QString &note = {});
     QSqlDatabase db() const;
-    void close();
 
 private:
     std::unique_ptr<catalogue::Connection> m_connection;
@@ -27,9 +28,7 @@ private:
 
 // PRAGMA integrity_check of a database file, "ok" when sound.
 QString integrityOf(const QString &path);
-
 // Every row of tabella1 as text, ordered by id: to compare a catalogue before and after.
 QStringList dumpGames(const QSqlDatabase &db);
-
-// Writes raw bytes to a file.
 void writeBytes(const QString &path, const QByteArray &bytes);
+QString gameTitle(int i);
