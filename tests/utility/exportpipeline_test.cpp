@@ -33,14 +33,14 @@ quint64 inodeOf(const QString &path)
 #endif
 }
 
-QStringList exportedTitles(const QString &path)
+QStringList column(const QString &path,
+                   const QString &sql = "select titolo from tabella1 order by titolo")
 {
     QString why;
     auto c = catalogue::Connection::open(path, &why, catalogue::Connection::Mode::ReadOnly);
     EXPECT_TRUE(c) << why.toStdString();
     QStringList out;
-    QSqlQuery q =
-        c ? catalogue::run(c->db(), "select titolo from tabella1 order by titolo") : QSqlQuery();
+    QSqlQuery q = c ? catalogue::run(c->db(), sql) : QSqlQuery();
     while (q.next())
         out << q.value(0).toString();
     return out;
@@ -117,35 +117,28 @@ TEST_F(ExportTest, WritesOwnGamesBacksUpCompactsInPlaceAndCleansUp)
                            "Create Work File", "Select Data to Export", "Compact Export Database",
                            "Copy Export Database on Floppy", "Delete Work File"}));
     EXPECT_EQ(r.exported, 3);
-    EXPECT_EQ(exportedTitles(destination), QStringList({"Mine", "Mine too", "Untagged"}));
+    EXPECT_EQ(column(destination), QStringList({"Mine", "Mine too", "Untagged"}));
     EXPECT_EQ(integrityOf(destination), "ok");
-    {
-        QString why;
-        auto c = catalogue::Connection::open(destination, &why);
-        ASSERT_TRUE(c);
-        const auto cfg = catalogue::fetchOne(c->db(), "select vice from tabella2");
-        ASSERT_TRUE(cfg);
-        EXPECT_EQ(cfg->value(0), "/usr/bin/x64");
-    }
+    EXPECT_EQ(column(destination, "select vice from tabella2"), QStringList{"/usr/bin/x64"});
     // The live catalogue: same file, same rows, smaller.
     EXPECT_EQ(inodeOf(local.path()), inode);
     expectCatalogueSound(before);
     EXPECT_LT(QFileInfo(local.path()).size(), sizeBefore);
-    EXPECT_EQ(exportedTitles(backup).size(), 5);
+    EXPECT_EQ(column(backup).size(), 5);
     EXPECT_TRUE(leftovers().isEmpty()) << leftovers().join(' ').toStdString();
 
     // A second run replaces both the backup and the export.
     local.addGame({{"titolo", "Later"}, {"formato", "C64"}, {"dbver", "private"}});
     ASSERT_TRUE(exportTo(destination).ok);
-    EXPECT_EQ(exportedTitles(backup).size(), 6);
-    EXPECT_TRUE(exportedTitles(destination).contains("Later"));
+    EXPECT_EQ(column(backup).size(), 6);
+    EXPECT_TRUE(column(destination).contains("Later"));
 
     // No own games: an empty export.
     catalogue::run(local.db(), "update tabella1 set dbver = 'v2'");
     r = exportTo(destination);
     ASSERT_TRUE(r.ok) << r.error.toStdString();
     EXPECT_EQ(r.exported, 0);
-    EXPECT_TRUE(exportedTitles(destination).isEmpty());
+    EXPECT_TRUE(column(destination).isEmpty());
 }
 
 TEST_F(ExportTest, UnwritableDestinationFailsAtCopyAndKeepsTheOldExport)
