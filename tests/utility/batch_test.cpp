@@ -47,12 +47,11 @@ protected:
 TEST_F(BatchTest, ImportDiffNewAllAndExport)
 {
     local.addGame({{"titolo", "elite"}, {"formato", "C64"}, {"sh", "old"}});
-    const QString file = floppy.filePath("export.mdb");
-    {
-        ExportFileMaker maker(file);
-        maker.add({{"titolo", "Elite"}, {"formato", "C64"}, {"sh", "new"}, {"dbver", "Private"}});
-        maker.add({{"titolo", "Agony"}, {"formato", "Amiga"}});
-    }
+    TestCatalogue exported;
+    exported.addGame(
+        {{"titolo", "Elite"}, {"formato", "C64"}, {"sh", "new"}, {"dbver", "Private"}});
+    exported.addGame({{"titolo", "Agony"}, {"formato", "Amiga"}});
+    const QString file = exported.path();
     const QStringList before = dumpGames(local.db());
 
     EXPECT_EQ(batch(Kind::Import, file, Mode::Diff), 0) << err.toStdString();
@@ -66,9 +65,8 @@ TEST_F(BatchTest, ImportDiffNewAllAndExport)
                    "Games Modified: 2\n");
     EXPECT_EQ(local.count("sh = 'new'"), 1);
 
-    QFile::remove(file);
     EXPECT_EQ(batch(Kind::Export, floppy.path()), 0) << err.toStdString();
-    EXPECT_TRUE(QFile::exists(file));
+    EXPECT_TRUE(QFile::exists(floppy.filePath("export.mdb")));
     EXPECT_TRUE(out.startsWith("Compact Vantrel Database\n"));
     EXPECT_TRUE(out.contains("Exported 2 games"));
     EXPECT_TRUE(out.trimmed().endsWith("Transfer Completed. Send the file to " +
@@ -111,17 +109,15 @@ TEST(TransferChild, RunsUntilKilled)
 
 TEST(TransferKilled, CatalogueHoldsExactlyWholeBatchesAndIsSound)
 {
-    TestCatalogue local;
-    QTemporaryDir dir;
-    const QString exportPath = dir.filePath("export.mdb");
+    TestCatalogue local, exported;
     const int total = 2000;
-    ExportFileMaker(exportPath).addMany(total);
+    addGames(exported, total);
     local.addGame({{"titolo", "Already here"}, {"formato", "C64"}});
 
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("MERROW_TEST_CHILD_CATALOGUE", local.path());
-    env.insert("MERROW_TEST_CHILD_EXPORT", exportPath);
+    env.insert("MERROW_TEST_CHILD_EXPORT", exported.path());
     child.setProcessEnvironment(env);
     child.start(QCoreApplication::applicationFilePath(),
                 {"--gtest_filter=TransferChild.RunsUntilKilled"});

@@ -1,6 +1,7 @@
 #include "exportfiles.h"
 
 #include "database.h"
+#include "testcatalogue.h"
 
 #include <QFile>
 #include <QSqlQuery>
@@ -8,42 +9,12 @@
 
 #include <gtest/gtest.h>
 
-ExportFileMaker::ExportFileMaker(const QString &path)
+void addGames(TestCatalogue &file, int count, const QString &note)
 {
-    const QString error = catalogue::createCatalogue(path);
-    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
-    QString why;
-    m_connection = catalogue::Connection::open(path, &why);
-    EXPECT_TRUE(m_connection) << why.toStdString();
-}
-
-ExportFileMaker::~ExportFileMaker() = default;
-
-QSqlDatabase ExportFileMaker::db() const
-{
-    return m_connection->db();
-}
-
-int ExportFileMaker::add(const QVariantMap &fields)
-{
-    QStringList names, marks;
-    for (auto it = fields.begin(); it != fields.end(); ++it)
-        names << it.key(), marks << QStringLiteral("?");
-    QString error;
-    const QSqlQuery q = catalogue::run(db(),
-                                       QStringLiteral("insert into tabella1 (%1) values (%2)")
-                                           .arg(names.join(','), marks.join(',')),
-                                       fields.values(), &error);
-    EXPECT_TRUE(q.isActive()) << error.toStdString();
-    return q.lastInsertId().toInt();
-}
-
-void ExportFileMaker::addMany(int count, const QString &note)
-{
-    catalogue::WriteTransaction tx(db());
+    catalogue::WriteTransaction tx(file.db());
     for (int i = 0; i < count; ++i)
-        add({{"titolo", gameTitle(i)}, {"formato", "C64"}, {"note", note}});
-    tx.commit();
+        file.addGame({{"titolo", gameTitle(i)}, {"formato", "C64"}, {"note", note}});
+    EXPECT_TRUE(tx.commit());
 }
 
 QString gameTitle(int i)

@@ -3,8 +3,6 @@
 #include "testcatalogue.h"
 #include "transfer.h"
 
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 using namespace merrow;
@@ -12,9 +10,7 @@ using namespace merrow;
 class TransferTest : public testing::Test
 {
 protected:
-    QTemporaryDir dir;
-    TestCatalogue local;
-    ExportFileMaker exported{dir.filePath("e.mdb")};
+    TestCatalogue local, exported;
     QStringList log;
     QList<std::pair<int, int>> progress;
 
@@ -35,10 +31,10 @@ TEST_F(TransferTest, NewAddsMissingGamesOnlyOnceQuotesAndUntitledIncluded)
     const QString quoted = "Dragon's \"Lair\"; drop table tabella1; --";
     const int present = local.addGame({{"titolo", "Elite"}, {"formato", "C64"}, {"sh", "mine"}});
     local.addGame({{"titolo", quoted.toUpper()}, {"formato", "Amiga"}});
-    exported.add({{"titolo", "ELITE"}, {"formato", "c64"}, {"sh", "theirs"}});
-    exported.add({{"titolo", "Elite"}, {"formato", "Amiga"}, {"sh", "theirs"}});
-    exported.add({{"titolo", quoted}, {"formato", "Amiga"}});
-    exported.add({{"titolo", QVariant()}, {"formato", "C64"}});
+    exported.addGame({{"titolo", "ELITE"}, {"formato", "c64"}, {"sh", "theirs"}});
+    exported.addGame({{"titolo", "Elite"}, {"formato", "Amiga"}, {"sh", "theirs"}});
+    exported.addGame({{"titolo", quoted}, {"formato", "Amiga"}});
+    exported.addGame({{"titolo", QVariant()}, {"formato", "C64"}});
     const TransferResult r = transfer(TransferMode::New);
     ASSERT_TRUE(r.ok) << r.error.toStdString();
     EXPECT_EQ(r.added, 2);
@@ -67,8 +63,8 @@ TEST_F(TransferTest, AllCopiesTheSeventeenFieldsAsStoredAndNothingElse)
     over["titolo"] = "elite";
     over["formato"] = "C64";
     over["note"] = QVariant(); // Null overwrites a filled value
-    exported.add(over);
-    exported.add({{"titolo", "Nebulus"}, {"formato", "C64"}, {"dbver", "y"}});
+    exported.addGame(over);
+    exported.addGame({{"titolo", "Nebulus"}, {"formato", "C64"}, {"dbver", "y"}});
     // The export's own ids must not travel: the new game's id is taken locally first.
     local.addGame({{"titolo", "Filler"}, {"formato", "C64"}});
 
@@ -92,9 +88,9 @@ TEST_F(TransferTest, AllCopiesTheSeventeenFieldsAsStoredAndNothingElse)
 
 TEST_F(TransferTest, SelectedFollowsTheListTwiceChosenAndMissingIds)
 {
-    const int a = exported.add({{"titolo", "Alpha"}, {"formato", "C64"}});
-    const int b = exported.add({{"titolo", "Beta"}, {"formato", "Amiga"}});
-    exported.add({{"titolo", "Gamma"}, {"formato", "C64"}});
+    const int a = exported.addGame({{"titolo", "Alpha"}, {"formato", "C64"}});
+    const int b = exported.addGame({{"titolo", "Beta"}, {"formato", "Amiga"}});
+    exported.addGame({{"titolo", "Gamma"}, {"formato", "C64"}});
     const TransferResult r = transfer(TransferMode::Selected, {b, 999, b, a});
     ASSERT_TRUE(r.ok) << r.error.toStdString();
     EXPECT_EQ(r.added, 2);
@@ -110,7 +106,7 @@ TEST_F(TransferTest, SelectedFollowsTheListTwiceChosenAndMissingIds)
 
 TEST_F(TransferTest, FailurePartWayKeepsCommittedBatchesThenResumes)
 {
-    exported.addMany(25);
+    addGames(exported, 25);
     QString error;
     catalogue::run(local.db(),
                    "create trigger boom before insert on tabella1 when new.titolo = 'Game 0013' "
@@ -139,7 +135,7 @@ TEST_F(TransferTest, FailurePartWayKeepsCommittedBatchesThenResumes)
 TEST_F(TransferTest, BusyCatalogueIsReportedAndLeftAlone)
 {
     local.addGame({{"titolo", "Kept"}, {"formato", "C64"}});
-    exported.add({{"titolo", "New"}, {"formato", "C64"}});
+    exported.addGame({{"titolo", "New"}, {"formato", "C64"}});
     const QStringList before = dumpGames(local.db());
     QString why;
     auto other = catalogue::Connection::open(local.path(), &why);

@@ -22,6 +22,7 @@ protected:
     TestContext t;
     AppContext &ctx = *t.ctx;
     QTemporaryDir floppy;
+    TestCatalogue exported;
 
     void SetUp() override { registerMerrowWindows(ctx); }
     void TearDown() override { ctx.windows.closeAll(); }
@@ -45,17 +46,10 @@ protected:
         return c;
     }
     QString label(QWidget *w, const char *name) { return child<QLabel>(w, name)->text(); }
-    QWidget *openImport()
+    QWidget *openImport(const QString &file)
     {
-        ctx.nomef = floppy.filePath("export.mdb");
+        ctx.nomef = file;
         return ctx.windows.show("Form1");
-    }
-    void makeExport()
-    {
-        ExportFileMaker maker(floppy.filePath("export.mdb"));
-        maker.add({{"titolo", "Elite"}, {"formato", "C64"}, {"sh", "Firebird"}});
-        maker.add({{"titolo", "Agony"}, {"formato", "Amiga"}, {"year", "1992"}});
-        maker.add({{"titolo", "Zool"}, {"formato", "Amiga 1.3"}});
     }
 };
 
@@ -116,9 +110,11 @@ TEST_F(MerrowWindows, ChooserBuildsTheExportPathKeepsItOnBadDrivesAndOpensTheWin
 
 TEST_F(MerrowWindows, ImportWindowListsComparesSelectsAndTransfers)
 {
-    makeExport();
+    exported.addGame({{"titolo", "Elite"}, {"formato", "C64"}, {"sh", "Firebird"}});
+    exported.addGame({{"titolo", "Agony"}, {"formato", "Amiga"}, {"year", "1992"}});
+    exported.addGame({{"titolo", "Zool"}, {"formato", "Amiga 1.3"}});
     t.catalogue.addGame({{"titolo", "elite"}, {"formato", "C64"}, {"sh", "old"}, {"year", "1985"}});
-    QWidget *w = openImport();
+    QWidget *w = openImport(exported.path());
     ASSERT_TRUE(w);
     auto *list1 = child<QListWidget>(w, "List1");
     auto *list2 = child<QListWidget>(w, "List2");
@@ -181,7 +177,7 @@ TEST_F(MerrowWindows, ImportWindowListsComparesSelectsAndTransfers)
 TEST_F(MerrowWindows, FailedLoadSaysSoAndDisablesTransfers)
 {
     // No file at all: only the floppy message.
-    QWidget *w = openImport();
+    QWidget *w = openImport(floppy.filePath("export.mdb"));
     EXPECT_EQ(t.dialogs.messages(), QStringList({"Unable to read from Floppy!"}));
     w->close();
     settle();
@@ -190,7 +186,7 @@ TEST_F(MerrowWindows, FailedLoadSaysSoAndDisablesTransfers)
     jet.replace(4, 15, "Standard Jet DB");
     writeBytes(floppy.filePath("export.mdb"), jet);
     t.dialogs.clear();
-    w = openImport();
+    w = openImport(floppy.filePath("export.mdb"));
     ASSERT_TRUE(w);
     EXPECT_EQ(t.dialogs.messages(),
               QStringList({"Database Open Error", "Unable to read from Floppy!"}));
