@@ -53,59 +53,56 @@ protected:
     }
 };
 
-TEST_F(MerrowWindows, MenuOpensChooserInEitherDirectionAndAbout)
+TEST_F(MerrowWindows, MenuChooserAndTheWindowItOpens)
 {
     auto *menu = qobject_cast<QMainWindow *>(ctx.windows.show("Form3"));
     ASSERT_TRUE(menu);
-    child<QAction>(menu, "imp")->trigger();
-    EXPECT_EQ(ctx.cosa, "imp");
-    QWidget *chooser = ctx.windows.find("sfoglia");
+    const auto choose = [&](const char *action) {
+        child<QAction>(menu, action)->trigger();
+        return qobject_cast<merrow::sfoglia *>(ctx.windows.find("sfoglia"));
+    };
+    auto *chooser = choose("exp");
     ASSERT_TRUE(chooser);
-    EXPECT_EQ(chooser->windowTitle(), "Select Import Path");
+    EXPECT_EQ(chooser->windowTitle(), "Select Export Path");
     // Open already: the caption stays, the direction follows the menu.
-    child<QAction>(menu, "exp")->trigger();
-    EXPECT_EQ(ctx.cosa, "exp");
-    EXPECT_EQ(ctx.windows.find("sfoglia"), chooser);
-    EXPECT_EQ(chooser->windowTitle(), "Select Import Path");
-    chooser->close();
+    EXPECT_EQ(choose("imp"), chooser);
+    EXPECT_EQ(ctx.cosa, "imp");
+    EXPECT_EQ(chooser->windowTitle(), "Select Export Path");
+    // A root gets the name directly.
+    EXPECT_EQ(child<DirListBox>(chooser, "Dir1")->path(),
+              QDir::toNativeSeparators(QDir::rootPath()));
+    child(chooser, "Command1")->click();
     settle();
-    child<QAction>(menu, "exp")->trigger();
-    EXPECT_EQ(ctx.windows.find("sfoglia")->windowTitle(), "Select Export Path");
+    EXPECT_EQ(ctx.nomef, QDir::toNativeSeparators(QDir::rootPath()) + "export.mdb");
+    EXPECT_FALSE(ctx.windows.find("sfoglia"));
+    EXPECT_TRUE(ctx.windows.find("Form1"));
+    EXPECT_FALSE(ctx.windows.find("Form2"));
+    ctx.windows.closeAll();
+    settle();
 
-    const int beeps = t.dialogs.beeps();
-    child<QAction>(menu, "abo")->trigger();
-    EXPECT_TRUE(ctx.windows.find("Form4"));
-    EXPECT_EQ(t.dialogs.beeps(), beeps + 1);
-}
-
-TEST_F(MerrowWindows, ChooserBuildsTheExportPathKeepsItOnBadDrivesAndOpensTheWindow)
-{
-    ctx.cosa = "exp";
-    auto *chooser = qobject_cast<merrow::sfoglia *>(ctx.windows.show("sfoglia"));
+    menu = qobject_cast<QMainWindow *>(ctx.windows.show("Form3"));
+    chooser = choose("imp");
     ASSERT_TRUE(chooser);
+    EXPECT_EQ(chooser->windowTitle(), "Select Import Path");
+    choose("exp");
     auto *dir = child<DirListBox>(chooser, "Dir1");
-    EXPECT_EQ(dir->path(), QDir::toNativeSeparators(QDir::rootPath()));
     ASSERT_TRUE(dir->setPath(floppy.path()));
+    t.dialogs.clear();
     chooser->Drive1_Change(floppy.filePath("not/mounted"));
     EXPECT_EQ(dir->path(), QDir::toNativeSeparators(floppy.path()));
     ASSERT_EQ(t.dialogs.messages().size(), 1);
     EXPECT_TRUE(t.dialogs.messages().first().contains("cannot be read"));
     EXPECT_EQ(t.dialogs.shown.last().title, "Error");
-
     child(chooser, "Command1")->click();
     settle();
     EXPECT_EQ(ctx.nomef,
               QDir::toNativeSeparators(floppy.path()) + QDir::separator() + "export.mdb");
-    EXPECT_FALSE(ctx.windows.find("sfoglia"));
     EXPECT_TRUE(ctx.windows.find("Form2"));
-    EXPECT_FALSE(ctx.windows.find("Form1"));
 
-    // A root gets the name directly.
-    ctx.cosa = "imp";
-    child(ctx.windows.show("sfoglia"), "Command1")->click();
-    settle();
-    EXPECT_EQ(ctx.nomef, QDir::toNativeSeparators(QDir::rootPath()) + "export.mdb");
-    EXPECT_TRUE(ctx.windows.find("Form1"));
+    const int beeps = t.dialogs.beeps();
+    child<QAction>(menu, "abo")->trigger();
+    EXPECT_TRUE(ctx.windows.find("Form4"));
+    EXPECT_EQ(t.dialogs.beeps(), beeps + 1);
 }
 
 TEST_F(MerrowWindows, ImportWindowListsComparesSelectsAndTransfers)
