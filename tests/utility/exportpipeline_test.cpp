@@ -82,13 +82,8 @@ protected:
 
 TEST_F(ExportTest, WritesOwnGamesBacksUpCompactsInPlaceAndCleansUp)
 {
-    {
-        catalogue::WriteTransaction tx(local.db());
-        for (int i = 0; i < 200; ++i)
-            local.addGame({{"titolo", QString("Gone %1").arg(i)}, {"note", QString(500, 'x')}});
-        tx.commit();
-    }
-    catalogue::run(local.db(), "delete from tabella1 where titolo like 'Gone*'");
+    addGames(local, 200, QString(500, 'x')); // room for the compaction to show
+    catalogue::run(local.db(), "delete from tabella1 where titolo like 'Game*'");
     const QStringList before = dumpGames(local.db());
     const qint64 sizeBefore = QFileInfo(local.path()).size();
 
