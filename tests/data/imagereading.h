@@ -7,8 +7,15 @@
 #include <QList>
 #include <QtEndian>
 
+#include <gtest/gtest.h>
+
 namespace imagereading
 {
+
+inline int byteAt(const QByteArray &image, int offset)
+{
+    return quint8(image.at(offset));
+}
 
 inline int sectorsOnTrack(int track)
 {
@@ -17,48 +24,49 @@ inline int sectorsOnTrack(int track)
 
 inline int offsetOf(int track, int sector)
 {
-    int offset = 0;
+    int offset = sector * 256;
     for (int t = 1; t < track; ++t)
         offset += sectorsOnTrack(t) * 256;
-    return offset + sector * 256;
+    return offset;
 }
 
-inline quint8 byteAt(const QByteArray &image, int offset)
+constexpr int kBam = 0x16500;
+
+inline bool bamSaysFree(const QByteArray &d64, int track, int sector)
 {
-    return quint8(image.at(offset));
+    return byteAt(d64, kBam + 4 * track + 1 + sector / 8) & (1 << (sector % 8));
+}
+
+// Free blocks as the BAM counts them, without the directory track.
+inline int d64Free(const QByteArray &d64)
+{
+    int sum = 0;
+    for (int t = 1; t <= 35; ++t)
+        sum += t == 18 ? 0 : byteAt(d64, kBam + 4 * t);
+    return sum;
 }
 
 struct D64Entry {
-    quint8 type = 0;
-    int track = 0;
-    int sector = 0;
+    int type = 0, track = 0, sector = 0, blocks = 0;
     QByteArray name; // trailing 0xA0 removed
-    int blocks = 0;
 };
 
 // Walks the directory chain from track 18 sector 1; `sectors` gets the chain.
 inline QList<D64Entry> d64Directory(const QByteArray &image, QList<int> *sectors = nullptr)
 {
     QList<D64Entry> entries;
-    int track = 18;
-    int sector = 1;
-    for (int guard = 0; track != 0 && guard < 19; ++guard) {
+    for (int track = 18, sector = 1, guard = 0; track != 0 && guard < 19; ++guard) {
         const int off = offsetOf(track, sector);
         if (sectors)
             sectors->append(sector);
-        for (int e = 0; e < 8; ++e) {
-            const int at = off + 32 * e;
+        for (int at = off; at < off + 256; at += 32) {
             if (byteAt(image, at + 2) == 0)
                 continue;
-            D64Entry entry;
-            entry.type = byteAt(image, at + 2);
-            entry.track = byteAt(image, at + 3);
-            entry.sector = byteAt(image, at + 4);
-            entry.name = image.mid(at + 5, 16);
-            while (entry.name.endsWith(char(0xA0)))
-                entry.name.chop(1);
-            entry.blocks = byteAt(image, at + 30) | byteAt(image, at + 31) << 8;
-            entries.append(entry);
+            D64Entry e{byteAt(image, at + 2), byteAt(image, at + 3), byteAt(image, at + 4),
+                       byteAt(image, at + 30) | byteAt(image, at + 31) << 8, image.mid(at + 5, 16)};
+            while (e.name.endsWith(char(0xA0)))
+                e.name.chop(1);
+            entries.append(e);
         }
         track = byteAt(image, off);
         sector = byteAt(image, off + 1);
@@ -67,23 +75,19 @@ inline QList<D64Entry> d64Directory(const QByteArray &image, QList<int> *sectors
 }
 
 // Follows a file's sector links; `chain` gets (track, sector) of every block.
-inline QByteArray d64FileData(const QByteArray &image, int track, int sector,
+inline QByteArray d64FileData(const QByteArray &image, const D64Entry &e,
                               QList<std::pair<int, int>> *chain = nullptr)
 {
     QByteArray data;
-    for (int guard = 0; guard < 683; ++guard) {
+    for (int track = e.track, sector = e.sector, guard = 0; guard < 683; ++guard) {
         const int off = offsetOf(track, sector);
         if (chain)
             chain->append({track, sector});
-        const int nextTrack = byteAt(image, off);
-        const int nextSector = byteAt(image, off + 1);
-        if (nextTrack == 0) {
-            data += image.mid(off + 2, nextSector - 1);
+        track = byteAt(image, off);
+        sector = byteAt(image, off + 1);
+        data += image.mid(off + 2, track == 0 ? sector - 1 : 254);
+        if (track == 0)
             break;
-        }
-        data += image.mid(off + 2, 254);
-        track = nextTrack;
-        sector = nextSector;
     }
     return data;
 }
@@ -102,9 +106,60 @@ inline quint32 blockSum(const QByteArray &image, int block)
     return sum;
 }
 
-inline QByteArray adfName(const QByteArray &image, int block)
+inline bool adfBitmapSaysFree(const QByteArray &adf, int block)
 {
-    return image.mid(block * 512 + 433, quint8(image.at(block * 512 + 432)));
+    const int bit = block - 2;
+    return long32(adf, 881, 4 + 4 * (bit / 32)) & (1u << (bit % 32));
+}
+
+inline int adfFree(const QByteArray &adf)
+{
+    int free = 0;
+    for (int b = 2; b < 1760; ++b)
+        free += adfBitmapSaysFree(adf, b) ? 1 : 0;
+    return free;
+}
+
+// Finds a file as the file system does: hash slot of the root, then the hash chain.
+inline int adfFind(const QByteArray &adf, int hash, const QByteArray &name)
+{
+    int block = int(long32(adf, 880, 24 + 4 * hash));
+    for (int guard = 0; block != 0 && guard < 1760; ++guard) {
+        if (adf.mid(block * 512 + 433, byteAt(adf, block * 512 + 432)).toUpper() == name.toUpper())
+            return block;
+        block = int(long32(adf, block, 496));
+    }
+    return 0;
+}
+
+struct AdfFile {
+    QByteArray data;
+    QList<int> blocks; // data blocks in order of the next_data links
+    QList<int> tables; // header and extension blocks
+    QList<int> listed; // data blocks as the pointer tables list them
+};
+
+// Reads a file through both its data links and its pointer tables, checking each block.
+inline AdfFile adfRead(const QByteArray &adf, int header)
+{
+    AdfFile f;
+    for (int block = int(long32(adf, header, 16)), seq = 1; block != 0 && seq < 1760; ++seq) {
+        EXPECT_EQ(long32(adf, block, 0), 8u) << "data block type";
+        EXPECT_EQ(long32(adf, block, 4), quint32(header)) << "data block owner";
+        EXPECT_EQ(long32(adf, block, 8), quint32(seq)) << "sequence number";
+        EXPECT_EQ(blockSum(adf, block), 0u) << "data block checksum";
+        f.data += adf.mid(block * 512 + 24, qMin(488, int(long32(adf, block, 12))));
+        f.blocks.append(block);
+        block = int(long32(adf, block, 16));
+    }
+    for (int table = header; table != 0 && f.tables.size() < 100;
+         table = int(long32(adf, table, 504))) {
+        f.tables.append(table);
+        EXPECT_EQ(blockSum(adf, table), 0u) << "header or extension checksum";
+        for (int k = 0; k < int(long32(adf, table, 8)); ++k)
+            f.listed.append(int(long32(adf, table, 24 + 4 * (71 - k))));
+    }
+    return f;
 }
 
 } // namespace imagereading

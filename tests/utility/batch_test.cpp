@@ -6,8 +6,6 @@
 #include "transfer.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QProcess>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -19,6 +17,8 @@
 #include <cstdio>
 
 using namespace merrow;
+using Kind = BatchRequest::Kind;
+using Mode = BatchRequest::Import;
 
 class BatchTest : public testing::Test
 {
@@ -28,8 +28,7 @@ protected:
     QTemporaryDir floppy;
     QString out, err;
 
-    int batch(BatchRequest::Kind kind, const QString &target,
-              BatchRequest::Import mode = BatchRequest::Import::New)
+    int batch(Kind kind, const QString &target, Mode mode = Mode::New)
     {
         out.clear();
         err.clear();
@@ -38,65 +37,53 @@ protected:
         paths.programDir = local.dir();
         paths.tempDir = temp.path();
         QTextStream o(&out), e(&err);
-        BatchRequest r;
-        r.kind = kind;
-        r.import = mode;
-        r.target = target;
-        const int code = runBatch(r, paths, o, e);
+        const int code = runBatch({kind, mode, target}, paths, o, e);
         o.flush();
         e.flush();
         return code;
     }
-    QString makeExport()
-    {
-        const QString path = floppy.filePath("export.mdb");
-        ExportFileMaker maker(path);
-        maker.add({{"titolo", "Elite"}, {"formato", "C64"}, {"sh", "new"}});
-        maker.add({{"titolo", "Agony"}, {"formato", "Amiga"}});
-        return path;
-    }
 };
 
-TEST_F(BatchTest, ImportNewAllAndDiff)
+TEST_F(BatchTest, ImportDiffNewAllAndExport)
 {
     local.addGame({{"titolo", "elite"}, {"formato", "C64"}, {"sh", "old"}});
-    const QString file = makeExport();
+    TestCatalogue exported;
+    exported.addGame(
+        {{"titolo", "Elite"}, {"formato", "C64"}, {"sh", "new"}, {"dbver", "Private"}});
+    exported.addGame({{"titolo", "Agony"}, {"formato", "Amiga"}});
+    const QString file = exported.path();
     const QStringList before = dumpGames(local.db());
 
-    EXPECT_EQ(batch(BatchRequest::Kind::Import, file, BatchRequest::Import::Diff), 0)
-        << err.toStdString();
+    EXPECT_EQ(batch(Kind::Import, file, Mode::Diff), 0) << err.toStdString();
     EXPECT_EQ(out, "C64   Elite\n  Publisher  : old -> new\nAmiga Agony\n  NEW GAME\n");
-    EXPECT_EQ(dumpGames(local.db()), before);
+    EXPECT_EQ(dumpGames(local.db()), before) << "the difference listing writes nothing";
 
-    EXPECT_EQ(batch(BatchRequest::Kind::Import, file, BatchRequest::Import::New), 0);
+    EXPECT_EQ(batch(Kind::Import, file, Mode::New), 0);
     EXPECT_EQ(out, "Added Agony for Amiga\nGames Added: 1\nGames Modified: 0\n");
-    EXPECT_EQ(batch(BatchRequest::Kind::Import, file, BatchRequest::Import::All), 0);
+    EXPECT_EQ(batch(Kind::Import, file, Mode::All), 0);
     EXPECT_EQ(out, "Modified Elite for C64\nModified Agony for Amiga\nGames Added: 0\n"
                    "Games Modified: 2\n");
     EXPECT_EQ(local.count("sh = 'new'"), 1);
+
+    EXPECT_EQ(batch(Kind::Export, floppy.path()), 0) << err.toStdString();
+    EXPECT_TRUE(QFile::exists(floppy.filePath("export.mdb")));
+    EXPECT_TRUE(out.startsWith("Compact Vantrel Database\n"));
+    EXPECT_TRUE(out.contains("Exported 2 games"));
+    EXPECT_TRUE(out.trimmed().endsWith("Transfer Completed. Send the file to " +
+                                       QLatin1String(kMaintainerAddress)));
 }
 
 TEST_F(BatchTest, BadInputFailsWithAMessage)
 {
-    EXPECT_NE(batch(BatchRequest::Kind::Import, floppy.filePath("missing.mdb")), 0);
+    EXPECT_NE(batch(Kind::Import, floppy.filePath("missing.mdb")), 0);
     EXPECT_TRUE(err.contains("Unable to read from Floppy!")) << err.toStdString();
     writeBytes(floppy.filePath("junk.mdb"), QByteArray(5000, 'j'));
-    EXPECT_NE(batch(BatchRequest::Kind::Import, floppy.filePath("junk.mdb")), 0);
+    EXPECT_NE(batch(Kind::Import, floppy.filePath("junk.mdb"), Mode::All), 0);
     EXPECT_TRUE(out.isEmpty());
-    EXPECT_NE(batch(BatchRequest::Kind::Export, floppy.filePath("no/such")), 0);
+    EXPECT_NE(batch(Kind::Export, floppy.filePath("no/such")), 0);
     EXPECT_TRUE(err.contains("does not exist")) << err.toStdString();
     EXPECT_EQ(local.count(), 0);
     EXPECT_EQ(integrityOf(local.path()), "ok");
-}
-
-TEST_F(BatchTest, ExportWritesIntoTheFolder)
-{
-    local.addGame({{"titolo", "Mine"}, {"formato", "C64"}, {"dbver", "Private"}});
-    EXPECT_EQ(batch(BatchRequest::Kind::Export, floppy.path()), 0) << err.toStdString();
-    EXPECT_TRUE(QFile::exists(floppy.filePath("export.mdb")));
-    EXPECT_TRUE(out.startsWith("Compact Vantrel Database\n"));
-    EXPECT_TRUE(out.contains("Exported 1 games"));
-    EXPECT_TRUE(out.trimmed().endsWith(QLatin1String(kMaintainerAddress)));
 }
 
 // Run as a child by the test below: a slow transfer that prints each committed game.
@@ -122,24 +109,15 @@ TEST(TransferChild, RunsUntilKilled)
 
 TEST(TransferKilled, CatalogueHoldsExactlyWholeBatchesAndIsSound)
 {
-    TestCatalogue local;
-    QTemporaryDir dir;
-    const QString exportPath = dir.filePath("export.mdb");
+    TestCatalogue local, exported;
     const int total = 2000;
-    {
-        ExportFileMaker maker(exportPath);
-        catalogue::WriteTransaction tx(maker.db());
-        for (int i = 0; i < total; ++i)
-            maker.add(
-                {{"titolo", QString("Game %1").arg(i, 4, 10, QChar('0'))}, {"formato", "C64"}});
-        tx.commit();
-    }
+    addGames(exported, total);
     local.addGame({{"titolo", "Already here"}, {"formato", "C64"}});
 
     QProcess child;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("MERROW_TEST_CHILD_CATALOGUE", local.path());
-    env.insert("MERROW_TEST_CHILD_EXPORT", exportPath);
+    env.insert("MERROW_TEST_CHILD_EXPORT", exported.path());
     child.setProcessEnvironment(env);
     child.start(QCoreApplication::applicationFilePath(),
                 {"--gtest_filter=TransferChild.RunsUntilKilled"});
@@ -163,5 +141,5 @@ TEST(TransferKilled, CatalogueHoldsExactlyWholeBatchesAndIsSound)
     QSqlQuery q =
         catalogue::run(local.db(), "select titolo from tabella1 where id > 1 order by id");
     for (int i = 0; q.next(); ++i)
-        ASSERT_EQ(q.value(0).toString(), QString("Game %1").arg(i, 4, 10, QChar('0')));
+        ASSERT_EQ(q.value(0).toString(), gameTitle(i));
 }

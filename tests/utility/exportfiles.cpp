@@ -1,6 +1,7 @@
 #include "exportfiles.h"
 
 #include "database.h"
+#include "testcatalogue.h"
 
 #include <QFile>
 #include <QSqlQuery>
@@ -8,43 +9,17 @@
 
 #include <gtest/gtest.h>
 
-ExportFileMaker::ExportFileMaker(const QString &path)
+void addGames(TestCatalogue &file, int count, const QString &note)
 {
-    const QString error = catalogue::createCatalogue(path);
-    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
-    QString why;
-    m_connection = catalogue::Connection::open(path, &why);
-    EXPECT_TRUE(m_connection) << why.toStdString();
+    catalogue::WriteTransaction tx(file.db());
+    for (int i = 0; i < count; ++i)
+        file.addGame({{"titolo", gameTitle(i)}, {"formato", "C64"}, {"note", note}});
+    EXPECT_TRUE(tx.commit());
 }
 
-ExportFileMaker::~ExportFileMaker() = default;
-
-QSqlDatabase ExportFileMaker::db() const
+QString gameTitle(int i)
 {
-    return m_connection->db();
-}
-
-void ExportFileMaker::close()
-{
-    m_connection.reset();
-}
-
-int ExportFileMaker::add(const QVariantMap &fields)
-{
-    QStringList names, marks;
-    QVariantList values;
-    for (auto it = fields.begin(); it != fields.end(); ++it) {
-        names << it.key();
-        marks << QStringLiteral("?");
-        values << it.value();
-    }
-    QString error;
-    const QSqlQuery q = catalogue::run(db(),
-                                       QStringLiteral("insert into tabella1 (%1) values (%2)")
-                                           .arg(names.join(','), marks.join(',')),
-                                       values, &error);
-    EXPECT_TRUE(q.isActive()) << error.toStdString();
-    return q.lastInsertId().toInt();
+    return QStringLiteral("Game %1").arg(i, 4, 10, QChar('0'));
 }
 
 QString integrityOf(const QString &path)

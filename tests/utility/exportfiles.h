@@ -2,34 +2,14 @@
 
 #include <QSqlDatabase>
 #include <QString>
-#include <QVariantMap>
 
-#include <memory>
+class TestCatalogue;
 
-namespace catalogue
-{
-class Connection;
-}
-
-// An export file made for a test: a fresh catalogue file with the given games.
-class ExportFileMaker
-{
-public:
-    explicit ExportFileMaker(const QString &path);
-    ~ExportFileMaker();
-    int add(const QVariantMap &fields);
-    QSqlDatabase db() const;
-    void close();
-
-private:
-    std::unique_ptr<catalogue::Connection> m_connection;
-};
-
+// "Game 0000", "Game 0001", ... (C64) added in one transaction: an export file's bulk.
+void addGames(TestCatalogue &file, int count, const QString &note = {});
+QString gameTitle(int i);
 // PRAGMA integrity_check of a database file, "ok" when sound.
 QString integrityOf(const QString &path);
-
 // Every row of tabella1 as text, ordered by id: to compare a catalogue before and after.
 QStringList dumpGames(const QSqlDatabase &db);
-
-// Writes raw bytes to a file.
 void writeBytes(const QString &path, const QByteArray &bytes);

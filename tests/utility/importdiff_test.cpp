@@ -8,223 +8,122 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 using namespace merrow;
 
-TEST(ListLine, AbbreviationsAreFiveCharactersAndTitleStartsInColumnSeven)
-{
-    EXPECT_EQ(listLine("C64", "Elite"), "C64   Elite");
-    EXPECT_EQ(listLine("C128", "Elite"), "C128  Elite");
-    EXPECT_EQ(listLine("Amiga", "Elite"), "Amiga Elite");
-    EXPECT_EQ(listLine("Amiga 1.3", "Elite"), "A 1.3 Elite");
-    EXPECT_EQ(listLine("Amiga 2.x", "Elite"), "A 2.x Elite");
-    EXPECT_EQ(listLine("Amiga 3.x", "Elite"), "A 3.x Elite");
-    for (const char *code : {"C64", "C128", "Amiga", "Amiga 1.3", "Amiga 2.x", "Amiga 3.x"})
-        EXPECT_EQ(listLine(code, "X").indexOf('X'), 6) << code;
-}
-
-TEST(ListLine, OddRecordsStillGiveAWellFormedLine)
+TEST(ListLine, FiveCharacterFormatsAndOddRecords)
 {
     // Codes match exactly: another letter case is an unknown code.
-    EXPECT_EQ(abbreviation("c64"), "c64  ");
-    EXPECT_EQ(abbreviation("Spectrum 128"), "Spect");
-    EXPECT_EQ(abbreviation("PC"), "PC   ");
-    EXPECT_EQ(abbreviation(QVariant()), "     ");
-    EXPECT_EQ(abbreviation(""), "     ");
-    EXPECT_EQ(listLine("C64", QVariant()), "C64   ");
-    EXPECT_EQ(listLine(QVariant(), "Lost"), "      Lost");
+    const struct {
+        QVariant code, title;
+        const char *line;
+    } cases[] = {{"C64", "Elite", "C64   Elite"},
+                 {"C128", "Elite", "C128  Elite"},
+                 {"Amiga", "Elite", "Amiga Elite"},
+                 {"Amiga 1.3", "Elite", "A 1.3 Elite"},
+                 {"Amiga 2.x", "Elite", "A 2.x Elite"},
+                 {"Amiga 3.x", "Elite", "A 3.x Elite"},
+                 {"c64", "X", "c64   X"},
+                 {"Spectrum 128", "X", "Spect X"},
+                 {QVariant(), "Lost", "      Lost"},
+                 {"", "Lost", "      Lost"},
+                 {"C64", QVariant(), "C64   "}};
+    for (const auto &c : cases)
+        EXPECT_EQ(listLine(c.code, c.title), c.line) << c.line;
 }
 
-TEST(DiffLine, EmptyAndNullReadAsEmptyOnBothSides)
+TEST(ImportFile, ChecksTheCopyBeforeListingAndRefusesBadFiles)
 {
-    bool differs = false;
-    EXPECT_EQ(diffLine("Year       ", QVariant(), "1987", &differs), "Year       : EMPTY -> 1987");
-    EXPECT_TRUE(differs);
-    EXPECT_EQ(diffLine("Team       ", "Ocean", "", &differs), "Team       : Ocean -> EMPTY");
-    EXPECT_TRUE(differs);
-    diffLine("Note       ", QVariant(), "", &differs);
-    EXPECT_FALSE(differs);
-    // The comparison itself is exact, letter case included.
-    diffLine("Publisher  ", "Ocean", "OCEAN", &differs);
-    EXPECT_TRUE(differs);
-    EXPECT_EQ(comparedFields().size(), 14);
-    for (const ComparedField &f : comparedFields())
-        EXPECT_EQ(QString::fromLatin1(f.label).size(), 11) << f.column;
-}
-
-class ImportFileTest : public testing::Test
-{
-protected:
     QTemporaryDir dir;
-    QString source = dir.filePath("floppy/export.mdb");
-    QString working = dir.filePath("temp/export.mdb");
-    void SetUp() override
-    {
-        QDir().mkpath(dir.filePath("floppy"));
-        QDir().mkpath(dir.filePath("temp"));
-    }
-    std::unique_ptr<ImportFile> open(QString *why)
-    {
-        return ImportFile::open(source, working, why);
-    }
-};
-
-TEST_F(ImportFileTest, CopiesAndListsInFileOrder)
-{
-    {
-        ExportFileMaker maker(source);
-        maker.add({{"titolo", "Zak"}, {"formato", "C64"}});
-        maker.add({{"titolo", "Agony"}, {"formato", "Amiga"}});
-        maker.add({{"titolo", QVariant()}, {"formato", "Weird format"}});
-    }
-    QString why;
-    auto file = open(&why);
-    ASSERT_TRUE(file) << why.toStdString();
-    EXPECT_TRUE(QFile::exists(working));
-    const QList<ListEntry> entries = file->entries();
-    ASSERT_EQ(entries.size(), 3);
-    EXPECT_EQ(entries[0].line, "C64   Zak");
-    EXPECT_EQ(entries[1].line, "Amiga Agony");
-    EXPECT_EQ(entries[2].line, "Weird ");
-    EXPECT_LT(entries[0].id, entries[1].id);
-    // The copy replaces an earlier working copy.
-    file.reset();
-    QFile::remove(source);
-    {
-        ExportFileMaker maker(source);
-        maker.add({{"titolo", "Only"}, {"formato", "C128"}});
-    }
-    file = open(&why);
-    ASSERT_TRUE(file) << why.toStdString();
-    ASSERT_EQ(file->entries().size(), 1);
-}
-
-TEST_F(ImportFileTest, WorkingCopyChosenAsSourceIsReadInPlace)
-{
-    {
-        ExportFileMaker maker(working);
-        maker.add({{"titolo", "Here"}, {"formato", "C64"}});
-    }
-    QString why;
-    auto file = ImportFile::open(working, working, &why);
-    ASSERT_TRUE(file) << why.toStdString();
-    EXPECT_EQ(file->entries().size(), 1);
-}
-
-TEST_F(ImportFileTest, BadFilesAreRefusedBeforeAnythingIsRead)
-{
+    const QString junkFile = dir.filePath("export.mdb"), working = dir.filePath("work.mdb");
     QString why;
     bool unfit = true;
-    EXPECT_FALSE(ImportFile::open(source, working, &why, &unfit));
+    const auto open = [&](const QString &source) {
+        return ImportFile::open(source, working, &why, &unfit);
+    };
+    {
+        TestCatalogue file;
+        file.addGame({{"titolo", "Zak"}, {"formato", "C64"}});
+        file.addGame({{"titolo", "Agony"}, {"formato", "Amiga"}});
+        file.addGame({{"titolo", QVariant()}, {"formato", "Weird format"}});
+        // Extra columns do no harm.
+        catalogue::run(file.db(), "alter table tabella1 add column rating TEXT");
+        auto copy = open(file.path());
+        ASSERT_TRUE(copy) << why.toStdString();
+        const QList<ListEntry> entries = copy->entries();
+        ASSERT_EQ(entries.size(), 3);
+        EXPECT_EQ(entries[0].line, "C64   Zak");
+        EXPECT_EQ(entries[1].line, "Amiga Agony");
+        EXPECT_EQ(entries[2].line, "Weird ");
+        EXPECT_LT(entries[0].id, entries[1].id);
+    }
+    // The working copy chosen as the source is read in place.
+    auto again = open(working);
+    ASSERT_TRUE(again) << why.toStdString();
+    EXPECT_EQ(again->entries().size(), 3);
+    again.reset();
+
+    EXPECT_FALSE(open(junkFile));
     EXPECT_TRUE(why.contains("does not exist")) << why.toStdString();
     EXPECT_FALSE(unfit);
-
     QByteArray jet(4096, '\0');
     jet.replace(4, 15, "Standard Jet DB");
-    writeBytes(source, jet);
-    EXPECT_FALSE(open(&why));
-    EXPECT_TRUE(why.contains("Jet")) << why.toStdString();
-
-    writeBytes(source, "these are not the games you are looking for");
-    EXPECT_FALSE(ImportFile::open(source, working, &why, &unfit));
-    EXPECT_TRUE(unfit);
-    EXPECT_FALSE(why.isEmpty());
-
-    writeBytes(source, {});
-    EXPECT_FALSE(open(&why));
-    EXPECT_FALSE(why.isEmpty());
-
-    // A real export file that lost its tail on the way.
-    QFile::remove(source);
-    {
-        ExportFileMaker maker(source);
-        catalogue::WriteTransaction tx(maker.db());
-        for (int i = 0; i < 300; ++i)
-            maker.add({{"titolo", QString("Game %1").arg(i)},
-                       {"formato", "C64"},
-                       {"note", QString(200, 'n')}});
-        tx.commit();
+    const struct {
+        QByteArray bytes;
+        const char *says;
+    } junk[] = {{jet, "Jet"}, {"these are not the games you are looking for", ""}, {{}, ""}};
+    for (const auto &j : junk) {
+        writeBytes(junkFile, j.bytes);
+        EXPECT_FALSE(open(junkFile));
+        EXPECT_TRUE(unfit);
+        EXPECT_TRUE(!why.isEmpty() && why.contains(j.says)) << why.toStdString();
     }
-    QFile f(source);
-    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-    f.resize(f.size() / 2);
-    f.close();
-    EXPECT_FALSE(open(&why));
-    EXPECT_TRUE(why.contains("truncated")) << why.toStdString();
 
-    // A damaged page in the middle.
-    QFile::remove(source);
-    {
-        ExportFileMaker maker(source);
-        catalogue::WriteTransaction tx(maker.db());
-        for (int i = 0; i < 300; ++i)
-            maker.add({{"titolo", QString("Game %1").arg(i)},
-                       {"formato", "C64"},
-                       {"note", QString(200, 'n')}});
-        tx.commit();
+    // A real export file that lost its tail, or got a damaged page in the middle.
+    for (const bool truncate : {true, false}) {
+        TestCatalogue file;
+        addGames(file, 300, QString(200, 'n'));
+        QFile f(file.path());
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        if (truncate) {
+            f.resize(f.size() / 2);
+        } else {
+            f.seek(4096 * 3);
+            f.write(QByteArray(4096, '\xA5'));
+        }
+        f.close();
+        EXPECT_FALSE(open(file.path()));
+        EXPECT_TRUE(why.contains(truncate ? "truncated" : "")) << why.toStdString();
     }
-    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-    f.seek(4096 * 3);
-    f.write(QByteArray(4096, '\xA5'));
-    f.close();
-    EXPECT_FALSE(open(&why));
-    EXPECT_FALSE(why.isEmpty());
-}
 
-TEST_F(ImportFileTest, ColumnsMissingAreRefusedExtraColumnsAreFine)
-{
-    {
-        ExportFileMaker maker(source);
-        catalogue::run(maker.db(), "alter table tabella1 add column rating TEXT");
-        maker.add({{"titolo", "Extra"}, {"formato", "C64"}, {"rating", "5"}});
-    }
-    QString why;
-    auto file = open(&why);
-    ASSERT_TRUE(file) << why.toStdString();
-    EXPECT_EQ(file->entries().size(), 1);
-    file.reset();
-
-    QFile::remove(source);
-    {
-        ExportFileMaker maker(source);
-        QString error;
-        catalogue::run(maker.db(), "alter table tabella1 drop column music", {}, &error);
-        ASSERT_TRUE(error.isEmpty()) << error.toStdString();
-    }
-    EXPECT_FALSE(open(&why));
+    TestCatalogue file;
+    QString error;
+    catalogue::run(file.db(), "alter table tabella1 drop column music", {}, &error);
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    EXPECT_FALSE(open(file.path()));
     EXPECT_TRUE(why.contains("music")) << why.toStdString();
 }
 
 class CompareTest : public testing::Test
 {
 protected:
-    QTemporaryDir dir;
-    TestCatalogue local;
-    std::unique_ptr<ExportFileMaker> exported;
-    void SetUp() override { exported = std::make_unique<ExportFileMaker>(dir.filePath("e.mdb")); }
-    GameDiff compare(int id) { return compareGame(local.db(), exported->db(), id); }
-    static QStringList texts(const GameDiff &d)
+    TestCatalogue local, exported;
+    QStringList diff(int id)
     {
+        const GameDiff d = compareGame(local.db(), exported.db(), id);
         QStringList out;
-        for (const DiffLine &l : d.lines)
+        if (d.isNew)
+            out << "NEW";
+        for (const DiffLine &l : d.lines) {
             out << l.text;
+            EXPECT_EQ(l.exportId, id);
+        }
         return out;
     }
 };
-
-TEST_F(CompareTest, NewGameWhenNoTitleAndFormatMatch)
-{
-    local.addGame({{"titolo", "Elite"}, {"formato", "Amiga"}});
-    const int id = exported->add({{"titolo", "Elite"}, {"formato", "C64"}});
-    const GameDiff d = compare(id);
-    EXPECT_TRUE(d.found);
-    EXPECT_TRUE(d.isNew);
-    EXPECT_TRUE(d.lines.isEmpty());
-}
 
 TEST_F(CompareTest, FourteenFieldsInOrderWithEmptyMarkers)
 {
@@ -237,15 +136,10 @@ TEST_F(CompareTest, FourteenFieldsInOrderWithEmptyMarkers)
                    {"df1", "/a.d64"}});
     QVariantMap e{{"titolo", "Elite"},  {"formato", "C64"}, {"sh", "Firebird"}, {"year", "1985"},
                   {"note", QVariant()}, {"dbver", "other"}, {"df1", "/b.d64"}};
-    const QStringList columns = {"team",        "tipo",     "design",    "programming",
-                                 "graphics",    "music",    "adddesign", "addprogramming",
-                                 "addgraphics", "addmusic", "others"};
-    for (const QString &c : columns)
+    for (const char *c : {"team", "tipo", "design", "programming", "graphics", "music", "adddesign",
+                          "addprogramming", "addgraphics", "addmusic", "others"})
         e[c] = c;
-    const int id = exported->add(e);
-    const GameDiff d = compare(id);
-    ASSERT_FALSE(d.isNew);
-    EXPECT_EQ(texts(d),
+    EXPECT_EQ(diff(exported.addGame(e)),
               QStringList({"Team       : EMPTY -> team", "Year       : EMPTY -> 1985",
                            "Genre      : EMPTY -> tipo", "Design     : EMPTY -> design",
                            "Programming: EMPTY -> programming", "Graphics   : EMPTY -> graphics",
@@ -253,52 +147,34 @@ TEST_F(CompareTest, FourteenFieldsInOrderWithEmptyMarkers)
                            "Add. Progr.: EMPTY -> addprogramming",
                            "Add. Grfx  : EMPTY -> addgraphics", "Add. Music : EMPTY -> addmusic",
                            "Others     : EMPTY -> others", "Note       : kept -> EMPTY"}));
-    for (const DiffLine &l : d.lines)
-        EXPECT_EQ(l.exportId, id);
 }
 
-TEST_F(CompareTest, EqualGameShowsNothingAndNullEqualsEmpty)
-{
-    local.addGame({{"titolo", "Elite"}, {"formato", "C64"}, {"sh", "Firebird"}, {"team", ""}});
-    const int id = exported->add(
-        {{"titolo", "Elite"}, {"formato", "C64"}, {"sh", "Firebird"}, {"team", QVariant()}});
-    const GameDiff d = compare(id);
-    EXPECT_FALSE(d.isNew);
-    EXPECT_TRUE(d.lines.isEmpty()) << texts(d).join('\n').toStdString();
-}
-
-TEST_F(CompareTest, TitlesMatchCaseBlindAndWithQuotes)
+TEST_F(CompareTest, MatchOnTitleAndFormatCaseBlindWithQuotes)
 {
     local.addGame({{"titolo", "Dragon's Lair \"II\""}, {"formato", "amiga"}, {"sh", "a"}});
-    local.addGame({{"titolo", "ÉLITE"}, {"formato", "C64"}, {"sh", "a"}});
-    const int quoted =
-        exported->add({{"titolo", "DRAGON'S LAIR \"ii\""}, {"formato", "Amiga"}, {"sh", "b"}});
-    const int accented = exported->add({{"titolo", "élite"}, {"formato", "C64"}, {"sh", "b"}});
-    const int injection =
-        exported->add({{"titolo", "x' or '1'='1"}, {"formato", "C64"}, {"sh", "b"}});
-    EXPECT_EQ(texts(compare(quoted)), QStringList({"Publisher  : a -> b"}));
-    EXPECT_EQ(texts(compare(accented)), QStringList({"Publisher  : a -> b"}));
-    EXPECT_TRUE(compare(injection).isNew);
-}
-
-TEST_F(CompareTest, SameTitleInTwoFormatsComparesWithItsOwnFormat)
-{
+    local.addGame({{"titolo", "ÉLITE"}, {"formato", "C64"}, {"sh", "B"}});
     local.addGame({{"titolo", "Turrican"}, {"formato", "C64"}, {"sh", "Rainbow Arts"}});
     local.addGame({{"titolo", "Turrican"}, {"formato", "Amiga"}, {"sh", "Factor 5"}});
-    const int c64 = exported->add({{"titolo", "Turrican"}, {"formato", "C64"}, {"sh", "X"}});
-    const int amiga = exported->add({{"titolo", "Turrican"}, {"formato", "Amiga"}, {"sh", "X"}});
-    EXPECT_EQ(texts(compare(c64)), QStringList({"Publisher  : Rainbow Arts -> X"}));
-    EXPECT_EQ(texts(compare(amiga)), QStringList({"Publisher  : Factor 5 -> X"}));
-}
-
-TEST_F(CompareTest, UntitledGameMatchesUntitledAndMissingIdIsNotFound)
-{
-    local.addGame({{"titolo", QVariant()}, {"formato", "C64"}, {"sh", "a"}});
-    const int id = exported->add({{"titolo", QVariant()}, {"formato", "C64"}, {"sh", "a"}});
-    const GameDiff d = compare(id);
-    EXPECT_FALSE(d.isNew);
-    EXPECT_TRUE(d.lines.isEmpty());
-    const GameDiff missing = compare(id + 100);
+    local.addGame({{"titolo", QVariant()}, {"formato", "C64"}, {"team", ""}});
+    const struct {
+        QVariant title;
+        const char *format;
+        QStringList expected;
+    } cases[] = {
+        {"DRAGON'S LAIR \"ii\"", "Amiga", {"Publisher  : a -> b"}},
+        {"élite", "C64", {"Publisher  : B -> b"}}, // values compare exactly
+        {"élite", "C128", {"NEW"}},
+        {"x' or '1'='1", "C64", {"NEW"}},
+        {"Turrican", "C64", {"Publisher  : Rainbow Arts -> b"}},
+        {"Turrican", "Amiga", {"Publisher  : Factor 5 -> b"}},
+        // Untitled matches untitled; Null and "" are equal.
+        {QVariant(), "C64", {"Publisher  : EMPTY -> b"}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(diff(exported.addGame({{"titolo", c.title}, {"formato", c.format}, {"sh", "b"}})),
+                  c.expected)
+            << c.title.toString().toStdString();
+    const GameDiff missing = compareGame(local.db(), exported.db(), 999);
     EXPECT_FALSE(missing.found);
     EXPECT_FALSE(missing.isNew);
 }

@@ -12,30 +12,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QTest>
 
 #include <gtest/gtest.h>
-
-namespace
-{
-
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
-QStringList lines(const QListWidget *list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
-
-} // namespace
 
 class MerrowWindows : public testing::Test
 {
@@ -43,198 +22,168 @@ protected:
     TestContext t;
     AppContext &ctx = *t.ctx;
     QTemporaryDir floppy;
+    TestCatalogue exported;
 
     void SetUp() override { registerMerrowWindows(ctx); }
     void TearDown() override { ctx.windows.closeAll(); }
 
-    template <class T> T *child(QWidget *w, const char *name)
+    static void settle()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+    static QStringList lines(const QListWidget *list)
+    {
+        QStringList out;
+        for (int i = 0; i < list->count(); ++i)
+            out << list->item(i)->text();
+        return out;
+    }
+    template <class T = QPushButton> T *child(QWidget *w, const char *name)
     {
         T *c = w ? w->findChild<T *>(QLatin1String(name)) : nullptr;
         EXPECT_TRUE(c) << name;
         return c;
     }
     QString label(QWidget *w, const char *name) { return child<QLabel>(w, name)->text(); }
-    void makeExport()
+    QWidget *openImport(const QString &file)
     {
-        ExportFileMaker maker(floppy.filePath("export.mdb"));
-        maker.add({{"titolo", "Elite"}, {"formato", "C64"}, {"sh", "Firebird"}});
-        maker.add({{"titolo", "Agony"}, {"formato", "Amiga"}, {"year", "1992"}});
-        maker.add({{"titolo", "Zool"}, {"formato", "Amiga 1.3"}});
-    }
-    QWidget *openImport()
-    {
-        ctx.nomef = floppy.filePath("export.mdb");
+        ctx.nomef = file;
         return ctx.windows.show("Form1");
     }
 };
 
-TEST_F(MerrowWindows, MenuOpensChooserInEitherDirectionAndAbout)
+TEST_F(MerrowWindows, MenuChooserAndTheWindowItOpens)
 {
     auto *menu = qobject_cast<QMainWindow *>(ctx.windows.show("Form3"));
     ASSERT_TRUE(menu);
-    const QStringList names = {"imp", "exp", "abo"};
-    const QStringList texts = {"Import Data", "Export Data", "About"};
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(child<QAction>(menu, qPrintable(names[i]))->text(), texts[i]);
-    EXPECT_EQ(label(menu, "Label3"), "Database Utility Program");
-    child<QAction>(menu, "imp")->trigger();
-    EXPECT_EQ(ctx.cosa, "imp");
-    QWidget *chooser = ctx.windows.find("sfoglia");
+    const auto choose = [&](const char *action) {
+        child<QAction>(menu, action)->trigger();
+        return qobject_cast<merrow::sfoglia *>(ctx.windows.find("sfoglia"));
+    };
+    auto *chooser = choose("exp");
     ASSERT_TRUE(chooser);
-    EXPECT_EQ(chooser->windowTitle(), "Select Import Path");
+    EXPECT_EQ(chooser->windowTitle(), "Select Export Path");
     // Open already: the caption stays, the direction follows the menu.
-    child<QAction>(menu, "exp")->trigger();
-    EXPECT_EQ(ctx.cosa, "exp");
-    EXPECT_EQ(ctx.windows.find("sfoglia"), chooser);
-    EXPECT_EQ(chooser->windowTitle(), "Select Import Path");
-    chooser->close();
-    settle();
-    child<QAction>(menu, "exp")->trigger();
-    EXPECT_EQ(ctx.windows.find("sfoglia")->windowTitle(), "Select Export Path");
-
-    const int beeps = t.dialogs.beeps();
-    child<QAction>(menu, "abo")->trigger();
-    QWidget *about = ctx.windows.find("Form4");
-    ASSERT_TRUE(about);
-    EXPECT_EQ(about->windowTitle(), "About Merrow");
-    EXPECT_EQ(t.dialogs.beeps(), beeps + 1);
-}
-
-TEST_F(MerrowWindows, ChooserBuildsTheExportPathAndOpensTheWindow)
-{
-    ctx.cosa = "exp";
-    QWidget *chooser = ctx.windows.show("sfoglia");
-    auto *dir = child<DirListBox>(chooser, "Dir1");
-    EXPECT_EQ(dir->path(), QDir::toNativeSeparators(QDir::rootPath()));
-    ASSERT_TRUE(dir->setPath(floppy.path()));
-    QTest::mouseClick(child<QPushButton>(chooser, "Command1"), Qt::LeftButton);
-    settle();
-    EXPECT_EQ(ctx.nomef,
-              QDir::toNativeSeparators(floppy.path()) + QDir::separator() + "export.mdb");
-    EXPECT_FALSE(ctx.windows.find("sfoglia"));
-    ASSERT_TRUE(ctx.windows.find("Form2"));
-    EXPECT_FALSE(ctx.windows.find("Form1"));
-
+    EXPECT_EQ(choose("imp"), chooser);
+    EXPECT_EQ(ctx.cosa, "imp");
+    EXPECT_EQ(chooser->windowTitle(), "Select Export Path");
     // A root gets the name directly.
-    ctx.cosa = "imp";
-    chooser = ctx.windows.show("sfoglia");
-    child<QPushButton>(chooser, "Command1")->click();
+    EXPECT_EQ(child<DirListBox>(chooser, "Dir1")->path(),
+              QDir::toNativeSeparators(QDir::rootPath()));
+    child(chooser, "Command1")->click();
     settle();
     EXPECT_EQ(ctx.nomef, QDir::toNativeSeparators(QDir::rootPath()) + "export.mdb");
+    EXPECT_FALSE(ctx.windows.find("sfoglia"));
     EXPECT_TRUE(ctx.windows.find("Form1"));
-}
+    EXPECT_FALSE(ctx.windows.find("Form2"));
+    ctx.windows.closeAll();
+    settle();
 
-TEST_F(MerrowWindows, UnreadableDriveIsReportedAndThePathKept)
-{
-    ctx.cosa = "imp";
-    auto *chooser = qobject_cast<merrow::sfoglia *>(ctx.windows.show("sfoglia"));
+    menu = qobject_cast<QMainWindow *>(ctx.windows.show("Form3"));
+    chooser = choose("imp");
     ASSERT_TRUE(chooser);
+    EXPECT_EQ(chooser->windowTitle(), "Select Import Path");
+    choose("exp");
     auto *dir = child<DirListBox>(chooser, "Dir1");
     ASSERT_TRUE(dir->setPath(floppy.path()));
-    const QString before = dir->path();
+    t.dialogs.clear();
     chooser->Drive1_Change(floppy.filePath("not/mounted"));
-    EXPECT_EQ(dir->path(), before);
+    EXPECT_EQ(dir->path(), QDir::toNativeSeparators(floppy.path()));
     ASSERT_EQ(t.dialogs.messages().size(), 1);
     EXPECT_TRUE(t.dialogs.messages().first().contains("cannot be read"));
     EXPECT_EQ(t.dialogs.shown.last().title, "Error");
+    child(chooser, "Command1")->click();
+    settle();
+    EXPECT_EQ(ctx.nomef,
+              QDir::toNativeSeparators(floppy.path()) + QDir::separator() + "export.mdb");
+    EXPECT_TRUE(ctx.windows.find("Form2"));
+
+    const int beeps = t.dialogs.beeps();
+    child<QAction>(menu, "abo")->trigger();
+    EXPECT_TRUE(ctx.windows.find("Form4"));
+    EXPECT_EQ(t.dialogs.beeps(), beeps + 1);
 }
 
-TEST_F(MerrowWindows, ImportWindowListsComparesAndSelects)
+TEST_F(MerrowWindows, ImportWindowListsComparesSelectsAndTransfers)
 {
-    makeExport();
-    t.catalogue.addGame(
-        {{"titolo", "elite"}, {"formato", "C64"}, {"sh", "Firebird"}, {"year", "1985"}});
-    QWidget *w = openImport();
+    exported.addGame({{"titolo", "Elite"}, {"formato", "C64"}, {"sh", "Firebird"}});
+    exported.addGame({{"titolo", "Agony"}, {"formato", "Amiga"}, {"year", "1992"}});
+    exported.addGame({{"titolo", "Zool"}, {"formato", "Amiga 1.3"}});
+    t.catalogue.addGame({{"titolo", "elite"}, {"formato", "C64"}, {"sh", "old"}, {"year", "1985"}});
+    QWidget *w = openImport(exported.path());
     ASSERT_TRUE(w);
-    EXPECT_EQ(w->windowTitle(), "Import New Data");
     auto *list1 = child<QListWidget>(w, "List1");
     auto *list2 = child<QListWidget>(w, "List2");
     auto *list3 = child<QListWidget>(w, "List3");
     EXPECT_EQ(lines(list1), QStringList({"C64   Elite", "Amiga Agony", "A 1.3 Zool"}));
     EXPECT_EQ(label(w, "Label1"), "3");
-    EXPECT_FALSE(child<QLabel>(w, "Label10")->isVisible());
-    EXPECT_EQ(list1->font().family(), "Courier New");
-    EXPECT_TRUE(QFile::exists(ctx.paths.temp("export.mdb")));
 
-    // Select with nothing highlighted.
-    child<QPushButton>(w, "Command1")->click();
-    EXPECT_EQ(t.dialogs.messages(), QStringList({"Select game to SELECT"}));
-    child<QPushButton>(w, "Command4")->click();
-    EXPECT_EQ(t.dialogs.messages().last(), "Select game to DESELECT");
+    // Select and deselect with nothing highlighted.
+    child(w, "Command1")->click();
+    child(w, "Command4")->click();
+    EXPECT_EQ(t.dialogs.messages(),
+              QStringList({"Select game to SELECT", "Select game to DESELECT"}));
     EXPECT_EQ(label(w, "Label3"), "0");
 
     list1->setCurrentRow(0);
-    EXPECT_EQ(lines(list3), QStringList({"Year       : 1985 -> EMPTY"}));
-    EXPECT_EQ(list3->item(0)->data(Qt::UserRole), list1->item(0)->data(Qt::UserRole));
+    EXPECT_EQ(lines(list3),
+              QStringList({"Publisher  : old -> Firebird", "Year       : 1985 -> EMPTY"}));
+    EXPECT_EQ(list3->item(1)->data(Qt::UserRole), list1->item(0)->data(Qt::UserRole));
     list1->setCurrentRow(1);
     EXPECT_EQ(lines(list3), QStringList({"NEW GAME"}));
 
-    child<QPushButton>(w, "Command1")->click();
-    child<QPushButton>(w, "Command1")->click();
+    child(w, "Command1")->click();
+    child(w, "Command1")->click();
     EXPECT_EQ(lines(list2), QStringList({"Amiga Agony", "Amiga Agony"}));
     EXPECT_EQ(list2->item(1)->data(Qt::UserRole), list1->item(1)->data(Qt::UserRole));
     EXPECT_EQ(label(w, "Label3"), "2");
     list2->setCurrentRow(0);
-    child<QPushButton>(w, "Command4")->click();
+    child(w, "Command4")->click();
     EXPECT_EQ(label(w, "Label3"), "1");
     // The deselected line leaves nothing highlighted behind it.
-    child<QPushButton>(w, "Command4")->click();
+    child(w, "Command4")->click();
     EXPECT_EQ(list2->count(), 1);
-    list2->setCurrentRow(0);
-    child<QPushButton>(w, "Command4")->click();
-    EXPECT_EQ(label(w, "Label3"), "0");
-}
-
-TEST_F(MerrowWindows, TransferButtonsAskCountLogAndFinish)
-{
-    makeExport();
-    t.catalogue.addGame({{"titolo", "ELITE"}, {"formato", "C64"}, {"sh", "old"}});
-    QWidget *w = openImport();
-    auto *list3 = child<QListWidget>(w, "List3");
 
     t.dialogs.clear();
     t.dialogs.answers = {false};
-    child<QPushButton>(w, "Command7")->click();
+    child(w, "Command7")->click();
     EXPECT_EQ(t.dialogs.questions(), QStringList({"Start tansfert ALL Games?"}));
-    EXPECT_EQ(t.dialogs.shown.last().title, "Confirm");
     EXPECT_EQ(t.catalogue.count(), 1);
 
-    list3->addItem("left from before");
     t.dialogs.clear();
-    child<QPushButton>(w, "Command5")->click();
+    child(w, "Command5")->click();
     EXPECT_EQ(t.dialogs.questions(), QStringList({"Start tansfert NEW Games?"}));
     EXPECT_EQ(t.dialogs.messages(), QStringList({"Trasfer COMPLETED!"}));
     EXPECT_EQ(t.dialogs.shown.last().title, "End");
-    EXPECT_EQ(t.dialogs.shown.last().icon, Dialogs::Icon::Information);
     EXPECT_EQ(lines(list3), QStringList({"Added Agony for Amiga", "Added Zool for Amiga 1.3"}));
     EXPECT_EQ(label(w, "Label8"), "2");
     EXPECT_EQ(label(w, "Label9"), "0");
     EXPECT_EQ(t.catalogue.count(), 3);
-    EXPECT_FALSE(child<QProgressBar>(w, "ProgressBar1")->isVisible());
-    EXPECT_FALSE(child<QLabel>(w, "Label10")->isVisible());
 
     // Selected: appends to the log, the selection stays.
-    auto *list1 = child<QListWidget>(w, "List1");
-    list1->setCurrentRow(0);
-    child<QPushButton>(w, "Command1")->click();
-    const int logged = list3->count();
     t.dialogs.clear();
-    child<QPushButton>(w, "Command6")->click();
+    child(w, "Command6")->click();
     EXPECT_EQ(t.dialogs.questions(), QStringList({"Start tansfert SELECTED Games?"}));
-    EXPECT_EQ(list3->count(), logged + 1);
-    EXPECT_EQ(list3->item(logged)->text(), "Modified Elite for C64");
+    EXPECT_EQ(lines(list3).mid(2), QStringList({"Modified Agony for Amiga"}));
     EXPECT_EQ(label(w, "Label8"), "0");
     EXPECT_EQ(label(w, "Label9"), "1");
-    EXPECT_EQ(t.catalogue.count("sh = 'Firebird'"), 1);
-    EXPECT_EQ(child<QListWidget>(w, "List2")->count(), 1);
+    EXPECT_EQ(list2->count(), 1);
 }
 
 TEST_F(MerrowWindows, FailedLoadSaysSoAndDisablesTransfers)
 {
+    // No file at all: only the floppy message.
+    QWidget *w = openImport(floppy.filePath("export.mdb"));
+    EXPECT_EQ(t.dialogs.messages(), QStringList({"Unable to read from Floppy!"}));
+    w->close();
+    settle();
+
     QByteArray jet(2048, '\0');
     jet.replace(4, 15, "Standard Jet DB");
     writeBytes(floppy.filePath("export.mdb"), jet);
-    QWidget *w = openImport();
+    t.dialogs.clear();
+    w = openImport(floppy.filePath("export.mdb"));
     ASSERT_TRUE(w);
     EXPECT_EQ(t.dialogs.messages(),
               QStringList({"Database Open Error", "Unable to read from Floppy!"}));
@@ -243,7 +192,7 @@ TEST_F(MerrowWindows, FailedLoadSaysSoAndDisablesTransfers)
     EXPECT_EQ(child<QListWidget>(w, "List1")->count(), 0);
     EXPECT_TRUE(child<QLabel>(w, "Label10")->isVisible());
     for (const char *b : {"Command5", "Command6", "Command7"})
-        EXPECT_FALSE(child<QPushButton>(w, b)->isEnabled()) << b;
+        EXPECT_FALSE(child(w, b)->isEnabled()) << b;
     // Even when called directly nothing is written.
     t.dialogs.clear();
     qobject_cast<merrow::Form1 *>(w)->Command7_Click();
@@ -251,29 +200,30 @@ TEST_F(MerrowWindows, FailedLoadSaysSoAndDisablesTransfers)
     EXPECT_EQ(t.catalogue.count(), 0);
 }
 
-TEST_F(MerrowWindows, MissingExportFileInTheFolder)
-{
-    QWidget *w = openImport();
-    EXPECT_EQ(t.dialogs.messages(), QStringList({"Unable to read from Floppy!"}));
-    EXPECT_EQ(child<QListWidget>(w, "List1")->count(), 0);
-}
-
-TEST_F(MerrowWindows, ExportWindowRunsThePipelineOnStart)
+TEST_F(MerrowWindows, ExportWindowRunsThePipelineOrNamesTheFailedStep)
 {
     t.catalogue.addGame({{"titolo", "Mine"}, {"formato", "C64"}, {"dbver", "Private"}});
-    ctx.nomef = floppy.filePath("export.mdb");
+    ctx.nomef = floppy.filePath("gone/export.mdb");
     QWidget *w = ctx.windows.show("Form2");
     ASSERT_TRUE(w);
-    EXPECT_EQ(w->windowTitle(), "Export Program");
     EXPECT_EQ(label(w, "Label1"), "Press Start to Export");
-
     t.dialogs.answers = {false};
-    child<QPushButton>(w, "Command1")->click();
+    child(w, "Command1")->click();
     EXPECT_EQ(t.dialogs.questions(), QStringList({"Confirm Start?"}));
-    EXPECT_FALSE(QFile::exists(ctx.nomef));
+    EXPECT_TRUE(t.dialogs.messages().isEmpty());
 
     t.dialogs.clear();
-    child<QPushButton>(w, "Command1")->click();
+    child(w, "Command1")->click();
+    ASSERT_EQ(t.dialogs.messages().size(), 1);
+    EXPECT_TRUE(t.dialogs.messages().first().contains("Copy Export Database on Floppy"));
+    EXPECT_EQ(t.dialogs.shown.last().title, "Error");
+    settle();
+    EXPECT_TRUE(ctx.windows.find("Form2"));
+    EXPECT_TRUE(child(w, "Command1")->isEnabled());
+
+    ctx.nomef = floppy.filePath("export.mdb");
+    t.dialogs.clear();
+    child(w, "Command1")->click();
     ASSERT_EQ(t.dialogs.messages().size(), 1);
     EXPECT_TRUE(t.dialogs.messages().first().startsWith("Transfer Completed. Send the file to "));
     EXPECT_EQ(t.dialogs.shown.last().icon, Dialogs::Icon::Exclamation);
@@ -281,17 +231,4 @@ TEST_F(MerrowWindows, ExportWindowRunsThePipelineOnStart)
     EXPECT_TRUE(QFile::exists(ctx.nomef));
     settle();
     EXPECT_FALSE(ctx.windows.find("Form2"));
-}
-
-TEST_F(MerrowWindows, ExportWindowNamesTheFailedStepAndStays)
-{
-    ctx.nomef = floppy.filePath("gone/export.mdb");
-    QWidget *w = ctx.windows.show("Form2");
-    child<QPushButton>(w, "Command1")->click();
-    ASSERT_EQ(t.dialogs.messages().size(), 1);
-    EXPECT_TRUE(t.dialogs.messages().first().contains("Copy Export Database on Floppy"));
-    EXPECT_EQ(t.dialogs.shown.last().title, "Error");
-    settle();
-    EXPECT_TRUE(ctx.windows.find("Form2"));
-    EXPECT_TRUE(child<QPushButton>(w, "Command1")->isEnabled());
 }
