@@ -1,5 +1,5 @@
 // The Amiga configuration writer: the line rules, line ends, streaming in pieces, the
-// file it writes and its failures; the records the players read.
+// file it writes and its failures.
 #include "amigaconfigwriter.h"
 #include "amigarecords.h"
 #include "testcatalogue.h"
@@ -21,8 +21,7 @@ namespace
 constexpr AmigaEmulator UAE = AmigaEmulator::WinUAE;
 constexpr AmigaEmulator Fellow = AmigaEmulator::WinFellow;
 
-const AmigaDrives kFour{QStringLiteral("A:\\D1.ADF"), QStringLiteral("A:\\D2.ADF"),
-                        QStringLiteral("A:\\D3.ADF"), QStringLiteral("A:\\D4.ADF")};
+const AmigaDrives kFour{"A:\\D1.ADF", "A:\\D2.ADF", "A:\\D3.ADF", "A:\\D4.ADF"};
 
 QByteArray rewrite(AmigaEmulator emulator, const QByteArray &text, const AmigaDrives &drives,
                    bool hideGui)
@@ -34,14 +33,11 @@ QByteArray rewrite(AmigaEmulator emulator, const QByteArray &text, const AmigaDr
 
 TEST(AmigaConfigRules, TemplateLines)
 {
-    const AmigaDrives one{QStringLiteral("A:\\GAME1.ADF"), QString(), QVariant(), QVariant()};
+    const AmigaDrives one{"A:\\GAME1.ADF", QString(), QVariant(), QVariant()};
     // Null, a null string and an empty string all give the bare key, never a word.
     const AmigaDrives nulls{QVariant(QMetaType(QMetaType::QString)), QString(""), QVariant(),
-                            QStringLiteral("C:\\x.adf")};
-    const AmigaDrives hostile{QStringLiteral("/home/jö/Über.adf"),
-                              QStringLiteral("x.adf\r\nuse_gui=true\nfloppy9"),
-                              {},
-                              {}};
+                            "C:\\x.adf"};
+    const AmigaDrives hostile{"/home/jö/Über.adf", "x.adf\r\nuse_gui=true\nfloppy9", {}, {}};
     const QByteArray uaeDoc = "floppy0=C:\\old\\path.adf\r\nfloppy1=\r\nuse_gui=yes\r\n";
     const struct {
         AmigaEmulator emulator;
@@ -108,7 +104,7 @@ TEST(AmigaConfigRules, EveryLineEndBecomesCrlf)
                                                         {"a\n\rb", "a\r\n\r\nb\r\n"},
                                                         {"floppy0=x\r", "floppy0=D\r\n"}};
     for (const auto &c : cases)
-        EXPECT_EQ(rewrite(UAE, c.first, {QStringLiteral("D"), {}, {}, {}}, false), c.second)
+        EXPECT_EQ(rewrite(UAE, c.first, {"D", {}, {}, {}}, false), c.second)
             << c.first.toHex().toStdString();
 }
 
@@ -143,7 +139,7 @@ TEST(AmigaConfigRules, AnySplitGivesTheSameOutputInBoundedMemory)
     EXPECT_EQ(out, "floppy0=A:\\D1.ADF\r\nrest\r\n");
 }
 
-TEST(AmigaConfigRules, FoldersNamesAndCommand)
+TEST(AmigaConfigRules, TemplateFolders)
 {
     const auto native = [](const char *p) {
         return QDir::toNativeSeparators(QString::fromLatin1(p));
@@ -151,19 +147,10 @@ TEST(AmigaConfigRules, FoldersNamesAndCommand)
     EXPECT_EQ(amigaTemplateFolder(UAE, native("/opt/emu/uae/winuae")),
               native("/opt/emu/uae/configurations"));
     EXPECT_EQ(amigaTemplateFolder(Fellow, native("/opt/fellow/fellow")), native("/opt/fellow"));
-    EXPECT_EQ(amigaTemplateFolder(Fellow, native("rel/fellow")), QStringLiteral("rel"));
+    EXPECT_EQ(amigaTemplateFolder(Fellow, native("rel/fellow")), "rel");
     // No folder part: a bad configuration, not the current folder.
-    EXPECT_TRUE(amigaTemplateFolder(UAE, QStringLiteral("winuae")).isEmpty());
+    EXPECT_TRUE(amigaTemplateFolder(UAE, "winuae").isEmpty());
     EXPECT_TRUE(amigaTemplateFolder(Fellow, QString()).isEmpty());
-    EXPECT_EQ(amigaTemplatePattern(UAE) + amigaTemplatePattern(Fellow),
-              QStringLiteral("*.uae*.wfc"));
-    EXPECT_EQ(amigaOutputName(UAE) + amigaOutputName(Fellow),
-              QStringLiteral("vantrel.uaevantrel.wfc"));
-    const Command command =
-        amigaCommand(QStringLiteral("/opt/My Emu/winuae"), QStringLiteral("/tmp/vantrel.uae"));
-    EXPECT_EQ(command.program, QStringLiteral("/opt/My Emu/winuae"));
-    EXPECT_EQ(command.arguments, (QStringList{"-f", "/tmp/vantrel.uae"}));
-    EXPECT_EQ(command.text(), QStringLiteral("/opt/My Emu/winuae -f /tmp/vantrel.uae"));
 }
 
 namespace
@@ -186,7 +173,7 @@ protected:
     AmigaConfigRequest request(const QString &tmpl, AmigaEmulator emulator = UAE) const
     {
         return {emulator, tmpl.isEmpty() ? QString() : path(tmpl), kFour, 0,
-                path(QStringLiteral("vantrel.") + (emulator == UAE ? "uae" : "wfc"))};
+                path(amigaOutputName(emulator))};
     }
 
     QTemporaryDir dir;
@@ -196,16 +183,14 @@ protected:
 
 TEST_F(AmigaConfigFile, ReplacesAnOlderFileAndStreamsLargeTemplates)
 {
-    write(QStringLiteral("vantrel.uae"), QByteArray(10000, 'o'));
-    write(QStringLiteral("a.uae"), "floppy0=x\nuse_gui=yes\ncpu_type=68020");
-    ASSERT_TRUE(writeAmigaConfig(request(QStringLiteral("a.uae"))).ok());
-    EXPECT_EQ(read(QStringLiteral("vantrel.uae")),
-              "floppy0=A:\\D1.ADF\r\nuse_gui=false\r\ncpu_type=68020\r\n");
-    AmigaConfigRequest fellow = request(QStringLiteral("a.uae"), Fellow);
+    write("vantrel.uae", QByteArray(10000, 'o'));
+    write("a.uae", "floppy0=x\nuse_gui=yes\ncpu_type=68020");
+    ASSERT_TRUE(writeAmigaConfig(request("a.uae")).ok());
+    EXPECT_EQ(read("vantrel.uae"), "floppy0=A:\\D1.ADF\r\nuse_gui=false\r\ncpu_type=68020\r\n");
+    AmigaConfigRequest fellow = request("a.uae", Fellow);
     fellow.guiFlag = 1;
     ASSERT_TRUE(writeAmigaConfig(fellow).ok());
-    EXPECT_EQ(read(QStringLiteral("vantrel.wfc")),
-              "floppy0=A:\\D1.ADF\r\nuse_gui=yes\r\ncpu_type=68020\r\n");
+    EXPECT_EQ(read("vantrel.wfc"), "floppy0=A:\\D1.ADF\r\nuse_gui=yes\r\ncpu_type=68020\r\n");
 
     // Keys and line ends cross the writer's read chunks; a binary tail has no line end.
     QByteArray big;
@@ -214,16 +199,16 @@ TEST_F(AmigaConfigFile, ReplacesAnOlderFileAndStreamsLargeTemplates)
                            : QByteArray("key=")) +
                QByteArray(i % 97, char('a' + i % 26)) + (i % 3 ? "\r\n" : "\n");
     big += QByteArray(100 * 1024, '\0');
-    write(QStringLiteral("big.uae"), big);
-    ASSERT_TRUE(writeAmigaConfig(request(QStringLiteral("big.uae"))).ok());
-    EXPECT_EQ(read(QStringLiteral("vantrel.uae")), rewrite(UAE, big, kFour, true));
+    write("big.uae", big);
+    ASSERT_TRUE(writeAmigaConfig(request("big.uae")).ok());
+    EXPECT_EQ(read("vantrel.uae"), rewrite(UAE, big, kFour, true));
 }
 
 TEST_F(AmigaConfigFile, UnusableTemplateOrOutputIsAnErrorAndKeepsTheOldOutput)
 {
     using Status = AmigaConfigResult::Status;
-    write(QStringLiteral("vantrel.uae"), "previous");
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.uae")));
+    write("vantrel.uae", "previous");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.uae"));
     EXPECT_EQ(writeAmigaConfig(request(QString())).status, Status::NoTemplate);
     for (const char *bad : {"gone.uae", "folder.uae"}) {
         const AmigaConfigResult r = writeAmigaConfig(request(QString::fromLatin1(bad)));
@@ -231,22 +216,19 @@ TEST_F(AmigaConfigFile, UnusableTemplateOrOutputIsAnErrorAndKeepsTheOldOutput)
         EXPECT_FALSE(r.error.isEmpty());
     }
 #ifdef Q_OS_UNIX
-    ASSERT_EQ(mkfifo(QFile::encodeName(path(QStringLiteral("pipe.uae"))).constData(), 0600), 0);
-    EXPECT_EQ(writeAmigaConfig(request(QStringLiteral("pipe.uae"))).status,
-              Status::TemplateUnreadable);
-    write(QStringLiteral("locked.uae"), "floppy0=\n");
-    QFile::setPermissions(path(QStringLiteral("locked.uae")), QFile::WriteOwner);
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("pipe.uae")).constData(), 0600), 0);
+    EXPECT_EQ(writeAmigaConfig(request("pipe.uae")).status, Status::TemplateUnreadable);
+    write("locked.uae", "floppy0=\n");
+    QFile::setPermissions(path("locked.uae"), QFile::WriteOwner);
     if (geteuid() != 0)
-        EXPECT_EQ(writeAmigaConfig(request(QStringLiteral("locked.uae"))).status,
-                  Status::TemplateUnreadable);
+        EXPECT_EQ(writeAmigaConfig(request("locked.uae")).status, Status::TemplateUnreadable);
 #endif
-    EXPECT_EQ(read(QStringLiteral("vantrel.uae")), "previous");
+    EXPECT_EQ(read("vantrel.uae"), "previous");
 
-    write(QStringLiteral("a.uae"), "floppy0=\n");
-    AmigaConfigRequest r = request(QStringLiteral("a.uae"));
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("out.uae")));
-    for (const QString &out :
-         {path(QStringLiteral("no/such/folder/vantrel.uae")), QString(), path("out.uae")}) {
+    write("a.uae", "floppy0=\n");
+    AmigaConfigRequest r = request("a.uae");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("out.uae"));
+    for (const QString &out : {path("no/such/folder/vantrel.uae"), QString(), path("out.uae")}) {
         r.outputPath = out;
         const AmigaConfigResult result = writeAmigaConfig(r);
         EXPECT_EQ(result.status, Status::OutputUnwritable) << out.toStdString();
@@ -254,28 +236,12 @@ TEST_F(AmigaConfigFile, UnusableTemplateOrOutputIsAnErrorAndKeepsTheOldOutput)
     }
 }
 
-TEST(AmigaRecords, DisksAndEmulatorsKeepNullsAndEmptiesApart)
+// Null and empty disk fields of a game are read back in the catalogue player's tests.
+TEST(AmigaRecords, UnreadableCatalogueIsAnError)
 {
-    TestCatalogue catalogue;
-    const int id = catalogue.addGame({{QStringLiteral("titolo"), QStringLiteral("It's")},
-                                      {QStringLiteral("emul1"), QStringLiteral("/g/d1.adf")},
-                                      {QStringLiteral("df2"), QString("")}});
     QString error;
-    const auto disks = readAmigaDisks(catalogue.db(), id, &error);
-    ASSERT_TRUE(disks) << error.toStdString();
-    EXPECT_EQ((*disks)[0].toString(), QStringLiteral("/g/d1.adf"));
-    EXPECT_TRUE((*disks)[1].isNull());
-    EXPECT_FALSE((*disks)[2].isNull());
-    EXPECT_TRUE((*disks)[2].toString().isEmpty());
-    EXPECT_TRUE((*disks)[3].isNull());
-    EXPECT_FALSE(readAmigaDisks(catalogue.db(), id + 1));
-
-    EXPECT_TRUE(readAmigaEmulators(catalogue.db()).uae.isNull());
-    catalogue.setConfig({{QStringLiteral("uae"), QStringLiteral("/e/winuae")}});
-    const AmigaEmulators some = readAmigaEmulators(catalogue.db());
-    EXPECT_EQ(some.executable(UAE).toString(), QStringLiteral("/e/winuae"));
-    EXPECT_TRUE(some.executable(Fellow).isNull());
-    const AmigaEmulators broken = readAmigaEmulators(QSqlDatabase(), &error);
-    EXPECT_TRUE(broken.uae.isNull());
+    EXPECT_TRUE(readAmigaEmulators(QSqlDatabase(), &error).uae.isNull());
     EXPECT_FALSE(error.isEmpty());
+    TestCatalogue catalogue;
+    EXPECT_FALSE(readAmigaDisks(catalogue.db(), 12345));
 }

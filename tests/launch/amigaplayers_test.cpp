@@ -42,17 +42,17 @@ protected:
         write(root.filePath("fellow/std.wfc"),
               "floppy0=\nfloppy1=\nfloppy2=\nfloppy3=\nusegui=yes\n");
         for (int i = 1; i <= 5; ++i)
-            write(disks + QStringLiteral("/game%1.adf").arg(i), "ADF");
+            write(disks + QString("/game%1.adf").arg(i), "ADF");
         configure(uaeExe, fellowExe);
         ctx().startdir = QDir::toNativeSeparators(disks);
-        ctx().browsepath = QStringLiteral("left over");
+        ctx().browsepath = "left over";
     }
     void TearDown() override { ctx().windows.closeAll(); }
 
     AppContext &ctx() { return *tc.ctx; }
     void configure(const QVariant &uae, const QVariant &fellow)
     {
-        tc.catalogue.setConfig({{QStringLiteral("uae"), uae}, {QStringLiteral("fellow"), fellow}});
+        tc.catalogue.setConfig({{"uae", uae}, {"fellow", fellow}});
     }
     static void write(const QString &path, const QByteArray &bytes)
     {
@@ -67,7 +67,7 @@ protected:
     }
     QString disk(int i) const
     {
-        return QDir::toNativeSeparators(disks + QStringLiteral("/game%1.adf").arg(i));
+        return QDir::toNativeSeparators(disks + QString("/game%1.adf").arg(i));
     }
     // A beep, then the one message; the dialogs are cleared for the next check.
     void expectShown(const QString &text, Dialogs::Icon icon, const QString &title)
@@ -105,7 +105,7 @@ protected:
     {
         ctx().selectedid = id;
         registerAmigaWindows(ctx());
-        form9 = qobject_cast<Form9 *>(ctx().windows.show(QStringLiteral("Form9")));
+        form9 = qobject_cast<Form9 *>(ctx().windows.show("Form9"));
         EXPECT_NE(form9, nullptr);
         return form9;
     }
@@ -121,7 +121,7 @@ protected:
     bool closed()
     {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        return form9.isNull() && !ctx().windows.find(QStringLiteral("Form9"));
+        return form9.isNull() && !ctx().windows.find("Form9");
     }
 
     amiplayer *player()
@@ -142,7 +142,7 @@ protected:
     void doubleClick(int i)
     {
         auto *files = list(free.get(), "File1");
-        const auto items = files->findItems(QStringLiteral("game%1.adf").arg(i), Qt::MatchExactly);
+        const auto items = files->findItems(QString("game%1.adf").arg(i), Qt::MatchExactly);
         ASSERT_EQ(items.size(), 1);
         const QPoint at = files->visualItemRect(items[0]).center();
         QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, at);
@@ -170,7 +170,7 @@ TEST_F(AmigaPlayers, CataloguePlayerPlaysTheGameDisksAndCloses)
     FileListBox *templates = list(form9, "File1");
     EXPECT_TRUE(templates->isVisible());
     ASSERT_EQ(templates->count(), 2); // notes.txt is not a template
-    EXPECT_EQ(templates->fileName(), QStringLiteral("a500.uae"));
+    EXPECT_EQ(templates->fileName(), "a500.uae");
     child<QPushButton>(form9, "Command1")->click();
     ASSERT_EQ(tc.launcher.started.size(), 1);
     EXPECT_EQ(tc.launcher.started[0].program, uaeExe);
@@ -179,7 +179,7 @@ TEST_F(AmigaPlayers, CataloguePlayerPlaysTheGameDisksAndCloses)
     EXPECT_TRUE(closed());
 
     game(addGame())->Option2_Click();
-    EXPECT_EQ(list(form9, "File1")->fileName(), QStringLiteral("std.wfc"));
+    EXPECT_EQ(list(form9, "File1")->fileName(), "std.wfc");
     form9->Command1_Click();
     ASSERT_EQ(tc.launcher.started.size(), 2);
     EXPECT_EQ(tc.launcher.started[1].text(), fellowExe + " -f " + outputPath(Fellow));
@@ -242,7 +242,7 @@ TEST_F(AmigaPlayers, CataloguePlayerFailuresWarnAndStayOpen)
 
 TEST_F(AmigaPlayers, BadTemplateFoldersAreReportedPerEmulator)
 {
-    configure(uaeExe, QStringLiteral("/no/such/folder/fellow"));
+    configure(uaeExe, "/no/such/folder/fellow");
     game(addGame())->Option1_Click();
     ASSERT_EQ(list(form9, "File1")->count(), 2);
     form9->Option2_Click();
@@ -254,7 +254,7 @@ TEST_F(AmigaPlayers, BadTemplateFoldersAreReportedPerEmulator)
     EXPECT_FALSE(QFile::exists(outputPath(Fellow)));
 
     // No folder part, and a folder without templates.
-    configure(QStringLiteral("winuae"), fellowExe);
+    configure("winuae", fellowExe);
     ASSERT_TRUE(QFile::remove(QDir(emulators.path()).filePath("fellow/std.wfc")));
     amiplayer *p = player();
     p->Option1_Click();
@@ -278,7 +278,7 @@ TEST_F(AmigaPlayers, FreePlayerBrowsesFromTheStartFolderOrTheRoot)
     EXPECT_EQ(ctx().browsepath, QDir::toNativeSeparators(sub));
     EXPECT_EQ(list(p, "File1")->count(), 1);
 
-    ctx().startdir = QStringLiteral("/no/such/folder");
+    ctx().startdir = "/no/such/folder";
     EXPECT_EQ(child<DirListBox>(player(), "Dir1")->path(),
               QDir::toNativeSeparators(QDir::rootPath()));
     EXPECT_TRUE(tc.dialogs.shown.isEmpty());
@@ -320,11 +320,11 @@ TEST_F(AmigaPlayers, FreePlayerPlaysAndStaysOpen)
     ctx().uaegui = 0;
     ctx().fellowgui = 0;
     amiplayer *p = player();
-    drive(0)->setText(QStringLiteral("A:\\GAME1.ADF"));
+    drive(0)->setText("A:\\GAME1.ADF");
     option(p, 1)->click();
     FileListBox *templates = list(p, "File2");
     EXPECT_TRUE(templates->isVisible());
-    EXPECT_EQ(templates->fileName(), QStringLiteral("a500.uae"));
+    EXPECT_EQ(templates->fileName(), "a500.uae");
     child<QPushButton>(p, "Command1")->click();
     EXPECT_EQ(output(UAE), "floppy0=A:\\GAME1.ADF\r\nfloppy1=\r\nuse_gui=false\r\n");
     ASSERT_EQ(tc.launcher.started.size(), 1);
@@ -357,28 +357,28 @@ TEST_F(AmigaPlayers, FreePlayerPlaysAndStaysOpen)
     expectStartFailure();
     EXPECT_EQ(tc.launcher.started.size(), 3);
     EXPECT_TRUE(p->isVisible());
-    EXPECT_EQ(drive(0)->text(), QStringLiteral("A:\\GAME1.ADF"));
+    EXPECT_EQ(drive(0)->text(), "A:\\GAME1.ADF");
 }
 
 TEST_F(AmigaPlayers, AssociateHandsTheDrivesToTheAssociationEditor)
 {
     registerAmigaWindows(ctx());
-    auto *p = qobject_cast<amiplayer *>(ctx().windows.show(QStringLiteral("amiplayer")));
+    auto *p = qobject_cast<amiplayer *>(ctx().windows.show("amiplayer"));
     ASSERT_NE(p, nullptr);
     child<QPushButton>(p, "Command3")->click(); // no editor yet: only the mode is set
-    EXPECT_EQ(ctx().assocmode, QStringLiteral("Amiga"));
+    EXPECT_EQ(ctx().assocmode, "Amiga");
 
     ctx().assocmode.clear();
     QString seen;
-    ctx().windows.addFactory(QStringLiteral("Form3"), [&] {
+    ctx().windows.addFactory("Form3", [&] {
         // The editor reads the drive boxes of the open player.
         seen = ctx().windows.find("amiplayer")->findChild<QLineEdit *>("Text1")->text();
         return new QWidget;
     });
-    p->findChild<QLineEdit *>("Text1")->setText(QStringLiteral("/d/x.adf"));
+    p->findChild<QLineEdit *>("Text1")->setText("/d/x.adf");
     p->Command3_Click();
-    EXPECT_EQ(ctx().assocmode, QStringLiteral("Amiga"));
-    EXPECT_NE(ctx().windows.find(QStringLiteral("Form3")), nullptr);
-    EXPECT_EQ(seen, QStringLiteral("/d/x.adf"));
+    EXPECT_EQ(ctx().assocmode, "Amiga");
+    EXPECT_NE(ctx().windows.find("Form3"), nullptr);
+    EXPECT_EQ(seen, "/d/x.adf");
     EXPECT_TRUE(p->isVisible());
 }

@@ -11,10 +11,10 @@ using namespace c64img;
 namespace
 {
 
-const QString E = QStringLiteral("C:\\EMU\\X.EXE");
-const QString S = QStringLiteral("C:\\GAMES\\ELITE.D64");
-const QString kEntry = QStringLiteral("\"MANIC MINER\"      \t12\tPRG");
-const QString kDiskAuto = QStringLiteral(" -autotype LOAD$22*$22,8,1$0DRUN$0D -1541");
+const QString E = "C:\\EMU\\X.EXE";
+const QString S = "C:\\GAMES\\ELITE.D64";
+const QString kEntry = "\"MANIC MINER\"      \t12\tPRG";
+const QString kDiskAuto = " -autotype LOAD$22*$22,8,1$0DRUN$0D -1541";
 
 using Status = C64CommandResult::Status;
 
@@ -29,7 +29,7 @@ QString text(C64Emulator e, const QString &s, int index = -1, const QString &ent
 
 TEST(C64CommandLine, EveryEmulatorAndSelection)
 {
-    const QString accented = QStringLiteral("\"") + QChar(0xC9) + QStringLiteral("LAN\"\t1\tPRG");
+    const QString accented = "\"" + QChar(0xC9) + "LAN\"\t1\tPRG";
     const struct {
         C64Emulator emulator;
         QString file;
@@ -74,15 +74,14 @@ TEST(C64CommandLine, EveryEmulatorAndSelection)
 
     // The line is a program and an argument list: blanks need no quoting.
     const C64CommandResult c64s =
-        buildC64Command(C64Emulator::C64s, E, QStringLiteral("/home/me/c64/a b.d64"), 0, {});
+        buildC64Command(C64Emulator::C64s, E, "/home/me/c64/a b.d64", 0, {});
     EXPECT_EQ(c64s.command.arguments,
               (QStringList{"-diskdir", "/home/me/c64", "-disk", "/a b.d64", "-autotype",
                            "LOAD$22*$22,8,1$0DRUN$0D", "-1541"}));
     EXPECT_EQ(c64s.command.windowStyle, WindowStyle::MinimizedFocus);
-    EXPECT_EQ(buildC64Command(C64Emulator::C64s, E, QStringLiteral("/GAME.D64"), 0, {})
-                  .command.arguments.mid(0, 4),
+    EXPECT_EQ(buildC64Command(C64Emulator::C64s, E, "/GAME.D64", 0, {}).command.arguments.mid(0, 4),
               (QStringList{"-diskdir", "/", "-disk", "/GAME.D64"}));
-    const QString vice = QStringLiteral("C:\\Program Files\\VICE\\x64.exe");
+    const QString vice = "C:\\Program Files\\VICE\\x64.exe";
     const C64CommandResult v = buildC64Command(C64Emulator::Vice, vice, S, 1, kEntry);
     EXPECT_EQ(v.command.program, vice);
     EXPECT_EQ(v.command.arguments, QStringList{S + ":manic miner"});
@@ -105,8 +104,8 @@ TEST(C64CommandLine, RefusedFilesAndMissingPieces)
     EXPECT_EQ(buildC64Command(C64Emulator::Ccs64, E, QString(), 0, {}).status, Status::NoImage);
     EXPECT_EQ(buildC64Command(C64Emulator::Vice, E, QString(), 1, kEntry).status, Status::NoImage);
 
-    EXPECT_EQ(c64disk(QStringLiteral("ELITE.D64")), QStringLiteral("ELITE.D64"));
-    EXPECT_EQ(c64disk(QStringLiteral("C:\\")), QStringLiteral("\\"));
+    EXPECT_EQ(c64disk("ELITE.D64"), "ELITE.D64");
+    EXPECT_EQ(c64disk("C:\\"), "\\");
     EXPECT_EQ(c64disk(QString()), QString());
     EXPECT_FALSE(c64EntryName(QString()).has_value());
 }
@@ -136,37 +135,37 @@ TEST(C64DirListing, PrintsHeaderAndLinesOrFailsWithItsCode)
     QTemporaryDir dir;
     QByteArray disk =
         d64({{"FIRST", QByteArray(12 * 254, 'x')}, {"SECOND", {}, 0xC1}}, "LISTING", "LI");
-    const Listed r = listing(save(dir.path(), QStringLiteral("a.d64"), disk));
+    const Listed r = listing(save(dir.path(), "a.d64", disk));
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, "LISTING\nLI" + QString(QChar(0xA0)) +
                          "2A\n651 BLOCKS FREE.\n"
                          "\"FIRST\"            \t12\tPRG\n"
                          "\"SECOND\"           \t1\t<SEQ\n");
     EXPECT_TRUE(r.err.isEmpty());
-    const Listed tape = listing(
-        save(dir.path(), QStringLiteral("b.T64"), t64({{"TAPED", prg(0x0801, 1)}}, 8, "T")));
+    const Listed tape =
+        listing(save(dir.path(), "b.T64", t64({{"TAPED", prg(0x0801, 1)}}, 8, "T")));
     EXPECT_EQ(tape.code, 0);
-    EXPECT_EQ(tape.out, QStringLiteral("T\n\n\n\"TAPED\"           \t1\tPRG\n"));
+    EXPECT_EQ(tape.out, "T\n\n\n\"TAPED\"           \t1\tPRG\n");
 
     // A corrupted directory: what was read, the warning, exit code 2.
     QByteArray bad = d64Files(144);
     link(bad, kDirOrder[17], 18, 5);
-    const Listed corrupt = listing(save(dir.path(), QStringLiteral("bad.d64"), bad));
+    const Listed corrupt = listing(save(dir.path(), "bad.d64", bad));
     EXPECT_EQ(corrupt.code, 2);
     EXPECT_EQ(corrupt.out.count(QLatin1Char('\n')), 3 + 144);
     EXPECT_EQ(corrupt.err,
               QStringLiteral("Directory appears to be corrupted.\nIt is recommended to "
                              "NOT use this program with this file.\n"));
 
-    const QString notes = save(dir.path(), QStringLiteral("notes.txt"), "x");
-    for (const QString &path : {notes, dir.filePath(QStringLiteral("missing.d64")),
-                                dir.filePath(QStringLiteral("x.D64x")), QString()}) {
+    const QString notes = save(dir.path(), "notes.txt", "x");
+    for (const QString &path :
+         {notes, dir.filePath("missing.d64"), dir.filePath("x.D64x"), QString()}) {
         const Listed r = listing(path);
         EXPECT_EQ(r.code, 1) << path.toStdString();
         EXPECT_TRUE(r.out.isEmpty());
         EXPECT_FALSE(r.err.isEmpty());
     }
-    EXPECT_TRUE(listing(notes).err.contains(QStringLiteral("not a D64 or T64 image")));
+    EXPECT_TRUE(listing(notes).err.contains("not a D64 or T64 image"));
 }
 
 TEST(C64DirListing, FindsTheOptionBeforeTheApplicationStarts)
@@ -177,8 +176,8 @@ TEST(C64DirListing, FindsTheOptionBeforeTheApplicationStarts)
             argv.push_back(const_cast<char *>(a));
         return dirListingArgument(int(argv.size()), argv.data());
     };
-    EXPECT_EQ(parse({"vantrel", "--dir", "/a b.d64"}), QStringLiteral("/a b.d64"));
-    EXPECT_EQ(parse({"vantrel", "--catalogue", "c.mdb", "--dir=x.t64"}), QStringLiteral("x.t64"));
+    EXPECT_EQ(parse({"vantrel", "--dir", "/a b.d64"}), "/a b.d64");
+    EXPECT_EQ(parse({"vantrel", "--catalogue", "c.mdb", "--dir=x.t64"}), "x.t64");
     EXPECT_EQ(parse({"vantrel", "--dir"}), QString());
     EXPECT_FALSE(parse({"vantrel", "--catalogue", "c.mdb"}).has_value());
     EXPECT_FALSE(parse({"vantrel", "--", "--dir", "x.d64"}).has_value());

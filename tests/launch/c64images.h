@@ -57,7 +57,7 @@ inline QByteArray d64Files(int count)
 {
     QList<ImageFile> files;
     for (int i = 0; i < count; ++i)
-        files.append({QStringLiteral("FILE%1").arg(i, 3, 10, QLatin1Char('0')).toLatin1(), {}});
+        files.append({QString("FILE%1").arg(i, 3, 10, QLatin1Char('0')).toLatin1(), {}});
     return d64(files);
 }
 

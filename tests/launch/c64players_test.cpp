@@ -11,8 +11,6 @@
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
@@ -27,17 +25,16 @@ class C64Players : public testing::Test
 protected:
     C64Players() : ctx(*tc.ctx)
     {
-        d64 = image(QStringLiteral("GAME.D64"),
-                    c64img::d64({{"INTRO", QByteArray(4 * 254, 'x')},
-                                 {"MANIC MINER", QByteArray(120 * 254, 'x')},
-                                 {"HISCORES", {}, 0x81}},
-                                "PLAYER DISK", "PD"));
-        t64 = image(QStringLiteral("TAPE.T64"),
+        d64 = image("GAME.D64", c64img::d64({{"INTRO", QByteArray(4 * 254, 'x')},
+                                             {"MANIC MINER", QByteArray(120 * 254, 'x')},
+                                             {"HISCORES", {}, 0x81}},
+                                            "PLAYER DISK", "PD"));
+        t64 = image("TAPE.T64",
                     c64img::t64({{"LOADER", prg(0x0801, 511)}, {"MAIN", prg(0x0801, 30719)}}, 8,
                                 "MY TAPE"));
         QByteArray bad = d64Files(144);
         link(bad, kDirOrder[17], 18, 3);
-        broken = image(QStringLiteral("BROKEN.D64"), bad);
+        broken = image("BROKEN.D64", bad);
         configure("/emu/ccs64", "/emu/x64", "/emu/c64s", "/emu/pc64");
         ctx.startdir = tc.temp.path();
     }
@@ -60,7 +57,7 @@ protected:
     // Picks a file of the free player's file list as a click does.
     static void click(Form5 &form, const QString &name)
     {
-        auto *files = form.findChild<FileListBox *>(QStringLiteral("File1"));
+        auto *files = form.findChild<FileListBox *>("File1");
         files->refresh();
         const auto items = files->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(items.size(), 1) << name.toStdString();
@@ -69,7 +66,7 @@ protected:
 
     static QPushButton *button(QWidget *w, int n)
     {
-        return w->findChild<QPushButton *>(QStringLiteral("NmButton%1").arg(n));
+        return w->findChild<QPushButton *>(QString("NmButton%1").arg(n));
     }
     static QStringList shown(QWidget *w)
     {
@@ -80,19 +77,14 @@ protected:
         return names;
     }
     static QListWidget *list(QWidget *w) { return w->findChild<QListWidget *>("List1"); }
+    // The text of a line edit or a label.
     static QString text(QWidget *w, const char *name)
     {
-        QWidget *c = w->findChild<QWidget *>(QLatin1String(name));
-        if (auto *edit = qobject_cast<QLineEdit *>(c))
-            return edit->text();
-        if (auto *label = qobject_cast<QLabel *>(c))
-            return label->text();
-        ADD_FAILURE() << "no text control " << name;
-        return {};
+        return w->findChild<QWidget *>(name)->property("text").toString();
     }
     static bool enabled(QWidget *w, const char *name)
     {
-        return w->findChild<QWidget *>(QLatin1String(name))->isEnabled();
+        return w->findChild<QWidget *>(name)->isEnabled();
     }
     QStringList started() const
     {
@@ -135,7 +127,7 @@ TEST_F(C64Players, ConfiguredButtonsCloseUpInBothWindows)
     EXPECT_TRUE(tc.dialogs.shown.isEmpty());
 
     // A catalogue that fails the open test shows no buttons.
-    ctx.paths.catalogue = tc.temp.filePath(QStringLiteral("missing.mdb"));
+    ctx.paths.catalogue = tc.temp.filePath("missing.mdb");
     configure("/emu/ccs64", "/emu/x64", "/emu/c64s", "/emu/pc64");
     Form5 form(ctx);
     EXPECT_EQ(tc.dialogs.messages(), QStringList{"Database Open Error"});
@@ -147,27 +139,27 @@ TEST_F(C64Players, CataloguePlayerListsItsGameByExtension)
     auto w = game(d64);
     EXPECT_EQ(ctx.c64window, w.get());
     EXPECT_EQ(text(w.get(), "lblD64File"), d64);
-    EXPECT_EQ(text(w.get(), "txtDiskName"), QStringLiteral("PLAYER DISK"));
-    EXPECT_EQ(text(w.get(), "lblBlocksFree"), QStringLiteral("539 BLOCKS FREE."));
+    EXPECT_EQ(text(w.get(), "txtDiskName"), "PLAYER DISK");
+    EXPECT_EQ(text(w.get(), "lblBlocksFree"), "539 BLOCKS FREE.");
     EXPECT_EQ(list(w.get())->count(), 3);
 
     auto tape = game('"' + t64 + '"');
     EXPECT_EQ(text(tape.get(), "lblD64File"), t64);
     EXPECT_EQ(list(tape.get())->count(), 2);
     EXPECT_EQ(text(tape.get(), "txtDiskID"), QString());
-    const QString prgFile = image(QStringLiteral("GAME.PRG"), "\x01\x08");
+    const QString prgFile = image("GAME.PRG", "\x01\x08");
     auto other = game(prgFile);
     EXPECT_EQ(list(other.get())->count(), 0);
     EXPECT_EQ(text(other.get(), "lblD64File"), prgFile);
     EXPECT_EQ(text(other.get(), "txtDiskName"), QString());
     // ".D64" inside a folder name is not an image.
-    EXPECT_EQ(list(game(QStringLiteral("/games/v1.D64/README")).get())->count(), 0);
+    EXPECT_EQ(list(game("/games/v1.D64/README").get())->count(), 0);
     EXPECT_TRUE(tc.dialogs.shown.isEmpty());
 
     auto corrupt = game(broken);
     EXPECT_EQ(tc.dialogs.messages().size(), 1);
     EXPECT_FALSE(enabled(corrupt.get(), "List1"));
-    auto missing = game(tc.temp.filePath(QStringLiteral("gone.d64")));
+    auto missing = game(tc.temp.filePath("gone.d64"));
     EXPECT_EQ(tc.dialogs.messages().size(), 2);
     EXPECT_EQ(list(missing.get())->count(), 0);
 }
@@ -188,8 +180,8 @@ TEST_F(C64Players, CataloguePlayerStartsItsOwnGameAndReportsFailures)
     EXPECT_EQ(text(w.get(), "lblD64File"), d64);
 
     tc.launcher.started.clear();
-    tc.launcher.failing.insert(QStringLiteral("/emu/ccs64"));
-    const QString prgFile = image(QStringLiteral("GAME.PRG"), "\x01\x08");
+    tc.launcher.failing.insert("/emu/ccs64");
+    const QString prgFile = image("GAME.PRG", "\x01\x08");
     auto p = game(prgFile);
     p->NmButton1_Click();
     p->NmButton4_Click();
@@ -204,49 +196,49 @@ TEST_F(C64Players, DropOnTheFrameOpensTheConfigurationAndBothAreRegistered)
 {
     auto w = game(d64);
     w->Frame1_DragDrop(); // nothing registered: nothing opens
-    EXPECT_EQ(ctx.windows.find(QStringLiteral("Config")), nullptr);
-    ctx.windows.addFactory(QStringLiteral("Config"), [] { return new QWidget; });
-    auto *frame = w->findChild<QGroupBox *>(QStringLiteral("Frame1"));
+    EXPECT_EQ(ctx.windows.find("Config"), nullptr);
+    ctx.windows.addFactory("Config", [] { return new QWidget; });
+    auto *frame = w->findChild<QGroupBox *>("Frame1");
     QMimeData mime;
-    mime.setText(QStringLiteral("anything"));
+    mime.setText("anything");
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(frame, &enter);
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(frame, &drop);
-    EXPECT_NE(ctx.windows.find(QStringLiteral("Config")), nullptr);
+    EXPECT_NE(ctx.windows.find("Config"), nullptr);
 
     registerC64Windows(ctx);
     ctx.gamefile = d64;
-    QWidget *shownGame = ctx.windows.show(QStringLiteral("emu64"));
+    QWidget *shownGame = ctx.windows.show("emu64");
     EXPECT_NE(qobject_cast<emu64 *>(shownGame), nullptr);
     // Showing it again only raises it: the game file stays.
     ctx.gamefile = t64;
-    EXPECT_EQ(ctx.windows.show(QStringLiteral("emu64")), shownGame);
+    EXPECT_EQ(ctx.windows.show("emu64"), shownGame);
     EXPECT_EQ(text(shownGame, "lblD64File"), d64);
-    QWidget *free = ctx.windows.show(QStringLiteral("Form5"));
+    QWidget *free = ctx.windows.show("Form5");
     EXPECT_NE(qobject_cast<Form5 *>(free), nullptr);
-    EXPECT_EQ(ctx.windows.show(QStringLiteral("Form5")), free);
+    EXPECT_EQ(ctx.windows.show("Form5"), free);
 }
 
 TEST_F(C64Players, FreePlayerOpensTheStartFolderOrTheRoot)
 {
-    ctx.browsepath = QStringLiteral("before");
+    ctx.browsepath = "before";
     Form5 form(ctx);
     EXPECT_EQ(ctx.c64window, &form);
-    EXPECT_EQ(form.findChild<DirListBox *>(QStringLiteral("Dir1"))->path(),
+    EXPECT_EQ(form.findChild<DirListBox *>("Dir1")->path(),
               QDir::toNativeSeparators(tc.temp.path()));
-    EXPECT_EQ(form.findChild<FileListBox *>(QStringLiteral("File1"))->count(), 3);
+    EXPECT_EQ(form.findChild<FileListBox *>("File1")->count(), 3);
     EXPECT_EQ(ctx.browsepath, QString());
 
-    for (const QString &start : {tc.temp.filePath(QStringLiteral("nowhere")), QString()}) {
+    for (const QString &start : {tc.temp.filePath("nowhere"), QString()}) {
         ctx.startdir = start;
-        ctx.browsepath = QStringLiteral("kept");
+        ctx.browsepath = "kept";
         Form5 fallback(ctx);
         const QString root = QDir::toNativeSeparators(QDir::rootPath());
-        EXPECT_EQ(fallback.findChild<DriveListBox *>(QStringLiteral("Drive1"))->drive(), root);
-        EXPECT_EQ(fallback.findChild<DirListBox *>(QStringLiteral("Dir1"))->path(), root);
-        EXPECT_EQ(ctx.browsepath, QStringLiteral("kept"));
+        EXPECT_EQ(fallback.findChild<DriveListBox *>("Drive1")->drive(), root);
+        EXPECT_EQ(fallback.findChild<DirListBox *>("Dir1")->path(), root);
+        EXPECT_EQ(ctx.browsepath, "kept");
     }
     EXPECT_TRUE(tc.dialogs.shown.isEmpty());
 }
@@ -254,41 +246,41 @@ TEST_F(C64Players, FreePlayerOpensTheStartFolderOrTheRoot)
 TEST_F(C64Players, FreePlayerListsClickedImagesAndWarnsOnCorruption)
 {
     Form5 form(ctx);
-    click(form, QStringLiteral("GAME.D64"));
+    click(form, "GAME.D64");
     EXPECT_EQ(ctx.gamefile, d64);
     EXPECT_EQ(ctx.browsepath, d64);
     EXPECT_EQ(text(&form, "Text1"), d64);
     EXPECT_EQ(text(&form, "lblD64File"), d64);
-    EXPECT_EQ(text(&form, "txtDiskName"), QStringLiteral("PLAYER DISK"));
+    EXPECT_EQ(text(&form, "txtDiskName"), "PLAYER DISK");
     EXPECT_EQ(text(&form, "txtDiskID"), "PD" + QString(QChar(0xA0)) + "2A");
     ASSERT_EQ(list(&form)->count(), 3);
-    EXPECT_EQ(list(&form)->item(1)->text(), QStringLiteral("\"MANIC MINER\"      \t120\tPRG"));
+    EXPECT_EQ(list(&form)->item(1)->text(), "\"MANIC MINER\"      \t120\tPRG");
     EXPECT_EQ(list(&form)->currentRow(), -1);
 
     // A tape empties the ID and the free blocks; any other file clears everything.
-    click(form, QStringLiteral("TAPE.T64"));
-    EXPECT_EQ(text(&form, "txtDiskName"), QStringLiteral("MY TAPE"));
+    click(form, "TAPE.T64");
+    EXPECT_EQ(text(&form, "txtDiskName"), "MY TAPE");
     EXPECT_EQ(text(&form, "txtDiskID"), QString());
     EXPECT_EQ(text(&form, "lblBlocksFree"), QString());
     EXPECT_EQ(list(&form)->count(), 2);
-    const QString other = image(QStringLiteral("readme.txt"), "hello");
-    click(form, QStringLiteral("readme.txt"));
+    const QString other = image("readme.txt", "hello");
+    click(form, "readme.txt");
     EXPECT_EQ(list(&form)->count(), 0);
     EXPECT_EQ(text(&form, "txtDiskName"), QString());
     EXPECT_EQ(text(&form, "lblD64File"), other);
     EXPECT_TRUE(tc.dialogs.shown.isEmpty());
 
-    click(form, QStringLiteral("BROKEN.D64"));
+    click(form, "BROKEN.D64");
     ASSERT_EQ(tc.dialogs.shown.size(), 1);
     const FakeDialogs::Shown &m = tc.dialogs.shown.first();
     EXPECT_EQ(m.text, QStringLiteral("Directory appears to be corrupted.\r\nIt is recommended to "
                                      "NOT use this program with this file."));
     EXPECT_EQ(m.icon, Dialogs::Icon::Information);
-    EXPECT_EQ(m.title, QStringLiteral("Corrupted Directory?"));
+    EXPECT_EQ(m.title, "Corrupted Directory?");
     EXPECT_EQ(list(&form)->count(), 144);
     for (const char *name : {"List1", "txtDiskID", "txtDiskName"})
         EXPECT_FALSE(enabled(&form, name)) << name;
-    click(form, QStringLiteral("GAME.D64"));
+    click(form, "GAME.D64");
     for (const char *name : {"List1", "txtDiskID", "txtDiskName"})
         EXPECT_TRUE(enabled(&form, name)) << name;
     EXPECT_EQ(tc.dialogs.shown.size(), 1);
@@ -297,7 +289,7 @@ TEST_F(C64Players, FreePlayerListsClickedImagesAndWarnsOnCorruption)
 TEST_F(C64Players, FreePlayerButtonsStartItsFileWithTheSelection)
 {
     Form5 form(ctx);
-    click(form, QStringLiteral("GAME.D64"));
+    click(form, "GAME.D64");
     ctx.gamefile = t64; // another window moved on
     const QString s = nomecorto(d64);
     ASSERT_FALSE(s.isEmpty());
@@ -319,23 +311,23 @@ TEST_F(C64Players, FreePlayerButtonsStartItsFileWithTheSelection)
                            "/emu/x64 " + s, "/emu/x64 " + s + ":manic miner", started().value(5),
                            "/emu/pc64 " + s}));
     const Command &c64s = tc.launcher.started.value(5);
-    EXPECT_EQ(c64s.program, QStringLiteral("/emu/c64s"));
+    EXPECT_EQ(c64s.program, "/emu/c64s");
     EXPECT_EQ(c64s.windowStyle, WindowStyle::MinimizedFocus);
     EXPECT_EQ(c64s.arguments.mid(0, 4),
               (QStringList{"-diskdir", QDir::toNativeSeparators(tc.temp.path()), "-disk",
-                           QDir::separator() + QStringLiteral("GAME.D64")}));
+                           QDir::separator() + "GAME.D64"}));
     EXPECT_TRUE(tc.dialogs.shown.isEmpty());
 }
 
 TEST_F(C64Players, FreePlayerFailuresBeepAndNameTheEmulator)
 {
-    tc.launcher.failing.insert(QStringLiteral("/emu/x64"));
+    tc.launcher.failing.insert("/emu/x64");
     Form5 form(ctx);
     form.NmButton1_Click(); // no file yet
-    click(form, QStringLiteral("GAME.D64"));
+    click(form, "GAME.D64");
     form.NmButton2_Click(); // cannot start
-    image(QStringLiteral("GAME.PRG"), "\x01\x08");
-    click(form, QStringLiteral("GAME.PRG"));
+    image("GAME.PRG", "\x01\x08");
+    click(form, "GAME.PRG");
     form.NmButton3_Click();
     form.NmButton4_Click();
     EXPECT_TRUE(tc.launcher.started.isEmpty());
@@ -347,16 +339,16 @@ TEST_F(C64Players, FreePlayerFailuresBeepAndNameTheEmulator)
     for (const FakeDialogs::Shown &s : tc.dialogs.shown)
         if (s.kind == FakeDialogs::Shown::Message) {
             EXPECT_EQ(s.icon, Dialogs::Icon::Critical);
-            EXPECT_EQ(s.title, QStringLiteral("Error"));
+            EXPECT_EQ(s.title, "Error");
         }
 
     // Associate sets the mode and opens the association editor when there is one.
     form.NmButton5_Click();
-    EXPECT_EQ(ctx.assocmode, QStringLiteral("C64"));
-    EXPECT_EQ(ctx.windows.find(QStringLiteral("Form3")), nullptr);
+    EXPECT_EQ(ctx.assocmode, "C64");
+    EXPECT_EQ(ctx.windows.find("Form3"), nullptr);
     ctx.assocmode.clear();
-    ctx.windows.addFactory(QStringLiteral("Form3"), [] { return new QWidget; });
+    ctx.windows.addFactory("Form3", [] { return new QWidget; });
     button(&form, 5)->click();
-    EXPECT_EQ(ctx.assocmode, QStringLiteral("C64"));
-    EXPECT_NE(ctx.windows.find(QStringLiteral("Form3")), nullptr);
+    EXPECT_EQ(ctx.assocmode, "C64");
+    EXPECT_NE(ctx.windows.find("Form3"), nullptr);
 }

@@ -1,4 +1,4 @@
-// The D64 and T64 directory walks, their helpers, and images cut short or hostile.
+// The D64 and T64 directory walks, the extension dispatch, and images cut short or hostile.
 #include "c64images.h"
 #include "imagereader.h"
 
@@ -17,9 +17,9 @@ TEST(D64Reader, HeaderFreeBlocksAndEveryTypeByte)
 {
     const ImageListing empty = readD64(d64({}, "GAMES DISK", "AB"));
     EXPECT_FALSE(empty.corrupted);
-    EXPECT_EQ(empty.name, QStringLiteral("GAMES DISK"));
+    EXPECT_EQ(empty.name, "GAMES DISK");
     EXPECT_EQ(empty.id, "AB" + kNbsp + "2A");
-    EXPECT_EQ(empty.freeText, QStringLiteral("664 BLOCKS FREE."));
+    EXPECT_EQ(empty.freeText, "664 BLOCKS FREE.");
     EXPECT_TRUE(empty.lines.isEmpty());
 
     const QList<QPair<quint8, QString>> types = {
@@ -37,20 +37,20 @@ TEST(D64Reader, HeaderFreeBlocksAndEveryTypeByte)
     image[sampledata::kD64BamOffset + 4 * 1] = char(255);
     const ImageListing l = readD64(image);
     ASSERT_FALSE(l.corrupted);
-    EXPECT_EQ(l.freeText, QStringLiteral("865 BLOCKS FREE."));
+    EXPECT_EQ(l.freeText, "865 BLOCKS FREE.");
     ASSERT_EQ(l.lines.size(), types.size());
     for (int i = 0; i < types.size(); ++i)
-        EXPECT_EQ(l.lines[i], line(QStringLiteral("F%1").arg(i), 1, types[i].second)) << i;
+        EXPECT_EQ(l.lines[i], line(QString("F%1").arg(i), 1, types[i].second)) << i;
 }
 
 TEST(D64Reader, NamesPaddingSizesAndWindows1252)
 {
     QByteArray image = d64({{"TENCHARSXX", QByteArray(10 * 254, 'x')},
                             {"SIXTEEN CHARS XY", {}},
-                            {"FIFTEEN CHARS X", {}},
+                            {"FIFTEEN CHARS  ", {}},
                             {"EMPTY", {}},
                             {QByteArray("A\xA0\xA0"
-                                        "B\x80"),
+                                        "B\x80\x81\x8A\x9F\xE9"),
                              {}}},
                            QByteArray("TWO\xA0WORDS"));
     setBlocks(image, 1, 0x0102);
@@ -59,11 +59,14 @@ TEST(D64Reader, NamesPaddingSizesAndWindows1252)
     const ImageListing l = readD64(image);
     EXPECT_EQ(l.name, "TWO" + kNbsp + "WORDS");
     ASSERT_EQ(l.lines.size(), 5);
-    EXPECT_EQ(l.lines[0], QStringLiteral("\"TENCHARSXX\"       \t10\tPRG"));
-    EXPECT_EQ(l.lines[1], QStringLiteral("\"SIXTEEN CHARS XY\"\t258\tPRG"));
-    EXPECT_EQ(l.lines[2], QStringLiteral("\"FIFTEEN CHARS X\"  \t0\tPRG"));
-    EXPECT_EQ(l.lines[3], line(QString(), 1, QStringLiteral("PRG")));
-    EXPECT_EQ(l.lines[4], line("A" + kNbsp + kNbsp + "B" + QChar(0x20AC), 1, "PRG"));
+    EXPECT_EQ(l.lines[0], "\"TENCHARSXX\"       \t10\tPRG");
+    EXPECT_EQ(l.lines[1], "\"SIXTEEN CHARS XY\"\t258\tPRG");
+    EXPECT_EQ(l.lines[2], "\"FIFTEEN CHARS  \"  \t0\tPRG"); // blanks stay
+    EXPECT_EQ(l.lines[3], line(QString(), 1, "PRG"));
+    // Windows-1252: the euro sign and the other letters of 0x80-0x9F, 0x81 unmapped.
+    EXPECT_EQ(l.lines[4], line("A" + kNbsp + kNbsp + "B" + QChar(0x20AC) + QChar(0x81) +
+                                   QChar(0x160) + QChar(0x178) + QChar(0xE9),
+                               1, "PRG"));
 }
 
 TEST(D64Reader, EndTestNeedsAllFiveFieldsZero)
@@ -81,8 +84,8 @@ TEST(D64Reader, EndTestNeedsAllFiveFieldsZero)
     const ImageListing l = readD64(image);
     EXPECT_FALSE(l.corrupted);
     ASSERT_EQ(l.lines.size(), 2);
-    EXPECT_EQ(l.lines[0], line(QStringLiteral("GONE"), 1, QStringLiteral("SCR")));
-    EXPECT_TRUE(l.lines[1].endsWith(QStringLiteral("\t256\tSCR")));
+    EXPECT_EQ(l.lines[0], line("GONE", 1, "SCR"));
+    EXPECT_TRUE(l.lines[1].endsWith("\t256\tSCR"));
 }
 
 TEST(D64Reader, ChainOver18SectorsAndItsEnds)
@@ -91,7 +94,7 @@ TEST(D64Reader, ChainOver18SectorsAndItsEnds)
     const ImageListing l = readD64(full);
     EXPECT_FALSE(l.corrupted);
     ASSERT_EQ(l.lines.size(), 144);
-    EXPECT_EQ(l.lines.last(), line(QStringLiteral("FILE143"), 1, QStringLiteral("PRG")));
+    EXPECT_EQ(l.lines.last(), line("FILE143", 1, "PRG"));
     link(full, kDirOrder[17], 18, 1); // an 18th sector that links on
     const ImageListing over = readD64(full);
     EXPECT_TRUE(over.corrupted);
@@ -176,7 +179,7 @@ TEST(ImageFiles, ReadUnquotedAndRefuseWhatCannotBeRead)
     // 40 tracks with error bytes: larger than anything the walk needs.
     QByteArray big = d64Files(3);
     big.append(196608 + 768 - big.size(), '\x01');
-    const QString disk = save(dir.path(), QStringLiteral("my game.d64"), big);
+    const QString disk = save(dir.path(), "my game.d64", big);
     const ImageListing plain = d64dir(disk);
     EXPECT_FALSE(plain.corrupted);
     EXPECT_EQ(plain.lines.size(), 3);
@@ -185,36 +188,35 @@ TEST(ImageFiles, ReadUnquotedAndRefuseWhatCannotBeRead)
     EXPECT_EQ(quoted.path, disk);
     EXPECT_EQ(quoted.lines, plain.lines);
 
-    const QString tape =
-        save(dir.path(), QStringLiteral("tape.t64"), t64({{"GAME", prg(0x0801, 6143)}}));
+    const QString tape = save(dir.path(), "tape.t64", t64({{"GAME", prg(0x0801, 6143)}}));
     const ImageListing t = t64dir('"' + tape + '"');
     EXPECT_EQ(t.path, tape);
-    EXPECT_EQ(t.lines, QStringList{line(QStringLiteral("GAME"), 25, "PRG", 16)});
+    EXPECT_EQ(t.lines, QStringList{line("GAME", 25, "PRG", 16)});
     // The image is read in memory: nothing is left behind.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
 
     // A pipe would block a plain read until something writes to it.
-    const QString fifo = dir.filePath(QStringLiteral("pipe.d64"));
-    QProcess::execute(QStringLiteral("mkfifo"), {fifo});
-    for (const QString &path : {dir.filePath(QStringLiteral("missing.d64")), dir.path(), QString(),
-                                QStringLiteral("\""), fifo}) {
+    const QString fifo = dir.filePath("pipe.d64");
+    QProcess::execute("mkfifo", {fifo});
+    for (const QString &path :
+         {dir.filePath("missing.d64"), dir.path(), QString(), QString("\""), fifo}) {
         const ImageListing l = d64dir(path);
         EXPECT_TRUE(l.corrupted) << path.toStdString();
         EXPECT_FALSE(l.readError.isEmpty()) << path.toStdString();
         EXPECT_TRUE(l.lines.isEmpty());
     }
-    EXPECT_TRUE(t64dir(dir.filePath(QStringLiteral("none.t64"))).corrupted);
+    EXPECT_TRUE(t64dir(dir.filePath("none.t64")).corrupted);
 }
 
 // cc1541 writes real disks: the reader must agree with an independent writer.
 TEST(ImageFiles, AgreesWithDisksWrittenByCc1541)
 {
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("cc1541"));
+    const QString tool = QStandardPaths::findExecutable("cc1541");
     if (tool.isEmpty())
         GTEST_SKIP() << "cc1541 is not installed";
     QTemporaryDir dir;
-    const QString prgFile = save(dir.path(), QStringLiteral("game.prg"), prg(0x0801, 600, '\x60'));
-    const QString image = dir.filePath(QStringLiteral("disk.d64"));
+    const QString prgFile = save(dir.path(), "game.prg", prg(0x0801, 600, '\x60'));
+    const QString image = dir.filePath("disk.d64");
     QProcess p;
     // cc1541 takes ASCII lower case for the PETSCII letters.
     p.start(tool, {"-n", "oracle", "-i", "xy", "-f", "manic miner", "-w", prgFile, "-f", "notes",
@@ -223,9 +225,9 @@ TEST(ImageFiles, AgreesWithDisksWrittenByCc1541)
     ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
     const ImageListing l = d64dir(image);
     EXPECT_FALSE(l.corrupted);
-    EXPECT_EQ(l.name, QStringLiteral("ORACLE"));
+    EXPECT_EQ(l.name, "ORACLE");
     EXPECT_TRUE(l.id.startsWith("XY" + kNbsp));
-    EXPECT_EQ(l.freeText, QStringLiteral("658 BLOCKS FREE.")); // 602 bytes: 3 blocks each
+    EXPECT_EQ(l.freeText, "658 BLOCKS FREE."); // 602 bytes: 3 blocks each
     EXPECT_EQ(l.lines, (QStringList{line("MANIC MINER", 3, "PRG"), line("NOTES", 3, "<SEQ")}));
 }
 
@@ -242,7 +244,7 @@ TEST(T64Reader, NamesSizesAndPadding)
     image[kTapeSlot + 3 * 32 + 4] = image[kTapeSlot + 3 * 32 + 5] = 0;
     const ImageListing l = readT64(image);
     EXPECT_FALSE(l.corrupted);
-    EXPECT_EQ(l.name, QStringLiteral("TAPE"));
+    EXPECT_EQ(l.name, "TAPE");
     EXPECT_TRUE(l.id.isEmpty());
     EXPECT_TRUE(l.freeText.isEmpty());
     EXPECT_EQ(l.lines,
@@ -259,7 +261,7 @@ TEST(T64Reader, SlotsAndTheMaximumEntriesField)
     const ImageListing l = readT64(t64(twelve));
     EXPECT_FALSE(l.corrupted);
     ASSERT_EQ(l.lines.size(), 8); // only the first eight slots are read
-    EXPECT_TRUE(l.lines[7].startsWith(QStringLiteral("\"GAME7\"")));
+    EXPECT_TRUE(l.lines[7].startsWith("\"GAME7\""));
 
     // File data right after two slots looks like more entries; it must not be listed.
     QByteArray image = t64({{"ONE", prg(0x0801, 256)}, {"TWO", prg(0x0801, 256)}}, 2);
@@ -304,49 +306,12 @@ TEST(T64Reader, TruncatedContainers)
     }
     const ImageListing headerOnly = readT64(full.left(0x40));
     EXPECT_TRUE(headerOnly.corrupted);
-    EXPECT_EQ(headerOnly.name, QStringLiteral("TAPE"));
+    EXPECT_EQ(headerOnly.name, "TAPE");
     const ImageListing midSlot = readT64(full.left(kTapeSlot + 32 + 20));
     EXPECT_TRUE(midSlot.corrupted);
     EXPECT_EQ(midSlot.lines.size(), 1);
     // The fourth slot is empty and ends the directory: the slots after it are not needed.
     EXPECT_FALSE(readT64(full.left(kTapeSlot + 4 * 32)).corrupted);
-}
-
-TEST(ImageReaderHelpers, TypesCharactersNamesAndPaths)
-{
-    EXPECT_EQ(bits8(0xC2), QStringLiteral("11000010"));
-    EXPECT_EQ(bits8(0x01), QStringLiteral("00000001"));
-    const FileTypeText locked = filetype(QStringLiteral("11000010"));
-    EXPECT_EQ(locked.lock + locked.splat + locked.name, QStringLiteral("<PRG"));
-    const FileTypeText open = filetype(QStringLiteral("00000001"));
-    EXPECT_EQ(open.lock + open.splat + open.name, QStringLiteral("*SEQ"));
-    EXPECT_EQ(filetype(QStringLiteral("1")).name, QStringLiteral("???")); // too short
-    for (int b = 1; b < 256; ++b) {
-        const int kind = b & 7;
-        const QString expected = QString(b & 0x40 ? "<" : "") + QString(b & 0x80 ? "" : "*") +
-                                 (kind < 5 ? QStringList{"DEL", "SEQ", "PRG", "USR", "REL"}[kind]
-                                           : QStringLiteral("???"));
-        EXPECT_EQ(typeText(quint8(b)), expected) << b;
-    }
-    EXPECT_EQ(typeText(0), QStringLiteral("SCR"));
-
-    EXPECT_EQ(decode1252(QByteArray("\x80\x81\x8A\x9F\xA0\xE9\xFF")),
-              QString(QChar(0x20AC)) + QChar(0x81) + QChar(0x160) + QChar(0x178) + QChar(0xA0) +
-                  QChar(0xE9) + QChar(0xFF));
-    EXPECT_EQ(decode1252(QByteArray(3, '\0')).size(), 3);
-    EXPECT_EQ(trimName(QByteArray("AB\xA0"
-                                  "CD\xA0\xA0\xA0"),
-                       false),
-              "AB" + kNbsp + "CD");
-    EXPECT_EQ(trimName(QByteArray("\xA0\xA0\xA0"), false), QString());
-    EXPECT_EQ(trimName(QByteArray("AB  "), false), QStringLiteral("AB  "));
-    EXPECT_EQ(trimName(QByteArray("A B \xA0 "), true), QStringLiteral("A B"));
-
-    // Only a pair of marks is taken off.
-    const QList<QPair<QString, QString>> quoted = {
-        {"\"a b\"", "a b"}, {"\"\"", ""}, {"\"", "\""}, {"\"abc", "\"abc"}, {"abc\"", "abc\""}};
-    for (const auto &q : quoted)
-        EXPECT_EQ(unquotePath(q.first), q.second) << q.first.toStdString();
 }
 
 TEST(ImageReaderHelpers, ExtensionDispatchIsExactAndCaseSensitive)
@@ -366,6 +331,6 @@ TEST(ImageReaderHelpers, ExtensionDispatchIsExactAndCaseSensitive)
         {"/g/x.D64.zip", C64ImageKind::None}};
     for (const auto &c : cases)
         EXPECT_EQ(c64ImageKind(QString::fromLatin1(c.first)), c.second) << c.first;
-    EXPECT_EQ(c64Extension(QStringLiteral("C:\\V1.2\\README")), QStringLiteral(".2\\README"));
-    EXPECT_EQ(c64Extension(QStringLiteral("README")), QString());
+    EXPECT_EQ(c64Extension("C:\\V1.2\\README"), ".2\\README");
+    EXPECT_EQ(c64Extension("README"), QString());
 }
