@@ -21,6 +21,7 @@ namespace
 
 constexpr AmigaEmulator UAE = AmigaEmulator::WinUAE;
 constexpr AmigaEmulator Fellow = AmigaEmulator::WinFellow;
+constexpr char kStartFailure[] = "Select Emulator and Configuration";
 
 // Both emulators installed in a temporary folder: WinUAE with two templates in its
 // "configurations" folder, WinFellow with one beside it; five disks to browse.
@@ -69,23 +70,17 @@ protected:
     {
         return QDir::toNativeSeparators(disks + QString("/game%1.adf").arg(i));
     }
-    // A beep, then the one message; the dialogs are cleared for the next check.
-    void expectShown(const QString &text, Dialogs::Icon icon, const QString &title)
+    // A beep, then the one message with its documented icon and title; cleared after.
+    void expectWarning(const QString &text)
     {
+        const bool bad = text.startsWith("Bad");
         ASSERT_EQ(tc.dialogs.shown.size(), 2);
         EXPECT_EQ(tc.dialogs.shown[0].kind, FakeDialogs::Shown::Beep);
         EXPECT_EQ(tc.dialogs.shown[1].text, text);
-        EXPECT_EQ(tc.dialogs.shown[1].icon, icon);
-        EXPECT_EQ(tc.dialogs.shown[1].title, title);
+        EXPECT_EQ(tc.dialogs.shown[1].icon,
+                  bad ? Dialogs::Icon::Critical : Dialogs::Icon::Exclamation);
+        EXPECT_EQ(tc.dialogs.shown[1].title, bad ? "Error" : "Attention");
         tc.dialogs.clear();
-    }
-    void expectStartFailure()
-    {
-        expectShown("Select Emulator and Configuration", Dialogs::Icon::Exclamation, "Attention");
-    }
-    void expectBadConfiguration(const QString &emulator)
-    {
-        expectShown("Bad configuration for " + emulator, Dialogs::Icon::Critical, "Error");
     }
 
     template <class T> T *child(QWidget *w, const QString &name)
@@ -134,10 +129,8 @@ protected:
     {
         return child<QLineEdit>(free.get(), "Text" + QString::number(n + 1));
     }
-    QStringList drives()
-    {
-        return {drive(0)->text(), drive(1)->text(), drive(2)->text(), drive(3)->text()};
-    }
+    QStringList drives() { return {text(0), text(1), text(2), text(3)}; }
+    QString text(int n) { return drive(n)->text(); }
     // A user's double-click on a file of the browsing list.
     void doubleClick(int i)
     {
@@ -224,7 +217,7 @@ TEST_F(AmigaPlayers, CataloguePlayerFailuresWarnAndStayOpen)
 {
     game(addGame() + 100)->Option1_Click(); // not in the catalogue
     form9->Command1_Click();
-    expectStartFailure();
+    expectWarning(kStartFailure);
     EXPECT_FALSE(QFile::exists(outputPath(UAE)));
     ctx().windows.closeAll();
     EXPECT_TRUE(closed());
@@ -232,10 +225,10 @@ TEST_F(AmigaPlayers, CataloguePlayerFailuresWarnAndStayOpen)
     tc.launcher.failing.insert(uaeExe);
     game(addGame())->Option1_Click();
     form9->Command1_Click();
-    expectStartFailure();
+    expectWarning(kStartFailure);
     ASSERT_TRUE(QFile::remove(uaeTemplates + "/a500.uae"));
     form9->Command1_Click(); // the template has vanished
-    expectStartFailure();
+    expectWarning(kStartFailure);
     EXPECT_FALSE(closed());
     EXPECT_TRUE(tc.launcher.started.isEmpty());
 }
@@ -246,11 +239,11 @@ TEST_F(AmigaPlayers, BadTemplateFoldersAreReportedPerEmulator)
     game(addGame())->Option1_Click();
     ASSERT_EQ(list(form9, "File1")->count(), 2);
     form9->Option2_Click();
-    expectBadConfiguration("WinFellow");
+    expectWarning("Bad configuration for WinFellow");
     EXPECT_EQ(list(form9, "File1")->count(), 0);
     EXPECT_TRUE(option(form9, 2)->isChecked());
     form9->Command1_Click(); // must not feed a WinUAE template to WinFellow
-    expectStartFailure();
+    expectWarning(kStartFailure);
     EXPECT_FALSE(QFile::exists(outputPath(Fellow)));
 
     // No folder part, and a folder without templates.
@@ -258,10 +251,10 @@ TEST_F(AmigaPlayers, BadTemplateFoldersAreReportedPerEmulator)
     ASSERT_TRUE(QFile::remove(QDir(emulators.path()).filePath("fellow/std.wfc")));
     amiplayer *p = player();
     p->Option1_Click();
-    expectBadConfiguration("WinUAE");
+    expectWarning("Bad configuration for WinUAE");
     EXPECT_TRUE(list(p, "File2")->isHidden());
     p->Option2_Click();
-    expectBadConfiguration("WinFellow");
+    expectWarning("Bad configuration for WinFellow");
     EXPECT_TRUE(tc.launcher.started.isEmpty());
 }
 
@@ -350,11 +343,11 @@ TEST_F(AmigaPlayers, FreePlayerPlaysAndStaysOpen)
     p->Option1_Click();
     tc.launcher.failing.insert(uaeExe);
     p->Command1_Click();
-    expectStartFailure();
+    expectWarning(kStartFailure);
     tc.launcher.failing.clear();
     ctx().paths.tempDir = QDir(emulators.path()).filePath("gone");
     p->Command1_Click();
-    expectStartFailure();
+    expectWarning(kStartFailure);
     EXPECT_EQ(tc.launcher.started.size(), 3);
     EXPECT_TRUE(p->isVisible());
     EXPECT_EQ(drive(0)->text(), "A:\\GAME1.ADF");
