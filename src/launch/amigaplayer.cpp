@@ -8,6 +8,7 @@
 #include "placement.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -26,6 +27,12 @@ Form9::Form9(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window), m_
     m_file1->setMinimumSize(twipsToPixels(3600), twipsToPixels(1800));
     m_command1 = new QPushButton(QStringLiteral("PLAY"), this);
     m_command1->setObjectName(QStringLiteral("Command1"));
+    // Without any emulator both options are greyed out and nothing says why.
+    m_noEmulator = new QLabel(QStringLiteral("No Amiga emulator is configured.\n"
+                                             "Set WinUAE or WinFellow in Configuration > System."),
+                              this);
+    m_noEmulator->setObjectName(QStringLiteral("lblNoEmulator"));
+    m_noEmulator->setWordWrap(true);
 
     auto *options = new QHBoxLayout;
     options->addWidget(m_option1);
@@ -34,14 +41,13 @@ Form9::Form9(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window), m_
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(options);
     layout->addWidget(m_file1, 1);
+    layout->addWidget(m_noEmulator);
     layout->addWidget(m_command1);
 
     connect(m_option1, &QRadioButton::clicked, this, &Form9::Option1_Click);
     connect(m_option2, &QRadioButton::clicked, this, &Form9::Option2_Click);
     connect(m_command1, &QPushButton::clicked, this, &Form9::Command1_Click);
 
-    adjustSize();
-    centraform(this);
     if (apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue)) {
         QString error;
         m_disks = readAmigaDisks(m_ctx.db(), m_ctx.selectedid, &error);
@@ -52,12 +58,16 @@ Form9::Form9(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window), m_
     }
     m_file1->hide();
     caricaformami();
+    // Sized without the template list, which grows the window once an emulator is chosen.
+    adjustSize();
+    centraform(this);
 }
 
 void Form9::caricaformami()
 {
     m_option2->setEnabled(!catalogue::isEmptyValue(m_emulators.fellow));
     m_option1->setEnabled(!catalogue::isEmptyValue(m_emulators.uae));
+    m_noEmulator->setVisible(!m_option1->isEnabled() && !m_option2->isEnabled());
 }
 
 void Form9::Option1_Click()

@@ -7,6 +7,7 @@
 #include <optional>
 
 class FileListBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 struct AppContext;
@@ -43,4 +44,5 @@ private:
     QRadioButton *m_option2;
     FileListBox *m_file1;
     QPushButton *m_command1;
+    QLabel *m_noEmulator;
 };

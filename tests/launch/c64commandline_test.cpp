@@ -1,83 +1,94 @@
-// Emulator command lines: the one-line form, how it splits into program and arguments,
-// and the files each emulator refuses.
+// Emulator command lines, the files each emulator refuses, and `vantrel --dir`.
 #include "c64commandline.h"
+#include "c64dirlisting.h"
+#include "c64images.h"
 
-#include <gtest/gtest.h>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+using namespace c64img;
 
 namespace
 {
 
-const QString E = QStringLiteral("C:\\EMU\\X.EXE");
-const QString S = QStringLiteral("C:\\GAMES\\ELITE.D64");
-const QString kEntry = QStringLiteral("\"MANIC MINER\"      \t12\tPRG");
+const QString E = "C:\\EMU\\X.EXE";
+const QString S = "C:\\GAMES\\ELITE.D64";
+const QString kEntry = "\"MANIC MINER\"      \t12\tPRG";
+const QString kDiskAuto = " -autotype LOAD$22*$22,8,1$0DRUN$0D -1541";
 
 using Status = C64CommandResult::Status;
 
 QString text(C64Emulator e, const QString &s, int index = -1, const QString &entry = {})
 {
     const C64CommandResult r = buildC64Command(e, E, s, index, entry);
-    EXPECT_TRUE(r.ok());
+    EXPECT_TRUE(r.ok()) << s.toStdString();
     return r.command.text();
 }
 
 } // namespace
 
-TEST(C64CommandLine, Ccs64AddsTheIndexUnlessItIsZero)
+TEST(C64CommandLine, EveryEmulatorAndSelection)
 {
-    EXPECT_EQ(text(C64Emulator::Ccs64, S, 0, kEntry), E + " " + S);
-    EXPECT_EQ(text(C64Emulator::Ccs64, S, 2, kEntry), E + " " + S + ",2");
-    EXPECT_EQ(text(C64Emulator::Ccs64, S, -1), E + " " + S + ",-1");
-    const Command c = buildC64Command(C64Emulator::Ccs64, E, S, 2, kEntry).command;
-    EXPECT_EQ(c.program, E);
-    EXPECT_EQ(c.arguments, QStringList{S + ",2"});
-    EXPECT_EQ(c.windowStyle, WindowStyle::NormalFocus);
-}
+    const QString accented = "\"" + QChar(0xC9) + "LAN\"\t1\tPRG";
+    const struct {
+        C64Emulator emulator;
+        QString file;
+        int index;
+        QString entry, expected;
+    } cases[] = {
+        // CCS64: ",index" unless the first entry is selected; ",-1" with no selection.
+        {C64Emulator::Ccs64, S, 0, kEntry, E + " " + S},
+        {C64Emulator::Ccs64, S, 2, kEntry, E + " " + S + ",2"},
+        {C64Emulator::Ccs64, S, -1, {}, E + " " + S + ",-1"},
+        {C64Emulator::Ccs64, "C:\\G\\GAME.PRG", 0, {}, E + " C:\\G\\GAME.PRG"},
+        // VICE: the selected program in lower case; the plain line otherwise.
+        {C64Emulator::Vice, S, 1, kEntry, E + " " + S + ":manic miner"},
+        {C64Emulator::Vice, S, 1, accented, E + " " + S + ":" + QChar(0xE9) + "lan"},
+        {C64Emulator::Vice, S, 0, kEntry, E + " " + S},
+        {C64Emulator::Vice, S, -1, {}, E + " " + S},
+        {C64Emulator::Vice, S, 3, "\"NO END  \t1\tPRG", E + " " + S},
+        {C64Emulator::Vice, S, 3, "\"", E + " " + S},
+        {C64Emulator::Vice, S, 3, "\"\"                 \t1\tPRG", E + " " + S + ":"},
+        {C64Emulator::Vice, "C:\\G\\GAME.PRG", 0, {}, E + " C:\\G\\GAME.PRG"},
+        // C64S: folder and "\name" of a disk or a tape, in either case.
+        {C64Emulator::C64s, S, 0, {}, E + " -diskdir C:\\GAMES -disk \\ELITE.D64" + kDiskAuto},
+        {C64Emulator::C64s, "C:\\GAME.d64", 0, {}, E + " -diskdir C: -disk \\GAME.d64" + kDiskAuto},
+        {C64Emulator::C64s,
+         "C:\\T\\GAME.T64",
+         0,
+         {},
+         E + " -tapedir C:\\T -tape \\GAME.T64 -autotype LOAD$0DRUN$0D -1541"},
+        {C64Emulator::C64s,
+         "C:\\T\\game.t64",
+         0,
+         {},
+         E + " -tapedir C:\\T -tape \\game.t64 -autotype LOAD$0DRUN$0D -1541"},
+        // PC64: only disks and P00 files, whatever is selected.
+        {C64Emulator::Pc64, "C:\\G\\GAME.D64", 2, kEntry, E + " C:\\G\\GAME.D64"},
+        {C64Emulator::Pc64, "C:\\G\\GAME.d64", 2, kEntry, E + " C:\\G\\GAME.d64"},
+        {C64Emulator::Pc64, "C:\\G\\GAME.P00", 2, kEntry, E + " C:\\G\\GAME.P00"},
+        {C64Emulator::Pc64, "C:\\G\\GAME.p00", 2, kEntry, E + " C:\\G\\GAME.p00"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(text(c.emulator, c.file, c.index, c.entry), c.expected);
 
-TEST(C64CommandLine, ViceNamesTheSelectedProgramInLowerCase)
-{
-    EXPECT_EQ(text(C64Emulator::Vice, S, 1, kEntry), E + " " + S + ":manic miner");
-    EXPECT_EQ(buildC64Command(C64Emulator::Vice, E, S, 1, kEntry).command.arguments,
-              QStringList{S + ":manic miner"});
-    // First entry, nothing selected, or no closing mark: the plain line.
-    EXPECT_EQ(text(C64Emulator::Vice, S, 0, kEntry), E + " " + S);
-    EXPECT_EQ(text(C64Emulator::Vice, S, -1), E + " " + S);
-    EXPECT_EQ(text(C64Emulator::Vice, S, 3, QStringLiteral("\"NO END  \t1\tPRG")), E + " " + S);
-    EXPECT_EQ(text(C64Emulator::Vice, S, 3, QStringLiteral("\"")), E + " " + S);
-    EXPECT_EQ(text(C64Emulator::Vice, S, 3, QStringLiteral("\"\"                 \t1\tPRG")),
-              E + " " + S + ":");
-    const QString accented = QStringLiteral("\"") + QChar(0xC9) + QStringLiteral("LAN\"\t1\tPRG");
-    EXPECT_EQ(text(C64Emulator::Vice, S, 1, accented),
-              E + " " + S + ":" + QChar(0xE9) + QStringLiteral("lan"));
-}
-
-TEST(C64CommandLine, C64sDiskTapeAndRoots)
-{
-    const QString c64s = QStringLiteral("C:\\EMU\\C64S.EXE");
-    const C64CommandResult disk = buildC64Command(C64Emulator::C64s, c64s, S, 0, {});
-    ASSERT_TRUE(disk.ok());
-    EXPECT_EQ(disk.command.text(),
-              QStringLiteral("C:\\EMU\\C64S.EXE -diskdir C:\\GAMES -disk \\ELITE.D64 -autotype "
-                             "LOAD$22*$22,8,1$0DRUN$0D -1541"));
-    EXPECT_EQ(disk.command.arguments,
-              (QStringList{"-diskdir", "C:\\GAMES", "-disk", "\\ELITE.D64", "-autotype",
+    // The line is a program and an argument list: blanks need no quoting.
+    const C64CommandResult c64s =
+        buildC64Command(C64Emulator::C64s, E, "/home/me/c64/a b.d64", 0, {});
+    EXPECT_EQ(c64s.command.arguments,
+              (QStringList{"-diskdir", "/home/me/c64", "-disk", "/a b.d64", "-autotype",
                            "LOAD$22*$22,8,1$0DRUN$0D", "-1541"}));
-    EXPECT_EQ(disk.command.windowStyle, WindowStyle::MinimizedFocus);
-
-    EXPECT_EQ(text(C64Emulator::C64s, QStringLiteral("C:\\T\\GAME.T64")),
-              E + " -tapedir C:\\T -tape \\GAME.T64 -autotype LOAD$0DRUN$0D -1541");
-    EXPECT_EQ(text(C64Emulator::C64s, QStringLiteral("C:\\T\\game.t64")),
-              E + " -tapedir C:\\T -tape \\game.t64 -autotype LOAD$0DRUN$0D -1541");
-    EXPECT_EQ(text(C64Emulator::C64s, QStringLiteral("C:\\GAME.d64")),
-              E + " -diskdir C: -disk \\GAME.d64 -autotype LOAD$22*$22,8,1$0DRUN$0D -1541");
-    EXPECT_EQ(buildC64Command(C64Emulator::C64s, E, QStringLiteral("/home/me/c64/a b.d64"), 0, {})
-                  .command.arguments.mid(0, 4),
-              (QStringList{"-diskdir", "/home/me/c64", "-disk", "/a b.d64"}));
-    EXPECT_EQ(buildC64Command(C64Emulator::C64s, E, QStringLiteral("/GAME.D64"), 0, {})
-                  .command.arguments.mid(0, 4),
+    EXPECT_EQ(c64s.command.windowStyle, WindowStyle::MinimizedFocus);
+    EXPECT_EQ(buildC64Command(C64Emulator::C64s, E, "/GAME.D64", 0, {}).command.arguments.mid(0, 4),
               (QStringList{"-diskdir", "/", "-disk", "/GAME.D64"}));
+    const QString vice = "C:\\Program Files\\VICE\\x64.exe";
+    const C64CommandResult v = buildC64Command(C64Emulator::Vice, vice, S, 1, kEntry);
+    EXPECT_EQ(v.command.program, vice);
+    EXPECT_EQ(v.command.arguments, QStringList{S + ":manic miner"});
+    EXPECT_EQ(v.command.windowStyle, WindowStyle::NormalFocus);
 }
 
-TEST(C64CommandLine, FilesTheEmulatorsRefuse)
+TEST(C64CommandLine, RefusedFilesAndMissingPieces)
 {
     for (const char *file :
          {"C:\\G\\GAME.PRG", "C:\\G\\GAME.P00", "C:\\G\\GAME.D64 ", "C:\\G\\GAME.D6", ""})
@@ -88,54 +99,86 @@ TEST(C64CommandLine, FilesTheEmulatorsRefuse)
         EXPECT_EQ(buildC64Command(C64Emulator::Pc64, E, QString::fromLatin1(file), 0, {}).status,
                   Status::Unsupported)
             << file;
-    for (const char *file :
-         {"C:\\G\\GAME.D64", "C:\\G\\GAME.d64", "C:\\G\\GAME.P00", "C:\\G\\GAME.p00"})
-        EXPECT_EQ(text(C64Emulator::Pc64, QString::fromLatin1(file), 2, kEntry),
-                  E + " " + QString::fromLatin1(file))
-            << file;
-    // CCS64 and VICE take any file.
-    EXPECT_EQ(text(C64Emulator::Ccs64, QStringLiteral("C:\\G\\GAME.PRG"), 0),
-              E + " C:\\G\\GAME.PRG");
-    EXPECT_EQ(text(C64Emulator::Vice, QStringLiteral("C:\\G\\GAME.PRG"), 0),
-              E + " C:\\G\\GAME.PRG");
-}
-
-TEST(C64CommandLine, MissingEmulatorOrImage)
-{
     for (const C64Emulator e : kC64Emulators)
         EXPECT_EQ(buildC64Command(e, QString(), S, 0, {}).status, Status::NotConfigured);
     EXPECT_EQ(buildC64Command(C64Emulator::Ccs64, E, QString(), 0, {}).status, Status::NoImage);
     EXPECT_EQ(buildC64Command(C64Emulator::Vice, E, QString(), 1, kEntry).status, Status::NoImage);
-}
 
-TEST(C64CommandLine, ProgramPathWithBlanksStaysOneProgram)
-{
-    const QString vice = QStringLiteral("C:\\Program Files\\VICE\\x64.exe");
-    const C64CommandResult r = buildC64Command(C64Emulator::Vice, vice, S, 0, {});
-    EXPECT_EQ(r.command.program, vice);
-    EXPECT_EQ(r.command.text(), vice + " " + S);
-}
-
-TEST(C64CommandLine, EmulatorTable)
-{
-    const QStringList captions = {"CCS64", "VICE", "C64S", "PC64"};
-    const QStringList fields = {"ccs64", "vice", "c64s", "pc64"};
-    for (int i = 0; i < 4; ++i) {
-        const C64EmulatorInfo &info = c64EmulatorInfo(kC64Emulators[i]);
-        EXPECT_EQ(info.button, QStringLiteral("NmButton%1").arg(i + 1));
-        EXPECT_EQ(info.caption, captions[i]);
-        EXPECT_EQ(info.field, fields[i]);
-        EXPECT_EQ(info.failureText, "Bad Configuration for " + captions[i]);
-    }
-}
-
-TEST(C64CommandLine, C64diskKeepsTheLeadingSeparator)
-{
-    EXPECT_EQ(c64disk(QStringLiteral("C:\\GAMES\\ELITE.D64")), QStringLiteral("\\ELITE.D64"));
-    EXPECT_EQ(c64disk(QStringLiteral("ELITE.D64")), QStringLiteral("ELITE.D64"));
-    EXPECT_EQ(c64disk(QStringLiteral("/a/b.d64")), QStringLiteral("/b.d64"));
-    EXPECT_EQ(c64disk(QStringLiteral("C:\\")), QStringLiteral("\\"));
+    EXPECT_EQ(c64disk("ELITE.D64"), "ELITE.D64");
+    EXPECT_EQ(c64disk("C:\\"), "\\");
     EXPECT_EQ(c64disk(QString()), QString());
-    EXPECT_EQ(c64EntryName(kEntry), QStringLiteral("MANIC MINER"));
     EXPECT_FALSE(c64EntryName(QString()).has_value());
+}
+
+namespace
+{
+
+struct Listed {
+    int code;
+    QString out, err;
+};
+
+Listed listing(const QString &image)
+{
+    Listed r;
+    QTextStream out(&r.out), err(&r.err);
+    r.code = runDirListing(image, out, err);
+    out.flush();
+    err.flush();
+    return r;
+}
+
+} // namespace
+
+TEST(C64DirListing, PrintsHeaderAndLinesOrFailsWithItsCode)
+{
+    QTemporaryDir dir;
+    QByteArray disk =
+        d64({{"FIRST", QByteArray(12 * 254, 'x')}, {"SECOND", {}, 0xC1}}, "LISTING", "LI");
+    const Listed r = listing(save(dir.path(), "a.d64", disk));
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.out, "LISTING\nLI" + QString(QChar(0xA0)) +
+                         "2A\n651 BLOCKS FREE.\n"
+                         "\"FIRST\"            \t12\tPRG\n"
+                         "\"SECOND\"           \t1\t<SEQ\n");
+    EXPECT_TRUE(r.err.isEmpty());
+    const Listed tape =
+        listing(save(dir.path(), "b.T64", t64({{"TAPED", prg(0x0801, 1)}}, 8, "T")));
+    EXPECT_EQ(tape.code, 0);
+    EXPECT_EQ(tape.out, "T\n\n\n\"TAPED\"           \t1\tPRG\n");
+
+    // A corrupted directory: what was read, the warning, exit code 2.
+    QByteArray bad = d64Files(144);
+    link(bad, kDirOrder[17], 18, 5);
+    const Listed corrupt = listing(save(dir.path(), "bad.d64", bad));
+    EXPECT_EQ(corrupt.code, 2);
+    EXPECT_EQ(corrupt.out.count(QLatin1Char('\n')), 3 + 144);
+    EXPECT_EQ(corrupt.err,
+              QStringLiteral("Directory appears to be corrupted.\nIt is recommended to "
+                             "NOT use this program with this file.\n"));
+
+    const QString notes = save(dir.path(), "notes.txt", "x");
+    for (const QString &path :
+         {notes, dir.filePath("missing.d64"), dir.filePath("x.D64x"), QString()}) {
+        const Listed r = listing(path);
+        EXPECT_EQ(r.code, 1) << path.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_FALSE(r.err.isEmpty());
+    }
+    EXPECT_TRUE(listing(notes).err.contains("not a D64 or T64 image"));
+}
+
+TEST(C64DirListing, FindsTheOptionBeforeTheApplicationStarts)
+{
+    const auto parse = [](std::initializer_list<const char *> args) {
+        std::vector<char *> argv;
+        for (const char *a : args)
+            argv.push_back(const_cast<char *>(a));
+        return dirListingArgument(int(argv.size()), argv.data());
+    };
+    EXPECT_EQ(parse({"vantrel", "--dir", "/a b.d64"}), "/a b.d64");
+    EXPECT_EQ(parse({"vantrel", "--catalogue", "c.mdb", "--dir=x.t64"}), "x.t64");
+    EXPECT_EQ(parse({"vantrel", "--dir"}), QString());
+    EXPECT_FALSE(parse({"vantrel", "--catalogue", "c.mdb"}).has_value());
+    EXPECT_FALSE(parse({"vantrel", "--", "--dir", "x.d64"}).has_value());
 }

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "d64writer.h"
+#include "t64writer.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+// Readable test failure output for texts.
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+// Images made by the sample data writers, plus the offsets the tests patch.
+namespace c64img
+{
+
+using sampledata::ImageFile;
+
+// Directory sectors in the order the writer chains them (interleave 3 on track 18).
+constexpr int kDirOrder[18] = {1, 4, 7, 10, 13, 16, 2, 5, 8, 11, 14, 17, 3, 6, 9, 12, 15, 18};
+
+inline int dirSector(int sector)
+{
+    return sampledata::d64Offset(sampledata::kD64DirectoryTrack, 0) + 256 * sector;
+}
+// Offset of the n-th directory entry.
+inline int entryAt(int n)
+{
+    return dirSector(kDirOrder[n / 8]) + 32 * (n % 8);
+}
+inline void link(QByteArray &image, int sector, int track, int next)
+{
+    image[dirSector(sector)] = char(track);
+    image[dirSector(sector) + 1] = char(next);
+}
+inline void setBlocks(QByteArray &image, int n, int blocks)
+{
+    image[entryAt(n) + 30] = char(blocks & 0xFF);
+    image[entryAt(n) + 31] = char(blocks >> 8);
+}
+
+inline QByteArray d64(const QList<ImageFile> &files, const QByteArray &name = "TEST DISK",
+                      const QByteArray &id = "01")
+{
+    const sampledata::ImageResult r = sampledata::writeD64(name, id, files);
+    EXPECT_TRUE(r.ok()) << r.error.toStdString();
+    return r.bytes;
+}
+// count one-block programs "FILE000", "FILE001", ...
+inline QByteArray d64Files(int count)
+{
+    QList<ImageFile> files;
+    for (int i = 0; i < count; ++i)
+        files.append({QString("FILE%1").arg(i, 3, 10, QLatin1Char('0')).toLatin1(), {}});
+    return d64(files);
+}
+
+// A program loading at start with length bytes after the load address.
+inline QByteArray prg(int start, int length, char fill = char(0xEA))
+{
+    QByteArray bytes(2 + length, fill);
+    bytes[0] = char(start & 0xFF);
+    bytes[1] = char(start >> 8);
+    return bytes;
+}
+inline QByteArray t64(const QList<ImageFile> &files, int slots = 0,
+                      const QByteArray &name = "TEST TAPE")
+{
+    const sampledata::ImageResult r = sampledata::writeT64(name, files, slots);
+    EXPECT_TRUE(r.ok()) << r.error.toStdString();
+    return r.bytes;
+}
+constexpr int kTapeSlot = sampledata::kT64HeaderSize;
+
+inline QString save(const QString &dir, const QString &name, const QByteArray &bytes)
+{
+    const QString path = QDir(dir).filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+        << path.toStdString();
+    return QDir::toNativeSeparators(path);
+}
+
+// A list line: quote, name, quote, blanks up to width, tab, size, tab, type.
+inline QString line(const QString &name, int blocks, const QString &type, int width = 17)
+{
+    return QLatin1Char('"') + name + QLatin1Char('"') +
+           QString(qMax(0, width - int(name.size())), QLatin1Char(' ')) + QLatin1Char('\t') +
+           QString::number(blocks) + QLatin1Char('\t') + type;
+}
+
+} // namespace c64img
