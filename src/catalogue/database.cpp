@@ -18,8 +18,6 @@ namespace catalogue
 namespace
 {
 
-constexpr int kBusyTimeoutMs = 5000;
-
 const char kSchemaSql[] =
 #include "schema_sql.inc"
     ;
@@ -65,7 +63,8 @@ QSqlDatabase Connection::db() const
     return QSqlDatabase::database(m_name, false);
 }
 
-std::unique_ptr<Connection> Connection::open(const QString &path, QString *error, Mode mode)
+std::unique_ptr<Connection> Connection::open(const QString &path, QString *error, Mode mode,
+                                             int busyTimeoutMs)
 {
     auto fail = [error](const QString &why) {
         if (error)
@@ -91,7 +90,7 @@ std::unique_ptr<Connection> Connection::open(const QString &path, QString *error
     url.setQuery(QStringLiteral("mode=%1").arg(QLatin1String(modeText)));
     db.setDatabaseName(url.toString(QUrl::FullyEncoded));
     db.setConnectOptions(
-        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
     if (!db.open())
         return fail(sqlError(db.lastError()));
     sqlite3 *handle = nativeHandle(db);
@@ -256,33 +255,33 @@ QString checkTables(const QSqlDatabase &db, bool allColumns)
 
 } // namespace
 
-QString checkCatalogue(const QString &path)
+// The checks both open tests share, before anything is opened.
+static QString checkFile(const QString &path)
 {
     if (!QFileInfo::exists(path))
         return QStringLiteral("%1 does not exist").arg(path);
     if (isJetFile(path))
         return QStringLiteral("%1 is a legacy Jet database").arg(path);
-    if (QString why = checkSqliteHeader(path); !why.isEmpty())
+    return checkSqliteHeader(path);
+}
+
+QString checkCatalogue(const QString &path)
+{
+    if (QString why = checkFile(path); !why.isEmpty())
         return why;
     if (!QFileInfo(path).isWritable())
         return QStringLiteral("%1 is read-only").arg(path);
     QString error;
-    auto c = Connection::open(path, &error);
+    // A short wait: an exclusive lock held by another program means "cannot open".
+    auto c = Connection::open(path, &error, Connection::Mode::ReadWrite, 1000);
     if (!c)
         return error;
-    QSqlQuery q(c->db());
-    // A short wait: an exclusive lock held by another program means "cannot open".
-    q.exec(QStringLiteral("PRAGMA busy_timeout = 1000"));
     return checkTables(c->db(), false);
 }
 
 QString checkForeignCatalogue(const QString &path)
 {
-    if (!QFileInfo::exists(path))
-        return QStringLiteral("%1 does not exist").arg(path);
-    if (isJetFile(path))
-        return QStringLiteral("%1 is a legacy Jet database").arg(path);
-    if (QString why = checkSqliteHeader(path); !why.isEmpty())
+    if (QString why = checkFile(path); !why.isEmpty())
         return why;
     QString error;
     auto c = Connection::open(path, &error, Connection::Mode::ReadOnly);

@@ -14,6 +14,7 @@ namespace catalogue
 
 constexpr int kSchemaVersion = 1;
 constexpr int kApplicationId = 1447116372;
+constexpr int kBusyTimeoutMs = 5000;
 
 // One named SQLite connection with the dialect installed; removed again on destruction.
 // Opening never creates a file: a missing path is an error.
@@ -22,8 +23,10 @@ class Connection
 public:
     enum class Mode { ReadWrite, ReadOnly, Create };
 
+    // A busy catalogue is waited for busyTimeoutMs, then reported.
     static std::unique_ptr<Connection> open(const QString &path, QString *error,
-                                            Mode mode = Mode::ReadWrite);
+                                            Mode mode = Mode::ReadWrite,
+                                            int busyTimeoutMs = kBusyTimeoutMs);
     ~Connection();
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
