@@ -136,9 +136,8 @@ TEST(AdditionalInfo, ShowsOthersAndNoteClosesWhenLeftAndReportsAMissingGame)
     auto *w = qobject_cast<Form2 *>(showWindow(tc.app(), "Form2"));
     ASSERT_TRUE(w);
     auto *others = control<QPlainTextEdit>(w, "Text1");
-    EXPECT_EQ(others->toPlainText() + control<QPlainTextEdit>(w, "Text2")->toPlainText(),
-              "Thanks to allNote");
-    EXPECT_TRUE(others->isReadOnly());
+    EXPECT_TRUE(others->isReadOnly() && others->toPlainText() == "Thanks to all");
+    EXPECT_EQ(control<QPlainTextEdit>(w, "Text2")->toPlainText(), "Note");
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     QWidget main;
     main.show();
@@ -150,7 +149,6 @@ TEST(AdditionalInfo, ShowsOthersAndNoteClosesWhenLeftAndReportsAMissingGame)
     showWindow(tc.app(), "Form2")->close();
     tc.app().paths.catalogue = tc.catalogue.dir() + "/missing.mdb";
     showWindow(tc.app(), "Form2");
-    ASSERT_EQ(tc.dialogs.messages().size(), 2);
-    EXPECT_TRUE(tc.dialogs.messages().at(0).contains("no longer in the catalogue"));
-    EXPECT_EQ(tc.dialogs.messages().at(1), "Database Open Error");
+    EXPECT_TRUE(tc.dialogs.messages().value(0).contains("no longer in the catalogue"));
+    EXPECT_EQ(tc.dialogs.messages().mid(1), QStringList{"Database Open Error"});
 }
