@@ -9,11 +9,11 @@ using namespace gamerecords;
 TEST(EditingRules, EdgesOfTheMachineTextCodesAndModes)
 {
     // The first character decides the family; only the exact "Amiga" asks for more drives.
-    EXPECT_EQ(editorrules::startColumn(editorrules::PickButton::Game, "Commodore"), "game64");
-    EXPECT_EQ(editorrules::startColumn(editorrules::PickButton::Screen1, ""), "screenamiga");
-    EXPECT_FALSE(editorrules::showsDiskButton("Amig") || editorrules::asksOtherDrives("Amiga "));
-    EXPECT_TRUE(editorrules::lacksTitleOrMachine("   ", "C64"));
-    EXPECT_TRUE(!findFieldCode("xx") && !findFieldCode("") && !findFieldCode("MU"));
+    using namespace editorrules;
+    EXPECT_EQ(startColumn(PickButton::Game, "Commodore") + startColumn(PickButton::Screen1, ""),
+              "game64screenamiga");
+    EXPECT_FALSE(showsDiskButton("Amig") || asksOtherDrives("Amiga "));
+    EXPECT_TRUE(lacksTitleOrMachine("   ", "C64") && !findFieldCode("") && !findFieldCode("MU"));
     EXPECT_FALSE(chooserMode("GAME").known || chooserMode("GAME").opensInStartdir);
     EXPECT_TRUE(gameDiskColumn(kMaxGameDisks).isEmpty() && gameDiskColumn(-1).isEmpty());
     EXPECT_TRUE(storedText("").isNull() && !offersOtherDisk(""));

