@@ -38,17 +38,16 @@ struct EditingContext : TestContext {
 // Runs pending deletions, so that a window closed by a handler is gone afterwards.
 inline void flushDeletes()
 {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (int i = 0; i < 2; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
 }
-
 inline QWidget *showWindow(AppContext &ctx, const QString &name)
 {
     flushDeletes();
     return ctx.windows.show(name);
 }
-
 inline bool isOpen(AppContext &ctx, const QString &name)
 {
     flushDeletes();
@@ -56,18 +55,17 @@ inline bool isOpen(AppContext &ctx, const QString &name)
 }
 
 // A control of a window by its objectName; fails the test when it is missing.
-template <class T> T *control(QWidget *window, const char *name)
+template <class T> T *control(QWidget *window, const QString &name)
 {
-    T *w = window ? window->findChild<T *>(QString::fromLatin1(name)) : nullptr;
-    EXPECT_NE(w, nullptr) << "no control " << name;
+    T *w = window ? window->findChild<T *>(name) : nullptr;
+    EXPECT_NE(w, nullptr) << "no control " << name.toStdString();
     return w;
 }
-
-inline QLineEdit *box(QWidget *w, const char *name)
+inline QLineEdit *box(QWidget *w, const QString &name)
 {
     return control<QLineEdit>(w, name);
 }
-inline void click(QWidget *w, const char *name)
+inline void click(QWidget *w, const QString &name)
 {
     control<QPushButton>(w, name)->click();
 }

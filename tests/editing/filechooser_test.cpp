@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
-#include <QTimer>
 
 namespace
 {
@@ -16,9 +15,8 @@ class FileChooser : public ::testing::Test
 protected:
     void SetUp() override
     {
-        QDir root(tc.catalogue.dir());
         for (const char *d : {"games/sub", "shots", "bin"})
-            root.mkpath(d);
+            QDir(tc.catalogue.dir()).mkpath(d);
         for (const char *f :
              {"games/disk1.adf", "games/disk2.adf", "games/disk3.adf", "games/disk4.adf",
               "games/readme.txt", "bin/notes.txt", "bin/emulator", "shots/broken.png"})
@@ -29,8 +27,7 @@ protected:
         big.fill(Qt::blue);
         ASSERT_TRUE(small.save(path("shots/small.png")) && big.save(path("shots/big.png")));
     }
-
-    QString path(const char *name) const
+    QString path(const QString &name) const
     {
         return QDir::toNativeSeparators(tc.catalogue.dir() + "/" + name);
     }
@@ -72,46 +69,32 @@ protected:
 
 } // namespace
 
-TEST_F(FileChooser, ModesSetCaptionWidthFilterAndStartDirectory)
+TEST_F(FileChooser, ModesSetPanesFilterAndStartDirectory)
 {
-    sfoglia *w = open("dirgam64");
-    EXPECT_EQ(w->windowTitle(), "Select directory of C64 Games");
-    EXPECT_TRUE(shows(w, "Dir1") && !shows(w, "File1") && !shows(w, "Frame1"));
-    const int narrow = w->sizeHint().width();
-    w = open("uae");
-    EXPECT_EQ(w->windowTitle(), "Select executable for UAE Emulator");
-    EXPECT_TRUE(shows(w, "File1") && !shows(w, "Frame1"));
-    const int middle = w->sizeHint().width();
+    EXPECT_TRUE(shows(open("dirgam64"), "Dir1") && !shows(open("dirgam64"), "File1"));
+    sfoglia *w = open("uae");
     browse(w, path("bin"));
+    EXPECT_TRUE(shows(w, "File1") && !shows(w, "Frame1"));
 #ifndef Q_OS_WIN
     EXPECT_EQ(control<FileListBox>(w, "File1")->count(), 1) << "only programs are offered";
 #endif
-    w = open("mds1", path("shots"), 1);
-    EXPECT_EQ(w->windowTitle(), "Screenshot Selector");
-    EXPECT_TRUE(shows(w, "Frame1"));
-    EXPECT_GT(w->sizeHint().width(), middle);
-    EXPECT_GT(middle, narrow);
-
+    EXPECT_TRUE(shows(open("mds1", path("shots"), 1), "Frame1"));
     // Media modes open in the start directory (trailing separator or not), no filter.
     tc.app().browsepath = "/before";
     w = open("mdfm", path("games") + QDir::separator(), 1);
-    EXPECT_EQ(w->windowTitle(), "Select File Music");
     EXPECT_EQ(control<DirListBox>(w, "Dir1")->path(), path("games"));
     EXPECT_EQ(control<FileListBox>(w, "File1")->count(), 5);
-    EXPECT_TRUE(tc.app().browsepath.isEmpty());
-    EXPECT_EQ(tc.app().currentform.data(), w);
-    EXPECT_FALSE(open("unheard-of")->mode().known);
+    EXPECT_TRUE(tc.app().browsepath.isEmpty() && tc.app().currentform.data() == w);
 }
 
 TEST_F(FileChooser, ABadStartDirectoryIsReportedAndClosesTheChooser)
 {
     for (const QString &bad : {path("missing"), QString(), path("games/disk1.adf")}) {
-        SCOPED_TRACE(bad.toStdString());
         tc.dialogs.clear();
         tc.app().browsepath = "/kept";
         open("mds2", bad, 1);
         EXPECT_EQ(tc.dialogs.messages(), QStringList{"Directory in configuration is bad"});
-        EXPECT_FALSE(isOpen(tc.app(), "sfoglia"));
+        EXPECT_FALSE(isOpen(tc.app(), "sfoglia")) << bad.toStdString();
         EXPECT_EQ(tc.app().browsepath, "/kept");
     }
 }
@@ -129,8 +112,7 @@ TEST_F(FileChooser, ResultIsFolderSeparatorAndFileAndTheCloseBoxFormsNone)
     ok(w);
     EXPECT_EQ(tc.app().browsepath, path("games/sub") + sep);
     EXPECT_FALSE(isOpen(tc.app(), "sfoglia"));
-    w = open("dirss64");
-    browse(w, QDir::rootPath());
+    browse(w = open("dirss64"), QDir::rootPath());
     ok(w);
     EXPECT_EQ(tc.app().browsepath, QDir::toNativeSeparators(QDir::rootPath())) << "one separator";
 
@@ -150,17 +132,15 @@ TEST_F(FileChooser, ResultIsFolderSeparatorAndFileAndTheCloseBoxFormsNone)
 
 TEST_F(FileChooser, AmigaDiskSeriesAsksThriceThenStopsAndEndsOnNo)
 {
-    const int id =
-        tc.catalogue.addGame({{"titolo", "Monkey"}, {"formato", "Amiga"}, {"dbver", "v1"}});
+    const int id = tc.catalogue.addGame({{"formato", "Amiga"}, {"dbver", "v1"}});
     tc.panel.gameLamp = false;
     sfoglia *w = open("mdfg", path("games"), id);
-    EXPECT_EQ(w->windowTitle(), "Select File Game");
     const char *columns[] = {"emul1", "df1", "df2", "df3"};
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE(i);
         ASSERT_TRUE(isOpen(tc.app(), "sfoglia"));
         ok(w, QString("disk%1.adf").arg(i + 1));
-        EXPECT_EQ(tc.text(id, columns[i]), path("games/disk") + QString::number(i + 1) + ".adf");
+        EXPECT_EQ(tc.text(id, columns[i]), path(QString("games/disk%1.adf").arg(i + 1)));
         EXPECT_EQ(w->diskCounter(), i + 1);
         EXPECT_EQ(tc.dialogs.questions(), QStringList(std::min(i + 1, 3), "Configure Other Disk?"));
         EXPECT_EQ(tc.panel.gameLamp, i == 3) << "the lamp follows the last disk";
@@ -174,8 +154,7 @@ TEST_F(FileChooser, AmigaDiskSeriesAsksThriceThenStopsAndEndsOnNo)
     EXPECT_FALSE(isOpen(tc.app(), "sfoglia")) << "answered No: the series ends";
     EXPECT_EQ(tc.text(lotus, "emul1") + tc.text(lotus, "df1"),
               path("games/disk1.adf") + "/old/d2.adf");
-
-    const int elite = tc.catalogue.addGame({{"titolo", "Elite"}, {"formato", "C128"}});
+    const int elite = tc.catalogue.addGame({{"formato", "C128"}});
     ok(open("mdfg", path("games"), elite), "disk3.adf");
     EXPECT_EQ(tc.dialogs.questions().size(), 4) << "a C64 game is one file";
     EXPECT_EQ(tc.text(elite, "emul1"), path("games/disk3.adf"));
@@ -193,7 +172,6 @@ TEST_F(FileChooser, MusicAndScreenshotStoresUpdateTheMainWindow)
     ok(open("mds1", path("shots"), id), "big.png");
     EXPECT_EQ(tc.panel.screenshot1, path("shots/big.png"));
     EXPECT_TRUE(tc.null(id, "dbver"));
-
     tc.app().mainwindow = nullptr;
     ok(open("mdfm", path("games"), id), "disk1.adf");
     EXPECT_EQ(tc.text(id, "song"), path("games/disk1.adf")) << "stored without a main window";
@@ -210,25 +188,24 @@ TEST_F(FileChooser, MusicAndScreenshotStoresUpdateTheMainWindow)
 TEST_F(FileChooser, PreviewIsCentredInItsFrame)
 {
     sfoglia *w = open("screen1", path("shots"));
-    auto *frame = control<QFrame>(w, "Frame1");
     auto *image = control<QLabel>(w, "Image1");
-    const QPoint centre = QRect(QPoint(), frame->size()).center();
+    const QRect frame(QPoint(), control<QFrame>(w, "Frame1")->size());
+    for (const char *name : {"small.png", "big.png"}) {
+        select(w, name);
+        EXPECT_LE((image->geometry().center() - frame.center()).manhattanLength(), 1) << name;
+    }
+    EXPECT_LE(image->width(), frame.width());
+    EXPECT_NEAR(double(image->width()) / image->height(), 4.0, 0.1);
     select(w, "small.png");
     EXPECT_EQ(image->size(), QSize(40, 20)) << "natural size";
-    EXPECT_LE((image->geometry().center() - centre).manhattanLength(), 1);
-    select(w, "big.png");
-    EXPECT_LE(image->width(), frame->width());
-    EXPECT_NEAR(double(image->width()) / image->height(), 4.0, 0.1);
-    EXPECT_LE((image->geometry().center() - centre).manhattanLength(), 1);
     select(w, "broken.png");
-    EXPECT_TRUE(image->isHidden());
-    EXPECT_TRUE(tc.dialogs.shown.isEmpty()) << "a file that is no picture is not reported";
+    EXPECT_TRUE(image->isHidden() && tc.dialogs.shown.isEmpty()) << "no picture, no report";
 }
 
 TEST_F(FileChooser, ShownAgainForAnotherRequestItLoadsAfresh)
 {
-    const int first = tc.catalogue.addGame({{"titolo", "First"}, {"formato", "Amiga"}});
-    const int second = tc.catalogue.addGame({{"titolo", "Second"}, {"formato", "Amiga"}});
+    const int first = tc.catalogue.addGame({{"formato", "Amiga"}});
+    const int second = tc.catalogue.addGame({{"formato", "Amiga"}});
     sfoglia *w = open("mdfg", path("games"), first);
     ok(w, "disk1.adf");
     w->Form_Activate();
@@ -241,33 +218,14 @@ TEST_F(FileChooser, ShownAgainForAnotherRequestItLoadsAfresh)
     EXPECT_EQ(tc.text(second, "emul1"), path("games/disk2.adf"));
     EXPECT_TRUE(tc.null(first, "df1"));
 
-    w = open("mdfg", path("games"), first);
-    ok(w, "disk1.adf");
+    ok(w = open("mdfg", path("games"), first), "disk1.adf");
     tc.app().browsemode = "dirgamami";
     EXPECT_EQ(tc.app().windows.show("sfoglia"), w);
     w->Form_Activate();
-    EXPECT_EQ(w->windowTitle(), "Select directory of Amiga Games");
-    EXPECT_FALSE(shows(w, "File1"));
-    EXPECT_EQ(w->diskCounter(), 0);
-
+    EXPECT_TRUE(!shows(w, "File1") && w->diskCounter() == 0);
     // A start folder left by another caller is no new request for a configuration pick.
     browse(w, path("bin"));
     tc.app().startdir = path("shots");
     w->Form_Activate();
     EXPECT_EQ(tc.app().browsepath, path("bin")) << "not reloaded";
-}
-
-TEST_F(FileChooser, ModalPickReturnsItsResultToTheCaller)
-{
-    tc.app().browsemode = "ccs64";
-    QTimer::singleShot(0, [this] {
-        auto *w = tc.app().windows.find<sfoglia>("sfoglia");
-        ASSERT_TRUE(w);
-        EXPECT_EQ(w->windowModality(), Qt::ApplicationModal);
-        browse(w, path("bin"));
-        ok(w, "emulator");
-    });
-    tc.app().windows.showModal("sfoglia");
-    EXPECT_EQ(tc.app().browsepath, path("bin/emulator"));
-    EXPECT_FALSE(isOpen(tc.app(), "sfoglia"));
 }
