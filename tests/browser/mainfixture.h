@@ -1,15 +1,38 @@
 #pragma once
 
+#include "database.h"
 #include "gamelistmodel.h"
 #include "mainwindow.h"
 #include "testcatalogue.h"
 
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+
+// "titolo=A|formato=C64|song=" as a record; an omitted column stays Null.
+inline QVariantMap rec(const QString &spec)
+{
+    QVariantMap out;
+    for (const QString &pair : spec.split('|'))
+        out.insert(pair.section('=', 0, 0), pair.section('=', 1));
+    return out;
+}
 
 // The main window over a TestContext; stub() replaces the other windows by plain widgets
 // that record their opening.
@@ -54,10 +77,17 @@ protected:
 
     void select(int id)
     {
-        const int row = w->cercaindex(id);
-        ASSERT_LT(row, w->listCount());
-        w->setListIndex(row);
+        w->setListIndex(w->cercaindex(id));
         ASSERT_EQ(w->currentId(), id);
+    }
+
+    // The list, the selected row, the panel's title and the count shown.
+    QString scene() const
+    {
+        return QString("%1 #%2 %3 (%4)")
+            .arg(titles().join(','))
+            .arg(w->listIndex())
+            .arg(w->Frame1->title(), w->lbldisplay->text());
     }
 
     static QStringList entries(QListWidget *list)
