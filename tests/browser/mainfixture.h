@@ -29,8 +29,10 @@
 inline QVariantMap rec(const QString &spec)
 {
     QVariantMap out;
-    for (const QString &pair : spec.split('|'))
-        out.insert(pair.section('=', 0, 0), pair.section('=', 1));
+    for (const QString &pair : spec.split('|')) {
+        const QString value = pair.section('=', 1);
+        out.insert(pair.section('=', 0, 0), value.isNull() ? QString("") : value);
+    }
     return out;
 }
 
