@@ -111,7 +111,12 @@ protected:
         return out;
     }
 
-    static QColor lamp(QLabel *picture) { return picture->palette().color(QPalette::Window); }
+    // The game and music lamps.
+    std::pair<QColor, QColor> lamps() const
+    {
+        return {w->Picture3->palette().color(QPalette::Window),
+                w->Picture4->palette().color(QPalette::Window)};
+    }
 
     TestContext t;
     std::unique_ptr<Form1> w;

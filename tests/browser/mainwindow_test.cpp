@@ -192,8 +192,7 @@ TEST_F(MainWindowTest, DetailPanelFollowsTheSelectionAndOtherWindows)
     const QStringList bound{f.Text1->text(), f.Text2->text(), f.Text3->text(), f.Text14->text(),
                             f.Text15->text()};
     EXPECT_EQ(bound, (QStringList{"Rainbow Arts", "Time Warp", "C64", "1987", "Platform"}));
-    EXPECT_EQ(lamp(f.Picture3), kGreen);
-    EXPECT_EQ(lamp(f.Picture4), kRed);
+    EXPECT_EQ(lamps(), std::pair(kGreen, kRed));
     EXPECT_EQ(entries(f.List2), (QStringList{"Armin Gessert", "Manfred Trenz", "",
                                              "----------- Additional -----------", "Jan Hill"}));
     EXPECT_TRUE(entries(f.List3).isEmpty()); // empty main column, filled additional one
@@ -206,8 +205,7 @@ TEST_F(MainWindowTest, DetailPanelFollowsTheSelectionAndOtherWindows)
     const QRect r = f.List1->visualRect(f.listModel()->index(2));
     QTest::mouseClick(f.List1->viewport(), Qt::LeftButton, {}, r.center());
     EXPECT_EQ(f.currentId(), turrican);
-    EXPECT_EQ(lamp(f.Picture3), kRed);
-    EXPECT_EQ(lamp(f.Picture4), kGreen);
+    EXPECT_EQ(lamps(), std::pair(kRed, kGreen));
     EXPECT_FALSE(f.Label9->isVisible());
     EXPECT_TRUE(f.Label10->isVisible()); // not a picture
     EXPECT_TRUE(entries(f.List2).isEmpty());
@@ -216,8 +214,7 @@ TEST_F(MainWindowTest, DetailPanelFollowsTheSelectionAndOtherWindows)
     MainPanel *panel = t.ctx->mainwindow;
     panel->setGameLamp(true);
     panel->setMusicLamp(false);
-    EXPECT_EQ(lamp(f.Picture3), kGreen);
-    EXPECT_EQ(lamp(f.Picture4), kRed);
+    EXPECT_EQ(lamps(), std::pair(kGreen, kRed));
     panel->showScreenshot(2, t.temp.filePath("missing.png"));
     EXPECT_TRUE(f.Image1->pixmap().isNull());
     EXPECT_TRUE(f.Label10->isVisible());
