@@ -131,6 +131,17 @@ TEST_F(Integration, PlayerFilesReachTheGameOfTheirMachineThroughTheAssociationEd
     EXPECT_FALSE(window("Form3"));
     EXPECT_TRUE(window("Form5")) << "the player stays open";
 
+    // A music window of no machine: the editor, last opened by the C64 player, writes nothing.
+    form3 = associate("Form8", "tune.sid", "Command4");
+    if (chooseGame(form3, zork)) {
+        t.dialogs.clear();
+        click(form3, "Command1");
+        EXPECT_TRUE(t.dialogs.messages().value(0).contains("Nothing was written"));
+    }
+    EXPECT_TRUE(t.catalogue.value(zork, "song").isNull());
+    EXPECT_EQ(t.catalogue.value(zork, "emul1").toString(), d64);
+    t.ctx->windows.closeAll();
+    flush();
     t.ctx->playerkind = "Amiga";
     form3 = associate("Form8", "tune.sid", "Command4");
     EXPECT_FALSE(chooseGame(form3, zork)) << "an Amiga player offers Amiga games";
@@ -166,24 +177,6 @@ TEST_F(Integration, AmigaPlayerDisksReachAllFourDriveColumns)
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(t.catalogue.value(lemmings, i ? QString("df%1").arg(i) : "emul1"), disks[i]);
     EXPECT_EQ(t.catalogue.value(lemmings, "song").toString(), "/music/lemmings.mod");
-}
-
-// The editor last opened by the C64 player, whose box holds a disk, writes nothing for it.
-TEST_F(Integration, MusicWindowOfNoMachineWritesNothing)
-{
-    makeFile("zork.d64");
-    makeFile("tune.sid");
-    const int zork = t.catalogue.addGame({{"titolo", "Zork"}, {"formato", "C64"}});
-    click(associate("Form5", "zork.d64", "NmButton5"), "Command2");
-    flush();
-    QWidget *form3 = associate("Form8", "tune.sid", "Command4");
-    if (chooseGame(form3, zork)) {
-        t.dialogs.clear();
-        click(form3, "Command1");
-        EXPECT_TRUE(t.dialogs.messages().value(0).contains("Nothing was written"));
-    }
-    EXPECT_TRUE(t.catalogue.value(zork, "emul1").isNull() &&
-                t.catalogue.value(zork, "song").isNull());
 }
 
 // The editor left open by one player and opened again by another follows the second.
