@@ -93,8 +93,7 @@ TEST(ListQuery, SortedAsTheCatalogueSortsWithDuplicatesKept)
     cat.addGame({{"formato", "C64"}}); // Null title
     const ListResult bySql = fetchList(cat.db(), listQuery(filterClause({}), {}));
     const ListResult byHere = fetchList(cat.db(), filterClause({}), {});
-    ASSERT_TRUE(bySql.ok());
-    ASSERT_TRUE(byHere.ok());
+    ASSERT_TRUE(bySql.ok() && byHere.ok());
     EXPECT_EQ(byHere.rows, bySql.rows);
     // A title stored twice is listed twice.
     const QSet<int> ants{cat.addGame({{"titolo", "Ant"}}), cat.addGame({{"titolo", "Ant"}})};
