@@ -1,6 +1,4 @@
-// The hand-overs between windows of different folders, through the real windows as the
-// program registers them: a player's files reach the association editor, the chooser's
-// pick reaches the configuration window.
+// Hand-overs between windows of different folders, through the windows as registered.
 #include "amigaregistry.h"
 #include "c64registry.h"
 #include "configregistry.h"
@@ -24,9 +22,6 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
-
 class Integration : public ::testing::Test
 {
 protected:
@@ -49,13 +44,11 @@ protected:
         QCoreApplication::processEvents();
     }
 
-    // A file in the test folder, its native path returned.
     QString makeFile(const QString &name, const QByteArray &bytes = "data", bool executable = false)
     {
         QFile f(t.temp.filePath(name));
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
-        f.close();
         if (executable)
             f.setPermissions(f.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
         return QDir::toNativeSeparators(f.fileName());
@@ -76,7 +69,7 @@ protected:
         control<QPushButton>(w, button)->click();
     }
 
-    // Selects the row of a list whose text (or, with role, whose data) matches, as a click does.
+    // Selects the row whose text (or, with role, whose data) matches, as a click does.
     static bool pick(QWidget *w, const QVariant &value, int role = Qt::DisplayRole)
     {
         auto *list = control<QListWidget>(w, role == Qt::DisplayRole ? "File1" : "List1");
@@ -87,7 +80,6 @@ protected:
             }
         return false;
     }
-    // The association editor's row of a game.
     static bool chooseGame(QWidget *form3, int id) { return pick(form3, id, Qt::UserRole); }
 
     // Picks a file in a player window and presses its Associate button.
@@ -99,26 +91,20 @@ protected:
         return window("Form3");
     }
 
-    // Runs the pick button of a Config box; while the modal chooser is open, drive()
-    // plays the user in it. A chooser still open after five seconds is closed.
+    // Presses a Config pick button; drive() plays the user in the modal chooser.
     void pickInConfig(QWidget *config, const QString &column,
                       const std::function<void(QWidget *)> &drive)
     {
         bool reached = false;
-        QTimer user, guard;
-        user.setSingleShot(true);
-        guard.setSingleShot(true);
-        QObject::connect(&user, &QTimer::timeout, [&] {
-            reached = window("sfoglia");
-            if (reached)
+        QObject scope; // a chooser still open after five seconds is closed
+        QTimer::singleShot(0, &scope, [&] {
+            if ((reached = window("sfoglia")))
                 drive(window("sfoglia"));
         });
-        QObject::connect(&guard, &QTimer::timeout, [&] {
+        QTimer::singleShot(5000, &scope, [&] {
             if (QWidget *chooser = window("sfoglia"))
                 chooser->close();
         });
-        user.start(0);
-        guard.start(5000);
         click(config, column + "Pick");
         EXPECT_TRUE(reached) << "the chooser opened modally";
         EXPECT_FALSE(window("sfoglia")) << "the chooser closed";
@@ -127,24 +113,43 @@ protected:
     TestContext t;
 };
 
-TEST_F(Integration, C64PlayerFileReachesTheGameThroughTheAssociationEditor)
+TEST_F(Integration, PlayerFilesReachTheGameOfTheirMachineThroughTheAssociationEditor)
 {
     const QString d64 = makeFile("zork.d64", QByteArray(174848, '\0'));
+    const QString song = makeFile("tune.sid");
     const int zork = t.catalogue.addGame({{"titolo", "Zork"}, {"formato", "C64"}});
-    const int other = t.catalogue.addGame({{"titolo", "Another"}, {"formato", "Amiga"}});
+    const int agony = t.catalogue.addGame({{"titolo", "Agony"}, {"formato", "Amiga"}});
     QWidget *form3 = associate("Form5", "zork.d64", "NmButton5");
     EXPECT_EQ(control<QLineEdit>(window("Form5"), "Text1")->text(), d64);
     ASSERT_TRUE(form3) << "Associate opens the association editor";
-    EXPECT_FALSE(chooseGame(form3, other)) << "only the C64 family is offered";
+    EXPECT_FALSE(chooseGame(form3, agony)) << "only the C64 family is offered";
     ASSERT_TRUE(chooseGame(form3, zork));
     click(form3, "Command1");
-
     EXPECT_EQ(t.dialogs.messages(), QStringList{"Configuration UPDATED!"});
     EXPECT_EQ(t.catalogue.value(zork, "emul1").toString(), d64);
-    EXPECT_TRUE(t.catalogue.value(other, "emul1").isNull());
     EXPECT_TRUE(t.panel.gameLamp);
     EXPECT_FALSE(window("Form3"));
     EXPECT_TRUE(window("Form5")) << "the player stays open";
+
+    // A music window of no machine: the editor, last opened by the C64 player, writes nothing.
+    form3 = associate("Form8", "tune.sid", "Command4");
+    if (chooseGame(form3, zork)) {
+        t.dialogs.clear();
+        click(form3, "Command1");
+        EXPECT_TRUE(t.dialogs.messages().value(0).contains("Nothing was written"));
+    }
+    EXPECT_TRUE(t.catalogue.value(zork, "song").isNull());
+    EXPECT_EQ(t.catalogue.value(zork, "emul1").toString(), d64);
+    t.ctx->windows.closeAll();
+    flush();
+    t.ctx->playerkind = "Amiga";
+    form3 = associate("Form8", "tune.sid", "Command4");
+    EXPECT_FALSE(chooseGame(form3, zork)) << "an Amiga player offers Amiga games";
+    ASSERT_TRUE(chooseGame(form3, agony));
+    click(form3, "Command1");
+    EXPECT_EQ(t.catalogue.value(agony, "song").toString(), nomecorto(song));
+    EXPECT_TRUE(t.catalogue.value(agony, "emul1").isNull());
+    EXPECT_TRUE(t.panel.musicLamp);
 }
 
 TEST_F(Integration, AmigaPlayerDisksReachAllFourDriveColumns)
@@ -162,54 +167,16 @@ TEST_F(Integration, AmigaPlayerDisksReachAllFourDriveColumns)
         const QPoint at = files->visualItemRect(files->currentItem()).center();
         QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, at);
-    }
-    for (int i = 1; i <= 4; ++i)
         ASSERT_EQ(control<QLineEdit>(player, QString("Text%1").arg(i))->text(), disks[i - 1]);
+    }
 
     click(player, "Command3");
     QWidget *form3 = window("Form3");
     ASSERT_TRUE(chooseGame(form3, lemmings));
     click(form3, "Command1");
-    const QStringList columns{"emul1", "df1", "df2", "df3"};
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(t.catalogue.value(lemmings, columns[i]).toString(), disks[i]);
+        EXPECT_EQ(t.catalogue.value(lemmings, i ? QString("df%1").arg(i) : "emul1"), disks[i]);
     EXPECT_EQ(t.catalogue.value(lemmings, "song").toString(), "/music/lemmings.mod");
-}
-
-TEST_F(Integration, MusicWindowSongReachesTheGameOfItsMachine)
-{
-    const QString song = makeFile("tune.sid");
-    const int c64 = t.catalogue.addGame({{"titolo", "Commando"}, {"formato", "C64"}});
-    const int amiga = t.catalogue.addGame({{"titolo", "Agony"}, {"formato", "Amiga"}});
-    t.ctx->playerkind = "Amiga";
-    QWidget *form3 = associate("Form8", "tune.sid", "Command4");
-    ASSERT_TRUE(form3);
-    EXPECT_FALSE(chooseGame(form3, c64)) << "an Amiga player offers Amiga games";
-    ASSERT_TRUE(chooseGame(form3, amiga));
-    click(form3, "Command1");
-    EXPECT_EQ(t.catalogue.value(amiga, "song").toString(), nomecorto(song));
-    EXPECT_TRUE(t.catalogue.value(amiga, "emul1").isNull());
-    EXPECT_TRUE(t.panel.musicLamp);
-}
-
-// A music window of no known machine must not let the editor write another player's
-// file: the editor was last opened for the C64 player, whose box still holds a disk.
-TEST_F(Integration, MusicWindowOfNoMachineWritesNothing)
-{
-    makeFile("zork.d64");
-    makeFile("tune.sid");
-    const int zork = t.catalogue.addGame({{"titolo", "Zork"}, {"formato", "C64"}});
-    click(associate("Form5", "zork.d64", "NmButton5"), "Command2");
-    flush();
-    QWidget *form3 = associate("Form8", "tune.sid", "Command4");
-    ASSERT_TRUE(form3);
-    if (chooseGame(form3, zork)) {
-        t.dialogs.clear();
-        click(form3, "Command1");
-        EXPECT_TRUE(t.dialogs.messages().value(0).contains("Nothing was written"));
-    }
-    EXPECT_TRUE(t.catalogue.value(zork, "emul1").isNull());
-    EXPECT_TRUE(t.catalogue.value(zork, "song").isNull());
 }
 
 // The editor left open by one player and opened again by another follows the second.
@@ -247,11 +214,12 @@ TEST_F(Integration, ConfigurationTakesTheChoosersPickAndStoresIt)
     EXPECT_EQ(ccs64->text(), "/old/ccs64");
 
     const auto choose = [&](const QString &title, const QString &file) {
-        return [=](QWidget *chooser) {
+        return [this, title, file](QWidget *chooser) {
             EXPECT_EQ(chooser->windowTitle(), title);
             ASSERT_TRUE(control<DirListBox>(chooser, "Dir1")->setPath(dir()));
-            if (!file.isEmpty())
+            if (!file.isEmpty()) {
                 ASSERT_TRUE(pick(chooser, file));
+            }
             click(chooser, "Command1");
         };
     };
@@ -264,5 +232,3 @@ TEST_F(Integration, ConfigurationTakesTheChoosersPickAndStoresIt)
     EXPECT_EQ(t.catalogue.value(0, "ccs64").toString(), emulator);
     EXPECT_EQ(t.catalogue.value(0, "game64").toString(), dir() + QDir::separator());
 }
-
-} // namespace

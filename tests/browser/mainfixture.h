@@ -1,15 +1,40 @@
 #pragma once
 
+#include "database.h"
 #include "gamelistmodel.h"
 #include "mainwindow.h"
 #include "testcatalogue.h"
 
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+
+// "titolo=A|formato=C64|song=" as a record; an omitted column stays Null.
+inline QVariantMap rec(const QString &spec)
+{
+    QVariantMap out;
+    for (const QString &pair : spec.split('|')) {
+        const QString value = pair.section('=', 1);
+        out.insert(pair.section('=', 0, 0), value.isNull() ? QString("") : value);
+    }
+    return out;
+}
 
 // The main window over a TestContext; stub() replaces the other windows by plain widgets
 // that record their opening.
@@ -54,10 +79,17 @@ protected:
 
     void select(int id)
     {
-        const int row = w->cercaindex(id);
-        ASSERT_LT(row, w->listCount());
-        w->setListIndex(row);
+        w->setListIndex(w->cercaindex(id));
         ASSERT_EQ(w->currentId(), id);
+    }
+
+    // The list, the selected row, the panel's title and the count shown.
+    QString scene() const
+    {
+        return QString("%1 #%2 %3 (%4)")
+            .arg(titles().join(','))
+            .arg(w->listIndex())
+            .arg(w->Frame1->title(), w->lbldisplay->text());
     }
 
     static QStringList entries(QListWidget *list)
@@ -79,7 +111,12 @@ protected:
         return out;
     }
 
-    static QColor lamp(QLabel *picture) { return picture->palette().color(QPalette::Window); }
+    // The game and music lamps.
+    std::pair<QColor, QColor> lamps() const
+    {
+        return {w->Picture3->palette().color(QPalette::Window),
+                w->Picture4->palette().color(QPalette::Window)};
+    }
 
     TestContext t;
     std::unique_ptr<Form1> w;
