@@ -1,7 +1,6 @@
 #pragma once
 
-// Independent readers of the written images, so the tests check the bytes the way a
-// drive or another program would read them, not by reusing the writers' code.
+// Independent readers of the written images: the bytes as a drive or another program reads them.
 
 #include <QByteArray>
 #include <QList>
@@ -12,39 +11,22 @@
 namespace imagereading
 {
 
-inline int byteAt(const QByteArray &image, int offset)
-{
-    return quint8(image.at(offset));
-}
-
-inline int sectorsOnTrack(int track)
-{
-    return track <= 17 ? 21 : track <= 24 ? 19 : track <= 30 ? 18 : 17;
-}
-
+inline auto byteAt = [](const QByteArray &image, int offset) {
+    return int(quint8(image.at(offset)));
+};
+inline auto sectorsOnTrack = [](int t) { return t <= 17 ? 21 : t <= 24 ? 19 : t <= 30 ? 18 : 17; };
 inline int offsetOf(int track, int sector)
 {
-    int offset = sector * 256;
     for (int t = 1; t < track; ++t)
-        offset += sectorsOnTrack(t) * 256;
-    return offset;
+        sector += sectorsOnTrack(t);
+    return sector * 256;
 }
 
 constexpr int kBam = 0x16500;
 
-inline bool bamSaysFree(const QByteArray &d64, int track, int sector)
-{
-    return byteAt(d64, kBam + 4 * track + 1 + sector / 8) & (1 << (sector % 8));
-}
-
-// Free blocks as the BAM counts them, without the directory track.
-inline int d64Free(const QByteArray &d64)
-{
-    int sum = 0;
-    for (int t = 1; t <= 35; ++t)
-        sum += t == 18 ? 0 : byteAt(d64, kBam + 4 * t);
-    return sum;
-}
+inline auto bamSaysFree = [](const QByteArray &d64, int t, int s) {
+    return (byteAt(d64, kBam + 4 * t + 1 + s / 8) & (1 << (s % 8))) != 0;
+};
 
 struct D64Entry {
     int type = 0, track = 0, sector = 0, blocks = 0;
@@ -79,23 +61,20 @@ inline QByteArray d64FileData(const QByteArray &image, const D64Entry &e,
                               QList<std::pair<int, int>> *chain = nullptr)
 {
     QByteArray data;
-    for (int track = e.track, sector = e.sector, guard = 0; guard < 683; ++guard) {
+    for (int track = e.track, sector = e.sector, guard = 0; guard < 683 && track != 0; ++guard) {
         const int off = offsetOf(track, sector);
         if (chain)
             chain->append({track, sector});
         track = byteAt(image, off);
         sector = byteAt(image, off + 1);
         data += image.mid(off + 2, track == 0 ? sector - 1 : 254);
-        if (track == 0)
-            break;
     }
     return data;
 }
 
-inline quint32 long32(const QByteArray &image, int block, int offset)
-{
+inline auto long32 = [](const QByteArray &image, int block, int offset) {
     return qFromBigEndian<quint32>(image.constData() + block * 512 + offset);
-}
+};
 
 // Sum of the 128 longs of a block: zero when its checksum is right.
 inline quint32 blockSum(const QByteArray &image, int block)
@@ -106,11 +85,9 @@ inline quint32 blockSum(const QByteArray &image, int block)
     return sum;
 }
 
-inline bool adfBitmapSaysFree(const QByteArray &adf, int block)
-{
-    const int bit = block - 2;
-    return long32(adf, 881, 4 + 4 * (bit / 32)) & (1u << (bit % 32));
-}
+inline auto adfBitmapSaysFree = [](const QByteArray &adf, int block) {
+    return (long32(adf, 881, 4 + 4 * ((block - 2) / 32)) & (1u << ((block - 2) % 32))) != 0;
+};
 
 inline int adfFree(const QByteArray &adf)
 {
@@ -124,19 +101,15 @@ inline int adfFree(const QByteArray &adf)
 inline int adfFind(const QByteArray &adf, int hash, const QByteArray &name)
 {
     int block = int(long32(adf, 880, 24 + 4 * hash));
-    for (int guard = 0; block != 0 && guard < 1760; ++guard) {
+    for (int guard = 0; block != 0 && guard < 1760; ++guard, block = int(long32(adf, block, 496)))
         if (adf.mid(block * 512 + 433, byteAt(adf, block * 512 + 432)).toUpper() == name.toUpper())
             return block;
-        block = int(long32(adf, block, 496));
-    }
     return 0;
 }
 
-struct AdfFile {
+struct AdfFile { // blocks by data links, tables: header+extensions, listed: by pointer tables
     QByteArray data;
-    QList<int> blocks; // data blocks in order of the next_data links
-    QList<int> tables; // header and extension blocks
-    QList<int> listed; // data blocks as the pointer tables list them
+    QList<int> blocks, tables, listed;
 };
 
 // Reads a file through both its data links and its pointer tables, checking each block.
@@ -144,10 +117,10 @@ inline AdfFile adfRead(const QByteArray &adf, int header)
 {
     AdfFile f;
     for (int block = int(long32(adf, header, 16)), seq = 1; block != 0 && seq < 1760; ++seq) {
-        EXPECT_EQ(long32(adf, block, 0), 8u) << "data block type";
-        EXPECT_EQ(long32(adf, block, 4), quint32(header)) << "data block owner";
-        EXPECT_EQ(long32(adf, block, 8), quint32(seq)) << "sequence number";
-        EXPECT_EQ(blockSum(adf, block), 0u) << "data block checksum";
+        EXPECT_EQ(QList<quint32>({long32(adf, block, 0), long32(adf, block, 4),
+                                  long32(adf, block, 8), blockSum(adf, block)}),
+                  QList<quint32>({8u, quint32(header), quint32(seq), 0u}))
+            << "data block type, owner, sequence number, checksum";
         f.data += adf.mid(block * 512 + 24, qMin(488, int(long32(adf, block, 12))));
         f.blocks.append(block);
         block = int(long32(adf, block, 16));
