@@ -46,9 +46,12 @@ inline QStringList dumpGames(const QSqlDatabase &db)
     return rows;
 }
 
-inline void writeBytes(const QString &path, const QByteArray &bytes)
+// Writes a whole file, or overwrites the bytes at `at` in place.
+inline bool writeBytes(const QString &path, const QByteArray &bytes, qint64 at = -1)
 {
     QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    const bool ok = f.open(at < 0 ? QIODevice::WriteOnly : QIODevice::ReadWrite) &&
+                    f.seek(qMax(at, qint64(0))) && f.write(bytes) == bytes.size();
+    EXPECT_TRUE(ok) << path.toStdString();
+    return ok;
 }
