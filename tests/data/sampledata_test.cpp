@@ -219,10 +219,11 @@ static void checkAdf(const QByteArray &d, const QList<ImageFile> &files)
 
 TEST(D64Writer, ChainsAndBamAgreeWithTheFilesUpToAFullDisk)
 {
+    // LARGE's block count needs the high byte.
     const QList<ImageFile> files = {{"GAME", pattern(5000, 1)},
                                     {"EXACT", pattern(254 * 3, 2), 0x81},
                                     {"EMPTY", {}, 0xC2},
-                                    {"LARGE", pattern(300 * 254, 9)}, // size needs the high byte
+                                    {"LARGE", pattern(300 * 254, 9)},
                                     {"SIXTEEN CHARS!!!", pattern(1, 3)}};
     QList<ImageFile> many, full = {{"FITS", pattern(664 * 254, 4)}};
     for (int i = 0; i < 144; ++i)
@@ -236,7 +237,6 @@ TEST(D64Writer, ChainsAndBamAgreeWithTheFilesUpToAFullDisk)
     EXPECT_EQ(d.mid(kBam, 4), QByteArray("\x12\x01\x41\x00", 4));
     EXPECT_EQ(d.mid(kBam + 0x90, 16), QByteArray("SAMPLE") + QByteArray(10, char(0xA0)));
     EXPECT_EQ(d64Directory(d)[2].blocks, 1); // an empty file still takes one block
-    EXPECT_EQ(byteAt(writeD64("FULL", "FF", many).bytes, kBam + 4 * 18), 0) << "directory full";
     EXPECT_FALSE(writeD64("X", "01", many + QList<ImageFile>{{"ONE TOO MANY", "x"}}).ok());
     EXPECT_FALSE(writeD64("X", "01", {{"HUGE", QByteArray(665 * 254, 'x')}}).ok());
 }
@@ -248,21 +248,18 @@ TEST(AdfWriter, FilesHashChainsChecksumsAndBitmapAgreeUpToAFullDisk)
         if (adfHash("File" + QByteArray::number(i)) == adfHash("File0"))
             twin = "File" + QByteArray::number(i);
     // 1731 data blocks need 24 extension blocks: 1731 + 24 + 1 header = 1756, exactly full.
-    const QList<ImageFile> files = {{"Game", pattern(20000, 1)},
+    const QList<ImageFile> full = {{"Full", pattern(488 * 1731, 3)}},
+                           files = {{"Game", pattern(20000, 1)},
                                     {"Exact", pattern(488 * 2, 2)},
                                     {"Empty", {}},
                                     {"Large", pattern(488 * 150 + 7, 5)},
                                     {"File0", "one"},
-                                    {twin, "two"}},
-                           full = {{"Full", pattern(488 * 1731, 3)}};
+                                    {twin, "two"}};
     for (const QList<ImageFile> &set : {files, full}) {
         const ImageResult r = writeAdf("Sample Disk", set);
         ASSERT_TRUE(r.ok()) << r.error.toStdString();
         checkAdf(r.bytes, set);
     }
-    const QByteArray d = writeAdf("Sample Disk", files).bytes;
-    EXPECT_EQ(adfBlockChecksum(d, 880), long32(d, 880, 20));
-    EXPECT_EQ(adfRead(d, adfFind(d, adfHash("Large"), "Large")).tables.size(), 3);
     EXPECT_FALSE(writeAdf("V", {{"Huge", QByteArray(488 * 1732, 'x')}}).ok());
     EXPECT_FALSE(writeAdf("V", {{"Same", "x"}, {"SAME", "y"}}).ok());
 }
