@@ -155,10 +155,11 @@ TEST_F(TransferTest, BatchRunListsImportsAndExportsOrFailsWithAMessage)
     EXPECT_EQ(batch(Kind::Import, exported.path(), Mode::New), 0);
     EXPECT_EQ(out, "Added Agony for Amiga\nGames Added: 1\nGames Modified: 0\n");
     EXPECT_EQ(batch(Kind::Export, floppy.path()), 0) << err.toStdString();
-    EXPECT_TRUE(QFile::exists(floppy.filePath("export.mdb")));
-    EXPECT_TRUE(out.startsWith("Compact Vantrel Database\n") && out.contains("Exported 2 games"));
-    EXPECT_TRUE(out.trimmed().endsWith("Transfer Completed. Send the file to " +
-                                       QLatin1String(kMaintainerAddress)));
+    EXPECT_TRUE(QFile::exists(floppy.filePath("export.mdb")) &&
+                out.startsWith("Compact Vantrel Database\n") && out.contains("Exported 2 games") &&
+                out.trimmed().endsWith("Transfer Completed. Send the file to " +
+                                       QLatin1String(kMaintainerAddress)))
+        << out.toStdString();
     const QStringList after = dumpGames(local.db());
     EXPECT_NE(batch(Kind::Import, floppy.filePath("missing.mdb")), 0);
     EXPECT_TRUE(err.contains("Unable to read from Floppy!")) << err.toStdString();
