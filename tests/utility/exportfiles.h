@@ -1,15 +1,57 @@
 #pragma once
 
-#include <QSqlDatabase>
-#include <QString>
+#include "database.h"
+#include "testcatalogue.h"
 
-class TestCatalogue;
+#include <QFile>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <gtest/gtest.h>
+
+inline QString gameTitle(int i)
+{
+    return QStringLiteral("Game %1").arg(i, 4, 10, QChar('0'));
+}
 
 // "Game 0000", "Game 0001", ... (C64) added in one transaction: an export file's bulk.
-void addGames(TestCatalogue &file, int count, const QString &note = {});
-QString gameTitle(int i);
+inline void addGames(TestCatalogue &file, int count, const QString &note = {})
+{
+    catalogue::WriteTransaction tx(file.db());
+    for (int i = 0; i < count; ++i)
+        file.addGame({{"titolo", gameTitle(i)}, {"formato", "C64"}, {"note", note}});
+    EXPECT_TRUE(tx.commit());
+}
+
 // PRAGMA integrity_check of a database file, "ok" when sound.
-QString integrityOf(const QString &path);
+inline QString integrityOf(const QString &path)
+{
+    QString why;
+    auto c = catalogue::Connection::open(path, &why, catalogue::Connection::Mode::ReadOnly);
+    const auto r =
+        c ? catalogue::fetchOne(c->db(), "PRAGMA integrity_check", {}, &why) : std::nullopt;
+    return r ? r->value(0).toString() : why;
+}
+
 // Every row of tabella1 as text, ordered by id: to compare a catalogue before and after.
-QStringList dumpGames(const QSqlDatabase &db);
-void writeBytes(const QString &path, const QByteArray &bytes);
+inline QStringList dumpGames(const QSqlDatabase &db)
+{
+    QStringList rows;
+    for (QSqlQuery q = catalogue::run(db, "select * from tabella1 order by id"); q.next();) {
+        QStringList cells;
+        for (int i = 0; i < q.record().count(); ++i)
+            cells << (q.value(i).isNull() ? QStringLiteral("<null>") : q.value(i).toString());
+        rows << cells.join('|');
+    }
+    return rows;
+}
+
+// Writes a whole file, or overwrites the bytes at `at` in place.
+inline bool writeBytes(const QString &path, const QByteArray &bytes, qint64 at = -1)
+{
+    QFile f(path);
+    const bool ok = f.open(at < 0 ? QIODevice::WriteOnly : QIODevice::ReadWrite) &&
+                    f.seek(qMax(at, qint64(0))) && f.write(bytes) == bytes.size();
+    EXPECT_TRUE(ok) << path.toStdString();
+    return ok;
+}

@@ -1,9 +1,22 @@
+#include "batch.h"
 #include "database.h"
 #include "exportfiles.h"
+#include "exportpipeline.h"
+#include "paths.h"
 #include "testcatalogue.h"
 #include "transfer.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QThread>
+
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 using namespace merrow;
 
@@ -13,8 +26,10 @@ protected:
     TestCatalogue local, exported;
     QStringList log;
     QList<std::pair<int, int>> progress;
+    QString error;
 
-    TransferResult transfer(TransferMode mode, const QList<int> &ids = {}, int batch = 500)
+    // "ok +added ~modified -skipped" (or "failed ..."), with the log and progress kept.
+    QString transfer(TransferMode mode, const QList<int> &ids = {}, int batch = 500)
     {
         log.clear();
         progress.clear();
@@ -22,7 +37,10 @@ protected:
         t.setBatchSize(batch);
         t.onLog = [this](const QString &line, const TransferResult &) { log << line; };
         t.onProgress = [this](int done, int total) { progress.append({done, total}); };
-        return t.run(mode, ids);
+        const TransferResult r = t.run(mode, ids);
+        error = r.error;
+        return QString::asprintf("%s +%d ~%d -%d", r.ok ? "ok" : "failed", r.added, r.modified,
+                                 r.skipped);
     }
 };
 
@@ -35,28 +53,18 @@ TEST_F(TransferTest, NewAddsMissingGamesOnlyOnceQuotesAndUntitledIncluded)
     exported.addGame({{"titolo", "Elite"}, {"formato", "Amiga"}, {"sh", "theirs"}});
     exported.addGame({{"titolo", quoted}, {"formato", "Amiga"}});
     exported.addGame({{"titolo", QVariant()}, {"formato", "C64"}});
-    const TransferResult r = transfer(TransferMode::New);
-    ASSERT_TRUE(r.ok) << r.error.toStdString();
-    EXPECT_EQ(r.added, 2);
-    EXPECT_EQ(r.modified, 0);
+    EXPECT_EQ(transfer(TransferMode::New), "ok +2 ~0 -0") << error.toStdString();
     EXPECT_EQ(log, QStringList({"Added Elite for Amiga", "Added  for C64"}));
     EXPECT_EQ(local.value(present, "sh"), "mine");
-    EXPECT_EQ(local.count(), 4);
-
-    const TransferResult again = transfer(TransferMode::New);
-    EXPECT_TRUE(again.ok);
-    EXPECT_EQ(again.added, 0);
+    EXPECT_EQ(transfer(TransferMode::New), "ok +0 ~0 -0"); // twice adds nothing
     EXPECT_TRUE(log.isEmpty());
     EXPECT_EQ(local.count(), 4);
 }
 
 TEST_F(TransferTest, AllCopiesTheSeventeenFieldsAsStoredAndNothingElse)
 {
-    const int mine = local.addGame({{"titolo", "Elite"},
-                                    {"formato", "C64"},
-                                    {"df1", "/games/elite.d64"},
-                                    {"voto", "9"},
-                                    {"note", "n"}});
+    const int mine = local.addGame(
+        {{"titolo", "Elite"}, {"formato", "C64"}, {"df1", "/e.d64"}, {"voto", "9"}, {"note", "n"}});
     QVariantMap over;
     for (const QString &c : Transfer::fields())
         over[c] = QString(c + "-x");
@@ -65,24 +73,16 @@ TEST_F(TransferTest, AllCopiesTheSeventeenFieldsAsStoredAndNothingElse)
     over["note"] = QVariant(); // Null overwrites a filled value
     exported.addGame(over);
     exported.addGame({{"titolo", "Nebulus"}, {"formato", "C64"}, {"dbver", "y"}});
-    // The export's own ids must not travel: the new game's id is taken locally first.
-    local.addGame({{"titolo", "Filler"}, {"formato", "C64"}});
-
-    const TransferResult r = transfer(TransferMode::All);
-    ASSERT_TRUE(r.ok) << r.error.toStdString();
-    EXPECT_EQ(r.added, 1);
-    EXPECT_EQ(r.modified, 1);
+    local.addGame({{"titolo", "Filler"}, {"formato", "C64"}}); // takes the export's id 2 first
+    EXPECT_EQ(transfer(TransferMode::All), "ok +1 ~1 -0") << error.toStdString();
     EXPECT_EQ(log, QStringList({"Modified elite for C64", "Added Nebulus for C64"}));
     for (const QString &c : Transfer::fields())
         EXPECT_EQ(local.value(mine, c).toString(), over[c].toString()) << c.toStdString();
     EXPECT_TRUE(local.value(mine, "note").isNull());
-    EXPECT_EQ(local.value(mine, "df1"), "/games/elite.d64");
-    EXPECT_EQ(local.value(mine, "voto"), "9");
+    EXPECT_EQ(local.value(mine, "df1").toString() + local.value(mine, "voto").toString(),
+              "/e.d649");
     EXPECT_EQ(local.count("id = 3 and titolo = 'Nebulus' and dbver = 'y'"), 1);
-
-    const TransferResult again = transfer(TransferMode::All);
-    EXPECT_EQ(again.added, 0);
-    EXPECT_EQ(again.modified, 2);
+    EXPECT_EQ(transfer(TransferMode::All), "ok +0 ~2 -0");
     EXPECT_EQ(local.count(), 3);
 }
 
@@ -91,44 +91,29 @@ TEST_F(TransferTest, SelectedFollowsTheListTwiceChosenAndMissingIds)
     const int a = exported.addGame({{"titolo", "Alpha"}, {"formato", "C64"}});
     const int b = exported.addGame({{"titolo", "Beta"}, {"formato", "Amiga"}});
     exported.addGame({{"titolo", "Gamma"}, {"formato", "C64"}});
-    const TransferResult r = transfer(TransferMode::Selected, {b, 999, b, a});
-    ASSERT_TRUE(r.ok) << r.error.toStdString();
-    EXPECT_EQ(r.added, 2);
-    EXPECT_EQ(r.modified, 1);
-    EXPECT_EQ(r.skipped, 1);
+    EXPECT_EQ(transfer(TransferMode::Selected, {b, 999, b, a}), "ok +2 ~1 -1")
+        << error.toStdString();
     EXPECT_EQ(log, QStringList({"Added Beta for Amiga", "Skipped game 999: not in the export file",
                                 "Modified Beta for Amiga", "Added Alpha for C64"}));
     EXPECT_EQ(local.count(), 2);
-    const TransferResult none = transfer(TransferMode::Selected, {});
-    EXPECT_TRUE(none.ok);
-    EXPECT_EQ(none.added + none.modified, 0);
+    EXPECT_EQ(transfer(TransferMode::Selected, {}), "ok +0 ~0 -0");
 }
 
 TEST_F(TransferTest, FailurePartWayKeepsCommittedBatchesThenResumes)
 {
     addGames(exported, 25);
-    QString error;
     catalogue::run(local.db(),
                    "create trigger boom before insert on tabella1 when new.titolo = 'Game 0013' "
-                   "begin select raise(abort, 'disk full'); end",
-                   {}, &error);
-    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
-    TransferResult r = transfer(TransferMode::All, {}, 10);
-    EXPECT_FALSE(r.ok);
-    EXPECT_TRUE(r.error.contains("Game 0013")) << r.error.toStdString();
-    EXPECT_TRUE(r.error.contains("disk full")) << r.error.toStdString();
+                   "begin select raise(abort, 'disk full'); end");
     // The first batch stays, the failing one is rolled back entirely, nothing after it.
-    EXPECT_EQ(r.added, 10);
+    EXPECT_EQ(transfer(TransferMode::All, {}, 10), "failed +10 ~0 -0");
+    EXPECT_TRUE(error.contains("Game 0013") && error.contains("disk full")) << error.toStdString();
     EXPECT_EQ(log.size(), 10);
     EXPECT_EQ(local.count(), 10);
     EXPECT_EQ(integrityOf(local.path()), "ok");
-
     catalogue::run(local.db(), "drop trigger boom");
-    r = transfer(TransferMode::All, {}, 10);
-    ASSERT_TRUE(r.ok) << r.error.toStdString();
+    EXPECT_EQ(transfer(TransferMode::All, {}, 10), "ok +15 ~10 -0") << error.toStdString();
     EXPECT_EQ(progress, (QList<std::pair<int, int>>{{0, 25}, {10, 25}, {20, 25}, {25, 25}}));
-    EXPECT_EQ(r.modified, 10);
-    EXPECT_EQ(r.added, 15);
     EXPECT_EQ(log.size(), 25);
 }
 
@@ -137,17 +122,104 @@ TEST_F(TransferTest, BusyCatalogueIsReportedAndLeftAlone)
     local.addGame({{"titolo", "Kept"}, {"formato", "C64"}});
     exported.addGame({{"titolo", "New"}, {"formato", "C64"}});
     const QStringList before = dumpGames(local.db());
-    QString why;
-    auto other = catalogue::Connection::open(local.path(), &why);
-    ASSERT_TRUE(other);
+    auto other = catalogue::Connection::open(local.path(), nullptr);
     catalogue::WriteTransaction held(other->db());
     ASSERT_TRUE(held.isOpen());
     catalogue::run(other->db(), "insert into tabella1 (titolo) values ('uncommitted')");
     catalogue::run(local.db(), "PRAGMA busy_timeout = 100");
-    const TransferResult r = transfer(TransferMode::All);
-    EXPECT_FALSE(r.ok);
-    EXPECT_FALSE(r.error.isEmpty());
-    EXPECT_EQ(r.added, 0);
+    EXPECT_EQ(transfer(TransferMode::All), "failed +0 ~0 -0");
+    EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(log.isEmpty());
     EXPECT_EQ(dumpGames(local.db()), before);
+}
+
+TEST_F(TransferTest, BatchRunListsImportsAndExportsOrFailsWithAMessage)
+{
+    QTemporaryDir temp, floppy;
+    QString out, err;
+    using Kind = BatchRequest::Kind;
+    using Mode = BatchRequest::Import;
+    const auto batch = [&](Kind kind, const QString &target, Mode mode = Mode::New) {
+        out.clear();
+        err.clear();
+        QTextStream o(&out), e(&err);
+        return runBatch({kind, mode, target}, {local.dir(), local.path(), {}, temp.path()}, o, e);
+    };
+    local.addGame({{"titolo", "elite"}, {"formato", "C64"}, {"sh", "old"}});
+    exported.addGame({{"titolo", "Elite"}, {"formato", "C64"}, {"sh", "new"}});
+    exported.addGame({{"titolo", "Agony"}, {"formato", "Amiga"}});
+    const QStringList before = dumpGames(local.db());
+    EXPECT_EQ(batch(Kind::Import, exported.path(), Mode::Diff), 0) << err.toStdString();
+    EXPECT_EQ(out, "C64   Elite\n  Publisher  : old -> new\nAmiga Agony\n  NEW GAME\n");
+    EXPECT_EQ(dumpGames(local.db()), before) << "the difference listing writes nothing";
+    EXPECT_EQ(batch(Kind::Import, exported.path(), Mode::New), 0);
+    EXPECT_EQ(out, "Added Agony for Amiga\nGames Added: 1\nGames Modified: 0\n");
+    EXPECT_EQ(batch(Kind::Export, floppy.path()), 0) << err.toStdString();
+    EXPECT_TRUE(QFile::exists(floppy.filePath("export.mdb")) &&
+                out.startsWith("Compact Vantrel Database\n") && out.contains("Exported 2 games") &&
+                out.trimmed().endsWith("Transfer Completed. Send the file to " +
+                                       QLatin1String(kMaintainerAddress)))
+        << out.toStdString();
+    const QStringList after = dumpGames(local.db());
+    EXPECT_NE(batch(Kind::Import, floppy.filePath("missing.mdb")), 0);
+    EXPECT_TRUE(err.contains("Unable to read from Floppy!")) << err.toStdString();
+    writeBytes(floppy.filePath("junk.mdb"), QByteArray(5000, 'j'));
+    EXPECT_NE(batch(Kind::Import, floppy.filePath("junk.mdb"), Mode::All), 0);
+    EXPECT_TRUE(out.isEmpty());
+    EXPECT_NE(batch(Kind::Export, floppy.filePath("no/such")), 0);
+    EXPECT_TRUE(err.contains("does not exist")) << err.toStdString();
+    EXPECT_EQ(dumpGames(local.db()), after);
+    EXPECT_EQ(integrityOf(local.path()), "ok");
+}
+
+// Run as a child by the test below: a slow transfer that prints each committed game.
+TEST(TransferChild, RunsUntilKilled)
+{
+    const QStringList paths = qEnvironmentVariable("MERROW_TEST_CHILD").split('|');
+    if (paths.size() != 2)
+        GTEST_SKIP() << "only runs as the child of TransferKilled";
+    auto local = catalogue::Connection::open(paths[0], nullptr);
+    auto source =
+        catalogue::Connection::open(paths[1], nullptr, catalogue::Connection::Mode::ReadOnly);
+    ASSERT_TRUE(local && source);
+    Transfer t(local->db(), source->db());
+    t.setBatchSize(20);
+    t.onLog = [](const QString &line, const TransferResult &) {
+        std::printf("%s\n", qPrintable(line));
+        std::fflush(stdout);
+    };
+    t.onProgress = [](int, int) { QThread::msleep(30); };
+    t.run(TransferMode::All);
+}
+
+TEST_F(TransferTest, KilledPartWayTheCatalogueHoldsExactlyWholeBatchesAndIsSound)
+{
+    const int total = 2000;
+    addGames(exported, total);
+    local.addGame({{"titolo", "Already here"}, {"formato", "C64"}});
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("MERROW_TEST_CHILD", local.path() + '|' + exported.path());
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(),
+                {"--gtest_filter=TransferChild.RunsUntilKilled"});
+    ASSERT_TRUE(child.waitForStarted());
+    QByteArray printed;
+    while (printed.count("Added") < 50 && child.state() == QProcess::Running)
+        if (child.waitForReadyRead(10000))
+            printed += child.readAllStandardOutput();
+    child.kill();
+    child.waitForFinished();
+    printed += child.readAllStandardOutput();
+    const int logged = printed.count("Added"), added = local.count() - 1;
+    EXPECT_GE(logged, 50);
+    EXPECT_EQ(integrityOf(local.path()), "ok");
+    // Every logged game is there, the rest came in whole batches in export order.
+    EXPECT_LT(added, total) << "the child finished before it was killed";
+    EXPECT_GE(added, logged);
+    EXPECT_EQ(added % 20, 0);
+    QSqlQuery q =
+        catalogue::run(local.db(), "select titolo from tabella1 where id > 1 order by id");
+    for (int i = 0; q.next(); ++i)
+        ASSERT_EQ(q.value(0).toString(), gameTitle(i));
 }

@@ -45,7 +45,31 @@ protected:
         EXPECT_TRUE(c) << name;
         return c;
     }
-    QString label(QWidget *w, const char *name) { return child<QLabel>(w, name)->text(); }
+    // Texts of the named labels, joined by blanks.
+    QString labels(QWidget *w, const QString &names)
+    {
+        QStringList out;
+        for (const QString &name : names.split(' '))
+            out << child<QLabel>(w, qPrintable(name))->text();
+        return out.join(' ');
+    }
+    // Clicks a button and returns the questions and messages it brought up, in order.
+    QStringList click(QWidget *w, const char *button)
+    {
+        t.dialogs.clear();
+        child(w, button)->click();
+        QStringList out;
+        for (const FakeDialogs::Shown &s : t.dialogs.shown)
+            if (s.kind != FakeDialogs::Shown::Beep)
+                out << s.text;
+        return out;
+    }
+    // Title and icon of the last box shown.
+    QString box() const
+    {
+        return t.dialogs.shown.last().title + ' ' +
+               QString::number(int(t.dialogs.shown.last().icon));
+    }
     QWidget *openImport(const QString &file)
     {
         ctx.nomef = file;
@@ -56,49 +80,37 @@ protected:
 TEST_F(MerrowWindows, MenuChooserAndTheWindowItOpens)
 {
     auto *menu = qobject_cast<QMainWindow *>(ctx.windows.show("Form3"));
-    ASSERT_TRUE(menu);
     const auto choose = [&](const char *action) {
         child<QAction>(menu, action)->trigger();
         return qobject_cast<merrow::sfoglia *>(ctx.windows.find("sfoglia"));
     };
     auto *chooser = choose("exp");
     ASSERT_TRUE(chooser);
-    EXPECT_EQ(chooser->windowTitle(), "Select Export Path");
     // Open already: the caption stays, the direction follows the menu.
     EXPECT_EQ(choose("imp"), chooser);
     EXPECT_EQ(ctx.cosa, "imp");
     EXPECT_EQ(chooser->windowTitle(), "Select Export Path");
-    // A root gets the name directly.
-    EXPECT_EQ(child<DirListBox>(chooser, "Dir1")->path(),
-              QDir::toNativeSeparators(QDir::rootPath()));
-    child(chooser, "Command1")->click();
+    auto *dir = child<DirListBox>(chooser, "Dir1");
+    ASSERT_TRUE(dir->setPath(floppy.path()));
+    chooser->Drive1_Change(floppy.filePath("not/mounted"));
+    EXPECT_EQ(dir->path(), QDir::toNativeSeparators(floppy.path()));
+    EXPECT_TRUE(t.dialogs.messages().size() == 1 &&
+                t.dialogs.messages()[0].contains("cannot be read"));
+    EXPECT_TRUE(box().startsWith("Error "));
+    click(chooser, "Command1");
     settle();
-    EXPECT_EQ(ctx.nomef, QDir::toNativeSeparators(QDir::rootPath()) + "export.mdb");
-    EXPECT_FALSE(ctx.windows.find("sfoglia"));
-    EXPECT_TRUE(ctx.windows.find("Form1"));
-    EXPECT_FALSE(ctx.windows.find("Form2"));
+    EXPECT_EQ(ctx.nomef,
+              QDir::toNativeSeparators(floppy.path()) + QDir::separator() + "export.mdb");
+    EXPECT_TRUE(!ctx.windows.find("sfoglia") && ctx.windows.find("Form1") &&
+                !ctx.windows.find("Form2"));
     ctx.windows.closeAll();
     settle();
 
     menu = qobject_cast<QMainWindow *>(ctx.windows.show("Form3"));
-    chooser = choose("imp");
-    ASSERT_TRUE(chooser);
-    EXPECT_EQ(chooser->windowTitle(), "Select Import Path");
-    choose("exp");
-    auto *dir = child<DirListBox>(chooser, "Dir1");
-    ASSERT_TRUE(dir->setPath(floppy.path()));
-    t.dialogs.clear();
-    chooser->Drive1_Change(floppy.filePath("not/mounted"));
-    EXPECT_EQ(dir->path(), QDir::toNativeSeparators(floppy.path()));
-    ASSERT_EQ(t.dialogs.messages().size(), 1);
-    EXPECT_TRUE(t.dialogs.messages().first().contains("cannot be read"));
-    EXPECT_EQ(t.dialogs.shown.last().title, "Error");
-    child(chooser, "Command1")->click();
+    EXPECT_EQ(choose("imp")->windowTitle(), "Select Import Path");
+    click(choose("exp"), "Command1");
     settle();
-    EXPECT_EQ(ctx.nomef,
-              QDir::toNativeSeparators(floppy.path()) + QDir::separator() + "export.mdb");
     EXPECT_TRUE(ctx.windows.find("Form2"));
-
     const int beeps = t.dialogs.beeps();
     child<QAction>(menu, "abo")->trigger();
     EXPECT_TRUE(ctx.windows.find("Form4"));
@@ -112,19 +124,12 @@ TEST_F(MerrowWindows, ImportWindowListsComparesSelectsAndTransfers)
     exported.addGame({{"titolo", "Zool"}, {"formato", "Amiga 1.3"}});
     t.catalogue.addGame({{"titolo", "elite"}, {"formato", "C64"}, {"sh", "old"}, {"year", "1985"}});
     QWidget *w = openImport(exported.path());
-    ASSERT_TRUE(w);
-    auto *list1 = child<QListWidget>(w, "List1");
-    auto *list2 = child<QListWidget>(w, "List2");
-    auto *list3 = child<QListWidget>(w, "List3");
+    auto *list1 = child<QListWidget>(w, "List1"), *list2 = child<QListWidget>(w, "List2"),
+         *list3 = child<QListWidget>(w, "List3");
     EXPECT_EQ(lines(list1), QStringList({"C64   Elite", "Amiga Agony", "A 1.3 Zool"}));
-    EXPECT_EQ(label(w, "Label1"), "3");
-
-    // Select and deselect with nothing highlighted.
-    child(w, "Command1")->click();
-    child(w, "Command4")->click();
-    EXPECT_EQ(t.dialogs.messages(),
-              QStringList({"Select game to SELECT", "Select game to DESELECT"}));
-    EXPECT_EQ(label(w, "Label3"), "0");
+    EXPECT_EQ(labels(w, "Label1 Label3"), "3 0");
+    EXPECT_EQ(click(w, "Command1"), QStringList{"Select game to SELECT"}); // nothing highlighted
+    EXPECT_EQ(click(w, "Command4"), QStringList{"Select game to DESELECT"});
 
     list1->setCurrentRow(0);
     EXPECT_EQ(lines(list3),
@@ -132,69 +137,51 @@ TEST_F(MerrowWindows, ImportWindowListsComparesSelectsAndTransfers)
     EXPECT_EQ(list3->item(1)->data(Qt::UserRole), list1->item(0)->data(Qt::UserRole));
     list1->setCurrentRow(1);
     EXPECT_EQ(lines(list3), QStringList({"NEW GAME"}));
-
-    child(w, "Command1")->click();
-    child(w, "Command1")->click();
+    click(w, "Command1");
+    click(w, "Command1");
     EXPECT_EQ(lines(list2), QStringList({"Amiga Agony", "Amiga Agony"}));
     EXPECT_EQ(list2->item(1)->data(Qt::UserRole), list1->item(1)->data(Qt::UserRole));
-    EXPECT_EQ(label(w, "Label3"), "2");
+    EXPECT_EQ(labels(w, "Label3"), "2");
     list2->setCurrentRow(0);
-    child(w, "Command4")->click();
-    EXPECT_EQ(label(w, "Label3"), "1");
-    // The deselected line leaves nothing highlighted behind it.
-    child(w, "Command4")->click();
+    click(w, "Command4");
+    EXPECT_EQ(labels(w, "Label3"), "1");
+    click(w, "Command4"); // the deselected line leaves nothing highlighted behind it
     EXPECT_EQ(list2->count(), 1);
 
-    t.dialogs.clear();
     t.dialogs.answers = {false};
-    child(w, "Command7")->click();
-    EXPECT_EQ(t.dialogs.questions(), QStringList({"Start tansfert ALL Games?"}));
+    EXPECT_EQ(click(w, "Command7"), QStringList{"Start tansfert ALL Games?"});
     EXPECT_EQ(t.catalogue.count(), 1);
-
-    t.dialogs.clear();
-    child(w, "Command5")->click();
-    EXPECT_EQ(t.dialogs.questions(), QStringList({"Start tansfert NEW Games?"}));
-    EXPECT_EQ(t.dialogs.messages(), QStringList({"Trasfer COMPLETED!"}));
-    EXPECT_EQ(t.dialogs.shown.last().title, "End");
+    EXPECT_EQ(click(w, "Command5"),
+              QStringList({"Start tansfert NEW Games?", "Trasfer COMPLETED!"}));
+    EXPECT_TRUE(box().startsWith("End "));
     EXPECT_EQ(lines(list3), QStringList({"Added Agony for Amiga", "Added Zool for Amiga 1.3"}));
-    EXPECT_EQ(label(w, "Label8"), "2");
-    EXPECT_EQ(label(w, "Label9"), "0");
+    EXPECT_EQ(labels(w, "Label8 Label9"), "2 0");
     EXPECT_EQ(t.catalogue.count(), 3);
-
     // Selected: appends to the log, the selection stays.
-    t.dialogs.clear();
-    child(w, "Command6")->click();
-    EXPECT_EQ(t.dialogs.questions(), QStringList({"Start tansfert SELECTED Games?"}));
+    EXPECT_EQ(click(w, "Command6").value(0), "Start tansfert SELECTED Games?");
     EXPECT_EQ(lines(list3).mid(2), QStringList({"Modified Agony for Amiga"}));
-    EXPECT_EQ(label(w, "Label8"), "0");
-    EXPECT_EQ(label(w, "Label9"), "1");
+    EXPECT_EQ(labels(w, "Label8 Label9"), "0 1");
     EXPECT_EQ(list2->count(), 1);
 }
 
 TEST_F(MerrowWindows, FailedLoadSaysSoAndDisablesTransfers)
 {
-    // No file at all: only the floppy message.
-    QWidget *w = openImport(floppy.filePath("export.mdb"));
+    QWidget *w = openImport(floppy.filePath("export.mdb")); // no file at all: only this message
     EXPECT_EQ(t.dialogs.messages(), QStringList({"Unable to read from Floppy!"}));
     w->close();
     settle();
-
     QByteArray jet(2048, '\0');
-    jet.replace(4, 15, "Standard Jet DB");
-    writeBytes(floppy.filePath("export.mdb"), jet);
+    writeBytes(floppy.filePath("export.mdb"), jet.replace(4, 15, "Standard Jet DB"));
     t.dialogs.clear();
     w = openImport(floppy.filePath("export.mdb"));
-    ASSERT_TRUE(w);
     EXPECT_EQ(t.dialogs.messages(),
               QStringList({"Database Open Error", "Unable to read from Floppy!"}));
-    EXPECT_EQ(t.dialogs.shown.last().title, "Error");
-    EXPECT_EQ(t.dialogs.shown.last().icon, Dialogs::Icon::Critical);
+    EXPECT_EQ(box(), "Error " + QString::number(int(Dialogs::Icon::Critical)));
     EXPECT_EQ(child<QListWidget>(w, "List1")->count(), 0);
     EXPECT_TRUE(child<QLabel>(w, "Label10")->isVisible());
     for (const char *b : {"Command5", "Command6", "Command7"})
         EXPECT_FALSE(child(w, b)->isEnabled()) << b;
-    // Even when called directly nothing is written.
-    t.dialogs.clear();
+    t.dialogs.clear(); // even when called directly nothing is written
     qobject_cast<merrow::Form1 *>(w)->Command7_Click();
     EXPECT_EQ(t.dialogs.messages(), QStringList({"Unable to read from Floppy!"}));
     EXPECT_EQ(t.catalogue.count(), 0);
@@ -206,28 +193,17 @@ TEST_F(MerrowWindows, ExportWindowRunsThePipelineOrNamesTheFailedStep)
     ctx.nomef = floppy.filePath("gone/export.mdb");
     QWidget *w = ctx.windows.show("Form2");
     ASSERT_TRUE(w);
-    EXPECT_EQ(label(w, "Label1"), "Press Start to Export");
+    EXPECT_EQ(labels(w, "Label1"), "Press Start to Export");
     t.dialogs.answers = {false};
-    child(w, "Command1")->click();
-    EXPECT_EQ(t.dialogs.questions(), QStringList({"Confirm Start?"}));
-    EXPECT_TRUE(t.dialogs.messages().isEmpty());
-
-    t.dialogs.clear();
-    child(w, "Command1")->click();
-    ASSERT_EQ(t.dialogs.messages().size(), 1);
-    EXPECT_TRUE(t.dialogs.messages().first().contains("Copy Export Database on Floppy"));
-    EXPECT_EQ(t.dialogs.shown.last().title, "Error");
+    EXPECT_EQ(click(w, "Command1"), QStringList{"Confirm Start?"});
+    const QStringList failed = click(w, "Command1");
+    EXPECT_TRUE(failed.size() == 2 && failed[1].contains("Copy Export Database on Floppy"));
+    EXPECT_TRUE(box().startsWith("Error "));
     settle();
-    EXPECT_TRUE(ctx.windows.find("Form2"));
-    EXPECT_TRUE(child(w, "Command1")->isEnabled());
-
+    EXPECT_TRUE(ctx.windows.find("Form2") && child(w, "Command1")->isEnabled());
     ctx.nomef = floppy.filePath("export.mdb");
-    t.dialogs.clear();
-    child(w, "Command1")->click();
-    ASSERT_EQ(t.dialogs.messages().size(), 1);
-    EXPECT_TRUE(t.dialogs.messages().first().startsWith("Transfer Completed. Send the file to "));
-    EXPECT_EQ(t.dialogs.shown.last().icon, Dialogs::Icon::Exclamation);
-    EXPECT_EQ(t.dialogs.shown.last().title, "Attention");
+    EXPECT_TRUE(click(w, "Command1").value(1).startsWith("Transfer Completed. Send the file to "));
+    EXPECT_EQ(box(), "Attention " + QString::number(int(Dialogs::Icon::Exclamation)));
     EXPECT_TRUE(QFile::exists(ctx.nomef));
     settle();
     EXPECT_FALSE(ctx.windows.find("Form2"));
