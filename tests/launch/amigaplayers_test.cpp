@@ -1,5 +1,5 @@
-// The two Amiga player windows: the catalogue player `Form9` plays a catalogue game and
-// closes, the free player `amiplayer` loads disks from a browsing list and stays open.
+// The Amiga players: the catalogue player `Form9` plays a catalogue game and closes, the
+// free player `amiplayer` loads disks from a browsing list and stays open.
 #include "amigafreeplayer.h"
 #include "amigaplayer.h"
 #include "amigaregistry.h"
@@ -23,8 +23,7 @@ constexpr AmigaEmulator UAE = AmigaEmulator::WinUAE;
 constexpr AmigaEmulator Fellow = AmigaEmulator::WinFellow;
 constexpr char kStartFailure[] = "Select Emulator and Configuration";
 
-// Both emulators installed in a temporary folder: WinUAE with two templates in its
-// "configurations" folder, WinFellow with one beside it; five disks to browse.
+// WinUAE with two templates in its "configurations" folder, WinFellow with one beside it.
 class AmigaPlayers : public ::testing::Test
 {
 protected:
@@ -47,6 +46,7 @@ protected:
         configure(uaeExe, fellowExe);
         ctx().startdir = QDir::toNativeSeparators(disks);
         ctx().browsepath = "left over";
+        ctx().uaegui = ctx().fellowgui = 0;
     }
     void TearDown() override { ctx().windows.closeAll(); }
 
@@ -82,7 +82,6 @@ protected:
         EXPECT_EQ(tc.dialogs.shown[1].title, bad ? "Error" : "Attention");
         tc.dialogs.clear();
     }
-
     template <class T> T *child(QWidget *w, const QString &name)
     {
         T *c = w ? w->findChild<T *>(name) : nullptr;
@@ -118,7 +117,6 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return form9.isNull() && !ctx().windows.find("Form9");
     }
-
     amiplayer *player()
     {
         free = std::make_unique<amiplayer>(ctx());
@@ -129,8 +127,10 @@ protected:
     {
         return child<QLineEdit>(free.get(), "Text" + QString::number(n + 1));
     }
-    QStringList drives() { return {text(0), text(1), text(2), text(3)}; }
-    QString text(int n) { return drive(n)->text(); }
+    QStringList drives()
+    {
+        return {drive(0)->text(), drive(1)->text(), drive(2)->text(), drive(3)->text()};
+    }
     // A user's double-click on a file of the browsing list.
     void doubleClick(int i)
     {
@@ -153,8 +153,6 @@ protected:
 
 TEST_F(AmigaPlayers, CataloguePlayerPlaysTheGameDisksAndCloses)
 {
-    ctx().uaegui = 0;
-    ctx().fellowgui = 0;
     game(addGame());
     EXPECT_TRUE(option(form9, 1)->isEnabled() && option(form9, 2)->isEnabled());
     EXPECT_TRUE(child<QLabel>(form9, "lblNoEmulator")->isHidden());
@@ -185,21 +183,17 @@ TEST_F(AmigaPlayers, CataloguePlayerPlaysTheGameDisksAndCloses)
 TEST_F(AmigaPlayers, UnconfiguredEmulatorsCannotBeChosen)
 {
     configure(QVariant(), QString(""));
-    game(addGame());
-    form9->show();
+    game(addGame())->show();
     EXPECT_FALSE(option(form9, 1)->isEnabled() || option(form9, 2)->isEnabled());
     // A hint says why, in a window without room for the hidden template list.
     EXPECT_TRUE(child<QLabel>(form9, "lblNoEmulator")->isVisible());
     EXPECT_EQ(form9->height(), form9->sizeHint().height());
     form9->Option1_Click();
-    form9->Option2_Click();
     form9->Command1_Click();
     EXPECT_FALSE(option(form9, 1)->isChecked());
     EXPECT_TRUE(list(form9, "File1")->isHidden());
-
     amiplayer *p = player();
     EXPECT_FALSE(option(p, 1)->isEnabled() || option(p, 2)->isEnabled());
-    p->Option1_Click();
     p->Option2_Click();
     p->Command1_Click();
     configure(QVariant(), fellowExe);
@@ -213,7 +207,7 @@ TEST_F(AmigaPlayers, UnconfiguredEmulatorsCannotBeChosen)
     EXPECT_FALSE(closed());
 }
 
-TEST_F(AmigaPlayers, CataloguePlayerFailuresWarnAndStayOpen)
+TEST_F(AmigaPlayers, FailuresAndBadTemplateFoldersWarnAndStayOpen)
 {
     game(addGame() + 100)->Option1_Click(); // not in the catalogue
     form9->Command1_Click();
@@ -231,23 +225,18 @@ TEST_F(AmigaPlayers, CataloguePlayerFailuresWarnAndStayOpen)
     expectWarning(kStartFailure);
     EXPECT_FALSE(closed());
     EXPECT_TRUE(tc.launcher.started.isEmpty());
-}
 
-TEST_F(AmigaPlayers, BadTemplateFoldersAreReportedPerEmulator)
-{
+    ctx().windows.closeAll();
     configure(uaeExe, "/no/such/folder/fellow");
     game(addGame())->Option1_Click();
-    ASSERT_EQ(list(form9, "File1")->count(), 2);
     form9->Option2_Click();
     expectWarning("Bad configuration for WinFellow");
     EXPECT_EQ(list(form9, "File1")->count(), 0);
-    EXPECT_TRUE(option(form9, 2)->isChecked());
     form9->Command1_Click(); // must not feed a WinUAE template to WinFellow
     expectWarning(kStartFailure);
     EXPECT_FALSE(QFile::exists(outputPath(Fellow)));
 
-    // No folder part, and a folder without templates.
-    configure("winuae", fellowExe);
+    configure("winuae", fellowExe); // no folder part, and a folder without templates
     ASSERT_TRUE(QFile::remove(QDir(emulators.path()).filePath("fellow/std.wfc")));
     amiplayer *p = player();
     p->Option1_Click();
@@ -255,41 +244,13 @@ TEST_F(AmigaPlayers, BadTemplateFoldersAreReportedPerEmulator)
     EXPECT_TRUE(list(p, "File2")->isHidden());
     p->Option2_Click();
     expectWarning("Bad configuration for WinFellow");
-    EXPECT_TRUE(tc.launcher.started.isEmpty());
 }
 
-TEST_F(AmigaPlayers, FreePlayerBrowsesFromTheStartFolderOrTheRoot)
-{
-    amiplayer *p = player();
-    EXPECT_EQ(list(p, "File1")->count(), 5);
-    EXPECT_TRUE(ctx().browsepath.isEmpty());
-    EXPECT_TRUE(list(p, "File2")->isHidden());
-    const QString sub = disks + "/more";
-    ASSERT_TRUE(QDir().mkpath(sub));
-    write(sub + "/extra.adf", "ADF");
-    ASSERT_TRUE(child<DirListBox>(p, "Dir1")->setPath(sub));
-    EXPECT_EQ(ctx().browsepath, QDir::toNativeSeparators(sub));
-    EXPECT_EQ(list(p, "File1")->count(), 1);
-
-    ctx().startdir = "/no/such/folder";
-    EXPECT_EQ(child<DirListBox>(player(), "Dir1")->path(),
-              QDir::toNativeSeparators(QDir::rootPath()));
-    EXPECT_TRUE(tc.dialogs.shown.isEmpty());
-
-    // A file in a root folder gets one separator.
-    ctx().startdir = QDir::toNativeSeparators(QDir::rootPath());
-    p = player();
-    FileListBox *files = list(p, "File1");
-    if (files->count() > 0) {
-        files->setListIndex(0);
-        p->File1_DblClick();
-        EXPECT_EQ(drive(0)->text(), ctx().startdir + files->item(0)->text());
-    }
-}
-
-TEST_F(AmigaPlayers, FreePlayerFillsTheFirstEmptyDriveAndDiscards)
+TEST_F(AmigaPlayers, FreePlayerBrowsesAndFillsTheFirstEmptyDrive)
 {
     player();
+    EXPECT_TRUE(ctx().browsepath.isEmpty());
+    EXPECT_TRUE(list(free.get(), "File2")->isHidden());
     for (int i = 1; i <= 5; ++i) // a fifth disk changes nothing
         doubleClick(i);
     EXPECT_EQ(drives(), (QStringList{disk(1), disk(2), disk(3), disk(4)}));
@@ -297,7 +258,6 @@ TEST_F(AmigaPlayers, FreePlayerFillsTheFirstEmptyDriveAndDiscards)
     drive(3)->clear();
     doubleClick(5);
     EXPECT_EQ(drives(), (QStringList{disk(1), disk(5), disk(3), QString()}));
-
     child<QPushButton>(free.get(), "Command2")->click(); // "Discard Disk"
     EXPECT_EQ(drives(), QStringList(4, QString()));
     auto *files = list(free.get(), "File1"); // a single click loads nothing
@@ -306,72 +266,58 @@ TEST_F(AmigaPlayers, FreePlayerFillsTheFirstEmptyDriveAndDiscards)
     EXPECT_EQ(drives(), QStringList(4, QString()));
     doubleClick(4);
     EXPECT_EQ(drives(), (QStringList{disk(4), QString(), QString(), QString()}));
+
+    const QString sub = disks + "/more";
+    ASSERT_TRUE(QDir().mkpath(sub));
+    write(sub + "/extra.adf", "ADF");
+    ASSERT_TRUE(child<DirListBox>(free.get(), "Dir1")->setPath(sub));
+    EXPECT_EQ(ctx().browsepath, QDir::toNativeSeparators(sub));
+    EXPECT_EQ(files->count(), 1);
+    ctx().startdir = "/no/such/folder";
+    EXPECT_EQ(child<DirListBox>(player(), "Dir1")->path(),
+              QDir::toNativeSeparators(QDir::rootPath()));
+    EXPECT_TRUE(tc.dialogs.shown.isEmpty());
 }
 
-TEST_F(AmigaPlayers, FreePlayerPlaysAndStaysOpen)
+TEST_F(AmigaPlayers, FreePlayerPlaysStaysOpenAndAssociates)
 {
-    ctx().uaegui = 0;
-    ctx().fellowgui = 0;
-    amiplayer *p = player();
-    drive(0)->setText("A:\\GAME1.ADF");
+    registerAmigaWindows(ctx());
+    auto *p = qobject_cast<amiplayer *>(ctx().windows.show("amiplayer"));
+    ASSERT_NE(p, nullptr);
+    auto *d0 = child<QLineEdit>(p, "Text1");
+    d0->setText("A:\\GAME1.ADF");
     option(p, 1)->click();
-    FileListBox *templates = list(p, "File2");
-    EXPECT_TRUE(templates->isVisible());
-    EXPECT_EQ(templates->fileName(), "a500.uae");
+    EXPECT_TRUE(list(p, "File2")->isVisible());
+    EXPECT_EQ(list(p, "File2")->fileName(), "a500.uae");
     child<QPushButton>(p, "Command1")->click();
     EXPECT_EQ(output(UAE), "floppy0=A:\\GAME1.ADF\r\nfloppy1=\r\nuse_gui=false\r\n");
-    ASSERT_EQ(tc.launcher.started.size(), 1);
-    EXPECT_EQ(tc.launcher.started[0].text(), uaeExe + " -f " + outputPath(UAE));
-    EXPECT_TRUE(p->isVisible());
-
-    // Again with the other template and the GUI shown, then with WinFellow.
-    ctx().uaegui = 1;
-    templates->setListIndex(1);
-    p->Command1_Click();
-    EXPECT_EQ(output(UAE), "cpu=68020\r\nfloppy0=A:\\GAME1.ADF\r\n");
-    drive(1)->setText(disk(2));
+    child<QLineEdit>(p, "Text2")->setText(disk(2));
     p->Option2_Click();
     p->Command1_Click();
     EXPECT_EQ(output(Fellow), ("floppy0=A:\\GAME1.ADF\r\nfloppy1=" + disk(2) +
                                "\r\nfloppy2=\r\nfloppy3=\r\nusegui=no\r\n")
                                   .toUtf8());
-    ASSERT_EQ(tc.launcher.started.size(), 3);
-    EXPECT_EQ(tc.launcher.started[2].program, fellowExe);
+    EXPECT_EQ(tc.launcher.started.value(0).text(), uaeExe + " -f " + outputPath(UAE));
+    EXPECT_EQ(tc.launcher.started.value(1).program, fellowExe);
     EXPECT_TRUE(tc.dialogs.shown.isEmpty());
-
-    // A start failure, then a temporary folder that has gone: a warning, the window stays.
-    p->Option1_Click();
-    tc.launcher.failing.insert(uaeExe);
-    p->Command1_Click();
-    expectWarning(kStartFailure);
-    tc.launcher.failing.clear();
+    p->Option1_Click(); // a temporary folder that has gone: a warning, the window stays
     ctx().paths.tempDir = QDir(emulators.path()).filePath("gone");
     p->Command1_Click();
     expectWarning(kStartFailure);
-    EXPECT_EQ(tc.launcher.started.size(), 3);
+    EXPECT_EQ(tc.launcher.started.size(), 2);
     EXPECT_TRUE(p->isVisible());
-    EXPECT_EQ(drive(0)->text(), "A:\\GAME1.ADF");
-}
 
-TEST_F(AmigaPlayers, AssociateHandsTheDrivesToTheAssociationEditor)
-{
-    registerAmigaWindows(ctx());
-    auto *p = qobject_cast<amiplayer *>(ctx().windows.show("amiplayer"));
-    ASSERT_NE(p, nullptr);
     child<QPushButton>(p, "Command3")->click(); // no editor yet: only the mode is set
     EXPECT_EQ(ctx().assocmode, "Amiga");
-
     ctx().assocmode.clear();
     QString seen;
-    ctx().windows.addFactory("Form3", [&] {
-        // The editor reads the drive boxes of the open player.
+    ctx().windows.addFactory("Form3", [&] { // the editor reads the drive boxes of the open player
         seen = ctx().windows.find("amiplayer")->findChild<QLineEdit *>("Text1")->text();
         return new QWidget;
     });
-    p->findChild<QLineEdit *>("Text1")->setText("/d/x.adf");
     p->Command3_Click();
     EXPECT_EQ(ctx().assocmode, "Amiga");
     EXPECT_NE(ctx().windows.find("Form3"), nullptr);
-    EXPECT_EQ(seen, "/d/x.adf");
+    EXPECT_EQ(seen, "A:\\GAME1.ADF");
     EXPECT_TRUE(p->isVisible());
 }
