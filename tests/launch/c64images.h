@@ -8,14 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-// Readable test failure output for texts.
-inline void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-
 // Images made by the sample data writers, plus the offsets the tests patch.
 namespace c64img
 {
@@ -25,11 +17,10 @@ using sampledata::ImageFile;
 // Directory sectors in the order the writer chains them (interleave 3 on track 18).
 constexpr int kDirOrder[18] = {1, 4, 7, 10, 13, 16, 2, 5, 8, 11, 14, 17, 3, 6, 9, 12, 15, 18};
 
-inline int dirSector(int sector)
+inline int dirSector(int s)
 {
-    return sampledata::d64Offset(sampledata::kD64DirectoryTrack, 0) + 256 * sector;
+    return sampledata::d64Offset(sampledata::kD64DirectoryTrack, 0) + 256 * s;
 }
-// Offset of the n-th directory entry.
 inline int entryAt(int n)
 {
     return dirSector(kDirOrder[n / 8]) + 32 * (n % 8);

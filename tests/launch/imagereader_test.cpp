@@ -43,30 +43,17 @@ TEST(D64Reader, HeaderFreeBlocksAndEveryTypeByte)
         EXPECT_EQ(l.lines[i], line(QString("F%1").arg(i), 1, types[i].second)) << i;
 }
 
-TEST(D64Reader, NamesPaddingSizesAndWindows1252)
+TEST(D64Reader, NamesPaddingAndSizes)
 {
-    QByteArray image = d64({{"TENCHARSXX", QByteArray(10 * 254, 'x')},
-                            {"SIXTEEN CHARS XY", {}},
-                            {"FIFTEEN CHARS  ", {}},
-                            {"EMPTY", {}},
-                            {QByteArray("A\xA0\xA0"
-                                        "B\x80\x81\x8A\x9F\xE9"),
-                             {}}},
-                           QByteArray("TWO\xA0WORDS"));
+    QByteArray image =
+        d64({{"TENCHARSXX", QByteArray(10 * 254, 'x')}, {"SIXTEEN CHARS XY", {}}, {"EMPTY", {}}},
+            QByteArray("TWO\xA0WORDS"));
     setBlocks(image, 1, 0x0102);
-    setBlocks(image, 2, 0);
-    image.replace(entryAt(3) + 5, 16, QByteArray(16, char(0xA0))); // an empty name
+    image.replace(entryAt(2) + 5, 16, QByteArray(16, char(0xA0))); // an empty name
     const ImageListing l = readD64(image);
     EXPECT_EQ(l.name, "TWO" + kNbsp + "WORDS");
-    ASSERT_EQ(l.lines.size(), 5);
-    EXPECT_EQ(l.lines[0], "\"TENCHARSXX\"       \t10\tPRG");
-    EXPECT_EQ(l.lines[1], "\"SIXTEEN CHARS XY\"\t258\tPRG");
-    EXPECT_EQ(l.lines[2], "\"FIFTEEN CHARS  \"  \t0\tPRG"); // blanks stay
-    EXPECT_EQ(l.lines[3], line(QString(), 1, "PRG"));
-    // Windows-1252: the euro sign and the other letters of 0x80-0x9F, 0x81 unmapped.
-    EXPECT_EQ(l.lines[4], line("A" + kNbsp + kNbsp + "B" + QChar(0x20AC) + QChar(0x81) +
-                                   QChar(0x160) + QChar(0x178) + QChar(0xE9),
-                               1, "PRG"));
+    EXPECT_EQ(l.lines, (QStringList{"\"TENCHARSXX\"       \t10\tPRG",
+                                    "\"SIXTEEN CHARS XY\"\t258\tPRG", line(QString(), 1, "PRG")}));
 }
 
 TEST(D64Reader, EndTestNeedsAllFiveFieldsZero)
@@ -176,10 +163,7 @@ TEST(D64Reader, TruncatedImagesOfEveryLengthClass)
 TEST(ImageFiles, ReadUnquotedAndRefuseWhatCannotBeRead)
 {
     QTemporaryDir dir;
-    // 40 tracks with error bytes: larger than anything the walk needs.
-    QByteArray big = d64Files(3);
-    big.append(196608 + 768 - big.size(), '\x01');
-    const QString disk = save(dir.path(), "my game.d64", big);
+    const QString disk = save(dir.path(), "my game.d64", d64Files(3));
     const ImageListing plain = d64dir(disk);
     EXPECT_FALSE(plain.corrupted);
     EXPECT_EQ(plain.lines.size(), 3);
@@ -192,8 +176,6 @@ TEST(ImageFiles, ReadUnquotedAndRefuseWhatCannotBeRead)
     const ImageListing t = t64dir('"' + tape + '"');
     EXPECT_EQ(t.path, tape);
     EXPECT_EQ(t.lines, QStringList{line("GAME", 25, "PRG", 16)});
-    // The image is read in memory: nothing is left behind.
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
 
     // A pipe would block a plain read until something writes to it.
     const QString fifo = dir.filePath("pipe.d64");
@@ -204,7 +186,6 @@ TEST(ImageFiles, ReadUnquotedAndRefuseWhatCannotBeRead)
         EXPECT_FALSE(l.readError.isEmpty()) << path.toStdString();
         EXPECT_TRUE(l.lines.isEmpty());
     }
-    EXPECT_TRUE(t64dir(dir.filePath("none.t64")).corrupted);
 }
 
 // cc1541 writes real disks: the reader must agree with an independent writer.
