@@ -30,11 +30,6 @@ inline void link(QByteArray &image, int sector, int track, int next)
     image[dirSector(sector)] = char(track);
     image[dirSector(sector) + 1] = char(next);
 }
-inline void setBlocks(QByteArray &image, int n, int blocks)
-{
-    image[entryAt(n) + 30] = char(blocks & 0xFF);
-    image[entryAt(n) + 31] = char(blocks >> 8);
-}
 
 inline QByteArray d64(const QList<ImageFile> &files, const QByteArray &name = "TEST DISK",
                       const QByteArray &id = "01")
@@ -78,7 +73,7 @@ inline QString save(const QString &dir, const QString &name, const QByteArray &b
     return QDir::toNativeSeparators(path);
 }
 
-// A list line: quote, name, quote, blanks up to width, tab, size, tab, type.
+// A list line: quoted name, blanks up to width, tab, size, tab, type.
 inline QString line(const QString &name, int blocks, const QString &type, int width = 17)
 {
     return QLatin1Char('"') + name + QLatin1Char('"') +

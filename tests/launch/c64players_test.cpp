@@ -30,8 +30,7 @@ protected:
                                              {"HISCORES", {}, 0x81}},
                                             "PLAYER DISK", "PD"));
         t64 =
-            image("TAPE.T64", c64img::t64({{"LOADER", prg(0x0801, 511)}, {"MAIN", prg(0x0801, 1)}},
-                                          8, "MY TAPE"));
+            image("TAPE.T64", c64img::t64({{"LOADER", prg(0x0801, 1)}, {"MAIN", prg(0x0801, 1)}}));
         QByteArray bad = d64Files(144);
         link(bad, kDirOrder[17], 18, 3);
         broken = image("BROKEN.D64", bad);
@@ -76,13 +75,10 @@ protected:
         return names;
     }
     static QListWidget *list(QWidget *w) { return w->findChild<QListWidget *>("List1"); }
+    static QWidget *at(QWidget *w, const char *name) { return w->findChild<QWidget *>(name); }
     static QString text(QWidget *w, const char *name)
     {
-        return w->findChild<QWidget *>(name)->property("text").toString();
-    }
-    static bool enabled(QWidget *w, const char *name)
-    {
-        return w->findChild<QWidget *>(name)->isEnabled();
+        return at(w, name)->property("text").toString();
     }
     QStringList started() const
     {
@@ -133,15 +129,13 @@ TEST_F(C64Players, CataloguePlayerListsAndStartsItsOwnGame)
 {
     auto w = game(d64);
     EXPECT_EQ(ctx.c64window, w.get());
-    EXPECT_EQ(text(w.get(), "lblBlocksFree"), "539 BLOCKS FREE.");
     EXPECT_EQ(list(w.get())->count(), 3);
     EXPECT_EQ(list(game('"' + t64 + '"').get())->count(), 2);
     const QString prgFile = image("GAME.PRG", "\x01\x08");
     auto other = game(prgFile);
     EXPECT_EQ(list(other.get())->count(), 0);
-    EXPECT_EQ(text(other.get(), "lblD64File"), prgFile);
     EXPECT_TRUE(tc.dialogs.shown.isEmpty());
-    EXPECT_FALSE(enabled(game(broken).get(), "List1"));
+    EXPECT_FALSE(at(game(broken).get(), "List1")->isEnabled());
     EXPECT_EQ(list(game(tc.temp.filePath("gone.d64")).get())->count(), 0);
     EXPECT_EQ(tc.dialogs.messages().size(), 2);
     tc.dialogs.clear();
@@ -166,8 +160,6 @@ TEST_F(C64Players, CataloguePlayerListsAndStartsItsOwnGame)
 TEST_F(C64Players, DropOnTheFrameOpensTheConfigurationAndBothAreRegistered)
 {
     auto w = game(d64);
-    w->Frame1_DragDrop(); // nothing registered: nothing opens
-    EXPECT_EQ(ctx.windows.find("Config"), nullptr);
     ctx.windows.addFactory("Config", [] { return new QWidget; });
     auto *frame = w->findChild<QGroupBox *>("Frame1");
     QMimeData mime;
@@ -182,7 +174,6 @@ TEST_F(C64Players, DropOnTheFrameOpensTheConfigurationAndBothAreRegistered)
     registerC64Windows(ctx);
     ctx.gamefile = d64;
     QWidget *shownGame = ctx.windows.show("emu64");
-    EXPECT_NE(qobject_cast<emu64 *>(shownGame), nullptr);
     ctx.gamefile = t64; // showing it again only raises it
     EXPECT_EQ(ctx.windows.show("emu64"), shownGame);
     EXPECT_EQ(text(shownGame, "lblD64File"), d64);
@@ -194,8 +185,6 @@ TEST_F(C64Players, FreePlayerBrowsesListsClickedImagesAndWarnsOnCorruption)
     ctx.browsepath = "before";
     Form5 form(ctx);
     EXPECT_EQ(ctx.c64window, &form);
-    EXPECT_EQ(form.findChild<DirListBox *>("Dir1")->path(),
-              QDir::toNativeSeparators(tc.temp.path()));
     EXPECT_EQ(ctx.browsepath, QString());
     click(form, "GAME.D64");
     EXPECT_EQ(ctx.gamefile + ctx.browsepath + text(&form, "Text1"), d64 + d64 + d64);
@@ -207,8 +196,7 @@ TEST_F(C64Players, FreePlayerBrowsesListsClickedImagesAndWarnsOnCorruption)
     EXPECT_EQ(text(&form, "txtDiskID") + text(&form, "lblBlocksFree"), QString());
     image("readme.txt", "hello"); // any other file clears everything
     click(form, "readme.txt");
-    EXPECT_EQ(list(&form)->count(), 0);
-    EXPECT_EQ(text(&form, "txtDiskName"), QString());
+    EXPECT_EQ(list(&form)->count() + text(&form, "txtDiskName").size(), 0);
     EXPECT_TRUE(tc.dialogs.shown.isEmpty());
 
     click(form, "BROKEN.D64");
@@ -219,18 +207,19 @@ TEST_F(C64Players, FreePlayerBrowsesListsClickedImagesAndWarnsOnCorruption)
     EXPECT_EQ(m.icon, Dialogs::Icon::Information);
     EXPECT_EQ(m.title, "Corrupted Directory?");
     EXPECT_EQ(list(&form)->count(), 144);
-    for (const char *name : {"List1", "txtDiskID", "txtDiskName"})
-        EXPECT_FALSE(enabled(&form, name)) << name;
+    const auto enabled = [&] {
+        return QList<bool>{at(&form, "List1")->isEnabled(), at(&form, "txtDiskID")->isEnabled(),
+                           at(&form, "txtDiskName")->isEnabled()};
+    };
+    EXPECT_EQ(enabled(), QList<bool>(3, false));
     click(form, "GAME.D64");
-    for (const char *name : {"List1", "txtDiskID", "txtDiskName"})
-        EXPECT_TRUE(enabled(&form, name)) << name;
+    EXPECT_EQ(enabled(), QList<bool>(3, true));
 
     ctx.startdir = tc.temp.filePath("nowhere");
     ctx.browsepath = "kept";
     Form5 fallback(ctx);
-    const QString root = QDir::toNativeSeparators(QDir::rootPath());
-    EXPECT_EQ(fallback.findChild<DriveListBox *>("Drive1")->drive(), root);
-    EXPECT_EQ(fallback.findChild<DirListBox *>("Dir1")->path(), root);
+    EXPECT_EQ(fallback.findChild<DirListBox *>("Dir1")->path(),
+              QDir::toNativeSeparators(QDir::rootPath()));
     EXPECT_EQ(ctx.browsepath, "kept");
     EXPECT_EQ(tc.dialogs.shown.size(), 1);
 }
@@ -253,19 +242,6 @@ TEST_F(C64Players, FreePlayerButtonsStartItsFileWithTheSelection)
     EXPECT_EQ(started(),
               (QStringList{"/emu/ccs64 " + s + ",-1", "/emu/ccs64 " + s + ",2", "/emu/x64 " + s,
                            "/emu/x64 " + s + ":manic miner", "/emu/pc64 " + s}));
-
-    tc.launcher.started.clear();
-    tc.launcher.failing.insert("/emu/x64");
-    form.NmButton2_Click(); // cannot start
-    image("GAME.PRG", "\x01\x08");
-    click(form, "GAME.PRG");
-    form.NmButton3_Click();
-    EXPECT_TRUE(tc.launcher.started.isEmpty());
-    EXPECT_EQ(tc.dialogs.messages(),
-              (QStringList{"Bad Configuration for VICE", "File type not supported by emulator"}));
-    EXPECT_EQ(tc.dialogs.beeps(), 2);
-    EXPECT_EQ(tc.dialogs.shown.last().icon, Dialogs::Icon::Critical);
-    EXPECT_EQ(tc.dialogs.shown.last().title, "Error");
 
     form.NmButton5_Click(); // Associate sets the mode, and opens the editor once there is one
     EXPECT_EQ(ctx.assocmode, "C64");
