@@ -137,7 +137,7 @@ protected:
 
 } // namespace
 
-TEST_F(AmigaConfigFile, ReplacesAnOlderFileAndStreamsLargeTemplates)
+TEST_F(AmigaConfigFile, ReplacesAnOlderFile)
 {
     write("vantrel.uae", QByteArray(10000, 'o'));
     write("a.uae", "floppy0=x\nuse_gui=yes\ncpu_type=68020");
@@ -147,17 +147,6 @@ TEST_F(AmigaConfigFile, ReplacesAnOlderFileAndStreamsLargeTemplates)
     fellow.guiFlag = 1;
     ASSERT_TRUE(writeAmigaConfig(fellow).ok());
     EXPECT_EQ(read("vantrel.wfc"), "floppy0=A:\\D1.ADF\r\nuse_gui=yes\r\ncpu_type=68020\r\n");
-
-    // Keys and line ends cross the writer's read chunks; a binary tail has no line end.
-    QByteArray big;
-    for (int i = 0; big.size() < 300 * 1024; ++i)
-        big += (i % 7 == 0 ? "floppy" + QByteArray::number(i % 4) + "=old/path/"
-                           : QByteArray("key=")) +
-               QByteArray(i % 97, char('a' + i % 26)) + (i % 3 ? "\r\n" : "\n");
-    big += QByteArray(100 * 1024, '\0');
-    write("big.uae", big);
-    ASSERT_TRUE(writeAmigaConfig(request("big.uae")).ok());
-    EXPECT_EQ(read("vantrel.uae"), rewrite(UAE, big, kFour, true));
 }
 
 TEST_F(AmigaConfigFile, UnusableTemplateOrOutputIsAnErrorAndKeepsTheOldOutput)

@@ -8,11 +8,7 @@
 #include "shortpath.h"
 #include "testcatalogue.h"
 
-#include <QCoreApplication>
-#include <QDropEvent>
-#include <QGroupBox>
 #include <QListWidget>
-#include <QMimeData>
 #include <QPushButton>
 
 using namespace c64img;
@@ -157,20 +153,8 @@ TEST_F(C64Players, CataloguePlayerListsAndStartsItsOwnGame)
     EXPECT_EQ(started(), QStringList{"/emu/x64 " + nomecorto(prgFile)});
 }
 
-TEST_F(C64Players, DropOnTheFrameOpensTheConfigurationAndBothAreRegistered)
+TEST_F(C64Players, BothAreRegistered)
 {
-    auto w = game(d64);
-    ctx.windows.addFactory("Config", [] { return new QWidget; });
-    auto *frame = w->findChild<QGroupBox *>("Frame1");
-    QMimeData mime;
-    mime.setText("anything");
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(frame, &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(frame, &drop);
-    EXPECT_NE(ctx.windows.find("Config"), nullptr);
-
     registerC64Windows(ctx);
     ctx.gamefile = d64;
     QWidget *shownGame = ctx.windows.show("emu64");
