@@ -1,6 +1,7 @@
 // The Amiga configuration writer: line rules, line ends, streaming, the file and its failures.
 #include "amigaconfigwriter.h"
 #include "amigarecords.h"
+#include "launchtest.h"
 #include "testcatalogue.h"
 
 #include <QDir>
@@ -116,11 +117,7 @@ class AmigaConfigFile : public ::testing::Test
 {
 protected:
     QString path(const QString &name) const { return dir.filePath(name); }
-    void write(const QString &name, const QByteArray &bytes)
-    {
-        QFile f(path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-    }
+    void write(const QString &name, const QByteArray &bytes) { save(dir.path(), name, bytes); }
     QByteArray read(const QString &name) const
     {
         QFile f(path(name));

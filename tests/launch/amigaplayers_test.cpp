@@ -4,6 +4,7 @@
 #include "amigaplayer.h"
 #include "amigaregistry.h"
 #include "browselists.h"
+#include "launchtest.h"
 #include "testcatalogue.h"
 
 #include <QCoreApplication>
@@ -23,12 +24,6 @@ constexpr AmigaEmulator UAE = AmigaEmulator::WinUAE;
 constexpr AmigaEmulator Fellow = AmigaEmulator::WinFellow;
 constexpr char kStartFailure[] = "Select Emulator and Configuration";
 
-void write(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-}
-
 // WinUAE with two templates in its "configurations" folder, WinFellow with one beside it.
 class AmigaPlayers : public ::testing::Test
 {
@@ -40,14 +35,13 @@ protected:
                     root.mkpath("disks"));
         uaeExe = QDir::toNativeSeparators(root.filePath("uae/winuae"));
         fellowExe = QDir::toNativeSeparators(root.filePath("fellow/fellow"));
-        write(root.filePath("uae/configurations/a500.uae"),
-              "floppy0=C:\\old.adf\r\nfloppy1=\r\nuse_gui=yes\r\n");
-        write(root.filePath("uae/configurations/b1200.uae"), "cpu=68020\r\nfloppy0=\r\n");
-        write(root.filePath("uae/configurations/notes.txt"), "not a template");
-        write(root.filePath("fellow/std.wfc"),
-              "floppy0=\nfloppy1=\nfloppy2=\nfloppy3=\nusegui=yes\n");
+        save(root.path(), "uae/configurations/a500.uae",
+             "floppy0=C:\\old.adf\r\nfloppy1=\r\nuse_gui=yes\r\n");
+        save(root.path(), "uae/configurations/b1200.uae", "cpu=68020\r\nfloppy0=\r\n");
+        save(root.path(), "uae/configurations/notes.txt", "not a template");
+        save(root.path(), "fellow/std.wfc", "floppy0=\nfloppy1=\nfloppy2=\nfloppy3=\nusegui=yes\n");
         for (int i = 1; i <= 5; ++i)
-            write(disk(i), "ADF");
+            save(root.path(), QString("disks/game%1.adf").arg(i), "ADF");
         configure(uaeExe, fellowExe);
         ctx().startdir = QDir::toNativeSeparators(root.filePath("disks"));
         ctx().browsepath = "left over";

@@ -1,7 +1,7 @@
 // Emulator command lines, the files each emulator refuses, and `vantrel --dir`.
 #include "c64commandline.h"
 #include "c64dirlisting.h"
-#include "c64images.h"
+#include "launchtest.h"
 
 #include <QTemporaryDir>
 #include <QTextStream>

@@ -2,9 +2,9 @@
 // lists the game file it was opened with; both start emulators.
 #include "browselists.h"
 #include "c64freeplayer.h"
-#include "c64images.h"
 #include "c64player.h"
 #include "c64registry.h"
+#include "launchtest.h"
 #include "shortpath.h"
 #include "testcatalogue.h"
 

@@ -1,6 +1,6 @@
 // The D64 and T64 directory walks, the extension dispatch, and images cut short or hostile.
-#include "c64images.h"
 #include "imagereader.h"
+#include "launchtest.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -81,7 +81,7 @@ TEST(D64Reader, StepsBeyondASignedByteMoveAreCorrupted)
     // The sector moves are relative; sectors past track 18 are read where they lie.
     const QByteArray eight = d64Files(8);
     const QByteArray sector = eight.mid(dirSector(1), 256);
-    const auto chain = [&](std::initializer_list<int> sectors) {
+    const auto check = [&](std::initializer_list<int> sectors, bool corrupted, int lines) {
         QByteArray image = eight;
         int from = 1;
         for (const int s : sectors) {
@@ -89,52 +89,37 @@ TEST(D64Reader, StepsBeyondASignedByteMoveAreCorrupted)
             image.replace(dirSector(s), 256, sector);
             from = s;
         }
-        return readD64(image);
+        const ImageListing l = readD64(image);
+        EXPECT_EQ(l.corrupted, corrupted) << lines;
+        EXPECT_EQ(l.lines.size(), lines);
     };
-    const struct {
-        std::initializer_list<int> sectors;
-        bool corrupted;
-        int lines;
-    } cases[] = {{{128}, false, 16},           // +127
-                 {{129}, true, 8},             // +128
-                 {{128, 255, 127}, false, 32}, // -128
-                 {{128, 255, 126}, true, 24}}; // -129
-    for (const auto &c : cases) {
-        const ImageListing l = chain(c.sectors);
-        EXPECT_EQ(l.corrupted, c.corrupted) << *c.sectors.begin() << " " << c.lines;
-        EXPECT_EQ(l.lines.size(), c.lines);
-    }
+    check({128}, false, 16);           // +127
+    check({129}, true, 8);             // +128
+    check({128, 255, 127}, false, 32); // -128
+    check({128, 255, 126}, true, 24);  // -129
 }
 
 TEST(D64Reader, TruncatedImagesOfEveryLengthClass)
 {
     const QByteArray full = d64Files(12); // sectors 1 and 4
     const int s1 = dirSector(1), s4 = dirSector(4), bam = sampledata::kD64BamOffset;
-    const struct {
-        int size;
-        bool name, id;
-        int lines;
-        bool corrupted = true;
-    } cuts[] = {{0, false, false, 0},
-                {1000, false, false, 0},
-                {bam + 0x90 + 15, false, false, 0},
-                {bam + 0x90 + 16, true, false, 0},
-                {bam + 0xA2 + 4, true, false, 0},
-                {bam + 0xA2 + 5, true, true, 0},
-                {s1 + 1, true, true, 0},
-                {s1 + 31, true, true, 0},
-                {s1 + 32 * 3 + 31, true, true, 3},
-                {s1 + 256, true, true, 8},
-                {s4 + 64, true, true, 10},
-                {s4 + 256, true, true, 12, false}}; // all the chain needs
-    for (const auto &c : cuts) {
-        const ImageListing l = readD64(full.left(c.size));
-        EXPECT_EQ(l.corrupted, c.corrupted) << c.size;
-        EXPECT_EQ(!l.name.isEmpty(), c.name) << c.size;
-        EXPECT_EQ(!l.id.isEmpty(), c.id) << c.size;
-        EXPECT_EQ(!l.freeText.isEmpty(), c.id) << c.size;
-        EXPECT_EQ(l.lines.size(), c.lines) << c.size;
-    }
+    const auto check = [&](int size, bool name, bool id, int lines, bool corrupted = true) {
+        const ImageListing l = readD64(full.left(size));
+        EXPECT_EQ(l.corrupted, corrupted) << size;
+        EXPECT_EQ(!l.name.isEmpty(), name) << size;
+        EXPECT_EQ(!l.id.isEmpty() && !l.freeText.isEmpty(), id) << size;
+        EXPECT_EQ(l.lines.size(), lines) << size;
+    };
+    for (const int size : {0, 1000, bam + 0x90 + 15})
+        check(size, false, false, 0);
+    check(bam + 0x90 + 16, true, false, 0);
+    check(bam + 0xA2 + 4, true, false, 0);
+    for (const int size : {bam + 0xA2 + 5, s1 + 1, s1 + 31})
+        check(size, true, true, 0);
+    check(s1 + 32 * 3 + 31, true, true, 3);
+    check(s1 + 256, true, true, 8);
+    check(s4 + 64, true, true, 10);
+    check(s4 + 256, true, true, 12, false); // all the chain needs
 }
 
 TEST(ImageFiles, ReadUnquotedAndRefuseWhatCannotBeRead)
@@ -180,22 +165,17 @@ TEST(T64Reader, NamesMoreThanEightEntriesAndTruncation)
 
     const QByteArray full = t64(
         {{"ONE", prg(0x0801, 1)}, {"TWO", prg(0x0801, 1)}, {"THREE", prg(0x0801, 1)}}, 8, "TAPE");
-    const struct {
-        int size;
-        bool corrupted, name;
-        int lines;
-    } cuts[] = {{0, true, false, 0},
-                {0x20, true, false, 0},
-                {0x28 + 15, true, false, 0},
-                {0x40, true, true, 0},
-                {kTapeSlot + 52, true, true, 1},
-                {kTapeSlot + 128, false, true, 3}}; // slot 4 ends it
-    for (const auto &c : cuts) {
-        const ImageListing t = readT64(full.left(c.size));
-        EXPECT_EQ(t.corrupted, c.corrupted) << c.size;
-        EXPECT_EQ(t.name == "TAPE", c.name) << c.size;
-        EXPECT_EQ(t.lines.size(), c.lines) << c.size;
-    }
+    const auto check = [&](int size, bool corrupted, bool name, int lines) {
+        const ImageListing t = readT64(full.left(size));
+        EXPECT_EQ(t.corrupted, corrupted) << size;
+        EXPECT_EQ(t.name == "TAPE", name) << size;
+        EXPECT_EQ(t.lines.size(), lines) << size;
+    };
+    for (const int size : {0, 0x20, 0x28 + 15})
+        check(size, true, false, 0);
+    check(0x40, true, true, 0);
+    check(kTapeSlot + 52, true, true, 1);
+    check(kTapeSlot + 128, false, true, 3); // the empty fourth slot ends it
 }
 
 TEST(ImageReaderHelpers, ExtensionDispatchIsExactAndCaseSensitive)

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-// Images made by the sample data writers, plus the offsets the tests patch.
+// Files and images made by the sample data writers, plus the offsets the tests patch.
 namespace c64img
 {
 
