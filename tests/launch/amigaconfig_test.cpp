@@ -117,7 +117,10 @@ class AmigaConfigFile : public ::testing::Test
 {
 protected:
     QString path(const QString &name) const { return dir.filePath(name); }
-    void write(const QString &name, const QByteArray &bytes) { save(dir.path(), name, bytes); }
+    void write(const QString &name, const QByteArray &bytes)
+    {
+        c64img::save(dir.path(), name, bytes);
+    }
     QByteArray read(const QString &name) const
     {
         QFile f(path(name));

@@ -35,13 +35,14 @@ protected:
                     root.mkpath("disks"));
         uaeExe = QDir::toNativeSeparators(root.filePath("uae/winuae"));
         fellowExe = QDir::toNativeSeparators(root.filePath("fellow/fellow"));
-        save(root.path(), "uae/configurations/a500.uae",
-             "floppy0=C:\\old.adf\r\nfloppy1=\r\nuse_gui=yes\r\n");
-        save(root.path(), "uae/configurations/b1200.uae", "cpu=68020\r\nfloppy0=\r\n");
-        save(root.path(), "uae/configurations/notes.txt", "not a template");
-        save(root.path(), "fellow/std.wfc", "floppy0=\nfloppy1=\nfloppy2=\nfloppy3=\nusegui=yes\n");
+        c64img::save(root.path(), "uae/configurations/a500.uae",
+                     "floppy0=C:\\old.adf\r\nfloppy1=\r\nuse_gui=yes\r\n");
+        c64img::save(root.path(), "uae/configurations/b1200.uae", "cpu=68020\r\nfloppy0=\r\n");
+        c64img::save(root.path(), "uae/configurations/notes.txt", "not a template");
+        c64img::save(root.path(), "fellow/std.wfc",
+                     "floppy0=\nfloppy1=\nfloppy2=\nfloppy3=\nusegui=yes\n");
         for (int i = 1; i <= 5; ++i)
-            save(root.path(), QString("disks/game%1.adf").arg(i), "ADF");
+            c64img::save(root.path(), QString("disks/game%1.adf").arg(i), "ADF");
         configure(uaeExe, fellowExe);
         ctx().startdir = QDir::toNativeSeparators(root.filePath("disks"));
         ctx().browsepath = "left over";
