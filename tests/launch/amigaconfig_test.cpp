@@ -37,13 +37,8 @@ TEST(AmigaConfigRules, TemplateLines)
                             "C:\\x.adf"};
     const AmigaDrives hostile{"/home/jö/Über.adf", "x.adf\r\nuse_gui=true\nfloppy9", {}, {}};
     const QByteArray uaeDoc = "floppy0=C:\\old\\path.adf\r\nfloppy1=\r\nuse_gui=yes\r\n";
-    const struct {
-        AmigaEmulator emulator;
-        QByteArray in;
-        AmigaDrives drives;
-        bool hideGui;
-        QByteArray out;
-    } cases[] = {
+    using Case = std::tuple<AmigaEmulator, QByteArray, AmigaDrives, bool, QByteArray>;
+    const Case cases[] = {
         {UAE, uaeDoc, one, true, "floppy0=A:\\GAME1.ADF\r\nfloppy1=\r\nuse_gui=false\r\n"},
         {UAE, uaeDoc, one, false, "floppy0=A:\\GAME1.ADF\r\nfloppy1=\r\nuse_gui=yes\r\n"},
         // Each GUI key belongs to its emulator; the prefix rule replaces the bare key too.
@@ -71,8 +66,8 @@ TEST(AmigaConfigRules, TemplateLines)
         // A NUL right after a key does not stop it from matching.
         {UAE, QByteArray("floppy2\0junk", 12), kFour, false, "floppy2=A:\\D3.ADF\r\n"},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(rewrite(c.emulator, c.in, c.drives, c.hideGui), c.out) << c.in.toStdString();
+    for (const auto &[emulator, in, drives, hideGui, out] : cases)
+        EXPECT_EQ(rewrite(emulator, in, drives, hideGui), out) << in.toStdString();
 
     QByteArray binary; // every byte but the line ends is copied
     for (int i = 0; i < 256; ++i)
@@ -121,11 +116,7 @@ protected:
     {
         c64img::save(dir.path(), name, bytes);
     }
-    QByteArray read(const QString &name) const
-    {
-        QFile f(path(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : "<missing>";
-    }
+    QByteArray read(const QString &name) const { return c64img::load(path(name)); }
     AmigaConfigRequest request(const QString &tmpl, AmigaEmulator emulator = UAE) const
     {
         return {emulator, tmpl.isEmpty() ? QString() : path(tmpl), kFour, 0,

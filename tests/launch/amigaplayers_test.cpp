@@ -56,11 +56,7 @@ protected:
         tc.catalogue.setConfig({{"uae", uae}, {"fellow", fellow}});
     }
     QString outputPath(AmigaEmulator e) { return ctx().paths.temp(amigaOutputName(e)); }
-    QByteArray output(AmigaEmulator e)
-    {
-        QFile f(outputPath(e));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
-    }
+    QByteArray output(AmigaEmulator e) { return c64img::load(outputPath(e)); }
     QString disk(int i) const
     {
         return QDir::toNativeSeparators(emulators.filePath(QString("disks/game%1.adf").arg(i)));

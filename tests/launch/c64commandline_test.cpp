@@ -45,12 +45,8 @@ QString text(C64Emulator e, const QString &s, int index = -1, const QString &ent
 TEST(C64CommandLine, EveryEmulatorAndSelection)
 {
     const QString accented = "\"" + QChar(0xC9) + "LAN\"\t1\tPRG";
-    const struct {
-        C64Emulator emulator;
-        QString file;
-        int index;
-        QString entry, expected;
-    } cases[] = {
+    using Case = std::tuple<C, QString, int, QString, QString>;
+    const Case cases[] = {
         // CCS64: ",index" unless the first entry is selected; ",-1" with no selection.
         {C::Ccs64, S, 0, kEntry, E + " " + S},
         {C::Ccs64, S, 2, kEntry, E + " " + S + ",2"},
@@ -72,8 +68,8 @@ TEST(C64CommandLine, EveryEmulatorAndSelection)
         {C::Pc64, "C:\\G\\GAME.d64", 2, kEntry, E + " C:\\G\\GAME.d64"},
         {C::Pc64, "C:\\G\\GAME.P00", 2, kEntry, E + " C:\\G\\GAME.P00"},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(text(c.emulator, c.file, c.index, c.entry), c.expected);
+    for (const auto &[emulator, file, index, entry, expected] : cases)
+        EXPECT_EQ(text(emulator, file, index, entry), expected);
 
     // The line is a program and an argument list: blanks need no quoting.
     const C64CommandResult c64s = buildC64Command(C::C64s, E, "/home/me/c64/a b.d64", 0, {});

@@ -64,6 +64,11 @@ inline QByteArray t64(const QList<ImageFile> &files, int slots = 0,
 }
 constexpr int kTapeSlot = sampledata::kT64HeaderSize;
 
+inline QByteArray load(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
 inline QString save(const QString &dir, const QString &name, const QByteArray &bytes)
 {
     const QString path = QDir(dir).filePath(name);
