@@ -21,12 +21,11 @@ class C64Players : public testing::Test
 protected:
     C64Players() : ctx(*tc.ctx)
     {
-        d64 = image("GAME.D64", c64img::d64({{"INTRO", QByteArray(4 * 254, 'x')},
+        d64 = image("GAME.D64", c64img::d64({{"INTRO", {}},
                                              {"MANIC MINER", QByteArray(120 * 254, 'x')},
                                              {"HISCORES", {}, 0x81}},
                                             "PLAYER DISK", "PD"));
-        t64 =
-            image("TAPE.T64", c64img::t64({{"LOADER", prg(0x0801, 1)}, {"MAIN", prg(0x0801, 1)}}));
+        t64 = image("TAPE.T64", c64img::t64({{"LOADER", prg(2049, 1)}, {"MAIN", prg(2049, 1)}}));
         QByteArray bad = d64Files(144);
         link(bad, kDirOrder[17], 18, 3);
         broken = image("BROKEN.D64", bad);
@@ -121,11 +120,15 @@ TEST_F(C64Players, ConfiguredButtonsCloseUpInBothWindows)
     EXPECT_TRUE(shown(&form).isEmpty());
 }
 
-TEST_F(C64Players, CataloguePlayerListsAndStartsItsOwnGame)
+TEST_F(C64Players, RegisteredCataloguePlayerListsAndStartsItsOwnGame)
 {
-    auto w = game(d64);
-    EXPECT_EQ(ctx.c64window, w.get());
-    EXPECT_EQ(list(w.get())->count(), 3);
+    registerC64Windows(ctx);
+    EXPECT_NE(qobject_cast<Form5 *>(ctx.windows.show("Form5")), nullptr);
+    ctx.gamefile = d64;
+    auto *w = qobject_cast<emu64 *>(ctx.windows.show("emu64"));
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(ctx.c64window, w);
+    EXPECT_EQ(list(w)->count(), 3);
     EXPECT_EQ(list(game('"' + t64 + '"').get())->count(), 2);
     const QString prgFile = image("GAME.PRG", "\x01\x08");
     auto other = game(prgFile);
@@ -136,8 +139,9 @@ TEST_F(C64Players, CataloguePlayerListsAndStartsItsOwnGame)
     EXPECT_EQ(tc.dialogs.messages().size(), 2);
     tc.dialogs.clear();
 
-    ctx.gamefile = t64; // the main window selected another game
-    list(w.get())->setCurrentRow(1);
+    ctx.gamefile = t64; // the main window selected another game; showing only raises it
+    EXPECT_EQ(ctx.windows.show("emu64"), w);
+    list(w)->setCurrentRow(1);
     w->NmButton2_Click();
     w->NmButton1_Click();
     const QString s = nomecorto(d64);
@@ -151,17 +155,6 @@ TEST_F(C64Players, CataloguePlayerListsAndStartsItsOwnGame)
               (QStringList{"Bad Configuration for CCS64", "File type not supported by emulator"}));
     EXPECT_EQ(tc.dialogs.beeps(), 2);
     EXPECT_EQ(started(), QStringList{"/emu/x64 " + nomecorto(prgFile)});
-}
-
-TEST_F(C64Players, BothAreRegistered)
-{
-    registerC64Windows(ctx);
-    ctx.gamefile = d64;
-    QWidget *shownGame = ctx.windows.show("emu64");
-    ctx.gamefile = t64; // showing it again only raises it
-    EXPECT_EQ(ctx.windows.show("emu64"), shownGame);
-    EXPECT_EQ(text(shownGame, "lblD64File"), d64);
-    EXPECT_NE(qobject_cast<Form5 *>(ctx.windows.show("Form5")), nullptr);
 }
 
 TEST_F(C64Players, FreePlayerBrowsesListsClickedImagesAndWarnsOnCorruption)
