@@ -81,19 +81,17 @@ protected:
     }
     QRadioButton *option(QWidget *w, int n)
     {
-        return child<QRadioButton>(w, "Option" + QString::number(n));
+        return child<QRadioButton>(w, QString("Option%1").arg(n));
     }
     FileListBox *list(QWidget *w, const char *name) { return child<FileListBox>(w, name); }
 
     // The catalogue player, opened as the main window does: by name for selectedid.
     Form9 *game(int offset = 0)
     {
-        ctx().selectedid = offset + tc.catalogue.addGame({{"titolo", "Lotus's \"Turbo\""},
-                                                          {"formato", "Amiga"},
-                                                          {"emul1", "/games/lotus 1.adf"},
-                                                          {"df1", QVariant()},
-                                                          {"df2", "/games/lotus 3.adf"},
-                                                          {"df3", QString()}});
+        QVariantMap fields{{"titolo", "Lotus's \"Turbo\""}, {"formato", "Amiga"}};
+        fields.insert({{"emul1", "/games/lotus 1.adf"}, {"df1", QVariant()}}); // Null and empty
+        fields.insert({{"df2", "/games/lotus 3.adf"}, {"df3", QString()}});
+        ctx().selectedid = offset + tc.catalogue.addGame(fields);
         registerAmigaWindows(ctx());
         form9 = qobject_cast<Form9 *>(ctx().windows.show("Form9"));
         EXPECT_NE(form9, nullptr);
@@ -110,13 +108,8 @@ protected:
         free->show();
         return free.get();
     }
-    QStringList drives()
-    {
-        QStringList texts;
-        for (int n = 1; n <= 4; ++n)
-            texts << child<QLineEdit>(free.get(), "Text" + QString::number(n))->text();
-        return texts;
-    }
+    QString text(int n) { return child<QLineEdit>(free.get(), QString("Text%1").arg(n))->text(); }
+    QStringList drives() { return {text(1), text(2), text(3), text(4)}; }
     // A user's click, or double-click, on a file of the browsing list.
     void click(int i, bool twice = true)
     {
@@ -141,8 +134,8 @@ protected:
 TEST_F(AmigaPlayers, CataloguePlayerPlaysTheGameDisksAndCloses)
 {
     game();
-    EXPECT_TRUE(child<QLabel>(form9, "lblNoEmulator")->isHidden());
-    EXPECT_TRUE(list(form9, "File1")->isHidden());
+    EXPECT_TRUE(child<QLabel>(form9, "lblNoEmulator")->isHidden() &&
+                list(form9, "File1")->isHidden());
     option(form9, 1)->click();
     EXPECT_EQ(list(form9, "File1")->count(), 2); // notes.txt is not a template
     EXPECT_EQ(list(form9, "File1")->fileName(), "a500.uae");
