@@ -6,13 +6,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
 
 namespace
 {
@@ -146,15 +143,12 @@ TEST_F(AmigaConfigFile, UnusableTemplateOrOutputIsAnErrorAndKeepsTheOldOutput)
     write("vantrel.uae", "previous");
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.uae"));
     EXPECT_EQ(writeAmigaConfig(request(QString())).status, Status::NoTemplate);
-    for (const char *bad : {"gone.uae", "folder.uae"}) {
+    QProcess::execute("mkfifo", {path("pipe.uae")}); // a pipe would block a plain read
+    for (const char *bad : {"gone.uae", "folder.uae", "pipe.uae"}) {
         const AmigaConfigResult r = writeAmigaConfig(request(QString::fromLatin1(bad)));
         EXPECT_EQ(r.status, Status::TemplateUnreadable) << bad;
         EXPECT_FALSE(r.error.isEmpty());
     }
-#ifdef Q_OS_UNIX
-    ASSERT_EQ(mkfifo(QFile::encodeName(path("pipe.uae")).constData(), 0600), 0);
-    EXPECT_EQ(writeAmigaConfig(request("pipe.uae")).status, Status::TemplateUnreadable);
-#endif
     EXPECT_EQ(read("vantrel.uae"), "previous");
 
     write("a.uae", "floppy0=\n");

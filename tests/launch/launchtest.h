@@ -48,12 +48,9 @@ inline QByteArray d64Files(int count)
 }
 
 // A program loading at start with length bytes after the load address.
-inline QByteArray prg(int start, int length, char fill = char(0xEA))
+inline QByteArray prg(int start, int length)
 {
-    QByteArray bytes(2 + length, fill);
-    bytes[0] = char(start & 0xFF);
-    bytes[1] = char(start >> 8);
-    return bytes;
+    return QByteArray(1, char(start & 0xFF)) + char(start >> 8) + QByteArray(length, char(0xEA));
 }
 inline QByteArray t64(const QList<ImageFile> &files, int slots = 0,
                       const QByteArray &name = "TEST TAPE")
