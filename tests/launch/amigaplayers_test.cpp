@@ -1,9 +1,10 @@
-// The two Amiga player windows: the catalogue player `Form9` plays a catalogue game and
-// closes, the free player `amiplayer` loads disks from a browsing list and stays open.
+// The Amiga players: the catalogue player `Form9` plays a catalogue game and closes, the
+// free player `amiplayer` loads disks from a browsing list and stays open.
 #include "amigafreeplayer.h"
 #include "amigaplayer.h"
 #include "amigaregistry.h"
 #include "browselists.h"
+#include "launchtest.h"
 #include "testcatalogue.h"
 
 #include <QCoreApplication>
@@ -23,8 +24,7 @@ constexpr AmigaEmulator UAE = AmigaEmulator::WinUAE;
 constexpr AmigaEmulator Fellow = AmigaEmulator::WinFellow;
 constexpr char kStartFailure[] = "Select Emulator and Configuration";
 
-// Both emulators installed in a temporary folder: WinUAE with two templates in its
-// "configurations" folder, WinFellow with one beside it; five disks to browse.
+// WinUAE with two templates in its "configurations" folder, WinFellow with one beside it.
 class AmigaPlayers : public ::testing::Test
 {
 protected:
@@ -35,18 +35,18 @@ protected:
                     root.mkpath("disks"));
         uaeExe = QDir::toNativeSeparators(root.filePath("uae/winuae"));
         fellowExe = QDir::toNativeSeparators(root.filePath("fellow/fellow"));
-        uaeTemplates = root.filePath("uae/configurations");
-        disks = root.filePath("disks");
-        write(uaeTemplates + "/a500.uae", "floppy0=C:\\old.adf\r\nfloppy1=\r\nuse_gui=yes\r\n");
-        write(uaeTemplates + "/b1200.uae", "cpu=68020\r\nfloppy0=\r\n");
-        write(uaeTemplates + "/notes.txt", "not a template");
-        write(root.filePath("fellow/std.wfc"),
-              "floppy0=\nfloppy1=\nfloppy2=\nfloppy3=\nusegui=yes\n");
+        c64img::save(root.path(), "uae/configurations/a500.uae",
+                     "floppy0=C:\\old.adf\r\nfloppy1=\r\nuse_gui=yes\r\n");
+        c64img::save(root.path(), "uae/configurations/b1200.uae", "cpu=68020\r\nfloppy0=\r\n");
+        c64img::save(root.path(), "uae/configurations/notes.txt", "not a template");
+        c64img::save(root.path(), "fellow/std.wfc",
+                     "floppy0=\nfloppy1=\nfloppy2=\nfloppy3=\nusegui=yes\n");
         for (int i = 1; i <= 5; ++i)
-            write(disks + QString("/game%1.adf").arg(i), "ADF");
+            c64img::save(root.path(), QString("disks/game%1.adf").arg(i), "ADF");
         configure(uaeExe, fellowExe);
-        ctx().startdir = QDir::toNativeSeparators(disks);
+        ctx().startdir = QDir::toNativeSeparators(root.filePath("disks"));
         ctx().browsepath = "left over";
+        ctx().uaegui = ctx().fellowgui = 0;
     }
     void TearDown() override { ctx().windows.closeAll(); }
 
@@ -55,20 +55,11 @@ protected:
     {
         tc.catalogue.setConfig({{"uae", uae}, {"fellow", fellow}});
     }
-    static void write(const QString &path, const QByteArray &bytes)
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-    }
     QString outputPath(AmigaEmulator e) { return ctx().paths.temp(amigaOutputName(e)); }
-    QByteArray output(AmigaEmulator e)
-    {
-        QFile f(outputPath(e));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
-    }
+    QByteArray output(AmigaEmulator e) { return c64img::load(outputPath(e)); }
     QString disk(int i) const
     {
-        return QDir::toNativeSeparators(disks + QString("/game%1.adf").arg(i));
+        return QDir::toNativeSeparators(emulators.filePath(QString("disks/game%1.adf").arg(i)));
     }
     // A beep, then the one message with its documented icon and title; cleared after.
     void expectWarning(const QString &text)
@@ -82,7 +73,6 @@ protected:
         EXPECT_EQ(tc.dialogs.shown[1].title, bad ? "Error" : "Attention");
         tc.dialogs.clear();
     }
-
     template <class T> T *child(QWidget *w, const QString &name)
     {
         T *c = w ? w->findChild<T *>(name) : nullptr;
@@ -91,60 +81,50 @@ protected:
     }
     QRadioButton *option(QWidget *w, int n)
     {
-        return child<QRadioButton>(w, "Option" + QString::number(n));
+        return child<QRadioButton>(w, QString("Option%1").arg(n));
     }
     FileListBox *list(QWidget *w, const char *name) { return child<FileListBox>(w, name); }
 
     // The catalogue player, opened as the main window does: by name for selectedid.
-    Form9 *game(int id)
+    Form9 *game(int offset = 0)
     {
-        ctx().selectedid = id;
+        QVariantMap fields{{"titolo", "Lotus's \"Turbo\""}, {"formato", "Amiga"}};
+        fields.insert({{"emul1", "/games/lotus 1.adf"}, {"df1", QVariant()}}); // Null and empty
+        fields.insert({{"df2", "/games/lotus 3.adf"}, {"df3", QString()}});
+        ctx().selectedid = offset + tc.catalogue.addGame(fields);
         registerAmigaWindows(ctx());
         form9 = qobject_cast<Form9 *>(ctx().windows.show("Form9"));
         EXPECT_NE(form9, nullptr);
         return form9;
-    }
-    int addGame()
-    {
-        return tc.catalogue.addGame({{"titolo", "Lotus's \"Turbo\""},
-                                     {"formato", "Amiga"},
-                                     {"emul1", "/games/lotus 1.adf"},
-                                     {"df1", QVariant()},
-                                     {"df2", "/games/lotus 3.adf"},
-                                     {"df3", QString()}});
     }
     bool closed()
     {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return form9.isNull() && !ctx().windows.find("Form9");
     }
-
     amiplayer *player()
     {
         free = std::make_unique<amiplayer>(ctx());
         free->show();
         return free.get();
     }
-    QLineEdit *drive(int n)
-    {
-        return child<QLineEdit>(free.get(), "Text" + QString::number(n + 1));
-    }
-    QStringList drives() { return {text(0), text(1), text(2), text(3)}; }
-    QString text(int n) { return drive(n)->text(); }
-    // A user's double-click on a file of the browsing list.
-    void doubleClick(int i)
+    QString text(int n) { return child<QLineEdit>(free.get(), QString("Text%1").arg(n))->text(); }
+    QStringList drives() { return {text(1), text(2), text(3), text(4)}; }
+    // A user's click, or double-click, on a file of the browsing list.
+    void click(int i, bool twice = true)
     {
         auto *files = list(free.get(), "File1");
         const auto items = files->findItems(QString("game%1.adf").arg(i), Qt::MatchExactly);
         ASSERT_EQ(items.size(), 1);
         const QPoint at = files->visualItemRect(items[0]).center();
         QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, at);
+        if (twice)
+            QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, at);
     }
 
     TestContext tc;
     QTemporaryDir emulators;
-    QString uaeExe, fellowExe, uaeTemplates, disks;
+    QString uaeExe, fellowExe;
     QPointer<Form9> form9;
     std::unique_ptr<amiplayer> free;
 };
@@ -153,29 +133,21 @@ protected:
 
 TEST_F(AmigaPlayers, CataloguePlayerPlaysTheGameDisksAndCloses)
 {
-    ctx().uaegui = 0;
-    ctx().fellowgui = 0;
-    game(addGame());
-    EXPECT_TRUE(option(form9, 1)->isEnabled() && option(form9, 2)->isEnabled());
-    EXPECT_TRUE(child<QLabel>(form9, "lblNoEmulator")->isHidden());
-    EXPECT_TRUE(list(form9, "File1")->isHidden());
+    game();
+    EXPECT_TRUE(child<QLabel>(form9, "lblNoEmulator")->isHidden() &&
+                list(form9, "File1")->isHidden());
     option(form9, 1)->click();
-    FileListBox *templates = list(form9, "File1");
-    EXPECT_TRUE(templates->isVisible());
-    ASSERT_EQ(templates->count(), 2); // notes.txt is not a template
-    EXPECT_EQ(templates->fileName(), "a500.uae");
+    EXPECT_EQ(list(form9, "File1")->count(), 2); // notes.txt is not a template
+    EXPECT_EQ(list(form9, "File1")->fileName(), "a500.uae");
     child<QPushButton>(form9, "Command1")->click();
-    ASSERT_EQ(tc.launcher.started.size(), 1);
-    EXPECT_EQ(tc.launcher.started[0].program, uaeExe);
-    EXPECT_EQ(tc.launcher.started[0].arguments, (QStringList{"-f", outputPath(UAE)}));
+    EXPECT_EQ(tc.launcher.started.value(0).text(), uaeExe + " -f " + outputPath(UAE));
     EXPECT_EQ(output(UAE), "floppy0=/games/lotus 1.adf\r\nfloppy1=\r\nuse_gui=false\r\n");
     EXPECT_TRUE(closed());
 
-    game(addGame())->Option2_Click();
+    game()->Option2_Click();
     EXPECT_EQ(list(form9, "File1")->fileName(), "std.wfc");
     form9->Command1_Click();
-    ASSERT_EQ(tc.launcher.started.size(), 2);
-    EXPECT_EQ(tc.launcher.started[1].text(), fellowExe + " -f " + outputPath(Fellow));
+    EXPECT_EQ(tc.launcher.started.value(1).text(), fellowExe + " -f " + outputPath(Fellow));
     EXPECT_EQ(output(Fellow), "floppy0=/games/lotus 1.adf\r\nfloppy1=\r\n"
                               "floppy2=/games/lotus 3.adf\r\nfloppy3=\r\nusegui=no\r\n");
     EXPECT_TRUE(closed());
@@ -185,37 +157,26 @@ TEST_F(AmigaPlayers, CataloguePlayerPlaysTheGameDisksAndCloses)
 TEST_F(AmigaPlayers, UnconfiguredEmulatorsCannotBeChosen)
 {
     configure(QVariant(), QString(""));
-    game(addGame());
-    form9->show();
+    game()->show();
     EXPECT_FALSE(option(form9, 1)->isEnabled() || option(form9, 2)->isEnabled());
-    // A hint says why, in a window without room for the hidden template list.
-    EXPECT_TRUE(child<QLabel>(form9, "lblNoEmulator")->isVisible());
-    EXPECT_EQ(form9->height(), form9->sizeHint().height());
+    EXPECT_TRUE(child<QLabel>(form9, "lblNoEmulator")->isVisible()); // a hint says why
     form9->Option1_Click();
-    form9->Option2_Click();
     form9->Command1_Click();
     EXPECT_FALSE(option(form9, 1)->isChecked());
     EXPECT_TRUE(list(form9, "File1")->isHidden());
-
-    amiplayer *p = player();
-    EXPECT_FALSE(option(p, 1)->isEnabled() || option(p, 2)->isEnabled());
-    p->Option1_Click();
-    p->Option2_Click();
-    p->Command1_Click();
     configure(QVariant(), fellowExe);
-    p = player();
+    amiplayer *p = player();
     EXPECT_FALSE(option(p, 1)->isEnabled());
     EXPECT_TRUE(option(p, 2)->isEnabled());
+    p->Option1_Click();
     p->Command1_Click(); // no emulator chosen
-    EXPECT_TRUE(tc.launcher.started.isEmpty());
-    EXPECT_TRUE(tc.dialogs.shown.isEmpty());
-    EXPECT_FALSE(QFile::exists(outputPath(UAE)));
+    EXPECT_TRUE(tc.launcher.started.isEmpty() && tc.dialogs.shown.isEmpty());
     EXPECT_FALSE(closed());
 }
 
-TEST_F(AmigaPlayers, CataloguePlayerFailuresWarnAndStayOpen)
+TEST_F(AmigaPlayers, FailuresAndBadTemplateFoldersWarnAndStayOpen)
 {
-    game(addGame() + 100)->Option1_Click(); // not in the catalogue
+    game(100)->Option1_Click(); // not in the catalogue
     form9->Command1_Click();
     expectWarning(kStartFailure);
     EXPECT_FALSE(QFile::exists(outputPath(UAE)));
@@ -223,155 +184,85 @@ TEST_F(AmigaPlayers, CataloguePlayerFailuresWarnAndStayOpen)
     EXPECT_TRUE(closed());
 
     tc.launcher.failing.insert(uaeExe);
-    game(addGame())->Option1_Click();
+    game()->Option1_Click();
     form9->Command1_Click();
     expectWarning(kStartFailure);
-    ASSERT_TRUE(QFile::remove(uaeTemplates + "/a500.uae"));
+    ASSERT_TRUE(QFile::remove(emulators.filePath("uae/configurations/a500.uae")));
     form9->Command1_Click(); // the template has vanished
     expectWarning(kStartFailure);
     EXPECT_FALSE(closed());
     EXPECT_TRUE(tc.launcher.started.isEmpty());
-}
 
-TEST_F(AmigaPlayers, BadTemplateFoldersAreReportedPerEmulator)
-{
+    ctx().windows.closeAll();
     configure(uaeExe, "/no/such/folder/fellow");
-    game(addGame())->Option1_Click();
-    ASSERT_EQ(list(form9, "File1")->count(), 2);
+    game()->Option1_Click();
     form9->Option2_Click();
     expectWarning("Bad configuration for WinFellow");
     EXPECT_EQ(list(form9, "File1")->count(), 0);
-    EXPECT_TRUE(option(form9, 2)->isChecked());
     form9->Command1_Click(); // must not feed a WinUAE template to WinFellow
     expectWarning(kStartFailure);
     EXPECT_FALSE(QFile::exists(outputPath(Fellow)));
 
-    // No folder part, and a folder without templates.
-    configure("winuae", fellowExe);
-    ASSERT_TRUE(QFile::remove(QDir(emulators.path()).filePath("fellow/std.wfc")));
+    configure("winuae", fellowExe); // no folder part, and a folder without templates
+    ASSERT_TRUE(QFile::remove(emulators.filePath("fellow/std.wfc")));
     amiplayer *p = player();
     p->Option1_Click();
     expectWarning("Bad configuration for WinUAE");
     EXPECT_TRUE(list(p, "File2")->isHidden());
     p->Option2_Click();
     expectWarning("Bad configuration for WinFellow");
-    EXPECT_TRUE(tc.launcher.started.isEmpty());
 }
 
-TEST_F(AmigaPlayers, FreePlayerBrowsesFromTheStartFolderOrTheRoot)
+TEST_F(AmigaPlayers, FreePlayerBrowsesAndFillsTheFirstEmptyDrive)
 {
-    amiplayer *p = player();
-    EXPECT_EQ(list(p, "File1")->count(), 5);
+    player();
     EXPECT_TRUE(ctx().browsepath.isEmpty());
-    EXPECT_TRUE(list(p, "File2")->isHidden());
-    const QString sub = disks + "/more";
-    ASSERT_TRUE(QDir().mkpath(sub));
-    write(sub + "/extra.adf", "ADF");
-    ASSERT_TRUE(child<DirListBox>(p, "Dir1")->setPath(sub));
-    EXPECT_EQ(ctx().browsepath, QDir::toNativeSeparators(sub));
-    EXPECT_EQ(list(p, "File1")->count(), 1);
+    EXPECT_TRUE(list(free.get(), "File2")->isHidden());
+    for (int i = 1; i <= 5; ++i) // a fifth disk changes nothing
+        click(i);
+    EXPECT_EQ(drives(), (QStringList{disk(1), disk(2), disk(3), disk(4)}));
+    free->findChild<QLineEdit *>("Text2")->clear();
+    free->findChild<QLineEdit *>("Text4")->clear();
+    click(5);
+    EXPECT_EQ(drives(), (QStringList{disk(1), disk(5), disk(3), QString()}));
+    child<QPushButton>(free.get(), "Command2")->click(); // "Discard Disk"
+    EXPECT_EQ(drives(), QStringList(4, QString()));
+    click(2, false); // a single click loads nothing
+    EXPECT_EQ(drives(), QStringList(4, QString()));
+    click(4);
+    EXPECT_EQ(drives(), (QStringList{disk(4), QString(), QString(), QString()}));
 
     ctx().startdir = "/no/such/folder";
     EXPECT_EQ(child<DirListBox>(player(), "Dir1")->path(),
               QDir::toNativeSeparators(QDir::rootPath()));
     EXPECT_TRUE(tc.dialogs.shown.isEmpty());
-
-    // A file in a root folder gets one separator.
-    ctx().startdir = QDir::toNativeSeparators(QDir::rootPath());
-    p = player();
-    FileListBox *files = list(p, "File1");
-    if (files->count() > 0) {
-        files->setListIndex(0);
-        p->File1_DblClick();
-        EXPECT_EQ(drive(0)->text(), ctx().startdir + files->item(0)->text());
-    }
 }
 
-TEST_F(AmigaPlayers, FreePlayerFillsTheFirstEmptyDriveAndDiscards)
-{
-    player();
-    for (int i = 1; i <= 5; ++i) // a fifth disk changes nothing
-        doubleClick(i);
-    EXPECT_EQ(drives(), (QStringList{disk(1), disk(2), disk(3), disk(4)}));
-    drive(1)->clear();
-    drive(3)->clear();
-    doubleClick(5);
-    EXPECT_EQ(drives(), (QStringList{disk(1), disk(5), disk(3), QString()}));
-
-    child<QPushButton>(free.get(), "Command2")->click(); // "Discard Disk"
-    EXPECT_EQ(drives(), QStringList(4, QString()));
-    auto *files = list(free.get(), "File1"); // a single click loads nothing
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
-                      files->visualItemRect(files->item(2)).center());
-    EXPECT_EQ(drives(), QStringList(4, QString()));
-    doubleClick(4);
-    EXPECT_EQ(drives(), (QStringList{disk(4), QString(), QString(), QString()}));
-}
-
-TEST_F(AmigaPlayers, FreePlayerPlaysAndStaysOpen)
-{
-    ctx().uaegui = 0;
-    ctx().fellowgui = 0;
-    amiplayer *p = player();
-    drive(0)->setText("A:\\GAME1.ADF");
-    option(p, 1)->click();
-    FileListBox *templates = list(p, "File2");
-    EXPECT_TRUE(templates->isVisible());
-    EXPECT_EQ(templates->fileName(), "a500.uae");
-    child<QPushButton>(p, "Command1")->click();
-    EXPECT_EQ(output(UAE), "floppy0=A:\\GAME1.ADF\r\nfloppy1=\r\nuse_gui=false\r\n");
-    ASSERT_EQ(tc.launcher.started.size(), 1);
-    EXPECT_EQ(tc.launcher.started[0].text(), uaeExe + " -f " + outputPath(UAE));
-    EXPECT_TRUE(p->isVisible());
-
-    // Again with the other template and the GUI shown, then with WinFellow.
-    ctx().uaegui = 1;
-    templates->setListIndex(1);
-    p->Command1_Click();
-    EXPECT_EQ(output(UAE), "cpu=68020\r\nfloppy0=A:\\GAME1.ADF\r\n");
-    drive(1)->setText(disk(2));
-    p->Option2_Click();
-    p->Command1_Click();
-    EXPECT_EQ(output(Fellow), ("floppy0=A:\\GAME1.ADF\r\nfloppy1=" + disk(2) +
-                               "\r\nfloppy2=\r\nfloppy3=\r\nusegui=no\r\n")
-                                  .toUtf8());
-    ASSERT_EQ(tc.launcher.started.size(), 3);
-    EXPECT_EQ(tc.launcher.started[2].program, fellowExe);
-    EXPECT_TRUE(tc.dialogs.shown.isEmpty());
-
-    // A start failure, then a temporary folder that has gone: a warning, the window stays.
-    p->Option1_Click();
-    tc.launcher.failing.insert(uaeExe);
-    p->Command1_Click();
-    expectWarning(kStartFailure);
-    tc.launcher.failing.clear();
-    ctx().paths.tempDir = QDir(emulators.path()).filePath("gone");
-    p->Command1_Click();
-    expectWarning(kStartFailure);
-    EXPECT_EQ(tc.launcher.started.size(), 3);
-    EXPECT_TRUE(p->isVisible());
-    EXPECT_EQ(drive(0)->text(), "A:\\GAME1.ADF");
-}
-
-TEST_F(AmigaPlayers, AssociateHandsTheDrivesToTheAssociationEditor)
+TEST_F(AmigaPlayers, FreePlayerPlaysStaysOpenAndAssociates)
 {
     registerAmigaWindows(ctx());
     auto *p = qobject_cast<amiplayer *>(ctx().windows.show("amiplayer"));
     ASSERT_NE(p, nullptr);
-    child<QPushButton>(p, "Command3")->click(); // no editor yet: only the mode is set
-    EXPECT_EQ(ctx().assocmode, "Amiga");
+    child<QLineEdit>(p, "Text1")->setText("A:\\GAME1.ADF");
+    option(p, 1)->click();
+    EXPECT_EQ(list(p, "File2")->fileName(), "a500.uae");
+    child<QPushButton>(p, "Command1")->click();
+    EXPECT_EQ(output(UAE), "floppy0=A:\\GAME1.ADF\r\nfloppy1=\r\nuse_gui=false\r\n");
+    EXPECT_EQ(tc.launcher.started.value(0).text(), uaeExe + " -f " + outputPath(UAE));
+    EXPECT_TRUE(tc.dialogs.shown.isEmpty());
+    ctx().paths.tempDir = emulators.filePath("gone"); // a warning, the window stays
+    p->Command1_Click();
+    expectWarning(kStartFailure);
+    EXPECT_EQ(tc.launcher.started.size(), 1);
+    EXPECT_TRUE(p->isVisible());
 
-    ctx().assocmode.clear();
     QString seen;
-    ctx().windows.addFactory("Form3", [&] {
-        // The editor reads the drive boxes of the open player.
+    ctx().windows.addFactory("Form3", [&] { // it reads the drive boxes of the open player
         seen = ctx().windows.find("amiplayer")->findChild<QLineEdit *>("Text1")->text();
         return new QWidget;
     });
-    p->findChild<QLineEdit *>("Text1")->setText("/d/x.adf");
-    p->Command3_Click();
+    child<QPushButton>(p, "Command3")->click();
     EXPECT_EQ(ctx().assocmode, "Amiga");
-    EXPECT_NE(ctx().windows.find("Form3"), nullptr);
-    EXPECT_EQ(seen, "/d/x.adf");
+    EXPECT_EQ(seen, "A:\\GAME1.ADF");
     EXPECT_TRUE(p->isVisible());
 }

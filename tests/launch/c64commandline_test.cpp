@@ -1,7 +1,7 @@
 // Emulator command lines, the files each emulator refuses, and `vantrel --dir`.
 #include "c64commandline.h"
 #include "c64dirlisting.h"
-#include "c64images.h"
+#include "launchtest.h"
 
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -15,9 +15,24 @@ const QString E = "C:\\EMU\\X.EXE";
 const QString S = "C:\\GAMES\\ELITE.D64";
 const QString kEntry = "\"MANIC MINER\"      \t12\tPRG";
 const QString kDiskAuto = " -autotype LOAD$22*$22,8,1$0DRUN$0D -1541";
+const QString kTape = " -autotype LOAD$0DRUN$0D -1541";
 
 using Status = C64CommandResult::Status;
+using C = C64Emulator;
 
+struct Listed {
+    int code;
+    QString out, err;
+};
+Listed listing(const QString &image)
+{
+    Listed r;
+    QTextStream out(&r.out), err(&r.err);
+    r.code = runDirListing(image, out, err);
+    out.flush();
+    err.flush();
+    return r;
+}
 QString text(C64Emulator e, const QString &s, int index = -1, const QString &entry = {})
 {
     const C64CommandResult r = buildC64Command(e, E, s, index, entry);
@@ -30,124 +45,74 @@ QString text(C64Emulator e, const QString &s, int index = -1, const QString &ent
 TEST(C64CommandLine, EveryEmulatorAndSelection)
 {
     const QString accented = "\"" + QChar(0xC9) + "LAN\"\t1\tPRG";
-    const struct {
-        C64Emulator emulator;
-        QString file;
-        int index;
-        QString entry, expected;
-    } cases[] = {
+    using Case = std::tuple<C, QString, int, QString, QString>;
+    const Case cases[] = {
         // CCS64: ",index" unless the first entry is selected; ",-1" with no selection.
-        {C64Emulator::Ccs64, S, 0, kEntry, E + " " + S},
-        {C64Emulator::Ccs64, S, 2, kEntry, E + " " + S + ",2"},
-        {C64Emulator::Ccs64, S, -1, {}, E + " " + S + ",-1"},
-        {C64Emulator::Ccs64, "C:\\G\\GAME.PRG", 0, {}, E + " C:\\G\\GAME.PRG"},
+        {C::Ccs64, S, 0, kEntry, E + " " + S},
+        {C::Ccs64, S, 2, kEntry, E + " " + S + ",2"},
+        {C::Ccs64, S, -1, {}, E + " " + S + ",-1"},
+        {C::Ccs64, "C:\\G\\GAME.PRG", 0, {}, E + " C:\\G\\GAME.PRG"},
         // VICE: the selected program in lower case; the plain line otherwise.
-        {C64Emulator::Vice, S, 1, kEntry, E + " " + S + ":manic miner"},
-        {C64Emulator::Vice, S, 1, accented, E + " " + S + ":" + QChar(0xE9) + "lan"},
-        {C64Emulator::Vice, S, 0, kEntry, E + " " + S},
-        {C64Emulator::Vice, S, -1, {}, E + " " + S},
-        {C64Emulator::Vice, S, 3, "\"NO END  \t1\tPRG", E + " " + S},
-        {C64Emulator::Vice, S, 3, "\"", E + " " + S},
-        {C64Emulator::Vice, S, 3, "\"\"                 \t1\tPRG", E + " " + S + ":"},
-        {C64Emulator::Vice, "C:\\G\\GAME.PRG", 0, {}, E + " C:\\G\\GAME.PRG"},
+        {C::Vice, S, 1, kEntry, E + " " + S + ":manic miner"},
+        {C::Vice, S, 1, accented, E + " " + S + ":" + QChar(0xE9) + "lan"},
+        {C::Vice, S, 0, kEntry, E + " " + S},
+        {C::Vice, S, 3, "\"NO END  \t1\tPRG", E + " " + S}, // hostile entries
+        {C::Vice, S, 3, "\"", E + " " + S},
+        {C::Vice, S, 3, "\"\"                 \t1\tPRG", E + " " + S + ":"},
+        {C::Vice, "C:\\G\\GAME.PRG", 0, {}, E + " C:\\G\\GAME.PRG"},
         // C64S: folder and "\name" of a disk or a tape, in either case.
-        {C64Emulator::C64s, S, 0, {}, E + " -diskdir C:\\GAMES -disk \\ELITE.D64" + kDiskAuto},
-        {C64Emulator::C64s, "C:\\GAME.d64", 0, {}, E + " -diskdir C: -disk \\GAME.d64" + kDiskAuto},
-        {C64Emulator::C64s,
-         "C:\\T\\GAME.T64",
-         0,
-         {},
-         E + " -tapedir C:\\T -tape \\GAME.T64 -autotype LOAD$0DRUN$0D -1541"},
-        {C64Emulator::C64s,
-         "C:\\T\\game.t64",
-         0,
-         {},
-         E + " -tapedir C:\\T -tape \\game.t64 -autotype LOAD$0DRUN$0D -1541"},
+        {C::C64s, S, 0, {}, E + " -diskdir C:\\GAMES -disk \\ELITE.D64" + kDiskAuto},
+        {C::C64s, "C:\\GAME.d64", 0, {}, E + " -diskdir C: -disk \\GAME.d64" + kDiskAuto},
+        {C::C64s, "C:\\T\\X.t64", 0, {}, E + " -tapedir C:\\T -tape \\X.t64" + kTape},
         // PC64: only disks and P00 files, whatever is selected.
-        {C64Emulator::Pc64, "C:\\G\\GAME.D64", 2, kEntry, E + " C:\\G\\GAME.D64"},
-        {C64Emulator::Pc64, "C:\\G\\GAME.d64", 2, kEntry, E + " C:\\G\\GAME.d64"},
-        {C64Emulator::Pc64, "C:\\G\\GAME.P00", 2, kEntry, E + " C:\\G\\GAME.P00"},
-        {C64Emulator::Pc64, "C:\\G\\GAME.p00", 2, kEntry, E + " C:\\G\\GAME.p00"},
+        {C::Pc64, "C:\\G\\GAME.d64", 2, kEntry, E + " C:\\G\\GAME.d64"},
+        {C::Pc64, "C:\\G\\GAME.P00", 2, kEntry, E + " C:\\G\\GAME.P00"},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(text(c.emulator, c.file, c.index, c.entry), c.expected);
+    for (const auto &[emulator, file, index, entry, expected] : cases)
+        EXPECT_EQ(text(emulator, file, index, entry), expected);
 
     // The line is a program and an argument list: blanks need no quoting.
-    const C64CommandResult c64s =
-        buildC64Command(C64Emulator::C64s, E, "/home/me/c64/a b.d64", 0, {});
+    const C64CommandResult c64s = buildC64Command(C::C64s, E, "/home/me/c64/a b.d64", 0, {});
     EXPECT_EQ(c64s.command.arguments,
               (QStringList{"-diskdir", "/home/me/c64", "-disk", "/a b.d64", "-autotype",
                            "LOAD$22*$22,8,1$0DRUN$0D", "-1541"}));
     EXPECT_EQ(c64s.command.windowStyle, WindowStyle::MinimizedFocus);
-    EXPECT_EQ(buildC64Command(C64Emulator::C64s, E, "/GAME.D64", 0, {}).command.arguments.mid(0, 4),
+    EXPECT_EQ(buildC64Command(C::C64s, E, "/GAME.D64", 0, {}).command.arguments.mid(0, 4),
               (QStringList{"-diskdir", "/", "-disk", "/GAME.D64"}));
-    const QString vice = "C:\\Program Files\\VICE\\x64.exe";
-    const C64CommandResult v = buildC64Command(C64Emulator::Vice, vice, S, 1, kEntry);
-    EXPECT_EQ(v.command.program, vice);
-    EXPECT_EQ(v.command.arguments, QStringList{S + ":manic miner"});
-    EXPECT_EQ(v.command.windowStyle, WindowStyle::NormalFocus);
+    EXPECT_EQ(buildC64Command(C::Vice, E, S, 1, kEntry).command.windowStyle,
+              WindowStyle::NormalFocus);
 }
 
 TEST(C64CommandLine, RefusedFilesAndMissingPieces)
 {
+    const auto status = [](C e, const char *file) {
+        return buildC64Command(e, E, QString::fromLatin1(file), 0, {}).status;
+    };
     for (const char *file :
          {"C:\\G\\GAME.PRG", "C:\\G\\GAME.P00", "C:\\G\\GAME.D64 ", "C:\\G\\GAME.D6", ""})
-        EXPECT_EQ(buildC64Command(C64Emulator::C64s, E, QString::fromLatin1(file), 0, {}).status,
-                  Status::Unsupported)
-            << file;
+        EXPECT_EQ(status(C::C64s, file), Status::Unsupported) << file;
     for (const char *file : {"C:\\G\\GAME.PRG", "C:\\G\\GAME.T64", "C:\\G\\GAME.p01", ""})
-        EXPECT_EQ(buildC64Command(C64Emulator::Pc64, E, QString::fromLatin1(file), 0, {}).status,
-                  Status::Unsupported)
-            << file;
+        EXPECT_EQ(status(C::Pc64, file), Status::Unsupported) << file;
     for (const C64Emulator e : kC64Emulators)
         EXPECT_EQ(buildC64Command(e, QString(), S, 0, {}).status, Status::NotConfigured);
-    EXPECT_EQ(buildC64Command(C64Emulator::Ccs64, E, QString(), 0, {}).status, Status::NoImage);
-    EXPECT_EQ(buildC64Command(C64Emulator::Vice, E, QString(), 1, kEntry).status, Status::NoImage);
+    EXPECT_EQ(buildC64Command(C::Ccs64, E, QString(), 0, {}).status, Status::NoImage);
+    EXPECT_EQ(buildC64Command(C::Vice, E, QString(), 1, kEntry).status, Status::NoImage);
 
-    EXPECT_EQ(c64disk("ELITE.D64"), "ELITE.D64");
-    EXPECT_EQ(c64disk("C:\\"), "\\");
-    EXPECT_EQ(c64disk(QString()), QString());
-    EXPECT_FALSE(c64EntryName(QString()).has_value());
+    EXPECT_EQ(c64disk("ELITE.D64") + c64disk("C:\\") + c64disk(QString()), "ELITE.D64\\");
 }
-
-namespace
-{
-
-struct Listed {
-    int code;
-    QString out, err;
-};
-
-Listed listing(const QString &image)
-{
-    Listed r;
-    QTextStream out(&r.out), err(&r.err);
-    r.code = runDirListing(image, out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
-
-} // namespace
 
 TEST(C64DirListing, PrintsHeaderAndLinesOrFailsWithItsCode)
 {
     QTemporaryDir dir;
-    QByteArray disk =
-        d64({{"FIRST", QByteArray(12 * 254, 'x')}, {"SECOND", {}, 0xC1}}, "LISTING", "LI");
-    const Listed r = listing(save(dir.path(), "a.d64", disk));
+    const Listed r =
+        listing(save(dir.path(), "a.d64", d64({{"FIRST", QByteArray(12 * 254, 'x')}}, "L", "LI")));
     EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(r.out, "LISTING\nLI" + QString(QChar(0xA0)) +
-                         "2A\n651 BLOCKS FREE.\n"
-                         "\"FIRST\"            \t12\tPRG\n"
-                         "\"SECOND\"           \t1\t<SEQ\n");
+    EXPECT_EQ(r.out, "L\nLI" + QString(QChar(0xA0)) +
+                         "2A\n652 BLOCKS FREE.\n\"FIRST\"            \t12\tPRG\n");
     EXPECT_TRUE(r.err.isEmpty());
-    const Listed tape =
-        listing(save(dir.path(), "b.T64", t64({{"TAPED", prg(0x0801, 1)}}, 8, "T")));
-    EXPECT_EQ(tape.code, 0);
-    EXPECT_EQ(tape.out, "T\n\n\n\"TAPED\"           \t1\tPRG\n");
+    EXPECT_EQ(listing(save(dir.path(), "b.T64", t64({{"TAPED", prg(0x0801, 1)}}, 8, "T"))).out,
+              "T\n\n\n\"TAPED\"           \t1\tPRG\n");
 
-    // A corrupted directory: what was read, the warning, exit code 2.
     QByteArray bad = d64Files(144);
     link(bad, kDirOrder[17], 18, 5);
     const Listed corrupt = listing(save(dir.path(), "bad.d64", bad));
@@ -158,8 +123,7 @@ TEST(C64DirListing, PrintsHeaderAndLinesOrFailsWithItsCode)
                              "NOT use this program with this file.\n"));
 
     const QString notes = save(dir.path(), "notes.txt", "x");
-    for (const QString &path :
-         {notes, dir.filePath("missing.d64"), dir.filePath("x.D64x"), QString()}) {
+    for (const QString &path : {notes, dir.filePath("missing.d64"), QString()}) {
         const Listed r = listing(path);
         EXPECT_EQ(r.code, 1) << path.toStdString();
         EXPECT_TRUE(r.out.isEmpty());
@@ -179,6 +143,5 @@ TEST(C64DirListing, FindsTheOptionBeforeTheApplicationStarts)
     EXPECT_EQ(parse({"vantrel", "--dir", "/a b.d64"}), "/a b.d64");
     EXPECT_EQ(parse({"vantrel", "--catalogue", "c.mdb", "--dir=x.t64"}), "x.t64");
     EXPECT_EQ(parse({"vantrel", "--dir"}), QString());
-    EXPECT_FALSE(parse({"vantrel", "--catalogue", "c.mdb"}).has_value());
     EXPECT_FALSE(parse({"vantrel", "--", "--dir", "x.d64"}).has_value());
 }

@@ -1,18 +1,14 @@
-// The two C64 player windows: the free player `Form5` browses for images, the catalogue
-// player `emu64` lists the game file it was opened with; both start emulators.
+// The C64 players: the free player `Form5` browses for images, the catalogue player `emu64`
+// lists the game file it was opened with; both start emulators.
 #include "browselists.h"
 #include "c64freeplayer.h"
-#include "c64images.h"
 #include "c64player.h"
 #include "c64registry.h"
+#include "launchtest.h"
 #include "shortpath.h"
 #include "testcatalogue.h"
 
-#include <QCoreApplication>
-#include <QDropEvent>
-#include <QGroupBox>
 #include <QListWidget>
-#include <QMimeData>
 #include <QPushButton>
 
 using namespace c64img;
@@ -25,13 +21,11 @@ class C64Players : public testing::Test
 protected:
     C64Players() : ctx(*tc.ctx)
     {
-        d64 = image("GAME.D64", c64img::d64({{"INTRO", QByteArray(4 * 254, 'x')},
+        d64 = image("GAME.D64", c64img::d64({{"INTRO", {}},
                                              {"MANIC MINER", QByteArray(120 * 254, 'x')},
                                              {"HISCORES", {}, 0x81}},
                                             "PLAYER DISK", "PD"));
-        t64 = image("TAPE.T64",
-                    c64img::t64({{"LOADER", prg(0x0801, 511)}, {"MAIN", prg(0x0801, 30719)}}, 8,
-                                "MY TAPE"));
+        t64 = image("TAPE.T64", c64img::t64({{"LOADER", prg(2049, 1)}, {"MAIN", prg(2049, 1)}}));
         QByteArray bad = d64Files(144);
         link(bad, kDirOrder[17], 18, 3);
         broken = image("BROKEN.D64", bad);
@@ -63,7 +57,6 @@ protected:
         ASSERT_EQ(items.size(), 1) << name.toStdString();
         files->setCurrentItem(items.first());
     }
-
     static QPushButton *button(QWidget *w, int n)
     {
         return w->findChild<QPushButton *>(QString("NmButton%1").arg(n));
@@ -77,14 +70,10 @@ protected:
         return names;
     }
     static QListWidget *list(QWidget *w) { return w->findChild<QListWidget *>("List1"); }
-    // The text of a line edit or a label.
+    static QWidget *at(QWidget *w, const char *name) { return w->findChild<QWidget *>(name); }
     static QString text(QWidget *w, const char *name)
     {
-        return w->findChild<QWidget *>(name)->property("text").toString();
-    }
-    static bool enabled(QWidget *w, const char *name)
-    {
-        return w->findChild<QWidget *>(name)->isEnabled();
+        return at(w, name)->property("text").toString();
     }
     QStringList started() const
     {
@@ -96,9 +85,7 @@ protected:
 
     TestContext tc;
     AppContext &ctx;
-    QString d64;    // three programs
-    QString t64;    // two programs
-    QString broken; // an 18th directory sector that links on
+    QString d64, t64, broken; // three programs, two programs, an 18th sector linking on
 };
 
 } // namespace
@@ -126,148 +113,67 @@ TEST_F(C64Players, ConfiguredButtonsCloseUpInBothWindows)
     check([&] { return new Form5(ctx); }, &QWidget::x);
     EXPECT_TRUE(tc.dialogs.shown.isEmpty());
 
-    // A catalogue that fails the open test shows no buttons.
-    ctx.paths.catalogue = tc.temp.filePath("missing.mdb");
+    ctx.paths.catalogue = tc.temp.filePath("missing.mdb"); // fails the open test
     configure("/emu/ccs64", "/emu/x64", "/emu/c64s", "/emu/pc64");
     Form5 form(ctx);
     EXPECT_EQ(tc.dialogs.messages(), QStringList{"Database Open Error"});
     EXPECT_TRUE(shown(&form).isEmpty());
 }
 
-TEST_F(C64Players, CataloguePlayerListsItsGameByExtension)
+TEST_F(C64Players, RegisteredCataloguePlayerListsAndStartsItsOwnGame)
 {
-    auto w = game(d64);
-    EXPECT_EQ(ctx.c64window, w.get());
-    EXPECT_EQ(text(w.get(), "lblD64File"), d64);
-    EXPECT_EQ(text(w.get(), "txtDiskName"), "PLAYER DISK");
-    EXPECT_EQ(text(w.get(), "lblBlocksFree"), "539 BLOCKS FREE.");
-    EXPECT_EQ(list(w.get())->count(), 3);
-
-    auto tape = game('"' + t64 + '"');
-    EXPECT_EQ(text(tape.get(), "lblD64File"), t64);
-    EXPECT_EQ(list(tape.get())->count(), 2);
-    EXPECT_EQ(text(tape.get(), "txtDiskID"), QString());
+    registerC64Windows(ctx);
+    EXPECT_NE(qobject_cast<Form5 *>(ctx.windows.show("Form5")), nullptr);
+    ctx.gamefile = d64;
+    auto *w = qobject_cast<emu64 *>(ctx.windows.show("emu64"));
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(ctx.c64window, w);
+    EXPECT_EQ(list(w)->count(), 3);
+    EXPECT_EQ(list(game('"' + t64 + '"').get())->count(), 2);
     const QString prgFile = image("GAME.PRG", "\x01\x08");
     auto other = game(prgFile);
     EXPECT_EQ(list(other.get())->count(), 0);
-    EXPECT_EQ(text(other.get(), "lblD64File"), prgFile);
-    EXPECT_EQ(text(other.get(), "txtDiskName"), QString());
-    // ".D64" inside a folder name is not an image.
-    EXPECT_EQ(list(game("/games/v1.D64/README").get())->count(), 0);
     EXPECT_TRUE(tc.dialogs.shown.isEmpty());
-
-    auto corrupt = game(broken);
-    EXPECT_EQ(tc.dialogs.messages().size(), 1);
-    EXPECT_FALSE(enabled(corrupt.get(), "List1"));
-    auto missing = game(tc.temp.filePath("gone.d64"));
+    EXPECT_FALSE(at(game(broken).get(), "List1")->isEnabled());
+    EXPECT_EQ(list(game(tc.temp.filePath("gone.d64")).get())->count(), 0);
     EXPECT_EQ(tc.dialogs.messages().size(), 2);
-    EXPECT_EQ(list(missing.get())->count(), 0);
-}
+    tc.dialogs.clear();
 
-TEST_F(C64Players, CataloguePlayerStartsItsOwnGameAndReportsFailures)
-{
-    auto w = game(d64);
-    ctx.gamefile = t64; // the main window selected another game
-    list(w.get())->setCurrentRow(1);
+    ctx.gamefile = t64; // the main window selected another game; showing only raises it
+    EXPECT_EQ(ctx.windows.show("emu64"), w);
+    list(w)->setCurrentRow(1);
     w->NmButton2_Click();
     w->NmButton1_Click();
-    w->NmButton3_Click();
     const QString s = nomecorto(d64);
-    ASSERT_EQ(started().size(), 3);
-    EXPECT_EQ(started()[0], "/emu/x64 " + s + ":manic miner");
-    EXPECT_EQ(started()[1], "/emu/ccs64 " + s + ",1");
-    EXPECT_TRUE(started()[2].endsWith(" -autotype LOAD$22*$22,8,1$0DRUN$0D -1541"));
-    EXPECT_EQ(text(w.get(), "lblD64File"), d64);
-
+    EXPECT_EQ(started(), (QStringList{"/emu/x64 " + s + ":manic miner", "/emu/ccs64 " + s + ",1"}));
     tc.launcher.started.clear();
     tc.launcher.failing.insert("/emu/ccs64");
-    const QString prgFile = image("GAME.PRG", "\x01\x08");
-    auto p = game(prgFile);
-    p->NmButton1_Click();
-    p->NmButton4_Click();
-    p->NmButton2_Click();
+    other->NmButton1_Click();
+    other->NmButton4_Click();
+    other->NmButton2_Click();
     EXPECT_EQ(tc.dialogs.messages(),
               (QStringList{"Bad Configuration for CCS64", "File type not supported by emulator"}));
     EXPECT_EQ(tc.dialogs.beeps(), 2);
     EXPECT_EQ(started(), QStringList{"/emu/x64 " + nomecorto(prgFile)});
 }
 
-TEST_F(C64Players, DropOnTheFrameOpensTheConfigurationAndBothAreRegistered)
-{
-    auto w = game(d64);
-    w->Frame1_DragDrop(); // nothing registered: nothing opens
-    EXPECT_EQ(ctx.windows.find("Config"), nullptr);
-    ctx.windows.addFactory("Config", [] { return new QWidget; });
-    auto *frame = w->findChild<QGroupBox *>("Frame1");
-    QMimeData mime;
-    mime.setText("anything");
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(frame, &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(frame, &drop);
-    EXPECT_NE(ctx.windows.find("Config"), nullptr);
-
-    registerC64Windows(ctx);
-    ctx.gamefile = d64;
-    QWidget *shownGame = ctx.windows.show("emu64");
-    EXPECT_NE(qobject_cast<emu64 *>(shownGame), nullptr);
-    // Showing it again only raises it: the game file stays.
-    ctx.gamefile = t64;
-    EXPECT_EQ(ctx.windows.show("emu64"), shownGame);
-    EXPECT_EQ(text(shownGame, "lblD64File"), d64);
-    QWidget *free = ctx.windows.show("Form5");
-    EXPECT_NE(qobject_cast<Form5 *>(free), nullptr);
-    EXPECT_EQ(ctx.windows.show("Form5"), free);
-}
-
-TEST_F(C64Players, FreePlayerOpensTheStartFolderOrTheRoot)
+TEST_F(C64Players, FreePlayerBrowsesListsClickedImagesAndWarnsOnCorruption)
 {
     ctx.browsepath = "before";
     Form5 form(ctx);
     EXPECT_EQ(ctx.c64window, &form);
-    EXPECT_EQ(form.findChild<DirListBox *>("Dir1")->path(),
-              QDir::toNativeSeparators(tc.temp.path()));
-    EXPECT_EQ(form.findChild<FileListBox *>("File1")->count(), 3);
     EXPECT_EQ(ctx.browsepath, QString());
-
-    for (const QString &start : {tc.temp.filePath("nowhere"), QString()}) {
-        ctx.startdir = start;
-        ctx.browsepath = "kept";
-        Form5 fallback(ctx);
-        const QString root = QDir::toNativeSeparators(QDir::rootPath());
-        EXPECT_EQ(fallback.findChild<DriveListBox *>("Drive1")->drive(), root);
-        EXPECT_EQ(fallback.findChild<DirListBox *>("Dir1")->path(), root);
-        EXPECT_EQ(ctx.browsepath, "kept");
-    }
-    EXPECT_TRUE(tc.dialogs.shown.isEmpty());
-}
-
-TEST_F(C64Players, FreePlayerListsClickedImagesAndWarnsOnCorruption)
-{
-    Form5 form(ctx);
     click(form, "GAME.D64");
-    EXPECT_EQ(ctx.gamefile, d64);
-    EXPECT_EQ(ctx.browsepath, d64);
-    EXPECT_EQ(text(&form, "Text1"), d64);
-    EXPECT_EQ(text(&form, "lblD64File"), d64);
-    EXPECT_EQ(text(&form, "txtDiskName"), "PLAYER DISK");
+    EXPECT_EQ(ctx.gamefile + ctx.browsepath + text(&form, "Text1"), d64 + d64 + d64);
     EXPECT_EQ(text(&form, "txtDiskID"), "PD" + QString(QChar(0xA0)) + "2A");
     ASSERT_EQ(list(&form)->count(), 3);
     EXPECT_EQ(list(&form)->item(1)->text(), "\"MANIC MINER\"      \t120\tPRG");
     EXPECT_EQ(list(&form)->currentRow(), -1);
-
-    // A tape empties the ID and the free blocks; any other file clears everything.
-    click(form, "TAPE.T64");
-    EXPECT_EQ(text(&form, "txtDiskName"), "MY TAPE");
-    EXPECT_EQ(text(&form, "txtDiskID"), QString());
-    EXPECT_EQ(text(&form, "lblBlocksFree"), QString());
-    EXPECT_EQ(list(&form)->count(), 2);
-    const QString other = image("readme.txt", "hello");
+    click(form, "TAPE.T64"); // a tape empties the ID and the free blocks
+    EXPECT_EQ(text(&form, "txtDiskID") + text(&form, "lblBlocksFree"), QString());
+    image("readme.txt", "hello"); // any other file clears everything
     click(form, "readme.txt");
-    EXPECT_EQ(list(&form)->count(), 0);
-    EXPECT_EQ(text(&form, "txtDiskName"), QString());
-    EXPECT_EQ(text(&form, "lblD64File"), other);
+    EXPECT_EQ(list(&form)->count() + text(&form, "txtDiskName").size(), 0);
     EXPECT_TRUE(tc.dialogs.shown.isEmpty());
 
     click(form, "BROKEN.D64");
@@ -278,11 +184,20 @@ TEST_F(C64Players, FreePlayerListsClickedImagesAndWarnsOnCorruption)
     EXPECT_EQ(m.icon, Dialogs::Icon::Information);
     EXPECT_EQ(m.title, "Corrupted Directory?");
     EXPECT_EQ(list(&form)->count(), 144);
-    for (const char *name : {"List1", "txtDiskID", "txtDiskName"})
-        EXPECT_FALSE(enabled(&form, name)) << name;
+    const auto enabled = [&] {
+        return QList<bool>{at(&form, "List1")->isEnabled(), at(&form, "txtDiskID")->isEnabled(),
+                           at(&form, "txtDiskName")->isEnabled()};
+    };
+    EXPECT_EQ(enabled(), QList<bool>(3, false));
     click(form, "GAME.D64");
-    for (const char *name : {"List1", "txtDiskID", "txtDiskName"})
-        EXPECT_TRUE(enabled(&form, name)) << name;
+    EXPECT_EQ(enabled(), QList<bool>(3, true));
+
+    ctx.startdir = tc.temp.filePath("nowhere");
+    ctx.browsepath = "kept";
+    Form5 fallback(ctx);
+    EXPECT_EQ(fallback.findChild<DirListBox *>("Dir1")->path(),
+              QDir::toNativeSeparators(QDir::rootPath()));
+    EXPECT_EQ(ctx.browsepath, "kept");
     EXPECT_EQ(tc.dialogs.shown.size(), 1);
 }
 
@@ -292,63 +207,23 @@ TEST_F(C64Players, FreePlayerButtonsStartItsFileWithTheSelection)
     click(form, "GAME.D64");
     ctx.gamefile = t64; // another window moved on
     const QString s = nomecorto(d64);
-    ASSERT_FALSE(s.isEmpty());
     form.NmButton1_Click(); // nothing selected
     list(&form)->setCurrentRow(2);
     button(&form, 1)->click();
-    list(&form)->setCurrentRow(0);
-    form.NmButton1_Click();
-    // The focus on an entry without selecting it is no choice.
-    list(&form)->clearSelection();
+    list(&form)->clearSelection(); // the focus on an entry without selecting it is no choice
     list(&form)->setCurrentRow(1, QItemSelectionModel::NoUpdate);
     form.NmButton2_Click();
     list(&form)->setCurrentRow(1);
     form.NmButton2_Click();
-    form.NmButton3_Click();
     form.NmButton4_Click();
     EXPECT_EQ(started(),
-              (QStringList{"/emu/ccs64 " + s + ",-1", "/emu/ccs64 " + s + ",2", "/emu/ccs64 " + s,
-                           "/emu/x64 " + s, "/emu/x64 " + s + ":manic miner", started().value(5),
-                           "/emu/pc64 " + s}));
-    const Command &c64s = tc.launcher.started.value(5);
-    EXPECT_EQ(c64s.program, "/emu/c64s");
-    EXPECT_EQ(c64s.windowStyle, WindowStyle::MinimizedFocus);
-    EXPECT_EQ(c64s.arguments.mid(0, 4),
-              (QStringList{"-diskdir", QDir::toNativeSeparators(tc.temp.path()), "-disk",
-                           QDir::separator() + "GAME.D64"}));
-    EXPECT_TRUE(tc.dialogs.shown.isEmpty());
-}
+              (QStringList{"/emu/ccs64 " + s + ",-1", "/emu/ccs64 " + s + ",2", "/emu/x64 " + s,
+                           "/emu/x64 " + s + ":manic miner", "/emu/pc64 " + s}));
 
-TEST_F(C64Players, FreePlayerFailuresBeepAndNameTheEmulator)
-{
-    tc.launcher.failing.insert("/emu/x64");
-    Form5 form(ctx);
-    form.NmButton1_Click(); // no file yet
-    click(form, "GAME.D64");
-    form.NmButton2_Click(); // cannot start
-    image("GAME.PRG", "\x01\x08");
-    click(form, "GAME.PRG");
-    form.NmButton3_Click();
-    form.NmButton4_Click();
-    EXPECT_TRUE(tc.launcher.started.isEmpty());
-    EXPECT_EQ(tc.dialogs.messages(),
-              (QStringList{"Bad Configuration for CCS64", "Bad Configuration for VICE",
-                           "File type not supported by emulator",
-                           "File type not supported by emulator"}));
-    EXPECT_EQ(tc.dialogs.beeps(), 4);
-    for (const FakeDialogs::Shown &s : tc.dialogs.shown)
-        if (s.kind == FakeDialogs::Shown::Message) {
-            EXPECT_EQ(s.icon, Dialogs::Icon::Critical);
-            EXPECT_EQ(s.title, "Error");
-        }
-
-    // Associate sets the mode and opens the association editor when there is one.
-    form.NmButton5_Click();
+    form.NmButton5_Click(); // Associate sets the mode, and opens the editor once there is one
     EXPECT_EQ(ctx.assocmode, "C64");
     EXPECT_EQ(ctx.windows.find("Form3"), nullptr);
-    ctx.assocmode.clear();
     ctx.windows.addFactory("Form3", [] { return new QWidget; });
     button(&form, 5)->click();
-    EXPECT_EQ(ctx.assocmode, "C64");
     EXPECT_NE(ctx.windows.find("Form3"), nullptr);
 }

@@ -8,15 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-// Readable test failure output for texts.
-inline void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
-
-// Images made by the sample data writers, plus the offsets the tests patch.
+// Files and images made by the sample data writers, plus the offsets the tests patch.
 namespace c64img
 {
 
@@ -25,11 +17,10 @@ using sampledata::ImageFile;
 // Directory sectors in the order the writer chains them (interleave 3 on track 18).
 constexpr int kDirOrder[18] = {1, 4, 7, 10, 13, 16, 2, 5, 8, 11, 14, 17, 3, 6, 9, 12, 15, 18};
 
-inline int dirSector(int sector)
+inline int dirSector(int s)
 {
-    return sampledata::d64Offset(sampledata::kD64DirectoryTrack, 0) + 256 * sector;
+    return sampledata::d64Offset(sampledata::kD64DirectoryTrack, 0) + 256 * s;
 }
-// Offset of the n-th directory entry.
 inline int entryAt(int n)
 {
     return dirSector(kDirOrder[n / 8]) + 32 * (n % 8);
@@ -38,11 +29,6 @@ inline void link(QByteArray &image, int sector, int track, int next)
 {
     image[dirSector(sector)] = char(track);
     image[dirSector(sector) + 1] = char(next);
-}
-inline void setBlocks(QByteArray &image, int n, int blocks)
-{
-    image[entryAt(n) + 30] = char(blocks & 0xFF);
-    image[entryAt(n) + 31] = char(blocks >> 8);
 }
 
 inline QByteArray d64(const QList<ImageFile> &files, const QByteArray &name = "TEST DISK",
@@ -62,12 +48,9 @@ inline QByteArray d64Files(int count)
 }
 
 // A program loading at start with length bytes after the load address.
-inline QByteArray prg(int start, int length, char fill = char(0xEA))
+inline QByteArray prg(int start, int length)
 {
-    QByteArray bytes(2 + length, fill);
-    bytes[0] = char(start & 0xFF);
-    bytes[1] = char(start >> 8);
-    return bytes;
+    return QByteArray(1, char(start & 0xFF)) + char(start >> 8) + QByteArray(length, char(0xEA));
 }
 inline QByteArray t64(const QList<ImageFile> &files, int slots = 0,
                       const QByteArray &name = "TEST TAPE")
@@ -78,6 +61,11 @@ inline QByteArray t64(const QList<ImageFile> &files, int slots = 0,
 }
 constexpr int kTapeSlot = sampledata::kT64HeaderSize;
 
+inline QByteArray load(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
 inline QString save(const QString &dir, const QString &name, const QByteArray &bytes)
 {
     const QString path = QDir(dir).filePath(name);
@@ -87,7 +75,7 @@ inline QString save(const QString &dir, const QString &name, const QByteArray &b
     return QDir::toNativeSeparators(path);
 }
 
-// A list line: quote, name, quote, blanks up to width, tab, size, tab, type.
+// A list line: quoted name, blanks up to width, tab, size, tab, type.
 inline QString line(const QString &name, int blocks, const QString &type, int width = 17)
 {
     return QLatin1Char('"') + name + QLatin1Char('"') +
