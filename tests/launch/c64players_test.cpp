@@ -8,7 +8,11 @@
 #include "shortpath.h"
 #include "testcatalogue.h"
 
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QGroupBox>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPushButton>
 
 using namespace c64img;
@@ -155,6 +159,21 @@ TEST_F(C64Players, RegisteredCataloguePlayerListsAndStartsItsOwnGame)
               (QStringList{"Bad Configuration for CCS64", "File type not supported by emulator"}));
     EXPECT_EQ(tc.dialogs.beeps(), 2);
     EXPECT_EQ(started(), QStringList{"/emu/x64 " + nomecorto(prgFile)});
+}
+
+TEST_F(C64Players, DropOnTheEmulatorFrameOpensTheConfiguration)
+{
+    auto w = game(d64);
+    ctx.windows.addFactory("Config", [] { return new QWidget; });
+    auto *frame = w->findChild<QGroupBox *>("Frame1");
+    QMimeData mime;
+    mime.setText("anything");
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(frame, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(frame, &drop);
+    EXPECT_NE(ctx.windows.find("Config"), nullptr);
 }
 
 TEST_F(C64Players, FreePlayerBrowsesListsClickedImagesAndWarnsOnCorruption)

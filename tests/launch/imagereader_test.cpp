@@ -142,6 +142,18 @@ TEST(ImageFiles, ReadUnquotedAndRefuseWhatCannotBeRead)
     }
 }
 
+TEST(T64Reader, SlotLimitOneCharacterNamesBlankPaddingAndWrappingSizes)
+{
+    // File data right after two slots looks like more entries; it must not be listed.
+    QByteArray image = t64({{"X", prg(0x0801, 256)}, {"TWO  ", prg(0xC000, 0)}}, 2);
+    image.insert(kTapeSlot + 64, t64({{"NOT AN ENTRY", prg(0x0801, 1)}}).mid(kTapeSlot, 32));
+    image[kTapeSlot + 32 + 4] = image[kTapeSlot + 32 + 5] = 0; // end below start: wraps
+    EXPECT_EQ(readT64(image).lines,
+              (QStringList{line("X", 2, "PRG", 16), line("TWO", 65, "PRG", 16)}));
+    image[0x22] = 0; // 0 counts as one slot
+    EXPECT_EQ(readT64(image).lines, QStringList{line("X", 2, "PRG", 16)});
+}
+
 TEST(T64Reader, NamesMoreThanEightEntriesAndTruncation)
 {
     QList<ImageFile> twelve{{"TENCHARSXX", prg(0x0801, 762)},
