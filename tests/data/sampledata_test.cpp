@@ -330,16 +330,17 @@ TEST(SampleCatalogue, GamesFoldersAndFilesFollowTheRulesAndRepeatBenchCatalogueT
             n[type] += 1;
             QFile f(file);
             const QByteArray bytes = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-            if (type == "d64") // disk images with real directories
+            if (type == "d64") { // disk images with real directories
                 EXPECT_TRUE(bytes.size() == 174848 && d64Directory(bytes).size() >= 3);
-            else if (type == "t64")
+            } else if (type == "t64") {
                 EXPECT_TRUE(bytes.startsWith("C64S tape image file") && bytes.size() > 0x40 &&
                             bytes[0x24] >= 2);
-            else if (type == "adf")
+            } else if (type == "adf") {
                 EXPECT_TRUE(bytes.size() == 901120 && blockSum(bytes, 880) == 0 &&
                             adfFree(bytes) < 1756);
-            else if (type == "png")
+            } else if (type == "png") {
                 EXPECT_EQ(QImage(file).size(), c64 ? QSize(320, 200) : QSize(320, 256));
+            }
         }
     }
     const QStringList all = GameGenerator::formatCodes();

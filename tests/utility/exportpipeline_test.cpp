@@ -112,8 +112,9 @@ TEST_F(ExportTest, UnwritableDestinationFailsAtCopyAndKeepsTheOldExport)
     EXPECT_FALSE(QFile::exists(backup));
     QFile::setPermissions(floppy.path(), QFile::ReadOwner | QFile::ExeOwner);
     QFile probe(floppy.filePath("probe"));
-    if (!probe.open(QIODevice::WriteOnly)) // an administrator writes anyway
+    if (!probe.open(QIODevice::WriteOnly)) { // an administrator writes anyway
         EXPECT_EQ(exportTo(destination), failedAtCopy);
+    }
     probe.remove();
     QFile::setPermissions(floppy.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     // A folder where the temporary copy should go makes the write fail, even for root.
