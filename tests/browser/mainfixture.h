@@ -26,10 +26,10 @@
 #include <memory>
 
 // "titolo=A|formato=C64|song=" as a record; an omitted column stays Null.
-inline QVariantMap rec(const QString &spec)
+inline QVariantMap rec(const QString &pairs)
 {
     QVariantMap out;
-    for (const QString &pair : spec.split('|')) {
+    for (const QString &pair : pairs.split('|')) {
         const QString value = pair.section('=', 1);
         out.insert(pair.section('=', 0, 0), value.isNull() ? QString("") : value);
     }
