@@ -1,5 +1,7 @@
 #include "editorrules.h"
 
+#include "dialogs.h"
+
 namespace editorrules
 {
 
@@ -78,6 +80,14 @@ const QStringList &editorColumns()
 bool lacksTitleOrMachine(const QString &title, const QString &machine)
 {
     return title.trimmed().isEmpty() || machine.trimmed().isEmpty();
+}
+
+void refuseUnreadGame(Dialogs &dialogs)
+{
+    dialogs.beep();
+    dialogs.message(QStringLiteral("The game could not be read, so its fields were not shown. "
+                                   "Nothing was written."),
+                    Dialogs::Icon::Critical, QStringLiteral("Error"));
 }
 
 } // namespace editorrules

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class Dialogs;
+
 // The rules of the record editor that do not depend on its widgets: the machine list,
 // what each pick button asks the chooser for, and the checks before saving.
 namespace editorrules
@@ -36,5 +38,9 @@ const QStringList &editorColumns();
 
 // Nothing may be saved without a title and a machine text; blanks alone do not count.
 bool lacksTitleOrMachine(const QString &title, const QString &machine);
+
+// Both editors refuse to store a game they could not read (its boxes are empty, not its
+// fields) and say so the same way.
+void refuseUnreadGame(Dialogs &dialogs);
 
 } // namespace editorrules

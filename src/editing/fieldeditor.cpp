@@ -2,6 +2,7 @@
 
 #include "appcontext.h"
 #include "dialogs.h"
+#include "editorrules.h"
 #include "fieldcodes.h"
 #include "gamerecords.h"
 #include "placement.h"
@@ -86,10 +87,7 @@ void Form6::Command1_Click()
         return;
     }
     if (m_unread) {
-        m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(QStringLiteral("The game could not be read, so its fields were not "
-                                             "shown. Nothing was written."),
-                              Dialogs::Icon::Critical, QStringLiteral("Error"));
+        editorrules::refuseUnreadGame(m_ctx.dialogs);
         return;
     }
     QString error;

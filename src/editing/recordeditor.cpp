@@ -111,16 +111,16 @@ void Credits::buildControls()
         const char *text;
         const char *name;
         const char *button;
-        void (Credits::*handler)();
-    } files[] = {{"File Game", "emul1", "pickGame", &Credits::pickGame_Click},
-                 {"File Music", "song", "pickMusic", &Credits::pickMusic_Click},
-                 {"Screenshot 1", "screen1", "pickScreen1", &Credits::pickScreen1_Click},
-                 {"Screenshot 2", "screen2", "pickScreen2", &Credits::pickScreen2_Click}};
+        PickButton pick;
+    } files[] = {{"File Game", "emul1", "pickGame", PickButton::Game},
+                 {"File Music", "song", "pickMusic", PickButton::Music},
+                 {"Screenshot 1", "screen1", "pickScreen1", PickButton::Screen1},
+                 {"Screenshot 2", "screen2", "pickScreen2", PickButton::Screen2}};
     for (const auto &f : files) {
         grid->addWidget(label(QString::fromLatin1(f.text)), row, 0);
         grid->addWidget(addBox(QString::fromLatin1(f.name)), row, 1, 1, 3);
         QPushButton *b = pickButton(this, QString::fromLatin1(f.button));
-        connect(b, &QPushButton::clicked, this, f.handler);
+        connect(b, &QPushButton::clicked, this, [this, button = f.pick] { pick(button); });
         grid->addWidget(b, row++, 4);
     }
     grid->setColumnStretch(1, 1);
@@ -133,10 +133,10 @@ void Credits::buildControls()
         const char *text;
         const char *name;
         const char *button;
-        void (Credits::*handler)();
-    } drives[] = {{"DF1:", "df1", "pickDF1", &Credits::pickDF1_Click},
-                  {"DF2:", "df2", "pickDF2", &Credits::pickDF2_Click},
-                  {"DF3:", "df3", "pickDF3", &Credits::pickDF3_Click}};
+        PickButton pick;
+    } drives[] = {{"DF1:", "df1", "pickDF1", PickButton::DF1},
+                  {"DF2:", "df2", "pickDF2", PickButton::DF2},
+                  {"DF3:", "df3", "pickDF3", PickButton::DF3}};
     int diskRow = 0;
     for (const auto &d : drives) {
         disks->addWidget(new QLabel(QString::fromLatin1(d.text), m_amigaDisk), diskRow, 0);
@@ -144,7 +144,7 @@ void Credits::buildControls()
         box->setParent(m_amigaDisk);
         disks->addWidget(box, diskRow, 1);
         QPushButton *b = pickButton(m_amigaDisk, QString::fromLatin1(d.button));
-        connect(b, &QPushButton::clicked, this, d.handler);
+        connect(b, &QPushButton::clicked, this, [this, button = d.pick] { pick(button); });
         disks->addWidget(b, diskRow++, 2);
     }
     auto *closeDisk = new QPushButton(QStringLiteral("CLOSE"), m_amigaDisk);
@@ -334,41 +334,6 @@ void Credits::pick(PickButton button)
     m_ctx.windows.show(QStringLiteral("sfoglia"));
 }
 
-void Credits::pickScreen1_Click()
-{
-    pick(PickButton::Screen1);
-}
-
-void Credits::pickScreen2_Click()
-{
-    pick(PickButton::Screen2);
-}
-
-void Credits::pickGame_Click()
-{
-    pick(PickButton::Game);
-}
-
-void Credits::pickDF1_Click()
-{
-    pick(PickButton::DF1);
-}
-
-void Credits::pickDF2_Click()
-{
-    pick(PickButton::DF2);
-}
-
-void Credits::pickDF3_Click()
-{
-    pick(PickButton::DF3);
-}
-
-void Credits::pickMusic_Click()
-{
-    pick(PickButton::Music);
-}
-
 void Credits::DFx_Click()
 {
     m_amigaDisk->show();
@@ -436,10 +401,7 @@ void Credits::Modify_Click()
     }
     if (m_unread) {
         // Storing the boxes would write empty fields over a game that may well be there.
-        m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(QStringLiteral("The game could not be read, so its fields were not "
-                                             "shown. Nothing was written."),
-                              Dialogs::Icon::Critical, QStringLiteral("Error"));
+        editorrules::refuseUnreadGame(m_ctx.dialogs);
         return;
     }
     QVariantMap fields = gatherFields();

@@ -25,13 +25,6 @@ public:
     void Form_Load();
     void Form_Activate();
 
-    void pickScreen1_Click();
-    void pickScreen2_Click();
-    void pickGame_Click();
-    void pickDF1_Click();
-    void pickDF2_Click();
-    void pickDF3_Click();
-    void pickMusic_Click();
     void DFx_Click();
     void CloseDisk_Click();
     void SaveRecord_Click();
