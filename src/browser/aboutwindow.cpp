@@ -79,8 +79,8 @@ About::About(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Dialog), m_
 
     adjustSize();
     m_ctx.currentform = this;
-    centraform(this);
-    apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue);
+    centreOnScreen(this);
+    checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue);
     const auto config = catalogue::fetchOne(
         m_ctx.db(), QStringLiteral("select dbver from tabella2 order by id limit 1"));
     lblVersion->setText(config ? config->value(0).toString() : QString());

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-struct AppContext;
+class AppContext;
 class QLabel;
 
 // The About window: program, version, supported emulators and the catalogue's version.

@@ -1,6 +1,6 @@
 #pragma once
 
-struct AppContext;
+class AppContext;
 
 // Registers the browser's windows: "Form1" (the main window) and "About".
 void registerBrowserWindows(AppContext &ctx);

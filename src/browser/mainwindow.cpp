@@ -380,12 +380,12 @@ void Form1::buildMenus()
 
 void Form1::Form_Load()
 {
-    apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue);
+    checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue);
     m_searchclause = {};
     applyState();
     resize(kNarrowListWidth + kShotColumnWidth + kDetailWidth + 30, height());
     m_ctx.currentform = this;
-    centraform(this);
+    centreOnScreen(this);
     aggiornalista();
     setListIndex(0);
 }

@@ -6,7 +6,7 @@
 #include <QMainWindow>
 #include <QSqlRecord>
 
-struct AppContext;
+class AppContext;
 class QAction;
 class QCheckBox;
 class QGroupBox;

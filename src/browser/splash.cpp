@@ -29,7 +29,7 @@ Splash::Splash(AppContext &ctx, QWidget *parent)
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, &Splash::Timer1_Timer);
     m_ctx.currentform = this;
-    centraform(this);
+    centreOnScreen(this);
     m_ctx.screenScale = 1.0;
     m_timer->start();
 }

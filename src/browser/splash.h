@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-struct AppContext;
+class AppContext;
 class QTimer;
 
 // The start-up window: shows the title, then the main window on its first timer tick.

@@ -1,6 +1,6 @@
 #pragma once
 
-struct AppContext;
+class AppContext;
 
 // Registers "Config", "Form4" and "Form10".
 void registerConfigWindows(AppContext &ctx);

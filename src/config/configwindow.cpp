@@ -74,8 +74,8 @@ void Config::Form_Load()
 {
     adjustSize();
     m_ctx.currentform = this;
-    centraform(this);
-    if (apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue))
+    centreOnScreen(this);
+    if (checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue))
         carica();
 }
 

@@ -3,7 +3,7 @@
 #include <QHash>
 #include <QWidget>
 
-struct AppContext;
+class AppContext;
 class QLineEdit;
 class QPushButton;
 

@@ -34,7 +34,7 @@ Form10::Form10(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window), 
 void Form10::Form_Load()
 {
     m_ctx.currentform = this;
-    centraform(this);
+    centreOnScreen(this);
     auto *list1 = findChild<QListWidget *>(QStringLiteral("List1"));
     auto *list2 = findChild<QListWidget *>(QStringLiteral("List2"));
     list1->clear();

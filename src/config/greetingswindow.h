@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-struct AppContext;
+class AppContext;
 
 // "Vantrel Team's GREETINGS": the people who helped.
 class Form10 : public QWidget

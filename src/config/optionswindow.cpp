@@ -52,7 +52,7 @@ void Form4::Form_Load()
 {
     adjustSize();
     m_ctx.currentform = this;
-    centraform(this);
+    centreOnScreen(this);
     // Without a main window its layout cannot be read or changed.
     const MainPanel *main = m_ctx.mainwindow;
     m_check1->setEnabled(main);

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-struct AppContext;
+class AppContext;
 class QCheckBox;
 
 // "Vantrel Configuration": the main window's two layout modes and whether the Amiga

@@ -33,8 +33,8 @@ Form2::Form2(AppContext &ctx, QWidget *parent)
 void Form2::Form_Load()
 {
     m_ctx.currentform = this;
-    centraform(this);
-    if (!apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue))
+    centreOnScreen(this);
+    if (!checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue))
         return;
     QString error;
     const auto row = gamerecords::loadGame(m_ctx.db(), m_ctx.selectedid, &error);

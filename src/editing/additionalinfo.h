@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-struct AppContext;
+class AppContext;
 class QPlainTextEdit;
 
 // Form2: "Additional Info", the other credits and the note of one game. It lives only

@@ -42,7 +42,7 @@ Form3::Form3(AppContext &ctx, QWidget *parent)
 void Form3::Form_Load()
 {
     m_ctx.currentform = this;
-    centraform(this);
+    centreOnScreen(this);
     m_kind = associationKind(m_ctx.assocmode);
     m_list->clear();
     QString error;

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-struct AppContext;
+class AppContext;
 class QListWidget;
 
 // Form3, "Associate Game": writes the files chosen in a player window into a game of

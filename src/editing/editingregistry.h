@@ -1,6 +1,6 @@
 #pragma once
 
-struct AppContext;
+class AppContext;
 
 // Registers the editing windows: "Credits", "Form6", "Form2", "sfoglia", "Form3".
 void registerEditingWindows(AppContext &ctx);

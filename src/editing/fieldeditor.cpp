@@ -51,7 +51,7 @@ Form6::Form6(AppContext &ctx, QWidget *parent)
 void Form6::Form_Load()
 {
     m_ctx.currentform = this;
-    centraform(this);
+    centreOnScreen(this);
     m_id = m_ctx.selectedid;
     m_code = findFieldCode(m_ctx.editfield);
     // A game no longer there shows empty boxes; "Modify" then says what is wrong. A game

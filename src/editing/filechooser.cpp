@@ -114,7 +114,7 @@ void sfoglia::Form_Load()
     applyWidth();
     adjustSize();
     m_ctx.currentform = this;
-    centraform(this);
+    centreOnScreen(this);
     m_ctx.browsepath.clear();
 }
 

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-struct AppContext;
+class AppContext;
 class DriveListBox;
 class DirListBox;
 class FileListBox;

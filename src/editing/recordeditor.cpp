@@ -192,13 +192,13 @@ void Credits::buildControls()
 void Credits::Form_Load()
 {
     m_ctx.currentform = this;
-    centraform(this);
+    centreOnScreen(this);
     {
         const QSignalBlocker blocker(m_formato);
         m_formato->clear();
         m_formato->addItems(editorrules::machineList());
     }
-    apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue);
+    checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue);
     m_modifying = m_ctx.editmode == QLatin1String("mod");
     m_saveRecord->setVisible(!m_modifying);
     m_modify->setVisible(m_modifying);

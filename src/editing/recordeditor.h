@@ -6,7 +6,7 @@
 #include <QVariantMap>
 #include <QWidget>
 
-struct AppContext;
+class AppContext;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;

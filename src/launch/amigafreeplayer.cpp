@@ -24,8 +24,8 @@ amiplayer::amiplayer(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Win
     buildControls();
 
     adjustSize();
-    centraform(this);
-    if (apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue)) {
+    centreOnScreen(this);
+    if (checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue)) {
         QString error;
         m_emulators = readAmigaEmulators(m_ctx.db(), &error);
         if (!error.isEmpty())

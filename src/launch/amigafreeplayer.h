@@ -13,7 +13,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-struct AppContext;
+class AppContext;
 
 // The free Amiga player: disk files picked from the file system go into the drives DF0 to
 // DF3 and start in WinUAE or WinFellow; the window stays open for the next start.

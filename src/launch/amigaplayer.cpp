@@ -48,7 +48,7 @@ Form9::Form9(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window), m_
     connect(m_option2, &QRadioButton::clicked, this, &Form9::Option2_Click);
     connect(m_command1, &QPushButton::clicked, this, &Form9::Command1_Click);
 
-    if (apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue)) {
+    if (checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue)) {
         QString error;
         m_disks = readAmigaDisks(m_ctx.db(), m_ctx.selectedid, &error);
         if (error.isEmpty())
@@ -60,7 +60,7 @@ Form9::Form9(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window), m_
     caricaformami();
     // Sized without the template list, which grows the window once an emulator is chosen.
     adjustSize();
-    centraform(this);
+    centreOnScreen(this);
 }
 
 void Form9::caricaformami()

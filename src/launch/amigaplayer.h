@@ -10,7 +10,7 @@ class FileListBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
-struct AppContext;
+class AppContext;
 
 // The catalogue Amiga player: starts the disks of the game `selectedid` in WinUAE or
 // WinFellow, and closes once the emulator runs.

@@ -4,7 +4,7 @@
 
 class FileListBox;
 class QRadioButton;
-struct AppContext;
+class AppContext;
 
 // The steps that the catalogue player and the free player share: the template list of the
 // chosen emulator, and writing the configuration and starting the emulator. Failures are

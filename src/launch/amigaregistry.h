@@ -1,6 +1,6 @@
 #pragma once
 
-struct AppContext;
+class AppContext;
 
 // Registers the Amiga player windows "Form9" and "amiplayer".
 void registerAmigaWindows(AppContext &ctx);

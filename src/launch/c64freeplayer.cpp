@@ -63,7 +63,7 @@ Form5::Form5(AppContext &ctx, QWidget *parent)
 
 void Form5::Form_Load()
 {
-    centraform(this);
+    centreOnScreen(this);
     m_ctx.c64window = this;
     loadConfiguration();
     caricaform64();

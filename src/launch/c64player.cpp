@@ -39,7 +39,7 @@ emu64::emu64(AppContext &ctx, QWidget *parent)
 
 void emu64::Form_Load()
 {
-    centraform(this);
+    centreOnScreen(this);
     m_ctx.c64window = this;
     loadConfiguration();
     caricaform64();

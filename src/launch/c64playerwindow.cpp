@@ -51,13 +51,13 @@ C64PlayerWindow::C64PlayerWindow(AppContext &ctx, QWidget *parent)
 
 QString C64PlayerWindow::nomecortox(const QString &path)
 {
-    return nomecorto(unquotePath(path));
+    return shortPath(unquotePath(path));
 }
 
 void C64PlayerWindow::loadConfiguration()
 {
     m_config = QSqlRecord();
-    if (!apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue))
+    if (!checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue))
         return;
     QString error;
     if (const auto record = catalogue::configRecord(m_ctx.db(), {}, &error))

@@ -12,7 +12,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QVBoxLayout;
-struct AppContext;
+class AppContext;
 struct ImageListing;
 
 // What the two C64 player windows share: the emulator buttons, the image directory

@@ -94,7 +94,7 @@ Form8::Form8(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window), m_
 void Form8::Form_Load()
 {
     m_ctx.currentform = this;
-    centraform(this);
+    centreOnScreen(this);
     const QString start = m_ctx.startdir;
     const bool positioned = !start.isEmpty() && m_drive1->setDrive(start) && m_dir1->setPath(start);
     if (!positioned) {
@@ -106,7 +106,7 @@ void Form8::Form_Load()
 
     m_player1.clear();
     m_player2.clear();
-    if (apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue)) {
+    if (checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue)) {
         QString error;
         const music::SoundPlayers players = music::loadPlayers(m_ctx.db(), &error);
         if (!error.isEmpty())
@@ -139,7 +139,7 @@ void Form8::Dir1_Change(const QString &path)
 
 void Form8::File1_Click()
 {
-    m_text1->setText(nomecorto(m_file1->selectedFilePath()));
+    m_text1->setText(shortPath(m_file1->selectedFilePath()));
 }
 
 void Form8::Command1_Click()

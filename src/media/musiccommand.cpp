@@ -60,7 +60,7 @@ QString playerCaption(const QString &path)
 
 Command playCommand(const QString &player, const QString &file)
 {
-    return Command{player, {nomecorto(file)}, WindowStyle::MinimizedFocus};
+    return Command{player, {shortPath(file)}, WindowStyle::MinimizedFocus};
 }
 
 } // namespace music

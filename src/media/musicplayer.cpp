@@ -44,12 +44,12 @@ Form7::Form7(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window), m_
 void Form7::Form_Load()
 {
     m_ctx.currentform = this;
-    centraform(this);
+    centreOnScreen(this);
     m_player1.clear();
     m_player2.clear();
     m_song.clear();
     // After a failed open test the window offers no player: there is nothing to read.
-    if (apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue)) {
+    if (checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue)) {
         QString error;
         const music::SoundPlayers players = music::loadPlayers(m_ctx.db(), &error);
         if (error.isEmpty())

@@ -1,6 +1,6 @@
 #pragma once
 
-struct AppContext;
+class AppContext;
 
 // Registers the sound player windows "Form7" and "Form8".
 void registerMusicWindows(AppContext &ctx);

@@ -1,6 +1,6 @@
 #pragma once
 
-struct AppContext;
+class AppContext;
 
 // Registers the screenshot viewer "scrshots".
 void registerScreenshotViewer(AppContext &ctx);

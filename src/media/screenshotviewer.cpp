@@ -47,8 +47,8 @@ scrshots::scrshots(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Windo
 void scrshots::Form_Load()
 {
     m_ctx.currentform = this;
-    centraform(this);
-    apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue);
+    centreOnScreen(this);
+    checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue);
     const auto record = catalogue::fetchOne(
         m_ctx.db(), QStringLiteral("select * from tabella1 where id=?"), {m_ctx.selectedid});
     QString path;
@@ -70,7 +70,7 @@ void scrshots::Form_Load()
     }
     adjustSize();
     setFixedSize(size());
-    centraform(this);
+    centreOnScreen(this);
 }
 
 bool scrshots::loadPicture(const QString &path)

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-struct AppContext;
+class AppContext;
 class QLabel;
 
 // The screenshot viewer: one screenshot of a game at its natural size, in a window sized

@@ -45,7 +45,7 @@ Form4::Form4(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window), m_
     layout->addWidget(ok, 0, Qt::AlignHCenter);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
     Form_Load();
-    centraform(this);
+    centreOnScreen(this);
 }
 
 void Form4::Form_Load()

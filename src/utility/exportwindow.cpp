@@ -40,7 +40,7 @@ Form2::Form2(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window), m_
     layout->addWidget(m_start);
     resize(380, 180);
     connect(m_start, &QPushButton::clicked, this, &Form2::Command1_Click);
-    centraform(this);
+    centreOnScreen(this);
 }
 
 void Form2::Command1_Click()

@@ -126,7 +126,7 @@ Form1::Form1(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window), m_
     connect(m_new, &QPushButton::clicked, this, &Form1::Command5_Click);
     connect(m_selected, &QPushButton::clicked, this, &Form1::Command6_Click);
     connect(m_all, &QPushButton::clicked, this, &Form1::Command7_Click);
-    centraform(this);
+    centreOnScreen(this);
     Form_Load();
 }
 
@@ -140,7 +140,7 @@ void Form1::Form_Load()
 
     QString why;
     bool unfit = false;
-    const bool catalogueOk = apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue);
+    const bool catalogueOk = checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue);
     if (catalogueOk)
         m_file = ImportFile::open(m_ctx.nomef, m_ctx.paths.temp(QStringLiteral("export.mdb")), &why,
                                   &unfit);
@@ -279,7 +279,7 @@ void Form1::trasferisci(TransferMode mode)
     setBusy(true);
     m_progress->setRange(0, 0);
     QCoreApplication::processEvents(kKeepPainted);
-    if (!apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue)) {
+    if (!checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue)) {
         setBusy(false);
         return;
     }

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-struct AppContext;
+class AppContext;
 class QLabel;
 class QListWidget;
 class QProgressBar;

@@ -54,8 +54,8 @@ Form3::Form3(AppContext &ctx, QWidget *parent) : QMainWindow(parent), m_ctx(ctx)
     setCentralWidget(central);
     resize(480, 340);
 
-    apridatabase(m_ctx.dialogs, m_ctx.paths.catalogue);
-    centraform(this);
+    checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue);
+    centreOnScreen(this);
 }
 
 void Form3::changeEvent(QEvent *event)

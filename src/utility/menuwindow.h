@@ -2,7 +2,7 @@
 
 #include <QMainWindow>
 
-struct AppContext;
+class AppContext;
 class QLabel;
 
 namespace merrow

@@ -1,6 +1,6 @@
 #pragma once
 
-struct AppContext;
+class AppContext;
 
 // Adds the utility's windows to the registry: Form3 (menu), sfoglia (path chooser),
 // Form1 (import), Form2 (export), Form4 (About).

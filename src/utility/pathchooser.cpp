@@ -35,7 +35,7 @@ sfoglia::sfoglia(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window)
     reportUnreadable(m_ctx.dialogs, m_drive, m_dir);
     connect(m_ok, &QPushButton::clicked, this, &sfoglia::Command1_Click);
     Form_Load();
-    centraform(this);
+    centreOnScreen(this);
 }
 
 void sfoglia::Form_Load()

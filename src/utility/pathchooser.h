@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-struct AppContext;
+class AppContext;
 class DriveListBox;
 class DirListBox;
 class QPushButton;

@@ -147,7 +147,7 @@ TEST_F(Integration, PlayerFilesReachTheGameOfTheirMachineThroughTheAssociationEd
     EXPECT_FALSE(chooseGame(form3, zork)) << "an Amiga player offers Amiga games";
     ASSERT_TRUE(chooseGame(form3, agony));
     click(form3, "Command1");
-    EXPECT_EQ(t.catalogue.value(agony, "song").toString(), nomecorto(song));
+    EXPECT_EQ(t.catalogue.value(agony, "song").toString(), shortPath(song));
     EXPECT_TRUE(t.catalogue.value(agony, "emul1").isNull());
     EXPECT_TRUE(t.panel.musicLamp);
 }
@@ -197,7 +197,7 @@ TEST_F(Integration, EditorReopenedByAnotherPlayerFollowsIt)
         ASSERT_TRUE(chooseGame(form3, zork));
         click(form3, "Command1");
     }
-    EXPECT_EQ(t.catalogue.value(zork, "song").toString(), nomecorto(song));
+    EXPECT_EQ(t.catalogue.value(zork, "song").toString(), shortPath(song));
     EXPECT_TRUE(t.catalogue.value(zork, "emul1").isNull()) << "the C64 player's disk stays out";
 }
 

@@ -136,7 +136,7 @@ TEST_F(LaunchE2E, ViceGetsTheImageAndTheChosenProgram)
     list->setCurrentItem(entries[0]);
     player->findChild<QPushButton *>("NmButton2")->click(); // VICE
 
-    EXPECT_EQ(emulatorRun(), QStringList{nomecorto(image) + ":ninja"});
+    EXPECT_EQ(emulatorRun(), QStringList{shortPath(image) + ":ninja"});
     EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.messages().join('|').toStdString();
 }
 

@@ -148,7 +148,7 @@ TEST_F(C64Players, RegisteredCataloguePlayerListsAndStartsItsOwnGame)
     list(w)->setCurrentRow(1);
     w->NmButton2_Click();
     w->NmButton1_Click();
-    const QString s = nomecorto(d64);
+    const QString s = shortPath(d64);
     EXPECT_EQ(started(), (QStringList{"/emu/x64 " + s + ":manic miner", "/emu/ccs64 " + s + ",1"}));
     tc.launcher.started.clear();
     tc.launcher.failing.insert("/emu/ccs64");
@@ -158,7 +158,7 @@ TEST_F(C64Players, RegisteredCataloguePlayerListsAndStartsItsOwnGame)
     EXPECT_EQ(tc.dialogs.messages(),
               (QStringList{"Bad Configuration for CCS64", "File type not supported by emulator"}));
     EXPECT_EQ(tc.dialogs.beeps(), 2);
-    EXPECT_EQ(started(), QStringList{"/emu/x64 " + nomecorto(prgFile)});
+    EXPECT_EQ(started(), QStringList{"/emu/x64 " + shortPath(prgFile)});
 }
 
 TEST_F(C64Players, DropOnTheEmulatorFrameOpensTheConfiguration)
@@ -225,7 +225,7 @@ TEST_F(C64Players, FreePlayerButtonsStartItsFileWithTheSelection)
     Form5 form(ctx);
     click(form, "GAME.D64");
     ctx.gamefile = t64; // another window moved on
-    const QString s = nomecorto(d64);
+    const QString s = shortPath(d64);
     form.NmButton1_Click(); // nothing selected
     list(&form)->setCurrentRow(2);
     button(&form, 1)->click();

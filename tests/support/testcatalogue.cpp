@@ -92,11 +92,12 @@ TestContext::TestContext()
     paths.catalogue = catalogue.path();
     paths.stateFile = catalogue.dir() + QStringLiteral("/Vantrel.ini");
     paths.tempDir = temp.path();
-    ctx = std::make_unique<AppContext>(paths, dialogs, launcher);
-    ctx->mainwindow = &panel;
+    ctx = std::make_unique<AppContext>(paths, dialogs, launcher, windows);
 }
 
 TestContext::~TestContext()
 {
+    // The windows refer to the context: they go first.
+    windows.closeAll();
     ctx.reset();
 }

@@ -3,7 +3,7 @@
 #include "appcontext.h"
 #include "fakedialogs.h"
 #include "fakelauncher.h"
-#include "fakemainpanel.h"
+#include "windowregistry.h"
 
 #include <QSqlDatabase>
 #include <QTemporaryDir>
@@ -37,7 +37,7 @@ private:
     std::unique_ptr<Conn> m_conn;
 };
 
-// A context over a TestCatalogue with fake dialogs, launcher and main panel.
+// A context over a TestCatalogue with fake dialogs and launcher and a real registry.
 struct TestContext {
     TestContext();
     ~TestContext();
@@ -45,7 +45,7 @@ struct TestContext {
     TestCatalogue catalogue;
     FakeDialogs dialogs;
     FakeLauncher launcher;
-    FakeMainPanel panel;
+    WindowRegistry windows;
     QTemporaryDir temp;
     std::unique_ptr<AppContext> ctx;
 };

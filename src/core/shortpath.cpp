@@ -7,7 +7,7 @@
 #include <windows.h>
 #endif
 
-QString nomecorto(const QString &path)
+QString shortPath(const QString &path)
 {
     if (path.isEmpty())
         return {};

@@ -26,9 +26,9 @@ TEST(ShortPath, ExistingMissingAndBlankPaths)
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.close();
-    EXPECT_EQ(nomecorto(file), QDir::toNativeSeparators(file));
-    EXPECT_EQ(nomecorto(dir.filePath("missing.d64")), QString());
-    EXPECT_EQ(nomecorto(QString()), QString());
+    EXPECT_EQ(shortPath(file), QDir::toNativeSeparators(file));
+    EXPECT_EQ(shortPath(dir.filePath("missing.d64")), QString());
+    EXPECT_EQ(shortPath(QString()), QString());
 }
 
 TEST(Paths, LocationRule)

@@ -17,11 +17,3 @@ public:
     // Yes and No buttons; true on Yes.
     virtual bool ask(const QString &text, Icon icon, const QString &title) = 0;
 };
-
-class WidgetDialogs : public Dialogs
-{
-public:
-    void beep() override;
-    void message(const QString &text, Icon icon, const QString &title) override;
-    bool ask(const QString &text, Icon icon, const QString &title) override;
-};

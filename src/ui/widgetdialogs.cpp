@@ -1,4 +1,4 @@
-#include "dialogs.h"
+#include "widgetdialogs.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -33,7 +33,7 @@ TEST(OpenTest, AcceptsAGoodCatalogue)
 {
     TestCatalogue cat;
     FakeDialogs dialogs;
-    EXPECT_TRUE(apridatabase(dialogs, cat.path()));
+    EXPECT_TRUE(checkCatalogueOrWarn(dialogs, cat.path()));
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
@@ -63,7 +63,7 @@ TEST(OpenTest, RefusesBadFilesWithTheOneMessage)
     }
     for (const QString &path : {missing, text, jet, truncated, empty, noTables}) {
         FakeDialogs dialogs;
-        EXPECT_FALSE(apridatabase(dialogs, path)) << path.toStdString();
+        EXPECT_FALSE(checkCatalogueOrWarn(dialogs, path)) << path.toStdString();
         ASSERT_EQ(dialogs.messages(), QStringList{"Database Open Error"}) << path.toStdString();
         EXPECT_EQ(dialogs.shown.first().title, QString());
         EXPECT_EQ(dialogs.shown.first().icon, Dialogs::Icon::None);
@@ -83,7 +83,7 @@ TEST(OpenTest, RefusesAnExclusivelyLockedCatalogue)
     ASSERT_TRUE(lock.exec("PRAGMA locking_mode = EXCLUSIVE"));
     ASSERT_TRUE(lock.exec("BEGIN EXCLUSIVE"));
     FakeDialogs locked;
-    EXPECT_FALSE(apridatabase(locked, cat.path()));
+    EXPECT_FALSE(checkCatalogueOrWarn(locked, cat.path()));
     EXPECT_EQ(locked.messages(), QStringList{"Database Open Error"});
     lock.exec("ROLLBACK");
 }
@@ -97,7 +97,7 @@ TEST(OpenTest, RefusesAReadOnlyCatalogue)
     if (QFile(copy).open(QIODevice::ReadWrite))
         GTEST_SKIP() << "this user may write read-only files (root)";
     FakeDialogs dialogs;
-    EXPECT_FALSE(apridatabase(dialogs, copy));
+    EXPECT_FALSE(checkCatalogueOrWarn(dialogs, copy));
 }
 
 TEST(Connection, RefusesNewerFormatsAndMissingFiles)

@@ -18,4 +18,4 @@ inline int twipsToPixels(double twips)
 QPointF centredPosition(QSizeF screen, QSizeF window);
 
 // Centres the window on the screen it is on (or the primary screen).
-void centraform(QWidget *window);
+void centreOnScreen(QWidget *window);

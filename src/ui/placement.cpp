@@ -9,7 +9,7 @@ QPointF centredPosition(QSizeF screen, QSizeF window)
     return {(screen.width() - window.width()) / 2, (screen.height() - window.height()) / 2};
 }
 
-void centraform(QWidget *window)
+void centreOnScreen(QWidget *window)
 {
     if (!window)
         return;

@@ -1,4 +1,4 @@
-#include "windows.h"
+#include "windowregistry.h"
 
 #include <QEventLoop>
 
@@ -11,75 +11,80 @@ constexpr char kShownProperty[] = "registryShown";
 
 } // namespace
 
-void Windows::addFactory(const QString &name, Factory factory)
+void WindowRegistry::addFactory(WindowKey key, Factory factory)
 {
-    m_factories.insert(name, std::move(factory));
+    m_factories.insert(key, std::move(factory));
 }
 
-bool Windows::hasFactory(const QString &name) const
+bool WindowRegistry::hasFactory(WindowKey key) const
 {
-    return m_factories.contains(name);
+    return m_factories.contains(key);
 }
 
-QWidget *Windows::create(const QString &name)
+QWidget *WindowRegistry::create(WindowKey key)
 {
-    if (QWidget *w = find(name))
+    if (QWidget *w = find(key))
         return w;
-    const auto it = m_factories.constFind(name);
+    const auto it = m_factories.constFind(key);
     if (it == m_factories.constEnd())
         return nullptr;
     QWidget *w = (*it)();
     if (!w)
         return nullptr;
     w->setAttribute(Qt::WA_DeleteOnClose);
-    m_open.insert(name, w);
+    m_open.insert(key, w);
     return w;
 }
 
-QWidget *Windows::show(const QString &name)
+void WindowRegistry::discard(QWidget *w)
 {
-    QWidget *w = create(name);
-    if (!w)
-        return nullptr;
+    // A window that was on screen keeps its place; a new one goes away unseen.
+    if (!w->isVisible())
+        w->close();
+}
+
+QWidget *WindowRegistry::show(WindowKey key)
+{
+    QWidget *w = create(key);
+    if (w)
+        present(w);
+    return w;
+}
+
+void WindowRegistry::present(QWidget *w)
+{
     w->setProperty(kShownProperty, true);
     w->show();
     w->raise();
     w->activateWindow();
-    return w;
 }
 
-void Windows::showModal(const QString &name)
+void WindowRegistry::runModal(QWidget *w)
 {
-    QWidget *w = create(name);
-    if (!w)
-        return;
     QPointer<QWidget> guard(w);
-    w->setProperty(kShownProperty, true);
     w->setWindowModality(Qt::ApplicationModal);
-    w->show();
-    w->raise();
-    w->activateWindow();
+    present(w);
     QEventLoop loop;
     QObject::connect(w, &QObject::destroyed, &loop, &QEventLoop::quit);
     if (guard)
         loop.exec();
 }
 
-void Windows::adopt(const QString &name, QWidget *window)
+void WindowRegistry::adopt(WindowKey key, QWidget *window)
 {
-    m_open.insert(name, window);
+    m_open.insert(key, window);
 }
 
-QWidget *Windows::find(const QString &name) const
+QWidget *WindowRegistry::find(WindowKey key) const
 {
-    const auto it = m_open.constFind(name);
+    const auto it = m_open.constFind(key);
     QWidget *w = it == m_open.constEnd() ? nullptr : it->data();
     if (w && w->property(kShownProperty).toBool() && !w->isVisible())
         return nullptr;
     return w;
 }
 
-void Windows::closeAll()
+void WindowRegistry::closeAll()
 {
     const auto open = m_open;
     m_open.clear();

@@ -2,15 +2,12 @@
 
 #include "database.h"
 
-AppContext::AppContext(Paths p, Dialogs &d, Launcher &l)
-    : paths(std::move(p)), dialogs(d), launcher(l)
+AppContext::AppContext(Paths p, Dialogs &d, Launcher &l, WindowRegistry &w)
+    : paths(std::move(p)), dialogs(d), launcher(l), windows(w)
 {
 }
 
-AppContext::~AppContext()
-{
-    windows.closeAll();
-}
+AppContext::~AppContext() = default;
 
 QSqlDatabase AppContext::db()
 {

@@ -6,7 +6,7 @@
 
 class Dialogs;
 
-// The three browsing controls every browsing window uses (Drive1, Dir1, File1). Paths are
+// The three browsing controls every browsing window uses. Paths are
 // native and absolute; a directory path ends in a separator only when it is a root.
 // Changes made by the program raise the same signals as the user's.
 

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "dialogs.h"
+
+// The real message boxes.
+class WidgetDialogs : public Dialogs
+{
+public:
+    void beep() override;
+    void message(const QString &text, Icon icon, const QString &title) override;
+    bool ask(const QString &text, Icon icon, const QString &title) override;
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "appcontext.h"
+#include "windowregistry.h"
+
+#include <QByteArray>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+// Runs pending deletions, so that a window closed by a handler is gone afterwards.
+void flushDeletes();
+
+// Whether the registry has the window open (after pending deletions).
+bool isOpen(AppContext &ctx, WindowKey key);
+
+// A control of a window by its objectName; fails the test when it is missing.
+template <class T> T *control(QWidget *window, const QString &name)
+{
+    T *w = window ? window->findChild<T *>(name) : nullptr;
+    EXPECT_NE(w, nullptr) << "no control " << name.toStdString();
+    return w;
+}
+
+// Clicks the named push button.
+void click(QWidget *window, const QString &name);
+
+// Writes a file (creating its folder); executable adds the owner's execute bit. Returns
+// its native path.
+QString writeFile(const QString &path, const QByteArray &bytes = "data", bool executable = false);
