@@ -5,8 +5,10 @@ BUILD_TYPE ?= Release
 CTEST_JOBS ?= 2
 
 FUZZ_SECONDS ?= 30
+# CI sets WERROR=ON.
+WERROR ?= OFF
 
-.PHONY: all bootstrap configure build run test bench fuzz fuzz-smoke clean
+.PHONY: all bootstrap configure build run test bench fuzz fuzz-smoke format-check clean
 
 all: build
 
@@ -14,7 +16,7 @@ bootstrap:
 	@scripts/bootstrap
 
 $(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVANTREL_WERROR=$(WERROR)
 
 configure: bootstrap $(BUILD)/build.ninja
 
@@ -43,6 +45,10 @@ fuzz-smoke: fuzz
 	    echo "== $$f ($(FUZZ_SECONDS) s)"; \
 	    $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 $$work || exit 1; \
 	done
+
+# Fails when a source file differs from what the project's .clang-format makes of it.
+format-check: bootstrap
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-fuzz

@@ -1,18 +1,19 @@
 // merrow: export the collector's own records and merge export files from others.
 #include "appcontext.h"
 #include "batch.h"
-#include "dialogs.h"
 #include "launcher.h"
 #include "merrowregistry.h"
 #include "paths.h"
+#include "widgetdialogs.h"
+#include "windowregistry.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTextStream>
 
-#include <cstdio>
 #include <cstring>
 #include <memory>
+#include <variant>
 
 namespace
 {
@@ -28,6 +29,64 @@ bool needsWindows(int argc, char *argv[])
                  argv[i][std::strlen(option)] == '='))
                 return false;
     return true;
+}
+
+struct Options {
+    QCommandLineOption catalogue{QStringLiteral("catalogue"),
+                                 QStringLiteral("Use the catalogue at <path>."),
+                                 QStringLiteral("path")};
+    QCommandLineOption exportTo{QStringLiteral("export"),
+                                QStringLiteral("Write export.mdb into <folder> and exit."),
+                                QStringLiteral("folder")};
+    QCommandLineOption import{
+        QStringLiteral("import"),
+        QStringLiteral("Import the export file <file> (with --new, --all or --diff) and exit."),
+        QStringLiteral("file")};
+    QCommandLineOption addNew{QStringLiteral("new"),
+                              QStringLiteral("Import: add the games not yet present.")};
+    QCommandLineOption all{QStringLiteral("all"),
+                           QStringLiteral("Import: add new games, overwrite present ones.")};
+    QCommandLineOption diff{QStringLiteral("diff"),
+                            QStringLiteral("Import: show the differences, change nothing.")};
+};
+
+// The batch run the options ask for, or the message of a bad combination.
+std::variant<merrow::BatchRequest, QString> batchRequest(const QCommandLineParser &parser,
+                                                         const Options &o)
+{
+    merrow::BatchRequest request;
+    const bool anyMode = parser.isSet(o.addNew) || parser.isSet(o.all) || parser.isSet(o.diff);
+    if (parser.isSet(o.exportTo) && parser.isSet(o.import))
+        return QStringLiteral("merrow: give either --export or --import, not both");
+    if (parser.isSet(o.import)) {
+        request.kind = merrow::BatchRequest::Kind::Import;
+        request.target = parser.value(o.import);
+        const int modes =
+            int(parser.isSet(o.addNew)) + int(parser.isSet(o.all)) + int(parser.isSet(o.diff));
+        if (modes != 1)
+            return QStringLiteral("merrow: --import needs exactly one of --new, --all, --diff");
+        request.import = parser.isSet(o.addNew) ? merrow::BatchRequest::Import::New
+                         : parser.isSet(o.all)  ? merrow::BatchRequest::Import::All
+                                                : merrow::BatchRequest::Import::Diff;
+    } else if (parser.isSet(o.exportTo)) {
+        request.target = parser.value(o.exportTo);
+    } else if (anyMode) {
+        return QStringLiteral("merrow: --new, --all and --diff go with --import");
+    }
+    return request;
+}
+
+int runWindows(const Paths &paths, QCoreApplication &app)
+{
+    WidgetDialogs dialogs;
+    ProcessLauncher launcher;
+    WindowRegistry windows;
+    AppContext ctx(paths, dialogs, launcher, windows);
+    registerMerrowWindows(ctx);
+    windows.show(WindowKey::UtilityMenu);
+    const int code = app.exec();
+    windows.closeAll();
+    return code;
 }
 
 } // namespace
@@ -46,67 +105,22 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(QStringLiteral("Exports and merges catalogue records."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption catalogueOption(QStringLiteral("catalogue"),
-                                             QStringLiteral("Use the catalogue at <path>."),
-                                             QStringLiteral("path"));
-    const QCommandLineOption exportOption(
-        QStringLiteral("export"), QStringLiteral("Write export.mdb into <folder> and exit."),
-        QStringLiteral("folder"));
-    const QCommandLineOption importOption(
-        QStringLiteral("import"),
-        QStringLiteral("Import the export file <file> (with --new, --all or --diff) and exit."),
-        QStringLiteral("file"));
-    const QCommandLineOption newOption(QStringLiteral("new"),
-                                       QStringLiteral("Import: add the games not yet present."));
-    const QCommandLineOption allOption(
-        QStringLiteral("all"), QStringLiteral("Import: add new games, overwrite present ones."));
-    const QCommandLineOption diffOption(
-        QStringLiteral("diff"), QStringLiteral("Import: show the differences, change nothing."));
-    parser.addOptions(
-        {catalogueOption, exportOption, importOption, newOption, allOption, diffOption});
+    const Options o;
+    parser.addOptions({o.catalogue, o.exportTo, o.import, o.addNew, o.all, o.diff});
     parser.process(*app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    merrow::BatchRequest request;
-    const bool batch = parser.isSet(exportOption) || parser.isSet(importOption);
-    if (parser.isSet(exportOption) && parser.isSet(importOption)) {
-        err << "merrow: give either --export or --import, not both" << Qt::endl;
+    const auto request = batchRequest(parser, o);
+    if (const QString *message = std::get_if<QString>(&request)) {
+        err << *message << Qt::endl;
         return 2;
     }
-    if (parser.isSet(importOption)) {
-        request.kind = merrow::BatchRequest::Kind::Import;
-        request.target = parser.value(importOption);
-        const int modes = int(parser.isSet(newOption)) + int(parser.isSet(allOption)) +
-                          int(parser.isSet(diffOption));
-        if (modes != 1) {
-            err << "merrow: --import needs exactly one of --new, --all, --diff" << Qt::endl;
-            return 2;
-        }
-        request.import = parser.isSet(newOption)   ? merrow::BatchRequest::Import::New
-                         : parser.isSet(allOption) ? merrow::BatchRequest::Import::All
-                                                   : merrow::BatchRequest::Import::Diff;
-    } else if (parser.isSet(exportOption)) {
-        request.target = parser.value(exportOption);
-    } else if (parser.isSet(newOption) || parser.isSet(allOption) || parser.isSet(diffOption)) {
-        err << "merrow: --new, --all and --diff go with --import" << Qt::endl;
-        return 2;
-    }
-
     QString seedError;
-    const Paths paths =
-        resolvePaths(defaultLocationRequest(parser.value(catalogueOption)), &seedError);
+    const Paths paths = resolvePaths(defaultLocationRequest(parser.value(o.catalogue)), &seedError);
     if (!seedError.isEmpty())
         err << seedError << Qt::endl;
-    if (batch)
-        return merrow::runBatch(request, paths, out, err);
-
-    WidgetDialogs dialogs;
-    ProcessLauncher launcher;
-    AppContext ctx(paths, dialogs, launcher);
-    registerMerrowWindows(ctx);
-    ctx.windows.show(QStringLiteral("Form3"));
-    const int code = app->exec();
-    ctx.windows.closeAll();
-    return code;
+    if (parser.isSet(o.exportTo) || parser.isSet(o.import))
+        return merrow::runBatch(std::get<merrow::BatchRequest>(request), paths, out, err);
+    return runWindows(paths, *app);
 }

@@ -5,7 +5,6 @@
 #include "c64dirlisting.h"
 #include "c64registry.h"
 #include "configregistry.h"
-#include "dialogs.h"
 #include "editingregistry.h"
 #include "headlesslist.h"
 #include "launcher.h"
@@ -13,6 +12,8 @@
 #include "paths.h"
 #include "screenshotregistry.h"
 #include "splash.h"
+#include "widgetdialogs.h"
+#include "windowregistry.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -73,6 +74,28 @@ int runListing(const QCommandLineParser &parser, const Options &o, const Paths &
     return browser::listGames(paths.catalogue, request, out, err);
 }
 
+int runWindows(const Paths &paths, QCoreApplication &app)
+{
+    WidgetDialogs dialogs;
+    ProcessLauncher launcher;
+    WindowRegistry windows;
+    AppContext ctx(paths, dialogs, launcher, windows);
+    registerAmigaWindows(ctx);
+    registerBrowserWindows(ctx);
+    registerC64Windows(ctx);
+    registerConfigWindows(ctx);
+    registerEditingWindows(ctx);
+    registerMusicWindows(ctx);
+    registerScreenshotViewer(ctx);
+
+    Splash splash(ctx);
+    splash.show();
+    const int code = app.exec();
+    // The windows refer to the context: they go first.
+    windows.closeAll();
+    return code;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -105,18 +128,5 @@ int main(int argc, char *argv[])
     if (parser.isSet(o.list))
         return runListing(parser, o, paths);
 
-    WidgetDialogs dialogs;
-    ProcessLauncher launcher;
-    AppContext ctx(paths, dialogs, launcher);
-    registerAmigaWindows(ctx);
-    registerBrowserWindows(ctx);
-    registerC64Windows(ctx);
-    registerConfigWindows(ctx);
-    registerEditingWindows(ctx);
-    registerMusicWindows(ctx);
-    registerScreenshotViewer(ctx);
-
-    Splash splash(ctx);
-    splash.show();
-    return app->exec();
+    return runWindows(paths, *app);
 }

@@ -88,18 +88,6 @@ TEST(OpenTest, RefusesAnExclusivelyLockedCatalogue)
     lock.exec("ROLLBACK");
 }
 
-TEST(OpenTest, RefusesAReadOnlyCatalogue)
-{
-    TestCatalogue cat;
-    const QString copy = cat.dir() + "/readonly.mdb";
-    ASSERT_TRUE(QFile::copy(cat.path(), copy));
-    QFile(copy).setPermissions(QFile::ReadOwner);
-    if (QFile(copy).open(QIODevice::ReadWrite))
-        GTEST_SKIP() << "this user may write read-only files (root)";
-    FakeDialogs dialogs;
-    EXPECT_FALSE(checkCatalogueOrWarn(dialogs, copy));
-}
-
 TEST(Connection, RefusesNewerFormatsAndMissingFiles)
 {
     TestCatalogue cat;
