@@ -48,8 +48,9 @@ protected:
                 {{"titolo", QString("Tag %1").arg(i)}, {"formato", "C64"}, {"dbver", tags[i]}});
         local.setConfig({{"vice", "/usr/bin/x64"}});
     }
-    // "ok <games exported>" or "failed at <step>", naming the step in the error.
-    QString exportTo(const QString &to, int busyMs = 200)
+    // Whether it worked, with the games exported or the step that failed (named in error).
+    using Outcome = std::pair<bool, int>;
+    Outcome exportTo(const QString &to, int busyMs = 200)
     {
         statuses.clear();
         ExportPipeline p(local.path(), temp.path(), to);
@@ -57,7 +58,7 @@ protected:
         p.onStatus = [this](int, const QString &s) { statuses << s; };
         const ExportPipeline::Result r = p.run();
         error = r.error;
-        return r.ok ? QString("ok %1").arg(r.exported) : QString("failed at %1").arg(r.failedStep);
+        return {r.ok, r.ok ? r.exported : r.failedStep};
     }
     // Only our own temporary files would be left behind.
     QStringList leftovers() const
@@ -75,7 +76,7 @@ protected:
     }
 };
 
-static const QString failedAtCopy = QString("failed at %1").arg(ExportPipeline::Copy);
+static const std::pair failedAtCopy(false, int(ExportPipeline::Copy));
 
 TEST_F(ExportTest, WritesOwnGamesBacksUpCompactsInPlaceAndCleansUp)
 {
@@ -83,7 +84,7 @@ TEST_F(ExportTest, WritesOwnGamesBacksUpCompactsInPlaceAndCleansUp)
     catalogue::run(local.db(), "delete from tabella1 where titolo like 'Game*'");
     const QStringList before = dumpGames(local.db());
     const qint64 sizeBefore = QFileInfo(local.path()).size();
-    ASSERT_EQ(exportTo(destination), "ok 3") << error.toStdString();
+    ASSERT_EQ(exportTo(destination), std::pair(true, 3)) << error.toStdString();
     EXPECT_EQ(statuses,
               QStringList({"Compact Vantrel Database", "Create Vantrel Database Backup",
                            "Create Work File", "Select Data to Export", "Compact Export Database",
@@ -96,10 +97,11 @@ TEST_F(ExportTest, WritesOwnGamesBacksUpCompactsInPlaceAndCleansUp)
     EXPECT_EQ(column(backup).size(), 5);
     // A second run replaces both the backup and the export; no own games: an empty export.
     local.addGame({{"titolo", "Later"}, {"formato", "C64"}, {"dbver", "private"}});
-    ASSERT_EQ(exportTo(destination), "ok 4");
-    EXPECT_TRUE(column(backup).size() == 6 && column(destination).contains("Later"));
+    ASSERT_EQ(exportTo(destination), std::pair(true, 4));
+    EXPECT_EQ(column(backup).size(), 6);
+    EXPECT_TRUE(column(destination).contains("Later"));
     catalogue::run(local.db(), "update tabella1 set dbver = 'v2'");
-    EXPECT_EQ(exportTo(destination), "ok 0") << error.toStdString();
+    EXPECT_EQ(exportTo(destination), std::pair(true, 0)) << error.toStdString();
     EXPECT_TRUE(column(destination).isEmpty());
 }
 
@@ -131,7 +133,7 @@ TEST_F(ExportTest, CatalogueHeldOpenByAnotherProgram)
     const QStringList before = dumpGames(local.db());
     auto other = catalogue::Connection::open(local.path(), nullptr); // merely open: works
     catalogue::fetchOne(other->db(), "select count(*) from tabella1");
-    ASSERT_EQ(exportTo(destination), "ok 3") << error.toStdString();
+    ASSERT_EQ(exportTo(destination), std::pair(true, 3)) << error.toStdString();
     // Compacted in place, never replaced: what that connection writes lands in the live file.
     catalogue::run(other->db(), "insert into tabella1 (titolo) values ('after')");
     EXPECT_EQ(column(local.path(), "select titolo from tabella1 where titolo = 'after'"),
@@ -140,7 +142,7 @@ TEST_F(ExportTest, CatalogueHeldOpenByAnotherProgram)
     { // in the middle of a write: the compaction cannot finish, nothing is lost
         catalogue::WriteTransaction held(other->db());
         catalogue::run(other->db(), "insert into tabella1 (titolo) values ('pending')");
-        EXPECT_EQ(exportTo(destination, 100), QString("failed at %1").arg(ExportPipeline::Compact));
+        EXPECT_EQ(exportTo(destination, 100), std::pair(false, int(ExportPipeline::Compact)));
         EXPECT_TRUE(error.contains("Compact Vantrel Database")) << error.toStdString();
         EXPECT_TRUE(held.commit());
     }
@@ -157,7 +159,8 @@ TEST(ExportPipelineBroken, DamagedCatalogueIsNotTouched)
     writeBytes(broken, "not a database at all");
     const ExportPipeline::Result r =
         ExportPipeline(broken, dir.path(), dir.filePath("x.mdb")).run();
-    EXPECT_TRUE(!r.ok && r.failedStep == ExportPipeline::Compact);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.failedStep, ExportPipeline::Compact);
     EXPECT_EQ(contents(broken), "not a database at all");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"commodore.mdb"});
 }
