@@ -1,6 +1,4 @@
-// A transfer in a process of its own, for the test that kills it part way: merges every
-// game of the export file (second argument) into the catalogue (first argument) in
-// batches of 20, printing each committed game and pausing after each batch.
+// A slow transfer, printing each committed game, for a test that kills it part way.
 #include "database.h"
 #include "transfer.h"
 
@@ -12,19 +10,12 @@
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: transferchild CATALOGUE EXPORT\n");
+    const QStringList args = app.arguments(); // the catalogue, then the export file
+    auto local = catalogue::Connection::open(args.value(1), nullptr);
+    auto source =
+        catalogue::Connection::open(args.value(2), nullptr, catalogue::Connection::Mode::ReadOnly);
+    if (!local || !source)
         return 2;
-    }
-    QString why;
-    auto local = catalogue::Connection::open(QString::fromLocal8Bit(argv[1]), &why);
-    auto source = local ? catalogue::Connection::open(QString::fromLocal8Bit(argv[2]), &why,
-                                                      catalogue::Connection::Mode::ReadOnly)
-                        : nullptr;
-    if (!source) {
-        std::fprintf(stderr, "transferchild: %s\n", qPrintable(why));
-        return 1;
-    }
     merrow::Transfer transfer(local->db(), source->db());
     transfer.setBatchSize(20);
     transfer.onLog = [](const QString &line, const merrow::TransferResult &) {
