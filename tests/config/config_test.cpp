@@ -6,21 +6,12 @@
 #include "widgettest.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTimer>
 
 namespace
 {
-
-configrecord::Values allPaths(const QString &prefix)
-{
-    configrecord::Values v;
-    for (const configrecord::Field &f : configrecord::fields())
-        v.insert(f.column, prefix + f.column);
-    return v;
-}
 
 struct ChooserStub : QWidget, RequestTaker<FileChooserRequest> {
     bool takeRequest(const FileChooserRequest &r) override
@@ -45,15 +36,14 @@ struct ConfigTest : testing::Test {
         QObject::connect(&t.ctx->windows.events(), &WindowEvents::configurationSaved,
                          [this] { ++saved; });
     }
-    // Keeps the request and picks `pick` (unless empty) after a pick for every other path.
+    // Keeps the request; unless `pick` is empty, picks it amid picks for every other path.
     void choose(const FileChooserRequest &r)
     {
         asked << r;
         for (const configrecord::Field &f : configrecord::fields())
-            if (!pick.isEmpty() && f.purpose != r.purpose)
-                Q_EMIT t.ctx->windows.events().filePicked(f.purpose, "/other");
-        if (!pick.isEmpty())
-            Q_EMIT t.ctx->windows.events().filePicked(r.purpose, pick);
+            if (!pick.isEmpty())
+                Q_EMIT t.ctx->windows.events().filePicked(f.purpose,
+                                                          f.purpose == r.purpose ? pick : "/other");
     }
     QString stored(const char *column) { return t.catalogue.value(0, column).toString(); }
     static QLineEdit *edit(QWidget *w, const QString &column)
@@ -69,41 +59,21 @@ struct ConfigTest : testing::Test {
 
 } // namespace
 
-TEST(ConfigRecord, StoresOnlyTheFirstRowWithNullForEmptyAndTextAsTyped)
+TEST(ConfigRecord, AnEmptyTableGetsItsRowAndOtherColumnsWriteNothing)
 {
     TestCatalogue c;
-    QString error = "stale";
-    EXPECT_TRUE(configrecord::load(c.db(), &error).isEmpty()) << "no row yet";
-    EXPECT_TRUE(error.isEmpty());
-    configrecord::Values v = allPaths("C:\\it's \"here\"\\[x]%\\");
-    v["uae"] = "";
-    ASSERT_TRUE(configrecord::store(c.db(), v, &error)) << error.toStdString();
-    EXPECT_EQ(configrecord::load(c.db(), &error), v) << "Null comes back as empty text";
-    EXPECT_TRUE(c.value(0, "uae").isNull());
-
-    catalogue::run(c.db(), "insert into tabella2 (vice) values ('/second/vice')");
-    ASSERT_TRUE(configrecord::store(c.db(), {{"vice", "/new/vice"}}, &error));
-    EXPECT_EQ(catalogue::fetchOne(c.db(), "select group_concat(vice, '|') from tabella2")
-                  ->value(0)
-                  .toString(),
-              "/new/vice|/second/vice");
-}
-
-TEST(ConfigRecord, OtherColumnsOrAClosedCatalogueWriteNothing)
-{
-    TestCatalogue c;
-    c.setConfig({{"vice", "/keep"}, {"dbver", "1.0"}});
     QString error;
+    ASSERT_TRUE(configrecord::store(c.db(), {{"uae", "/emu/uae"}}, &error));
+    EXPECT_EQ(c.value(0, "uae").toString(), "/emu/uae");
     for (const configrecord::Values &bad :
-         {configrecord::Values{{"vice", "/x"}, {"dbver", "Private"}},
-          configrecord::Values{{"vice = 'x', dbver", "y"}}, configrecord::Values{}}) {
+         {configrecord::Values{{"uae", "/x"}, {"dbver", "Private"}},
+          configrecord::Values{{"uae = 'x', dbver", "y"}}, configrecord::Values{}}) {
         EXPECT_FALSE(configrecord::store(c.db(), bad, &error));
         EXPECT_FALSE(error.isEmpty());
         error.clear();
     }
-    EXPECT_EQ(c.value(0, "vice").toString(), "/keep");
-    EXPECT_EQ(c.value(0, "dbver").toString(), "1.0");
-    EXPECT_FALSE(configrecord::store(QSqlDatabase(), allPaths("/"), &error));
+    EXPECT_EQ(c.value(0, "uae").toString(), "/emu/uae");
+    EXPECT_FALSE(configrecord::store(QSqlDatabase(), {{"uae", "/x"}}, &error));
 }
 
 TEST_F(ConfigTest, OkAsksBeforeWritingEveryBoxAndExitWritesNothing)
@@ -111,17 +81,15 @@ TEST_F(ConfigTest, OkAsksBeforeWritingEveryBoxAndExitWritesNothing)
     QWidget *w = t.ctx->windows.show(WindowKey::SystemConfig);
     EXPECT_EQ(edit(w, "ccs64")->text(), "/emu/ccs64.exe");
     edit(w, "ccs64")->setText("");
-    edit(w, "player2")->setText("/usr/bin/player two");
+    edit(w, "player2")->setText("C:\\it's \"two\"\\[x]%");
     t.dialogs.answers = {false, true};
     click(w, "okButton");
     EXPECT_TRUE(stored("player2").isEmpty()) << "answered No";
-    EXPECT_EQ(edit(w, "player2")->text(), "/usr/bin/player two") << "the edits stay";
     EXPECT_EQ(saved, 0);
     click(w, "okButton");
     EXPECT_EQ(t.dialogs.questions(), QStringList(2, "Apply the changes?"));
     EXPECT_TRUE(t.catalogue.value(0, "ccs64").isNull());
-    EXPECT_EQ(stored("player2"), "/usr/bin/player two");
-    EXPECT_EQ(stored("music64"), "/music/c64/");
+    EXPECT_EQ(stored("player2"), "C:\\it's \"two\"\\[x]%") << "stored as typed";
     EXPECT_EQ(stored("dbver"), "3.0");
     EXPECT_EQ(saved, 1);
     EXPECT_TRUE(isOpen(*t.ctx, WindowKey::SystemConfig));
@@ -130,7 +98,6 @@ TEST_F(ConfigTest, OkAsksBeforeWritingEveryBoxAndExitWritesNothing)
     click(w, "exitButton");
     EXPECT_FALSE(isOpen(*t.ctx, WindowKey::SystemConfig));
     EXPECT_TRUE(stored("vice").isEmpty());
-    EXPECT_TRUE(t.dialogs.messages().isEmpty());
 }
 
 TEST_F(ConfigTest, EachPickButtonTakesOnlyThePickForItsPurpose)
@@ -139,11 +106,9 @@ TEST_F(ConfigTest, EachPickButtonTakesOnlyThePickForItsPurpose)
     for (const configrecord::Field &f : configrecord::fields()) {
         pick = QString("/picked/") + f.column;
         click(w, QString(f.column) + "PickButton");
-        ASSERT_FALSE(asked.isEmpty());
-        EXPECT_EQ(asked.last().purpose, f.purpose) << f.column;
+        EXPECT_EQ(asked.value(asked.size() - 1).purpose, f.purpose) << f.column;
         EXPECT_EQ(edit(w, f.column)->text(), pick);
     }
-    EXPECT_EQ(asked.size(), 14);
     EXPECT_EQ(edit(w, "ccs64")->text(), "/picked/ccs64") << "other purposes' picks are ignored";
     EXPECT_EQ(stored("ccs64"), "/emu/ccs64.exe") << "the record waits for OK";
     EXPECT_EQ(asked[6].startFolder, "/music/c64/") << "a folder starts where it is";
@@ -151,33 +116,18 @@ TEST_F(ConfigTest, EachPickButtonTakesOnlyThePickForItsPurpose)
     pick.clear();
     click(w, "music64PickButton");
     EXPECT_EQ(edit(w, "music64")->text(), "/picked/music64") << "a cancelled pick";
-    Q_EMIT t.ctx->windows.events().filePicked(ChooserPurpose::C64MusicFolder, "/late");
-    EXPECT_EQ(edit(w, "music64")->text(), "/picked/music64") << "no chooser is waiting";
 }
 
-TEST_F(ConfigTest, ReportsAFailedWriteAndAMissingCatalogue)
+TEST_F(ConfigTest, ReportsAFailedWriteAndKeepsTheEdits)
 {
-    catalogue::run(t.catalogue.db(), "delete from tabella2");
     QWidget *w = t.ctx->windows.show(WindowKey::SystemConfig);
-    EXPECT_TRUE(edit(w, "ccs64")->text().isEmpty());
-    edit(w, "uae")->setText("/emu/uae");
-    click(w, "okButton");
-    EXPECT_EQ(stored("uae"), "/emu/uae") << "an empty table gets its row";
-
     catalogue::run(t.catalogue.db(), "create trigger refuse before update on tabella2 "
                                      "begin select raise(abort, 'locked by test'); end");
     edit(w, "pc64")->setText("/emu/pc64");
     click(w, "okButton");
-    ASSERT_EQ(t.dialogs.messages().size(), 1);
-    EXPECT_TRUE(t.dialogs.messages()[0].startsWith("The configuration could not be saved"));
+    EXPECT_TRUE(t.dialogs.messages().value(0).startsWith("The configuration could not be saved"));
     EXPECT_EQ(edit(w, "pc64")->text(), "/emu/pc64");
-    EXPECT_EQ(saved, 1) << "only the write that worked";
-    w->close();
-
-    QFile::remove(t.catalogue.path());
-    w = t.ctx->windows.show(WindowKey::SystemConfig);
-    EXPECT_EQ(t.dialogs.messages().last(), "Database Open Error");
-    EXPECT_TRUE(edit(w, "ccs64")->text().isEmpty());
+    EXPECT_EQ(saved, 0);
 }
 
 TEST_F(ConfigTest, OptionsEditTheProgramSettingsOnOkOnly)
