@@ -1,22 +1,28 @@
-#include "choosermodes.h"
+#include "associationcolumns.h"
+#include "choosersetup.h"
 #include "editingtest.h"
 #include "editorrules.h"
-#include "fieldcodes.h"
 #include "gamerecords.h"
 
 using namespace gamerecords;
 
-TEST(EditingRules, EdgesOfTheMachineTextCodesAndModes)
+TEST(EditingRules, EdgesOfTheMachineTextAndTheDiskSeries)
 {
     // The first character decides the family; only the exact "Amiga" asks for more drives.
     using namespace editorrules;
-    EXPECT_EQ(startColumn(PickButton::Game, "Commodore") + startColumn(PickButton::Screen1, ""),
-              "game64screenamiga");
-    EXPECT_FALSE(showsDiskButton("Amig") || asksOtherDrives("Amiga "));
-    EXPECT_TRUE(lacksTitleOrMachine("   ", "C64") && !findFieldCode("") && !findFieldCode("MU"));
-    EXPECT_FALSE(chooserMode("GAME").known || chooserMode("GAME").opensInStartdir);
-    EXPECT_TRUE(gameDiskColumn(kMaxGameDisks).isEmpty() && gameDiskColumn(-1).isEmpty());
-    EXPECT_TRUE(storedText("").isNull() && !offersOtherDisk(""));
+    EXPECT_EQ(startColumn(PickButton::Game, "Commodore"), "game64");
+    EXPECT_EQ(startColumn(PickButton::Screenshot1, ""), "screenamiga");
+    EXPECT_FALSE(showsDiskButton("Amig"));
+    EXPECT_FALSE(asksOtherDrives("Amiga "));
+    EXPECT_TRUE(lacksTitleOrMachine("   ", "C64"));
+    EXPECT_TRUE(gameDiskColumn(kMaxGameDisks).isEmpty());
+    EXPECT_TRUE(gameDiskColumn(-1).isEmpty());
+    EXPECT_FALSE(offersOtherDisk(""));
+    EXPECT_TRUE(storedText("").isNull());
+    // Only the purposes that store write into a game by themselves.
+    EXPECT_EQ(chooserSetup(ChooserPurpose::GameFile).store, ChooserStore::None);
+    EXPECT_EQ(chooserSetup(ChooserPurpose::StoreGameDisks).store, ChooserStore::GameDisks);
+    EXPECT_EQ(associationColumns(AssociationKind::AmigaGame).columns.size(), 4);
 }
 
 TEST(GameRecords, HostileTextIsStoredVerbatimAndBadWritesLeaveNoTrace)
@@ -27,7 +33,8 @@ TEST(GameRecords, HostileTextIsStoredVerbatimAndBadWritesLeaveNoTrace)
     QString error;
     const int id = insertGame(db, {{"titolo", tricky}, {"FORMATO", "C64"}}, &error);
     ASSERT_GT(id, 0) << error.toStdString();
-    EXPECT_EQ(tc.text(id, "titolo") + tc.text(id, "formato"), tricky + "C64");
+    EXPECT_EQ(tc.text(id, "titolo"), tricky);
+    EXPECT_EQ(tc.text(id, "formato"), "C64");
     EXPECT_EQ(insertGame(db, {{"titolo", "X"}, {"id", 99}}, &error), 0);
     EXPECT_EQ(insertGame(db, {{"titolo=titolo;--", "X"}}, &error), 0);
     EXPECT_FALSE(updateGame(db, id, {{"titolo", "Changed"}, {"nosuch", "x"}}, &error));
