@@ -6,6 +6,8 @@
 #include "widgettest.h"
 
 #include <QLineEdit>
+#include <QListWidget>
+#include <QSignalSpy>
 
 // A test context with the editing windows registered, and short ways to read the catalogue.
 struct EditingContext : TestContext {
