@@ -43,11 +43,11 @@ PickTarget pickTarget(PickButton button)
         return {ChooserPurpose::Screenshot2, -1, shots64, shotsAmiga};
     case PickButton::Game:
         return {ChooserPurpose::GameFile, 0, games64, gamesAmiga};
-    case PickButton::Drive1:
+    case PickButton::Floppy1:
         return {ChooserPurpose::GameFile, 1, games64, gamesAmiga};
-    case PickButton::Drive2:
+    case PickButton::Floppy2:
         return {ChooserPurpose::GameFile, 2, games64, gamesAmiga};
-    case PickButton::Drive3:
+    case PickButton::Floppy3:
         return {ChooserPurpose::GameFile, 3, games64, gamesAmiga};
     case PickButton::Music:
         return {ChooserPurpose::MusicFile, -1, QStringLiteral("music64"),

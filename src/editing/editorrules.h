@@ -22,7 +22,7 @@ bool showsDiskButton(const QString &machine);
 // Only the bare "Amiga" asks for the other drives after a game pick.
 bool asksOtherDrives(const QString &machine);
 
-enum class PickButton { Screenshot1, Screenshot2, Game, Drive1, Drive2, Drive3, Music };
+enum class PickButton { Screenshot1, Screenshot2, Game, Floppy1, Floppy2, Floppy3, Music };
 
 struct PickTarget {
     ChooserPurpose purpose = ChooserPurpose::GameFile;

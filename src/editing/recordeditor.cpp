@@ -174,12 +174,12 @@ QGroupBox *RecordEditor::buildDiskGroup()
         QPushButton *RecordEditor::*button;
         const char *buttonName;
         PickButton pick;
-    } rows[] = {{"DF1:", &RecordEditor::m_drive1Edit, "drive1Edit",
-                 &RecordEditor::m_pickDrive1Button, "pickDrive1Button", PickButton::Drive1},
-                {"DF2:", &RecordEditor::m_drive2Edit, "drive2Edit",
-                 &RecordEditor::m_pickDrive2Button, "pickDrive2Button", PickButton::Drive2},
-                {"DF3:", &RecordEditor::m_drive3Edit, "drive3Edit",
-                 &RecordEditor::m_pickDrive3Button, "pickDrive3Button", PickButton::Drive3}};
+    } rows[] = {{"DF1:", &RecordEditor::m_floppy1Edit, "floppy1Edit",
+                 &RecordEditor::m_pickFloppy1Button, "pickFloppy1Button", PickButton::Floppy1},
+                {"DF2:", &RecordEditor::m_floppy2Edit, "floppy2Edit",
+                 &RecordEditor::m_pickFloppy2Button, "pickFloppy2Button", PickButton::Floppy2},
+                {"DF3:", &RecordEditor::m_floppy3Edit, "floppy3Edit",
+                 &RecordEditor::m_pickFloppy3Button, "pickFloppy3Button", PickButton::Floppy3}};
     int row = 0;
     for (const auto &r : rows) {
         disks->addWidget(new QLabel(QString::fromLatin1(r.label), m_diskGroup), row, 0);
@@ -235,9 +235,9 @@ QList<std::pair<QString, QLineEdit *>> RecordEditor::columnEdits() const
             {c("song"), m_musicFileEdit},
             {c("screen1"), m_screenshot1Edit},
             {c("screen2"), m_screenshot2Edit},
-            {c("df1"), m_drive1Edit},
-            {c("df2"), m_drive2Edit},
-            {c("df3"), m_drive3Edit}};
+            {c("df1"), m_floppy1Edit},
+            {c("df2"), m_floppy2Edit},
+            {c("df3"), m_floppy3Edit}};
 }
 
 bool RecordEditor::takeRequest(const RecordEditorRequest &request)
@@ -362,7 +362,8 @@ void RecordEditor::onFilePicked(ChooserPurpose purpose, const QString &path)
         m_musicFileEdit->setText(path);
         break;
     case ChooserPurpose::GameFile: {
-        QLineEdit *const diskEdits[] = {m_gameFileEdit, m_drive1Edit, m_drive2Edit, m_drive3Edit};
+        QLineEdit *const diskEdits[] = {m_gameFileEdit, m_floppy1Edit, m_floppy2Edit,
+                                        m_floppy3Edit};
         diskEdits[qBound(0, m_diskSlot, 3)]->setText(path);
         askForOtherDrives();
         break;

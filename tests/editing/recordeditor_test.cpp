@@ -68,7 +68,7 @@ TEST_F(RecordEditorTest, ModifyShowsEveryFieldAndStoresThemAsPrivate)
                 "programming:programming graphics:graphics music:music additionalDesign:adddesign "
                 "additionalProgramming:addprogramming additionalGraphics:addgraphics "
                 "additionalMusic:addmusic gameFile:emul1 musicFile:song screenshot1:screen1 "
-                "screenshot2:screen2 drive1:df1 drive2:df2 drive3:df3")
+                "screenshot2:screen2 floppy1:df1 floppy2:df2 floppy3:df3")
             .split(' ');
     QVariantMap game = {{"formato", "Amiga"}, {"others", "Thanks"}, {"voto", "9"}};
     for (const QString &pair : pairs)
@@ -79,11 +79,11 @@ TEST_F(RecordEditorTest, ModifyShowsEveryFieldAndStoresThemAsPrivate)
     for (const QString &pair : pairs)
         EXPECT_EQ(edit(w, pair.section(':', 0, 0) + "Edit")->text(), pair);
     EXPECT_EQ(machine(w)->currentText(), "Amiga");
-    edit(w, "drive3Edit")->clear();
+    edit(w, "floppy3Edit")->clear();
     tc.dialogs.answers = {false};
     click(w, "modifyButton");
-    EXPECT_EQ(edit(w, "drive3Edit")->text(), "drive3:df3") << "declining shows the game as stored";
-    edit(w, "drive3Edit")->clear();
+    EXPECT_EQ(edit(w, "floppy3Edit")->text(), "floppy3:df3") << "declining reloads";
+    edit(w, "floppy3Edit")->clear();
     click(w, "modifyButton");
     EXPECT_EQ(tc.dialogs.questions().last(), "Confirm Modify title:titolo?");
     EXPECT_EQ(saved.value(0).value(0).toInt(), id);
@@ -103,7 +103,7 @@ TEST_F(RecordEditorTest, EachPickButtonTakesOnlyThePickItWaitsFor)
     } cases[] = {
         {"pickScreenshot1Button", "C64", P::Screenshot1, "screen64", "screenshot1Edit"},
         {"pickGameButton", "C128", P::GameFile, "game64", "gameFileEdit"},
-        {"pickDrive1Button", "Amiga 1.3", P::GameFile, "gameamiga", "drive1Edit"},
+        {"pickFloppy1Button", "Amiga 1.3", P::GameFile, "gameamiga", "floppy1Edit"},
         {"pickMusicButton", "Amiga 1.3", P::MusicFile, "musicamiga", "musicFileEdit"},
     };
     RecordEditor *w = open(EditMode::New);
@@ -137,7 +137,7 @@ TEST_F(RecordEditorTest, BareAmigaAsksForTheOtherDrivesAndDFxOpensThem)
         EXPECT_EQ(shown(w, "diskGroup"), opened);
     }
     EXPECT_EQ(tc.dialogs.questions(), QStringList(2, "Configure other Amiga drives?"));
-    click(w, "pickDrive1Button");
+    click(w, "pickFloppy1Button");
     pick(ChooserPurpose::GameFile, "/games/b.adf");
     EXPECT_EQ(tc.dialogs.questions().size(), 2) << "not asked again with the group open";
 }
