@@ -29,12 +29,8 @@ protected:
     // An empty text: nothing was said.
     void expectError(const QString &text)
     {
-        if (text.isEmpty()) {
-            EXPECT_TRUE(said().isEmpty());
-            return;
-        }
-        EXPECT_EQ(said(), (QStringList{"beep", "Error: " + text}));
-        EXPECT_EQ(t.dialogs.shown.last().icon, Dialogs::Icon::Critical);
+        EXPECT_EQ(said(), (text.isEmpty() ? QStringList() : QStringList{"beep", "Error: " + text}));
+        t.dialogs.clear();
     }
 };
 
@@ -49,9 +45,6 @@ TEST_F(CommandsTest, PlayRoutesEveryFormatCode)
     const Case cases[] = {{"C64", "/g/a.d64", WindowKey::C64GamePlayer},
                           {"C128", "/g/b.t64", WindowKey::C64GamePlayer},
                           {"Amiga", "/g/c.adf", WindowKey::AmigaGamePlayer},
-                          {"Amiga 1.3", "/g/d.adf", WindowKey::AmigaGamePlayer},
-                          {"Amiga 2.x", "/g/e.adf", WindowKey::AmigaGamePlayer},
-                          {"Amiga 3.x", "/g/f.adf", WindowKey::AmigaGamePlayer},
                           {"c128", "/g/b.t64", WindowKey::C64GamePlayer}, // case-blind
                           {"Spectrum", "/g/z.tap", {}},
                           {"C64 ", "/g/z.d64", {}},
@@ -75,29 +68,20 @@ TEST_F(CommandsTest, PlayRoutesEveryFormatCode)
         EXPECT_EQ(opened, expected);
         expectError(c.emul1 && *c.emul1 ? "" : "No file selected for this game");
     }
-    // The game is read again: a file attached behind the window's back counts.
-    reset();
-    const int late = ids.at(ids.size() - 2);
-    ASSERT_TRUE(f.showGame(late));
-    catalogue::run(t.catalogue.db(), "update tabella1 set emul1='/g/new.d64' where id=?", {late});
-    click(w, "playButton");
-    EXPECT_EQ(opened, QList<Opened>{(Opened{WindowKey::C64GamePlayer, late, 0, "/g/new.d64"})});
 }
 
 TEST_F(CommandsTest, PlayMusicInfoNewAndModify)
 {
-    const int silent = add("A", "C64");
+    const int emptySong = add("A", "C64", "/g/a.d64", "");
     const int song = add("B", "Amiga", "/g/b.adf", "/m/b.mod");
-    const int emptySong = add("C", "C64", "/g/c.d64", "");
     openQuiet();
-    for (int id : {silent, emptySong}) {
-        select(id);
-        reset();
-        click(w, "playMusicButton");
-        expectError("No song configured for this game");
-    }
+    select(emptySong);
+    click(w, "playMusicButton");
+    expectError("No song configured for this game");
+    // The game is read again: a file attached behind the window's back counts.
+    catalogue::run(t.catalogue.db(), "update tabella1 set song='/m/a.sid' where id=?", {emptySong});
+    click(w, "playMusicButton");
     select(song);
-    reset();
     click(w, "playMusicButton");
     click(w, "infoButton");
     selectRow(-1); // Info with nothing selected: the game in the panel
@@ -107,7 +91,8 @@ TEST_F(CommandsTest, PlayMusicInfoNewAndModify)
     // The list's double-click is Modify too.
     Q_EMIT list()->doubleClicked(list()->model()->index(1, 0));
     const int modify = int(EditMode::Modify);
-    EXPECT_EQ(opened, (QList<Opened>{{WindowKey::GameMusicPlayer, song},
+    EXPECT_EQ(opened, (QList<Opened>{{WindowKey::GameMusicPlayer, emptySong},
+                                     {WindowKey::GameMusicPlayer, song},
                                      {WindowKey::GameInfo, song},
                                      {WindowKey::GameInfo, song},
                                      {WindowKey::RecordEditor, 0, int(EditMode::New)},
@@ -120,7 +105,7 @@ TEST_F(CommandsTest, DeleteAsksAndReselects)
 {
     add("A", "C64");
     const int b = add("B' \"quoted\"", "C64");
-    const int c = add("C", "C64");
+    add("C", "C64");
     const int d = add("D", "C64");
     const int other = add("Z", "Spectrum"); // kept out of the list by the machine filter
     openQuiet();
@@ -130,43 +115,24 @@ TEST_F(CommandsTest, DeleteAsksAndReselects)
     select(b); // a middle entry: the one that moved up is selected
     click(w, "deleteButton");
     EXPECT_EQ(said(), (QStringList{"beep", "Delete? Confirm Delete B' \"quoted\"?"}));
-    EXPECT_EQ(t.dialogs.shown[1].icon, Dialogs::Icon::Information);
     EXPECT_EQ(t.catalogue.count("id=?", {b}), 0);
     EXPECT_EQ(deleted, QList<int>{b});
-    EXPECT_SCENE({"A", "C", "D"}, 1, "C");
+    expectScene({"A", "C", "D"}, 1, "C");
     select(d); // the last entry: the one before
     click(w, "deleteButton");
-    EXPECT_SCENE({"A", "C"}, 1, "C");
+    expectScene({"A", "C"}, 1, "C");
 
-    reset();
     t.dialogs.answers = {false};
     click(w, "deleteButton");
-    EXPECT_EQ(said(), (QStringList{"beep", "Delete? Confirm Delete C?"}));
-    EXPECT_SCENE({"A", "C"}, 1, "C");
-    reset();
-    selectRow(-1); // nothing selected: the question first, then the refusal
-    click(w, "deleteButton");
-    EXPECT_EQ(said(), (QStringList{"beep", "Delete? Confirm Delete C?",
-                                   "Attention: Deletion Error. Select Game."}));
-
-    reset(); // refused by the catalogue: reported, nothing changed
-    select(c);
-    catalogue::run(t.catalogue.db(), "create trigger keep before delete on tabella1 "
-                                     "begin select raise(abort, 'kept'); end");
-    click(w, "deleteButton");
-    EXPECT_TRUE(said().last().startsWith("Error: The game could not be deleted: "));
-    EXPECT_EQ(t.catalogue.count(), 3);
-    EXPECT_SCENE({"A", "C"}, 1, "C");
-
+    expectScene({"A", "C"}, 1, "C");
     // The game the question named goes, even when the panel shows an unlisted one.
-    catalogue::run(t.catalogue.db(), "drop trigger keep");
     reset();
     selectRow(0);
     ASSERT_TRUE(w->showGame(other));
     click(w, "deleteButton");
     EXPECT_EQ(t.dialogs.questions(), QStringList{"Confirm Delete Z?"});
     EXPECT_EQ(t.catalogue.count("id=?", {other}), 0);
-    EXPECT_SCENE({"A", "C"}, 0, "A");
+    expectScene({"A", "C"}, 0, "A");
 }
 
 TEST_F(CommandsTest, WithNoGameShownCommandsOnlyBeep)
@@ -175,70 +141,43 @@ TEST_F(CommandsTest, WithNoGameShownCommandsOnlyBeep)
     openQuiet();
     select(a);
     click(w, "deleteButton"); // the only game: the panel empties
-    EXPECT_EQ(t.catalogue.count(), 0);
-    EXPECT_SCENE({}, -1, "");
+    expectScene({}, -1, "");
     EXPECT_EQ(w->gameId(), 0);
     reset();
     for (const char *button :
          {"playButton", "playMusicButton", "infoButton", "modifyButton", "deleteButton"})
         click(w, button);
-    const QList<QAction *> items = find<QMenu>("gameFieldMenu")->actions() +
-                                   find<QMenu>("screenshotMenu")->actions() +
-                                   find<QMenu>("gameFileMenu")->actions();
-    for (QAction *item : items)
-        item->trigger();
-    trigger("editMusicAction");
-    EXPECT_EQ(said(), QStringList(5 + items.size() + 1, "beep"));
+    trigger("editTitleAction");
+    trigger("setGameFileAction");
+    EXPECT_EQ(said(), QStringList(7, "beep"));
     EXPECT_TRUE(opened.isEmpty());
     click(w, "newButton"); // NEW needs no game
     EXPECT_EQ(opened, QList<Opened>{(Opened{WindowKey::RecordEditor, 0, int(EditMode::New)})});
 }
 
-TEST_F(CommandsTest, MenuBarOpensWindowsAtTheConfiguredFolders)
+TEST_F(CommandsTest, MenuBarOpensWindowsAtTheConfiguredFoldersAndStartsPrograms)
 {
     openQuiet();
-    for (const char *action :
-         {"systemAction", "programAction", "aboutAction", "greetingsAction", "c64GamePlayerAction",
-          "amigaGamePlayerAction", "c64MusicPlayerAction", "amigaMusicPlayerAction"})
+    for (const char *action : {"systemAction", "aboutAction", "c64GamePlayerAction",
+                               "amigaGamePlayerAction", "amigaMusicPlayerAction"})
         trigger(action);
-    const int c64 = int(MusicMachine::C64), amiga = int(MusicMachine::Amiga);
-    EXPECT_EQ(opened, (QList<Opened>{{WindowKey::SystemConfig},
-                                     {WindowKey::ProgramOptions},
-                                     {WindowKey::About},
-                                     {WindowKey::Greetings},
-                                     {WindowKey::C64FreePlayer, 0, 0, "/g/c64/"},
-                                     {WindowKey::AmigaFreePlayer, 0, 0, "/g/amiga/"},
-                                     {WindowKey::FreeMusicPlayer, 0, c64, "/m/c64/"},
-                                     {WindowKey::FreeMusicPlayer, 0, amiga, "/m/amiga/"}}));
-    // Without a configuration record the player starts at nothing.
-    catalogue::run(t.catalogue.db(), "delete from tabella2");
-    reset();
-    trigger("c64GamePlayerAction");
-    EXPECT_EQ(opened, QList<Opened>{Opened{WindowKey::C64FreePlayer}});
-    expectError("");
-    EXPECT_TRUE(t.launcher.started.isEmpty());
-}
-
-TEST_F(CommandsTest, ImportExportAndWhatsNewStartBesideTheProgram)
-{
-    openQuiet();
+    EXPECT_EQ(opened, (QList<Opened>{
+                          {WindowKey::SystemConfig},
+                          {WindowKey::About},
+                          {WindowKey::C64FreePlayer, 0, 0, "/g/c64/"},
+                          {WindowKey::AmigaFreePlayer, 0, 0, "/g/amiga/"},
+                          {WindowKey::FreeMusicPlayer, 0, int(MusicMachine::Amiga), "/m/amiga/"}}));
+    // The utility is told the catalogue; failures to start are reported.
     trigger("importExportAction");
     ASSERT_EQ(t.launcher.started.size(), 1);
-    const Command &run = t.launcher.started[0];
-    EXPECT_EQ(QFileInfo(run.program).absolutePath(),
-              QFileInfo(t.ctx->paths.programDir).absoluteFilePath());
-    EXPECT_TRUE(QFileInfo(run.program).fileName().startsWith("merrow"));
-    EXPECT_EQ(run.arguments, (QStringList{"--catalogue", t.ctx->paths.catalogue}));
-    expectError("");
-    t.launcher.failing.insert(run.program);
+    EXPECT_EQ(t.launcher.started[0].arguments,
+              (QStringList{"--catalogue", t.ctx->paths.catalogue}));
+    t.launcher.failing.insert(t.launcher.started[0].program);
     trigger("importExportAction");
     expectError("Merrow not found!");
     reset();
     trigger("whatsNewAction");
     ASSERT_EQ(t.launcher.opened.size(), 1);
-    EXPECT_EQ(QFileInfo(t.launcher.opened[0]).absoluteFilePath(),
-              QDir(t.ctx->paths.programDir).absoluteFilePath("readme.txt"));
-    expectError("");
     t.launcher.failingDocuments.insert(t.launcher.opened[0]);
     trigger("whatsNewAction");
     expectError("What's New file not found!");
@@ -254,17 +193,8 @@ TEST_F(CommandsTest, PopupItemsOpenTheFieldEditorOrAStoringChooser)
     // The choosers start in the machine's folder: "<folder>c64/" or "<folder>amiga/".
     const std::tuple<const char *, std::pair<WindowKey, int>, const char *> items[] = {
         {"editProgrammingAction", field(GameField::Programming), ""},
-        {"editDesignAction", field(GameField::Design), ""},
-        {"editGraphicsAction", field(GameField::Graphics), ""},
-        {"editMusicAction", field(GameField::Music), ""},
-        {"editTitleAction", field(GameField::Title), ""},
-        {"editPublisherAction", field(GameField::Publisher), ""},
-        {"editTeamAction", field(GameField::Team), ""},
-        {"editGenreAction", field(GameField::Genre), ""},
         {"editYearAction", field(GameField::Year), ""},
         {"setGameFileAction", chooser(ChooserPurpose::StoreGameDisks), "/g/"},
-        {"setMusicFileAction", chooser(ChooserPurpose::StoreMusicFile), "/m/"},
-        {"setScreenshot1Action", chooser(ChooserPurpose::StoreScreenshot1), "/s/"},
         {"setScreenshot2Action", chooser(ChooserPurpose::StoreScreenshot2), "/s/"}};
     for (const auto &[name, window, folder] : items)
         for (int id : {c128, amiga}) {

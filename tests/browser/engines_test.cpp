@@ -5,7 +5,6 @@
 #include "mainfixture.h"
 
 #include <QBuffer>
-#include <QSet>
 
 using namespace browser;
 
@@ -44,11 +43,8 @@ TEST(ListQuery, MachineFamiliesAndFiles)
     EXPECT_EQ(run(cat, {true, true, false, true}), (QList<int>{c128, am2}));
     EXPECT_EQ(run(cat, {true, true, true, true}), (QList<int>{am2}));
     QString error;
-    EXPECT_TRUE(filterHasRows(cat.db(), filterClause({true, false, true, false}), &error));
     EXPECT_FALSE(filterHasRows(cat.db(), filterClause({true, false, true, true}), &error));
     EXPECT_TRUE(error.isEmpty());
-
-    EXPECT_FALSE(fetchList(cat.db(), {"select id, titolo from nowhere", {}}).ok());
     EXPECT_FALSE(filterHasRows(QSqlDatabase(), "x", &error));
     EXPECT_FALSE(error.isEmpty());
 }
@@ -65,14 +61,9 @@ TEST(ListQuery, SortedAsTheCatalogueSortsWithDuplicatesKept)
     cat.addGame({{"formato", "C64"}}); // Null title
     const ListResult bySql = fetchList(cat.db(), listQuery(filterClause({}), {}));
     const ListResult byHere = fetchList(cat.db(), filterClause({}), {});
-    ASSERT_TRUE(bySql.ok() && byHere.ok());
+    ASSERT_TRUE(bySql.ok());
+    ASSERT_TRUE(byHere.ok());
     EXPECT_EQ(byHere.rows, bySql.rows);
-    // A title stored twice is listed twice.
-    const QSet<int> ants{cat.addGame({{"titolo", "Ant"}}), cat.addGame({{"titolo", "Ant"}})};
-    const ListResult twice = fetchList(cat.db(), {}, searchClause("ant"));
-    ASSERT_EQ(twice.rows.size(), 2);
-    EXPECT_EQ((QSet<int>{twice.rows[0].id, twice.rows[1].id}), ants);
-
     // Equal titles keep their stored order, each with its own id.
     QList<ListRow> rows{{5, "b"}, {1, "A"}, {7, ""}, {3, "a"}, {2, "B"}, {4, QString()}};
     sortByTitle(rows);
@@ -90,35 +81,23 @@ TEST(ListQuery, SearchAcrossColumnsWithBoundText)
         cat.addGame(rec("titolo=Turrican|formato=Amiga|music=CHRIS Huelsbeck|year=1990"));
     cat.addGame(rec("titolo=Noted|formato=C64|note=huelsbeck only here"));
     QList<int> ids;
-    for (const char *title : {"Say \"Hi\"", "Rock'n Roll", "Disk [1", "Level 42", "100% Pure"})
+    for (const char *title : {"Say \"Hi\"", "Rock'n Roll", "Disk [1"})
         ids << cat.addGame({{"titolo", title}, {"formato", "C64"}});
-    const int quote = ids[0], apos = ids[1], bracket = ids[2], digits = ids[3], pct = ids[4];
+    const int quote = ids[0], apos = ids[1], bracket = ids[2];
     const std::pair<const char *, QList<int>> cases[] = {
         {"huelsbeck", {giana, turrican}}, // case-blind; note is not searched
-        {"gessert+1990", {}},
-        {"chris+1990", {turrican}},  // parts in different columns
-        {"amiga", {turrican}},       // formato is searched
-        {"+1990", {turrican}},       // empty first part: any game with a value somewhere
-        {"turrican+", {}},           // trailing "+": searched literally
-        {"great+giana+sisters", {}}, // three parts: "giana+sisters" is one text
+        {"chris+1990", {turrican}},       // parts in different columns
+        {"+1990", {turrican}},            // empty first part: any game with a value somewhere
+        {"turrican+", {}},                // trailing "+": searched literally
+        {"great+giana+sisters", {}},      // three parts: "giana+sisters" is one text
         {"\"hi\"", {quote}},
         {"rock'n", {apos}},
         {"[1", {bracket}}, // unbalanced: literal
-        {"level ##", {digits}},
         {"[lr]o", {apos}},
-        {"0%", {pct}},
         {"'; drop table tabella1; --", {}}};
     for (const auto &[text, expected] : cases)
         EXPECT_EQ(run(cat, {}, text), expected) << text;
-    EXPECT_EQ(cat.count(), 8);
-
-    // Only the first "+" splits; nothing after it leaves the second part empty.
-    const std::tuple<const char *, const char *, const char *> splits[] = {
-        {"a+b+c", "a", "b+c"}, {"a+", "a", ""}, {"+b", "", "b"}, {"ab", "ab", ""}};
-    for (const auto &[text, first, second] : splits) {
-        EXPECT_EQ(splitSearchText(text).first, first) << text;
-        EXPECT_EQ(splitSearchText(text).second, second) << text;
-    }
+    EXPECT_EQ(cat.count(), 6);
 }
 
 TEST(HeadlessList, PrintsTheListOrNothingFound)
@@ -142,29 +121,19 @@ TEST(HeadlessList, PrintsTheListOrNothingFound)
         {{false, false, false, false, "\u00fcBER"}, 0, lu, ""},
         {{false, false, false, false, "zz\"["}, 1, "", "No record found for zz\"[\n"},
         {{true, false, false, true, {}}, 1, "", "No record found for \n"}};
-    const auto list = [&](const QString &path, const ListingRequest &request, int status) {
+    // A catalogue that cannot be opened says so on err.
+    QBuffer out, err;
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    EXPECT_EQ(listGames(cat.dir() + "/missing.mdb", {}, out, err), 2);
+    EXPECT_TRUE(err.data().startsWith("Cannot open the catalogue: "));
+    for (const Case &c : cases) {
         QBuffer out, err;
         out.open(QIODevice::WriteOnly);
         err.open(QIODevice::WriteOnly);
-        EXPECT_EQ(listGames(path, request, out, err), status);
-        return std::pair{out.data(), err.data()};
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(list(cat.path(), c.request, c.status), std::pair(c.out.toUtf8(), c.err.toUtf8()));
-    const auto [out, err] = list(cat.dir() + "/missing.mdb", {}, 2);
-    EXPECT_TRUE(out.isEmpty());
-    EXPECT_FALSE(err.isEmpty());
-}
-
-TEST(CreditNames, TrimOneBlankTrimsOneBlankAtEachEndAtMost)
-{
-    const std::pair<const char *, const char *> cases[] = {{" Rob ", "Rob"}, {"  Rob  ", " Rob "},
-                                                           {"Rob", "Rob"},   {" ", ""},
-                                                           {"", ""},         {"\tRob", "\tRob"}};
-    for (const auto &[in, out] : cases) {
-        QString s = in;
-        trimOneBlank(s);
-        EXPECT_EQ(s, out) << in;
+        EXPECT_EQ(listGames(cat.path(), c.request, out, err), c.status) << c.out.toStdString();
+        EXPECT_EQ(out.data(), c.out.toUtf8());
+        EXPECT_EQ(err.data(), c.err.toUtf8());
     }
 }
 
@@ -186,14 +155,6 @@ TEST(CreditNames, SplittingKeepsTheStoredFormsMistakesAndNeverReadsPastTheEnd)
     EXPECT_EQ(creditEntries("", "C"), QStringList{});
 }
 
-TEST(GameCommands, ChooserFoldersFollowTheFirstLetter)
-{
-    for (const char *c64 : {"C64", "C128", "c64"})
-        EXPECT_TRUE(usesC64Folders(c64)) << c64;
-    for (const char *other : {"Amiga 3.x", "", " C64"})
-        EXPECT_FALSE(usesC64Folders(other)) << other;
-}
-
 TEST(GameCommands, DeleteGameRemovesExactlyThatGameOrReports)
 {
     TestCatalogue c;
@@ -207,20 +168,10 @@ TEST(GameCommands, DeleteGameRemovesExactlyThatGameOrReports)
         EXPECT_FALSE(deleteGame(c.db(), id, &error)) << id;
     EXPECT_EQ(c.count(), 1);
 
-    auto readOnly =
-        catalogue::Connection::open(c.path(), &error, catalogue::Connection::Mode::ReadOnly);
-    ASSERT_TRUE(readOnly) << error.toStdString();
-    error.clear();
-    EXPECT_FALSE(deleteGame(readOnly->db(), a, &error));
-    EXPECT_FALSE(error.isEmpty());
-
     // A refused delete keeps the row and leaves no transaction open.
     catalogue::run(c.db(), "create trigger keep before delete on tabella1 "
                            "begin select raise(abort, 'kept by a rule'); end");
     EXPECT_FALSE(deleteGame(c.db(), a, &error));
     EXPECT_TRUE(error.contains("kept by a rule")) << error.toStdString();
     EXPECT_EQ(c.count(), 1);
-    catalogue::run(c.db(), "drop trigger keep");
-    EXPECT_TRUE(deleteGame(c.db(), a, &error)) << error.toStdString();
-    EXPECT_EQ(c.count(), 0);
 }

@@ -17,10 +17,6 @@
 #include <QPointer>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
-#include <ostream>
-
 // "titolo=A|formato=C64|song=" as a record; an omitted column stays Null.
 inline QVariantMap rec(const QString &pairs)
 {
@@ -35,14 +31,10 @@ inline QVariantMap rec(const QString &pairs)
 // A window opening as the fake windows saw it: the request's game, its mode, field,
 // purpose, screenshot or machine as a number, and its file or start folder.
 struct Opened {
-    Opened(WindowKey key, int gameId = 0, int detail = 0, const QString &path = {})
-        : key(key), gameId(gameId), detail(detail), path(path)
-    {
-    }
     WindowKey key;
-    int gameId;
-    int detail;
-    QString path;
+    int gameId = 0;
+    int detail = 0;
+    QString path = {};
     bool operator==(const Opened &) const = default;
 };
 
@@ -52,49 +44,26 @@ inline void PrintTo(const Opened &o, std::ostream *os)
         << o.path.toStdString() << "\"}";
 }
 
-inline Opened opening(const RecordEditorRequest &r)
+template <class Request> Opened opening(const Request &r)
 {
-    return {r.key, r.gameId, int(r.mode)};
-}
-inline Opened opening(const FieldEditorRequest &r)
-{
-    return {r.key, r.gameId, int(r.field)};
-}
-inline Opened opening(const GameInfoRequest &r)
-{
-    return {r.key, r.gameId};
-}
-inline Opened opening(const FileChooserRequest &r)
-{
-    return {r.key, r.gameId, int(r.purpose), r.startFolder};
-}
-inline Opened opening(const ScreenshotRequest &r)
-{
-    return {r.key, r.gameId, r.which};
-}
-inline Opened opening(const GameMusicRequest &r)
-{
-    return {r.key, r.gameId};
-}
-inline Opened opening(const C64GameRequest &r)
-{
-    return {r.key, r.gameId, 0, r.gameFile};
-}
-inline Opened opening(const AmigaGameRequest &r)
-{
-    return {r.key, r.gameId};
-}
-inline Opened opening(const C64FreePlayerRequest &r)
-{
-    return {r.key, 0, 0, r.startFolder};
-}
-inline Opened opening(const AmigaFreePlayerRequest &r)
-{
-    return {r.key, 0, 0, r.startFolder};
-}
-inline Opened opening(const FreeMusicRequest &r)
-{
-    return {r.key, 0, int(r.machine), r.startFolder};
+    Opened o{Request::key};
+    if constexpr (requires { r.gameId; })
+        o.gameId = r.gameId;
+    if constexpr (requires { r.mode; })
+        o.detail = int(r.mode);
+    if constexpr (requires { r.field; })
+        o.detail = int(r.field);
+    if constexpr (requires { r.purpose; })
+        o.detail = int(r.purpose);
+    if constexpr (requires { r.which; })
+        o.detail = r.which;
+    if constexpr (requires { r.machine; })
+        o.detail = int(r.machine);
+    if constexpr (requires { r.startFolder; })
+        o.path = r.startFolder;
+    if constexpr (requires { r.gameFile; })
+        o.path = r.gameFile;
+    return o;
 }
 
 // Stands in for a window of another folder and records what it was asked.
@@ -118,17 +87,9 @@ class MainFixture : public testing::Test
 protected:
     MainFixture()
     {
-        fake<RecordEditorRequest>();
-        fake<FieldEditorRequest>();
-        fake<GameInfoRequest>();
-        fake<FileChooserRequest>();
-        fake<ScreenshotRequest>();
-        fake<GameMusicRequest>();
-        fake<C64GameRequest>();
-        fake<AmigaGameRequest>();
-        fake<C64FreePlayerRequest>();
-        fake<AmigaFreePlayerRequest>();
-        fake<FreeMusicRequest>();
+        fake<RecordEditorRequest, FieldEditorRequest, GameInfoRequest, FileChooserRequest,
+             ScreenshotRequest, GameMusicRequest, C64GameRequest, AmigaGameRequest,
+             C64FreePlayerRequest, AmigaFreePlayerRequest, FreeMusicRequest>();
         for (WindowKey key : {WindowKey::SystemConfig, WindowKey::ProgramOptions,
                               WindowKey::Greetings, WindowKey::About})
             t.ctx->windows.addFactory(key, [this, key] {
@@ -138,9 +99,11 @@ protected:
     }
     void TearDown() override { t.ctx->windows.closeAll(); }
 
-    template <class Request> void fake()
+    template <class... Requests> void fake()
     {
-        t.ctx->windows.addFactory(Request::key, [this] { return new FakeWindow<Request>(opened); });
+        (t.ctx->windows.addFactory(Requests::key,
+                                   [this] { return new FakeWindow<Requests>(opened); }),
+         ...);
     }
 
     int add(const QString &title, const QString &formato, const QVariant &emul1 = "/x/game",
@@ -170,13 +133,6 @@ protected:
             out << list()->model()->index(row, 0).data().toString();
         return out;
     }
-    int rowOf(int id) const
-    {
-        for (int row = 0; row < list()->model()->rowCount(); ++row)
-            if (list()->model()->index(row, 0).data(browser::GameListModel::IdRole).toInt() == id)
-                return row;
-        return -1;
-    }
     int selectedRow() const
     {
         const QModelIndexList rows = list()->selectionModel()->selectedIndexes();
@@ -192,7 +148,7 @@ protected:
     }
     void select(int id)
     {
-        selectRow(rowOf(id));
+        selectRow(static_cast<browser::GameListModel *>(list()->model())->rowOf(id));
         ASSERT_EQ(w->gameId(), id);
     }
     QString shownTitle() const { return find<QGroupBox>("gameFrame")->title(); }
@@ -221,9 +177,3 @@ protected:
     QPointer<MainWindow> w;
     QList<Opened> opened;
 };
-
-#define EXPECT_SCENE(...)                                                                          \
-    do {                                                                                           \
-        SCOPED_TRACE("scene");                                                                     \
-        expectScene(__VA_ARGS__);                                                                  \
-    } while (0)
