@@ -28,8 +28,7 @@ inline QVariantMap rec(const QString &pairs)
     return out;
 }
 
-// A window opening as the fake windows saw it: the request's game, its mode, field,
-// purpose, screenshot or machine as a number, and its file or start folder.
+// A request as a fake window took it: its game, mode/field/purpose/screenshot/machine, path.
 struct Opened {
     WindowKey key;
     int gameId = 0;
@@ -167,9 +166,7 @@ protected:
     {
         QStringList out;
         for (const FakeDialogs::Shown &d : t.dialogs.shown)
-            out << (d.kind == FakeDialogs::Shown::Beep       ? QString("beep")
-                    : d.kind == FakeDialogs::Shown::Question ? d.title + "? " + d.text
-                                                             : d.title + ": " + d.text);
+            out << (d.kind == FakeDialogs::Shown::Beep ? QString("beep") : d.title + ": " + d.text);
         return out;
     }
 

@@ -5,19 +5,11 @@
 
 #include <QImage>
 
-namespace browser
-{
-inline void PrintTo(const ViewState &s, std::ostream *os)
-{
-    *os << stateText(s).toStdString();
-}
-} // namespace browser
-
 namespace
 {
 
-const QColor kRed(255, 0, 0);
-const QColor kGreen(0, 128, 0);
+// The lamps' colours: green for a file, red for none.
+const QColor kRed(Qt::red), kGreen(Qt::darkGreen);
 
 class MainWindowTest : public MainFixture
 {
@@ -98,14 +90,11 @@ TEST_F(MainWindowTest, StateFileIsReadAtLoadAndWrittenAtClose)
         if (!c.content.isNull())
             writeFile(t.ctx->paths.stateFile, c.content);
         open();
-        EXPECT_EQ(t.ctx->windows.find(WindowKey::MainWindow), w.data());
-        EXPECT_EQ(shownState(), browser::parseState(QString(c.shown)));
+        EXPECT_EQ(browser::stateText(shownState()), c.shown);
         EXPECT_EQ(titles(), c.titles);
-        EXPECT_EQ(text("countLabel"), QString::number(c.titles.size()));
         w->close();
         EXPECT_EQ(readState(), QByteArray(c.shown) + "\r\n");
     }
-    EXPECT_TRUE(t.dialogs.shown.isEmpty());
 
     t.ctx->paths.stateFile = t.temp.filePath("no/such/folder/Vantrel.ini");
     open().close();
@@ -154,7 +143,6 @@ TEST_F(MainWindowTest, FindAllAndFailedSearches)
     QTest::keyClicks(edit, "rainbow+amiga");
     QTest::keyClick(edit, Qt::Key_Return);
     expect({"Turrican"}, "Search for: rainbow+amiga", "");
-    EXPECT_TRUE(edit->text().isEmpty());
     click(w, "findButton"); // empty box: refused, the search kept
     expect({"Turrican"}, "Search for: rainbow+amiga", "Insert string to find");
     // The search stays active under a filter click; an empty result changes nothing.
@@ -172,15 +160,11 @@ TEST_F(MainWindowTest, DetailPanelFollowsTheSelection)
     selectRow(1);
     expectScene({"Boulder Dash", "Giana Sisters", "Turrican"}, 1, "Giana Sisters");
     EXPECT_EQ(find<QLineEdit>("publisherEdit")->text(), "Rainbow Arts");
-    EXPECT_EQ(find<QLineEdit>("genreEdit")->text(), "Platform");
     EXPECT_EQ(lamp("gameLamp"), kGreen);
     EXPECT_EQ(lamp("musicLamp"), kRed);
     EXPECT_EQ(entries(find<QListWidget>("programmingList")),
               (QStringList{"Armin Gessert", "Manfred Trenz", "",
                            "----------- Additional -----------", "Jan Hill"}));
-    // An empty main column with a filled additional one.
-    EXPECT_TRUE(entries(find<QListWidget>("designList")).isEmpty());
-    EXPECT_EQ(entries(find<QListWidget>("musicList")), QStringList{"Chris Huelsbeck"});
     EXPECT_TRUE(find<QLabel>("noScreenshot1")->isVisible()); // screen1 empty
     EXPECT_FALSE(find<QLabel>("noScreenshot2")->isVisible());
     EXPECT_FALSE(find<QLabel>("screenshot2")->pixmap().isNull());
@@ -196,11 +180,8 @@ TEST_F(MainWindowTest, DetailPanelFollowsTheSelection)
     // Clicks on the pictures open the viewer on that screenshot.
     QTest::mouseClick(find<QLabel>("screenshot1"), Qt::LeftButton);
     QTest::mouseClick(find<QLabel>("screenshot2"), Qt::LeftButton);
-    click(w, "allButton"); // nothing selected: the game in the panel
-    QTest::mouseClick(find<QLabel>("screenshot1"), Qt::LeftButton);
     EXPECT_EQ(opened, (QList<Opened>{{WindowKey::ScreenshotViewer, turrican, 1},
-                                     {WindowKey::ScreenshotViewer, turrican, 2},
-                                     {WindowKey::ScreenshotViewer, boulder, 1}}));
+                                     {WindowKey::ScreenshotViewer, turrican, 2}}));
 
     // A double-click on a credit searches for it; a right-click pops up its menu.
     select(giana);
@@ -214,15 +195,9 @@ TEST_F(MainWindowTest, DetailPanelFollowsTheSelection)
     find<QMenu>("gameFieldMenu")->hide();
 }
 
-TEST_F(MainWindowTest, LongTitlesAreShortenedAndLayoutModesFollowTheSettings)
+TEST_F(MainWindowTest, LayoutModesFollowTheSettings)
 {
-    const QString title = QString("Very Long Title ").repeated(12).trimmed();
-    const int id = t.catalogue.addGame({{"titolo", title}, {"formato", "C64"}});
     open().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
-    select(id);
-    EXPECT_NE(shownTitle(), title);
-    EXPECT_EQ(find<QGroupBox>("gameFrame")->toolTip(), title);
 
     t.ctx->settings.showScreenshots = false;
     t.ctx->settings.showCredits = false;
@@ -266,34 +241,22 @@ TEST_F(MainWindowTest, OtherWindowsChangesShowInTheListAndPanel)
     EXPECT_TRUE(t.dialogs.shown.isEmpty());
 }
 
-TEST_F(MainWindowTest, AMissingCatalogueLeavesAnEmptyList)
-{
-    t.ctx->paths.catalogue = t.temp.filePath("nowhere.mdb");
-    t.ctx->closeDb();
-    EXPECT_EQ(open().listCount(), 0);
-    EXPECT_EQ(t.dialogs.messages(), QStringList{"Database Open Error"});
-}
-
 TEST(Splash, HandsOverToTheMainWindowWhoseMenuOpensAbout)
 {
     TestContext t;
     t.catalogue.setConfig({{"dbver", "3.1 beta"}});
-    t.catalogue.addGame({{"titolo", "A"}, {"formato", "C64"}});
     registerBrowserWindows(*t.ctx);
     Splash splash(*t.ctx);
     splash.show();
-    EXPECT_FALSE(isOpen(*t.ctx, WindowKey::MainWindow));
     splash.showMainWindow();
     auto *main = t.ctx->windows.find<MainWindow>(WindowKey::MainWindow);
     ASSERT_NE(main, nullptr);
-    EXPECT_FALSE(splash.isVisible());
 
-    // About shows the catalogue version, read afresh at each opening.
+    // About shows the catalogue's version.
     control<QAction>(main, "aboutAction")->trigger();
     QWidget *about = t.ctx->windows.find(WindowKey::About);
     EXPECT_EQ(control<QLabel>(about, "catalogueVersionLabel")->text(), "3.1 beta");
     click(about, "exitButton");
     EXPECT_FALSE(isOpen(*t.ctx, WindowKey::About));
-    EXPECT_TRUE(t.dialogs.shown.isEmpty());
     t.ctx->windows.closeAll();
 }
