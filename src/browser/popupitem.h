@@ -2,8 +2,6 @@
 
 #include "windowrequests.h"
 
-#include <QString>
-
 #include <span>
 #include <variant>
 
