@@ -1,14 +1,14 @@
-#include "credits.h"
+#include "creditnames.h"
 
 namespace browser
 {
 
-void esaminanome(QString &nome)
+void trimOneBlank(QString &name)
 {
-    if (nome.startsWith(QLatin1Char(' ')))
-        nome.remove(0, 1);
-    if (nome.endsWith(QLatin1Char(' ')))
-        nome.chop(1);
+    if (name.startsWith(QLatin1Char(' ')))
+        name.remove(0, 1);
+    if (name.endsWith(QLatin1Char(' ')))
+        name.chop(1);
 }
 
 QStringList splitCredits(const QString &text)
@@ -16,28 +16,28 @@ QStringList splitCredits(const QString &text)
     QStringList names;
     if (text.isEmpty())
         return names;
-    QString nome;
+    QString name;
     const qsizetype n = text.size();
     qsizetype i = 0;
     bool pending = false; // characters read since the last separator
     while (i < n) {
         const QChar c = text.at(i);
         if (c == QLatin1Char(',') || c == QLatin1Char('&')) {
-            esaminanome(nome);
-            names << nome;
-            nome.clear();
+            trimOneBlank(name);
+            names << name;
+            name.clear();
             pending = false;
             i += 2; // the separator and the blank after it
             continue;
         }
-        nome += c;
+        name += c;
         pending = true;
         ++i;
     }
     // A separator at (or one before) the end leaves no name behind it.
     if (pending) {
-        esaminanome(nome);
-        names << nome;
+        trimOneBlank(name);
+        names << name;
     }
     return names;
 }

@@ -10,11 +10,11 @@ namespace browser
 inline const QString kAdditionalSeparator = QStringLiteral("----------- Additional -----------");
 
 // Removes at most one blank at the start, then at most one at the end.
-void esaminanome(QString &nome);
+void trimOneBlank(QString &name);
 
 // The names of a stored credit text. A name ends at "," or "&" or the end of the text;
 // the one character after a separator is skipped (the blank of the stored form), so
-// "A,B" gives "A" and "". Each name passes through esaminanome.
+// "A,B" gives "A" and "". Each name passes through trimOneBlank.
 QStringList splitCredits(const QString &text);
 
 // The entries of one credit list: nothing when the main text is empty; otherwise its
