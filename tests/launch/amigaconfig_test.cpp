@@ -109,14 +109,11 @@ class AmigaConfigFile : public ::testing::Test
 {
 protected:
     QString path(const QString &name) const { return dir.filePath(name); }
-    void write(const QString &name, const QByteArray &bytes)
-    {
-        c64img::save(dir.path(), name, bytes);
-    }
-    QByteArray read(const QString &name) const { return c64img::load(path(name)); }
+    void write(const QString &name, const QByteArray &bytes) { writeFile(path(name), bytes); }
+    QByteArray read(const QString &name) const { return c64img::fileBytes(path(name)); }
     AmigaConfigRequest request(const QString &tmpl, AmigaEmulator emulator = UAE) const
     {
-        return {emulator, tmpl.isEmpty() ? QString() : path(tmpl), kFour, 0,
+        return {emulator, tmpl.isEmpty() ? QString() : path(tmpl), kFour, true,
                 path(amigaOutputName(emulator))};
     }
 
@@ -132,7 +129,7 @@ TEST_F(AmigaConfigFile, ReplacesAnOlderFile)
     ASSERT_TRUE(writeAmigaConfig(request("a.uae")).ok());
     EXPECT_EQ(read("vantrel.uae"), "floppy0=A:\\D1.ADF\r\nuse_gui=false\r\ncpu_type=68020\r\n");
     AmigaConfigRequest fellow = request("a.uae", Fellow);
-    fellow.guiFlag = 1;
+    fellow.hideGui = false;
     ASSERT_TRUE(writeAmigaConfig(fellow).ok());
     EXPECT_EQ(read("vantrel.wfc"), "floppy0=A:\\D1.ADF\r\nuse_gui=yes\r\ncpu_type=68020\r\n");
 }

@@ -98,31 +98,34 @@ TEST(C64CommandLine, RefusedFilesAndMissingPieces)
     EXPECT_EQ(buildC64Command(C::Ccs64, E, QString(), 0, {}).status, Status::NoImage);
     EXPECT_EQ(buildC64Command(C::Vice, E, QString(), 1, kEntry).status, Status::NoImage);
 
-    EXPECT_EQ(c64disk("ELITE.D64") + c64disk("C:\\") + c64disk(QString()), "ELITE.D64\\");
+    EXPECT_EQ(pathTail("ELITE.D64"), "ELITE.D64");
+    EXPECT_EQ(pathTail("C:\\"), "\\");
+    EXPECT_EQ(pathTail(QString()), QString());
 }
 
 TEST(C64DirListing, PrintsHeaderAndLinesOrFailsWithItsCode)
 {
     QTemporaryDir dir;
-    const Listed r =
-        listing(save(dir.path(), "a.d64", d64({{"FIRST", QByteArray(12 * 254, 'x')}}, "L", "LI")));
+    const Listed r = listing(
+        writeFile(dir.filePath("a.d64"), d64({{"FIRST", QByteArray(12 * 254, 'x')}}, "L", "LI")));
     EXPECT_EQ(r.code, 0);
     EXPECT_EQ(r.out, "L\nLI" + QString(QChar(0xA0)) +
                          "2A\n652 BLOCKS FREE.\n\"FIRST\"            \t12\tPRG\n");
     EXPECT_TRUE(r.err.isEmpty());
-    EXPECT_EQ(listing(save(dir.path(), "b.T64", t64({{"TAPED", prg(0x0801, 1)}}, 8, "T"))).out,
-              "T\n\n\n\"TAPED\"           \t1\tPRG\n");
+    EXPECT_EQ(
+        listing(writeFile(dir.filePath("b.T64"), t64({{"TAPED", prg(0x0801, 1)}}, 8, "T"))).out,
+        "T\n\n\n\"TAPED\"           \t1\tPRG\n");
 
     QByteArray bad = d64Files(144);
     link(bad, kDirOrder[17], 18, 5);
-    const Listed corrupt = listing(save(dir.path(), "bad.d64", bad));
+    const Listed corrupt = listing(writeFile(dir.filePath("bad.d64"), bad));
     EXPECT_EQ(corrupt.code, 2);
     EXPECT_EQ(corrupt.out.count(QLatin1Char('\n')), 3 + 144);
     EXPECT_EQ(corrupt.err,
               QStringLiteral("Directory appears to be corrupted.\nIt is recommended to "
                              "NOT use this program with this file.\n"));
 
-    const QString notes = save(dir.path(), "notes.txt", "x");
+    const QString notes = writeFile(dir.filePath("notes.txt"), "x");
     for (const QString &path : {notes, dir.filePath("missing.d64"), QString()}) {
         const Listed r = listing(path);
         EXPECT_EQ(r.code, 1) << path.toStdString();

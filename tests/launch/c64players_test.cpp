@@ -1,8 +1,5 @@
-// The C64 players: the free player `Form5` browses for images, the catalogue player `emu64`
-// lists the game file it was opened with; both start emulators.
-#include "browselists.h"
-#include "c64freeplayer.h"
-#include "c64player.h"
+// The C64 players: the game player lists the file it was asked for, the free player browses
+// for one; both start emulators with the chosen directory entry.
 #include "c64registry.h"
 #include "launchtest.h"
 #include "shortpath.h"
@@ -11,14 +8,15 @@
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QGroupBox>
-#include <QListWidget>
+#include <QLineEdit>
 #include <QMimeData>
-#include <QPushButton>
 
 using namespace c64img;
 
 namespace
 {
+
+const QStringList kButtons{"ccs64Button", "viceButton", "c64sButton", "pc64Button"};
 
 class C64Players : public testing::Test
 {
@@ -34,7 +32,8 @@ protected:
         link(bad, kDirOrder[17], 18, 3);
         broken = image("BROKEN.D64", bad);
         configure("/emu/ccs64", "/emu/x64", "/emu/c64s", "/emu/pc64");
-        ctx.startdir = tc.temp.path();
+        registerC64Windows(ctx);
+        ctx.windows.addFactory(WindowKey::AssociationEditor, [] { return new AssociationSpy; });
     }
     ~C64Players() override { ctx.windows.closeAll(); }
 
@@ -45,39 +44,18 @@ protected:
     }
     QString image(const QString &name, const QByteArray &bytes)
     {
-        return save(tc.temp.path(), name, bytes);
+        return writeFile(tc.temp.filePath(name), bytes);
     }
-    std::unique_ptr<emu64> game(const QString &gamefile)
-    {
-        ctx.gamefile = gamefile;
-        return std::make_unique<emu64>(ctx);
-    }
-    // Picks a file of the free player's file list as a click does.
-    static void click(Form5 &form, const QString &name)
-    {
-        auto *files = form.findChild<FileListBox *>("File1");
-        files->refresh();
-        const auto items = files->findItems(name, Qt::MatchExactly);
-        ASSERT_EQ(items.size(), 1) << name.toStdString();
-        files->setCurrentItem(items.first());
-    }
-    static QPushButton *button(QWidget *w, int n)
-    {
-        return w->findChild<QPushButton *>(QString("NmButton%1").arg(n));
-    }
-    static QStringList shown(QWidget *w)
+    QWidget *game(const QString &file) { return ctx.windows.open(C64GameRequest{1, file}); }
+    QWidget *free() { return ctx.windows.open(C64FreePlayerRequest{tc.temp.path()}); }
+    static QListWidget *list(QWidget *w) { return control<QListWidget>(w, "directoryList"); }
+    static QStringList shownButtons(QWidget *w)
     {
         QStringList names;
-        for (int n = 1; n <= 4; ++n)
-            if (!button(w, n)->isHidden())
-                names << button(w, n)->objectName();
+        for (const QString &name : kButtons)
+            if (!control<QPushButton>(w, name)->isHidden())
+                names << name;
         return names;
-    }
-    static QListWidget *list(QWidget *w) { return w->findChild<QListWidget *>("List1"); }
-    static QWidget *at(QWidget *w, const char *name) { return w->findChild<QWidget *>(name); }
-    static QString text(QWidget *w, const char *name)
-    {
-        return at(w, name)->property("text").toString();
     }
     QStringList started() const
     {
@@ -94,78 +72,80 @@ protected:
 
 } // namespace
 
-TEST_F(C64Players, ConfiguredButtonsCloseUpInBothWindows)
+TEST_F(C64Players, OnlyConfiguredEmulatorsHaveButtonsAndTheyCloseUp)
 {
-    // emu64 stacks its buttons in a column, Form5 in a row.
-    const auto check = [&](const std::function<QWidget *()> &open, int (QWidget::*pos)() const) {
-        configure("/emu/ccs64", "/emu/x64", "/emu/c64s", "/emu/pc64");
-        std::unique_ptr<QWidget> all(open());
-        all->show();
-        EXPECT_EQ(shown(all.get()).size(), 4);
-        const int first = (button(all.get(), 1)->*pos)(), second = (button(all.get(), 2)->*pos)();
-        ASSERT_LT(first, second);
+    const struct {
+        WindowKey key;
+        int (QWidget::*position)() const; // the game player stacks, the free player lines up
+    } windows[] = {{WindowKey::C64GamePlayer, &QWidget::y},
+                   {WindowKey::C64FreePlayer, &QWidget::x}};
+    for (const auto &w : windows) {
         configure("", "/emu/x64", QVariant(), "/emu/pc64");
-        std::unique_ptr<QWidget> some(open());
-        some->show();
-        EXPECT_EQ(shown(some.get()), (QStringList{"NmButton2", "NmButton4"}));
-        EXPECT_EQ((button(some.get(), 2)->*pos)(), first);
-        EXPECT_EQ((button(some.get(), 4)->*pos)(), second);
-        configure(QVariant(), "", QVariant(), "");
-        EXPECT_TRUE(shown(std::unique_ptr<QWidget>(open()).get()).isEmpty());
-    };
-    check([&] { return game(d64).release(); }, &QWidget::y);
-    check([&] { return new Form5(ctx); }, &QWidget::x);
+        QWidget *player = w.key == WindowKey::C64GamePlayer ? game(d64) : free();
+        EXPECT_EQ(shownButtons(player), (QStringList{"viceButton", "pc64Button"}));
+        const int vice = (control<QPushButton>(player, "viceButton")->*w.position)();
+        EXPECT_LT(vice, (control<QPushButton>(player, "pc64Button")->*w.position)());
+        configure("/emu/ccs64", "/emu/x64", "/emu/c64s", "/emu/pc64");
+        Q_EMIT ctx.windows.events().configurationSaved(); // an open player follows
+        QCoreApplication::processEvents();                // lays the buttons out again
+        EXPECT_EQ(shownButtons(player), kButtons);
+        EXPECT_EQ((control<QPushButton>(player, "ccs64Button")->*w.position)(), vice);
+    }
     EXPECT_TRUE(tc.dialogs.shown.isEmpty());
-
+    ctx.windows.closeAll();
     ctx.paths.catalogue = tc.temp.filePath("missing.mdb"); // fails the open test
-    configure("/emu/ccs64", "/emu/x64", "/emu/c64s", "/emu/pc64");
-    Form5 form(ctx);
+    EXPECT_TRUE(shownButtons(free()).isEmpty());
     EXPECT_EQ(tc.dialogs.messages(), QStringList{"Database Open Error"});
-    EXPECT_TRUE(shown(&form).isEmpty());
 }
 
-TEST_F(C64Players, RegisteredCataloguePlayerListsAndStartsItsOwnGame)
+TEST_F(C64Players, GamePlayerListsTheRequestedFileAndTakesANewRequest)
 {
-    registerC64Windows(ctx);
-    EXPECT_NE(qobject_cast<Form5 *>(ctx.windows.show("Form5")), nullptr);
-    ctx.gamefile = d64;
-    auto *w = qobject_cast<emu64 *>(ctx.windows.show("emu64"));
-    ASSERT_NE(w, nullptr);
-    EXPECT_EQ(ctx.c64window, w);
-    EXPECT_EQ(list(w)->count(), 3);
-    EXPECT_EQ(list(game('"' + t64 + '"').get())->count(), 2);
     const QString prgFile = image("GAME.PRG", "\x01\x08");
-    auto other = game(prgFile);
-    EXPECT_EQ(list(other.get())->count(), 0);
-    EXPECT_TRUE(tc.dialogs.shown.isEmpty());
-    EXPECT_FALSE(at(game(broken).get(), "List1")->isEnabled());
-    EXPECT_EQ(list(game(tc.temp.filePath("gone.d64")).get())->count(), 0);
-    EXPECT_EQ(tc.dialogs.messages().size(), 2);
-    tc.dialogs.clear();
+    const struct {
+        QString file;
+        int lines;
+        bool enabled;
+    } cases[] = {{d64, 3, true},
+                 {'"' + t64 + '"', 2, true},
+                 {prgFile, 0, true},
+                 {broken, 144, false},
+                 {tc.temp.filePath("gone.d64"), 0, false}};
+    for (const auto &c : cases) {
+        QWidget *w = game(c.file);
+        EXPECT_EQ(w, ctx.windows.find(WindowKey::C64GamePlayer)) << c.file.toStdString();
+        EXPECT_EQ(list(w)->count(), c.lines) << c.file.toStdString();
+        EXPECT_EQ(list(w)->isEnabled(), c.enabled) << c.file.toStdString();
+    }
+    EXPECT_EQ(tc.dialogs.messages(), QStringList(2, "Directory appears to be corrupted.\r\nIt is "
+                                                    "recommended to NOT use this program with "
+                                                    "this file."));
+}
 
-    ctx.gamefile = t64; // the main window selected another game; showing only raises it
-    EXPECT_EQ(ctx.windows.show("emu64"), w);
+TEST_F(C64Players, GamePlayerStartsItsFileAndReportsFailures)
+{
+    QWidget *w = game(d64);
     list(w)->setCurrentRow(1);
-    w->NmButton2_Click();
-    w->NmButton1_Click();
+    click(w, "viceButton");
+    click(w, "ccs64Button");
     const QString s = shortPath(d64);
     EXPECT_EQ(started(), (QStringList{"/emu/x64 " + s + ":manic miner", "/emu/ccs64 " + s + ",1"}));
+
     tc.launcher.started.clear();
+    const QString prgFile = image("GAME.PRG", "\x01\x08");
+    game(prgFile);
     tc.launcher.failing.insert("/emu/ccs64");
-    other->NmButton1_Click();
-    other->NmButton4_Click();
-    other->NmButton2_Click();
+    for (const char *button : {"ccs64Button", "pc64Button", "viceButton"})
+        click(w, button);
     EXPECT_EQ(tc.dialogs.messages(),
               (QStringList{"Bad Configuration for CCS64", "File type not supported by emulator"}));
     EXPECT_EQ(tc.dialogs.beeps(), 2);
     EXPECT_EQ(started(), QStringList{"/emu/x64 " + shortPath(prgFile)});
 }
 
-TEST_F(C64Players, DropOnTheEmulatorFrameOpensTheConfiguration)
+TEST_F(C64Players, DropOnTheEmulatorFrameOpensTheSystemConfiguration)
 {
-    auto w = game(d64);
-    ctx.windows.addFactory("Config", [] { return new QWidget; });
-    auto *frame = w->findChild<QGroupBox *>("Frame1");
+    ctx.windows.addFactory(WindowKey::SystemConfig, [] { return new QWidget; });
+    auto *frame = control<QGroupBox>(game(d64), "emulatorFrame");
     QMimeData mime;
     mime.setText("anything");
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
@@ -173,76 +153,33 @@ TEST_F(C64Players, DropOnTheEmulatorFrameOpensTheConfiguration)
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(frame, &drop);
-    EXPECT_NE(ctx.windows.find("Config"), nullptr);
+    EXPECT_TRUE(isOpen(ctx, WindowKey::SystemConfig));
 }
 
-TEST_F(C64Players, FreePlayerBrowsesListsClickedImagesAndWarnsOnCorruption)
+TEST_F(C64Players, FreePlayerListsClickedFilesStartsThemAndAssociates)
 {
-    ctx.browsepath = "before";
-    Form5 form(ctx);
-    EXPECT_EQ(ctx.c64window, &form);
-    EXPECT_EQ(ctx.browsepath, QString());
-    click(form, "GAME.D64");
-    EXPECT_EQ(ctx.gamefile + ctx.browsepath + text(&form, "Text1"), d64 + d64 + d64);
-    EXPECT_EQ(text(&form, "txtDiskID"), "PD" + QString(QChar(0xA0)) + "2A");
-    ASSERT_EQ(list(&form)->count(), 3);
-    EXPECT_EQ(list(&form)->item(1)->text(), "\"MANIC MINER\"      \t120\tPRG");
-    EXPECT_EQ(list(&form)->currentRow(), -1);
-    click(form, "TAPE.T64"); // a tape empties the ID and the free blocks
-    EXPECT_EQ(text(&form, "txtDiskID") + text(&form, "lblBlocksFree"), QString());
-    image("readme.txt", "hello"); // any other file clears everything
-    click(form, "readme.txt");
-    EXPECT_EQ(list(&form)->count() + text(&form, "txtDiskName").size(), 0);
-    EXPECT_TRUE(tc.dialogs.shown.isEmpty());
-
-    click(form, "BROKEN.D64");
-    ASSERT_EQ(tc.dialogs.shown.size(), 1);
-    const FakeDialogs::Shown &m = tc.dialogs.shown.first();
-    EXPECT_EQ(m.text, QStringLiteral("Directory appears to be corrupted.\r\nIt is recommended to "
-                                     "NOT use this program with this file."));
-    EXPECT_EQ(m.icon, Dialogs::Icon::Information);
-    EXPECT_EQ(m.title, "Corrupted Directory?");
-    EXPECT_EQ(list(&form)->count(), 144);
-    const auto enabled = [&] {
-        return QList<bool>{at(&form, "List1")->isEnabled(), at(&form, "txtDiskID")->isEnabled(),
-                           at(&form, "txtDiskName")->isEnabled()};
-    };
-    EXPECT_EQ(enabled(), QList<bool>(3, false));
-    click(form, "GAME.D64");
-    EXPECT_EQ(enabled(), QList<bool>(3, true));
-
-    ctx.startdir = tc.temp.filePath("nowhere");
-    ctx.browsepath = "kept";
-    Form5 fallback(ctx);
-    EXPECT_EQ(fallback.findChild<DirListBox *>("Dir1")->path(),
-              QDir::toNativeSeparators(QDir::rootPath()));
-    EXPECT_EQ(ctx.browsepath, "kept");
-    EXPECT_EQ(tc.dialogs.shown.size(), 1);
-}
-
-TEST_F(C64Players, FreePlayerButtonsStartItsFileWithTheSelection)
-{
-    Form5 form(ctx);
-    click(form, "GAME.D64");
-    ctx.gamefile = t64; // another window moved on
+    QWidget *w = free();
+    pickFile(w, "GAME.D64");
+    EXPECT_EQ(control<QLineEdit>(w, "gameFileEdit")->text(), d64);
+    EXPECT_EQ(control<QLineEdit>(w, "diskIdEdit")->text(), "PD" + QString(QChar(0xA0)) + "2A");
+    EXPECT_EQ(list(w)->item(1)->text(), "\"MANIC MINER\"      \t120\tPRG");
+    pickFile(w, "TAPE.T64"); // a tape has no ID
+    EXPECT_EQ(control<QLineEdit>(w, "diskIdEdit")->text(), QString());
+    pickFile(w, "GAME.D64");
+    game(t64); // the game player's file is not this player's
     const QString s = shortPath(d64);
-    form.NmButton1_Click(); // nothing selected
-    list(&form)->setCurrentRow(2);
-    button(&form, 1)->click();
-    list(&form)->clearSelection(); // the focus on an entry without selecting it is no choice
-    list(&form)->setCurrentRow(1, QItemSelectionModel::NoUpdate);
-    form.NmButton2_Click();
-    list(&form)->setCurrentRow(1);
-    form.NmButton2_Click();
-    form.NmButton4_Click();
+    click(w, "ccs64Button");                                  // nothing selected
+    list(w)->setCurrentRow(1, QItemSelectionModel::NoUpdate); // the focus alone is no choice
+    click(w, "viceButton");
+    list(w)->setCurrentRow(2);
+    click(w, "ccs64Button");
     EXPECT_EQ(started(),
-              (QStringList{"/emu/ccs64 " + s + ",-1", "/emu/ccs64 " + s + ",2", "/emu/x64 " + s,
-                           "/emu/x64 " + s + ":manic miner", "/emu/pc64 " + s}));
+              (QStringList{"/emu/ccs64 " + s + ",-1", "/emu/x64 " + s, "/emu/ccs64 " + s + ",2"}));
 
-    form.NmButton5_Click(); // Associate sets the mode, and opens the editor once there is one
-    EXPECT_EQ(ctx.assocmode, "C64");
-    EXPECT_EQ(ctx.windows.find("Form3"), nullptr);
-    ctx.windows.addFactory("Form3", [] { return new QWidget; });
-    button(&form, 5)->click();
-    EXPECT_NE(ctx.windows.find("Form3"), nullptr);
+    click(w, "associateButton");
+    auto *spy = dynamic_cast<AssociationSpy *>(ctx.windows.find(WindowKey::AssociationEditor));
+    ASSERT_NE(spy, nullptr);
+    EXPECT_EQ(spy->taken.kind, AssociationKind::C64Game);
+    EXPECT_EQ(spy->taken.files, QStringList{d64});
+    EXPECT_TRUE(tc.dialogs.shown.isEmpty());
 }

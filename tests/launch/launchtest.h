@@ -1,14 +1,36 @@
 #pragma once
 
+#include "browselists.h"
 #include "d64writer.h"
 #include "t64writer.h"
+#include "widgettest.h"
+#include "windowrequests.h"
 
-#include <QDir>
 #include <QFile>
 
-#include <gtest/gtest.h>
+// Stands in for the association editor and keeps the request it was opened with.
+struct AssociationSpy : QWidget, RequestTaker<AssociationRequest> {
+    bool takeRequest(const AssociationRequest &request) override
+    {
+        taken = request;
+        return true;
+    }
+    AssociationRequest taken;
+};
 
-// Files and images made by the sample data writers, plus the offsets the tests patch.
+// Picks a file of a window's browsing pane as a click, or a double click, does.
+inline void pickFile(QWidget *window, const QString &name, bool twice = false)
+{
+    auto *files = control<FileListBox>(window, "fileList");
+    files->refresh();
+    const auto items = files->findItems(name, Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1) << name.toStdString();
+    files->setCurrentItem(items.first());
+    if (twice)
+        Q_EMIT files->itemDoubleClicked(items.first());
+}
+
+// Images made by the sample data writers, plus the offsets the tests patch.
 namespace c64img
 {
 
@@ -16,6 +38,7 @@ using sampledata::ImageFile;
 
 // Directory sectors in the order the writer chains them (interleave 3 on track 18).
 constexpr int kDirOrder[18] = {1, 4, 7, 10, 13, 16, 2, 5, 8, 11, 14, 17, 3, 6, 9, 12, 15, 18};
+constexpr int kTapeSlot = sampledata::kT64HeaderSize;
 
 inline int dirSector(int s)
 {
@@ -46,7 +69,6 @@ inline QByteArray d64Files(int count)
         files.append({QString("FILE%1").arg(i, 3, 10, QLatin1Char('0')).toLatin1(), {}});
     return d64(files);
 }
-
 // A program loading at start with length bytes after the load address.
 inline QByteArray prg(int start, int length)
 {
@@ -59,20 +81,11 @@ inline QByteArray t64(const QList<ImageFile> &files, int slots = 0,
     EXPECT_TRUE(r.ok()) << r.error.toStdString();
     return r.bytes;
 }
-constexpr int kTapeSlot = sampledata::kT64HeaderSize;
 
-inline QByteArray load(const QString &path)
+inline QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-inline QString save(const QString &dir, const QString &name, const QByteArray &bytes)
-{
-    const QString path = QDir(dir).filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
-        << path.toStdString();
-    return QDir::toNativeSeparators(path);
 }
 
 // A list line: quoted name, blanks up to width, tab, size, tab, type.
