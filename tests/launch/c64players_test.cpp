@@ -17,6 +17,8 @@ namespace
 {
 
 const QStringList kButtons{"ccs64Button", "viceButton", "c64sButton", "pc64Button"};
+const QVariantMap kAll{
+    {"ccs64", "/emu/ccs64"}, {"vice", "/emu/x64"}, {"c64s", "/emu/c64s"}, {"pc64", "/emu/pc64"}};
 
 class C64Players : public testing::Test
 {
@@ -28,20 +30,12 @@ protected:
                                              {"HISCORES", {}, 0x81}},
                                             "PLAYER DISK", "PD"));
         t64 = image("TAPE.T64", c64img::t64({{"LOADER", prg(2049, 1)}, {"MAIN", prg(2049, 1)}}));
-        QByteArray bad = d64Files(144);
-        link(bad, kDirOrder[17], 18, 3);
-        broken = image("BROKEN.D64", bad);
-        configure("/emu/ccs64", "/emu/x64", "/emu/c64s", "/emu/pc64");
+        tc.catalogue.setConfig(kAll);
         registerC64Windows(ctx);
         ctx.windows.addFactory(WindowKey::AssociationEditor, [] { return new AssociationSpy; });
     }
     ~C64Players() override { ctx.windows.closeAll(); }
 
-    void configure(const QVariant &ccs64, const QVariant &vice, const QVariant &c64s,
-                   const QVariant &pc64)
-    {
-        tc.catalogue.setConfig({{"ccs64", ccs64}, {"vice", vice}, {"c64s", c64s}, {"pc64", pc64}});
-    }
     QString image(const QString &name, const QByteArray &bytes)
     {
         return writeFile(tc.temp.filePath(name), bytes);
@@ -67,7 +61,7 @@ protected:
 
     TestContext tc;
     AppContext &ctx;
-    QString d64, t64, broken; // three programs, two programs, an 18th sector linking on
+    QString d64, t64; // three programs, two programs
 };
 
 } // namespace
@@ -80,12 +74,12 @@ TEST_F(C64Players, OnlyConfiguredEmulatorsHaveButtonsAndTheyCloseUp)
     } windows[] = {{WindowKey::C64GamePlayer, &QWidget::y},
                    {WindowKey::C64FreePlayer, &QWidget::x}};
     for (const auto &w : windows) {
-        configure("", "/emu/x64", QVariant(), "/emu/pc64");
+        tc.catalogue.setConfig({{"ccs64", ""}, {"c64s", QVariant()}});
         QWidget *player = w.key == WindowKey::C64GamePlayer ? game(d64) : free();
         EXPECT_EQ(shownButtons(player), (QStringList{"viceButton", "pc64Button"}));
         const int vice = (control<QPushButton>(player, "viceButton")->*w.position)();
         EXPECT_LT(vice, (control<QPushButton>(player, "pc64Button")->*w.position)());
-        configure("/emu/ccs64", "/emu/x64", "/emu/c64s", "/emu/pc64");
+        tc.catalogue.setConfig(kAll);
         Q_EMIT ctx.windows.events().configurationSaved(); // an open player follows
         QCoreApplication::processEvents();                // lays the buttons out again
         EXPECT_EQ(shownButtons(player), kButtons);
@@ -100,7 +94,9 @@ TEST_F(C64Players, OnlyConfiguredEmulatorsHaveButtonsAndTheyCloseUp)
 
 TEST_F(C64Players, GamePlayerListsTheRequestedFileAndTakesANewRequest)
 {
-    const QString prgFile = image("GAME.PRG", "\x01\x08");
+    QByteArray bad = d64Files(144);
+    link(bad, kDirOrder[17], 18, 3); // an 18th sector linking on
+    const QString broken = image("BROKEN.D64", bad), prgFile = image("GAME.PRG", "\x01\x08");
     const struct {
         QString file;
         int lines;
