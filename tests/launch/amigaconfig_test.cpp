@@ -1,6 +1,5 @@
 // The Amiga configuration writer: line rules, line ends, streaming, the file and its failures.
 #include "amigaconfigwriter.h"
-#include "amigarecords.h"
 #include "launchtest.h"
 
 #include <QDir>
@@ -111,11 +110,4 @@ TEST(AmigaConfigFile, ReplacesAnOlderFileOnlyWhenWrittenCompletely)
     EXPECT_EQ(c64img::fileBytes(output), "previous");
     ASSERT_TRUE(write(tmpl).ok());
     EXPECT_EQ(c64img::fileBytes(output), "floppy0=A:\\D1.ADF\r\nuse_gui=false\r\ncpu=68020\r\n");
-}
-
-TEST(AmigaRecords, UnreadableCatalogueIsAnError)
-{
-    QString error;
-    EXPECT_TRUE(readAmigaEmulators(QSqlDatabase(), &error).uae.isNull());
-    EXPECT_FALSE(error.isEmpty());
 }

@@ -1,6 +1,5 @@
 // The Amiga players: the game player starts a catalogue game's disks and closes, the free
 // player loads disks from a browsing list and stays open.
-#include "amigaconfigwriter.h"
 #include "amigaregistry.h"
 #include "launchtest.h"
 #include "testcatalogue.h"
@@ -12,8 +11,6 @@
 namespace
 {
 
-constexpr AmigaEmulator UAE = AmigaEmulator::WinUAE;
-constexpr AmigaEmulator Fellow = AmigaEmulator::WinFellow;
 constexpr char kStartFailure[] = "Select Emulator and Configuration";
 
 // WinUAE with two templates in its "configurations" folder, WinFellow with one beside it.
@@ -22,56 +19,38 @@ class AmigaPlayers : public ::testing::Test
 protected:
     AmigaPlayers() : ctx(*tc.ctx)
     {
-        uaeExe = writeFile(path("uae/winuae"));
-        fellowExe = writeFile(path("fellow/fellow"));
-        writeFile(path("uae/configurations/a500.uae"),
-                  "floppy0=C:\\old.adf\r\nfloppy1=\r\nuse_gui=yes\r\n");
-        writeFile(path("uae/configurations/b1200.uae"), "cpu=68020\r\nfloppy0=\r\n");
-        writeFile(path("uae/configurations/notes.txt"), "not a template");
+        writeFile(path("uae/configurations/a500.uae"), "floppy0=C:\\old.adf\r\nuse_gui=yes\r\n");
+        writeFile(path("uae/configurations/b1200.uae"));
+        writeFile(path("uae/configurations/notes.txt"));
         writeFile(path("fellow/std.wfc"), "floppy0=\nfloppy1=\nfloppy2=\nfloppy3=\nusegui=yes\n");
-        for (int i = 1; i <= 5; ++i)
-            writeFile(disk(i), "ADF");
-        configure(uaeExe, fellowExe);
+        tc.catalogue.setConfig({{"uae", path("uae/winuae")}, {"fellow", path("fellow/fellow")}});
         registerAmigaWindows(ctx);
         ctx.windows.addFactory(WindowKey::AssociationEditor, [] { return new AssociationSpy; });
     }
     ~AmigaPlayers() override { ctx.windows.closeAll(); }
 
     QString path(const QString &name) const { return tc.temp.filePath(name); }
-    QString disk(int i) const { return writeFile(path(QString("disks/game%1.adf").arg(i))); }
-    void configure(const QVariant &uae, const QVariant &fellow)
+    QByteArray output(const char *name) { return c64img::fileBytes(ctx.paths.temp(name)); }
+    // A beep, then the one message; cleared after.
+    void expectWarning(const QString &text, Dialogs::Icon icon = Dialogs::Icon::Exclamation)
     {
-        tc.catalogue.setConfig({{"uae", uae}, {"fellow", fellow}});
-    }
-    QString outputPath(AmigaEmulator e) { return ctx.paths.temp(amigaOutputName(e)); }
-    QByteArray output(AmigaEmulator e) { return c64img::fileBytes(outputPath(e)); }
-    // A beep, then the one message with its icon and title; cleared after.
-    void expectWarning(const QString &text)
-    {
-        const bool bad = text.startsWith("Bad");
         ASSERT_EQ(tc.dialogs.shown.size(), 2);
         EXPECT_EQ(tc.dialogs.shown[0].kind, FakeDialogs::Shown::Beep);
         EXPECT_EQ(tc.dialogs.shown[1].text, text);
-        EXPECT_EQ(tc.dialogs.shown[1].icon,
-                  bad ? Dialogs::Icon::Critical : Dialogs::Icon::Exclamation);
-        EXPECT_EQ(tc.dialogs.shown[1].title, bad ? "Error" : "Attention");
+        EXPECT_EQ(tc.dialogs.shown[1].icon, icon);
         tc.dialogs.clear();
     }
-    FileListBox *templates(QWidget *w) { return control<FileListBox>(w, "templateList"); }
-
+    static void pick(QWidget *w, const char *o) { control<QRadioButton>(w, o)->click(); }
+    static FileListBox *templates(QWidget *w) { return control<FileListBox>(w, "templateList"); }
     // A game with a Null and an empty disk, as the main window's PLAY asks for it.
     QWidget *game(int offset = 0)
     {
-        const int id = tc.catalogue.addGame({{"titolo", "Lotus"},
-                                             {"formato", "Amiga"},
-                                             {"emul1", "/games/lotus 1.adf"},
-                                             {"df1", QVariant()},
-                                             {"df2", "/games/lotus 3.adf"},
-                                             {"df3", QString()}});
+        const int id = tc.catalogue.addGame(
+            {{"titolo", "Lotus"}, {"emul1", "/games/1.adf"}, {"df2", "/games/3.adf"}, {"df3", ""}});
         return ctx.windows.open(AmigaGameRequest{id + offset});
     }
     QWidget *free() { return ctx.windows.open(AmigaFreePlayerRequest{path("disks")}); }
-    QStringList drives(QWidget *w)
+    static QStringList drives(QWidget *w)
     {
         QStringList texts;
         for (int i = 0; i < 4; ++i)
@@ -81,108 +60,90 @@ protected:
 
     TestContext tc;
     AppContext &ctx;
-    QString uaeExe, fellowExe;
 };
 
 } // namespace
 
 TEST_F(AmigaPlayers, GamePlayerStartsTheGameDisksAndCloses)
 {
-    const struct {
-        const char *option;
-        AmigaEmulator emulator;
-        QString executable, firstTemplate;
-        QByteArray written;
-    } cases[] = {
-        {"uaeOption", UAE, uaeExe, "a500.uae",
-         "floppy0=/games/lotus 1.adf\r\nfloppy1=\r\nuse_gui=false\r\n"},
-        {"fellowOption", Fellow, fellowExe, "std.wfc",
-         "floppy0=/games/lotus 1.adf\r\nfloppy1=\r\nfloppy2=/games/lotus 3.adf\r\nfloppy3=\r\n"
-         "usegui=no\r\n"},
-    };
-    for (const auto &c : cases) {
-        QWidget *w = game();
-        EXPECT_TRUE(control<QLabel>(w, "noEmulatorLabel")->isHidden());
-        control<QRadioButton>(w, c.option)->click();
-        EXPECT_EQ(templates(w)->count(), c.emulator == UAE ? 2 : 1); // notes.txt is none
-        EXPECT_EQ(templates(w)->fileName(), c.firstTemplate);
-        click(w, "playButton");
-        EXPECT_EQ(tc.launcher.started.value(0).text(),
-                  c.executable + " -f " + outputPath(c.emulator));
-        EXPECT_EQ(output(c.emulator), c.written);
-        EXPECT_FALSE(isOpen(ctx, WindowKey::AmigaGamePlayer));
-        tc.launcher.started.clear();
-    }
-    ctx.settings.uaeShowsGui = true; // the template's own line stays
     QWidget *w = game();
-    control<QRadioButton>(w, "uaeOption")->click();
+    EXPECT_TRUE(control<QLabel>(w, "noEmulatorLabel")->isHidden());
+    pick(w, "uaeOption");
+    EXPECT_EQ(templates(w)->count(), 2); // notes.txt is no template
+    EXPECT_EQ(templates(w)->fileName(), "a500.uae");
     click(w, "playButton");
-    EXPECT_TRUE(output(UAE).endsWith("use_gui=yes\r\n"));
+    EXPECT_EQ(tc.launcher.started.value(0).text(),
+              path("uae/winuae") + " -f " + ctx.paths.temp("vantrel.uae"));
+    EXPECT_EQ(output("vantrel.uae"), "floppy0=/games/1.adf\r\nuse_gui=false\r\n");
+    EXPECT_FALSE(isOpen(ctx, WindowKey::AmigaGamePlayer));
+
+    ctx.settings.fellowShowsGui = true; // the template's own line stays
+    pick(w = game(), "fellowOption");
+    EXPECT_EQ(templates(w)->fileName(), "std.wfc");
+    click(w, "playButton");
+    EXPECT_EQ(tc.launcher.started.value(1).program, path("fellow/fellow"));
+    EXPECT_EQ(
+        output("vantrel.wfc"),
+        "floppy0=/games/1.adf\r\nfloppy1=\r\nfloppy2=/games/3.adf\r\nfloppy3=\r\nusegui=yes\r\n");
+    EXPECT_FALSE(isOpen(ctx, WindowKey::AmigaGamePlayer));
     EXPECT_TRUE(tc.dialogs.shown.isEmpty());
 }
 
-TEST_F(AmigaPlayers, UnconfiguredEmulatorsCannotBeChosen)
-{
-    configure(QVariant(), QString(""));
-    QWidget *w = game();
-    EXPECT_FALSE(control<QRadioButton>(w, "uaeOption")->isEnabled());
-    EXPECT_FALSE(control<QRadioButton>(w, "fellowOption")->isEnabled());
-    EXPECT_FALSE(control<QLabel>(w, "noEmulatorLabel")->isHidden()); // a hint says why
-    control<QRadioButton>(w, "uaeOption")->click();
-    click(w, "playButton");
-    EXPECT_TRUE(templates(w)->isHidden());
-    EXPECT_TRUE(tc.launcher.started.isEmpty());
-    EXPECT_TRUE(tc.dialogs.shown.isEmpty());
-    EXPECT_TRUE(isOpen(ctx, WindowKey::AmigaGamePlayer));
-}
-
-TEST_F(AmigaPlayers, FailuresAndBadTemplateFoldersWarnAndStayOpen)
+TEST_F(AmigaPlayers, FailuresWarnAndKeepThePlayerOpen)
 {
     QWidget *w = game(100); // not in the catalogue
-    control<QRadioButton>(w, "uaeOption")->click();
+    pick(w, "uaeOption");
     click(w, "playButton");
     expectWarning(kStartFailure);
-    tc.launcher.failing.insert(uaeExe);
+    tc.launcher.failing.insert(path("uae/winuae"));
     game(); // the open player takes the new game
     click(w, "playButton");
     expectWarning(kStartFailure);
-    EXPECT_TRUE(tc.launcher.started.isEmpty());
     EXPECT_TRUE(isOpen(ctx, WindowKey::AmigaGamePlayer));
 
-    configure("winuae", "/no/such/folder/fellow"); // no folder part, and a missing folder
+    tc.catalogue.setConfig({{"uae", "winuae"}, {"fellow", "/no/such/folder/fellow"}});
     for (QWidget *player : {game(), free()}) {
-        control<QRadioButton>(player, "uaeOption")->click();
-        expectWarning("Bad configuration for WinUAE");
-        control<QRadioButton>(player, "fellowOption")->click();
-        expectWarning("Bad configuration for WinFellow");
+        pick(player, "uaeOption"); // no folder part
+        expectWarning("Bad configuration for WinUAE", Dialogs::Icon::Critical);
+        pick(player, "fellowOption"); // a missing folder
+        expectWarning("Bad configuration for WinFellow", Dialogs::Icon::Critical);
         EXPECT_TRUE(templates(player)->isHidden());
         click(player, "playButton"); // must not feed a WinUAE template to WinFellow
         expectWarning(kStartFailure);
     }
-    EXPECT_FALSE(QFile::exists(outputPath(Fellow)));
+    EXPECT_TRUE(tc.launcher.started.isEmpty());
+
+    tc.catalogue.setConfig({{"uae", QVariant()}, {"fellow", ""}});
+    w = game();
+    EXPECT_FALSE(control<QRadioButton>(w, "uaeOption")->isEnabled());
+    EXPECT_FALSE(control<QRadioButton>(w, "fellowOption")->isEnabled());
+    EXPECT_FALSE(control<QLabel>(w, "noEmulatorLabel")->isHidden()); // a hint says why
+    pick(w, "fellowOption");
+    click(w, "playButton");
+    EXPECT_TRUE(tc.dialogs.shown.isEmpty());
 }
 
 TEST_F(AmigaPlayers, FreePlayerFillsTheFirstEmptyDrivePlaysAndAssociates)
 {
+    QStringList disks;
+    for (int i = 1; i <= 5; ++i)
+        disks << writeFile(path(QString("disks/game%1.adf").arg(i)));
     QWidget *w = free();
     for (int i = 1; i <= 5; ++i) // a fifth disk changes nothing
         pickFile(w, QString("game%1.adf").arg(i), true);
-    EXPECT_EQ(drives(w), (QStringList{disk(1), disk(2), disk(3), disk(4)}));
+    EXPECT_EQ(drives(w), disks.mid(0, 4));
     control<QLineEdit>(w, "df1Edit")->clear();
     pickFile(w, "game5.adf", true);
-    EXPECT_EQ(drives(w), (QStringList{disk(1), disk(5), disk(3), disk(4)}));
+    EXPECT_EQ(drives(w), (QStringList{disks[0], disks[4], disks[2], disks[3]}));
     click(w, "discardButton");
-    EXPECT_EQ(drives(w), QStringList(4, QString()));
     pickFile(w, "game2.adf"); // a single click loads nothing
     EXPECT_EQ(drives(w), QStringList(4, QString()));
 
     control<QLineEdit>(w, "df0Edit")->setText("A:\\GAME1.ADF");
-    control<QRadioButton>(w, "uaeOption")->click();
+    pick(w, "uaeOption");
     click(w, "playButton");
-    EXPECT_EQ(output(UAE), "floppy0=A:\\GAME1.ADF\r\nfloppy1=\r\nuse_gui=false\r\n");
-    EXPECT_EQ(tc.launcher.started.size(), 1);
+    EXPECT_EQ(output("vantrel.uae"), "floppy0=A:\\GAME1.ADF\r\nuse_gui=false\r\n");
     EXPECT_TRUE(isOpen(ctx, WindowKey::AmigaFreePlayer));
-
     click(w, "associateButton");
     auto *spy = dynamic_cast<AssociationSpy *>(ctx.windows.find(WindowKey::AssociationEditor));
     ASSERT_NE(spy, nullptr);

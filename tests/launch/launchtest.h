@@ -44,10 +44,6 @@ inline int dirSector(int s)
 {
     return sampledata::d64Offset(sampledata::kD64DirectoryTrack, 0) + 256 * s;
 }
-inline int entryAt(int n)
-{
-    return dirSector(kDirOrder[n / 8]) + 32 * (n % 8);
-}
 inline void link(QByteArray &image, int sector, int track, int next)
 {
     image[dirSector(sector)] = char(track);
@@ -85,7 +81,7 @@ inline QByteArray t64(const QList<ImageFile> &files, int slots = 0,
 inline QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "<missing>";
 }
 
 // A list line: quoted name, blanks up to width, tab, size, tab, type.
