@@ -51,6 +51,15 @@ bool AmigaPlayerBase::loadEmulators()
     }
     m_fellowOption->setEnabled(!catalogue::isEmptyValue(m_emulators.fellow));
     m_uaeOption->setEnabled(!catalogue::isEmptyValue(m_emulators.uae));
+    // An emulator chosen before the configuration lost it is no choice any more.
+    for (QRadioButton *option : {m_uaeOption, m_fellowOption})
+        if (option->isChecked() && !option->isEnabled()) {
+            option->setAutoExclusive(false);
+            option->setChecked(false);
+            option->setAutoExclusive(true);
+            m_templateList->clear();
+            m_templateList->hide();
+        }
     return readable;
 }
 

@@ -22,29 +22,22 @@ QByteArray rewrite(AmigaEmulator e, const QByteArray &text, const AmigaDrives &d
 
 TEST(AmigaConfigRules, TemplateLinesAndLineEnds)
 {
-    const AmigaDrives one{"A:\\GAME1.ADF", QString(), QVariant(), QVariant()};
     // Null, a null string and an empty string all give the bare key, never a word.
     const AmigaDrives nulls{QVariant(QMetaType(QMetaType::QString)), QString(""), QVariant(), "x"};
     const AmigaDrives hostile{"/home/jö/Über.adf", "x.adf\r\nuse_gui=true\nfloppy9", {}, {}};
-    const QByteArray uaeDoc = "floppy0=C:\\old\\path.adf\r\nfloppy1=\r\nuse_gui=yes\r\n";
     using Case = std::tuple<AmigaEmulator, QByteArray, AmigaDrives, bool, QByteArray>;
     const Case cases[] = {
-        {UAE, uaeDoc, one, true, "floppy0=A:\\GAME1.ADF\r\nfloppy1=\r\nuse_gui=false\r\n"},
-        {UAE, uaeDoc, one, false, "floppy0=A:\\GAME1.ADF\r\nfloppy1=\r\nuse_gui=yes\r\n"},
-        // Each GUI key belongs to its emulator; the prefix rule replaces the bare key too.
-        {Fellow, "usegui=yes\nuse_gui=yes\n", {}, true, "usegui=no\r\nuse_gui=yes\r\n"},
-        {UAE,
-         "usegui=yes\nuse_gui\nuse_gu\n",
-         {},
-         true,
-         "usegui=yes\r\nuse_gui=false\r\nuse_gu\r\n"},
-        {Fellow, "useguiX\nUsegui=1", {}, true, "usegui=no\r\nUsegui=1\r\n"},
+        // Each GUI key belongs to its emulator and is rewritten only to hide the GUI.
+        {UAE, "usegui=1\nuse_gui\nuse_gu", kFour, true, "usegui=1\r\nuse_gui=false\r\nuse_gu\r\n"},
+        {UAE, "use_gui=yes\n", kFour, false, "use_gui=yes\r\n"},
+        {Fellow, "use_gui=1\nuseguiX", kFour, true, "use_gui=1\r\nusegui=no\r\n"},
+        {Fellow, "Usegui=1", kFour, true, "Usegui=1\r\n"},
         // Floppy keys: exact, case-sensitive prefixes; "floppy0type" is replaced too.
         {UAE, "Floppy0=C:\\keep.adf\nfloppy0type=0\nfloppy3\nfloppy4=C:\\four.adf\n floppy1=x\n",
          kFour, false,
          "Floppy0=C:\\keep.adf\r\nfloppy0=A:\\D1.ADF\r\nfloppy3=A:\\D4.ADF\r\n"
          "floppy4=C:\\four.adf\r\n floppy1=x\r\n"},
-        {UAE, "floppy0=a\nfloppy1=b\nfloppy2=c\nfloppy3=d\n", nulls, false,
+        {Fellow, "floppy0=a\nfloppy1=b\nfloppy2=c\nfloppy3=d\n", nulls, false,
          "floppy0=\r\nfloppy1=\r\nfloppy2=\r\nfloppy3=x\r\n"},
         // Values are UTF-8 and cannot smuggle in lines of their own.
         {UAE, "floppy0=\nfloppy1=\n", hostile, false,

