@@ -100,7 +100,7 @@ TEST(AmigaConfigFile, ReplacesAnOlderFileOnlyWhenWrittenCompletely)
         EXPECT_EQ(r.status, Status::OutputUnwritable) << out.toStdString();
         EXPECT_FALSE(r.error.isEmpty()) << out.toStdString();
     }
-    EXPECT_EQ(c64img::fileBytes(output), "previous");
+    EXPECT_EQ(fileBytes(output), "previous");
     ASSERT_TRUE(write(tmpl).ok());
-    EXPECT_EQ(c64img::fileBytes(output), "floppy0=A:\\D1.ADF\r\nuse_gui=false\r\ncpu=68020\r\n");
+    EXPECT_EQ(fileBytes(output), "floppy0=A:\\D1.ADF\r\nuse_gui=false\r\ncpu=68020\r\n");
 }

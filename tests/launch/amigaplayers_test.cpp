@@ -30,7 +30,7 @@ protected:
     ~AmigaPlayers() override { ctx.windows.closeAll(); }
 
     QString path(const QString &name) const { return tc.temp.filePath(name); }
-    QByteArray output(const char *name) { return c64img::fileBytes(ctx.paths.temp(name)); }
+    QByteArray output(const char *name) { return fileBytes(ctx.paths.temp(name)); }
     // A beep, then the one message; cleared after.
     void expectWarning(const QString &text, Dialogs::Icon icon = Dialogs::Icon::Exclamation)
     {

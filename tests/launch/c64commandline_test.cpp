@@ -3,6 +3,8 @@
 #include "c64dirlisting.h"
 #include "launchtest.h"
 
+#include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 
@@ -84,13 +86,13 @@ TEST(C64CommandLine, RefusedFilesAndMissingPieces)
 TEST(C64DirListing, PrintsHeaderAndLinesOrFailsWithItsCode)
 {
     QTemporaryDir dir;
-    const Listed r = listing(
-        writeFile(dir.filePath("a.d64"), d64({{"FIRST", QByteArray(12 * 254, 'x')}}, "L", "LI")));
+    const Listed r =
+        listing(writeFile(dir.filePath("a.d64"), d64({{"FIRST", QByteArray(12 * 254, 'x')}}, "L")));
     EXPECT_EQ(r.code, 0);
-    EXPECT_EQ(r.out, "L\nLI" + QString(QChar(0xA0)) +
+    EXPECT_EQ(r.out, "L\n01" + QString(QChar(0xA0)) +
                          "2A\n652 BLOCKS FREE.\n\"FIRST\"            \t12\tPRG\n");
     EXPECT_TRUE(r.err.isEmpty());
-    const QString tape = writeFile(dir.filePath("b.T64"), t64({{"TAPED", prg(0x0801, 1)}}, 8, "T"));
+    const QString tape = writeFile(dir.filePath("b.T64"), t64({{"TAPED", prg(1)}}, 8));
     EXPECT_EQ(listing(tape).out, "T\n\n\n\"TAPED\"           \t1\tPRG\n");
 
     QByteArray bad = d64Files(144);
@@ -102,7 +104,10 @@ TEST(C64DirListing, PrintsHeaderAndLinesOrFailsWithItsCode)
                            "this program with this file.\n");
 
     const QString notes = writeFile(dir.filePath("notes.txt"), "x");
-    for (const QString &path : {notes, dir.filePath("missing.d64"), QString()}) {
+    QDir(dir.path()).mkdir("folder.d64");
+    QProcess::execute("mkfifo", {dir.filePath("pipe.t64")}); // would block a plain read
+    for (const QString &path : {notes, dir.filePath("missing.d64"), dir.filePath("folder.d64"),
+                                dir.filePath("pipe.t64"), QString()}) {
         const Listed failed = listing(path);
         EXPECT_EQ(failed.code, 1) << path.toStdString();
         EXPECT_TRUE(failed.out.isEmpty()) << path.toStdString();
@@ -112,8 +117,8 @@ TEST(C64DirListing, PrintsHeaderAndLinesOrFailsWithItsCode)
 
 TEST(C64DirListing, FindsTheOptionBeforeTheApplicationStarts)
 {
-    const auto parse = [](std::vector<const char *> args) {
-        return dirListingArgument(int(args.size()), const_cast<char **>(args.data()));
+    const auto parse = [](std::vector<const char *> a) {
+        return dirListingArgument(int(a.size()), const_cast<char **>(a.data()));
     };
     EXPECT_EQ(parse({"vantrel", "--dir", "/a b.d64"}), "/a b.d64");
     EXPECT_EQ(parse({"vantrel", "--catalogue", "c.mdb", "--dir=x.t64"}), "x.t64");

@@ -30,9 +30,9 @@ protected:
     }
     ~C64Players() override { ctx.windows.closeAll(); }
 
-    QString image(const QString &name, const QByteArray &bytes)
+    QString image(const QString &n, const QByteArray &b)
     {
-        return writeFile(tc.temp.filePath(name), bytes);
+        return writeFile(tc.temp.filePath(n), b);
     }
     QWidget *game(const QString &file) { return ctx.windows.open(C64GameRequest{1, file}); }
     QWidget *free() { return ctx.windows.open(C64FreePlayerRequest{tc.temp.path()}); }
@@ -41,10 +41,7 @@ protected:
 
     TestContext tc;
     AppContext &ctx;
-    const QString d64 = image("GAME.D64", c64img::d64({{"INTRO", {}},
-                                                       {"MANIC MINER", QByteArray(120 * 254, 'x')},
-                                                       {"HISCORES", {}, 0x81}},
-                                                      "PLAYER DISK", "PD"));
+    const QString d64 = image("GAME.D64", d64Files(3));
     const QString s = shortPath(d64);
 };
 
@@ -79,7 +76,7 @@ TEST_F(C64Players, GamePlayerListsAndStartsTheRequestedFile)
     QByteArray bad = d64Files(144);
     link(bad, kDirOrder[17], 18, 3); // an 18th sector linking on
     const QString program = image("GAME.PRG", "\x01\x08");
-    const QString tape = image("TAPE.T64", t64({{"A", prg(2049, 1)}, {"B", prg(2049, 1)}}));
+    const QString tape = image("TAPE.T64", t64({{"A", prg(1)}, {"B", prg(1)}}));
     const std::tuple<QString, int, bool> cases[] = {
         {program, 0, true}, {'"' + tape + '"', 2, true}, {image("X.D64", bad), 144, false}};
     for (const auto &[file, lines, enabled] : cases) { // one window takes every request
@@ -98,7 +95,7 @@ TEST_F(C64Players, GamePlayerListsAndStartsTheRequestedFile)
     game(program);
     click(w, "pc64Button");
     EXPECT_EQ(tc.launcher.started.size(), 1);
-    EXPECT_EQ(started(0), "/emu/x64 " + s + ":manic miner");
+    EXPECT_EQ(started(0), "/emu/x64 " + s + ":file001");
     EXPECT_EQ(tc.dialogs.messages(),
               (QStringList{"Bad Configuration for CCS64", "File type not supported by emulator"}));
     EXPECT_EQ(tc.dialogs.beeps(), 2);
@@ -122,7 +119,7 @@ TEST_F(C64Players, FreePlayerStartsTheClickedFileAndAssociatesIt)
     QWidget *w = free();
     pickFile(w, "GAME.D64");
     EXPECT_EQ(control<QLineEdit>(w, "gameFileEdit")->text(), d64);
-    EXPECT_EQ(control<QLineEdit>(w, "diskIdEdit")->text(), "PD" + QString(QChar(0xA0)) + "2A");
+    EXPECT_EQ(control<QLineEdit>(w, "diskIdEdit")->text(), "01" + QString(QChar(0xA0)) + "2A");
     game(image("OTHER.D64", d64Files(1))); // the game player's file is not this player's
     click(w, "ccs64Button");               // nothing selected
     list(w)->setCurrentRow(1, QItemSelectionModel::NoUpdate); // the focus alone is no choice
