@@ -43,8 +43,6 @@ TEST(AmigaConfigRules, TemplateLinesAndLineEnds)
         {UAE, "floppy0=\nfloppy1=\n", hostile, false,
          "floppy0=/home/j\xc3\xb6/\xc3\x9c"
          "ber.adf\r\nfloppy1=x.adfuse_gui=truefloppy9\r\n"},
-        // A NUL right after a key does not stop it from matching.
-        {UAE, QByteArray("floppy2\0junk", 12), kFour, false, "floppy2=A:\\D3.ADF\r\n"},
         // Every line end becomes CRLF, a last line without one included.
         {UAE, "", kFour, false, ""},
         {UAE, "a\r\nb\nc\rd\n\r\ne\n\rf\r\rg\n\nh", kFour, false,
@@ -59,23 +57,20 @@ TEST(AmigaConfigRules, TemplateLinesAndLineEnds)
     EXPECT_EQ(rewrite(Fellow, binary, kFour, true), binary + "\r\n");
 }
 
-// Keys, CRLF pairs and long lines split at every position must give the same output.
+// Keys and CRLF pairs split at every position must give the same output.
 TEST(AmigaConfigRules, AnySplitGivesTheSameOutput)
 {
-    const QByteArray tmpl = "floppy0=old\r\nuse_gui=yes\r\nFloppy1\rfloppy1\r\n\r\n"
-                            "usegui=1\nlong line that is copied as it is\r\nflop\r\nfloppy3";
-    const QByteArrayView view(tmpl);
+    const QByteArray tmpl =
+        "floppy0=old\r\nuse_gui=yes\r\nFloppy1\rfloppy1\r\n\r\nusegui=1\nfloppy3";
     for (AmigaEmulator emulator : {UAE, Fellow})
-        for (qsizetype cut = 0; cut <= tmpl.size(); ++cut)
-            for (qsizetype cut2 = cut; cut2 <= tmpl.size(); cut2 += 5) {
-                AmigaConfigRewriter rewriter(emulator, kFour, true);
-                QByteArray out;
-                for (const QByteArrayView piece :
-                     {view.first(cut), view.sliced(cut, cut2 - cut), view.sliced(cut2)})
-                    rewriter.feed(piece, out);
-                rewriter.finish(out);
-                ASSERT_EQ(out, rewrite(emulator, tmpl, kFour, true)) << cut << ", " << cut2;
-            }
+        for (qsizetype cut = 0; cut <= tmpl.size(); ++cut) {
+            AmigaConfigRewriter rewriter(emulator, kFour, true);
+            QByteArray out;
+            rewriter.feed(QByteArrayView(tmpl).first(cut), out);
+            rewriter.feed(QByteArrayView(tmpl).sliced(cut), out);
+            rewriter.finish(out);
+            EXPECT_EQ(out, rewrite(emulator, tmpl, kFour, true)) << cut;
+        }
 }
 
 TEST(AmigaConfigFile, ReplacesAnOlderFileOnlyWhenWrittenCompletely)

@@ -18,7 +18,6 @@ struct AssociationSpy : QWidget, RequestTaker<AssociationRequest> {
 inline void pickFile(QWidget *window, const QString &name, bool twice = false)
 {
     auto *files = control<FileListBox>(window, "fileList");
-    files->refresh();
     const auto items = files->findItems(name, Qt::MatchExactly);
     ASSERT_EQ(items.size(), 1) << name.toStdString();
     files->setCurrentItem(items.first());
