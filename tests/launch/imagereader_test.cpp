@@ -60,25 +60,7 @@ TEST(D64Reader, ChainEndsAndStepsBeyondASignedByteMove)
     }
 }
 
-TEST(D64Reader, TruncatedImagesListWhatTheyHold)
-{
-    const QByteArray full = d64Files(12); // sectors 1 and 4
-    const int s1 = dirSector(1), s4 = dirSector(4), bam = sampledata::kD64BamOffset;
-    // clang-format off
-    const struct { int size; bool name, id; int lines; bool corrupted = true; } cases[] = {
-        {bam + 0x90 + 15, false, false, 0}, {bam + 0x90 + 16, true, false, 0},
-        {s1 + 32 * 3 + 31, true, true, 3}, {s4 + 256, true, true, 12, false}};
-    // clang-format on
-    for (const auto &c : cases) {
-        const ImageListing l = readD64(full.left(c.size));
-        EXPECT_EQ(l.corrupted, c.corrupted) << c.size;
-        EXPECT_EQ(!l.name.isEmpty(), c.name) << c.size;
-        EXPECT_EQ(!l.id.isEmpty(), c.id) << c.size;
-        EXPECT_EQ(l.lines.size(), c.lines) << c.size;
-    }
-}
-
-TEST(T64Reader, SlotsNamesSizesAndTruncation)
+TEST(T64Reader, SlotsNamesAndSizes)
 {
     // File data right after two slots looks like more entries; it must not be listed.
     QByteArray image = t64({{"X", prg(256)}, {"TWO  ", prg(0)}}, 2);
@@ -96,8 +78,4 @@ TEST(T64Reader, SlotsNamesSizesAndTruncation)
     EXPECT_EQ(l.name, "TAPE");
     ASSERT_EQ(l.lines.size(), 8); // only the first eight slots are read
     EXPECT_EQ(l.lines[0], line("SIXTEEN CHARS XY", 4, "PRG", 16));
-    for (const auto &[size, lines] : {std::pair{0x40, 0}, {kTapeSlot + 52, 1}, {0x28 + 15, 0}}) {
-        EXPECT_TRUE(readT64(t64(twelve).left(size)).corrupted) << size;
-        EXPECT_EQ(readT64(t64(twelve).left(size)).lines.size(), lines) << size;
-    }
 }

@@ -10,7 +10,7 @@
 
 // Stands in for the association editor and keeps the request it was opened with.
 struct AssociationSpy : QWidget, RequestTaker<AssociationRequest> {
-    bool takeRequest(const AssociationRequest &request) override { return (taken = request), true; }
+    bool takeRequest(const AssociationRequest &r) override { return taken = r, true; }
     AssociationRequest taken;
 };
 
