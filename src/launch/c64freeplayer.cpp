@@ -14,13 +14,13 @@
 C64FreePlayer::C64FreePlayer(AppContext &ctx, QWidget *parent)
     : C64PlayerBase(ctx, parent),
       m_browser(new BrowsingPane(ctx.dialogs, BrowsingPane::Files::Shown, this)),
-      m_gameFileEdit(new QLineEdit(this)), m_associateButton(new QPushButton(tr("Associate"), this))
+      m_playFileEdit(new QLineEdit(this)), m_associateButton(new QPushButton(tr("Associate"), this))
 {
     setObjectName(QStringLiteral("c64FreePlayer"));
     setWindowTitle(tr("C64 Game Player"));
     m_browser->setObjectName(QStringLiteral("browser"));
-    m_gameFileEdit->setObjectName(QStringLiteral("gameFileEdit"));
-    m_gameFileEdit->setReadOnly(true);
+    m_playFileEdit->setObjectName(QStringLiteral("playFileEdit"));
+    m_playFileEdit->setReadOnly(true);
     m_associateButton->setObjectName(QStringLiteral("associateButton"));
 
     // Hidden buttons take no room: the configured ones close up from the left.
@@ -32,7 +32,7 @@ C64FreePlayer::C64FreePlayer(AppContext &ctx, QWidget *parent)
     auto *grid = new QGridLayout(this);
     grid->addWidget(m_browser, 0, 0);
     grid->addLayout(imageLayout(), 0, 1);
-    grid->addWidget(m_gameFileEdit, 1, 0, 1, 2);
+    grid->addWidget(m_playFileEdit, 1, 0, 1, 2);
     grid->addWidget(m_associateButton, 2, 0, Qt::AlignLeft);
     grid->addLayout(emulators, 2, 1);
     grid->setColumnStretch(0, 2);
@@ -55,11 +55,11 @@ void C64FreePlayer::showClickedFile(const QString &path)
 {
     if (path.isEmpty())
         return;
-    m_gameFileEdit->setText(path);
-    showGameFile(path);
+    m_playFileEdit->setText(path);
+    showPlayFile(path);
 }
 
 void C64FreePlayer::openAssociation()
 {
-    context().windows.open(AssociationRequest{AssociationKind::C64Game, {gameFile()}});
+    context().windows.open(AssociationRequest{AssociationKind::C64Game, {playFile()}});
 }

@@ -19,6 +19,6 @@ private:
     void openAssociation();
 
     BrowsingPane *m_browser;
-    QLineEdit *m_gameFileEdit;
+    QLineEdit *m_playFileEdit;
     QPushButton *m_associateButton;
 };

@@ -37,7 +37,7 @@ bool C64GamePlayer::takeRequest(const C64GameRequest &request)
 {
     // Read again on every request: the configuration may have changed meanwhile.
     loadConfiguration();
-    showGameFile(request.gameFile);
+    showPlayFile(request.gameFile);
     return true;
 }
 

@@ -90,9 +90,9 @@ QVBoxLayout *C64PlayerBase::imageLayout()
     return image;
 }
 
-void C64PlayerBase::showGameFile(const QString &path)
+void C64PlayerBase::showPlayFile(const QString &path)
 {
-    m_gameFile = path;
+    m_playFile = path;
     if (c64ImageKind(path) != C64ImageKind::None) {
         showListing(readC64Image(path));
         return;
@@ -142,7 +142,7 @@ void C64PlayerBase::startEmulator(C64Emulator emulator)
     const QListWidgetItem *item = m_directoryList->currentItem();
     const bool chosen = item && item->isSelected();
     const C64CommandResult result = buildC64Command(
-        emulator, m_config.value(info.field).toString(), imageShortPath(m_gameFile),
+        emulator, m_config.value(info.field).toString(), imageShortPath(m_playFile),
         chosen ? m_directoryList->currentRow() : -1, chosen ? item->text() : QString());
     if (result.status == C64CommandResult::Status::Unsupported) {
         reportFailure(tr("File type not supported by emulator"));

@@ -37,8 +37,8 @@ protected:
     QVBoxLayout *imageLayout();
     // The file the emulator buttons start: a D64 or T64 image is listed, any other file
     // clears the display.
-    void showGameFile(const QString &path);
-    QString gameFile() const { return m_gameFile; }
+    void showPlayFile(const QString &path);
+    QString playFile() const { return m_playFile; }
 
 private:
     void showConfiguredEmulators();
@@ -55,5 +55,5 @@ private:
     QLabel *m_blocksFreeLabel;
     std::array<QPushButton *, 4> m_emulatorButtons{};
     QSqlRecord m_config;
-    QString m_gameFile;
+    QString m_playFile;
 };

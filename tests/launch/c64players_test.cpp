@@ -110,7 +110,7 @@ TEST_F(C64Players, FreePlayerStartsTheClickedFileAndAssociatesIt)
 {
     QWidget *w = free();
     pickFile(w, "GAME.D64");
-    EXPECT_EQ(control<QLineEdit>(w, "gameFileEdit")->text(), d64);
+    EXPECT_EQ(control<QLineEdit>(w, "playFileEdit")->text(), d64);
     EXPECT_EQ(control<QLineEdit>(w, "diskIdEdit")->text(), "01" + QString(QChar(0xA0)) + "2A");
     game(image("OTHER.D64", d64Files(1))); // the game player's file is not this player's
     list(w)->setCurrentRow(1, QItemSelectionModel::NoUpdate); // the focus alone is no choice
