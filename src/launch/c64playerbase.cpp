@@ -1,6 +1,7 @@
 #include "c64playerbase.h"
 
 #include "appcontext.h"
+#include "c64commandline.h"
 #include "database.h"
 #include "dialogs.h"
 #include "imagereader.h"

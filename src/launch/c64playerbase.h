@@ -1,7 +1,5 @@
 #pragma once
 
-#include "c64commandline.h"
-
 #include <QSqlRecord>
 #include <QWidget>
 
@@ -14,6 +12,7 @@ class QPushButton;
 class QVBoxLayout;
 class AppContext;
 struct ImageListing;
+enum class C64Emulator;
 
 // What the two C64 players share: the emulator buttons, the image directory display and
 // the configuration record.
