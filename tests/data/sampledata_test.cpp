@@ -95,8 +95,9 @@ TEST(SampleData, AWrittenDiskReadsBackThroughTheImageReader)
         EXPECT_EQ(columns[1], QString::number(blocks));
         EXPECT_EQ(columns[2].trimmed(), i + 1 < files.size() ? "PRG" : "SEQ");
     }
-    const int used = std::accumulate(files.begin(), files.end(), 0, [](int sum, const ImageFile &f) {
-        return sum + int((f.data.size() + 253) / 254);
-    });
+    const int used =
+        std::accumulate(files.begin(), files.end(), 0, [](int sum, const ImageFile &f) {
+            return sum + int((f.data.size() + 253) / 254);
+        });
     EXPECT_EQ(listing.freeText, QString("%1 BLOCKS FREE.").arg(664 - used));
 }
