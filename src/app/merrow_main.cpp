@@ -119,7 +119,7 @@ int main(int argc, char *argv[])
     QString seedError;
     const Paths paths = resolvePaths(defaultLocationRequest(parser.value(o.catalogue)), &seedError);
     if (!seedError.isEmpty())
-        err << seedError << Qt::endl;
+        err << "merrow: " << seedError << Qt::endl;
     if (parser.isSet(o.exportTo) || parser.isSet(o.import))
         return merrow::runBatch(std::get<merrow::BatchRequest>(request), paths, out, err);
     return runWindows(paths, *app);

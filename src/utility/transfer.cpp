@@ -28,7 +28,7 @@ QString errorText(const QSqlQuery &q)
 {
     const QSqlError e = q.lastError();
     const QString t = e.databaseText().isEmpty() ? e.text() : e.databaseText();
-    return t.isEmpty() ? QStringLiteral("unknown database error") : t;
+    return t.isEmpty() ? QStringLiteral("unknown database error") : catalogue::describeError(t);
 }
 
 QString text(const QVariant &v)
