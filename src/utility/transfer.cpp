@@ -71,8 +71,11 @@ Game readGame(const QSqlQuery &q)
     Game g;
     g.exportId = q.value(0).toInt();
     g.present = true;
-    for (int i = 1; i <= Transfer::fields().size(); ++i)
-        g.values << q.value(i);
+    // A number or blob from elsewhere is stored as its text: every game stays listable.
+    for (int i = 1; i <= Transfer::fields().size(); ++i) {
+        const QVariant v = q.value(i);
+        g.values << (v.isNull() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(v.toString()));
+    }
     return g;
 }
 

@@ -9,17 +9,6 @@
 
 using namespace merrow;
 
-static QStringList column(const QString &path,
-                          const QString &sql = "select titolo from tabella1 order by titolo")
-{
-    auto c = catalogue::Connection::open(path, nullptr, catalogue::Connection::Mode::ReadOnly);
-    QStringList out;
-    QSqlQuery q = c ? catalogue::run(c->db(), sql) : QSqlQuery();
-    while (q.next())
-        out << q.value(0).toString();
-    return out;
-}
-
 class ExportTest : public testing::Test
 {
 protected:
