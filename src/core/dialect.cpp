@@ -7,7 +7,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -261,6 +263,7 @@ struct CompiledLike {
     bool infixOnly = false;
     bool asciiInfix = false;
     LiteralSearch infix;
+    std::string asciiNeedle;
 };
 
 CompiledLike compileLike(const std::vector<char32_t> &decoded)
@@ -277,21 +280,22 @@ CompiledLike compileLike(const std::vector<char32_t> &decoded)
         needle.push_back(t[i].ch);
     }
     c.infixOnly = true;
-    c.infix = LiteralSearch(std::move(needle));
+    c.infix = LiteralSearch(needle);
     c.asciiInfix = c.infix.isAscii();
+    if (c.asciiInfix)
+        c.asciiNeedle.assign(needle.begin(), needle.end());
     return c;
 }
 
-// 1 or 0, or -1 when the text is not plain ASCII.
-int matchAsciiInfix(const LiteralSearch &search, const unsigned char *text, int n)
+// 1 or 0, or -1 when the text is not plain ASCII (or holds a NUL). SQLite's texts end
+// in a NUL, so the C library's linear case-blind search applies; on ASCII bytes it folds as
+// fold() does.
+int matchAsciiInfix(const std::string &needle, const unsigned char *text, int n)
 {
     for (int i = 0; i < n; ++i)
-        if (text[i] >= 0x80)
+        if (text[i] >= 0x80 || text[i] == 0)
             return -1;
-    const auto lower = [](unsigned char c) -> char32_t {
-        return (c >= 'A' && c <= 'Z') ? c + 32 : c;
-    };
-    return search.foundIn(text, size_t(n), lower) ? 1 : 0;
+    return strcasestr(reinterpret_cast<const char *>(text), needle.c_str()) ? 1 : 0;
 }
 
 bool matchCompiled(const CompiledLike &pattern, const std::vector<char32_t> &text)
@@ -310,20 +314,20 @@ void likeFunction(sqlite3_context *ctx, int argc, sqlite3_value **argv)
         return;
     }
     // The compiled pattern is cached per statement; SQLite may drop the cache at any time.
-    CompiledLike local;
+    std::optional<CompiledLike> local;
     const auto *pattern = static_cast<const CompiledLike *>(sqlite3_get_auxdata(ctx, 0));
     if (!pattern) {
         std::vector<char32_t> decoded;
         decodeFolded(sqlite3_value_text(argv[0]), sqlite3_value_bytes(argv[0]), decoded);
-        local = compileLike(decoded);
-        sqlite3_set_auxdata(ctx, 0, new CompiledLike(local),
+        local.emplace(compileLike(decoded));
+        sqlite3_set_auxdata(ctx, 0, new CompiledLike(*local),
                             [](void *p) { delete static_cast<CompiledLike *>(p); });
-        pattern = &local;
+        pattern = &*local;
     }
     const unsigned char *bytes = sqlite3_value_text(argv[1]);
     const int length = sqlite3_value_bytes(argv[1]);
     if (pattern->asciiInfix) {
-        const int quick = matchAsciiInfix(pattern->infix, bytes, length);
+        const int quick = matchAsciiInfix(pattern->asciiNeedle, bytes, length);
         if (quick >= 0) {
             sqlite3_result_int(ctx, quick);
             return;

@@ -9,6 +9,21 @@
 #include <cstdio>
 #include <cstring>
 
+namespace
+{
+
+// An entry line is "name<TAB>blocks<TAB>type": the tabs are the reader's, the name is the
+// image's own bytes.
+QString escapedEntry(const QString &line)
+{
+    if (line.count(QLatin1Char('\t')) < 2)
+        return escapeControls(line);
+    return escapeControls(line.section(QLatin1Char('\t'), 0, -3)) + QLatin1Char('\t') +
+           line.section(QLatin1Char('\t'), -2);
+}
+
+} // namespace
+
 int runDirListing(const QString &image, QTextStream &out, QTextStream &err)
 {
     if (image.isEmpty()) {
@@ -30,7 +45,7 @@ int runDirListing(const QString &image, QTextStream &out, QTextStream &err)
         << escapeControls(listing.id) << '\n'
         << escapeControls(listing.freeText) << '\n';
     for (const QString &line : listing.lines)
-        out << escapeControls(line) << '\n';
+        out << escapedEntry(line) << '\n';
     out.flush();
     if (!listing.corrupted)
         return 0;
