@@ -103,14 +103,22 @@ int main(int argc, char *argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Exports and merges catalogue records."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     const Options o;
     parser.addOptions({o.catalogue, o.exportTo, o.import, o.addNew, o.all, o.diff});
-    parser.process(*app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
+    // Parsed here rather than by process(): every message of this program starts "merrow:".
+    if (!parser.parse(QCoreApplication::arguments())) {
+        err << "merrow: " << parser.errorText() << Qt::endl;
+        return 2;
+    }
+    if (parser.isSet(help) || parser.optionNames().contains(QStringLiteral("help-all")))
+        parser.showHelp();
+    if (parser.isSet(version))
+        parser.showVersion();
     const auto request = batchRequest(parser, o);
     if (const QString *message = std::get_if<QString>(&request)) {
         err << *message << Qt::endl;
@@ -119,7 +127,7 @@ int main(int argc, char *argv[])
     QString seedError;
     const Paths paths = resolvePaths(defaultLocationRequest(parser.value(o.catalogue)), &seedError);
     if (!seedError.isEmpty())
-        err << seedError << Qt::endl;
+        err << "merrow: " << seedError << Qt::endl;
     if (parser.isSet(o.exportTo) || parser.isSet(o.import))
         return merrow::runBatch(std::get<merrow::BatchRequest>(request), paths, out, err);
     return runWindows(paths, *app);

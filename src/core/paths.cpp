@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <sys/stat.h>
+
 QString Paths::catalogueDir() const
 {
     return QFileInfo(catalogue).absolutePath();
@@ -62,4 +64,14 @@ LocationRequest defaultLocationRequest(const QString &cataloguePath)
             .filePath(QStringLiteral("../share/vantrel/") + QLatin1String(kCatalogueName));
     r.tempDir = QDir::tempPath();
     return r;
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    struct stat sa {
+    }, sb{};
+    if (a.isEmpty() || b.isEmpty() || ::stat(QFile::encodeName(a).constData(), &sa) != 0 ||
+        ::stat(QFile::encodeName(b).constData(), &sb) != 0)
+        return false;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }

@@ -173,8 +173,7 @@ void ImportWindow::loadFile(const QString &path)
     bool unfit = false;
     const bool catalogueOk = checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue);
     if (catalogueOk)
-        m_file =
-            ImportFile::open(path, m_ctx.paths.temp(QStringLiteral("export.mdb")), &why, &unfit);
+        m_file = ImportFile::open(path, m_ctx.paths.tempDir, &why, &unfit);
     // Read, but no database this program can use: the open test's message comes first.
     if (unfit)
         m_ctx.dialogs.message(tr("Database Open Error"));
