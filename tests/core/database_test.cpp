@@ -3,6 +3,7 @@
 #include "testcatalogue.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
@@ -153,4 +154,15 @@ TEST(ConfigRecord, FirstRowByIdNamedColumnsOnly)
     EXPECT_TRUE(error.contains("not a column")) << error.toStdString();
     EXPECT_FALSE(catalogue::configRecord(QSqlDatabase(), {"vice"}, &error));
     EXPECT_EQ(error, "The catalogue is not open.");
+}
+
+// The header counts the pages; a file shorter than that lost its tail and is named so.
+TEST(OpenTest, NamesACatalogueThatLostItsTail)
+{
+    TestCatalogue cat;
+    catalogue::run(cat.db(), "with recursive n(i) as (select 1 union all select i + 1 from n "
+                             "where i < 300) insert into tabella1 (titolo) "
+                             "select printf('%0200d', i) from n");
+    ASSERT_TRUE(QFile::resize(cat.path(), QFileInfo(cat.path()).size() / 2));
+    EXPECT_EQ(catalogue::checkCatalogue(cat.path()), cat.path() + " is truncated");
 }
