@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
@@ -201,4 +202,15 @@ TEST(Connection, ReadOnlyOpenRollsBackAHotJournal)
     ASSERT_TRUE(lost) << why.toStdString();
     EXPECT_EQ(lost->value(0).toInt(), 0);
     EXPECT_EQ(QDir(crashed.path()).entryList(QDir::Files), QStringList{"commodore.mdb"});
+}
+
+// The header counts the pages; a file shorter than that lost its tail and is named so.
+TEST(OpenTest, NamesACatalogueThatLostItsTail)
+{
+    TestCatalogue cat;
+    catalogue::run(cat.db(), "with recursive n(i) as (select 1 union all select i + 1 from n "
+                             "where i < 300) insert into tabella1 (titolo) "
+                             "select printf('%0200d', i) from n");
+    ASSERT_TRUE(QFile::resize(cat.path(), QFileInfo(cat.path()).size() / 2));
+    EXPECT_EQ(catalogue::checkCatalogue(cat.path()), cat.path() + " is truncated");
 }

@@ -25,6 +25,15 @@ TEST(LegacyLike, Wildcards)
     EXPECT_FALSE(legacyLike(u"*a*b*c", u"xaxxbxxcx"));
 }
 
+// '#' takes each of the ten digits and neither neighbour of the digit range.
+TEST(LegacyLike, DigitWildcardTakesEveryDigit)
+{
+    for (const QChar digit : QStringLiteral("0123456789"))
+        EXPECT_TRUE(legacyLike(u"#", QStringView(&digit, 1))) << digit.toLatin1();
+    for (const char16_t *other : {u"/", u":", u"", u"12"})
+        EXPECT_FALSE(legacyLike(u"#", other)) << QString::fromUtf16(other).toStdString();
+}
+
 TEST(LegacyLike, CaseBlindBeyondAscii)
 {
     EXPECT_TRUE(legacyLike(u"*ÉTÉ*", u"un été chaud"));

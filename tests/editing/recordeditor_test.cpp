@@ -104,6 +104,8 @@ TEST_F(RecordEditorTest, EachPickButtonTakesOnlyThePickItWaitsFor)
         {"pickScreenshot1Button", "C64", P::Screenshot1, "screen64", "screenshot1Edit"},
         {"pickGameButton", "C128", P::GameFile, "game64", "gameFileEdit"},
         {"pickFloppy1Button", "Amiga 1.3", P::GameFile, "gameamiga", "floppy1Edit"},
+        {"pickFloppy2Button", "Amiga 1.3", P::GameFile, "gameamiga", "floppy2Edit"},
+        {"pickFloppy3Button", "Amiga 1.3", P::GameFile, "gameamiga", "floppy3Edit"},
         {"pickMusicButton", "Amiga 1.3", P::MusicFile, "musicamiga", "musicFileEdit"},
     };
     RecordEditor *w = open(EditMode::New);

@@ -122,3 +122,24 @@ TEST_F(MusicTest, FreeMusicPlayerAskedForAnotherMachineSwitchesCompletely)
               QDir::toNativeSeparators(QDir::rootPath()));
     EXPECT_TRUE(t.dialogs.shown.isEmpty());
 }
+
+// The notice is for a configuration without any player: one player is enough to play.
+TEST_F(MusicTest, NoPlayersNoticeOnlyWhenBothPlayersAreMissing)
+{
+    const struct {
+        const char *player1;
+        const char *player2;
+        bool notice;
+    } cases[] = {{"C:\\Audio\\SIDPLAYR.EXE", "/usr/bin/vlc-3.0", false},
+                 {"", "/usr/bin/vlc-3.0", false},
+                 {"C:\\Audio\\SIDPLAYR.EXE", "", false},
+                 {"", "", true}};
+    for (const auto &c : cases) {
+        t.catalogue.setConfig({{"player1", QString::fromLatin1(c.player1)},
+                               {"player2", QString::fromLatin1(c.player2)}});
+        QWidget *w = t.ctx->windows.open(FreeMusicRequest{MusicMachine::C64, c64});
+        EXPECT_EQ(shown(w, "noPlayersLabel"), c.notice) << "free: " << c.player1 << c.player2;
+        w = t.ctx->windows.open(GameMusicRequest{game});
+        EXPECT_EQ(shown(w, "noPlayersLabel"), c.notice) << "game: " << c.player1 << c.player2;
+    }
+}
