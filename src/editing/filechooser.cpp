@@ -15,6 +15,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -49,6 +50,8 @@ FileChooser::FileChooser(AppContext &ctx, QWidget *parent)
       m_previewImage(new QLabel(m_previewFrame))
 {
     setObjectName(QStringLiteral("fileChooser"));
+    // Escape closes the window, as in every secondary window.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     m_browsingPane->setObjectName(QStringLiteral("browsingPane"));
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_previewFrame->setObjectName(QStringLiteral("previewFrame"));

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace merrow
@@ -18,6 +19,8 @@ FolderChooser::FolderChooser(AppContext &ctx, QWidget *parent)
     : QWidget(parent, Qt::Window), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("folderChooser"));
+    // Escape closes the window, as in every secondary window.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     setWindowTitle(tr("Select Path "));
     m_browsingPane = new BrowsingPane(m_ctx.dialogs, BrowsingPane::Files::Hidden, this);
     m_browsingPane->setObjectName(QStringLiteral("browsingPane"));
