@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 #include "mainwindowlayout.h"
 
+#include "gamelistdelegate.h"
 #include "gamelistmodel.h"
 #include "placement.h"
 
@@ -167,6 +168,7 @@ void MainWindow::buildGameList(QWidget *column, QVBoxLayout *layout)
     m_gameList = new QListView(column);
     m_gameList->setObjectName(QStringLiteral("gameList"));
     m_gameList->setModel(m_model);
+    m_gameList->setItemDelegate(new GameListDelegate(m_gameList));
     m_gameList->setUniformItemSizes(true);
     m_gameList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_gameList->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -336,7 +338,8 @@ QWidget *MainWindow::buildCreditBand()
 
 void MainWindow::buildMenus()
 {
-    QMenu *configuration = makeMenu(QStringLiteral("configurationMenu"), tr("&Configuration"), this);
+    QMenu *configuration =
+        makeMenu(QStringLiteral("configurationMenu"), tr("&Configuration"), this);
     m_systemAction = makeItem(configuration, QStringLiteral("systemAction"), tr("&System"));
     m_programAction = makeItem(configuration, QStringLiteral("programAction"), tr("&Program"));
     QMenu *games = makeMenu(QStringLiteral("gamePlayersMenu"), tr("&Game Players"), this);

@@ -9,9 +9,7 @@ namespace configrecord
 
 QString pathProblem(const QString &path, bool directory)
 {
-    const auto tr = [](const char *text) {
-        return QCoreApplication::translate("PathCheck", text);
-    };
+    const auto tr = [](const char *text) { return QCoreApplication::translate("PathCheck", text); };
     if (path.trimmed().isEmpty())
         return {};
     const QFileInfo info(path);

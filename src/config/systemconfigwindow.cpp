@@ -173,16 +173,14 @@ void SystemConfigWindow::onOkClicked()
 {
     // Paths that lead nowhere are stored only when the user says so.
     const QStringList problems = pathProblems();
-    const QString question =
-        problems.isEmpty()
-            ? tr("Apply the changes?")
-            : problems.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
-                  tr("Apply the changes anyway?");
+    const QString question = problems.isEmpty()
+                                 ? tr("Apply the changes?")
+                                 : problems.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
+                                       tr("Apply the changes anyway?");
     m_ctx.dialogs.beep();
-    if (!m_ctx.dialogs.ask(question,
-                           problems.isEmpty() ? Dialogs::Icon::Information
-                                              : Dialogs::Icon::Exclamation,
-                           tr("Modify")))
+    if (!m_ctx.dialogs.ask(
+            question, problems.isEmpty() ? Dialogs::Icon::Information : Dialogs::Icon::Exclamation,
+            tr("Modify")))
         return;
     configrecord::Values values;
     for (auto it = m_pathEdits.begin(); it != m_pathEdits.end(); ++it)

@@ -451,8 +451,7 @@ bool RecordEditor::saveNew(bool asking)
 {
     if (!checkTitleAndMachine())
         return false;
-    if (asking &&
-        !confirm(tr("Confirm adding %1?").arg(m_titleEdit->text()), tr("Confirm"), false))
+    if (asking && !confirm(tr("Confirm adding %1?").arg(m_titleEdit->text()), tr("Confirm"), false))
         return false;
     QString error;
     const int id = gamerecords::insertGame(m_ctx.db(), gatherFields(), &error);
@@ -476,13 +475,13 @@ bool RecordEditor::saveChanges(bool asking)
 {
     if (!checkTitleAndMachine())
         return false;
+    if (asking && !confirm(tr("Confirm Modify %1?").arg(m_titleEdit->text()), tr("Modify"), true)) {
+        reloadGame();
+        return false;
+    }
     if (m_unread) {
         // Storing the boxes would write empty fields over a game that may well be there.
         editorrules::refuseUnreadGame(m_ctx.dialogs);
-        return false;
-    }
-    if (asking && !confirm(tr("Confirm Modify %1?").arg(m_titleEdit->text()), tr("Modify"), true)) {
-        reloadGame();
         return false;
     }
     QVariantMap fields = gatherFields();

@@ -12,6 +12,7 @@
 #include "shortpath.h"
 #include "windowregistry.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -92,8 +93,9 @@ bool FreeMusicPlayer::takeRequest(const FreeMusicRequest &request)
     setWindowTitle(m_machine == MusicMachine::Amiga ? tr("Amiga Music Player")
                                                     : tr("C64 Music Player"));
     centreOnScreen(this);
-    // A music folder that cannot be opened falls back to the root, silently.
-    m_browsingPane->openAt(request.startFolder);
+    // A music folder that cannot be opened falls back to the user's home, silently.
+    if (!m_browsingPane->openAt(request.startFolder))
+        m_browsingPane->openAt(QDir::homePath());
     showFolder(m_browsingPane->folder());
     m_fileEdit->clear();
     loadPlayers();

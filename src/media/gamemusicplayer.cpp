@@ -50,8 +50,8 @@ QPushButton *GameMusicPlayer::addPlayerButton(const QString &name)
 
 bool GameMusicPlayer::takeRequest(const GameMusicRequest &request)
 {
-    centreOnScreen(this);
     loadPlayersAndSong(request.gameId);
+    centreOnScreen(this);
     showPlayerButton(m_player1Button, m_player1);
     showPlayerButton(m_player2Button, m_player2);
     m_noPlayersLabel->setVisible(m_player1.isEmpty() && m_player2.isEmpty());
@@ -75,6 +75,10 @@ void GameMusicPlayer::loadPlayersAndSong(int gameId)
     const QString title = game ? game->value(0).toString() : QString();
     setWindowTitle(title.isEmpty() ? tr("Select SoundPlayer")
                                    : tr("Select SoundPlayer - %1").arg(title));
+    // Wide enough for its title beside the window manager's buttons.
+    const int titleWidth = fontMetrics().horizontalAdvance(windowTitle()) + 140;
+    if (width() < titleWidth)
+        resize(titleWidth, height());
     if (!error.isEmpty()) {
         reportReadFailure(m_ctx.dialogs, error);
         return;

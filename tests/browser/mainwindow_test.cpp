@@ -28,12 +28,13 @@ protected:
             rec("titolo=Giana Sisters|sh=Rainbow Arts|team=Time Warp|formato=C64|year=1987|"
                 "tipo=Platform|programming=Armin Gessert, Manfred Trenz|addprogramming=Jan Hill|"
                 "music=Chris Huelsbeck|design=|adddesign=Nobody|emul1=" +
-                disk + "|screen1=|"
+                disk +
+                "|screen1=|"
                 "screen2=" +
                 shot));
         turrican = t.catalogue.addGame(rec("titolo=Turrican|sh=Rainbow Arts|formato=Amiga 2.x|"
-                                           "song=" + song + "|screen1=" +
-                                           shot + "|screen2=" + notPicture));
+                                           "song=" +
+                                           song + "|screen1=" + shot + "|screen2=" + notPicture));
         boulder = t.catalogue.addGame(
             rec("titolo=Boulder Dash|formato=C128|emul1=/games/bd.d64|note=uniqueword"));
     }
@@ -164,6 +165,9 @@ TEST_F(MainWindowTest, DetailPanelFollowsTheSelection)
     selectRow(1);
     expectScene({"Boulder Dash", "Giana Sisters", "Turrican"}, 1, "Giana Sisters");
     EXPECT_EQ(find<QLineEdit>("publisherEdit")->text(), "Rainbow Arts");
+    // Each entry carries its machine, drawn after the title.
+    EXPECT_EQ(list()->model()->index(2, 0).data(browser::GameListModel::MachineRole).toString(),
+              "Amiga 2.x");
     EXPECT_EQ(lamp("gameLamp"), kGreen);
     EXPECT_EQ(lamp("musicLamp"), kRed);
     EXPECT_EQ(entries(find<QListWidget>("programmingList")),
