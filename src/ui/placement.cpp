@@ -19,7 +19,10 @@ void centreOnScreen(QWidget *window)
     const QRect area = screen->availableGeometry();
     // A window larger than the available area (a small screen, a scale factor) is made to
     // fit as far as its minimum size allows, and never starts above or left of the area.
-    const QSize frame = window->frameGeometry().size() - window->size();
+    // Before its first showing a window's frame is unknown: leave room for a title bar.
+    QSize frame = window->frameGeometry().size() - window->size();
+    if (frame.isNull() && !window->isVisible())
+        frame = QSize(8, 32);
     const QSize room = area.size() - frame;
     if (window->width() > room.width() || window->height() > room.height())
         window->resize(window->size().boundedTo(room).expandedTo(window->minimumSize()));
