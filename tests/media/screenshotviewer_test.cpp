@@ -89,3 +89,12 @@ TEST_F(ViewerTest, ClosesWhenAnotherWindowBecomesActive)
     EXPECT_TRUE(QTest::qWaitFor([&v] { return v.isNull(); }));
     EXPECT_FALSE(isOpen(*t.ctx, WindowKey::ScreenshotViewer));
 }
+
+TEST_F(ViewerTest, EscapeClosesIt)
+{
+    const int id = t.catalogue.addGame({{"titolo", "A"}, {"formato", "C64"}, {"screen1", shot}});
+    QPointer<ScreenshotViewer> v = open(id, 1);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(v));
+    QTest::keyClick(v, Qt::Key_Escape);
+    EXPECT_FALSE(isOpen(*t.ctx, WindowKey::ScreenshotViewer));
+}
