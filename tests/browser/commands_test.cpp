@@ -1,5 +1,7 @@
 #include "mainfixture.h"
 
+#include <QPlainTextEdit>
+
 namespace
 {
 
@@ -185,6 +187,13 @@ TEST_F(CommandsTest, MenuBarOpensWindowsAtTheConfiguredFoldersAndStartsPrograms)
     t.launcher.failingDocuments.insert(t.launcher.opened[0]);
     trigger("whatsNewAction");
     expectError("What's New file not found!");
+    // No viewer, but the notes are there: shown in a plain text window.
+    writeFile(t.launcher.opened[0], "Version 2: faster lists");
+    trigger("whatsNewAction");
+    expectError("");
+    auto *notes = w->findChild<QPlainTextEdit *>("newsView");
+    ASSERT_TRUE(notes);
+    EXPECT_EQ(notes->toPlainText(), "Version 2: faster lists");
 }
 
 TEST_F(CommandsTest, PopupItemsOpenTheFieldEditorOrAStoringChooser)

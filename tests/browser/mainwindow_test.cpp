@@ -36,7 +36,8 @@ protected:
                                            "song=" +
                                            song + "|screen1=" + shot + "|screen2=" + notPicture));
         boulder = t.catalogue.addGame(
-            rec("titolo=Boulder Dash|formato=C128|emul1=/games/bd.d64|note=uniqueword"));
+            rec("titolo=Boulder Dash|formato=C128|emul1=/games/bd.d64|screen1=/shots/bd.png|"
+                "note=uniqueword"));
     }
 
     QByteArray readState() const
@@ -188,6 +189,8 @@ TEST_F(MainWindowTest, DetailPanelFollowsTheSelection)
     select(boulder);
     EXPECT_EQ(lamp("gameLamp"), kAmber);
     EXPECT_EQ(find<QLabel>("gameLamp")->toolTip(), "File missing: /games/bd.d64");
+    EXPECT_EQ(find<QLabel>("noScreenshot1")->text(), "FILE MISSING");
+    EXPECT_EQ(find<QLabel>("screenshot1")->toolTip(), "Screenshot file missing: /shots/bd.png");
     select(turrican);
 
     // Clicks on the pictures open the viewer on that screenshot.
