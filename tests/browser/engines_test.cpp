@@ -37,6 +37,8 @@ TEST(ListQuery, MachineFamiliesAndFiles)
     cat.addGame(rec("titolo=H no format|emul1=h"));
     EXPECT_EQ(run(cat, {true, false, false, false}), (QList<int>{c64, c128}));
     EXPECT_EQ(run(cat, {false, true, false, false}), (QList<int>{am, am13, am2, am3}));
+    // In the window both machines reach every code, also none of the six.
+    EXPECT_EQ(run(cat, {true, true, false, false, true}).size(), 8);
     // Null and empty both count as "no file".
     EXPECT_EQ(run(cat, {true, true, true, false}), (QList<int>{c64, am2}));
     EXPECT_EQ(run(cat, {true, true, false, true}), (QList<int>{c128, am2}));
@@ -57,16 +59,20 @@ TEST(ListQuery, SortedAsTheCatalogueSortsWithDuplicatesKept)
     for (const QString &t : titles)
         cat.addGame({{"titolo", t}, {"formato", "C64"}});
     cat.addGame({{"formato", "C64"}}); // Null title
-    const ListResult bySql = fetchList(cat.db(), listQuery(filterClause({}), {}));
+    const ListResult bySql =
+        fetchList(cat.db(), listQuery(filterClause({}), {}, "id, titolo, formato"));
     const ListResult byHere = fetchList(cat.db(), filterClause({}), {});
     ASSERT_TRUE(bySql.ok());
     ASSERT_TRUE(byHere.ok());
     EXPECT_EQ(byHere.rows, bySql.rows);
     // Equal titles keep their stored order, each with its own id.
-    QList<ListRow> rows{{5, "b"}, {1, "A"}, {7, ""}, {3, "a"}, {2, "B"}, {4, QString()}};
+    QList<ListRow> rows{{5, "b", {}}, {1, "A", {}}, {7, "", {}},
+                        {3, "a", {}}, {2, "B", {}}, {4, QString(), {}}};
     sortByTitle(rows);
-    EXPECT_EQ(rows,
-              (QList<ListRow>{{4, QString()}, {7, ""}, {1, "A"}, {3, "a"}, {5, "b"}, {2, "B"}}));
+    QList<int> ids;
+    for (const ListRow &row : rows)
+        ids << row.id;
+    EXPECT_EQ(ids, (QList<int>{4, 7, 1, 3, 5, 2}));
     EXPECT_TRUE(rows.first().title.isNull());
 }
 
