@@ -77,9 +77,15 @@ QStringList amigaTemplateFolders(AmigaProgram program, const QString &executable
 QString findAmigaTemplateFolder(AmigaProgram program, const QString &executable,
                                 const AmigaTemplatePlaces &places)
 {
-    const QString pattern = amigaTemplatePattern(amigaFormat(program));
     for (const QString &folder : amigaTemplateFolders(program, executable, places))
-        if (!QDir(folder).entryList({pattern}, QDir::Files | QDir::Readable).isEmpty())
+        if (!amigaTemplateNames(folder, amigaFormat(program)).isEmpty())
             return folder;
     return {};
+}
+
+QStringList amigaTemplateNames(const QString &folder, AmigaFormat format)
+{
+    return QDir(folder).entryList({amigaTemplatePattern(format)},
+                                  QDir::Files | QDir::Hidden | QDir::System,
+                                  QDir::Name | QDir::IgnoreCase);
 }

@@ -26,3 +26,6 @@ QStringList amigaTemplateFolders(AmigaProgram program, const QString &executable
 // The first of those folders that holds a template of the program's format; empty when none.
 QString findAmigaTemplateFolder(AmigaProgram program, const QString &executable,
                                 const AmigaTemplatePlaces &places);
+
+// The templates of a format in a folder, in the order of the players' template list.
+QStringList amigaTemplateNames(const QString &folder, AmigaFormat format);
