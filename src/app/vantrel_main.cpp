@@ -15,6 +15,7 @@
 #include "musiccommand.h"
 #include "musicregistry.h"
 #include "paths.h"
+#include "programdetection.h"
 #include "screenshotregistry.h"
 #include "splash.h"
 #include "statefile.h"
@@ -23,6 +24,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -106,6 +108,17 @@ int runListing(const QCommandLineParser &parser, const Options &o, const Paths &
     out.open(stdout, QIODevice::WriteOnly);
     err.open(stderr, QIODevice::WriteOnly);
     return browser::listGames(paths.catalogue, request, out, err);
+}
+
+// A new per-user catalogue gets the emulators and players installed on PATH, once.
+void detectProgramsOnce(const QString &catalogue)
+{
+    QString error;
+    const auto connection = catalogue::Connection::open(catalogue, &error);
+    if (connection)
+        programdetection::detectInto(connection->db(), &error);
+    if (!error.isEmpty())
+        std::fprintf(stderr, "Cannot look for installed programs: %s\n", qPrintable(error));
 }
 
 // The game id of --play or --play-music; nothing when it is no positive number.
@@ -266,9 +279,14 @@ int main(int argc, char *argv[])
     parser.process(*app);
 
     QString seedError;
-    const Paths paths = resolvePaths(defaultLocationRequest(parser.value(o.catalogue)), &seedError);
+    const LocationRequest location = defaultLocationRequest(parser.value(o.catalogue));
+    const QString userCatalogue = QDir(location.dataDir).filePath(QLatin1String(kCatalogueName));
+    const bool seeding = !QFileInfo::exists(userCatalogue);
+    const Paths paths = resolvePaths(location, &seedError);
     if (!seedError.isEmpty())
         std::fprintf(stderr, "%s\n", qPrintable(seedError));
+    else if (seeding && paths.catalogue == userCatalogue && QFileInfo::exists(userCatalogue))
+        detectProgramsOnce(userCatalogue);
     if (parser.isSet(o.list))
         return runListing(parser, o, paths);
     if (parser.isSet(o.play))
