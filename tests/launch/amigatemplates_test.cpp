@@ -70,3 +70,17 @@ TEST(AmigaTemplates, ShippedTemplatesTakeEveryDisk)
             EXPECT_TRUE(out.contains(line)) << name << " lacks " << line.trimmed().toStdString();
     }
 }
+
+// The WinUAE slot's program is known by its file name, from either system's paths.
+TEST(AmigaTemplates, TheSlotsProgramIsNamedByItsFileName)
+{
+    using Case = std::tuple<AmigaEmulator, const char *, const char *, AmigaFormat>;
+    for (const auto &[slot, path, name, format] :
+         {Case{AmigaEmulator::WinUAE, "C:\\Emu\\FS-UAE.exe", "FS-UAE", AmigaFormat::FsUae},
+          Case{AmigaEmulator::WinUAE, "/usr/bin/amiberry", "Amiberry", AmigaFormat::Uae},
+          Case{AmigaEmulator::WinUAE, "/opt/fs-uae/winuae", "WinUAE", AmigaFormat::Uae},
+          Case{AmigaEmulator::WinFellow, "/usr/bin/fs-uae", "WinFellow", AmigaFormat::Fellow}}) {
+        EXPECT_EQ(amigaProgramName(amigaProgram(slot, path)), name) << path;
+        EXPECT_EQ(amigaFormat(amigaProgram(slot, path)), format) << path;
+    }
+}
