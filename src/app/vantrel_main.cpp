@@ -220,7 +220,7 @@ int runPlayMusic(const QCommandLineParser &parser, const Options &o, const Paths
     else if (player->isEmpty())
         problem = QStringLiteral("NO SOUND PLAYERS CONFIGURED");
     else if (problem = programProblem(*player); problem.isEmpty() && !QFileInfo(song).isFile())
-        problem = QStringLiteral("The music file %1 is missing.").arg(song);
+        problem = QStringLiteral("The music file is missing:\n%1").arg(song);
     if (!problem.isEmpty()) {
         err << problem << '\n';
         return kPlayNothing;
