@@ -17,42 +17,89 @@ namespace
 const AmigaDrives kDrives{QStringLiteral("A:\\GAME1.ADF"), QVariant(), QString(""),
                           QStringLiteral("/games/d\xfc sk\r\n4.adf")};
 
-// The rules applied to whole lines, the obvious way.
-QByteArray model(const QByteArray &text, AmigaEmulator emulator, bool hideGui)
+QByteArray value(int d)
 {
-    QByteArray out;
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    while (i < n) {
-        qsizetype end = i;
-        while (end < n && text[end] != '\r' && text[end] != '\n')
-            ++end;
-        const QByteArray line = text.mid(i, end - i);
-        bool replaced = false;
-        for (int d = 0; d < 4 && !replaced; ++d)
-            if (line.startsWith(QByteArray("floppy" + QByteArray::number(d)))) {
-                QByteArray value =
-                    kDrives[d].isNull() ? QByteArray() : kDrives[d].toString().toUtf8();
-                value.replace("\r", "").replace("\n", "");
-                out += "floppy" + QByteArray::number(d) + '=' + value;
-                replaced = true;
-            }
-        if (!replaced && hideGui && emulator == AmigaEmulator::WinUAE && line.startsWith("use_gui"))
-            out += "use_gui=false", replaced = true;
-        if (!replaced && hideGui && emulator == AmigaEmulator::WinFellow &&
-            line.startsWith("usegui"))
-            out += "usegui=no", replaced = true;
-        if (!replaced)
-            out += line;
-        out += "\r\n";
-        if (end == n)
-            break;
-        i = end + 1;
-        if (text[end] == '\r' && i < n && text[i] == '\n')
-            ++i;
-    }
-    return out;
+    QByteArray v = kDrives[d].isNull() ? QByteArray() : kDrives[d].toString().toUtf8();
+    return v.replace("\r", "").replace("\n", "");
 }
+
+// The rules applied to whole lines, the obvious way. A line is judged by its first 256
+// bytes: its key must end within them, and only a line that short sets a count or a type.
+struct Model {
+    AmigaFormat format;
+    bool hideGui;
+    bool driveSeen[4] = {}, typeSeen[4] = {}, countSeen = false;
+    int used = 0;
+
+    QByteArray key(int d) const
+    {
+        return (format == AmigaFormat::FsUae ? "floppy_drive_" : "floppy") + QByteArray::number(d);
+    }
+    const char *sep() const { return format == AmigaFormat::FsUae ? " = " : "="; }
+    QByteArray line(const QByteArray &l)
+    {
+        if (hideGui && format == AmigaFormat::Uae && l.startsWith("use_gui"))
+            return "use_gui=false";
+        if (hideGui && format == AmigaFormat::Fellow && l.startsWith("usegui"))
+            return "usegui=no";
+        const qsizetype eq = l.indexOf('=');
+        const bool shortLine = l.size() <= 256;
+        if (!shortLine && (eq < 0 || eq >= 256))
+            return l;
+        const QByteArray k = l.left(eq < 0 ? l.size() : eq).trimmed();
+        const QByteArray v = eq < 0 ? QByteArray() : l.mid(eq + 1).trimmed();
+        for (int d = 0; d < 4; ++d)
+            if (k == key(d))
+                return driveSeen[d] = true, key(d) + sep() + value(d);
+        if (!shortLine)
+            return l;
+        const QByteArray count = format == AmigaFormat::Uae     ? "nr_floppies"
+                                 : format == AmigaFormat::FsUae ? "floppy_drive_count"
+                                                                : "";
+        bool number = false;
+        if (!count.isEmpty() && k == count) {
+            countSeen = true;
+            const int n = v.toInt(&number);
+            return number && n < used ? k + sep() + QByteArray::number(used) : l;
+        }
+        for (int d = 0; d < 4 && format == AmigaFormat::Uae; ++d)
+            if (k == "floppy" + QByteArray::number(d) + "type") {
+                typeSeen[d] = true;
+                return v == "-1" && !value(d).isEmpty() ? k + "=0" : l;
+            }
+        return l;
+    }
+    QByteArray rewrite(const QByteArray &text)
+    {
+        for (int d = 0; d < 4; ++d)
+            used = value(d).isEmpty() ? used : d + 1;
+        const QByteArray end = format == AmigaFormat::FsUae ? "\n" : "\r\n";
+        QByteArray out;
+        const qsizetype n = text.size();
+        for (qsizetype i = 0; i < n;) {
+            qsizetype e = i;
+            while (e < n && text[e] != '\r' && text[e] != '\n')
+                ++e;
+            out += line(text.mid(i, e - i)) + end;
+            if (e == n)
+                break;
+            i = e + 1;
+            if (text[e] == '\r' && i < n && text[i] == '\n')
+                ++i;
+        }
+        for (int d = 0; d < used; ++d) {
+            if (value(d).isEmpty())
+                continue;
+            if (!driveSeen[d])
+                out += key(d) + sep() + value(d) + end;
+            if (format == AmigaFormat::Uae && d >= 2 && !typeSeen[d])
+                out += "floppy" + QByteArray::number(d) + "type=0" + end;
+        }
+        if (format == AmigaFormat::Uae && used > 2 && !countSeen)
+            out += "nr_floppies=" + QByteArray::number(used) + end;
+        return out;
+    }
+};
 
 } // namespace
 
@@ -63,10 +110,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const uint8_t flags = data[0];
     uint32_t seed = data[1] + 1u;
     const QByteArray text(reinterpret_cast<const char *>(data + 2), qsizetype(size - 2));
-    const AmigaEmulator emulator = flags & 1 ? AmigaEmulator::WinFellow : AmigaEmulator::WinUAE;
+    const AmigaFormat emulator = flags % 3 == 0   ? AmigaFormat::Uae
+                                 : flags % 3 == 1 ? AmigaFormat::Fellow
+                                                  : AmigaFormat::FsUae;
     const bool hideGui = flags & 2;
 
-    const QByteArray expected = model(text, emulator, hideGui);
+    const QByteArray expected = Model{emulator, hideGui}.rewrite(text);
     if (AmigaConfigRewriter(emulator, kDrives, hideGui).rewrite(text) != expected)
         std::abort();
 
@@ -91,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             return 0;
         file.close();
         AmigaConfigRequest request;
-        request.emulator = emulator;
+        request.format = emulator;
         request.templatePath = tmpl;
         request.drives = kDrives;
         request.hideGui = hideGui;

@@ -6,6 +6,7 @@
 #include "opentest.h"
 #include "pathcheck.h"
 #include "placement.h"
+#include "programdetection.h"
 #include "windowregistry.h"
 
 #include <QDir>
@@ -97,6 +98,12 @@ void SystemConfigWindow::addPathRow(QGridLayout *grid, const configrecord::Field
 void SystemConfigWindow::buildButtons(QVBoxLayout *outer)
 {
     auto *buttons = new QHBoxLayout;
+    m_detectButton = new QPushButton(tr("Detect"), this);
+    m_detectButton->setObjectName(QStringLiteral("detectButton"));
+    m_detectButton->setToolTip(tr("Fill the empty emulator and player paths with the programs "
+                                  "installed on PATH"));
+    connect(m_detectButton, &QPushButton::clicked, this, &SystemConfigWindow::onDetectClicked);
+    buttons->addWidget(m_detectButton);
     buttons->addStretch();
     m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("okButton"));
@@ -198,4 +205,25 @@ void SystemConfigWindow::onOkClicked()
     }
     showStoredPaths();
     Q_EMIT m_ctx.windows.events().configurationSaved();
+}
+
+// Fills the empty boxes only; OK stores them as any other change.
+void SystemConfigWindow::onDetectClicked()
+{
+    configrecord::Values values;
+    for (auto it = m_pathEdits.begin(); it != m_pathEdits.end(); ++it)
+        values.insert(it.key(), it.value()->text());
+    const QList<programdetection::Found> found = programdetection::fillEmpty(values);
+    QStringList lines;
+    for (const programdetection::Found &f : found) {
+        m_pathEdits.value(f.column)->setText(f.path);
+        for (const configrecord::Field &field : configrecord::fields())
+            if (f.column == QLatin1String(field.column))
+                lines << tr(field.frame) + QStringLiteral(", ") + tr(field.label) +
+                             QStringLiteral(": ") + QDir::toNativeSeparators(f.path);
+    }
+    m_ctx.dialogs.message(found.isEmpty()
+                              ? tr("No new emulator or sound player was found on PATH.")
+                              : tr("Found:\n%1\nPress OK to keep them.").arg(lines.join(u'\n')),
+                          Dialogs::Icon::Information, tr("Detect"));
 }

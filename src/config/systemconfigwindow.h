@@ -36,12 +36,14 @@ private:
     void markPath(const configrecord::Field &field);
     QStringList pathProblems() const;
     void onOkClicked();
+    void onDetectClicked();
 
     AppContext &m_ctx;
     // Column of tabella2 -> its box and pick button; object names "<column>Edit" and
     // "<column>PickButton".
     QHash<QString, QLineEdit *> m_pathEdits;
     QHash<QString, QPushButton *> m_pickButtons;
+    QPushButton *m_detectButton = nullptr;
     QPushButton *m_okButton = nullptr;
     QPushButton *m_exitButton = nullptr;
     std::optional<ChooserPurpose> m_awaitedPick;

@@ -10,20 +10,8 @@
 namespace
 {
 
-// Every key the rules test is decided by at most this many leading bytes.
-constexpr qsizetype kKeyLength = 7;
+constexpr qsizetype kHeadLength = AmigaLineRules::kHeadLength;
 constexpr qsizetype kChunkSize = 64 * 1024;
-
-// A drive value as the bytes after "floppyN=". Line breaks are dropped: a stored value must
-// not smuggle further lines into the emulator's configuration.
-QByteArray driveValue(const QVariant &value)
-{
-    if (value.isNull())
-        return {};
-    QByteArray bytes = value.toString().toUtf8();
-    bytes.removeIf([](char c) { return c == '\r' || c == '\n'; });
-    return bytes;
-}
 
 bool isLineEnd(char c)
 {
@@ -32,45 +20,13 @@ bool isLineEnd(char c)
 
 } // namespace
 
-QString amigaEmulatorName(AmigaEmulator emulator)
-{
-    return emulator == AmigaEmulator::WinUAE ? QStringLiteral("WinUAE")
-                                             : QStringLiteral("WinFellow");
-}
-
-QString amigaTemplatePattern(AmigaEmulator emulator)
-{
-    return emulator == AmigaEmulator::WinUAE ? QStringLiteral("*.uae") : QStringLiteral("*.wfc");
-}
-
-QString amigaOutputName(AmigaEmulator emulator)
-{
-    return emulator == AmigaEmulator::WinUAE ? QStringLiteral("vantrel.uae")
-                                             : QStringLiteral("vantrel.wfc");
-}
-
-QString amigaTemplateFolder(AmigaEmulator emulator, const QString &executable)
-{
-    if (!QDir::fromNativeSeparators(executable).contains(QLatin1Char('/')))
-        return {};
-    const QString folder = QFileInfo(executable).path();
-    if (emulator == AmigaEmulator::WinFellow)
-        return QDir::toNativeSeparators(folder);
-    return QDir::toNativeSeparators(QDir(folder).filePath(QStringLiteral("configurations")));
-}
-
-Command amigaCommand(const QString &executable, const QString &configuration)
-{
-    return Command{executable, {QStringLiteral("-f"), configuration}, WindowStyle::NormalFocus};
-}
-
-AmigaConfigRewriter::AmigaConfigRewriter(AmigaEmulator emulator, const AmigaDrives &drives,
+AmigaConfigRewriter::AmigaConfigRewriter(AmigaFormat format, const AmigaDrives &drives,
                                          bool hideGui)
-    : m_emulator(emulator), m_hideGui(hideGui)
+    : m_rules(format, drives, hideGui),
+      // FS-UAE keeps a CR as part of a value.
+      m_lineEnd(format == AmigaFormat::FsUae ? "\n" : "\r\n")
 {
-    for (std::size_t i = 0; i < drives.size(); ++i)
-        m_driveLines[i] = "floppy" + QByteArray::number(int(i)) + '=' + driveValue(drives[i]);
-    m_prefix.reserve(kKeyLength);
+    m_head.reserve(kHeadLength);
 }
 
 void AmigaConfigRewriter::feed(QByteArrayView piece, QByteArray &out)
@@ -102,9 +58,10 @@ void AmigaConfigRewriter::feed(QByteArrayView piece, QByteArray &out)
 
 void AmigaConfigRewriter::finish(QByteArray &out)
 {
-    if (m_mode != Mode::Undecided || !m_prefix.isEmpty())
+    if (m_mode != Mode::Undecided || !m_head.isEmpty())
         endLine(out);
     m_afterCr = false;
+    out += m_rules.missingLines(m_lineEnd);
 }
 
 QByteArray AmigaConfigRewriter::rewrite(QByteArrayView text)
@@ -124,44 +81,33 @@ void AmigaConfigRewriter::take(const char *data, qsizetype size, QByteArray &out
         out.append(data, size);
         return;
     }
-    const qsizetype wanted = std::min(size, kKeyLength - m_prefix.size());
-    m_prefix.append(data, wanted);
-    if (m_prefix.size() < kKeyLength)
+    const qsizetype wanted = std::min(size, kHeadLength - m_head.size());
+    m_head.append(data, wanted);
+    if (m_head.size() < kHeadLength)
         return;
-    decide(out);
+    decide(false, out);
     if (m_mode == Mode::Copy)
         out.append(data + wanted, size - wanted);
 }
 
-// Called with kKeyLength bytes of a line, or with the whole of a shorter line.
-void AmigaConfigRewriter::decide(QByteArray &out)
+// Called with kHeadLength bytes of a line, or with the whole of a shorter line.
+void AmigaConfigRewriter::decide(bool complete, QByteArray &out)
 {
-    const QByteArray *replacement = nullptr;
-    static const QByteArray hiddenUae = "use_gui=false";
-    static const QByteArray hiddenFellow = "usegui=no";
-    if (m_prefix.size() == kKeyLength && m_prefix.startsWith("floppy") && m_prefix[6] >= '0' &&
-        m_prefix[6] <= '3')
-        replacement = &m_driveLines[std::size_t(m_prefix[6] - '0')];
-    else if (m_hideGui && m_emulator == AmigaEmulator::WinUAE && m_prefix.startsWith("use_gui"))
-        replacement = &hiddenUae;
-    else if (m_hideGui && m_emulator == AmigaEmulator::WinFellow && m_prefix.startsWith("usegui"))
-        replacement = &hiddenFellow;
-
-    if (replacement) {
-        out += *replacement;
+    if (const std::optional<QByteArray> line = m_rules.replacement(m_head, complete)) {
+        out += *line;
         m_mode = Mode::Skip;
     } else {
-        out += m_prefix;
+        out += m_head;
         m_mode = Mode::Copy;
     }
-    m_prefix.clear();
+    m_head.clear();
 }
 
 void AmigaConfigRewriter::endLine(QByteArray &out)
 {
     if (m_mode == Mode::Undecided)
-        decide(out);
-    out += "\r\n";
+        decide(true, out);
+    out += m_lineEnd;
     m_mode = Mode::Undecided;
 }
 
@@ -190,7 +136,7 @@ AmigaConfigResult writeAmigaConfig(const AmigaConfigRequest &request)
         return {Status::OutputUnwritable,
                 QStringLiteral("Cannot write %1: %2").arg(target, output.errorString())};
 
-    AmigaConfigRewriter rewriter(request.emulator, request.drives, request.hideGui);
+    AmigaConfigRewriter rewriter(request.format, request.drives, request.hideGui);
     QByteArray chunk(kChunkSize, Qt::Uninitialized);
     QByteArray out;
     out.reserve(kChunkSize + 64);

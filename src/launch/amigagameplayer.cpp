@@ -13,9 +13,10 @@
 AmigaGamePlayer::AmigaGamePlayer(AppContext &ctx, QWidget *parent)
     : AmigaPlayerBase(ctx, parent),
       // Without any emulator both options are greyed out and nothing would say why.
-      m_noEmulatorLabel(new QLabel(tr("No Amiga emulator is configured.\n"
-                                      "Set WinUAE or WinFellow in Configuration > System."),
-                                   this))
+      m_noEmulatorLabel(
+          new QLabel(tr("No Amiga emulator is configured.\n"
+                        "Set WinUAE (or FS-UAE, Amiberry) or WinFellow in Configuration > System."),
+                     this))
 {
     setObjectName(QStringLiteral("amigaGamePlayer"));
     setWindowTitle(tr("Start Amiga Game"));

@@ -1,5 +1,7 @@
 #include "amigaplayerbase.h"
 
+#include "amigastart.h"
+#include "amigatemplates.h"
 #include "appcontext.h"
 #include "browselists.h"
 #include "database.h"
@@ -49,6 +51,8 @@ bool AmigaPlayerBase::loadEmulators()
         if (!readable)
             reportReadFailure(m_ctx.dialogs, error);
     }
+    // The WinUAE slot may hold FS-UAE or Amiberry: the option names what is configured.
+    m_uaeOption->setText(programName(AmigaEmulator::WinUAE));
     m_fellowOption->setEnabled(!catalogue::isEmptyValue(m_emulators.fellow));
     m_uaeOption->setEnabled(!catalogue::isEmptyValue(m_emulators.uae));
     // An emulator chosen before the configuration lost it is no choice any more.
@@ -80,18 +84,26 @@ void AmigaPlayerBase::chooseEmulator(AmigaEmulator emulator)
     m_templateList->setVisible(showTemplates(emulator));
 }
 
-// Shows the emulator's templates and selects the first. A folder that is missing,
-// unreadable or holds no template beeps, shows "Bad configuration for <emulator>" and
-// leaves the list empty.
+QString AmigaPlayerBase::programName(AmigaEmulator emulator) const
+{
+    return amigaProgramName(amigaProgram(emulator, m_emulators.executable(emulator).toString()));
+}
+
+// Shows the emulator's templates from the first folder that holds any, and selects the
+// first. When no folder holds a template: beeps, shows "Bad configuration for
+// <emulator>" and leaves the list empty.
 bool AmigaPlayerBase::showTemplates(AmigaEmulator emulator)
 {
     const QVariant executable = m_emulators.executable(emulator);
-    const QString folder = catalogue::isEmptyValue(executable)
-                               ? QString()
-                               : amigaTemplateFolder(emulator, executable.toString());
+    const AmigaProgram program = amigaProgram(emulator, executable.toString());
+    const QString folder =
+        catalogue::isEmptyValue(executable)
+            ? QString()
+            : findAmigaTemplateFolder(program, executable.toString(),
+                                      defaultTemplatePlaces(m_ctx.paths.programDir));
     // setPath before setPattern: the list never shows another emulator's templates.
     if (!folder.isEmpty() && m_templateList->setPath(folder)) {
-        m_templateList->setPattern(amigaTemplatePattern(emulator));
+        m_templateList->setPattern(amigaTemplatePattern(amigaFormat(program)));
         if (m_templateList->count() > 0) {
             m_templateList->setListIndex(0);
             return true;
@@ -99,7 +111,7 @@ bool AmigaPlayerBase::showTemplates(AmigaEmulator emulator)
     }
     m_templateList->clear();
     m_ctx.dialogs.beep();
-    m_ctx.dialogs.message(tr("Bad configuration for %1").arg(amigaEmulatorName(emulator)),
+    m_ctx.dialogs.message(tr("Bad configuration for %1").arg(amigaProgramName(program)),
                           Dialogs::Icon::Critical, tr("Error"));
     return false;
 }
@@ -114,25 +126,24 @@ void AmigaPlayerBase::playChosenEmulator()
 
 bool AmigaPlayerBase::writeAndStart(AmigaEmulator emulator, const AmigaDrives &drives)
 {
-    const QVariant executable = m_emulators.executable(emulator);
-    AmigaConfigRequest request;
+    AmigaStartRequest request;
     request.emulator = emulator;
+    request.executable = m_emulators.executable(emulator).toString();
     request.templatePath = m_templateList->selectedFilePath();
     request.drives = drives;
     request.hideGui = emulator == AmigaEmulator::WinUAE ? !m_ctx.settings.uaeShowsGui
                                                         : !m_ctx.settings.fellowShowsGui;
-    request.outputPath = m_ctx.paths.temp(amigaOutputName(emulator));
-
-    bool started = false;
-    QString error =
-        QStringLiteral("no %1 executable is configured").arg(amigaEmulatorName(emulator));
-    if (!catalogue::isEmptyValue(executable)) {
-        const AmigaConfigResult written = writeAmigaConfig(request);
-        error = written.error;
-        if (written.ok())
-            started = m_ctx.launcher.start(amigaCommand(executable.toString(), request.outputPath),
-                                           &error);
+    request.tempDir = m_ctx.paths.tempDir;
+    const AmigaStartPlan plan = prepareAmigaStart(request);
+    using Status = AmigaStartPlan::Status;
+    // A missing program or disk is named; the other failures keep the fixed message.
+    if (plan.status == Status::BadProgram || plan.status == Status::MissingDisk) {
+        m_ctx.dialogs.beep();
+        m_ctx.dialogs.message(plan.error, Dialogs::Icon::Critical, tr("Error"));
+        return false;
     }
+    QString error = plan.error;
+    const bool started = plan.ok() && m_ctx.launcher.start(plan.command, &error);
     if (!started)
         reportStartFailure(error);
     return started;

@@ -37,6 +37,7 @@ protected:
     void reportStartFailure(const QString &reason);
 
 private:
+    QString programName(AmigaEmulator emulator) const;
     void chooseEmulator(AmigaEmulator emulator);
     bool showTemplates(AmigaEmulator emulator);
     void playChosenEmulator();

@@ -2,11 +2,11 @@
 
 #include "appcontext.h"
 #include "c64commandline.h"
+#include "c64start.h"
 #include "database.h"
 #include "dialogs.h"
 #include "imagereader.h"
 #include "opentest.h"
-#include "shortpath.h"
 #include "windowregistry.h"
 
 #include <QFontDatabase>
@@ -50,11 +50,6 @@ C64PlayerBase::C64PlayerBase(AppContext &ctx, QWidget *parent)
     }
     connect(&ctx.windows.events(), &WindowEvents::configurationSaved, this,
             &C64PlayerBase::loadConfiguration);
-}
-
-QString C64PlayerBase::imageShortPath(const QString &path)
-{
-    return shortPath(unquotePath(path));
 }
 
 void C64PlayerBase::loadConfiguration()
@@ -142,14 +137,19 @@ void C64PlayerBase::startEmulator(C64Emulator emulator)
     // entry counts as chosen.
     const QListWidgetItem *item = m_directoryList->currentItem();
     const bool chosen = item && item->isSelected();
-    const C64CommandResult result = buildC64Command(
-        emulator, m_config.value(info.field).toString(), imageShortPath(m_playFile),
-        chosen ? m_directoryList->currentRow() : -1, chosen ? item->text() : QString());
-    if (result.status == C64CommandResult::Status::Unsupported) {
+    const C64StartPlan plan = prepareC64Start(
+        {emulator, m_config.value(info.field).toString(), m_playFile,
+         chosen ? m_directoryList->currentRow() : -1, chosen ? item->text() : QString()});
+    using Status = C64StartPlan::Status;
+    if (plan.status == Status::Unsupported) {
         reportFailure(tr("File type not supported by emulator"));
         return;
     }
+    if (plan.status == Status::BadProgram || plan.status == Status::MissingFile) {
+        reportFailure(plan.error);
+        return;
+    }
     QString error;
-    if (!result.ok() || !m_ctx.launcher.start(result.command, &error))
+    if (!plan.ok() || !m_ctx.launcher.start(plan.command, &error))
         reportFailure(tr("Bad Configuration for %1").arg(info.caption));
 }

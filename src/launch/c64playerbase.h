@@ -19,11 +19,6 @@ enum class C64Emulator;
 class C64PlayerBase : public QWidget
 {
     Q_OBJECT
-public:
-    // The short form of a game file for the command lines; quotation marks around it are
-    // looked through.
-    static QString imageShortPath(const QString &path);
-
 protected:
     C64PlayerBase(AppContext &ctx, QWidget *parent);
 

@@ -8,11 +8,15 @@
 namespace
 {
 
-constexpr AmigaEmulator UAE = AmigaEmulator::WinUAE;
-constexpr AmigaEmulator Fellow = AmigaEmulator::WinFellow;
+constexpr AmigaFormat UAE = AmigaFormat::Uae;
+constexpr AmigaFormat FS = AmigaFormat::FsUae;
+constexpr AmigaFormat Fellow = AmigaFormat::Fellow;
+const AmigaDrives kNone{};
+const AmigaDrives kOne{"A:\\D1.ADF", {}, {}, {}};
+const AmigaDrives kThree{"A:\\D1.ADF", "A:\\D2.ADF", "A:\\D3.ADF", {}};
 const AmigaDrives kFour{"A:\\D1.ADF", "A:\\D2.ADF", "A:\\D3.ADF", "A:\\D4.ADF"};
 
-QByteArray rewrite(AmigaEmulator e, const QByteArray &text, const AmigaDrives &d, bool hideGui)
+QByteArray rewrite(AmigaFormat e, const QByteArray &text, const AmigaDrives &d, bool hideGui)
 {
     return AmigaConfigRewriter(e, d, hideGui).rewrite(text);
 }
@@ -24,25 +28,41 @@ TEST(AmigaConfigRules, TemplateLinesAndLineEnds)
     // Null, a null string and an empty string all give the bare key, never a word.
     const AmigaDrives nulls{QVariant(QMetaType(QMetaType::QString)), QString(""), QVariant(), "x"};
     const AmigaDrives hostile{"/home/jö/Über.adf", "x.adf\r\nuse_gui=true\nfloppy9", {}, {}};
-    using Case = std::tuple<AmigaEmulator, QByteArray, AmigaDrives, bool, QByteArray>;
+    using Case = std::tuple<AmigaFormat, QByteArray, AmigaDrives, bool, QByteArray>;
     const Case cases[] = {
         // Each GUI key belongs to its emulator and is rewritten only to hide the GUI.
-        {UAE, "usegui=1\nuse_gui\nuse_gu", kFour, true, "usegui=1\r\nuse_gui=false\r\nuse_gu\r\n"},
-        {Fellow, "use_gui=1\nuseguiX", kFour, true, "use_gui=1\r\nusegui=no\r\n"},
-        // Floppy keys: exact, case-sensitive prefixes; "floppy0type" is replaced too.
-        {UAE, "Floppy0=C:\\keep.adf\nfloppy0type=0\nfloppy3\nfloppy4=C:\\four.adf\n floppy1=x\n",
+        {UAE, "usegui=1\nuse_gui\nuse_gu", kNone, true, "usegui=1\r\nuse_gui=false\r\nuse_gu\r\n"},
+        {Fellow, "use_gui=1\nuseguiX", kNone, true, "use_gui=1\r\nusegui=no\r\n"},
+        {FS, "use_gui=1\nusegui=1", kNone, true, "use_gui=1\nusegui=1\n"},
+        // Drive keys are exact and trimmed; type lines stay; missing drives are added, with
+        // their type and the drive count WinUAE needs for DF2 and DF3.
+        {UAE, "Floppy0=C:\\keep.adf\nfloppy0type=0\nfloppy3\nfloppy4=C:\\four.adf\n floppy1 =x\n",
          kFour, false,
-         "Floppy0=C:\\keep.adf\r\nfloppy0=A:\\D1.ADF\r\nfloppy3=A:\\D4.ADF\r\n"
-         "floppy4=C:\\four.adf\r\n floppy1=x\r\n"},
+         "Floppy0=C:\\keep.adf\r\nfloppy0type=0\r\nfloppy3=A:\\D4.ADF\r\n"
+         "floppy4=C:\\four.adf\r\nfloppy1=A:\\D2.ADF\r\nfloppy0=A:\\D1.ADF\r\n"
+         "floppy2=A:\\D3.ADF\r\nfloppy2type=0\r\nfloppy3type=0\r\nnr_floppies=4\r\n"},
+        // A count below the drives used is raised, a switched-off drive with a disk switched on.
+        {UAE, "nr_floppies=2\nfloppy2type=-1\nfloppy3type=-1\nfloppy0=\nfloppy1=\nfloppy2=\n",
+         kThree, false,
+         "nr_floppies=3\r\nfloppy2type=0\r\nfloppy3type=-1\r\nfloppy0=A:\\D1.ADF\r\n"
+         "floppy1=A:\\D2.ADF\r\nfloppy2=A:\\D3.ADF\r\n"},
+        {UAE, "nr_floppies=4\nfloppy0=\n", kOne, false, "nr_floppies=4\r\nfloppy0=A:\\D1.ADF\r\n"},
+        {FS, "[fs-uae]\nfloppy_drive_0 = old\nfloppy_drive_count = 1\nfloppy_drive_0_sounds = x\n",
+         kThree, false,
+         "[fs-uae]\nfloppy_drive_0 = A:\\D1.ADF\nfloppy_drive_count = 3\n"
+         "floppy_drive_0_sounds = x\nfloppy_drive_1 = A:\\D2.ADF\nfloppy_drive_2 = A:\\D3.ADF\n"},
+        {FS, "floppy0=x\r\n", kOne, false, "floppy0=x\nfloppy_drive_0 = A:\\D1.ADF\n"},
         {Fellow, "floppy0=a\nfloppy1=b\nfloppy2=c\nfloppy3=d\n", nulls, false,
          "floppy0=\r\nfloppy1=\r\nfloppy2=\r\nfloppy3=x\r\n"},
+        {Fellow, "", kThree, false,
+         "floppy0=A:\\D1.ADF\r\nfloppy1=A:\\D2.ADF\r\nfloppy2=A:\\D3.ADF\r\n"},
         // Values are UTF-8 and cannot smuggle in lines of their own.
         {UAE, "floppy0=\nfloppy1=\n", hostile, false,
          "floppy0=/home/j\xc3\xb6/\xc3\x9c"
          "ber.adf\r\nfloppy1=x.adfuse_gui=truefloppy9\r\n"},
         // Every line end becomes CRLF, a last line without one included.
-        {UAE, "", kFour, false, ""},
-        {UAE, "a\r\nb\nc\rd\n\r\ne\n\rf\r\rg\n\nh", kFour, false,
+        {UAE, "", kNone, false, ""},
+        {UAE, "a\r\nb\nc\rd\n\r\ne\n\rf\r\rg\n\nh", kNone, false,
          "a\r\nb\r\nc\r\nd\r\n\r\ne\r\n\r\nf\r\n\r\ng\r\n\r\nh\r\n"},
     };
     for (const auto &[emulator, in, drives, hideGui, out] : cases)
@@ -52,9 +72,11 @@ TEST(AmigaConfigRules, TemplateLinesAndLineEnds)
 // Keys and CRLF pairs split at every position must give the same output.
 TEST(AmigaConfigRules, AnySplitGivesTheSameOutput)
 {
-    const QByteArray tmpl =
-        "floppy0=old\r\nuse_gui=yes\r\nFloppy1\rfloppy1\r\n\r\nusegui=1\nfloppy3";
-    for (AmigaEmulator emulator : {UAE, Fellow})
+    // Long lines are decided by their head: a long value still replaced, a long other line kept.
+    const QByteArray tmpl = "floppy0=old\r\nuse_gui=yes\r\nFloppy1\rfloppy1\r\n\r\nusegui=1\ncpu=" +
+                            QByteArray(300, 'x') + "\nfloppy2=" + QByteArray(300, 'y') +
+                            "\nnr_floppies=1\nfloppy3";
+    for (AmigaFormat emulator : {UAE, Fellow, FS})
         for (qsizetype cut = 0; cut <= tmpl.size(); ++cut) {
             AmigaConfigRewriter rewriter(emulator, kFour, true);
             QByteArray out;
@@ -63,6 +85,9 @@ TEST(AmigaConfigRules, AnySplitGivesTheSameOutput)
             rewriter.finish(out);
             EXPECT_EQ(out, rewrite(emulator, tmpl, kFour, true)) << cut;
         }
+    const QByteArray whole = rewrite(UAE, tmpl, kFour, true);
+    EXPECT_TRUE(whole.contains(QByteArray("\r\ncpu=" + QByteArray(300, 'x') + "\r\n")));
+    EXPECT_TRUE(whole.contains("\r\nfloppy2=A:\\D3.ADF\r\nnr_floppies=4\r\n"));
 }
 
 TEST(AmigaConfigFile, ReplacesAnOlderFileOnlyWhenWrittenCompletely)
@@ -71,7 +96,7 @@ TEST(AmigaConfigFile, ReplacesAnOlderFileOnlyWhenWrittenCompletely)
     QTemporaryDir dir;
     const QString output = writeFile(dir.filePath("vantrel.uae"), "previous");
     const auto write = [&](const QString &tmpl, const QString &out = {}) {
-        return writeAmigaConfig({UAE, tmpl, kFour, true, out.isEmpty() ? output : out});
+        return writeAmigaConfig({UAE, tmpl, kOne, true, out.isEmpty() ? output : out});
     };
     EXPECT_EQ(write(QString()).status, Status::NoTemplate);
     QProcess::execute("mkfifo", {dir.filePath("pipe.uae")}); // would block a plain read

@@ -22,6 +22,10 @@ protected:
         writeFile(path("uae/configurations/a500.uae"), "floppy0=C:\\old.adf\r\nuse_gui=yes\r\n");
         writeFile(path("uae/configurations/0notes.txt")); // listed first if it were a template
         writeFile(path("fellow/std.wfc"), "floppy0=\nfloppy1=\nfloppy2=\nfloppy3=\nusegui=yes\n");
+        writeFile(path("uae/winuae"), "", true);
+        writeFile(path("fellow/fellow"), "", true);
+        writeFile(path("games/1.adf"));
+        writeFile(path("games/3.adf"));
         tc.catalogue.setConfig({{"uae", path("uae/winuae")}, {"fellow", path("fellow/fellow")}});
         registerAmigaWindows(ctx);
         ctx.windows.addFactory(WindowKey::AssociationEditor, [] { return new AssociationSpy; });
@@ -42,8 +46,10 @@ protected:
     // A game with a Null and an empty disk, as the main window's PLAY asks for it.
     QWidget *game(int offset = 0)
     {
-        const int id = tc.catalogue.addGame(
-            {{"titolo", "Lotus"}, {"emul1", "/games/1.adf"}, {"df2", "/games/3.adf"}, {"df3", ""}});
+        const int id = tc.catalogue.addGame({{"titolo", "Lotus"},
+                                             {"emul1", path("games/1.adf")},
+                                             {"df2", path("games/3.adf")},
+                                             {"df3", ""}});
         return ctx.windows.open(AmigaGameRequest{id + offset});
     }
     QWidget *free() { return ctx.windows.open(AmigaFreePlayerRequest{path("disks")}); }
@@ -64,6 +70,8 @@ protected:
 
 TEST_F(AmigaPlayers, GamePlayerStartsTheGameDisksAndCloses)
 {
+    const QByteArray disk1 = path("games/1.adf").toUtf8();
+    const QByteArray disk3 = path("games/3.adf").toUtf8();
     QWidget *w = game();
     EXPECT_TRUE(control<QLabel>(w, "noEmulatorLabel")->isHidden());
     pick(w, "uaeOption");
@@ -71,16 +79,17 @@ TEST_F(AmigaPlayers, GamePlayerStartsTheGameDisksAndCloses)
     click(w, "playButton");
     EXPECT_EQ(tc.launcher.started.value(0).text(),
               path("uae/winuae") + " -f " + ctx.paths.temp("vantrel.uae"));
-    EXPECT_EQ(output("vantrel.uae"), "floppy0=/games/1.adf\r\nuse_gui=false\r\n");
+    // The template has no line for DF2: it is added, switched on and counted.
+    EXPECT_EQ(output("vantrel.uae"), "floppy0=" + disk1 + "\r\nuse_gui=false\r\nfloppy2=" + disk3 +
+                                         "\r\nfloppy2type=0\r\nnr_floppies=3\r\n");
     EXPECT_FALSE(isOpen(ctx, WindowKey::AmigaGamePlayer));
 
     ctx.settings.fellowShowsGui = true; // the template's own line stays
     pick(w = game(), "fellowOption");
     click(w, "playButton");
     EXPECT_EQ(tc.launcher.started.value(1).program, path("fellow/fellow"));
-    EXPECT_EQ(
-        output("vantrel.wfc"),
-        "floppy0=/games/1.adf\r\nfloppy1=\r\nfloppy2=/games/3.adf\r\nfloppy3=\r\nusegui=yes\r\n");
+    EXPECT_EQ(output("vantrel.wfc"), "floppy0=" + disk1 + "\r\nfloppy1=\r\nfloppy2=" + disk3 +
+                                         "\r\nfloppy3=\r\nusegui=yes\r\n");
     EXPECT_FALSE(isOpen(ctx, WindowKey::AmigaGamePlayer));
     EXPECT_TRUE(tc.dialogs.shown.isEmpty());
 }
@@ -103,8 +112,22 @@ TEST_F(AmigaPlayers, FailuresWarnAndKeepThePlayerOpen)
         expectWarning("Bad configuration for WinUAE");
         pick(player, "fellowOption"); // a missing folder
         expectWarning("Bad configuration for WinFellow");
-        click(player, "playButton"); // must not feed a WinUAE template to WinFellow
-        expectWarning(kStartFailure);
+        click(player, "playButton"); // the missing program is named before any template
+        expectWarning("The program /no/such/folder/fellow does not exist.");
+    }
+    EXPECT_TRUE(tc.launcher.started.isEmpty());
+
+    // A configured program that is not there, or not executable, is named at PLAY.
+    QFile::setPermissions(path("fellow/fellow"), QFile::ReadOwner | QFile::WriteOwner);
+    tc.catalogue.setConfig({{"uae", path("uae/gone")}, {"fellow", path("fellow/fellow")}});
+    using Case = std::pair<const char *, QString>;
+    for (const auto &[option, text] :
+         {Case{"uaeOption", "The program " + path("uae/gone") + " does not exist."},
+          Case{"fellowOption",
+               "The program " + path("fellow/fellow") + " is not an executable file."}}) {
+        pick(w = game(), option);
+        click(w, "playButton");
+        expectWarning(text);
     }
     EXPECT_TRUE(tc.launcher.started.isEmpty());
 
@@ -135,13 +158,34 @@ TEST_F(AmigaPlayers, FreePlayerFillsTheFirstEmptyDrivePlaysAndAssociates)
 
     drive(w, 0)->setText("A:\\GAME1.ADF");
     pick(w, "uaeOption");
+    click(w, "playButton"); // a disk that is not there is named
+    expectWarning("The game file A:\\GAME1.ADF is missing.");
+    drive(w, 0)->setText(disks[0]);
     click(w, "playButton");
-    EXPECT_EQ(output("vantrel.uae"), "floppy0=A:\\GAME1.ADF\r\nuse_gui=false\r\n");
+    EXPECT_EQ(output("vantrel.uae"), "floppy0=" + disks[0].toUtf8() + "\r\nuse_gui=false\r\n");
     EXPECT_TRUE(isOpen(ctx, WindowKey::AmigaFreePlayer));
     click(w, "associateButton");
     auto *spy = dynamic_cast<AssociationSpy *>(ctx.windows.find(WindowKey::AssociationEditor));
     ASSERT_NE(spy, nullptr);
     EXPECT_EQ(spy->taken.kind, AssociationKind::AmigaGame);
-    EXPECT_EQ(spy->taken.files, (QStringList{"A:\\GAME1.ADF", "", "", ""}));
+    EXPECT_EQ(spy->taken.files, (QStringList{disks[0], "", "", ""}));
     EXPECT_TRUE(tc.dialogs.shown.isEmpty());
+}
+
+// FS-UAE in the WinUAE slot: named so, its own templates, keys and command line.
+TEST_F(AmigaPlayers, FsUaeInTheWinUaeSlotWritesItsOwnFormat)
+{
+    writeFile(path("fs/configurations/a500.fs-uae"), "[fs-uae]\nfloppy_drive_0 =\n");
+    writeFile(path("fs/configurations/a500.uae"), "floppy0=\n");
+    tc.catalogue.setConfig({{"uae", writeFile(path("fs/fs-uae"), "", true)}});
+    QWidget *w = game();
+    EXPECT_EQ(control<QRadioButton>(w, "uaeOption")->text(), "FS-UAE");
+    pick(w, "uaeOption");
+    EXPECT_EQ(templates(w)->fileName(), "a500.fs-uae");
+    click(w, "playButton");
+    EXPECT_EQ(tc.launcher.started.value(0).text(),
+              path("fs/fs-uae") + " " + ctx.paths.temp("vantrel.fs-uae"));
+    EXPECT_EQ(output("vantrel.fs-uae"),
+              "[fs-uae]\nfloppy_drive_0 = " + path("games/1.adf").toUtf8() +
+                  "\nfloppy_drive_2 = " + path("games/3.adf").toUtf8() + "\n");
 }

@@ -16,14 +16,13 @@ using namespace c64img;
 namespace
 {
 
-const QVariantMap kAll{
-    {"ccs64", "/emu/ccs64"}, {"vice", "/emu/x64"}, {"c64s", "/emu/c64s"}, {"pc64", "/emu/pc64"}};
-
 class C64Players : public testing::Test
 {
 protected:
     C64Players() : ctx(*tc.ctx)
     {
+        for (const char *name : {"ccs64", "x64", "c64s", "pc64"})
+            writeFile(emu(name), "", true);
         tc.catalogue.setConfig(kAll);
         registerC64Windows(ctx);
         ctx.windows.addFactory(WindowKey::AssociationEditor, [] { return new AssociationSpy; });
@@ -35,11 +34,16 @@ protected:
     QWidget *free() { return ctx.windows.open(C64FreePlayerRequest{tc.temp.path()}); }
     static QListWidget *list(QWidget *w) { return control<QListWidget>(w, "directoryList"); }
     QString started(int i) const { return tc.launcher.started.value(i).text(); }
+    QString emu(const QString &name) const { return tc.temp.filePath("emu/" + name); }
 
     TestContext tc;
     AppContext &ctx;
     const QString d64 = image("GAME.D64", d64Files(3));
     const QString s = shortPath(d64);
+    const QVariantMap kAll{{"ccs64", emu("ccs64")},
+                           {"vice", emu("x64")},
+                           {"c64s", emu("c64s")},
+                           {"pc64", emu("pc64")}};
 };
 
 } // namespace
@@ -82,15 +86,23 @@ TEST_F(C64Players, GamePlayerListsAndStartsTheRequestedFile)
     QWidget *w = game(d64);
     list(w)->setCurrentRow(1);
     click(w, "viceButton");
-    tc.launcher.failing.insert("/emu/ccs64");
+    tc.launcher.failing.insert(emu("ccs64"));
     click(w, "ccs64Button");
     game(program);
     click(w, "pc64Button");
     EXPECT_EQ(tc.launcher.started.size(), 1);
-    EXPECT_EQ(started(0), "/emu/x64 " + s + ":file001");
+    EXPECT_EQ(started(0), emu("x64") + " " + s + ":file001");
+    // A missing game file and a missing emulator are named.
+    game(tc.temp.filePath("gone.prg"));
+    click(w, "viceButton");
+    tc.catalogue.setConfig({{"vice", emu("gone")}});
+    Q_EMIT ctx.windows.events().configurationSaved();
+    click(w, "viceButton");
     EXPECT_EQ(tc.dialogs.messages(),
-              (QStringList{"Bad Configuration for CCS64", "File type not supported by emulator"}));
-    EXPECT_EQ(tc.dialogs.beeps(), 2);
+              (QStringList{"Bad Configuration for CCS64", "File type not supported by emulator",
+                           "The game file " + tc.temp.filePath("gone.prg") + " is missing.",
+                           "The program " + emu("gone") + " does not exist."}));
+    EXPECT_EQ(tc.dialogs.beeps(), 4);
 }
 
 TEST_F(C64Players, DropOnTheEmulatorFrameOpensTheSystemConfiguration)
@@ -117,8 +129,8 @@ TEST_F(C64Players, FreePlayerStartsTheClickedFileAndAssociatesIt)
     click(w, "ccs64Button");
     list(w)->setCurrentRow(2);
     click(w, "ccs64Button");
-    EXPECT_EQ(started(0), "/emu/ccs64 " + s + ",-1");
-    EXPECT_EQ(started(1), "/emu/ccs64 " + s + ",2");
+    EXPECT_EQ(started(0), emu("ccs64") + " " + s + ",-1");
+    EXPECT_EQ(started(1), emu("ccs64") + " " + s + ",2");
 
     click(w, "associateButton");
     auto *spy = dynamic_cast<AssociationSpy *>(ctx.windows.find(WindowKey::AssociationEditor));

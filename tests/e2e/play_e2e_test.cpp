@@ -1,0 +1,147 @@
+// `vantrel --play` and `--play-music`: what they print, start and answer, run as a process.
+#include "adfwriter.h"
+#include "d64writer.h"
+#include "shortpath.h"
+#include "testcatalogue.h"
+#include "widgettest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+namespace
+{
+
+struct Outcome {
+    int code = -1;
+    QStringList out;
+    QString err; // the first line
+};
+
+class PlayCommand : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        x64sc = copyFake("vice/x64sc");
+        winuae = copyFake("uae/winuae");
+        player = copyFake("players/sidplayer");
+        writeFile(at("uae/configurations/a.uae"), "floppy0=\n");
+        writeFile(at("uae/configurations/b.uae"), "cpu_type=68020\nfloppy0=\n");
+        image =
+            writeFile(at("games/ninja.d64"),
+                      sampledata::writeD64("NINJA", "01", {{"INTRO", "i"}, {"NINJA", "n"}}).bytes);
+        for (const char *name : {"games/w1.adf", "games/w2.adf"})
+            disks << writeFile(at(name), sampledata::writeAdf("W", {{"d", "x"}}).bytes);
+        const QString song = writeFile(at("music/tune.sid"));
+        catalogue.setConfig(
+            {{"vice", x64sc}, {"uae", winuae}, {"player1", player}, {"ccs64", at("gone/ccs64")}});
+        c64 = catalogue.addGame(
+            {{"titolo", "Ninja"}, {"formato", "C64"}, {"emul1", image}, {"song", song}});
+        amiga = catalogue.addGame(
+            {{"titolo", "W"}, {"formato", "Amiga 2.x"}, {"emul1", disks[0]}, {"df1", disks[1]}});
+        noFile = catalogue.addGame({{"titolo", "None"}, {"formato", "C64"}});
+        gone = catalogue.addGame({{"titolo", "Gone"}, {"formato", "C64"}, {"emul1", at("x.d64")}});
+    }
+
+    QString at(const QString &name) const { return root.filePath(name); }
+    QString copyFake(const QString &name)
+    {
+        QDir().mkpath(QFileInfo(at(name)).path());
+        EXPECT_TRUE(QFile::copy(FAKE_EMULATOR, at(name)));
+        return at(name);
+    }
+    Outcome vantrel(const QStringList &arguments)
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", at("home"));
+        env.insert("TMPDIR", at("tmp"));
+        env.insert("FAKE_EMULATOR_OUT", at("fake.out"));
+        QDir().mkpath(at("tmp"));
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(VANTREL, QStringList{"--catalogue", catalogue.path()} + arguments);
+        if (!process.waitForFinished(30000))
+            process.kill();
+        Outcome run{
+            process.exitCode(),
+            QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
+            QString::fromUtf8(process.readAllStandardError()).section('\n', 0, 0)};
+        return run;
+    }
+    QStringList play(int id, QStringList more) { return more << "--play" << QString::number(id); }
+
+    QTemporaryDir root;
+    TestCatalogue catalogue;
+    QString x64sc, winuae, player, image;
+    QStringList disks;
+    int c64 = 0, amiga = 0, noFile = 0, gone = 0;
+};
+
+} // namespace
+
+TEST_F(PlayCommand, DryRunsPrintTheProgramAndEachArgument)
+{
+    const QString config = at("tmp/vantrel.uae");
+    using Case = std::pair<QStringList, QStringList>;
+    const Case cases[] = {
+        // VICE's autostart takes "<image>:<name>" as one argument.
+        {play(c64, {"--with", "vice", "--entry", "1", "--dry-run"}),
+         {x64sc, shortPath(image) + ":ninja"}},
+        {play(amiga, {"--template", "b.uae", "--dry-run"}), {winuae, "-f", config}},
+        {{"--play-music", QString::number(c64), "--dry-run"}, {player, at("music/tune.sid")}},
+    };
+    for (const auto &[arguments, printed] : cases) {
+        const Outcome run = vantrel(arguments);
+        EXPECT_EQ(run.code, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out, printed) << arguments.join(' ').toStdString();
+    }
+    const QByteArray written = [&] {
+        QFile f(config);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+    EXPECT_EQ(written, QByteArray("cpu_type=68020\r\nfloppy0=" + disks[0].toUtf8() +
+                                  "\r\nfloppy1=" + disks[1].toUtf8() + "\r\n"));
+}
+
+TEST_F(PlayCommand, StartsTheEmulatorWithTheEntryAsOneArgument)
+{
+    EXPECT_EQ(vantrel(play(c64, {"--with", "vice", "--entry", "1"})).code, 0);
+    QStringList lines;
+    for (int i = 0; i < 100 && !lines.contains("--end--"); ++i, QThread::msleep(50)) {
+        QFile f(at("fake.out"));
+        lines = f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split('\n')
+                                            : QStringList();
+    }
+    EXPECT_EQ(lines, (QStringList{shortPath(image) + ":ninja", "--end--", ""}));
+}
+
+TEST_F(PlayCommand, RefusalsSayWhyAndExitWithTheirCode)
+{
+    const QString id = QString::number(c64);
+    using Case = std::tuple<QStringList, int, QString>;
+    const Case cases[] = {
+        {play(9999, {}), 1, "No such game"},
+        {play(noFile, {}), 1, "No file selected for this game"},
+        {play(gone, {"--with", "vice"}), 1, "The game file " + at("x.d64") + " is missing."},
+        {play(c64, {}), 1, "The program " + at("gone/ccs64") + " does not exist."},
+        {play(amiga, {"--with", "fellow"}), 1, "No WinFellow executable is configured."},
+        {{"--play-music", id, "--with", "2"}, 1, "NO SOUND PLAYERS CONFIGURED"},
+        {play(c64, {"--with", "uae"}), 2, "--with takes one of: ccs64, vice, c64s, pc64"},
+        {play(amiga, {"--template", "c.uae"}), 2,
+         "No template c.uae in " + at("uae/configurations")},
+        {play(c64, {"--with", "vice", "--entry", "2"}), 2, "--entry 2: the image lists 2 entries"},
+        {{"--play", "x"}, 2, "--play takes a game id, --entry a number"},
+        {{"--play-music", id, "--with", "3"}, 2, "--with takes 1 or 2"},
+    };
+    for (const auto &[arguments, code, message] : cases) {
+        const Outcome run = vantrel(arguments);
+        EXPECT_EQ(run.code, code) << arguments.join(' ').toStdString();
+        EXPECT_EQ(run.err, message) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << arguments.join(' ').toStdString();
+    }
+    const Outcome unreadable = vantrel({"--catalogue", at("none.mdb"), "--play", id});
+    EXPECT_EQ(unreadable.code, 2);
+}
