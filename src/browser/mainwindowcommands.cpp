@@ -39,8 +39,10 @@ void MainWindow::connectCommands()
                                                        {m_programAction, WindowKey::ProgramOptions},
                                                        {m_aboutAction, WindowKey::About},
                                                        {m_greetingsAction, WindowKey::Greetings}};
-    for (const auto &[action, key] : windows)
-        connect(action, &QAction::triggered, this, [this, key] { m_ctx.windows.show(key); });
+    for (const auto &window : windows) {
+        const WindowKey key = window.second;
+        connect(window.first, &QAction::triggered, this, [this, key] { m_ctx.windows.show(key); });
+    }
     connect(m_c64MusicPlayerAction, &QAction::triggered, this, [this] { openFreeMusic(true); });
     connect(m_amigaMusicPlayerAction, &QAction::triggered, this, [this] { openFreeMusic(false); });
 
