@@ -11,7 +11,6 @@
 
 #include <QFile>
 #include <QPlainTextEdit>
-#include <QShortcut>
 
 using namespace browser;
 
@@ -62,7 +61,7 @@ void MainWindow::showNews()
     view->setWindowTitle(tr("What's new"));
     view->setReadOnly(true);
     view->setPlainText(QString::fromUtf8(file.readAll()));
-    new QShortcut(QKeySequence(Qt::Key_Escape), view, view, &QWidget::close);
+    closeOnEscape(view);
     view->resize(640, 480);
     centreOnScreen(view);
     view->show();

@@ -11,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 AssociationEditor::AssociationEditor(AppContext &ctx, QWidget *parent)
@@ -20,8 +19,7 @@ AssociationEditor::AssociationEditor(AppContext &ctx, QWidget *parent)
       m_cancelButton(new QPushButton(tr("Cancel"), this))
 {
     setObjectName(QStringLiteral("associationEditor"));
-    // Escape closes the window, as in every secondary window.
-    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    closeOnEscape(this);
     setWindowTitle(tr("Associate Game"));
     m_gameList->setObjectName(QStringLiteral("gameList"));
     m_okButton->setObjectName(QStringLiteral("okButton"));

@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 FieldEditor::FieldEditor(AppContext &ctx, QWidget *parent)
@@ -21,8 +20,7 @@ FieldEditor::FieldEditor(AppContext &ctx, QWidget *parent)
       m_cancelButton(new QPushButton(tr("Cancel"), this))
 {
     setObjectName(QStringLiteral("fieldEditor"));
-    // Escape closes the window, as in every secondary window.
-    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    closeOnEscape(this);
     m_firstLabel->setObjectName(QStringLiteral("firstLabel"));
     m_firstEdit->setObjectName(QStringLiteral("firstEdit"));
     m_secondLabel->setObjectName(QStringLiteral("secondLabel"));

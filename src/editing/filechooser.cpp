@@ -15,7 +15,6 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -51,8 +50,7 @@ FileChooser::FileChooser(AppContext &ctx, QWidget *parent)
       m_previewImage(new QLabel(m_previewFrame))
 {
     setObjectName(QStringLiteral("fileChooser"));
-    // Escape closes the window, as in every secondary window.
-    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    closeOnEscape(this);
     m_browsingPane->setObjectName(QStringLiteral("browsingPane"));
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_okButton->setDefault(true);

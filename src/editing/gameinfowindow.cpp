@@ -9,7 +9,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 GameInfoWindow::GameInfoWindow(AppContext &ctx, QWidget *parent)
@@ -17,8 +16,7 @@ GameInfoWindow::GameInfoWindow(AppContext &ctx, QWidget *parent)
       m_noteView(new QPlainTextEdit(this))
 {
     setObjectName(QStringLiteral("gameInfoWindow"));
-    // Escape closes the window, as in every secondary window.
-    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    closeOnEscape(this);
     setWindowTitle(tr("Additional Info"));
     m_othersView->setObjectName(QStringLiteral("othersView"));
     m_noteView->setObjectName(QStringLiteral("noteView"));

@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 using editorrules::PickButton;
@@ -25,8 +24,7 @@ RecordEditor::RecordEditor(AppContext &ctx, QWidget *parent)
     : QWidget(parent, Qt::Window), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("recordEditor"));
-    // Escape closes the window, as in every secondary window.
-    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    closeOnEscape(this);
     auto *grid = new QGridLayout;
     int row = 0;
     buildMainRows(grid, row);

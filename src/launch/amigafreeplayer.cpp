@@ -21,6 +21,7 @@ AmigaFreePlayer::AmigaFreePlayer(AppContext &ctx, QWidget *parent)
 {
     setObjectName(QStringLiteral("amigaFreePlayer"));
     setWindowTitle(tr("Amiga Game Player"));
+    closeOnEscape(this);
     m_browser->setObjectName(QStringLiteral("browser"));
     m_browser->folderList()->setMinimumSize(twipsToPixels(3000), twipsToPixels(1800));
     m_browser->fileList()->setMinimumHeight(twipsToPixels(1800));

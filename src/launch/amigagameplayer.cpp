@@ -20,6 +20,7 @@ AmigaGamePlayer::AmigaGamePlayer(AppContext &ctx, QWidget *parent)
 {
     setObjectName(QStringLiteral("amigaGamePlayer"));
     setWindowTitle(tr("Start Amiga Game"));
+    closeOnEscape(this);
     templateList()->setMinimumSize(twipsToPixels(3600), twipsToPixels(1800));
     m_noEmulatorLabel->setObjectName(QStringLiteral("noEmulatorLabel"));
     m_noEmulatorLabel->setWordWrap(true);
@@ -38,6 +39,7 @@ bool AmigaGamePlayer::takeRequest(const AmigaGameRequest &request)
 {
     m_gameId = request.gameId;
     m_disks.reset();
+    showGameInTitle(this, tr("Start Amiga Game"), context().db(), m_gameId);
     const bool readable = loadEmulators();
     m_noEmulatorLabel->setVisible(!hasEmulator());
     if (!readable)

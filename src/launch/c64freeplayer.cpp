@@ -18,6 +18,7 @@ C64FreePlayer::C64FreePlayer(AppContext &ctx, QWidget *parent)
 {
     setObjectName(QStringLiteral("c64FreePlayer"));
     setWindowTitle(tr("C64 Game Player"));
+    closeOnEscape(this);
     m_browser->setObjectName(QStringLiteral("browser"));
     m_playFileEdit->setObjectName(QStringLiteral("playFileEdit"));
     m_playFileEdit->setReadOnly(true);

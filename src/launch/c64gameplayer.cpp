@@ -15,6 +15,7 @@ C64GamePlayer::C64GamePlayer(AppContext &ctx, QWidget *parent)
 {
     setObjectName(QStringLiteral("c64GamePlayer"));
     setWindowTitle(tr("Start C64 Game"));
+    closeOnEscape(this);
     m_emulatorFrame->setObjectName(QStringLiteral("emulatorFrame"));
     // Dropping anything onto the frame opens the system configuration.
     m_emulatorFrame->setAcceptDrops(true);
@@ -37,6 +38,7 @@ bool C64GamePlayer::takeRequest(const C64GameRequest &request)
 {
     // Read again on every request: the configuration may have changed meanwhile.
     loadConfiguration();
+    showGameInTitle(this, tr("Start C64 Game"), context().db(), request.gameId);
     showPlayFile(request.gameFile);
     return true;
 }

@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace
@@ -46,8 +45,7 @@ FreeMusicPlayer::FreeMusicPlayer(AppContext &ctx, QWidget *parent)
       m_exitButton(addButton(QStringLiteral("exitButton"), tr("Exit")))
 {
     setObjectName(QStringLiteral("FreeMusicPlayer"));
-    // Escape closes the window, as in every secondary window.
-    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    closeOnEscape(this);
     setWindowTitle(tr("C64 Music Player"));
     m_browsingPane->setObjectName(QStringLiteral("browsingPane"));
     m_fileEdit->setObjectName(QStringLiteral("fileEdit"));

@@ -11,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 GameMusicPlayer::GameMusicPlayer(AppContext &ctx, QWidget *parent)
@@ -21,8 +20,7 @@ GameMusicPlayer::GameMusicPlayer(AppContext &ctx, QWidget *parent)
       m_noPlayersLabel(new QLabel(tr("NO SOUND PLAYERS CONFIGURED"), this))
 {
     setObjectName(QStringLiteral("GameMusicPlayer"));
-    // Escape closes the window, as in every secondary window.
-    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    closeOnEscape(this);
     setWindowTitle(tr("Select SoundPlayer"));
     connect(m_player1Button, &QPushButton::clicked, this, &GameMusicPlayer::onPlayer1Clicked);
     connect(m_player2Button, &QPushButton::clicked, this, &GameMusicPlayer::onPlayer2Clicked);
@@ -70,15 +68,7 @@ void GameMusicPlayer::loadPlayersAndSong(int gameId)
     const music::SoundPlayers players = music::loadPlayers(m_ctx.db(), &error);
     if (error.isEmpty())
         m_song = music::loadSong(m_ctx.db(), gameId, &error);
-    const auto game = catalogue::fetchOne(
-        m_ctx.db(), QStringLiteral("select titolo from tabella1 where id=?"), {gameId});
-    const QString title = game ? game->value(0).toString() : QString();
-    setWindowTitle(title.isEmpty() ? tr("Select SoundPlayer")
-                                   : tr("Select SoundPlayer - %1").arg(title));
-    // Wide enough for its title beside the window manager's buttons.
-    const int titleWidth = fontMetrics().horizontalAdvance(windowTitle()) + 140;
-    if (width() < titleWidth)
-        resize(titleWidth, height());
+    showGameInTitle(this, tr("Select SoundPlayer"), m_ctx.db(), gameId);
     if (!error.isEmpty()) {
         reportReadFailure(m_ctx.dialogs, error);
         return;

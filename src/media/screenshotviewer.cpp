@@ -11,7 +11,6 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QScreen>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace
@@ -28,8 +27,7 @@ ScreenshotViewer::ScreenshotViewer(AppContext &ctx, QWidget *parent)
       m_noImagesLabel(new QLabel(tr("NO IMAGES AVAILABLE"), this))
 {
     setObjectName(QStringLiteral("ScreenshotViewer"));
-    // Escape closes the window, as in every secondary window.
-    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    closeOnEscape(this);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     m_pictureLabel->setObjectName(QStringLiteral("pictureLabel"));

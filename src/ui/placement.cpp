@@ -1,7 +1,10 @@
 #include "placement.h"
 
+#include "database.h"
+
 #include <QGuiApplication>
 #include <QScreen>
+#include <QShortcut>
 #include <QWidget>
 
 QPointF centredPosition(QSizeF screen, QSizeF window)
@@ -29,4 +32,21 @@ void centreOnScreen(QWidget *window)
     const QSize size = window->frameGeometry().size();
     const QPointF p = centredPosition(area.size(), size);
     window->move(area.topLeft() + QPoint(qMax(0, p.toPoint().x()), qMax(0, p.toPoint().y())));
+}
+
+void closeOnEscape(QWidget *window)
+{
+    new QShortcut(QKeySequence(Qt::Key_Escape), window, window, &QWidget::close);
+}
+
+void showGameInTitle(QWidget *window, const QString &caption, const QSqlDatabase &db, int gameId)
+{
+    const auto game =
+        catalogue::fetchOne(db, QStringLiteral("select titolo from tabella1 where id=?"), {gameId});
+    const QString title = game ? game->value(0).toString() : QString();
+    window->setWindowTitle(title.isEmpty() ? caption : caption + QStringLiteral(" - ") + title);
+    // Room for the window manager's buttons beside the title.
+    const int titleWidth = window->fontMetrics().horizontalAdvance(window->windowTitle()) + 140;
+    if (window->width() < titleWidth)
+        window->resize(titleWidth, window->height());
 }

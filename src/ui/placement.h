@@ -3,6 +3,8 @@
 #include <QPointF>
 #include <QSizeF>
 
+class QSqlDatabase;
+class QString;
 class QWidget;
 
 // Legacy sizes and positions are in twips; the screen has 15 twips per pixel.
@@ -20,3 +22,10 @@ QPointF centredPosition(QSizeF screen, QSizeF window);
 // Centres the window on the available area of the screen it is on (or the primary
 // screen), first shrinking a window that does not fit.
 void centreOnScreen(QWidget *window);
+
+// Escape closes the window, as it does every secondary window.
+void closeOnEscape(QWidget *window);
+
+// Names the game in the window's title ("caption - title"; the caption alone when the game
+// has no title) and widens the window to show the whole title.
+void showGameInTitle(QWidget *window, const QString &caption, const QSqlDatabase &db, int gameId);

@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace merrow
@@ -20,8 +19,7 @@ FolderChooser::FolderChooser(AppContext &ctx, QWidget *parent)
     : QWidget(parent, Qt::Window), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("folderChooser"));
-    // Escape closes the window, as in every secondary window.
-    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    closeOnEscape(this);
     setWindowTitle(tr("Select Path "));
     // The file list shows what an import would read; an export needs only the folder.
     m_browsingPane = new BrowsingPane(m_ctx.dialogs, BrowsingPane::Files::Shown, this);

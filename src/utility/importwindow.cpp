@@ -15,7 +15,6 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace merrow
@@ -59,8 +58,7 @@ ImportWindow::ImportWindow(AppContext &ctx, QWidget *parent)
     : QWidget(parent, Qt::Window), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("importWindow"));
-    // Escape closes the window, as in every secondary window.
-    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    closeOnEscape(this);
     setWindowTitle(tr("Import New Data"));
     buildControls();
     buildLayout();

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 
 namespace
 {
@@ -73,6 +74,7 @@ TEST_F(AmigaPlayers, GamePlayerStartsTheGameDisksAndCloses)
     const QByteArray disk1 = path("games/1.adf").toUtf8();
     const QByteArray disk3 = path("games/3.adf").toUtf8();
     QWidget *w = game();
+    EXPECT_EQ(w->windowTitle(), "Start Amiga Game - Lotus");
     EXPECT_TRUE(control<QLabel>(w, "noEmulatorLabel")->isHidden());
     pick(w, "uaeOption");
     EXPECT_EQ(templates(w)->fileName(), "a500.uae");
@@ -92,6 +94,10 @@ TEST_F(AmigaPlayers, GamePlayerStartsTheGameDisksAndCloses)
                                          "\r\nfloppy3=\r\nusegui=yes\r\n");
     EXPECT_FALSE(isOpen(ctx, WindowKey::AmigaGamePlayer));
     EXPECT_TRUE(tc.dialogs.shown.isEmpty());
+
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w = game()));
+    QTest::keyClick(w, Qt::Key_Escape);
+    EXPECT_FALSE(isOpen(ctx, WindowKey::AmigaGamePlayer)) << "Escape closes the player";
 }
 
 TEST_F(AmigaPlayers, FailuresWarnAndKeepThePlayerOpen)
