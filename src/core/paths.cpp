@@ -1,10 +1,15 @@
 #include "paths.h"
 
+#include "sampleseed.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#ifndef VANTREL_SHARED_FROM_BIN
+#define VANTREL_SHARED_FROM_BIN "../share/vantrel"
+#endif
 
 QString Paths::catalogueDir() const
 {
@@ -20,6 +25,7 @@ Paths resolvePaths(const LocationRequest &request, QString *error)
 {
     Paths paths;
     paths.programDir = request.programDir;
+    paths.sharedDir = request.sharedDir.isEmpty() ? request.programDir : request.sharedDir;
     paths.tempDir = request.tempDir.isEmpty() ? QDir::tempPath() : request.tempDir;
     const QString name = QLatin1String(kCatalogueName);
     const QString beside = QDir(request.programDir).filePath(name);
@@ -30,21 +36,10 @@ Paths resolvePaths(const LocationRequest &request, QString *error)
     } else {
         paths.catalogue = QDir(request.dataDir).filePath(name);
         if (!QFileInfo::exists(paths.catalogue) && !request.sampleCatalogue.isEmpty()) {
-            QDir().mkpath(request.dataDir);
-            // Copy under a temporary name, then rename: never a half-written catalogue.
-            const QString part = paths.catalogue + QStringLiteral(".part");
-            QFile::remove(part);
-            if (!QFile::copy(request.sampleCatalogue, part) ||
-                !QFile::rename(part, paths.catalogue)) {
-                QFile::remove(part);
-                if (error)
-                    *error = QStringLiteral("Cannot copy the sample catalogue %1 to %2")
-                                 .arg(request.sampleCatalogue, paths.catalogue);
-            } else {
-                QFile(paths.catalogue)
-                    .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                    QFile::ReadOther);
-            }
+            const QString why = seedDataFolder(request.sampleCatalogue, request.dataDir);
+            if (!why.isEmpty() && error)
+                *error = QStringLiteral("Cannot set up the data folder %1: %2")
+                             .arg(QDir::toNativeSeparators(request.dataDir), why);
         }
     }
     paths.stateFile = QDir(paths.catalogueDir()).filePath(QLatin1String(kStateFileName));
@@ -57,9 +52,10 @@ LocationRequest defaultLocationRequest(const QString &cataloguePath)
     r.cataloguePath = cataloguePath;
     r.programDir = QCoreApplication::applicationDirPath();
     r.dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    r.sampleCatalogue =
-        QDir(r.programDir)
-            .filePath(QStringLiteral("../share/vantrel/") + QLatin1String(kCatalogueName));
+    const QString installed =
+        QDir::cleanPath(QDir(r.programDir).filePath(QStringLiteral(VANTREL_SHARED_FROM_BIN)));
+    r.sharedDir = QFileInfo(installed).isDir() ? installed : r.programDir;
+    r.sampleCatalogue = QDir(r.sharedDir).filePath(QLatin1String(kCatalogueName));
     r.tempDir = QDir::tempPath();
     return r;
 }
