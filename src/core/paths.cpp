@@ -16,6 +16,11 @@ QString Paths::catalogueDir() const
     return QFileInfo(catalogue).absolutePath();
 }
 
+QString Paths::sharedFolder() const
+{
+    return sharedDir.isEmpty() ? programDir : sharedDir;
+}
+
 QString Paths::temp(const QString &name) const
 {
     return QDir(tempDir).filePath(name);
@@ -25,7 +30,7 @@ Paths resolvePaths(const LocationRequest &request, QString *error)
 {
     Paths paths;
     paths.programDir = request.programDir;
-    paths.sharedDir = request.sharedDir.isEmpty() ? request.programDir : request.sharedDir;
+    paths.sharedDir = request.sharedDir;
     paths.tempDir = request.tempDir.isEmpty() ? QDir::tempPath() : request.tempDir;
     const QString name = QLatin1String(kCatalogueName);
     const QString beside = QDir(request.programDir).filePath(name);

@@ -13,6 +13,8 @@ struct Paths {
     QString sharedDir;
 
     QString catalogueDir() const;
+    // The folder of the shipped files; the program's folder when sharedDir is not set.
+    QString sharedFolder() const;
     // A file in the temporary folder.
     QString temp(const QString &name) const;
 };

@@ -73,7 +73,10 @@ TEST(Paths, LocationRule)
     EXPECT_TRUE(QFile::exists(p.catalogue));
     EXPECT_EQ(p.stateFile, QDir(data).filePath("Vantrel.ini"));
     EXPECT_EQ(p.temp("x.uae"), QDir(dir.path()).filePath("x.uae"));
-    EXPECT_EQ(p.sharedDir, dir.filePath("share"));
+    EXPECT_EQ(p.sharedFolder(), dir.filePath("share"));
+    Paths unset;
+    unset.programDir = "/opt/bin";
+    EXPECT_EQ(unset.sharedFolder(), "/opt/bin");
 
     // A seeded catalogue is never overwritten by the sample again.
     QFile mine(p.catalogue);
