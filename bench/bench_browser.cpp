@@ -8,11 +8,12 @@
 #include "launcher.h"
 #include "listquery.h"
 #include "mainwindow.h"
+#include "windowregistry.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
-#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -48,6 +49,7 @@ struct Bench {
     QString catalogue;
     QuietDialogs dialogs;
     NoLauncher launcher;
+    WindowRegistry windows;
     std::unique_ptr<AppContext> ctx;
 };
 
@@ -92,8 +94,8 @@ void BM_MainWindowLoad(benchmark::State &state)
 {
     double after = 0;
     for (auto _ : state) {
-        auto window = std::make_unique<Form1>(*bench->ctx);
-        benchmark::DoNotOptimize(window->currentId());
+        auto window = std::make_unique<MainWindow>(*bench->ctx);
+        benchmark::DoNotOptimize(window->gameId());
         state.PauseTiming();
         after = residentMegabytes();
         state.counters["rows"] = window->listCount();
@@ -109,7 +111,7 @@ BENCHMARK(BM_MainWindowLoad)->Unit(benchmark::kMillisecond);
 void BM_MainWindowLoadShown(benchmark::State &state)
 {
     for (auto _ : state) {
-        auto window = std::make_unique<Form1>(*bench->ctx);
+        auto window = std::make_unique<MainWindow>(*bench->ctx);
         window->show();
         QCoreApplication::processEvents();
         window->repaint();
@@ -124,13 +126,13 @@ BENCHMARK(BM_MainWindowLoadShown)->Unit(benchmark::kMillisecond);
 
 void BM_FindOneWord(benchmark::State &state)
 {
-    Form1 window(*bench->ctx);
+    MainWindow window(*bench->ctx);
+    auto *allButton = window.findChild<QPushButton *>(QStringLiteral("allButton"));
     for (auto _ : state) {
-        window.ricerca->setText(QStringLiteral("dragon"));
-        window.command1_Click();
+        window.searchFor(QStringLiteral("dragon"));
         state.PauseTiming();
         state.counters["rows"] = window.listCount();
-        window.NmButton4_Click();
+        allButton->click();
         state.ResumeTiming();
     }
 }
@@ -138,9 +140,10 @@ BENCHMARK(BM_FindOneWord)->Unit(benchmark::kMillisecond);
 
 void BM_FilterBoxClick(benchmark::State &state)
 {
-    Form1 window(*bench->ctx);
+    MainWindow window(*bench->ctx);
+    auto *playable = window.findChild<QCheckBox *>(QStringLiteral("playableBox"));
     for (auto _ : state) {
-        window.Check1->click(); // alternately ticks and unticks "Playable"
+        playable->click(); // alternately ticks and unticks "Playable"
         state.counters["rows"] = window.listCount();
     }
 }
@@ -165,7 +168,7 @@ int main(int argc, char **argv)
     paths.catalogue = b.catalogue;
     paths.stateFile = b.dir.filePath(QStringLiteral("Vantrel.ini"));
     paths.tempDir = b.dir.path();
-    b.ctx = std::make_unique<AppContext>(paths, b.dialogs, b.launcher);
+    b.ctx = std::make_unique<AppContext>(paths, b.dialogs, b.launcher, b.windows);
     bench = &b;
     baselineMegabytes = residentMegabytes();
 

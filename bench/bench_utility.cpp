@@ -8,6 +8,7 @@
 #include "importwindow.h"
 #include "launcher.h"
 #include "transfer.h"
+#include "windowregistry.h"
 
 #include <QApplication>
 #include <QDir>
@@ -139,11 +140,12 @@ void BM_OpenImportWindow(benchmark::State &state)
     QFile::copy(f.base, paths.catalogue);
     SilentDialogs dialogs;
     ProcessLauncher launcher;
-    AppContext ctx(paths, dialogs, launcher);
-    ctx.nomef = f.exportFile;
+    WindowRegistry windows;
+    AppContext ctx(paths, dialogs, launcher, windows);
     for (auto _ : state) {
-        auto *w = new merrow::Form1(ctx);
-        if (!w->loaded())
+        auto *w = new merrow::ImportWindow(ctx);
+        w->takeRequest(ImportRequest{f.exportFile});
+        if (!w->isLoaded())
             state.SkipWithError("the import window did not load");
         state.PauseTiming();
         delete w;

@@ -60,6 +60,179 @@ QString nameProblem(const QByteArray &name)
     return {};
 }
 
+int dataBlocksFor(const ImageFile &file)
+{
+    return int((file.data.size() + kAdfDataBytes - 1) / kAdfDataBytes);
+}
+
+QString inputProblem(const QByteArray &volumeName, const QList<ImageFile> &files)
+{
+    if (const QString why = nameProblem(volumeName); !why.isEmpty())
+        return why;
+    int needed = 0;
+    for (int i = 0; i < files.size(); ++i) {
+        if (const QString why = nameProblem(files[i].name); !why.isEmpty())
+            return why;
+        for (int j = 0; j < i; ++j) {
+            if (files[j].name.toUpper() == files[i].name.toUpper())
+                return QStringLiteral("the name \"%1\" occurs twice")
+                    .arg(QString::fromLatin1(files[i].name));
+        }
+        const int data = dataBlocksFor(files[i]);
+        const int extensions = data > kAdfHashSize ? (data - 1) / kAdfHashSize : 0;
+        needed += 1 + data + extensions;
+    }
+    const int available = kAdfBlocks - 4; // boot blocks, root and bitmap
+    if (needed > available)
+        return QStringLiteral("the files need %1 blocks, the disk holds %2")
+            .arg(needed)
+            .arg(available);
+    return {};
+}
+
+// AmigaDOS allocates upward from the root, then wraps to the start of the disk.
+class BlockAllocator
+{
+public:
+    BlockAllocator()
+    {
+        m_used[0] = m_used[1] = m_used[kAdfRootBlock] = m_used[kAdfBitmapBlock] = true;
+    }
+    bool isUsed(int block) const { return m_used[block]; }
+    int allocate()
+    {
+        while (m_used[m_cursor])
+            m_cursor = m_cursor + 1 < kAdfBlocks ? m_cursor + 1 : 2;
+        m_used[m_cursor] = true;
+        return m_cursor;
+    }
+
+private:
+    QList<bool> m_used = QList<bool>(kAdfBlocks, false);
+    int m_cursor = kAdfBitmapBlock + 1;
+};
+
+struct FileBlocks {
+    int header = 0;
+    QList<int> data;
+    QList<int> extensions;
+};
+
+// Every 72 data pointers need one more pointer block: the header, then lists.
+FileBlocks allocateFile(BlockAllocator &blocks, int dataCount)
+{
+    FileBlocks file;
+    file.header = blocks.allocate();
+    for (int i = 0; i < dataCount; ++i) {
+        if (i > 0 && i % kAdfHashSize == 0)
+            file.extensions.append(blocks.allocate());
+        file.data.append(blocks.allocate());
+    }
+    return file;
+}
+
+void writeDataBlocks(Image &img, const QByteArray &contents, const FileBlocks &file)
+{
+    const int dataCount = int(file.data.size());
+    for (int i = 0; i < dataCount; ++i) {
+        const int b = file.data[i];
+        const QByteArray part = contents.mid(qsizetype(i) * kAdfDataBytes, kAdfDataBytes);
+        img.put(b, 0, kTypeData);
+        img.put(b, 4, quint32(file.header));
+        img.put(b, 8, quint32(i + 1));
+        img.put(b, 12, quint32(part.size()));
+        img.put(b, 16, i + 1 < dataCount ? quint32(file.data[i + 1]) : 0);
+        img.bytes.replace(b * kAdfBlockSize + 24, part.size(), part);
+        img.seal(b);
+    }
+}
+
+// Pointer tables run from the end of the table backwards.
+void fillTable(Image &img, int block, const QList<int> &data, int first)
+{
+    const int count = qMin(kAdfHashSize, int(data.size() - first));
+    for (int k = 0; k < count; ++k)
+        img.put(block, 24 + 4 * (kAdfHashSize - 1 - k), quint32(data[first + k]));
+    img.put(block, 8, quint32(qMax(count, 0)));
+}
+
+// Left unsealed: the hash chain link is still to come.
+void writeFileHeader(Image &img, const ImageFile &contents, const FileBlocks &file)
+{
+    const int header = file.header;
+    img.put(header, 0, kTypeHeader);
+    img.put(header, 4, quint32(header));
+    fillTable(img, header, file.data, 0);
+    img.put(header, 16, file.data.isEmpty() ? 0 : quint32(file.data.first()));
+    img.put(header, 324, quint32(contents.data.size()));
+    img.stamp(header, 420);
+    img.putName(header, contents.name);
+    img.put(header, 500, quint32(kAdfRootBlock));
+    img.put(header, 504, file.extensions.isEmpty() ? 0 : quint32(file.extensions.first()));
+    img.put(header, 508, kSecFile);
+}
+
+void writeExtensionBlocks(Image &img, const FileBlocks &file)
+{
+    const QList<int> &extensions = file.extensions;
+    for (int e = 0; e < extensions.size(); ++e) {
+        const int b = extensions[e];
+        img.put(b, 0, kTypeList);
+        img.put(b, 4, quint32(b));
+        fillTable(img, b, file.data, (e + 1) * kAdfHashSize);
+        img.put(b, 500, quint32(file.header));
+        img.put(b, 504, e + 1 < extensions.size() ? quint32(extensions[e + 1]) : 0);
+        img.put(b, 508, kSecFile);
+        img.seal(b);
+    }
+}
+
+// New entries go to the head of their hash chain.
+void linkIntoRoot(Image &img, int header, const QByteArray &name)
+{
+    const int slot = 24 + 4 * adfHash(name);
+    img.put(header, 496, img.get(kAdfRootBlock, slot));
+    img.put(kAdfRootBlock, slot, quint32(header));
+    img.seal(header);
+}
+
+void writeFile(Image &img, BlockAllocator &blocks, const ImageFile &contents)
+{
+    const FileBlocks file = allocateFile(blocks, dataBlocksFor(contents));
+    writeDataBlocks(img, contents.data, file);
+    writeFileHeader(img, contents, file);
+    writeExtensionBlocks(img, file);
+    linkIntoRoot(img, file.header, contents.name);
+}
+
+void writeRootBlock(Image &img, const QByteArray &volumeName)
+{
+    const int root = kAdfRootBlock;
+    img.put(root, 0, kTypeHeader);
+    img.put(root, 12, kAdfHashSize);
+    img.put(root, 312, quint32(-1)); // bitmap valid
+    img.put(root, 316, kAdfBitmapBlock);
+    img.stamp(root, 420);
+    img.putName(root, volumeName);
+    img.stamp(root, 472);
+    img.stamp(root, 484);
+    img.put(root, 508, kSecRoot);
+    img.seal(root);
+}
+
+// One bit per block from block 2 on, set while the block is free.
+void writeBitmap(Image &img, const BlockAllocator &blocks)
+{
+    for (int b = 2; b < kAdfBlocks; ++b) {
+        if (blocks.isUsed(b))
+            continue;
+        const int bit = b - 2;
+        const int offset = 4 + 4 * (bit / 32);
+        img.put(kAdfBitmapBlock, offset, img.get(kAdfBitmapBlock, offset) | 1u << (bit % 32));
+    }
+    img.seal(kAdfBitmapBlock, 0);
+}
+
 } // namespace
 
 quint32 adfBlockChecksum(const QByteArray &image, int block, int checksumOffset)
@@ -90,32 +263,8 @@ int adfHash(const QByteArray &name)
 ImageResult writeAdf(const QByteArray &volumeName, const QList<ImageFile> &files)
 {
     ImageResult result;
-    if (const QString why = nameProblem(volumeName); !why.isEmpty()) {
+    if (const QString why = inputProblem(volumeName, files); !why.isEmpty()) {
         result.error = why;
-        return result;
-    }
-    int needed = 0;
-    for (int i = 0; i < files.size(); ++i) {
-        if (const QString why = nameProblem(files[i].name); !why.isEmpty()) {
-            result.error = why;
-            return result;
-        }
-        for (int j = 0; j < i; ++j) {
-            if (files[j].name.toUpper() == files[i].name.toUpper()) {
-                result.error = QStringLiteral("the name \"%1\" occurs twice")
-                                   .arg(QString::fromLatin1(files[i].name));
-                return result;
-            }
-        }
-        const int data = int((files[i].data.size() + kAdfDataBytes - 1) / kAdfDataBytes);
-        const int extensions = data > kAdfHashSize ? (data - 1) / kAdfHashSize : 0;
-        needed += 1 + data + extensions;
-    }
-    const int available = kAdfBlocks - 4; // boot blocks, root and bitmap
-    if (needed > available) {
-        result.error = QStringLiteral("the files need %1 blocks, the disk holds %2")
-                           .arg(needed)
-                           .arg(available);
         return result;
     }
 
@@ -123,99 +272,11 @@ ImageResult writeAdf(const QByteArray &volumeName, const QList<ImageFile> &files
     img.bytes.replace(0, 4, QByteArray("DOS\0", 4));
     img.put(0, 8, kAdfRootBlock);
 
-    QList<bool> used(kAdfBlocks, false);
-    used[0] = used[1] = used[kAdfRootBlock] = used[kAdfBitmapBlock] = true;
-    // AmigaDOS allocates upward from the root, then wraps to the start of the disk.
-    int cursor = kAdfBitmapBlock + 1;
-    auto allocate = [&]() {
-        while (used[cursor])
-            cursor = cursor + 1 < kAdfBlocks ? cursor + 1 : 2;
-        used[cursor] = true;
-        return cursor;
-    };
-
-    const int root = kAdfRootBlock;
-    for (const ImageFile &file : files) {
-        const int header = allocate();
-        const int dataCount = int((file.data.size() + kAdfDataBytes - 1) / kAdfDataBytes);
-        QList<int> data;
-        QList<int> extensions;
-        // Every 72 data pointers need one more pointer block: the header, then lists.
-        for (int i = 0; i < dataCount; ++i) {
-            if (i > 0 && i % kAdfHashSize == 0)
-                extensions.append(allocate());
-            data.append(allocate());
-        }
-
-        for (int i = 0; i < dataCount; ++i) {
-            const int b = data[i];
-            const QByteArray part = file.data.mid(qsizetype(i) * kAdfDataBytes, kAdfDataBytes);
-            img.put(b, 0, kTypeData);
-            img.put(b, 4, quint32(header));
-            img.put(b, 8, quint32(i + 1));
-            img.put(b, 12, quint32(part.size()));
-            img.put(b, 16, i + 1 < dataCount ? quint32(data[i + 1]) : 0);
-            img.bytes.replace(b * kAdfBlockSize + 24, part.size(), part);
-            img.seal(b);
-        }
-
-        // Pointer tables run from the end of the table backwards.
-        auto fillTable = [&](int block, int first) {
-            const int count = qMin(kAdfHashSize, int(dataCount - first));
-            for (int k = 0; k < count; ++k)
-                img.put(block, 24 + 4 * (kAdfHashSize - 1 - k), quint32(data[first + k]));
-            img.put(block, 8, quint32(qMax(count, 0)));
-        };
-
-        img.put(header, 0, kTypeHeader);
-        img.put(header, 4, quint32(header));
-        fillTable(header, 0);
-        img.put(header, 16, dataCount > 0 ? quint32(data.first()) : 0);
-        img.put(header, 324, quint32(file.data.size()));
-        img.stamp(header, 420);
-        img.putName(header, file.name);
-        img.put(header, 500, quint32(root));
-        img.put(header, 504, extensions.isEmpty() ? 0 : quint32(extensions.first()));
-        img.put(header, 508, kSecFile);
-
-        for (int e = 0; e < extensions.size(); ++e) {
-            const int b = extensions[e];
-            img.put(b, 0, kTypeList);
-            img.put(b, 4, quint32(b));
-            fillTable(b, (e + 1) * kAdfHashSize);
-            img.put(b, 500, quint32(header));
-            img.put(b, 504, e + 1 < extensions.size() ? quint32(extensions[e + 1]) : 0);
-            img.put(b, 508, kSecFile);
-            img.seal(b);
-        }
-
-        // New entries go to the head of their hash chain.
-        const int slot = 24 + 4 * adfHash(file.name);
-        img.put(header, 496, img.get(root, slot));
-        img.put(root, slot, quint32(header));
-        img.seal(header);
-    }
-
-    img.put(root, 0, kTypeHeader);
-    img.put(root, 12, kAdfHashSize);
-    img.put(root, 312, quint32(-1)); // bitmap valid
-    img.put(root, 316, kAdfBitmapBlock);
-    img.stamp(root, 420);
-    img.putName(root, volumeName);
-    img.stamp(root, 472);
-    img.stamp(root, 484);
-    img.put(root, 508, kSecRoot);
-    img.seal(root);
-
-    // Bitmap: one bit per block from block 2 on, set while the block is free.
-    for (int b = 2; b < kAdfBlocks; ++b) {
-        if (used[b])
-            continue;
-        const int bit = b - 2;
-        const int offset = 4 + 4 * (bit / 32);
-        img.put(kAdfBitmapBlock, offset, img.get(kAdfBitmapBlock, offset) | 1u << (bit % 32));
-    }
-    img.seal(kAdfBitmapBlock, 0);
+    BlockAllocator blocks;
+    for (const ImageFile &file : files)
+        writeFile(img, blocks, file);
+    writeRootBlock(img, volumeName);
+    writeBitmap(img, blocks);
 
     result.bytes = img.bytes;
     return result;

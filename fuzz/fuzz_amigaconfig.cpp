@@ -94,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         request.emulator = emulator;
         request.templatePath = tmpl;
         request.drives = kDrives;
-        request.guiFlag = hideGui ? 0 : 1;
+        request.hideGui = hideGui;
         request.outputPath = dir.filePath(amigaOutputName(emulator));
         if (!writeAmigaConfig(request).ok())
             std::abort();

@@ -1,5 +1,5 @@
 // The browser's text parsers: the state file, the credit splitter and the search split.
-#include "credits.h"
+#include "creditnames.h"
 #include "listquery.h"
 #include "statefile.h"
 
@@ -25,9 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (total > text.size())
         __builtin_trap();
     browser::creditEntries(text, text.left(text.size() / 2));
-    QString nome1, nome2;
-    browser::cerca2(text, nome1, nome2);
-    if (!nome2.isEmpty() && nome1 + QLatin1Char('+') + nome2 != text)
+    const browser::SearchParts parts = browser::splitSearchText(text);
+    if (!parts.second.isEmpty() && parts.first + QLatin1Char('+') + parts.second != text)
         __builtin_trap();
     const browser::SqlClause clause = browser::searchClause(text);
     if (clause.params.size() != 17 && clause.params.size() != 34)

@@ -11,82 +11,88 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-About::About(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Dialog), m_ctx(ctx)
+namespace
 {
-    setObjectName(QStringLiteral("About"));
-    setWindowTitle(QStringLiteral("About Vantrel"));
+
+QLabel *centred(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+} // namespace
+
+AboutWindow::AboutWindow(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Dialog), m_ctx(ctx)
+{
+    setObjectName(QStringLiteral("aboutWindow"));
+    setWindowTitle(tr("About Vantrel"));
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(8);
+    addTitle(layout);
 
-    auto *title = new QLabel(QStringLiteral("Vantrel"), this);
-    title->setObjectName(QStringLiteral("lblTitle"));
-    QFont big = title->font();
-    big.setPointSizeF(big.pointSizeF() * 2.2);
-    big.setBold(true);
-    title->setFont(big);
-    title->setAlignment(Qt::AlignCenter);
-    layout->addWidget(title);
-    auto *subtitle =
-        new QLabel(QStringLiteral("Commodore 64 and Amiga games catalogue and launcher"), this);
-    subtitle->setAlignment(Qt::AlignCenter);
-    layout->addWidget(subtitle);
-
-    auto *version = new QLabel(QStringLiteral("Version " VANTREL_VERSION), this);
-    version->setObjectName(QStringLiteral("lblProgramVersion"));
-    version->setAlignment(Qt::AlignCenter);
-    layout->addWidget(version);
-    auto *build =
-        new QLabel(QStringLiteral("Build " VANTREL_VERSION " (Qt " QT_VERSION_STR ")"), this);
-    build->setAlignment(Qt::AlignCenter);
-    layout->addWidget(build);
-    auto *released = new QLabel(QStringLiteral("Released December 2026"), this);
-    released->setAlignment(Qt::AlignCenter);
-    layout->addWidget(released);
-
-    auto *emulators = new QGroupBox(QStringLiteral("Supported Emulators"), this);
+    auto *emulators = new QGroupBox(tr("Supported Emulators"), this);
     auto *emulatorLines = new QVBoxLayout(emulators);
-    emulatorLines->addWidget(new QLabel(QStringLiteral("CCS64, VICE, PC64, C64S"), emulators));
-    emulatorLines->addWidget(new QLabel(QStringLiteral("WinFellow, WinUAE"), emulators));
+    emulatorLines->addWidget(new QLabel(tr("CCS64, VICE, PC64, C64S"), emulators));
+    emulatorLines->addWidget(new QLabel(tr("WinFellow, WinUAE"), emulators));
     layout->addWidget(emulators);
-
-    auto *roles = new QLabel(QStringLiteral("Program design and code: the Vantrel developers\n"
-                                            "Catalogue data: the Vantrel contributors"),
-                             this);
-    roles->setAlignment(Qt::AlignCenter);
-    layout->addWidget(roles);
-
-    auto *versionRow = new QHBoxLayout;
-    versionRow->addStretch(1);
-    versionRow->addWidget(new QLabel(QStringLiteral("Database Version:"), this));
-    lblVersion = new QLabel(this);
-    lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    QFont bold = lblVersion->font();
-    bold.setBold(true);
-    lblVersion->setFont(bold);
-    versionRow->addWidget(lblVersion);
-    versionRow->addStretch(1);
-    layout->addLayout(versionRow);
-
-    auto *exit = new QPushButton(QStringLiteral("EXIT"), this);
-    exit->setObjectName(QStringLiteral("Command1"));
-    exit->setDefault(true);
-    auto *buttonRow = new QHBoxLayout;
-    buttonRow->addStretch(1);
-    buttonRow->addWidget(exit);
-    buttonRow->addStretch(1);
-    layout->addLayout(buttonRow);
-    connect(exit, &QPushButton::clicked, this, &About::Command1_Click);
+    layout->addWidget(centred(tr("Program design and code: the Vantrel developers\n"
+                                 "Catalogue data: the Vantrel contributors"),
+                              this));
+    addCatalogueVersion(layout);
+    addExitButton(layout);
 
     adjustSize();
-    m_ctx.currentform = this;
     centreOnScreen(this);
     checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue);
     const auto config = catalogue::fetchOne(
         m_ctx.db(), QStringLiteral("select dbver from tabella2 order by id limit 1"));
-    lblVersion->setText(config ? config->value(0).toString() : QString());
+    m_catalogueVersionLabel->setText(config ? config->value(0).toString() : QString());
 }
 
-void About::Command1_Click()
+void AboutWindow::addTitle(QVBoxLayout *layout)
 {
-    close();
+    auto *title = centred(QStringLiteral("Vantrel"), this);
+    title->setObjectName(QStringLiteral("titleLabel"));
+    QFont big = title->font();
+    big.setPointSizeF(big.pointSizeF() * 2.2);
+    big.setBold(true);
+    title->setFont(big);
+    layout->addWidget(title);
+    layout->addWidget(centred(tr("Commodore 64 and Amiga games catalogue and launcher"), this));
+    auto *version = centred(tr("Version %1").arg(QStringLiteral(VANTREL_VERSION)), this);
+    version->setObjectName(QStringLiteral("programVersionLabel"));
+    layout->addWidget(version);
+    layout->addWidget(centred(
+        tr("Build %1 (Qt %2)").arg(QStringLiteral(VANTREL_VERSION), QStringLiteral(QT_VERSION_STR)),
+        this));
+    layout->addWidget(centred(tr("Released December 2026"), this));
+}
+
+void AboutWindow::addCatalogueVersion(QVBoxLayout *layout)
+{
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(new QLabel(tr("Database Version:"), this));
+    m_catalogueVersionLabel = new QLabel(this);
+    m_catalogueVersionLabel->setObjectName(QStringLiteral("catalogueVersionLabel"));
+    QFont bold = m_catalogueVersionLabel->font();
+    bold.setBold(true);
+    m_catalogueVersionLabel->setFont(bold);
+    row->addWidget(m_catalogueVersionLabel);
+    row->addStretch(1);
+    layout->addLayout(row);
+}
+
+void AboutWindow::addExitButton(QVBoxLayout *layout)
+{
+    auto *exit = new QPushButton(tr("EXIT"), this);
+    exit->setObjectName(QStringLiteral("exitButton"));
+    exit->setDefault(true);
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(exit);
+    row->addStretch(1);
+    layout->addLayout(row);
+    connect(exit, &QPushButton::clicked, this, &QWidget::close);
 }

@@ -4,18 +4,20 @@
 
 class AppContext;
 class QLabel;
+class QVBoxLayout;
 
 // The About window: program, version, supported emulators and the catalogue's version.
-class About : public QWidget
+class AboutWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit About(AppContext &ctx, QWidget *parent = nullptr);
-
-    void Command1_Click(); // "EXIT"
-
-    QLabel *lblVersion = nullptr; // after "Database Version:"
+    explicit AboutWindow(AppContext &ctx, QWidget *parent = nullptr);
 
 private:
+    void addTitle(QVBoxLayout *layout);
+    void addCatalogueVersion(QVBoxLayout *layout);
+    void addExitButton(QVBoxLayout *layout);
+
     AppContext &m_ctx;
+    QLabel *m_catalogueVersionLabel = nullptr; // after "Database Version:"
 };

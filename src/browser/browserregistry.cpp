@@ -3,9 +3,10 @@
 #include "aboutwindow.h"
 #include "appcontext.h"
 #include "mainwindow.h"
+#include "windowregistry.h"
 
 void registerBrowserWindows(AppContext &ctx)
 {
-    ctx.windows.addFactory(QStringLiteral("Form1"), [&ctx] { return new Form1(ctx); });
-    ctx.windows.addFactory(QStringLiteral("About"), [&ctx] { return new About(ctx); });
+    ctx.windows.addFactory(WindowKey::MainWindow, [&ctx] { return new MainWindow(ctx); });
+    ctx.windows.addFactory(WindowKey::About, [&ctx] { return new AboutWindow(ctx); });
 }

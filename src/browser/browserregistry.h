@@ -2,5 +2,5 @@
 
 class AppContext;
 
-// Registers the browser's windows: "Form1" (the main window) and "About".
+// Registers the browser's windows: the main window and the About window.
 void registerBrowserWindows(AppContext &ctx);

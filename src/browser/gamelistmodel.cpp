@@ -16,7 +16,7 @@ QVariant GameListModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
-        return row.titolo;
+        return row.title;
     case IdRole:
         return row.id;
     default:
@@ -36,7 +36,7 @@ int GameListModel::idAt(int row) const
     return row >= 0 && row < m_rows.size() ? m_rows.at(row).id : 0;
 }
 
-int GameListModel::cercaindex(int id) const
+int GameListModel::rowOf(int id) const
 {
     for (qsizetype i = 0; i < m_rows.size(); ++i)
         if (m_rows.at(i).id == id)

@@ -25,7 +25,7 @@ public:
     // The id of a row, 0 when the row does not exist.
     int idAt(int row) const;
     // The first row showing the game id; the row count when none does.
-    int cercaindex(int id) const;
+    int rowOf(int id) const;
     // Removes one entry (a deleted game); false when the row does not exist.
     bool removeEntry(int row);
 

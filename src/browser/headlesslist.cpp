@@ -36,7 +36,7 @@ int listGames(const QString &cataloguePath, const ListingRequest &request, QIODe
     }
     QByteArray block;
     for (const ListRow &row : result.rows) {
-        block += QByteArray::number(row.id) + '\t' + row.titolo.toUtf8() + '\n';
+        block += QByteArray::number(row.id) + '\t' + row.title.toUtf8() + '\n';
         if (block.size() > 65536) {
             out.write(block);
             block.clear();

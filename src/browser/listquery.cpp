@@ -54,16 +54,12 @@ QString filterClause(const ListFilter &filter)
     return clause;
 }
 
-void cerca2(const QString &text, QString &nome1, QString &nome2)
+SearchParts splitSearchText(const QString &text)
 {
     const qsizetype plus = text.indexOf(QLatin1Char('+'));
-    if (plus < 0) {
-        nome1 = text;
-        nome2.clear();
-        return;
-    }
-    nome1 = text.left(plus);
-    nome2 = text.mid(plus + 1);
+    if (plus < 0)
+        return {text, QString()};
+    return {text.left(plus), text.mid(plus + 1)};
 }
 
 const QStringList &searchColumns()
@@ -83,43 +79,40 @@ const QStringList &searchColumns()
 
 SqlClause searchClause(const QString &text)
 {
-    QString nome1, nome2;
-    cerca2(text, nome1, nome2);
+    const SearchParts parts = splitSearchText(text);
     SqlClause clause;
-    if (nome2.isEmpty()) {
+    if (parts.second.isEmpty()) {
         // Without a second part the whole text, "+" included, is one search.
         appendTerms(clause, text);
         return clause;
     }
     clause.sql = QStringLiteral("(");
-    appendTerms(clause, nome1);
+    appendTerms(clause, parts.first);
     clause.sql += QStringLiteral(") AND (");
-    appendTerms(clause, nome2);
+    appendTerms(clause, parts.second);
     clause.sql += QLatin1Char(')');
     return clause;
 }
 
-SqlClause unorderedListQuery(const QString &filterclause, const SqlClause &searchclause,
-                             const QString &columns)
+SqlClause unorderedListQuery(const QString &filter, const SqlClause &search, const QString &columns)
 {
     SqlClause query;
     query.sql = QStringLiteral("select ") + columns + QStringLiteral(" from tabella1");
     QStringList conditions;
-    if (!filterclause.isEmpty())
-        conditions << QLatin1Char('(') + filterclause + QLatin1Char(')');
-    if (!searchclause.isEmpty()) {
-        conditions << QLatin1Char('(') + searchclause.sql + QLatin1Char(')');
-        query.params = searchclause.params;
+    if (!filter.isEmpty())
+        conditions << QLatin1Char('(') + filter + QLatin1Char(')');
+    if (!search.isEmpty()) {
+        conditions << QLatin1Char('(') + search.sql + QLatin1Char(')');
+        query.params = search.params;
     }
     if (!conditions.isEmpty())
         query.sql += QStringLiteral(" where ") + conditions.join(QStringLiteral(" AND "));
     return query;
 }
 
-SqlClause listQuery(const QString &filterclause, const SqlClause &searchclause,
-                    const QString &columns)
+SqlClause listQuery(const QString &filter, const SqlClause &search, const QString &columns)
 {
-    SqlClause query = unorderedListQuery(filterclause, searchclause, columns);
+    SqlClause query = unorderedListQuery(filter, search, columns);
     query.sql += QStringLiteral(" order by titolo");
     return query;
 }
@@ -138,10 +131,9 @@ ListResult fetchList(const QSqlDatabase &db, const SqlClause &query)
     return result;
 }
 
-ListResult fetchList(const QSqlDatabase &db, const QString &filterclause,
-                     const SqlClause &searchclause)
+ListResult fetchList(const QSqlDatabase &db, const QString &filter, const SqlClause &search)
 {
-    ListResult result = fetchList(db, unorderedListQuery(filterclause, searchclause));
+    ListResult result = fetchList(db, unorderedListQuery(filter, search));
     if (result.ok())
         sortByTitle(result.rows);
     return result;
@@ -158,7 +150,7 @@ void sortByTitle(QList<ListRow> &rows)
     };
     std::vector<Keyed> keyed(size_t(rows.size()));
     for (qsizetype i = 0; i < rows.size(); ++i) {
-        const QString &title = rows.at(i).titolo;
+        const QString &title = rows.at(i).title;
         std::u32string &key = keyed[size_t(i)].key;
         key.reserve(size_t(title.size()));
         for (const char32_t c : title.toUcs4())
@@ -177,11 +169,11 @@ void sortByTitle(QList<ListRow> &rows)
     rows = std::move(sorted);
 }
 
-bool filterHasRows(const QSqlDatabase &db, const QString &filterclause, QString *error)
+bool filterHasRows(const QSqlDatabase &db, const QString &filter, QString *error)
 {
     QString sql = QStringLiteral("select 1 from tabella1");
-    if (!filterclause.isEmpty())
-        sql += QStringLiteral(" where ") + filterclause;
+    if (!filter.isEmpty())
+        sql += QStringLiteral(" where ") + filter;
     sql += QStringLiteral(" limit 1");
     QString why;
     QSqlQuery q = catalogue::run(db, sql, {}, &why);

@@ -11,10 +11,10 @@ namespace browser
 
 // The four filter boxes of the main window.
 struct ListFilter {
-    bool c64 = true;       // Check4
-    bool amiga = true;     // Check5
-    bool playable = false; // Check1: emul1 present
-    bool sound = false;    // Check2: song present
+    bool c64 = true;
+    bool amiga = true;
+    bool playable = false; // a game file is set (emul1)
+    bool sound = false;    // a music file is set (song)
 };
 
 // An SQL condition or statement with its positional parameters.
@@ -28,8 +28,13 @@ struct SqlClause {
 // holds only constant text, so it needs no parameters.
 QString filterClause(const ListFilter &filter);
 
-// Splits a search text at its first "+": nome1 before it, nome2 everything after it.
-void cerca2(const QString &text, QString &nome1, QString &nome2);
+// A search text split at its first "+": the text before it, and everything after it
+// (empty when there is no "+").
+struct SearchParts {
+    QString first;
+    QString second;
+};
+SearchParts splitSearchText(const QString &text);
 
 // The searched columns, in the order their terms are joined.
 const QStringList &searchColumns();
@@ -40,15 +45,15 @@ const QStringList &searchColumns();
 SqlClause searchClause(const QString &text);
 
 // "select <columns> from tabella1 [where (filter) [AND (search)]] order by titolo".
-SqlClause listQuery(const QString &filterclause, const SqlClause &searchclause,
+SqlClause listQuery(const QString &filter, const SqlClause &search,
                     const QString &columns = QStringLiteral("id, titolo"));
 // The same without its order clause.
-SqlClause unorderedListQuery(const QString &filterclause, const SqlClause &searchclause,
+SqlClause unorderedListQuery(const QString &filter, const SqlClause &search,
                              const QString &columns = QStringLiteral("id, titolo"));
 
 struct ListRow {
     int id = 0;
-    QString titolo;
+    QString title;
     bool operator==(const ListRow &) const = default;
 };
 
@@ -65,14 +70,13 @@ ListResult fetchList(const QSqlDatabase &db, const SqlClause &query);
 // catalogue's case folding; equal titles in stored order). The rows are read in stored
 // order and sorted here: in title order a filtered scan would fetch every row through the
 // title index, which is several times slower on a large catalogue.
-ListResult fetchList(const QSqlDatabase &db, const QString &filterclause,
-                     const SqlClause &searchclause);
+ListResult fetchList(const QSqlDatabase &db, const QString &filter, const SqlClause &search);
 
 // Sorts rows as "order by titolo" does; equal titles keep their order.
 void sortByTitle(QList<ListRow> &rows);
 
 // Whether any game passes the filter condition (the probe before a refresh). *error is
 // set when the query fails; the result is then false.
-bool filterHasRows(const QSqlDatabase &db, const QString &filterclause, QString *error);
+bool filterHasRows(const QSqlDatabase &db, const QString &filter, QString *error);
 
 } // namespace browser

@@ -1,5 +1,4 @@
-// The main window's commands: its buttons, menu bar and pop-up menu items. Most of them
-// leave a task in the shared variables and open another window by name.
+// The main window's commands on the shown game: its buttons and pop-up menu items.
 #include "mainwindow.h"
 
 #include "appcontext.h"
@@ -7,173 +6,157 @@
 #include "dialogs.h"
 #include "gamecommands.h"
 #include "gamelistmodel.h"
-#include "launcher.h"
+#include "popupitem.h"
+#include "windowregistry.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListView>
+#include <QMenu>
 #include <QPushButton>
 
 using namespace browser;
 
-namespace
+void MainWindow::connectCommands()
 {
+    connect(m_playButton, &QPushButton::clicked, this, &MainWindow::onPlayClicked);
+    connect(m_playMusicButton, &QPushButton::clicked, this, &MainWindow::onPlayMusicClicked);
+    connect(m_infoButton, &QPushButton::clicked, this, &MainWindow::onInfoClicked);
+    connect(m_newButton, &QPushButton::clicked, this, &MainWindow::onNewClicked);
+    connect(m_modifyButton, &QPushButton::clicked, this, &MainWindow::onModifyClicked);
+    connect(m_deleteButton, &QPushButton::clicked, this, &MainWindow::onDeleteClicked);
+    connect(m_gameList, &QListView::doubleClicked, this, &MainWindow::onModifyClicked);
 
-QString column(const QSqlRecord &record, const char *name)
-{
-    return record.value(QLatin1String(name)).toString();
-}
-
-} // namespace
-
-void Form1::connectCommands()
-{
-    connect(NmButton8, &QPushButton::clicked, this, &Form1::NmButton8_Click);
-    connect(NmButton7, &QPushButton::clicked, this, &Form1::NmButton7_Click);
-    connect(NmButton1, &QPushButton::clicked, this, &Form1::NmButton1_Click);
-    connect(NmButton2, &QPushButton::clicked, this, &Form1::NmButton2_Click);
-    connect(NmButton3, &QPushButton::clicked, this, &Form1::NmButton3_Click);
-    connect(NmButton5, &QPushButton::clicked, this, &Form1::NmButton5_Click);
-    connect(List1, &QListView::doubleClicked, this, &Form1::List1_DblClick);
-
-    const std::pair<QAction *, void (Form1::*)()> items[] = {
-        {sys, &Form1::sys_Click},       {pro, &Form1::pro_Click},
-        {cgp, &Form1::cgp_Click},       {agp, &Form1::agp_Click},
-        {cmp, &Form1::cmp_Click},       {amp, &Form1::amp_Click},
-        {imex, &Form1::imex_Click},     {newsItem, &Form1::new_Click},
-        {abt, &Form1::abt_Click},       {gret, &Form1::gret_Click},
-        {mdname, &Form1::mdname_Click}, {mdpub, &Form1::mdpub_Click},
-        {mdteam, &Form1::mdteam_Click}, {mdgenre, &Form1::mdgenre_Click},
-        {mdyear, &Form1::mdyear_Click}, {mdp, &Form1::mdp_Click},
-        {mdd, &Form1::mdd_Click},       {md, &Form1::md_Click},
-        {mdm, &Form1::mdm_Click},       {mdfg, &Form1::mdfg_Click},
-        {mdfm, &Form1::mdfm_Click},     {mds1, &Form1::mds1_Click},
-        {mds2, &Form1::mds2_Click}};
+    const std::pair<QAction *, void (MainWindow::*)()> items[] = {
+        {m_c64GamePlayerAction, &MainWindow::openC64FreePlayer},
+        {m_amigaGamePlayerAction, &MainWindow::openAmigaFreePlayer},
+        {m_importExportAction, &MainWindow::startUtility},
+        {m_whatsNewAction, &MainWindow::showNews}};
     for (const auto &[action, handler] : items)
         connect(action, &QAction::triggered, this, handler);
+    const std::pair<QAction *, WindowKey> windows[] = {{m_systemAction, WindowKey::SystemConfig},
+                                                       {m_programAction, WindowKey::ProgramOptions},
+                                                       {m_aboutAction, WindowKey::About},
+                                                       {m_greetingsAction, WindowKey::Greetings}};
+    for (const auto &[action, key] : windows)
+        connect(action, &QAction::triggered, this, [this, key] { m_ctx.windows.show(key); });
+    connect(m_c64MusicPlayerAction, &QAction::triggered, this, [this] { openFreeMusic(true); });
+    connect(m_amigaMusicPlayerAction, &QAction::triggered, this, [this] { openFreeMusic(false); });
+
+    const std::array<QMenu *, 7> menus{m_gameFieldMenu,   m_screenshotMenu, m_gameFileMenu,
+                                       m_programmingMenu, m_designMenu,     m_graphicsMenu,
+                                       m_musicMenu};
+    for (const PopupItem &item : popupItems()) {
+        QAction *action = menus[size_t(item.menu)]->addAction(
+            QCoreApplication::translate("MainWindow", item.text));
+        action->setObjectName(QLatin1String(item.name));
+        connect(action, &QAction::triggered, this, [this, &item] { onPopupItem(item); });
+    }
 }
 
-bool Form1::needsShownGame()
+bool MainWindow::rereadShownGame()
 {
     // Read again: another window may have changed the game since it was shown.
-    const int id = currentId();
-    if (listCount() > 0 && id != 0 && showGame(id))
+    if (listCount() > 0 && m_gameId != 0 && showGame(m_gameId))
         return true;
     m_ctx.dialogs.beep();
     return false;
 }
 
-void Form1::preparaModifica()
+void MainWindow::onPlayClicked()
 {
-    m_ctx.editmode = QStringLiteral("mod");
-    m_ctx.selectedid = currentId();
-    m_ctx.savedlistindex = listIndex();
-    m_ctx.refreshflag = QStringLiteral("yes");
-}
-
-// Buttons
-
-void Form1::NmButton8_Click()
-{
-    if (!needsShownGame())
+    if (!rereadShownGame())
         return;
-    const QVariant emul1 = m_record.value(QStringLiteral("emul1"));
-    if (catalogue::isEmptyValue(emul1)) {
+    const QVariant gameFile = m_record.value(QStringLiteral("emul1"));
+    if (catalogue::isEmptyValue(gameFile)) {
         m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(QStringLiteral("No file selected for this game"),
-                              Dialogs::Icon::Critical, QStringLiteral("Error"));
+        m_ctx.dialogs.message(tr("No file selected for this game"), Dialogs::Icon::Critical,
+                              tr("Error"));
         return;
     }
-    switch (playTarget(column(m_record, "formato"))) {
+    switch (playTarget(m_record.value(QStringLiteral("formato")).toString())) {
     case PlayTarget::C64:
-        m_ctx.gamefile = emul1.toString();
-        m_ctx.windows.show(QStringLiteral("emu64"));
+        m_ctx.windows.open(C64GameRequest{m_gameId, gameFile.toString()});
         break;
     case PlayTarget::Amiga:
-        m_ctx.selectedid = currentId();
-        m_ctx.windows.show(QStringLiteral("Form9"));
+        m_ctx.windows.open(AmigaGameRequest{m_gameId});
         break;
     case PlayTarget::None:
         break;
     }
 }
 
-void Form1::NmButton7_Click()
+void MainWindow::onPlayMusicClicked()
 {
-    if (!needsShownGame())
+    if (!rereadShownGame())
         return;
     if (catalogue::isEmptyValue(m_record.value(QStringLiteral("song")))) {
         m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(QStringLiteral("No song configured for this game"),
-                              Dialogs::Icon::Critical, QStringLiteral("Error"));
+        m_ctx.dialogs.message(tr("No song configured for this game"), Dialogs::Icon::Critical,
+                              tr("Error"));
         return;
     }
-    m_ctx.selectedid = currentId();
-    m_ctx.windows.show(QStringLiteral("Form7"));
+    m_ctx.windows.open(GameMusicRequest{m_gameId});
 }
 
-void Form1::NmButton1_Click()
+void MainWindow::onInfoClicked()
 {
-    if (!needsShownGame())
+    if (!rereadShownGame())
         return;
     // Without a selected entry the game in the panel is the one the user means.
     const int row = listIndex();
-    m_ctx.selectedid = row >= 0 ? listId(row) : currentId();
-    m_ctx.windows.show(QStringLiteral("Form2"));
+    m_ctx.windows.open(GameInfoRequest{row >= 0 ? m_model->idAt(row) : m_gameId});
 }
 
-void Form1::NmButton2_Click()
+void MainWindow::onNewClicked()
 {
-    m_ctx.editmode = QStringLiteral("new");
-    m_ctx.refreshflag = QStringLiteral("yes");
-    m_ctx.windows.show(QStringLiteral("Credits"));
+    m_ctx.windows.open(RecordEditorRequest{0, EditMode::New});
 }
 
-void Form1::NmButton3_Click()
+void MainWindow::onModifyClicked()
 {
-    if (!needsShownGame())
-        return;
-    preparaModifica();
-    m_ctx.windows.show(QStringLiteral("Credits"));
+    if (rereadShownGame())
+        m_ctx.windows.open(RecordEditorRequest{m_gameId, EditMode::Modify});
 }
 
-void Form1::List1_DblClick()
+void MainWindow::onDeleteClicked()
 {
-    NmButton3_Click();
-}
-
-void Form1::NmButton5_Click()
-{
-    if (!needsShownGame())
+    if (!rereadShownGame())
         return;
     m_ctx.dialogs.beep();
-    if (!m_ctx.dialogs.ask(QStringLiteral("Confim Delete ") + m_frameTitle + QStringLiteral("?"),
-                           Dialogs::Icon::Information, QStringLiteral("Delete")))
+    if (!m_ctx.dialogs.ask(tr("Confirm Delete %1?").arg(m_gameTitle), Dialogs::Icon::Information,
+                           tr("Delete")))
         return;
     const int row = listIndex();
     if (row < 0) {
-        m_ctx.dialogs.message(QStringLiteral("Deletion Error. Select Game."),
-                              Dialogs::Icon::Information, QStringLiteral("Attention"));
+        m_ctx.dialogs.message(tr("Deletion Error. Select Game."), Dialogs::Icon::Information,
+                              tr("Attention"));
         return;
     }
     // The question named the game in the panel, so that is the one deleted; normally it
     // is the selected entry.
-    const int id = currentId();
-    const int entry = listId(row) == id ? row : cercaindex(id);
+    const int id = m_gameId;
+    const int entry = m_model->idAt(row) == id ? row : rowOfGame(id);
     QString error;
     if (!deleteGame(m_ctx.db(), id, &error)) {
         m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(QStringLiteral("The game could not be deleted: ") + error,
-                              Dialogs::Icon::Critical, QStringLiteral("Error"));
+        m_ctx.dialogs.message(tr("The game could not be deleted: ") + error,
+                              Dialogs::Icon::Critical, tr("Error"));
         return;
     }
+    removeDeletedEntry(entry, row);
+    Q_EMIT m_ctx.windows.events().gameDeleted(id);
+}
+
+void MainWindow::removeDeletedEntry(int entry, int oldRow)
+{
     if (entry >= listCount()) {
-        setListIndex(row); // the deleted game was not listed: show the selected one
+        setListIndex(oldRow); // the deleted game was not listed: show the selected one
         return;
     }
-    m_ctx.savedlistindex = entry;
     m_model->removeEntry(entry);
-    lbldisplay->setText(QString::number(listCount()));
+    m_countLabel->setText(QString::number(listCount()));
     if (listCount() == 0) {
         clearGame();
         m_ctx.dialogs.beep();
@@ -183,160 +166,16 @@ void Form1::NmButton5_Click()
     setListIndex(entry < listCount() ? entry : entry - 1);
 }
 
-// Menu bar
-
-void Form1::sys_Click()
+void MainWindow::onPopupItem(const PopupItem &item)
 {
-    m_ctx.windows.show(QStringLiteral("Config"));
-}
-
-void Form1::pro_Click()
-{
-    m_ctx.windows.show(QStringLiteral("Form4"));
-}
-
-void Form1::prepareFreePlayer(const char *configColumn)
-{
-    m_ctx.startdir = column(configRecord(), configColumn);
-    m_ctx.pickflag = QStringLiteral("yes");
-}
-
-void Form1::cgp_Click()
-{
-    prepareFreePlayer("game64");
-    m_ctx.windows.show(QStringLiteral("Form5"));
-}
-
-void Form1::agp_Click()
-{
-    prepareFreePlayer("gameamiga");
-    m_ctx.windows.show(QStringLiteral("amiplayer"));
-}
-
-void Form1::prepareMusicBrowser(const char *configColumn, const QString &kind)
-{
-    m_ctx.startdir = column(configRecord(), configColumn);
-    m_ctx.playerkind = kind;
-    m_ctx.windows.show(QStringLiteral("Form8"));
-}
-
-void Form1::cmp_Click()
-{
-    prepareMusicBrowser("music64", QStringLiteral("C64"));
-}
-
-void Form1::amp_Click()
-{
-    prepareMusicBrowser("musicamiga", QStringLiteral("Amiga"));
-}
-
-void Form1::imex_Click()
-{
-    QString error;
-    if (!m_ctx.launcher.start(merrowCommand(m_ctx.paths.programDir, m_ctx.paths.catalogue),
-                              &error)) {
-        m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(QStringLiteral("Merrow not found!"), Dialogs::Icon::Critical,
-                              QStringLiteral("Error"));
-    }
-}
-
-void Form1::new_Click()
-{
-    QString error;
-    if (!m_ctx.launcher.openDocument(newsFile(m_ctx.paths.programDir), &error)) {
-        m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(QStringLiteral("What's New file not found!"), Dialogs::Icon::Critical,
-                              QStringLiteral("Error"));
-    }
-}
-
-void Form1::abt_Click()
-{
-    m_ctx.windows.show(QStringLiteral("About"));
-}
-
-void Form1::gret_Click()
-{
-    m_ctx.windows.show(QStringLiteral("Form10"));
-}
-
-// Pop-up menus
-
-void Form1::editField(const QString &code)
-{
-    if (!needsShownGame())
+    if (!rereadShownGame())
         return;
-    preparaModifica();
-    m_ctx.editfield = code;
-    m_ctx.windows.show(QStringLiteral("Form6"));
-}
-
-void Form1::mdname_Click()
-{
-    editField(QStringLiteral("na"));
-}
-void Form1::mdpub_Click()
-{
-    editField(QStringLiteral("pu"));
-}
-void Form1::mdteam_Click()
-{
-    editField(QStringLiteral("te"));
-}
-void Form1::mdgenre_Click()
-{
-    editField(QStringLiteral("ge"));
-}
-void Form1::mdyear_Click()
-{
-    editField(QStringLiteral("ye"));
-}
-void Form1::mdp_Click()
-{
-    editField(QStringLiteral("pr"));
-}
-void Form1::mdd_Click()
-{
-    editField(QStringLiteral("de"));
-}
-void Form1::md_Click()
-{
-    editField(QStringLiteral("gr"));
-}
-void Form1::mdm_Click()
-{
-    editField(QStringLiteral("mu"));
-}
-
-void Form1::pickFile(const QString &mode, const char *c64Column, const char *amigaColumn)
-{
-    if (!needsShownGame())
+    if (const auto *field = std::get_if<GameField>(&item.task)) {
+        m_ctx.windows.open(FieldEditorRequest{m_gameId, *field});
         return;
-    const bool c64 = usesC64Folders(column(m_record, "formato"));
-    m_ctx.browsemode = mode;
-    m_ctx.startdir = column(configRecord(), c64 ? c64Column : amigaColumn);
-    // As the edit preparation, but the editor's mode stays as it was.
-    m_ctx.selectedid = currentId();
-    m_ctx.savedlistindex = listIndex();
-    m_ctx.refreshflag = QStringLiteral("yes");
-    m_ctx.pickflag = QStringLiteral("yes");
-    m_ctx.windows.show(QStringLiteral("sfoglia"));
-}
-
-void Form1::mdfg_Click()
-{
-    pickFile(QStringLiteral("mdfg"), "game64", "gameamiga");
-}
-void Form1::mdfm_Click()
-{
-    pickFile(QStringLiteral("mdfm"), "music64", "musicamiga");
-}
-void Form1::mds1_Click()
-{
-    pickFile(QStringLiteral("mds1"), "screen64", "screenamiga");
-}
-void Form1::mds2_Click()
-{
-    pickFile(QStringLiteral("mds2"), "screen64", "screenamiga");
+    }
+    const bool c64 = usesC64Folders(m_record.value(QStringLiteral("formato")).toString());
+    m_ctx.windows.open(FileChooserRequest{std::get<ChooserPurpose>(item.task),
+                                          configValue(c64 ? item.c64Folder : item.amigaFolder),
+                                          m_gameId});
 }

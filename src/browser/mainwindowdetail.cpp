@@ -1,10 +1,12 @@
-// The main window's detail panel: the shown game, its lamps, screenshots and credits.
+// The main window's detail panel: the shown game, its lamps, screenshots and credits, and
+// the mouse on the panel (pop-up menus, double-click searches, screenshot clicks).
 #include "mainwindow.h"
 
 #include "appcontext.h"
-#include "credits.h"
+#include "creditnames.h"
 #include "database.h"
 #include "gamelistmodel.h"
+#include "windowregistry.h"
 
 #include <QGroupBox>
 #include <QImageReader>
@@ -21,15 +23,6 @@ using namespace browser;
 
 namespace
 {
-
-void paintLamp(QLabel *lamp, bool present)
-{
-    // The legacy colour values 32768 (green) and 255 (red).
-    QPalette palette = lamp->palette();
-    palette.setColor(QPalette::Window, present ? QColor(0, 128, 0) : QColor(255, 0, 0));
-    lamp->setPalette(palette);
-    lamp->setToolTip(present ? QStringLiteral("File present") : QStringLiteral("No file"));
-}
 
 // Shows a picture file in a screenshot box, scaled to fit; false when the path is empty
 // or the file is missing or not a picture.
@@ -51,16 +44,7 @@ bool loadPicture(QLabel *image, const QString &path)
 
 } // namespace
 
-void Form1::List1_Click()
-{
-    const int row = listIndex();
-    if (!m_selectById && row < 0)
-        return;
-    showGame(m_selectById ? m_targetid : m_model->idAt(row));
-    m_selectById = false;
-}
-
-bool Form1::showGame(int id)
+bool MainWindow::showGame(int id)
 {
     if (!m_ctx.db().isOpen())
         return false;
@@ -69,210 +53,180 @@ bool Form1::showGame(int id)
     if (!record)
         return false;
     m_record = *record;
-    auto text = [this](const char *column) {
+    m_gameId = id;
+    const auto text = [this](const char *column) {
         return m_record.value(QLatin1String(column)).toString();
     };
-    Text1->setText(text("sh"));
-    Text2->setText(text("team"));
-    Text3->setText(text("formato"));
-    Text14->setText(text("year"));
-    Text15->setText(text("tipo"));
-    Text6->setText(text("programming"));
-    Text13->setText(text("design"));
-    Text7->setText(text("graphics"));
-    Text8->setText(text("music"));
-    Text11->setText(text("addprogramming"));
-    Text10->setText(text("adddesign"));
-    Text9->setText(text("addgraphics"));
-    Text17->setText(text("addmusic"));
-    Text12->setText(text("others"));
-    for (QLineEdit *box : {Text1, Text2, Text3, Text14, Text15})
-        box->setCursorPosition(0);
-    // A changed id refills the credit lists through Text5's change.
-    Text5->setText(text("id"));
-
-    m_frameTitle = text("titolo");
+    const std::pair<QLineEdit *, const char *> fields[] = {{m_publisherEdit, "sh"},
+                                                           {m_teamEdit, "team"},
+                                                           {m_machineEdit, "formato"},
+                                                           {m_yearEdit, "year"},
+                                                           {m_genreEdit, "tipo"}};
+    for (const auto &[edit, column] : fields) {
+        edit->setText(text(column));
+        edit->setCursorPosition(0);
+    }
+    m_gameTitle = text("titolo");
     updateFrameTitle();
-    setGameLamp(!catalogue::isEmptyValue(m_record.value(QStringLiteral("emul1"))));
-    setMusicLamp(!catalogue::isEmptyValue(m_record.value(QStringLiteral("song"))));
-    if (m_showScreenshots) {
+    setLamp(m_gameLamp, !catalogue::isEmptyValue(m_record.value(QStringLiteral("emul1"))));
+    setLamp(m_musicLamp, !catalogue::isEmptyValue(m_record.value(QStringLiteral("song"))));
+    if (m_screenshotsShown) {
         showScreenshot(1, text("screen1"));
         showScreenshot(2, text("screen2"));
     }
+    if (m_creditsShown)
+        fillCreditLists();
     return true;
 }
 
-int Form1::currentId() const
+void MainWindow::fillCreditLists()
 {
-    return Text5->text().toInt();
-}
-
-void Form1::Text5_Change()
-{
-    if (!m_showCredits)
-        return;
-    for (QListWidget *list : {List2, List3, List4, List5})
+    const std::tuple<QListWidget *, const char *, const char *> lists[] = {
+        {m_programmingList, "programming", "addprogramming"},
+        {m_designList, "design", "adddesign"},
+        {m_graphicsList, "graphics", "addgraphics"},
+        {m_musicList, "music", "addmusic"}};
+    for (const auto &[list, mainColumn, addColumn] : lists) {
+        // A role without main names stays empty, whatever its additional column holds.
         list->clear();
-    riempiprog();
-    riempides();
-    riempigrfx();
-    riempimus();
+        list->addItems(creditEntries(m_record.value(QLatin1String(mainColumn)).toString(),
+                                     m_record.value(QLatin1String(addColumn)).toString()));
+    }
 }
 
-void Form1::fillCredits(QListWidget *list, const QString &mainColumn, const QString &addColumn)
+void MainWindow::setLamp(QLabel *lamp, bool present)
 {
-    // A role without main names stays empty, whatever its additional column holds.
-    list->clear();
-    list->addItems(
-        creditEntries(m_record.value(mainColumn).toString(), m_record.value(addColumn).toString()));
+    // The legacy colour values 32768 (green) and 255 (red).
+    QPalette palette = lamp->palette();
+    palette.setColor(QPalette::Window, present ? QColor(0, 128, 0) : QColor(255, 0, 0));
+    lamp->setPalette(palette);
+    lamp->setToolTip(present ? tr("File present") : tr("No file"));
 }
 
-void Form1::riempiprog()
+void MainWindow::showScreenshot(int which, const QString &path)
 {
-    fillCredits(List2, QStringLiteral("programming"), QStringLiteral("addprogramming"));
-}
-
-void Form1::riempides()
-{
-    fillCredits(List3, QStringLiteral("design"), QStringLiteral("adddesign"));
-}
-
-void Form1::riempigrfx()
-{
-    fillCredits(List4, QStringLiteral("graphics"), QStringLiteral("addgraphics"));
-}
-
-void Form1::riempimus()
-{
-    fillCredits(List5, QStringLiteral("music"), QStringLiteral("addmusic"));
-}
-
-void Form1::setGameLamp(bool present)
-{
-    paintLamp(Picture3, present);
-}
-
-void Form1::setMusicLamp(bool present)
-{
-    paintLamp(Picture4, present);
-}
-
-void Form1::showScreenshot(int which, const QString &path)
-{
-    QLabel *image = which == 1 ? Image2 : Image1;
-    QLabel *none = which == 1 ? Label9 : Label10;
+    QLabel *image = which == 1 ? m_screenshot1 : m_screenshot2;
+    QLabel *none = which == 1 ? m_noScreenshot1 : m_noScreenshot2;
     none->hide();
     const bool loaded = loadPicture(image, path);
     none->setVisible(!loaded);
-    image->setToolTip(loaded ? QStringLiteral("Click to view the screenshot at full size")
-                             : QString());
+    image->setToolTip(loaded ? tr("Click to view the screenshot at full size") : QString());
 }
 
-void Form1::openScreenshot(int which)
+void MainWindow::openScreenshot(int which)
 {
     // Without a selected entry the shown game is the one the user is looking at.
     const int row = listIndex();
-    const int id = row >= 0 ? m_model->idAt(row) : currentId();
-    if (id == 0)
-        return;
-    m_ctx.selectedid = id;
-    m_ctx.whichshot = which;
-    m_ctx.windows.show(QStringLiteral("scrshots"));
+    const int id = row >= 0 ? m_model->idAt(row) : m_gameId;
+    if (id != 0)
+        m_ctx.windows.open(ScreenshotRequest{id, which});
 }
 
-void Form1::updateFrameTitle()
+void MainWindow::updateFrameTitle()
 {
     // A long title is shortened on screen so that it never widens the panel.
-    const int room = std::max(40, Frame1->parentWidget()->width() - 32);
-    const QString shown = Frame1->fontMetrics().elidedText(m_frameTitle, Qt::ElideRight, room);
-    Frame1->setTitle(shown);
-    Frame1->setToolTip(shown == m_frameTitle ? QString() : m_frameTitle);
+    const int room = std::max(40, m_gameFrame->parentWidget()->width() - 32);
+    const QString shown = m_gameFrame->fontMetrics().elidedText(m_gameTitle, Qt::ElideRight, room);
+    m_gameFrame->setTitle(shown);
+    m_gameFrame->setToolTip(shown == m_gameTitle ? QString() : m_gameTitle);
 }
 
-bool Form1::eventFilter(QObject *watched, QEvent *event)
+void MainWindow::clearGame()
 {
-    if (watched == Frame1 && event->type() == QEvent::Resize)
+    m_record = QSqlRecord();
+    m_gameId = 0;
+    for (QLineEdit *edit : {m_publisherEdit, m_teamEdit, m_machineEdit, m_yearEdit, m_genreEdit})
+        edit->clear();
+    for (QListWidget *list : {m_programmingList, m_designList, m_graphicsList, m_musicList})
+        list->clear();
+    m_gameTitle.clear();
+    updateFrameTitle();
+    setLamp(m_gameLamp, false);
+    setLamp(m_musicLamp, false);
+    showScreenshot(1, QString());
+    showScreenshot(2, QString());
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_gameFrame && event->type() == QEvent::Resize)
         updateFrameTitle();
-    if (handlePanelMouse(watched, event))
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+         type == QEvent::MouseButtonDblClick) &&
+        handlePanelMouse(watched, static_cast<QMouseEvent *>(event)))
         return true;
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool Form1::handlePanelMouse(QObject *watched, QEvent *event)
+QListWidget *MainWindow::creditListOf(QObject *watched) const
 {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
-        type != QEvent::MouseButtonDblClick)
-        return false;
-    auto *mouse = static_cast<QMouseEvent *>(event);
-    const auto creditList = [&]() -> QListWidget * {
-        for (QListWidget *list : {List2, List3, List4, List5})
-            if (watched == list->viewport())
-                return list;
-        return nullptr;
-    }();
-    const QList<QObject *> fieldBoxes{Text1, Text2, Text3, Text14, Text15};
-    const QList<QObject *> fieldLabels{Label2, Label3, Label4, Label11, Label25};
+    for (QListWidget *list : {m_programmingList, m_designList, m_graphicsList, m_musicList})
+        if (watched == list->viewport())
+            return list;
+    return nullptr;
+}
 
+QMenu *MainWindow::popupMenuFor(QObject *watched) const
+{
+    const bool field =
+        std::find(m_fieldLabels.begin(), m_fieldLabels.end(), watched) != m_fieldLabels.end();
+    if (field || watched == m_gameFrame || watched == m_publisherEdit || watched == m_teamEdit ||
+        watched == m_machineEdit || watched == m_yearEdit || watched == m_genreEdit)
+        return m_gameFieldMenu;
+    if (watched == m_screenshot1 || watched == m_screenshot2)
+        return m_screenshotMenu;
+    if (watched == m_gameList->viewport())
+        return m_gameFileMenu;
+    const QListWidget *list = creditListOf(watched);
+    if (list == m_programmingList)
+        return m_programmingMenu;
+    if (list == m_designList)
+        return m_designMenu;
+    if (list == m_graphicsList)
+        return m_graphicsMenu;
+    if (list == m_musicList)
+        return m_musicMenu;
+    return nullptr;
+}
+
+bool MainWindow::handlePanelMouse(QObject *watched, QMouseEvent *mouse)
+{
+    const QEvent::Type type = mouse->type();
     if (type == QEvent::MouseButtonPress && mouse->button() == Qt::RightButton) {
-        QMenu *menu = nullptr;
-        if (watched == Frame1 || fieldBoxes.contains(watched) || fieldLabels.contains(watched))
-            menu = ppt;
-        else if (watched == Image1 || watched == Image2)
-            menu = mss;
-        else if (watched == List1->viewport())
-            menu = ass;
-        else if (creditList == List2)
-            menu = ppp;
-        else if (creditList == List3)
-            menu = ppd;
-        else if (creditList == List4)
-            menu = pp;
-        else if (creditList == List5)
-            menu = ppm;
-        if (!menu)
-            return false;
-        menu->popup(mouse->globalPosition().toPoint());
-        return true;
+        QMenu *menu = popupMenuFor(watched);
+        if (menu)
+            menu->popup(mouse->globalPosition().toPoint());
+        return menu != nullptr;
     }
-    if (type == QEvent::MouseButtonDblClick && mouse->button() == Qt::LeftButton) {
-        if (creditList) {
-            QListWidgetItem *item = creditList->itemAt(mouse->position().toPoint());
-            if (item)
-                creditList->setCurrentItem(item);
-            searchFor(item ? item->text() : QString());
-            return true;
-        }
-        if (fieldBoxes.contains(watched)) {
-            searchFor(static_cast<QLineEdit *>(watched)->text());
-            return true;
-        }
-        if (watched == Frame1) {
-            searchFor(m_frameTitle);
-            return true;
-        }
-        // The field labels have no double-click of their own.
-        return fieldLabels.contains(watched);
-    }
+    if (type == QEvent::MouseButtonDblClick && mouse->button() == Qt::LeftButton)
+        return handleDoubleClick(watched, mouse);
     if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton &&
-        (watched == Image1 || watched == Image2)) {
-        openScreenshot(watched == Image2 ? 1 : 2);
+        (watched == m_screenshot1 || watched == m_screenshot2)) {
+        openScreenshot(watched == m_screenshot1 ? 1 : 2);
         return true;
     }
     return false;
 }
 
-void Form1::clearGame()
+bool MainWindow::handleDoubleClick(QObject *watched, QMouseEvent *mouse)
 {
-    m_record = QSqlRecord();
-    for (QLineEdit *box : {Text1, Text2, Text3, Text14, Text15, Text6, Text13, Text7, Text8, Text11,
-                           Text10, Text9, Text17, Text12})
-        box->clear();
-    Text5->clear(); // empties the credit lists
-    m_frameTitle.clear();
-    updateFrameTitle();
-    setGameLamp(false);
-    setMusicLamp(false);
-    showScreenshot(1, QString());
-    showScreenshot(2, QString());
+    if (QListWidget *list = creditListOf(watched)) {
+        QListWidgetItem *item = list->itemAt(mouse->position().toPoint());
+        if (item)
+            list->setCurrentItem(item);
+        searchFor(item ? item->text() : QString());
+        return true;
+    }
+    for (QLineEdit *edit : {m_publisherEdit, m_teamEdit, m_machineEdit, m_yearEdit, m_genreEdit})
+        if (watched == edit) {
+            searchFor(edit->text());
+            return true;
+        }
+    if (watched == m_gameFrame) {
+        searchFor(m_gameTitle);
+        return true;
+    }
+    // The field labels have no double-click of their own.
+    return std::find(m_fieldLabels.begin(), m_fieldLabels.end(), watched) != m_fieldLabels.end();
 }

@@ -13,76 +13,78 @@
 
 using namespace browser;
 
-ListFilter Form1::filterBoxes() const
+ListFilter MainWindow::filterBoxes() const
 {
-    return {Check4->isChecked(), Check5->isChecked(), Check1->isChecked(), Check2->isChecked()};
+    return {m_c64Box->isChecked(), m_amigaBox->isChecked(), m_playableBox->isChecked(),
+            m_soundBox->isChecked()};
 }
 
-void Form1::setFilterBoxes(const ListFilter &filter)
+void MainWindow::setFilterBoxes(const ListFilter &filter)
 {
-    const QSignalBlocker b4(Check4), b5(Check5), b1(Check1), b2(Check2);
-    Check4->setChecked(filter.c64);
-    Check5->setChecked(filter.amiga);
-    Check1->setChecked(filter.playable);
-    Check2->setChecked(filter.sound);
+    const QSignalBlocker c64(m_c64Box), amiga(m_amigaBox), playable(m_playableBox),
+        sound(m_soundBox);
+    m_c64Box->setChecked(filter.c64);
+    m_amigaBox->setChecked(filter.amiga);
+    m_playableBox->setChecked(filter.playable);
+    m_soundBox->setChecked(filter.sound);
 }
 
-void Form1::filtrolista()
+void MainWindow::applyFilterBoxes()
 {
-    m_filterclause = filterClause(filterBoxes());
+    m_filterClause = filterClause(filterBoxes());
     QString error;
-    if (filterHasRows(m_ctx.db(), m_filterclause, &error) || !error.isEmpty())
+    if (filterHasRows(m_ctx.db(), m_filterClause, &error) || !error.isEmpty())
         return;
-    // The box just ticked leaves nothing: untick it, and let its click know it was us.
-    // A box that is not ticked raises no click, so it gets no flag either.
-    if (m_lastfilterbox == QLatin1String("sid") && Check2->isChecked()) {
-        m_suppressSound = 1;
-        Check2->setChecked(false);
-    } else if (m_lastfilterbox == QLatin1String("play") && Check1->isChecked()) {
-        m_suppressPlayable = 1;
-        Check1->setChecked(false);
+    // The box just ticked leaves nothing: untick it, and let its handler know it was us.
+    // A box that is not ticked raises no toggle, so it gets no flag either.
+    if (m_lastFilterBox == FilterBox::Sound && m_soundBox->isChecked()) {
+        m_untickingSound = true;
+        m_soundBox->setChecked(false);
+    } else if (m_lastFilterBox == FilterBox::Playable && m_playableBox->isChecked()) {
+        m_untickingPlayable = true;
+        m_playableBox->setChecked(false);
     }
 }
 
-bool Form1::aggiornalista()
+bool MainWindow::refreshList()
 {
     // Without a catalogue "Database Open Error" has been shown; there is nothing to list.
     if (!m_ctx.db().isOpen())
         return false;
-    filtrolista();
-    const ListResult result = fetchList(m_ctx.db(), m_filterclause, m_searchclause);
+    applyFilterBoxes();
+    const ListResult result = fetchList(m_ctx.db(), m_filterClause, m_searchClause);
     if (!result.ok()) {
-        m_ctx.dialogs.message(QStringLiteral("The game list cannot be read: ") + result.error,
-                              Dialogs::Icon::Critical, QStringLiteral("Error"));
+        m_ctx.dialogs.message(tr("The game list cannot be read: ") + result.error,
+                              Dialogs::Icon::Critical, tr("Error"));
         return false;
     }
     if (result.rows.isEmpty()) {
         m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(QStringLiteral("No record found for ") + ricerca->text(),
-                              Dialogs::Icon::Critical, QStringLiteral("Error"));
-        ricerca->clear();
-        // Back to what the list on screen shows, so that the boxes, Label8 and the
-        // active search agree with it and the next refresh does not fail again.
-        if (m_listShown && !m_loading) {
-            m_searchclause = m_shownSearch;
-            Label8->setText(m_shownCaption);
+        m_ctx.dialogs.message(tr("No record found for ") + m_findEdit->text(),
+                              Dialogs::Icon::Critical, tr("Error"));
+        m_findEdit->clear();
+        // Back to what the list on screen shows, so that the boxes, the search caption and
+        // the search in force agree with it and the next refresh does not fail again.
+        if (m_listShown) {
+            m_searchClause = m_shownSearch;
+            m_searchLabel->setText(m_shownCaption);
             setFilterBoxes(m_shownFilter);
         }
         return false;
     }
     const int first = result.rows.constFirst().id;
-    riempilista(result.rows);
-    lbldisplay->setText(QString::number(listCount()));
+    fillList(result.rows);
+    m_countLabel->setText(QString::number(listCount()));
     m_listShown = true;
-    m_shownSearch = m_searchclause;
-    m_shownCaption = Label8->text();
+    m_shownSearch = m_searchClause;
+    m_shownCaption = m_searchLabel->text();
     m_shownFilter = filterBoxes();
     // The panel stands on the first game of the result, with nothing selected.
     showGame(first);
     return true;
 }
 
-void Form1::riempilista(QList<ListRow> rows)
+void MainWindow::fillList(QList<ListRow> rows)
 {
     const bool was = m_programSelects;
     m_programSelects = true;
@@ -90,108 +92,89 @@ void Form1::riempilista(QList<ListRow> rows)
     m_programSelects = was;
 }
 
-void Form1::Check4_Click()
+void MainWindow::onMachineBoxToggled(QCheckBox *box)
 {
-    if (m_loading)
-        return;
-    if (!Check4->isChecked() && !Check5->isChecked()) {
-        Check4->setChecked(true); // its click refreshes
+    // One machine at least: the last one unticked is ticked again, and that refreshes.
+    if (!m_c64Box->isChecked() && !m_amigaBox->isChecked()) {
+        box->setChecked(true);
         return;
     }
-    aggiornalista();
+    refreshList();
 }
 
-void Form1::Check5_Click()
+void MainWindow::onFileBoxToggled(FilterBox box)
 {
-    if (m_loading)
-        return;
-    if (!Check4->isChecked() && !Check5->isChecked()) {
-        Check5->setChecked(true);
-        return;
-    }
-    aggiornalista();
-}
-
-void Form1::Check1_Click()
-{
-    m_lastfilterbox = QStringLiteral("play");
-    if (m_suppressPlayable == 1) {
-        m_suppressPlayable = 0;
+    m_lastFilterBox = box;
+    bool &unticking = box == FilterBox::Playable ? m_untickingPlayable : m_untickingSound;
+    if (unticking) {
+        unticking = false;
         return;
     }
-    aggiornalista();
+    refreshList();
 }
 
-void Form1::Check2_Click()
+void MainWindow::onFindClicked()
 {
-    m_lastfilterbox = QStringLiteral("sid");
-    if (m_suppressSound == 1) {
-        m_suppressSound = 0;
-        return;
-    }
-    aggiornalista();
-}
-
-void Form1::command1_Click()
-{
-    const QString text = ricerca->text();
+    const QString text = m_findEdit->text();
     if (text.isEmpty()) {
         m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(QStringLiteral("Insert string to find"), Dialogs::Icon::Critical,
-                              QStringLiteral("Error"));
+        m_ctx.dialogs.message(tr("Insert string to find"), Dialogs::Icon::Critical, tr("Error"));
     } else {
-        m_searchclause = searchClause(text);
-        Label8->setText(QStringLiteral("Search for: ") + text);
+        m_searchClause = searchClause(text);
+        m_searchLabel->setText(tr("Search for: ") + text);
     }
-    aggiornalista();
-    ricerca->clear();
+    refreshList();
+    m_findEdit->clear();
 }
 
-void Form1::NmButton4_Click()
+void MainWindow::onShowAllClicked()
 {
-    m_searchclause = {};
-    Label8->clear();
-    aggiornalista();
-    ricerca->clear();
+    m_searchClause = {};
+    m_searchLabel->clear();
+    refreshList();
+    m_findEdit->clear();
 }
 
-void Form1::searchFor(const QString &text)
+void MainWindow::searchFor(const QString &text)
 {
-    ricerca->setText(text);
-    command1_Click();
+    m_findEdit->setText(text);
+    onFindClicked();
 }
 
-int Form1::cercaindex(int currrec) const
+int MainWindow::rowOfGame(int id) const
 {
-    return m_model->cercaindex(currrec);
+    return m_model->rowOf(id);
 }
 
-int Form1::listIndex() const
+int MainWindow::listIndex() const
 {
-    const QModelIndex current = List1->currentIndex();
-    return current.isValid() && List1->selectionModel()->isSelected(current) ? current.row() : -1;
+    const QModelIndex current = m_gameList->currentIndex();
+    return current.isValid() && m_gameList->selectionModel()->isSelected(current) ? current.row()
+                                                                                  : -1;
 }
 
-int Form1::listCount() const
+int MainWindow::listCount() const
 {
     return m_model->rowCount();
 }
 
-int Form1::listId(int row) const
-{
-    return m_model->idAt(row);
-}
-
-void Form1::setListIndex(int row)
+void MainWindow::setListIndex(int row)
 {
     m_programSelects = true;
     if (row >= 0 && row < listCount()) {
         const QModelIndex index = m_model->index(row);
-        List1->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-        List1->scrollTo(index);
+        m_gameList->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        m_gameList->scrollTo(index);
     } else {
-        List1->selectionModel()->clear();
+        m_gameList->selectionModel()->clear();
     }
     m_programSelects = false;
-    List1_Click();
+    onListSelectionChanged();
+}
+
+void MainWindow::onListSelectionChanged()
+{
+    const int row = listIndex();
+    if (row >= 0)
+        showGame(m_model->idAt(row));
 }

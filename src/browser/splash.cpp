@@ -2,6 +2,7 @@
 
 #include "appcontext.h"
 #include "placement.h"
+#include "windowregistry.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -11,7 +12,7 @@ Splash::Splash(AppContext &ctx, QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_ctx(ctx),
       m_timer(new QTimer(this))
 {
-    setObjectName(QStringLiteral("Splash"));
+    setObjectName(QStringLiteral("splash"));
     auto *layout = new QVBoxLayout(this);
     auto *title = new QLabel(QStringLiteral("Vantrel"), this);
     QFont f = title->font();
@@ -19,7 +20,7 @@ Splash::Splash(AppContext &ctx, QWidget *parent)
     f.setBold(true);
     title->setFont(f);
     title->setAlignment(Qt::AlignCenter);
-    auto *subtitle = new QLabel(QStringLiteral("Commodore 64 and Amiga games catalogue"), this);
+    auto *subtitle = new QLabel(tr("Commodore 64 and Amiga games catalogue"), this);
     subtitle->setAlignment(Qt::AlignCenter);
     layout->addWidget(title);
     layout->addWidget(subtitle);
@@ -27,16 +28,14 @@ Splash::Splash(AppContext &ctx, QWidget *parent)
 
     m_timer->setInterval(3000);
     m_timer->setSingleShot(true);
-    connect(m_timer, &QTimer::timeout, this, &Splash::Timer1_Timer);
-    m_ctx.currentform = this;
+    connect(m_timer, &QTimer::timeout, this, &Splash::showMainWindow);
     centreOnScreen(this);
-    m_ctx.screenScale = 1.0;
     m_timer->start();
 }
 
-void Splash::Timer1_Timer()
+void Splash::showMainWindow()
 {
     m_timer->stop();
-    m_ctx.windows.show(QStringLiteral("Form1"));
+    m_ctx.windows.show(WindowKey::MainWindow);
     close();
 }

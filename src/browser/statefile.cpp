@@ -28,8 +28,8 @@ ViewState parseState(QStringView value)
     s.credits = on(value, 3);
     s.playable = on(value, 4);
     s.sound = on(value, 5);
-    s.fellowgui = on(value, 6) ? 1 : 0;
-    s.uaegui = on(value, 7) ? 1 : 0;
+    s.fellowShowsGui = on(value, 6);
+    s.uaeShowsGui = on(value, 7);
     return s;
 }
 
@@ -58,8 +58,8 @@ std::optional<ViewState> readStateFile(const QString &path)
 QString stateText(const ViewState &s)
 {
     QString text;
-    for (bool b : {s.c64, s.amiga, s.screenshots, s.credits, s.playable, s.sound, s.fellowgui == 1,
-                   s.uaegui == 1})
+    for (bool b : {s.c64, s.amiga, s.screenshots, s.credits, s.playable, s.sound, s.fellowShowsGui,
+                   s.uaeShowsGui})
         text += b ? QLatin1Char('1') : QLatin1Char('0');
     return text;
 }

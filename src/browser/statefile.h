@@ -10,14 +10,14 @@ namespace browser
 
 // The main window's eight view and filter settings, in the order of the state file.
 struct ViewState {
-    bool c64 = true;         // 1: Check4
-    bool amiga = true;       // 2: Check5
-    bool screenshots = true; // 3: "Show Screenshots" (narrow list)
-    bool credits = true;     // 4: "Show Game Credits" (tall window)
-    bool playable = false;   // 5: Check1
-    bool sound = false;      // 6: Check2
-    int fellowgui = 0;       // 7
-    int uaegui = 0;          // 8
+    bool c64 = true;             // 1: the machine filter boxes
+    bool amiga = true;           // 2
+    bool screenshots = true;     // 3: "Show Screenshots" (narrow list)
+    bool credits = true;         // 4: "Show Game Credits" (tall window)
+    bool playable = false;       // 5: the file filter boxes
+    bool sound = false;          // 6
+    bool fellowShowsGui = false; // 7
+    bool uaeShowsGui = false;    // 8
     bool operator==(const ViewState &) const = default;
 };
 

@@ -1,6 +1,7 @@
 #include "configrecord.h"
 
 #include "database.h"
+#include "windowrequests.h"
 
 #include <QSqlQuery>
 #include <QStringList>
@@ -26,20 +27,23 @@ bool knownColumn(const QString &name)
 const std::array<Field, 14> &fields()
 {
     static const std::array<Field, 14> table = {{
-        {"ccs64", "ccs64", "Commodore 64", "CCS64 ", false},
-        {"vice", "vice", "Commodore 64", "VICE", false},
-        {"c64s", "c64s", "Commodore 64", "C64S", false},
-        {"pc64", "pc64", "Commodore 64", "PC64 Win", false},
-        {"game64", "dirgam64", "Commodore 64", "Directory Games", true},
-        {"screen64", "dirss64", "Commodore 64", "Directory Screenshots", true},
-        {"music64", "dirmus64", "Commodore 64", "Directory Music", true},
-        {"uae", "uae", "Commodore Amiga", "UAE", false},
-        {"fellow", "fellow", "Commodore Amiga", "Fellow", false},
-        {"gameamiga", "dirgamami", "Commodore Amiga", "Directory Games", true},
-        {"screenamiga", "dirssami", "Commodore Amiga", "Directory Screenshots", true},
-        {"musicamiga", "dirmusami", "Commodore Amiga", "Directory Music", true},
-        {"player1", "player1", "Audio Players", "Player 1", false},
-        {"player2", "player2", "Audio Players", "Player 2", false},
+        {"ccs64", ChooserPurpose::Ccs64Program, "Commodore 64", "CCS64 ", false},
+        {"vice", ChooserPurpose::ViceProgram, "Commodore 64", "VICE", false},
+        {"c64s", ChooserPurpose::C64sProgram, "Commodore 64", "C64S", false},
+        {"pc64", ChooserPurpose::Pc64Program, "Commodore 64", "PC64 Win", false},
+        {"game64", ChooserPurpose::C64GamesFolder, "Commodore 64", "Directory Games", true},
+        {"screen64", ChooserPurpose::C64ScreenshotsFolder, "Commodore 64", "Directory Screenshots",
+         true},
+        {"music64", ChooserPurpose::C64MusicFolder, "Commodore 64", "Directory Music", true},
+        {"uae", ChooserPurpose::UaeProgram, "Commodore Amiga", "UAE", false},
+        {"fellow", ChooserPurpose::FellowProgram, "Commodore Amiga", "Fellow", false},
+        {"gameamiga", ChooserPurpose::AmigaGamesFolder, "Commodore Amiga", "Directory Games", true},
+        {"screenamiga", ChooserPurpose::AmigaScreenshotsFolder, "Commodore Amiga",
+         "Directory Screenshots", true},
+        {"musicamiga", ChooserPurpose::AmigaMusicFolder, "Commodore Amiga", "Directory Music",
+         true},
+        {"player1", ChooserPurpose::SoundPlayer1Program, "Audio Players", "Player 1", false},
+        {"player2", ChooserPurpose::SoundPlayer2Program, "Audio Players", "Player 2", false},
     }};
     return table;
 }

@@ -6,14 +6,16 @@
 
 #include <array>
 
+enum class ChooserPurpose;
+
 namespace configrecord
 {
 
 // One path of the configuration record as the configuration window shows it: the frame
-// and label it sits under, and the word that tells the chooser what to pick.
+// and label it sits under, and what the chooser picks for it.
 struct Field {
     const char *column;
-    const char *mode;
+    ChooserPurpose purpose;
     const char *frame;
     const char *label;
     bool directory;

@@ -1,13 +1,14 @@
 #include "configregistry.h"
 
 #include "appcontext.h"
-#include "configwindow.h"
 #include "greetingswindow.h"
 #include "optionswindow.h"
+#include "systemconfigwindow.h"
+#include "windowregistry.h"
 
 void registerConfigWindows(AppContext &ctx)
 {
-    ctx.windows.addFactory(QStringLiteral("Config"), [&ctx] { return new Config(ctx); });
-    ctx.windows.addFactory(QStringLiteral("Form4"), [&ctx] { return new Form4(ctx); });
-    ctx.windows.addFactory(QStringLiteral("Form10"), [&ctx] { return new Form10(ctx); });
+    ctx.windows.addFactory(WindowKey::SystemConfig, [&ctx] { return new SystemConfigWindow(ctx); });
+    ctx.windows.addFactory(WindowKey::ProgramOptions, [&ctx] { return new OptionsWindow(ctx); });
+    ctx.windows.addFactory(WindowKey::Greetings, [&ctx] { return new GreetingsWindow(ctx); });
 }

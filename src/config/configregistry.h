@@ -2,5 +2,6 @@
 
 class AppContext;
 
-// Registers "Config", "Form4" and "Form10".
+// Registers the system configuration, program options and greetings windows under their
+// WindowKeys.
 void registerConfigWindows(AppContext &ctx);

@@ -8,41 +8,35 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-Form10::Form10(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window), m_ctx(ctx)
+GreetingsWindow::GreetingsWindow(AppContext &ctx, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_ctx(ctx),
+      m_contributorsLabel(new QLabel(tr("CONTRIBUTORS"), this)),
+      m_contributorsList(new QListWidget(this)),
+      m_supportersLabel(new QLabel(tr("SUPPORTERS"), this)), m_supportersList(new QListWidget(this))
 {
-    setObjectName(QStringLiteral("Form10"));
-    setWindowTitle(QStringLiteral("Vantrel Team's GREETINGS"));
-
+    setObjectName(QStringLiteral("GreetingsWindow"));
+    setWindowTitle(tr("Vantrel Team's GREETINGS"));
+    m_contributorsLabel->setObjectName(QStringLiteral("contributorsLabel"));
+    m_contributorsList->setObjectName(QStringLiteral("contributorsList"));
+    m_supportersLabel->setObjectName(QStringLiteral("supportersLabel"));
+    m_supportersList->setObjectName(QStringLiteral("supportersList"));
     auto *layout = new QVBoxLayout(this);
-    auto *contributors = new QLabel(QStringLiteral("CONTRIBUTORS"), this);
-    contributors->setObjectName(QStringLiteral("Label1"));
-    layout->addWidget(contributors);
-    auto *list1 = new QListWidget(this);
-    list1->setObjectName(QStringLiteral("List1"));
-    layout->addWidget(list1);
-    auto *supporters = new QLabel(QStringLiteral("SUPPORTERS"), this);
-    supporters->setObjectName(QStringLiteral("Label2"));
-    layout->addWidget(supporters);
-    auto *list2 = new QListWidget(this);
-    list2->setObjectName(QStringLiteral("List2"));
-    layout->addWidget(list2);
+    layout->addWidget(m_contributorsLabel);
+    layout->addWidget(m_contributorsList);
+    layout->addWidget(m_supportersLabel);
+    layout->addWidget(m_supportersList);
     resize(360, 300);
 
-    Form_Load();
+    centreOnScreen(this);
+    fillLists();
 }
 
-void Form10::Form_Load()
+void GreetingsWindow::fillLists()
 {
-    m_ctx.currentform = this;
-    centreOnScreen(this);
-    auto *list1 = findChild<QListWidget *>(QStringLiteral("List1"));
-    auto *list2 = findChild<QListWidget *>(QStringLiteral("List2"));
-    list1->clear();
-    list1->addItems({QStringLiteral("Orla Fenwick - game records and credits"),
-                     QStringLiteral("Tibor Kasselmann - screenshots"),
-                     QStringLiteral("Marisol Quenby - testing on real machines")});
-    list2->clear();
-    list2->addItems({QStringLiteral("The Brackwater Computer Club"),
-                     QStringLiteral("Everyone who sent in a game record")});
+    m_contributorsList->addItems({tr("Orla Fenwick - game records and credits"),
+                                  tr("Tibor Kasselmann - screenshots"),
+                                  tr("Marisol Quenby - testing on real machines")});
+    m_supportersList->addItems(
+        {tr("The Brackwater Computer Club"), tr("Everyone who sent in a game record")});
     m_ctx.dialogs.beep();
 }

@@ -1,80 +1,71 @@
 #include "optionswindow.h"
 
 #include "appcontext.h"
-#include "mainpanel.h"
 #include "placement.h"
+#include "windowregistry.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace
+OptionsWindow::OptionsWindow(AppContext &ctx, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_ctx(ctx),
+      m_creditsCheck(addCheck(QStringLiteral("creditsCheck"), tr("Show Game Credits"))),
+      m_screenshotsCheck(addCheck(QStringLiteral("screenshotsCheck"), tr("Show Screenshots"))),
+      m_fellowGuiCheck(addCheck(QStringLiteral("fellowGuiCheck"), tr("Show WinFellow GUI"))),
+      m_uaeGuiCheck(addCheck(QStringLiteral("uaeGuiCheck"), tr("Show WinUAE GUI"))),
+      m_okButton(addButton(QStringLiteral("okButton"), tr("OK"))),
+      m_exitButton(addButton(QStringLiteral("exitButton"), tr("Exit")))
 {
-
-QCheckBox *addCheck(QWidget *parent, QVBoxLayout *layout, const char *name, const char *caption)
-{
-    auto *box = new QCheckBox(QLatin1String(caption), parent);
-    box->setObjectName(QLatin1String(name));
-    layout->addWidget(box);
-    return box;
-}
-
-} // namespace
-
-Form4::Form4(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window), m_ctx(ctx)
-{
-    setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(QStringLiteral("Vantrel Configuration"));
-
+    setObjectName(QStringLiteral("OptionsWindow"));
+    setWindowTitle(tr("Vantrel Configuration"));
     auto *outer = new QVBoxLayout(this);
-    m_check1 = addCheck(this, outer, "Check1", "Show Game Credits");
-    m_check2 = addCheck(this, outer, "Check2", "Show Screenshots");
-    m_check3 = addCheck(this, outer, "Check3", "Show WinFellow GUI");
-    m_check4 = addCheck(this, outer, "Check4", "Show WinUAE GUI");
-
+    for (QCheckBox *check : {m_creditsCheck, m_screenshotsCheck, m_fellowGuiCheck, m_uaeGuiCheck})
+        outer->addWidget(check);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OK"));
-    connect(ok, &QPushButton::clicked, this, &Form4::OK_Click);
-    buttons->addWidget(ok);
-    auto *exit = new QPushButton(QStringLiteral("Exit"), this);
-    exit->setObjectName(QStringLiteral("Exit"));
-    connect(exit, &QPushButton::clicked, this, &Form4::Exit_Click);
-    buttons->addWidget(exit);
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_exitButton);
     outer->addLayout(buttons);
+    connect(m_okButton, &QPushButton::clicked, this, &OptionsWindow::onOkClicked);
+    connect(m_exitButton, &QPushButton::clicked, this, &QWidget::close);
 
-    Form_Load();
-}
-
-void Form4::Form_Load()
-{
     adjustSize();
-    m_ctx.currentform = this;
     centreOnScreen(this);
-    // Without a main window its layout cannot be read or changed.
-    const MainPanel *main = m_ctx.mainwindow;
-    m_check1->setEnabled(main);
-    m_check2->setEnabled(main);
-    m_check1->setChecked(main && main->showGameCredits());
-    m_check2->setChecked(main && main->showScreenshots());
-    m_check3->setChecked(m_ctx.fellowgui == 1);
-    m_check4->setChecked(m_ctx.uaegui == 1);
+    showSettings();
 }
 
-void Form4::OK_Click()
+QCheckBox *OptionsWindow::addCheck(const QString &name, const QString &caption)
 {
-    if (MainPanel *main = m_ctx.mainwindow) {
-        main->setShowGameCredits(m_check1->checkState() == Qt::Checked);
-        main->setShowScreenshots(m_check2->checkState() == Qt::Checked);
-    }
-    m_ctx.fellowgui = m_check3->checkState() == Qt::Checked ? 1 : 0;
-    m_ctx.uaegui = m_check4->checkState() == Qt::Checked ? 1 : 0;
-    close();
+    auto *check = new QCheckBox(caption, this);
+    check->setObjectName(name);
+    return check;
 }
 
-void Form4::Exit_Click()
+QPushButton *OptionsWindow::addButton(const QString &name, const QString &caption)
 {
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    return button;
+}
+
+void OptionsWindow::showSettings()
+{
+    const ProgramSettings &settings = m_ctx.settings;
+    m_creditsCheck->setChecked(settings.showCredits);
+    m_screenshotsCheck->setChecked(settings.showScreenshots);
+    m_fellowGuiCheck->setChecked(settings.fellowShowsGui);
+    m_uaeGuiCheck->setChecked(settings.uaeShowsGui);
+}
+
+void OptionsWindow::onOkClicked()
+{
+    ProgramSettings &settings = m_ctx.settings;
+    settings.showCredits = m_creditsCheck->isChecked();
+    settings.showScreenshots = m_screenshotsCheck->isChecked();
+    settings.fellowShowsGui = m_fellowGuiCheck->isChecked();
+    settings.uaeShowsGui = m_uaeGuiCheck->isChecked();
+    Q_EMIT m_ctx.windows.events().settingsChanged();
     close();
 }

@@ -4,23 +4,28 @@
 
 class AppContext;
 class QCheckBox;
+class QPushButton;
 
 // "Vantrel Configuration": the main window's two layout modes and whether the Amiga
-// emulators show their own interface.
-class Form4 : public QWidget
+// emulators show their own interface. OK writes them into the program settings and
+// reports WindowEvents::settingsChanged.
+class OptionsWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Form4(AppContext &ctx, QWidget *parent = nullptr);
-
-    void Form_Load();
-    void OK_Click();
-    void Exit_Click();
+    explicit OptionsWindow(AppContext &ctx, QWidget *parent = nullptr);
 
 private:
+    QCheckBox *addCheck(const QString &name, const QString &caption);
+    QPushButton *addButton(const QString &name, const QString &caption);
+    void showSettings();
+    void onOkClicked();
+
     AppContext &m_ctx;
-    QCheckBox *m_check1;
-    QCheckBox *m_check2;
-    QCheckBox *m_check3;
-    QCheckBox *m_check4;
+    QCheckBox *m_creditsCheck;
+    QCheckBox *m_screenshotsCheck;
+    QCheckBox *m_fellowGuiCheck;
+    QCheckBox *m_uaeGuiCheck;
+    QPushButton *m_okButton;
+    QPushButton *m_exitButton;
 };

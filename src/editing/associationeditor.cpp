@@ -1,145 +1,98 @@
 #include "associationeditor.h"
 
 #include "appcontext.h"
+#include "associationcolumns.h"
 #include "dialogs.h"
 #include "gamerecords.h"
-#include "mainpanel.h"
 #include "opentest.h"
 #include "placement.h"
+#include "windowregistry.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Form3::Form3(AppContext &ctx, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_ctx(ctx), m_list(new QListWidget(this))
+AssociationEditor::AssociationEditor(AppContext &ctx, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_ctx(ctx), m_gameList(new QListWidget(this)),
+      m_okButton(new QPushButton(tr("OK"), this)),
+      m_cancelButton(new QPushButton(tr("Cancel"), this))
 {
-    setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Associate Game"));
-    m_list->setObjectName(QStringLiteral("List1"));
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("Command2"));
+    setObjectName(QStringLiteral("associationEditor"));
+    setWindowTitle(tr("Associate Game"));
+    m_gameList->setObjectName(QStringLiteral("gameList"));
+    m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_cancelButton);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_list, 1);
+    layout->addWidget(m_gameList, 1);
     layout->addLayout(buttons);
     resize(360, 420);
 
-    connect(ok, &QPushButton::clicked, this, &Form3::Command1_Click);
-    connect(cancel, &QPushButton::clicked, this, &Form3::Command2_Click);
-    connect(m_list, &QListWidget::itemDoubleClicked, this, &Form3::Command1_Click);
-    Form_Load();
+    connect(m_okButton, &QPushButton::clicked, this, &AssociationEditor::onOkClicked);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_gameList, &QListWidget::itemDoubleClicked, this, &AssociationEditor::onOkClicked);
+    centreOnScreen(this);
 }
 
-void Form3::Form_Load()
+bool AssociationEditor::takeRequest(const AssociationRequest &request)
 {
-    m_ctx.currentform = this;
-    centreOnScreen(this);
-    m_kind = associationKind(m_ctx.assocmode);
-    m_list->clear();
+    // Opened again by another player, it follows that player: its games, its files.
+    m_request = request;
+    refreshList();
+    return true;
+}
+
+void AssociationEditor::refreshList()
+{
+    m_gameList->clear();
     QString error;
-    const QList<gamerecords::GameEntry> games =
-        gamerecords::gamesByFormatPrefix(m_ctx.db(), m_kind.prefix, &error);
+    const QList<gamerecords::GameEntry> games = gamerecords::gamesByMachinePrefix(
+        m_ctx.db(), associationColumns(m_request.kind).machinePrefix, &error);
     if (!error.isEmpty()) {
         reportReadFailure(m_ctx.dialogs, error);
         return;
     }
-    for (const gamerecords::GameEntry &g : games) {
-        auto *item = new QListWidgetItem(g.titolo, m_list);
-        item->setData(Qt::UserRole, g.id);
+    for (const gamerecords::GameEntry &game : games) {
+        auto *item = new QListWidgetItem(game.title, m_gameList);
+        item->setData(Qt::UserRole, game.id);
     }
 }
 
-void Form3::Form_Activate()
-{
-    if (m_ctx.assocmode != m_kind.mode)
-        Form_Load();
-}
-
-void Form3::changeEvent(QEvent *event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
-}
-
-void Form3::refuse(const QString &why)
+void AssociationEditor::refuse(const QString &why)
 {
     m_ctx.dialogs.beep();
-    m_ctx.dialogs.message(why, Dialogs::Icon::Information, QStringLiteral("Attention"));
+    m_ctx.dialogs.message(why, Dialogs::Icon::Information, tr("Attention"));
 }
 
-void Form3::Command1_Click()
+void AssociationEditor::onOkClicked()
 {
-    const QListWidgetItem *item = m_list->currentItem();
+    const QListWidgetItem *item = m_gameList->currentItem();
     if (!item || !item->isSelected()) {
-        refuse(QStringLiteral("Select a game in the list first. Nothing was written."));
+        refuse(tr("Select a game in the list first. Nothing was written."));
         return;
     }
-    if (m_ctx.assocmode != m_kind.mode) {
-        // Opened again by another player without having become active since: its games
-        // and boxes are not the ones listed, so the choice is made again on a fresh list.
-        Form_Load();
-        refuse(QStringLiteral("Another player has opened this window; it now lists that "
-                              "player's games. Select the game again. Nothing was written."));
-        return;
-    }
-    if (!m_kind.known()) {
-        refuse(QStringLiteral("This window was not opened from a player, so there is nothing "
-                              "to associate. Nothing was written."));
-        return;
-    }
-    QWidget *source = m_ctx.windows.find(m_kind.sourceWindow);
+    const QStringList columns = associationColumns(m_request.kind).columns;
     QVariantMap values;
-    for (int i = 0; source && i < m_kind.columns.size(); ++i) {
-        const auto *box = source->findChild<QLineEdit *>(m_kind.sourceBoxes.at(i));
-        if (!box) {
-            source = nullptr;
-            break;
-        }
-        // Written as the box stands: an empty box clears the field.
-        values.insert(m_kind.columns.at(i), gamerecords::storedText(box->text()));
-    }
-    if (!source) {
-        refuse(QStringLiteral("The player window that opened this one has been closed, so its "
-                              "files are gone. Nothing was written."));
-        return;
-    }
+    // Written as the player holds them: a missing or empty file clears the field.
+    for (int i = 0; i < columns.size(); ++i)
+        values.insert(columns.at(i), gamerecords::storedText(m_request.files.value(i)));
     const int id = item->data(Qt::UserRole).toInt();
     QString error;
     if (!gamerecords::updateGame(m_ctx.db(), id, values, &error)) {
         m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(QStringLiteral("The game was not changed: %1").arg(error),
-                              Dialogs::Icon::Critical, QStringLiteral("Error"));
+        m_ctx.dialogs.message(tr("The game was not changed: %1").arg(error),
+                              Dialogs::Icon::Critical, tr("Error"));
         return;
     }
-    if (MainPanel *panel = m_ctx.mainwindow) {
-        const QString lampColumn = m_kind.lamp == AssociationKind::Lamp::Music
-                                       ? QStringLiteral("song")
-                                       : QStringLiteral("emul1");
-        // A cleared field does not light the lamp.
-        if (!values.value(lampColumn).isNull()) {
-            if (m_kind.lamp == AssociationKind::Lamp::Music)
-                panel->setMusicLamp(true);
-            else if (m_kind.lamp == AssociationKind::Lamp::Game)
-                panel->setGameLamp(true);
-        }
-    }
+    WindowEvents &events = m_ctx.windows.events();
+    Q_EMIT events.associationMade(m_request.kind, id);
+    Q_EMIT events.gameSaved(id);
     m_ctx.dialogs.beep();
-    m_ctx.dialogs.message(QStringLiteral("Configuration UPDATED!"), Dialogs::Icon::Exclamation,
-                          QStringLiteral("Configuration"));
-    close();
-}
-
-void Form3::Command2_Click()
-{
+    m_ctx.dialogs.message(tr("Configuration UPDATED!"), Dialogs::Icon::Exclamation,
+                          tr("Configuration"));
     close();
 }

@@ -1,35 +1,31 @@
 #pragma once
 
-#include "associationkinds.h"
+#include "windowrequests.h"
 
 #include <QWidget>
 
 class AppContext;
 class QListWidget;
+class QPushButton;
 
-// Form3, "Associate Game": writes the files chosen in a player window into a game of
-// the matching machine.
-class Form3 : public QWidget
+// "Associate Game": writes the files a player sent in its request into a game of the
+// player's machine.
+class AssociationEditor : public QWidget, public RequestTaker<AssociationRequest>
 {
     Q_OBJECT
 public:
-    explicit Form3(AppContext &ctx, QWidget *parent = nullptr);
+    explicit AssociationEditor(AppContext &ctx, QWidget *parent = nullptr);
 
-    void Form_Load();
-    // Opened again from another player while open: lists that player's games.
-    void Form_Activate();
-    void Command1_Click(); // "OK"
-    void Command2_Click(); // "Cancel"
-
-    const AssociationKind &kind() const { return m_kind; }
-
-protected:
-    void changeEvent(QEvent *event) override;
+    bool takeRequest(const AssociationRequest &request) override;
 
 private:
+    void refreshList();
+    void onOkClicked();
     void refuse(const QString &why);
 
     AppContext &m_ctx;
-    AssociationKind m_kind;
-    QListWidget *m_list;
+    AssociationRequest m_request;
+    QListWidget *m_gameList;
+    QPushButton *m_okButton;
+    QPushButton *m_cancelButton;
 };

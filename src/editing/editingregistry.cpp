@@ -1,17 +1,19 @@
 #include "editingregistry.h"
 
-#include "additionalinfo.h"
 #include "appcontext.h"
 #include "associationeditor.h"
 #include "fieldeditor.h"
 #include "filechooser.h"
+#include "gameinfowindow.h"
 #include "recordeditor.h"
+#include "windowregistry.h"
 
 void registerEditingWindows(AppContext &ctx)
 {
-    ctx.windows.addFactory(QStringLiteral("Credits"), [&ctx] { return new Credits(ctx); });
-    ctx.windows.addFactory(QStringLiteral("Form6"), [&ctx] { return new Form6(ctx); });
-    ctx.windows.addFactory(QStringLiteral("Form2"), [&ctx] { return new Form2(ctx); });
-    ctx.windows.addFactory(QStringLiteral("sfoglia"), [&ctx] { return new sfoglia(ctx); });
-    ctx.windows.addFactory(QStringLiteral("Form3"), [&ctx] { return new Form3(ctx); });
+    WindowRegistry &windows = ctx.windows;
+    windows.addFactory(WindowKey::RecordEditor, [&ctx] { return new RecordEditor(ctx); });
+    windows.addFactory(WindowKey::FieldEditor, [&ctx] { return new FieldEditor(ctx); });
+    windows.addFactory(WindowKey::GameInfo, [&ctx] { return new GameInfoWindow(ctx); });
+    windows.addFactory(WindowKey::FileChooser, [&ctx] { return new FileChooser(ctx); });
+    windows.addFactory(WindowKey::AssociationEditor, [&ctx] { return new AssociationEditor(ctx); });
 }

@@ -2,5 +2,6 @@
 
 class AppContext;
 
-// Registers the editing windows: "Credits", "Form6", "Form2", "sfoglia", "Form3".
+// Registers the editing windows: record editor, field editor, game info, file chooser and
+// association editor.
 void registerEditingWindows(AppContext &ctx);

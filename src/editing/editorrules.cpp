@@ -2,6 +2,8 @@
 
 #include "dialogs.h"
 
+#include <QCoreApplication>
+
 namespace editorrules
 {
 
@@ -28,26 +30,27 @@ bool asksOtherDrives(const QString &machine)
     return machine == QLatin1String("Amiga");
 }
 
-PickRequest pickRequest(PickButton button)
+PickTarget pickTarget(PickButton button)
 {
-    const QString game = QStringLiteral("game");
+    const QString games64 = QStringLiteral("game64");
+    const QString gamesAmiga = QStringLiteral("gameamiga");
+    const QString shots64 = QStringLiteral("screen64");
+    const QString shotsAmiga = QStringLiteral("screenamiga");
     switch (button) {
-    case PickButton::Screen1:
-        return {QStringLiteral("screen1"), -1, QStringLiteral("screen64"),
-                QStringLiteral("screenamiga")};
-    case PickButton::Screen2:
-        return {QStringLiteral("screen2"), -1, QStringLiteral("screen64"),
-                QStringLiteral("screenamiga")};
+    case PickButton::Screenshot1:
+        return {ChooserPurpose::Screenshot1, -1, shots64, shotsAmiga};
+    case PickButton::Screenshot2:
+        return {ChooserPurpose::Screenshot2, -1, shots64, shotsAmiga};
     case PickButton::Game:
-        return {game, 0, QStringLiteral("game64"), QStringLiteral("gameamiga")};
-    case PickButton::DF1:
-        return {game, 1, QStringLiteral("game64"), QStringLiteral("gameamiga")};
-    case PickButton::DF2:
-        return {game, 2, QStringLiteral("game64"), QStringLiteral("gameamiga")};
-    case PickButton::DF3:
-        return {game, 3, QStringLiteral("game64"), QStringLiteral("gameamiga")};
+        return {ChooserPurpose::GameFile, 0, games64, gamesAmiga};
+    case PickButton::Floppy1:
+        return {ChooserPurpose::GameFile, 1, games64, gamesAmiga};
+    case PickButton::Floppy2:
+        return {ChooserPurpose::GameFile, 2, games64, gamesAmiga};
+    case PickButton::Floppy3:
+        return {ChooserPurpose::GameFile, 3, games64, gamesAmiga};
     case PickButton::Music:
-        return {QStringLiteral("music"), -1, QStringLiteral("music64"),
+        return {ChooserPurpose::MusicFile, -1, QStringLiteral("music64"),
                 QStringLiteral("musicamiga")};
     }
     return {};
@@ -55,26 +58,8 @@ PickRequest pickRequest(PickButton button)
 
 QString startColumn(PickButton button, const QString &machine)
 {
-    const PickRequest r = pickRequest(button);
-    return isC64Family(machine) ? r.c64Column : r.amigaColumn;
-}
-
-const QStringList &editorColumns()
-{
-    static const QStringList columns = {
-        QStringLiteral("titolo"),      QStringLiteral("sh"),
-        QStringLiteral("tipo"),        QStringLiteral("team"),
-        QStringLiteral("year"),        QStringLiteral("formato"),
-        QStringLiteral("design"),      QStringLiteral("programming"),
-        QStringLiteral("graphics"),    QStringLiteral("music"),
-        QStringLiteral("adddesign"),   QStringLiteral("addprogramming"),
-        QStringLiteral("addgraphics"), QStringLiteral("addmusic"),
-        QStringLiteral("others"),      QStringLiteral("note"),
-        QStringLiteral("emul1"),       QStringLiteral("song"),
-        QStringLiteral("screen1"),     QStringLiteral("screen2"),
-        QStringLiteral("df1"),         QStringLiteral("df2"),
-        QStringLiteral("df3")};
-    return columns;
+    const PickTarget t = pickTarget(button);
+    return isC64Family(machine) ? t.c64Column : t.amigaColumn;
 }
 
 bool lacksTitleOrMachine(const QString &title, const QString &machine)
@@ -85,9 +70,10 @@ bool lacksTitleOrMachine(const QString &title, const QString &machine)
 void refuseUnreadGame(Dialogs &dialogs)
 {
     dialogs.beep();
-    dialogs.message(QStringLiteral("The game could not be read, so its fields were not shown. "
-                                   "Nothing was written."),
-                    Dialogs::Icon::Critical, QStringLiteral("Error"));
+    dialogs.message(QCoreApplication::translate("EditorRules",
+                                                "The game could not be read, so its fields "
+                                                "were not shown. Nothing was written."),
+                    Dialogs::Icon::Critical, QCoreApplication::translate("EditorRules", "Error"));
 }
 
 } // namespace editorrules

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windowrequests.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,21 +22,18 @@ bool showsDiskButton(const QString &machine);
 // Only the bare "Amiga" asks for the other drives after a game pick.
 bool asksOtherDrives(const QString &machine);
 
-enum class PickButton { Screen1, Screen2, Game, DF1, DF2, DF3, Music };
+enum class PickButton { Screenshot1, Screenshot2, Game, Floppy1, Floppy2, Floppy3, Music };
 
-struct PickRequest {
-    QString mode;        // the chooser's browsemode
-    int slot = -1;       // disk slot of a game pick (0 = "File Game"), -1 for other picks
-    QString c64Column;   // configuration column for C64/C128 games
-    QString amigaColumn; // configuration column for every other machine
+struct PickTarget {
+    ChooserPurpose purpose = ChooserPurpose::GameFile;
+    int diskSlot = -1;   // disk slot of a game pick (0 = "File Game"), -1 for other picks
+    QString c64Column;   // configuration column of the start folder for C64/C128 games
+    QString amigaColumn; // the same for every other machine
 };
 
-PickRequest pickRequest(PickButton button);
+PickTarget pickTarget(PickButton button);
 // The configuration column that holds the start directory for this machine.
 QString startColumn(PickButton button, const QString &machine);
-
-// The columns the editor shows and saves, besides id and dbver (which it keeps hidden).
-const QStringList &editorColumns();
 
 // Nothing may be saved without a title and a machine text; blanks alone do not count.
 bool lacksTitleOrMachine(const QString &title, const QString &machine);

@@ -3,9 +3,9 @@
 #include "appcontext.h"
 #include "dialogs.h"
 #include "editorrules.h"
-#include "fieldcodes.h"
 #include "gamerecords.h"
 #include "placement.h"
+#include "windowregistry.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,47 +13,45 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-Form6::Form6(AppContext &ctx, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_ctx(ctx), m_label1(new QLabel(this)),
-      m_text1(new QLineEdit(this)), m_label2(new QLabel(this)), m_text2(new QLineEdit(this))
+FieldEditor::FieldEditor(AppContext &ctx, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_ctx(ctx), m_firstLabel(new QLabel(this)),
+      m_firstEdit(new QLineEdit(this)), m_secondLabel(new QLabel(this)),
+      m_secondEdit(new QLineEdit(this)), m_modifyButton(new QPushButton(tr("Modify"), this)),
+      m_cancelButton(new QPushButton(tr("Cancel"), this))
 {
-    setObjectName(QStringLiteral("Form6"));
-    m_label1->setObjectName(QStringLiteral("Label1"));
-    m_text1->setObjectName(QStringLiteral("Text1"));
-    m_label2->setObjectName(QStringLiteral("Label2"));
-    m_text2->setObjectName(QStringLiteral("Text2"));
-    auto *modify = new QPushButton(QStringLiteral("Modify"), this);
-    modify->setObjectName(QStringLiteral("Command1"));
-    modify->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("Command2"));
+    setObjectName(QStringLiteral("fieldEditor"));
+    m_firstLabel->setObjectName(QStringLiteral("firstLabel"));
+    m_firstEdit->setObjectName(QStringLiteral("firstEdit"));
+    m_secondLabel->setObjectName(QStringLiteral("secondLabel"));
+    m_secondEdit->setObjectName(QStringLiteral("secondEdit"));
+    m_modifyButton->setObjectName(QStringLiteral("modifyButton"));
+    m_modifyButton->setDefault(true);
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(modify);
-    buttons->addWidget(cancel);
+    buttons->addWidget(m_modifyButton);
+    buttons->addWidget(m_cancelButton);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_label1);
-    layout->addWidget(m_text1);
-    layout->addWidget(m_label2);
-    layout->addWidget(m_text2);
+    layout->addWidget(m_firstLabel);
+    layout->addWidget(m_firstEdit);
+    layout->addWidget(m_secondLabel);
+    layout->addWidget(m_secondEdit);
     layout->addStretch(1);
     layout->addLayout(buttons);
     resize(420, sizeHint().height());
 
-    connect(modify, &QPushButton::clicked, this, &Form6::Command1_Click);
-    connect(cancel, &QPushButton::clicked, this, &Form6::Command2_Click);
-    connect(m_text1, &QLineEdit::returnPressed, this, &Form6::Command1_Click);
-    connect(m_text2, &QLineEdit::returnPressed, this, &Form6::Command1_Click);
-    Form_Load();
+    connect(m_modifyButton, &QPushButton::clicked, this, &FieldEditor::onModifyClicked);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_firstEdit, &QLineEdit::returnPressed, this, &FieldEditor::onModifyClicked);
+    connect(m_secondEdit, &QLineEdit::returnPressed, this, &FieldEditor::onModifyClicked);
+    centreOnScreen(this);
 }
 
-void Form6::Form_Load()
+bool FieldEditor::takeRequest(const FieldEditorRequest &request)
 {
-    m_ctx.currentform = this;
-    centreOnScreen(this);
-    m_id = m_ctx.selectedid;
-    m_code = findFieldCode(m_ctx.editfield);
+    m_id = request.gameId;
+    m_layout = fieldLayout(request.field);
     // A game no longer there shows empty boxes; "Modify" then says what is wrong. A game
     // that could not be read is reported at once: its empty boxes must not be stored.
     QString error;
@@ -62,46 +60,34 @@ void Form6::Form_Load()
     m_unread = !loaded && error != gamerecords::recordGoneText();
     if (m_unread) {
         m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(QStringLiteral("The game could not be read: %1").arg(error),
-                              Dialogs::Icon::Critical, QStringLiteral("Error"));
+        m_ctx.dialogs.message(tr("The game could not be read: %1").arg(error),
+                              Dialogs::Icon::Critical, tr("Error"));
     }
-    if (!m_code) {
-        setWindowTitle(QStringLiteral("Modify"));
-        return;
-    }
-    setWindowTitle(m_code->caption);
-    m_label1->setText(m_code->label1);
-    m_text1->setText(row.value(m_code->field1).toString());
-    m_label2->setVisible(m_code->isPair());
-    m_text2->setVisible(m_code->isPair());
-    if (m_code->isPair()) {
-        m_label2->setText(m_code->label2);
-        m_text2->setText(row.value(m_code->field2).toString());
-    }
+    setWindowTitle(m_layout.caption);
+    m_firstLabel->setText(m_layout.firstLabel);
+    m_firstEdit->setText(row.value(m_layout.firstColumn).toString());
+    m_secondLabel->setVisible(m_layout.isPair());
+    m_secondEdit->setVisible(m_layout.isPair());
+    m_secondLabel->setText(m_layout.secondLabel);
+    m_secondEdit->setText(m_layout.isPair() ? row.value(m_layout.secondColumn).toString()
+                                            : QString());
+    return true;
 }
 
-void Form6::Command1_Click()
+void FieldEditor::onModifyClicked()
 {
-    if (!m_code) {
-        close();
-        return;
-    }
     if (m_unread) {
         editorrules::refuseUnreadGame(m_ctx.dialogs);
         return;
     }
     QString error;
-    if (!gamerecords::updateGame(m_ctx.db(), m_id, m_code->values(m_text1->text(), m_text2->text()),
-                                 &error)) {
+    if (!gamerecords::updateGame(
+            m_ctx.db(), m_id, m_layout.values(m_firstEdit->text(), m_secondEdit->text()), &error)) {
         m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(QStringLiteral("The change was not saved: %1").arg(error),
-                              Dialogs::Icon::Critical, QStringLiteral("Error"));
+        m_ctx.dialogs.message(tr("The change was not saved: %1").arg(error),
+                              Dialogs::Icon::Critical, tr("Error"));
         return;
     }
     close();
-}
-
-void Form6::Command2_Click()
-{
-    close();
+    Q_EMIT m_ctx.windows.events().gameSaved(m_id);
 }

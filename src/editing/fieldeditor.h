@@ -1,31 +1,36 @@
 #pragma once
 
+#include "fieldlayout.h"
+#include "windowrequests.h"
+
 #include <QWidget>
 
 class AppContext;
-struct FieldCode;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
-// Form6: changes one credit (or a credit and its "Additional" companion) of one game.
-class Form6 : public QWidget
+// Changes one field (or a credit and its "Additional" companion) of one game.
+class FieldEditor : public QWidget, public RequestTaker<FieldEditorRequest>
 {
     Q_OBJECT
 public:
-    explicit Form6(AppContext &ctx, QWidget *parent = nullptr);
+    explicit FieldEditor(AppContext &ctx, QWidget *parent = nullptr);
 
-    void Form_Load();
-    void Command1_Click(); // "Modify"
-    void Command2_Click(); // "Cancel"
+    bool takeRequest(const FieldEditorRequest &request) override;
 
 private:
+    void onModifyClicked();
+
     AppContext &m_ctx;
-    const FieldCode *m_code = nullptr;
+    FieldLayout m_layout;
     int m_id = 0;
     // The game could not be read: its boxes are empty, not its fields.
     bool m_unread = false;
-    QLabel *m_label1;
-    QLineEdit *m_text1;
-    QLabel *m_label2;
-    QLineEdit *m_text2;
+    QLabel *m_firstLabel;
+    QLineEdit *m_firstEdit;
+    QLabel *m_secondLabel;
+    QLineEdit *m_secondEdit;
+    QPushButton *m_modifyButton;
+    QPushButton *m_cancelButton;
 };

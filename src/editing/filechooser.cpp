@@ -2,14 +2,14 @@
 
 #include "appcontext.h"
 #include "browselists.h"
+#include "browsingpane.h"
 #include "dialogs.h"
 #include "gamerecords.h"
-#include "mainpanel.h"
 #include "placement.h"
+#include "windowregistry.h"
 
-#include <QCloseEvent>
 #include <QDir>
-#include <QEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QImageReader>
@@ -29,151 +29,124 @@ int scaled(double twips, int floor)
     return std::max(twipsToPixels(twips), floor);
 }
 
+bool sameRequest(const FileChooserRequest &a, const FileChooserRequest &b)
+{
+    return a.purpose == b.purpose && a.startFolder == b.startFolder && a.gameId == b.gameId;
+}
+
+bool isReadableFolder(const QString &path)
+{
+    const QFileInfo info(path);
+    return !path.isEmpty() && info.isDir() && info.isReadable();
+}
+
 } // namespace
 
-sfoglia::sfoglia(AppContext &ctx, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_ctx(ctx), m_drive(new DriveListBox(this)),
-      m_dir(new DirListBox(this)), m_file(new FileListBox(this)),
-      m_ok(new QPushButton(QStringLiteral("OK"), this)), m_frame(new QFrame(this)),
-      m_image(new QLabel(m_frame))
+FileChooser::FileChooser(AppContext &ctx, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_ctx(ctx),
+      m_browsingPane(new BrowsingPane(ctx.dialogs, BrowsingPane::Files::Shown, this)),
+      m_okButton(new QPushButton(tr("OK"), this)), m_previewFrame(new QFrame(this)),
+      m_previewImage(new QLabel(m_previewFrame))
 {
-    setObjectName(QStringLiteral("sfoglia"));
-    m_drive->setObjectName(QStringLiteral("Drive1"));
-    m_dir->setObjectName(QStringLiteral("Dir1"));
-    m_file->setObjectName(QStringLiteral("File1"));
-    m_ok->setObjectName(QStringLiteral("Command1"));
-    m_frame->setObjectName(QStringLiteral("Frame1"));
-    m_image->setObjectName(QStringLiteral("Image1"));
+    setObjectName(QStringLiteral("fileChooser"));
+    m_browsingPane->setObjectName(QStringLiteral("browsingPane"));
+    m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_previewFrame->setObjectName(QStringLiteral("previewFrame"));
+    m_previewImage->setObjectName(QStringLiteral("previewImage"));
 
     const int listWidth = scaled(2415, 220);
-    m_drive->setFixedWidth(listWidth);
-    m_dir->setFixedWidth(listWidth);
-    m_dir->setMinimumHeight(scaled(3015, 240));
-    m_ok->setFixedWidth(listWidth);
-    m_file->setFixedWidth(listWidth);
-    m_file->setMinimumHeight(scaled(3990, 300));
-    m_frame->setFrameShape(QFrame::Box);
-    m_frame->setFixedSize(scaled(4335, 320), scaled(3975, 300));
+    m_browsingPane->setFixedWidth(listWidth);
+    m_browsingPane->setMinimumHeight(scaled(3015, 240));
+    m_okButton->setFixedWidth(listWidth);
+    m_previewFrame->setFrameShape(QFrame::Box);
+    m_previewFrame->setFixedSize(scaled(4335, 320), scaled(3975, 300));
 
     auto *left = new QVBoxLayout;
-    left->addWidget(m_drive);
-    left->addWidget(m_dir, 1);
-    left->addWidget(m_ok);
+    left->addWidget(m_browsingPane, 1);
+    left->addWidget(m_okButton);
     auto *row = new QHBoxLayout(this);
     row->addLayout(left);
-    row->addWidget(m_file);
-    row->addWidget(m_frame, 0, Qt::AlignTop);
-    // The window is as wide as the controls of its mode.
+    row->addWidget(m_previewFrame, 0, Qt::AlignTop);
+    // The window is as wide as the controls of its purpose.
     row->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_drive, &DriveListBox::changed, this, &sfoglia::Drive1_Change);
-    connect(m_dir, &DirListBox::changed, this, &sfoglia::Dir1_Change);
-    connect(m_file, &FileListBox::clicked, this, &sfoglia::File1_Click);
-    connect(m_file, &FileListBox::doubleClicked, this, &sfoglia::Command1_Click);
-    connect(m_ok, &QPushButton::clicked, this, &sfoglia::Command1_Click);
-    reportUnreadable(m_ctx.dialogs, m_drive, m_dir);
-
-    Form_Load();
+    connect(m_browsingPane, &BrowsingPane::folderChanged, this, &FileChooser::clearPreview);
+    connect(m_browsingPane, &BrowsingPane::fileClicked, this, &FileChooser::onFileClicked);
+    connect(m_browsingPane, &BrowsingPane::fileActivated, this, &FileChooser::onOkClicked);
+    connect(m_okButton, &QPushButton::clicked, this, &FileChooser::onOkClicked);
 }
 
-void sfoglia::Form_Load()
+bool FileChooser::takeRequest(const FileChooserRequest &request)
 {
-    m_diskCounter = 0;
-    m_delivered = false;
-    m_mode = chooserMode(m_ctx.browsemode);
-    m_loadedStartdir = m_ctx.startdir;
-    m_loadedId = m_ctx.selectedid;
-    clearPreview();
-
-    setWindowTitle(m_mode.caption.isEmpty() ? chooserDesignedCaption() : m_mode.caption);
-#ifdef Q_OS_WIN
-    m_file->setPattern(m_mode.executables ? QStringLiteral("*.exe") : QStringLiteral("*.*"));
-#else
-    // Programs here carry no ".exe": the executable modes list what may be run.
-    m_file->setPattern(QStringLiteral("*.*"));
-    m_file->setExecutablesOnly(m_mode.executables);
-#endif
-
-    if (m_mode.opensInStartdir) {
-        const QString before = m_ctx.browsepath;
-        if (!positionOn(m_ctx.startdir)) {
-            // Moving the lists part of the way must not leave a path that looks picked.
-            m_ctx.browsepath = before;
-            // Voided before the message, which may let the caller activate first.
-            m_ctx.pickflag = QStringLiteral("no");
-            applyWidth();
-            m_ctx.dialogs.beep();
-            m_ctx.dialogs.message(QStringLiteral("Directory in configuration is bad"),
-                                  Dialogs::Icon::Critical, QStringLiteral("Error"));
-            closeLater();
-            return;
-        }
-    } else if (m_dir->path().isEmpty() && !positionOn(QDir::currentPath())) {
-        positionOn(QDir::homePath());
+    // Asked again for the same thing while open (the next disk of a series): go on.
+    if (m_request && sameRequest(*m_request, request))
+        return true;
+    const ChooserSetup setup = chooserSetup(request.purpose);
+    if (setup.needsStartFolder && !isReadableFolder(request.startFolder)) {
+        m_ctx.dialogs.beep();
+        m_ctx.dialogs.message(tr("Directory in configuration is bad"), Dialogs::Icon::Critical,
+                              tr("Error"));
+        return false;
     }
+    m_request = request;
+    m_setup = setup;
+    m_diskCounter = 0;
+    clearPreview();
+    setWindowTitle(m_setup.caption);
+    FileListBox *files = m_browsingPane->fileList();
+#ifdef Q_OS_WIN
+    files->setPattern(m_setup.executablesOnly ? QStringLiteral("*.exe") : QStringLiteral("*.*"));
+#else
+    // Programs here carry no ".exe": the program purposes list what may be run.
+    files->setPattern(QStringLiteral("*.*"));
+    files->setExecutablesOnly(m_setup.executablesOnly);
+#endif
+    openStartFolder(request.startFolder);
     applyWidth();
     adjustSize();
-    m_ctx.currentform = this;
     centreOnScreen(this);
-    m_ctx.browsepath.clear();
+    return true;
 }
 
-void sfoglia::Form_Activate()
+// Media picks open the configuration's folder (checked before). Program and folder picks
+// open the requested folder, else stay where the lists are, else try the program's current
+// folder, then home.
+void FileChooser::openStartFolder(const QString &folder)
 {
-    const bool sameRequest = m_ctx.browsemode == m_mode.word &&
-                             (!m_mode.opensInStartdir || m_ctx.startdir == m_loadedStartdir) &&
-                             (m_mode.store == ChooserStore::None || m_ctx.selectedid == m_loadedId);
-    if (!sameRequest)
-        Form_Load();
+    if (folder.isEmpty() && !m_setup.needsStartFolder && !m_browsingPane->folder().isEmpty()) {
+        m_browsingPane->fileList()->refresh();
+        return;
+    }
+    if (m_browsingPane->openAt(folder) || m_setup.needsStartFolder)
+        return;
+    if (!m_browsingPane->openAt(QDir::currentPath()))
+        m_browsingPane->openAt(QDir::homePath());
 }
 
-bool sfoglia::positionOn(const QString &folder)
+void FileChooser::applyWidth()
 {
-    if (folder.isEmpty())
-        return false;
-    return m_drive->setDrive(folder) && m_dir->setPath(folder);
+    m_browsingPane->fileList()->setVisible(m_setup.width != ChooserWidth::FoldersOnly);
+    m_previewFrame->setVisible(m_setup.width == ChooserWidth::FilesWithPreview);
 }
 
-void sfoglia::applyWidth()
+void FileChooser::clearPreview()
 {
-    m_file->setVisible(m_mode.width != ChooserWidth::DirectoryOnly);
-    m_frame->setVisible(m_mode.width == ChooserWidth::FilesWithPreview);
+    m_previewImage->clear();
+    m_previewImage->hide();
 }
 
-void sfoglia::Drive1_Change()
-{
-    if (!m_dir->setPath(m_drive->drive()))
-        reportUnreadable(m_ctx.dialogs, m_drive->drive());
-}
-
-void sfoglia::Dir1_Change()
-{
-    m_ctx.browsepath = m_dir->path();
-    m_file->setPath(m_dir->path());
-    clearPreview();
-}
-
-void sfoglia::clearPreview()
-{
-    m_image->clear();
-    m_image->hide();
-}
-
-void sfoglia::File1_Click()
+void FileChooser::onFileClicked(const QString &path)
 {
     clearPreview();
-    if (m_mode.width != ChooserWidth::FilesWithPreview)
+    if (m_setup.width != ChooserWidth::FilesWithPreview || path.isEmpty())
         return;
-    const QString name = m_file->fileName();
-    if (name.isEmpty())
-        return;
-    QImageReader reader(joinPath(m_dir->path(), name));
+    QImageReader reader(path);
     reader.setAutoTransform(true);
     QSize size = reader.size();
     if (!size.isValid())
         return;
     // A picture larger than the frame is shrunk to fit rather than cut.
-    const QSize box = m_frame->size();
+    const QSize box = m_previewFrame->size();
     if (size.width() > box.width() || size.height() > box.height()) {
         size = size.scaled(box, Qt::KeepAspectRatio);
         reader.setScaledSize(size);
@@ -181,94 +154,63 @@ void sfoglia::File1_Click()
     const QImage image = reader.read();
     if (image.isNull())
         return;
-    m_image->setPixmap(QPixmap::fromImage(image));
-    m_image->resize(image.size());
-    m_image->move((box.width() - image.width()) / 2, (box.height() - image.height()) / 2);
-    m_image->show();
+    m_previewImage->setPixmap(QPixmap::fromImage(image));
+    m_previewImage->resize(image.size());
+    m_previewImage->move((box.width() - image.width()) / 2, (box.height() - image.height()) / 2);
+    m_previewImage->show();
 }
 
-void sfoglia::Command1_Click()
+void FileChooser::onOkClicked()
 {
-    const QString name =
-        m_mode.width == ChooserWidth::DirectoryOnly ? QString() : m_file->fileName();
-    // A folder alone keeps one trailing separator.
-    const QString result = QDir::toNativeSeparators(joinPath(m_dir->path(), name));
-    m_ctx.browsepath = result;
-    if (m_mode.store != ChooserStore::None && !store(result))
+    if (!m_request)
         return;
-    m_delivered = true;
+    const QString name = m_setup.width == ChooserWidth::FoldersOnly
+                             ? QString()
+                             : m_browsingPane->fileList()->fileName();
+    // A folder alone keeps one trailing separator.
+    const QString path = QDir::toNativeSeparators(joinPath(m_browsingPane->folder(), name));
+    if (m_setup.store != ChooserStore::None) {
+        if (store(path))
+            close();
+        return;
+    }
+    const ChooserPurpose purpose = m_request->purpose;
     close();
+    Q_EMIT m_ctx.windows.events().filePicked(purpose, path);
 }
 
 // Writes the pick into the game; false when the chooser is to stay open (a failure, or
 // the next disk of a series).
-bool sfoglia::store(const QString &result)
+bool FileChooser::store(const QString &path)
 {
-    QSqlDatabase db = m_ctx.db();
+    const int id = m_request->gameId;
+    const QString column = m_setup.store == ChooserStore::GameDisks ? gameDiskColumn(m_diskCounter)
+                                                                    : storeColumn(m_setup.store);
     QString error;
-    const QString column = m_mode.store == ChooserStore::GameDisk ? gameDiskColumn(m_diskCounter)
-                                                                  : storeColumn(m_mode.store);
-    if (!column.isEmpty() && !gamerecords::updateGame(db, m_loadedId, {{column, result}}, &error)) {
+    if (!column.isEmpty() && !gamerecords::updateGame(m_ctx.db(), id, {{column, path}}, &error)) {
         m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(QStringLiteral("The file was not stored: %1").arg(error),
-                              Dialogs::Icon::Critical, QStringLiteral("Error"));
+        m_ctx.dialogs.message(tr("The file was not stored: %1").arg(error), Dialogs::Icon::Critical,
+                              tr("Error"));
         return false;
     }
-    const auto row = gamerecords::loadGame(db, m_loadedId, &error);
-    if (!row) {
-        m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(error, Dialogs::Icon::Critical, QStringLiteral("Error"));
+    if (!column.isEmpty())
+        Q_EMIT m_ctx.windows.events().gameSaved(id);
+    if (m_setup.store != ChooserStore::GameDisks)
+        return true;
+    if (!column.isEmpty())
+        ++m_diskCounter;
+    return !askForNextDisk(id);
+}
+
+// True when the user wants another disk of an Amiga game.
+bool FileChooser::askForNextDisk(int gameId)
+{
+    QString error;
+    const auto row = gamerecords::loadGame(m_ctx.db(), gameId, &error);
+    if (!row || m_diskCounter == kMaxGameDisks ||
+        !offersOtherDisk(row->value(QStringLiteral("formato")).toString()))
         return false;
-    }
-    if (m_mode.store == ChooserStore::GameDisk) {
-        if (!column.isEmpty())
-            ++m_diskCounter;
-        if (offersOtherDisk(row->value(QStringLiteral("formato")).toString()) &&
-            m_diskCounter != kMaxGameDisks) {
-            m_ctx.dialogs.beep();
-            if (m_ctx.dialogs.ask(QStringLiteral("Configure Other Disk?"), Dialogs::Icon::Question,
-                                  QStringLiteral("Amiga File Game")))
-                return false;
-        }
-    }
-    if (MainPanel *panel = m_ctx.mainwindow) {
-        switch (m_mode.store) {
-        case ChooserStore::GameDisk:
-            panel->setGameLamp(true);
-            break;
-        case ChooserStore::Song:
-            panel->setMusicLamp(true);
-            break;
-        case ChooserStore::Screen1:
-            panel->showScreenshot(1, row->value(QStringLiteral("screen1")).toString());
-            break;
-        case ChooserStore::Screen2:
-            panel->showScreenshot(2, row->value(QStringLiteral("screen2")).toString());
-            break;
-        case ChooserStore::None:
-            break;
-        }
-    }
-    return true;
-}
-
-void sfoglia::closeLater()
-{
-    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-}
-
-void sfoglia::closeEvent(QCloseEvent *event)
-{
-    // Closed without a result: the caller's pending pick is void, so that its box keeps
-    // what it holds instead of taking an empty or stale path.
-    if (!m_delivered && m_mode.opensInStartdir)
-        m_ctx.pickflag = QStringLiteral("no");
-    QWidget::closeEvent(event);
-}
-
-void sfoglia::changeEvent(QEvent *event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
+    m_ctx.dialogs.beep();
+    return m_ctx.dialogs.ask(tr("Configure Other Disk?"), Dialogs::Icon::Question,
+                             tr("Amiga File Game"));
 }

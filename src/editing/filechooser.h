@@ -1,59 +1,45 @@
 #pragma once
 
-#include "choosermodes.h"
+#include "choosersetup.h"
+#include "windowrequests.h"
 
 #include <QWidget>
 
+#include <optional>
+
 class AppContext;
-class DriveListBox;
-class DirListBox;
-class FileListBox;
+class BrowsingPane;
 class QFrame;
 class QLabel;
 class QPushButton;
 
-// sfoglia: the file and folder chooser. The caller's browsemode decides caption, width,
-// filter and start folder; the result goes to browsepath, and the four store modes also
-// write it into the selected game.
-class sfoglia : public QWidget
+// The file and folder chooser. The request's purpose decides caption, width, filter and
+// where it starts; Store… purposes write the pick into the game, the others hand it back
+// through WindowEvents::filePicked.
+class FileChooser : public QWidget, public RequestTaker<FileChooserRequest>
 {
     Q_OBJECT
 public:
-    explicit sfoglia(AppContext &ctx, QWidget *parent = nullptr);
+    explicit FileChooser(AppContext &ctx, QWidget *parent = nullptr);
 
-    void Form_Load();
-    // Shown again for another request while open: loads afresh for it.
-    void Form_Activate();
-    void Drive1_Change();
-    void Dir1_Change();
-    void File1_Click();
-    void Command1_Click();
-
-    const ChooserMode &mode() const { return m_mode; }
-    int diskCounter() const { return m_diskCounter; }
-
-protected:
-    void changeEvent(QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
+    bool takeRequest(const FileChooserRequest &request) override;
 
 private:
-    bool positionOn(const QString &folder);
+    void openStartFolder(const QString &folder);
     void applyWidth();
     void clearPreview();
-    void closeLater();
-    bool store(const QString &result);
+    void onFileClicked(const QString &path);
+    void onOkClicked();
+    bool store(const QString &path);
+    bool askForNextDisk(int gameId);
 
     AppContext &m_ctx;
-    ChooserMode m_mode;
-    QString m_loadedStartdir;
-    int m_loadedId = 0;
+    std::optional<FileChooserRequest> m_request;
+    ChooserSetup m_setup;
     int m_diskCounter = 0;
-    bool m_delivered = false;
 
-    DriveListBox *m_drive;
-    DirListBox *m_dir;
-    FileListBox *m_file;
-    QPushButton *m_ok;
-    QFrame *m_frame;
-    QLabel *m_image;
+    BrowsingPane *m_browsingPane;
+    QPushButton *m_okButton;
+    QFrame *m_previewFrame;
+    QLabel *m_previewImage;
 };

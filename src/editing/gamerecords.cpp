@@ -2,6 +2,7 @@
 
 #include "database.h"
 
+#include <QCoreApplication>
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -26,7 +27,9 @@ bool checkColumns(const QVariantMap &fields, QStringList *columns, QString *erro
         const QString name = it.key().toLower();
         if (!catalogue::gameColumns().contains(name)) {
             if (error)
-                *error = QStringLiteral("The game record has no field \"%1\".").arg(it.key());
+                *error = QCoreApplication::translate("GameRecords",
+                                                     "The game record has no field \"%1\".")
+                             .arg(it.key());
             return false;
         }
         columns->append(name);
@@ -49,7 +52,8 @@ QVariant storedText(const QString &text)
 
 QString recordGoneText()
 {
-    return QStringLiteral("This game is no longer in the catalogue: it was deleted meanwhile.");
+    return QCoreApplication::translate(
+        "GameRecords", "This game is no longer in the catalogue: it was deleted meanwhile.");
 }
 
 std::optional<QVariantMap> loadGame(const QSqlDatabase &db, int id, QString *error)
@@ -149,7 +153,7 @@ QVariantMap loadConfiguration(const QSqlDatabase &db, QString *error)
     return record ? toMap(*record) : QVariantMap();
 }
 
-QList<GameEntry> gamesByFormatPrefix(const QSqlDatabase &db, const QString &prefix, QString *error)
+QList<GameEntry> gamesByMachinePrefix(const QSqlDatabase &db, const QString &prefix, QString *error)
 {
     QList<GameEntry> games;
     QSqlQuery q = catalogue::run(

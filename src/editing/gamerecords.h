@@ -38,12 +38,12 @@ QVariantMap loadConfiguration(const QSqlDatabase &db, QString *error = nullptr);
 
 struct GameEntry {
     int id = 0;
-    QString titolo;
+    QString title;
 };
 
-// Games whose formato begins with prefix (case-blind; an empty prefix lists every game
-// whose formato has a value), ordered by title.
-QList<GameEntry> gamesByFormatPrefix(const QSqlDatabase &db, const QString &prefix,
-                                     QString *error = nullptr);
+// Games whose machine (formato) begins with prefix (case-blind; an empty prefix lists every game
+// whose machine has a value), ordered by title.
+QList<GameEntry> gamesByMachinePrefix(const QSqlDatabase &db, const QString &prefix,
+                                      QString *error = nullptr);
 
 } // namespace gamerecords

@@ -5,9 +5,9 @@
 #include "gamerecords.h"
 #include "opentest.h"
 #include "placement.h"
+#include "windowregistry.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,41 +19,51 @@
 
 using editorrules::PickButton;
 
-namespace
+RecordEditor::RecordEditor(AppContext &ctx, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_ctx(ctx)
 {
+    setObjectName(QStringLiteral("recordEditor"));
+    auto *grid = new QGridLayout;
+    int row = 0;
+    buildMainRows(grid, row);
+    buildCreditRows(grid, row);
+    buildFileRows(grid, row);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
 
-QPushButton *pickButton(QWidget *parent, const QString &name)
+    auto *outer = new QVBoxLayout(this);
+    outer->addLayout(grid);
+    outer->addWidget(buildDiskGroup());
+    outer->addStretch(1);
+    outer->addLayout(buildButtons());
+    resize(640, sizeHint().height());
+
+    connect(&m_ctx.windows.events(), &WindowEvents::filePicked, this, &RecordEditor::onFilePicked);
+    centreOnScreen(this);
+}
+
+QLineEdit *RecordEditor::addEdit(QLineEdit *RecordEditor::*member, const char *objectName)
+{
+    auto *edit = new QLineEdit(this);
+    edit->setObjectName(QString::fromLatin1(objectName));
+    this->*member = edit;
+    return edit;
+}
+
+QPushButton *RecordEditor::addPickButton(QWidget *parent, QPushButton *RecordEditor::*member,
+                                         const char *objectName, PickButton button)
 {
     auto *b = new QPushButton(QStringLiteral("..."), parent);
-    b->setObjectName(name);
+    b->setObjectName(QString::fromLatin1(objectName));
     b->setFixedWidth(b->fontMetrics().horizontalAdvance(QStringLiteral("....")) + 16);
+    connect(b, &QPushButton::clicked, this, [this, button] { onPickClicked(button); });
+    this->*member = b;
     return b;
 }
 
-} // namespace
-
-Credits::Credits(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window), m_ctx(ctx)
+void RecordEditor::buildMainRows(QGridLayout *grid, int &row)
 {
-    setObjectName(QStringLiteral("Credits"));
-    buildControls();
-    Form_Load();
-}
-
-QLineEdit *Credits::addBox(const QString &name)
-{
-    auto *box = new QLineEdit(this);
-    box->setObjectName(name);
-    m_boxes.insert(name.toLower(), box);
-    return box;
-}
-
-void Credits::buildControls()
-{
-    auto *grid = new QGridLayout;
-    int row = 0;
-    auto label = [this](const QString &text) { return new QLabel(text, this); };
-
-    QLineEdit *title = addBox(QStringLiteral("titolo"));
+    QLineEdit *title = addEdit(&RecordEditor::m_titleEdit, "titleEdit");
     QFont big = title->font();
     big.setPointSizeF(big.pointSizeF() * 1.3);
     big.setBold(true);
@@ -61,344 +71,380 @@ void Credits::buildControls()
     grid->addWidget(title, row++, 0, 1, 5);
 
     const struct {
-        const char *text;
+        const char *label;
+        QLineEdit *RecordEditor::*member;
         const char *name;
-    } plain[] = {{"Publisher", "SH"}, {"Genre", "tipo"}, {"Team", "team"}, {"Year", "year"}};
-    for (const auto &p : plain) {
-        grid->addWidget(label(QString::fromLatin1(p.text)), row, 0);
-        grid->addWidget(addBox(QString::fromLatin1(p.name)), row++, 1, 1, 4);
+    } rows[] = {{QT_TR_NOOP("Publisher"), &RecordEditor::m_publisherEdit, "publisherEdit"},
+                {QT_TR_NOOP("Genre"), &RecordEditor::m_genreEdit, "genreEdit"},
+                {QT_TR_NOOP("Team"), &RecordEditor::m_teamEdit, "teamEdit"},
+                {QT_TR_NOOP("Year"), &RecordEditor::m_yearEdit, "yearEdit"}};
+    for (const auto &r : rows) {
+        grid->addWidget(new QLabel(tr(r.label), this), row, 0);
+        grid->addWidget(addEdit(r.member, r.name), row++, 1, 1, 4);
     }
 
-    m_formato = new QComboBox(this);
-    m_formato->setObjectName(QStringLiteral("formato"));
-    m_formato->setEditable(true);
-    m_formato->setInsertPolicy(QComboBox::NoInsert);
-    m_dfx = new QPushButton(QStringLiteral("DFx"), this);
-    m_dfx->setObjectName(QStringLiteral("DFx"));
-    grid->addWidget(label(QStringLiteral("Machine")), row, 0);
-    grid->addWidget(m_formato, row, 1);
-    grid->addWidget(m_dfx, row++, 2, Qt::AlignLeft);
+    m_machineBox = new QComboBox(this);
+    m_machineBox->setObjectName(QStringLiteral("machineBox"));
+    m_machineBox->setEditable(true);
+    m_machineBox->setInsertPolicy(QComboBox::NoInsert);
+    m_machineBox->addItems(editorrules::machineList());
+    m_disksButton = new QPushButton(QStringLiteral("DFx"), this);
+    m_disksButton->setObjectName(QStringLiteral("disksButton"));
+    grid->addWidget(new QLabel(tr("Machine"), this), row, 0);
+    grid->addWidget(m_machineBox, row, 1);
+    grid->addWidget(m_disksButton, row++, 2, Qt::AlignLeft);
+    // "DFx" follows the machine as the user types.
+    connect(m_machineBox, &QComboBox::currentTextChanged, this, &RecordEditor::onMachineEdited);
+    connect(m_disksButton, &QPushButton::clicked, this, &RecordEditor::onDisksClicked);
+}
 
+void RecordEditor::buildCreditRows(QGridLayout *grid, int &row)
+{
+    using Member = QLineEdit *RecordEditor::*;
     const struct {
-        const char *text;
-        const char *main;
-        const char *add;
-    } creditRows[] = {{"Design / Concept", "design", "adddesign"},
-                      {"Programming", "programming", "addprogramming"},
-                      {"Graphics", "graphics", "addgraphics"},
-                      {"Music / Sfx", "music", "addmusic"}};
-    for (const auto &c : creditRows) {
-        grid->addWidget(label(QString::fromLatin1(c.text)), row, 0);
-        grid->addWidget(addBox(QString::fromLatin1(c.main)), row, 1);
-        grid->addWidget(label(QStringLiteral("Additional")), row, 2);
-        grid->addWidget(addBox(QString::fromLatin1(c.add)), row++, 3, 1, 2);
+        const char *label;
+        Member main;
+        const char *mainName;
+        Member additional;
+        const char *additionalName;
+    } rows[] = {{QT_TR_NOOP("Design / Concept"), &RecordEditor::m_designEdit, "designEdit",
+                 &RecordEditor::m_additionalDesignEdit, "additionalDesignEdit"},
+                {QT_TR_NOOP("Programming"), &RecordEditor::m_programmingEdit, "programmingEdit",
+                 &RecordEditor::m_additionalProgrammingEdit, "additionalProgrammingEdit"},
+                {QT_TR_NOOP("Graphics"), &RecordEditor::m_graphicsEdit, "graphicsEdit",
+                 &RecordEditor::m_additionalGraphicsEdit, "additionalGraphicsEdit"},
+                {QT_TR_NOOP("Music / Sfx"), &RecordEditor::m_musicEdit, "musicEdit",
+                 &RecordEditor::m_additionalMusicEdit, "additionalMusicEdit"}};
+    for (const auto &r : rows) {
+        grid->addWidget(new QLabel(tr(r.label), this), row, 0);
+        grid->addWidget(addEdit(r.main, r.mainName), row, 1);
+        grid->addWidget(new QLabel(tr("Additional"), this), row, 2);
+        grid->addWidget(addEdit(r.additional, r.additionalName), row++, 3, 1, 2);
     }
 
-    m_others = new QPlainTextEdit(this);
-    m_others->setObjectName(QStringLiteral("others"));
-    m_others->setTabChangesFocus(true);
-    m_others->setFixedHeight(m_others->fontMetrics().lineSpacing() * 3 + 12);
-    grid->addWidget(label(QStringLiteral("Other Credits")), row, 0, Qt::AlignTop);
-    grid->addWidget(m_others, row++, 1, 1, 4);
-    m_note = new QPlainTextEdit(this);
-    m_note->setObjectName(QStringLiteral("note"));
-    m_note->setTabChangesFocus(true);
-    m_note->setFixedHeight(m_others->height());
-    grid->addWidget(label(QStringLiteral("Note")), row, 0, Qt::AlignTop);
-    grid->addWidget(m_note, row++, 1, 1, 4);
+    m_othersEdit = new QPlainTextEdit(this);
+    m_othersEdit->setObjectName(QStringLiteral("othersEdit"));
+    m_noteEdit = new QPlainTextEdit(this);
+    m_noteEdit->setObjectName(QStringLiteral("noteEdit"));
+    const int height = m_othersEdit->fontMetrics().lineSpacing() * 3 + 12;
+    for (QPlainTextEdit *edit : {m_othersEdit, m_noteEdit}) {
+        edit->setTabChangesFocus(true);
+        edit->setFixedHeight(height);
+    }
+    grid->addWidget(new QLabel(tr("Other Credits"), this), row, 0, Qt::AlignTop);
+    grid->addWidget(m_othersEdit, row++, 1, 1, 4);
+    grid->addWidget(new QLabel(tr("Note"), this), row, 0, Qt::AlignTop);
+    grid->addWidget(m_noteEdit, row++, 1, 1, 4);
+}
 
+void RecordEditor::buildFileRows(QGridLayout *grid, int &row)
+{
     const struct {
-        const char *text;
-        const char *name;
-        const char *button;
+        const char *label;
+        QLineEdit *RecordEditor::*edit;
+        const char *editName;
+        QPushButton *RecordEditor::*button;
+        const char *buttonName;
         PickButton pick;
-    } files[] = {{"File Game", "emul1", "pickGame", PickButton::Game},
-                 {"File Music", "song", "pickMusic", PickButton::Music},
-                 {"Screenshot 1", "screen1", "pickScreen1", PickButton::Screen1},
-                 {"Screenshot 2", "screen2", "pickScreen2", PickButton::Screen2}};
-    for (const auto &f : files) {
-        grid->addWidget(label(QString::fromLatin1(f.text)), row, 0);
-        grid->addWidget(addBox(QString::fromLatin1(f.name)), row, 1, 1, 3);
-        QPushButton *b = pickButton(this, QString::fromLatin1(f.button));
-        connect(b, &QPushButton::clicked, this, [this, button = f.pick] { pick(button); });
-        grid->addWidget(b, row++, 4);
+    } rows[] = {
+        {QT_TR_NOOP("File Game"), &RecordEditor::m_gameFileEdit, "gameFileEdit",
+         &RecordEditor::m_pickGameButton, "pickGameButton", PickButton::Game},
+        {QT_TR_NOOP("File Music"), &RecordEditor::m_musicFileEdit, "musicFileEdit",
+         &RecordEditor::m_pickMusicButton, "pickMusicButton", PickButton::Music},
+        {QT_TR_NOOP("Screenshot 1"), &RecordEditor::m_screenshot1Edit, "screenshot1Edit",
+         &RecordEditor::m_pickScreenshot1Button, "pickScreenshot1Button", PickButton::Screenshot1},
+        {QT_TR_NOOP("Screenshot 2"), &RecordEditor::m_screenshot2Edit, "screenshot2Edit",
+         &RecordEditor::m_pickScreenshot2Button, "pickScreenshot2Button", PickButton::Screenshot2}};
+    for (const auto &r : rows) {
+        grid->addWidget(new QLabel(tr(r.label), this), row, 0);
+        grid->addWidget(addEdit(r.edit, r.editName), row, 1, 1, 3);
+        grid->addWidget(addPickButton(this, r.button, r.buttonName, r.pick), row++, 4);
     }
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
+}
 
-    m_amigaDisk = new QGroupBox(QStringLiteral("Amiga Disk"), this);
-    m_amigaDisk->setObjectName(QStringLiteral("AmigaDisk"));
-    auto *disks = new QGridLayout(m_amigaDisk);
+QGroupBox *RecordEditor::buildDiskGroup()
+{
+    m_diskGroup = new QGroupBox(tr("Amiga Disk"), this);
+    m_diskGroup->setObjectName(QStringLiteral("diskGroup"));
+    auto *disks = new QGridLayout(m_diskGroup);
     const struct {
-        const char *text;
-        const char *name;
-        const char *button;
+        const char *label;
+        QLineEdit *RecordEditor::*edit;
+        const char *editName;
+        QPushButton *RecordEditor::*button;
+        const char *buttonName;
         PickButton pick;
-    } drives[] = {{"DF1:", "df1", "pickDF1", PickButton::DF1},
-                  {"DF2:", "df2", "pickDF2", PickButton::DF2},
-                  {"DF3:", "df3", "pickDF3", PickButton::DF3}};
-    int diskRow = 0;
-    for (const auto &d : drives) {
-        disks->addWidget(new QLabel(QString::fromLatin1(d.text), m_amigaDisk), diskRow, 0);
-        QLineEdit *box = addBox(QString::fromLatin1(d.name));
-        box->setParent(m_amigaDisk);
-        disks->addWidget(box, diskRow, 1);
-        QPushButton *b = pickButton(m_amigaDisk, QString::fromLatin1(d.button));
-        connect(b, &QPushButton::clicked, this, [this, button = d.pick] { pick(button); });
-        disks->addWidget(b, diskRow++, 2);
+    } rows[] = {{"DF1:", &RecordEditor::m_floppy1Edit, "floppy1Edit",
+                 &RecordEditor::m_pickFloppy1Button, "pickFloppy1Button", PickButton::Floppy1},
+                {"DF2:", &RecordEditor::m_floppy2Edit, "floppy2Edit",
+                 &RecordEditor::m_pickFloppy2Button, "pickFloppy2Button", PickButton::Floppy2},
+                {"DF3:", &RecordEditor::m_floppy3Edit, "floppy3Edit",
+                 &RecordEditor::m_pickFloppy3Button, "pickFloppy3Button", PickButton::Floppy3}};
+    int row = 0;
+    for (const auto &r : rows) {
+        disks->addWidget(new QLabel(QString::fromLatin1(r.label), m_diskGroup), row, 0);
+        QLineEdit *edit = addEdit(r.edit, r.editName);
+        edit->setParent(m_diskGroup);
+        disks->addWidget(edit, row, 1);
+        disks->addWidget(addPickButton(m_diskGroup, r.button, r.buttonName, r.pick), row++, 2);
     }
-    auto *closeDisk = new QPushButton(QStringLiteral("CLOSE"), m_amigaDisk);
-    closeDisk->setObjectName(QStringLiteral("CloseDisk"));
-    disks->addWidget(closeDisk, diskRow, 0, 1, 3, Qt::AlignRight);
-    m_amigaDisk->hide();
+    m_closeDisksButton = new QPushButton(tr("CLOSE"), m_diskGroup);
+    m_closeDisksButton->setObjectName(QStringLiteral("closeDisksButton"));
+    disks->addWidget(m_closeDisksButton, row, 0, 1, 3, Qt::AlignRight);
+    connect(m_closeDisksButton, &QPushButton::clicked, this, &RecordEditor::onCloseDisksClicked);
+    m_diskGroup->hide();
+    return m_diskGroup;
+}
 
-    // Kept with the record but never edited by hand.
-    m_idBox = addBox(QStringLiteral("id"));
-    m_idBox->hide();
-    m_dbver = addBox(QStringLiteral("dbver"));
-    m_dbver->hide();
-
-    m_saveRecord = new QPushButton(QStringLiteral("Save Record"), this);
-    m_saveRecord->setObjectName(QStringLiteral("SaveRecord"));
-    m_modify = new QPushButton(QStringLiteral("Modify"), this);
-    m_modify->setObjectName(QStringLiteral("Modify"));
-    auto *closeEditor = new QPushButton(QStringLiteral("Close"), this);
-    closeEditor->setObjectName(QStringLiteral("CloseEditor"));
+QLayout *RecordEditor::buildButtons()
+{
+    m_saveButton = new QPushButton(tr("Save Record"), this);
+    m_saveButton->setObjectName(QStringLiteral("saveButton"));
+    m_modifyButton = new QPushButton(tr("Modify"), this);
+    m_modifyButton->setObjectName(QStringLiteral("modifyButton"));
+    m_closeButton = new QPushButton(tr("Close"), this);
+    m_closeButton->setObjectName(QStringLiteral("closeButton"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(m_saveRecord);
-    buttons->addWidget(m_modify);
-    buttons->addWidget(closeEditor);
-
-    auto *outer = new QVBoxLayout(this);
-    outer->addLayout(grid);
-    outer->addWidget(m_amigaDisk);
-    outer->addStretch(1);
-    outer->addLayout(buttons);
-
-    // "DFx" follows the machine as the user types, not only on the next activation.
-    connect(m_formato, &QComboBox::currentTextChanged, this, [this](const QString &text) {
-        if (m_amigaDisk->isHidden())
-            m_dfx->setVisible(editorrules::showsDiskButton(text));
-    });
-    connect(m_dfx, &QPushButton::clicked, this, &Credits::DFx_Click);
-    connect(closeDisk, &QPushButton::clicked, this, &Credits::CloseDisk_Click);
-    connect(m_saveRecord, &QPushButton::clicked, this, &Credits::SaveRecord_Click);
-    connect(m_modify, &QPushButton::clicked, this, &Credits::Modify_Click);
-    connect(closeEditor, &QPushButton::clicked, this, &Credits::CloseEditor_Click);
-    resize(640, sizeHint().height());
+    buttons->addWidget(m_saveButton);
+    buttons->addWidget(m_modifyButton);
+    buttons->addWidget(m_closeButton);
+    connect(m_saveButton, &QPushButton::clicked, this, &RecordEditor::onSaveClicked);
+    connect(m_modifyButton, &QPushButton::clicked, this, &RecordEditor::onModifyClicked);
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
+    return buttons;
 }
 
-void Credits::Form_Load()
+QList<std::pair<QString, QLineEdit *>> RecordEditor::columnEdits() const
 {
-    m_ctx.currentform = this;
-    centreOnScreen(this);
-    {
-        const QSignalBlocker blocker(m_formato);
-        m_formato->clear();
-        m_formato->addItems(editorrules::machineList());
-    }
+    const auto c = [](const char *column) { return QString::fromLatin1(column); };
+    return {{c("titolo"), m_titleEdit},
+            {c("sh"), m_publisherEdit},
+            {c("tipo"), m_genreEdit},
+            {c("team"), m_teamEdit},
+            {c("year"), m_yearEdit},
+            {c("design"), m_designEdit},
+            {c("programming"), m_programmingEdit},
+            {c("graphics"), m_graphicsEdit},
+            {c("music"), m_musicEdit},
+            {c("adddesign"), m_additionalDesignEdit},
+            {c("addprogramming"), m_additionalProgrammingEdit},
+            {c("addgraphics"), m_additionalGraphicsEdit},
+            {c("addmusic"), m_additionalMusicEdit},
+            {c("emul1"), m_gameFileEdit},
+            {c("song"), m_musicFileEdit},
+            {c("screen1"), m_screenshot1Edit},
+            {c("screen2"), m_screenshot2Edit},
+            {c("df1"), m_floppy1Edit},
+            {c("df2"), m_floppy2Edit},
+            {c("df3"), m_floppy3Edit}};
+}
+
+bool RecordEditor::takeRequest(const RecordEditorRequest &request)
+{
     checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue);
-    m_modifying = m_ctx.editmode == QLatin1String("mod");
-    m_saveRecord->setVisible(!m_modifying);
-    m_modify->setVisible(m_modifying);
-    m_amigaDisk->hide();
+    m_mode = request.mode;
+    const bool modifying = m_mode == EditMode::Modify;
+    m_saveButton->setVisible(!modifying);
+    m_modifyButton->setVisible(modifying);
+    m_diskGroup->hide();
+    m_waitingFor.reset();
     m_unread = false;
-    if (m_modifying) {
-        setWindowTitle(QStringLiteral("Modify Game"));
-        m_id = m_ctx.selectedid;
-        QString error;
-        const auto row = gamerecords::loadGame(m_ctx.db(), m_id, &error);
-        m_unread = !row;
-        if (row) {
-            showRecord(*row);
-        } else {
-            clearBoxes();
-            m_ctx.dialogs.beep();
-            m_ctx.dialogs.message(error, Dialogs::Icon::Critical, QStringLiteral("Error"));
-        }
+    if (modifying) {
+        setWindowTitle(tr("Modify Game"));
+        m_id = request.gameId;
+        if (!reloadGame())
+            clearFields();
     } else {
-        // Anything but "mod" adds games: there is no third way to open the editor.
-        setWindowTitle(QStringLiteral("Insert New Game"));
+        setWindowTitle(tr("Insert New Game"));
         m_id = 0;
-        clearBoxes();
+        clearFields();
     }
-    m_dfx->setVisible(editorrules::showsDiskButton(machine()));
-}
-
-void Credits::changeEvent(QEvent *event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
-}
-
-bool Credits::takePick(const QString &mode, QLineEdit *box)
-{
-    if (m_ctx.browsemode != mode || m_ctx.pickflag != QLatin1String("yes"))
-        return false;
-    box->setText(m_ctx.browsepath);
-    m_ctx.pickflag = QStringLiteral("no");
+    onMachineEdited(machine());
     return true;
 }
 
-void Credits::Form_Activate()
+// Shows the game as stored; on failure says why and leaves the fields as they are.
+bool RecordEditor::reloadGame()
 {
-    // The question below activates the editor again when it closes.
-    if (m_inActivate)
-        return;
-    m_inActivate = true;
-    // With the frame open its "CLOSE" stands in for "DFx".
-    m_dfx->setVisible(editorrules::showsDiskButton(machine()) && m_amigaDisk->isHidden());
-    takePick(QStringLiteral("screen1"), m_boxes.value(QStringLiteral("screen1")));
-    takePick(QStringLiteral("screen2"), m_boxes.value(QStringLiteral("screen2")));
-    static const char *const slotColumns[] = {"emul1", "df1", "df2", "df3"};
-    const QString slotColumn = QLatin1String(slotColumns[qBound(0, m_diskSlot, 3)]);
-    if (takePick(QStringLiteral("game"), m_boxes.value(slotColumn)) &&
-        !boxText(QStringLiteral("emul1")).isEmpty() && editorrules::asksOtherDrives(machine()) &&
-        m_amigaDisk->isHidden()) {
+    QString error;
+    const auto row = gamerecords::loadGame(m_ctx.db(), m_id, &error);
+    m_unread = !row;
+    if (!row) {
         m_ctx.dialogs.beep();
-        if (m_ctx.dialogs.ask(QStringLiteral("Configure others Amiga drive?"),
-                              Dialogs::Icon::Question, QStringLiteral("Amiga Games"))) {
-            m_dfx->hide();
-            m_amigaDisk->show();
-        }
+        m_ctx.dialogs.message(error, Dialogs::Icon::Critical, tr("Error"));
+        return false;
     }
-    takePick(QStringLiteral("music"), m_boxes.value(QStringLiteral("song")));
-    m_inActivate = false;
+    showGame(*row);
+    return true;
 }
 
-QString Credits::machine() const
+QString RecordEditor::machine() const
 {
-    return m_formato->currentText();
+    return m_machineBox->currentText();
 }
 
-QString Credits::boxText(const QString &column) const
+void RecordEditor::showGame(const QVariantMap &row)
 {
-    const QLineEdit *box = m_boxes.value(column);
-    return box ? box->text() : QString();
+    for (const auto &[column, edit] : columnEdits())
+        edit->setText(row.value(column).toString());
+    m_othersEdit->setPlainText(row.value(QStringLiteral("others")).toString());
+    m_noteEdit->setPlainText(row.value(QStringLiteral("note")).toString());
+    const QSignalBlocker blocker(m_machineBox);
+    m_machineBox->setCurrentIndex(-1);
+    m_machineBox->setEditText(row.value(QStringLiteral("formato")).toString());
 }
 
-void Credits::setBoxText(const QString &column, const QString &text)
+void RecordEditor::clearFields()
 {
-    if (QLineEdit *box = m_boxes.value(column))
-        box->setText(text);
+    for (const auto &entry : columnEdits())
+        entry.second->clear();
+    m_othersEdit->clear();
+    m_noteEdit->clear();
+    const QSignalBlocker blocker(m_machineBox);
+    m_machineBox->setCurrentIndex(-1);
+    m_machineBox->setEditText(QString());
 }
 
-void Credits::showRecord(const QVariantMap &row)
-{
-    for (const QString &column : editorrules::editorColumns())
-        setBoxText(column, row.value(column).toString());
-    m_others->setPlainText(row.value(QStringLiteral("others")).toString());
-    m_note->setPlainText(row.value(QStringLiteral("note")).toString());
-    {
-        const QSignalBlocker blocker(m_formato);
-        m_formato->setCurrentIndex(-1);
-        m_formato->setEditText(row.value(QStringLiteral("formato")).toString());
-    }
-    m_idBox->setText(row.value(QStringLiteral("id")).toString());
-    m_dbver->setText(row.value(QStringLiteral("dbver")).toString());
-}
-
-void Credits::clearBoxes()
-{
-    for (QLineEdit *box : std::as_const(m_boxes))
-        box->clear();
-    m_others->clear();
-    m_note->clear();
-    const QSignalBlocker blocker(m_formato);
-    m_formato->setCurrentIndex(-1);
-    m_formato->setEditText(QString());
-}
-
-QVariantMap Credits::gatherFields() const
+QVariantMap RecordEditor::gatherFields() const
 {
     QVariantMap fields;
-    for (const QString &column : editorrules::editorColumns())
-        fields.insert(column, gamerecords::storedText(boxText(column)));
-    fields.insert(QStringLiteral("others"), gamerecords::storedText(m_others->toPlainText()));
-    fields.insert(QStringLiteral("note"), gamerecords::storedText(m_note->toPlainText()));
+    for (const auto &[column, edit] : columnEdits())
+        fields.insert(column, gamerecords::storedText(edit->text()));
+    fields.insert(QStringLiteral("others"), gamerecords::storedText(m_othersEdit->toPlainText()));
+    fields.insert(QStringLiteral("note"), gamerecords::storedText(m_noteEdit->toPlainText()));
     fields.insert(QStringLiteral("formato"), gamerecords::storedText(machine()));
     return fields;
 }
 
-void Credits::pick(PickButton button)
+void RecordEditor::onMachineEdited(const QString &machine)
 {
-    const editorrules::PickRequest request = editorrules::pickRequest(button);
-    m_ctx.browsemode = request.mode;
-    if (request.slot >= 0)
-        m_diskSlot = request.slot;
+    // With the disk group open its "CLOSE" stands in for "DFx".
+    m_disksButton->setVisible(editorrules::showsDiskButton(machine) && m_diskGroup->isHidden());
+}
+
+void RecordEditor::onPickClicked(PickButton button)
+{
+    const editorrules::PickTarget target = editorrules::pickTarget(button);
+    if (target.diskSlot >= 0)
+        m_diskSlot = target.diskSlot;
     const QVariantMap config = gamerecords::loadConfiguration(m_ctx.db());
-    m_ctx.startdir = config.value(editorrules::startColumn(button, machine())).toString();
-    m_ctx.pickflag = QStringLiteral("yes");
-    m_ctx.windows.show(QStringLiteral("sfoglia"));
-}
-
-void Credits::DFx_Click()
-{
-    m_amigaDisk->show();
-    m_dfx->hide();
-}
-
-void Credits::CloseDisk_Click()
-{
-    m_amigaDisk->hide();
-    m_dfx->show();
-}
-
-void Credits::reportSaveFailure(const QString &error)
-{
-    m_ctx.dialogs.beep();
-    m_ctx.dialogs.message(QStringLiteral("The game was not saved: %1").arg(error),
-                          Dialogs::Icon::Critical, QStringLiteral("Error"));
-}
-
-void Credits::SaveRecord_Click()
-{
-    const QString title = boxText(QStringLiteral("titolo"));
-    m_ctx.dialogs.beep();
-    if (!m_ctx.dialogs.ask(QStringLiteral("Confirm adding ") + title + QStringLiteral("?"),
-                           Dialogs::Icon::Question, QStringLiteral("Confirm")))
-        return;
-    if (editorrules::lacksTitleOrMachine(title, machine())) {
-        m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(QStringLiteral("Insert TITLE and C64/Amiga"), Dialogs::Icon::Critical,
-                              QStringLiteral("Error"));
+    const QString folder = config.value(editorrules::startColumn(button, machine())).toString();
+    m_waitingFor = target.purpose;
+    QWidget *chooser = m_ctx.windows.open(FileChooserRequest{target.purpose, folder, m_id});
+    if (!chooser) {
+        m_waitingFor.reset();
         return;
     }
+    // Closed without a pick, the chooser leaves the box as it is.
+    connect(chooser, &QObject::destroyed, this, &RecordEditor::onChooserClosed,
+            Qt::UniqueConnection);
+}
+
+void RecordEditor::onChooserClosed()
+{
+    m_waitingFor.reset();
+}
+
+void RecordEditor::onFilePicked(ChooserPurpose purpose, const QString &path)
+{
+    if (m_waitingFor != purpose)
+        return;
+    m_waitingFor.reset();
+    switch (purpose) {
+    case ChooserPurpose::Screenshot1:
+        m_screenshot1Edit->setText(path);
+        break;
+    case ChooserPurpose::Screenshot2:
+        m_screenshot2Edit->setText(path);
+        break;
+    case ChooserPurpose::MusicFile:
+        m_musicFileEdit->setText(path);
+        break;
+    case ChooserPurpose::GameFile: {
+        QLineEdit *const diskEdits[] = {m_gameFileEdit, m_floppy1Edit, m_floppy2Edit,
+                                        m_floppy3Edit};
+        diskEdits[qBound(0, m_diskSlot, 3)]->setText(path);
+        askForOtherDrives();
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void RecordEditor::askForOtherDrives()
+{
+    if (m_gameFileEdit->text().isEmpty() || !editorrules::asksOtherDrives(machine()) ||
+        !m_diskGroup->isHidden())
+        return;
+    m_ctx.dialogs.beep();
+    if (m_ctx.dialogs.ask(tr("Configure other Amiga drives?"), Dialogs::Icon::Question,
+                          tr("Amiga Games")))
+        onDisksClicked();
+}
+
+void RecordEditor::onDisksClicked()
+{
+    m_diskGroup->show();
+    m_disksButton->hide();
+}
+
+void RecordEditor::onCloseDisksClicked()
+{
+    m_diskGroup->hide();
+    m_disksButton->show();
+}
+
+bool RecordEditor::confirm(const QString &question, const QString &title, bool information)
+{
+    m_ctx.dialogs.beep();
+    return m_ctx.dialogs.ask(
+        question, information ? Dialogs::Icon::Information : Dialogs::Icon::Question, title);
+}
+
+bool RecordEditor::checkTitleAndMachine()
+{
+    if (!editorrules::lacksTitleOrMachine(m_titleEdit->text(), machine()))
+        return true;
+    m_ctx.dialogs.beep();
+    m_ctx.dialogs.message(tr("Insert TITLE and C64/Amiga"), Dialogs::Icon::Critical, tr("Error"));
+    return false;
+}
+
+void RecordEditor::reportSaveFailure(const QString &error)
+{
+    m_ctx.dialogs.beep();
+    m_ctx.dialogs.message(tr("The game was not saved: %1").arg(error), Dialogs::Icon::Critical,
+                          tr("Error"));
+}
+
+void RecordEditor::onSaveClicked()
+{
+    if (!confirm(tr("Confirm adding %1?").arg(m_titleEdit->text()), tr("Confirm"), false))
+        return;
+    if (!checkTitleAndMachine())
+        return;
     QString error;
-    if (!gamerecords::insertGame(m_ctx.db(), gatherFields(), &error)) {
+    const int id = gamerecords::insertGame(m_ctx.db(), gatherFields(), &error);
+    if (!id) {
         reportSaveFailure(error);
         return;
     }
-    clearBoxes();
-    m_dfx->setVisible(false);
-    m_boxes.value(QStringLiteral("titolo"))->setFocus();
+    clearFields();
+    m_disksButton->setVisible(false);
+    m_titleEdit->setFocus();
+    Q_EMIT m_ctx.windows.events().gameAdded(id);
 }
 
-void Credits::Modify_Click()
+void RecordEditor::onModifyClicked()
 {
-    const QString title = boxText(QStringLiteral("titolo"));
-    m_ctx.dialogs.beep();
-    if (!m_ctx.dialogs.ask(QStringLiteral("Confim Modify ") + title + QStringLiteral("?"),
-                           Dialogs::Icon::Information, QStringLiteral("Modify"))) {
-        QString error;
-        const auto row = gamerecords::loadGame(m_ctx.db(), m_id, &error);
-        m_unread = !row;
-        if (row) {
-            showRecord(*row);
-        } else {
-            m_ctx.dialogs.beep();
-            m_ctx.dialogs.message(error, Dialogs::Icon::Critical, QStringLiteral("Error"));
-        }
+    if (!confirm(tr("Confirm Modify %1?").arg(m_titleEdit->text()), tr("Modify"), true)) {
+        reloadGame();
         return;
     }
-    if (editorrules::lacksTitleOrMachine(title, machine())) {
-        m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(QStringLiteral("Insert TITLE and C64/Amiga"), Dialogs::Icon::Critical,
-                              QStringLiteral("Error"));
+    if (!checkTitleAndMachine())
         return;
-    }
     if (m_unread) {
         // Storing the boxes would write empty fields over a game that may well be there.
         editorrules::refuseUnreadGame(m_ctx.dialogs);
@@ -411,11 +457,6 @@ void Credits::Modify_Click()
         reportSaveFailure(error);
         return;
     }
-    m_dbver->setText(QStringLiteral("Private"));
     close();
-}
-
-void Credits::CloseEditor_Click()
-{
-    close();
+    Q_EMIT m_ctx.windows.events().gameSaved(m_id);
 }

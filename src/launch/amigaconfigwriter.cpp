@@ -190,7 +190,7 @@ AmigaConfigResult writeAmigaConfig(const AmigaConfigRequest &request)
         return {Status::OutputUnwritable,
                 QStringLiteral("Cannot write %1: %2").arg(target, output.errorString())};
 
-    AmigaConfigRewriter rewriter(request.emulator, request.drives, request.guiFlag == 0);
+    AmigaConfigRewriter rewriter(request.emulator, request.drives, request.hideGui);
     QByteArray chunk(kChunkSize, Qt::Uninitialized);
     QByteArray out;
     out.reserve(kChunkSize + 64);

@@ -65,7 +65,7 @@ struct AmigaConfigRequest {
     AmigaEmulator emulator = AmigaEmulator::WinUAE;
     QString templatePath;
     AmigaDrives drives;
-    int guiFlag = 1; // 0 hides the emulator's own interface, anything else keeps the template's
+    bool hideGui = false; // true hides the emulator's own interface; false keeps the template's
     QString outputPath;
 };
 

@@ -1,11 +1,12 @@
 #include "amigaregistry.h"
 
 #include "amigafreeplayer.h"
-#include "amigaplayer.h"
+#include "amigagameplayer.h"
 #include "appcontext.h"
+#include "windowregistry.h"
 
 void registerAmigaWindows(AppContext &ctx)
 {
-    ctx.windows.addFactory(QStringLiteral("Form9"), [&ctx] { return new Form9(ctx); });
-    ctx.windows.addFactory(QStringLiteral("amiplayer"), [&ctx] { return new amiplayer(ctx); });
+    ctx.windows.addFactory(WindowKey::AmigaGamePlayer, [&ctx] { return new AmigaGamePlayer(ctx); });
+    ctx.windows.addFactory(WindowKey::AmigaFreePlayer, [&ctx] { return new AmigaFreePlayer(ctx); });
 }

@@ -2,5 +2,5 @@
 
 class AppContext;
 
-// Registers the Amiga player windows "Form9" and "amiplayer".
+// Adds the Amiga game player and the Amiga free player to the window registry.
 void registerAmigaWindows(AppContext &ctx);

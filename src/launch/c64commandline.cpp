@@ -24,19 +24,15 @@ bool isSeparator(QChar c)
 const C64EmulatorInfo &c64EmulatorInfo(C64Emulator emulator)
 {
     static const C64EmulatorInfo table[] = {
-        {QStringLiteral("NmButton1"), QStringLiteral("CCS64"), QStringLiteral("ccs64"),
-         WindowStyle::NormalFocus, QStringLiteral("Bad Configuration for CCS64")},
-        {QStringLiteral("NmButton2"), QStringLiteral("VICE"), QStringLiteral("vice"),
-         WindowStyle::NormalFocus, QStringLiteral("Bad Configuration for VICE")},
-        {QStringLiteral("NmButton3"), QStringLiteral("C64S"), QStringLiteral("c64s"),
-         WindowStyle::MinimizedFocus, QStringLiteral("Bad Configuration for C64S")},
-        {QStringLiteral("NmButton4"), QStringLiteral("PC64"), QStringLiteral("pc64"),
-         WindowStyle::NormalFocus, QStringLiteral("Bad Configuration for PC64")},
+        {QStringLiteral("CCS64"), QStringLiteral("ccs64"), WindowStyle::NormalFocus},
+        {QStringLiteral("VICE"), QStringLiteral("vice"), WindowStyle::NormalFocus},
+        {QStringLiteral("C64S"), QStringLiteral("c64s"), WindowStyle::MinimizedFocus},
+        {QStringLiteral("PC64"), QStringLiteral("pc64"), WindowStyle::NormalFocus},
     };
     return table[static_cast<int>(emulator)];
 }
 
-QString c64disk(const QString &path)
+QString pathTail(const QString &path)
 {
     for (qsizetype i = path.size() - 1; i >= 0; --i)
         if (isSeparator(path[i]))
@@ -53,6 +49,28 @@ std::optional<QString> c64EntryName(const QString &line)
         return std::nullopt;
     return line.mid(1, close - 1);
 }
+
+namespace
+{
+
+// C64S takes the folder and the "\name" of the image apart, and types the load itself.
+QStringList c64sArguments(const QString &path, bool disk)
+{
+    const QString name = pathTail(path);
+    QString folder = path.left(path.size() - name.size());
+    // A file in the root of a Unix tree would otherwise name no folder at all.
+    if (folder.isEmpty() && name.startsWith(QLatin1Char('/')))
+        folder = QStringLiteral("/");
+    return {disk ? QStringLiteral("-diskdir") : QStringLiteral("-tapedir"),
+            folder,
+            disk ? QStringLiteral("-disk") : QStringLiteral("-tape"),
+            name,
+            QStringLiteral("-autotype"),
+            disk ? QStringLiteral("LOAD$22*$22,8,1$0DRUN$0D") : QStringLiteral("LOAD$0DRUN$0D"),
+            QStringLiteral("-1541")};
+}
+
+} // namespace
 
 C64CommandResult buildC64Command(C64Emulator emulator, const QString &emulatorPath,
                                  const QString &shortPath, int selectedIndex,
@@ -89,17 +107,7 @@ C64CommandResult buildC64Command(C64Emulator emulator, const QString &emulatorPa
             result.status = C64CommandResult::Status::Unsupported;
             return result;
         }
-        const QString d = c64disk(s);
-        QString p = s.left(s.size() - d.size());
-        // A file in the root of a Unix tree would otherwise name no folder at all.
-        if (p.isEmpty() && d.startsWith(QLatin1Char('/')))
-            p = QStringLiteral("/");
-        c.arguments << (disk ? QStringLiteral("-diskdir") : QStringLiteral("-tapedir")) << p
-                    << (disk ? QStringLiteral("-disk") : QStringLiteral("-tape")) << d
-                    << QStringLiteral("-autotype")
-                    << (disk ? QStringLiteral("LOAD$22*$22,8,1$0DRUN$0D")
-                             : QStringLiteral("LOAD$0DRUN$0D"))
-                    << QStringLiteral("-1541");
+        c.arguments = c64sArguments(s, disk);
         return result;
     }
     case C64Emulator::Pc64:

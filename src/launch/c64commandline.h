@@ -13,18 +13,14 @@
 enum class C64Emulator { Ccs64, Vice, C64s, Pc64 };
 
 struct C64EmulatorInfo {
-    QString button;  // NmButton1 ... NmButton4
     QString caption; // "CCS64", ...
     QString field;   // configuration column holding the executable path
     WindowStyle style;
-    QString failureText; // "Bad Configuration for CCS64", ...
 };
 
 const C64EmulatorInfo &c64EmulatorInfo(C64Emulator emulator);
 constexpr C64Emulator kC64Emulators[] = {C64Emulator::Ccs64, C64Emulator::Vice, C64Emulator::C64s,
                                          C64Emulator::Pc64};
-
-constexpr char kUnsupportedFileText[] = "File type not supported by emulator";
 
 struct C64CommandResult {
     enum class Status {
@@ -46,7 +42,7 @@ C64CommandResult buildC64Command(C64Emulator emulator, const QString &emulatorPa
 
 // The last component of a path with its leading separator ("\ELITE.D64"); a path
 // without a separator is returned whole. Both "\" and "/" count as separators.
-QString c64disk(const QString &path);
+QString pathTail(const QString &path);
 
 // The program name of a directory line: from its second character up to the next
 // quotation mark; nothing when there is no such mark.

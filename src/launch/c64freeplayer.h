@@ -1,34 +1,24 @@
 #pragma once
 
-#include "c64playerwindow.h"
+#include "c64playerbase.h"
+#include "windowrequests.h"
 
-class DirListBox;
-class DriveListBox;
-class FileListBox;
+class BrowsingPane;
 
 // The free C64 player: browse the file system and start any file in an emulator.
-class Form5 : public C64PlayerWindow
+class C64FreePlayer : public C64PlayerBase, public RequestTaker<C64FreePlayerRequest>
 {
     Q_OBJECT
 public:
-    explicit Form5(AppContext &ctx, QWidget *parent = nullptr);
+    explicit C64FreePlayer(AppContext &ctx, QWidget *parent = nullptr);
 
-    void File1_Click();
-    void Dir1_Change();
-    void Drive1_Change();
-    void NmButton5_Click();
-
-protected:
-    QString buttonGameFile() const override;
+    bool takeRequest(const C64FreePlayerRequest &request) override;
 
 private:
-    void Form_Load();
+    void showClickedFile(const QString &path);
+    void openAssociation();
 
-    DriveListBox *Drive1;
-    DirListBox *Dir1;
-    FileListBox *File1;
-    QLineEdit *Text1;
-    // The file this window shows, so that another player changing gamefile does not
-    // change what these buttons start.
-    QString m_gamefile;
+    BrowsingPane *m_browser;
+    QLineEdit *m_playFileEdit;
+    QPushButton *m_associateButton;
 };

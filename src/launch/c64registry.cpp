@@ -2,10 +2,11 @@
 
 #include "appcontext.h"
 #include "c64freeplayer.h"
-#include "c64player.h"
+#include "c64gameplayer.h"
+#include "windowregistry.h"
 
 void registerC64Windows(AppContext &ctx)
 {
-    ctx.windows.addFactory(QStringLiteral("Form5"), [&ctx] { return new Form5(ctx); });
-    ctx.windows.addFactory(QStringLiteral("emu64"), [&ctx] { return new emu64(ctx); });
+    ctx.windows.addFactory(WindowKey::C64FreePlayer, [&ctx] { return new C64FreePlayer(ctx); });
+    ctx.windows.addFactory(WindowKey::C64GamePlayer, [&ctx] { return new C64GamePlayer(ctx); });
 }

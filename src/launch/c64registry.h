@@ -2,5 +2,5 @@
 
 class AppContext;
 
-// Adds the C64 player windows "Form5" and "emu64" to the window registry.
+// Adds the C64 game player and the C64 free player to the window registry.
 void registerC64Windows(AppContext &ctx);

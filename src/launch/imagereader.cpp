@@ -115,39 +115,18 @@ QString trimName(QByteArrayView raw, bool blanksPad)
     return decode1252(raw.first(end));
 }
 
-QString bits8(quint8 value)
-{
-    QString bits(8, QLatin1Char('0'));
-    for (int i = 0; i < 8; ++i)
-        if (value & (0x80 >> i))
-            bits[i] = QLatin1Char('1');
-    return bits;
-}
-
-FileTypeText filetype(const QString &bits)
-{
-    FileTypeText type;
-    type.name = QStringLiteral("???");
-    if (bits.size() != 8)
-        return type;
-    if (bits[0] == QLatin1Char('0'))
-        type.splat = QStringLiteral("*");
-    if (bits[1] == QLatin1Char('1'))
-        type.lock = QStringLiteral("<");
-    static const char *const names[] = {"DEL", "SEQ", "PRG", "USR", "REL"};
-    bool ok = false;
-    const int kind = bits.right(3).toInt(&ok, 2);
-    if (ok && kind >= 0 && kind < 5)
-        type.name = QLatin1String(names[kind]);
-    return type;
-}
-
 QString typeText(quint8 typeByte)
 {
     if (typeByte == 0)
         return QStringLiteral("SCR");
-    const FileTypeText t = filetype(bits8(typeByte));
-    return t.lock + t.splat + t.name;
+    static const char *const names[] = {"DEL", "SEQ", "PRG", "USR", "REL"};
+    const int kind = typeByte & 0x07;
+    QString text;
+    if (typeByte & 0x40)
+        text += QLatin1Char('<');
+    if (!(typeByte & 0x80)) // the file was not closed
+        text += QLatin1Char('*');
+    return text + (kind < 5 ? QLatin1String(names[kind]) : QLatin1String("???"));
 }
 
 QString unquotePath(const QString &path)
@@ -240,12 +219,12 @@ ImageListing readT64(QByteArrayView data)
     return listing;
 }
 
-ImageListing d64dir(const QString &path)
+ImageListing readD64File(const QString &path)
 {
     return readFile(path, kD64Reach, &readD64);
 }
 
-ImageListing t64dir(const QString &path)
+ImageListing readT64File(const QString &path)
 {
     return readFile(path, kT64Reach, &readT64);
 }
@@ -270,9 +249,9 @@ ImageListing readC64Image(const QString &path)
 {
     switch (c64ImageKind(path)) {
     case C64ImageKind::D64:
-        return d64dir(path);
+        return readD64File(path);
     case C64ImageKind::T64:
-        return t64dir(path);
+        return readT64File(path);
     case C64ImageKind::None:
         break;
     }

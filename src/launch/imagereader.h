@@ -31,25 +31,18 @@ ImageListing readT64(QByteArrayView image);
 
 // Read the file into memory (no copy on disk) and list it. A path wrapped in quotation
 // marks is unwrapped first.
-ImageListing d64dir(const QString &path);
-ImageListing t64dir(const QString &path);
+ImageListing readD64File(const QString &path);
+ImageListing readT64File(const QString &path);
 
 // The extension is everything from the last "." of the whole path, dot included; only
 // ".D64"/".d64" and ".T64"/".t64" name an image (exact case). c64ImageKind looks through
 // surrounding quotation marks, as the readers do.
 QString c64Extension(const QString &path);
 C64ImageKind c64ImageKind(const QString &path);
-// d64dir or t64dir by extension; None gives an empty listing.
+// readD64File or readT64File by extension; None gives an empty listing.
 ImageListing readC64Image(const QString &path);
 
 // Helpers of the readers, public for their tests.
-QString bits8(quint8 value);
-struct FileTypeText {
-    QString splat; // "*" when the file was not closed
-    QString lock;  // "<" when locked
-    QString name;  // "PRG", "SEQ", ... or "???"
-};
-FileTypeText filetype(const QString &bits);
 // Lock, splat and type name; "SCR" for a type byte of 0.
 QString typeText(quint8 typeByte);
 // Windows-1252: 0xA0 becomes the no-break space.

@@ -33,7 +33,7 @@ QString loadSong(const QSqlDatabase &db, int id, QString *error)
     return song;
 }
 
-QString c64disk(const QString &path)
+QString programName(const QString &path)
 {
     const qsizetype cut = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
     QString name = path.mid(cut + 1);
@@ -54,7 +54,7 @@ QString c64disk(const QString &path)
 
 QString playerCaption(const QString &path)
 {
-    const QString name = c64disk(path);
+    const QString name = programName(path);
     return name.isEmpty() ? path : name;
 }
 

@@ -25,9 +25,9 @@ QString loadSong(const QSqlDatabase &db, int id, QString *error);
 // "winamp"). Players on Linux often have no extension, so only a short suffix after the
 // last dot that holds a letter counts as one: "sidplay2" and "vlc-3.0" stay whole.
 // Both separators count, as stored paths may come from either system.
-QString c64disk(const QString &path);
+QString programName(const QString &path);
 
-// The button caption of a configured player: c64disk, or the whole path when that is
+// The button caption of a configured player: programName, or the whole path when that is
 // empty (a path that ends in a separator).
 QString playerCaption(const QString &path);
 

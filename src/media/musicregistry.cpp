@@ -1,11 +1,12 @@
 #include "musicregistry.h"
 
 #include "appcontext.h"
-#include "musicbrowser.h"
-#include "musicplayer.h"
+#include "freemusicplayer.h"
+#include "gamemusicplayer.h"
+#include "windowregistry.h"
 
 void registerMusicWindows(AppContext &ctx)
 {
-    ctx.windows.addFactory(QStringLiteral("Form7"), [&ctx] { return new Form7(ctx); });
-    ctx.windows.addFactory(QStringLiteral("Form8"), [&ctx] { return new Form8(ctx); });
+    ctx.windows.addFactory(WindowKey::GameMusicPlayer, [&ctx] { return new GameMusicPlayer(ctx); });
+    ctx.windows.addFactory(WindowKey::FreeMusicPlayer, [&ctx] { return new FreeMusicPlayer(ctx); });
 }

@@ -2,5 +2,5 @@
 
 class AppContext;
 
-// Registers the sound player windows "Form7" and "Form8".
+// Registers the game music player and the free music player under their WindowKeys.
 void registerMusicWindows(AppContext &ctx);

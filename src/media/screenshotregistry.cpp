@@ -2,8 +2,10 @@
 
 #include "appcontext.h"
 #include "screenshotviewer.h"
+#include "windowregistry.h"
 
 void registerScreenshotViewer(AppContext &ctx)
 {
-    ctx.windows.addFactory(QStringLiteral("scrshots"), [&ctx] { return new scrshots(ctx); });
+    ctx.windows.addFactory(WindowKey::ScreenshotViewer,
+                           [&ctx] { return new ScreenshotViewer(ctx); });
 }

@@ -2,5 +2,5 @@
 
 class AppContext;
 
-// Registers the screenshot viewer "scrshots".
+// Registers the screenshot viewer under WindowKey::ScreenshotViewer.
 void registerScreenshotViewer(AppContext &ctx);

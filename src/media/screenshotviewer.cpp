@@ -21,59 +21,71 @@ constexpr int kMargin = 8;
 
 } // namespace
 
-scrshots::scrshots(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window), m_ctx(ctx)
+ScreenshotViewer::ScreenshotViewer(AppContext &ctx, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_ctx(ctx), m_pictureLabel(new QLabel(this)),
+      m_noImagesLabel(new QLabel(tr("NO IMAGES AVAILABLE"), this))
 {
-    setObjectName(QStringLiteral("scrshots"));
-    setWindowTitle(QStringLiteral("Games Screenshots"));
+    setObjectName(QStringLiteral("ScreenshotViewer"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAlignment(Qt::AlignCenter);
-    Label1 = new QLabel(QStringLiteral("NO IMAGES AVAIABLE"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setAlignment(Qt::AlignCenter);
-    QFont bold = Label1->font();
+    m_pictureLabel->setObjectName(QStringLiteral("pictureLabel"));
+    m_pictureLabel->setAlignment(Qt::AlignCenter);
+    m_noImagesLabel->setObjectName(QStringLiteral("noImagesLabel"));
+    m_noImagesLabel->setAlignment(Qt::AlignCenter);
+    QFont bold = m_noImagesLabel->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.3);
-    Label1->setFont(bold);
-    Label1->hide();
-    layout->addWidget(Image1);
-    layout->addWidget(Label1);
-    resize(kDesignedSize);
-    Form_Load();
+    m_noImagesLabel->setFont(bold);
+    layout->addWidget(m_pictureLabel);
+    layout->addWidget(m_noImagesLabel);
 }
 
-void scrshots::Form_Load()
+bool ScreenshotViewer::takeRequest(const ScreenshotRequest &request)
 {
-    m_ctx.currentform = this;
-    centreOnScreen(this);
+    showScreenshot(request.gameId, request.which);
+    return true;
+}
+
+void ScreenshotViewer::showScreenshot(int gameId, int which)
+{
+    // A viewer asked again starts over from the designed size and caption.
+    setWindowTitle(tr("Games Screenshots"));
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(kDesignedSize);
+    m_hasPicture = false;
     checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue);
     const auto record = catalogue::fetchOne(
-        m_ctx.db(), QStringLiteral("select * from tabella1 where id=?"), {m_ctx.selectedid});
+        m_ctx.db(), QStringLiteral("select * from tabella1 where id=?"), {gameId});
     QString path;
     if (record) {
         setWindowTitle(record->value(QStringLiteral("formato")).toString() + QStringLiteral(": ") +
                        record->value(QStringLiteral("titolo")).toString());
-        const QVariant screen1 = record->value(QStringLiteral("screen1"));
-        const QVariant screen2 = record->value(QStringLiteral("screen2"));
-        if (m_ctx.whichshot == 1 && !catalogue::isEmptyValue(screen1))
-            path = screen1.toString();
-        else if (m_ctx.whichshot == 2 && !catalogue::isEmptyValue(screen2))
-            path = screen2.toString();
+        const QVariant shot =
+            record->value(which == 2 ? QStringLiteral("screen2") : QStringLiteral("screen1"));
+        if ((which == 1 || which == 2) && !catalogue::isEmptyValue(shot))
+            path = shot.toString();
     }
     // An empty field, a missing file and a file that is no picture all read the same.
     if (path.isEmpty() || !loadPicture(path)) {
-        Image1->hide();
-        Label1->show();
+        showNoImages();
         return;
     }
+    m_noImagesLabel->hide();
+    m_pictureLabel->show();
     adjustSize();
     setFixedSize(size());
     centreOnScreen(this);
 }
 
-bool scrshots::loadPicture(const QString &path)
+void ScreenshotViewer::showNoImages()
+{
+    m_pictureLabel->hide();
+    m_noImagesLabel->show();
+    centreOnScreen(this);
+}
+
+bool ScreenshotViewer::loadPicture(const QString &path)
 {
     QImageReader reader(path);
     reader.setAutoTransform(true);
@@ -86,19 +98,19 @@ bool scrshots::loadPicture(const QString &path)
         if (picture.width() > room.width() || picture.height() > room.height())
             picture = picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
-    Image1->setPixmap(QPixmap::fromImage(picture));
-    Image1->setFixedSize(picture.size());
+    m_pictureLabel->setPixmap(QPixmap::fromImage(picture));
+    m_pictureLabel->setFixedSize(picture.size());
     m_hasPicture = true;
     return true;
 }
 
-void scrshots::Form_Deactivate()
+void ScreenshotViewer::closeIfWasActive()
 {
     if (m_wasActive)
         close();
 }
 
-void scrshots::changeEvent(QEvent *event)
+void ScreenshotViewer::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() != QEvent::ActivationChange)
@@ -106,5 +118,5 @@ void scrshots::changeEvent(QEvent *event)
     if (isActiveWindow())
         m_wasActive = true;
     else
-        Form_Deactivate();
+        closeIfWasActive();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windowrequests.h"
+
 #include <QWidget>
 
 class AppContext;
@@ -7,27 +9,28 @@ class QLabel;
 
 // The screenshot viewer: one screenshot of a game at its natural size, in a window sized
 // to it, that closes as soon as another window becomes active.
-class scrshots : public QWidget
+class ScreenshotViewer : public QWidget, public RequestTaker<ScreenshotRequest>
 {
     Q_OBJECT
 public:
-    explicit scrshots(AppContext &ctx, QWidget *parent = nullptr);
+    explicit ScreenshotViewer(AppContext &ctx, QWidget *parent = nullptr);
 
+    bool takeRequest(const ScreenshotRequest &request) override;
     // Closes the viewer once it has been active and stops being so.
-    void Form_Deactivate();
+    void closeIfWasActive();
     bool hasPicture() const { return m_hasPicture; }
-
-    QLabel *Image1 = nullptr;
-    QLabel *Label1 = nullptr; // "NO IMAGES AVAIABLE"
 
 protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void Form_Load();
+    void showScreenshot(int gameId, int which);
+    void showNoImages();
     bool loadPicture(const QString &path);
 
     AppContext &m_ctx;
+    QLabel *m_pictureLabel;
+    QLabel *m_noImagesLabel;
     bool m_hasPicture = false;
     bool m_wasActive = false;
 };

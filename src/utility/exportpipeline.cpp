@@ -61,37 +61,40 @@ QString ExportPipeline::backupPath() const
     return catalogueFile("commodoreOLD.mdb");
 }
 
-ExportPipeline::Result ExportPipeline::run()
+// Why the destination cannot take the file, checked before the catalogue is touched.
+QString ExportPipeline::destinationProblem() const
 {
-    Result result;
-    m_exported = 0;
-    // A destination that cannot take the file fails before the catalogue is touched.
     const QFileInfo target(m_destination);
     const QFileInfo folder(target.absolutePath());
-    QString why;
-    int step = Compact;
     if (m_destination.isEmpty())
-        why = QStringLiteral("no destination was chosen");
-    else if (!folder.isDir())
-        why = QStringLiteral("the folder %1 does not exist").arg(folder.absoluteFilePath());
-    else if (!folder.isWritable())
-        why = QStringLiteral("the folder %1 cannot be written").arg(folder.absoluteFilePath());
-    else if (target.isDir())
-        why = QStringLiteral("%1 is a folder").arg(m_destination);
-    if (!why.isEmpty())
-        step = Copy;
-    else
-        for (; step < StepCount; ++step) {
+        return QStringLiteral("no destination was chosen");
+    if (!folder.isDir())
+        return QStringLiteral("the folder %1 does not exist").arg(folder.absoluteFilePath());
+    if (!folder.isWritable())
+        return QStringLiteral("the folder %1 cannot be written").arg(folder.absoluteFilePath());
+    if (target.isDir())
+        return QStringLiteral("%1 is a folder").arg(m_destination);
+    return {};
+}
+
+ExportPipeline::Result ExportPipeline::run()
+{
+    m_exported = 0;
+    int step = Copy;
+    QString why = destinationProblem();
+    if (why.isEmpty()) {
+        for (step = Compact; step < StepCount; ++step) {
             if (onStatus)
                 onStatus(step, statusText(step));
-            why = runStep(step);
-            if (!why.isEmpty())
+            if (why = runStep(step); !why.isEmpty())
                 break;
         }
+    }
     if (why.isEmpty() && !QFileInfo::exists(m_destination)) {
         step = Copy;
         why = QStringLiteral("%1 is not there").arg(m_destination);
     }
+    Result result;
     if (!why.isEmpty()) {
         removeWorkFiles();
         result.failedStep = step;
@@ -143,72 +146,104 @@ QString ExportPipeline::compactCatalogue()
     return QStringLiteral("the catalogue kept changing while it was compacted");
 }
 
+QString ExportPipeline::workFile() const
+{
+    return QDir(m_tempDir).filePath(QLatin1String(kWorkFile));
+}
+
+QString ExportPipeline::compactedWorkFile() const
+{
+    return QDir(m_tempDir).filePath(QLatin1String(kCompactedWorkFile));
+}
+
+QString ExportPipeline::backupCatalogue()
+{
+    QString why;
+    auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs, &why);
+    if (!live)
+        return why;
+    const QString part = backupPath() + QStringLiteral(".part");
+    QFile::remove(part);
+    if (!vacuumInto(live->db(), part, &why))
+        return why;
+    live.reset();
+    if (why = catalogue::checkForeignCatalogue(part); !why.isEmpty())
+        return QStringLiteral("the backup is unfit: ") + why;
+    return replaceFile(part, backupPath(), &why) ? QString() : why;
+}
+
+QString ExportPipeline::createWorkFile()
+{
+    QDir().mkpath(m_tempDir);
+    QFile::remove(workFile());
+    QString why;
+    auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs, &why);
+    if (!live)
+        return why;
+    return vacuumInto(live->db(), workFile(), &why) ? QString() : why;
+}
+
+QString ExportPipeline::selectOwnGames()
+{
+    QString why;
+    auto c = openWithTimeout(workFile(), m_busyTimeoutMs, &why);
+    if (!c)
+        return why;
+    // Untagged rows stay: a Null dbver is not unequal to anything.
+    const QSqlQuery q =
+        catalogue::run(c->db(), QStringLiteral("delete from tabella1 where dbver <> ?"),
+                       {QStringLiteral("Private")}, &why);
+    return q.isActive() ? QString() : why;
+}
+
+QString ExportPipeline::compactWorkFile()
+{
+    QString why;
+    QFile::remove(compactedWorkFile());
+    {
+        auto c = openWithTimeout(workFile(), m_busyTimeoutMs, &why);
+        if (!c)
+            return why;
+        if (!vacuumInto(c->db(), compactedWorkFile(), &why))
+            return why;
+    }
+    if (why = catalogue::checkForeignCatalogue(compactedWorkFile()); !why.isEmpty())
+        return QStringLiteral("the export file is unfit: ") + why;
+    auto c = catalogue::Connection::open(compactedWorkFile(), &why,
+                                         catalogue::Connection::Mode::ReadOnly);
+    const auto n = c ? catalogue::fetchOne(c->db(), QStringLiteral("select count(*) from tabella1"))
+                     : std::nullopt;
+    m_exported = n ? n->value(0).toInt() : 0;
+    return {};
+}
+
+QString ExportPipeline::copyToDestination()
+{
+    QString why;
+    return copyIntoPlace(compactedWorkFile(), m_destination, &why,
+                         [](const QString &p) { return catalogue::checkForeignCatalogue(p); })
+               ? QString()
+               : why;
+}
+
 QString ExportPipeline::runStep(int step)
 {
-    const QString work = QDir(m_tempDir).filePath(QLatin1String(kWorkFile));
-    const QString compactedWork = QDir(m_tempDir).filePath(QLatin1String(kCompactedWorkFile));
-    QString why;
     switch (step) {
     case Compact:
         return compactCatalogue();
-    case Backup: {
-        auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs, &why);
-        if (!live)
-            return why;
-        const QString part = backupPath() + QStringLiteral(".part");
-        QFile::remove(part);
-        if (!vacuumInto(live->db(), part, &why))
-            return why;
-        live.reset();
-        if (why = catalogue::checkForeignCatalogue(part); !why.isEmpty())
-            return QStringLiteral("the backup is unfit: ") + why;
-        return replaceFile(part, backupPath(), &why) ? QString() : why;
-    }
-    case WorkFile: {
-        QDir().mkpath(m_tempDir);
-        QFile::remove(work);
-        auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs, &why);
-        if (!live)
-            return why;
-        return vacuumInto(live->db(), work, &why) ? QString() : why;
-    }
-    case Select: {
-        auto c = openWithTimeout(work, m_busyTimeoutMs, &why);
-        if (!c)
-            return why;
-        // Untagged rows stay: a Null dbver is not unequal to anything.
-        const QSqlQuery q =
-            catalogue::run(c->db(), QStringLiteral("delete from tabella1 where dbver <> ?"),
-                           {QStringLiteral("Private")}, &why);
-        return q.isActive() ? QString() : why;
-    }
-    case CompactWork: {
-        QFile::remove(compactedWork);
-        {
-            auto c = openWithTimeout(work, m_busyTimeoutMs, &why);
-            if (!c)
-                return why;
-            if (!vacuumInto(c->db(), compactedWork, &why))
-                return why;
-        }
-        if (why = catalogue::checkForeignCatalogue(compactedWork); !why.isEmpty())
-            return QStringLiteral("the export file is unfit: ") + why;
-        auto c =
-            catalogue::Connection::open(compactedWork, &why, catalogue::Connection::Mode::ReadOnly);
-        const auto n =
-            c ? catalogue::fetchOne(c->db(), QStringLiteral("select count(*) from tabella1"))
-              : std::nullopt;
-        m_exported = n ? n->value(0).toInt() : 0;
-        return {};
-    }
+    case Backup:
+        return backupCatalogue();
+    case WorkFile:
+        return createWorkFile();
+    case Select:
+        return selectOwnGames();
+    case CompactWork:
+        return compactWorkFile();
     case Copy:
-        return copyIntoPlace(compactedWork, m_destination, &why,
-                             [](const QString &p) { return catalogue::checkForeignCatalogue(p); })
-                   ? QString()
-                   : why;
+        return copyToDestination();
     case Cleanup:
-        QFile::remove(compactedWork);
-        QFile::remove(work);
+        QFile::remove(compactedWorkFile());
+        QFile::remove(workFile());
         return {};
     }
     return {};

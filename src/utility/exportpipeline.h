@@ -51,8 +51,16 @@ public:
     QString backupPath() const;
 
 private:
+    QString destinationProblem() const;
     QString runStep(int step);
     QString compactCatalogue();
+    QString backupCatalogue();
+    QString createWorkFile();
+    QString selectOwnGames();
+    QString compactWorkFile();
+    QString copyToDestination();
+    QString workFile() const;
+    QString compactedWorkFile() const;
     QString catalogueFile(const char *name) const;
     void removeWorkFiles();
 

@@ -2,7 +2,8 @@
 
 #include "appcontext.h"
 #include "dialogs.h"
-#include "exportpipeline.h"
+#include "exportjob.h"
+#include "fileops.h"
 #include "placement.h"
 
 #include <QApplication>
@@ -15,74 +16,102 @@
 namespace merrow
 {
 
-Form2::Form2(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Window), m_ctx(ctx)
+ExportWindow::ExportWindow(AppContext &ctx, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_ctx(ctx), m_job(new ExportJob(this))
 {
-    setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Export Program"));
-    m_status = new QLabel(QStringLiteral("Press Start to Export"), this);
-    m_status->setObjectName(QStringLiteral("Label1"));
-    m_status->setAlignment(Qt::AlignCenter);
-    m_start = new QPushButton(QStringLiteral("START"), this);
-    m_start->setObjectName(QStringLiteral("Command1"));
-    m_progress = new QProgressBar(this);
-    m_progress->setObjectName(QStringLiteral("ProgressBar1"));
-    m_progress->setRange(0, ExportPipeline::StepCount);
-    m_progress->setValue(0);
-    m_progress->setFormat(QStringLiteral("%v / %m"));
-    auto *destination = new QLabel(m_ctx.nomef, this);
-    destination->setObjectName(QStringLiteral("Destination"));
-    destination->setAlignment(Qt::AlignCenter);
-    destination->setWordWrap(true);
+    setObjectName(QStringLiteral("exportWindow"));
+    setWindowTitle(tr("Export Program"));
+    m_statusLabel = new QLabel(tr("Press Start to Export"), this);
+    m_statusLabel->setObjectName(QStringLiteral("statusLabel"));
+    m_statusLabel->setAlignment(Qt::AlignCenter);
+    m_startButton = new QPushButton(tr("START"), this);
+    m_startButton->setObjectName(QStringLiteral("startButton"));
+    m_progressBar = new QProgressBar(this);
+    m_progressBar->setObjectName(QStringLiteral("progressBar"));
+    m_progressBar->setRange(0, ExportPipeline::StepCount);
+    m_progressBar->setValue(0);
+    m_progressBar->setFormat(QStringLiteral("%v / %m"));
+    m_destinationLabel = new QLabel(this);
+    m_destinationLabel->setObjectName(QStringLiteral("destinationLabel"));
+    m_destinationLabel->setAlignment(Qt::AlignCenter);
+    m_destinationLabel->setWordWrap(true);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(destination);
-    layout->addWidget(m_status);
-    layout->addWidget(m_progress);
-    layout->addWidget(m_start);
+    layout->addWidget(m_destinationLabel);
+    layout->addWidget(m_statusLabel);
+    layout->addWidget(m_progressBar);
+    layout->addWidget(m_startButton);
     resize(380, 180);
-    connect(m_start, &QPushButton::clicked, this, &Form2::Command1_Click);
+    connect(m_startButton, &QPushButton::clicked, this, &ExportWindow::onStartClicked);
+    connect(m_job, &ExportJob::stepStarted, this, &ExportWindow::showStep, Qt::QueuedConnection);
+    connect(m_job, &ExportJob::finished, this, &ExportWindow::finishExport);
     centreOnScreen(this);
 }
 
-void Form2::Command1_Click()
+ExportWindow::~ExportWindow()
 {
-    if (m_busy)
+    const bool busy = isBusy();
+    delete m_job; // waits for the export to end
+    if (busy)
+        QApplication::restoreOverrideCursor();
+}
+
+bool ExportWindow::takeRequest(const ExportRequest &request)
+{
+    if (isBusy()) {
+        m_ctx.dialogs.message(tr("The export is still running; wait for it to end."),
+                              Dialogs::Icon::Exclamation, tr("Attention"));
+        return false;
+    }
+    m_destination = exportFilePath(request.folder);
+    m_destinationLabel->setText(m_destination);
+    return true;
+}
+
+bool ExportWindow::isBusy() const
+{
+    return !m_startButton->isEnabled();
+}
+
+void ExportWindow::onStartClicked()
+{
+    if (isBusy())
         return;
     m_ctx.dialogs.beep();
-    if (!m_ctx.dialogs.ask(QStringLiteral("Confirm Start?"), Dialogs::Icon::Question,
-                           QStringLiteral("Attention")))
+    if (!m_ctx.dialogs.ask(tr("Confirm Start?"), Dialogs::Icon::Question, tr("Attention")))
         return;
-    m_busy = true;
-    m_start->setEnabled(false);
+    m_startButton->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_job->start(m_ctx.paths.catalogue, m_ctx.paths.tempDir, m_destination);
+}
 
-    ExportPipeline pipeline(m_ctx.paths.catalogue, m_ctx.paths.tempDir, m_ctx.nomef);
-    pipeline.onStatus = [this](int step, const QString &status) {
-        m_status->setText(status);
-        m_progress->setValue(step);
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    };
-    const ExportPipeline::Result result = pipeline.run();
+void ExportWindow::showStep(int step, const QString &status)
+{
+    m_statusLabel->setText(status);
+    m_progressBar->setValue(step);
+}
 
-    m_start->setEnabled(true);
-    m_status->setText(QString());
-    m_progress->setValue(result.ok ? ExportPipeline::StepCount : 0);
+void ExportWindow::finishExport()
+{
+    const ExportPipeline::Result result = m_job->result();
+    m_startButton->setEnabled(true);
+    m_statusLabel->setText(QString());
+    m_progressBar->setValue(result.ok ? ExportPipeline::StepCount : 0);
     QApplication::restoreOverrideCursor();
-    m_busy = false;
     m_ctx.dialogs.beep();
     if (!result.ok) {
         // The window stays, so the export can be tried again once the cause is gone.
-        m_ctx.dialogs.message(result.error, Dialogs::Icon::Critical, QStringLiteral("Error"));
-        m_status->setText(QStringLiteral("Press Start to Export"));
+        m_ctx.dialogs.message(result.error, Dialogs::Icon::Critical, tr("Error"));
+        m_statusLabel->setText(tr("Press Start to Export"));
         return;
     }
     m_ctx.dialogs.message(ExportPipeline::completionMessage(), Dialogs::Icon::Exclamation,
-                          QStringLiteral("Attention"));
+                          tr("Attention"));
     close();
 }
 
-void Form2::closeEvent(QCloseEvent *event)
+void ExportWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_busy) {
+    if (isBusy()) {
         event->ignore();
         return;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windowrequests.h"
+
 #include <QWidget>
 
 class AppContext;
@@ -10,24 +12,35 @@ class QPushButton;
 namespace merrow
 {
 
-// Export window: runs the export to the file chosen in the path chooser.
-class Form2 : public QWidget
+class ExportJob;
+
+// Runs the export to the export file in the chosen folder; the work runs on its own
+// thread while the progress bar follows its steps.
+class ExportWindow : public QWidget, public RequestTaker<ExportRequest>
 {
     Q_OBJECT
 public:
-    explicit Form2(AppContext &ctx, QWidget *parent = nullptr);
+    explicit ExportWindow(AppContext &ctx, QWidget *parent = nullptr);
+    ~ExportWindow() override;
 
-    void Command1_Click();
+    bool takeRequest(const ExportRequest &request) override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void onStartClicked();
+    void showStep(int step, const QString &status);
+    void finishExport();
+    bool isBusy() const;
+
     AppContext &m_ctx;
-    bool m_busy = false;
-    QLabel *m_status = nullptr;
-    QPushButton *m_start = nullptr;
-    QProgressBar *m_progress = nullptr;
+    QString m_destination;
+    ExportJob *m_job = nullptr;
+    QLabel *m_destinationLabel = nullptr;
+    QLabel *m_statusLabel = nullptr;
+    QPushButton *m_startButton = nullptr;
+    QProgressBar *m_progressBar = nullptr;
 };
 
 } // namespace merrow

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "windowrequests.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -14,53 +16,57 @@ namespace merrow
 {
 
 class ImportFile;
+class TransferJob;
 enum class TransferMode;
 
-// Import window: lists the games of an export file, shows how each differs from the
-// catalogue, keeps a selection and merges new, selected or all games.
-class Form1 : public QWidget
+// Lists the games of an export file, shows how each differs from the catalogue, keeps a
+// selection and merges new, selected or all games; the merge runs on its own thread.
+class ImportWindow : public QWidget, public RequestTaker<ImportRequest>
 {
     Q_OBJECT
 public:
-    explicit Form1(AppContext &ctx, QWidget *parent = nullptr);
-    ~Form1() override;
+    explicit ImportWindow(AppContext &ctx, QWidget *parent = nullptr);
+    ~ImportWindow() override;
 
-    void Form_Load();
-    void carica();
-    void List1_Click();
-    void Command1_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command7_Click();
-
-    bool loaded() const { return m_file != nullptr; }
+    bool takeRequest(const ImportRequest &request) override;
+    bool isLoaded() const { return m_file != nullptr; }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void trasferisci(TransferMode mode);
-    void addToCount(QLabel *label, int delta);
+    void buildControls();
+    void buildLayout();
+    QLayout *buildCounts();
+    void loadFile(const QString &path);
+    void fillGameList();
+    void showDifferences();
+    void onSelectClicked();
+    void onDeselectClicked();
+    void startTransfer(TransferMode mode);
+    void showLogged(const QString &line, int added, int modified);
+    void showProgress(int done, int total);
+    void finishTransfer();
     void setBusy(bool busy);
 
     AppContext &m_ctx;
     std::unique_ptr<ImportFile> m_file;
+    TransferJob *m_job = nullptr;
     bool m_busy = false;
-    QListWidget *m_list1 = nullptr;
-    QListWidget *m_list2 = nullptr;
-    QListWidget *m_list3 = nullptr;
-    QPushButton *m_select = nullptr;
-    QPushButton *m_deselect = nullptr;
-    QPushButton *m_new = nullptr;
-    QPushButton *m_selected = nullptr;
-    QPushButton *m_all = nullptr;
-    QLabel *m_inList = nullptr;
-    QLabel *m_selectedCount = nullptr;
-    QLabel *m_added = nullptr;
-    QLabel *m_modified = nullptr;
-    QLabel *m_wait = nullptr;
-    QProgressBar *m_progress = nullptr;
+    QListWidget *m_gameList = nullptr;
+    QListWidget *m_selectionList = nullptr;
+    QListWidget *m_logList = nullptr;
+    QPushButton *m_selectButton = nullptr;
+    QPushButton *m_deselectButton = nullptr;
+    QPushButton *m_transferNewButton = nullptr;
+    QPushButton *m_transferSelectedButton = nullptr;
+    QPushButton *m_transferAllButton = nullptr;
+    QLabel *m_gameCountLabel = nullptr;
+    QLabel *m_selectedCountLabel = nullptr;
+    QLabel *m_addedCountLabel = nullptr;
+    QLabel *m_modifiedCountLabel = nullptr;
+    QLabel *m_waitLabel = nullptr;
+    QProgressBar *m_progressBar = nullptr;
 };
 
 } // namespace merrow

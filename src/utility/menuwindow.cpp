@@ -4,6 +4,7 @@
 #include "logo.h"
 #include "opentest.h"
 #include "placement.h"
+#include "windowregistry.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -13,78 +14,82 @@
 namespace merrow
 {
 
-Form3::Form3(AppContext &ctx, QWidget *parent) : QMainWindow(parent), m_ctx(ctx)
+MenuWindow::MenuWindow(AppContext &ctx, QWidget *parent) : QMainWindow(parent), m_ctx(ctx)
 {
-    setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Merrow"));
-
-    QAction *imp = menuBar()->addAction(QStringLiteral("Import Data"));
-    imp->setObjectName(QStringLiteral("imp"));
-    QAction *exp = menuBar()->addAction(QStringLiteral("Export Data"));
-    exp->setObjectName(QStringLiteral("exp"));
-    QAction *abo = menuBar()->addAction(QStringLiteral("About"));
-    abo->setObjectName(QStringLiteral("abo"));
-    connect(imp, &QAction::triggered, this, &Form3::Imp_Click);
-    connect(exp, &QAction::triggered, this, &Form3::exp_Click);
-    connect(abo, &QAction::triggered, this, &Form3::abo_Click);
-
-    auto *central = new QWidget(this);
-    auto *layout = new QVBoxLayout(central);
-    auto addLabel = [&](const char *name, const QString &text) {
-        auto *label = new QLabel(text, central);
-        label->setObjectName(QLatin1String(name));
-        label->setAlignment(Qt::AlignCenter);
-        layout->addWidget(label);
-        return label;
-    };
-    QLabel *image = addLabel("Image1", {});
-    image->setPixmap(logoPixmap(96));
-    QLabel *title = addLabel("Label3", QStringLiteral("Database Utility Program"));
-    QFont big = title->font();
-    big.setPointSize(big.pointSize() + 6);
-    big.setBold(true);
-    title->setFont(big);
-    addLabel("Label4", QStringLiteral("Version ") + QStringLiteral(VANTREL_VERSION));
-    QLabel *notice = addLabel(
-        "Label2", QStringLiteral("Export your own games for others, import the games others "
-                                 "sent you. Export compacts and backs up the catalogue."));
-    notice->setWordWrap(true);
-    m_loading = addLabel("Label1", QStringLiteral("Loading Database from Floppy"));
-    layout->addStretch();
-    setCentralWidget(central);
+    setObjectName(QStringLiteral("menuWindow"));
+    setWindowTitle(tr("Merrow"));
+    buildMenu();
+    buildNotices();
     resize(480, 340);
-
     checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue);
     centreOnScreen(this);
 }
 
-void Form3::changeEvent(QEvent *event)
+void MenuWindow::buildMenu()
+{
+    m_importAction = menuBar()->addAction(tr("Import Data"));
+    m_importAction->setObjectName(QStringLiteral("importAction"));
+    m_exportAction = menuBar()->addAction(tr("Export Data"));
+    m_exportAction->setObjectName(QStringLiteral("exportAction"));
+    m_aboutAction = menuBar()->addAction(tr("About"));
+    m_aboutAction->setObjectName(QStringLiteral("aboutAction"));
+    connect(m_importAction, &QAction::triggered, this, &MenuWindow::onImportTriggered);
+    connect(m_exportAction, &QAction::triggered, this, &MenuWindow::onExportTriggered);
+    connect(m_aboutAction, &QAction::triggered, this, &MenuWindow::onAboutTriggered);
+}
+
+QLabel *MenuWindow::addNotice(const QString &name, const QString &text)
+{
+    auto *label = new QLabel(text, centralWidget());
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignCenter);
+    centralWidget()->layout()->addWidget(label);
+    return label;
+}
+
+void MenuWindow::buildNotices()
+{
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    setCentralWidget(central);
+    m_logoLabel = addNotice(QStringLiteral("logoLabel"), {});
+    m_logoLabel->setPixmap(logoPixmap(96));
+    m_titleLabel = addNotice(QStringLiteral("titleLabel"), tr("Database Utility Program"));
+    QFont big = m_titleLabel->font();
+    big.setPointSize(big.pointSize() + 6);
+    big.setBold(true);
+    m_titleLabel->setFont(big);
+    m_versionLabel =
+        addNotice(QStringLiteral("versionLabel"), tr("Version ") + QStringLiteral(VANTREL_VERSION));
+    m_noticeLabel = addNotice(QStringLiteral("noticeLabel"),
+                              tr("Export your own games for others, import the games others "
+                                 "sent you. Export compacts and backs up the catalogue."));
+    m_noticeLabel->setWordWrap(true);
+    m_loadingLabel = addNotice(QStringLiteral("loadingLabel"), tr("Loading Database from Floppy"));
+    layout->addStretch();
+}
+
+void MenuWindow::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
+    // The notice stands until the window first comes to the front.
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
+        m_loadingLabel->hide();
 }
 
-void Form3::Form_Activate()
+void MenuWindow::onImportTriggered()
 {
-    m_loading->hide();
+    m_ctx.windows.open(FolderChooserRequest{FolderPurpose::Import});
 }
 
-void Form3::Imp_Click()
+void MenuWindow::onExportTriggered()
 {
-    m_ctx.cosa = QStringLiteral("imp");
-    m_ctx.windows.show(QStringLiteral("sfoglia"));
+    m_ctx.windows.open(FolderChooserRequest{FolderPurpose::Export});
 }
 
-void Form3::exp_Click()
+void MenuWindow::onAboutTriggered()
 {
-    m_ctx.cosa = QStringLiteral("exp");
-    m_ctx.windows.show(QStringLiteral("sfoglia"));
-}
-
-void Form3::abo_Click()
-{
-    m_ctx.windows.show(QStringLiteral("Form4"));
+    m_ctx.windows.show(WindowKey::UtilityAbout);
 }
 
 } // namespace merrow

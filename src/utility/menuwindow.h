@@ -3,29 +3,39 @@
 #include <QMainWindow>
 
 class AppContext;
+class QAction;
 class QLabel;
 
 namespace merrow
 {
 
 // The utility's menu window, its start-up window.
-class Form3 : public QMainWindow
+class MenuWindow : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit Form3(AppContext &ctx, QWidget *parent = nullptr);
-
-    void Form_Activate();
-    void Imp_Click();
-    void exp_Click();
-    void abo_Click();
+    explicit MenuWindow(AppContext &ctx, QWidget *parent = nullptr);
 
 protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void buildMenu();
+    void buildNotices();
+    QLabel *addNotice(const QString &name, const QString &text);
+    void onImportTriggered();
+    void onExportTriggered();
+    void onAboutTriggered();
+
     AppContext &m_ctx;
-    QLabel *m_loading = nullptr;
+    QAction *m_importAction = nullptr;
+    QAction *m_exportAction = nullptr;
+    QAction *m_aboutAction = nullptr;
+    QLabel *m_logoLabel = nullptr;
+    QLabel *m_titleLabel = nullptr;
+    QLabel *m_versionLabel = nullptr;
+    QLabel *m_noticeLabel = nullptr;
+    QLabel *m_loadingLabel = nullptr;
 };
 
 } // namespace merrow

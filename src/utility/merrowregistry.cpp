@@ -1,17 +1,20 @@
 #include "merrowregistry.h"
 
-#include "aboutwindow.h"
 #include "appcontext.h"
 #include "exportwindow.h"
+#include "folderchooser.h"
 #include "importwindow.h"
 #include "menuwindow.h"
-#include "pathchooser.h"
+#include "utilityaboutwindow.h"
+#include "windowregistry.h"
 
 void registerMerrowWindows(AppContext &ctx)
 {
-    ctx.windows.addFactory(QStringLiteral("Form3"), [&ctx] { return new merrow::Form3(ctx); });
-    ctx.windows.addFactory(QStringLiteral("sfoglia"), [&ctx] { return new merrow::sfoglia(ctx); });
-    ctx.windows.addFactory(QStringLiteral("Form1"), [&ctx] { return new merrow::Form1(ctx); });
-    ctx.windows.addFactory(QStringLiteral("Form2"), [&ctx] { return new merrow::Form2(ctx); });
-    ctx.windows.addFactory(QStringLiteral("Form4"), [&ctx] { return new merrow::Form4(ctx); });
+    WindowRegistry &windows = ctx.windows;
+    windows.addFactory(WindowKey::UtilityMenu, [&ctx] { return new merrow::MenuWindow(ctx); });
+    windows.addFactory(WindowKey::FolderChooser, [&ctx] { return new merrow::FolderChooser(ctx); });
+    windows.addFactory(WindowKey::ImportWindow, [&ctx] { return new merrow::ImportWindow(ctx); });
+    windows.addFactory(WindowKey::ExportWindow, [&ctx] { return new merrow::ExportWindow(ctx); });
+    windows.addFactory(WindowKey::UtilityAbout,
+                       [&ctx] { return new merrow::UtilityAboutWindow(ctx); });
 }

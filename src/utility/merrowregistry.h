@@ -2,6 +2,6 @@
 
 class AppContext;
 
-// Adds the utility's windows to the registry: Form3 (menu), sfoglia (path chooser),
-// Form1 (import), Form2 (export), Form4 (About).
+// Adds the utility's windows to the registry: the menu, the folder chooser, the import,
+// export and About windows.
 void registerMerrowWindows(AppContext &ctx);

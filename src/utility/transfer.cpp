@@ -21,7 +21,7 @@ struct Game {
 
 struct Pending {
     QString line;
-    enum { Added, Modified, Skipped } kind;
+    enum { Added, Modified, Skipped } kind = Added;
 };
 
 QString errorText(const QSqlQuery &q)
@@ -58,146 +58,196 @@ const QStringList &Transfer::fields()
     return columns;
 }
 
-TransferResult Transfer::run(TransferMode mode, const QList<int> &selectedIds)
+namespace
 {
-    TransferResult result;
-    auto fail = [&result](const QString &why) {
-        result.ok = false;
-        result.error = why;
-        return result;
-    };
-    const QStringList &names = fields();
-    const QString columns = names.join(QStringLiteral(", "));
 
-    // An export file is small (a floppy's worth); reading it first gives the total for the
-    // progress bar and leaves the source alone while the catalogue is written.
-    QList<Game> games;
-    {
-        QSqlQuery q(m_source);
-        q.setForwardOnly(true);
-        const QString select = QStringLiteral("select id, %1 from tabella1").arg(columns);
-        const bool byId = mode == TransferMode::Selected;
-        if (!q.prepare(byId ? select + QStringLiteral(" where id = ?")
-                            : select + QStringLiteral(" order by id")))
-            return fail(QStringLiteral("cannot read the export file: ") + errorText(q));
-        auto take = [&q] {
-            Game g;
-            g.exportId = q.value(0).toInt();
-            g.present = true;
-            for (int i = 1; i <= fields().size(); ++i)
-                g.values << q.value(i);
-            return g;
-        };
-        auto readFailed = [&] {
-            return fail(QStringLiteral("cannot read the export file: ") + errorText(q));
-        };
-        if (byId) {
-            for (int id : selectedIds) {
-                q.bindValue(0, id);
-                if (!q.exec())
-                    return readFailed();
-                if (q.next()) {
-                    games.append(take());
-                } else {
-                    if (q.lastError().isValid())
-                        return readFailed();
-                    Game missing;
-                    missing.exportId = id;
-                    games.append(missing);
-                }
-                q.finish();
-            }
+QString columnList()
+{
+    return Transfer::fields().join(QStringLiteral(", "));
+}
+
+Game readGame(const QSqlQuery &q)
+{
+    Game g;
+    g.exportId = q.value(0).toInt();
+    g.present = true;
+    for (int i = 1; i <= Transfer::fields().size(); ++i)
+        g.values << q.value(i);
+    return g;
+}
+
+QString readFailure(const QSqlQuery &q)
+{
+    return QStringLiteral("cannot read the export file: ") + errorText(q);
+}
+
+// The chosen ids in their order; an id the file does not hold comes back not present.
+QString readSelected(QSqlQuery &q, const QList<int> &ids, QList<Game> *games)
+{
+    for (int id : ids) {
+        q.bindValue(0, id);
+        if (!q.exec())
+            return readFailure(q);
+        if (q.next()) {
+            games->append(readGame(q));
         } else {
-            if (!q.exec())
-                return readFailed();
-            while (q.next())
-                games.append(take());
             if (q.lastError().isValid())
-                return readFailed();
+                return readFailure(q);
+            Game missing;
+            missing.exportId = id;
+            games->append(missing);
         }
+        q.finish();
     }
+    return {};
+}
 
-    QSqlQuery find(m_catalogue), insert(m_catalogue), update(m_catalogue);
+// An export file is small (a floppy's worth); reading it first gives the total for the
+// progress bar and leaves the source alone while the catalogue is written.
+QString readGames(const QSqlDatabase &source, TransferMode mode, const QList<int> &ids,
+                  QList<Game> *games)
+{
+    QSqlQuery q(source);
+    q.setForwardOnly(true);
+    const QString select = QStringLiteral("select id, %1 from tabella1").arg(columnList());
+    const bool byId = mode == TransferMode::Selected;
+    if (!q.prepare(byId ? select + QStringLiteral(" where id = ?")
+                        : select + QStringLiteral(" order by id")))
+        return readFailure(q);
+    if (byId)
+        return readSelected(q, ids, games);
+    if (!q.exec())
+        return readFailure(q);
+    while (q.next())
+        games->append(readGame(q));
+    return q.lastError().isValid() ? readFailure(q) : QString();
+}
+
+using LogFunction = std::function<void(const QString &, const TransferResult &)>;
+
+// Writes the games batch by batch through statements prepared once.
+class BatchWriter
+{
+public:
+    BatchWriter(const QSqlDatabase &catalogue, TransferMode mode, const LogFunction &onLog)
+        : m_catalogue(catalogue), m_mode(mode), m_onLog(onLog), m_find(catalogue),
+          m_insert(catalogue), m_update(catalogue)
+    {
+    }
+    QString prepare();
+    QString write(const QList<Game> &games, int from, int to, TransferResult *result);
+
+private:
+    QString writeGame(const Game &g, Pending *pending);
+
+    QSqlDatabase m_catalogue;
+    TransferMode m_mode;
+    const LogFunction &m_onLog;
+    QSqlQuery m_find, m_insert, m_update;
+};
+
+QString BatchWriter::prepare()
+{
     QStringList marks, sets;
-    for (const QString &n : names) {
+    for (const QString &n : Transfer::fields()) {
         marks << QStringLiteral("?");
         sets << n + QStringLiteral(" = ?");
     }
-    if (!find.prepare(QStringLiteral("select id from tabella1 where titolo is ? and formato is ? "
-                                     "order by id limit 1")) ||
-        !insert.prepare(QStringLiteral("insert into tabella1 (%1) values (%2)")
-                            .arg(columns, marks.join(QStringLiteral(", ")))) ||
-        !update.prepare(QStringLiteral("update tabella1 set %1 where id = ?")
-                            .arg(sets.join(QStringLiteral(", ")))))
-        return fail(QStringLiteral("cannot prepare the catalogue: ") +
-                    errorText(find.lastError().isValid()     ? find
-                              : insert.lastError().isValid() ? insert
-                                                             : update));
+    QSqlQuery *failed = nullptr;
+    if (!m_find.prepare(QStringLiteral("select id from tabella1 where titolo is ? and formato is ? "
+                                       "order by id limit 1")))
+        failed = &m_find;
+    else if (!m_insert.prepare(QStringLiteral("insert into tabella1 (%1) values (%2)")
+                                   .arg(columnList(), marks.join(QStringLiteral(", ")))))
+        failed = &m_insert;
+    else if (!m_update.prepare(QStringLiteral("update tabella1 set %1 where id = ?")
+                                   .arg(sets.join(QStringLiteral(", ")))))
+        failed = &m_update;
+    return failed ? QStringLiteral("cannot prepare the catalogue: ") + errorText(*failed)
+                  : QString();
+}
 
+// Writes one game; pending->line is what the log says about it, empty when it was left alone.
+QString BatchWriter::writeGame(const Game &g, Pending *pending)
+{
+    if (!g.present) {
+        *pending = {QStringLiteral("Skipped game %1: not in the export file").arg(g.exportId),
+                    Pending::Skipped};
+        return {};
+    }
+    const QString what = text(g.values.at(0)) + QStringLiteral(" for ") + text(g.values.at(1));
+    m_find.bindValue(0, g.values.at(0));
+    m_find.bindValue(1, g.values.at(1));
+    if (!m_find.exec())
+        return QStringLiteral("cannot look up ") + what + QStringLiteral(": ") + errorText(m_find);
+    const bool present = m_find.next();
+    const QVariant localId = present ? m_find.value(0) : QVariant();
+    m_find.finish();
+    if (present && m_mode == TransferMode::New)
+        return {};
+    QSqlQuery &write = present ? m_update : m_insert;
+    for (int c = 0; c < g.values.size(); ++c)
+        write.bindValue(c, g.values.at(c));
+    if (present)
+        write.bindValue(g.values.size(), localId);
+    if (!write.exec())
+        return QStringLiteral("cannot write ") + what + QStringLiteral(": ") + errorText(write);
+    write.finish();
+    *pending = {(present ? QStringLiteral("Modified ") : QStringLiteral("Added ")) + what,
+                present ? Pending::Modified : Pending::Added};
+    return {};
+}
+
+// Writes games [from, to) in one transaction; the log hears of them once committed.
+QString BatchWriter::write(const QList<Game> &games, int from, int to, TransferResult *result)
+{
+    catalogue::WriteTransaction tx(m_catalogue);
+    if (!tx.isOpen())
+        return QStringLiteral("cannot write to the catalogue: ") + tx.error();
+    QList<Pending> pending;
+    for (int i = from; i < to; ++i) {
+        Pending p;
+        if (QString why = writeGame(games.at(i), &p); !why.isEmpty())
+            return why;
+        if (!p.line.isEmpty())
+            pending.append(p);
+    }
+    if (!tx.commit())
+        return QStringLiteral("cannot save to the catalogue: ") + tx.error();
+    for (const Pending &p : pending) {
+        ++(p.kind == Pending::Added      ? result->added
+           : p.kind == Pending::Modified ? result->modified
+                                         : result->skipped);
+        if (m_onLog)
+            m_onLog(p.line, *result);
+    }
+    return {};
+}
+
+} // namespace
+
+TransferResult Transfer::run(TransferMode mode, const QList<int> &selectedIds)
+{
+    TransferResult result;
+    QList<Game> games;
+    BatchWriter writer(m_catalogue, mode, onLog);
+    QString why = readGames(m_source, mode, selectedIds, &games);
+    if (why.isEmpty())
+        why = writer.prepare();
     const int total = games.size();
-    int done = 0;
-    if (onProgress)
+    if (why.isEmpty() && onProgress)
         onProgress(0, total);
-    while (done < total) {
-        catalogue::WriteTransaction tx(m_catalogue);
-        if (!tx.isOpen())
-            return fail(QStringLiteral("cannot write to the catalogue: ") + tx.error());
-        QList<Pending> pending;
+    for (int done = 0; why.isEmpty() && done < total;) {
         const int end = qMin(total, done + m_batchSize);
-        for (int i = done; i < end; ++i) {
-            const Game &g = games.at(i);
-            if (!g.present) {
-                pending.append(
-                    {QStringLiteral("Skipped game %1: not in the export file").arg(g.exportId),
-                     Pending::Skipped});
-                continue;
-            }
-            const QString what =
-                text(g.values.at(0)) + QStringLiteral(" for ") + text(g.values.at(1));
-            find.bindValue(0, g.values.at(0));
-            find.bindValue(1, g.values.at(1));
-            if (!find.exec())
-                return fail(QStringLiteral("cannot look up ") + what + QStringLiteral(": ") +
-                            errorText(find));
-            const bool present = find.next();
-            const QVariant localId = present ? find.value(0) : QVariant();
-            find.finish();
-            if (present && mode == TransferMode::New)
-                continue;
-            QSqlQuery &write = present ? update : insert;
-            for (int c = 0; c < g.values.size(); ++c)
-                write.bindValue(c, g.values.at(c));
-            if (present)
-                write.bindValue(g.values.size(), localId);
-            if (!write.exec())
-                return fail(QStringLiteral("cannot write ") + what + QStringLiteral(": ") +
-                            errorText(write));
-            write.finish();
-            pending.append(
-                {(present ? QStringLiteral("Modified ") : QStringLiteral("Added ")) + what,
-                 present ? Pending::Modified : Pending::Added});
-        }
-        if (!tx.commit())
-            return fail(QStringLiteral("cannot save to the catalogue: ") + tx.error());
-        for (const Pending &p : pending) {
-            switch (p.kind) {
-            case Pending::Added:
-                ++result.added;
-                break;
-            case Pending::Modified:
-                ++result.modified;
-                break;
-            case Pending::Skipped:
-                ++result.skipped;
-                break;
-            }
-            if (onLog)
-                onLog(p.line, result);
-        }
+        why = writer.write(games, done, end, &result);
+        if (!why.isEmpty())
+            break;
         done = end;
         if (onProgress)
             onProgress(done, total);
     }
+    result.ok = why.isEmpty();
+    result.error = why;
     return result;
 }
 

@@ -1,12 +1,10 @@
-#include "credits.h"
-#include "dialect.h"
+#include "creditnames.h"
 #include "gamecommands.h"
 #include "headlesslist.h"
 #include "listquery.h"
 #include "mainfixture.h"
 
 #include <QBuffer>
-#include <QSet>
 
 using namespace browser;
 
@@ -26,33 +24,6 @@ QList<int> run(TestCatalogue &cat, const ListFilter &f, const QString &search = 
 
 } // namespace
 
-TEST(ListQuery, ClauseShapes)
-{
-    const QString c64 = " [formato]='C64' or [formato]='C128'";
-    const QString amiga = " [formato]='Amiga 1.3' or [formato]='Amiga 2.x' or "
-                          "[formato]='Amiga 3.x' or [formato]='Amiga'";
-    EXPECT_EQ(filterClause({true, false, false, false}), c64);
-    EXPECT_EQ(filterClause({false, true, false, false}), amiga);
-    EXPECT_EQ(filterClause({true, true, false, false}), "(" + c64 + ") or (" + amiga + ")");
-    EXPECT_EQ(filterClause({false, false, false, false}), QString());
-    EXPECT_EQ(filterClause({false, false, true, false}), "emul1<>''");
-    EXPECT_EQ(filterClause({false, false, false, true}), "song<>''");
-    // Sound wraps Playable, which wraps the machine part.
-    EXPECT_EQ(filterClause({true, false, true, true}),
-              "((" + c64 + ") and emul1<>'') and song<>''");
-    EXPECT_EQ(filterClause({false, false, true, true}), "(emul1<>'') and song<>''");
-
-    const QStringList columns =
-        QString("titolo sh programming graphics music design team adddesign "
-                "addgraphics addprogramming addmusic voto emulator others "
-                "year tipo formato")
-            .split(' ');
-    EXPECT_EQ(searchColumns(), columns);
-    for (const char *text : {"it's \"x\"", "a+"}) // a trailing "+" is part of the text
-        EXPECT_EQ(searchClause(text).params, QVariantList(17, QString("*%1*").arg(text)));
-    EXPECT_EQ(searchClause("a+b+c").params, QVariantList(17, "*a*") + QVariantList(17, "*b+c*"));
-}
-
 TEST(ListQuery, MachineFamiliesAndFiles)
 {
     TestCatalogue cat;
@@ -66,17 +37,12 @@ TEST(ListQuery, MachineFamiliesAndFiles)
     cat.addGame(rec("titolo=H no format|emul1=h"));
     EXPECT_EQ(run(cat, {true, false, false, false}), (QList<int>{c64, c128}));
     EXPECT_EQ(run(cat, {false, true, false, false}), (QList<int>{am, am13, am2, am3}));
-    EXPECT_EQ(run(cat, {true, true, false, false}), (QList<int>{c64, c128, am, am13, am2, am3}));
     // Null and empty both count as "no file".
     EXPECT_EQ(run(cat, {true, true, true, false}), (QList<int>{c64, am2}));
     EXPECT_EQ(run(cat, {true, true, false, true}), (QList<int>{c128, am2}));
-    EXPECT_EQ(run(cat, {true, true, true, true}), (QList<int>{am2}));
     QString error;
-    EXPECT_TRUE(filterHasRows(cat.db(), filterClause({true, false, true, false}), &error));
     EXPECT_FALSE(filterHasRows(cat.db(), filterClause({true, false, true, true}), &error));
     EXPECT_TRUE(error.isEmpty());
-
-    EXPECT_FALSE(fetchList(cat.db(), {"select id, titolo from nowhere", {}}).ok());
     EXPECT_FALSE(filterHasRows(QSqlDatabase(), "x", &error));
     EXPECT_FALSE(error.isEmpty());
 }
@@ -93,20 +59,15 @@ TEST(ListQuery, SortedAsTheCatalogueSortsWithDuplicatesKept)
     cat.addGame({{"formato", "C64"}}); // Null title
     const ListResult bySql = fetchList(cat.db(), listQuery(filterClause({}), {}));
     const ListResult byHere = fetchList(cat.db(), filterClause({}), {});
-    ASSERT_TRUE(bySql.ok() && byHere.ok());
+    ASSERT_TRUE(bySql.ok());
+    ASSERT_TRUE(byHere.ok());
     EXPECT_EQ(byHere.rows, bySql.rows);
-    // A title stored twice is listed twice.
-    const QSet<int> ants{cat.addGame({{"titolo", "Ant"}}), cat.addGame({{"titolo", "Ant"}})};
-    const ListResult twice = fetchList(cat.db(), {}, searchClause("ant"));
-    ASSERT_EQ(twice.rows.size(), 2);
-    EXPECT_EQ((QSet<int>{twice.rows[0].id, twice.rows[1].id}), ants);
-
     // Equal titles keep their stored order, each with its own id.
     QList<ListRow> rows{{5, "b"}, {1, "A"}, {7, ""}, {3, "a"}, {2, "B"}, {4, QString()}};
     sortByTitle(rows);
     EXPECT_EQ(rows,
               (QList<ListRow>{{4, QString()}, {7, ""}, {1, "A"}, {3, "a"}, {5, "b"}, {2, "B"}}));
-    EXPECT_TRUE(rows.first().titolo.isNull());
+    EXPECT_TRUE(rows.first().title.isNull());
 }
 
 TEST(ListQuery, SearchAcrossColumnsWithBoundText)
@@ -118,47 +79,22 @@ TEST(ListQuery, SearchAcrossColumnsWithBoundText)
         cat.addGame(rec("titolo=Turrican|formato=Amiga|music=CHRIS Huelsbeck|year=1990"));
     cat.addGame(rec("titolo=Noted|formato=C64|note=huelsbeck only here"));
     QList<int> ids;
-    for (const char *title : {"Say \"Hi\"", "Rock'n Roll", "Disk [1", "Level 42", "100% Pure"})
+    for (const char *title : {"Say \"Hi\"", "Rock'n Roll", "Disk [1"})
         ids << cat.addGame({{"titolo", title}, {"formato", "C64"}});
-    const int quote = ids[0], apos = ids[1], bracket = ids[2], digits = ids[3], pct = ids[4];
+    const int quote = ids[0], apos = ids[1], bracket = ids[2];
     const std::pair<const char *, QList<int>> cases[] = {
         {"huelsbeck", {giana, turrican}}, // case-blind; note is not searched
-        {"gessert+1990", {}},
-        {"chris+1990", {turrican}},  // parts in different columns
-        {"amiga", {turrican}},       // formato is searched
-        {"+1990", {turrican}},       // empty first part: any game with a value somewhere
-        {"turrican+", {}},           // trailing "+": searched literally
-        {"great+giana+sisters", {}}, // three parts: "giana+sisters" is one text
+        {"chris+1990", {turrican}},       // parts in different columns
+        {"+1990", {turrican}},            // empty first part: any game with a value somewhere
+        {"great+giana+sisters", {}},      // three parts: "giana+sisters" is one text
         {"\"hi\"", {quote}},
         {"rock'n", {apos}},
         {"[1", {bracket}}, // unbalanced: literal
-        {"level ##", {digits}},
         {"[lr]o", {apos}},
-        {"0%", {pct}},
         {"'; drop table tabella1; --", {}}};
     for (const auto &[text, expected] : cases)
         EXPECT_EQ(run(cat, {}, text), expected) << text;
-    EXPECT_EQ(cat.count(), 8);
-}
-
-TEST(ListQuery, SearchTermsMatchLikeTheDialect)
-{
-    // The search terms take a quick path for ASCII texts; every text and pattern must
-    // give what the wildcard language says.
-    TestCatalogue cat;
-    const QStringList texts{
-        "Turrican II",        "turrican",    "",      "TURRICAN 2", "Tur\u00efrican",
-        "\u00dcber Turrican", "Rock'n Roll", "a*b?c", "x\u00e9y",   "Level 42"};
-    const QStringList words{"",       "turrican",  "URR",    "rican 2", "n R", "*", "?",    "4#",
-                            "[r]ock", "\u00fcber", "\u00c9", "b?c",     "a*b", "[", "l 42x"};
-    for (const QString &text : texts)
-        for (const QString &word : words) {
-            const QString pattern = "*" + word + "*";
-            const auto r = catalogue::fetchOne(cat.db(), "select ? like ?", {text, pattern});
-            ASSERT_TRUE(r);
-            EXPECT_EQ(r->value(0).toBool(), catalogue::legacyLike(pattern, text))
-                << text.toStdString() << " / " << pattern.toStdString();
-        }
+    EXPECT_EQ(cat.count(), 6);
 }
 
 TEST(HeadlessList, PrintsTheListOrNothingFound)
@@ -182,33 +118,17 @@ TEST(HeadlessList, PrintsTheListOrNothingFound)
         {{false, false, false, false, "\u00fcBER"}, 0, lu, ""},
         {{false, false, false, false, "zz\"["}, 1, "", "No record found for zz\"[\n"},
         {{true, false, false, true, {}}, 1, "", "No record found for \n"}};
-    const auto list = [&](const QString &path, const ListingRequest &request, int status) {
+    for (const Case &c : cases) {
         QBuffer out, err;
         out.open(QIODevice::WriteOnly);
         err.open(QIODevice::WriteOnly);
-        EXPECT_EQ(listGames(path, request, out, err), status);
-        return std::pair{out.data(), err.data()};
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(list(cat.path(), c.request, c.status), std::pair(c.out.toUtf8(), c.err.toUtf8()));
-    const auto [out, err] = list(cat.dir() + "/missing.mdb", {}, 2);
-    EXPECT_TRUE(out.isEmpty());
-    EXPECT_FALSE(err.isEmpty());
-}
-
-TEST(Credits, EsaminanomeTrimsOneBlankAtEachEndAtMost)
-{
-    const std::pair<const char *, const char *> cases[] = {{" Rob ", "Rob"}, {"  Rob  ", " Rob "},
-                                                           {"Rob", "Rob"},   {" ", ""},
-                                                           {"", ""},         {"\tRob", "\tRob"}};
-    for (const auto &[in, out] : cases) {
-        QString s = in;
-        esaminanome(s);
-        EXPECT_EQ(s, out) << in;
+        EXPECT_EQ(listGames(cat.path(), c.request, out, err), c.status) << c.out.toStdString();
+        EXPECT_EQ(out.data(), c.out.toUtf8());
+        EXPECT_EQ(err.data(), c.err.toUtf8());
     }
 }
 
-TEST(Credits, SplittingKeepsTheStoredFormsMistakesAndNeverReadsPastTheEnd)
+TEST(CreditNames, SplittingKeepsTheStoredFormsMistakesAndNeverReadsPastTheEnd)
 {
     // "input>names|joined" (no ">": no names). Without the blank after a separator the skipped
     // character is the next name's first letter; of two blanks before one, one survives.
@@ -219,19 +139,8 @@ TEST(Credits, SplittingKeepsTheStoredFormsMistakesAndNeverReadsPastTheEnd)
         EXPECT_EQ(splitCredits(c.section('>', 0, 0)),
                   c.contains('>') ? c.section('>', 1).split('|') : QStringList{})
             << c.toStdString();
-    EXPECT_EQ(creditEntries("A, B", ""), (QStringList{"A", "B"}));
-    EXPECT_EQ(creditEntries("A", "C & D"),
-              (QStringList{"A", "", "----------- Additional -----------", "C", "D"}));
     // No main names: the list stays empty, whatever the additional column holds.
     EXPECT_EQ(creditEntries("", "C"), QStringList{});
-}
-
-TEST(GameCommands, ChooserFoldersFollowTheFirstLetter)
-{
-    for (const char *c64 : {"C64", "C128", "c64"})
-        EXPECT_TRUE(usesC64Folders(c64)) << c64;
-    for (const char *other : {"Amiga 3.x", "", " C64"})
-        EXPECT_FALSE(usesC64Folders(other)) << other;
 }
 
 TEST(GameCommands, DeleteGameRemovesExactlyThatGameOrReports)
@@ -241,18 +150,9 @@ TEST(GameCommands, DeleteGameRemovesExactlyThatGameOrReports)
     const int b = c.addGame({{"titolo", "B' or 1=1 --"}, {"formato", "C64"}});
     QString error;
     EXPECT_TRUE(deleteGame(c.db(), b, &error)) << error.toStdString();
-    EXPECT_EQ(c.count("id=?", {a}), 1);
-    // Missing games: an error, nothing deleted (the same game twice included).
-    for (int id : {b, a + b, 0})
+    for (int id : {b, a + b, 0}) // missing games: an error, nothing deleted
         EXPECT_FALSE(deleteGame(c.db(), id, &error)) << id;
     EXPECT_EQ(c.count(), 1);
-
-    auto readOnly =
-        catalogue::Connection::open(c.path(), &error, catalogue::Connection::Mode::ReadOnly);
-    ASSERT_TRUE(readOnly) << error.toStdString();
-    error.clear();
-    EXPECT_FALSE(deleteGame(readOnly->db(), a, &error));
-    EXPECT_FALSE(error.isEmpty());
 
     // A refused delete keeps the row and leaves no transaction open.
     catalogue::run(c.db(), "create trigger keep before delete on tabella1 "
@@ -260,7 +160,4 @@ TEST(GameCommands, DeleteGameRemovesExactlyThatGameOrReports)
     EXPECT_FALSE(deleteGame(c.db(), a, &error));
     EXPECT_TRUE(error.contains("kept by a rule")) << error.toStdString();
     EXPECT_EQ(c.count(), 1);
-    catalogue::run(c.db(), "drop trigger keep");
-    EXPECT_TRUE(deleteGame(c.db(), a, &error)) << error.toStdString();
-    EXPECT_EQ(c.count(), 0);
 }

@@ -4,26 +4,18 @@
 #include "gamelistmodel.h"
 #include "mainwindow.h"
 #include "testcatalogue.h"
+#include "widgettest.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
-#include <QPushButton>
+#include <QPointer>
 #include <QTest>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 // "titolo=A|formato=C64|song=" as a record; an omitted column stays Null.
 inline QVariantMap rec(const QString &pairs)
@@ -36,15 +28,81 @@ inline QVariantMap rec(const QString &pairs)
     return out;
 }
 
-// The main window over a TestContext; stub() replaces the other windows by plain widgets
-// that record their opening.
+// A request as a fake window took it: its game, mode/field/purpose/screenshot/machine, path.
+struct Opened {
+    WindowKey key;
+    int gameId = 0;
+    int detail = 0;
+    QString path = {};
+    bool operator==(const Opened &) const = default;
+};
+
+inline void PrintTo(const Opened &o, std::ostream *os)
+{
+    *os << "{key " << int(o.key) << ", game " << o.gameId << ", detail " << o.detail << ", \""
+        << o.path.toStdString() << "\"}";
+}
+
+template <class Request> Opened opening(const Request &r)
+{
+    Opened o{Request::key};
+    if constexpr (requires { r.gameId; })
+        o.gameId = r.gameId;
+    if constexpr (requires { r.mode; })
+        o.detail = int(r.mode);
+    if constexpr (requires { r.field; })
+        o.detail = int(r.field);
+    if constexpr (requires { r.purpose; })
+        o.detail = int(r.purpose);
+    if constexpr (requires { r.which; })
+        o.detail = r.which;
+    if constexpr (requires { r.machine; })
+        o.detail = int(r.machine);
+    if constexpr (requires { r.startFolder; })
+        o.path = r.startFolder;
+    if constexpr (requires { r.gameFile; })
+        o.path = r.gameFile;
+    return o;
+}
+
+// Stands in for a window of another folder and records what it was asked.
+template <class Request> class FakeWindow : public QWidget, public RequestTaker<Request>
+{
+public:
+    explicit FakeWindow(QList<Opened> &log) : m_log(log) {}
+    bool takeRequest(const Request &request) override
+    {
+        m_log << opening(request);
+        return true;
+    }
+
+private:
+    QList<Opened> &m_log;
+};
+
+// The main window over a TestContext, with fake windows for everything it opens.
 class MainFixture : public testing::Test
 {
 protected:
-    void TearDown() override
+    MainFixture()
     {
-        t.ctx->windows.closeAll();
-        w.reset();
+        fake<RecordEditorRequest, FieldEditorRequest, GameInfoRequest, FileChooserRequest,
+             ScreenshotRequest, GameMusicRequest, C64GameRequest, AmigaGameRequest,
+             C64FreePlayerRequest, AmigaFreePlayerRequest, FreeMusicRequest>();
+        for (WindowKey key : {WindowKey::SystemConfig, WindowKey::ProgramOptions,
+                              WindowKey::Greetings, WindowKey::About})
+            t.ctx->windows.addFactory(key, [this, key] {
+                opened << Opened{key};
+                return new QWidget;
+            });
+    }
+    void TearDown() override { t.ctx->windows.closeAll(); }
+
+    template <class... Requests> void fake()
+    {
+        (t.ctx->windows.addFactory(Requests::key,
+                                   [this] { return new FakeWindow<Requests>(opened); }),
+         ...);
     }
 
     int add(const QString &title, const QString &formato, const QVariant &emul1 = "/x/game",
@@ -54,50 +112,53 @@ protected:
             {{"titolo", title}, {"formato", formato}, {"emul1", emul1}, {"song", song}});
     }
 
-    void stub(const QStringList &names)
+    MainWindow &open()
     {
-        for (const QString &name : names)
-            t.ctx->windows.addFactory(name, [this, name] {
-                opened << name;
-                return new QWidget;
-            });
-    }
-
-    Form1 &open()
-    {
-        w = std::make_unique<Form1>(*t.ctx);
+        delete w;
+        w = new MainWindow(*t.ctx);
         return *w;
     }
+
+    template <class T> T *find(const char *name) const { return control<T>(w, name); }
+    QListView *list() const { return find<QListView>("gameList"); }
+    QCheckBox *box(const char *name) const { return find<QCheckBox>(name); }
+    QString text(const char *name) const { return find<QLabel>(name)->text(); }
+    void trigger(const char *action) const { find<QAction>(action)->trigger(); }
 
     QStringList titles() const
     {
         QStringList out;
-        for (const auto &row : w->listModel()->rows())
-            out << row.titolo;
+        for (int row = 0; row < list()->model()->rowCount(); ++row)
+            out << list()->model()->index(row, 0).data().toString();
         return out;
     }
-
+    int selectedRow() const
+    {
+        const QModelIndexList rows = list()->selectionModel()->selectedIndexes();
+        return rows.isEmpty() ? -1 : rows.first().row();
+    }
+    // The user's click on an entry, or on nothing for -1.
+    void selectRow(int row)
+    {
+        if (row < 0)
+            list()->selectionModel()->clear();
+        else
+            list()->setCurrentIndex(list()->model()->index(row, 0));
+    }
     void select(int id)
     {
-        w->setListIndex(w->cercaindex(id));
-        ASSERT_EQ(w->currentId(), id);
+        selectRow(static_cast<browser::GameListModel *>(list()->model())->rowOf(id));
+        ASSERT_EQ(w->gameId(), id);
     }
+    QString shownTitle() const { return find<QGroupBox>("gameFrame")->title(); }
 
     // The list, the selected row, the panel's title and the count shown.
-    QString scene() const
+    void expectScene(const QStringList &list, int row, const QString &shown)
     {
-        return QString("%1 #%2 %3 (%4)")
-            .arg(titles().join(','))
-            .arg(w->listIndex())
-            .arg(w->Frame1->title(), w->lbldisplay->text());
-    }
-
-    static QStringList entries(QListWidget *list)
-    {
-        QStringList out;
-        for (int i = 0; i < list->count(); ++i)
-            out << list->item(i)->text();
-        return out;
+        EXPECT_EQ(titles(), list);
+        EXPECT_EQ(selectedRow(), row);
+        EXPECT_EQ(shownTitle(), shown);
+        EXPECT_EQ(text("countLabel"), QString::number(list.size()));
     }
 
     // What the dialogs showed, one line each: "beep", "Title: message", "Title? question".
@@ -105,20 +166,11 @@ protected:
     {
         QStringList out;
         for (const FakeDialogs::Shown &d : t.dialogs.shown)
-            out << (d.kind == FakeDialogs::Shown::Beep       ? QString("beep")
-                    : d.kind == FakeDialogs::Shown::Question ? d.title + "? " + d.text
-                                                             : d.title + ": " + d.text);
+            out << (d.kind == FakeDialogs::Shown::Beep ? QString("beep") : d.title + ": " + d.text);
         return out;
     }
 
-    // The game and music lamps.
-    std::pair<QColor, QColor> lamps() const
-    {
-        return {w->Picture3->palette().color(QPalette::Window),
-                w->Picture4->palette().color(QPalette::Window)};
-    }
-
     TestContext t;
-    std::unique_ptr<Form1> w;
-    QStringList opened;
+    QPointer<MainWindow> w;
+    QList<Opened> opened;
 };

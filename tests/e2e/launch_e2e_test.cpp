@@ -1,26 +1,22 @@
-// "PLAY" on the main window down to a started emulator process, through the real launcher.
+// A player opened as the main window's PLAY opens it, down to a started emulator process,
+// through the real launcher.
 #include "adfwriter.h"
 #include "amigaregistry.h"
 #include "appcontext.h"
-#include "browserregistry.h"
 #include "c64registry.h"
 #include "d64writer.h"
 #include "fakedialogs.h"
-#include "gamecommands.h"
-#include "mainwindow.h"
 #include "shortpath.h"
 #include "testcatalogue.h"
+#include "widgettest.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QThread>
-
-#include <gtest/gtest.h>
 
 namespace
 {
@@ -31,28 +27,23 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(root.isValid());
-        QDir dir(root.path());
-        ASSERT_TRUE(dir.mkpath("vice"));
-        ASSERT_TRUE(dir.mkpath("uae/configurations"));
-        ASSERT_TRUE(dir.mkpath("my games"));
-        vice = dir.filePath("vice/x64");
-        uae = dir.filePath("uae/winuae");
+        vice = root.filePath("vice/x64");
+        uae = root.filePath("uae/winuae");
         // Copies keep the executable bit; WinUAE's templates lie beside its program.
+        ASSERT_TRUE(QDir(root.path()).mkpath("vice"));
+        ASSERT_TRUE(QDir(root.path()).mkpath("temp"));
+        writeFile(root.filePath("uae/configurations/a500.uae"),
+                  "chipmem_size=2\r\nfloppy0=\r\nfloppy1=old.adf\r\nfloppy2=\r\nuse_gui=yes\r\n");
         ASSERT_TRUE(QFile::copy(FAKE_EMULATOR, vice));
         ASSERT_TRUE(QFile::copy(FAKE_EMULATOR, uae));
-        write(dir.filePath("uae/configurations/a500.uae"),
-              "chipmem_size=2\r\nfloppy0=\r\nfloppy1=old.adf\r\nfloppy2=\r\nuse_gui=yes\r\n");
-        output = dir.filePath("emulator.out");
+        output = root.filePath("emulator.out");
         qputenv("FAKE_EMULATOR_OUT", QFile::encodeName(output));
 
         Paths paths;
         paths.programDir = catalogue.dir();
         paths.catalogue = catalogue.path();
-        paths.stateFile = catalogue.dir() + "/Vantrel.ini";
-        paths.tempDir = dir.filePath("temp");
-        ASSERT_TRUE(dir.mkpath("temp"));
-        ctx = std::make_unique<AppContext>(paths, dialogs, launcher);
-        registerBrowserWindows(*ctx);
+        paths.tempDir = root.filePath("temp");
+        ctx = std::make_unique<AppContext>(paths, dialogs, launcher, windows);
         registerC64Windows(*ctx);
         registerAmigaWindows(*ctx);
         catalogue.setConfig(
@@ -60,16 +51,8 @@ protected:
     }
     void TearDown() override
     {
-        ctx->windows.closeAll();
-        ctx.reset();
+        windows.closeAll();
         qunsetenv("FAKE_EMULATOR_OUT");
-    }
-
-    static void write(const QString &path, const QByteArray &bytes)
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
-        ASSERT_EQ(f.write(bytes), bytes.size());
     }
 
     // The lines of one complete run of the fake, waiting a few seconds at most.
@@ -92,16 +75,10 @@ protected:
         }
         return {"<no run of the fake emulator>"};
     }
-
-    Form1 *mainWindow(int id)
+    static QByteArray image(const sampledata::ImageResult &result)
     {
-        auto *f = qobject_cast<Form1 *>(ctx->windows.show("Form1"));
-        EXPECT_NE(f, nullptr);
-        if (!f)
-            return nullptr;
-        f->setListIndex(f->cercaindex(id));
-        EXPECT_EQ(f->currentId(), id);
-        return f;
+        EXPECT_TRUE(result.ok()) << result.error.toStdString();
+        return result.bytes;
     }
 
     QTemporaryDir root;
@@ -109,6 +86,7 @@ protected:
     TestCatalogue catalogue;
     FakeDialogs dialogs;
     ProcessLauncher launcher;
+    WindowRegistry windows;
     std::unique_ptr<AppContext> ctx;
 };
 
@@ -116,61 +94,51 @@ protected:
 
 TEST_F(LaunchE2E, ViceGetsTheImageAndTheChosenProgram)
 {
-    const QString image = root.filePath("my games/Last Ninja.d64");
-    const sampledata::ImageResult d64 = sampledata::writeD64(
-        "NINJA DISK", "01", {{"INTRO", QByteArray(300, 'i')}, {"NINJA", QByteArray(900, 'n')}});
-    ASSERT_TRUE(d64.ok()) << d64.error.toStdString();
-    write(image, d64.bytes);
+    const QString file = writeFile(root.filePath("my games/Last Ninja.d64"),
+                                   image(sampledata::writeD64("NINJA DISK", "01",
+                                                              {{"INTRO", QByteArray(300, 'i')},
+                                                               {"NINJA", QByteArray(900, 'n')}})));
     const int id =
-        catalogue.addGame({{"titolo", "Last Ninja"}, {"formato", "C64"}, {"emul1", image}});
+        catalogue.addGame({{"titolo", "Last Ninja"}, {"formato", "C64"}, {"emul1", file}});
 
-    Form1 *f = mainWindow(id);
-    ASSERT_NE(f, nullptr);
-    f->NmButton8->click();
-    QWidget *player = ctx->windows.find("emu64");
-    ASSERT_NE(player, nullptr);
-    auto *list = player->findChild<QListWidget *>("List1");
+    QWidget *player = windows.open(C64GameRequest{id, file});
+    auto *list = control<QListWidget>(player, "directoryList");
     ASSERT_NE(list, nullptr);
     const QList<QListWidgetItem *> entries = list->findItems("\"NINJA\"", Qt::MatchContains);
     ASSERT_EQ(entries.size(), 1);
     list->setCurrentItem(entries[0]);
-    player->findChild<QPushButton *>("NmButton2")->click(); // VICE
+    click(player, "viceButton");
 
-    EXPECT_EQ(emulatorRun(), QStringList{shortPath(image) + ":ninja"});
+    EXPECT_EQ(emulatorRun(), QStringList{shortPath(file) + ":ninja"});
     EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.messages().join('|').toStdString();
 }
 
 TEST_F(LaunchE2E, WinUaeGetsAConfigurationWithTheGamesDisks)
 {
-    const QString disk1 = root.filePath("my games/Worlds 1.adf");
-    const QString disk2 = root.filePath("my games/Worlds 2.adf");
-    for (const QString &disk : {disk1, disk2}) {
-        const sampledata::ImageResult adf = sampledata::writeAdf("WORLDS", {{"data", "x"}});
-        ASSERT_TRUE(adf.ok()) << adf.error.toStdString();
-        write(disk, adf.bytes);
-    }
+    QStringList disks;
+    for (const char *name : {"my games/Worlds 1.adf", "my games/Worlds 2.adf"})
+        disks << writeFile(root.filePath(name),
+                           image(sampledata::writeAdf("WORLDS", {{"data", "x"}})));
     catalogue.addGame({{"titolo", "Another"}, {"formato", "C64"}, {"emul1", "/x.d64"}});
     const int id = catalogue.addGame(
-        {{"titolo", "Worlds"}, {"formato", "Amiga 2.x"}, {"emul1", disk1}, {"df1", disk2}});
+        {{"titolo", "Worlds"}, {"formato", "Amiga 2.x"}, {"emul1", disks[0]}, {"df1", disks[1]}});
 
-    Form1 *f = mainWindow(id);
-    ASSERT_NE(f, nullptr);
-    f->NmButton8->click();
-    QWidget *player = ctx->windows.find("Form9");
+    QWidget *player = windows.open(AmigaGameRequest{id});
     ASSERT_NE(player, nullptr);
-    player->findChild<QRadioButton *>("Option1")->click(); // WinUAE
-    player->findChild<QPushButton *>("Command1")->click();
+    control<QRadioButton>(player, "uaeOption")->click();
+    click(player, "playButton");
 
     const QString configuration = ctx->paths.temp("vantrel.uae");
-    EXPECT_EQ(emulatorRun(), (QStringList{"-f", configuration, "chipmem_size=2", "floppy0=" + disk1,
-                                          "floppy1=" + disk2, "floppy2=", "use_gui=false"}));
+    EXPECT_EQ(emulatorRun(),
+              (QStringList{"-f", configuration, "chipmem_size=2", "floppy0=" + disks[0],
+                           "floppy1=" + disks[1], "floppy2=", "use_gui=false"}));
     EXPECT_TRUE(dialogs.shown.isEmpty()) << dialogs.messages().join('|').toStdString();
 }
 
 TEST(NewsFile, ShipsBesideThePrograms)
 {
     // The test programs are built into the same folder as vantrel.
-    QFile news(browser::newsFile(QCoreApplication::applicationDirPath()));
+    QFile news(QCoreApplication::applicationDirPath() + "/readme.txt");
     ASSERT_TRUE(news.open(QIODevice::ReadOnly)) << news.fileName().toStdString();
     EXPECT_TRUE(news.readAll().contains("What's new"));
 }

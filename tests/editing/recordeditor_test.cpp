@@ -1,45 +1,34 @@
+#include "browsingpane.h"
 #include "editingtest.h"
 #include "recordeditor.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QGroupBox>
 #include <QPlainTextEdit>
-#include <QTest>
 
 namespace
 {
 
-class RecordEditor : public ::testing::Test
+class RecordEditorTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        for (const char *d :
-             {"game64", "gameamiga", "music64", "musicamiga", "screen64", "screenamiga"}) {
-            QDir(tc.catalogue.dir()).mkpath(d);
-            dirs.insert(d, QDir::toNativeSeparators(tc.catalogue.dir() + "/" + d + "/"));
-        }
+        for (const char *d : {"game64", "gameamiga", "music64", "musicamiga", "screen64"})
+            dirs.insert(d, QFileInfo(writeFile(tc.catalogue.dir() + "/" + d + "/f")).path());
         tc.catalogue.setConfig(dirs);
     }
-    Credits *open(const QString &mode, int id = 0, const QString &kind = {})
+    RecordEditor *open(EditMode mode, int id = 0, const QString &machineText = {})
     {
-        tc.app().editmode = mode;
-        tc.app().selectedid = id;
-        auto *w = qobject_cast<Credits *>(showWindow(tc.app(), "Credits"));
-        if (w && !kind.isNull())
-            machine(w)->setCurrentText(kind);
+        auto *w = tc.open<RecordEditor>(RecordEditorRequest{id, mode});
+        machine(w)->setCurrentText(machineText);
         return w;
     }
-    QComboBox *machine(Credits *w) { return control<QComboBox>(w, "formato"); }
-    QPlainTextEdit *note(Credits *w) { return control<QPlainTextEdit>(w, "note"); }
-    // A pick as the chooser leaves it, taken when the editor becomes active again.
-    void pick(Credits *w, const QString &path)
+    static QComboBox *machine(QWidget *w) { return control<QComboBox>(w, "machineBox"); }
+    static bool shown(QWidget *w, const char *name)
     {
-        tc.app().browsepath = path;
-        w->Form_Activate();
+        return !control<QWidget>(w, name)->isHidden();
     }
-    QString last() { return tc.dialogs.messages().value(tc.dialogs.messages().size() - 1); }
+    void pick(ChooserPurpose p, const QString &path) { Q_EMIT tc.events().filePicked(p, path); }
 
     EditingContext tc;
     QVariantMap dirs;
@@ -47,190 +36,143 @@ protected:
 
 } // namespace
 
-TEST_F(RecordEditor, NewModeSavesGamesInARowWithNullOrigin)
+TEST_F(RecordEditorTest, NewModeAddsGamesInARowAndReportsEach)
 {
-    Credits *w = open("new", 0, "C64");
-    ASSERT_TRUE(w);
-    EXPECT_TRUE(w->windowTitle() == "Insert New Game" &&
-                control<QPushButton>(w, "Modify")->isHidden());
-    box(w, "titolo")->setText("Elite");
-    box(w, "SH")->setText("Firebird");
-    note(w)->setPlainText("Docked at Lave");
+    QSignalSpy added(&tc.events(), &WindowEvents::gameAdded);
+    RecordEditor *w = open(EditMode::New, 0, "C64");
+    edit(w, "titleEdit")->setText("Elite");
+    control<QPlainTextEdit>(w, "noteEdit")->setPlainText("Docked at Lave");
     tc.dialogs.answers = {false, true};
-    click(w, "SaveRecord");
-    EXPECT_EQ(tc.catalogue.count() + box(w, "titolo")->text().size(), 5) << "answered No";
-    click(w, "SaveRecord");
+    click(w, "saveButton");
+    EXPECT_EQ(tc.catalogue.count(), 0) << "answered No";
+    machine(w)->setCurrentText(" ");
+    click(w, "saveButton");
+    EXPECT_EQ(tc.dialogs.messages(), QStringList{"Insert TITLE and C64/Amiga"});
+    machine(w)->setCurrentText("C64");
+    click(w, "saveButton");
     EXPECT_EQ(tc.dialogs.questions().last(), "Confirm adding Elite?");
+    ASSERT_EQ(added.size(), 1);
+    EXPECT_EQ(tc.text(added.at(0).at(0).toInt(), "note"), "Docked at Lave");
     // Emptied for the next game, the title box has the focus.
-    EXPECT_EQ(box(w, "titolo")->text() + machine(w)->currentText() + note(w)->toPlainText(), "");
-    EXPECT_EQ(w->focusWidget(), box(w, "titolo"));
-    box(w, "titolo")->setText("Speedball 2");
-    QTest::keyClicks(machine(w)->lineEdit(), "Amiga");
-    click(w, "SaveRecord");
-    EXPECT_TRUE(isOpen(tc.app(), "Credits"));
-    EXPECT_EQ(tc.catalogue.count("sh = 'Firebird' and note = 'Docked at Lave'"), 1);
-    EXPECT_EQ(tc.catalogue.count("titolo = 'Speedball 2' and formato = 'Amiga'"), 1);
-    EXPECT_EQ(tc.catalogue.count("dbver is null and team is null and emul1 is null"), 2);
-    EXPECT_TRUE(tc.dialogs.messages().isEmpty());
+    EXPECT_EQ(w->focusWidget(), edit(w, "titleEdit"));
+    edit(w, "titleEdit")->setText("Speedball 2");
+    machine(w)->setCurrentText("Amiga");
+    click(w, "saveButton");
+    EXPECT_EQ(tc.catalogue.count("titolo = 'Speedball 2' and note is null and dbver is null"), 1);
 }
 
-TEST_F(RecordEditor, RefusalsCloseAndAGameDeletedMeanwhileKeepTheData)
+TEST_F(RecordEditorTest, ModifyShowsEveryFieldAndStoresThemAsPrivate)
 {
-    Credits *w = open("new", 0, "C64");
-    click(w, "SaveRecord");
-    box(w, "titolo")->setText("No machine");
-    machine(w)->setCurrentText("");
-    click(w, "SaveRecord");
-    EXPECT_EQ(tc.dialogs.messages(), QStringList(2, "Insert TITLE and C64/Amiga"));
-    EXPECT_EQ(box(w, "titolo")->text(), "No machine");
-    w->close();
-    tc.dialogs.clear();
-
-    const int id = tc.catalogue.addGame({{"titolo", "Kept"}, {"formato", "C64"}, {"team", "T"}});
-    w = open("mod", id);
-    box(w, "titolo")->clear();
-    box(w, "team")->setText("Changed team");
-    click(w, "Modify");
-    EXPECT_EQ(tc.dialogs.questions(), QStringList{"Confim Modify ?"});
-    EXPECT_EQ(tc.dialogs.messages().size(), 1);
-    EXPECT_EQ(box(w, "team")->text(), "Changed team") << "the edits stay";
-    click(w, "CloseEditor");
-    EXPECT_FALSE(isOpen(tc.app(), "Credits"));
-    EXPECT_EQ(tc.text(id, "titolo") + tc.text(id, "team"), "KeptT") << "Close discards";
-
-    w = open("mod", id);
-    tc.remove(id);
-    box(w, "team")->setText("Typed by the user");
-    click(w, "Modify");
-    EXPECT_TRUE(last().contains("no longer in the catalogue"));
-    EXPECT_EQ(box(w, "team")->text(), "Typed by the user");
-    EXPECT_EQ(tc.catalogue.count(), 0) << "nothing was added instead";
-}
-
-TEST_F(RecordEditor, ModifyShowsEveryFieldAndTagsTheRecordPrivate)
-{
-    QVariantMap game = {{"formato", "Amiga"}, {"others", "Thanks"}, {"note", "N"}, {"voto", "9"}};
-    const QStringList boxes =
-        QString("titolo SH tipo team year design programming graphics music adddesign "
-                "addprogramming addgraphics addmusic emul1 df1 df2 df3 song screen1 screen2 dbver")
+    const QStringList pairs =
+        QString("title:titolo publisher:sh genre:tipo team:team year:year design:design "
+                "programming:programming graphics:graphics music:music additionalDesign:adddesign "
+                "additionalProgramming:addprogramming additionalGraphics:addgraphics "
+                "additionalMusic:addmusic gameFile:emul1 musicFile:song screenshot1:screen1 "
+                "screenshot2:screen2 floppy1:df1 floppy2:df2 floppy3:df3")
             .split(' ');
-    for (const QString &name : boxes)
-        game.insert(name.toLower(), QString(name + " value"));
+    QVariantMap game = {{"formato", "Amiga"}, {"others", "Thanks"}, {"voto", "9"}};
+    for (const QString &pair : pairs)
+        game.insert(pair.section(':', 1), pair);
     const int id = tc.catalogue.addGame(game);
-    Credits *w = open("mod", id);
-    EXPECT_TRUE(w->windowTitle() == "Modify Game" &&
-                control<QPushButton>(w, "SaveRecord")->isHidden());
-    for (const QString &name : boxes)
-        EXPECT_EQ(box(w, name)->text(), name + " value");
-    EXPECT_TRUE(box(w, "id")->text() == QString::number(id) && box(w, "id")->isHidden());
-    EXPECT_EQ(machine(w)->currentText() + control<QPlainTextEdit>(w, "others")->toPlainText(),
-              "AmigaThanks");
-    box(w, "SH")->setText("Rainbow Arts");
-    box(w, "df3")->clear();
-    click(w, "Modify");
-    EXPECT_EQ(tc.dialogs.questions().last(), "Confim Modify titolo value?");
-    EXPECT_FALSE(isOpen(tc.app(), "Credits"));
-    EXPECT_EQ(tc.text(id, "dbver") + tc.text(id, "sh"), "PrivateRainbow Arts");
+    QSignalSpy saved(&tc.events(), &WindowEvents::gameSaved);
+    RecordEditor *w = tc.open<RecordEditor>(RecordEditorRequest{id, EditMode::Modify});
+    for (const QString &pair : pairs)
+        EXPECT_EQ(edit(w, pair.section(':', 0, 0) + "Edit")->text(), pair);
+    EXPECT_EQ(machine(w)->currentText(), "Amiga");
+    edit(w, "floppy3Edit")->clear();
+    tc.dialogs.answers = {false};
+    click(w, "modifyButton");
+    EXPECT_EQ(edit(w, "floppy3Edit")->text(), "floppy3:df3") << "declining reloads";
+    edit(w, "floppy3Edit")->clear();
+    click(w, "modifyButton");
+    EXPECT_EQ(tc.dialogs.questions().last(), "Confirm Modify title:titolo?");
+    EXPECT_EQ(saved.value(0).value(0).toInt(), id);
+    EXPECT_EQ(tc.text(id, "dbver"), "Private");
     EXPECT_TRUE(tc.null(id, "df3"));
-    EXPECT_EQ(tc.text(id, "note") + tc.text(id, "voto"), "N9") << "not the editor's fields";
+    EXPECT_EQ(tc.text(id, "voto"), "9") << "not the editor's field";
+    EXPECT_FALSE(tc.isOpen(WindowKey::RecordEditor));
 }
 
-TEST_F(RecordEditor, EachPickButtonAsksTheChooserAndTakesThePickOnce)
+TEST_F(RecordEditorTest, EachPickButtonTakesOnlyThePickItWaitsFor)
 {
-    const char *cases[][5] = {
-        {"pickScreen1", "C64", "screen1", "screen64", "screen1"},
-        {"pickScreen2", "Amiga 2.x", "screen2", "screenamiga", "screen2"},
-        {"pickGame", "C128", "game", "game64", "emul1"},
-        {"pickDF1", "Amiga 1.3", "game", "gameamiga", "df1"},
-        {"pickDF2", "Amiga 3.x", "game", "gameamiga", "df2"},
-        {"pickDF3", "Amiga 1.3", "game", "gameamiga", "df3"},
-        {"pickMusic", "C64", "music", "music64", "song"},
-        {"pickMusic", "Amiga 1.3", "music", "musicamiga", "song"},
+    using P = ChooserPurpose;
+    const struct {
+        const char *button, *machine;
+        P purpose;
+        const char *folder, *target;
+    } cases[] = {
+        {"pickScreenshot1Button", "C64", P::Screenshot1, "screen64", "screenshot1Edit"},
+        {"pickGameButton", "C128", P::GameFile, "game64", "gameFileEdit"},
+        {"pickFloppy1Button", "Amiga 1.3", P::GameFile, "gameamiga", "floppy1Edit"},
+        {"pickMusicButton", "Amiga 1.3", P::MusicFile, "musicamiga", "musicFileEdit"},
     };
-    Credits *w = open("new");
-    for (const auto &[button, kind, mode, dir, target] : cases) {
-        SCOPED_TRACE(button);
-        machine(w)->setCurrentText(kind);
-        click(w, button);
-        EXPECT_EQ(tc.app().browsemode + tc.app().pickflag, mode + QString("yes"));
-        EXPECT_EQ(tc.app().startdir, dirs.value(dir).toString());
-        ASSERT_TRUE(tc.app().windows.find("sfoglia"));
-        pick(w, QString("/picked/") + target);
-        EXPECT_EQ(tc.app().pickflag, "no");
-        pick(w, "/later/activation");
-        EXPECT_EQ(box(w, target)->text(), QString("/picked/") + target);
-        tc.app().windows.find("sfoglia")->close();
+    RecordEditor *w = open(EditMode::New);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.button);
+        machine(w)->setCurrentText(c.machine);
+        click(w, c.button);
+        QWidget *chooser = tc.windows.find(WindowKey::FileChooser);
+        ASSERT_TRUE(chooser);
+        EXPECT_EQ(control<BrowsingPane>(chooser, "browsingPane")->folder(), dirs.value(c.folder));
+        pick(c.purpose == P::MusicFile ? P::GameFile : P::MusicFile, "/other/purpose");
+        pick(c.purpose, "/picked");
+        pick(c.purpose, "/second/pick");
+        EXPECT_EQ(edit(w, c.target)->text(), "/picked");
+        chooser->close();
     }
-    EXPECT_EQ(tc.catalogue.count(), 0) << "a pick only changes the box";
-    EXPECT_TRUE(tc.dialogs.questions().isEmpty()) << "no bare \"Amiga\" machine";
-    // The main window's player menus set pickflag without browsemode: the last box takes it.
-    tc.app().pickflag = "yes";
-    pick(w, "/games/browsed");
-    EXPECT_EQ(box(w, "song")->text(), "/games/browsed");
 }
 
-TEST_F(RecordEditor, BareAmigaAsksForTheOtherDrivesAndDFxOpensThem)
+TEST_F(RecordEditorTest, BareAmigaAsksForTheOtherDrivesAndDFxOpensThem)
 {
-    Credits *w = open("new", 0, "C64");
-    auto *frame = control<QGroupBox>(w, "AmigaDisk");
-    auto *dfx = control<QPushButton>(w, "DFx");
-    w->Form_Activate();
-    EXPECT_TRUE(frame->isHidden() && dfx->isHidden());
-    machine(w)->setCurrentText("Amiga 1.3"); // no question, only the button
-    click(w, "pickGame");
-    pick(w, "/games/a.adf");
-    EXPECT_TRUE(tc.dialogs.questions().isEmpty() && !dfx->isHidden());
-    click(w, "DFx");
-    EXPECT_TRUE(!frame->isHidden() && dfx->isHidden());
-    w->Form_Activate();
-    EXPECT_TRUE(dfx->isHidden()) << "the open frame keeps the button away";
-    click(w, "CloseDisk");
-    EXPECT_TRUE(frame->isHidden() && !dfx->isHidden());
+    RecordEditor *w = open(EditMode::New, 0, "Amiga 1.3");
+    click(w, "disksButton");
+    EXPECT_FALSE(shown(w, "disksButton")) << "the open group keeps the button away";
+    click(w, "closeDisksButton");
 
     machine(w)->setCurrentText("Amiga");
     tc.dialogs.answers = {false, true};
     for (bool opened : {false, true}) {
-        click(w, "pickGame");
-        w->Form_Activate();
-        EXPECT_EQ(frame->isHidden(), !opened);
+        click(w, "pickGameButton");
+        pick(ChooserPurpose::GameFile, "/games/a.adf");
+        EXPECT_EQ(shown(w, "diskGroup"), opened);
     }
-    EXPECT_EQ(tc.dialogs.questions(), QStringList(2, "Configure others Amiga drive?"));
-    click(w, "pickDF1");
-    pick(w, "/games/b.adf");
-    EXPECT_EQ(tc.dialogs.questions().size(), 2) << "not asked again with the frame open";
-    EXPECT_EQ(box(w, "df1")->text() + box(w, "emul1")->text(), "/games/b.adf/games/a.adf");
+    EXPECT_EQ(tc.dialogs.questions(), QStringList(2, "Configure other Amiga drives?"));
+    click(w, "pickFloppy1Button");
+    pick(ChooserPurpose::GameFile, "/games/b.adf");
+    EXPECT_EQ(tc.dialogs.questions().size(), 2) << "not asked again with the group open";
 }
 
-TEST_F(RecordEditor, ANoPickLeavesTheBoxAloneAndUnreadGameIsNeverOverwritten)
+TEST_F(RecordEditorTest, NoPickLeavesTheBoxAloneAndAnUnreadGameIsNeverOverwritten)
 {
-    Credits *w = open("new", 0, "C64");
-    box(w, "screen1")->setText("/shots/kept.png");
-    click(w, "pickScreen1");
-    tc.app().windows.find("sfoglia")->close(); // closed without "OK"
+    RecordEditor *w = open(EditMode::New, 0, "C64");
+    click(w, "pickGameButton");
+    QWidget *chooser = tc.windows.find(WindowKey::FileChooser);
+    auto *files = control<QListWidget>(chooser, "fileList");
+    files->setCurrentItem(files->findItems("f", Qt::MatchExactly).value(0));
+    click(chooser, "okButton");
+    EXPECT_EQ(edit(w, "gameFileEdit")->text(), dirs.value("game64").toString() + "/f");
+    click(w, "pickScreenshot1Button");
+    tc.windows.find(WindowKey::FileChooser)->close(); // closed without "OK"
     flushDeletes();
-    w->Form_Activate();
+    pick(ChooserPurpose::Screenshot1, "/after/close");
     tc.catalogue.setConfig({{"screen64", QVariant()}});
-    click(w, "pickScreen1");
+    click(w, "pickScreenshot1Button");
     EXPECT_EQ(tc.dialogs.messages(), QStringList{"Directory in configuration is bad"});
-    EXPECT_FALSE(isOpen(tc.app(), "sfoglia"));
-    pick(w, "/somewhere/stale");
-    EXPECT_EQ(box(w, "screen1")->text(), "/shots/kept.png");
-    w->close();
+    pick(ChooserPurpose::Screenshot1, "/somewhere/stale");
+    EXPECT_EQ(edit(w, "screenshot1Edit")->text(), "");
 
     // Storing the empty boxes of a game that could not be read would blank it.
     const int id = tc.catalogue.addGame({{"titolo", "Elite"}, {"formato", "C64"}, {"sh", "Fb"}});
     tc.hideGames(true);
-    w = open("mod", id);
+    w = tc.open<RecordEditor>(RecordEditorRequest{id, EditMode::Modify});
     tc.hideGames(false);
-    EXPECT_TRUE(box(w, "titolo")->text().isEmpty());
-    box(w, "titolo")->setText("Elite");
+    edit(w, "titleEdit")->setText("Elite");
     machine(w)->setCurrentText("C64");
-    click(w, "Modify");
-    EXPECT_TRUE(last().contains("Nothing was written"));
-    EXPECT_TRUE(tc.text(id, "sh") == "Fb" && tc.null(id, "dbver"));
+    click(w, "modifyButton");
+    EXPECT_TRUE(tc.lastMessage().contains("Nothing was written"));
+    EXPECT_TRUE(tc.null(id, "dbver"));
     tc.dialogs.answers = {false}; // declining reloads the game; once read, Modify stores again
-    click(w, "Modify");
-    EXPECT_EQ(box(w, "SH")->text(), "Fb");
-    click(w, "Modify");
-    EXPECT_EQ(tc.text(id, "dbver") + tc.text(id, "sh"), "PrivateFb");
+    click(w, "modifyButton");
+    click(w, "modifyButton");
+    EXPECT_EQ(tc.text(id, "dbver"), "Private");
 }

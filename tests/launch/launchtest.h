@@ -1,42 +1,66 @@
 #pragma once
 
+#include "browselists.h"
 #include "d64writer.h"
 #include "t64writer.h"
+#include "widgettest.h"
+#include "windowrequests.h"
 
-#include <QDir>
 #include <QFile>
 
-#include <gtest/gtest.h>
+// Stands in for the association editor and keeps the request it was opened with.
+struct AssociationSpy : QWidget, RequestTaker<AssociationRequest> {
+    bool takeRequest(const AssociationRequest &r) override { return taken = r, true; }
+    AssociationRequest taken;
+};
 
-// Files and images made by the sample data writers, plus the offsets the tests patch.
+// Picks a file of a window's browsing pane as a click, or a double click, does.
+inline void pickFile(QWidget *window, const QString &name, bool twice = false)
+{
+    auto *files = control<FileListBox>(window, "fileList");
+    const auto items = files->findItems(name, Qt::MatchExactly);
+    ASSERT_EQ(items.size(), 1) << name.toStdString();
+    files->setCurrentItem(items.first());
+    if (twice)
+        Q_EMIT files->itemDoubleClicked(items.first());
+}
+
+inline QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "<missing>";
+}
+
+// Images made by the sample data writers, plus the offsets the tests patch.
 namespace c64img
 {
 
 using sampledata::ImageFile;
-
 // Directory sectors in the order the writer chains them (interleave 3 on track 18).
 constexpr int kDirOrder[18] = {1, 4, 7, 10, 13, 16, 2, 5, 8, 11, 14, 17, 3, 6, 9, 12, 15, 18};
+constexpr int kTapeSlot = sampledata::kT64HeaderSize;
 
 inline int dirSector(int s)
 {
     return sampledata::d64Offset(sampledata::kD64DirectoryTrack, 0) + 256 * s;
-}
-inline int entryAt(int n)
-{
-    return dirSector(kDirOrder[n / 8]) + 32 * (n % 8);
 }
 inline void link(QByteArray &image, int sector, int track, int next)
 {
     image[dirSector(sector)] = char(track);
     image[dirSector(sector) + 1] = char(next);
 }
-
-inline QByteArray d64(const QList<ImageFile> &files, const QByteArray &name = "TEST DISK",
-                      const QByteArray &id = "01")
+inline QByteArray checked(const sampledata::ImageResult &r)
 {
-    const sampledata::ImageResult r = sampledata::writeD64(name, id, files);
     EXPECT_TRUE(r.ok()) << r.error.toStdString();
     return r.bytes;
+}
+inline QByteArray d64(const QList<ImageFile> &files, const QByteArray &name = "DISK")
+{
+    return checked(sampledata::writeD64(name, "01", files));
+}
+inline QByteArray t64(const QList<ImageFile> &files, int slots = 0, const QByteArray &name = "T")
+{
+    return checked(sampledata::writeT64(name, files, slots));
 }
 // count one-block programs "FILE000", "FILE001", ...
 inline QByteArray d64Files(int count)
@@ -46,41 +70,16 @@ inline QByteArray d64Files(int count)
         files.append({QString("FILE%1").arg(i, 3, 10, QLatin1Char('0')).toLatin1(), {}});
     return d64(files);
 }
-
-// A program loading at start with length bytes after the load address.
-inline QByteArray prg(int start, int length)
+// A program loading at 0x0801 with length bytes after the load address.
+inline QByteArray prg(int length)
 {
-    return QByteArray(1, char(start & 0xFF)) + char(start >> 8) + QByteArray(length, char(0xEA));
+    return QByteArray("\x01\x08", 2) + QByteArray(length, char(0xEA));
 }
-inline QByteArray t64(const QList<ImageFile> &files, int slots = 0,
-                      const QByteArray &name = "TEST TAPE")
-{
-    const sampledata::ImageResult r = sampledata::writeT64(name, files, slots);
-    EXPECT_TRUE(r.ok()) << r.error.toStdString();
-    return r.bytes;
-}
-constexpr int kTapeSlot = sampledata::kT64HeaderSize;
-
-inline QByteArray load(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-inline QString save(const QString &dir, const QString &name, const QByteArray &bytes)
-{
-    const QString path = QDir(dir).filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
-        << path.toStdString();
-    return QDir::toNativeSeparators(path);
-}
-
 // A list line: quoted name, blanks up to width, tab, size, tab, type.
 inline QString line(const QString &name, int blocks, const QString &type, int width = 17)
 {
-    return QLatin1Char('"') + name + QLatin1Char('"') +
-           QString(qMax(0, width - int(name.size())), QLatin1Char(' ')) + QLatin1Char('\t') +
-           QString::number(blocks) + QLatin1Char('\t') + type;
+    return '"' + name + '"' + QString(qMax(0, width - int(name.size())), ' ') + '\t' +
+           QString::number(blocks) + '\t' + type;
 }
 
 } // namespace c64img

@@ -1,121 +1,89 @@
 #include "screenshotregistry.h"
 #include "screenshotviewer.h"
 #include "testcatalogue.h"
+#include "widgettest.h"
 
-#include <QApplication>
-#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
 namespace
 {
 
-class ViewerTest : public testing::Test
-{
-protected:
-    void SetUp() override
+struct ViewerTest : testing::Test {
+    ViewerTest()
     {
-        shot = t.temp.filePath("shot one.png");
         QImage picture(320, 200, QImage::Format_RGB32);
         picture.fill(Qt::darkGreen);
-        ASSERT_TRUE(picture.save(shot));
-        text = t.temp.filePath("notes.png");
-        QFile f(text);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("\x89PNG but then nothing");
-        f.close();
+        EXPECT_TRUE(picture.save(shot));
+        writeFile(text, "\x89PNG but then nothing");
         registerScreenshotViewer(*t.ctx);
     }
-
-    scrshots *open(int id, int which)
+    ScreenshotViewer *open(int id, int which)
     {
-        t.ctx->selectedid = id;
-        t.ctx->whichshot = which;
-        return t.ctx->windows.find<scrshots>("scrshots")
-                   ? nullptr
-                   : qobject_cast<scrshots *>(t.ctx->windows.show("scrshots"));
+        flushDeletes();
+        return qobject_cast<ScreenshotViewer *>(t.ctx->windows.open(ScreenshotRequest{id, which}));
     }
-
-    void TearDown() override { t.ctx->windows.closeAll(); }
+    bool noImagesShown(QWidget *v) { return control<QLabel>(v, "noImagesLabel")->isVisible(); }
 
     TestContext t;
-    QString shot, text;
+    QString shot = t.temp.filePath("shot one.png"), text = t.temp.filePath("notes.png");
 };
 
 } // namespace
 
-TEST_F(ViewerTest, ShowsThePictureAtItsNaturalSize)
+TEST_F(ViewerTest, ShowsThePictureAtItsNaturalSizeAlsoWhenAskedAgain)
 {
     const int id = t.catalogue.addGame(
         {{"titolo", "Turrican"}, {"formato", "Amiga 2.x"}, {"screen1", ""}, {"screen2", shot}});
-    scrshots *v = open(id, 2);
-    ASSERT_NE(v, nullptr);
+    ScreenshotViewer *v = open(id, 1);
+    EXPECT_FALSE(v->hasPicture());
+    EXPECT_EQ(open(id, 2), v) << "the open viewer takes the new request";
     EXPECT_EQ(v->windowTitle(), "Amiga 2.x: Turrican");
     EXPECT_TRUE(v->hasPicture());
-    EXPECT_EQ(v->Image1->pixmap().size(), QSize(320, 200));
-    EXPECT_FALSE(v->Label1->isVisible());
+    EXPECT_EQ(control<QLabel>(v, "pictureLabel")->pixmap().size(), QSize(320, 200));
+    EXPECT_FALSE(noImagesShown(v));
     // Sized to the picture: a little larger, never much larger.
-    EXPECT_GE(v->width(), 320);
-    EXPECT_LE(v->width(), 360);
-    EXPECT_GE(v->height(), 200);
-    EXPECT_LE(v->height(), 240);
+    EXPECT_NEAR(v->width(), 340, 20);
+    EXPECT_NEAR(v->height(), 220, 20);
 }
 
-TEST_F(ViewerTest, NoImagesAvaiableForEveryKindOfFailure)
+TEST_F(ViewerTest, NoImagesAvailableForEveryKindOfFailure)
 {
-    const int onlySecond =
-        t.catalogue.addGame({{"titolo", "A"}, {"formato", "C64"}, {"screen2", shot}});
-    const int missing = t.catalogue.addGame(
-        {{"titolo", "B"}, {"formato", "C64"}, {"screen1", t.temp.filePath("gone.png")}});
-    const int notPicture = t.catalogue.addGame(
-        {{"titolo", "C"}, {"formato", "C64"}, {"screen1", text}, {"screen2", text}});
-    const int nulls = t.catalogue.addGame({{"titolo", "D"}, {"formato", "C64"}});
-    const std::pair<int, int> cases[] = {
-        {onlySecond, 1}, {missing, 1}, {notPicture, 1}, {notPicture, 2}, {nulls, 2}};
-    for (const auto &[id, which] : cases) {
-        scrshots *v = open(id, which);
-        ASSERT_NE(v, nullptr);
-        EXPECT_FALSE(v->hasPicture()) << id << " " << which;
-        EXPECT_TRUE(v->Label1->isVisible());
-        EXPECT_EQ(v->Label1->text(), "NO IMAGES AVAIABLE");
+    const QString gone = t.temp.filePath("gone.png");
+    const std::tuple<QVariant, QVariant, int> cases[] = {
+        {{}, shot, 1}, {gone, shot, 1}, {text, text, 1}, {text, text, 2}, {{}, {}, 2}};
+    for (const auto &[screen1, screen2, which] : cases) {
+        const int id = t.catalogue.addGame(
+            {{"titolo", "A"}, {"formato", "C64"}, {"screen1", screen1}, {"screen2", screen2}});
+        ScreenshotViewer *v = open(id, which);
+        EXPECT_TRUE(noImagesShown(v)) << id;
+        EXPECT_EQ(control<QLabel>(v, "noImagesLabel")->text(), "NO IMAGES AVAILABLE");
+        EXPECT_EQ(v->windowTitle(), "C64: A");
         t.ctx->windows.closeAll();
     }
-    // A game that is gone keeps the designed caption.
-    scrshots *v = open(9999, 1);
-    ASSERT_NE(v, nullptr);
-    EXPECT_EQ(v->windowTitle(), "Games Screenshots");
-    EXPECT_TRUE(v->Label1->isVisible());
+    EXPECT_EQ(open(9999, 1)->windowTitle(), "Games Screenshots") << "a game that is gone";
     EXPECT_TRUE(t.dialogs.shown.isEmpty());
-    t.ctx->windows.closeAll();
 
     t.ctx->paths.catalogue = t.temp.filePath("nowhere.mdb");
     t.ctx->closeDb();
-    v = open(onlySecond, 2);
-    ASSERT_NE(v, nullptr);
+    EXPECT_TRUE(noImagesShown(open(1, 2)));
     EXPECT_EQ(t.dialogs.messages(), QStringList{"Database Open Error"});
-    EXPECT_TRUE(v->Label1->isVisible());
 }
 
 TEST_F(ViewerTest, ClosesWhenAnotherWindowBecomesActive)
 {
     const int id = t.catalogue.addGame({{"titolo", "A"}, {"formato", "C64"}, {"screen1", shot}});
-    scrshots *v = open(id, 1);
-    ASSERT_NE(v, nullptr);
-    QPointer<scrshots> guard(v);
+    QPointer<ScreenshotViewer> v = open(id, 1);
     // Not yet active: a lost activation it never had does not close it.
-    v->Form_Deactivate();
-    EXPECT_FALSE(guard.isNull());
+    v->closeIfWasActive();
+    EXPECT_FALSE(v.isNull());
 
     ASSERT_TRUE(QTest::qWaitForWindowActive(v));
     QWidget other;
     other.show();
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    for (int i = 0; i < 100 && guard; ++i)
-        QTest::qWait(20);
-    EXPECT_TRUE(guard.isNull());
-    EXPECT_EQ(t.ctx->windows.find("scrshots"), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&v] { return v.isNull(); }));
+    EXPECT_FALSE(isOpen(*t.ctx, WindowKey::ScreenshotViewer));
 }

@@ -2,8 +2,8 @@
 
 #include "database.h"
 #include "testcatalogue.h"
+#include "widgettest.h"
 
-#include <QFile>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -44,14 +44,4 @@ inline QStringList dumpGames(const QSqlDatabase &db)
         rows << cells.join('|');
     }
     return rows;
-}
-
-// Writes a whole file, or overwrites the bytes at `at` in place.
-inline bool writeBytes(const QString &path, const QByteArray &bytes, qint64 at = -1)
-{
-    QFile f(path);
-    const bool ok = f.open(at < 0 ? QIODevice::WriteOnly : QIODevice::ReadWrite) &&
-                    f.seek(qMax(at, qint64(0))) && f.write(bytes) == bytes.size();
-    EXPECT_TRUE(ok) << path.toStdString();
-    return ok;
 }

@@ -1,20 +1,15 @@
-#include "browselists.h"
+#include "browsingpane.h"
 #include "exportfiles.h"
-#include "importwindow.h"
 #include "merrowregistry.h"
-#include "pathchooser.h"
-#include "testcatalogue.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
-#include <QMainWindow>
-#include <QPushButton>
-
-#include <gtest/gtest.h>
+#include <QPointer>
+#include <QProgressBar>
+#include <QTest>
 
 class MerrowWindows : public testing::Test
 {
@@ -27,11 +22,6 @@ protected:
     void SetUp() override { registerMerrowWindows(ctx); }
     void TearDown() override { ctx.windows.closeAll(); }
 
-    static void settle()
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
     static QStringList lines(const QListWidget *list)
     {
         QStringList out;
@@ -39,82 +29,47 @@ protected:
             out << list->item(i)->text();
         return out;
     }
-    template <class T = QPushButton> T *child(QWidget *w, const char *name)
-    {
-        T *c = w ? w->findChild<T *>(QLatin1String(name)) : nullptr;
-        EXPECT_TRUE(c) << name;
-        return c;
-    }
-    // Texts of the named labels, joined by blanks.
-    QString labels(QWidget *w, const QString &names)
-    {
-        QStringList out;
-        for (const QString &name : names.split(' '))
-            out << child<QLabel>(w, qPrintable(name))->text();
-        return out.join(' ');
-    }
-    // Clicks a button and returns the questions and messages it brought up, in order.
-    QStringList click(QWidget *w, const char *button)
+    QString text(QWidget *w, const QString &label) { return control<QLabel>(w, label)->text(); }
+    // Clicks a button, waits until the work it started has ended (the button is enabled
+    // again) and returns the question and messages shown.
+    QStringList clickAndWait(QWidget *w, const QString &name)
     {
         t.dialogs.clear();
-        child(w, button)->click();
-        QStringList out;
-        for (const FakeDialogs::Shown &s : t.dialogs.shown)
-            if (s.kind != FakeDialogs::Shown::Beep)
-                out << s.text;
-        return out;
+        click(w, name);
+        const QPointer<QPushButton> until = control<QPushButton>(w, name);
+        EXPECT_TRUE(QTest::qWaitFor([until] { return until->isEnabled(); }, 20000));
+        return t.dialogs.questions() + t.dialogs.messages(); // a question comes first
     }
-    // Title and icon of the last box shown.
-    QString box() const
-    {
-        return t.dialogs.shown.last().title + ' ' +
-               QString::number(int(t.dialogs.shown.last().icon));
-    }
-    QWidget *openImport(const QString &file)
-    {
-        ctx.nomef = file;
-        return ctx.windows.show("Form1");
-    }
+    QString lastTitle() const { return t.dialogs.shown.last().title; }
 };
 
-TEST_F(MerrowWindows, MenuChooserAndTheWindowItOpens)
+TEST_F(MerrowWindows, MenuOpensTheChooserWhoseOkOpensTheWindowForItsPurpose)
 {
-    auto *menu = qobject_cast<QMainWindow *>(ctx.windows.show("Form3"));
-    const auto choose = [&](const char *action) {
-        child<QAction>(menu, action)->trigger();
-        return qobject_cast<merrow::sfoglia *>(ctx.windows.find("sfoglia"));
-    };
-    auto *chooser = choose("exp");
-    ASSERT_TRUE(chooser);
-    // Open already: the caption stays, the direction follows the menu.
-    EXPECT_EQ(choose("imp"), chooser);
-    EXPECT_EQ(ctx.cosa, "imp");
+    QWidget *menu = ctx.windows.show(WindowKey::UtilityMenu);
+    control<QAction>(menu, "exportAction")->trigger();
+    QWidget *chooser = ctx.windows.find(WindowKey::FolderChooser);
+    ASSERT_NE(chooser, nullptr);
     EXPECT_EQ(chooser->windowTitle(), "Select Export Path");
-    auto *dir = child<DirListBox>(chooser, "Dir1");
-    ASSERT_TRUE(dir->setPath(floppy.path()));
-    chooser->Drive1_Change(floppy.filePath("not/mounted"));
-    EXPECT_EQ(dir->path(), QDir::toNativeSeparators(floppy.path()));
-    EXPECT_TRUE(t.dialogs.messages().size() == 1 &&
-                t.dialogs.messages()[0].contains("cannot be read"));
-    EXPECT_TRUE(box().startsWith("Error "));
-    click(chooser, "Command1");
-    settle();
-    EXPECT_EQ(ctx.nomef,
-              QDir::toNativeSeparators(floppy.path()) + QDir::separator() + "export.mdb");
-    EXPECT_TRUE(!ctx.windows.find("sfoglia") && ctx.windows.find("Form1") &&
-                !ctx.windows.find("Form2"));
-    ctx.windows.closeAll();
-    settle();
+    control<QAction>(menu, "importAction")->trigger(); // open already: takes the new purpose
+    EXPECT_EQ(ctx.windows.find(WindowKey::FolderChooser), chooser);
+    EXPECT_EQ(chooser->windowTitle(), "Select Import Path");
+    exported.addGame({{"titolo", "Elite"}, {"formato", "C64"}});
+    ASSERT_TRUE(QFile::copy(exported.path(), floppy.filePath("export.mdb")));
+    ASSERT_TRUE(control<BrowsingPane>(chooser, "browsingPane")->openAt(floppy.path()));
+    click(chooser, "okButton");
+    EXPECT_FALSE(isOpen(ctx, WindowKey::FolderChooser));
+    QWidget *import = ctx.windows.find(WindowKey::ImportWindow);
+    ASSERT_NE(import, nullptr);
+    EXPECT_EQ(lines(control<QListWidget>(import, "gameList")), QStringList{"C64   Elite"});
 
-    menu = qobject_cast<QMainWindow *>(ctx.windows.show("Form3"));
-    EXPECT_EQ(choose("imp")->windowTitle(), "Select Import Path");
-    click(choose("exp"), "Command1");
-    settle();
-    EXPECT_TRUE(ctx.windows.find("Form2"));
-    const int beeps = t.dialogs.beeps();
-    child<QAction>(menu, "abo")->trigger();
-    EXPECT_TRUE(ctx.windows.find("Form4"));
-    EXPECT_EQ(t.dialogs.beeps(), beeps + 1);
+    control<QAction>(menu, "exportAction")->trigger(); // the chooser opens at the root
+    click(ctx.windows.find(WindowKey::FolderChooser), "okButton");
+    QWidget *exportWindow = ctx.windows.find(WindowKey::ExportWindow);
+    ASSERT_NE(exportWindow, nullptr);
+    EXPECT_EQ(text(exportWindow, "destinationLabel"),
+              QDir::toNativeSeparators(QDir::rootPath()) + "export.mdb");
+    control<QAction>(menu, "aboutAction")->trigger();
+    EXPECT_TRUE(isOpen(ctx, WindowKey::UtilityAbout));
 }
 
 TEST_F(MerrowWindows, ImportWindowListsComparesSelectsAndTransfers)
@@ -123,88 +78,83 @@ TEST_F(MerrowWindows, ImportWindowListsComparesSelectsAndTransfers)
     exported.addGame({{"titolo", "Agony"}, {"formato", "Amiga"}, {"year", "1992"}});
     exported.addGame({{"titolo", "Zool"}, {"formato", "Amiga 1.3"}});
     t.catalogue.addGame({{"titolo", "elite"}, {"formato", "C64"}, {"sh", "old"}, {"year", "1985"}});
-    QWidget *w = openImport(exported.path());
-    auto *list1 = child<QListWidget>(w, "List1"), *list2 = child<QListWidget>(w, "List2"),
-         *list3 = child<QListWidget>(w, "List3");
-    EXPECT_EQ(lines(list1), QStringList({"C64   Elite", "Amiga Agony", "A 1.3 Zool"}));
-    EXPECT_EQ(labels(w, "Label1 Label3"), "3 0");
-    EXPECT_EQ(click(w, "Command1"), QStringList{"Select game to SELECT"}); // nothing highlighted
-    EXPECT_EQ(click(w, "Command4"), QStringList{"Select game to DESELECT"});
+    QWidget *w = ctx.windows.open(ImportRequest{exported.path()});
+    auto *games = control<QListWidget>(w, "gameList");
+    auto *selection = control<QListWidget>(w, "selectionList");
+    auto *log = control<QListWidget>(w, "logList");
+    EXPECT_EQ(lines(games), QStringList({"C64   Elite", "Amiga Agony", "A 1.3 Zool"}));
+    EXPECT_EQ(text(w, "gameCountLabel"), "3");
+    EXPECT_EQ(clickAndWait(w, "selectButton"), QStringList{"Select game to SELECT"});
+    EXPECT_EQ(clickAndWait(w, "deselectButton"), QStringList{"Select game to DESELECT"});
 
-    list1->setCurrentRow(0);
-    EXPECT_EQ(lines(list3),
-              QStringList({"Publisher  : old -> Firebird", "Year       : 1985 -> EMPTY"}));
-    EXPECT_EQ(list3->item(1)->data(Qt::UserRole), list1->item(0)->data(Qt::UserRole));
-    list1->setCurrentRow(1);
-    EXPECT_EQ(lines(list3), QStringList({"NEW GAME"}));
-    click(w, "Command1");
-    click(w, "Command1");
-    EXPECT_EQ(lines(list2), QStringList({"Amiga Agony", "Amiga Agony"}));
-    EXPECT_EQ(list2->item(1)->data(Qt::UserRole), list1->item(1)->data(Qt::UserRole));
-    EXPECT_EQ(labels(w, "Label3"), "2");
-    list2->setCurrentRow(0);
-    click(w, "Command4");
-    EXPECT_EQ(labels(w, "Label3"), "1");
-    click(w, "Command4"); // the deselected line leaves nothing highlighted behind it
-    EXPECT_EQ(list2->count(), 1);
+    games->setCurrentRow(1);
+    EXPECT_EQ(lines(log), QStringList({"NEW GAME"}));
+    click(w, "selectButton");
+    click(w, "selectButton");
+    EXPECT_EQ(lines(selection), QStringList({"Amiga Agony", "Amiga Agony"}));
+    EXPECT_EQ(text(w, "selectedCountLabel"), "2");
+    selection->setCurrentRow(0);
+    click(w, "deselectButton");
+    EXPECT_EQ(text(w, "selectedCountLabel"), "1");
+    click(w, "deselectButton"); // the deselected line leaves nothing highlighted behind it
+    EXPECT_EQ(selection->count(), 1);
 
     t.dialogs.answers = {false};
-    EXPECT_EQ(click(w, "Command7"), QStringList{"Start tansfert ALL Games?"});
+    EXPECT_EQ(clickAndWait(w, "transferAllButton"), QStringList{"Start transfer ALL Games?"});
     EXPECT_EQ(t.catalogue.count(), 1);
-    EXPECT_EQ(click(w, "Command5"),
-              QStringList({"Start tansfert NEW Games?", "Trasfer COMPLETED!"}));
-    EXPECT_TRUE(box().startsWith("End "));
-    EXPECT_EQ(lines(list3), QStringList({"Added Agony for Amiga", "Added Zool for Amiga 1.3"}));
-    EXPECT_EQ(labels(w, "Label8 Label9"), "2 0");
+    click(w, "transferNewButton"); // on its own thread: the window refuses to close meanwhile
+    EXPECT_FALSE(w->close());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return t.dialogs.messages().size() == 1; }, 20000));
+    EXPECT_EQ(t.dialogs.questions().last(), "Start transfer NEW Games?");
+    EXPECT_EQ(t.dialogs.messages(), QStringList({"Transfer COMPLETED!"}));
+    EXPECT_EQ(lastTitle(), "End");
+    EXPECT_EQ(lines(log), QStringList({"Added Agony for Amiga", "Added Zool for Amiga 1.3"}));
+    EXPECT_EQ(text(w, "addedCountLabel"), "2");
+    EXPECT_EQ(text(w, "modifiedCountLabel"), "0");
     EXPECT_EQ(t.catalogue.count(), 3);
     // Selected: appends to the log, the selection stays.
-    EXPECT_EQ(click(w, "Command6").value(0), "Start tansfert SELECTED Games?");
-    EXPECT_EQ(lines(list3).mid(2), QStringList({"Modified Agony for Amiga"}));
-    EXPECT_EQ(labels(w, "Label8 Label9"), "0 1");
-    EXPECT_EQ(list2->count(), 1);
+    EXPECT_EQ(clickAndWait(w, "transferSelectedButton").value(0), "Start transfer SELECTED Games?");
+    EXPECT_EQ(lines(log).mid(2), QStringList({"Modified Agony for Amiga"}));
+    EXPECT_EQ(text(w, "addedCountLabel"), "0");
+    EXPECT_EQ(text(w, "modifiedCountLabel"), "1");
+    EXPECT_EQ(selection->count(), 1);
 }
 
 TEST_F(MerrowWindows, FailedLoadSaysSoAndDisablesTransfers)
 {
-    QWidget *w = openImport(floppy.filePath("export.mdb")); // no file at all: only this message
-    EXPECT_EQ(t.dialogs.messages(), QStringList({"Unable to read from Floppy!"}));
-    w->close();
-    settle();
     QByteArray jet(2048, '\0');
-    writeBytes(floppy.filePath("export.mdb"), jet.replace(4, 15, "Standard Jet DB"));
-    t.dialogs.clear();
-    w = openImport(floppy.filePath("export.mdb"));
+    writeFile(floppy.filePath("export.mdb"), jet.replace(4, 15, "Standard Jet DB"));
+    QWidget *w = ctx.windows.open(ImportRequest{floppy.filePath("export.mdb")});
     EXPECT_EQ(t.dialogs.messages(),
               QStringList({"Database Open Error", "Unable to read from Floppy!"}));
-    EXPECT_EQ(box(), "Error " + QString::number(int(Dialogs::Icon::Critical)));
-    EXPECT_EQ(child<QListWidget>(w, "List1")->count(), 0);
-    EXPECT_TRUE(child<QLabel>(w, "Label10")->isVisible());
-    for (const char *b : {"Command5", "Command6", "Command7"})
-        EXPECT_FALSE(child(w, b)->isEnabled()) << b;
-    t.dialogs.clear(); // even when called directly nothing is written
-    qobject_cast<merrow::Form1 *>(w)->Command7_Click();
-    EXPECT_EQ(t.dialogs.messages(), QStringList({"Unable to read from Floppy!"}));
-    EXPECT_EQ(t.catalogue.count(), 0);
+    EXPECT_EQ(lastTitle(), "Error");
+    EXPECT_TRUE(control<QLabel>(w, "waitLabel")->isVisible());
+    for (const char *b : {"transferNewButton", "transferSelectedButton", "transferAllButton"})
+        EXPECT_FALSE(control<QPushButton>(w, b)->isEnabled()) << b;
 }
 
 TEST_F(MerrowWindows, ExportWindowRunsThePipelineOrNamesTheFailedStep)
 {
     t.catalogue.addGame({{"titolo", "Mine"}, {"formato", "C64"}, {"dbver", "Private"}});
-    ctx.nomef = floppy.filePath("gone/export.mdb");
-    QWidget *w = ctx.windows.show("Form2");
-    ASSERT_TRUE(w);
-    EXPECT_EQ(labels(w, "Label1"), "Press Start to Export");
+    QWidget *w = ctx.windows.open(ExportRequest{floppy.filePath("gone")});
+    EXPECT_EQ(text(w, "statusLabel"), "Press Start to Export");
     t.dialogs.answers = {false};
-    EXPECT_EQ(click(w, "Command1"), QStringList{"Confirm Start?"});
-    const QStringList failed = click(w, "Command1");
-    EXPECT_TRUE(failed.size() == 2 && failed[1].contains("Copy Export Database on Floppy"));
-    EXPECT_TRUE(box().startsWith("Error "));
-    settle();
-    EXPECT_TRUE(ctx.windows.find("Form2") && child(w, "Command1")->isEnabled());
-    ctx.nomef = floppy.filePath("export.mdb");
-    EXPECT_TRUE(click(w, "Command1").value(1).startsWith("Transfer Completed. Send the file to "));
-    EXPECT_EQ(box(), "Attention " + QString::number(int(Dialogs::Icon::Exclamation)));
-    EXPECT_TRUE(QFile::exists(ctx.nomef));
-    settle();
-    EXPECT_FALSE(ctx.windows.find("Form2"));
+    EXPECT_EQ(clickAndWait(w, "startButton"), QStringList{"Confirm Start?"});
+    const QStringList failed = clickAndWait(w, "startButton");
+    ASSERT_EQ(failed.size(), 2);
+    EXPECT_TRUE(failed[1].contains("Copy Export Database on Floppy")) << failed[1].toStdString();
+    EXPECT_EQ(lastTitle(), "Error");
+    EXPECT_TRUE(isOpen(ctx, WindowKey::ExportWindow));
+    EXPECT_EQ(ctx.windows.open(ExportRequest{floppy.path()}), w); // takes the new folder
+    QList<int> steps; // the bar follows each step, then shows the end
+    QObject::connect(control<QProgressBar>(w, "progressBar"), &QProgressBar::valueChanged,
+                     [&steps](int value) { steps << value; });
+    t.dialogs.clear();
+    click(w, "startButton"); // on its own thread: the window refuses to close meanwhile
+    EXPECT_FALSE(w->close());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !isOpen(ctx, WindowKey::ExportWindow); }, 20000));
+    EXPECT_EQ(steps, QList<int>({1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_TRUE(t.dialogs.messages().value(0).startsWith("Transfer Completed. Send the file to "));
+    EXPECT_EQ(lastTitle(), "Attention");
+    EXPECT_TRUE(QFile::exists(floppy.filePath("export.mdb")));
 }

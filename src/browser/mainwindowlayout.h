@@ -1,0 +1,16 @@
+#pragma once
+
+#include "placement.h"
+
+#include <QSize>
+
+// The main window's designed sizes. The narrow list leaves room for a column of the two
+// screenshots (4215 against 7335 twips); the short window hides the credit lists (6950
+// against 8910 twips).
+inline const int kNarrowListWidth = twipsToPixels(4215);
+inline const int kShotColumnWidth = twipsToPixels(7335 - 4215);
+inline const QSize kShotSize(200, 125);
+constexpr int kDetailWidth = 420;
+inline const int kTallHeight = twipsToPixels(8910);
+inline const int kShortHeight = twipsToPixels(6950);
+inline const int kCreditBandHeight = kTallHeight - kShortHeight;

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "windowrequests.h"
+
+#include <span>
+#include <variant>
+
+namespace browser
+{
+
+// The pop-up menus of the main window's panel and list.
+enum class PopupMenu { GameFields, Screenshots, GameFiles, Programming, Design, Graphics, Music };
+
+// One pop-up item and what it opens: the field editor on a field, or the file chooser
+// that stores a file into the game, starting in the machine's folder of the configuration
+// record (the columns are SQL names).
+struct PopupItem {
+    const char *name;
+    const char *text; // translated in the main window's context
+    PopupMenu menu;
+    std::variant<GameField, ChooserPurpose> task;
+    const char *c64Folder = nullptr;
+    const char *amigaFolder = nullptr;
+};
+
+std::span<const PopupItem> popupItems();
+
+} // namespace browser

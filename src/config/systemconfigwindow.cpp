@@ -1,0 +1,167 @@
+#include "systemconfigwindow.h"
+
+#include "appcontext.h"
+#include "configrecord.h"
+#include "dialogs.h"
+#include "opentest.h"
+#include "placement.h"
+#include "windowregistry.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace
+{
+
+// Where the chooser starts for a box: the folder it names, or the folder of the program.
+QString startFolder(const configrecord::Field &field, const QString &text)
+{
+    if (text.isEmpty() || field.directory)
+        return text;
+    return QDir::toNativeSeparators(QFileInfo(text).absolutePath());
+}
+
+} // namespace
+
+SystemConfigWindow::SystemConfigWindow(AppContext &ctx, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_ctx(ctx)
+{
+    setObjectName(QStringLiteral("SystemConfigWindow"));
+    setWindowTitle(tr("System Configuration"));
+    auto *outer = new QVBoxLayout(this);
+    buildFrames(outer);
+    buildButtons(outer);
+    connect(&m_ctx.windows.events(), &WindowEvents::filePicked, this,
+            &SystemConfigWindow::takePick);
+
+    adjustSize();
+    centreOnScreen(this);
+    if (checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue))
+        showStoredPaths();
+}
+
+void SystemConfigWindow::buildFrames(QVBoxLayout *outer)
+{
+    int labelWidth = 0;
+    for (const configrecord::Field &f : configrecord::fields())
+        labelWidth = std::max(labelWidth, fontMetrics().horizontalAdvance(tr(f.label)));
+    QGroupBox *frame = nullptr;
+    QGridLayout *grid = nullptr;
+    for (const configrecord::Field &f : configrecord::fields()) {
+        const QString frameTitle = tr(f.frame);
+        if (!frame || frame->title() != frameTitle) {
+            frame = new QGroupBox(frameTitle, this);
+            grid = new QGridLayout(frame);
+            grid->setColumnStretch(1, 1);
+            outer->addWidget(frame);
+        }
+        addPathRow(grid, f, labelWidth);
+    }
+}
+
+void SystemConfigWindow::addPathRow(QGridLayout *grid, const configrecord::Field &field,
+                                    int labelWidth)
+{
+    QWidget *frame = grid->parentWidget();
+    const QString column = QLatin1String(field.column);
+    const int row = grid->rowCount();
+    auto *label = new QLabel(tr(field.label), frame);
+    // One label width for all frames, so that the boxes line up.
+    label->setMinimumWidth(labelWidth);
+    grid->addWidget(label, row, 0);
+    auto *edit = new QLineEdit(frame);
+    edit->setObjectName(column + QStringLiteral("Edit"));
+    edit->setMinimumWidth(360);
+    grid->addWidget(edit, row, 1);
+    auto *button = new QPushButton(QStringLiteral("..."), frame);
+    button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 24);
+    button->setObjectName(column + QStringLiteral("PickButton"));
+    button->setToolTip(field.directory ? tr("Choose a directory") : tr("Choose a program"));
+    connect(button, &QPushButton::clicked, this, [this, &field] { pickPath(field); });
+    grid->addWidget(button, row, 2);
+    m_pathEdits.insert(column, edit);
+    m_pickButtons.insert(column, button);
+}
+
+void SystemConfigWindow::buildButtons(QVBoxLayout *outer)
+{
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    m_okButton = new QPushButton(tr("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("okButton"));
+    connect(m_okButton, &QPushButton::clicked, this, &SystemConfigWindow::onOkClicked);
+    buttons->addWidget(m_okButton);
+    m_exitButton = new QPushButton(tr("Exit"), this);
+    m_exitButton->setObjectName(QStringLiteral("exitButton"));
+    connect(m_exitButton, &QPushButton::clicked, this, &QWidget::close);
+    buttons->addWidget(m_exitButton);
+    outer->addLayout(buttons);
+}
+
+// Shows the stored record; a catalogue that cannot be read leaves the boxes as they are.
+void SystemConfigWindow::showStoredPaths()
+{
+    QString error;
+    const QSqlDatabase db = m_ctx.db();
+    const configrecord::Values values = configrecord::load(db, &error);
+    if (!db.isOpen() && !m_ctx.dbError().isEmpty())
+        error = m_ctx.dbError();
+    if (!error.isEmpty()) {
+        reportReadFailure(m_ctx.dialogs, error);
+        return;
+    }
+    for (auto it = m_pathEdits.begin(); it != m_pathEdits.end(); ++it) {
+        const QSignalBlocker blocker(it.value());
+        it.value()->setText(values.value(it.key()));
+    }
+}
+
+void SystemConfigWindow::pickPath(const configrecord::Field &field)
+{
+    const QString text = m_pathEdits.value(QLatin1String(field.column))->text();
+    // Only the pick of this chooser run counts; a cancelled one leaves the box as it is.
+    m_awaitedPick = field.purpose;
+    m_ctx.windows.openModal(FileChooserRequest{field.purpose, startFolder(field, text)});
+    m_awaitedPick.reset();
+}
+
+void SystemConfigWindow::takePick(ChooserPurpose purpose, const QString &path)
+{
+    if (m_awaitedPick != purpose)
+        return;
+    for (const configrecord::Field &f : configrecord::fields())
+        if (f.purpose == purpose)
+            m_pathEdits.value(QLatin1String(f.column))->setText(path);
+}
+
+void SystemConfigWindow::onOkClicked()
+{
+    m_ctx.dialogs.beep();
+    if (!m_ctx.dialogs.ask(tr("Apply the changes?"), Dialogs::Icon::Information, tr("Modify")))
+        return;
+    configrecord::Values values;
+    for (auto it = m_pathEdits.begin(); it != m_pathEdits.end(); ++it)
+        values.insert(it.key(), it.value()->text());
+    QString error;
+    const QSqlDatabase db = m_ctx.db();
+    if (!configrecord::store(db, values, &error)) {
+        if (!db.isOpen() && !m_ctx.dbError().isEmpty())
+            error = m_ctx.dbError();
+        m_ctx.dialogs.message(tr("The configuration could not be saved; your changes are still "
+                                 "in the window.\n") +
+                                  error,
+                              Dialogs::Icon::Critical, tr("Error"));
+        return;
+    }
+    showStoredPaths();
+    Q_EMIT m_ctx.windows.events().configurationSaved();
+}

@@ -1,0 +1,123 @@
+#include "choosersetup.h"
+
+#include <QCoreApplication>
+
+namespace
+{
+
+QString caption(const char *text)
+{
+    return QCoreApplication::translate("ChooserSetup", text);
+}
+
+ChooserSetup program(const char *text)
+{
+    return {caption(text), ChooserWidth::Files, true, false, ChooserStore::None};
+}
+
+ChooserSetup folder(const char *text)
+{
+    return {caption(text), ChooserWidth::FoldersOnly, false, false, ChooserStore::None};
+}
+
+ChooserSetup media(const char *text, ChooserWidth width, ChooserStore store)
+{
+    return {caption(text), width, false, true, store};
+}
+
+} // namespace
+
+ChooserSetup chooserSetup(ChooserPurpose purpose)
+{
+    const auto preview = ChooserWidth::FilesWithPreview;
+    const auto files = ChooserWidth::Files;
+    switch (purpose) {
+    case ChooserPurpose::Ccs64Program:
+        return program(QT_TRANSLATE_NOOP("ChooserSetup", "Select executable for CCS64 Emulator"));
+    case ChooserPurpose::ViceProgram:
+        return program(QT_TRANSLATE_NOOP("ChooserSetup", "Select executable for VICE Emulator"));
+    case ChooserPurpose::C64sProgram:
+        return program(QT_TRANSLATE_NOOP("ChooserSetup", "Select executable for C64S Emulator"));
+    case ChooserPurpose::Pc64Program:
+        return program(QT_TRANSLATE_NOOP("ChooserSetup", "Select executable for PC64 Emulator"));
+    case ChooserPurpose::C64GamesFolder:
+        return folder(QT_TRANSLATE_NOOP("ChooserSetup", "Select directory of C64 Games"));
+    case ChooserPurpose::C64ScreenshotsFolder:
+        return folder(QT_TRANSLATE_NOOP("ChooserSetup", "Select directory of C64 Screenshots"));
+    case ChooserPurpose::C64MusicFolder:
+        return folder(QT_TRANSLATE_NOOP("ChooserSetup", "Select directory of C64 Music"));
+    case ChooserPurpose::FellowProgram:
+        return program(QT_TRANSLATE_NOOP("ChooserSetup", "Select executable for FELLOW Emulator"));
+    case ChooserPurpose::UaeProgram:
+        return program(QT_TRANSLATE_NOOP("ChooserSetup", "Select executable for UAE Emulator"));
+    case ChooserPurpose::AmigaGamesFolder:
+        return folder(QT_TRANSLATE_NOOP("ChooserSetup", "Select directory of Amiga Games"));
+    case ChooserPurpose::AmigaScreenshotsFolder:
+        return folder(QT_TRANSLATE_NOOP("ChooserSetup", "Select directory of Amiga Screenshots"));
+    case ChooserPurpose::AmigaMusicFolder:
+        return folder(QT_TRANSLATE_NOOP("ChooserSetup", "Select directory of Amiga Music"));
+    case ChooserPurpose::SoundPlayer1Program:
+    case ChooserPurpose::SoundPlayer2Program:
+        return program(QT_TRANSLATE_NOOP("ChooserSetup", "Select executable for Sound Player"));
+    case ChooserPurpose::Screenshot1:
+    case ChooserPurpose::Screenshot2:
+        return media(QT_TRANSLATE_NOOP("ChooserSetup", "Screenshot Selector"), preview,
+                     ChooserStore::None);
+    case ChooserPurpose::StoreScreenshot1:
+        return media(QT_TRANSLATE_NOOP("ChooserSetup", "Screenshot Selector"), preview,
+                     ChooserStore::Screenshot1);
+    case ChooserPurpose::StoreScreenshot2:
+        return media(QT_TRANSLATE_NOOP("ChooserSetup", "Screenshot Selector"), preview,
+                     ChooserStore::Screenshot2);
+    case ChooserPurpose::GameFile:
+        return media(QT_TRANSLATE_NOOP("ChooserSetup", "Select File Game"), files,
+                     ChooserStore::None);
+    case ChooserPurpose::StoreGameDisks:
+        return media(QT_TRANSLATE_NOOP("ChooserSetup", "Select File Game"), files,
+                     ChooserStore::GameDisks);
+    case ChooserPurpose::MusicFile:
+        return media(QT_TRANSLATE_NOOP("ChooserSetup", "Select File Music"), files,
+                     ChooserStore::None);
+    case ChooserPurpose::StoreMusicFile:
+        return media(QT_TRANSLATE_NOOP("ChooserSetup", "Select File Music"), files,
+                     ChooserStore::Song);
+    }
+    return {};
+}
+
+QString gameDiskColumn(int counter)
+{
+    switch (counter) {
+    case 0:
+        return QStringLiteral("emul1");
+    case 1:
+        return QStringLiteral("df1");
+    case 2:
+        return QStringLiteral("df2");
+    case 3:
+        return QStringLiteral("df3");
+    default:
+        return {};
+    }
+}
+
+bool offersOtherDisk(const QString &machine)
+{
+    return machine.startsWith(QLatin1String("Ami"));
+}
+
+QString storeColumn(ChooserStore store)
+{
+    switch (store) {
+    case ChooserStore::Song:
+        return QStringLiteral("song");
+    case ChooserStore::Screenshot1:
+        return QStringLiteral("screen1");
+    case ChooserStore::Screenshot2:
+        return QStringLiteral("screen2");
+    case ChooserStore::GameDisks:
+    case ChooserStore::None:
+        break;
+    }
+    return {};
+}

@@ -1,0 +1,61 @@
+#include "gameinfowindow.h"
+
+#include "appcontext.h"
+#include "dialogs.h"
+#include "gamerecords.h"
+#include "opentest.h"
+#include "placement.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+GameInfoWindow::GameInfoWindow(AppContext &ctx, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_ctx(ctx), m_othersView(new QPlainTextEdit(this)),
+      m_noteView(new QPlainTextEdit(this))
+{
+    setObjectName(QStringLiteral("gameInfoWindow"));
+    setWindowTitle(tr("Additional Info"));
+    m_othersView->setObjectName(QStringLiteral("othersView"));
+    m_noteView->setObjectName(QStringLiteral("noteView"));
+    m_othersView->setReadOnly(true);
+    m_noteView->setReadOnly(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(tr("Other Credits"), this));
+    layout->addWidget(m_othersView);
+    layout->addWidget(new QLabel(tr("Note"), this));
+    layout->addWidget(m_noteView);
+    resize(420, 320);
+    centreOnScreen(this);
+}
+
+bool GameInfoWindow::takeRequest(const GameInfoRequest &request)
+{
+    m_othersView->clear();
+    m_noteView->clear();
+    if (!checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue))
+        return true;
+    QString error;
+    const auto row = gamerecords::loadGame(m_ctx.db(), request.gameId, &error);
+    if (!row) {
+        m_ctx.dialogs.beep();
+        m_ctx.dialogs.message(error, Dialogs::Icon::Critical, tr("Error"));
+        return true;
+    }
+    m_othersView->setPlainText(row->value(QStringLiteral("others")).toString());
+    m_noteView->setPlainText(row->value(QStringLiteral("note")).toString());
+    return true;
+}
+
+void GameInfoWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    // Leaving the window closes it.
+    if (isActiveWindow())
+        m_wasActive = true;
+    else if (m_wasActive)
+        close();
+}

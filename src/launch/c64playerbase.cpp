@@ -1,0 +1,155 @@
+#include "c64playerbase.h"
+
+#include "appcontext.h"
+#include "c64commandline.h"
+#include "database.h"
+#include "dialogs.h"
+#include "imagereader.h"
+#include "opentest.h"
+#include "shortpath.h"
+#include "windowregistry.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+C64PlayerBase::C64PlayerBase(AppContext &ctx, QWidget *parent)
+    : QWidget(parent), m_ctx(ctx), m_directoryList(new QListWidget(this)),
+      m_diskNameEdit(new QLineEdit(this)), m_diskIdEdit(new QLineEdit(this)),
+      m_imageFileLabel(new QLabel(this)), m_blocksFreeLabel(new QLabel(this))
+{
+    // The padding blanks line the sizes up only in a fixed-pitch font.
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    m_directoryList->setObjectName(QStringLiteral("directoryList"));
+    m_directoryList->setFont(fixed);
+    m_directoryList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_diskNameEdit->setObjectName(QStringLiteral("diskNameEdit"));
+    m_diskNameEdit->setReadOnly(true);
+    m_diskNameEdit->setToolTip(tr("Disk or tape name"));
+    m_diskNameEdit->setFont(fixed);
+    m_diskIdEdit->setObjectName(QStringLiteral("diskIdEdit"));
+    m_diskIdEdit->setReadOnly(true);
+    m_diskIdEdit->setToolTip(tr("Disk ID"));
+    m_diskIdEdit->setFont(fixed);
+    m_imageFileLabel->setObjectName(QStringLiteral("imageFileLabel"));
+    m_imageFileLabel->setTextFormat(Qt::PlainText);
+    m_imageFileLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_blocksFreeLabel->setObjectName(QStringLiteral("blocksFreeLabel"));
+    m_blocksFreeLabel->setTextFormat(Qt::PlainText);
+
+    for (const C64Emulator e : kC64Emulators) {
+        const QString caption = c64EmulatorInfo(e).caption;
+        auto *button = new QPushButton(caption, this);
+        button->setObjectName(caption.toLower() + QStringLiteral("Button")); // "viceButton"
+        connect(button, &QPushButton::clicked, this, [this, e] { startEmulator(e); });
+        m_emulatorButtons[static_cast<int>(e)] = button;
+    }
+    connect(&ctx.windows.events(), &WindowEvents::configurationSaved, this,
+            &C64PlayerBase::loadConfiguration);
+}
+
+QString C64PlayerBase::imageShortPath(const QString &path)
+{
+    return shortPath(unquotePath(path));
+}
+
+void C64PlayerBase::loadConfiguration()
+{
+    m_config = QSqlRecord();
+    if (checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue)) {
+        QString error;
+        if (const auto record = catalogue::configRecord(m_ctx.db(), {}, &error))
+            m_config = *record;
+        else if (!error.isEmpty())
+            reportReadFailure(m_ctx.dialogs, error);
+    }
+    showConfiguredEmulators();
+}
+
+void C64PlayerBase::showConfiguredEmulators()
+{
+    for (const C64Emulator e : kC64Emulators) {
+        const QVariant path = m_config.value(c64EmulatorInfo(e).field);
+        m_emulatorButtons[static_cast<int>(e)]->setHidden(catalogue::isEmptyValue(path));
+    }
+}
+
+QVBoxLayout *C64PlayerBase::imageLayout()
+{
+    auto *nameRow = new QHBoxLayout;
+    nameRow->addWidget(m_diskNameEdit, 3);
+    nameRow->addWidget(m_diskIdEdit, 1);
+    auto *image = new QVBoxLayout;
+    image->addWidget(m_imageFileLabel);
+    image->addLayout(nameRow);
+    image->addWidget(m_directoryList, 1);
+    image->addWidget(m_blocksFreeLabel);
+    return image;
+}
+
+void C64PlayerBase::showPlayFile(const QString &path)
+{
+    m_playFile = path;
+    if (c64ImageKind(path) != C64ImageKind::None) {
+        showListing(readC64Image(path));
+        return;
+    }
+    m_directoryList->clear();
+    m_diskNameEdit->clear();
+    m_diskIdEdit->clear();
+    m_blocksFreeLabel->clear();
+    m_imageFileLabel->setText(path);
+}
+
+void C64PlayerBase::showListing(const ImageListing &listing)
+{
+    m_directoryList->clear();
+    setListingEnabled(true);
+    m_imageFileLabel->setText(listing.path);
+    m_diskNameEdit->setText(listing.name);
+    m_diskIdEdit->setText(listing.id);
+    m_blocksFreeLabel->setText(listing.freeText);
+    m_directoryList->addItems(listing.lines);
+    if (!listing.corrupted)
+        return;
+    m_ctx.dialogs.message(tr("Directory appears to be corrupted.") + QStringLiteral("\r\n") +
+                              tr("It is recommended to NOT use this program with this file."),
+                          Dialogs::Icon::Information, tr("Corrupted Directory?"));
+    setListingEnabled(false);
+}
+
+void C64PlayerBase::setListingEnabled(bool enabled)
+{
+    m_directoryList->setEnabled(enabled);
+    m_diskIdEdit->setEnabled(enabled);
+    m_diskNameEdit->setEnabled(enabled);
+}
+
+void C64PlayerBase::reportFailure(const QString &text)
+{
+    m_ctx.dialogs.beep();
+    m_ctx.dialogs.message(text, Dialogs::Icon::Critical, tr("Error"));
+}
+
+void C64PlayerBase::startEmulator(C64Emulator emulator)
+{
+    const C64EmulatorInfo &info = c64EmulatorInfo(emulator);
+    // The focus alone makes a row current without selecting it; only a highlighted
+    // entry counts as chosen.
+    const QListWidgetItem *item = m_directoryList->currentItem();
+    const bool chosen = item && item->isSelected();
+    const C64CommandResult result = buildC64Command(
+        emulator, m_config.value(info.field).toString(), imageShortPath(m_playFile),
+        chosen ? m_directoryList->currentRow() : -1, chosen ? item->text() : QString());
+    if (result.status == C64CommandResult::Status::Unsupported) {
+        reportFailure(tr("File type not supported by emulator"));
+        return;
+    }
+    QString error;
+    if (!result.ok() || !m_ctx.launcher.start(result.command, &error))
+        reportFailure(tr("Bad Configuration for %1").arg(info.caption));
+}

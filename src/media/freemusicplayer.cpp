@@ -1,0 +1,154 @@
+#include "freemusicplayer.h"
+
+#include "appcontext.h"
+#include "browselists.h"
+#include "browsingpane.h"
+#include "dialogs.h"
+#include "musiccommand.h"
+#include "opentest.h"
+#include "placement.h"
+#include "playerbutton.h"
+#include "playerstart.h"
+#include "shortpath.h"
+#include "windowregistry.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace
+{
+
+// Music file names are long ("Artist - Title (Version).sid"): the list widens to its longest
+// name, within reason, instead of hiding the names behind a horizontal scrollbar.
+void fitToNames(QListWidget *list)
+{
+    const int names = list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                      list->verticalScrollBar()->sizeHint().width() + 4;
+    list->setMinimumWidth(qBound(twipsToPixels(2400), names, twipsToPixels(6600)));
+}
+
+} // namespace
+
+FreeMusicPlayer::FreeMusicPlayer(AppContext &ctx, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_ctx(ctx),
+      m_browsingPane(new BrowsingPane(ctx.dialogs, BrowsingPane::Files::Shown, this)),
+      m_fileEdit(new QLineEdit(this)),
+      m_player1Button(addButton(QStringLiteral("player1Button"), {})),
+      m_player2Button(addButton(QStringLiteral("player2Button"), {})),
+      m_noPlayersLabel(new QLabel(tr("NO MUSIC PLAYERS CONFIGURED"), this)),
+      m_associateButton(addButton(QStringLiteral("associateButton"), tr("Associate"))),
+      m_exitButton(addButton(QStringLiteral("exitButton"), tr("Exit")))
+{
+    setObjectName(QStringLiteral("FreeMusicPlayer"));
+    setWindowTitle(tr("Music Player"));
+    m_browsingPane->setObjectName(QStringLiteral("browsingPane"));
+    m_fileEdit->setObjectName(QStringLiteral("fileEdit"));
+    m_noPlayersLabel->setObjectName(QStringLiteral("noPlayersLabel"));
+    buildLayout();
+
+    connect(m_browsingPane, &BrowsingPane::folderChanged, this, &FreeMusicPlayer::showFolder);
+    connect(m_browsingPane, &BrowsingPane::fileClicked, this, &FreeMusicPlayer::showFile);
+    connect(m_player1Button, &QPushButton::clicked, this, &FreeMusicPlayer::onPlayer1Clicked);
+    connect(m_player2Button, &QPushButton::clicked, this, &FreeMusicPlayer::onPlayer2Clicked);
+    connect(m_associateButton, &QPushButton::clicked, this, &FreeMusicPlayer::onAssociateClicked);
+    connect(m_exitButton, &QPushButton::clicked, this, &QWidget::close);
+}
+
+QPushButton *FreeMusicPlayer::addButton(const QString &name, const QString &caption)
+{
+    auto *button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    return button;
+}
+
+void FreeMusicPlayer::buildLayout()
+{
+    auto *outer = new QVBoxLayout(this);
+    outer->addWidget(m_browsingPane, 1);
+    outer->addWidget(m_fileEdit);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_player1Button);
+    buttons->addWidget(m_player2Button);
+    buttons->addWidget(m_noPlayersLabel);
+    buttons->addStretch();
+    buttons->addWidget(m_associateButton);
+    buttons->addWidget(m_exitButton);
+    outer->addLayout(buttons);
+    resize(twipsToPixels(7200), twipsToPixels(5400));
+}
+
+bool FreeMusicPlayer::takeRequest(const FreeMusicRequest &request)
+{
+    // Everything follows the machine asked for, also in a window already open for the
+    // other one: its folder, its association kind and the file picked there.
+    m_machine = request.machine;
+    centreOnScreen(this);
+    // A music folder that cannot be opened falls back to the root, silently.
+    m_browsingPane->openAt(request.startFolder);
+    showFolder(m_browsingPane->folder());
+    m_fileEdit->clear();
+    loadPlayers();
+    return true;
+}
+
+void FreeMusicPlayer::loadPlayers()
+{
+    m_player1.clear();
+    m_player2.clear();
+    if (checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue)) {
+        QString error;
+        const music::SoundPlayers players = music::loadPlayers(m_ctx.db(), &error);
+        if (!error.isEmpty())
+            reportReadFailure(m_ctx.dialogs, error);
+        m_player1 = players.player1;
+        m_player2 = players.player2;
+    }
+    showPlayerButton(m_player1Button, m_player1);
+    showPlayerButton(m_player2Button, m_player2);
+    m_noPlayersLabel->setVisible(m_player1.isEmpty() && m_player2.isEmpty());
+}
+
+void FreeMusicPlayer::showFolder(const QString &)
+{
+    fitToNames(m_browsingPane->fileList());
+}
+
+void FreeMusicPlayer::showFile(const QString &path)
+{
+    m_fileEdit->setText(shortPath(path));
+}
+
+void FreeMusicPlayer::onPlayer1Clicked()
+{
+    play(m_player1);
+}
+
+void FreeMusicPlayer::onPlayer2Clicked()
+{
+    play(m_player2);
+}
+
+void FreeMusicPlayer::play(const QString &player)
+{
+    if (player.isEmpty())
+        return;
+    const QString file = m_browsingPane->selectedFile();
+    if (file.isEmpty()) {
+        m_ctx.dialogs.beep();
+        m_ctx.dialogs.message(tr("Select a music file first."), Dialogs::Icon::Information,
+                              tr("Attention"));
+        return;
+    }
+    startPlayer(m_ctx, player, file);
+}
+
+void FreeMusicPlayer::onAssociateClicked()
+{
+    const AssociationKind kind =
+        m_machine == MusicMachine::Amiga ? AssociationKind::AmigaMusic : AssociationKind::C64Music;
+    m_ctx.windows.open(AssociationRequest{kind, {m_fileEdit->text()}});
+}

@@ -1,0 +1,21 @@
+#include "playerstart.h"
+
+#include "appcontext.h"
+#include "dialogs.h"
+#include "launcher.h"
+#include "musiccommand.h"
+
+#include <QCoreApplication>
+
+bool startPlayer(AppContext &ctx, const QString &player, const QString &file)
+{
+    QString error;
+    if (ctx.launcher.start(music::playCommand(player, file), &error))
+        return true;
+    ctx.dialogs.beep();
+    ctx.dialogs.message(
+        QCoreApplication::translate("startPlayer", "The sound player could not be started:\n%1\n%2")
+            .arg(player, error),
+        Dialogs::Icon::Critical, QCoreApplication::translate("startPlayer", "Error"));
+    return false;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "transfer.h"
+
+#include <QObject>
+
+class QThread;
+
+namespace merrow
+{
+
+// Runs a transfer on its own thread with its own connections to the catalogue and the
+// export file; what it logs arrives through the signals, queued to the owner's thread.
+class TransferJob : public QObject
+{
+    Q_OBJECT
+public:
+    TransferJob(QString cataloguePath, QString sourcePath, QObject *parent = nullptr);
+    // Waits for a running transfer: its writes are never cut short.
+    ~TransferJob() override;
+
+    void start(TransferMode mode, const QList<int> &selectedIds);
+    bool isRunning() const;
+    // The outcome; read it once finished() has arrived.
+    TransferResult result() const { return m_result; }
+
+Q_SIGNALS:
+    void logged(const QString &line, int added, int modified);
+    void progressed(int done, int total);
+    void finished();
+
+private:
+    void work(TransferMode mode, const QList<int> &selectedIds);
+
+    QString m_catalogue;
+    QString m_source;
+    QThread *m_thread = nullptr;
+    TransferResult m_result;
+};
+
+} // namespace merrow

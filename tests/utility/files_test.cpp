@@ -1,0 +1,231 @@
+#include "exportfiles.h"
+#include "exportpipeline.h"
+#include "gamediff.h"
+#include "importfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+using namespace merrow;
+
+static QStringList column(const QString &path,
+                          const QString &sql = "select titolo from tabella1 order by titolo")
+{
+    auto c = catalogue::Connection::open(path, nullptr, catalogue::Connection::Mode::ReadOnly);
+    QStringList out;
+    QSqlQuery q = c ? catalogue::run(c->db(), sql) : QSqlQuery();
+    while (q.next())
+        out << q.value(0).toString();
+    return out;
+}
+
+class ExportTest : public testing::Test
+{
+protected:
+    TestCatalogue local;
+    QTemporaryDir temp, floppy;
+    QString destination = floppy.filePath("export.mdb");
+    QString backup = QDir(local.dir()).filePath("commodoreOLD.mdb");
+    QStringList statuses;
+    QString error;
+
+    void SetUp() override
+    {
+        const QVariant tags[] = {"Private", "PRIVATE", QVariant(), "v2", ""}; // own: the first 3
+        for (int i = 0; i < 5; ++i)
+            local.addGame(
+                {{"titolo", QString("Tag %1").arg(i)}, {"formato", "C64"}, {"dbver", tags[i]}});
+        local.setConfig({{"vice", "/usr/bin/x64"}});
+    }
+    // Whether it worked, with the games exported or the step that failed (named in error).
+    using Outcome = std::pair<bool, int>;
+    Outcome exportTo(const QString &to, int busyMs = 200)
+    {
+        statuses.clear();
+        ExportPipeline p(local.path(), temp.path(), to);
+        p.setBusyTimeout(busyMs);
+        p.onStatus = [this](int, const QString &s) { statuses << s; };
+        const ExportPipeline::Result r = p.run();
+        error = r.error;
+        return {r.ok, r.ok ? r.exported : r.failedStep};
+    }
+    // Only our own temporary files would be left behind.
+    QStringList leftovers() const
+    {
+        return QDir(temp.path()).entryList(QDir::Files) +
+               QDir(floppy.path()).entryList({"*.part"}, QDir::AllEntries | QDir::NoDotAndDotDot) +
+               QDir(local.dir()).entryList({"*.part", "commodoreNEW.mdb"}, QDir::Files);
+    }
+    // Nothing the pipeline does may lose or damage the catalogue.
+    void expectSound(const QStringList &before)
+    {
+        EXPECT_EQ(dumpGames(local.db()), before);
+        EXPECT_EQ(integrityOf(local.path()), "ok");
+        EXPECT_TRUE(leftovers().isEmpty()) << leftovers().join(' ').toStdString();
+    }
+};
+
+static const std::pair failedAtCopy(false, int(ExportPipeline::Copy));
+
+TEST_F(ExportTest, WritesOwnGamesBacksUpCompactsInPlaceAndCleansUp)
+{
+    addGames(local, 200, QString(500, 'x')); // room for the compaction to show
+    catalogue::run(local.db(), "delete from tabella1 where titolo like 'Game*'");
+    const QStringList before = dumpGames(local.db());
+    const qint64 sizeBefore = QFileInfo(local.path()).size();
+    ASSERT_EQ(exportTo(destination), std::pair(true, 3)) << error.toStdString();
+    EXPECT_EQ(column(destination), QStringList({"Tag 0", "Tag 1", "Tag 2"}));
+    EXPECT_EQ(integrityOf(destination), "ok");
+    EXPECT_EQ(column(destination, "select vice from tabella2"), QStringList{"/usr/bin/x64"});
+    expectSound(before);
+    EXPECT_LT(QFileInfo(local.path()).size(), sizeBefore);
+    EXPECT_EQ(column(backup).size(), 5);
+    // A second run replaces the export; no own games: an empty export.
+    catalogue::run(local.db(), "update tabella1 set dbver = 'v2'");
+    EXPECT_EQ(exportTo(destination), std::pair(true, 0)) << error.toStdString();
+    EXPECT_TRUE(column(destination).isEmpty());
+}
+
+TEST_F(ExportTest, UnwritableDestinationFailsAtCopyAndKeepsTheOldExport)
+{
+    const QStringList before = dumpGames(local.db());
+    EXPECT_EQ(exportTo(floppy.filePath("no/such/folder/export.mdb")), failedAtCopy);
+    EXPECT_TRUE(error.contains("Copy Export Database on Floppy")) << error.toStdString();
+    EXPECT_TRUE(statuses.isEmpty()) << "checked before the catalogue is touched";
+    EXPECT_FALSE(QFile::exists(backup));
+    // A folder where the temporary copy should go makes the write fail, even for root.
+    writeFile(destination, "previous export");
+    ASSERT_TRUE(QDir().mkpath(destination + ".part"));
+    EXPECT_EQ(exportTo(destination), failedAtCopy);
+    QFile previous(destination);
+    ASSERT_TRUE(previous.open(QIODevice::ReadOnly));
+    EXPECT_EQ(previous.readAll(), "previous export");
+    QDir(destination + ".part").removeRecursively();
+    expectSound(before);
+}
+
+TEST_F(ExportTest, CatalogueHeldOpenByAnotherProgram)
+{
+    auto other = catalogue::Connection::open(local.path(), nullptr); // merely open: works
+    catalogue::fetchOne(other->db(), "select count(*) from tabella1");
+    ASSERT_EQ(exportTo(destination), std::pair(true, 3)) << error.toStdString();
+    // Compacted in place, never replaced: what that connection writes lands in the live file.
+    catalogue::run(other->db(), "insert into tabella1 (titolo) values ('after')");
+    EXPECT_EQ(local.count("titolo = 'after'"), 1);
+    QFile::remove(destination);
+    { // in the middle of a write: the compaction cannot finish, nothing is lost
+        catalogue::WriteTransaction held(other->db());
+        catalogue::run(other->db(), "insert into tabella1 (titolo) values ('pending')");
+        EXPECT_EQ(exportTo(destination, 100), std::pair(false, int(ExportPipeline::Compact)));
+        EXPECT_TRUE(error.contains("Compact Vantrel Database")) << error.toStdString();
+        EXPECT_TRUE(held.commit());
+    }
+    EXPECT_FALSE(QFile::exists(destination));
+    EXPECT_EQ(local.count("titolo = 'pending'"), 1);
+    expectSound(dumpGames(local.db()));
+}
+
+TEST(ImportFile, ChecksTheCopyBeforeListingAndRefusesBadFiles)
+{
+    QTemporaryDir dir;
+    const QString junkFile = dir.filePath("export.mdb"), working = dir.filePath("work.mdb");
+    QString why;
+    bool unfit = true;
+    const auto open = [&](const QString &source) {
+        return ImportFile::open(source, working, &why, &unfit);
+    };
+    {
+        TestCatalogue file;
+        file.addGame({{"titolo", "Zak"}, {"formato", "C64"}});
+        file.addGame({{"titolo", "Agony"}, {"formato", "Amiga"}});
+        file.addGame({{"titolo", QVariant()}, {"formato", "Weird format"}});
+        file.addGame({{"titolo", "X"}, {"formato", "c64"}}); // another case is another format
+        file.addGame({{"titolo", "Y"}, {"formato", QVariant()}});
+        catalogue::run(file.db(), "alter table tabella1 add column rating TEXT"); // does no harm
+        auto copy = open(file.path());
+        ASSERT_TRUE(copy) << why.toStdString();
+        const QList<ListEntry> entries = copy->entries();
+        QStringList lines;
+        for (const ListEntry &e : entries)
+            lines << e.line;
+        EXPECT_EQ(lines, QStringList({"C64   Zak", "Amiga Agony", "Weird ", "c64   X", "      Y"}));
+    }
+    EXPECT_FALSE(open(junkFile));
+    EXPECT_FALSE(unfit);
+    EXPECT_TRUE(why.contains("does not exist")) << why.toStdString();
+    QByteArray jet(4096, '\0');
+    jet.replace(4, 15, "Standard Jet DB");
+    for (const auto &[bytes, says] :
+         {std::pair(jet, "Jet"), {"not the games you look for", ""}, {{}, ""}}) {
+        writeFile(junkFile, bytes);
+        EXPECT_FALSE(open(junkFile));
+        EXPECT_TRUE(unfit) << says;
+        EXPECT_TRUE(why.contains(says)) << why.toStdString();
+    }
+    TestCatalogue spoilt; // a real export file that lost a column
+    catalogue::run(spoilt.db(), "alter table tabella1 drop column music");
+    EXPECT_FALSE(open(spoilt.path()));
+    EXPECT_TRUE(unfit);
+    EXPECT_TRUE(why.contains("music")) << why.toStdString();
+}
+
+class CompareTest : public testing::Test
+{
+protected:
+    TestCatalogue local, exported;
+    QStringList diff(int id)
+    {
+        const GameDiff d = compareGame(local.db(), exported.db(), id);
+        QStringList out;
+        if (d.isNew)
+            out << "NEW";
+        for (const DiffLine &l : d.lines) {
+            out << l.text;
+            EXPECT_EQ(l.exportId, id);
+        }
+        return out;
+    }
+};
+
+TEST_F(CompareTest, FourteenFieldsInOrderMatchedCaseBlindWithQuotes)
+{
+    QVariantMap e{{"titolo", "Elite"},  {"formato", "C64"}, {"sh", "Firebird"}, {"year", "1985"},
+                  {"note", QVariant()}, {"dbver", "other"}, {"df1", "/b.d64"}};
+    local.addGame(e);
+    catalogue::run(
+        local.db(),
+        "update tabella1 set year = '', note = 'kept', dbver = 'Private', df1 = '/a.d64'");
+    for (const char *c : {"team", "tipo", "design", "programming", "graphics", "music", "adddesign",
+                          "addprogramming", "addgraphics", "addmusic", "others"})
+        e[c] = c;
+    EXPECT_EQ(diff(exported.addGame(e)),
+              QStringList({"Team       : EMPTY -> team", "Year       : EMPTY -> 1985",
+                           "Genre      : EMPTY -> tipo", "Design     : EMPTY -> design",
+                           "Programming: EMPTY -> programming", "Graphics   : EMPTY -> graphics",
+                           "Music/Sfx  : EMPTY -> music", "Add. Design: EMPTY -> adddesign",
+                           "Add. Progr.: EMPTY -> addprogramming",
+                           "Add. Grfx  : EMPTY -> addgraphics", "Add. Music : EMPTY -> addmusic",
+                           "Others     : EMPTY -> others", "Note       : kept -> EMPTY"}));
+    local.addGame({{"titolo", "Dragon's Lair \"II\""}, {"formato", "amiga"}, {"sh", "a"}});
+    local.addGame({{"titolo", "ÉLITE"}, {"formato", "C64"}, {"sh", "B"}});
+    local.addGame({{"titolo", QVariant()}, {"formato", "C64"}, {"team", ""}});
+    const struct {
+        QVariant title;
+        const char *format;
+        QStringList expected;
+    } cases[] = {
+        {"DRAGON'S LAIR \"ii\"", "Amiga", {"Publisher  : a -> b"}},
+        {"élite", "C64", {"Publisher  : B -> b"}}, // values compare exactly
+        {"élite", "C128", {"NEW"}},
+        {"x' or '1'='1", "C64", {"NEW"}},
+        {QVariant(), "C64", {"Publisher  : EMPTY -> b"}}, // untitled matches untitled, Null = ""
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(diff(exported.addGame({{"titolo", c.title}, {"formato", c.format}, {"sh", "b"}})),
+                  c.expected)
+            << c.title.toString().toStdString();
+    const GameDiff missing = compareGame(local.db(), exported.db(), 999);
+    EXPECT_FALSE(missing.found);
+    EXPECT_FALSE(missing.isNew);
+}
