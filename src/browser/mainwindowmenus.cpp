@@ -39,7 +39,7 @@ void MainWindow::startUtility()
 void MainWindow::showNews()
 {
     QString error;
-    if (!m_ctx.launcher.openDocument(newsFile(m_ctx.paths.programDir), &error)) {
+    if (!m_ctx.launcher.openDocument(newsFile(m_ctx.paths.sharedFolder()), &error)) {
         m_ctx.dialogs.beep();
         m_ctx.dialogs.message(tr("What's New file not found!"), Dialogs::Icon::Critical,
                               tr("Error"));
