@@ -18,12 +18,12 @@
 namespace
 {
 
-// Batch runs and --help must work without a display.
+// Batch runs, their option errors and --help must work without a display.
 bool needsWindows(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i)
-        for (const char *option :
-             {"--export", "--import", "--help", "--help-all", "-h", "--version", "-v"})
+        for (const char *option : {"--export", "--import", "--new", "--all", "--diff", "--help",
+                                   "--help-all", "-h", "--version", "-v"})
             if (std::strcmp(argv[i], option) == 0 ||
                 (std::strncmp(argv[i], option, std::strlen(option)) == 0 &&
                  argv[i][std::strlen(option)] == '='))
