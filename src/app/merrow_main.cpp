@@ -18,16 +18,16 @@
 namespace
 {
 
-// Batch runs, their option errors and --help must work without a display.
+// Only the plain start (at most a catalogue) opens windows: batch runs, --help and every
+// option error must work without a display.
 bool needsWindows(int argc, char *argv[])
 {
-    for (int i = 1; i < argc; ++i)
-        for (const char *option : {"--export", "--import", "--new", "--all", "--diff", "--help",
-                                   "--help-all", "-h", "--version", "-v"})
-            if (std::strcmp(argv[i], option) == 0 ||
-                (std::strncmp(argv[i], option, std::strlen(option)) == 0 &&
-                 argv[i][std::strlen(option)] == '='))
-                return false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--catalogue") == 0 && i + 1 < argc)
+            ++i;
+        else if (std::strncmp(argv[i], "--catalogue=", 12) != 0)
+            return false;
+    }
     return true;
 }
 
@@ -103,14 +103,22 @@ int main(int argc, char *argv[])
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Exports and merges catalogue records."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
     const Options o;
     parser.addOptions({o.catalogue, o.exportTo, o.import, o.addNew, o.all, o.diff});
-    parser.process(*app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
+    // Parsed here rather than by process(): every message of this program starts "merrow:".
+    if (!parser.parse(QCoreApplication::arguments())) {
+        err << "merrow: " << parser.errorText() << Qt::endl;
+        return 2;
+    }
+    if (parser.isSet(help) || parser.optionNames().contains(QStringLiteral("help-all")))
+        parser.showHelp();
+    if (parser.isSet(version))
+        parser.showVersion();
     const auto request = batchRequest(parser, o);
     if (const QString *message = std::get_if<QString>(&request)) {
         err << *message << Qt::endl;
@@ -119,7 +127,7 @@ int main(int argc, char *argv[])
     QString seedError;
     const Paths paths = resolvePaths(defaultLocationRequest(parser.value(o.catalogue)), &seedError);
     if (!seedError.isEmpty())
-        err << seedError << Qt::endl;
+        err << "merrow: " << seedError << Qt::endl;
     if (parser.isSet(o.exportTo) || parser.isSet(o.import))
         return merrow::runBatch(std::get<merrow::BatchRequest>(request), paths, out, err);
     return runWindows(paths, *app);

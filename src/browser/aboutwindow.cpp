@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace
@@ -26,6 +27,8 @@ QLabel *centred(const QString &text, QWidget *parent)
 AboutWindow::AboutWindow(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt::Dialog), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("aboutWindow"));
+    // Escape closes the window, as in every secondary window.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     setWindowTitle(tr("About Vantrel"));
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(8);

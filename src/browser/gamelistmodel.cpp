@@ -15,10 +15,15 @@ QVariant GameListModel::data(const QModelIndex &index, int role) const
     const ListRow &row = m_rows.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole:
         return row.title;
+    case Qt::ToolTipRole:
+        return row.machine.isEmpty()
+                   ? row.title
+                   : row.title + QStringLiteral(" (") + row.machine + QLatin1Char(')');
     case IdRole:
         return row.id;
+    case MachineRole:
+        return row.machine;
     default:
         return {};
     }

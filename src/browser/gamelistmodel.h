@@ -16,6 +16,7 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     static constexpr int IdRole = Qt::UserRole;
+    static constexpr int MachineRole = Qt::UserRole + 1; // formato, drawn as a quiet suffix
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;

@@ -1,6 +1,7 @@
 #include "headlesslist.h"
 
 #include "database.h"
+#include "escaping.h"
 #include "listquery.h"
 
 #include <QIODevice>
@@ -30,13 +31,14 @@ int listGames(const QString &cataloguePath, const ListingRequest &request, QIODe
         return 2;
     }
     if (result.rows.isEmpty()) {
-        err.write(
-            (QStringLiteral("No record found for ") + request.find + QLatin1Char('\n')).toUtf8());
+        err.write((QStringLiteral("No record found for ") + escapeControls(request.find) +
+                   QLatin1Char('\n'))
+                      .toUtf8());
         return 1;
     }
     QByteArray block;
     for (const ListRow &row : result.rows) {
-        block += QByteArray::number(row.id) + '\t' + row.title.toUtf8() + '\n';
+        block += QByteArray::number(row.id) + '\t' + escapeControls(row.title).toUtf8() + '\n';
         if (block.size() > 65536) {
             out.write(block);
             block.clear();

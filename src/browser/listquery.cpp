@@ -3,6 +3,7 @@
 #include "database.h"
 
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 #include <algorithm>
 #include <string>
@@ -36,9 +37,11 @@ void appendTerms(SqlClause &clause, const QString &text)
 QString filterClause(const ListFilter &filter)
 {
     QString clause;
-    if (filter.c64 && filter.amiga)
+    if (filter.c64 && filter.amiga && !filter.anyCode)
         clause =
             QLatin1Char('(') + kC64Part + QStringLiteral(") or (") + kAmigaPart + QLatin1Char(')');
+    else if (filter.c64 && filter.amiga)
+        clause.clear();
     else if (filter.c64)
         clause = kC64Part;
     else if (filter.amiga)
@@ -126,14 +129,17 @@ ListResult fetchList(const QSqlDatabase &db, const SqlClause &query)
             result.error = QStringLiteral("the list query failed");
         return result;
     }
+    const bool withMachine = q.record().count() > 2;
     while (q.next())
-        result.rows.append({q.value(0).toInt(), q.value(1).toString()});
+        result.rows.append({q.value(0).toInt(), q.value(1).toString(),
+                            withMachine ? q.value(2).toString() : QString()});
     return result;
 }
 
 ListResult fetchList(const QSqlDatabase &db, const QString &filter, const SqlClause &search)
 {
-    ListResult result = fetchList(db, unorderedListQuery(filter, search));
+    ListResult result =
+        fetchList(db, unorderedListQuery(filter, search, QStringLiteral("id, titolo, formato")));
     if (result.ok())
         sortByTitle(result.rows);
     return result;

@@ -15,6 +15,9 @@ struct ListFilter {
     bool amiga = true;
     bool playable = false; // a game file is set (emul1)
     bool sound = false;    // a music file is set (song)
+    // With both machines: every game, also one whose code is none of the six (from an
+    // import or an older catalogue), so that the window can always reach it.
+    bool anyCode = false;
 };
 
 // An SQL condition or statement with its positional parameters.
@@ -54,6 +57,7 @@ SqlClause unorderedListQuery(const QString &filter, const SqlClause &search,
 struct ListRow {
     int id = 0;
     QString title;
+    QString machine = {}; // formato, when the query selects it as its third column
     bool operator==(const ListRow &) const = default;
 };
 
@@ -63,7 +67,7 @@ struct ListResult {
     bool ok() const { return error.isEmpty(); }
 };
 
-// Runs a query that selects id and titolo (in that order), as it stands.
+// Runs a query that selects id and titolo (and optionally formato), as it stands.
 ListResult fetchList(const QSqlDatabase &db, const SqlClause &query);
 
 // The list for a filter and a search, in the order of listQuery's "order by titolo" (the

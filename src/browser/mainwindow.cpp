@@ -43,12 +43,13 @@ void MainWindow::load()
     centreOnScreen(this);
     refreshList();
     setListIndex(0);
+    m_dataVersion = dataVersion();
 }
 
 void MainWindow::loadState()
 {
     if (const std::optional<ViewState> state = readStateFile(m_ctx.paths.stateFile)) {
-        setFilterBoxes({state->c64, state->amiga, state->playable, state->sound});
+        setFilterBoxes({state->c64, state->amiga, state->playable, state->sound, true});
         // As if the file boxes had been ticked in order: the last one ticked is the one a
         // filter that leaves nothing unticks again.
         m_lastFilterBox = state->sound      ? FilterBox::Sound
@@ -74,6 +75,31 @@ bool MainWindow::writeState(QString *error)
     state.fellowShowsGui = m_ctx.settings.fellowShowsGui;
     state.uaeShowsGui = m_ctx.settings.uaeShowsGui;
     return writeStateFile(m_ctx.paths.stateFile, state, error);
+}
+
+bool MainWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        refreshIfChangedElsewhere();
+    return QMainWindow::event(event);
+}
+
+qint64 MainWindow::dataVersion() const
+{
+    if (!m_ctx.db().isOpen())
+        return -1;
+    const auto record = catalogue::fetchOne(m_ctx.db(), QStringLiteral("PRAGMA data_version"));
+    return record ? record->value(0).toLongLong() : -1;
+}
+
+void MainWindow::refreshIfChangedElsewhere()
+{
+    // Another program (merrow's transfer, say) may have written since the list was read.
+    const qint64 version = dataVersion();
+    if (version < 0 || version == m_dataVersion)
+        return;
+    m_dataVersion = version;
+    reloadList(0);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -2,6 +2,7 @@
 
 #include "listquery.h"
 
+#include <QImage>
 #include <QMainWindow>
 #include <QSqlRecord>
 
@@ -51,6 +52,7 @@ public:
     bool writeState(QString *error = nullptr);
 
 protected:
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -81,6 +83,8 @@ private:
     void onGameDeleted(int id);
     void onAssociationMade(AssociationKind kind, int id);
     void reloadList(int newGameId);
+    qint64 dataVersion() const;
+    void refreshIfChangedElsewhere();
     void restoreShownGame(int id, int oldRow);
     void applyLayoutModes();
     void setCreditsShown(bool on);
@@ -100,12 +104,14 @@ private:
     int listIndex() const;
     int rowOfGame(int id) const;
     void setListIndex(int row);
+    void highlightShownGame();
     void onListSelectionChanged();
 
     // Detail panel (mainwindowdetail.cpp)
     void fillCreditLists();
-    void setLamp(QLabel *lamp, bool present);
+    void setLamp(QLabel *lamp, const QVariant &file);
     void showScreenshot(int which, const QString &path);
+    void fitScreenshot(int which);
     void openScreenshot(int which);
     void updateFrameTitle();
     void clearGame();
@@ -113,6 +119,7 @@ private:
     QListWidget *creditListOf(QObject *watched) const;
     bool handlePanelMouse(QObject *watched, QMouseEvent *mouse);
     bool handleDoubleClick(QObject *watched, QMouseEvent *mouse);
+    bool handleListKey(int key);
 
     // Commands (mainwindowcommands.cpp, mainwindowmenus.cpp)
     void connectCommands();
@@ -123,7 +130,7 @@ private:
     void onNewClicked();
     void onModifyClicked();
     void onDeleteClicked();
-    void removeDeletedEntry(int entry, int oldRow);
+    void removeDeletedEntry(int entry);
     void openC64FreePlayer();
     void openAmigaFreePlayer();
     void openFreeMusic(bool c64);
@@ -134,6 +141,9 @@ private:
     AppContext &m_ctx;
     browser::GameListModel *m_model = nullptr;
     int m_gameId = 0;
+    // The catalogue's data_version when the list was last read; another connection's
+    // commit changes it.
+    qint64 m_dataVersion = -1;
     QSqlRecord m_record; // the shown game's row
     QString m_gameTitle; // the frame's caption in full (the frame may show it shortened)
 
@@ -168,6 +178,7 @@ private:
     QLabel *m_screenshot2 = nullptr;
     QLabel *m_noScreenshot1 = nullptr;
     QLabel *m_noScreenshot2 = nullptr;
+    std::array<QImage, 2> m_shotImages; // as read, scaled to the boxes when they resize
     // Detail panel
     QGroupBox *m_gameFrame = nullptr;
     std::array<QLabel *, 5> m_fieldLabels{};

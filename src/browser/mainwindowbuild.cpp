@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 #include "mainwindowlayout.h"
 
+#include "gamelistdelegate.h"
 #include "gamelistmodel.h"
 #include "placement.h"
 
@@ -74,10 +75,12 @@ void MainWindow::buildControls()
     auto *outer = new QVBoxLayout(central);
     auto *top = new QHBoxLayout;
     top->setSpacing(12);
-    top->addWidget(buildListColumn(), 1);
+    // A wider window is shared out: the screenshots grow with it and the detail column
+    // takes its part, instead of the list taking all the room.
+    top->addWidget(buildListColumn(), 3);
     m_shotColumn = buildShotColumn();
-    top->addWidget(m_shotColumn);
-    top->addWidget(buildDetail());
+    top->addWidget(m_shotColumn, 3);
+    top->addWidget(buildDetail(), 2);
     outer->addLayout(top, 1);
     m_creditBand = buildCreditBand();
     outer->addWidget(m_creditBand);
@@ -87,7 +90,7 @@ void MainWindow::buildControls()
 QWidget *MainWindow::buildListColumn()
 {
     auto *column = new QWidget(this);
-    column->setMinimumWidth(kNarrowListWidth);
+    column->setMinimumWidth(kListMinimumWidth);
     auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
 
@@ -120,6 +123,14 @@ void MainWindow::buildSearchRow(QWidget *column, QVBoxLayout *layout)
     row->addWidget(m_findButton);
     row->addWidget(m_allButton);
     layout->addLayout(row);
+    auto *findShortcut = new QAction(this);
+    findShortcut->setShortcut(QKeySequence::Find);
+    findShortcut->setShortcutContext(Qt::WindowShortcut);
+    addAction(findShortcut);
+    connect(findShortcut, &QAction::triggered, this, [this] {
+        m_findEdit->setFocus(Qt::ShortcutFocusReason);
+        m_findEdit->selectAll();
+    });
     connect(m_findEdit, &QLineEdit::returnPressed, this, &MainWindow::onFindClicked);
     connect(m_findButton, &QPushButton::clicked, this, &MainWindow::onFindClicked);
     connect(m_allButton, &QPushButton::clicked, this, &MainWindow::onShowAllClicked);
@@ -157,11 +168,13 @@ void MainWindow::buildGameList(QWidget *column, QVBoxLayout *layout)
     m_gameList = new QListView(column);
     m_gameList->setObjectName(QStringLiteral("gameList"));
     m_gameList->setModel(m_model);
+    m_gameList->setItemDelegate(new GameListDelegate(m_gameList));
     m_gameList->setUniformItemSizes(true);
     m_gameList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_gameList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_gameList->setAlternatingRowColors(true);
     m_gameList->viewport()->installEventFilter(this);
+    m_gameList->installEventFilter(this); // Enter plays, Delete deletes
     connect(m_gameList->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (!m_programSelects)
             onListSelectionChanged();
@@ -172,13 +185,16 @@ void MainWindow::buildGameList(QWidget *column, QVBoxLayout *layout)
 QWidget *MainWindow::buildShotColumn()
 {
     auto *column = new QWidget(this);
-    column->setFixedWidth(kShotColumnWidth);
+    column->setMinimumWidth(kShotSize.width());
     auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
     auto addShot = [&](QLabel *&image, QLabel *&none, const QString &name) {
         auto *cell = new QGridLayout;
         image = makeLabel(name, QString(), column);
-        image->setFixedSize(kShotSize);
+        // The box follows the room it is given, never its picture: the picture is scaled
+        // to the box, keeping its aspect.
+        image->setMinimumSize(kShotSize);
+        image->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
         image->setAlignment(Qt::AlignCenter);
         image->setFrameShape(QFrame::StyledPanel);
         image->setCursor(Qt::PointingHandCursor);
@@ -189,20 +205,19 @@ QWidget *MainWindow::buildShotColumn()
         none->setAttribute(Qt::WA_TransparentForMouseEvents);
         none->setStyleSheet(QStringLiteral("color: palette(mid); font-weight: bold;"));
         none->hide();
-        cell->addWidget(image, 0, 0, Qt::AlignCenter);
+        cell->addWidget(image, 0, 0);
         cell->addWidget(none, 0, 0, Qt::AlignCenter);
-        layout->addLayout(cell);
+        layout->addLayout(cell, 1);
     };
     addShot(m_screenshot1, m_noScreenshot1, QStringLiteral("screenshot1"));
     addShot(m_screenshot2, m_noScreenshot2, QStringLiteral("screenshot2"));
-    layout->addStretch(1);
     return column;
 }
 
 QWidget *MainWindow::buildDetail()
 {
     auto *detail = new QWidget(this);
-    detail->setFixedWidth(kDetailWidth);
+    detail->setMinimumWidth(kDetailMinimumWidth);
     auto *layout = new QVBoxLayout(detail);
     layout->setContentsMargins(0, 0, 0, 0);
     buildGameFrame(detail);
@@ -272,8 +287,8 @@ void MainWindow::buildLamps(QGridLayout *grid, int row)
     };
     lamp(m_gameLamp, QStringLiteral("gameLamp"), tr("Game file"), 0);
     lamp(m_musicLamp, QStringLiteral("musicLamp"), tr("Music file"), 2);
-    setLamp(m_gameLamp, false);
-    setLamp(m_musicLamp, false);
+    setLamp(m_gameLamp, QVariant());
+    setLamp(m_musicLamp, QVariant());
 }
 
 void MainWindow::buildButtons(QWidget *detail, QVBoxLayout *layout)
@@ -323,26 +338,27 @@ QWidget *MainWindow::buildCreditBand()
 
 void MainWindow::buildMenus()
 {
-    QMenu *configuration = makeMenu(QStringLiteral("configurationMenu"), tr("Configuration"), this);
-    m_systemAction = makeItem(configuration, QStringLiteral("systemAction"), tr("System"));
-    m_programAction = makeItem(configuration, QStringLiteral("programAction"), tr("Program"));
-    QMenu *games = makeMenu(QStringLiteral("gamePlayersMenu"), tr("Game Players"), this);
+    QMenu *configuration =
+        makeMenu(QStringLiteral("configurationMenu"), tr("&Configuration"), this);
+    m_systemAction = makeItem(configuration, QStringLiteral("systemAction"), tr("&System"));
+    m_programAction = makeItem(configuration, QStringLiteral("programAction"), tr("&Program"));
+    QMenu *games = makeMenu(QStringLiteral("gamePlayersMenu"), tr("&Game Players"), this);
     m_c64GamePlayerAction =
-        makeItem(games, QStringLiteral("c64GamePlayerAction"), tr("C64 GamePlayer"));
+        makeItem(games, QStringLiteral("c64GamePlayerAction"), tr("&C64 GamePlayer"));
     m_amigaGamePlayerAction =
-        makeItem(games, QStringLiteral("amigaGamePlayerAction"), tr("Amiga GamePlayer"));
-    QMenu *music = makeMenu(QStringLiteral("musicPlayersMenu"), tr("Music Players"), this);
+        makeItem(games, QStringLiteral("amigaGamePlayerAction"), tr("&Amiga GamePlayer"));
+    QMenu *music = makeMenu(QStringLiteral("musicPlayersMenu"), tr("&Music Players"), this);
     m_c64MusicPlayerAction =
-        makeItem(music, QStringLiteral("c64MusicPlayerAction"), tr("C64 MusicPlayer"));
+        makeItem(music, QStringLiteral("c64MusicPlayerAction"), tr("&C64 MusicPlayer"));
     m_amigaMusicPlayerAction =
-        makeItem(music, QStringLiteral("amigaMusicPlayerAction"), tr("Amiga MusicPlayer"));
-    QMenu *utility = makeMenu(QStringLiteral("utilityMenu"), tr("Utility"), this);
+        makeItem(music, QStringLiteral("amigaMusicPlayerAction"), tr("&Amiga MusicPlayer"));
+    QMenu *utility = makeMenu(QStringLiteral("utilityMenu"), tr("&Utility"), this);
     m_importExportAction =
-        makeItem(utility, QStringLiteral("importExportAction"), tr("Import/Export"));
-    QMenu *help = makeMenu(QStringLiteral("helpMenu"), tr("?"), this);
-    m_whatsNewAction = makeItem(help, QStringLiteral("whatsNewAction"), tr("What's new"));
-    m_aboutAction = makeItem(help, QStringLiteral("aboutAction"), tr("About"));
-    m_greetingsAction = makeItem(help, QStringLiteral("greetingsAction"), tr("Greetings"));
+        makeItem(utility, QStringLiteral("importExportAction"), tr("&Import/Export"));
+    QMenu *help = makeMenu(QStringLiteral("helpMenu"), tr("&?"), this);
+    m_whatsNewAction = makeItem(help, QStringLiteral("whatsNewAction"), tr("&What's new"));
+    m_aboutAction = makeItem(help, QStringLiteral("aboutAction"), tr("&About"));
+    m_greetingsAction = makeItem(help, QStringLiteral("greetingsAction"), tr("&Greetings"));
     for (QMenu *menu : {configuration, games, music, utility, help})
         menuBar()->addMenu(menu);
     buildPopupMenus();

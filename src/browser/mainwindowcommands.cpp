@@ -104,9 +104,7 @@ void MainWindow::onInfoClicked()
 {
     if (!rereadShownGame())
         return;
-    // Without a selected entry the game in the panel is the one the user means.
-    const int row = listIndex();
-    m_ctx.windows.open(GameInfoRequest{row >= 0 ? m_model->idAt(row) : m_gameId});
+    m_ctx.windows.open(GameInfoRequest{m_gameId});
 }
 
 void MainWindow::onNewClicked()
@@ -128,16 +126,9 @@ void MainWindow::onDeleteClicked()
     if (!m_ctx.dialogs.ask(tr("Confirm Delete %1?").arg(m_gameTitle), Dialogs::Icon::Information,
                            tr("Delete")))
         return;
-    const int row = listIndex();
-    if (row < 0) {
-        m_ctx.dialogs.message(tr("Deletion Error. Select Game."), Dialogs::Icon::Information,
-                              tr("Attention"));
-        return;
-    }
-    // The question named the game in the panel, so that is the one deleted; normally it
-    // is the selected entry.
+    // The question named the game in the panel, and that is the highlighted entry.
     const int id = m_gameId;
-    const int entry = m_model->idAt(row) == id ? row : rowOfGame(id);
+    const int entry = rowOfGame(id);
     QString error;
     if (!deleteGame(m_ctx.db(), id, &error)) {
         m_ctx.dialogs.beep();
@@ -145,14 +136,18 @@ void MainWindow::onDeleteClicked()
                               Dialogs::Icon::Critical, tr("Error"));
         return;
     }
-    removeDeletedEntry(entry, row);
+    removeDeletedEntry(entry);
     Q_EMIT m_ctx.windows.events().gameDeleted(id);
 }
 
-void MainWindow::removeDeletedEntry(int entry, int oldRow)
+void MainWindow::removeDeletedEntry(int entry)
 {
     if (entry >= listCount()) {
-        setListIndex(oldRow); // the deleted game was not listed: show the selected one
+        // The deleted game was not listed: the panel goes back to the list.
+        if (listCount() == 0)
+            clearGame();
+        else
+            setListIndex(0);
         return;
     }
     m_model->removeEntry(entry);

@@ -8,8 +8,10 @@
 #include "gamelistmodel.h"
 #include "windowregistry.h"
 
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -24,22 +26,15 @@ using namespace browser;
 namespace
 {
 
-// Shows a picture file in a screenshot box, scaled to fit; false when the path is empty
-// or the file is missing or not a picture.
-bool loadPicture(QLabel *image, const QString &path)
+// Reads a picture file; a null image when the path is empty or the file is missing or not a
+// picture.
+QImage readPicture(const QString &path)
 {
-    image->clear();
     if (path.isEmpty())
-        return false;
+        return {};
     QImageReader reader(path);
     reader.setAutoTransform(true);
-    const QImage picture = reader.read();
-    if (picture.isNull())
-        return false;
-    const QSize room = image->contentsRect().size();
-    image->setPixmap(
-        QPixmap::fromImage(picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-    return true;
+    return reader.read();
 }
 
 } // namespace
@@ -68,14 +63,15 @@ bool MainWindow::showGame(int id)
     }
     m_gameTitle = text("titolo");
     updateFrameTitle();
-    setLamp(m_gameLamp, !catalogue::isEmptyValue(m_record.value(QStringLiteral("emul1"))));
-    setLamp(m_musicLamp, !catalogue::isEmptyValue(m_record.value(QStringLiteral("song"))));
+    setLamp(m_gameLamp, m_record.value(QStringLiteral("emul1")));
+    setLamp(m_musicLamp, m_record.value(QStringLiteral("song")));
     if (m_screenshotsShown) {
         showScreenshot(1, text("screen1"));
         showScreenshot(2, text("screen2"));
     }
     if (m_creditsShown)
         fillCreditLists();
+    highlightShownGame();
     return true;
 }
 
@@ -94,32 +90,56 @@ void MainWindow::fillCreditLists()
     }
 }
 
-void MainWindow::setLamp(QLabel *lamp, bool present)
+void MainWindow::setLamp(QLabel *lamp, const QVariant &file)
 {
-    // The legacy colour values 32768 (green) and 255 (red).
+    // Green: the file is there; red: no file set; amber: set, but the file is missing.
+    const bool set = !catalogue::isEmptyValue(file);
+    const QString path = set ? file.toString() : QString();
+    const bool present = set && QFileInfo::exists(path);
     QPalette palette = lamp->palette();
-    palette.setColor(QPalette::Window, present ? QColor(0, 128, 0) : QColor(255, 0, 0));
+    palette.setColor(QPalette::Window, present ? QColor(0, 128, 0)
+                                       : set   ? QColor(255, 170, 0)
+                                               : QColor(255, 0, 0));
     lamp->setPalette(palette);
-    lamp->setToolTip(present ? tr("File present") : tr("No file"));
+    lamp->setToolTip(present ? tr("File present: %1").arg(path)
+                     : set   ? tr("File missing: %1").arg(path)
+                             : tr("No file"));
 }
 
 void MainWindow::showScreenshot(int which, const QString &path)
 {
     QLabel *image = which == 1 ? m_screenshot1 : m_screenshot2;
     QLabel *none = which == 1 ? m_noScreenshot1 : m_noScreenshot2;
-    none->hide();
-    const bool loaded = loadPicture(image, path);
+    QImage &picture = m_shotImages[size_t(which - 1)];
+    picture = readPicture(path);
+    fitScreenshot(which);
+    const bool loaded = !picture.isNull();
+    const bool missing = !path.isEmpty() && !QFileInfo::exists(path);
+    none->setText(missing ? tr("FILE MISSING") : tr("NO SCREENSHOT"));
+    none->setToolTip(missing ? tr("Screenshot file missing: %1").arg(path) : QString());
     none->setVisible(!loaded);
-    image->setToolTip(loaded ? tr("Click to view the screenshot at full size") : QString());
+    image->setToolTip(loaded    ? tr("Click to view the screenshot at full size")
+                      : missing ? tr("Screenshot file missing: %1").arg(path)
+                                : QString());
+}
+
+void MainWindow::fitScreenshot(int which)
+{
+    QLabel *image = which == 1 ? m_screenshot1 : m_screenshot2;
+    const QImage &picture = m_shotImages[size_t(which - 1)];
+    if (picture.isNull()) {
+        image->clear();
+        return;
+    }
+    const QSize room = image->contentsRect().size();
+    image->setPixmap(
+        QPixmap::fromImage(picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
 void MainWindow::openScreenshot(int which)
 {
-    // Without a selected entry the shown game is the one the user is looking at.
-    const int row = listIndex();
-    const int id = row >= 0 ? m_model->idAt(row) : m_gameId;
-    if (id != 0)
-        m_ctx.windows.open(ScreenshotRequest{id, which});
+    if (m_gameId != 0)
+        m_ctx.windows.open(ScreenshotRequest{m_gameId, which});
 }
 
 void MainWindow::updateFrameTitle()
@@ -141,22 +161,43 @@ void MainWindow::clearGame()
         list->clear();
     m_gameTitle.clear();
     updateFrameTitle();
-    setLamp(m_gameLamp, false);
-    setLamp(m_musicLamp, false);
+    setLamp(m_gameLamp, QVariant());
+    setLamp(m_musicLamp, QVariant());
     showScreenshot(1, QString());
     showScreenshot(2, QString());
+    highlightShownGame();
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_gameFrame && event->type() == QEvent::Resize)
         updateFrameTitle();
+    if ((watched == m_screenshot1 || watched == m_screenshot2) && event->type() == QEvent::Resize)
+        fitScreenshot(watched == m_screenshot1 ? 1 : 2);
     const QEvent::Type type = event->type();
+    if (watched == m_gameList && type == QEvent::KeyPress &&
+        handleListKey(static_cast<QKeyEvent *>(event)->key()))
+        return true;
     if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
          type == QEvent::MouseButtonDblClick) &&
         handlePanelMouse(watched, static_cast<QMouseEvent *>(event)))
         return true;
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::handleListKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        onPlayClicked();
+        return true;
+    case Qt::Key_Delete:
+        onDeleteClicked();
+        return true;
+    default:
+        return false;
+    }
 }
 
 QListWidget *MainWindow::creditListOf(QObject *watched) const
@@ -212,10 +253,12 @@ bool MainWindow::handlePanelMouse(QObject *watched, QMouseEvent *mouse)
 bool MainWindow::handleDoubleClick(QObject *watched, QMouseEvent *mouse)
 {
     if (QListWidget *list = creditListOf(watched)) {
+        // Only a name starts a search: not the separator, a blank line or the empty space.
         QListWidgetItem *item = list->itemAt(mouse->position().toPoint());
-        if (item)
-            list->setCurrentItem(item);
-        searchFor(item ? item->text() : QString());
+        if (!item || item->text().trimmed().isEmpty() || item->text() == kAdditionalSeparator)
+            return true;
+        list->setCurrentItem(item);
+        searchFor(item->text());
         return true;
     }
     for (QLineEdit *edit : {m_publisherEdit, m_teamEdit, m_machineEdit, m_yearEdit, m_genreEdit})

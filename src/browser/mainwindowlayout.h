@@ -9,8 +9,11 @@
 // against 8910 twips).
 inline const int kNarrowListWidth = twipsToPixels(4215);
 inline const int kShotColumnWidth = twipsToPixels(7335 - 4215);
-inline const QSize kShotSize(200, 125);
+inline const QSize kShotSize(160, 100); // the smallest screenshot box
 constexpr int kDetailWidth = 420;
+// The narrowest columns: with them the window fits an 800-pixel-wide screen.
+constexpr int kListMinimumWidth = 200;
+constexpr int kDetailMinimumWidth = 320;
 inline const int kTallHeight = twipsToPixels(8910);
 inline const int kShortHeight = twipsToPixels(6950);
 inline const int kCreditBandHeight = kTallHeight - kShortHeight;

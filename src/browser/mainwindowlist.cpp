@@ -16,7 +16,7 @@ using namespace browser;
 ListFilter MainWindow::filterBoxes() const
 {
     return {m_c64Box->isChecked(), m_amigaBox->isChecked(), m_playableBox->isChecked(),
-            m_soundBox->isChecked()};
+            m_soundBox->isChecked(), true};
 }
 
 void MainWindow::setFilterBoxes(const ListFilter &filter)
@@ -79,7 +79,7 @@ bool MainWindow::refreshList()
     m_shownSearch = m_searchClause;
     m_shownCaption = m_searchLabel->text();
     m_shownFilter = filterBoxes();
-    // The panel stands on the first game of the result, with nothing selected.
+    // The panel stands on the first game of the result, which the list highlights.
     showGame(first);
     return true;
 }
@@ -170,6 +170,23 @@ void MainWindow::setListIndex(int row)
     }
     m_programSelects = false;
     onListSelectionChanged();
+}
+
+void MainWindow::highlightShownGame()
+{
+    // The highlighted entry is always the game in the panel, so that every command acts on
+    // what the user sees; a game the list does not hold leaves nothing highlighted.
+    const int row = rowOfGame(m_gameId);
+    const bool was = m_programSelects;
+    m_programSelects = true;
+    if (m_gameId != 0 && row < listCount()) {
+        const QModelIndex index = m_model->index(row);
+        m_gameList->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        m_gameList->scrollTo(index);
+    } else {
+        m_gameList->selectionModel()->clear();
+    }
+    m_programSelects = was;
 }
 
 void MainWindow::onListSelectionChanged()

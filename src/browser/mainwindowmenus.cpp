@@ -6,7 +6,12 @@
 #include "dialogs.h"
 #include "gamecommands.h"
 #include "launcher.h"
+#include "placement.h"
 #include "windowregistry.h"
+
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QShortcut>
 
 using namespace browser;
 
@@ -38,10 +43,27 @@ void MainWindow::startUtility()
 
 void MainWindow::showNews()
 {
+    const QString path = newsFile(m_ctx.paths.sharedFolder());
     QString error;
-    if (!m_ctx.launcher.openDocument(newsFile(m_ctx.paths.sharedFolder()), &error)) {
+    if (m_ctx.launcher.openDocument(path, &error))
+        return;
+    // No viewer on the desktop: the notes are plain text, so show them here.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         m_ctx.dialogs.beep();
         m_ctx.dialogs.message(tr("What's New file not found!"), Dialogs::Icon::Critical,
                               tr("Error"));
+        return;
     }
+    auto *view = new QPlainTextEdit(this);
+    view->setWindowFlag(Qt::Window);
+    view->setAttribute(Qt::WA_DeleteOnClose);
+    view->setObjectName(QStringLiteral("newsView"));
+    view->setWindowTitle(tr("What's new"));
+    view->setReadOnly(true);
+    view->setPlainText(QString::fromUtf8(file.readAll()));
+    new QShortcut(QKeySequence(Qt::Key_Escape), view, view, &QWidget::close);
+    view->resize(640, 480);
+    centreOnScreen(view);
+    view->show();
 }

@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 GreetingsWindow::GreetingsWindow(AppContext &ctx, QWidget *parent)
@@ -15,6 +16,8 @@ GreetingsWindow::GreetingsWindow(AppContext &ctx, QWidget *parent)
       m_supportersLabel(new QLabel(tr("SUPPORTERS"), this)), m_supportersList(new QListWidget(this))
 {
     setObjectName(QStringLiteral("GreetingsWindow"));
+    // Escape closes the window, as in every secondary window.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     setWindowTitle(tr("Vantrel Team's GREETINGS"));
     m_contributorsLabel->setObjectName(QStringLiteral("contributorsLabel"));
     m_contributorsList->setObjectName(QStringLiteral("contributorsList"));

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 OptionsWindow::OptionsWindow(AppContext &ctx, QWidget *parent)
@@ -19,6 +20,8 @@ OptionsWindow::OptionsWindow(AppContext &ctx, QWidget *parent)
       m_exitButton(addButton(QStringLiteral("exitButton"), tr("Exit")))
 {
     setObjectName(QStringLiteral("OptionsWindow"));
+    // Escape closes the window, as in every secondary window.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     setWindowTitle(tr("Vantrel Configuration"));
     auto *outer = new QVBoxLayout(this);
     for (QCheckBox *check : {m_creditsCheck, m_screenshotsCheck, m_fellowGuiCheck, m_uaeGuiCheck})

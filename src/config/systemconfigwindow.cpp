@@ -4,6 +4,7 @@
 #include "configrecord.h"
 #include "dialogs.h"
 #include "opentest.h"
+#include "pathcheck.h"
 #include "placement.h"
 #include "windowregistry.h"
 
@@ -87,6 +88,7 @@ void SystemConfigWindow::addPathRow(QGridLayout *grid, const configrecord::Field
     button->setObjectName(column + QStringLiteral("PickButton"));
     button->setToolTip(field.directory ? tr("Choose a directory") : tr("Choose a program"));
     connect(button, &QPushButton::clicked, this, [this, &field] { pickPath(field); });
+    connect(edit, &QLineEdit::textChanged, this, [this, &field] { markPath(field); });
     grid->addWidget(button, row, 2);
     m_pathEdits.insert(column, edit);
     m_pickButtons.insert(column, button);
@@ -123,6 +125,30 @@ void SystemConfigWindow::showStoredPaths()
         const QSignalBlocker blocker(it.value());
         it.value()->setText(values.value(it.key()));
     }
+    for (const configrecord::Field &f : configrecord::fields())
+        markPath(f);
+}
+
+// A path that does not exist or cannot be run gets a tinted box and says why.
+void SystemConfigWindow::markPath(const configrecord::Field &field)
+{
+    QLineEdit *edit = m_pathEdits.value(QLatin1String(field.column));
+    const QString problem = configrecord::pathProblem(edit->text(), field.directory);
+    edit->setToolTip(problem);
+    edit->setStyleSheet(problem.isEmpty() ? QString()
+                                          : QStringLiteral("QLineEdit { background: #ffd8d0; }"));
+}
+
+QStringList SystemConfigWindow::pathProblems() const
+{
+    QStringList problems;
+    for (const configrecord::Field &f : configrecord::fields()) {
+        const QString problem = configrecord::pathProblem(
+            m_pathEdits.value(QLatin1String(f.column))->text(), f.directory);
+        if (!problem.isEmpty())
+            problems << problem;
+    }
+    return problems;
 }
 
 void SystemConfigWindow::pickPath(const configrecord::Field &field)
@@ -145,8 +171,16 @@ void SystemConfigWindow::takePick(ChooserPurpose purpose, const QString &path)
 
 void SystemConfigWindow::onOkClicked()
 {
+    // Paths that lead nowhere are stored only when the user says so.
+    const QStringList problems = pathProblems();
+    const QString question = problems.isEmpty()
+                                 ? tr("Apply the changes?")
+                                 : problems.join(QLatin1Char('\n')) + QStringLiteral("\n\n") +
+                                       tr("Apply the changes anyway?");
     m_ctx.dialogs.beep();
-    if (!m_ctx.dialogs.ask(tr("Apply the changes?"), Dialogs::Icon::Information, tr("Modify")))
+    if (!m_ctx.dialogs.ask(
+            question, problems.isEmpty() ? Dialogs::Icon::Information : Dialogs::Icon::Exclamation,
+            tr("Modify")))
         return;
     configrecord::Values values;
     for (auto it = m_pathEdits.begin(); it != m_pathEdits.end(); ++it)

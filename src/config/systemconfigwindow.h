@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QStringList>
 #include <QWidget>
 
 #include <optional>
@@ -32,6 +33,8 @@ private:
     void showStoredPaths();
     void pickPath(const configrecord::Field &field);
     void takePick(ChooserPurpose purpose, const QString &path);
+    void markPath(const configrecord::Field &field);
+    QStringList pathProblems() const;
     void onOkClicked();
 
     AppContext &m_ctx;

@@ -3,6 +3,8 @@
 #include "dialect.h"
 
 #include <QAtomicInteger>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDriver>
@@ -39,14 +41,90 @@ QString nextConnectionName()
 QString sqlError(const QSqlError &e)
 {
     const QString text = e.databaseText().isEmpty() ? e.text() : e.databaseText();
-    return text.isEmpty() ? QStringLiteral("unknown database error") : text;
+    return text.isEmpty() ? QStringLiteral("unknown database error") : describeError(text);
+}
+
+// A killed writer leaves a hot journal that a read-only connection cannot roll back: a
+// short read-write visit does it. Opening an existing file this way creates nothing.
+void rollBackHotJournal(const QString &path)
+{
+    const QFileInfo file(path);
+    if (!QFileInfo::exists(path + QStringLiteral("-journal")) || !file.isWritable() ||
+        !QFileInfo(file.absolutePath()).isWritable())
+        return;
+    sqlite3 *handle = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(file.absoluteFilePath()).constData(), &handle,
+                        SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+        sqlite3_busy_timeout(handle, kBusyTimeoutMs);
+        sqlite3_exec(handle, "select count(*) from sqlite_master", nullptr, nullptr, nullptr);
+    }
+    sqlite3_close(handle);
 }
 
 } // namespace
 
+// Restarted when a statement starts and at each row it gives; the progress handler stops
+// the statement once SQLite has worked longer than the limit without giving a row.
+struct Connection::WorkGuard {
+    QElapsedTimer clock;
+    QAtomicInteger<int> limitMs = kForeignStepLimitMs;
+};
+
+QString describeError(const QString &sqliteText)
+{
+    if (sqliteText.contains(QLatin1String("interrupted")))
+        return QStringLiteral("%1: a step took longer than the time limit of %2 s for files "
+                              "from elsewhere")
+            .arg(sqliteText)
+            .arg(kForeignStepLimitMs / 1000);
+    if (sqliteText.contains(QLatin1String("string or blob too big")))
+        return QStringLiteral("%1: a value is longer than the size limit of %2 bytes for files "
+                              "from elsewhere")
+            .arg(sqliteText)
+            .arg(kForeignValueLimit);
+    return sqliteText;
+}
+
 Connection::Connection(QString name, QString path)
     : m_name(std::move(name)), m_path(std::move(path))
 {
+}
+
+void Connection::setStepLimit(int ms)
+{
+    if (m_guard)
+        m_guard->limitMs.storeRelaxed(ms);
+}
+
+bool Connection::guard(QString *error)
+{
+    sqlite3 *handle = nativeHandle(db());
+    m_guard = std::make_unique<WorkGuard>();
+    m_guard->clock.start();
+    sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    sqlite3_limit(handle, SQLITE_LIMIT_LENGTH, kForeignValueLimit);
+    sqlite3_trace_v2(
+        handle, SQLITE_TRACE_STMT | SQLITE_TRACE_ROW,
+        [](unsigned, void *guard, void *, void *) {
+            static_cast<WorkGuard *>(guard)->clock.restart();
+            return 0;
+        },
+        m_guard.get());
+    sqlite3_progress_handler(
+        handle, 1000,
+        [](void *p) {
+            const auto *guard = static_cast<WorkGuard *>(p);
+            return guard->clock.elapsed() > guard->limitMs.loadRelaxed() ? 1 : 0;
+        },
+        m_guard.get());
+    char *message = nullptr;
+    if (sqlite3_exec(handle, "PRAGMA query_only = 1", nullptr, nullptr, &message) == SQLITE_OK)
+        return true;
+    if (error)
+        *error = QString::fromUtf8(message);
+    sqlite3_free(message);
+    return false;
 }
 
 Connection::~Connection()
@@ -82,11 +160,14 @@ std::unique_ptr<Connection> Connection::open(const QString &path, QString *error
         return fail(QStringLiteral("%1 is a legacy Jet database, not a catalogue of this program")
                         .arg(path));
 
+    if (mode == Mode::ReadOnly)
+        rollBackHotJournal(path);
+
     std::unique_ptr<Connection> c(new Connection(nextConnectionName(), path));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), c->m_name);
     // A URI with an explicit mode keeps SQLite from creating a missing file.
     QUrl url = QUrl::fromLocalFile(info.absoluteFilePath());
-    const char *modeText = mode == Mode::ReadOnly ? "ro" : mode == Mode::Create ? "rwc" : "rw";
+    const char *modeText = mode == Mode::Create ? "rwc" : mode == Mode::ReadWrite ? "rw" : "ro";
     url.setQuery(QStringLiteral("mode=%1").arg(QLatin1String(modeText)));
     db.setDatabaseName(url.toString(QUrl::FullyEncoded));
     db.setConnectOptions(
@@ -97,6 +178,8 @@ std::unique_ptr<Connection> Connection::open(const QString &path, QString *error
     QString why;
     if (!handle)
         return fail(QStringLiteral("the SQLite driver gives no native handle"));
+    if (mode == Mode::Foreign && !c->guard(&why))
+        return fail(why);
     if (!registerDialect(handle, &why))
         return fail(why);
     QSqlQuery probe(db);
@@ -255,8 +338,7 @@ QString checkTables(const QSqlDatabase &db, bool allColumns)
 
 } // namespace
 
-// The checks both open tests share, before anything is opened.
-static QString checkFile(const QString &path)
+QString checkDatabaseFile(const QString &path)
 {
     if (!QFileInfo::exists(path))
         return QStringLiteral("%1 does not exist").arg(path);
@@ -267,24 +349,68 @@ static QString checkFile(const QString &path)
 
 QString checkCatalogue(const QString &path)
 {
-    if (QString why = checkFile(path); !why.isEmpty())
+    if (QString why = checkDatabaseFile(path); !why.isEmpty())
         return why;
     if (!QFileInfo(path).isWritable())
         return QStringLiteral("%1 is read-only").arg(path);
     QString error;
-    // A short wait: an exclusive lock held by another program means "cannot open".
-    auto c = Connection::open(path, &error, Connection::Mode::ReadWrite, 1000);
+    // An exclusive lock held by another program is waited for as long as anywhere else.
+    auto c = Connection::open(path, &error, Connection::Mode::ReadWrite, kBusyTimeoutMs);
     if (!c)
         return error;
     return checkTables(c->db(), false);
 }
 
-QString checkForeignCatalogue(const QString &path)
+QString checkReadableCatalogue(const QString &path)
 {
-    if (QString why = checkFile(path); !why.isEmpty())
+    if (QString why = checkDatabaseFile(path); !why.isEmpty())
         return why;
     QString error;
-    auto c = Connection::open(path, &error, Connection::Mode::ReadOnly);
+    auto c = Connection::open(path, &error, Connection::Mode::ReadOnly, kBusyTimeoutMs);
+    if (!c)
+        return error;
+    return checkTables(c->db(), false);
+}
+
+namespace
+{
+
+// Only stored rows may be read: a view or virtual table would run the file's own SQL, a
+// generated column its own expression.
+QString checkOrdinaryTables(const QSqlDatabase &db)
+{
+    for (const char *table : {"tabella1", "tabella2"}) {
+        const QString name = QLatin1String(table);
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("select type, sql from sqlite_master where lower(name) = ?"));
+        q.addBindValue(name);
+        if (!q.exec())
+            return sqlError(q.lastError());
+        if (!q.next())
+            continue; // reported as missing by the column check
+        if (q.value(0).toString() != QLatin1String("table"))
+            return QStringLiteral("%1 is a %2, not a table").arg(name, q.value(0).toString());
+        if (q.value(1).toString().simplified().startsWith(QLatin1String("create virtual"),
+                                                          Qt::CaseInsensitive))
+            return QStringLiteral("%1 is a virtual table").arg(name);
+        if (!q.exec(QStringLiteral("PRAGMA table_xinfo(%1)").arg(name)))
+            return sqlError(q.lastError());
+        while (q.next())
+            if (q.value(6).toInt() != 0)
+                return QStringLiteral("the column %1 of %2 is generated or hidden")
+                    .arg(q.value(1).toString(), name);
+    }
+    return {};
+}
+
+} // namespace
+
+QString checkForeignCatalogue(const QString &path)
+{
+    if (QString why = checkDatabaseFile(path); !why.isEmpty())
+        return why;
+    QString error;
+    auto c = Connection::open(path, &error, Connection::Mode::Foreign);
     if (!c)
         return error;
     QSqlQuery q(c->db());
@@ -292,7 +418,33 @@ QString checkForeignCatalogue(const QString &path)
         return sqlError(q.lastError());
     if (!q.next() || q.value(0).toString() != QLatin1String("ok"))
         return QStringLiteral("%1 is damaged").arg(path);
+    q.finish();
+    if (QString why = checkOrdinaryTables(c->db()); !why.isEmpty())
+        return why;
     return checkTables(c->db(), true);
+}
+
+QString settleCopy(const QString &path)
+{
+    sqlite3 *handle = nullptr;
+    QString why;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &handle, SQLITE_OPEN_READWRITE,
+                        nullptr) == SQLITE_OK) {
+        sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+        sqlite3_db_config(handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+        char *message = nullptr;
+        // Reading rolls a hot journal back; leaving WAL mode copies the -wal in.
+        if (sqlite3_exec(handle, "select count(*) from sqlite_master; PRAGMA journal_mode = DELETE",
+                         nullptr, nullptr, &message) != SQLITE_OK)
+            why = QString::fromUtf8(message ? message : sqlite3_errmsg(handle));
+        sqlite3_free(message);
+    } else {
+        why = QString::fromUtf8(handle ? sqlite3_errmsg(handle) : "out of memory");
+    }
+    sqlite3_close(handle);
+    if (why.isEmpty() && QFileInfo::exists(path + QStringLiteral("-wal")))
+        why = QStringLiteral("its -wal file could not be taken in");
+    return why;
 }
 
 QString createCatalogue(const QString &path)

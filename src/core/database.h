@@ -15,13 +15,19 @@ namespace catalogue
 constexpr int kSchemaVersion = 1;
 constexpr int kApplicationId = 1447116372;
 constexpr int kBusyTimeoutMs = 5000;
+// Bounds on reading a file that came from elsewhere: the longest value, in bytes, and the
+// longest time SQLite may work towards one row (or one statement without rows).
+constexpr int kForeignValueLimit = 1000000;
+constexpr int kForeignStepLimitMs = 30000;
 
 // One named SQLite connection with the dialect installed; removed again on destruction.
 // Opening never creates a file: a missing path is an error.
 class Connection
 {
 public:
-    enum class Mode { ReadWrite, ReadOnly, Create };
+    // Foreign: read-only, for files from elsewhere: defensive, the schema untrusted, no
+    // writes, values and the work per step bounded (kForeignValueLimit, kForeignStepLimitMs).
+    enum class Mode { ReadWrite, ReadOnly, Create, Foreign };
 
     // A busy catalogue is waited for busyTimeoutMs, then reported.
     static std::unique_ptr<Connection> open(const QString &path, QString *error,
@@ -33,12 +39,20 @@ public:
 
     QSqlDatabase db() const;
     QString path() const { return m_path; }
+    // The time bound of a Foreign connection; a statement that breaks it stops.
+    void setStepLimit(int ms);
 
 private:
+    struct WorkGuard;
     Connection(QString name, QString path);
+    bool guard(QString *error);
     QString m_name;
     QString m_path;
+    std::unique_ptr<WorkGuard> m_guard;
 };
+
+// The reason an SQLite error gives, with the limit it broke named where it is one of ours.
+QString describeError(const QString &sqliteText);
 
 // Runs one statement with positional parameters ("?"). The returned query is active on
 // success; on failure it is inactive and *error says why.
@@ -87,14 +101,26 @@ inline QVariant textOrNull(const QString &text)
 // Recognises a Microsoft Jet/ACE database by its header.
 bool isJetFile(const QString &path);
 
+// The checks of a file before anything opens it: it exists, is no Jet file, has an SQLite
+// header and is not shorter than the header says.
+QString checkDatabaseFile(const QString &path);
+
 // Checks that path is a catalogue this program can open for writing: it exists, is an
 // SQLite file that is not truncated, is writable, not locked exclusively, and holds the
 // two tables. Returns the reason when it is not, else the empty text.
 QString checkCatalogue(const QString &path);
 
-// Checks a file that came from elsewhere before anything is read from it: quick_check and
-// every expected table and column.
+// The same for a catalogue that is only to be read: it need not be writable.
+QString checkReadableCatalogue(const QString &path);
+
+// Checks a file that came from elsewhere before anything is read from it: quick_check,
+// both tables ordinary tables (no view, no virtual table, no generated or hidden column)
+// and every expected column.
 QString checkForeignCatalogue(const QString &path);
+
+// Folds a -wal or hot -journal lying beside path into it, leaving one plain file. Only for
+// a private copy: it writes to path.
+QString settleCopy(const QString &path);
 
 // Writes a new, empty catalogue (schema only) at path; fails when the file exists.
 QString createCatalogue(const QString &path);

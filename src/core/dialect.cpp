@@ -5,7 +5,11 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <array>
+#include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,19 +57,49 @@ char32_t nextCodePoint(const unsigned char *&p, const unsigned char *end)
     return cp;
 }
 
+// Latin, Greek and Cyrillic letters with accents lie below this.
+constexpr char32_t kAccentTableSize = 0x2000;
+
+char32_t baseLetter(char32_t c)
+{
+    while (c >= 0x80 && c < kAccentTableSize && QChar::decompositionTag(c) == QChar::Canonical) {
+        const QString d = QChar(char16_t(c)).decomposition();
+        if (d.isEmpty() || d.at(0).unicode() == c)
+            break;
+        c = d.at(0).unicode();
+    }
+    return c;
+}
+
+// The letter a search compares: case folded, accents dropped.
+char32_t searchFold(char32_t c)
+{
+    if (c < 0x80)
+        return fold(c);
+    if (c >= kAccentTableSize)
+        return fold(c);
+    static const auto table = [] {
+        auto t = std::make_unique<std::array<char32_t, kAccentTableSize>>();
+        for (char32_t i = 0; i < kAccentTableSize; ++i)
+            (*t)[i] = fold(baseLetter(fold(i)));
+        return t;
+    }();
+    return (*table)[c];
+}
+
 void decodeFolded(const unsigned char *p, int n, std::vector<char32_t> &out)
 {
     out.clear();
     const unsigned char *end = p + n;
     while (p < end)
-        out.push_back(fold(nextCodePoint(p, end)));
+        out.push_back(searchFold(nextCodePoint(p, end)));
 }
 
 void decodeFolded(QStringView text, std::vector<char32_t> &out)
 {
     out.clear();
     for (char32_t c : text.toUcs4())
-        out.push_back(fold(c));
+        out.push_back(searchFold(c));
 }
 
 struct Token {
@@ -102,10 +136,21 @@ struct Token {
 
 using Pattern = std::vector<Token>;
 
+// For each position, where the next "]" is (n when none): one pass, so that a pattern of
+// many unbalanced "[" compiles in linear time.
+std::vector<size_t> nextCloses(const std::vector<char32_t> &p)
+{
+    std::vector<size_t> next(p.size() + 1, p.size());
+    for (size_t i = p.size(); i-- > 0;)
+        next[i] = p[i] == ']' ? i : next[i + 1];
+    return next;
+}
+
 Pattern compile(const std::vector<char32_t> &p)
 {
     Pattern out;
     const size_t n = p.size();
+    const std::vector<size_t> next = nextCloses(p);
     for (size_t i = 0; i < n; ++i) {
         const char32_t c = p[i];
         if (c == '*') {
@@ -120,9 +165,7 @@ Pattern compile(const std::vector<char32_t> &p)
             const bool negated = j < n && p[j] == '!';
             if (negated)
                 ++j;
-            size_t close = j;
-            while (close < n && p[close] != ']')
-                ++close;
+            const size_t close = next[std::min(j, n)];
             if (close >= n) { // unbalanced: a literal "["
                 out.emplace_back(Token::Literal, c);
                 continue;
@@ -176,13 +219,51 @@ bool match(const Pattern &pattern, const std::vector<char32_t> &text)
     }
 }
 
-// "*text*" with a plain ASCII text is by far the commonest pattern (every free-text
-// search term): on ASCII text it is a case-blind substring test on the bytes, with no
-// decoding.
+// Horspool's substring search; the shift table is indexed by the low byte, which only
+// ever shortens a shift, so that it works for any code point.
+class LiteralSearch
+{
+public:
+    explicit LiteralSearch(std::u32string needle = {}) : m_needle(std::move(needle))
+    {
+        const size_t m = m_needle.size();
+        m_shift.fill(m ? m : 1);
+        for (size_t k = 0; k + 1 < m; ++k)
+            m_shift[m_needle[k] & 0xFF] = m - 1 - k;
+    }
+    // key folds one element of the text as the needle was folded.
+    template <typename T, typename Key> bool foundIn(const T *text, size_t n, Key key) const
+    {
+        const size_t m = m_needle.size();
+        for (size_t i = 0; i + m <= n;) {
+            size_t j = m;
+            while (j > 0 && key(text[i + j - 1]) == m_needle[j - 1])
+                --j;
+            if (j == 0)
+                return true;
+            i += m_shift[key(text[i + m - 1]) & 0xFF];
+        }
+        return m == 0;
+    }
+    bool isAscii() const
+    {
+        return std::all_of(m_needle.begin(), m_needle.end(), [](char32_t c) { return c < 0x80; });
+    }
+
+private:
+    std::u32string m_needle; // folded
+    std::array<size_t, 256> m_shift{};
+};
+
+// "*text*" is by far the commonest pattern (every free-text search term): it is a
+// substring search, done in linear time on the whole; on plain ASCII text it runs on the
+// bytes, with no decoding.
 struct CompiledLike {
     Pattern tokens;
+    bool infixOnly = false;
     bool asciiInfix = false;
-    std::string infix; // folded
+    LiteralSearch infix;
+    std::string asciiNeedle;
 };
 
 CompiledLike compileLike(const std::vector<char32_t> &decoded)
@@ -192,32 +273,36 @@ CompiledLike compileLike(const std::vector<char32_t> &decoded)
     const Pattern &t = c.tokens;
     if (t.size() < 2 || t.front().kind != Token::Star || t.back().kind != Token::Star)
         return c;
+    std::u32string needle;
     for (size_t i = 1; i + 1 < t.size(); ++i) {
-        if (t[i].kind != Token::Literal || t[i].ch >= 0x80)
+        if (t[i].kind != Token::Literal)
             return c;
-        c.infix.push_back(char(t[i].ch));
+        needle.push_back(t[i].ch);
     }
-    c.asciiInfix = true;
+    c.infixOnly = true;
+    c.infix = LiteralSearch(needle);
+    c.asciiInfix = c.infix.isAscii();
+    if (c.asciiInfix)
+        c.asciiNeedle.assign(needle.begin(), needle.end());
     return c;
 }
 
-// 1 or 0, or -1 when the text is not plain ASCII.
+// 1 or 0, or -1 when the text is not plain ASCII (or holds a NUL). SQLite's texts end
+// in a NUL, so the C library's linear case-blind search applies; on ASCII bytes it folds as
+// fold() does.
 int matchAsciiInfix(const std::string &needle, const unsigned char *text, int n)
 {
     for (int i = 0; i < n; ++i)
-        if (text[i] >= 0x80)
+        if (text[i] >= 0x80 || text[i] == 0)
             return -1;
-    const size_t m = needle.size();
-    const size_t length = size_t(n);
-    auto lower = [](unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + 32 : c; };
-    for (size_t i = 0; i + m <= length; ++i) {
-        size_t k = 0;
-        while (k < m && lower(text[i + k]) == static_cast<unsigned char>(needle[k]))
-            ++k;
-        if (k == m)
-            return 1;
-    }
-    return 0;
+    return strcasestr(reinterpret_cast<const char *>(text), needle.c_str()) ? 1 : 0;
+}
+
+bool matchCompiled(const CompiledLike &pattern, const std::vector<char32_t> &text)
+{
+    if (pattern.infixOnly)
+        return pattern.infix.foundIn(text.data(), text.size(), [](char32_t c) { return c; });
+    return match(pattern.tokens, text);
 }
 
 void likeFunction(sqlite3_context *ctx, int argc, sqlite3_value **argv)
@@ -229,20 +314,20 @@ void likeFunction(sqlite3_context *ctx, int argc, sqlite3_value **argv)
         return;
     }
     // The compiled pattern is cached per statement; SQLite may drop the cache at any time.
-    CompiledLike local;
+    std::optional<CompiledLike> local;
     const auto *pattern = static_cast<const CompiledLike *>(sqlite3_get_auxdata(ctx, 0));
     if (!pattern) {
         std::vector<char32_t> decoded;
         decodeFolded(sqlite3_value_text(argv[0]), sqlite3_value_bytes(argv[0]), decoded);
-        local = compileLike(decoded);
-        sqlite3_set_auxdata(ctx, 0, new CompiledLike(local),
+        local.emplace(compileLike(decoded));
+        sqlite3_set_auxdata(ctx, 0, new CompiledLike(*local),
                             [](void *p) { delete static_cast<CompiledLike *>(p); });
-        pattern = &local;
+        pattern = &*local;
     }
     const unsigned char *bytes = sqlite3_value_text(argv[1]);
     const int length = sqlite3_value_bytes(argv[1]);
     if (pattern->asciiInfix) {
-        const int quick = matchAsciiInfix(pattern->infix, bytes, length);
+        const int quick = matchAsciiInfix(pattern->asciiNeedle, bytes, length);
         if (quick >= 0) {
             sqlite3_result_int(ctx, quick);
             return;
@@ -250,7 +335,7 @@ void likeFunction(sqlite3_context *ctx, int argc, sqlite3_value **argv)
     }
     thread_local std::vector<char32_t> text;
     decodeFolded(bytes, length, text);
-    sqlite3_result_int(ctx, match(pattern->tokens, text) ? 1 : 0);
+    sqlite3_result_int(ctx, matchCompiled(*pattern, text) ? 1 : 0);
 }
 
 int nocaseCollation(void *, int lengthA, const void *a, int lengthB, const void *b)
@@ -266,7 +351,7 @@ bool legacyLike(QStringView pattern, QStringView text)
     std::vector<char32_t> p, t;
     decodeFolded(pattern, p);
     decodeFolded(text, t);
-    return match(compile(p), t);
+    return matchCompiled(compileLike(p), t);
 }
 
 int foldedCompare(const char *a, int lengthA, const char *b, int lengthB)

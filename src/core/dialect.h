@@ -10,13 +10,17 @@ namespace catalogue
 
 // The legacy wildcard language: * any run, ? one character, # one digit,
 // [abc] [a-z] [!abc] one character of (or not of) a set. Letter case is ignored for every
-// letter Qt can fold. An unbalanced "[" stands for itself.
+// letter Qt can fold, and so are accents: "senor" finds "Señor", "château" finds "Chateau".
+// An unbalanced "[" stands for itself. Compiling is linear in the pattern's length, and a
+// pattern that is one literal between stars ("*word*") is searched in linear time.
 bool legacyLike(QStringView pattern, QStringView text);
 
 // Case-blind three-way comparison of two UTF-8 texts, as the NOCASE collation sees them.
+// Accents count here: equality and order never take two titles for one.
 int foldedCompare(const char *a, int lengthA, const char *b, int lengthB);
 
-// Installs "like" and the folding NOCASE collation on one SQLite connection.
+// Installs "like" (the wildcard language above) and the folding NOCASE collation on one
+// SQLite connection.
 bool registerDialect(sqlite3 *db, QString *error);
 
 } // namespace catalogue

@@ -4,8 +4,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <sys/stat.h>
 
 #ifndef VANTREL_SHARED_FROM_BIN
 #define VANTREL_SHARED_FROM_BIN "../share/vantrel"
@@ -63,4 +66,14 @@ LocationRequest defaultLocationRequest(const QString &cataloguePath)
     r.sampleCatalogue = QDir(r.sharedDir).filePath(QLatin1String(kCatalogueName));
     r.tempDir = QDir::tempPath();
     return r;
+}
+
+bool sameFile(const QString &a, const QString &b)
+{
+    struct stat sa {
+    }, sb{};
+    if (a.isEmpty() || b.isEmpty() || ::stat(QFile::encodeName(a).constData(), &sa) != 0 ||
+        ::stat(QFile::encodeName(b).constData(), &sb) != 0)
+        return false;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }

@@ -15,9 +15,13 @@ struct Paths {
     QString catalogueDir() const;
     // The folder of the shipped files; the program's folder when sharedDir is not set.
     QString sharedFolder() const;
-    // A file in the temporary folder.
+    // A file in the temporary folder. Work files go into a private folder made in it
+    // (see WorkFolder), never under a fixed name here.
     QString temp(const QString &name) const;
 };
+
+// True when both paths name the same existing file, through symbolic and hard links.
+bool sameFile(const QString &a, const QString &b);
 
 struct LocationRequest {
     QString cataloguePath;   // --catalogue, empty when not given

@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 AssociationEditor::AssociationEditor(AppContext &ctx, QWidget *parent)
@@ -19,6 +20,8 @@ AssociationEditor::AssociationEditor(AppContext &ctx, QWidget *parent)
       m_cancelButton(new QPushButton(tr("Cancel"), this))
 {
     setObjectName(QStringLiteral("associationEditor"));
+    // Escape closes the window, as in every secondary window.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     setWindowTitle(tr("Associate Game"));
     m_gameList->setObjectName(QStringLiteral("gameList"));
     m_okButton->setObjectName(QStringLiteral("okButton"));
@@ -92,7 +95,7 @@ void AssociationEditor::onOkClicked()
     Q_EMIT events.associationMade(m_request.kind, id);
     Q_EMIT events.gameSaved(id);
     m_ctx.dialogs.beep();
-    m_ctx.dialogs.message(tr("Configuration UPDATED!"), Dialogs::Icon::Exclamation,
+    m_ctx.dialogs.message(tr("Configuration UPDATED!"), Dialogs::Icon::Information,
                           tr("Configuration"));
     close();
 }

@@ -121,3 +121,64 @@ QString storeColumn(ChooserStore store)
     }
     return {};
 }
+
+namespace
+{
+
+const QString kPictures =
+    QStringLiteral("*.png;*.jpg;*.jpeg;*.gif;*.bmp;*.webp;*.tif;*.tiff;*.pcx;*.iff;*.ilbm");
+const QString kC64Games =
+    QStringLiteral("*.d64;*.t64;*.prg;*.p00;*.g64;*.d71;*.d81;*.tap;*.crt;*.x64;*.lnx;*.zip;*.gz");
+const QString kAmigaGames = QStringLiteral("*.adf;*.adz;*.dms;*.ipf;*.hdf;*.zip;*.gz");
+const QString kC64Music = QStringLiteral("*.sid;*.mus;*.str;*.psid;*.rsid");
+const QString kAmigaMusic =
+    QStringLiteral("*.mod;mod.*;*.med;*.xm;*.s3m;*.it;*.ahx;*.thx;*.mdat;*.sfx;*.okt");
+
+FileFilter kind(const char *text, const QString &patterns)
+{
+    return {caption(text), patterns};
+}
+
+// The machine's own kind first; for an unknown machine both kinds together, then each.
+QList<FileFilter> byMachine(const QString &machine, const FileFilter &c64, const FileFilter &amiga,
+                            const char *both)
+{
+    if (machine.isEmpty())
+        return {kind(both, c64.patterns + QLatin1Char(';') + amiga.patterns), c64, amiga};
+    if (machine.startsWith(QLatin1Char('C'), Qt::CaseInsensitive))
+        return {c64};
+    return {amiga};
+}
+
+} // namespace
+
+QList<FileFilter> chooserFilters(ChooserPurpose purpose, const QString &machine)
+{
+    QList<FileFilter> filters;
+    switch (purpose) {
+    case ChooserPurpose::Screenshot1:
+    case ChooserPurpose::Screenshot2:
+    case ChooserPurpose::StoreScreenshot1:
+    case ChooserPurpose::StoreScreenshot2:
+        filters << kind(QT_TRANSLATE_NOOP("ChooserSetup", "Pictures"), kPictures);
+        break;
+    case ChooserPurpose::GameFile:
+    case ChooserPurpose::StoreGameDisks:
+        filters << byMachine(machine,
+                             kind(QT_TRANSLATE_NOOP("ChooserSetup", "C64 games"), kC64Games),
+                             kind(QT_TRANSLATE_NOOP("ChooserSetup", "Amiga games"), kAmigaGames),
+                             QT_TRANSLATE_NOOP("ChooserSetup", "C64 and Amiga games"));
+        break;
+    case ChooserPurpose::MusicFile:
+    case ChooserPurpose::StoreMusicFile:
+        filters << byMachine(machine,
+                             kind(QT_TRANSLATE_NOOP("ChooserSetup", "C64 music"), kC64Music),
+                             kind(QT_TRANSLATE_NOOP("ChooserSetup", "Amiga music"), kAmigaMusic),
+                             QT_TRANSLATE_NOOP("ChooserSetup", "C64 and Amiga music"));
+        break;
+    default:
+        break;
+    }
+    filters << kind(QT_TRANSLATE_NOOP("ChooserSetup", "All files"), QStringLiteral("*"));
+    return filters;
+}

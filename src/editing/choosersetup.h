@@ -1,5 +1,6 @@
 #pragma once
 
+#include "browsingpane.h"
 #include "windowrequests.h"
 
 #include <QString>
@@ -45,3 +46,8 @@ bool offersOtherDisk(const QString &machine);
 
 // The column that a store writes (for GameDisks use gameDiskColumn).
 QString storeColumn(ChooserStore store);
+
+// The file kinds the chooser offers for a purpose, the fitting one first and "All files"
+// last. Game and music picks follow the machine ("C…" the C64 family, else the Amiga); an
+// unknown machine (empty) offers both families' files.
+QList<FileFilter> chooserFilters(ChooserPurpose purpose, const QString &machine);

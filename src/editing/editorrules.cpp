@@ -10,9 +10,18 @@ namespace editorrules
 const QStringList &machineList()
 {
     static const QStringList list = {QStringLiteral("Amiga 1.3"), QStringLiteral("Amiga 2.x"),
-                                     QStringLiteral("Amiga 3.x"), QStringLiteral("C64"),
-                                     QStringLiteral("C128")};
+                                     QStringLiteral("Amiga 3.x"), QStringLiteral("Amiga"),
+                                     QStringLiteral("C64"),       QStringLiteral("C128")};
     return list;
+}
+
+QString machineCode(const QString &text)
+{
+    const QString wanted = text.trimmed();
+    for (const QString &code : machineList())
+        if (code.compare(wanted, Qt::CaseInsensitive) == 0)
+            return code;
+    return {};
 }
 
 bool isC64Family(const QString &machine)

@@ -38,6 +38,11 @@ QString startColumn(PickButton button, const QString &machine);
 // Nothing may be saved without a title and a machine text; blanks alone do not count.
 bool lacksTitleOrMachine(const QString &title, const QString &machine);
 
+// The stored spelling of one of the six machine codes the list filters know, matched
+// case-blind and without surrounding blanks; empty for any other text. A game stored with
+// another code would be listed under neither machine.
+QString machineCode(const QString &text);
+
 // Both editors refuse to store a game they could not read (its boxes are empty, not its
 // fields) and say so the same way.
 void refuseUnreadGame(Dialogs &dialogs);

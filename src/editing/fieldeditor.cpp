@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 FieldEditor::FieldEditor(AppContext &ctx, QWidget *parent)
@@ -20,6 +21,8 @@ FieldEditor::FieldEditor(AppContext &ctx, QWidget *parent)
       m_cancelButton(new QPushButton(tr("Cancel"), this))
 {
     setObjectName(QStringLiteral("fieldEditor"));
+    // Escape closes the window, as in every secondary window.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     m_firstLabel->setObjectName(QStringLiteral("firstLabel"));
     m_firstEdit->setObjectName(QStringLiteral("firstEdit"));
     m_secondLabel->setObjectName(QStringLiteral("secondLabel"));

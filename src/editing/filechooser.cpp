@@ -15,6 +15,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -45,25 +46,34 @@ bool isReadableFolder(const QString &path)
 FileChooser::FileChooser(AppContext &ctx, QWidget *parent)
     : QWidget(parent, Qt::Window), m_ctx(ctx),
       m_browsingPane(new BrowsingPane(ctx.dialogs, BrowsingPane::Files::Shown, this)),
-      m_okButton(new QPushButton(tr("OK"), this)), m_previewFrame(new QFrame(this)),
+      m_okButton(new QPushButton(tr("OK"), this)),
+      m_cancelButton(new QPushButton(tr("Cancel"), this)), m_previewFrame(new QFrame(this)),
       m_previewImage(new QLabel(m_previewFrame))
 {
     setObjectName(QStringLiteral("fileChooser"));
+    // Escape closes the window, as in every secondary window.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     m_browsingPane->setObjectName(QStringLiteral("browsingPane"));
     m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_okButton->setDefault(true);
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
     m_previewFrame->setObjectName(QStringLiteral("previewFrame"));
     m_previewImage->setObjectName(QStringLiteral("previewImage"));
 
     const int listWidth = scaled(2415, 220);
     m_browsingPane->setFixedWidth(listWidth);
     m_browsingPane->setMinimumHeight(scaled(3015, 240));
-    m_okButton->setFixedWidth(listWidth);
+    m_okButton->setFixedWidth((listWidth - 6) / 2);
+    m_cancelButton->setFixedWidth((listWidth - 6) / 2);
     m_previewFrame->setFrameShape(QFrame::Box);
     m_previewFrame->setFixedSize(scaled(4335, 320), scaled(3975, 300));
 
     auto *left = new QVBoxLayout;
     left->addWidget(m_browsingPane, 1);
-    left->addWidget(m_okButton);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_okButton);
+    buttons->addWidget(m_cancelButton);
+    left->addLayout(buttons);
     auto *row = new QHBoxLayout(this);
     row->addLayout(left);
     row->addWidget(m_previewFrame, 0, Qt::AlignTop);
@@ -74,6 +84,7 @@ FileChooser::FileChooser(AppContext &ctx, QWidget *parent)
     connect(m_browsingPane, &BrowsingPane::fileClicked, this, &FileChooser::onFileClicked);
     connect(m_browsingPane, &BrowsingPane::fileActivated, this, &FileChooser::onOkClicked);
     connect(m_okButton, &QPushButton::clicked, this, &FileChooser::onOkClicked);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 bool FileChooser::takeRequest(const FileChooserRequest &request)
@@ -82,7 +93,10 @@ bool FileChooser::takeRequest(const FileChooserRequest &request)
     if (m_request && sameRequest(*m_request, request))
         return true;
     const ChooserSetup setup = chooserSetup(request.purpose);
-    if (setup.needsStartFolder && !isReadableFolder(request.startFolder)) {
+    // No configured folder: the pick starts at home. A configured one that cannot be read
+    // is a fault of the configuration, and said so.
+    if (setup.needsStartFolder && !request.startFolder.isEmpty() &&
+        !isReadableFolder(request.startFolder)) {
         m_ctx.dialogs.beep();
         m_ctx.dialogs.message(tr("Directory in configuration is bad"), Dialogs::Icon::Critical,
                               tr("Error"));
@@ -94,11 +108,14 @@ bool FileChooser::takeRequest(const FileChooserRequest &request)
     clearPreview();
     setWindowTitle(m_setup.caption);
     FileListBox *files = m_browsingPane->fileList();
+    m_browsingPane->setFilters(m_setup.executablesOnly
+                                   ? QList<FileFilter>{}
+                                   : chooserFilters(request.purpose, machineOf(request.gameId)));
 #ifdef Q_OS_WIN
-    files->setPattern(m_setup.executablesOnly ? QStringLiteral("*.exe") : QStringLiteral("*.*"));
+    if (m_setup.executablesOnly)
+        files->setPattern(QStringLiteral("*.exe"));
 #else
     // Programs here carry no ".exe": the program purposes list what may be run.
-    files->setPattern(QStringLiteral("*.*"));
     files->setExecutablesOnly(m_setup.executablesOnly);
 #endif
     openStartFolder(request.startFolder);
@@ -108,19 +125,24 @@ bool FileChooser::takeRequest(const FileChooserRequest &request)
     return true;
 }
 
-// Media picks open the configuration's folder (checked before). Program and folder picks
-// open the requested folder, else stay where the lists are, else try the program's current
-// folder, then home.
+// Media picks open the configuration's folder (checked before), else home. Program and
+// folder picks open the requested folder, else stay where the lists are, else home.
 void FileChooser::openStartFolder(const QString &folder)
 {
     if (folder.isEmpty() && !m_setup.needsStartFolder && !m_browsingPane->folder().isEmpty()) {
         m_browsingPane->fileList()->refresh();
         return;
     }
-    if (m_browsingPane->openAt(folder) || m_setup.needsStartFolder)
-        return;
-    if (!m_browsingPane->openAt(QDir::currentPath()))
+    if (!m_browsingPane->openAt(folder))
         m_browsingPane->openAt(QDir::homePath());
+}
+
+QString FileChooser::machineOf(int gameId) const
+{
+    if (gameId == 0)
+        return {};
+    const auto row = gamerecords::loadGame(m_ctx.db(), gameId, nullptr);
+    return row ? row->value(QStringLiteral("formato")).toString() : QString();
 }
 
 void FileChooser::applyWidth()

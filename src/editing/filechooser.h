@@ -27,6 +27,7 @@ public:
 private:
     void openStartFolder(const QString &folder);
     void applyWidth();
+    QString machineOf(int gameId) const;
     void clearPreview();
     void onFileClicked(const QString &path);
     void onOkClicked();
@@ -40,6 +41,7 @@ private:
 
     BrowsingPane *m_browsingPane;
     QPushButton *m_okButton;
+    QPushButton *m_cancelButton;
     QFrame *m_previewFrame;
     QLabel *m_previewImage;
 };

@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 GameInfoWindow::GameInfoWindow(AppContext &ctx, QWidget *parent)
@@ -16,6 +17,8 @@ GameInfoWindow::GameInfoWindow(AppContext &ctx, QWidget *parent)
       m_noteView(new QPlainTextEdit(this))
 {
     setObjectName(QStringLiteral("gameInfoWindow"));
+    // Escape closes the window, as in every secondary window.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     setWindowTitle(tr("Additional Info"));
     m_othersView->setObjectName(QStringLiteral("othersView"));
     m_noteView->setObjectName(QStringLiteral("noteView"));
@@ -34,6 +37,7 @@ bool GameInfoWindow::takeRequest(const GameInfoRequest &request)
 {
     m_othersView->clear();
     m_noteView->clear();
+    setWindowTitle(tr("Additional Info"));
     if (!checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue))
         return true;
     QString error;
@@ -43,6 +47,7 @@ bool GameInfoWindow::takeRequest(const GameInfoRequest &request)
         m_ctx.dialogs.message(error, Dialogs::Icon::Critical, tr("Error"));
         return true;
     }
+    setWindowTitle(tr("Additional Info - %1").arg(row->value(QStringLiteral("titolo")).toString()));
     m_othersView->setPlainText(row->value(QStringLiteral("others")).toString());
     m_noteView->setPlainText(row->value(QStringLiteral("note")).toString());
     return true;

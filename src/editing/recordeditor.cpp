@@ -7,6 +7,7 @@
 #include "placement.h"
 #include "windowregistry.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 using editorrules::PickButton;
@@ -23,6 +25,8 @@ RecordEditor::RecordEditor(AppContext &ctx, QWidget *parent)
     : QWidget(parent, Qt::Window), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("recordEditor"));
+    // Escape closes the window, as in every secondary window.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     auto *grid = new QGridLayout;
     int row = 0;
     buildMainRows(grid, row);
@@ -68,7 +72,10 @@ void RecordEditor::buildMainRows(QGridLayout *grid, int &row)
     big.setPointSizeF(big.pointSizeF() * 1.3);
     big.setBold(true);
     title->setFont(big);
-    grid->addWidget(title, row++, 0, 1, 5);
+    auto *titleLabel = new QLabel(tr("&Title"), this);
+    titleLabel->setBuddy(title);
+    grid->addWidget(titleLabel, row, 0);
+    grid->addWidget(title, row++, 1, 1, 4);
 
     const struct {
         const char *label;
@@ -255,6 +262,8 @@ bool RecordEditor::takeRequest(const RecordEditorRequest &request)
         m_id = request.gameId;
         if (!reloadGame())
             clearFields();
+        else
+            setWindowTitle(tr("Modify Game - %1").arg(m_titleEdit->text()));
     } else {
         setWindowTitle(tr("Insert New Game"));
         m_id = 0;
@@ -293,6 +302,7 @@ void RecordEditor::showGame(const QVariantMap &row)
     const QSignalBlocker blocker(m_machineBox);
     m_machineBox->setCurrentIndex(-1);
     m_machineBox->setEditText(row.value(QStringLiteral("formato")).toString());
+    m_shownFields = gatherFields();
 }
 
 void RecordEditor::clearFields()
@@ -304,6 +314,7 @@ void RecordEditor::clearFields()
     const QSignalBlocker blocker(m_machineBox);
     m_machineBox->setCurrentIndex(-1);
     m_machineBox->setEditText(QString());
+    m_shownFields = gatherFields();
 }
 
 QVariantMap RecordEditor::gatherFields() const
@@ -313,7 +324,9 @@ QVariantMap RecordEditor::gatherFields() const
         fields.insert(column, gamerecords::storedText(edit->text()));
     fields.insert(QStringLiteral("others"), gamerecords::storedText(m_othersEdit->toPlainText()));
     fields.insert(QStringLiteral("note"), gamerecords::storedText(m_noteEdit->toPlainText()));
-    fields.insert(QStringLiteral("formato"), gamerecords::storedText(machine()));
+    const QString code = editorrules::machineCode(machine());
+    fields.insert(QStringLiteral("formato"),
+                  gamerecords::storedText(code.isEmpty() ? machine() : code));
     return fields;
 }
 
@@ -405,11 +418,21 @@ bool RecordEditor::confirm(const QString &question, const QString &title, bool i
 
 bool RecordEditor::checkTitleAndMachine()
 {
-    if (!editorrules::lacksTitleOrMachine(m_titleEdit->text(), machine()))
-        return true;
-    m_ctx.dialogs.beep();
-    m_ctx.dialogs.message(tr("Insert TITLE and C64/Amiga"), Dialogs::Icon::Critical, tr("Error"));
-    return false;
+    if (editorrules::lacksTitleOrMachine(m_titleEdit->text(), machine())) {
+        m_ctx.dialogs.beep();
+        m_ctx.dialogs.message(tr("Insert TITLE and C64/Amiga"), Dialogs::Icon::Critical,
+                              tr("Error"));
+        return false;
+    }
+    if (editorrules::machineCode(machine()).isEmpty()) {
+        m_ctx.dialogs.beep();
+        m_ctx.dialogs.message(tr("The machine must be one of: %1")
+                                  .arg(editorrules::machineList().join(QStringLiteral(", "))),
+                              Dialogs::Icon::Critical, tr("Error"));
+        m_machineBox->setFocus();
+        return false;
+    }
+    return true;
 }
 
 void RecordEditor::reportSaveFailure(const QString &error)
@@ -421,42 +444,83 @@ void RecordEditor::reportSaveFailure(const QString &error)
 
 void RecordEditor::onSaveClicked()
 {
-    if (!confirm(tr("Confirm adding %1?").arg(m_titleEdit->text()), tr("Confirm"), false))
-        return;
+    saveNew(true);
+}
+
+bool RecordEditor::saveNew(bool asking)
+{
     if (!checkTitleAndMachine())
-        return;
+        return false;
+    if (asking && !confirm(tr("Confirm adding %1?").arg(m_titleEdit->text()), tr("Confirm"), false))
+        return false;
     QString error;
     const int id = gamerecords::insertGame(m_ctx.db(), gatherFields(), &error);
     if (!id) {
         reportSaveFailure(error);
-        return;
+        return false;
     }
     clearFields();
     m_disksButton->setVisible(false);
     m_titleEdit->setFocus();
     Q_EMIT m_ctx.windows.events().gameAdded(id);
+    return true;
 }
 
 void RecordEditor::onModifyClicked()
 {
-    if (!confirm(tr("Confirm Modify %1?").arg(m_titleEdit->text()), tr("Modify"), true)) {
-        reloadGame();
-        return;
-    }
+    saveChanges(true);
+}
+
+bool RecordEditor::saveChanges(bool asking)
+{
     if (!checkTitleAndMachine())
-        return;
+        return false;
+    if (asking && !confirm(tr("Confirm Modify %1?").arg(m_titleEdit->text()), tr("Modify"), true)) {
+        reloadGame();
+        return false;
+    }
     if (m_unread) {
         // Storing the boxes would write empty fields over a game that may well be there.
         editorrules::refuseUnreadGame(m_ctx.dialogs);
-        return;
+        return false;
     }
     QVariantMap fields = gatherFields();
     fields.insert(QStringLiteral("dbver"), QStringLiteral("Private"));
     QString error;
     if (!gamerecords::updateGame(m_ctx.db(), m_id, fields, &error)) {
         reportSaveFailure(error);
-        return;
+        return false;
     }
+    m_shownFields = gatherFields();
     close();
     Q_EMIT m_ctx.windows.events().gameSaved(m_id);
+    return true;
+}
+
+void RecordEditor::closeEvent(QCloseEvent *event)
+{
+    if (gatherFields() == m_shownFields || askToSaveOrDiscard())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// Save / Discard / Cancel as two Yes/No questions: Yes to the first saves, Yes to the
+// second throws the changes away, No to both keeps the window open.
+bool RecordEditor::askToSaveOrDiscard()
+{
+    m_ctx.dialogs.beep();
+    const QString title = m_titleEdit->text().trimmed();
+    if (m_ctx.dialogs.ask(tr("Save the changes to %1 before closing?")
+                              .arg(title.isEmpty() ? tr("the new game") : title),
+                          Dialogs::Icon::Question, windowTitle())) {
+        const bool saved = m_mode == EditMode::Modify ? saveChanges(false) : saveNew(false);
+        return saved;
+    }
+    if (m_ctx.dialogs.ask(tr("Close and discard the changes?"), Dialogs::Icon::Question,
+                          windowTitle())) {
+        m_shownFields = gatherFields();
+        return true;
+    }
+    return false;
 }

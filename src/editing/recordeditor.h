@@ -28,6 +28,9 @@ public:
 
     bool takeRequest(const RecordEditorRequest &request) override;
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void buildMainRows(QGridLayout *grid, int &row);
     void buildCreditRows(QGridLayout *grid, int &row);
@@ -46,6 +49,9 @@ private:
     void onCloseDisksClicked();
     void onSaveClicked();
     void onModifyClicked();
+    bool saveNew(bool asking);
+    bool saveChanges(bool asking);
+    bool askToSaveOrDiscard();
 
     bool confirm(const QString &question, const QString &title, bool information);
     bool checkTitleAndMachine();
@@ -64,6 +70,8 @@ private:
     int m_id = 0;
     // The game could not be read: its boxes are empty, not its fields.
     bool m_unread = false;
+    // The fields as shown after the last load, clear or save: closing with others asks.
+    QVariantMap m_shownFields;
     // The chooser purpose a pick button is waiting for, and the disk slot of a game pick.
     std::optional<ChooserPurpose> m_waitingFor;
     int m_diskSlot = 0;

@@ -1,5 +1,6 @@
 #include "c64dirlisting.h"
 
+#include "escaping.h"
 #include "imagereader.h"
 
 #include <QStringConverter>
@@ -8,6 +9,21 @@
 #include <cstdio>
 #include <cstring>
 
+namespace
+{
+
+// An entry line is "name<TAB>blocks<TAB>type": the tabs are the reader's, the name is the
+// image's own bytes.
+QString escapedEntry(const QString &line)
+{
+    if (line.count(QLatin1Char('\t')) < 2)
+        return escapeControls(line);
+    return escapeControls(line.section(QLatin1Char('\t'), 0, -3)) + QLatin1Char('\t') +
+           line.section(QLatin1Char('\t'), -2);
+}
+
+} // namespace
+
 int runDirListing(const QString &image, QTextStream &out, QTextStream &err)
 {
     if (image.isEmpty()) {
@@ -15,7 +31,7 @@ int runDirListing(const QString &image, QTextStream &out, QTextStream &err)
         return 1;
     }
     if (c64ImageKind(image) == C64ImageKind::None) {
-        err << "vantrel: " << image
+        err << "vantrel: " << escapeControls(image)
             << " is not a D64 or T64 image (the name must end in .D64, .d64, .T64 or .t64)\n";
         return 1;
     }
@@ -24,9 +40,12 @@ int runDirListing(const QString &image, QTextStream &out, QTextStream &err)
         err << "vantrel: cannot read " << listing.readError << '\n';
         return 1;
     }
-    out << listing.name << '\n' << listing.id << '\n' << listing.freeText << '\n';
+    // Names on a disk image are anybody's bytes: no control character reaches the terminal.
+    out << escapeControls(listing.name) << '\n'
+        << escapeControls(listing.id) << '\n'
+        << escapeControls(listing.freeText) << '\n';
     for (const QString &line : listing.lines)
-        out << line << '\n';
+        out << escapedEntry(line) << '\n';
     out.flush();
     if (!listing.corrupted)
         return 0;

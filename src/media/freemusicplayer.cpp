@@ -12,11 +12,13 @@
 #include "shortpath.h"
 #include "windowregistry.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace
@@ -44,7 +46,9 @@ FreeMusicPlayer::FreeMusicPlayer(AppContext &ctx, QWidget *parent)
       m_exitButton(addButton(QStringLiteral("exitButton"), tr("Exit")))
 {
     setObjectName(QStringLiteral("FreeMusicPlayer"));
-    setWindowTitle(tr("Music Player"));
+    // Escape closes the window, as in every secondary window.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
+    setWindowTitle(tr("C64 Music Player"));
     m_browsingPane->setObjectName(QStringLiteral("browsingPane"));
     m_fileEdit->setObjectName(QStringLiteral("fileEdit"));
     m_noPlayersLabel->setObjectName(QStringLiteral("noPlayersLabel"));
@@ -86,9 +90,12 @@ bool FreeMusicPlayer::takeRequest(const FreeMusicRequest &request)
     // Everything follows the machine asked for, also in a window already open for the
     // other one: its folder, its association kind and the file picked there.
     m_machine = request.machine;
+    setWindowTitle(m_machine == MusicMachine::Amiga ? tr("Amiga Music Player")
+                                                    : tr("C64 Music Player"));
     centreOnScreen(this);
-    // A music folder that cannot be opened falls back to the root, silently.
-    m_browsingPane->openAt(request.startFolder);
+    // A music folder that cannot be opened falls back to the user's home, silently.
+    if (!m_browsingPane->openAt(request.startFolder))
+        m_browsingPane->openAt(QDir::homePath());
     showFolder(m_browsingPane->folder());
     m_fileEdit->clear();
     loadPlayers();

@@ -1,6 +1,7 @@
 #include "gamemusicplayer.h"
 
 #include "appcontext.h"
+#include "database.h"
 #include "musiccommand.h"
 #include "opentest.h"
 #include "placement.h"
@@ -10,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 GameMusicPlayer::GameMusicPlayer(AppContext &ctx, QWidget *parent)
@@ -19,6 +21,8 @@ GameMusicPlayer::GameMusicPlayer(AppContext &ctx, QWidget *parent)
       m_noPlayersLabel(new QLabel(tr("NO SOUND PLAYERS CONFIGURED"), this))
 {
     setObjectName(QStringLiteral("GameMusicPlayer"));
+    // Escape closes the window, as in every secondary window.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     setWindowTitle(tr("Select SoundPlayer"));
     connect(m_player1Button, &QPushButton::clicked, this, &GameMusicPlayer::onPlayer1Clicked);
     connect(m_player2Button, &QPushButton::clicked, this, &GameMusicPlayer::onPlayer2Clicked);
@@ -46,8 +50,8 @@ QPushButton *GameMusicPlayer::addPlayerButton(const QString &name)
 
 bool GameMusicPlayer::takeRequest(const GameMusicRequest &request)
 {
-    centreOnScreen(this);
     loadPlayersAndSong(request.gameId);
+    centreOnScreen(this);
     showPlayerButton(m_player1Button, m_player1);
     showPlayerButton(m_player2Button, m_player2);
     m_noPlayersLabel->setVisible(m_player1.isEmpty() && m_player2.isEmpty());
@@ -66,6 +70,15 @@ void GameMusicPlayer::loadPlayersAndSong(int gameId)
     const music::SoundPlayers players = music::loadPlayers(m_ctx.db(), &error);
     if (error.isEmpty())
         m_song = music::loadSong(m_ctx.db(), gameId, &error);
+    const auto game = catalogue::fetchOne(
+        m_ctx.db(), QStringLiteral("select titolo from tabella1 where id=?"), {gameId});
+    const QString title = game ? game->value(0).toString() : QString();
+    setWindowTitle(title.isEmpty() ? tr("Select SoundPlayer")
+                                   : tr("Select SoundPlayer - %1").arg(title));
+    // Wide enough for its title beside the window manager's buttons.
+    const int titleWidth = fontMetrics().horizontalAdvance(windowTitle()) + 140;
+    if (width() < titleWidth)
+        resize(titleWidth, height());
     if (!error.isEmpty()) {
         reportReadFailure(m_ctx.dialogs, error);
         return;

@@ -6,9 +6,18 @@
 #include "musiccommand.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 bool startPlayer(AppContext &ctx, const QString &player, const QString &file)
 {
+    // A missing music file is named as such, not left for the player to stumble over.
+    if (!file.isEmpty() && !QFileInfo::exists(file)) {
+        ctx.dialogs.beep();
+        ctx.dialogs.message(
+            QCoreApplication::translate("startPlayer", "The music file is missing:\n%1").arg(file),
+            Dialogs::Icon::Critical, QCoreApplication::translate("startPlayer", "Error"));
+        return false;
+    }
     QString error;
     if (ctx.launcher.start(music::playCommand(player, file), &error))
         return true;

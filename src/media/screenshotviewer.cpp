@@ -6,10 +6,12 @@
 #include "placement.h"
 
 #include <QEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QLabel>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace
@@ -26,12 +28,15 @@ ScreenshotViewer::ScreenshotViewer(AppContext &ctx, QWidget *parent)
       m_noImagesLabel(new QLabel(tr("NO IMAGES AVAILABLE"), this))
 {
     setObjectName(QStringLiteral("ScreenshotViewer"));
+    // Escape closes the window, as in every secondary window.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     m_pictureLabel->setObjectName(QStringLiteral("pictureLabel"));
     m_pictureLabel->setAlignment(Qt::AlignCenter);
     m_noImagesLabel->setObjectName(QStringLiteral("noImagesLabel"));
     m_noImagesLabel->setAlignment(Qt::AlignCenter);
+    m_noImagesLabel->setWordWrap(true);
     QFont bold = m_noImagesLabel->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.3);
@@ -66,7 +71,11 @@ void ScreenshotViewer::showScreenshot(int gameId, int which)
         if ((which == 1 || which == 2) && !catalogue::isEmptyValue(shot))
             path = shot.toString();
     }
-    // An empty field, a missing file and a file that is no picture all read the same.
+    // A file that is set but gone is named; an empty field or a file that is no picture
+    // shows the plain caption.
+    m_noImagesLabel->setText(!path.isEmpty() && !QFileInfo::exists(path)
+                                 ? tr("SCREENSHOT FILE MISSING\n%1").arg(path)
+                                 : tr("NO IMAGES AVAILABLE"));
     if (path.isEmpty() || !loadPicture(path)) {
         showNoImages();
         return;

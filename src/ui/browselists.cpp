@@ -220,7 +220,8 @@ void FileListBox::refresh()
     for (QString &f : filters)
         if (f.trimmed() == QLatin1String("*.*"))
             f = QStringLiteral("*");
-    QDir::Filters kinds = QDir::Files | QDir::Hidden | QDir::System;
+    // Hidden files stay hidden, as in the desktop's own file windows.
+    QDir::Filters kinds = QDir::Files | QDir::System;
     if (m_executablesOnly)
         kinds |= QDir::Executable;
     addItems(QDir(m_path).entryList(filters, kinds, QDir::Name | QDir::IgnoreCase));

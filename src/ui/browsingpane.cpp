@@ -2,22 +2,33 @@
 
 #include "browselists.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 BrowsingPane::BrowsingPane(Dialogs &dialogs, Files files, QWidget *parent)
-    : QWidget(parent), m_drives(new DriveListBox(this)), m_folders(new DirListBox(this))
+    : QWidget(parent), m_dialogs(dialogs), m_folderEdit(new QLineEdit(this)),
+      m_drives(new DriveListBox(this)), m_folders(new DirListBox(this))
 {
+    m_folderEdit->setObjectName(QStringLiteral("folderEdit"));
+    m_folderEdit->setPlaceholderText(tr("Type or paste a folder, then press Enter"));
     m_drives->setObjectName(QStringLiteral("driveList"));
     m_folders->setObjectName(QStringLiteral("folderList"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_folderEdit);
     layout->addWidget(m_drives);
     layout->addWidget(m_folders, 1);
     if (files == Files::Shown) {
         m_files = new FileListBox(this);
         m_files->setObjectName(QStringLiteral("fileList"));
         layout->addWidget(m_files, 2);
+        m_filterBox = new QComboBox(this);
+        m_filterBox->setObjectName(QStringLiteral("filterBox"));
+        m_filterBox->hide();
+        layout->addWidget(m_filterBox);
+        connect(m_filterBox, &QComboBox::activated, this, &BrowsingPane::onFilterChosen);
         connect(m_files, &FileListBox::clicked, this,
                 [this] { Q_EMIT fileClicked(m_files->selectedFilePath()); });
         connect(m_files, &FileListBox::doubleClicked, this,
@@ -25,6 +36,7 @@ BrowsingPane::BrowsingPane(Dialogs &dialogs, Files files, QWidget *parent)
     }
     connect(m_drives, &DriveListBox::changed, this, &BrowsingPane::onDriveChanged);
     connect(m_folders, &DirListBox::changed, this, &BrowsingPane::onFolderChanged);
+    connect(m_folderEdit, &QLineEdit::returnPressed, this, &BrowsingPane::onFolderTyped);
     reportUnreadable(dialogs, m_drives, m_folders);
 }
 
@@ -42,7 +54,40 @@ bool BrowsingPane::openAt(const QString &folder)
     }
     if (m_files)
         m_files->setPath(m_folders->path());
+    m_folderEdit->setText(m_folders->path());
     return opened;
+}
+
+void BrowsingPane::setFilters(const QList<FileFilter> &filters)
+{
+    if (!m_filterBox)
+        return;
+    m_filters = filters;
+    const QSignalBlocker blocker(m_filterBox);
+    m_filterBox->clear();
+    for (const FileFilter &f : filters)
+        m_filterBox->addItem(f.caption);
+    m_filterBox->setVisible(filters.size() > 1);
+    onFilterChosen(0);
+}
+
+void BrowsingPane::onFilterChosen(int index)
+{
+    if (m_files)
+        m_files->setPattern(index >= 0 && index < m_filters.size() ? m_filters.at(index).patterns
+                                                                   : QStringLiteral("*.*"));
+}
+
+void BrowsingPane::onFolderTyped()
+{
+    const QString typed = m_folderEdit->text().trimmed();
+    const QString before = m_folders->path();
+    const QSignalBlocker driveBlocker(m_drives);
+    if (m_drives->setDrive(typed) && m_folders->setPath(typed))
+        return; // folderChanged follows from the folder list
+    m_drives->setDrive(before);
+    m_folderEdit->setText(before);
+    reportUnreadable(m_dialogs, typed);
 }
 
 QString BrowsingPane::folder() const
@@ -64,6 +109,7 @@ void BrowsingPane::onDriveChanged()
 
 void BrowsingPane::onFolderChanged()
 {
+    m_folderEdit->setText(m_folders->path());
     if (m_files)
         m_files->setPath(m_folders->path());
     Q_EMIT folderChanged(m_folders->path());

@@ -1,15 +1,25 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
 class Dialogs;
 class DirListBox;
 class DriveListBox;
 class FileListBox;
+class QComboBox;
+class QLineEdit;
+
+// One choice of the file filter box: a caption and its patterns ("*.d64;*.t64").
+struct FileFilter {
+    QString caption;
+    QString patterns;
+};
 
 // The drive, folder and (optionally) file lists of a browsing window, wired together: a
 // drive change opens its root, a folder change lists its files, and a drive or folder that
-// cannot be read is reported and left.
+// cannot be read is reported and left. A box above the lists shows the folder and takes a
+// typed or pasted one; a filter box under the file list offers the file kinds.
 class BrowsingPane : public QWidget
 {
     Q_OBJECT
@@ -25,6 +35,10 @@ public:
     // The selected file's full path; empty when none (or without a file list).
     QString selectedFile() const;
 
+    // The choices of the filter box, the first one in force; the box hides with fewer
+    // than two. Without a call every file is listed.
+    void setFilters(const QList<FileFilter> &filters);
+
     DriveListBox *driveList() const { return m_drives; }
     DirListBox *folderList() const { return m_folders; }
     FileListBox *fileList() const { return m_files; } // nullptr when hidden
@@ -38,7 +52,13 @@ Q_SIGNALS:
 private:
     void onDriveChanged();
     void onFolderChanged();
+    void onFolderTyped();
+    void onFilterChosen(int index);
 
+    Dialogs &m_dialogs;
+    QList<FileFilter> m_filters;
+    QLineEdit *m_folderEdit;
+    QComboBox *m_filterBox = nullptr;
     DriveListBox *m_drives;
     DirListBox *m_folders;
     FileListBox *m_files = nullptr;

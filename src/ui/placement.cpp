@@ -17,7 +17,16 @@ void centreOnScreen(QWidget *window)
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
+    // A window larger than the available area (a small screen, a scale factor) is made to
+    // fit as far as its minimum size allows, and never starts above or left of the area.
+    // Before its first showing a window's frame is unknown: leave room for a title bar.
+    QSize frame = window->frameGeometry().size() - window->size();
+    if (frame.isNull() && !window->isVisible())
+        frame = QSize(8, 32);
+    const QSize room = area.size() - frame;
+    if (window->width() > room.width() || window->height() > room.height())
+        window->resize(window->size().boundedTo(room).expandedTo(window->minimumSize()));
     const QSize size = window->frameGeometry().size();
     const QPointF p = centredPosition(area.size(), size);
-    window->move(area.topLeft() + p.toPoint());
+    window->move(area.topLeft() + QPoint(qMax(0, p.toPoint().x()), qMax(0, p.toPoint().y())));
 }

@@ -17,5 +17,6 @@ inline int twipsToPixels(double twips)
 // gets a negative position.
 QPointF centredPosition(QSizeF screen, QSizeF window);
 
-// Centres the window on the screen it is on (or the primary screen).
+// Centres the window on the available area of the screen it is on (or the primary
+// screen), first shrinking a window that does not fit.
 void centreOnScreen(QWidget *window);

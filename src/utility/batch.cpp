@@ -1,6 +1,7 @@
 #include "batch.h"
 
 #include "database.h"
+#include "escaping.h"
 #include "exportpipeline.h"
 #include "fileops.h"
 #include "gamediff.h"
@@ -35,19 +36,48 @@ int runExport(const QString &folder, const Paths &paths, QTextStream &out, QText
     return 0;
 }
 
+// Lists each export game with what differs from the catalogue; writes nothing.
+int printDifferences(const QSqlDatabase &local, const ImportFile &file, QTextStream &out,
+                     QTextStream &err)
+{
+    QString why;
+    const QList<ListEntry> entries = file.entries(&why);
+    if (!why.isEmpty()) {
+        err << "merrow: cannot read the export file: " << why << Qt::endl;
+        return 1;
+    }
+    for (const ListEntry &e : entries) {
+        out << escapeControls(e.line) << '\n';
+        const GameDiff d = compareGame(local, file.db(), e.id);
+        if (!d.error.isEmpty()) {
+            err << "merrow: cannot compare " << escapeControls(e.line) << ": " << d.error
+                << Qt::endl;
+            return 1;
+        }
+        if (d.isNew)
+            out << "  NEW GAME\n";
+        for (const DiffLine &l : d.lines)
+            out << "  " << escapeControls(l.text) << '\n';
+    }
+    out.flush();
+    return 0;
+}
+
 int runImport(const BatchRequest &request, const Paths &paths, QTextStream &out, QTextStream &err)
 {
-    QString why = catalogue::checkCatalogue(paths.catalogue);
+    const bool diff = request.import == BatchRequest::Import::Diff;
+    // The differences only read the catalogue: a read-only one will do.
+    QString why = diff ? catalogue::checkReadableCatalogue(paths.catalogue)
+                       : catalogue::checkCatalogue(paths.catalogue);
     if (!why.isEmpty()) {
         err << "merrow: cannot open the catalogue: " << why << Qt::endl;
         return 1;
     }
-    auto file = ImportFile::open(request.target, paths.temp(QStringLiteral("export.mdb")), &why);
+    auto file = ImportFile::open(request.target, paths.tempDir, &why);
     if (!file) {
         err << "merrow: Unable to read from Floppy! " << why << Qt::endl;
         return 1;
     }
-    const bool diff = request.import == BatchRequest::Import::Diff;
     auto local = catalogue::Connection::open(paths.catalogue, &why,
                                              diff ? catalogue::Connection::Mode::ReadOnly
                                                   : catalogue::Connection::Mode::ReadWrite);
@@ -55,38 +85,19 @@ int runImport(const BatchRequest &request, const Paths &paths, QTextStream &out,
         err << "merrow: cannot open the catalogue: " << why << Qt::endl;
         return 1;
     }
-    if (diff) {
-        const QList<ListEntry> entries = file->entries(&why);
-        if (!why.isEmpty()) {
-            err << "merrow: cannot read the export file: " << why << Qt::endl;
-            return 1;
-        }
-        for (const ListEntry &e : entries) {
-            out << e.line << '\n';
-            const GameDiff d = compareGame(local->db(), file->db(), e.id);
-            if (!d.error.isEmpty()) {
-                err << "merrow: cannot compare " << e.line << ": " << d.error << Qt::endl;
-                return 1;
-            }
-            if (d.isNew)
-                out << "  NEW GAME\n";
-            for (const DiffLine &l : d.lines)
-                out << "  " << l.text << '\n';
-        }
-        out.flush();
-        return 0;
-    }
+    if (diff)
+        return printDifferences(local->db(), *file, out, err);
     Transfer transfer(local->db(), file->db());
     // Printed as each batch is committed: a line on screen is a game in the catalogue.
     transfer.onLog = [&out](const QString &line, const TransferResult &) {
-        out << line << Qt::endl;
+        out << escapeControls(line) << Qt::endl;
     };
     const TransferResult result = transfer.run(
         request.import == BatchRequest::Import::All ? TransferMode::All : TransferMode::New);
     out << "Games Added: " << result.added << '\n'
         << "Games Modified: " << result.modified << Qt::endl;
     if (!result.ok) {
-        err << "merrow: the transfer stopped: " << result.error << Qt::endl;
+        err << "merrow: the transfer stopped: " << escapeControls(result.error) << Qt::endl;
         return 1;
     }
     return 0;

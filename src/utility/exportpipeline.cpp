@@ -2,7 +2,9 @@
 
 #include "database.h"
 #include "fileops.h"
+#include "paths.h"
 #include "sqlitecopy.h"
+#include "workfolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,9 +16,10 @@ namespace merrow
 namespace
 {
 
-// The work files keep their own names, apart from the import's working copy.
+// Names inside the run's private folder.
 const char kWorkFile[] = "exp.mdb";
 const char kCompactedWorkFile[] = "exp-compacted.mdb";
+const char kCompactedCatalogue[] = "commodoreNEW.mdb";
 
 std::unique_ptr<catalogue::Connection> openWithTimeout(const QString &path, int busyMs,
                                                        QString *error)
@@ -33,6 +36,13 @@ ExportPipeline::ExportPipeline(QString cataloguePath, QString tempDir, QString d
     : m_catalogue(std::move(cataloguePath)), m_tempDir(std::move(tempDir)),
       m_destination(std::move(destination))
 {
+}
+
+ExportPipeline::~ExportPipeline() = default;
+
+QString ExportPipeline::workPath(const char *name) const
+{
+    return m_work ? m_work->filePath(QLatin1String(name)) : QString();
 }
 
 QString ExportPipeline::statusText(int step)
@@ -74,6 +84,10 @@ QString ExportPipeline::destinationProblem() const
         return QStringLiteral("the folder %1 cannot be written").arg(folder.absoluteFilePath());
     if (target.isDir())
         return QStringLiteral("%1 is a folder").arg(m_destination);
+    if (sameFile(m_destination, m_catalogue))
+        return QStringLiteral("%1 is the catalogue itself").arg(m_destination);
+    if (sameFile(backupPath(), m_catalogue))
+        return QStringLiteral("the backup %1 would replace the catalogue itself").arg(backupPath());
     return {};
 }
 
@@ -81,7 +95,12 @@ ExportPipeline::Result ExportPipeline::run()
 {
     m_exported = 0;
     int step = Copy;
+    m_work = std::make_unique<WorkFolder>(m_tempDir);
     QString why = destinationProblem();
+    if (why.isEmpty() && !m_work->isValid()) {
+        step = WorkFile;
+        why = m_work->error();
+    }
     if (why.isEmpty()) {
         for (step = Compact; step < StepCount; ++step) {
             if (onStatus)
@@ -95,8 +114,8 @@ ExportPipeline::Result ExportPipeline::run()
         why = QStringLiteral("%1 is not there").arg(m_destination);
     }
     Result result;
+    removeWorkFiles();
     if (!why.isEmpty()) {
-        removeWorkFiles();
         result.failedStep = step;
         result.error = QStringLiteral("Export failed at \"%1\": %2").arg(statusText(step), why);
         return result;
@@ -108,11 +127,9 @@ ExportPipeline::Result ExportPipeline::run()
 
 void ExportPipeline::removeWorkFiles()
 {
-    QFile::remove(QDir(m_tempDir).filePath(QLatin1String(kWorkFile)));
-    QFile::remove(QDir(m_tempDir).filePath(QLatin1String(kCompactedWorkFile)));
-    QFile::remove(catalogueFile("commodoreNEW.mdb"));
-    QFile::remove(backupPath() + QStringLiteral(".part"));
-    QFile::remove(m_destination + QStringLiteral(".part"));
+    if (!m_backupPart.isEmpty())
+        QFile::remove(m_backupPart);
+    m_work.reset();
 }
 
 QString ExportPipeline::compactCatalogue()
@@ -123,7 +140,7 @@ QString ExportPipeline::compactCatalogue()
     auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs, &why);
     if (!live)
         return why;
-    const QString compacted = catalogueFile("commodoreNEW.mdb");
+    const QString compacted = workPath(kCompactedCatalogue);
     // A write by another program between the snapshot and the copy back would be lost:
     // take a fresh snapshot when that happened.
     for (int attempt = 0; attempt < 3; ++attempt) {
@@ -148,12 +165,12 @@ QString ExportPipeline::compactCatalogue()
 
 QString ExportPipeline::workFile() const
 {
-    return QDir(m_tempDir).filePath(QLatin1String(kWorkFile));
+    return workPath(kWorkFile);
 }
 
 QString ExportPipeline::compactedWorkFile() const
 {
-    return QDir(m_tempDir).filePath(QLatin1String(kCompactedWorkFile));
+    return workPath(kCompactedWorkFile);
 }
 
 QString ExportPipeline::backupCatalogue()
@@ -162,20 +179,20 @@ QString ExportPipeline::backupCatalogue()
     auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs, &why);
     if (!live)
         return why;
-    const QString part = backupPath() + QStringLiteral(".part");
-    QFile::remove(part);
-    if (!vacuumInto(live->db(), part, &why))
+    m_backupPart = partPath(backupPath());
+    if (!vacuumInto(live->db(), m_backupPart, &why))
         return why;
     live.reset();
-    if (why = catalogue::checkForeignCatalogue(part); !why.isEmpty())
+    if (why = catalogue::checkForeignCatalogue(m_backupPart); !why.isEmpty())
         return QStringLiteral("the backup is unfit: ") + why;
-    return replaceFile(part, backupPath(), &why) ? QString() : why;
+    if (!replaceFile(m_backupPart, backupPath(), &why))
+        return why;
+    m_backupPart.clear();
+    return {};
 }
 
 QString ExportPipeline::createWorkFile()
 {
-    QDir().mkpath(m_tempDir);
-    QFile::remove(workFile());
     QString why;
     auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs, &why);
     if (!live)

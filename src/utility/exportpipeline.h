@@ -4,6 +4,9 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
+
+class WorkFolder;
 
 namespace merrow
 {
@@ -14,7 +17,8 @@ inline constexpr char kMaintainerAddress[] = "catalogue.updates@example.org";
 // The export: compacts and backs up the catalogue, then writes the records the user added
 // ("Private" or untagged) to the export file. The live catalogue is only ever changed
 // through SQLite, never renamed, replaced or copied as a file; new files are written under
-// temporary names and renamed into place when complete.
+// temporary names and renamed into place when complete. Work files live in a private
+// folder of this run under tempDir, removed when the run ends.
 class ExportPipeline
 {
 public:
@@ -37,6 +41,7 @@ public:
     };
 
     ExportPipeline(QString cataloguePath, QString tempDir, QString destination);
+    ~ExportPipeline();
 
     // Called before each step with its status text.
     std::function<void(int step, const QString &status)> onStatus;
@@ -63,12 +68,15 @@ private:
     QString compactedWorkFile() const;
     QString catalogueFile(const char *name) const;
     void removeWorkFiles();
+    QString workPath(const char *name) const;
 
     QString m_catalogue;
     QString m_tempDir;
     QString m_destination;
     int m_busyTimeoutMs = 5000;
     int m_exported = 0;
+    std::unique_ptr<WorkFolder> m_work;
+    QString m_backupPart;
 };
 
 } // namespace merrow

@@ -3,28 +3,50 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
-#include <filesystem>
-#include <system_error>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace merrow
 {
+namespace
+{
 
+// Qt says "Unknown error" where the system knows better.
+QString reasonOf(const QFileDevice &file, int savedErrno)
+{
+    const QString text = file.errorString();
+    if (savedErrno != 0 && (text.isEmpty() || text == QLatin1String("Unknown error")))
+        return QString::fromLocal8Bit(std::strerror(savedErrno));
+    return text;
+}
+
+} // namespace
+
+// The names go through QFile::encodeName: any character works whatever the locale.
 bool replaceFile(const QString &from, const QString &to, QString *error)
 {
-    std::error_code ec;
-    std::filesystem::rename(from.toStdWString(), to.toStdWString(), ec);
-    if (ec && error)
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return true;
+    const int code = errno;
+    if (error)
         *error = QStringLiteral("cannot rename %1 to %2: %3")
-                     .arg(from, to, QString::fromLocal8Bit(ec.message().c_str()));
-    return !ec;
+                     .arg(from, to, QString::fromLocal8Bit(std::strerror(code)));
+    return false;
+}
+
+QString partPath(const QString &destination)
+{
+    return destination + QStringLiteral(".part-") +
+           QString::number(QRandomGenerator::global()->generate(), 16);
 }
 
 bool copyIntoPlace(const QString &source, const QString &destination, QString *error,
                    const std::function<QString(const QString &)> &verify)
 {
-    const QString part = destination + QStringLiteral(".part");
-    QFile::remove(part);
+    const QString part = partPath(destination);
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly)) {
         if (error)
@@ -32,16 +54,17 @@ bool copyIntoPlace(const QString &source, const QString &destination, QString *e
         return false;
     }
     QFile out(part);
-    if (!out.open(QIODevice::WriteOnly)) {
+    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         if (error)
             *error = QStringLiteral("cannot write %1: %2").arg(part, out.errorString());
         return false;
     }
     char buffer[1 << 16];
     for (;;) {
+        errno = 0;
         const qint64 n = in.read(buffer, sizeof buffer);
         if (n < 0 || (n > 0 && out.write(buffer, n) != n)) {
-            const QString why = n < 0 ? in.errorString() : out.errorString();
+            const QString why = n < 0 ? reasonOf(in, errno) : reasonOf(out, errno);
             out.close();
             QFile::remove(part);
             if (error)
@@ -52,8 +75,9 @@ bool copyIntoPlace(const QString &source, const QString &destination, QString *e
             break;
     }
     // A full floppy shows up on flush and close, not on write.
+    errno = 0;
     if (!out.flush() || (out.close(), out.error() != QFileDevice::NoError)) {
-        const QString why = out.errorString();
+        const QString why = reasonOf(out, errno);
         QFile::remove(part);
         if (error)
             *error = QStringLiteral("cannot write %1: %2").arg(part, why);
@@ -72,12 +96,6 @@ bool copyIntoPlace(const QString &source, const QString &destination, QString *e
         return false;
     }
     return true;
-}
-
-bool sameFile(const QString &a, const QString &b)
-{
-    const QString ca = QFileInfo(a).canonicalFilePath();
-    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
 }
 
 QString exportFilePath(const QString &folder)

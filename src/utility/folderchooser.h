@@ -28,6 +28,7 @@ private:
     FolderPurpose m_purpose = FolderPurpose::Export;
     BrowsingPane *m_browsingPane = nullptr;
     QPushButton *m_okButton = nullptr;
+    QPushButton *m_cancelButton = nullptr;
 };
 
 } // namespace merrow

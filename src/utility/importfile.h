@@ -6,6 +6,8 @@
 
 #include <memory>
 
+class WorkFolder;
+
 namespace catalogue
 {
 class Connection;
@@ -20,18 +22,23 @@ struct ListEntry {
     QString line;
 };
 
-// An export file brought in for import: a checked working copy, opened read-only.
+// An export file brought in for import: a checked working copy in a private folder of its
+// own, opened as a foreign file (see catalogue::Connection::Mode::Foreign). The folder goes
+// with the object.
 class ImportFile
 {
 public:
-    // Copies source to workingCopy (unless they are the same file) and checks the copy
-    // before anything is read from it. Null with *error set when any of that fails;
-    // *unfit then tells whether the file was there but is no usable database.
-    static std::unique_ptr<ImportFile> open(const QString &source, const QString &workingCopy,
+    // Checks source's header and the room for a copy, copies it with the -wal or -journal
+    // lying beside it into a private folder made under tempDir, folds those in and checks
+    // the copy before anything is read from it. Null with *error set (naming source, never
+    // the copy) when any of that fails; *unfit then tells whether the file was there but is
+    // no usable database.
+    static std::unique_ptr<ImportFile> open(const QString &source, const QString &tempDir,
                                             QString *error, bool *unfit = nullptr);
     ~ImportFile();
 
     QSqlDatabase db() const;
+    // The private copy: open it only as a foreign file.
     QString path() const;
 
     // Every game in the file's own order.
@@ -39,7 +46,9 @@ public:
     QList<int> ids(QString *error = nullptr) const;
 
 private:
-    explicit ImportFile(std::unique_ptr<catalogue::Connection> connection);
+    ImportFile(std::unique_ptr<WorkFolder> folder,
+               std::unique_ptr<catalogue::Connection> connection);
+    std::unique_ptr<WorkFolder> m_folder;
     std::unique_ptr<catalogue::Connection> m_connection;
 };
 

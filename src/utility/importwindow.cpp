@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace merrow
@@ -58,6 +59,8 @@ ImportWindow::ImportWindow(AppContext &ctx, QWidget *parent)
     : QWidget(parent, Qt::Window), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("importWindow"));
+    // Escape closes the window, as in every secondary window.
+    new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
     setWindowTitle(tr("Import New Data"));
     buildControls();
     buildLayout();
@@ -66,6 +69,7 @@ ImportWindow::ImportWindow(AppContext &ctx, QWidget *parent)
         if (row >= 0)
             showDifferences();
     });
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
     connect(m_selectButton, &QPushButton::clicked, this, &ImportWindow::onSelectClicked);
     connect(m_deselectButton, &QPushButton::clicked, this, &ImportWindow::onDeselectClicked);
     connect(m_transferNewButton, &QPushButton::clicked, this,
@@ -95,6 +99,7 @@ void ImportWindow::buildControls()
     m_transferSelectedButton =
         button(QStringLiteral("transferSelectedButton"), tr("Transfer ONLY Selected"), this);
     m_transferAllButton = button(QStringLiteral("transferAllButton"), tr("Transfer ALL"), this);
+    m_closeButton = button(QStringLiteral("closeButton"), tr("Close"), this);
     m_gameCountLabel = label(QStringLiteral("gameCountLabel"), QStringLiteral("0"), this);
     m_selectedCountLabel = label(QStringLiteral("selectedCountLabel"), QStringLiteral("0"), this);
     m_addedCountLabel = label(QStringLiteral("addedCountLabel"), QStringLiteral("0"), this);
@@ -135,17 +140,27 @@ void ImportWindow::buildLayout()
     middle->addWidget(m_deselectButton);
     middle->addStretch();
     middle->addLayout(buildCounts());
+    const auto headed = [this](const QString &caption, QListWidget *list) {
+        auto *column = new QVBoxLayout;
+        auto *header = new QLabel(caption, this);
+        header->setBuddy(list);
+        column->addWidget(header);
+        column->addWidget(list, 1);
+        return column;
+    };
     auto *top = new QHBoxLayout;
-    top->addWidget(m_gameList, 3);
+    top->addLayout(headed(tr("&Games in the file"), m_gameList), 3);
     top->addLayout(middle, 1);
-    top->addWidget(m_selectionList, 3);
+    top->addLayout(headed(tr("Games &selected for transfer"), m_selectionList), 3);
     auto *transfers = new QHBoxLayout;
     transfers->addWidget(m_transferNewButton);
     transfers->addWidget(m_transferSelectedButton);
     transfers->addWidget(m_transferAllButton);
+    transfers->addStretch(1);
+    transfers->addWidget(m_closeButton);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top, 3);
-    layout->addWidget(m_logList, 2);
+    layout->addLayout(headed(tr("&Differences and transfer log"), m_logList), 2);
     layout->addWidget(m_progressBar);
     layout->addLayout(transfers);
 }
@@ -173,8 +188,7 @@ void ImportWindow::loadFile(const QString &path)
     bool unfit = false;
     const bool catalogueOk = checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue);
     if (catalogueOk)
-        m_file =
-            ImportFile::open(path, m_ctx.paths.temp(QStringLiteral("export.mdb")), &why, &unfit);
+        m_file = ImportFile::open(path, m_ctx.paths.tempDir, &why, &unfit);
     // Read, but no database this program can use: the open test's message comes first.
     if (unfit)
         m_ctx.dialogs.message(tr("Database Open Error"));
@@ -222,6 +236,10 @@ void ImportWindow::showDifferences()
         m_logList->addItem(tr("NEW GAME"));
         return;
     }
+    if (diff.found && diff.lines.isEmpty()) {
+        m_logList->addItem(tr("No differences"));
+        return;
+    }
     for (const DiffLine &d : diff.lines) {
         auto *line = new QListWidgetItem(d.text, m_logList);
         line->setData(Qt::UserRole, d.exportId);
@@ -265,6 +283,7 @@ void ImportWindow::setBusy(bool busy)
                                         m_selectionList};
     for (QWidget *w : selection)
         w->setEnabled(!busy);
+    m_closeButton->setEnabled(!busy); // the window stays open while a transfer runs
     m_progressBar->setVisible(busy);
     m_waitLabel->setVisible(busy);
 }

@@ -61,6 +61,7 @@ private:
     QPushButton *m_transferNewButton = nullptr;
     QPushButton *m_transferSelectedButton = nullptr;
     QPushButton *m_transferAllButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
     QLabel *m_gameCountLabel = nullptr;
     QLabel *m_selectedCountLabel = nullptr;
     QLabel *m_addedCountLabel = nullptr;

@@ -28,7 +28,7 @@ QString errorText(const QSqlQuery &q)
 {
     const QSqlError e = q.lastError();
     const QString t = e.databaseText().isEmpty() ? e.text() : e.databaseText();
-    return t.isEmpty() ? QStringLiteral("unknown database error") : t;
+    return t.isEmpty() ? QStringLiteral("unknown database error") : catalogue::describeError(t);
 }
 
 QString text(const QVariant &v)
@@ -71,8 +71,11 @@ Game readGame(const QSqlQuery &q)
     Game g;
     g.exportId = q.value(0).toInt();
     g.present = true;
-    for (int i = 1; i <= Transfer::fields().size(); ++i)
-        g.values << q.value(i);
+    // A number or blob from elsewhere is stored as its text: every game stays listable.
+    for (int i = 1; i <= Transfer::fields().size(); ++i) {
+        const QVariant v = q.value(i);
+        g.values << (v.isNull() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(v.toString()));
+    }
     return g;
 }
 
@@ -81,46 +84,79 @@ QString readFailure(const QSqlQuery &q)
     return QStringLiteral("cannot read the export file: ") + errorText(q);
 }
 
-// The chosen ids in their order; an id the file does not hold comes back not present.
-QString readSelected(QSqlQuery &q, const QList<int> &ids, QList<Game> *games)
+// Reads the export games a batch at a time: memory stays flat whatever the file's size.
+class GameReader
 {
-    for (int id : ids) {
-        q.bindValue(0, id);
-        if (!q.exec())
-            return readFailure(q);
-        if (q.next()) {
-            games->append(readGame(q));
+public:
+    GameReader(const QSqlDatabase &source, TransferMode mode, const QList<int> &ids)
+        : m_source(source), m_query(source), m_mode(mode), m_ids(ids)
+    {
+        m_query.setForwardOnly(true);
+    }
+    // Prepares the reading; *total is the number of games it will give.
+    QString start(int *total);
+    // Up to count more games; none at the end.
+    QString next(int count, QList<Game> *games);
+
+private:
+    QString nextSelected(int count, QList<Game> *games);
+
+    QSqlDatabase m_source;
+    QSqlQuery m_query;
+    TransferMode m_mode;
+    const QList<int> &m_ids;
+    int m_position = 0;
+};
+
+QString GameReader::start(int *total)
+{
+    const QString select = QStringLiteral("select id, %1 from tabella1").arg(columnList());
+    if (m_mode == TransferMode::Selected) {
+        *total = m_ids.size();
+        return m_query.prepare(select + QStringLiteral(" where id = ?")) ? QString()
+                                                                         : readFailure(m_query);
+    }
+    QString why;
+    const auto count =
+        catalogue::fetchOne(m_source, QStringLiteral("select count(*) from tabella1"), {}, &why);
+    if (!count)
+        return QStringLiteral("cannot read the export file: ") + why;
+    *total = count->value(0).toInt();
+    if (!m_query.prepare(select + QStringLiteral(" order by id")) || !m_query.exec())
+        return readFailure(m_query);
+    return {};
+}
+
+QString GameReader::next(int count, QList<Game> *games)
+{
+    games->clear();
+    if (m_mode == TransferMode::Selected)
+        return nextSelected(count, games);
+    while (games->size() < count && m_query.next())
+        games->append(readGame(m_query));
+    return m_query.lastError().isValid() ? readFailure(m_query) : QString();
+}
+
+// The chosen ids in their order; an id the file does not hold comes back not present.
+QString GameReader::nextSelected(int count, QList<Game> *games)
+{
+    for (; games->size() < count && m_position < m_ids.size(); ++m_position) {
+        const int id = m_ids.at(m_position);
+        m_query.bindValue(0, id);
+        if (!m_query.exec())
+            return readFailure(m_query);
+        if (m_query.next()) {
+            games->append(readGame(m_query));
         } else {
-            if (q.lastError().isValid())
-                return readFailure(q);
+            if (m_query.lastError().isValid())
+                return readFailure(m_query);
             Game missing;
             missing.exportId = id;
             games->append(missing);
         }
-        q.finish();
+        m_query.finish();
     }
     return {};
-}
-
-// An export file is small (a floppy's worth); reading it first gives the total for the
-// progress bar and leaves the source alone while the catalogue is written.
-QString readGames(const QSqlDatabase &source, TransferMode mode, const QList<int> &ids,
-                  QList<Game> *games)
-{
-    QSqlQuery q(source);
-    q.setForwardOnly(true);
-    const QString select = QStringLiteral("select id, %1 from tabella1").arg(columnList());
-    const bool byId = mode == TransferMode::Selected;
-    if (!q.prepare(byId ? select + QStringLiteral(" where id = ?")
-                        : select + QStringLiteral(" order by id")))
-        return readFailure(q);
-    if (byId)
-        return readSelected(q, ids, games);
-    if (!q.exec())
-        return readFailure(q);
-    while (q.next())
-        games->append(readGame(q));
-    return q.lastError().isValid() ? readFailure(q) : QString();
 }
 
 using LogFunction = std::function<void(const QString &, const TransferResult &)>;
@@ -135,7 +171,7 @@ public:
     {
     }
     QString prepare();
-    QString write(const QList<Game> &games, int from, int to, TransferResult *result);
+    QString write(const QList<Game> &games, TransferResult *result);
 
 private:
     QString writeGame(const Game &g, Pending *pending);
@@ -198,16 +234,16 @@ QString BatchWriter::writeGame(const Game &g, Pending *pending)
     return {};
 }
 
-// Writes games [from, to) in one transaction; the log hears of them once committed.
-QString BatchWriter::write(const QList<Game> &games, int from, int to, TransferResult *result)
+// Writes the games in one transaction; the log hears of them once committed.
+QString BatchWriter::write(const QList<Game> &games, TransferResult *result)
 {
     catalogue::WriteTransaction tx(m_catalogue);
     if (!tx.isOpen())
         return QStringLiteral("cannot write to the catalogue: ") + tx.error();
     QList<Pending> pending;
-    for (int i = from; i < to; ++i) {
+    for (const Game &game : games) {
         Pending p;
-        if (QString why = writeGame(games.at(i), &p); !why.isEmpty())
+        if (QString why = writeGame(game, &p); !why.isEmpty())
             return why;
         if (!p.line.isEmpty())
             pending.append(p);
@@ -231,18 +267,21 @@ TransferResult Transfer::run(TransferMode mode, const QList<int> &selectedIds)
     TransferResult result;
     QList<Game> games;
     BatchWriter writer(m_catalogue, mode, onLog);
-    QString why = readGames(m_source, mode, selectedIds, &games);
+    GameReader reader(m_source, mode, selectedIds);
+    int total = 0;
+    QString why = reader.start(&total);
     if (why.isEmpty())
         why = writer.prepare();
-    const int total = games.size();
     if (why.isEmpty() && onProgress)
         onProgress(0, total);
-    for (int done = 0; why.isEmpty() && done < total;) {
-        const int end = qMin(total, done + m_batchSize);
-        why = writer.write(games, done, end, &result);
+    for (int done = 0; why.isEmpty();) {
+        why = reader.next(m_batchSize, &games);
+        if (!why.isEmpty() || games.isEmpty())
+            break;
+        why = writer.write(games, &result);
         if (!why.isEmpty())
             break;
-        done = end;
+        done += games.size();
         if (onProgress)
             onProgress(done, total);
     }

@@ -41,7 +41,7 @@ void TransferJob::work(TransferMode mode, const QList<int> &selectedIds)
     // Connections belong to the thread that opens them.
     auto catalogue = catalogue::Connection::open(m_catalogue, &why);
     auto source = catalogue ? catalogue::Connection::open(m_source, &why,
-                                                          catalogue::Connection::Mode::ReadOnly)
+                                                          catalogue::Connection::Mode::Foreign)
                             : nullptr;
     if (!source) {
         m_result.ok = false;

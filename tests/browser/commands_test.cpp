@@ -1,5 +1,7 @@
 #include "mainfixture.h"
 
+#include <QPlainTextEdit>
+
 namespace
 {
 
@@ -46,7 +48,7 @@ TEST_F(CommandsTest, PlayRoutesEveryFormatCode)
         const Case &c = cases[i];
         SCOPED_TRACE(c.formato);
         reset();
-        ASSERT_TRUE(f.showGame(ids[i])); // Spectrum is not listed but shown all the same
+        ASSERT_TRUE(f.showGame(ids[i]));
         click(w, "playButton");
         const QString file = c.player == WindowKey::C64GamePlayer ? c.emul1 : nullptr;
         const QList<Opened> expected{{c.player.value_or(WindowKey::About), ids[i], 0, file}};
@@ -91,8 +93,9 @@ TEST_F(CommandsTest, DeleteAsksAndReselects)
     add("A", "C64");
     const int b = add("B' \"quoted\"", "C64");
     add("C", "C64");
-    const int d = add("D", "C64");
-    const int other = add("Z", "Spectrum"); // kept out of the list by the machine filter
+    add("D", "C64");
+    const int odd = add("Z", "Spectrum"); // listed too: both machine boxes reach every code
+    const int amiga = add("Y", "Amiga");
     open();
     reset();
     QList<int> deleted;
@@ -103,21 +106,48 @@ TEST_F(CommandsTest, DeleteAsksAndReselects)
     EXPECT_EQ(t.dialogs.questions(), QStringList{"Confirm Delete B' \"quoted\"?"});
     EXPECT_EQ(t.catalogue.count("id=?", {b}), 0);
     EXPECT_EQ(deleted, QList<int>{b});
-    expectScene({"A", "C", "D"}, 1, "C");
-    select(d); // the last entry: the one before
+    expectScene({"A", "C", "D", "Y", "Z"}, 1, "C");
+    select(odd); // the last entry: the one before
     click(w, "deleteButton");
-
+    EXPECT_EQ(t.catalogue.count("id=?", {odd}), 0);
     t.dialogs.answers = {false};
     click(w, "deleteButton");
-    expectScene({"A", "C"}, 1, "C");
+    expectScene({"A", "C", "D", "Y"}, 3, "Y");
+
+    // After a refresh the panel's game is highlighted, and Delete takes it.
+    box("amigaBox")->click();
+    expectScene({"A", "C", "D"}, 0, "A");
+    reset();
+    click(w, "deleteButton");
+    EXPECT_EQ(said(), (QStringList{"beep", "Delete: Confirm Delete A?"}));
+    expectScene({"C", "D"}, 0, "C");
     // The game the question named goes, even when the panel shows an unlisted one.
     reset();
-    selectRow(0);
-    ASSERT_TRUE(w->showGame(other));
+    ASSERT_TRUE(w->showGame(amiga));
+    EXPECT_EQ(selectedRow(), -1);
     click(w, "deleteButton");
-    EXPECT_EQ(t.dialogs.questions(), QStringList{"Confirm Delete Z?"});
-    EXPECT_EQ(t.catalogue.count("id=?", {other}), 0);
-    expectScene({"A", "C"}, 0, "A");
+    EXPECT_EQ(t.dialogs.questions(), QStringList{"Confirm Delete Y?"});
+    EXPECT_EQ(t.catalogue.count("id=?", {amiga}), 0);
+    expectScene({"C", "D"}, 0, "C");
+}
+
+TEST_F(CommandsTest, KeysPlayDeleteAndFind)
+{
+    add("A", "C64", "/g/a.d64");
+    const int b = add("B", "C64", "/g/b.d64");
+    open().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    select(b);
+    reset();
+    QTest::keyClick(list(), Qt::Key_Return);
+    EXPECT_EQ(opened, (QList<Opened>{{WindowKey::C64GamePlayer, b, 0, "/g/b.d64"}}));
+    t.dialogs.answers = {false};
+    QTest::keyClick(list(), Qt::Key_Delete);
+    EXPECT_EQ(t.dialogs.questions(), QStringList{"Confirm Delete B?"});
+    EXPECT_EQ(t.catalogue.count("id=?", {b}), 1);
+    w->activateWindow();
+    QTest::keySequence(w, QKeySequence::Find);
+    EXPECT_EQ(QApplication::focusWidget(), find<QLineEdit>("findEdit"));
 }
 
 TEST_F(CommandsTest, WithNoGameShownCommandsOnlyBeep)
@@ -157,6 +187,13 @@ TEST_F(CommandsTest, MenuBarOpensWindowsAtTheConfiguredFoldersAndStartsPrograms)
     t.launcher.failingDocuments.insert(t.launcher.opened[0]);
     trigger("whatsNewAction");
     expectError("What's New file not found!");
+    // No viewer, but the notes are there: shown in a plain text window.
+    writeFile(t.launcher.opened[0], "Version 2: faster lists");
+    trigger("whatsNewAction");
+    expectError("");
+    auto *notes = w->findChild<QPlainTextEdit *>("newsView");
+    ASSERT_TRUE(notes);
+    EXPECT_EQ(notes->toPlainText(), "Version 2: faster lists");
 }
 
 TEST_F(CommandsTest, PopupItemsOpenTheFieldEditorOrAStoringChooser)

@@ -37,6 +37,8 @@ TEST(ListQuery, MachineFamiliesAndFiles)
     cat.addGame(rec("titolo=H no format|emul1=h"));
     EXPECT_EQ(run(cat, {true, false, false, false}), (QList<int>{c64, c128}));
     EXPECT_EQ(run(cat, {false, true, false, false}), (QList<int>{am, am13, am2, am3}));
+    // In the window both machines reach every code, also none of the six.
+    EXPECT_EQ(run(cat, {true, true, false, false, true}).size(), 8);
     // Null and empty both count as "no file".
     EXPECT_EQ(run(cat, {true, true, true, false}), (QList<int>{c64, am2}));
     EXPECT_EQ(run(cat, {true, true, false, true}), (QList<int>{c128, am2}));
@@ -57,16 +59,20 @@ TEST(ListQuery, SortedAsTheCatalogueSortsWithDuplicatesKept)
     for (const QString &t : titles)
         cat.addGame({{"titolo", t}, {"formato", "C64"}});
     cat.addGame({{"formato", "C64"}}); // Null title
-    const ListResult bySql = fetchList(cat.db(), listQuery(filterClause({}), {}));
+    const ListResult bySql =
+        fetchList(cat.db(), listQuery(filterClause({}), {}, "id, titolo, formato"));
     const ListResult byHere = fetchList(cat.db(), filterClause({}), {});
     ASSERT_TRUE(bySql.ok());
     ASSERT_TRUE(byHere.ok());
     EXPECT_EQ(byHere.rows, bySql.rows);
     // Equal titles keep their stored order, each with its own id.
-    QList<ListRow> rows{{5, "b"}, {1, "A"}, {7, ""}, {3, "a"}, {2, "B"}, {4, QString()}};
+    QList<ListRow> rows{{5, "b", {}}, {1, "A", {}}, {7, "", {}},
+                        {3, "a", {}}, {2, "B", {}}, {4, QString(), {}}};
     sortByTitle(rows);
-    EXPECT_EQ(rows,
-              (QList<ListRow>{{4, QString()}, {7, ""}, {1, "A"}, {3, "a"}, {5, "b"}, {2, "B"}}));
+    QList<int> ids;
+    for (const ListRow &row : rows)
+        ids << row.id;
+    EXPECT_EQ(ids, (QList<int>{4, 7, 1, 3, 5, 2}));
     EXPECT_TRUE(rows.first().title.isNull());
 }
 
@@ -104,17 +110,22 @@ TEST(HeadlessList, PrintsTheListOrNothingFound)
     const int a = cat.addGame(rec("titolo=Alien Breed|formato=Amiga 1.3|song=a.mod"));
     const int u = cat.addGame(rec("titolo=\u00dcber Tetris\t2|formato=C128"));
     cat.addGame(rec("titolo=Other|formato=Atari"));
+    // Stored control characters neither forge a line nor reach the terminal.
+    const int s = cat.addGame(rec("titolo=Se\u00f1or\n1\tforged\x1b[2J|formato=C64"));
     const QString lb = QString("%1\tBoulder Dash\n").arg(b),
                   la = QString("%1\tAlien Breed\n").arg(a),
-                  lu = QString("%1\t\u00dcber Tetris\t2\n").arg(u);
+                  lu = QString("%1\t\u00dcber Tetris\\t2\n").arg(u),
+                  ls = QString("%1\tSe\u00f1or\\n1\\tforged\\x1b[2J\n").arg(s);
     struct Case {
         ListingRequest request;
         int status;
         QString out, err;
     };
     const Case cases[] = {
-        {{}, 0, la + lb + lu, ""}, // neither machine option: both machines
+        {{}, 0, la + lb + ls + lu, ""}, // neither machine option: both machines
         {{true, false, true, false, {}}, 0, lb, ""},
+        {{false, false, false, false, "senor"}, 0, ls, ""}, // accents forgiven
+        {{false, false, false, false, "x\x1b"}, 1, "", "No record found for x\\x1b\n"},
         {{false, false, false, false, "\u00fcBER"}, 0, lu, ""},
         {{false, false, false, false, "zz\"["}, 1, "", "No record found for zz\"[\n"},
         {{true, false, false, true, {}}, 1, "", "No record found for \n"}};

@@ -4,12 +4,13 @@
 #include "statefile.h"
 
 #include <QImage>
+#include <QSqlQuery>
 
 namespace
 {
 
-// The lamps' colours: green for a file, red for none.
-const QColor kRed(Qt::red), kGreen(Qt::darkGreen);
+// The lamps' colours: green for a file, red for none, amber for a file that is missing.
+const QColor kRed(Qt::red), kGreen(Qt::darkGreen), kAmber(255, 170, 0);
 
 class MainWindowTest : public MainFixture
 {
@@ -21,17 +22,22 @@ protected:
         picture.fill(Qt::blue);
         ASSERT_TRUE(picture.save(shot));
         notPicture = writeFile(t.temp.filePath("broken.png"), "not a picture");
+        const QString disk = writeFile(t.temp.filePath("giana.d64"), "disk");
+        const QString song = writeFile(t.temp.filePath("t.mod"), "song");
         giana = t.catalogue.addGame(
             rec("titolo=Giana Sisters|sh=Rainbow Arts|team=Time Warp|formato=C64|year=1987|"
                 "tipo=Platform|programming=Armin Gessert, Manfred Trenz|addprogramming=Jan Hill|"
-                "music=Chris Huelsbeck|design=|adddesign=Nobody|emul1=/games/giana.d64|screen1=|"
+                "music=Chris Huelsbeck|design=|adddesign=Nobody|emul1=" +
+                disk +
+                "|screen1=|"
                 "screen2=" +
                 shot));
         turrican = t.catalogue.addGame(rec("titolo=Turrican|sh=Rainbow Arts|formato=Amiga 2.x|"
-                                           "song=/music/t.mod|screen1=" +
-                                           shot + "|screen2=" + notPicture));
+                                           "song=" +
+                                           song + "|screen1=" + shot + "|screen2=" + notPicture));
         boulder = t.catalogue.addGame(
-            rec("titolo=Boulder Dash|formato=C128|emul1=/games/bd.d64|note=uniqueword"));
+            rec("titolo=Boulder Dash|formato=C128|emul1=/games/bd.d64|screen1=/shots/bd.png|"
+                "note=uniqueword"));
     }
 
     QByteArray readState() const
@@ -111,7 +117,7 @@ TEST_F(MainWindowTest, FilterBoxesNarrowOrUntickThemselvesOnce)
     EXPECT_TRUE(box("c64Box")->isChecked());
     box("amigaBox")->click();
     box("soundBox")->click();
-    expectScene({"Turrican"}, -1, "Turrican"); // no selection; the panel shows the first
+    expectScene({"Turrican"}, 0, "Turrican"); // the panel shows the first, highlighted
     box("soundBox")->click();
 
     // No game has a song: the tick is undone, the message shown once, the list kept.
@@ -160,6 +166,9 @@ TEST_F(MainWindowTest, DetailPanelFollowsTheSelection)
     selectRow(1);
     expectScene({"Boulder Dash", "Giana Sisters", "Turrican"}, 1, "Giana Sisters");
     EXPECT_EQ(find<QLineEdit>("publisherEdit")->text(), "Rainbow Arts");
+    // Each entry carries its machine, drawn after the title.
+    EXPECT_EQ(list()->model()->index(2, 0).data(browser::GameListModel::MachineRole).toString(),
+              "Amiga 2.x");
     EXPECT_EQ(lamp("gameLamp"), kGreen);
     EXPECT_EQ(lamp("musicLamp"), kRed);
     EXPECT_EQ(entries(find<QListWidget>("programmingList")),
@@ -176,6 +185,13 @@ TEST_F(MainWindowTest, DetailPanelFollowsTheSelection)
     EXPECT_EQ(lamp("gameLamp"), kRed);
     EXPECT_EQ(lamp("musicLamp"), kGreen);
     EXPECT_TRUE(find<QLabel>("noScreenshot2")->isVisible()); // not a picture
+    // A file that is set but gone: the third colour, and the path in the tooltip.
+    select(boulder);
+    EXPECT_EQ(lamp("gameLamp"), kAmber);
+    EXPECT_EQ(find<QLabel>("gameLamp")->toolTip(), "File missing: /games/bd.d64");
+    EXPECT_EQ(find<QLabel>("noScreenshot1")->text(), "FILE MISSING");
+    EXPECT_EQ(find<QLabel>("screenshot1")->toolTip(), "Screenshot file missing: /shots/bd.png");
+    select(turrican);
 
     // Clicks on the pictures open the viewer on that screenshot.
     QTest::mouseClick(find<QLabel>("screenshot1"), Qt::LeftButton);
@@ -183,16 +199,47 @@ TEST_F(MainWindowTest, DetailPanelFollowsTheSelection)
     EXPECT_EQ(opened, (QList<Opened>{{WindowKey::ScreenshotViewer, turrican, 1},
                                      {WindowKey::ScreenshotViewer, turrican, 2}}));
 
-    // A double-click on a credit searches for it; a right-click pops up its menu.
+    // A double-click on a name searches for it, on the separator or a blank line it does
+    // nothing; a right-click pops up its menu.
     select(giana);
     auto *credits = find<QListWidget>("programmingList");
+    for (int row : {3, 2})
+        QTest::mouseDClick(credits->viewport(), Qt::LeftButton, {},
+                           credits->visualItemRect(credits->item(row)).center());
+    EXPECT_TRUE(t.dialogs.shown.isEmpty());
+    EXPECT_EQ(text("searchLabel"), "");
     QTest::mouseDClick(credits->viewport(), Qt::LeftButton, {},
-                       credits->visualItemRect(credits->item(3)).center());
-    EXPECT_EQ(t.dialogs.messages(),
-              QStringList{"No record found for ----------- Additional -----------"});
+                       credits->visualItemRect(credits->item(4)).center());
+    EXPECT_EQ(text("searchLabel"), "Search for: Jan Hill");
+    EXPECT_EQ(titles(), QStringList{"Giana Sisters"});
     QTest::mouseClick(find<QLabel>("genreLabel"), Qt::RightButton, {}, QPoint(2, 2));
     EXPECT_TRUE(find<QMenu>("gameFieldMenu")->isVisible());
     find<QMenu>("gameFieldMenu")->hide();
+}
+
+TEST_F(MainWindowTest, ActivationRefreshesAfterAnotherProgramsCommit)
+{
+    open();
+    select(turrican);
+    const auto activate = [this] {
+        QEvent event(QEvent::WindowActivate);
+        QApplication::sendEvent(w, &event);
+    };
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "otherProgram");
+        other.setDatabaseName(t.catalogue.path());
+        ASSERT_TRUE(other.open());
+        QSqlQuery q(other);
+        EXPECT_TRUE(q.exec(QString("update tabella1 set titolo='Turrican II', sh='Factor 5' "
+                                   "where id=%1")
+                               .arg(turrican)));
+        EXPECT_TRUE(q.exec("insert into tabella1 (titolo, formato) values ('Alien', 'C64')"));
+    }
+    QSqlDatabase::removeDatabase("otherProgram");
+    EXPECT_EQ(w->listCount(), 3); // nothing happens before the window is activated
+    activate();
+    expectScene({"Alien", "Boulder Dash", "Giana Sisters", "Turrican II"}, 3, "Turrican II");
+    EXPECT_EQ(find<QLineEdit>("publisherEdit")->text(), "Factor 5");
 }
 
 TEST_F(MainWindowTest, LayoutModesFollowTheSettings)

@@ -87,7 +87,8 @@ TEST_F(ConfigTest, OkAsksBeforeWritingEveryBoxAndExitWritesNothing)
     EXPECT_TRUE(stored("player2").isEmpty()) << "answered No";
     EXPECT_EQ(saved, 0);
     click(w, "okButton");
-    EXPECT_EQ(t.dialogs.questions(), QStringList(2, "Apply the changes?"));
+    ASSERT_EQ(t.dialogs.questions().size(), 2);
+    EXPECT_TRUE(t.dialogs.questions().at(1).endsWith("\n\nApply the changes anyway?"));
     EXPECT_TRUE(t.catalogue.value(0, "ccs64").isNull());
     EXPECT_EQ(stored("player2"), "C:\\it's \"two\"\\[x]%") << "stored as typed";
     EXPECT_EQ(stored("dbver"), "3.0");
@@ -98,6 +99,39 @@ TEST_F(ConfigTest, OkAsksBeforeWritingEveryBoxAndExitWritesNothing)
     click(w, "exitButton");
     EXPECT_FALSE(isOpen(*t.ctx, WindowKey::SystemConfig));
     EXPECT_TRUE(stored("vice").isEmpty());
+}
+
+TEST_F(ConfigTest, PathsThatLeadNowhereAreMarkedAndStoredOnlyWhenConfirmed)
+{
+    const QString program = writeFile(t.temp.filePath("bin/vice"), "#!", true);
+    const QString text = writeFile(t.temp.filePath("bin/readme"), "text");
+    QWidget *w = t.ctx->windows.show(WindowKey::SystemConfig);
+    const std::pair<const char *, QString> boxes[] = {
+        {"ccs64", ""},
+        {"vice", program},
+        {"c64s", text},
+        {"pc64", "/no/such/emu"},
+        {"game64", t.temp.path()},
+        {"screen64", "/no/such/dir"},
+        {"music64", ""},
+        {"player1", "sh"}}; // a bare name found on the search path
+    for (const auto &[column, path] : boxes)
+        edit(w, column)->setText(path);
+    const QStringList problems{"This file cannot be run as a program: " + text,
+                               "The program does not exist: /no/such/emu",
+                               "The folder does not exist: /no/such/dir"};
+    EXPECT_EQ(edit(w, "vice")->toolTip(), "");
+    EXPECT_EQ(edit(w, "c64s")->toolTip(), problems[0]);
+    EXPECT_EQ(edit(w, "pc64")->toolTip(), problems[1]);
+    EXPECT_EQ(edit(w, "screen64")->toolTip(), problems[2]);
+    EXPECT_EQ(edit(w, "player1")->toolTip(), "");
+    t.dialogs.answers = {false};
+    click(w, "okButton");
+    EXPECT_EQ(t.dialogs.questions(),
+              QStringList{problems.join('\n') + "\n\nApply the changes anyway?"});
+    EXPECT_TRUE(stored("pc64").isEmpty());
+    click(w, "okButton");
+    EXPECT_EQ(stored("pc64"), "/no/such/emu");
 }
 
 TEST_F(ConfigTest, EachPickButtonTakesOnlyThePickForItsPurpose)

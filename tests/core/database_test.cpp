@@ -2,7 +2,9 @@
 #include "opentest.h"
 #include "testcatalogue.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
@@ -153,4 +155,62 @@ TEST(ConfigRecord, FirstRowByIdNamedColumnsOnly)
     EXPECT_TRUE(error.contains("not a column")) << error.toStdString();
     EXPECT_FALSE(catalogue::configRecord(QSqlDatabase(), {"vice"}, &error));
     EXPECT_EQ(error, "The catalogue is not open.");
+}
+
+TEST(Connection, ForeignFilesAreOnlyReadAndTheirWorkIsBounded)
+{
+    TestCatalogue cat;
+    QString why;
+    auto c = catalogue::Connection::open(cat.path(), &why, catalogue::Connection::Mode::Foreign);
+    ASSERT_TRUE(c) << why.toStdString();
+    c->setStepLimit(50);
+    EXPECT_FALSE(catalogue::run(c->db(),
+                                "with recursive n(x) as (select 1 union all select x + 1 from n) "
+                                "select count(*) from n",
+                                {}, &why)
+                     .isActive());
+    EXPECT_TRUE(why.contains("time limit")) << why.toStdString();
+    EXPECT_FALSE(
+        catalogue::run(c->db(), "select zeroblob(?)", {catalogue::kForeignValueLimit + 1}, &why)
+            .isActive());
+    EXPECT_TRUE(why.contains("size limit")) << why.toStdString();
+    EXPECT_FALSE(catalogue::run(c->db(), "delete from tabella1", {}, &why).isActive());
+}
+
+// A writer killed in the middle leaves its journal: reading rolls it back, creating nothing.
+TEST(Connection, ReadOnlyOpenRollsBackAHotJournal)
+{
+    TestCatalogue cat;
+    for (int i = 0; i < 300; ++i)
+        cat.addGame({{"titolo", QString("Game %1").arg(i)}, {"note", QString(900, 'n')}});
+    QTemporaryDir crashed;
+    const QString copy = crashed.filePath("commodore.mdb");
+    catalogue::run(cat.db(), "PRAGMA cache_size = 2");
+    {
+        catalogue::WriteTransaction killed(cat.db());
+        catalogue::run(cat.db(), "update tabella1 set note = 'lost', titolo = 'lost'");
+        ASSERT_TRUE(QFile::copy(cat.path(), copy));
+        ASSERT_TRUE(QFile::copy(cat.path() + "-journal", copy + "-journal"));
+    }
+    QString why;
+    auto c = catalogue::Connection::open(copy, &why, catalogue::Connection::Mode::ReadOnly);
+    ASSERT_TRUE(c) << why.toStdString();
+    const auto lost = catalogue::fetchOne(c->db(),
+                                          "select count(*) from tabella1 where "
+                                          "titolo = 'lost'",
+                                          {}, &why);
+    ASSERT_TRUE(lost) << why.toStdString();
+    EXPECT_EQ(lost->value(0).toInt(), 0);
+    EXPECT_EQ(QDir(crashed.path()).entryList(QDir::Files), QStringList{"commodore.mdb"});
+}
+
+// The header counts the pages; a file shorter than that lost its tail and is named so.
+TEST(OpenTest, NamesACatalogueThatLostItsTail)
+{
+    TestCatalogue cat;
+    catalogue::run(cat.db(), "with recursive n(i) as (select 1 union all select i + 1 from n "
+                             "where i < 300) insert into tabella1 (titolo) "
+                             "select printf('%0200d', i) from n");
+    ASSERT_TRUE(QFile::resize(cat.path(), QFileInfo(cat.path()).size() / 2));
+    EXPECT_EQ(catalogue::checkCatalogue(cat.path()), cat.path() + " is truncated");
 }

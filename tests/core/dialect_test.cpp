@@ -25,6 +25,15 @@ TEST(LegacyLike, Wildcards)
     EXPECT_FALSE(legacyLike(u"*a*b*c", u"xaxxbxxcx"));
 }
 
+// '#' takes each of the ten digits and neither neighbour of the digit range.
+TEST(LegacyLike, DigitWildcardTakesEveryDigit)
+{
+    for (const QChar digit : QStringLiteral("0123456789"))
+        EXPECT_TRUE(legacyLike(u"#", QStringView(&digit, 1))) << digit.toLatin1();
+    for (const char16_t *other : {u"/", u":", u"", u"12"})
+        EXPECT_FALSE(legacyLike(u"#", other)) << QString::fromUtf16(other).toStdString();
+}
+
 TEST(LegacyLike, CaseBlindBeyondAscii)
 {
     EXPECT_TRUE(legacyLike(u"*ÉTÉ*", u"un été chaud"));
@@ -118,4 +127,31 @@ TEST_F(DialectDb, ParametersCarryQuotesAndWildcardsAsText)
         1);
     EXPECT_EQ(titles("select titolo from tabella1 where titolo like ?", {"*'n \"*"}).size(), 1);
     EXPECT_EQ(titles("select titolo from tabella1 where titolo like ?", {"*[100%*"}).size(), 1);
+}
+
+// Searching forgives accents; equality and order do not, so no two titles become one game.
+TEST_F(DialectDb, SearchIgnoresAccentsButEqualityDoesNot)
+{
+    for (const char *t : {"Señor Tortuga", "Château Fantôme", "Chateau Plain"})
+        cat.addGame({{"titolo", QString::fromUtf8(t)}});
+    const struct {
+        const char *pattern;
+        QStringList found;
+    } cases[] = {
+        {"*senor*", {"Señor Tortuga"}},
+        {"*SEÑOR*", {"Señor Tortuga"}},
+        {"*chateau*", {"Château Fantôme", "Chateau Plain"}},
+        {"*château f*", {"Château Fantôme"}},
+        {"*FANTOME", {"Château Fantôme"}},
+        {"ch[a]teau*", {"Château Fantôme", "Chateau Plain"}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(titles("select titolo from tabella1 where titolo like ? order by id",
+                         {QString::fromUtf8(c.pattern)}),
+                  c.found)
+            << c.pattern;
+    EXPECT_EQ(titles("select titolo from tabella1 where titolo = ?", {"Senor Tortuga"}),
+              QStringList{});
+    EXPECT_EQ(titles("select titolo from tabella1 where titolo = ?", {"CHÂTEAU PLAIN"}),
+              QStringList{});
 }

@@ -1,3 +1,4 @@
+#include "escaping.h"
 #include "launcher.h"
 #include "shortpath.h"
 
@@ -28,4 +29,19 @@ TEST(Command, TextJoinsWithOneBlank)
               "/emu/x64 /games/a b.d64:elite");
     EXPECT_EQ((Command{"/p/player", {""}}).text(), "/p/player ");
     EXPECT_EQ((Command{"/p/player", {}}).text(), "/p/player");
+}
+
+TEST(EscapeControls, NoStoredValueForgesALineOrReachesTheTerminal)
+{
+    const struct {
+        QString text, shown;
+    } cases[] = {
+        {"Plain \\ title é", "Plain \\ title é"},
+        {"Two\nlines\r\tend", "Two\\nlines\\r\\tend"},
+        {"\x1b[2Jgone", "\\x1b[2Jgone"},
+        {QString(QChar(0)) + "x", "\\x00x"},
+        {QString(QChar(0x9b)) + "\x7f", "\\x9b\\x7f"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(escapeControls(c.text), c.shown);
 }

@@ -2,9 +2,11 @@
 #include "editingtest.h"
 #include "filechooser.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QTest>
 
 namespace
 {
@@ -68,17 +70,51 @@ TEST_F(FileChooserTest, PurposesSetCaptionWidthFilterAndStartFolder)
     EXPECT_FALSE(pane(w)->folder().isEmpty());
     EXPECT_TRUE(tc.dialogs.shown.isEmpty()) << "a program pick falls back quietly";
     EXPECT_TRUE(shows(open(ChooserPurpose::StoreScreenshot1, path("shots"), 1), "previewFrame"));
-    // Media picks open the start folder (trailing separator or not), with no filter.
+    // Media picks open the start folder (trailing separator or not), filtered by purpose.
     w = open(ChooserPurpose::StoreMusicFile, path("games") + QDir::separator(), 1);
     EXPECT_EQ(pane(w)->folder(), path("games"));
-    EXPECT_EQ(files(w)->count(), 5);
+    EXPECT_EQ(files(w)->count(), 0) << "no music there";
     // A bad start folder for a media pick is reported and refused.
-    for (const QString &bad : {path("missing"), QString(), path("games/disk1.adf")}) {
+    for (const QString &bad : {path("missing"), path("games/disk1.adf")}) {
         tc.dialogs.clear();
         EXPECT_FALSE(open(ChooserPurpose::Screenshot2, bad));
         EXPECT_EQ(tc.dialogs.messages(), QStringList{"Directory in configuration is bad"});
         EXPECT_FALSE(tc.isOpen(WindowKey::FileChooser)) << bad.toStdString();
     }
+    // None configured: the user's home.
+    tc.dialogs.clear();
+    w = open(ChooserPurpose::Screenshot2, QString());
+    EXPECT_EQ(pane(w)->folder(), QDir::toNativeSeparators(QDir::homePath()));
+    EXPECT_TRUE(tc.dialogs.shown.isEmpty());
+}
+
+TEST_F(FileChooserTest, FilesAreFilteredByPurposeAndMachineHiddenOnesNeverShown)
+{
+    for (const char *f : {"mixed/a.d64", "mixed/b.ADF", "mixed/c.sid", "mixed/mod.tune",
+                          "mixed/d.png", "mixed/e.txt", "mixed/.hidden.d64"})
+        writeFile(path(f));
+    const int amiga = tc.catalogue.addGame({{"titolo", "X"}, {"formato", "Amiga 1.3"}});
+    const struct {
+        ChooserPurpose purpose;
+        int id;
+        QStringList shown;
+    } cases[] = {{ChooserPurpose::Screenshot1, 0, {"d.png"}},
+                 {ChooserPurpose::GameFile, 0, {"a.d64", "b.ADF"}},
+                 {ChooserPurpose::StoreGameDisks, amiga, {"b.ADF"}},
+                 {ChooserPurpose::MusicFile, 0, {"c.sid", "mod.tune"}},
+                 {ChooserPurpose::StoreMusicFile, amiga, {"mod.tune"}}};
+    FileChooser *w = nullptr;
+    for (const auto &c : cases) {
+        w = open(c.purpose, path("mixed"), c.id);
+        QStringList names;
+        for (int i = 0; i < files(w)->count(); ++i)
+            names << files(w)->item(i)->text();
+        EXPECT_EQ(names, c.shown) << int(c.purpose);
+    }
+    auto *filter = control<QComboBox>(w, "filterBox");
+    EXPECT_EQ(filter->itemText(filter->count() - 1), "All files");
+    QTest::keyClick(filter, Qt::Key_End);
+    EXPECT_EQ(files(w)->count(), 6) << "all but the hidden one";
 }
 
 TEST_F(FileChooserTest, PicksGoBackAsFolderSeparatorAndFile)
@@ -94,8 +130,9 @@ TEST_F(FileChooserTest, PicksGoBackAsFolderSeparatorAndFile)
     EXPECT_EQ(lastPick(), path("games/sub") + sep);
     ok(open(ChooserPurpose::C64ScreenshotsFolder, QDir::rootPath()));
     EXPECT_EQ(lastPick(), QDir::toNativeSeparators(QDir::rootPath())) << "one separator";
-    open(ChooserPurpose::Screenshot1, path("shots"))->close();
-    EXPECT_EQ(picked.size(), 4) << "closed without OK, nothing is picked";
+    click(open(ChooserPurpose::Screenshot1, path("shots")), "cancelButton");
+    EXPECT_FALSE(tc.isOpen(WindowKey::FileChooser));
+    EXPECT_EQ(picked.size(), 4) << "cancelled, nothing is picked";
 }
 
 TEST_F(FileChooserTest, AmigaDiskSeriesAsksThriceThenStopsAndEndsOnNo)
@@ -127,16 +164,18 @@ TEST_F(FileChooserTest, AmigaDiskSeriesAsksThriceThenStopsAndEndsOnNo)
     EXPECT_EQ(tc.text(lotus, "emul1"), path("games/disk2.adf"));
     EXPECT_FALSE(tc.isOpen(WindowKey::FileChooser)) << "answered No: the series ends";
     const int elite = tc.catalogue.addGame({{"formato", "C128"}});
-    ok(open(ChooserPurpose::StoreGameDisks, path("games"), elite), "disk3.adf");
+    writeFile(path("games/elite.d64"));
+    ok(open(ChooserPurpose::StoreGameDisks, path("games"), elite), "elite.d64");
     EXPECT_EQ(tc.dialogs.questions().size(), 5) << "a C64 game is one file";
-    EXPECT_EQ(tc.text(elite, "emul1"), path("games/disk3.adf"));
+    EXPECT_EQ(tc.text(elite, "emul1"), path("games/elite.d64"));
 }
 
 TEST_F(FileChooserTest, MusicAndScreenshotStoresWriteTheGameAndReportIt)
 {
     const int id = tc.catalogue.addGame({{"formato", "C64"}});
-    ok(open(ChooserPurpose::StoreMusicFile, path("games"), id), "readme.txt");
-    EXPECT_EQ(tc.text(id, "song"), path("games/readme.txt"));
+    writeFile(path("games/tune.sid"));
+    ok(open(ChooserPurpose::StoreMusicFile, path("games"), id), "tune.sid");
+    EXPECT_EQ(tc.text(id, "song"), path("games/tune.sid"));
     ok(open(ChooserPurpose::StoreScreenshot2, path("shots"), id), "small.png");
     EXPECT_EQ(tc.text(id, "screen2"), path("shots/small.png"));
     ok(open(ChooserPurpose::StoreScreenshot1, path("shots"), id), "big.png");

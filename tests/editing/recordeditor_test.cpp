@@ -104,6 +104,8 @@ TEST_F(RecordEditorTest, EachPickButtonTakesOnlyThePickItWaitsFor)
         {"pickScreenshot1Button", "C64", P::Screenshot1, "screen64", "screenshot1Edit"},
         {"pickGameButton", "C128", P::GameFile, "game64", "gameFileEdit"},
         {"pickFloppy1Button", "Amiga 1.3", P::GameFile, "gameamiga", "floppy1Edit"},
+        {"pickFloppy2Button", "Amiga 1.3", P::GameFile, "gameamiga", "floppy2Edit"},
+        {"pickFloppy3Button", "Amiga 1.3", P::GameFile, "gameamiga", "floppy3Edit"},
         {"pickMusicButton", "Amiga 1.3", P::MusicFile, "musicamiga", "musicFileEdit"},
     };
     RecordEditor *w = open(EditMode::New);
@@ -145,17 +147,18 @@ TEST_F(RecordEditorTest, BareAmigaAsksForTheOtherDrivesAndDFxOpensThem)
 TEST_F(RecordEditorTest, NoPickLeavesTheBoxAloneAndAnUnreadGameIsNeverOverwritten)
 {
     RecordEditor *w = open(EditMode::New, 0, "C64");
+    writeFile(dirs.value("game64").toString() + "/g.d64");
     click(w, "pickGameButton");
     QWidget *chooser = tc.windows.find(WindowKey::FileChooser);
     auto *files = control<QListWidget>(chooser, "fileList");
-    files->setCurrentItem(files->findItems("f", Qt::MatchExactly).value(0));
+    files->setCurrentItem(files->findItems("g.d64", Qt::MatchExactly).value(0));
     click(chooser, "okButton");
-    EXPECT_EQ(edit(w, "gameFileEdit")->text(), dirs.value("game64").toString() + "/f");
+    EXPECT_EQ(edit(w, "gameFileEdit")->text(), dirs.value("game64").toString() + "/g.d64");
     click(w, "pickScreenshot1Button");
     tc.windows.find(WindowKey::FileChooser)->close(); // closed without "OK"
     flushDeletes();
     pick(ChooserPurpose::Screenshot1, "/after/close");
-    tc.catalogue.setConfig({{"screen64", QVariant()}});
+    tc.catalogue.setConfig({{"screen64", "/no/such/folder"}});
     click(w, "pickScreenshot1Button");
     EXPECT_EQ(tc.dialogs.messages(), QStringList{"Directory in configuration is bad"});
     pick(ChooserPurpose::Screenshot1, "/somewhere/stale");
@@ -175,4 +178,56 @@ TEST_F(RecordEditorTest, NoPickLeavesTheBoxAloneAndAnUnreadGameIsNeverOverwritte
     click(w, "modifyButton");
     click(w, "modifyButton");
     EXPECT_EQ(tc.text(id, "dbver"), "Private");
+}
+
+TEST_F(RecordEditorTest, OnlyTheSixMachineCodesAreStoredAndChecksComeBeforeTheQuestion)
+{
+    const int odd = tc.catalogue.addGame({{"titolo", "Zed"}, {"formato", "Spectrum"}});
+    RecordEditor *w = open(EditMode::New, 0, "ZX81");
+    edit(w, "titleEdit")->setText("Manic Miner");
+    click(w, "saveButton");
+    EXPECT_TRUE(tc.dialogs.questions().isEmpty());
+    EXPECT_EQ(tc.dialogs.messages(), QStringList{"The machine must be one of: Amiga 1.3, Amiga "
+                                                 "2.x, Amiga 3.x, Amiga, C64, C128"});
+    EXPECT_EQ(tc.catalogue.count(), 1);
+    machine(w)->setCurrentText(" c128 ");
+    click(w, "saveButton");
+    EXPECT_EQ(tc.catalogue.count("titolo = 'Manic Miner' and formato = 'C128'"), 1);
+
+    // A game imported with another code shows it, and is stored only with one of the six.
+    tc.dialogs.clear();
+    w = tc.open<RecordEditor>(RecordEditorRequest{odd, EditMode::Modify});
+    EXPECT_EQ(machine(w)->currentText(), "Spectrum");
+    click(w, "modifyButton");
+    EXPECT_TRUE(tc.dialogs.questions().isEmpty());
+    EXPECT_EQ(tc.text(odd, "formato"), "Spectrum");
+    machine(w)->setCurrentText("C64");
+    click(w, "modifyButton");
+    EXPECT_EQ(tc.text(odd, "formato"), "C64");
+}
+
+TEST_F(RecordEditorTest, ClosingWithUnsavedChangesAsksSaveDiscardOrCancel)
+{
+    const int id = tc.catalogue.addGame({{"titolo", "Elite"}, {"formato", "C64"}});
+    RecordEditor *w = tc.open<RecordEditor>(RecordEditorRequest{id, EditMode::Modify});
+    w->close();
+    EXPECT_TRUE(tc.dialogs.questions().isEmpty()) << "nothing changed";
+    w = tc.open<RecordEditor>(RecordEditorRequest{id, EditMode::Modify});
+    edit(w, "titleEdit")->setText("Elite Plus");
+    tc.dialogs.answers = {false, false}; // Cancel: the window stays
+    w->close();
+    EXPECT_EQ(tc.dialogs.questions(), (QStringList{"Save the changes to Elite Plus before closing?",
+                                                   "Close and discard the changes?"}));
+    EXPECT_TRUE(tc.isOpen(WindowKey::RecordEditor));
+    tc.dialogs.answers = {true}; // Save
+    w->close();
+    EXPECT_EQ(tc.text(id, "titolo"), "Elite Plus");
+    EXPECT_FALSE(tc.isOpen(WindowKey::RecordEditor));
+
+    w = open(EditMode::New, 0, "C64");
+    edit(w, "titleEdit")->setText("Thrust");
+    tc.dialogs.answers = {false, true}; // Discard
+    w->close();
+    EXPECT_FALSE(tc.isOpen(WindowKey::RecordEditor));
+    EXPECT_EQ(tc.catalogue.count(), 1);
 }

@@ -92,6 +92,9 @@ TEST(C64DirListing, PrintsHeaderAndLinesOrFailsWithItsCode)
     EXPECT_TRUE(r.err.isEmpty());
     const QString tape = writeFile(dir.filePath("b.T64"), t64({{"TAPED", prg(1)}}, 8));
     EXPECT_EQ(listing(tape).out, "T\n\n\n\"TAPED\"           \t1\tPRG\n");
+    // Control bytes in names are shown escaped, the columns' tabs stay.
+    const QString odd = writeFile(dir.filePath("c.T64"), t64({{"A\nB\x1b", prg(1)}}, 8));
+    EXPECT_EQ(listing(odd).out, "T\n\n\n\"A\\nB\\x1b\"            \t1\tPRG\n");
 
     QByteArray bad = d64Files(144);
     link(bad, kDirOrder[17], 18, 5);

@@ -79,3 +79,13 @@ TEST(T64Reader, SlotsNamesAndSizes)
     ASSERT_EQ(l.lines.size(), 8); // only the first eight slots are read
     EXPECT_EQ(l.lines[0], line("SIXTEEN CHARS XY", 4, "PRG", 16));
 }
+
+// A tape entry's length is rounded up to whole blocks of 254 bytes.
+TEST(T64Reader, BlockCountRoundsTheLengthUpToWholeBlocks)
+{
+    const std::pair<int, int> cases[] = {{1, 1}, {253, 1}, {254, 1}, {255, 2}, {508, 2}, {509, 3}};
+    for (const auto &[length, blocks] : cases)
+        EXPECT_EQ(readT64(t64({{"F", prg(length)}})).lines,
+                  QStringList{line("F", blocks, "PRG", 16)})
+            << length;
+}

@@ -63,13 +63,16 @@ TEST_F(MusicTest, GameMusicPlayerPlaysTheSongWithTheChosenPlayerAndCloses)
               (Command{"/usr/bin/vlc-3.0", {c64 + "/b tune.sid"}, WindowStyle::MinimizedFocus}));
     EXPECT_FALSE(isOpen(*t.ctx, WindowKey::GameMusicPlayer));
 
-    // A missing song leaves one blank.
+    // A missing song is named, and no player starts on it.
     t.catalogue.setConfig({{"player1", ""}});
     QFile::remove(c64 + "/b tune.sid");
     w = t.ctx->windows.open(GameMusicRequest{game});
     EXPECT_FALSE(shown(w, "player1Button"));
+    const qsizetype started = t.launcher.started.size();
     click(w, "player2Button");
-    EXPECT_EQ(t.launcher.started.last().text(), "/usr/bin/vlc-3.0 ");
+    EXPECT_EQ(t.dialogs.messages().last(), "The music file is missing:\n" + c64 + "/b tune.sid");
+    EXPECT_EQ(t.launcher.started.size(), started);
+    EXPECT_TRUE(isOpen(*t.ctx, WindowKey::GameMusicPlayer));
 
     QFile::remove(t.catalogue.path());
     w = t.ctx->windows.open(GameMusicRequest{game});
@@ -108,6 +111,8 @@ TEST_F(MusicTest, FreeMusicPlayerAskedForAnotherMachineSwitchesCompletely)
         {MusicMachine::C64, c64, 1, "b tune.sid", AssociationKind::C64Music}};
     for (const auto &[machine, folder, row, file, kind] : steps) {
         EXPECT_EQ(t.ctx->windows.open(FreeMusicRequest{machine, folder}), w) << "one window";
+        EXPECT_EQ(w->windowTitle(),
+                  machine == MusicMachine::Amiga ? "Amiga Music Player" : "C64 Music Player");
         EXPECT_EQ(control<DirListBox>(w, "folderList")->path(), folder);
         EXPECT_TRUE(control<QLineEdit>(w, "fileEdit")->text().isEmpty()) << "no file of before";
         select(w, row);
@@ -116,9 +121,30 @@ TEST_F(MusicTest, FreeMusicPlayerAskedForAnotherMachineSwitchesCompletely)
         EXPECT_EQ(asked.last().kind, kind);
         EXPECT_EQ(asked.last().files, QStringList{folder + QDir::separator() + file});
     }
-    // A music folder that cannot be opened falls back to the root, silently.
+    // A music folder that cannot be opened falls back to the user's home, silently.
     t.ctx->windows.open(FreeMusicRequest{MusicMachine::Amiga, amiga + "/no such folder/"});
     EXPECT_EQ(control<DirListBox>(w, "folderList")->path(),
-              QDir::toNativeSeparators(QDir::rootPath()));
+              QDir::toNativeSeparators(QDir::homePath()));
     EXPECT_TRUE(t.dialogs.shown.isEmpty());
+}
+
+// The notice is for a configuration without any player: one player is enough to play.
+TEST_F(MusicTest, NoPlayersNoticeOnlyWhenBothPlayersAreMissing)
+{
+    const struct {
+        const char *player1;
+        const char *player2;
+        bool notice;
+    } cases[] = {{"C:\\Audio\\SIDPLAYR.EXE", "/usr/bin/vlc-3.0", false},
+                 {"", "/usr/bin/vlc-3.0", false},
+                 {"C:\\Audio\\SIDPLAYR.EXE", "", false},
+                 {"", "", true}};
+    for (const auto &c : cases) {
+        t.catalogue.setConfig({{"player1", QString::fromLatin1(c.player1)},
+                               {"player2", QString::fromLatin1(c.player2)}});
+        QWidget *w = t.ctx->windows.open(FreeMusicRequest{MusicMachine::C64, c64});
+        EXPECT_EQ(shown(w, "noPlayersLabel"), c.notice) << "free: " << c.player1 << c.player2;
+        w = t.ctx->windows.open(GameMusicRequest{game});
+        EXPECT_EQ(shown(w, "noPlayersLabel"), c.notice) << "game: " << c.player1 << c.player2;
+    }
 }

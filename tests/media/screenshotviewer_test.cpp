@@ -58,7 +58,9 @@ TEST_F(ViewerTest, NoImagesAvailableForEveryKindOfFailure)
             {{"titolo", "A"}, {"formato", "C64"}, {"screen1", screen1}, {"screen2", screen2}});
         ScreenshotViewer *v = open(id, which);
         EXPECT_TRUE(noImagesShown(v)) << id;
-        EXPECT_EQ(control<QLabel>(v, "noImagesLabel")->text(), "NO IMAGES AVAILABLE");
+        const bool missing = screen1 == gone && which == 1;
+        EXPECT_EQ(control<QLabel>(v, "noImagesLabel")->text(),
+                  missing ? "SCREENSHOT FILE MISSING\n" + gone : QString("NO IMAGES AVAILABLE"));
         EXPECT_EQ(v->windowTitle(), "C64: A");
         t.ctx->windows.closeAll();
     }
@@ -85,5 +87,14 @@ TEST_F(ViewerTest, ClosesWhenAnotherWindowBecomesActive)
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     EXPECT_TRUE(QTest::qWaitFor([&v] { return v.isNull(); }));
+    EXPECT_FALSE(isOpen(*t.ctx, WindowKey::ScreenshotViewer));
+}
+
+TEST_F(ViewerTest, EscapeClosesIt)
+{
+    const int id = t.catalogue.addGame({{"titolo", "A"}, {"formato", "C64"}, {"screen1", shot}});
+    QPointer<ScreenshotViewer> v = open(id, 1);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(v));
+    QTest::keyClick(v, Qt::Key_Escape);
     EXPECT_FALSE(isOpen(*t.ctx, WindowKey::ScreenshotViewer));
 }

@@ -1,9 +1,13 @@
 #include "browselists.h"
+#include "browsingpane.h"
 #include "fakedialogs.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -78,4 +82,27 @@ TEST(BrowseLists, FolderGoneBeforeItIsOpenedIsReported)
     Q_EMIT list.itemActivated(gone);
     EXPECT_EQ(list.path(), native(dir.path()));
     EXPECT_EQ(dialogs.messages(), QStringList{native(dir.filePath("gone")) + " cannot be read."});
+}
+
+TEST(BrowsingPane, ATypedFolderOpensAndABadOneIsReportedAndLeft)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+    FakeDialogs dialogs;
+    BrowsingPane pane(dialogs, BrowsingPane::Files::Shown);
+    QSignalSpy changed(&pane, &BrowsingPane::folderChanged);
+    ASSERT_TRUE(pane.openAt(dir.path()));
+    auto *edit = pane.findChild<QLineEdit *>("folderEdit");
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(edit->text(), native(dir.path()));
+    edit->setText(dir.filePath("sub"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(pane.folder(), native(dir.filePath("sub")));
+    EXPECT_EQ(changed.size(), 1);
+    edit->setText(dir.filePath("missing"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(pane.folder(), native(dir.filePath("sub")));
+    EXPECT_EQ(edit->text(), native(dir.filePath("sub")));
+    EXPECT_EQ(dialogs.messages(),
+              QStringList{native(dir.filePath("missing")) + " cannot be read."});
 }

@@ -45,3 +45,15 @@ inline QStringList dumpGames(const QSqlDatabase &db)
     }
     return rows;
 }
+
+// One column of a file's rows, by default the titles in order.
+inline QStringList column(const QString &path,
+                          const QString &sql = "select titolo from tabella1 order by titolo")
+{
+    auto c = catalogue::Connection::open(path, nullptr, catalogue::Connection::Mode::ReadOnly);
+    QStringList out;
+    QSqlQuery q = c ? catalogue::run(c->db(), sql) : QSqlQuery();
+    while (q.next())
+        out << q.value(0).toString();
+    return out;
+}

@@ -9,17 +9,6 @@
 
 using namespace merrow;
 
-static QStringList column(const QString &path,
-                          const QString &sql = "select titolo from tabella1 order by titolo")
-{
-    auto c = catalogue::Connection::open(path, nullptr, catalogue::Connection::Mode::ReadOnly);
-    QStringList out;
-    QSqlQuery q = c ? catalogue::run(c->db(), sql) : QSqlQuery();
-    while (q.next())
-        out << q.value(0).toString();
-    return out;
-}
-
 class ExportTest : public testing::Test
 {
 protected:
@@ -53,9 +42,9 @@ protected:
     // Only our own temporary files would be left behind.
     QStringList leftovers() const
     {
-        return QDir(temp.path()).entryList(QDir::Files) +
-               QDir(floppy.path()).entryList({"*.part"}, QDir::AllEntries | QDir::NoDotAndDotDot) +
-               QDir(local.dir()).entryList({"*.part", "commodoreNEW.mdb"}, QDir::Files);
+        return QDir(temp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot) +
+               QDir(floppy.path()).entryList({"*.part*"}, QDir::Files) +
+               QDir(local.dir()).entryList({"*.part*", "commodoreNEW.mdb"}, QDir::Files);
     }
     // Nothing the pipeline does may lose or damage the catalogue.
     void expectSound(const QStringList &before)
@@ -87,22 +76,24 @@ TEST_F(ExportTest, WritesOwnGamesBacksUpCompactsInPlaceAndCleansUp)
     EXPECT_TRUE(column(destination).isEmpty());
 }
 
-TEST_F(ExportTest, UnwritableDestinationFailsAtCopyAndKeepsTheOldExport)
+TEST_F(ExportTest, UnwritableDestinationFailsBeforeAnythingAndPlantedPartsAreIgnored)
 {
     const QStringList before = dumpGames(local.db());
     EXPECT_EQ(exportTo(floppy.filePath("no/such/folder/export.mdb")), failedAtCopy);
     EXPECT_TRUE(error.contains("Copy Export Database on Floppy")) << error.toStdString();
     EXPECT_TRUE(statuses.isEmpty()) << "checked before the catalogue is touched";
     EXPECT_FALSE(QFile::exists(backup));
-    // A folder where the temporary copy should go makes the write fail, even for root.
+    // What an earlier run left under the old fixed names is neither read nor in the way.
     writeFile(destination, "previous export");
     ASSERT_TRUE(QDir().mkpath(destination + ".part"));
-    EXPECT_EQ(exportTo(destination), failedAtCopy);
-    QFile previous(destination);
-    ASSERT_TRUE(previous.open(QIODevice::ReadOnly));
-    EXPECT_EQ(previous.readAll(), "previous export");
+    writeFile(temp.filePath("exp.mdb"), "planted");
+    EXPECT_EQ(exportTo(destination), std::pair(true, 3)) << error.toStdString();
+    EXPECT_EQ(column(destination), QStringList({"Tag 0", "Tag 1", "Tag 2"}));
     QDir(destination + ".part").removeRecursively();
-    expectSound(before);
+    QFile::remove(temp.filePath("exp.mdb"));
+    EXPECT_EQ(dumpGames(local.db()), before);
+    EXPECT_EQ(integrityOf(local.path()), "ok");
+    EXPECT_TRUE(leftovers().isEmpty()) << leftovers().join(' ').toStdString();
 }
 
 TEST_F(ExportTest, CatalogueHeldOpenByAnotherProgram)

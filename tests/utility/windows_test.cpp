@@ -56,18 +56,19 @@ TEST_F(MerrowWindows, MenuOpensTheChooserWhoseOkOpensTheWindowForItsPurpose)
     exported.addGame({{"titolo", "Elite"}, {"formato", "C64"}});
     ASSERT_TRUE(QFile::copy(exported.path(), floppy.filePath("export.mdb")));
     ASSERT_TRUE(control<BrowsingPane>(chooser, "browsingPane")->openAt(floppy.path()));
+    EXPECT_EQ(lines(control<QListWidget>(chooser, "fileList")), QStringList{"export.mdb"});
     click(chooser, "okButton");
     EXPECT_FALSE(isOpen(ctx, WindowKey::FolderChooser));
     QWidget *import = ctx.windows.find(WindowKey::ImportWindow);
     ASSERT_NE(import, nullptr);
     EXPECT_EQ(lines(control<QListWidget>(import, "gameList")), QStringList{"C64   Elite"});
 
-    control<QAction>(menu, "exportAction")->trigger(); // the chooser opens at the root
+    control<QAction>(menu, "exportAction")->trigger(); // the chooser opens at home
     click(ctx.windows.find(WindowKey::FolderChooser), "okButton");
     QWidget *exportWindow = ctx.windows.find(WindowKey::ExportWindow);
     ASSERT_NE(exportWindow, nullptr);
     EXPECT_EQ(text(exportWindow, "destinationLabel"),
-              QDir::toNativeSeparators(QDir::rootPath()) + "export.mdb");
+              QDir::toNativeSeparators(QDir::homePath() + "/export.mdb"));
     control<QAction>(menu, "aboutAction")->trigger();
     EXPECT_TRUE(isOpen(ctx, WindowKey::UtilityAbout));
 }
@@ -118,6 +119,10 @@ TEST_F(MerrowWindows, ImportWindowListsComparesSelectsAndTransfers)
     EXPECT_EQ(text(w, "addedCountLabel"), "0");
     EXPECT_EQ(text(w, "modifiedCountLabel"), "1");
     EXPECT_EQ(selection->count(), 1);
+    games->setCurrentRow(2);
+    EXPECT_EQ(lines(log), QStringList{"No differences"}) << "Zool came in as it is";
+    click(w, "closeButton");
+    EXPECT_FALSE(isOpen(ctx, WindowKey::ImportWindow));
 }
 
 TEST_F(MerrowWindows, FailedLoadSaysSoAndDisablesTransfers)

@@ -1,0 +1,191 @@
+#include "batch.h"
+#include "exportfiles.h"
+#include "exportpipeline.h"
+#include "importfile.h"
+#include "paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+
+#include <clocale>
+#include <functional>
+#include <thread>
+
+using namespace merrow;
+
+namespace
+{
+
+using Kind = BatchRequest::Kind;
+using Mode = BatchRequest::Import;
+
+struct BatchRun {
+    int code = -1;
+    QString out, err;
+};
+
+BatchRun batch(const QString &cataloguePath, const QString &tempDir, Kind kind,
+               const QString &target, Mode mode = Mode::All)
+{
+    BatchRun r;
+    QTextStream o(&r.out), e(&r.err);
+    Paths paths{QFileInfo(cataloguePath).absolutePath(), cataloguePath, {}, tempDir};
+    r.code = runBatch({kind, mode, target}, paths, o, e);
+    return r;
+}
+
+// Copies a catalogue file (and its -wal) to dir/name while its writer holds it open.
+QString copyOut(TestCatalogue &file, const QString &dir, const QString &name, bool withWal)
+{
+    const QString to = QDir(dir).filePath(name);
+    EXPECT_TRUE(QFile::copy(file.path(), to));
+    if (withWal) {
+        EXPECT_TRUE(QFile::copy(file.path() + "-wal", to + "-wal"));
+    }
+    return to;
+}
+
+void exec(TestCatalogue &file, const QString &sql)
+{
+    QString why;
+    EXPECT_TRUE(catalogue::run(file.db(), sql, {}, &why).isActive()) << why.toStdString();
+}
+
+} // namespace
+
+TEST(HostileImportFile, RefusedWithItsReasonOrImportedExactly)
+{
+    const QString over(catalogue::kForeignValueLimit + 1, 'x');
+    const struct {
+        const char *name;
+        std::function<void(TestCatalogue &)> spoil;
+        bool withWal;
+        int code;
+        const char *says; // in the refusal
+        int games;        // in the catalogue afterwards
+    } cases[] = {
+        {"view",
+         [](auto &f) {
+             exec(f, "alter table tabella1 rename to t0");
+             exec(f, "create view tabella1 as select * from t0");
+         },
+         false, 1, "tabella1 is a view", 0},
+        {"generated column",
+         [](auto &f) {
+             exec(f, "alter table tabella1 add column x TEXT generated always as (titolo || 1)");
+         },
+         false, 1, "generated or hidden", 0},
+        {"virtual table",
+         [](auto &f) {
+             exec(f, "alter table tabella1 rename to t0");
+             exec(f, "create virtual table tabella1 using fts4(titolo)");
+         },
+         false, 1, "virtual table", 0},
+        {"oversized value",
+         [&](auto &f) {
+             f.addGame({{"titolo", over}, {"formato", "C64"}});
+         },
+         false, 1, "size limit of 1000000 bytes", 0},
+        {"games only in the -wal",
+         [](auto &f) {
+             exec(f, "PRAGMA journal_mode = WAL");
+             exec(f, "PRAGMA wal_autocheckpoint = 0");
+             addGames(f, 10);
+         },
+         true, 0, "", 12},
+        {"numbers and blobs",
+         [](auto &f) {
+             exec(f, "insert into tabella1 (titolo, formato, sh) values (42, 'C64', x'414243')");
+         },
+         false, 0, "", 3},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        TestCatalogue local, file;
+        QTemporaryDir temp, store;
+        file.addGame({{"titolo", "Elite"}, {"formato", "C64"}});
+        file.addGame({{"titolo", "Agony"}, {"formato", "Amiga"}});
+        c.spoil(file);
+        const QString path = copyOut(file, store.path(), "export.mdb", c.withWal);
+        // A sidecar someone left in the temporary folder under the old fixed name.
+        writeFile(temp.filePath("export.mdb-wal"), QByteArray(4096, 'w'));
+        const BatchRun r = batch(local.path(), temp.path(), Kind::Import, path);
+        EXPECT_EQ(r.code, c.code) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(c.says)) << r.err.toStdString();
+        EXPECT_FALSE(r.err.contains(temp.path())) << "names the user's file, not the copy";
+        EXPECT_EQ(local.count(), c.games);
+        EXPECT_EQ(local.count("typeof(titolo) <> 'text' or typeof(sh) not in ('text', 'null')"), 0);
+        EXPECT_EQ(QDir(temp.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
+    }
+}
+
+TEST(SharedTemporaryFolder, TwoExportsAndTwoImportsEachGetTheirOwn)
+{
+    QTemporaryDir temp, floppyA, floppyB;
+    TestCatalogue a, b;
+    addGames(a, 30);
+    addGames(b, 5);
+    ExportPipeline::Result ra, rb;
+    {
+        std::thread ta([&] {
+            ra = ExportPipeline(a.path(), temp.path(), floppyA.filePath("export.mdb")).run();
+        });
+        std::thread tb([&] {
+            rb = ExportPipeline(b.path(), temp.path(), floppyB.filePath("export.mdb")).run();
+        });
+        ta.join();
+        tb.join();
+    }
+    EXPECT_EQ(ra.exported, 30) << ra.error.toStdString();
+    EXPECT_EQ(rb.exported, 5) << rb.error.toStdString();
+    QString why;
+    const auto fileA = ImportFile::open(floppyA.filePath("export.mdb"), temp.path(), &why);
+    const auto fileB = ImportFile::open(floppyB.filePath("export.mdb"), temp.path(), &why);
+    ASSERT_TRUE(fileA) << why.toStdString();
+    ASSERT_TRUE(fileB) << why.toStdString();
+    EXPECT_EQ(fileA->ids().size(), 30);
+    EXPECT_EQ(fileB->ids().size(), 5);
+    EXPECT_NE(fileA->path(), fileB->path());
+    EXPECT_EQ(QFileInfo(QFileInfo(fileA->path()).absolutePath()).permissions() & 0x0077, 0)
+        << "the work folder is the owner's alone";
+}
+
+TEST(AnyPath, NonAsciiFoldersUnderTheCLocale)
+{
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    std::setlocale(LC_ALL, "C");
+    QTemporaryDir root;
+    TestCatalogue source, target;
+    addGames(source, 4);
+    const QString home = root.filePath("catalogué é"), floppy = root.filePath("dést"),
+                  temp = root.filePath("tèmp ü");
+    for (const QString &dir : {home, floppy, temp})
+        ASSERT_TRUE(QDir().mkpath(dir));
+    const QString mine = QDir(home).filePath("commodore.mdb");
+    ASSERT_TRUE(QFile::copy(source.path(), mine));
+    const BatchRun out = batch(mine, temp, Kind::Export, floppy);
+    EXPECT_EQ(out.code, 0) << out.err.toStdString();
+    const BatchRun in =
+        batch(target.path(), temp, Kind::Import, QDir(floppy).filePath("export.mdb"));
+    EXPECT_EQ(in.code, 0) << in.err.toStdString();
+    EXPECT_EQ(target.count(), 4);
+    EXPECT_EQ(QDir(temp).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    std::setlocale(LC_ALL, previous.c_str());
+}
+
+TEST(ExportDestination, TheCatalogueItselfIsRefusedThroughLinks)
+{
+    QTemporaryDir temp, linked;
+    TestCatalogue source;
+    addGames(source, 3);
+    const QString named = QDir(source.dir()).filePath("export.mdb");
+    ASSERT_TRUE(QFile::copy(source.path(), named));
+    ASSERT_TRUE(QFile::link(named, linked.filePath("export.mdb")));
+    for (const QString &folder : {source.dir(), linked.path()}) {
+        const BatchRun r = batch(named, temp.path(), Kind::Export, folder);
+        EXPECT_EQ(r.code, 1);
+        EXPECT_TRUE(r.err.contains("is the catalogue itself")) << r.err.toStdString();
+    }
+    EXPECT_EQ(column(named).size(), 3);
+}
