@@ -61,11 +61,11 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Vantrel developers")
 set(CPACK_PACKAGE_CONTACT "The Vantrel developers <vantrel@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "catalogue and launcher for Commodore 64 and Amiga games")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Vantrel keeps a collection of Commodore 64, C128 and Amiga games in one catalogue: \
-titles, publishers, credits, screenshots, and the game and music files. It starts the \
-games in the emulator and their music in the sound player of the user's choice. Merrow, \
-its companion, exports a collector's own records and merges those of others.")
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Vantrel keeps a collection of Commodore 64, C128 and Amiga games in one catalogue:"
+    "titles, publishers, credits, screenshots, and the game and music files. It starts"
+    "the games in the emulator and their music in the sound player of the user's choice."
+    "Merrow, its companion, exports a collector's own records and merges those of others.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -10,7 +10,7 @@ struct Paths {
     QString catalogue;
     QString stateFile;
     QString tempDir;
-    QString sharedDir;
+    QString sharedDir = {}; // defaulted, so brace initialisers may leave it out
 
     QString catalogueDir() const;
     // The folder of the shipped files; the program's folder when sharedDir is not set.
