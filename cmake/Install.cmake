@@ -1,7 +1,7 @@
 # Installation (cmake --install, GNUInstallDirs) and the Debian package (make package).
 #
 #   bin/vantrel, bin/merrow
-#   share/vantrel/           sample catalogue, its files in sample/, readme.txt
+#   share/vantrel/           sample catalogue sample.mdb, its files in sample/, readme.txt
 #   share/applications/      the desktop entry (vantrel only: merrow is started from it)
 #   share/metainfo/          AppStream metadata
 #   share/icons/hicolor/     the icon, scalable and rendered to PNG at build time
@@ -25,8 +25,9 @@ install(TARGETS vantrel merrow RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # The sample catalogue as make_sample wrote it (data/CMakeLists.txt keeps that copy apart
 # from the one `make run` works on) and the sample files it points at.
-install(FILES ${CMAKE_BINARY_DIR}/data/commodore.mdb ${CMAKE_SOURCE_DIR}/data/readme.txt
-        DESTINATION ${VANTREL_SHARED_DIR})
+install(FILES ${CMAKE_BINARY_DIR}/data/commodore.mdb DESTINATION ${VANTREL_SHARED_DIR}
+        RENAME sample.mdb)
+install(FILES ${CMAKE_SOURCE_DIR}/data/readme.txt DESTINATION ${VANTREL_SHARED_DIR})
 install(DIRECTORY ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/sample DESTINATION ${VANTREL_SHARED_DIR})
 
 install(FILES ${desktop_dir}/${VANTREL_APP_ID}.desktop

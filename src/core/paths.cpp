@@ -63,7 +63,7 @@ LocationRequest defaultLocationRequest(const QString &cataloguePath)
     const QString installed =
         QDir::cleanPath(QDir(r.programDir).filePath(QStringLiteral(VANTREL_SHARED_FROM_BIN)));
     r.sharedDir = QFileInfo(installed).isDir() ? installed : r.programDir;
-    r.sampleCatalogue = QDir(r.sharedDir).filePath(QLatin1String(kCatalogueName));
+    r.sampleCatalogue = QDir(r.sharedDir).filePath(QLatin1String(kSampleCatalogueName));
     r.tempDir = QDir::tempPath();
     return r;
 }

@@ -44,4 +44,7 @@ Paths resolvePaths(const LocationRequest &request, QString *error = nullptr);
 LocationRequest defaultLocationRequest(const QString &cataloguePath);
 
 constexpr const char kCatalogueName[] = "commodore.mdb";
+// The installed sample catalogue. Its own name, so that an installation whose shared folder
+// is also the per-user data folder (prefix ~/.local) still seeds a catalogue of the user's.
+constexpr const char kSampleCatalogueName[] = "sample.mdb";
 constexpr const char kStateFileName[] = "Vantrel.ini";

@@ -38,7 +38,7 @@ seed() {
     list=$("$prefix/bin/vantrel" --list 2>"$root/$check.err") || fail "vantrel --list exited with $?"
     [ ! -s "$root/$check.err" ] || fail "vantrel --list wrote: $(cat "$root/$check.err")"
     [ -f "$data/commodore.mdb" ] || fail "no catalogue in $data"
-    games=$(sqlite3 "$prefix/share/vantrel/commodore.mdb" "select count(*) from tabella1")
+    games=$(sqlite3 "$prefix/share/vantrel/sample.mdb" "select count(*) from tabella1")
     [ "$(printf '%s\n' "$list" | wc -l)" -eq "$games" ] || fail "--list shows not all $games games"
     while IFS= read -r path; do
         case $path in "$data/sample/"*) ;; *) fail "$path lies outside $data/sample" ;; esac
@@ -51,6 +51,12 @@ seed() {
                                    where id = (select min(id) from tabella1)"
     list=$("$prefix/bin/vantrel" --list)
     grep -q $'\tChanged Title$' <<<"$list" || fail "the second run lost the changed title"
+    # Installed into the data home itself (prefix ~/.local): the user still gets a catalogue
+    # of their own, and the installed sample stays as it was.
+    XDG_DATA_HOME=$prefix/share "$prefix/bin/vantrel" --list >/dev/null
+    [ -f "$prefix/share/vantrel/commodore.mdb" ] || fail "no catalogue beside the shared files"
+    cmp -s "$prefix/share/vantrel/sample.mdb" "$build/data/commodore.mdb" ||
+        fail "the installed sample changed"
 }
 
 desktop() {
@@ -81,7 +87,7 @@ package() {
     deb=$(echo "$root"/package/vantrel_0.1.0_*.deb)
     [ -f "$deb" ] || fail "no package in $root/package"
     contents=$(dpkg-deb -c "$deb")
-    for file in bin/vantrel bin/merrow share/vantrel/commodore.mdb share/vantrel/readme.txt \
+    for file in bin/vantrel bin/merrow share/vantrel/sample.mdb share/vantrel/readme.txt \
         share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml \
         share/icons/hicolor/scalable/apps/$app_id.svg \
         share/icons/hicolor/256x256/apps/$app_id.png \
