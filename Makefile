@@ -1,5 +1,6 @@
 # Two entry points: `make run` starts vantrel on the bundled sample catalogue,
 # `make test` builds and runs every test. Both install what they need first.
+# `make package` builds the Debian package vantrel_<version>_<arch>.deb in $(BUILD).
 BUILD ?= build
 BUILD_TYPE ?= Release
 CTEST_JOBS ?= 2
@@ -8,7 +9,7 @@ FUZZ_SECONDS ?= 30
 # CI sets WERROR=ON.
 WERROR ?= OFF
 
-.PHONY: all bootstrap configure build run test bench fuzz fuzz-smoke format-check clean
+.PHONY: all bootstrap configure build run test package bench fuzz fuzz-smoke format-check clean
 
 all: build
 
@@ -28,6 +29,9 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(CTEST_JOBS)
+
+package: build
+	cmake --build $(BUILD) --target package
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b || exit 1; done

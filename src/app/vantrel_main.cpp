@@ -265,8 +265,11 @@ int main(int argc, char *argv[])
                                                    : new QApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("vantrel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
-    if (!noWindow)
+    if (!noWindow) {
         QGuiApplication::setApplicationDisplayName(QStringLiteral("Vantrel"));
+        // Wayland matches the windows to the desktop entry and its icon by this name.
+        QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vantrel.Vantrel"));
+    }
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

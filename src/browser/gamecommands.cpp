@@ -66,9 +66,9 @@ Command merrowCommand(const QString &programDir, const QString &catalogue)
                    WindowStyle::NormalFocus};
 }
 
-QString newsFile(const QString &programDir)
+QString newsFile(const QString &sharedFolder)
 {
-    return QDir::toNativeSeparators(QDir(programDir).filePath(QStringLiteral("readme.txt")));
+    return QDir::toNativeSeparators(QDir(sharedFolder).filePath(QStringLiteral("readme.txt")));
 }
 
 } // namespace browser

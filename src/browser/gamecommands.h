@@ -23,7 +23,7 @@ bool deleteGame(const QSqlDatabase &db, int id, QString *error = nullptr);
 // The utility beside the program, told which catalogue to work on.
 Command merrowCommand(const QString &programDir, const QString &catalogue);
 
-// The news file of this version, in the program folder.
-QString newsFile(const QString &programDir);
+// The news file of this version, in the folder of the shipped files.
+QString newsFile(const QString &sharedFolder);
 
 } // namespace browser

@@ -42,7 +42,7 @@ void MainWindow::startUtility()
 
 void MainWindow::showNews()
 {
-    const QString path = newsFile(m_ctx.paths.programDir);
+    const QString path = newsFile(m_ctx.paths.sharedFolder());
     QString error;
     if (m_ctx.launcher.openDocument(path, &error))
         return;

@@ -1,5 +1,8 @@
 #include "paths.h"
 
+#include "sampleseed.h"
+#include "shareddata.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -8,9 +11,18 @@
 
 #include <sys/stat.h>
 
+#ifndef VANTREL_SHARED_FROM_BIN
+#define VANTREL_SHARED_FROM_BIN "../share/vantrel"
+#endif
+
 QString Paths::catalogueDir() const
 {
     return QFileInfo(catalogue).absolutePath();
+}
+
+QString Paths::sharedFolder() const
+{
+    return sharedDir.isEmpty() ? programDir : sharedDir;
 }
 
 QString Paths::temp(const QString &name) const
@@ -22,6 +34,7 @@ Paths resolvePaths(const LocationRequest &request, QString *error)
 {
     Paths paths;
     paths.programDir = request.programDir;
+    paths.sharedDir = request.sharedDir;
     paths.tempDir = request.tempDir.isEmpty() ? QDir::tempPath() : request.tempDir;
     const QString name = QLatin1String(kCatalogueName);
     const QString beside = QDir(request.programDir).filePath(name);
@@ -32,21 +45,10 @@ Paths resolvePaths(const LocationRequest &request, QString *error)
     } else {
         paths.catalogue = QDir(request.dataDir).filePath(name);
         if (!QFileInfo::exists(paths.catalogue) && !request.sampleCatalogue.isEmpty()) {
-            QDir().mkpath(request.dataDir);
-            // Copy under a temporary name, then rename: never a half-written catalogue.
-            const QString part = paths.catalogue + QStringLiteral(".part");
-            QFile::remove(part);
-            if (!QFile::copy(request.sampleCatalogue, part) ||
-                !QFile::rename(part, paths.catalogue)) {
-                QFile::remove(part);
-                if (error)
-                    *error = QStringLiteral("Cannot copy the sample catalogue %1 to %2")
-                                 .arg(request.sampleCatalogue, paths.catalogue);
-            } else {
-                QFile(paths.catalogue)
-                    .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                    QFile::ReadOther);
-            }
+            const QString why = seedDataFolder(request.sampleCatalogue, request.dataDir);
+            if (!why.isEmpty() && error)
+                *error = QStringLiteral("Cannot set up the data folder %1: %2")
+                             .arg(QDir::toNativeSeparators(request.dataDir), why);
         }
     }
     paths.stateFile = QDir(paths.catalogueDir()).filePath(QLatin1String(kStateFileName));
@@ -59,9 +61,8 @@ LocationRequest defaultLocationRequest(const QString &cataloguePath)
     r.cataloguePath = cataloguePath;
     r.programDir = QCoreApplication::applicationDirPath();
     r.dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    r.sampleCatalogue =
-        QDir(r.programDir)
-            .filePath(QStringLiteral("../share/vantrel/") + QLatin1String(kCatalogueName));
+    r.sharedDir = sharedDataFolder(r.programDir);
+    r.sampleCatalogue = QDir(r.sharedDir).filePath(QLatin1String(kSampleCatalogueName));
     r.tempDir = QDir::tempPath();
     return r;
 }

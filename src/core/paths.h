@@ -3,14 +3,18 @@
 #include <QString>
 
 // Where the program's files are. The state file lies beside the catalogue; temporary
-// outputs (emulator configurations, import working copies) go to tempDir.
+// outputs (emulator configurations, import working copies) go to tempDir; the files shipped
+// with the programs (the "What's new" notes, the sample catalogue) are read from sharedDir.
 struct Paths {
     QString programDir;
     QString catalogue;
     QString stateFile;
     QString tempDir;
+    QString sharedDir = {}; // defaulted, so brace initialisers may leave it out
 
     QString catalogueDir() const;
+    // The folder of the shipped files; the program's folder when sharedDir is not set.
+    QString sharedFolder() const;
     // A file in the temporary folder. Work files go into a private folder made in it
     // (see WorkFolder), never under a fixed name here.
     QString temp(const QString &name) const;
@@ -25,15 +29,22 @@ struct LocationRequest {
     QString dataDir;         // per-user data folder
     QString sampleCatalogue; // installed sample catalogue that seeds the data folder
     QString tempDir;
+    QString sharedDir; // files shipped with the programs
 };
 
 // The first that applies: the --catalogue path; commodore.mdb beside the executable;
-// commodore.mdb in the per-user data folder, copied there from the sample catalogue on
-// first run. *error is set when seeding fails; the paths are returned all the same.
+// commodore.mdb in the per-user data folder, seeded there with the sample files on first
+// run (see seedDataFolder). *error is set when seeding fails, naming the data folder; the
+// paths are returned all the same.
 Paths resolvePaths(const LocationRequest &request, QString *error = nullptr);
 
-// The location request of the running program.
+// The location request of the running program. Installed, the shared files are in
+// <bin>/../share/vantrel, so a moved installation still finds them; in a build folder they
+// lie beside the executable.
 LocationRequest defaultLocationRequest(const QString &cataloguePath);
 
 constexpr const char kCatalogueName[] = "commodore.mdb";
+// The installed sample catalogue. Its own name, so that an installation whose shared folder
+// is also the per-user data folder (prefix ~/.local) still seeds a catalogue of the user's.
+constexpr const char kSampleCatalogueName[] = "sample.mdb";
 constexpr const char kStateFileName[] = "Vantrel.ini";

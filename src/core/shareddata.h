@@ -2,6 +2,6 @@
 
 #include <QString>
 
-// The program's shared data folder: <executable folder>/../share/vantrel when it exists
-// (an install), else the executable's folder (a build tree).
+// The program's shared data folder: share/vantrel beside the executable's bin folder when
+// it exists (an install, wherever it was moved), else the executable's folder (a build tree).
 QString sharedDataFolder(const QString &programDir);

@@ -1,6 +1,5 @@
 #include "escaping.h"
 #include "launcher.h"
-#include "paths.h"
 #include "shortpath.h"
 
 #include <QCoreApplication>
@@ -22,60 +21,6 @@ TEST(ShortPath, ExistingMissingAndBlankPaths)
     EXPECT_EQ(shortPath(file), QDir::toNativeSeparators(file));
     EXPECT_EQ(shortPath(dir.filePath("missing.d64")), QString());
     EXPECT_EQ(shortPath(QString()), QString());
-}
-
-TEST(Paths, LocationRule)
-{
-    QTemporaryDir dir;
-    const QString program = dir.filePath("bin");
-    const QString data = dir.filePath("data");
-    QDir().mkpath(program);
-    const QString sample = dir.filePath("sample.mdb");
-    QFile s(sample);
-    ASSERT_TRUE(s.open(QIODevice::WriteOnly));
-    s.write("sample");
-    s.close();
-
-    LocationRequest r{QString(), program, data, sample, dir.path()};
-    // Nothing beside the program: the data folder, seeded from the sample.
-    Paths p = resolvePaths(r);
-    EXPECT_EQ(p.catalogue, QDir(data).filePath("commodore.mdb"));
-    EXPECT_TRUE(QFile::exists(p.catalogue));
-    EXPECT_EQ(p.stateFile, QDir(data).filePath("Vantrel.ini"));
-    EXPECT_EQ(p.temp("x.uae"), QDir(dir.path()).filePath("x.uae"));
-
-    // A seeded catalogue is never overwritten by the sample again.
-    QFile mine(p.catalogue);
-    ASSERT_TRUE(mine.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    mine.write("mine");
-    mine.close();
-    resolvePaths(r);
-    ASSERT_TRUE(mine.open(QIODevice::ReadOnly));
-    EXPECT_EQ(mine.readAll(), "mine");
-    mine.close();
-
-    // Portable: beside the executable wins.
-    QFile beside(QDir(program).filePath("commodore.mdb"));
-    ASSERT_TRUE(beside.open(QIODevice::WriteOnly));
-    beside.close();
-    EXPECT_EQ(resolvePaths(r).catalogue, QDir(program).filePath("commodore.mdb"));
-
-    // --catalogue wins over everything.
-    r.cataloguePath = dir.filePath("elsewhere/my.mdb");
-    p = resolvePaths(r);
-    EXPECT_EQ(p.catalogue, dir.filePath("elsewhere/my.mdb"));
-    EXPECT_EQ(p.stateFile, dir.filePath("elsewhere/Vantrel.ini"));
-}
-
-TEST(Paths, MissingSampleLeavesAnError)
-{
-    QTemporaryDir dir;
-    LocationRequest r{QString(), dir.filePath("bin"), dir.filePath("data"),
-                      dir.filePath("no-sample.mdb"), dir.path()};
-    QString error;
-    const Paths p = resolvePaths(r, &error);
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_FALSE(QFile::exists(p.catalogue));
 }
 
 TEST(Command, TextJoinsWithOneBlank)

@@ -1,0 +1,163 @@
+#include "sampleseed.h"
+
+#include "database.h"
+#include "paths.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <algorithm>
+
+namespace
+{
+
+const char *const kGamePathColumns[] = {"emul1", "df1", "df2", "df3", "song", "screen1", "screen2"};
+const char *const kConfigFolderColumns[] = {"game64",    "music64",    "screen64",
+                                            "gameamiga", "musicamiga", "screenamiga"};
+
+const QString kSampleFolderName = QStringLiteral("sample");
+
+bool endsWithSeparator(const QString &path)
+{
+    return path.endsWith(QLatin1Char('/')) || path.endsWith(QLatin1Char('\\'));
+}
+
+// Copies every folder and file below `from` to the same place below `to`, keeping files
+// that are there already. Each copy appears in one rename: an interrupted run leaves no
+// truncated file that a later run would keep.
+QString copyMissingFiles(const QString &from, const QString &to)
+{
+    const QDir source(from);
+    const QDir target(to);
+    if (!QDir().mkpath(to))
+        return QStringLiteral("cannot make the folder %1").arg(to);
+    QDirIterator it(from, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString entry = it.next();
+        const QString copy = target.filePath(source.relativeFilePath(entry));
+        if (it.fileInfo().isDir()) {
+            if (!QDir().mkpath(copy))
+                return QStringLiteral("cannot make the folder %1").arg(copy);
+            continue;
+        }
+        if (QFileInfo::exists(copy))
+            continue;
+        const QString part = copy + QStringLiteral(".part");
+        QFile::remove(part);
+        QFile original(entry);
+        if (!original.copy(part))
+            return QStringLiteral("cannot copy %1: %2").arg(entry, original.errorString());
+        if (!QFile::rename(part, copy)) {
+            QFile::remove(part);
+            return QStringLiteral("cannot rename %1 to %2").arg(part, copy);
+        }
+    }
+    return {};
+}
+
+// The folder the sample files were written in, with its separator at the end: the parent
+// of the configuration record's C64 game folder. Empty when the record names none.
+QString writtenSampleFolder(const QSqlDatabase &db, QString *error)
+{
+    const auto record = catalogue::configRecord(db, {QStringLiteral("game64")}, error);
+    if (!record)
+        return {};
+    QString folder = record->value(0).toString();
+    while (endsWithSeparator(folder))
+        folder.chop(1);
+    const qsizetype cut =
+        std::max(folder.lastIndexOf(QLatin1Char('/')), folder.lastIndexOf(QLatin1Char('\\')));
+    return cut < 0 ? QString() : folder.left(cut + 1);
+}
+
+// Replaces the leading `from` of every stored file and folder path by `to`, in one
+// transaction.
+QString rewriteFolder(const QSqlDatabase &db, const QString &from, const QString &to)
+{
+    catalogue::WriteTransaction transaction(db);
+    if (!transaction.isOpen())
+        return transaction.error();
+    const auto rewrite = [&](const char *table, const char *column) {
+        const QString sql = QStringLiteral("UPDATE %1 SET %2 = ? || substr(%2, length(?) + 1) "
+                                           "WHERE substr(%2, 1, length(?)) = ?")
+                                .arg(QLatin1String(table), QLatin1String(column));
+        QString why;
+        catalogue::run(db, sql, {to, from, from, from}, &why);
+        return why;
+    };
+    for (const char *column : kGamePathColumns)
+        if (QString why = rewrite("tabella1", column); !why.isEmpty())
+            return why;
+    for (const char *column : kConfigFolderColumns)
+        if (QString why = rewrite("tabella2", column); !why.isEmpty())
+            return why;
+    return transaction.commit() ? QString() : transaction.error();
+}
+
+// Points the catalogue at `path` to the sample files in `sampleCopy`.
+QString moveSampleFolder(const QString &path, const QString &sampleCopy)
+{
+    QString why;
+    const auto connection = catalogue::Connection::open(path, &why);
+    if (!connection)
+        return why;
+    const QString from = writtenSampleFolder(connection->db(), &why);
+    if (!why.isEmpty())
+        return why;
+    if (from.isEmpty())
+        return {};
+    return rewriteFolder(connection->db(), from,
+                         QDir::toNativeSeparators(sampleCopy) + QDir::separator());
+}
+
+QString writeCopy(const QString &source, QFile &copy)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot read %1: %2").arg(source, in.errorString());
+    const QByteArray bytes = in.readAll();
+    if (copy.write(bytes) != bytes.size() || !copy.flush())
+        return QStringLiteral("cannot write %1: %2").arg(copy.fileName(), copy.errorString());
+    copy.close();
+    return {};
+}
+
+} // namespace
+
+QString seedDataFolder(const QString &sampleCatalogue, const QString &dataDir)
+{
+    const QString sampleFiles = QFileInfo(sampleCatalogue).dir().filePath(kSampleFolderName);
+    if (!QFileInfo(sampleCatalogue).isFile())
+        return QStringLiteral("the sample catalogue %1 is missing").arg(sampleCatalogue);
+    if (!QFileInfo(sampleFiles).isDir())
+        return QStringLiteral("the sample files %1 are missing").arg(sampleFiles);
+    if (!QDir().mkpath(dataDir))
+        return QStringLiteral("cannot make the folder %1").arg(dataDir);
+    const QDir data(dataDir);
+    const QString sampleCopy = data.absoluteFilePath(kSampleFolderName);
+    if (QString why = copyMissingFiles(sampleFiles, sampleCopy); !why.isEmpty())
+        return why;
+
+    // The live name appears only once the copy is complete and points at its files.
+    QTemporaryFile seed(data.filePath(QStringLiteral("commodore-XXXXXX.part")));
+    if (!seed.open())
+        return QStringLiteral("cannot write into %1: %2").arg(dataDir, seed.errorString());
+    if (QString why = writeCopy(sampleCatalogue, seed); !why.isEmpty())
+        return why;
+    if (QString why = moveSampleFolder(seed.fileName(), sampleCopy); !why.isEmpty())
+        return why;
+    seed.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    const QString target = data.filePath(QLatin1String(kCatalogueName));
+    if (!QFile::rename(seed.fileName(), target)) {
+        // Another run that seeded meanwhile wins; its catalogue is kept.
+        return QFileInfo::exists(target)
+                   ? QString()
+                   : QStringLiteral("cannot rename %1 to %2").arg(seed.fileName(), target);
+    }
+    seed.setAutoRemove(false);
+    return {};
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// Seeds a per-user data folder from the sample catalogue shipped with the programs. The
+// sample files (the folder "sample" beside the sample catalogue) are copied to
+// <dataDir>/sample, the catalogue is copied under a temporary name into dataDir, every
+// stored path below the folder the sample was written in is rewritten to the copy, and the
+// catalogue is renamed to <dataDir>/commodore.mdb. Nothing already in dataDir is
+// overwritten. Returns the reason of a failure, else the empty text; a failure leaves no
+// catalogue at <dataDir>/commodore.mdb.
+QString seedDataFolder(const QString &sampleCatalogue, const QString &dataDir);

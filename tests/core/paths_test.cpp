@@ -1,0 +1,153 @@
+#include "database.h"
+#include "paths.h"
+#include "testcatalogue.h"
+#include "widgettest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+const char *const kPathColumns[] = {"emul1", "df1", "df2", "df3", "song", "screen1", "screen2"};
+const char *const kFolderColumns[] = {"game64",    "music64",    "screen64",
+                                      "gameamiga", "musicamiga", "screenamiga"};
+
+// A sample catalogue as the build writes it: the configuration's folders and every file of
+// one game below <dir>/sample, and one game whose file lies elsewhere.
+struct Sample {
+    TestCatalogue catalogue;
+    int game = 0;
+    int outside = 0;
+    QString outsidePath;
+
+    Sample()
+    {
+        const QString root = catalogue.dir() + "/sample/";
+        QVariantMap config;
+        for (const char *column : kFolderColumns) {
+            QDir().mkpath(root + column);
+            config[column] = QDir::toNativeSeparators(root + column + "/");
+        }
+        catalogue.setConfig(config);
+        QVariantMap files;
+        for (const char *column : kPathColumns)
+            files[column] = writeFile(root + "game64/" + column + ".bin");
+        game = catalogue.addGame(files);
+        outsidePath = writeFile(catalogue.dir() + "/elsewhere/own.d64");
+        outside = catalogue.addGame({{"emul1", outsidePath}});
+    }
+};
+
+LocationRequest request(const QTemporaryDir &dir, const QString &sample)
+{
+    return {QString(), dir.filePath("bin"), dir.filePath("data"),
+            sample,    dir.path(),          dir.filePath("share")};
+}
+
+QString stored(const QString &catalogue, const QString &sql, const QVariantList &params = {})
+{
+    QString why;
+    const auto connection = catalogue::Connection::open(catalogue, &why);
+    EXPECT_TRUE(connection) << why.toStdString();
+    const auto record =
+        connection ? catalogue::fetchOne(connection->db(), sql, params) : std::nullopt;
+    return record ? record->value(0).toString() : QString();
+}
+
+} // namespace
+
+TEST(Paths, LocationRule)
+{
+    Sample sample;
+    QTemporaryDir dir;
+    LocationRequest r = request(dir, sample.catalogue.path());
+    const QString data = dir.filePath("data");
+    // Nothing beside the program: the data folder, seeded from the sample.
+    Paths p = resolvePaths(r);
+    EXPECT_EQ(p.catalogue, QDir(data).filePath("commodore.mdb"));
+    EXPECT_TRUE(QFile::exists(p.catalogue));
+    EXPECT_EQ(p.stateFile, QDir(data).filePath("Vantrel.ini"));
+    EXPECT_EQ(p.temp("x.uae"), QDir(dir.path()).filePath("x.uae"));
+    EXPECT_EQ(p.sharedFolder(), dir.filePath("share"));
+    Paths unset;
+    unset.programDir = "/opt/bin";
+    EXPECT_EQ(unset.sharedFolder(), "/opt/bin");
+
+    // A seeded catalogue is never overwritten by the sample again.
+    QFile mine(p.catalogue);
+    ASSERT_TRUE(mine.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    mine.write("mine");
+    mine.close();
+    resolvePaths(r);
+    ASSERT_TRUE(mine.open(QIODevice::ReadOnly));
+    EXPECT_EQ(mine.readAll(), "mine");
+    mine.close();
+
+    // Portable: beside the executable wins.
+    const QString beside = writeFile(dir.filePath("bin/commodore.mdb"));
+    EXPECT_EQ(resolvePaths(r).catalogue, beside);
+
+    // --catalogue wins over everything.
+    r.cataloguePath = dir.filePath("elsewhere/my.mdb");
+    p = resolvePaths(r);
+    EXPECT_EQ(p.catalogue, dir.filePath("elsewhere/my.mdb"));
+    EXPECT_EQ(p.stateFile, dir.filePath("elsewhere/Vantrel.ini"));
+}
+
+TEST(Paths, SeedingCopiesTheSampleFilesAndPointsTheCatalogueAtThem)
+{
+    Sample sample;
+    QTemporaryDir dir;
+    QString error;
+    const Paths p = resolvePaths(request(dir, sample.catalogue.path()), &error);
+    EXPECT_EQ(error, QString());
+    const QString copy = QDir::toNativeSeparators(dir.filePath("data/sample")) + QDir::separator();
+    for (const char *column : kPathColumns) {
+        const QString path =
+            stored(p.catalogue, QStringLiteral("select %1 from tabella1 where id = ?").arg(column),
+                   {sample.game});
+        EXPECT_TRUE(path.startsWith(copy)) << column << ": " << path.toStdString();
+        EXPECT_TRUE(QFileInfo(path).isFile()) << column << ": " << path.toStdString();
+    }
+    for (const char *column : kFolderColumns) {
+        const QString path =
+            stored(p.catalogue, QStringLiteral("select %1 from tabella2").arg(column));
+        EXPECT_TRUE(path.startsWith(copy)) << column << ": " << path.toStdString();
+        EXPECT_TRUE(QFileInfo(path).isDir()) << column << ": " << path.toStdString();
+    }
+    EXPECT_EQ(stored(p.catalogue, "select emul1 from tabella1 where id = ?", {sample.outside}),
+              sample.outsidePath);
+}
+
+TEST(Paths, FailedSeedingNamesTheDataFolderAndLeavesNoCatalogue)
+{
+    Sample sample;
+    QTemporaryDir dir;
+    const QString damaged = writeFile(dir.filePath("damaged/commodore.mdb"), "not a catalogue");
+    writeFile(dir.filePath("damaged/sample/c64-games/a.d64"));
+    writeFile(dir.filePath("blocked"));
+    const struct {
+        const char *what;
+        QString sample;
+        QString data;
+    } cases[] = {
+        {"missing sample", dir.filePath("none/commodore.mdb"), dir.filePath("data1")},
+        {"damaged sample", damaged, dir.filePath("data2")},
+        {"data folder cannot be made", sample.catalogue.path(), dir.filePath("blocked/data")},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        LocationRequest r = request(dir, c.sample);
+        r.dataDir = c.data;
+        QString error;
+        const Paths p = resolvePaths(r, &error);
+        EXPECT_TRUE(error.contains(QDir::toNativeSeparators(c.data))) << error.toStdString();
+        EXPECT_FALSE(QFile::exists(p.catalogue));
+        EXPECT_EQ(QDir(c.data).entryList(QDir::Files), QStringList());
+    }
+}
