@@ -134,6 +134,207 @@ const QStringList &sampleFolders()
     return folders;
 }
 
+namespace
+{
+
+// One sample game on its way into the catalogue: where its files go and its row.
+struct GameWork {
+    const SampleGame &game;
+    int number;
+    quint32 seed;
+    QString title;
+    bool c64;
+    QString stem;
+    QString gameDir, musicDir, shotDir;
+    QVariantMap row;
+};
+
+// The six media folders below <folder>/sample, made when missing; empty on failure.
+QStringList makeSampleFolders(const QDir &base, QString *error)
+{
+    QStringList dirs;
+    for (const QString &name : sampleFolders()) {
+        const QString path = base.absoluteFilePath(QStringLiteral("sample/") + name);
+        if (!QDir().mkpath(path)) {
+            if (error)
+                *error = QStringLiteral("cannot make the folder %1").arg(path);
+            return {};
+        }
+        dirs.append(nativeFolder(path));
+    }
+    return dirs;
+}
+
+// No emulator or player is installed on a fresh system: only the folders are set.
+QVariantList configValues(const QStringList &dirs)
+{
+    QVariantList config;
+    for (int i = 0; i < 8; ++i)
+        config.append(QVariant(QMetaType(QMetaType::QString)));
+    for (const QString &dir : dirs)
+        config.append(dir);
+    config.append(kCatalogueVersion);
+    return config;
+}
+
+bool writeD64Disk(Writer &out, GameWork &w, QRandomGenerator &rng, QStringList &disks)
+{
+    const QByteArray name = c64Name(w.title);
+    QList<ImageFile> files = {
+        {name, c64Program(2000 + int(rng.bounded(9000)), rng)},
+        {c64Name(w.title.left(11) + QStringLiteral(" LV2")),
+         c64Program(3000 + int(rng.bounded(12000)), rng)},
+        {"HISCORES", randomBytes(60, rng), 0x81},
+        {"INSTRUCTIONS", randomBytes(800 + int(rng.bounded(2000)), rng), 0x81}};
+    if (rng.bounded(2))
+        files.append({"INTRO", c64Program(1500, rng)});
+    disks.append(w.gameDir + w.stem + QStringLiteral(".d64"));
+    return out.write(disks.last(), writeD64(name, QByteArray::number(10 + w.number), files));
+}
+
+bool writeT64Tape(Writer &out, GameWork &w, QRandomGenerator &rng, QStringList &disks)
+{
+    const QList<ImageFile> files = {
+        {c64Name(w.title), c64Program(4000 + int(rng.bounded(20000)), rng)},
+        {"LOADER", c64Program(400, rng)},
+        {c64Name(w.title.left(10) + QStringLiteral(" DATA")),
+         c64Program(2000 + int(rng.bounded(6000)), rng)}};
+    disks.append(w.gameDir + w.stem + QStringLiteral(".t64"));
+    return out.write(disks.last(), writeT64(c64Name(w.title), files));
+}
+
+bool writeAdfDisks(Writer &out, GameWork &w, int count, QRandomGenerator &rng, QStringList &disks)
+{
+    const QByteArray volume = plainText(w.title).left(24).toLatin1();
+    for (int d = 1; d <= count; ++d) {
+        QList<ImageFile> files;
+        // Hunk header first, so the main file looks like an executable.
+        QByteArray exe = QByteArray::fromHex("000003f3") + randomBytes(20000, rng);
+        if (d == 1) {
+            files.append({plainText(w.title).remove(QLatin1Char(' ')).toLatin1(), exe});
+            files.append({"Readme", QStringLiteral("%1\nPublished by %2.\n")
+                                        .arg(w.title, QString::fromUtf8(w.game.sh))
+                                        .toUtf8()});
+        }
+        files.append({QStringLiteral("Data%1").arg(d).toLatin1(),
+                      randomBytes(30000 + int(rng.bounded(60000)), rng)});
+        const QByteArray vol =
+            count == 1 ? volume : volume + QStringLiteral(" Disk %1").arg(d).toLatin1();
+        disks.append(w.gameDir + w.stem + (count == 1 ? QString() : QStringLiteral("-%1").arg(d)) +
+                     QStringLiteral(".adf"));
+        if (!out.write(disks.last(), writeAdf(vol, files)))
+            return false;
+    }
+    return true;
+}
+
+// The game's disks or tape, stored in emul1, df1 and df2.
+bool writeGameDisks(Writer &out, GameWork &w)
+{
+    QRandomGenerator rng(w.seed);
+    QStringList disks;
+    bool written = true;
+    switch (w.game.media) {
+    case GameMedia::None:
+        break;
+    case GameMedia::D64:
+        written = writeD64Disk(out, w, rng, disks);
+        break;
+    case GameMedia::T64:
+        written = writeT64Tape(out, w, rng, disks);
+        break;
+    case GameMedia::Adf:
+        written = writeAdfDisks(out, w, 1, rng, disks);
+        break;
+    case GameMedia::TwoAdf:
+        written = writeAdfDisks(out, w, 2, rng, disks);
+        break;
+    case GameMedia::ThreeAdf:
+        written = writeAdfDisks(out, w, 3, rng, disks);
+        break;
+    }
+    const char *diskColumns[] = {"emul1", "df1", "df2"};
+    for (int d = 0; d < disks.size(); ++d)
+        w.row[diskColumns[d]] = disks[d];
+    return written;
+}
+
+// The tune and the screenshots, stored in song, screen1 and screen2.
+bool writeGameMedia(Writer &out, GameWork &w)
+{
+    const SampleGame &g = w.game;
+    if (g.song) {
+        const QString path =
+            w.musicDir + w.stem + (w.c64 ? QStringLiteral(".sid") : QStringLiteral(".mod"));
+        const QByteArray music =
+            w.c64
+                ? makePsid(plainText(w.title).toLatin1(),
+                           plainText(QString::fromUtf8(g.music)).toLatin1(),
+                           QByteArray(g.year) + ' ' + plainText(QString::fromUtf8(g.sh)).toLatin1(),
+                           w.seed)
+                : makeMod(plainText(w.title).toLower().toLatin1(), w.seed);
+        if (!out.write(path, music))
+            return false;
+        w.row["song"] = path;
+    }
+    for (int shot = 1; shot <= g.shots; ++shot) {
+        const QString path = w.shotDir + w.stem + QStringLiteral("-%1.png").arg(shot);
+        const QImage image = w.c64 ? makeC64Screenshot(w.title, shot, w.seed)
+                                   : makeAmigaScreenshot(w.title, shot, w.seed);
+        if (!out.writePng(path, image))
+            return false;
+        w.row[shot == 1 ? "screen1" : "screen2"] = path;
+    }
+    return true;
+}
+
+// The row's text columns, in the catalogue's column order.
+QVariantList gameValues(GameWork &w)
+{
+    const SampleGame &g = w.game;
+    w.row["titolo"] = w.title;
+    const std::pair<const char *, const char *> texts[] = {{"sh", g.sh},
+                                                           {"team", g.team},
+                                                           {"year", g.year},
+                                                           {"tipo", g.tipo},
+                                                           {"formato", g.formato},
+                                                           {"design", g.design},
+                                                           {"programming", g.programming},
+                                                           {"graphics", g.graphics},
+                                                           {"music", g.music},
+                                                           {"adddesign", g.adddesign},
+                                                           {"addprogramming", g.addprogramming},
+                                                           {"addgraphics", g.addgraphics},
+                                                           {"addmusic", g.addmusic},
+                                                           {"others", g.others},
+                                                           {"note", g.note},
+                                                           {"dbver", g.dbver}};
+    for (const auto &[column, value] : texts)
+        w.row[column] = text(value);
+    QVariantList values;
+    for (const QString &column : catalogue::gameColumns())
+        values.append(w.row.value(column, QVariant(QMetaType(QMetaType::QString))));
+    return values;
+}
+
+GameWork gameWork(const SampleGame &g, int n, const QStringList &dirs)
+{
+    const QString title = QString::fromUtf8(g.titolo);
+    const bool c64 = QByteArray(g.formato).startsWith('C');
+    return {g,
+            n,
+            quint32(n) * 7919u + 17u,
+            title,
+            c64,
+            fileStem(title),
+            c64 ? dirs[0] : dirs[3],
+            c64 ? dirs[1] : dirs[4],
+            c64 ? dirs[2] : dirs[5],
+            {}};
+}
+
+} // namespace
+
 bool writeSampleCatalogue(const QString &folder, QString *error)
 {
     const QDir base(folder);
@@ -142,152 +343,18 @@ bool writeSampleCatalogue(const QString &folder, QString *error)
             *error = QStringLiteral("cannot make the folder %1").arg(folder);
         return false;
     }
-    QStringList dirs;
-    for (const QString &name : sampleFolders()) {
-        const QString path = base.absoluteFilePath(QStringLiteral("sample/") + name);
-        if (!QDir().mkpath(path)) {
-            if (error)
-                *error = QStringLiteral("cannot make the folder %1").arg(path);
-            return false;
-        }
-        dirs.append(nativeFolder(path));
-    }
+    const QStringList dirs = makeSampleFolders(base, error);
+    if (dirs.isEmpty())
+        return false;
     Writer out{base.absolutePath(), error};
-
     CatalogueWriter catalogue(base.absoluteFilePath(QStringLiteral("commodore.mdb")));
-    if (!catalogue.begin(error))
+    if (!catalogue.begin(error) || !catalogue.addConfig(configValues(dirs), error))
         return false;
-    QVariantList config;
-    for (int i = 0; i < 8; ++i) // no emulator or player is installed on a fresh system
-        config.append(QVariant(QMetaType(QMetaType::QString)));
-    for (const QString &dir : dirs)
-        config.append(dir);
-    config.append(kCatalogueVersion);
-    if (!catalogue.addConfig(config, error))
-        return false;
-
     const QList<SampleGame> &games = sampleGames();
     for (int n = 0; n < games.size(); ++n) {
-        const SampleGame &g = games[n];
-        const quint32 seed = quint32(n) * 7919u + 17u;
-        QRandomGenerator rng(seed);
-        const QString title = QString::fromUtf8(g.titolo);
-        const bool c64 = QByteArray(g.formato).startsWith('C');
-        const QString stem = fileStem(title);
-        const QString gameDir = c64 ? dirs[0] : dirs[3];
-        const QString musicDir = c64 ? dirs[1] : dirs[4];
-        const QString shotDir = c64 ? dirs[2] : dirs[5];
-
-        QVariantMap row;
-        QStringList disks;
-        switch (g.media) {
-        case GameMedia::None:
-            break;
-        case GameMedia::D64: {
-            const QByteArray name = c64Name(title);
-            QList<ImageFile> files = {
-                {name, c64Program(2000 + int(rng.bounded(9000)), rng)},
-                {c64Name(title.left(11) + QStringLiteral(" LV2")),
-                 c64Program(3000 + int(rng.bounded(12000)), rng)},
-                {"HISCORES", randomBytes(60, rng), 0x81},
-                {"INSTRUCTIONS", randomBytes(800 + int(rng.bounded(2000)), rng), 0x81}};
-            if (rng.bounded(2))
-                files.append({"INTRO", c64Program(1500, rng)});
-            disks.append(gameDir + stem + QStringLiteral(".d64"));
-            if (!out.write(disks.last(), writeD64(name, QByteArray::number(10 + n), files)))
-                return false;
-            break;
-        }
-        case GameMedia::T64: {
-            const QList<ImageFile> files = {
-                {c64Name(title), c64Program(4000 + int(rng.bounded(20000)), rng)},
-                {"LOADER", c64Program(400, rng)},
-                {c64Name(title.left(10) + QStringLiteral(" DATA")),
-                 c64Program(2000 + int(rng.bounded(6000)), rng)}};
-            disks.append(gameDir + stem + QStringLiteral(".t64"));
-            if (!out.write(disks.last(), writeT64(c64Name(title), files)))
-                return false;
-            break;
-        }
-        case GameMedia::Adf:
-        case GameMedia::TwoAdf:
-        case GameMedia::ThreeAdf: {
-            const int count = g.media == GameMedia::Adf ? 1 : g.media == GameMedia::TwoAdf ? 2 : 3;
-            const QByteArray volume = plainText(title).left(24).toLatin1();
-            for (int d = 1; d <= count; ++d) {
-                QList<ImageFile> files;
-                // Hunk header first, so the main file looks like an executable.
-                QByteArray exe = QByteArray::fromHex("000003f3") + randomBytes(20000, rng);
-                if (d == 1) {
-                    files.append({plainText(title).remove(QLatin1Char(' ')).toLatin1(), exe});
-                    files.append({"Readme", QStringLiteral("%1\nPublished by %2.\n")
-                                                .arg(title, QString::fromUtf8(g.sh))
-                                                .toUtf8()});
-                }
-                files.append({QStringLiteral("Data%1").arg(d).toLatin1(),
-                              randomBytes(30000 + int(rng.bounded(60000)), rng)});
-                const QByteArray vol =
-                    count == 1 ? volume : volume + QStringLiteral(" Disk %1").arg(d).toLatin1();
-                disks.append(gameDir + stem +
-                             (count == 1 ? QString() : QStringLiteral("-%1").arg(d)) +
-                             QStringLiteral(".adf"));
-                if (!out.write(disks.last(), writeAdf(vol, files)))
-                    return false;
-            }
-            break;
-        }
-        }
-        const char *diskColumns[] = {"emul1", "df1", "df2"};
-        for (int d = 0; d < disks.size(); ++d)
-            row[diskColumns[d]] = disks[d];
-
-        if (g.song) {
-            const QString path =
-                musicDir + stem + (c64 ? QStringLiteral(".sid") : QStringLiteral(".mod"));
-            const QByteArray music =
-                c64 ? makePsid(plainText(title).toLatin1(),
-                               plainText(QString::fromUtf8(g.music)).toLatin1(),
-                               QByteArray(g.year) + ' ' +
-                                   plainText(QString::fromUtf8(g.sh)).toLatin1(),
-                               seed)
-                    : makeMod(plainText(title).toLower().toLatin1(), seed);
-            if (!out.write(path, music))
-                return false;
-            row["song"] = path;
-        }
-        for (int shot = 1; shot <= g.shots; ++shot) {
-            const QString path = shotDir + stem + QStringLiteral("-%1.png").arg(shot);
-            const QImage image =
-                c64 ? makeC64Screenshot(title, shot, seed) : makeAmigaScreenshot(title, shot, seed);
-            if (!out.writePng(path, image))
-                return false;
-            row[shot == 1 ? "screen1" : "screen2"] = path;
-        }
-
-        row["titolo"] = title;
-        const std::pair<const char *, const char *> texts[] = {{"sh", g.sh},
-                                                               {"team", g.team},
-                                                               {"year", g.year},
-                                                               {"tipo", g.tipo},
-                                                               {"formato", g.formato},
-                                                               {"design", g.design},
-                                                               {"programming", g.programming},
-                                                               {"graphics", g.graphics},
-                                                               {"music", g.music},
-                                                               {"adddesign", g.adddesign},
-                                                               {"addprogramming", g.addprogramming},
-                                                               {"addgraphics", g.addgraphics},
-                                                               {"addmusic", g.addmusic},
-                                                               {"others", g.others},
-                                                               {"note", g.note},
-                                                               {"dbver", g.dbver}};
-        for (const auto &[column, value] : texts)
-            row[column] = text(value);
-
-        QVariantList values;
-        for (const QString &column : catalogue::gameColumns())
-            values.append(row.value(column, QVariant(QMetaType(QMetaType::QString))));
-        if (!catalogue.addGame(values, error))
+        GameWork work = gameWork(games[n], n, dirs);
+        if (!writeGameDisks(out, work) || !writeGameMedia(out, work) ||
+            !catalogue.addGame(gameValues(work), error))
             return false;
     }
     return catalogue.finish(error);
