@@ -36,6 +36,35 @@ std::optional<QString> chooseEmulator(const QStringList &order, const QSqlRecord
     return QString();
 }
 
+struct PickedEmulator {
+    int exitCode = kPlayStarted; // anything else: there is none, and the user was told why
+    QString field;
+    QString program;
+};
+
+// The emulator the options pick among order, with its configured program.
+PickedEmulator pickEmulator(const std::optional<QSqlRecord> &config, const QString &readError,
+                            const QStringList &order, const QString &with, const QString &noneText,
+                            QTextStream &err)
+{
+    PickedEmulator picked;
+    if (!readError.isEmpty()) {
+        picked.exitCode =
+            fail(err, kPlayBadArguments, QStringLiteral("Cannot read the catalogue: ") + readError);
+        return picked;
+    }
+    const std::optional<QString> field = chooseEmulator(order, config.value_or(QSqlRecord()), with);
+    if (!field)
+        picked.exitCode =
+            fail(err, kPlayBadArguments,
+                 QStringLiteral("--with takes one of: ") + order.join(QStringLiteral(", ")));
+    else if (field->isEmpty())
+        picked.exitCode = fail(err, kPlayNothing, noneText);
+    else
+        picked = {kPlayStarted, *field, config ? config->value(*field).toString() : QString()};
+    return picked;
+}
+
 } // namespace
 
 int startOrPrint(const Command &command, bool dryRun, Launcher &launcher, QTextStream &out,
@@ -65,18 +94,13 @@ int playC64Game(const QSqlDatabase &db, const HeadlessPlayRequest &request, Laun
     const auto config = catalogue::configRecord(db, order, &error);
     const auto game = catalogue::fetchOne(
         db, QStringLiteral("select emul1 from tabella1 where id = ?"), {request.gameId}, &error);
-    if (!error.isEmpty())
-        return fail(err, kPlayBadArguments, QStringLiteral("Cannot read the catalogue: ") + error);
-    const std::optional<QString> field =
-        chooseEmulator(order, config.value_or(QSqlRecord()), request.with);
-    if (!field)
-        return fail(err, kPlayBadArguments,
-                    QStringLiteral("--with takes one of: ") + order.join(QStringLiteral(", ")));
-    if (field->isEmpty())
-        return fail(err, kPlayNothing, QStringLiteral("No C64 emulator is configured."));
-    const C64Emulator emulator = kC64Emulators[order.indexOf(*field)];
-    C64StartRequest start{emulator, config ? config->value(*field).toString() : QString(),
-                          game ? game->value(0).toString() : QString(), -1, QString()};
+    const PickedEmulator picked = pickEmulator(
+        config, error, order, request.with, QStringLiteral("No C64 emulator is configured."), err);
+    if (picked.exitCode != kPlayStarted)
+        return picked.exitCode;
+    const C64Emulator emulator = kC64Emulators[order.indexOf(picked.field)];
+    C64StartRequest start{emulator, picked.program, game ? game->value(0).toString() : QString(),
+                          -1, QString()};
     if (request.entry >= 0) {
         const QStringList lines = readC64Image(start.gameFile).lines;
         if (request.entry >= lines.size())
@@ -147,19 +171,15 @@ int playAmigaGame(const QSqlDatabase &db, const HeadlessPlayRequest &request, La
     QString error;
     const auto config = catalogue::configRecord(db, order, &error);
     const std::optional<AmigaDrives> disks = readAmigaDisks(db, request.gameId, &error);
-    if (!error.isEmpty())
-        return fail(err, kPlayBadArguments, QStringLiteral("Cannot read the catalogue: ") + error);
-    const std::optional<QString> field =
-        chooseEmulator(order, config.value_or(QSqlRecord()), request.with);
-    if (!field)
-        return fail(err, kPlayBadArguments,
-                    QStringLiteral("--with takes one of: ") + order.join(QStringLiteral(", ")));
-    if (field->isEmpty())
-        return fail(err, kPlayNothing, QStringLiteral("No Amiga emulator is configured."));
+    const PickedEmulator picked =
+        pickEmulator(config, error, order, request.with,
+                     QStringLiteral("No Amiga emulator is configured."), err);
+    if (picked.exitCode != kPlayStarted)
+        return picked.exitCode;
 
     AmigaStartRequest start;
-    start.emulator = *field == order[0] ? AmigaEmulator::WinUAE : AmigaEmulator::WinFellow;
-    start.executable = config ? config->value(*field).toString() : QString();
+    start.emulator = picked.field == order[0] ? AmigaEmulator::WinUAE : AmigaEmulator::WinFellow;
+    start.executable = picked.program;
     start.drives = disks.value_or(AmigaDrives{});
     start.hideGui =
         start.emulator == AmigaEmulator::WinUAE ? request.hideUaeGui : request.hideFellowGui;
