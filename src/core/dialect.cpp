@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
@@ -258,12 +257,47 @@ private:
 // "*text*" is by far the commonest pattern (every free-text search term): it is a
 // substring search, done in linear time on the whole; on plain ASCII text it runs on the
 // bytes, with no decoding.
+// Horspool over ASCII bytes, case-blind, with its shift table built once per pattern: the
+// search runs for every searched column of every row.
+class AsciiSearch
+{
+public:
+    AsciiSearch() = default;
+    explicit AsciiSearch(const std::u32string &needle)
+    {
+        for (const char32_t c : needle)
+            m_needle.push_back(lower(static_cast<unsigned char>(c)));
+        const int m = int(m_needle.size());
+        m_shift.fill(m > 0 ? m : 1);
+        for (int i = 0; i + 1 < m; ++i)
+            m_shift[static_cast<unsigned char>(m_needle[size_t(i)])] = m - 1 - i;
+    }
+    bool foundIn(const unsigned char *text, int n) const
+    {
+        const int m = int(m_needle.size());
+        for (int pos = 0; pos + m <= n;) {
+            int j = m - 1;
+            while (j >= 0 && lower(text[pos + j]) == m_needle[size_t(j)])
+                --j;
+            if (j < 0)
+                return true;
+            pos += m_shift[lower(text[pos + m - 1])];
+        }
+        return m == 0;
+    }
+
+private:
+    static unsigned char lower(unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; }
+    std::string m_needle;
+    std::array<int, 256> m_shift{};
+};
+
 struct CompiledLike {
     Pattern tokens;
     bool infixOnly = false;
     bool asciiInfix = false;
     LiteralSearch infix;
-    std::string asciiNeedle;
+    AsciiSearch asciiSearch;
 };
 
 CompiledLike compileLike(const std::vector<char32_t> &decoded)
@@ -283,19 +317,18 @@ CompiledLike compileLike(const std::vector<char32_t> &decoded)
     c.infix = LiteralSearch(needle);
     c.asciiInfix = c.infix.isAscii();
     if (c.asciiInfix)
-        c.asciiNeedle.assign(needle.begin(), needle.end());
+        c.asciiSearch = AsciiSearch(needle);
     return c;
 }
 
-// 1 or 0, or -1 when the text is not plain ASCII (or holds a NUL). SQLite's texts end
-// in a NUL, so the C library's linear case-blind search applies; on ASCII bytes it folds as
-// fold() does.
-int matchAsciiInfix(const std::string &needle, const unsigned char *text, int n)
+// 1 or 0, or -1 when the text is not plain ASCII (or holds a NUL); on ASCII bytes the
+// search folds as fold() does.
+int matchAsciiInfix(const AsciiSearch &search, const unsigned char *text, int n)
 {
     for (int i = 0; i < n; ++i)
         if (text[i] >= 0x80 || text[i] == 0)
             return -1;
-    return strcasestr(reinterpret_cast<const char *>(text), needle.c_str()) ? 1 : 0;
+    return search.foundIn(text, n) ? 1 : 0;
 }
 
 bool matchCompiled(const CompiledLike &pattern, const std::vector<char32_t> &text)
@@ -327,7 +360,7 @@ void likeFunction(sqlite3_context *ctx, int argc, sqlite3_value **argv)
     const unsigned char *bytes = sqlite3_value_text(argv[1]);
     const int length = sqlite3_value_bytes(argv[1]);
     if (pattern->asciiInfix) {
-        const int quick = matchAsciiInfix(pattern->asciiNeedle, bytes, length);
+        const int quick = matchAsciiInfix(pattern->asciiSearch, bytes, length);
         if (quick >= 0) {
             sqlite3_result_int(ctx, quick);
             return;
