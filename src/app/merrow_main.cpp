@@ -18,16 +18,16 @@
 namespace
 {
 
-// Only the plain start (at most a catalogue) opens windows: batch runs, --help and every
-// option error must work without a display.
+// Batch runs, their option errors and --help must work without a display.
 bool needsWindows(int argc, char *argv[])
 {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--catalogue") == 0 && i + 1 < argc)
-            ++i;
-        else if (std::strncmp(argv[i], "--catalogue=", 12) != 0)
-            return false;
-    }
+    for (int i = 1; i < argc; ++i)
+        for (const char *option : {"--export", "--import", "--new", "--all", "--diff", "--help",
+                                   "--help-all", "-h", "--version", "-v"})
+            if (std::strcmp(argv[i], option) == 0 ||
+                (std::strncmp(argv[i], option, std::strlen(option)) == 0 &&
+                 argv[i][std::strlen(option)] == '='))
+                return false;
     return true;
 }
 
