@@ -46,8 +46,7 @@ AboutWindow::AboutWindow(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt:
     adjustSize();
     centreOnScreen(this);
     checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue);
-    const auto config = catalogue::fetchOne(
-        m_ctx.db(), QStringLiteral("select dbver from tabella2 order by id limit 1"));
+    const auto config = catalogue::configRecord(m_ctx.db(), {QStringLiteral("dbver")});
     m_catalogueVersionLabel->setText(config ? config->value(0).toString() : QString());
 }
 

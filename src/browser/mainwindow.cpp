@@ -88,8 +88,7 @@ qint64 MainWindow::dataVersion() const
 {
     if (!m_ctx.db().isOpen())
         return -1;
-    const auto record = catalogue::fetchOne(m_ctx.db(), QStringLiteral("PRAGMA data_version"));
-    return record ? record->value(0).toLongLong() : -1;
+    return catalogue::dataVersion(m_ctx.db());
 }
 
 void MainWindow::refreshIfChangedElsewhere()
@@ -213,7 +212,6 @@ void MainWindow::setScreenshotsShown(bool on)
 
 QString MainWindow::configValue(const char *column) const
 {
-    const auto record = catalogue::fetchOne(
-        m_ctx.db(), QStringLiteral("select * from tabella2 order by id limit 1"));
+    const auto record = catalogue::configRecord(m_ctx.db(), {QLatin1String(column)});
     return record ? record->value(QLatin1String(column)).toString() : QString();
 }

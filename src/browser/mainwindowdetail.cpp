@@ -43,8 +43,7 @@ bool MainWindow::showGame(int id)
 {
     if (!m_ctx.db().isOpen())
         return false;
-    const auto record =
-        catalogue::fetchOne(m_ctx.db(), QStringLiteral("select * from tabella1 where id=?"), {id});
+    const auto record = catalogue::gameRecord(m_ctx.db(), id);
     if (!record)
         return false;
     m_record = *record;

@@ -493,4 +493,21 @@ const QStringList &configColumns()
     return columns;
 }
 
+std::optional<QSqlRecord> gameRecord(const QSqlDatabase &db, int id)
+{
+    return fetchOne(db, QStringLiteral("select * from tabella1 where id=?"), {id});
+}
+
+QString gameTitle(const QSqlDatabase &db, int id)
+{
+    const auto row = fetchOne(db, QStringLiteral("select titolo from tabella1 where id=?"), {id});
+    return row ? row->value(0).toString() : QString();
+}
+
+qint64 dataVersion(const QSqlDatabase &db)
+{
+    const auto r = fetchOne(db, QStringLiteral("PRAGMA data_version"));
+    return r ? r->value(0).toLongLong() : -1;
+}
+
 } // namespace catalogue

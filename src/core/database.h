@@ -98,6 +98,14 @@ inline QVariant textOrNull(const QString &text)
     return text.isNull() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(text);
 }
 
+// One game's row, or nothing when it does not exist or cannot be read.
+std::optional<QSqlRecord> gameRecord(const QSqlDatabase &db, int id);
+// A game's title; empty when it has none or cannot be read.
+QString gameTitle(const QSqlDatabase &db, int id);
+
+// SQLite's count of commits by other connections; -1 when it cannot be read.
+qint64 dataVersion(const QSqlDatabase &db);
+
 // Recognises a Microsoft Jet/ACE database by its header.
 bool isJetFile(const QString &path);
 

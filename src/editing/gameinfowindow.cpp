@@ -45,7 +45,7 @@ bool GameInfoWindow::takeRequest(const GameInfoRequest &request)
         m_ctx.dialogs.message(error, Dialogs::Icon::Critical, tr("Error"));
         return true;
     }
-    setWindowTitle(tr("Additional Info - %1").arg(row->value(QStringLiteral("titolo")).toString()));
+    showGameInTitle(this, tr("Additional Info"), row->value(QStringLiteral("titolo")).toString());
     m_othersView->setPlainText(row->value(QStringLiteral("others")).toString());
     m_noteView->setPlainText(row->value(QStringLiteral("note")).toString());
     return true;

@@ -1,6 +1,7 @@
 #include "c64gameplayer.h"
 
 #include "appcontext.h"
+#include "database.h"
 #include "placement.h"
 #include "windowregistry.h"
 
@@ -38,7 +39,8 @@ bool C64GamePlayer::takeRequest(const C64GameRequest &request)
 {
     // Read again on every request: the configuration may have changed meanwhile.
     loadConfiguration();
-    showGameInTitle(this, tr("Start C64 Game"), context().db(), request.gameId);
+    showGameInTitle(this, tr("Start C64 Game"),
+                    catalogue::gameTitle(context().db(), request.gameId));
     showPlayFile(request.gameFile);
     return true;
 }

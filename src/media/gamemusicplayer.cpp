@@ -68,7 +68,7 @@ void GameMusicPlayer::loadPlayersAndSong(int gameId)
     const music::SoundPlayers players = music::loadPlayers(m_ctx.db(), &error);
     if (error.isEmpty())
         m_song = music::loadSong(m_ctx.db(), gameId, &error);
-    showGameInTitle(this, tr("Select SoundPlayer"), m_ctx.db(), gameId);
+    showGameInTitle(this, tr("Select SoundPlayer"), catalogue::gameTitle(m_ctx.db(), gameId));
     if (!error.isEmpty()) {
         reportReadFailure(m_ctx.dialogs, error);
         return;

@@ -58,8 +58,7 @@ void ScreenshotViewer::showScreenshot(int gameId, int which)
     resize(kDesignedSize);
     m_hasPicture = false;
     checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue);
-    const auto record = catalogue::fetchOne(
-        m_ctx.db(), QStringLiteral("select * from tabella1 where id=?"), {gameId});
+    const auto record = catalogue::gameRecord(m_ctx.db(), gameId);
     QString path;
     if (record) {
         setWindowTitle(record->value(QStringLiteral("formato")).toString() + QStringLiteral(": ") +

@@ -1,7 +1,5 @@
 #include "placement.h"
 
-#include "database.h"
-
 #include <QGuiApplication>
 #include <QScreen>
 #include <QShortcut>
@@ -39,11 +37,8 @@ void closeOnEscape(QWidget *window)
     new QShortcut(QKeySequence(Qt::Key_Escape), window, window, &QWidget::close);
 }
 
-void showGameInTitle(QWidget *window, const QString &caption, const QSqlDatabase &db, int gameId)
+void showGameInTitle(QWidget *window, const QString &caption, const QString &title)
 {
-    const auto game =
-        catalogue::fetchOne(db, QStringLiteral("select titolo from tabella1 where id=?"), {gameId});
-    const QString title = game ? game->value(0).toString() : QString();
     window->setWindowTitle(title.isEmpty() ? caption : caption + QStringLiteral(" - ") + title);
     // Room for the window manager's buttons beside the title.
     const int titleWidth = window->fontMetrics().horizontalAdvance(window->windowTitle()) + 140;

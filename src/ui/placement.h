@@ -3,7 +3,6 @@
 #include <QPointF>
 #include <QSizeF>
 
-class QSqlDatabase;
 class QString;
 class QWidget;
 
@@ -28,4 +27,4 @@ void closeOnEscape(QWidget *window);
 
 // Names the game in the window's title ("caption - title"; the caption alone when the game
 // has no title) and widens the window to show the whole title.
-void showGameInTitle(QWidget *window, const QString &caption, const QSqlDatabase &db, int gameId);
+void showGameInTitle(QWidget *window, const QString &caption, const QString &title);

@@ -145,7 +145,7 @@ QString ExportPipeline::compactCatalogue()
     // take a fresh snapshot when that happened.
     for (int attempt = 0; attempt < 3; ++attempt) {
         QFile::remove(compacted);
-        const qint64 before = dataVersion(live->db());
+        const qint64 before = catalogue::dataVersion(live->db());
         if (!vacuumInto(live->db(), compacted, &why))
             return why;
         why = catalogue::checkForeignCatalogue(compacted);
@@ -153,7 +153,7 @@ QString ExportPipeline::compactCatalogue()
             QFile::remove(compacted);
             return QStringLiteral("the compacted copy is unfit: ") + why;
         }
-        if (dataVersion(live->db()) != before)
+        if (catalogue::dataVersion(live->db()) != before)
             continue;
         const bool copied = restoreFrom(live->db(), compacted, m_busyTimeoutMs, &why);
         QFile::remove(compacted);

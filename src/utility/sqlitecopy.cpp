@@ -84,10 +84,4 @@ bool restoreFrom(const QSqlDatabase &db, const QString &source, int busyTimeoutM
     return true;
 }
 
-qint64 dataVersion(const QSqlDatabase &db)
-{
-    const auto r = catalogue::fetchOne(db, QStringLiteral("PRAGMA data_version"));
-    return r ? r->value(0).toLongLong() : -1;
-}
-
 } // namespace merrow

@@ -15,7 +15,4 @@ bool vacuumInto(const QSqlDatabase &db, const QString &target, QString *error);
 // and the change is one transaction. Waits up to busyTimeoutMs for other writers.
 bool restoreFrom(const QSqlDatabase &db, const QString &source, int busyTimeoutMs, QString *error);
 
-// SQLite's counter of commits by other connections, -1 when unknown.
-qint64 dataVersion(const QSqlDatabase &db);
-
 } // namespace merrow
