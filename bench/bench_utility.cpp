@@ -79,6 +79,18 @@ struct Fixture {
     }
 };
 
+// A fresh copy of the base catalogue at live, its first commit's sync already paid: a commit
+// syncs the whole file, and the copy's own writes must not be timed with the merge.
+std::unique_ptr<catalogue::Connection> freshCatalogue(const Fixture &f, const QString &live)
+{
+    QFile::remove(live);
+    QFile::copy(f.base, live);
+    QString why;
+    auto local = catalogue::Connection::open(live, &why);
+    catalogue::run(local->db(), QStringLiteral("update tabella2 set dbver = dbver"));
+    return local;
+}
+
 void BM_TransferAll(benchmark::State &state)
 {
     Fixture &f = Fixture::get();
@@ -87,14 +99,10 @@ void BM_TransferAll(benchmark::State &state)
     const QString live = f.dir.filePath(QStringLiteral("commodore.mdb"));
     for (auto _ : state) {
         state.PauseTiming();
-        QFile::remove(live);
-        QFile::copy(f.base, live);
         QString why;
-        auto local = catalogue::Connection::open(live, &why);
+        auto local = freshCatalogue(f, live);
         auto source =
             catalogue::Connection::open(f.exportFile, &why, catalogue::Connection::Mode::ReadOnly);
-        // A commit syncs the whole file: the copy's own writes must not be timed with it.
-        catalogue::run(local->db(), QStringLiteral("update tabella2 set dbver = dbver"));
         state.ResumeTiming();
         merrow::Transfer t(local->db(), source->db());
         const merrow::TransferResult r = t.run(merrow::TransferMode::All);
@@ -131,11 +139,8 @@ void BM_SetBasedMerge(benchmark::State &state)
             .arg(list);
     for (auto _ : state) {
         state.PauseTiming();
-        QFile::remove(live);
-        QFile::copy(f.base, live);
         QString why;
-        auto local = catalogue::Connection::open(live, &why);
-        catalogue::run(local->db(), QStringLiteral("update tabella2 set dbver = dbver"));
+        auto local = freshCatalogue(f, live);
         catalogue::run(local->db(), QStringLiteral("attach database ? as x"), {f.exportFile});
         state.ResumeTiming();
         catalogue::WriteTransaction tx(local->db());
