@@ -121,23 +121,6 @@ TEST_F(Integration, PlayerFilesReachTheGameOfTheirMachine)
         EXPECT_EQ(t.catalogue.value(agony, i ? QString("df%1").arg(i) : "emul1"), disks[i]);
 }
 
-// With the C64 music player open, asking for the Amiga one switches the window, so a tune
-// is attached to an Amiga game only.
-TEST_F(Integration, MusicPlayerAskedForTheOtherMachineAttachesToThatMachine)
-{
-    const QString song = file("tune.mod");
-    const int zork = t.catalogue.addGame({{"titolo", "Zork"}, {"formato", "C64"}});
-    const int agony = t.catalogue.addGame({{"titolo", "Agony"}, {"formato", "Amiga"}});
-    t.windows.open(FreeMusicRequest{MusicMachine::C64, dir()});
-    QWidget *player = t.windows.open(FreeMusicRequest{MusicMachine::Amiga, dir()});
-    QWidget *editor = associate(player, "tune.mod");
-    ASSERT_TRUE(editor);
-    EXPECT_FALSE(select(control<QListWidget>(editor, "gameList"), zork, Qt::UserRole));
-    attachTo(editor, agony);
-    EXPECT_FALSE(t.catalogue.value(agony, "song").toString().isEmpty());
-    EXPECT_TRUE(t.catalogue.value(zork, "song").isNull());
-}
-
 TEST_F(Integration, ConfigurationTakesTheChoosersPickAndStoresIt)
 {
     const QString emulator = file("emulator.exe", "#!/bin/sh\n", true);
