@@ -92,12 +92,6 @@ inline bool isEmptyValue(const QVariant &v)
     return v.isNull() || v.toString().isEmpty();
 }
 
-// Null stays Null; anything else is its text.
-inline QVariant textOrNull(const QString &text)
-{
-    return text.isNull() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(text);
-}
-
 // One game's row, or nothing when it does not exist or cannot be read.
 std::optional<QSqlRecord> gameRecord(const QSqlDatabase &db, int id);
 // A game's title; empty when it has none or cannot be read.

@@ -39,7 +39,6 @@ public:
     // than two. Without a call every file is listed.
     void setFilters(const QList<FileFilter> &filters);
 
-    DriveListBox *driveList() const { return m_drives; }
     DirListBox *folderList() const { return m_folders; }
     FileListBox *fileList() const { return m_files; } // nullptr when hidden
 

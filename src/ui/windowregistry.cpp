@@ -16,11 +16,6 @@ void WindowRegistry::addFactory(WindowKey key, Factory factory)
     m_factories.insert(key, std::move(factory));
 }
 
-bool WindowRegistry::hasFactory(WindowKey key) const
-{
-    return m_factories.contains(key);
-}
-
 QWidget *WindowRegistry::create(WindowKey key)
 {
     if (QWidget *w = find(key))

@@ -18,7 +18,6 @@ public:
     using Factory = std::function<QWidget *()>;
 
     void addFactory(WindowKey key, Factory factory);
-    bool hasFactory(WindowKey key) const;
 
     // Modeless show-or-raise of a window that takes no request.
     QWidget *show(WindowKey key);
