@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QList>
 #include <QSaveFile>
+#include <QtEndian>
 
 #include <cstdio>
 #include <cstring>
@@ -22,20 +23,11 @@ constexpr quint32 pagesPerBitmap = (pageSize - 4) * 8;
 
 quint32 get32(const char *p)
 {
-    return quint8(p[0]) | quint8(p[1]) << 8 | quint8(p[2]) << 16 | quint32(quint8(p[3])) << 24;
+    return qFromLittleEndian<quint32>(p);
 }
 quint16 get16(const char *p)
 {
-    return quint16(quint8(p[0]) | quint8(p[1]) << 8);
-}
-void put32(char *p, quint32 v)
-{
-    for (int i = 0; i < 4; ++i)
-        p[i] = char(v >> (8 * i));
-}
-void put16(char *p, quint16 v)
-{
-    p[0] = char(v), p[1] = char(v >> 8);
+    return qFromLittleEndian<quint16>(p);
 }
 
 struct Span {
@@ -62,14 +54,13 @@ struct Table {
     QList<quint32> dataPages;
     quint32 mapPage = 0;
     int mapRow = 0;
-    int templateRows = 0;
 };
 
 // Column names follow the 25-byte column entries, each a 16-bit length and UTF-16 text.
-QStringList columnNames(const char *tdef, int columns, int realIndexes)
+QStringList columnNames(const char *tdef, int columns)
 {
     QStringList names;
-    int at = 63 + 12 * realIndexes + 25 * columns;
+    int at = 63 + 25 * columns; // no indexes
     for (int i = 0; i < columns && at + 2 < pageSize; ++i) {
         const int length = get16(tdef + at);
         if (at + 2 + length > pageSize)
@@ -89,13 +80,13 @@ std::optional<Table> findGamesTable(const QByteArray &file)
         const int columns = get16(page + 45);
         if (page[0] != 2 || get32(page + 4) != 0 || get32(page + 51) != 0 || columns < 2)
             continue;
-        const QStringList names = columnNames(page, columns, 0);
+        const QStringList names = columnNames(page, columns);
         const char *id = page + 63;
         if (names.size() != columns || names[0] != u"id" || !names.contains(u"titolo") ||
             id[0] != 4 || get16(id + 5) != 0 || !(id[15] & 1) || get16(id + 21) != 0)
             continue;
         const quint32 map = get32(page + 55);
-        return Table{n, columns, {}, map >> 8, int(map & 0xff), 0};
+        return Table{n, columns, {}, map >> 8, int(map & 0xff)};
     }
     return std::nullopt;
 }
@@ -105,17 +96,16 @@ QString collectDataPages(const QByteArray &file, Table &table)
 {
     for (quint32 n = 1; n < quint32(file.size() / pageSize); ++n) {
         const char *page = file.constData() + n * pageSize;
-        if (page[0] != 1 || get32(page + 4) != table.tdef)
-            continue;
+        if (page[0] != 1 || get32(page + 4) != table.tdef || get16(page + 12) == 0)
+            continue; // empty pages stay out of the grown table
         for (int row = 0; row < get16(page + 12); ++row) {
             const auto span = rowSpan(page, row);
             if (!span || get16(page + span->start) != table.columns)
                 return QStringLiteral("row %1 of page %2 is not a plain row").arg(row).arg(n);
         }
         table.dataPages << n;
-        table.templateRows += get16(page + 12);
     }
-    return table.templateRows ? QString() : QStringLiteral("the games table has no rows");
+    return table.dataPages.isEmpty() ? QStringLiteral("the games table has no rows") : QString();
 }
 
 // Keeps the first `rows` rows of a data page, numbering their ids from nextId on.
@@ -124,11 +114,11 @@ void fillPage(char *page, int rows, quint32 &nextId)
     int lowest = pageSize;
     for (int row = 0; row < rows; ++row) {
         const Span span = *rowSpan(page, row);
-        put32(page + span.start + 2, nextId++);
+        qToLittleEndian<quint32>(nextId++, page + span.start + 2);
         lowest = std::min(lowest, span.start);
     }
-    put16(page + 12, quint16(rows));
-    put16(page + 2, quint16(lowest - rowTable - 2 * rows));
+    qToLittleEndian<quint16>(quint16(rows), page + 12);
+    qToLittleEndian<quint16>(quint16(lowest - rowTable - 2 * rows), page + 2);
 }
 
 // Copies the data pages round until the table holds games rows: the first round reuses
@@ -181,7 +171,7 @@ QString writeUsageMap(QByteArray &file, const Table &table, const QList<quint32>
     std::memset(mapPage + span->start, 0, span->end - span->start);
     mapPage[span->start] = 1;
     for (quint32 i = 0; i < bitmaps; ++i)
-        put32(mapPage + span->start + 1 + 4 * i, first + i);
+        qToLittleEndian<quint32>(first + i, mapPage + span->start + 1 + 4 * i);
     file.append(bitmap);
     return {};
 }
@@ -205,8 +195,8 @@ QString makeCatalogue(const QString &templatePath, const QString &outPath, quint
     if (!why.isEmpty())
         return QStringLiteral("%1: %2").arg(templatePath, why);
     char *tdef = file.data() + table->tdef * pageSize;
-    put32(tdef + 16, games);     // rows
-    put32(tdef + 20, games + 1); // the next automatic id
+    qToLittleEndian<quint32>(games, tdef + 16);     // rows
+    qToLittleEndian<quint32>(games + 1, tdef + 20); // the next automatic id
     QSaveFile out(outPath);
     if (!out.open(QIODevice::WriteOnly) || out.write(file) != file.size() || !out.commit())
         return QStringLiteral("cannot write %1: %2").arg(outPath, out.errorString());
