@@ -35,7 +35,8 @@ void BM_MdbExport(benchmark::State &state)
         QProcess process;
         process.setStandardOutputFile(QProcess::nullDevice());
         process.start(program, {jetFile, QStringLiteral("tabella1")});
-        if (!process.waitForFinished(-1) || process.exitCode() != 0)
+        if (!process.waitForFinished(-1) || process.exitStatus() != QProcess::NormalExit ||
+            process.exitCode() != 0)
             return state.SkipWithError("mdb-export failed");
     }
     exportSeconds = timer.nsecsElapsed() / 1e9 / double(state.iterations());
