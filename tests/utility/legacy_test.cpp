@@ -1,0 +1,90 @@
+#include "batch.h"
+#include "exportfiles.h"
+#include "merrowregistry.h"
+#include "paths.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+#include <QTextStream>
+
+using namespace merrow;
+
+namespace
+{
+
+const QString kExport = QStringLiteral(VANTREL_LEGACY_FIXTURES "/export-jet4.mdb");
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+// A legacy Jet export file goes through the same import as ours: list, differences, transfer.
+TEST(LegacyExportFile, ImportedAsOurs)
+{
+    TestContext t;
+    const QByteArray original = bytesOf(kExport);
+    const QString note = "Line one of the notes.\nSecond line, with a comma; and \"quotes\".";
+    const struct {
+        BatchRequest::Import mode;
+        int newGames, games;
+        const char *says;
+    } rows[] = {
+        {BatchRequest::Import::Diff, 12, 0, "A 1.3 Über Łódź\n  NEW GAME\n"},
+        {BatchRequest::Import::New, 0, 12, "Games Added: 12\nGames Modified: 0\n"},
+        {BatchRequest::Import::All, 0, 12, "Games Added: 0\nGames Modified: 12\n"},
+        {BatchRequest::Import::Diff, 0, 12, "A 1.3 Über Łódź\n"},
+    };
+    for (const auto &r : rows) {
+        QString out, err;
+        QTextStream o(&out), e(&err);
+        EXPECT_EQ(runBatch({BatchRequest::Kind::Import, r.mode, kExport}, t.ctx->paths, o, e), 0)
+            << err.toStdString();
+        EXPECT_EQ(out.count("NEW GAME"), r.newGames) << out.toStdString();
+        EXPECT_TRUE(out.endsWith(r.says)) << out.toStdString();
+        EXPECT_EQ(t.catalogue.count(), r.games);
+    }
+    EXPECT_EQ(t.catalogue.value(1, "titolo"), "Façade Mañana");
+    EXPECT_EQ(t.catalogue.value(1, "note"), note);
+    EXPECT_EQ(t.catalogue.value(2, "titolo"), "Rally Łódź");
+    EXPECT_EQ(t.catalogue.value(12, "titolo"), "Über Łódź");
+    EXPECT_EQ(bytesOf(kExport), original);
+}
+
+TEST(LegacyExportFile, ImportWindowListsItsGamesOrRefusesADamagedOne)
+{
+    TestContext t;
+    registerMerrowWindows(*t.ctx);
+    const QByteArray original = bytesOf(kExport);
+    QTemporaryDir floppy;
+    const QString damaged = writeFile(floppy.filePath("damaged.mdb"), original.left(8192));
+    const struct {
+        QString file;
+        QString count, first;
+        QStringList messages;
+    } rows[] = {
+        {kExport, "12", "A 2.x Façade Mañana", {}},
+        {damaged, "0", "", {"Database Open Error", "Unable to read from Floppy!"}},
+    };
+    for (const auto &r : rows) {
+        t.dialogs.clear();
+        QWidget *w = t.windows.open(ImportRequest{r.file});
+        auto *list = control<QListWidget>(w, "gameList");
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return list->count() > 0 || !t.dialogs.messages().isEmpty(); }, 30000));
+        EXPECT_EQ(control<QLabel>(w, "gameCountLabel")->text(), r.count);
+        EXPECT_EQ(list->count() ? list->item(0)->text() : "", r.first);
+        EXPECT_EQ(t.dialogs.messages(), r.messages);
+        const QString why = control<QLabel>(w, "waitLabel")->toolTip();
+        EXPECT_EQ(why.contains(r.file), !r.messages.isEmpty()) << why.toStdString();
+        EXPECT_FALSE(why.contains(t.temp.path())) << "names the file, not its copy";
+        t.windows.closeAll();
+        flushDeletes();
+    }
+    EXPECT_EQ(bytesOf(kExport), original);
+}
