@@ -84,3 +84,13 @@ include(CPack)
 if(BUILD_TESTING)
     add_subdirectory(${CMAKE_SOURCE_DIR}/tests/install ${CMAKE_BINARY_DIR}/tests-install)
 endif()
+
+# The legacy Jet reader is a helper of the programs, not a command of its own.
+if(TARGET vantrel-jet-reader)
+    set(VANTREL_READER_DIR ${CMAKE_INSTALL_LIBEXECDIR}/vantrel)
+    file(RELATIVE_PATH reader_from_bin /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${VANTREL_READER_DIR})
+    set_source_files_properties(${CMAKE_SOURCE_DIR}/src/core/legacyreader.cpp
+        DIRECTORY ${CMAKE_SOURCE_DIR}/src/core
+        PROPERTIES COMPILE_DEFINITIONS VANTREL_READER_FROM_BIN="${reader_from_bin}")
+    install(TARGETS vantrel-jet-reader RUNTIME DESTINATION ${VANTREL_READER_DIR})
+endif()

@@ -25,7 +25,7 @@ ReaderLimits limitsFor(qint64 fileSize);
 using ReadProgress = std::function<void(qint64 done, qint64 total)>;
 
 struct ReaderRun {
-    QString program; // the reader; readerProgram() when empty
+    QString program;     // the reader; readerProgram() when empty
     ReaderLimits limits; // limitsFor(the file's size) when all zero
     ReadProgress progress;
 };

@@ -1,6 +1,7 @@
 #include "workfolder.h"
 
 #include <QDir>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 WorkFolder::WorkFolder(const QString &base) : m_base(base)
@@ -31,4 +32,10 @@ QString WorkFolder::path() const
 QString WorkFolder::filePath(const QString &name) const
 {
     return m_dir->filePath(name);
+}
+
+QString partPath(const QString &destination)
+{
+    return destination + QStringLiteral(".part-") +
+           QString::number(QRandomGenerator::global()->generate(), 16);
 }

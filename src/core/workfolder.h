@@ -28,3 +28,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_base;
 };
+
+// A name beside destination for a file on its way there, unique to this run: two runs
+// writing the same destination never share it.
+QString partPath(const QString &destination);

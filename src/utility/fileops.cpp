@@ -1,9 +1,10 @@
 #include "fileops.h"
 
+#include "workfolder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstdio>
@@ -35,12 +36,6 @@ bool replaceFile(const QString &from, const QString &to, QString *error)
         *error = QStringLiteral("cannot rename %1 to %2: %3")
                      .arg(from, to, QString::fromLocal8Bit(std::strerror(code)));
     return false;
-}
-
-QString partPath(const QString &destination)
-{
-    return destination + QStringLiteral(".part-") +
-           QString::number(QRandomGenerator::global()->generate(), 16);
 }
 
 bool copyIntoPlace(const QString &source, const QString &destination, QString *error,

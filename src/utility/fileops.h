@@ -16,10 +16,6 @@ bool replaceFile(const QString &from, const QString &to, QString *error);
 bool copyIntoPlace(const QString &source, const QString &destination, QString *error,
                    const std::function<QString(const QString &)> &verify = {});
 
-// A name beside destination for a file on its way there, unique to this run: two runs
-// writing the same destination never share it.
-QString partPath(const QString &destination);
-
 // The work file name in a folder: the folder itself when it is a root, else with a
 // separator ("/" + "export.mdb" gives "/export.mdb", "/mnt/a" gives "/mnt/a/export.mdb").
 QString exportFilePath(const QString &folder);

@@ -1,0 +1,91 @@
+#include "legacyconversion.h"
+
+#include "database.h"
+#include "workfolder.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace legacy
+{
+namespace
+{
+
+// Copies the checked reader output into the new catalogue at part in one transaction. The
+// catalogue's own connection builds the title index with the programs' collation.
+QString copyInto(const QString &part, const QString &staging)
+{
+    QString why;
+    auto connection = catalogue::Connection::open(part, &why);
+    if (!connection)
+        return why;
+    const QSqlDatabase db = connection->db();
+    // The output has passed the foreign-file check; its schema is trusted for nothing.
+    catalogue::run(db, QStringLiteral("PRAGMA trusted_schema = OFF"), {}, &why);
+    if (why.isEmpty())
+        catalogue::run(db, QStringLiteral("ATTACH DATABASE ? AS legacy"), {staging}, &why);
+    if (!why.isEmpty())
+        return why;
+    catalogue::WriteTransaction transaction(db);
+    if (!transaction.isOpen())
+        return transaction.error();
+    const QList<std::pair<QString, QStringList>> tables = {
+        {QStringLiteral("tabella1"), catalogue::gameColumns()},
+        {QStringLiteral("tabella2"), catalogue::configColumns()}};
+    for (const auto &[table, columns] : tables) {
+        const QString list = QStringLiteral("id, ") + columns.join(QLatin1String(", "));
+        catalogue::run(
+            db,
+            QStringLiteral("insert into main.%1 (%2) select %2 from legacy.%1 order by id")
+                .arg(table, list),
+            {}, &why);
+        if (!why.isEmpty())
+            return why;
+    }
+    if (!transaction.commit())
+        return transaction.error();
+    catalogue::run(db, QStringLiteral("DETACH DATABASE legacy"), {}, &why);
+    return why;
+}
+
+// Makes the catalogue at a name of its own beside target and renames it into place, never
+// over an existing file.
+QString writeCatalogue(const QString &staging, const QString &target)
+{
+    const QString part = partPath(target);
+    QString why = catalogue::createCatalogue(part);
+    if (why.isEmpty())
+        why = copyInto(part, staging);
+    if (why.isEmpty() && !QFile::rename(part, target))
+        why = QFileInfo::exists(target)
+                  ? QStringLiteral("%1 exists already").arg(target)
+                  : QStringLiteral("cannot rename %1 to %2").arg(part, target);
+    if (!why.isEmpty())
+        QFile::remove(part);
+    return why;
+}
+
+} // namespace
+
+QString convertCatalogue(const QString &jetFile, const QString &target, const QString &tempDir,
+                         const ReaderRun &run)
+{
+    if (QFileInfo::exists(target))
+        return QStringLiteral("%1 exists already: the conversion writes a new file only")
+            .arg(target);
+    if (!catalogue::isJetFile(jetFile))
+        return QStringLiteral("%1 is not a legacy Jet database").arg(jetFile);
+    WorkFolder folder(tempDir);
+    if (!folder.isValid())
+        return folder.error();
+    const QString staging = folder.filePath(QStringLiteral("legacy.sqlite"));
+    if (QString why = readJetFile(jetFile, staging, run); !why.isEmpty())
+        return why;
+    if (QString why = catalogue::checkForeignCatalogue(staging); !why.isEmpty())
+        return QStringLiteral("%1 cannot be read: %2").arg(jetFile, why.replace(staging, jetFile));
+    if (QString why = writeCatalogue(staging, target); !why.isEmpty())
+        return QStringLiteral("cannot write %1: %2").arg(target, why);
+    return {};
+}
+
+} // namespace legacy

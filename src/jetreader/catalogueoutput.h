@@ -1,0 +1,36 @@
+#pragma once
+
+#include "jetcatalogue.h"
+
+#include <string>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// The fresh SQLite file the reader writes: the catalogue's tables without their indexes (the
+// programs read it as a file from elsewhere and copy what they keep), filled in one
+// transaction. Nothing is kept on disk until commit() succeeds.
+class CatalogueOutput
+{
+public:
+    ~CatalogueOutput();
+
+    // Creates path, which must not exist, with the catalogue's tables.
+    std::string create(const std::string &path);
+    // The table as the file defines it: id first, then every other column.
+    std::string shape(const std::string &table, TableShape *shape);
+    std::string beginTable(const TableShape &shape);
+    // Adds one row of the current table; values in shape order, nullptr for Null.
+    std::string insert(const std::vector<const char *> &values);
+    std::string commit();
+
+private:
+    std::string error(const std::string &doing) const;
+    void finishStatement();
+
+    sqlite3 *m_db = nullptr;
+    sqlite3_stmt *m_insert = nullptr;
+    TableShape m_shape;
+    std::int64_t m_row = 0;
+};

@@ -1,0 +1,91 @@
+// vantrel-jet-reader: copies the catalogue tables of a legacy Jet file into a new SQLite file.
+//
+// The programs run it under limits and never load the Jet library themselves. It talks to
+// them on standard output only, one line at a time:
+//   progress DONE TOTAL     rows of the games table read so far, and announced
+//   done ROWS               the output is complete
+//   error MESSAGE           the file is refused; the output is removed
+// The library's own warnings go to standard error, which the programs discard.
+#include "catalogueoutput.h"
+#include "jetcatalogue.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+
+// Descriptors a caller forgot to close are none of the reader's business.
+void closeInheritedDescriptors()
+{
+#if defined(__linux__) && defined(__GLIBC__) && (__GLIBC__ > 2 || __GLIBC_MINOR__ >= 34)
+    close_range(3, ~0U, 0);
+#else
+    for (long fd = 3, last = sysconf(_SC_OPEN_MAX); fd < last; ++fd)
+        close(int(fd));
+#endif
+}
+
+void report(const std::string &line)
+{
+    std::fputs((line + '\n').c_str(), stdout);
+    std::fflush(stdout);
+}
+
+std::string copyCatalogue(const std::string &jetFile, const std::string &output,
+                          std::int64_t *games)
+{
+    struct stat existing;
+    if (stat(output.c_str(), &existing) == 0)
+        return output + " exists already";
+    JetCatalogue jet;
+    if (std::string why = jet.open(jetFile); !why.empty())
+        return why;
+    CatalogueOutput out;
+    if (std::string why = out.create(output); !why.empty())
+        return why;
+    for (const char *table : {"tabella1", "tabella2"}) {
+        TableShape shape;
+        std::string why = out.shape(table, &shape);
+        if (why.empty())
+            why = out.beginTable(shape);
+        const bool isGames = shape.name == "tabella1";
+        auto progress = [isGames, games](std::int64_t done, std::int64_t total) {
+            if (!isGames)
+                return;
+            *games = done;
+            report("progress " + std::to_string(done) + ' ' + std::to_string(total));
+        };
+        auto sink = [&out](const std::vector<const char *> &values) { return out.insert(values); };
+        if (why.empty())
+            why = jet.readTable(shape, sink, progress);
+        if (!why.empty())
+            return why;
+    }
+    return out.commit();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc != 3) {
+        std::fputs("usage: vantrel-jet-reader JETFILE OUTPUT\n", stderr);
+        return 2;
+    }
+    closeInheritedDescriptors();
+    // Jet 3 keeps text in the Windows code page of western Europe.
+    setenv("MDB_JET3_CHARSET", "CP1252", 1);
+    std::int64_t games = 0;
+    const std::string why = copyCatalogue(argv[1], argv[2], &games);
+    if (!why.empty()) {
+        unlink(argv[2]);
+        report("error " + why);
+        return 1;
+    }
+    report("done " + std::to_string(games));
+    return 0;
+}

@@ -1,0 +1,252 @@
+#include "database.h"
+#include "legacyconversion.h"
+#include "legacyreader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace
+{
+
+QString fixture(const QString &name)
+{
+    return QStringLiteral(VANTREL_LEGACY_FIXTURES "/") + name;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// The fixtures' CSV: a header, then records with quoted fields that may hold "" and line breaks.
+QList<QStringList> readCsv(const QString &path)
+{
+    const QString text = QString::fromUtf8(readAll(path));
+    QList<QStringList> records{{}};
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (quoted && c == u'"' && i + 1 < text.size() && text.at(i + 1) == u'"')
+            field += text.at(++i);
+        else if (c == u'"')
+            quoted = !quoted;
+        else if (!quoted && c == u'\r')
+            continue;
+        else if (!quoted && c == u',')
+            records.last().append(std::exchange(field, {}));
+        else if (!quoted && c == u'\n') {
+            records.last().append(std::exchange(field, {}));
+            records.append(QStringList());
+        } else
+            field += c;
+    }
+    if (records.last().isEmpty())
+        records.removeLast();
+    return records;
+}
+
+std::unique_ptr<catalogue::Connection> openForeign(const QString &path)
+{
+    QString why;
+    auto c = catalogue::Connection::open(path, &why, catalogue::Connection::Mode::Foreign);
+    EXPECT_TRUE(c) << why.toStdString();
+    return c;
+}
+
+} // namespace
+
+class LegacyFixture : public ::testing::TestWithParam<const char *>
+{
+};
+
+TEST_P(LegacyFixture, EveryValueArrivesExactly)
+{
+    QTemporaryDir dir;
+    const QString base = QLatin1String(GetParam());
+    const QString output = dir.filePath(QStringLiteral("out.sqlite"));
+    ASSERT_EQ(legacy::readJetFile(fixture(base + ".mdb"), output), QString());
+    ASSERT_EQ(catalogue::checkForeignCatalogue(output), QString());
+    const QList<QStringList> csv = readCsv(fixture(base + ".csv"));
+    const QStringList header = csv.first();
+    auto c = openForeign(output);
+    QSqlQuery q(c->db());
+    ASSERT_TRUE(
+        q.exec(QStringLiteral("select %1 from tabella1 order by id").arg(header.join(u','))));
+    int row = 1;
+    for (; q.next(); ++row) {
+        ASSERT_LT(row, csv.size());
+        for (int column = 0; column < header.size(); ++column) {
+            const QString expected = csv.at(row).at(column);
+            // Empty text arrives as Null, as the programs store it.
+            EXPECT_EQ(q.value(column).isNull(), expected.isEmpty())
+                << header.at(column).toStdString();
+            EXPECT_EQ(q.value(column).toString(), expected)
+                << base.toStdString() << " row " << row << ' ' << header.at(column).toStdString();
+        }
+    }
+    EXPECT_EQ(row, csv.size());
+    QSqlQuery config(c->db());
+    ASSERT_TRUE(config.exec(QStringLiteral("select vice, game64, dbver from tabella2")));
+    ASSERT_TRUE(config.next());
+    EXPECT_EQ(config.value(0).toString(), QStringLiteral("C:\\VICE\\x64.exe"));
+    EXPECT_EQ(config.value(1).toString(), QStringLiteral("C:\\Games\\C64\\"));
+    EXPECT_EQ(config.value(2).toString(), QStringLiteral("2003.1"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, LegacyFixture,
+                         ::testing::Values("catalogue-jet4", "catalogue-jet3", "export-jet4"));
+
+TEST(LegacyConversion, WritesAWholeCatalogueAndLeavesTheJetFileAlone)
+{
+    QTemporaryDir dir;
+    const QString jet = dir.filePath(QStringLiteral("old.mdb"));
+    const QString target = dir.filePath(QStringLiteral("new.mdb"));
+    writeAll(jet, readAll(fixture(QStringLiteral("catalogue-jet4.mdb"))));
+    const QByteArray before = readAll(jet);
+    qint64 lastDone = -1;
+    legacy::ReaderRun run;
+    run.progress = [&lastDone](qint64 done, qint64) { lastDone = done; };
+    ASSERT_EQ(legacy::convertCatalogue(jet, target, dir.path(), run), QString());
+    EXPECT_EQ(lastDone, 40);
+    EXPECT_EQ(readAll(jet), before);
+    ASSERT_EQ(catalogue::checkCatalogue(target), QString());
+    QString why;
+    auto c = catalogue::Connection::open(target, &why);
+    ASSERT_TRUE(c);
+    EXPECT_EQ(catalogue::fetchOne(c->db(), QStringLiteral("select count(*), max(id) from tabella1"))
+                  ->value(1),
+              40);
+    // The title index answers with the programs' folding: an accented title found case-blind.
+    const auto game = catalogue::fetchOne(
+        c->db(), QStringLiteral("select id from tabella1 where titolo = ? and formato = ?"),
+        {QStringLiteral("CŒUR CRYPT"), QStringLiteral("c128")});
+    ASSERT_TRUE(game);
+    EXPECT_EQ(game->value(0).toInt(), 2);
+    EXPECT_EQ(catalogue::configRecord(c->db(), {QStringLiteral("uae")})->value(0).toString(),
+              QStringLiteral("C:\\WinUAE\\winuae.exe"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 2);
+}
+
+TEST(LegacyConversion, NeverOverwritesAndRefusesWhatIsNoJetFile)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("new.mdb"));
+    writeAll(target, "mine");
+    EXPECT_NE(
+        legacy::convertCatalogue(fixture(QStringLiteral("catalogue-jet4.mdb")), target, dir.path()),
+        QString());
+    EXPECT_EQ(readAll(target), QByteArray("mine"));
+    const QString notJet = dir.filePath(QStringLiteral("plain.mdb"));
+    EXPECT_TRUE(legacy::convertCatalogue(target, notJet, dir.path()).contains(target));
+    EXPECT_FALSE(QFile::exists(notJet));
+}
+
+namespace
+{
+
+QByteArray damaged(const QString &how)
+{
+    QByteArray jet = readAll(fixture(QStringLiteral("catalogue-jet4.mdb")));
+    if (how == QLatin1String("truncated"))
+        return jet.left(20000);
+    if (how == QLatin1String("flipped")) // the table definitions and the first data page
+        for (int i = 2 * 4096; i < 8 * 4096; i += 97)
+            jet[i] = char(jet.at(i) ^ 0x5a);
+    if (how == QLatin1String("random"))
+        for (int i = 4096; i < jet.size(); ++i)
+            jet[i] = char((i * 7919) >> 3);
+    if (how == QLatin1String("encrypted")) // another database key scrambles every page
+        for (int i = 0x3e; i < 0x42; ++i)
+            jet[i] = char(jet.at(i) ^ 0xff);
+    if (how == QLatin1String("no games table"))
+        jet.replace("tabella1", "tabella9");
+    if (how == QLatin1String("no title column"))
+        jet.replace(QByteArray(reinterpret_cast<const char *>(u"titolo"), 12),
+                    QByteArray(reinterpret_cast<const char *>(u"titolx"), 12));
+    return jet;
+}
+
+struct BadFile {
+    const char *how;
+    const char *reason; // a part of the refusal, beyond the file's name
+};
+
+} // namespace
+
+class LegacyBadFile : public ::testing::TestWithParam<BadFile>
+{
+};
+
+TEST_P(LegacyBadFile, IsRefusedWithoutOutput)
+{
+    QTemporaryDir dir;
+    const QString jet = dir.filePath(QStringLiteral("bad.mdb"));
+    const QString output = dir.filePath(QStringLiteral("out.sqlite"));
+    writeAll(jet, damaged(QLatin1String(GetParam().how)));
+    const QString why = legacy::readJetFile(jet, output);
+    EXPECT_TRUE(why.startsWith(jet + QStringLiteral(" cannot be read: "))) << why.toStdString();
+    EXPECT_TRUE(why.contains(QLatin1String(GetParam().reason))) << why.toStdString();
+    EXPECT_FALSE(QFile::exists(output));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, LegacyBadFile,
+    ::testing::Values(BadFile{"truncated", "no table tabella1"},
+                      BadFile{"flipped", "list of tables"}, BadFile{"random", "list of tables"},
+                      BadFile{"encrypted", "list of tables"},
+                      BadFile{"no games table", "no table tabella1"},
+                      BadFile{"no title column", "tabella1 has no column titolo"}));
+
+namespace
+{
+
+struct Misbehaviour {
+    const char *mode; // what the fake reader does
+    const char *reason;
+};
+
+} // namespace
+
+class LegacyReaderLimits : public ::testing::TestWithParam<Misbehaviour>
+{
+};
+
+TEST_P(LegacyReaderLimits, AreReportedAsSuch)
+{
+    QTemporaryDir dir;
+    const QString input = dir.filePath(QStringLiteral("input.mdb"));
+    const QString output = dir.filePath(QStringLiteral("out.sqlite"));
+    writeAll(input, GetParam().mode);
+    legacy::ReaderRun run;
+    run.program = QStringLiteral(FAKE_READER);
+    run.limits = {256 << 20, 1, 3, 4 << 20};
+    const QString why = legacy::readJetFile(input, output, run);
+    EXPECT_TRUE(why.startsWith(input + QStringLiteral(" cannot be read: "))) << why.toStdString();
+    EXPECT_TRUE(why.contains(QLatin1String(GetParam().reason))) << why.toStdString();
+    EXPECT_FALSE(QFile::exists(output));
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, LegacyReaderLimits,
+                         ::testing::Values(Misbehaviour{"spin", "its 1 s of processor time"},
+                                           Misbehaviour{"sleep", "did not finish within 3 s"},
+                                           Misbehaviour{"hog", "more than the 256 MB of memory"},
+                                           Misbehaviour{"flood", "beyond the 4 MB allowed"},
+                                           Misbehaviour{"crash", "crashed (signal 11)"},
+                                           Misbehaviour{"refuse", "it has no table tabella1"},
+                                           Misbehaviour{"quiet", "without finishing"}));

@@ -1,0 +1,42 @@
+// Stands in for the legacy reader: misbehaves as the first word of its input file says, so
+// the tests see each way a reader can fail and how the limits end it.
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+int main(int argc, char *argv[])
+{
+    if (argc != 3)
+        return 2;
+    std::string mode;
+    std::ifstream(argv[1]) >> mode;
+    if (mode == "spin")
+        for (volatile unsigned long i = 0;;)
+            i = i + 1;
+    if (mode == "sleep")
+        std::this_thread::sleep_for(std::chrono::hours(1));
+    if (mode == "hog") {
+        std::vector<std::vector<char>> heap;
+        for (;;)
+            heap.emplace_back(16 << 20, 'x');
+    }
+    if (mode == "flood") {
+        std::FILE *out = std::fopen(argv[2], "wb");
+        const std::vector<char> block(1 << 20, 'x');
+        for (;;)
+            std::fwrite(block.data(), 1, block.size(), out);
+    }
+    if (mode == "crash")
+        std::raise(SIGSEGV);
+    if (mode == "refuse") {
+        std::puts("progress 5 10\nerror it has no table tabella1");
+        return 1;
+    }
+    std::puts("progress 10 10"); // "quiet": ends well but never says it is done
+    return 0;
+}
