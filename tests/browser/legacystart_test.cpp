@@ -94,8 +94,8 @@ TEST(LegacyStartOffer, ConvertsOpensOrLeavesTheCatalogueAsItWas)
         EXPECT_EQ(bytesOf(jet), r.damaged ? original.left(original.size() / 3) : original) << r.why;
         ASSERT_FALSE(dialogs.shown.isEmpty()) << r.why;
         EXPECT_EQ(dialogs.shown.last().title, r.title) << r.why;
-        EXPECT_TRUE(
-            dialogs.shown.last().text.contains(r.says.arg(QDir::toNativeSeparators(converted))))
+        EXPECT_TRUE(dialogs.shown.last().text.contains(
+            QString(r.says).replace("%1", QDir::toNativeSeparators(converted))))
             << dialogs.shown.last().text.toStdString();
         EXPECT_TRUE(dialogs.questions().value(0).startsWith(
             QDir::toNativeSeparators(jet) +
