@@ -137,6 +137,9 @@ TEST_F(MerrowWindows, FailedLoadSaysSoAndDisablesTransfers)
     EXPECT_EQ(t.dialogs.messages(),
               QStringList({"The export file is still being read; wait for it to end.",
                            "Database Open Error", "Unable to read from Floppy!"}));
+    EXPECT_TRUE(
+        control<QLabel>(w, "waitLabel")->toolTip().startsWith(floppy.filePath("export.mdb")))
+        << "the reason names the file, not its copy";
     EXPECT_EQ(lastTitle(), "Error");
     EXPECT_TRUE(control<QLabel>(w, "waitLabel")->isVisible());
     for (const char *b : {"transferNewButton", "transferSelectedButton", "transferAllButton"})
