@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QTextStream>
 
 #include <cstring>
@@ -22,8 +23,9 @@ namespace
 bool needsWindows(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i)
-        for (const char *option : {"--export", "--import", "--new", "--all", "--diff", "--help",
-                                   "--help-all", "-h", "--version", "-v"})
+        for (const char *option :
+             {"--export", "--import", "--new", "--all", "--diff", "--convert-legacy", "--help",
+              "--help-all", "-h", "--version", "-v"})
             if (std::strcmp(argv[i], option) == 0 ||
                 (std::strncmp(argv[i], option, std::strlen(option)) == 0 &&
                  argv[i][std::strlen(option)] == '='))
@@ -48,7 +50,34 @@ struct Options {
                            QStringLiteral("Import: add new games, overwrite present ones.")};
     QCommandLineOption diff{QStringLiteral("diff"),
                             QStringLiteral("Import: show the differences, change nothing.")};
+    // The new file is the first argument after it: an option takes one value only.
+    QCommandLineOption convertLegacy{
+        QStringLiteral("convert-legacy"),
+        QStringLiteral("Convert the catalogue <jetfile> of the older Windows program into a new "
+                       "catalogue <newfile> (the next argument) and exit; <jetfile> is only read "
+                       "and an existing <newfile> is never replaced."),
+        QStringLiteral("jetfile")};
 };
+
+// --convert-legacy JETFILE NEWFILE: needs no catalogue, so it runs before the data folder
+// is looked at.
+int runConversion(const QCommandLineParser &parser, const Options &o, QTextStream &out,
+                  QTextStream &err)
+{
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1) {
+        err << "merrow: --convert-legacy takes the old catalogue and the new file: "
+               "merrow --convert-legacy JETFILE NEWFILE"
+            << Qt::endl;
+        return 2;
+    }
+    if (parser.optionNames().size() != 1) {
+        err << "merrow: --convert-legacy goes with no other option" << Qt::endl;
+        return 2;
+    }
+    return merrow::convertLegacy(parser.value(o.convertLegacy), files.first(), QDir::tempPath(),
+                                 out, err);
+}
 
 // The batch run the options ask for, or the message of a bad combination.
 std::variant<merrow::BatchRequest, QString> batchRequest(const QCommandLineParser &parser,
@@ -106,7 +135,11 @@ int main(int argc, char *argv[])
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const Options o;
-    parser.addOptions({o.catalogue, o.exportTo, o.import, o.addNew, o.all, o.diff});
+    parser.addOptions(
+        {o.catalogue, o.exportTo, o.import, o.addNew, o.all, o.diff, o.convertLegacy});
+    parser.addPositionalArgument(QStringLiteral("newfile"),
+                                 QStringLiteral("With --convert-legacy: the new catalogue."),
+                                 QStringLiteral("[newfile]"));
 
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -119,6 +152,8 @@ int main(int argc, char *argv[])
         parser.showHelp();
     if (parser.isSet(version))
         parser.showVersion();
+    if (parser.isSet(o.convertLegacy))
+        return runConversion(parser, o, out, err);
     const auto request = batchRequest(parser, o);
     if (const QString *message = std::get_if<QString>(&request)) {
         err << *message << Qt::endl;

@@ -12,6 +12,7 @@
 #include "headlessplay.h"
 #include "launchcheck.h"
 #include "launcher.h"
+#include "legacystartoffer.h"
 #include "musiccommand.h"
 #include "musicregistry.h"
 #include "paths.h"
@@ -230,9 +231,12 @@ int runPlayMusic(const QCommandLineParser &parser, const Options &o, const Paths
                         err);
 }
 
-int runWindows(const Paths &paths, QCoreApplication &app)
+int runWindows(const Paths &resolved, const QString &dataDir, QCoreApplication &app)
 {
     WidgetDialogs dialogs;
+    // A catalogue of the older Windows program is offered for conversion before anything
+    // opens it.
+    const Paths paths = LegacyStartOffer(dialogs, dataDir).run(resolved);
     ProcessLauncher launcher;
     WindowRegistry windows;
     AppContext ctx(paths, dialogs, launcher, windows);
@@ -297,5 +301,5 @@ int main(int argc, char *argv[])
     if (parser.isSet(o.playMusic))
         return runPlayMusic(parser, o, paths);
 
-    return runWindows(paths, *app);
+    return runWindows(paths, location.dataDir, *app);
 }

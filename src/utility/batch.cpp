@@ -6,6 +6,7 @@
 #include "fileops.h"
 #include "gamediff.h"
 #include "importfile.h"
+#include "legacyconversion.h"
 #include "paths.h"
 #include "transfer.h"
 
@@ -103,7 +104,39 @@ int runImport(const BatchRequest &request, const Paths &paths, QTextStream &out,
     return 0;
 }
 
+// The number of games of the catalogue at path, or nothing with *error set.
+std::optional<int> gameCount(const QString &path, QString *error)
+{
+    auto c = catalogue::Connection::open(path, error, catalogue::Connection::Mode::ReadOnly);
+    const auto row =
+        c ? catalogue::fetchOne(c->db(), QStringLiteral("select count(*) from tabella1"), {}, error)
+          : std::nullopt;
+    return row ? std::optional(row->value(0).toInt()) : std::nullopt;
+}
+
 } // namespace
+
+int convertLegacy(const QString &jetFile, const QString &target, const QString &tempDir,
+                  QTextStream &out, QTextStream &err)
+{
+    legacy::ReaderRun run;
+    int printed = 0; // the tenths shown so far
+    run.progress = [&](qint64 done, qint64 total) {
+        const int tenths = total > 0 ? int(qMin<qint64>(done * 10 / total, 10)) : 0;
+        if (tenths <= printed)
+            return;
+        printed = tenths;
+        out << "Reading " << jetFile << ": " << tenths * 10 << "%" << Qt::endl;
+    };
+    QString why = legacy::convertCatalogue(jetFile, target, tempDir, run);
+    const std::optional<int> count = why.isEmpty() ? gameCount(target, &why) : std::nullopt;
+    if (!count) {
+        err << "merrow: " << escapeControls(why) << Qt::endl;
+        return 1;
+    }
+    out << "Converted " << *count << " games into " << target << Qt::endl;
+    return 0;
+}
 
 int runBatch(const BatchRequest &request, const Paths &paths, QTextStream &out, QTextStream &err)
 {

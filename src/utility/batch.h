@@ -19,4 +19,10 @@ struct BatchRequest {
 // to err. Returns the exit code: 0 on success.
 int runBatch(const BatchRequest &request, const Paths &paths, QTextStream &out, QTextStream &err);
 
+// Converts the legacy Jet catalogue jetFile into a new catalogue at target (never over an
+// existing file), printing a line at each tenth of the games read and the count at the end.
+// jetFile is only read. Returns the exit code: 0 on success.
+int convertLegacy(const QString &jetFile, const QString &target, const QString &tempDir,
+                  QTextStream &out, QTextStream &err);
+
 } // namespace merrow

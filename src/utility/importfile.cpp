@@ -13,9 +13,8 @@
 namespace merrow
 {
 
-ImportFile::ImportFile(std::unique_ptr<WorkFolder> folder,
-                       std::unique_ptr<catalogue::Connection> connection)
-    : m_folder(std::move(folder)), m_connection(std::move(connection))
+ImportFile::ImportFile(std::unique_ptr<WorkFolder> folder, QString source, QString copy)
+    : m_folder(std::move(folder)), m_source(std::move(source)), m_copy(std::move(copy))
 {
 }
 
@@ -62,12 +61,28 @@ QString copyWithSidecars(const QString &source, const QString &copy)
 } // namespace
 
 std::unique_ptr<ImportFile> ImportFile::open(const QString &source, const QString &tempDir,
-                                             QString *error, bool *unfit)
+                                             QString *error, bool *unfit,
+                                             const legacy::ReadProgress &progress)
+{
+    auto file = prepare(source, tempDir, error, unfit, progress);
+    if (file && !file->connect(error)) {
+        if (unfit)
+            *unfit = true;
+        return nullptr;
+    }
+    return file;
+}
+
+std::unique_ptr<ImportFile> ImportFile::prepare(const QString &source, const QString &tempDir,
+                                                QString *error, bool *unfit,
+                                                const legacy::ReadProgress &progress)
 {
     if (unfit)
         *unfit = false;
     QString copy;
-    auto fail = [error, &copy, &source](QString why) {
+    auto fail = [error, unfit, &copy, &source](QString why, bool unusable = false) {
+        if (unfit)
+            *unfit = unusable;
         if (error)
             *error = copy.isEmpty() ? why : why.replace(copy, source);
         return nullptr;
@@ -79,40 +94,41 @@ std::unique_ptr<ImportFile> ImportFile::open(const QString &source, const QStrin
         return fail(QStringLiteral("%1 does not exist").arg(source));
     if (!info.isFile() || !info.isReadable())
         return fail(QStringLiteral("%1 cannot be read").arg(source));
-    if (QString why = catalogue::checkDatabaseFile(source); !why.isEmpty()) {
-        if (unfit)
-            *unfit = true;
-        return fail(why);
-    }
+    const bool jet = catalogue::isJetFile(source);
+    if (QString why = jet ? QString() : catalogue::checkDatabaseFile(source); !why.isEmpty())
+        return fail(why, true);
     auto folder = std::make_unique<WorkFolder>(tempDir);
     if (!folder->isValid())
         return fail(folder->error());
     if (QString why = roomProblem(source, folder->path()); !why.isEmpty())
         return fail(why);
     copy = folder->filePath(QStringLiteral("import.mdb"));
-    if (QString why = copyWithSidecars(source, copy); !why.isEmpty())
+    if (jet) {
+        // The reader refuses anything it cannot read cleanly: the file is unfit.
+        legacy::ReaderRun run;
+        run.progress = progress;
+        if (QString why = legacy::readJetFile(source, copy, run); !why.isEmpty())
+            return fail(why, true);
+    } else if (QString why = copyWithSidecars(source, copy); !why.isEmpty()) {
         return fail(QStringLiteral("cannot take %1 in: %2").arg(source, why));
-    if (unfit)
-        *unfit = true;
-    QString why = catalogue::checkForeignCatalogue(copy);
-    if (!why.isEmpty())
-        return fail(why);
-    auto connection = catalogue::Connection::open(copy, &why, catalogue::Connection::Mode::Foreign);
-    if (!connection)
-        return fail(why);
-    if (unfit)
-        *unfit = false;
-    return std::unique_ptr<ImportFile>(new ImportFile(std::move(folder), std::move(connection)));
+    }
+    if (QString why = catalogue::checkForeignCatalogue(copy); !why.isEmpty())
+        return fail(why, true);
+    return std::unique_ptr<ImportFile>(new ImportFile(std::move(folder), source, copy));
+}
+
+bool ImportFile::connect(QString *error)
+{
+    QString why;
+    m_connection = catalogue::Connection::open(m_copy, &why, catalogue::Connection::Mode::Foreign);
+    if (!m_connection && error)
+        *error = why.replace(m_copy, m_source);
+    return m_connection != nullptr;
 }
 
 QSqlDatabase ImportFile::db() const
 {
     return m_connection->db();
-}
-
-QString ImportFile::path() const
-{
-    return m_connection->path();
 }
 
 QList<ListEntry> ImportFile::entries(QString *error) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "legacyreader.h"
+
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
@@ -23,32 +25,42 @@ struct ListEntry {
 };
 
 // An export file brought in for import: a checked working copy in a private folder of its
-// own, opened as a foreign file (see catalogue::Connection::Mode::Foreign). The folder goes
-// with the object.
+// own, opened as a foreign file (see catalogue::Connection::Mode::Foreign). A legacy Jet
+// export file is read into that copy by the reader program; from there on it is treated
+// exactly as ours. The folder goes with the object.
 class ImportFile
 {
 public:
     // Checks source's header and the room for a copy, copies it with the -wal or -journal
-    // lying beside it into a private folder made under tempDir, folds those in and checks
-    // the copy before anything is read from it. Null with *error set (naming source, never
-    // the copy) when any of that fails; *unfit then tells whether the file was there but is
-    // no usable database.
+    // lying beside it (or reads a Jet file) into a private folder made under tempDir, folds
+    // those in and checks the copy before anything is read from it. Null with *error set
+    // (naming source, never the copy) when any of that fails; *unfit then tells whether the
+    // file was there but is no usable database. progress follows the reading of a Jet file.
     static std::unique_ptr<ImportFile> open(const QString &source, const QString &tempDir,
-                                            QString *error, bool *unfit = nullptr);
+                                            QString *error, bool *unfit = nullptr,
+                                            const legacy::ReadProgress &progress = {});
+    // The part of open() that may run on a worker thread: the copy is made and checked but
+    // not opened; connect() opens it on the thread that reads it.
+    static std::unique_ptr<ImportFile> prepare(const QString &source, const QString &tempDir,
+                                               QString *error, bool *unfit = nullptr,
+                                               const legacy::ReadProgress &progress = {});
+    // False with *error (naming the source) when the checked copy cannot be opened.
+    bool connect(QString *error);
     ~ImportFile();
 
     QSqlDatabase db() const;
     // The private copy: open it only as a foreign file.
-    QString path() const;
+    QString path() const { return m_copy; }
 
     // Every game in the file's own order.
     QList<ListEntry> entries(QString *error = nullptr) const;
     QList<int> ids(QString *error = nullptr) const;
 
 private:
-    ImportFile(std::unique_ptr<WorkFolder> folder,
-               std::unique_ptr<catalogue::Connection> connection);
+    ImportFile(std::unique_ptr<WorkFolder> folder, QString source, QString copy);
     std::unique_ptr<WorkFolder> m_folder;
+    QString m_source;
+    QString m_copy;
     std::unique_ptr<catalogue::Connection> m_connection;
 };
 

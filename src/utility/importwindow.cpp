@@ -1,9 +1,11 @@
 #include "importwindow.h"
 
 #include "appcontext.h"
+#include "database.h"
 #include "dialogs.h"
 #include "gamediff.h"
 #include "importfile.h"
+#include "importreadjob.h"
 #include "opentest.h"
 #include "placement.h"
 #include "transferjob.h"
@@ -83,6 +85,7 @@ ImportWindow::~ImportWindow()
 {
     // A running transfer ends before the file it reads goes away.
     delete m_job;
+    delete m_readJob;
 }
 
 void ImportWindow::buildControls()
@@ -166,7 +169,9 @@ void ImportWindow::buildLayout()
 bool ImportWindow::takeRequest(const ImportRequest &request)
 {
     if (m_busy) {
-        m_ctx.dialogs.message(tr("A transfer is still running; wait for it to end."),
+        m_ctx.dialogs.message(m_readJob ? tr("The export file is still being read; wait for it "
+                                             "to end.")
+                                        : tr("A transfer is still running; wait for it to end."),
                               Dialogs::Icon::Exclamation, tr("Attention"));
         return false;
     }
@@ -182,18 +187,53 @@ void ImportWindow::loadFile(const QString &path)
     m_gameCountLabel->setText(QStringLiteral("0"));
     m_selectedCountLabel->setText(QStringLiteral("0"));
     m_waitLabel->show();
+    if (!checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue)) {
+        finishLoading(m_ctx.dbError(), false);
+        return;
+    }
+    if (catalogue::isJetFile(path)) {
+        startReading(path);
+        return;
+    }
     QString why;
     bool unfit = false;
-    const bool catalogueOk = checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue);
-    if (catalogueOk)
-        m_file = ImportFile::open(path, m_ctx.paths.tempDir, &why, &unfit);
+    m_file = ImportFile::open(path, m_ctx.paths.tempDir, &why, &unfit);
+    finishLoading(why, unfit);
+}
+
+// A Jet file is read by the reader program: the window shows and follows it meanwhile.
+void ImportWindow::startReading(const QString &path)
+{
+    setBusy(true);
+    m_progressBar->setRange(0, 0);
+    setCursor(Qt::BusyCursor);
+    m_readJob = new ImportReadJob(path, m_ctx.paths.tempDir, this);
+    connect(m_readJob, &ImportReadJob::progressed, this,
+            [this](qint64 done, qint64 total) { showProgress(int(done), int(total)); });
+    connect(m_readJob, &ImportReadJob::finished, this, &ImportWindow::finishReading);
+    m_readJob->start();
+}
+
+void ImportWindow::finishReading()
+{
+    unsetCursor();
+    QString why;
+    bool unfit = false;
+    m_file = m_readJob->take(&why, &unfit);
+    m_readJob->deleteLater();
+    m_readJob = nullptr;
+    finishLoading(why, unfit);
+}
+
+void ImportWindow::finishLoading(const QString &why, bool unfit)
+{
     // Read, but no database this program can use: the open test's message comes first.
     if (unfit)
         m_ctx.dialogs.message(tr("Database Open Error"));
     setBusy(false);
     if (!m_file) {
         m_waitLabel->show();
-        m_waitLabel->setToolTip(catalogueOk ? why : m_ctx.dbError());
+        m_waitLabel->setToolTip(why);
         m_ctx.dialogs.beep();
         m_ctx.dialogs.message(tr("Unable to read from Floppy!"), Dialogs::Icon::Critical,
                               tr("Error"));

@@ -16,11 +16,13 @@ namespace merrow
 {
 
 class ImportFile;
+class ImportReadJob;
 class TransferJob;
 enum class TransferMode;
 
 // Lists the games of an export file, shows how each differs from the catalogue, keeps a
-// selection and merges new, selected or all games; the merge runs on its own thread.
+// selection and merges new, selected or all games. Reading a legacy Jet file and the merge
+// run on their own threads.
 class ImportWindow : public QWidget, public RequestTaker<ImportRequest>
 {
     Q_OBJECT
@@ -39,6 +41,9 @@ private:
     void buildLayout();
     QLayout *buildCounts();
     void loadFile(const QString &path);
+    void startReading(const QString &path);
+    void finishReading();
+    void finishLoading(const QString &why, bool unfit);
     void fillGameList();
     void showDifferences();
     void onSelectClicked();
@@ -52,6 +57,7 @@ private:
     AppContext &m_ctx;
     std::unique_ptr<ImportFile> m_file;
     TransferJob *m_job = nullptr;
+    ImportReadJob *m_readJob = nullptr;
     bool m_busy = false;
     QListWidget *m_gameList = nullptr;
     QListWidget *m_selectionList = nullptr;

@@ -148,7 +148,7 @@ TEST(ImportFile, ChecksTheCopyBeforeListingAndRefusesBadFiles)
     QByteArray jet(4096, '\0');
     jet.replace(4, 15, "Standard Jet DB");
     for (const auto &[bytes, says] :
-         {std::pair(jet, "Jet"), {"not the games you look for", ""}, {{}, ""}}) {
+         {std::pair(jet, "cannot be read"), {"not the games you look for", ""}, {{}, ""}}) {
         writeFile(junkFile, bytes);
         EXPECT_FALSE(open(junkFile));
         EXPECT_TRUE(unfit) << says;

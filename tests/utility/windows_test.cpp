@@ -130,8 +130,16 @@ TEST_F(MerrowWindows, FailedLoadSaysSoAndDisablesTransfers)
     QByteArray jet(2048, '\0');
     writeFile(floppy.filePath("export.mdb"), jet.replace(4, 15, "Standard Jet DB"));
     QWidget *w = ctx.windows.open(ImportRequest{floppy.filePath("export.mdb")});
+    // A Jet file is read on its own thread: meanwhile the window stays as it is.
+    EXPECT_FALSE(w->close());
+    EXPECT_EQ(ctx.windows.open(ImportRequest{floppy.filePath("export.mdb")}), nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return t.dialogs.messages().size() == 3; }, 20000));
     EXPECT_EQ(t.dialogs.messages(),
-              QStringList({"Database Open Error", "Unable to read from Floppy!"}));
+              QStringList({"The export file is still being read; wait for it to end.",
+                           "Database Open Error", "Unable to read from Floppy!"}));
+    EXPECT_TRUE(
+        control<QLabel>(w, "waitLabel")->toolTip().startsWith(floppy.filePath("export.mdb")))
+        << "the reason names the file, not its copy";
     EXPECT_EQ(lastTitle(), "Error");
     EXPECT_TRUE(control<QLabel>(w, "waitLabel")->isVisible());
     for (const char *b : {"transferNewButton", "transferSelectedButton", "transferAllButton"})

@@ -1,0 +1,46 @@
+#include "importreadjob.h"
+
+#include "importfile.h"
+
+#include <QThread>
+
+namespace merrow
+{
+
+ImportReadJob::ImportReadJob(QString source, QString tempDir, QObject *parent)
+    : QObject(parent), m_source(std::move(source)), m_tempDir(std::move(tempDir))
+{
+}
+
+ImportReadJob::~ImportReadJob()
+{
+    if (m_thread)
+        m_thread->wait();
+}
+
+void ImportReadJob::start()
+{
+    if (m_thread)
+        return;
+    m_thread = QThread::create([this] {
+        m_file = ImportFile::prepare(
+            m_source, m_tempDir, &m_error, &m_unfit,
+            [this](qint64 done, qint64 total) { Q_EMIT progressed(done, total); });
+    });
+    m_thread->setParent(this);
+    connect(m_thread, &QThread::finished, this, &ImportReadJob::finished, Qt::QueuedConnection);
+    m_thread->start();
+}
+
+std::unique_ptr<ImportFile> ImportReadJob::take(QString *error, bool *unfit)
+{
+    *error = m_error;
+    *unfit = m_unfit;
+    if (m_file && !m_file->connect(error)) {
+        *unfit = true;
+        m_file.reset();
+    }
+    return std::move(m_file);
+}
+
+} // namespace merrow

@@ -1,0 +1,60 @@
+// merrow --convert-legacy as a terminal runs it.
+#include "database.h"
+#include "widgettest.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace
+{
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+int rows(const QString &path, const QString &table)
+{
+    auto c = catalogue::Connection::open(path, nullptr, catalogue::Connection::Mode::ReadOnly);
+    const auto row =
+        c ? catalogue::fetchOne(c->db(), "select count(*) from " + table) : std::nullopt;
+    return row ? row->value(0).toInt() : -1;
+}
+
+} // namespace
+
+TEST(ConvertLegacy, WritesANewCatalogueOrExitsWithWhy)
+{
+    QTemporaryDir dir;
+    const QString jet = VANTREL_LEGACY_FIXTURES "/catalogue-jet4.mdb";
+    const QByteArray original = bytesOf(jet);
+    const QString damaged = writeFile(dir.filePath("damaged.mdb"), original.left(20000));
+    const QString target = dir.filePath("new.mdb");
+    const struct {
+        const char *why;
+        QStringList arguments;
+        int code;
+        QString says; // the last line, on stdout for 0, else on stderr
+        int games;    // in new.mdb afterwards
+    } runs[] = {
+        {"converts", {jet, target}, 0, "Converted 40 games into " + target, 40},
+        {"never over a file", {jet, target}, 1, "merrow: ", 40},
+        {"damaged", {damaged, dir.filePath("other.mdb")}, 1, "merrow: ", 40},
+        {"no new file", {jet}, 2, "merrow: --convert-legacy takes the old catalogue and", 40},
+    };
+    for (const auto &r : runs) {
+        QProcess merrow;
+        merrow.start(MERROW, QStringList{"--convert-legacy"} + r.arguments);
+        ASSERT_TRUE(merrow.waitForFinished(60000)) << r.why;
+        const QString out = QString::fromUtf8(r.code ? merrow.readAllStandardError()
+                                                     : merrow.readAllStandardOutput());
+        EXPECT_EQ(merrow.exitCode(), r.code) << r.why << ": " << out.toStdString();
+        EXPECT_TRUE(out.trimmed().section('\n', -1).startsWith(r.says)) << out.toStdString();
+        EXPECT_EQ(rows(target, "tabella1"), r.games) << r.why;
+    }
+    EXPECT_EQ(rows(target, "tabella2"), 1) << "the configuration record";
+    EXPECT_FALSE(QFile::exists(dir.filePath("other.mdb")));
+    EXPECT_EQ(bytesOf(jet), original);
+}
