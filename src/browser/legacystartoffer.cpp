@@ -61,6 +61,7 @@ QString LegacyStartOffer::runConversion(const QString &jetFile, const QString &t
     progress.setAutoReset(false);
     progress.setAutoClose(false);
     progress.setMinimumDuration(0);
+    progress.setMinimumWidth(420); // room for the title
     progress.show();
     legacy::ReaderRun run;
     run.progress = [&progress](qint64 done, qint64 total) {

@@ -59,6 +59,18 @@ seed() {
         fail "the installed sample changed"
 }
 
+# The legacy reader lies in libexec and is found from the moved installation.
+legacy() {
+    local converted=$root/converted.mdb
+    rm -f "$converted"
+    "$prefix/bin/merrow" --convert-legacy "$LEGACY_FIXTURE" "$converted" >/dev/null \
+        2>"$root/$check.err" || fail "merrow --convert-legacy: $(cat "$root/$check.err")"
+    [ -x "$prefix/libexec/vantrel/vantrel-jet-reader" ] || fail "no reader in libexec/vantrel"
+    [ "$(sqlite3 "$converted" "select count(*) from tabella1")" -eq 40 ] ||
+        fail "the converted catalogue lacks games"
+    rm -f "$converted"
+}
+
 desktop() {
     local out share=$prefix/share
     out=$(desktop-file-validate "$share/applications/$app_id.desktop" 2>&1) || fail "$out"
@@ -91,13 +103,14 @@ package() {
         share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml \
         share/icons/hicolor/scalable/apps/$app_id.svg \
         share/icons/hicolor/256x256/apps/$app_id.png \
-        share/man/man1/vantrel.1 share/man/man1/merrow.1; do
+        share/man/man1/vantrel.1 share/man/man1/merrow.1 libexec/vantrel/vantrel-jet-reader; do
         grep -q " \./usr/$file\$" <<<"$contents" || fail "the package lacks /usr/$file"
     done
     [ "$(grep -c ' \./usr/share/vantrel/sample/.*[^/]$' <<<"$contents")" -eq \
         "$(find "$build/bin/sample" -type f | wc -l)" ] ||
         fail "the package lacks sample files"
     [[ $(dpkg-deb -f "$deb" Depends) == *libqt6widgets6* ]] || fail "no library dependencies"
+    [[ $(dpkg-deb -f "$deb" Depends) == *libmdb3* ]] || fail "no dependency on the Jet library"
     rm -rf "$root/package"
 }
 
