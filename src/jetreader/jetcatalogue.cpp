@@ -8,9 +8,10 @@
 namespace
 {
 
-// Room for a value at the limit, its terminating zero and one byte more: a value that fills
-// the buffer was cut short by the library and is refused rather than taken truncated.
-constexpr std::size_t kBindSize = JetCatalogue::kValueLimit + 2;
+// Room for a value at the limit and more: the library cuts a longer value short at the end
+// of the buffer, or up to three bytes before it where a character would not fit, so a cut
+// value is always longer than the limit and is refused rather than taken truncated.
+constexpr std::size_t kBindSize = JetCatalogue::kValueLimit + 8;
 constexpr std::int64_t kProgressEvery = 1000;
 
 struct TableCloser {
