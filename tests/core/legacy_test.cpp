@@ -174,6 +174,10 @@ QByteArray damaged(const QString &how)
     if (how == QLatin1String("encrypted")) // another database key scrambles every page
         for (int i = 0x3e; i < 0x42; ++i)
             jet[i] = char(jet.at(i) ^ 0xff);
+    if (how == QLatin1String("crashing the library")) { // the system table's page map: nowhere
+        jet[2 * 4096 + 55] = char(0x80);
+        jet[2 * 4096 + 56] = 0;
+    }
     if (how == QLatin1String("no games table"))
         jet.replace("tabella1", "tabella9");
     if (how == QLatin1String("no title column"))
@@ -210,6 +214,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BadFile{"truncated", "no table tabella1"},
                       BadFile{"flipped", "list of tables"}, BadFile{"random", "list of tables"},
                       BadFile{"encrypted", "list of tables"},
+                      BadFile{"crashing the library", "crashed (signal 11)"},
                       BadFile{"no games table", "no table tabella1"},
                       BadFile{"no title column", "tabella1 has no column titolo"}));
 
