@@ -11,6 +11,7 @@
 #include <QProgressDialog>
 #include <QThread>
 
+#include <atomic>
 #include <memory>
 
 using browser::LegacyPlan;
@@ -54,8 +55,8 @@ Paths LegacyStartOffer::run(const Paths &paths)
 QString LegacyStartOffer::runConversion(const QString &jetFile, const QString &target,
                                         const QString &tempDir)
 {
-    QProgressDialog progress(tr("Converting %1 ...").arg(QFileInfo(jetFile).fileName()), QString(),
-                             0, 0);
+    QProgressDialog progress(tr("Converting %1 ...").arg(QFileInfo(jetFile).fileName()),
+                             tr("Cancel"), 0, 0);
     progress.setObjectName(QStringLiteral("conversionProgress"));
     progress.setWindowTitle(tr("Converting the Catalogue"));
     progress.setAutoReset(false);
@@ -73,6 +74,9 @@ QString LegacyStartOffer::runConversion(const QString &jetFile, const QString &t
             },
             Qt::QueuedConnection);
     };
+    std::atomic_bool stop = false;
+    QObject::connect(&progress, &QProgressDialog::canceled, [&stop] { stop = true; });
+    run.cancelled = [&stop] { return stop.load(); };
     QString why;
     QEventLoop loop;
     const std::unique_ptr<QThread> worker(
@@ -94,6 +98,8 @@ bool LegacyStartOffer::convert(const QString &jetFile, const QString &target,
                             : tr("cannot make the folder %1").arg(QDir::toNativeSeparators(folder));
     if (why.isEmpty())
         return true;
+    if (why.endsWith(legacy::cancelledReason()))
+        return false; // the user knows: the start goes on as if declined
     m_dialogs.beep();
     m_dialogs.message(
         tr("%1 could not be converted:\n%2").arg(QDir::toNativeSeparators(jetFile), why),

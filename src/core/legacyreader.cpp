@@ -110,6 +110,11 @@ QString runReader(const QString &program, const QStringList &arguments, const Re
     clock.start();
     ReaderReport report;
     while (process.state() != QProcess::NotRunning) {
+        if (run.cancelled && run.cancelled()) {
+            process.kill();
+            process.waitForFinished();
+            return cancelledReason();
+        }
         if (clock.elapsed() > qint64(limits.wallSeconds) * 1000) {
             process.kill();
             process.waitForFinished();
@@ -128,6 +133,11 @@ QString runReader(const QString &program, const QStringList &arguments, const Re
 }
 
 } // namespace
+
+QString cancelledReason()
+{
+    return QStringLiteral("the reading was cancelled");
+}
 
 ReaderLimits limitsFor(qint64 fileSize)
 {

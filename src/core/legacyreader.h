@@ -28,7 +28,13 @@ struct ReaderRun {
     QString program;     // the reader; readerProgram() when empty
     ReaderLimits limits; // limitsFor(the file's size) when all zero
     ReadProgress progress;
+    // Asked while the reader works (from the thread that called): true stops it, and the
+    // read fails as cancelled.
+    std::function<bool()> cancelled;
 };
+
+// The reason a read ends with when it was cancelled (after "FILE cannot be read: ").
+QString cancelledReason();
 
 // The reader installed with the programs: <bin>/../libexec/vantrel/, else beside the running
 // executable (a build folder). Empty when there is none.

@@ -3,6 +3,7 @@
 #include "legacyreader.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -255,3 +256,18 @@ INSTANTIATE_TEST_SUITE_P(Modes, LegacyReaderLimits,
                                            Misbehaviour{"crash", "crashed (signal 11)"},
                                            Misbehaviour{"refuse", "it has no table tabella1"},
                                            Misbehaviour{"quiet", "without finishing"}));
+
+TEST(LegacyReader, StopsAtOnceWhenCancelled)
+{
+    QTemporaryDir dir;
+    const QString input = dir.filePath(QStringLiteral("input.mdb"));
+    writeAll(input, "sleep");
+    legacy::ReaderRun run;
+    run.program = QStringLiteral(FAKE_READER);
+    run.cancelled = [] { return true; };
+    QElapsedTimer clock;
+    clock.start();
+    const QString why = legacy::readJetFile(input, dir.filePath(QStringLiteral("out")), run);
+    EXPECT_TRUE(why.endsWith(legacy::cancelledReason())) << why.toStdString();
+    EXPECT_LT(clock.elapsed(), 10000);
+}
