@@ -157,7 +157,8 @@ std::unique_ptr<Connection> Connection::open(const QString &path, QString *error
     if (mode == Mode::Create && info.exists())
         return fail(QStringLiteral("%1 exists already").arg(path));
     if (mode != Mode::Create && isJetFile(path))
-        return fail(QStringLiteral("%1 is a legacy Jet database, not a catalogue of this program")
+        return fail(QStringLiteral("%1 is a legacy Jet database, not a catalogue of this program "
+                                   "(merrow --convert-legacy makes one of it)")
                         .arg(path));
 
     if (mode == Mode::ReadOnly)
