@@ -17,7 +17,8 @@ set(VANTREL_SHARED_DIR ${CMAKE_INSTALL_DATADIR}/vantrel)
 set(desktop_dir ${CMAKE_SOURCE_DIR}/data/desktop)
 
 # The path from the programs' folder to the shared files, as the install lays them out.
-file(RELATIVE_PATH shared_from_bin /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${VANTREL_SHARED_DIR})
+file(RELATIVE_PATH shared_from_bin ${CMAKE_INSTALL_FULL_BINDIR}
+     ${CMAKE_INSTALL_FULL_DATADIR}/vantrel)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/src/core/shareddata.cpp
     DIRECTORY ${CMAKE_SOURCE_DIR}/src/core
     PROPERTIES COMPILE_DEFINITIONS VANTREL_SHARED_FROM_BIN="${shared_from_bin}")
@@ -88,7 +89,8 @@ endif()
 # The legacy Jet reader is a helper of the programs, not a command of its own.
 if(TARGET vantrel-jet-reader)
     set(VANTREL_READER_DIR ${CMAKE_INSTALL_LIBEXECDIR}/vantrel)
-    file(RELATIVE_PATH reader_from_bin /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${VANTREL_READER_DIR})
+    file(RELATIVE_PATH reader_from_bin ${CMAKE_INSTALL_FULL_BINDIR}
+         ${CMAKE_INSTALL_FULL_LIBEXECDIR}/vantrel)
     set_source_files_properties(${CMAKE_SOURCE_DIR}/src/core/legacyreader.cpp
         DIRECTORY ${CMAKE_SOURCE_DIR}/src/core
         PROPERTIES COMPILE_DEFINITIONS VANTREL_READER_FROM_BIN="${reader_from_bin}")

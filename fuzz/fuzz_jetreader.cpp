@@ -24,6 +24,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     new QCoreApplication(*argc, *argv);
     folder = new QTemporaryDir;
+    if (legacy::readerProgram().isEmpty())
+        __builtin_trap(); // every input would be refused unread
     return 0;
 }
 

@@ -68,7 +68,9 @@ void applyLimits([[maybe_unused]] QProcess &process, [[maybe_unused]] const Read
 }
 
 // Why a reader that did not finish cleanly stopped, for a user who knows nothing about it.
-QString stopReason(const QProcess &process, const ReaderReport &report, const ReaderLimits &limits)
+// ranMs tells a kill at the processor-time limit from one by someone else.
+QString stopReason(const QProcess &process, const ReaderReport &report, const ReaderLimits &limits,
+                   qint64 ranMs)
 {
     if (process.exitStatus() == QProcess::NormalExit) {
         if (!report.error.isEmpty())
@@ -78,6 +80,8 @@ QString stopReason(const QProcess &process, const ReaderReport &report, const Re
     }
     const int signal = process.exitCode();
 #ifdef Q_OS_UNIX
+    if (signal == SIGKILL && ranMs < qint64(limits.cpuSeconds) * 1000)
+        return QStringLiteral("the reader was stopped from outside (signal %1)").arg(signal);
     if (signal == SIGXCPU || signal == SIGKILL)
         return QStringLiteral("the reader used up its %1 s of processor time and was stopped")
             .arg(limits.cpuSeconds);
@@ -91,6 +95,17 @@ QString stopReason(const QProcess &process, const ReaderReport &report, const Re
         .arg(signal)
         .arg(limits.memoryBytes / kMiB);
 }
+
+// Stops the reader; the reason is given back for the caller to return.
+QString stopReader(QProcess &process, const QString &reason)
+{
+    process.kill();
+    process.waitForFinished();
+    return reason;
+}
+
+// The reader sends short lines; a long run of text without a line end is none of its.
+constexpr qint64 kLongestLine = 64 * 1024;
 
 // Runs the reader to its end or its wall-clock limit; empty when it finished cleanly.
 QString runReader(const QString &program, const QStringList &arguments, const ReaderRun &run,
@@ -110,26 +125,23 @@ QString runReader(const QString &program, const QStringList &arguments, const Re
     clock.start();
     ReaderReport report;
     while (process.state() != QProcess::NotRunning) {
-        if (run.cancelled && run.cancelled()) {
-            process.kill();
-            process.waitForFinished();
-            return cancelledReason();
-        }
-        if (clock.elapsed() > qint64(limits.wallSeconds) * 1000) {
-            process.kill();
-            process.waitForFinished();
-            return QStringLiteral("the reader did not finish within %1 s and was stopped")
-                .arg(limits.wallSeconds);
-        }
+        if (run.cancelled && run.cancelled())
+            return stopReader(process, cancelledReason());
+        if (clock.elapsed() > qint64(limits.wallSeconds) * 1000)
+            return stopReader(
+                process, QStringLiteral("the reader did not finish within %1 s and was stopped")
+                             .arg(limits.wallSeconds));
         process.waitForReadyRead(100);
         while (process.canReadLine())
             report.take(process.readLine(), run.progress);
+        if (process.bytesAvailable() > kLongestLine)
+            return stopReader(process, QStringLiteral("the reader sent output it never sends"));
     }
     for (const QByteArray &line : process.readAllStandardOutput().split('\n'))
         report.take(line, run.progress);
     if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 && report.done)
         return {};
-    return stopReason(process, report, limits);
+    return stopReason(process, report, limits, clock.elapsed());
 }
 
 } // namespace
@@ -164,6 +176,23 @@ QString readerProgram()
     return {};
 }
 
+namespace
+{
+
+// The limits given, each one not given (zero) taken from limitsFor.
+ReaderLimits completed(ReaderLimits limits, qint64 fileSize)
+{
+    const ReaderLimits defaults = limitsFor(fileSize);
+    auto fill = [](auto &value, auto fallback) { value = value > 0 ? value : fallback; };
+    fill(limits.memoryBytes, defaults.memoryBytes);
+    fill(limits.cpuSeconds, defaults.cpuSeconds);
+    fill(limits.wallSeconds, defaults.wallSeconds);
+    fill(limits.outputBytes, defaults.outputBytes);
+    return limits;
+}
+
+} // namespace
+
 QString readJetFile(const QString &jetFile, const QString &output, const ReaderRun &run)
 {
     auto refuse = [&jetFile, &output](const QString &why) {
@@ -179,7 +208,7 @@ QString readJetFile(const QString &jetFile, const QString &output, const ReaderR
     if (program.isEmpty())
         return refuse(QStringLiteral("this installation has no reader for legacy Jet files (%1)")
                           .arg(kReaderName));
-    const ReaderLimits limits = run.limits.wallSeconds > 0 ? run.limits : limitsFor(info.size());
+    const ReaderLimits limits = completed(run.limits, info.size());
     const QString why = runReader(
         program, {info.absoluteFilePath(), QFileInfo(output).absoluteFilePath()}, run, limits);
     return why.isEmpty() ? QString() : refuse(why);

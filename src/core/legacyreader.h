@@ -26,7 +26,7 @@ using ReadProgress = std::function<void(qint64 done, qint64 total)>;
 
 struct ReaderRun {
     QString program;     // the reader; readerProgram() when empty
-    ReaderLimits limits; // limitsFor(the file's size) when all zero
+    ReaderLimits limits; // each limit left at zero is taken from limitsFor(the file's size)
     ReadProgress progress;
     // Asked while the reader works (from the thread that called): true stops it, and the
     // read fails as cancelled.

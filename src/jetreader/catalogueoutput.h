@@ -10,13 +10,14 @@ struct sqlite3_stmt;
 
 // The fresh SQLite file the reader writes: the catalogue's tables without their indexes (the
 // programs read it as a file from elsewhere and copy what they keep), filled in one
-// transaction. Nothing is kept on disk until commit() succeeds.
+// transaction without a journal: until commit() succeeds the file is partial, and whoever
+// made it removes it.
 class CatalogueOutput
 {
 public:
     ~CatalogueOutput();
 
-    // Creates path, which must not exist, with the catalogue's tables.
+    // Writes the catalogue's tables into path, a new empty file.
     std::string create(const std::string &path);
     // The table as the file defines it: id first, then every other column.
     std::string shape(const std::string &table, TableShape *shape);

@@ -5,14 +5,16 @@
 //   progress DONE TOTAL     rows of the games table read so far, and announced
 //   done ROWS               the output is complete
 //   error MESSAGE           the file is refused; the output is removed
-// The library's own warnings go to standard error, which the programs discard.
+// Anything the library prints, on either stream, goes to standard error, which the programs
+// discard: the channel is a descriptor of its own.
 #include "catalogueoutput.h"
 #include "jetcatalogue.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <string>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
@@ -29,18 +31,36 @@ void closeInheritedDescriptors()
 #endif
 }
 
+std::FILE *channel = nullptr;
+
+// Moves the channel off standard output, where the library may print too.
+bool openChannel()
+{
+    const int fd = dup(STDOUT_FILENO);
+    channel = fd < 0 ? nullptr : fdopen(fd, "w");
+    return channel && dup2(STDERR_FILENO, STDOUT_FILENO) >= 0;
+}
+
 void report(const std::string &line)
 {
-    std::fputs((line + '\n').c_str(), stdout);
-    std::fflush(stdout);
+    std::fputs((line + '\n').c_str(), channel);
+    std::fflush(channel);
+}
+
+// Makes the output file, which must not exist: the reader never writes into, nor removes,
+// a file it did not make.
+std::string createOutput(const std::string &output)
+{
+    const int fd = open(output.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return output + (errno == EEXIST ? " exists already" : " cannot be made");
+    close(fd);
+    return {};
 }
 
 std::string copyCatalogue(const std::string &jetFile, const std::string &output,
                           std::int64_t *games)
 {
-    struct stat existing;
-    if (stat(output.c_str(), &existing) == 0)
-        return output + " exists already";
     JetCatalogue jet;
     if (std::string why = jet.open(jetFile); !why.empty())
         return why;
@@ -77,12 +97,15 @@ int main(int argc, char *argv[])
         return 2;
     }
     closeInheritedDescriptors();
+    if (!openChannel())
+        return 2;
     // Jet 3 keeps text in the Windows code page of western Europe.
     setenv("MDB_JET3_CHARSET", "CP1252", 1);
     std::int64_t games = 0;
-    const std::string why = copyCatalogue(argv[1], argv[2], &games);
-    if (!why.empty()) {
+    std::string why = createOutput(argv[2]);
+    if (why.empty() && !(why = copyCatalogue(argv[1], argv[2], &games)).empty())
         unlink(argv[2]);
+    if (!why.empty()) {
         report("error " + why);
         return 1;
     }

@@ -62,9 +62,9 @@ QString copyWithSidecars(const QString &source, const QString &copy)
 
 std::unique_ptr<ImportFile> ImportFile::open(const QString &source, const QString &tempDir,
                                              QString *error, bool *unfit,
-                                             const legacy::ReadProgress &progress)
+                                             const legacy::ReaderRun &reader)
 {
-    auto file = prepare(source, tempDir, error, unfit, progress);
+    auto file = prepare(source, tempDir, error, unfit, reader);
     if (file && !file->connect(error)) {
         if (unfit)
             *unfit = true;
@@ -75,7 +75,7 @@ std::unique_ptr<ImportFile> ImportFile::open(const QString &source, const QStrin
 
 std::unique_ptr<ImportFile> ImportFile::prepare(const QString &source, const QString &tempDir,
                                                 QString *error, bool *unfit,
-                                                const legacy::ReadProgress &progress)
+                                                const legacy::ReaderRun &reader)
 {
     if (unfit)
         *unfit = false;
@@ -105,9 +105,7 @@ std::unique_ptr<ImportFile> ImportFile::prepare(const QString &source, const QSt
     copy = folder->filePath(QStringLiteral("import.mdb"));
     if (jet) {
         // The reader refuses anything it cannot read cleanly: the file is unfit.
-        legacy::ReaderRun run;
-        run.progress = progress;
-        if (QString why = legacy::readJetFile(source, copy, run); !why.isEmpty())
+        if (QString why = legacy::readJetFile(source, copy, reader); !why.isEmpty())
             return fail(why, true);
     } else if (QString why = copyWithSidecars(source, copy); !why.isEmpty()) {
         return fail(QStringLiteral("cannot take %1 in: %2").arg(source, why));

@@ -35,15 +35,15 @@ public:
     // lying beside it (or reads a Jet file) into a private folder made under tempDir, folds
     // those in and checks the copy before anything is read from it. Null with *error set
     // (naming source, never the copy) when any of that fails; *unfit then tells whether the
-    // file was there but is no usable database. progress follows the reading of a Jet file.
+    // file was there but is no usable database. reader runs the reading of a Jet file.
     static std::unique_ptr<ImportFile> open(const QString &source, const QString &tempDir,
                                             QString *error, bool *unfit = nullptr,
-                                            const legacy::ReadProgress &progress = {});
+                                            const legacy::ReaderRun &reader = {});
     // The part of open() that may run on a worker thread: the copy is made and checked but
     // not opened; connect() opens it on the thread that reads it.
     static std::unique_ptr<ImportFile> prepare(const QString &source, const QString &tempDir,
                                                QString *error, bool *unfit = nullptr,
-                                               const legacy::ReadProgress &progress = {});
+                                               const legacy::ReaderRun &reader = {});
     // False with *error (naming the source) when the checked copy cannot be opened.
     bool connect(QString *error);
     ~ImportFile();

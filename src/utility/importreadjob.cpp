@@ -1,6 +1,7 @@
 #include "importreadjob.h"
 
 #include "importfile.h"
+#include "legacyreader.h"
 
 #include <QThread>
 
@@ -14,6 +15,7 @@ ImportReadJob::ImportReadJob(QString source, QString tempDir, QObject *parent)
 
 ImportReadJob::~ImportReadJob()
 {
+    m_stop = true;
     if (m_thread)
         m_thread->wait();
 }
@@ -23,9 +25,10 @@ void ImportReadJob::start()
     if (m_thread)
         return;
     m_thread = QThread::create([this] {
-        m_file = ImportFile::prepare(
-            m_source, m_tempDir, &m_error, &m_unfit,
-            [this](qint64 done, qint64 total) { Q_EMIT progressed(done, total); });
+        legacy::ReaderRun reader;
+        reader.progress = [this](qint64 done, qint64 total) { Q_EMIT progressed(done, total); };
+        reader.cancelled = [this] { return m_stop.load(); };
+        m_file = ImportFile::prepare(m_source, m_tempDir, &m_error, &m_unfit, reader);
     });
     m_thread->setParent(this);
     connect(m_thread, &QThread::finished, this, &ImportReadJob::finished, Qt::QueuedConnection);

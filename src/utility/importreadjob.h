@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+#include <atomic>
 #include <memory>
 
 class QThread;
@@ -20,7 +21,7 @@ class ImportReadJob : public QObject
     Q_OBJECT
 public:
     ImportReadJob(QString source, QString tempDir, QObject *parent = nullptr);
-    // Waits for a running read; the reader program runs under a time limit.
+    // Stops a running read and waits for it: the reader program is ended at once.
     ~ImportReadJob() override;
 
     void start();
@@ -36,6 +37,7 @@ private:
     QString m_source;
     QString m_tempDir;
     QThread *m_thread = nullptr;
+    std::atomic_bool m_stop = false;
     std::unique_ptr<ImportFile> m_file;
     QString m_error;
     bool m_unfit = false;

@@ -395,7 +395,9 @@ void ImportWindow::finishTransfer()
 
 void ImportWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_busy) {
+    // Reading a file only makes a private copy: closing stops it. A transfer writes the
+    // catalogue and is waited for.
+    if (m_busy && !m_readJob) {
         event->ignore();
         return;
     }

@@ -10,25 +10,6 @@
 using browser::LegacyPlan;
 using Action = LegacyPlan::Action;
 
-namespace
-{
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-int gameCount(const QString &path)
-{
-    auto c = catalogue::Connection::open(path, nullptr, catalogue::Connection::Mode::ReadOnly);
-    const auto row =
-        c ? catalogue::fetchOne(c->db(), "select count(*) from tabella1") : std::nullopt;
-    return row ? row->value(0).toInt() : -1;
-}
-
-} // namespace
-
 TEST(LegacyStart, TargetChoice)
 {
     const QString converted = "/old/cat-converted.mdb", user = "/data/commodore.mdb";
@@ -74,7 +55,7 @@ TEST(LegacyStartOffer, ConvertsOpensOrLeavesTheCatalogueAsItWas)
         {"a damaged file", true, false, true, false, -1, "Database Open Error",
          "Old Games.mdb could not be converted:\n"},
     };
-    const QByteArray original = bytesOf(VANTREL_LEGACY_FIXTURES "/catalogue-jet4.mdb");
+    const QByteArray original = readFile(VANTREL_LEGACY_FIXTURES "/catalogue-jet4.mdb");
     for (const auto &r : rows) {
         QTemporaryDir dir;
         const QString jet = dir.filePath("Old Games.mdb");
@@ -91,8 +72,8 @@ TEST(LegacyStartOffer, ConvertsOpensOrLeavesTheCatalogueAsItWas)
 
         EXPECT_EQ(after.catalogue, r.goesOn ? converted : jet) << r.why;
         EXPECT_EQ(after.stateFile, r.goesOn ? dir.filePath("Vantrel.ini") : before.stateFile);
-        EXPECT_EQ(gameCount(converted), r.games) << r.why;
-        EXPECT_EQ(bytesOf(jet), bytes) << r.why;
+        EXPECT_EQ(rowCount(converted), r.games) << r.why;
+        EXPECT_EQ(readFile(jet), bytes) << r.why;
         ASSERT_FALSE(dialogs.shown.isEmpty()) << r.why;
         EXPECT_EQ(dialogs.shown.last().title, r.title) << r.why;
         EXPECT_TRUE(dialogs.shown.last().text.contains(

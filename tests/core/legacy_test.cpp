@@ -1,10 +1,12 @@
 #include "database.h"
 #include "legacyconversion.h"
 #include "legacyreader.h"
+#include "widgettest.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
@@ -21,23 +23,16 @@ QString fixture(const QString &name)
     return QStringLiteral(VANTREL_LEGACY_FIXTURES "/") + name;
 }
 
-QByteArray readAll(const QString &path)
+// A test's name from the case it runs: "no title column" -> "no_title_column".
+template <class Case> std::string caseName(const ::testing::TestParamInfo<Case> &info)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    return QString::fromLatin1(info.param.name).replace(u' ', u'_').toStdString();
 }
 
 // The fixtures' CSV: a header, then records with quoted fields that may hold "" and line breaks.
 QList<QStringList> readCsv(const QString &path)
 {
-    const QString text = QString::fromUtf8(readAll(path));
+    const QString text = QString::fromUtf8(readFile(path));
     QList<QStringList> records{{}};
     QString field;
     bool quoted = false;
@@ -118,21 +113,23 @@ TEST(LegacyConversion, WritesAWholeCatalogueAndLeavesTheJetFileAlone)
     QTemporaryDir dir;
     const QString jet = dir.filePath(QStringLiteral("old.mdb"));
     const QString target = dir.filePath(QStringLiteral("new.mdb"));
-    writeAll(jet, readAll(fixture(QStringLiteral("catalogue-jet4.mdb"))));
-    const QByteArray before = readAll(jet);
+    writeFile(jet, readFile(fixture(QStringLiteral("catalogue-jet4.mdb"))));
+    const QByteArray before = readFile(jet);
     qint64 lastDone = -1;
     legacy::ReaderRun run;
     run.progress = [&lastDone](qint64 done, qint64) { lastDone = done; };
     ASSERT_EQ(legacy::convertCatalogue(jet, target, dir.path(), run), QString());
     EXPECT_EQ(lastDone, 40);
-    EXPECT_EQ(readAll(jet), before);
+    EXPECT_EQ(readFile(jet), before);
     ASSERT_EQ(catalogue::checkCatalogue(target), QString());
     QString why;
     auto c = catalogue::Connection::open(target, &why);
     ASSERT_TRUE(c);
-    EXPECT_EQ(catalogue::fetchOne(c->db(), QStringLiteral("select count(*), max(id) from tabella1"))
-                  ->value(1),
-              40);
+    const auto ids =
+        catalogue::fetchOne(c->db(), QStringLiteral("select count(*), max(id) from tabella1"));
+    ASSERT_TRUE(ids);
+    EXPECT_EQ(ids->value(0), 40);
+    EXPECT_EQ(ids->value(1), 40);
     // The title index answers with the programs' folding: an accented title found case-blind.
     const auto game = catalogue::fetchOne(
         c->db(), QStringLiteral("select id from tabella1 where titolo = ? and formato = ?"),
@@ -148,11 +145,11 @@ TEST(LegacyConversion, NeverOverwritesAndRefusesWhatIsNoJetFile)
 {
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("new.mdb"));
-    writeAll(target, "mine");
+    writeFile(target, "mine");
     EXPECT_NE(
         legacy::convertCatalogue(fixture(QStringLiteral("catalogue-jet4.mdb")), target, dir.path()),
         QString());
-    EXPECT_EQ(readAll(target), QByteArray("mine"));
+    EXPECT_EQ(readFile(target), QByteArray("mine"));
     const QString notJet = dir.filePath(QStringLiteral("plain.mdb"));
     EXPECT_TRUE(legacy::convertCatalogue(target, notJet, dir.path()).contains(target));
     EXPECT_FALSE(QFile::exists(notJet));
@@ -163,7 +160,7 @@ namespace
 
 QByteArray damaged(const QString &how)
 {
-    QByteArray jet = readAll(fixture(QStringLiteral("catalogue-jet4.mdb")));
+    QByteArray jet = readFile(fixture(QStringLiteral("catalogue-jet4.mdb")));
     if (how == QLatin1String("truncated"))
         return jet.left(20000);
     if (how == QLatin1String("flipped")) // the table definitions and the first data page
@@ -188,7 +185,7 @@ QByteArray damaged(const QString &how)
 }
 
 struct BadFile {
-    const char *how;
+    const char *name;   // how the fixture is damaged
     const char *reason; // a part of the refusal, beyond the file's name
 };
 
@@ -203,7 +200,7 @@ TEST_P(LegacyBadFile, IsRefusedWithoutOutput)
     QTemporaryDir dir;
     const QString jet = dir.filePath(QStringLiteral("bad.mdb"));
     const QString output = dir.filePath(QStringLiteral("out.sqlite"));
-    writeAll(jet, damaged(QLatin1String(GetParam().how)));
+    writeFile(jet, damaged(QLatin1String(GetParam().name)));
     const QString why = legacy::readJetFile(jet, output);
     EXPECT_TRUE(why.startsWith(jet + QStringLiteral(" cannot be read: "))) << why.toStdString();
     EXPECT_TRUE(why.contains(QLatin1String(GetParam().reason))) << why.toStdString();
@@ -217,14 +214,16 @@ INSTANTIATE_TEST_SUITE_P(
                       BadFile{"encrypted", "list of tables"},
                       BadFile{"crashing the library", "crashed (signal 11)"},
                       BadFile{"no games table", "no table tabella1"},
-                      BadFile{"no title column", "tabella1 has no column titolo"}));
+                      BadFile{"no title column", "tabella1 has no column titolo"}),
+    caseName<BadFile>);
 
 namespace
 {
 
 struct Misbehaviour {
-    const char *mode; // what the fake reader does
+    const char *name; // what the fake reader does
     const char *reason;
+    int wallSeconds = 60; // short only where the wall clock is what is tested
 };
 
 } // namespace
@@ -238,10 +237,10 @@ TEST_P(LegacyReaderLimits, AreReportedAsSuch)
     QTemporaryDir dir;
     const QString input = dir.filePath(QStringLiteral("input.mdb"));
     const QString output = dir.filePath(QStringLiteral("out.sqlite"));
-    writeAll(input, GetParam().mode);
+    writeFile(input, GetParam().name);
     legacy::ReaderRun run;
     run.program = QStringLiteral(FAKE_READER);
-    run.limits = {256 << 20, 1, 3, 4 << 20};
+    run.limits = {256 << 20, 1, GetParam().wallSeconds, 4 << 20};
     const QString why = legacy::readJetFile(input, output, run);
     EXPECT_TRUE(why.startsWith(input + QStringLiteral(" cannot be read: "))) << why.toStdString();
     EXPECT_TRUE(why.contains(QLatin1String(GetParam().reason))) << why.toStdString();
@@ -250,24 +249,38 @@ TEST_P(LegacyReaderLimits, AreReportedAsSuch)
 
 INSTANTIATE_TEST_SUITE_P(Modes, LegacyReaderLimits,
                          ::testing::Values(Misbehaviour{"spin", "its 1 s of processor time"},
-                                           Misbehaviour{"sleep", "did not finish within 3 s"},
+                                           Misbehaviour{"sleep", "did not finish within 3 s", 3},
                                            Misbehaviour{"hog", "more than the 256 MB of memory"},
                                            Misbehaviour{"flood", "beyond the 4 MB allowed"},
                                            Misbehaviour{"crash", "crashed (signal 11)"},
                                            Misbehaviour{"refuse", "it has no table tabella1"},
-                                           Misbehaviour{"quiet", "without finishing"}));
+                                           Misbehaviour{"quiet", "without finishing"}),
+                         caseName<Misbehaviour>);
 
 TEST(LegacyReader, StopsAtOnceWhenCancelled)
 {
     QTemporaryDir dir;
     const QString input = dir.filePath(QStringLiteral("input.mdb"));
-    writeAll(input, "sleep");
+    writeFile(input, "sleep");
     legacy::ReaderRun run;
     run.program = QStringLiteral(FAKE_READER);
     run.cancelled = [] { return true; };
     QElapsedTimer clock;
     clock.start();
-    const QString why = legacy::readJetFile(input, dir.filePath(QStringLiteral("out")), run);
+    const QString output = dir.filePath(QStringLiteral("out"));
+    const QString why = legacy::readJetFile(input, output, run);
     EXPECT_TRUE(why.endsWith(legacy::cancelledReason())) << why.toStdString();
     EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_FALSE(QFile::exists(output));
+}
+
+TEST(LegacyReader, NeverTouchesAFileItDidNotMake)
+{
+    QTemporaryDir dir;
+    const QString output = writeFile(dir.filePath(QStringLiteral("out.sqlite")), "mine");
+    QProcess reader;
+    reader.start(legacy::readerProgram(), {fixture(QStringLiteral("catalogue-jet4.mdb")), output});
+    ASSERT_TRUE(reader.waitForFinished(60000));
+    EXPECT_EQ(reader.exitCode(), 1);
+    EXPECT_EQ(readFile(output), QByteArray("mine"));
 }

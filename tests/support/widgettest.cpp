@@ -1,5 +1,7 @@
 #include "widgettest.h"
 
+#include "database.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
@@ -35,4 +37,19 @@ QString writeFile(const QString &path, const QByteArray &bytes, bool executable)
     if (executable)
         f.setPermissions(f.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+int rowCount(const QString &path, const QString &table)
+{
+    auto c = catalogue::Connection::open(path, nullptr, catalogue::Connection::Mode::ReadOnly);
+    const auto row =
+        c ? catalogue::fetchOne(c->db(), QStringLiteral("select count(*) from ") + table)
+          : std::nullopt;
+    return row ? row->value(0).toInt() : -1;
 }

@@ -37,3 +37,7 @@ void click(QWidget *window, const QString &name);
 // Writes a file (creating its folder); executable adds the owner's execute bit. Returns
 // its native path.
 QString writeFile(const QString &path, const QByteArray &bytes = "data", bool executable = false);
+// The bytes of a file; empty when it cannot be read.
+QByteArray readFile(const QString &path);
+// The rows of a table of the catalogue at path; -1 when it cannot be read.
+int rowCount(const QString &path, const QString &table = QStringLiteral("tabella1"));

@@ -16,19 +16,13 @@ namespace
 
 const QString kExport = QStringLiteral(VANTREL_LEGACY_FIXTURES "/export-jet4.mdb");
 
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 // A legacy Jet export file goes through the same import as ours: list, differences, transfer.
 TEST(LegacyExportFile, ImportedAsOurs)
 {
     TestContext t;
-    const QByteArray original = bytesOf(kExport);
+    const QByteArray original = readFile(kExport);
     // Windows line ends, as the older program stored them.
     const QString note = "Line one of the notes.\r\nSecond line, with a comma; and \"quotes\".";
     const struct {
@@ -54,7 +48,7 @@ TEST(LegacyExportFile, ImportedAsOurs)
     EXPECT_EQ(t.catalogue.value(1, "note").toString(), note);
     EXPECT_EQ(t.catalogue.value(2, "titolo").toString(), "Rally Łódź");
     EXPECT_EQ(t.catalogue.value(12, "titolo").toString(), "Über Łódź");
-    EXPECT_EQ(bytesOf(kExport), original);
+    EXPECT_EQ(readFile(kExport), original);
 }
 
 TEST(LegacyExportFile, ImportWindowListsItsGames)

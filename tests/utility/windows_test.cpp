@@ -130,8 +130,7 @@ TEST_F(MerrowWindows, FailedLoadSaysSoAndDisablesTransfers)
     QByteArray jet(2048, '\0');
     writeFile(floppy.filePath("export.mdb"), jet.replace(4, 15, "Standard Jet DB"));
     QWidget *w = ctx.windows.open(ImportRequest{floppy.filePath("export.mdb")});
-    // A Jet file is read on its own thread: meanwhile the window stays as it is.
-    EXPECT_FALSE(w->close());
+    // A Jet file is read on its own thread: meanwhile the window takes no other file.
     EXPECT_EQ(ctx.windows.open(ImportRequest{floppy.filePath("export.mdb")}), nullptr);
     EXPECT_TRUE(QTest::qWaitFor([&] { return t.dialogs.messages().size() == 3; }, 20000));
     EXPECT_EQ(t.dialogs.messages(),
@@ -144,6 +143,13 @@ TEST_F(MerrowWindows, FailedLoadSaysSoAndDisablesTransfers)
     EXPECT_TRUE(control<QLabel>(w, "waitLabel")->isVisible());
     for (const char *b : {"transferNewButton", "transferSelectedButton", "transferAllButton"})
         EXPECT_FALSE(control<QPushButton>(w, b)->isEnabled()) << b;
+    // Closed while reading again, the window goes at once and the read stops with it.
+    ASSERT_TRUE(w->close());
+    flushDeletes();
+    w = ctx.windows.open(ImportRequest{floppy.filePath("export.mdb")});
+    EXPECT_TRUE(w->close());
+    flushDeletes();
+    EXPECT_FALSE(isOpen(ctx, WindowKey::ImportWindow));
 }
 
 TEST_F(MerrowWindows, ExportWindowRunsThePipelineOrNamesTheFailedStep)
