@@ -4,6 +4,7 @@
 
 #include "gamelistdelegate.h"
 #include "gamelistmodel.h"
+#include "namedwidget.h"
 #include "placement.h"
 
 #include <QAction>
@@ -25,39 +26,11 @@ using namespace browser;
 namespace
 {
 
-QLabel *makeLabel(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
-}
-
-QPushButton *makeButton(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    return button;
-}
-
-QCheckBox *makeBox(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *box = new QCheckBox(text, parent);
-    box->setObjectName(name);
-    return box;
-}
-
 QAction *makeItem(QMenu *menu, const QString &name, const QString &text)
 {
     QAction *action = menu->addAction(text);
     action->setObjectName(name);
     return action;
-}
-
-QMenu *makeMenu(const QString &name, const QString &title, QWidget *parent)
-{
-    auto *menu = new QMenu(title, parent);
-    menu->setObjectName(name);
-    return menu;
 }
 
 void makeBold(QWidget *widget)
@@ -97,7 +70,7 @@ QWidget *MainWindow::buildListColumn()
     auto *countRow = new QHBoxLayout;
     auto *caption = new QLabel(tr("Games"), column);
     makeBold(caption);
-    m_countLabel = makeLabel(QStringLiteral("countLabel"), QStringLiteral("0"), column);
+    m_countLabel = namedWidget<QLabel>(QStringLiteral("countLabel"), QStringLiteral("0"), column);
     m_countLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     countRow->addWidget(caption);
     countRow->addStretch(1);
@@ -117,8 +90,8 @@ void MainWindow::buildSearchRow(QWidget *column, QVBoxLayout *layout)
     m_findEdit->setObjectName(QStringLiteral("findEdit"));
     m_findEdit->setPlaceholderText(tr("Text to find"));
     m_findEdit->setClearButtonEnabled(true);
-    m_findButton = makeButton(QStringLiteral("findButton"), tr("Find"), column);
-    m_allButton = makeButton(QStringLiteral("allButton"), tr("ALL"), column);
+    m_findButton = namedWidget<QPushButton>(QStringLiteral("findButton"), tr("Find"), column);
+    m_allButton = namedWidget<QPushButton>(QStringLiteral("allButton"), tr("ALL"), column);
     row->addWidget(m_findEdit, 1);
     row->addWidget(m_findButton);
     row->addWidget(m_allButton);
@@ -135,7 +108,7 @@ void MainWindow::buildSearchRow(QWidget *column, QVBoxLayout *layout)
     connect(m_findButton, &QPushButton::clicked, this, &MainWindow::onFindClicked);
     connect(m_allButton, &QPushButton::clicked, this, &MainWindow::onShowAllClicked);
 
-    m_searchLabel = makeLabel(QStringLiteral("searchLabel"), QString(), column);
+    m_searchLabel = namedWidget<QLabel>(QStringLiteral("searchLabel"), QString(), column);
     m_searchLabel->setStyleSheet(QStringLiteral("color: palette(highlight);"));
     layout->addWidget(m_searchLabel);
 }
@@ -143,10 +116,10 @@ void MainWindow::buildSearchRow(QWidget *column, QVBoxLayout *layout)
 void MainWindow::buildFilterBoxes(QWidget *column, QVBoxLayout *layout)
 {
     auto *boxes = new QGridLayout;
-    m_c64Box = makeBox(QStringLiteral("c64Box"), tr("C64"), column);
-    m_amigaBox = makeBox(QStringLiteral("amigaBox"), tr("Amiga"), column);
-    m_playableBox = makeBox(QStringLiteral("playableBox"), tr("Playable"), column);
-    m_soundBox = makeBox(QStringLiteral("soundBox"), tr("Sound"), column);
+    m_c64Box = namedWidget<QCheckBox>(QStringLiteral("c64Box"), tr("C64"), column);
+    m_amigaBox = namedWidget<QCheckBox>(QStringLiteral("amigaBox"), tr("Amiga"), column);
+    m_playableBox = namedWidget<QCheckBox>(QStringLiteral("playableBox"), tr("Playable"), column);
+    m_soundBox = namedWidget<QCheckBox>(QStringLiteral("soundBox"), tr("Sound"), column);
     // Designed defaults, kept when there is no state file.
     m_c64Box->setChecked(true);
     m_amigaBox->setChecked(true);
@@ -190,7 +163,7 @@ QWidget *MainWindow::buildShotColumn()
     layout->setContentsMargins(0, 0, 0, 0);
     auto addShot = [&](QLabel *&image, QLabel *&none, const QString &name) {
         auto *cell = new QGridLayout;
-        image = makeLabel(name, QString(), column);
+        image = namedWidget<QLabel>(name, QString(), column);
         // The box follows the room it is given, never its picture: the picture is scaled
         // to the box, keeping its aspect.
         image->setMinimumSize(kShotSize);
@@ -200,7 +173,7 @@ QWidget *MainWindow::buildShotColumn()
         image->setCursor(Qt::PointingHandCursor);
         image->installEventFilter(this);
         const QString noneName = QStringLiteral("no") + name.at(0).toUpper() + name.mid(1);
-        none = makeLabel(noneName, tr("NO SCREENSHOT"), column);
+        none = namedWidget<QLabel>(noneName, tr("NO SCREENSHOT"), column);
         none->setAlignment(Qt::AlignCenter);
         none->setAttribute(Qt::WA_TransparentForMouseEvents);
         none->setStyleSheet(QStringLiteral("color: palette(mid); font-weight: bold;"));
@@ -248,7 +221,7 @@ void MainWindow::buildGameFrame(QWidget *detail)
     plain.setBold(false);
     int row = 0;
     for (const auto &[labelName, caption, field, fieldName] : rows) {
-        QLabel *label = makeLabel(QLatin1String(labelName), caption, m_gameFrame);
+        QLabel *label = namedWidget<QLabel>(QLatin1String(labelName), caption, m_gameFrame);
         *field = new QLineEdit(m_gameFrame);
         (*field)->setObjectName(QLatin1String(fieldName));
         (*field)->setReadOnly(true);
@@ -273,7 +246,7 @@ void MainWindow::buildLamps(QGridLayout *grid, int row)
     plain.setBold(false);
     auto lamp = [&](QLabel *&picture, const QString &name, const QString &caption, int column) {
         auto *box = new QHBoxLayout;
-        picture = makeLabel(name, QString(), m_gameFrame);
+        picture = namedWidget<QLabel>(name, QString(), m_gameFrame);
         picture->setFixedSize(14, 14);
         picture->setFrameShape(QFrame::Panel);
         picture->setFrameShadow(QFrame::Sunken);
@@ -294,12 +267,13 @@ void MainWindow::buildLamps(QGridLayout *grid, int row)
 void MainWindow::buildButtons(QWidget *detail, QVBoxLayout *layout)
 {
     auto *buttons = new QGridLayout;
-    m_playButton = makeButton(QStringLiteral("playButton"), tr("    PLAY"), detail);
-    m_playMusicButton = makeButton(QStringLiteral("playMusicButton"), tr("Play Music"), detail);
-    m_infoButton = makeButton(QStringLiteral("infoButton"), tr("Info"), detail);
-    m_newButton = makeButton(QStringLiteral("newButton"), tr("NEW"), detail);
-    m_modifyButton = makeButton(QStringLiteral("modifyButton"), tr("Modify"), detail);
-    m_deleteButton = makeButton(QStringLiteral("deleteButton"), tr("Delete"), detail);
+    m_playButton = namedWidget<QPushButton>(QStringLiteral("playButton"), tr("    PLAY"), detail);
+    m_playMusicButton =
+        namedWidget<QPushButton>(QStringLiteral("playMusicButton"), tr("Play Music"), detail);
+    m_infoButton = namedWidget<QPushButton>(QStringLiteral("infoButton"), tr("Info"), detail);
+    m_newButton = namedWidget<QPushButton>(QStringLiteral("newButton"), tr("NEW"), detail);
+    m_modifyButton = namedWidget<QPushButton>(QStringLiteral("modifyButton"), tr("Modify"), detail);
+    m_deleteButton = namedWidget<QPushButton>(QStringLiteral("deleteButton"), tr("Delete"), detail);
     makeBold(m_playButton);
     m_playButton->setMinimumHeight(m_playButton->sizeHint().height() * 3 / 2);
     buttons->addWidget(m_playButton, 0, 0, 1, 3);
@@ -339,23 +313,24 @@ QWidget *MainWindow::buildCreditBand()
 void MainWindow::buildMenus()
 {
     QMenu *configuration =
-        makeMenu(QStringLiteral("configurationMenu"), tr("&Configuration"), this);
+        namedWidget<QMenu>(QStringLiteral("configurationMenu"), tr("&Configuration"), this);
     m_systemAction = makeItem(configuration, QStringLiteral("systemAction"), tr("&System"));
     m_programAction = makeItem(configuration, QStringLiteral("programAction"), tr("&Program"));
-    QMenu *games = makeMenu(QStringLiteral("gamePlayersMenu"), tr("&Game Players"), this);
+    QMenu *games = namedWidget<QMenu>(QStringLiteral("gamePlayersMenu"), tr("&Game Players"), this);
     m_c64GamePlayerAction =
         makeItem(games, QStringLiteral("c64GamePlayerAction"), tr("&C64 GamePlayer"));
     m_amigaGamePlayerAction =
         makeItem(games, QStringLiteral("amigaGamePlayerAction"), tr("&Amiga GamePlayer"));
-    QMenu *music = makeMenu(QStringLiteral("musicPlayersMenu"), tr("&Music Players"), this);
+    QMenu *music =
+        namedWidget<QMenu>(QStringLiteral("musicPlayersMenu"), tr("&Music Players"), this);
     m_c64MusicPlayerAction =
         makeItem(music, QStringLiteral("c64MusicPlayerAction"), tr("&C64 MusicPlayer"));
     m_amigaMusicPlayerAction =
         makeItem(music, QStringLiteral("amigaMusicPlayerAction"), tr("&Amiga MusicPlayer"));
-    QMenu *utility = makeMenu(QStringLiteral("utilityMenu"), tr("&Utility"), this);
+    QMenu *utility = namedWidget<QMenu>(QStringLiteral("utilityMenu"), tr("&Utility"), this);
     m_importExportAction =
         makeItem(utility, QStringLiteral("importExportAction"), tr("&Import/Export"));
-    QMenu *help = makeMenu(QStringLiteral("helpMenu"), tr("&?"), this);
+    QMenu *help = namedWidget<QMenu>(QStringLiteral("helpMenu"), tr("&?"), this);
     m_whatsNewAction = makeItem(help, QStringLiteral("whatsNewAction"), tr("&What's new"));
     m_aboutAction = makeItem(help, QStringLiteral("aboutAction"), tr("&About"));
     m_greetingsAction = makeItem(help, QStringLiteral("greetingsAction"), tr("&Greetings"));
@@ -372,5 +347,5 @@ void MainWindow::buildPopupMenus()
         {&m_designMenu, "designMenu"},       {&m_graphicsMenu, "graphicsMenu"},
         {&m_musicMenu, "musicMenu"}};
     for (const auto &[menu, name] : menus)
-        *menu = makeMenu(QLatin1String(name), tr("Modify"), this);
+        *menu = namedWidget<QMenu>(QLatin1String(name), tr("Modify"), this);
 }

@@ -1,6 +1,7 @@
 #include "optionswindow.h"
 
 #include "appcontext.h"
+#include "namedwidget.h"
 #include "placement.h"
 #include "windowregistry.h"
 
@@ -11,12 +12,16 @@
 
 OptionsWindow::OptionsWindow(AppContext &ctx, QWidget *parent)
     : QWidget(parent, Qt::Window), m_ctx(ctx),
-      m_creditsCheck(addCheck(QStringLiteral("creditsCheck"), tr("Show Game Credits"))),
-      m_screenshotsCheck(addCheck(QStringLiteral("screenshotsCheck"), tr("Show Screenshots"))),
-      m_fellowGuiCheck(addCheck(QStringLiteral("fellowGuiCheck"), tr("Show WinFellow GUI"))),
-      m_uaeGuiCheck(addCheck(QStringLiteral("uaeGuiCheck"), tr("Show WinUAE GUI"))),
-      m_okButton(addButton(QStringLiteral("okButton"), tr("OK"))),
-      m_exitButton(addButton(QStringLiteral("exitButton"), tr("Exit")))
+      m_creditsCheck(
+          namedWidget<QCheckBox>(QStringLiteral("creditsCheck"), tr("Show Game Credits"), this)),
+      m_screenshotsCheck(
+          namedWidget<QCheckBox>(QStringLiteral("screenshotsCheck"), tr("Show Screenshots"), this)),
+      m_fellowGuiCheck(
+          namedWidget<QCheckBox>(QStringLiteral("fellowGuiCheck"), tr("Show WinFellow GUI"), this)),
+      m_uaeGuiCheck(
+          namedWidget<QCheckBox>(QStringLiteral("uaeGuiCheck"), tr("Show WinUAE GUI"), this)),
+      m_okButton(namedWidget<QPushButton>(QStringLiteral("okButton"), tr("OK"), this)),
+      m_exitButton(namedWidget<QPushButton>(QStringLiteral("exitButton"), tr("Exit"), this))
 {
     setObjectName(QStringLiteral("OptionsWindow"));
     closeOnEscape(this);
@@ -35,20 +40,6 @@ OptionsWindow::OptionsWindow(AppContext &ctx, QWidget *parent)
     adjustSize();
     centreOnScreen(this);
     showSettings();
-}
-
-QCheckBox *OptionsWindow::addCheck(const QString &name, const QString &caption)
-{
-    auto *check = new QCheckBox(caption, this);
-    check->setObjectName(name);
-    return check;
-}
-
-QPushButton *OptionsWindow::addButton(const QString &name, const QString &caption)
-{
-    auto *button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    return button;
 }
 
 void OptionsWindow::showSettings()

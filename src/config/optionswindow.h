@@ -16,8 +16,6 @@ public:
     explicit OptionsWindow(AppContext &ctx, QWidget *parent = nullptr);
 
 private:
-    QCheckBox *addCheck(const QString &name, const QString &caption);
-    QPushButton *addButton(const QString &name, const QString &caption);
     void showSettings();
     void onOkClicked();
 

@@ -5,6 +5,7 @@
 #include "browsingpane.h"
 #include "dialogs.h"
 #include "musiccommand.h"
+#include "namedwidget.h"
 #include "opentest.h"
 #include "placement.h"
 #include "playerbutton.h"
@@ -38,11 +39,12 @@ FreeMusicPlayer::FreeMusicPlayer(AppContext &ctx, QWidget *parent)
     : QWidget(parent, Qt::Window), m_ctx(ctx),
       m_browsingPane(new BrowsingPane(ctx.dialogs, BrowsingPane::Files::Shown, this)),
       m_fileEdit(new QLineEdit(this)),
-      m_player1Button(addButton(QStringLiteral("player1Button"), {})),
-      m_player2Button(addButton(QStringLiteral("player2Button"), {})),
+      m_player1Button(namedWidget<QPushButton>(QStringLiteral("player1Button"), QString(), this)),
+      m_player2Button(namedWidget<QPushButton>(QStringLiteral("player2Button"), QString(), this)),
       m_noPlayersLabel(new QLabel(tr("NO MUSIC PLAYERS CONFIGURED"), this)),
-      m_associateButton(addButton(QStringLiteral("associateButton"), tr("Associate"))),
-      m_exitButton(addButton(QStringLiteral("exitButton"), tr("Exit")))
+      m_associateButton(
+          namedWidget<QPushButton>(QStringLiteral("associateButton"), tr("Associate"), this)),
+      m_exitButton(namedWidget<QPushButton>(QStringLiteral("exitButton"), tr("Exit"), this))
 {
     setObjectName(QStringLiteral("FreeMusicPlayer"));
     closeOnEscape(this);
@@ -58,13 +60,6 @@ FreeMusicPlayer::FreeMusicPlayer(AppContext &ctx, QWidget *parent)
     connect(m_player2Button, &QPushButton::clicked, this, &FreeMusicPlayer::onPlayer2Clicked);
     connect(m_associateButton, &QPushButton::clicked, this, &FreeMusicPlayer::onAssociateClicked);
     connect(m_exitButton, &QPushButton::clicked, this, &QWidget::close);
-}
-
-QPushButton *FreeMusicPlayer::addButton(const QString &name, const QString &caption)
-{
-    auto *button = new QPushButton(caption, this);
-    button->setObjectName(name);
-    return button;
 }
 
 void FreeMusicPlayer::buildLayout()

@@ -23,7 +23,6 @@ public:
     MusicMachine machine() const { return m_machine; }
 
 private:
-    QPushButton *addButton(const QString &name, const QString &caption);
     void buildLayout();
     void loadPlayers();
     void showFolder(const QString &folder);

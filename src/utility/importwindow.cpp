@@ -6,6 +6,7 @@
 #include "gamediff.h"
 #include "importfile.h"
 #include "importreadjob.h"
+#include "namedwidget.h"
 #include "opentest.h"
 #include "placement.h"
 #include "transferjob.h"
@@ -33,20 +34,6 @@ QListWidget *courierList(const QString &name, QWidget *parent)
     list->setFont(font);
     list->setUniformItemSizes(true);
     return list;
-}
-
-QLabel *label(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    return l;
-}
-
-QPushButton *button(const QString &name, const QString &text, QWidget *parent)
-{
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    return b;
 }
 
 void addToCount(QLabel *label, int delta)
@@ -93,19 +80,26 @@ void ImportWindow::buildControls()
     m_gameList = courierList(QStringLiteral("gameList"), this);
     m_selectionList = courierList(QStringLiteral("selectionList"), this);
     m_logList = courierList(QStringLiteral("logList"), this);
-    m_selectButton = button(QStringLiteral("selectButton"), tr("Select ->"), this);
-    m_deselectButton = button(QStringLiteral("deselectButton"), tr("Deselect <-"), this);
-    m_transferNewButton =
-        button(QStringLiteral("transferNewButton"), tr("Transfer NEW Games"), this);
-    m_transferSelectedButton =
-        button(QStringLiteral("transferSelectedButton"), tr("Transfer ONLY Selected"), this);
-    m_transferAllButton = button(QStringLiteral("transferAllButton"), tr("Transfer ALL"), this);
-    m_closeButton = button(QStringLiteral("closeButton"), tr("Close"), this);
-    m_gameCountLabel = label(QStringLiteral("gameCountLabel"), QStringLiteral("0"), this);
-    m_selectedCountLabel = label(QStringLiteral("selectedCountLabel"), QStringLiteral("0"), this);
-    m_addedCountLabel = label(QStringLiteral("addedCountLabel"), QStringLiteral("0"), this);
-    m_modifiedCountLabel = label(QStringLiteral("modifiedCountLabel"), QStringLiteral("0"), this);
-    m_waitLabel = label(QStringLiteral("waitLabel"), tr("WAIT"), this);
+    m_selectButton =
+        namedWidget<QPushButton>(QStringLiteral("selectButton"), tr("Select ->"), this);
+    m_deselectButton =
+        namedWidget<QPushButton>(QStringLiteral("deselectButton"), tr("Deselect <-"), this);
+    m_transferNewButton = namedWidget<QPushButton>(QStringLiteral("transferNewButton"),
+                                                   tr("Transfer NEW Games"), this);
+    m_transferSelectedButton = namedWidget<QPushButton>(QStringLiteral("transferSelectedButton"),
+                                                        tr("Transfer ONLY Selected"), this);
+    m_transferAllButton =
+        namedWidget<QPushButton>(QStringLiteral("transferAllButton"), tr("Transfer ALL"), this);
+    m_closeButton = namedWidget<QPushButton>(QStringLiteral("closeButton"), tr("Close"), this);
+    m_gameCountLabel =
+        namedWidget<QLabel>(QStringLiteral("gameCountLabel"), QStringLiteral("0"), this);
+    m_selectedCountLabel =
+        namedWidget<QLabel>(QStringLiteral("selectedCountLabel"), QStringLiteral("0"), this);
+    m_addedCountLabel =
+        namedWidget<QLabel>(QStringLiteral("addedCountLabel"), QStringLiteral("0"), this);
+    m_modifiedCountLabel =
+        namedWidget<QLabel>(QStringLiteral("modifiedCountLabel"), QStringLiteral("0"), this);
+    m_waitLabel = namedWidget<QLabel>(QStringLiteral("waitLabel"), tr("WAIT"), this);
     QFont waitFont(QStringLiteral("Times New Roman"));
     waitFont.setStyleHint(QFont::Serif);
     waitFont.setPointSize(16);
