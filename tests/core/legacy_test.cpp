@@ -184,6 +184,16 @@ QByteArray damaged(const QString &how)
     return jet;
 }
 
+// Reading input is refused for reason, naming the file, and leaves no output behind.
+void expectRefused(const QString &input, const QString &output, const QString &reason,
+                   const legacy::ReaderRun &run = {})
+{
+    const QString why = legacy::readJetFile(input, output, run);
+    EXPECT_TRUE(why.startsWith(input + QStringLiteral(" cannot be read: "))) << why.toStdString();
+    EXPECT_TRUE(why.contains(reason)) << why.toStdString();
+    EXPECT_FALSE(QFile::exists(output));
+}
+
 struct BadFile {
     const char *name;   // how the fixture is damaged
     const char *reason; // a part of the refusal, beyond the file's name
@@ -201,10 +211,7 @@ TEST_P(LegacyBadFile, IsRefusedWithoutOutput)
     const QString jet = dir.filePath(QStringLiteral("bad.mdb"));
     const QString output = dir.filePath(QStringLiteral("out.sqlite"));
     writeFile(jet, damaged(QLatin1String(GetParam().name)));
-    const QString why = legacy::readJetFile(jet, output);
-    EXPECT_TRUE(why.startsWith(jet + QStringLiteral(" cannot be read: "))) << why.toStdString();
-    EXPECT_TRUE(why.contains(QLatin1String(GetParam().reason))) << why.toStdString();
-    EXPECT_FALSE(QFile::exists(output));
+    expectRefused(jet, output, QLatin1String(GetParam().reason));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -241,10 +248,7 @@ TEST_P(LegacyReaderLimits, AreReportedAsSuch)
     legacy::ReaderRun run;
     run.program = QStringLiteral(FAKE_READER);
     run.limits = {256 << 20, 1, GetParam().wallSeconds, 4 << 20};
-    const QString why = legacy::readJetFile(input, output, run);
-    EXPECT_TRUE(why.startsWith(input + QStringLiteral(" cannot be read: "))) << why.toStdString();
-    EXPECT_TRUE(why.contains(QLatin1String(GetParam().reason))) << why.toStdString();
-    EXPECT_FALSE(QFile::exists(output));
+    expectRefused(input, output, QLatin1String(GetParam().reason), run);
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, LegacyReaderLimits,
@@ -267,11 +271,8 @@ TEST(LegacyReader, StopsAtOnceWhenCancelled)
     run.cancelled = [] { return true; };
     QElapsedTimer clock;
     clock.start();
-    const QString output = dir.filePath(QStringLiteral("out"));
-    const QString why = legacy::readJetFile(input, output, run);
-    EXPECT_TRUE(why.endsWith(legacy::cancelledReason())) << why.toStdString();
+    expectRefused(input, dir.filePath(QStringLiteral("out")), legacy::cancelledReason(), run);
     EXPECT_LT(clock.elapsed(), 10000);
-    EXPECT_FALSE(QFile::exists(output));
 }
 
 TEST(LegacyReader, NeverTouchesAFileItDidNotMake)
