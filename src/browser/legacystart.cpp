@@ -1,6 +1,7 @@
 #include "legacystart.h"
 
 #include "database.h"
+#include "paths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -36,13 +37,6 @@ LegacyPlan planLegacyStart(const LegacyFacts &f)
     if (f.userCatalogueIsCatalogue)
         return {Action::Open, f.userCatalogue};
     return {};
-}
-
-Paths withCatalogue(Paths paths, const QString &catalogue)
-{
-    paths.catalogue = QFileInfo(catalogue).absoluteFilePath();
-    paths.stateFile = QDir(paths.catalogueDir()).filePath(QLatin1String(kStateFileName));
-    return paths;
 }
 
 } // namespace browser

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "paths.h"
-
 #include <QString>
 
 namespace browser
@@ -31,8 +29,5 @@ LegacyFacts legacyFacts(const QString &jetFile, const QString &dataDir);
 // folder catalogue that is there (converted at an earlier start, when the Jet file's folder
 // was read-only) is offered for opening.
 LegacyPlan planLegacyStart(const LegacyFacts &facts);
-
-// paths going on with another catalogue, the state file beside it.
-Paths withCatalogue(Paths paths, const QString &catalogue);
 
 } // namespace browser

@@ -47,7 +47,9 @@ Paths LegacyStartOffer::run(const Paths &paths)
         m_dialogs.message(tr("The converted catalogue is at %1.").arg(target),
                           Dialogs::Icon::Information, tr("Catalogue Converted"));
     }
-    return browser::withCatalogue(paths, plan.target);
+    Paths converted = paths;
+    converted.useCatalogue(plan.target);
+    return converted;
 }
 
 // The conversion runs on a worker thread; the progress window follows it through queued

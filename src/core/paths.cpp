@@ -20,6 +20,12 @@ QString Paths::catalogueDir() const
     return QFileInfo(catalogue).absolutePath();
 }
 
+void Paths::useCatalogue(const QString &path)
+{
+    catalogue = QFileInfo(path).absoluteFilePath();
+    stateFile = QDir(catalogueDir()).filePath(QLatin1String(kStateFileName));
+}
+
 QString Paths::sharedFolder() const
 {
     return sharedDir.isEmpty() ? programDir : sharedDir;
@@ -39,11 +45,11 @@ Paths resolvePaths(const LocationRequest &request, QString *error)
     const QString name = QLatin1String(kCatalogueName);
     const QString beside = QDir(request.programDir).filePath(name);
     if (!request.cataloguePath.isEmpty()) {
-        paths.catalogue = QFileInfo(request.cataloguePath).absoluteFilePath();
+        paths.useCatalogue(request.cataloguePath);
     } else if (QFileInfo::exists(beside)) {
-        paths.catalogue = beside;
+        paths.useCatalogue(beside);
     } else {
-        paths.catalogue = QDir(request.dataDir).filePath(name);
+        paths.useCatalogue(QDir(request.dataDir).filePath(name));
         if (!QFileInfo::exists(paths.catalogue) && !request.sampleCatalogue.isEmpty()) {
             const QString why = seedDataFolder(request.sampleCatalogue, request.dataDir);
             if (!why.isEmpty() && error)
@@ -51,7 +57,6 @@ Paths resolvePaths(const LocationRequest &request, QString *error)
                              .arg(QDir::toNativeSeparators(request.dataDir), why);
         }
     }
-    paths.stateFile = QDir(paths.catalogueDir()).filePath(QLatin1String(kStateFileName));
     return paths;
 }
 

@@ -13,6 +13,8 @@ struct Paths {
     QString sharedDir = {}; // defaulted, so brace initialisers may leave it out
 
     QString catalogueDir() const;
+    // Goes on with another catalogue: the state file follows it.
+    void useCatalogue(const QString &path);
     // The folder of the shipped files; the program's folder when sharedDir is not set.
     QString sharedFolder() const;
     // A file in the temporary folder. Work files go into a private folder made in it
