@@ -499,6 +499,12 @@ std::optional<QSqlRecord> gameRecord(const QSqlDatabase &db, int id)
     return fetchOne(db, QStringLiteral("select * from tabella1 where id=?"), {id});
 }
 
+std::optional<int> gameCount(const QSqlDatabase &db, QString *error)
+{
+    const auto row = fetchOne(db, QStringLiteral("select count(*) from tabella1"), {}, error);
+    return row ? std::optional(row->value(0).toInt()) : std::nullopt;
+}
+
 QString gameTitle(const QSqlDatabase &db, int id)
 {
     const auto row = fetchOne(db, QStringLiteral("select titolo from tabella1 where id=?"), {id});

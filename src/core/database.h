@@ -94,6 +94,8 @@ inline bool isEmptyValue(const QVariant &v)
 
 // One game's row, or nothing when it does not exist or cannot be read.
 std::optional<QSqlRecord> gameRecord(const QSqlDatabase &db, int id);
+// The number of games; nothing when it cannot be read (then *error says why).
+std::optional<int> gameCount(const QSqlDatabase &db, QString *error = nullptr);
 // A game's title; empty when it has none or cannot be read.
 QString gameTitle(const QSqlDatabase &db, int id);
 

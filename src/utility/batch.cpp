@@ -108,10 +108,7 @@ int runImport(const BatchRequest &request, const Paths &paths, QTextStream &out,
 std::optional<int> gameCount(const QString &path, QString *error)
 {
     auto c = catalogue::Connection::open(path, error, catalogue::Connection::Mode::ReadOnly);
-    const auto row =
-        c ? catalogue::fetchOne(c->db(), QStringLiteral("select count(*) from tabella1"), {}, error)
-          : std::nullopt;
-    return row ? std::optional(row->value(0).toInt()) : std::nullopt;
+    return c ? catalogue::gameCount(c->db(), error) : std::nullopt;
 }
 
 } // namespace

@@ -228,9 +228,7 @@ QString ExportPipeline::compactWorkFile()
         return QStringLiteral("the export file is unfit: ") + why;
     auto c = catalogue::Connection::open(compactedWorkFile(), &why,
                                          catalogue::Connection::Mode::ReadOnly);
-    const auto n = c ? catalogue::fetchOne(c->db(), QStringLiteral("select count(*) from tabella1"))
-                     : std::nullopt;
-    m_exported = n ? n->value(0).toInt() : 0;
+    m_exported = c ? catalogue::gameCount(c->db()).value_or(0) : 0;
     return {};
 }
 

@@ -117,11 +117,10 @@ QString GameReader::start(int *total)
                                                                          : readFailure(m_query);
     }
     QString why;
-    const auto count =
-        catalogue::fetchOne(m_source, QStringLiteral("select count(*) from tabella1"), {}, &why);
+    const auto count = catalogue::gameCount(m_source, &why);
     if (!count)
         return QStringLiteral("cannot read the export file: ") + why;
-    *total = count->value(0).toInt();
+    *total = *count;
     if (!m_query.prepare(select + QStringLiteral(" order by id")) || !m_query.exec())
         return readFailure(m_query);
     return {};
