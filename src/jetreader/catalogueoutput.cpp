@@ -65,9 +65,10 @@ std::string CatalogueOutput::shape(const std::string &table, TableShape *shape)
     shape->name = table;
     shape->columns.clear();
     sqlite3_stmt *info = nullptr;
-    const std::string sql = "select name from pragma_table_info('" + table + "') order by cid";
-    if (sqlite3_prepare_v2(m_db, sql.c_str(), -1, &info, nullptr) != SQLITE_OK)
+    if (sqlite3_prepare_v2(m_db, "select name from pragma_table_info(?) order by cid", -1, &info,
+                           nullptr) != SQLITE_OK)
         return error("read the columns of " + table);
+    sqlite3_bind_text(info, 1, table.c_str(), -1, SQLITE_TRANSIENT);
     while (sqlite3_step(info) == SQLITE_ROW)
         shape->columns.emplace_back(reinterpret_cast<const char *>(sqlite3_column_text(info, 0)));
     sqlite3_finalize(info);
