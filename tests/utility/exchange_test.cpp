@@ -12,6 +12,10 @@
 #include <functional>
 #include <thread>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using namespace merrow;
 
 namespace
@@ -113,6 +117,8 @@ TEST(HostileImportFile, RefusedWithItsReasonOrImportedExactly)
         const BatchRun r = batch(local.path(), temp.path(), Kind::Import, path);
         EXPECT_EQ(r.code, c.code) << r.err.toStdString();
         EXPECT_TRUE(r.err.contains(c.says)) << r.err.toStdString();
+        EXPECT_FALSE(r.err.contains(QChar(0x1b)))
+            << "names from the file reach the terminal escaped";
         EXPECT_FALSE(r.err.contains(temp.path())) << "names the user's file, not the copy";
         EXPECT_EQ(local.count(), c.games);
         EXPECT_EQ(local.count("typeof(titolo) <> 'text' or typeof(sh) not in ('text', 'null')"), 0);
@@ -189,3 +195,57 @@ TEST(ExportDestination, TheCatalogueItselfIsRefusedThroughLinks)
     }
     EXPECT_EQ(column(named).size(), 3);
 }
+
+#ifdef Q_OS_UNIX
+// A FIFO blocks whoever opens it, a device is read without end: neither is ever opened.
+TEST(SpecialFiles, RefusedByNameBeforeAnythingOpensThem)
+{
+    const auto importing = [](const QString &dir, const QString &file) {
+        return batch(QDir(dir).filePath("commodore.mdb"), dir, Kind::Import,
+                     QDir(dir).filePath(file), Mode::New);
+    };
+    const auto exporting = [](const QString &dir, const QString &catalogue) {
+        return batch(QDir(dir).filePath(catalogue), dir, Kind::Export, dir);
+    };
+    const auto converting = [](const QString &dir, const QString &jet) {
+        BatchRun r;
+        QTextStream o(&r.out), e(&r.err);
+        r.code = convertLegacy(QDir(dir).filePath(jet), QDir(dir).filePath("new.mdb"), dir, o, e);
+        return r;
+    };
+    const struct {
+        const char *special;
+        bool device; // a link to /dev/zero, else a FIFO
+        std::function<BatchRun(const QString &, const QString &)> run;
+        const char *argument;
+    } cases[] = {
+        {"floppy/export.mdb-wal", false, importing, "floppy/export.mdb"},
+        {"floppy/export.mdb-journal", false, importing, "floppy/export.mdb"},
+        {"floppy/export.mdb-wal", true, importing, "floppy/export.mdb"},
+        {"floppy/fifo.mdb", false, importing, "floppy/fifo.mdb"},
+        {"fifo.mdb", false, exporting, "fifo.mdb"},
+        {"commodore.mdb-journal", false, exporting, "commodore.mdb"},
+        {"commodore.mdb-wal", true, exporting, "commodore.mdb"},
+        {"old.mdb", false, converting, "old.mdb"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.special);
+        QTemporaryDir dir;
+        TestCatalogue local, file;
+        addGames(file, 2);
+        ASSERT_TRUE(QDir().mkpath(dir.filePath("floppy")));
+        ASSERT_TRUE(QFile::copy(local.path(), dir.filePath("commodore.mdb")));
+        ASSERT_TRUE(QFile::copy(file.path(), dir.filePath("floppy/export.mdb")));
+        const QString special = dir.filePath(c.special);
+        ASSERT_TRUE(c.device ? QFile::link("/dev/zero", special)
+                             : ::mkfifo(QFile::encodeName(special).constData(), 0600) == 0);
+        const BatchRun r = c.run(dir.path(), c.argument);
+        EXPECT_NE(r.code, 0);
+        EXPECT_TRUE(r.err.contains(special + (c.device ? " is a device" : " is a FIFO")))
+            << r.err.toStdString();
+        QFile::remove(special);
+        EXPECT_EQ(rowCount(dir.filePath("commodore.mdb")), 0);
+        EXPECT_FALSE(QFile::exists(dir.filePath("export.mdb")));
+    }
+}
+#endif
