@@ -10,6 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <latch>
+#include <thread>
+#include <vector>
+
 namespace
 {
 
@@ -150,4 +154,31 @@ TEST(Paths, FailedSeedingNamesTheDataFolderAndLeavesNoCatalogue)
         EXPECT_FALSE(QFile::exists(p.catalogue));
         EXPECT_EQ(QDir(c.data).entryList(QDir::Files), QStringList());
     }
+}
+
+TEST(Paths, FirstRunsAtOnceAllUseTheOneSeededCatalogue)
+{
+    Sample sample;
+    QTemporaryDir dir;
+    constexpr int kRuns = 6;
+    std::latch start(kRuns);
+    QString errors[kRuns];
+    QString catalogues[kRuns];
+    {
+        std::vector<std::jthread> runs;
+        for (int i = 0; i < kRuns; ++i)
+            runs.emplace_back([&, i] {
+                start.arrive_and_wait();
+                catalogues[i] =
+                    resolvePaths(request(dir, sample.catalogue.path()), &errors[i]).catalogue;
+            });
+    }
+    const QString data = dir.filePath("data");
+    for (int i = 0; i < kRuns; ++i) {
+        EXPECT_TRUE(errors[i].isEmpty()) << errors[i].toStdString();
+        EXPECT_EQ(catalogues[i], QDir(data).filePath("commodore.mdb")) << i;
+    }
+    EXPECT_EQ(catalogue::checkCatalogue(catalogues[0]), QString());
+    EXPECT_EQ(QDir(data).entryList(QDir::Files), QStringList{"commodore.mdb"});
+    EXPECT_EQ(QDir(data + "/sample/game64").entryList(QDir::Files).size(), 7);
 }
