@@ -53,6 +53,7 @@ QString copyInto(const QString &part, const QString &staging)
 // over an existing file.
 QString writeCatalogue(const QString &staging, const QString &target)
 {
+    sweepParts(target);
     const QString part = partPath(target);
     QString why = catalogue::createCatalogue(part);
     if (why.isEmpty())

@@ -2,6 +2,7 @@
 
 #include "database.h"
 #include "paths.h"
+#include "workfolder.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -135,6 +136,7 @@ QString seedUnderLock(const QString &sampleCatalogue, const QString &sampleFiles
     const QString target = data.filePath(QLatin1String(kCatalogueName));
     if (QFileInfo::exists(target))
         return {}; // seeded by a run that held the lock before
+    sweepLeftovers(data.path(), QStringLiteral("commodore-[A-Za-z0-9]{6}\\.part"));
     const QString sampleCopy = data.absoluteFilePath(kSampleFolderName);
     if (QString why = copyMissingFiles(sampleFiles, sampleCopy); !why.isEmpty())
         return why;

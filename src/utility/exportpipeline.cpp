@@ -159,6 +159,7 @@ QString ExportPipeline::backupCatalogue()
     auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs, &why);
     if (!live)
         return why;
+    sweepParts(backupPath());
     m_backupPart = partPath(backupPath());
     if (!vacuumInto(live->db(), m_backupPart, &why))
         return why;

@@ -47,6 +47,7 @@ bool copyIntoPlace(const QString &source, const QString &destination, QString *e
             *error = why;
         return false;
     }
+    sweepParts(destination);
     const QString part = partPath(destination);
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly)) {
