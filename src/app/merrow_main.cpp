@@ -75,7 +75,7 @@ int runConversion(const QCommandLineParser &parser, const Options &o, QTextStrea
         err << "merrow: --convert-legacy goes with no other option" << Qt::endl;
         return 2;
     }
-    return merrow::convertLegacy(parser.value(o.convertLegacy), files.first(), QDir::tempPath(),
+    return merrow::convertLegacy(parser.value(o.convertLegacy), files.first(), temporaryFolder(),
                                  out, err);
 }
 
