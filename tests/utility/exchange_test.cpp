@@ -169,14 +169,15 @@ TEST(SharedTemporaryFolder, TwoExportsAndTwoImportsEachGetTheirOwn)
         << "the work folder is the owner's alone";
 }
 
-TEST(AnyPath, NonAsciiFoldersUnderTheCLocale)
+// Any name works, and a name is echoed escaped like everything else on the terminal.
+TEST(AnyPath, NonAsciiAndControlCharactersUnderTheCLocale)
 {
     const std::string previous = std::setlocale(LC_ALL, nullptr);
     std::setlocale(LC_ALL, "C");
     QTemporaryDir root;
     TestCatalogue source, target;
     addGames(source, 4);
-    const QString home = root.filePath("catalogué é"), floppy = root.filePath("dést"),
+    const QString home = root.filePath("catalogué é"), floppy = root.filePath("dést\x1b[2J"),
                   temp = root.filePath("tèmp ü");
     for (const QString &dir : {home, floppy, temp})
         ASSERT_TRUE(QDir().mkpath(dir));
@@ -184,10 +185,16 @@ TEST(AnyPath, NonAsciiFoldersUnderTheCLocale)
     ASSERT_TRUE(QFile::copy(source.path(), mine));
     const BatchRun out = batch(mine, temp, Kind::Export, floppy);
     EXPECT_EQ(out.code, 0) << out.err.toStdString();
+    EXPECT_TRUE(out.out.contains("dést\\x1b[2J")) << out.out.toStdString();
+    const BatchRun none = batch(target.path(), temp, Kind::Import, floppy + "/none\n.mdb");
+    EXPECT_TRUE(none.err.contains("dést\\x1b[2J/none\\n.mdb does not exist"))
+        << none.err.toStdString();
     const BatchRun in =
         batch(target.path(), temp, Kind::Import, QDir(floppy).filePath("export.mdb"));
     EXPECT_EQ(in.code, 0) << in.err.toStdString();
     EXPECT_EQ(target.count(), 4);
+    for (const BatchRun *r : {&out, &none, &in})
+        EXPECT_FALSE(QString(r->out + r->err).contains(QChar(0x1b)));
     EXPECT_EQ(QDir(temp).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     std::setlocale(LC_ALL, previous.c_str());
 }
