@@ -89,7 +89,7 @@ void sweepLeftovers(const QString &folder, const QString &namePattern)
     const QRegularExpression name(QRegularExpression::anchoredPattern(namePattern));
     const QDateTime cutoff = QDateTime::currentDateTime().addSecs(-kLeftoverAgeSeconds);
     const QFileInfoList entries = QDir(folder).entryInfoList(
-        QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot | QDir::NoSymLinks | QDir::Hidden);
+        QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot | QDir::NoSymLinks);
     for (const QFileInfo &entry : entries) {
         if (!name.match(entry.fileName()).hasMatch() || entry.lastModified() > cutoff ||
             !isOwn(entry))
