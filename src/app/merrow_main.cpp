@@ -1,6 +1,7 @@
 // merrow: export the collector's own records and merge export files from others.
 #include "appcontext.h"
 #include "batch.h"
+#include "escaping.h"
 #include "launcher.h"
 #include "merrowregistry.h"
 #include "paths.h"
@@ -75,7 +76,7 @@ int runConversion(const QCommandLineParser &parser, const Options &o, QTextStrea
         err << "merrow: --convert-legacy goes with no other option" << Qt::endl;
         return 2;
     }
-    return merrow::convertLegacy(parser.value(o.convertLegacy), files.first(), QDir::tempPath(),
+    return merrow::convertLegacy(parser.value(o.convertLegacy), files.first(), temporaryFolder(),
                                  out, err);
 }
 
@@ -162,7 +163,7 @@ int main(int argc, char *argv[])
     QString seedError;
     const Paths paths = resolvePaths(defaultLocationRequest(parser.value(o.catalogue)), &seedError);
     if (!seedError.isEmpty())
-        err << "merrow: " << seedError << Qt::endl;
+        err << "merrow: " << escapeControls(seedError) << Qt::endl;
     if (parser.isSet(o.exportTo) || parser.isSet(o.import))
         return merrow::runBatch(std::get<merrow::BatchRequest>(request), paths, out, err);
     return runWindows(paths, *app);

@@ -7,6 +7,7 @@
 #include "configregistry.h"
 #include "database.h"
 #include "editingregistry.h"
+#include "escaping.h"
 #include "gamecommands.h"
 #include "headlesslist.h"
 #include "headlessplay.h"
@@ -291,7 +292,7 @@ int main(int argc, char *argv[])
     const bool seeding = !QFileInfo::exists(userCatalogue);
     const Paths paths = resolvePaths(location, &seedError);
     if (!seedError.isEmpty())
-        std::fprintf(stderr, "%s\n", qPrintable(seedError));
+        std::fprintf(stderr, "%s\n", qPrintable(escapeControls(seedError)));
     else if (seeding && paths.catalogue == userCatalogue && QFileInfo::exists(userCatalogue))
         detectProgramsOnce(userCatalogue);
     if (parser.isSet(o.list))

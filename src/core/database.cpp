@@ -1,6 +1,7 @@
 #include "database.h"
 
 #include "dialect.h"
+#include "regularfile.h"
 
 #include <QAtomicInteger>
 #include <QDir>
@@ -30,6 +31,21 @@ sqlite3 *nativeHandle(const QSqlDatabase &db)
     if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
         return nullptr;
     return *static_cast<sqlite3 *const *>(v.constData());
+}
+
+// The file and the -wal or -journal SQLite would read beside it: a FIFO there would block
+// the open for good.
+QString checkFileAndSidecars(const QString &path)
+{
+    if (QString why = checkRegularFile(path); !why.isEmpty())
+        return why;
+    for (const char *sidecar : {"-wal", "-journal"}) {
+        const QString beside = path + QLatin1String(sidecar);
+        if (QFileInfo::exists(beside))
+            if (QString why = checkRegularFile(beside); !why.isEmpty())
+                return why;
+    }
+    return {};
 }
 
 QString nextConnectionName()
@@ -152,8 +168,9 @@ std::unique_ptr<Connection> Connection::open(const QString &path, QString *error
     if (path.isEmpty())
         return fail(QStringLiteral("no catalogue path given"));
     const QFileInfo info(path);
-    if (mode != Mode::Create && !info.exists())
-        return fail(QStringLiteral("%1 does not exist").arg(path));
+    if (mode != Mode::Create)
+        if (QString why = checkFileAndSidecars(path); !why.isEmpty())
+            return fail(why);
     if (mode == Mode::Create && info.exists())
         return fail(QStringLiteral("%1 exists already").arg(path));
     if (mode != Mode::Create && isJetFile(path))
@@ -279,6 +296,8 @@ bool WriteTransaction::commit()
 
 bool isJetFile(const QString &path)
 {
+    if (!checkRegularFile(path).isEmpty())
+        return false;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return false;
@@ -341,8 +360,8 @@ QString checkTables(const QSqlDatabase &db, bool allColumns)
 
 QString checkDatabaseFile(const QString &path)
 {
-    if (!QFileInfo::exists(path))
-        return QStringLiteral("%1 does not exist").arg(path);
+    if (QString why = checkFileAndSidecars(path); !why.isEmpty())
+        return why;
     if (isJetFile(path))
         return QStringLiteral("%1 is a legacy Jet database").arg(path);
     return checkSqliteHeader(path);

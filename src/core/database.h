@@ -21,7 +21,8 @@ constexpr int kForeignValueLimit = 1000000;
 constexpr int kForeignStepLimitMs = 30000;
 
 // One named SQLite connection with the dialect installed; removed again on destruction.
-// Opening never creates a file: a missing path is an error.
+// Opening never creates a file: a missing path is an error, and so is a path (or a -wal or
+// -journal beside it) that is no regular file.
 class Connection
 {
 public:
@@ -102,11 +103,12 @@ QString gameTitle(const QSqlDatabase &db, int id);
 // SQLite's count of commits by other connections; -1 when it cannot be read.
 qint64 dataVersion(const QSqlDatabase &db);
 
-// Recognises a Microsoft Jet/ACE database by its header.
+// Recognises a Microsoft Jet/ACE database by its header; only a regular file is read.
 bool isJetFile(const QString &path);
 
-// The checks of a file before anything opens it: it exists, is no Jet file, has an SQLite
-// header and is not shorter than the header says.
+// The checks of a file before anything opens it: it and the -wal or -journal beside it are
+// regular files (checkRegularFile), it is no Jet file, has an SQLite header and is not
+// shorter than the header says.
 QString checkDatabaseFile(const QString &path);
 
 // Checks that path is a catalogue this program can open for writing: it exists, is an

@@ -1,6 +1,7 @@
 #include "legacyconversion.h"
 
 #include "database.h"
+#include "regularfile.h"
 #include "workfolder.h"
 
 #include <QFile>
@@ -52,6 +53,7 @@ QString copyInto(const QString &part, const QString &staging)
 // over an existing file.
 QString writeCatalogue(const QString &staging, const QString &target)
 {
+    sweepParts(target);
     const QString part = partPath(target);
     QString why = catalogue::createCatalogue(part);
     if (why.isEmpty())
@@ -73,6 +75,8 @@ QString convertCatalogue(const QString &jetFile, const QString &target, const QS
     if (QFileInfo::exists(target))
         return QStringLiteral("%1 exists already: the conversion writes a new file only")
             .arg(target);
+    if (QString why = checkRegularFile(jetFile); !why.isEmpty())
+        return why;
     if (!catalogue::isJetFile(jetFile))
         return QStringLiteral("%1 is not a legacy Jet database").arg(jetFile);
     WorkFolder folder(tempDir);

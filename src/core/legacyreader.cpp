@@ -1,5 +1,7 @@
 #include "legacyreader.h"
 
+#include "regularfile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -199,8 +201,10 @@ QString readJetFile(const QString &jetFile, const QString &output, const ReaderR
         QFile::remove(output);
         return QStringLiteral("%1 cannot be read: %2").arg(jetFile, why);
     };
+    if (QString why = checkRegularFile(jetFile); !why.isEmpty())
+        return why;
     const QFileInfo info(jetFile);
-    if (!info.isFile() || !info.isReadable())
+    if (!info.isReadable())
         return QStringLiteral("%1 cannot be read").arg(jetFile);
     if (QFileInfo::exists(output))
         return QStringLiteral("%1 exists already").arg(output);

@@ -41,7 +41,7 @@ Paths resolvePaths(const LocationRequest &request, QString *error)
     Paths paths;
     paths.programDir = request.programDir;
     paths.sharedDir = request.sharedDir;
-    paths.tempDir = request.tempDir.isEmpty() ? QDir::tempPath() : request.tempDir;
+    paths.tempDir = request.tempDir.isEmpty() ? temporaryFolder() : request.tempDir;
     const QString name = QLatin1String(kCatalogueName);
     const QString beside = QDir(request.programDir).filePath(name);
     if (!request.cataloguePath.isEmpty()) {
@@ -60,15 +60,46 @@ Paths resolvePaths(const LocationRequest &request, QString *error)
     return paths;
 }
 
+namespace
+{
+
+// Qt takes a relative XDG_DATA_HOME relative to the current folder; the XDG rules say to
+// ignore it, which leaves the default below the home folder.
+QString dataFolder()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (QDir::isAbsolutePath(folder))
+        return folder;
+    const QString generic = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString own = folder.startsWith(generic) ? folder.mid(generic.size()) : QString();
+    return QDir::cleanPath(QDir::homePath() + QStringLiteral("/.local/share") + own);
+}
+
+} // namespace
+
+QString temporaryFolder()
+{
+#ifdef Q_OS_WIN
+    return QDir::tempPath();
+#else
+    // Qt gives the empty text for a TMPDIR that does not exist, and takes a relative one
+    // from the current folder.
+    const QString fromEnvironment = qEnvironmentVariable("TMPDIR");
+    if (QDir::isAbsolutePath(fromEnvironment) && QFileInfo(fromEnvironment).isDir())
+        return QDir::cleanPath(fromEnvironment);
+    return QStringLiteral("/tmp");
+#endif
+}
+
 LocationRequest defaultLocationRequest(const QString &cataloguePath)
 {
     LocationRequest r;
     r.cataloguePath = cataloguePath;
     r.programDir = QCoreApplication::applicationDirPath();
-    r.dataDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    r.dataDir = dataFolder();
     r.sharedDir = sharedDataFolder(r.programDir);
     r.sampleCatalogue = QDir(r.sharedDir).filePath(QLatin1String(kSampleCatalogueName));
-    r.tempDir = QDir::tempPath();
+    r.tempDir = temporaryFolder();
     return r;
 }
 

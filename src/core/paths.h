@@ -40,9 +40,14 @@ struct LocationRequest {
 // paths are returned all the same.
 Paths resolvePaths(const LocationRequest &request, QString *error = nullptr);
 
+// The folder for temporary files: TMPDIR when it names an existing folder by an absolute
+// path, else the system's default; never the current folder.
+QString temporaryFolder();
+
 // The location request of the running program. Installed, the shared files are in
 // <bin>/../share/vantrel, so a moved installation still finds them; in a build folder they
-// lie beside the executable.
+// lie beside the executable. A relative XDG_DATA_HOME is ignored, as the XDG base directory
+// rules say.
 LocationRequest defaultLocationRequest(const QString &cataloguePath);
 
 constexpr const char kCatalogueName[] = "commodore.mdb";

@@ -2,11 +2,13 @@
 
 #include "database.h"
 #include "paths.h"
+#include "workfolder.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QTemporaryFile>
 
 #include <algorithm>
@@ -19,6 +21,8 @@ const char *const kConfigFolderColumns[] = {"game64",    "music64",    "screen64
                                             "gameamiga", "musicamiga", "screenamiga"};
 
 const QString kSampleFolderName = QStringLiteral("sample");
+// How long a first run waits for another one that is seeding the same folder.
+constexpr int kSeedWaitMs = 120000;
 
 bool endsWithSeparator(const QString &path)
 {
@@ -126,6 +130,32 @@ QString writeCopy(const QString &source, QFile &copy)
     return {};
 }
 
+// Copies the sample into the data folder; the caller holds the folder's seed lock.
+QString seedUnderLock(const QString &sampleCatalogue, const QString &sampleFiles, const QDir &data)
+{
+    const QString target = data.filePath(QLatin1String(kCatalogueName));
+    if (QFileInfo::exists(target))
+        return {}; // seeded by a run that held the lock before
+    sweepLeftovers(data.path(), QStringLiteral("commodore-[A-Za-z0-9]{6}\\.part"));
+    const QString sampleCopy = data.absoluteFilePath(kSampleFolderName);
+    if (QString why = copyMissingFiles(sampleFiles, sampleCopy); !why.isEmpty())
+        return why;
+
+    // The live name appears only once the copy is complete and points at its files.
+    QTemporaryFile seed(data.filePath(QStringLiteral("commodore-XXXXXX.part")));
+    if (!seed.open())
+        return QStringLiteral("cannot write into %1: %2").arg(data.path(), seed.errorString());
+    if (QString why = writeCopy(sampleCatalogue, seed); !why.isEmpty())
+        return why;
+    if (QString why = moveSampleFolder(seed.fileName(), sampleCopy); !why.isEmpty())
+        return why;
+    seed.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    if (!QFile::rename(seed.fileName(), target))
+        return QStringLiteral("cannot rename %1 to %2").arg(seed.fileName(), target);
+    seed.setAutoRemove(false);
+    return {};
+}
+
 } // namespace
 
 QString seedDataFolder(const QString &sampleCatalogue, const QString &dataDir)
@@ -137,27 +167,14 @@ QString seedDataFolder(const QString &sampleCatalogue, const QString &dataDir)
         return QStringLiteral("the sample files %1 are missing").arg(sampleFiles);
     if (!QDir().mkpath(dataDir))
         return QStringLiteral("cannot make the folder %1").arg(dataDir);
+    // First runs started together seed one after the other; the later ones find the
+    // catalogue. A killed run's lock is taken over once its process is gone, never by age.
     const QDir data(dataDir);
-    const QString sampleCopy = data.absoluteFilePath(kSampleFolderName);
-    if (QString why = copyMissingFiles(sampleFiles, sampleCopy); !why.isEmpty())
-        return why;
-
-    // The live name appears only once the copy is complete and points at its files.
-    QTemporaryFile seed(data.filePath(QStringLiteral("commodore-XXXXXX.part")));
-    if (!seed.open())
-        return QStringLiteral("cannot write into %1: %2").arg(dataDir, seed.errorString());
-    if (QString why = writeCopy(sampleCatalogue, seed); !why.isEmpty())
-        return why;
-    if (QString why = moveSampleFolder(seed.fileName(), sampleCopy); !why.isEmpty())
-        return why;
-    seed.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    const QString target = data.filePath(QLatin1String(kCatalogueName));
-    if (!QFile::rename(seed.fileName(), target)) {
-        // Another run that seeded meanwhile wins; its catalogue is kept.
-        return QFileInfo::exists(target)
-                   ? QString()
-                   : QStringLiteral("cannot rename %1 to %2").arg(seed.fileName(), target);
-    }
-    seed.setAutoRemove(false);
-    return {};
+    QLockFile lock(data.filePath(QStringLiteral("seed.lock")));
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(kSeedWaitMs))
+        return QStringLiteral("another run has been setting up %1 for over %2 s")
+            .arg(dataDir)
+            .arg(kSeedWaitMs / 1000);
+    return seedUnderLock(sampleCatalogue, sampleFiles, data);
 }

@@ -7,6 +7,7 @@
 // <dataDir>/sample, the catalogue is copied under a temporary name into dataDir, every
 // stored path below the folder the sample was written in is rewritten to the copy, and the
 // catalogue is renamed to <dataDir>/commodore.mdb. Nothing already in dataDir is
-// overwritten. Returns the reason of a failure, else the empty text; a failure leaves no
-// catalogue at <dataDir>/commodore.mdb.
+// overwritten. Runs that start together take turns (a lock file in dataDir); the later ones
+// find the catalogue seeded and keep it. Returns the reason of a failure, else the empty
+// text; a failure leaves no catalogue at <dataDir>/commodore.mdb.
 QString seedDataFolder(const QString &sampleCatalogue, const QString &dataDir);

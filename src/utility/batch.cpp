@@ -21,7 +21,7 @@ namespace
 int runExport(const QString &folder, const Paths &paths, QTextStream &out, QTextStream &err)
 {
     if (!QFileInfo(folder).isDir()) {
-        err << "merrow: the folder " << folder << " does not exist" << Qt::endl;
+        err << "merrow: the folder " << escapeControls(folder) << " does not exist" << Qt::endl;
         return 2;
     }
     const QString destination = exportFilePath(QFileInfo(folder).absoluteFilePath());
@@ -29,10 +29,11 @@ int runExport(const QString &folder, const Paths &paths, QTextStream &out, QText
     pipeline.onStatus = [&out](int, const QString &status) { out << status << Qt::endl; };
     const ExportPipeline::Result result = pipeline.run();
     if (!result.ok) {
-        err << "merrow: " << result.error << Qt::endl;
+        err << "merrow: " << escapeControls(result.error) << Qt::endl;
         return 1;
     }
-    out << "Exported " << result.exported << " games to " << destination << Qt::endl;
+    out << "Exported " << result.exported << " games to " << escapeControls(destination)
+        << Qt::endl;
     out << ExportPipeline::completionMessage() << Qt::endl;
     return 0;
 }
@@ -44,15 +45,15 @@ int printDifferences(const QSqlDatabase &local, const ImportFile &file, QTextStr
     QString why;
     const QList<ListEntry> entries = file.entries(&why);
     if (!why.isEmpty()) {
-        err << "merrow: cannot read the export file: " << why << Qt::endl;
+        err << "merrow: cannot read the export file: " << escapeControls(why) << Qt::endl;
         return 1;
     }
     for (const ListEntry &e : entries) {
         out << escapeControls(e.line) << '\n';
         const GameDiff d = compareGame(local, file.db(), e.id);
         if (!d.error.isEmpty()) {
-            err << "merrow: cannot compare " << escapeControls(e.line) << ": " << d.error
-                << Qt::endl;
+            err << "merrow: cannot compare " << escapeControls(e.line) << ": "
+                << escapeControls(d.error) << Qt::endl;
             return 1;
         }
         if (d.isNew)
@@ -71,19 +72,19 @@ int runImport(const BatchRequest &request, const Paths &paths, QTextStream &out,
     QString why = diff ? catalogue::checkReadableCatalogue(paths.catalogue)
                        : catalogue::checkCatalogue(paths.catalogue);
     if (!why.isEmpty()) {
-        err << "merrow: cannot open the catalogue: " << why << Qt::endl;
+        err << "merrow: cannot open the catalogue: " << escapeControls(why) << Qt::endl;
         return 1;
     }
     auto file = ImportFile::open(request.target, paths.tempDir, &why);
     if (!file) {
-        err << "merrow: Unable to read from Floppy! " << why << Qt::endl;
+        err << "merrow: Unable to read from Floppy! " << escapeControls(why) << Qt::endl;
         return 1;
     }
     auto local = catalogue::Connection::open(paths.catalogue, &why,
                                              diff ? catalogue::Connection::Mode::ReadOnly
                                                   : catalogue::Connection::Mode::ReadWrite);
     if (!local) {
-        err << "merrow: cannot open the catalogue: " << why << Qt::endl;
+        err << "merrow: cannot open the catalogue: " << escapeControls(why) << Qt::endl;
         return 1;
     }
     if (diff)
@@ -123,7 +124,7 @@ int convertLegacy(const QString &jetFile, const QString &target, const QString &
         if (tenths <= printed)
             return;
         printed = tenths;
-        out << "Reading " << jetFile << ": " << tenths * 10 << "%" << Qt::endl;
+        out << "Reading " << escapeControls(jetFile) << ": " << tenths * 10 << "%" << Qt::endl;
     };
     QString why = legacy::convertCatalogue(jetFile, target, tempDir, run);
     const std::optional<int> count = why.isEmpty() ? gameCount(target, &why) : std::nullopt;
@@ -131,7 +132,7 @@ int convertLegacy(const QString &jetFile, const QString &target, const QString &
         err << "merrow: " << escapeControls(why) << Qt::endl;
         return 1;
     }
-    out << "Converted " << *count << " games into " << target << Qt::endl;
+    out << "Converted " << *count << " games into " << escapeControls(target) << Qt::endl;
     return 0;
 }
 

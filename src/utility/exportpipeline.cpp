@@ -19,15 +19,11 @@ namespace
 // Names inside the run's private folder.
 const char kWorkFile[] = "exp.mdb";
 const char kCompactedWorkFile[] = "exp-compacted.mdb";
-const char kCompactedCatalogue[] = "commodoreNEW.mdb";
 
 std::unique_ptr<catalogue::Connection> openWithTimeout(const QString &path, int busyMs,
                                                        QString *error)
 {
-    auto c = catalogue::Connection::open(path, error);
-    if (c)
-        catalogue::run(c->db(), QStringLiteral("PRAGMA busy_timeout = %1").arg(busyMs));
-    return c;
+    return catalogue::Connection::open(path, error, catalogue::Connection::Mode::ReadWrite, busyMs);
 }
 
 } // namespace
@@ -132,6 +128,8 @@ void ExportPipeline::removeWorkFiles()
     m_work.reset();
 }
 
+// In place, under SQLite's own lock: a writer that holds the catalogue is waited for, and
+// one that comes while it works waits in turn, so no commit is ever lost.
 QString ExportPipeline::compactCatalogue()
 {
     if (QString why = catalogue::checkCatalogue(m_catalogue); !why.isEmpty())
@@ -140,27 +138,9 @@ QString ExportPipeline::compactCatalogue()
     auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs, &why);
     if (!live)
         return why;
-    const QString compacted = workPath(kCompactedCatalogue);
-    // A write by another program between the snapshot and the copy back would be lost:
-    // take a fresh snapshot when that happened.
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        QFile::remove(compacted);
-        const qint64 before = catalogue::dataVersion(live->db());
-        if (!vacuumInto(live->db(), compacted, &why))
-            return why;
-        why = catalogue::checkForeignCatalogue(compacted);
-        if (!why.isEmpty()) {
-            QFile::remove(compacted);
-            return QStringLiteral("the compacted copy is unfit: ") + why;
-        }
-        if (catalogue::dataVersion(live->db()) != before)
-            continue;
-        const bool copied = restoreFrom(live->db(), compacted, m_busyTimeoutMs, &why);
-        QFile::remove(compacted);
-        return copied ? QString() : why;
-    }
-    QFile::remove(compacted);
-    return QStringLiteral("the catalogue kept changing while it was compacted");
+    if (!catalogue::run(live->db(), QStringLiteral("VACUUM"), {}, &why).isActive())
+        return QStringLiteral("cannot compact the catalogue: ") + why;
+    return {};
 }
 
 QString ExportPipeline::workFile() const
@@ -179,6 +159,7 @@ QString ExportPipeline::backupCatalogue()
     auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs, &why);
     if (!live)
         return why;
+    sweepParts(backupPath());
     m_backupPart = partPath(backupPath());
     if (!vacuumInto(live->db(), m_backupPart, &why))
         return why;

@@ -1,5 +1,6 @@
 #include "fileops.h"
 
+#include "regularfile.h"
 #include "workfolder.h"
 
 #include <QDir>
@@ -41,6 +42,12 @@ bool replaceFile(const QString &from, const QString &to, QString *error)
 bool copyIntoPlace(const QString &source, const QString &destination, QString *error,
                    const std::function<QString(const QString &)> &verify)
 {
+    if (QString why = checkRegularFile(source); !why.isEmpty()) {
+        if (error)
+            *error = why;
+        return false;
+    }
+    sweepParts(destination);
     const QString part = partPath(destination);
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly)) {

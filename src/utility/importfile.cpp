@@ -3,6 +3,7 @@
 #include "database.h"
 #include "fileops.h"
 #include "listline.h"
+#include "regularfile.h"
 #include "workfolder.h"
 
 #include <QFileInfo>
@@ -89,10 +90,9 @@ std::unique_ptr<ImportFile> ImportFile::prepare(const QString &source, const QSt
     };
     if (source.isEmpty())
         return fail(QStringLiteral("no export file was chosen"));
-    const QFileInfo info(source);
-    if (!info.exists())
-        return fail(QStringLiteral("%1 does not exist").arg(source));
-    if (!info.isFile() || !info.isReadable())
+    if (QString why = checkRegularFile(source); !why.isEmpty())
+        return fail(why);
+    if (!QFileInfo(source).isReadable())
         return fail(QStringLiteral("%1 cannot be read").arg(source));
     const bool jet = catalogue::isJetFile(source);
     if (QString why = jet ? QString() : catalogue::checkDatabaseFile(source); !why.isEmpty())

@@ -10,6 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 namespace
 {
 
@@ -63,7 +67,12 @@ TEST(OpenTest, RefusesBadFilesWithTheOneMessage)
         ASSERT_TRUE(c);
         QSqlQuery(c->db()).exec("create table other (x)");
     }
-    for (const QString &path : {missing, text, jet, truncated, empty, noTables}) {
+    QStringList bad{missing, text, jet, truncated, empty, noTables};
+#ifdef Q_OS_UNIX
+    bad << dir.filePath("fifo.mdb"); // opened, it would block the program for good
+    ASSERT_EQ(::mkfifo(QFile::encodeName(bad.last()).constData(), 0600), 0);
+#endif
+    for (const QString &path : bad) {
         FakeDialogs dialogs;
         EXPECT_FALSE(checkCatalogueOrWarn(dialogs, path)) << path.toStdString();
         ASSERT_EQ(dialogs.messages(), QStringList{"Database Open Error"}) << path.toStdString();

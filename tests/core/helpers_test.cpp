@@ -1,6 +1,8 @@
 #include "escaping.h"
 #include "launcher.h"
+#include "regularfile.h"
 #include "shortpath.h"
+#include "widgettest.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,6 +10,10 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 TEST(ShortPath, ExistingMissingAndBlankPaths)
 {
@@ -45,3 +51,35 @@ TEST(EscapeControls, NoStoredValueForgesALineOrReachesTheTerminal)
     for (const auto &c : cases)
         EXPECT_EQ(escapeControls(c.text), c.shown);
 }
+
+#ifdef Q_OS_UNIX
+TEST(RegularFile, OnlyAnOrdinaryFileOfPlausibleSizeIsOpened)
+{
+    QTemporaryDir dir;
+    const QString file = writeFile(dir.filePath("file.mdb"), QByteArray(100, 'x'));
+    const QString fifo = dir.filePath("fifo.mdb"), zero = dir.filePath("zero.mdb-wal"),
+                  linked = dir.filePath("linked.mdb"), dangling = dir.filePath("dangling.mdb");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", zero));
+    ASSERT_TRUE(QFile::link(file, linked));
+    ASSERT_TRUE(QFile::link(dir.filePath("gone"), dangling));
+    const struct {
+        QString path;
+        qint64 largest;
+        const char *says; // after the path; nothing for a file that may be opened
+    } cases[] = {
+        {file, 100, nullptr},
+        {linked, 100, nullptr}, // a link counts as the file it names
+        {file, 99, " is larger than 99 bytes, more than any catalogue holds"},
+        {fifo, 100, " is a FIFO, not a file"},
+        {zero, 100, " is a device, not a file"},
+        {dir.path(), 100, " is a folder, not a file"},
+        {dir.filePath("missing"), 100, " does not exist"},
+        {dangling, 100, " does not exist"},
+    };
+    for (const auto &c : cases) {
+        const QString why = checkRegularFile(c.path, c.largest);
+        EXPECT_EQ(why, c.says ? c.path + c.says : QString()) << c.path.toStdString();
+    }
+}
+#endif

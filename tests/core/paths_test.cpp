@@ -2,13 +2,19 @@
 #include "paths.h"
 #include "testcatalogue.h"
 #include "widgettest.h"
+#include "workfolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <latch>
+#include <thread>
+#include <vector>
 
 namespace
 {
@@ -150,4 +156,80 @@ TEST(Paths, FailedSeedingNamesTheDataFolderAndLeavesNoCatalogue)
         EXPECT_FALSE(QFile::exists(p.catalogue));
         EXPECT_EQ(QDir(c.data).entryList(QDir::Files), QStringList());
     }
+}
+
+TEST(Paths, FirstRunsAtOnceAllUseTheOneSeededCatalogue)
+{
+    Sample sample;
+    QTemporaryDir dir;
+    constexpr int kRuns = 4;
+    std::latch start(kRuns);
+    QString errors[kRuns];
+    QString catalogues[kRuns];
+    {
+        std::vector<std::jthread> runs;
+        for (int i = 0; i < kRuns; ++i)
+            runs.emplace_back([&, i] {
+                start.arrive_and_wait();
+                catalogues[i] =
+                    resolvePaths(request(dir, sample.catalogue.path()), &errors[i]).catalogue;
+            });
+    }
+    const QString data = dir.filePath("data");
+    for (int i = 0; i < kRuns; ++i) {
+        EXPECT_TRUE(errors[i].isEmpty()) << errors[i].toStdString();
+        EXPECT_EQ(catalogues[i], QDir(data).filePath("commodore.mdb")) << i;
+    }
+    EXPECT_EQ(catalogue::checkCatalogue(catalogues[0]), QString());
+    EXPECT_EQ(QDir(data).entryList(QDir::Files), QStringList{"commodore.mdb"});
+    EXPECT_EQ(QDir(data + "/sample/game64").entryList(QDir::Files).size(), 7);
+}
+
+// The XDG rules: a relative path in XDG_DATA_HOME is ignored. Neither folder may ever be the
+// current one.
+TEST(Paths, RelativeOrMissingFoldersFromTheEnvironmentFallBackToTheDefaults)
+{
+    const QString previousFolder = QDir::currentPath();
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("relative")));
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    const QByteArray variables[] = {"TMPDIR", "XDG_DATA_HOME"};
+    QByteArray saved[2];
+    for (int i = 0; i < 2; ++i) {
+        saved[i] = qgetenv(variables[i]);
+        qunsetenv(variables[i]);
+    }
+    const LocationRequest defaults = defaultLocationRequest({});
+    const struct {
+        int variable;
+        QString value;
+        QString LocationRequest::*folder;
+        QString expected;
+    } cases[] = {
+        {0, dir.filePath("missing"), &LocationRequest::tempDir, defaults.tempDir},
+        {0, "relative", &LocationRequest::tempDir, defaults.tempDir},
+        {0, dir.path(), &LocationRequest::tempDir, dir.path()},
+        {1, "relative", &LocationRequest::dataDir, defaults.dataDir},
+        {1, dir.path(), &LocationRequest::dataDir,
+         QDir(dir.path()).filePath(QCoreApplication::applicationName())},
+    };
+    EXPECT_TRUE(QDir::isAbsolutePath(defaults.tempDir)) << defaults.tempDir.toStdString();
+    EXPECT_TRUE(QDir::isAbsolutePath(defaults.dataDir)) << defaults.dataDir.toStdString();
+    for (const auto &c : cases) {
+        qputenv(variables[c.variable], QFile::encodeName(c.value));
+        EXPECT_EQ(defaultLocationRequest({}).*c.folder, c.expected)
+            << variables[c.variable].constData() << "=" << c.value.toStdString();
+        qunsetenv(variables[c.variable]);
+    }
+    for (const QString &base : {QString(), QStringLiteral("relative")}) {
+        const WorkFolder work(base);
+        EXPECT_FALSE(work.isValid());
+        EXPECT_TRUE(work.error().contains("no absolute path")) << work.error().toStdString();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{"relative"});
+    for (int i = 0; i < 2; ++i)
+        if (!saved[i].isNull())
+            qputenv(variables[i], saved[i]);
+    QDir::setCurrent(previousFolder);
 }

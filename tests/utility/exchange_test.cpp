@@ -12,6 +12,10 @@
 #include <functional>
 #include <thread>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using namespace merrow;
 
 namespace
@@ -94,6 +98,18 @@ TEST(HostileImportFile, RefusedWithItsReasonOrImportedExactly)
              addGames(f, 10);
          },
          true, 0, "", 12},
+        {"column name with a terminal command",
+         [](auto &f) {
+             exec(f, "alter table tabella1 add column \"x\x1b[2J\" TEXT generated always as (1)");
+         },
+         false, 1, "the column x\\x1b[2J of tabella1 is generated or hidden", 0},
+        {"collation name with a terminal command",
+         [](auto &f) {
+             exec(f, "PRAGMA writable_schema = ON");
+             exec(f, "update sqlite_master set sql = replace(sql, 'titolo         TEXT COLLATE "
+                     "NOCASE', 'titolo TEXT COLLATE \"x\x1b[2J\"') where name = 'tabella1'");
+         },
+         false, 1, "collation sequence: x\\x1b[2J", 0},
         {"numbers and blobs",
          [](auto &f) {
              exec(f, "insert into tabella1 (titolo, formato, sh) values (42, 'C64', x'414243')");
@@ -113,6 +129,8 @@ TEST(HostileImportFile, RefusedWithItsReasonOrImportedExactly)
         const BatchRun r = batch(local.path(), temp.path(), Kind::Import, path);
         EXPECT_EQ(r.code, c.code) << r.err.toStdString();
         EXPECT_TRUE(r.err.contains(c.says)) << r.err.toStdString();
+        EXPECT_FALSE(r.err.contains(QChar(0x1b)))
+            << "names from the file reach the terminal escaped";
         EXPECT_FALSE(r.err.contains(temp.path())) << "names the user's file, not the copy";
         EXPECT_EQ(local.count(), c.games);
         EXPECT_EQ(local.count("typeof(titolo) <> 'text' or typeof(sh) not in ('text', 'null')"), 0);
@@ -151,14 +169,15 @@ TEST(SharedTemporaryFolder, TwoExportsAndTwoImportsEachGetTheirOwn)
         << "the work folder is the owner's alone";
 }
 
-TEST(AnyPath, NonAsciiFoldersUnderTheCLocale)
+// Any name works, and a name is echoed escaped like everything else on the terminal.
+TEST(AnyPath, NonAsciiAndControlCharactersUnderTheCLocale)
 {
     const std::string previous = std::setlocale(LC_ALL, nullptr);
     std::setlocale(LC_ALL, "C");
     QTemporaryDir root;
     TestCatalogue source, target;
     addGames(source, 4);
-    const QString home = root.filePath("catalogué é"), floppy = root.filePath("dést"),
+    const QString home = root.filePath("catalogué é"), floppy = root.filePath("dést\x1b[2J"),
                   temp = root.filePath("tèmp ü");
     for (const QString &dir : {home, floppy, temp})
         ASSERT_TRUE(QDir().mkpath(dir));
@@ -166,10 +185,16 @@ TEST(AnyPath, NonAsciiFoldersUnderTheCLocale)
     ASSERT_TRUE(QFile::copy(source.path(), mine));
     const BatchRun out = batch(mine, temp, Kind::Export, floppy);
     EXPECT_EQ(out.code, 0) << out.err.toStdString();
+    EXPECT_TRUE(out.out.contains("dést\\x1b[2J")) << out.out.toStdString();
+    const BatchRun none = batch(target.path(), temp, Kind::Import, floppy + "/none\n.mdb");
+    EXPECT_TRUE(none.err.contains("dést\\x1b[2J/none\\n.mdb does not exist"))
+        << none.err.toStdString();
     const BatchRun in =
         batch(target.path(), temp, Kind::Import, QDir(floppy).filePath("export.mdb"));
     EXPECT_EQ(in.code, 0) << in.err.toStdString();
     EXPECT_EQ(target.count(), 4);
+    for (const BatchRun *r : {&out, &none, &in})
+        EXPECT_FALSE(QString(r->out + r->err).contains(QChar(0x1b)));
     EXPECT_EQ(QDir(temp).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     std::setlocale(LC_ALL, previous.c_str());
 }
@@ -189,3 +214,57 @@ TEST(ExportDestination, TheCatalogueItselfIsRefusedThroughLinks)
     }
     EXPECT_EQ(column(named).size(), 3);
 }
+
+#ifdef Q_OS_UNIX
+// A FIFO blocks whoever opens it, a device is read without end: neither is ever opened.
+TEST(SpecialFiles, RefusedByNameBeforeAnythingOpensThem)
+{
+    const auto importing = [](const QString &dir, const QString &file) {
+        return batch(QDir(dir).filePath("commodore.mdb"), dir, Kind::Import,
+                     QDir(dir).filePath(file), Mode::New);
+    };
+    const auto exporting = [](const QString &dir, const QString &catalogue) {
+        return batch(QDir(dir).filePath(catalogue), dir, Kind::Export, dir);
+    };
+    const auto converting = [](const QString &dir, const QString &jet) {
+        BatchRun r;
+        QTextStream o(&r.out), e(&r.err);
+        r.code = convertLegacy(QDir(dir).filePath(jet), QDir(dir).filePath("new.mdb"), dir, o, e);
+        return r;
+    };
+    const struct {
+        const char *special;
+        bool device; // a link to /dev/zero, else a FIFO
+        std::function<BatchRun(const QString &, const QString &)> run;
+        const char *argument;
+    } cases[] = {
+        {"floppy/export.mdb-wal", false, importing, "floppy/export.mdb"},
+        {"floppy/export.mdb-journal", false, importing, "floppy/export.mdb"},
+        {"floppy/export.mdb-wal", true, importing, "floppy/export.mdb"},
+        {"floppy/fifo.mdb", false, importing, "floppy/fifo.mdb"},
+        {"fifo.mdb", false, exporting, "fifo.mdb"},
+        {"commodore.mdb-journal", false, exporting, "commodore.mdb"},
+        {"commodore.mdb-wal", true, exporting, "commodore.mdb"},
+        {"old.mdb", false, converting, "old.mdb"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.special);
+        QTemporaryDir dir;
+        TestCatalogue local, file;
+        addGames(file, 2);
+        ASSERT_TRUE(QDir().mkpath(dir.filePath("floppy")));
+        ASSERT_TRUE(QFile::copy(local.path(), dir.filePath("commodore.mdb")));
+        ASSERT_TRUE(QFile::copy(file.path(), dir.filePath("floppy/export.mdb")));
+        const QString special = dir.filePath(c.special);
+        ASSERT_TRUE(c.device ? QFile::link("/dev/zero", special)
+                             : ::mkfifo(QFile::encodeName(special).constData(), 0600) == 0);
+        const BatchRun r = c.run(dir.path(), c.argument);
+        EXPECT_NE(r.code, 0);
+        EXPECT_TRUE(r.err.contains(special + (c.device ? " is a device" : " is a FIFO")))
+            << r.err.toStdString();
+        QFile::remove(special);
+        EXPECT_EQ(rowCount(dir.filePath("commodore.mdb")), 0);
+        EXPECT_FALSE(QFile::exists(dir.filePath("export.mdb")));
+    }
+}
+#endif

@@ -6,6 +6,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+
+#include <chrono>
+#include <filesystem>
+#include <future>
+#include <thread>
 
 using namespace merrow;
 
@@ -44,7 +50,7 @@ protected:
     {
         return QDir(temp.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot) +
                QDir(floppy.path()).entryList({"*.part*"}, QDir::Files) +
-               QDir(local.dir()).entryList({"*.part*", "commodoreNEW.mdb"}, QDir::Files);
+               QDir(local.dir()).entryList({"*.part*"}, QDir::Files);
     }
     // Nothing the pipeline does may lose or damage the catalogue.
     void expectSound(const QStringList &before)
@@ -115,6 +121,86 @@ TEST_F(ExportTest, CatalogueHeldOpenByAnotherProgram)
     EXPECT_FALSE(QFile::exists(destination));
     EXPECT_EQ(local.count("titolo = 'pending'"), 1);
     expectSound(dumpGames(local.db()));
+}
+
+// Another program (vantrel saving, an import) holds the write lock when the export starts and
+// commits while the export waits for it: its game and its edit stay, in the backup as well.
+TEST_F(ExportTest, AWriteThatCommitsWhileTheExportWaitsIsKept)
+{
+    auto other = catalogue::Connection::open(local.path(), &error);
+    ASSERT_TRUE(other) << error.toStdString();
+    ExportPipeline::Result result;
+    {
+        catalogue::WriteTransaction held(other->db());
+        ASSERT_TRUE(held.isOpen()) << held.error().toStdString();
+        catalogue::run(other->db(),
+                       "insert into tabella1 (titolo, dbver) values ('New', 'Private')");
+        catalogue::run(other->db(), "update tabella1 set titolo = 'Saved' where titolo = 'Tag 0'");
+        std::promise<void> compacting;
+        std::thread exporter([&] {
+            ExportPipeline p(local.path(), temp.path(), destination);
+            p.setBusyTimeout(4000);
+            p.onStatus = [&](int step, const QString &) {
+                if (step == ExportPipeline::Compact)
+                    compacting.set_value();
+            };
+            result = p.run();
+        });
+        compacting.get_future().wait();
+        // Long enough for the compaction to be waiting on the lock, short of its timeout.
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        EXPECT_TRUE(held.commit()) << held.error().toStdString();
+        exporter.join();
+    }
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    const QStringList titles{"New", "Saved", "Tag 1", "Tag 2", "Tag 3", "Tag 4"};
+    EXPECT_EQ(column(local.path()), titles);
+    EXPECT_EQ(column(backup), titles);
+    EXPECT_EQ(column(destination), QStringList({"New", "Saved", "Tag 1", "Tag 2"}));
+    EXPECT_EQ(integrityOf(local.path()), "ok");
+}
+
+// What killed runs left is swept by the next run: only names this program makes, only when
+// older than an hour, and never a work folder whose run is still alive.
+TEST_F(ExportTest, SweepsWhatKilledRunsLeftBehind)
+{
+    QTemporaryDir elsewhere;
+    writeFile(elsewhere.filePath("keep.txt"));
+    const QString live = temp.filePath("vantrel-Ij56Kl");
+    QLockFile held(live + "/.lock");
+    ASSERT_TRUE(QDir().mkpath(live));
+    ASSERT_TRUE(held.tryLock(0));
+    const struct {
+        QString path;
+        bool folder;
+        int hours; // its age
+        bool swept;
+    } cases[] = {
+        {temp.filePath("vantrel-Ab12Cd"), true, 2, true},
+        {temp.filePath("vantrel-Ef34Gh"), true, 0, false}, // another run's, working now
+        {live, true, 2, false},                            // a long run that is still alive
+        {temp.filePath("vantrel-tests-Mn78Op"), true, 2, false},
+        {temp.filePath("vantrel-Qr90St"), false, 2, false}, // a link, made below
+        {floppy.filePath("export.mdb.part-1a2b3c4d"), false, 2, true},
+        {floppy.filePath("export.mdb.part-ff"), false, 0, false},
+        {floppy.filePath("export.mdb.part-xyz"), false, 2, false},
+        {floppy.filePath("notes.txt.part-1a2b"), false, 2, false},
+        {backup + ".part-9f", false, 2, true},
+    };
+    ASSERT_TRUE(QFile::link(elsewhere.path(), cases[4].path));
+    for (const auto &c : cases) {
+        if (c.folder)
+            writeFile(c.path + "/work.mdb");
+        else if (!QFileInfo(c.path).isSymLink())
+            writeFile(c.path);
+        std::filesystem::last_write_time(c.path.toStdString(),
+                                         std::filesystem::file_time_type::clock::now() -
+                                             std::chrono::hours(c.hours));
+    }
+    ASSERT_EQ(exportTo(destination), std::pair(true, 3)) << error.toStdString();
+    for (const auto &c : cases)
+        EXPECT_NE(QFileInfo::exists(c.path), c.swept) << c.path.toStdString();
+    EXPECT_TRUE(QFile::exists(elsewhere.filePath("keep.txt")));
 }
 
 TEST(ImportFile, ChecksTheCopyBeforeListingAndRefusesBadFiles)

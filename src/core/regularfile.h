@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// The largest file taken as a catalogue, an export file, a legacy Jet file or one of their
+// sidecars: many times the largest collection (Jet itself stops at 2 GB).
+inline constexpr qint64 kLargestDatabaseFile = qint64(4) << 30;
+
+// Why path may not be opened: it is missing, it is no regular file (a FIFO blocks whoever
+// opens it, a device is read without end) or it is larger than largest bytes. Empty when
+// it may be opened. A symbolic link counts as the file it names. Checked before anything
+// opens a file that a user named or that came from elsewhere.
+QString checkRegularFile(const QString &path, qint64 largest = kLargestDatabaseFile);
