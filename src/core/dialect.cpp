@@ -38,10 +38,11 @@ Q_NEVER_INLINE const CompiledLike *compileLong(sqlite3_context *ctx, const unsig
 
 void likeFunction(sqlite3_context *ctx, int, sqlite3_value **argv)
 {
-    // SQL "x LIKE y" calls like(y, x): the pattern comes first.
-    const unsigned char *pattern = sqlite3_value_text(argv[0]);
+    // SQL "x LIKE y" calls like(y, x): the pattern comes first. Many searched columns are
+    // Null, so the text is looked at first.
     const unsigned char *text = sqlite3_value_text(argv[1]);
-    if (!pattern || !text) {
+    const unsigned char *pattern = text ? sqlite3_value_text(argv[0]) : nullptr;
+    if (!pattern) {
         sqlite3_result_null(ctx);
         return;
     }
