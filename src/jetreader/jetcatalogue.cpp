@@ -1,5 +1,7 @@
 #include "jetcatalogue.h"
 
+#include "memolength.h"
+
 #include <mdbtools.h>
 
 #include <cstring>
@@ -35,6 +37,7 @@ struct Bindings {
     std::vector<std::vector<char>> buffers;
     std::vector<int> lengths;
     std::vector<const char *> values;
+    std::vector<std::pair<std::size_t, const MdbColumn *>> memos; // shape index, column
 };
 
 std::string bindColumns(MdbTableDef *table, const TableShape &shape, Bindings &b)
@@ -46,6 +49,10 @@ std::string bindColumns(MdbTableDef *table, const TableShape &shape, Bindings &b
         const int number = columnNumber(table, shape.columns[i]);
         if (number == 0)
             return "the table " + shape.name + " has no column " + shape.columns[i];
+        const auto *column =
+            static_cast<MdbColumn *>(g_ptr_array_index(table->columns, number - 1));
+        if (column->col_type == MDB_MEMO)
+            b.memos.emplace_back(i, column);
         b.buffers[i].assign(kBindSize, '\0');
         if (mdb_bind_column(table, number, b.buffers[i].data(), &b.lengths[i]) == -1)
             return "the column " + shape.columns[i] + " of " + shape.name + " cannot be read";
@@ -63,6 +70,20 @@ std::string collectValues(const TableShape &shape, Bindings &b, std::int64_t row
                    shape.name + " is longer than " + std::to_string(JetCatalogue::kValueLimit) +
                    " bytes";
         b.values[i] = length == 0 ? nullptr : b.buffers[i].data();
+    }
+    return {};
+}
+
+// A refusal for the first memo of the row that the library could not read whole.
+std::string checkMemos(MdbHandle *mdb, const TableShape &shape, const Bindings &b, std::int64_t row)
+{
+    for (const auto &[index, column] : b.memos) {
+        const MemoLength memo = measureMemo(mdb, *column);
+        if (!memo.whole())
+            return "the file is damaged: the " + shape.columns[index] + " of row " +
+                   std::to_string(row) + " of " + shape.name + " holds " +
+                   std::to_string(memo.stored) + " bytes, where its length is " +
+                   std::to_string(memo.declared);
     }
     return {};
 }
@@ -110,7 +131,10 @@ std::string JetCatalogue::readTable(const TableShape &shape, const RowSink &sink
     std::int64_t done = 0;
     while (mdb_fetch_row(table.get())) {
         ++done;
-        if (std::string why = collectValues(shape, bindings, done); !why.empty())
+        std::string why = collectValues(shape, bindings, done);
+        if (why.empty())
+            why = checkMemos(m_handle->mdb, shape, bindings, done);
+        if (!why.empty())
             return why;
         if (std::string why = sink(bindings.values); !why.empty())
             return why;
@@ -119,5 +143,10 @@ std::string JetCatalogue::readTable(const TableShape &shape, const RowSink &sink
     }
     if (progress)
         progress(done, total);
+    // The library skips what it cannot read without a word: a missing page, a damaged
+    // page map or row list loses rows that the table's own count still holds.
+    if (done != total)
+        return "the file is damaged: " + std::to_string(done) + " rows of " + shape.name +
+               " can be read, where it holds " + std::to_string(total);
     return {};
 }

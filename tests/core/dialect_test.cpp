@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 using catalogue::legacyLike;
 
 TEST(LegacyLike, Wildcards)
@@ -40,6 +43,109 @@ TEST(LegacyLike, CaseBlindBeyondAscii)
     EXPECT_TRUE(legacyLike(u"straße", u"STRAßE"));
     EXPECT_TRUE(legacyLike(u"ÅNGEST", u"ångest"));
     EXPECT_TRUE(legacyLike(u"[à-ê]", u"É"));
+}
+
+// A ligature is searched as its letters, also by "?"; equality keeps it (DialectDb below).
+TEST(LegacyLike, LigaturesCountAsTheirLetters)
+{
+    const struct {
+        const char16_t *pattern;
+        const char16_t *text;
+        bool found;
+    } cases[] = {
+        {u"*coeur*", u"Cœur Crypt", true}, {u"*CŒUR*", u"coeur", true},
+        {u"*aesop*", u"ÆSOP", true},       {u"*ǽ*", u"AE", true}, // an accented ligature
+        {u"strasse", u"Straße", true},     {u"*STRASSE*", u"STRAẞE", true},
+        {u"*final*", u"ﬁnal ﬂight", true}, {u"*ﬂ*", u"FLIGHT", true},
+        {u"ijssel*", u"Ĳssel", true},      {u"[œ]", u"OE", true},
+        {u"c??ur", u"Cœur", true},         {u"c?ur", u"Cœur", false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(legacyLike(c.pattern, c.text), c.found)
+            << QString::fromUtf16(c.pattern).toStdString();
+}
+
+// The searches that once backtracked for minutes (bench_core times them): every place in a
+// long run of one letter starts a partial match.
+TEST(LegacyLike, LongPatternsOverLongTexts)
+{
+    const QString run(100000, u'a');
+    const QString skipping = u'*' + QStringLiteral("a?").repeated(20000) + u"b*";
+    const QString sets = u'*' + QStringLiteral("[a]").repeated(10000) + u"c*";
+    const QString wide = u'*' + QStringLiteral("[ab]").repeated(70) + u"c*"; // two words of bits
+    const QString letters = u'*' + QString(150, u'a') + u"b*";               // three words
+    const QString broken = QString(149, u'a') + u'c'; // every partial match ends here
+    const struct {
+        QString pattern;
+        QString text;
+        bool found;
+    } cases[] = {
+        {skipping, run, false},
+        {skipping, run.left(99999) + u'b', true},
+        {skipping, u'b' + run, false},
+        {sets, run, false},
+        {sets, run + u'c', true},
+        {sets, QString(9999, u'a') + u'c', false},
+        {wide, QStringLiteral("ab").repeated(35) + u'c', true},
+        {wide, QStringLiteral("ab").repeated(34) + u"ac", false},
+        {wide, QStringLiteral("ab").repeated(35) + u"xc", false},
+        {letters, broken + QString(150, u'a') + u'b', true},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(legacyLike(c.pattern, c.text), c.found)
+            << c.pattern.left(12).toStdString() << " in " << c.text.size() << " letters";
+    // Every partial match ends at once, then new ones grow: none of the old may come back.
+    for (int more = 0; more < 150; ++more)
+        EXPECT_FALSE(legacyLike(letters, QString(broken + QString(more, u'a') + u'b'))) << more;
+}
+
+namespace
+{
+
+// Whether pattern ("*", "?" and letters only) matches text, by dynamic programming: slow,
+// but plainly right.
+bool plainMatch(const QString &pattern, const QString &text)
+{
+    std::vector<char> reach(size_t(text.size()) + 1, 0); // the pattern so far matches text.left(j)
+    reach[0] = 1;
+    for (const QChar p : pattern) {
+        std::vector<char> next(reach.size(), 0);
+        for (size_t j = 0; j < reach.size(); ++j)
+            next[j] = p == u'*' ? reach[j] || (j > 0 && next[j - 1])
+                                : j > 0 && reach[j - 1] && (p == u'?' || p == text[j - 1]);
+        reach = std::move(next);
+    }
+    return reach.back();
+}
+
+} // namespace
+
+// Patterns with segments of one to several 64-bit words of tokens, against texts made from
+// them, one letter changed in every other text.
+TEST(LegacyLike, AgreesWithAPlainMatcher)
+{
+    std::mt19937 random(2024);
+    auto letter = [&random] { return random() % 2 ? u'a' : u'b'; };
+    for (int round = 0; round < 2000; ++round) {
+        const unsigned starEvery = 2 + random() % 100;
+        QString pattern, text;
+        for (unsigned i = random() % 200; i > 0; --i) {
+            const unsigned kind = random() % starEvery;
+            pattern += kind == 0 ? u'*' : kind == 1 ? u'?' : letter();
+        }
+        for (const QChar p : pattern)
+            if (p == u'*')
+                for (unsigned n = random() % 4; n > 0; --n)
+                    text += letter();
+            else
+                text += p == u'?' ? letter() : p;
+        if (round % 2 && !text.isEmpty()) {
+            const qsizetype at = qsizetype(random() % unsigned(text.size()));
+            text[at] = text[at] == u'a' ? u'b' : u'a';
+        }
+        ASSERT_EQ(legacyLike(pattern, text), plainMatch(pattern, text))
+            << pattern.toStdString() << " / " << text.toStdString();
+    }
 }
 
 TEST(LegacyLike, LiteralsThatLookSpecial)
@@ -129,10 +235,11 @@ TEST_F(DialectDb, ParametersCarryQuotesAndWildcardsAsText)
     EXPECT_EQ(titles("select titolo from tabella1 where titolo like ?", {"*[100%*"}).size(), 1);
 }
 
-// Searching forgives accents; equality and order do not, so no two titles become one game.
-TEST_F(DialectDb, SearchIgnoresAccentsButEqualityDoesNot)
+// Searching forgives accents and ligatures; equality and order do not, so no two titles
+// become one game.
+TEST_F(DialectDb, SearchIgnoresAccentsAndLigaturesButEqualityDoesNot)
 {
-    for (const char *t : {"Señor Tortuga", "Château Fantôme", "Chateau Plain"})
+    for (const char *t : {"Señor Tortuga", "Château Fantôme", "Chateau Plain", "Cœur Crypt"})
         cat.addGame({{"titolo", QString::fromUtf8(t)}});
     const struct {
         const char *pattern;
@@ -144,6 +251,8 @@ TEST_F(DialectDb, SearchIgnoresAccentsButEqualityDoesNot)
         {"*château f*", {"Château Fantôme"}},
         {"*FANTOME", {"Château Fantôme"}},
         {"ch[a]teau*", {"Château Fantôme", "Chateau Plain"}},
+        {"*coeur*", {"Cœur Crypt"}},
+        {"*CŒUR C*", {"Cœur Crypt"}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(titles("select titolo from tabella1 where titolo like ? order by id",
@@ -154,4 +263,31 @@ TEST_F(DialectDb, SearchIgnoresAccentsButEqualityDoesNot)
               QStringList{});
     EXPECT_EQ(titles("select titolo from tabella1 where titolo = ?", {"CHÂTEAU PLAIN"}),
               QStringList{});
+    EXPECT_EQ(titles("select titolo from tabella1 where titolo = ?", {"Coeur Crypt"}),
+              QStringList{});
+}
+
+// A statement binds a pattern to each term and long patterns are kept apart from short
+// ones: every call must still match its own.
+TEST_F(DialectDb, EachTermMatchesItsOwnPattern)
+{
+    cat.addGame({{"titolo", "Alpha"}, {"sh", "Ocean"}});
+    cat.addGame({{"titolo", "Beta"}, {"sh", "Alpha"}});
+    const QString longAlpha = QString(300, u'*') + QStringLiteral("alpha*");
+    const struct {
+        const char *sql;
+        QVariantList patterns;
+        QStringList found;
+    } cases[] = {
+        {"titolo like ? or sh like ?", {"*ocean*", "*alp*"}, {"Beta"}},
+        {"titolo like ? and sh like ?", {"*alp*", "*ocean*"}, {"Alpha"}},
+        {"titolo like ? or sh like ?", {longAlpha, "*beta*"}, {"Alpha"}},
+        {"titolo like ? or sh like ?", {"*beta*", longAlpha}, {"Beta"}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(titles(QStringLiteral("select titolo from tabella1 where %1 order by id")
+                             .arg(QLatin1String(c.sql)),
+                         c.patterns),
+                  c.found)
+            << c.sql << ' ' << c.patterns.first().toString().right(8).toStdString();
 }

@@ -10,6 +10,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -158,23 +159,76 @@ TEST(LegacyConversion, NeverOverwritesAndRefusesWhatIsNoJetFile)
 namespace
 {
 
+// The Jet 4 fixture's layout: the games table's definition on page 3 (40 rows), its data
+// pages 7, 8 and 9 (16, 16 and 8 rows), its memo values on the long-value page 6.
+constexpr int kPage = 4096;
+constexpr int kDefinition = 3 * kPage;
+constexpr int kLongValues = 6;
+
+quint16 get16(const QByteArray &jet, int at)
+{
+    return qFromLittleEndian<quint16>(jet.constData() + at);
+}
+
+// Where row of the page at pageStart begins (rows fill a page from its end).
+int rowStart(const QByteArray &jet, int pageStart, int row)
+{
+    return get16(jet, pageStart + 14 + 2 * row) & 0x1fff;
+}
+
+// Zeroes the row that holds the games table's page map: the table seems to own no page.
+void zeroPageMap(QByteArray &jet)
+{
+    const quint32 map = qFromLittleEndian<quint32>(jet.constData() + kDefinition + 55);
+    const int page = int(map >> 8) * kPage, row = int(map & 0xff);
+    const int start = rowStart(jet, page, row);
+    const int end = row == 0 ? kPage : rowStart(jet, page, row - 1);
+    jet.replace(page + start, end - start, QByteArray(end - start, '\0'));
+}
+
+// Turns the first note kept in one long-value row into a chain of rows whose first row
+// names itself as the next: the chain loops.
+void loopMemoChain(QByteArray &jet)
+{
+    for (int at = 7 * kPage + 14; at + 12 < 8 * kPage; ++at) {
+        if (quint8(jet[at + 3]) != 0x40 || jet[at + 5] != char(kLongValues) || jet[at + 6] ||
+            jet[at + 7])
+            continue;
+        jet[at + 3] = 0; // a chain of rows
+        const int row = quint8(jet[at + 4]);
+        const int first = kLongValues * kPage + rowStart(jet, kLongValues * kPage, row);
+        qToLittleEndian<quint32>(quint32(kLongValues << 8 | row), jet.data() + first);
+        return;
+    }
+}
+
 QByteArray damaged(const QString &how)
 {
     QByteArray jet = readFile(fixture(QStringLiteral("catalogue-jet4.mdb")));
     if (how == QLatin1String("truncated"))
         return jet.left(20000);
+    if (how == QLatin1String("cut before its last page")) // as a copy broken off
+        return jet.left(9 * kPage);
+    if (how == QLatin1String("page map zeroed"))
+        zeroPageMap(jet);
+    if (how == QLatin1String("row count zeroed")) // of page 8: the library takes its row 0 only
+        jet[8 * kPage + 12] = jet[8 * kPage + 13] = 0;
+    if (how == QLatin1String("row flag flipped")) // the first row of the first page: deleted
+        jet[7 * kPage + 15] = char(jet.at(7 * kPage + 15) ^ 0x40);
+    if (how == QLatin1String("memo chain looping"))
+        loopMemoChain(jet);
     if (how == QLatin1String("flipped")) // the table definitions and the first data page
-        for (int i = 2 * 4096; i < 8 * 4096; i += 97)
+        for (int i = 2 * kPage; i < 8 * kPage; i += 97)
             jet[i] = char(jet.at(i) ^ 0x5a);
     if (how == QLatin1String("random"))
-        for (int i = 4096; i < jet.size(); ++i)
+        for (int i = kPage; i < jet.size(); ++i)
             jet[i] = char((i * 7919) >> 3);
     if (how == QLatin1String("encrypted")) // another database key scrambles every page
         for (int i = 0x3e; i < 0x42; ++i)
             jet[i] = char(jet.at(i) ^ 0xff);
     if (how == QLatin1String("crashing the library")) { // the system table's page map: nowhere
-        jet[2 * 4096 + 55] = char(0x80);
-        jet[2 * 4096 + 56] = 0;
+        jet[2 * kPage + 55] = char(0x80);
+        jet[2 * kPage + 56] = 0;
     }
     if (how == QLatin1String("no games table"))
         jet.replace("tabella1", "tabella9");
@@ -217,6 +271,12 @@ TEST_P(LegacyBadFile, IsRefusedWithoutOutput)
 INSTANTIATE_TEST_SUITE_P(
     Files, LegacyBadFile,
     ::testing::Values(BadFile{"truncated", "no table tabella1"},
+                      BadFile{"cut before its last page",
+                              "damaged: 32 rows of tabella1 can be read, where it holds 40"},
+                      BadFile{"page map zeroed", "damaged: 0 rows of tabella1"},
+                      BadFile{"row count zeroed", "damaged: 25 rows of tabella1"},
+                      BadFile{"row flag flipped", "damaged: 39 rows of tabella1"},
+                      BadFile{"memo chain looping", "holds 192 bytes, where its length is 196"},
                       BadFile{"flipped", "list of tables"}, BadFile{"random", "list of tables"},
                       BadFile{"encrypted", "list of tables"},
                       BadFile{"crashing the library", "crashed (signal 11)"},
