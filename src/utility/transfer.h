@@ -11,22 +11,23 @@ namespace merrow
 
 enum class TransferMode {
     New,      // add games not in the catalogue, leave the others alone
-    Selected, // the chosen export ids in their order; add or overwrite
+    Selected, // the chosen export ids in their order, each once; add or overwrite
     All       // every export game; add or overwrite
 };
 
 struct TransferResult {
     bool ok = true;
     int added = 0;    // committed additions
-    int modified = 0; // committed overwrites
+    int modified = 0; // committed overwrites that changed a stored value
     int skipped = 0;  // selected ids that the export file does not hold
     QString error;    // what stopped the transfer, when !ok
 };
 
 // Merges export games into the catalogue. Games match on (titolo, formato), case-blind;
-// the 17 transferred fields are copied as stored, id never. Writes are committed in
-// batches, and the log and counters only ever tell about committed games, so that a
-// failure or a killed process leaves the catalogue exactly as logged.
+// the 17 transferred fields are copied as stored, id never, and a game that would not change
+// is left alone. Writes are committed in batches, and the log and counters only ever tell
+// about committed games, so that a failure or a killed process leaves the
+// catalogue exactly as logged.
 class Transfer
 {
 public:
@@ -41,7 +42,7 @@ public:
     // After each batch: games handled and games in all.
     std::function<void(int done, int total)> onProgress;
 
-    TransferResult run(TransferMode mode, const QList<int> &selectedIds = {});
+    TransferResult run(TransferMode mode, const QList<qint64> &selectedIds = {});
 
     // The transferred columns, in the order they are copied.
     static const QStringList &fields();

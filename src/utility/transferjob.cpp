@@ -23,7 +23,7 @@ bool TransferJob::isRunning() const
     return m_thread && m_thread->isRunning();
 }
 
-void TransferJob::start(TransferMode mode, const QList<int> &selectedIds)
+void TransferJob::start(TransferMode mode, const QList<qint64> &selectedIds)
 {
     if (isRunning())
         return;
@@ -34,7 +34,7 @@ void TransferJob::start(TransferMode mode, const QList<int> &selectedIds)
     m_thread->start();
 }
 
-void TransferJob::work(TransferMode mode, const QList<int> &selectedIds)
+void TransferJob::work(TransferMode mode, const QList<qint64> &selectedIds)
 {
     m_result = {};
     QString why;

@@ -19,7 +19,7 @@ public:
     // Waits for a running transfer: its writes are never cut short.
     ~TransferJob() override;
 
-    void start(TransferMode mode, const QList<int> &selectedIds);
+    void start(TransferMode mode, const QList<qint64> &selectedIds);
     bool isRunning() const;
     // The outcome; read it once finished() has arrived.
     TransferResult result() const { return m_result; }
@@ -30,7 +30,7 @@ Q_SIGNALS:
     void finished();
 
 private:
-    void work(TransferMode mode, const QList<int> &selectedIds);
+    void work(TransferMode mode, const QList<qint64> &selectedIds);
 
     QString m_catalogue;
     QString m_source;

@@ -77,7 +77,9 @@ TEST_F(MerrowWindows, ImportWindowListsComparesSelectsAndTransfers)
 {
     exported.addGame({{"titolo", "Elite"}, {"formato", "C64"}, {"sh", "Firebird"}});
     exported.addGame({{"titolo", "Agony"}, {"formato", "Amiga"}, {"year", "1992"}});
-    exported.addGame({{"titolo", "Zool"}, {"formato", "Amiga 1.3"}});
+    // An id beyond 32 bits is compared and transferred like any other.
+    catalogue::run(exported.db(), "insert into tabella1 (id, titolo, formato) values "
+                                  "(4294967301, 'Zool', 'Amiga 1.3')");
     t.catalogue.addGame({{"titolo", "elite"}, {"formato", "C64"}, {"sh", "old"}, {"year", "1985"}});
     QWidget *w = ctx.windows.open(ImportRequest{exported.path()});
     auto *games = control<QListWidget>(w, "gameList");
@@ -88,13 +90,15 @@ TEST_F(MerrowWindows, ImportWindowListsComparesSelectsAndTransfers)
     EXPECT_EQ(clickAndWait(w, "selectButton"), QStringList{"Select game to SELECT"});
     EXPECT_EQ(clickAndWait(w, "deselectButton"), QStringList{"Select game to DESELECT"});
 
-    games->setCurrentRow(1);
+    games->setCurrentRow(2);
     EXPECT_EQ(lines(log), QStringList({"NEW GAME"}));
     click(w, "selectButton");
+    games->setCurrentRow(1);
     click(w, "selectButton");
-    EXPECT_EQ(lines(selection), QStringList({"Amiga Agony", "Amiga Agony"}));
+    click(w, "selectButton"); // chosen once: the second click shows the line it has
+    EXPECT_EQ(lines(selection), QStringList({"A 1.3 Zool", "Amiga Agony"}));
+    EXPECT_EQ(selection->currentRow(), 1);
     EXPECT_EQ(text(w, "selectedCountLabel"), "2");
-    selection->setCurrentRow(0);
     click(w, "deselectButton");
     EXPECT_EQ(text(w, "selectedCountLabel"), "1");
     click(w, "deselectButton"); // the deselected line leaves nothing highlighted behind it
@@ -113,12 +117,16 @@ TEST_F(MerrowWindows, ImportWindowListsComparesSelectsAndTransfers)
     EXPECT_EQ(text(w, "addedCountLabel"), "2");
     EXPECT_EQ(text(w, "modifiedCountLabel"), "0");
     EXPECT_EQ(t.catalogue.count(), 3);
-    // Selected: appends to the log, the selection stays.
+    // Selected and All append to the log and leave the selection; a game as it is stays.
+    catalogue::run(t.catalogue.db(), "update tabella1 set note = 'mine' where titolo = 'Zool'");
     EXPECT_EQ(clickAndWait(w, "transferSelectedButton").value(0), "Start transfer SELECTED Games?");
-    EXPECT_EQ(lines(log).mid(2), QStringList({"Modified Agony for Amiga"}));
+    EXPECT_EQ(lines(log).mid(2), QStringList({"Modified Zool for Amiga 1.3"}));
     EXPECT_EQ(text(w, "addedCountLabel"), "0");
     EXPECT_EQ(text(w, "modifiedCountLabel"), "1");
     EXPECT_EQ(selection->count(), 1);
+    EXPECT_EQ(clickAndWait(w, "transferAllButton").value(0), "Start transfer ALL Games?");
+    EXPECT_EQ(lines(log).mid(3), QStringList({"Modified Elite for C64"}));
+    EXPECT_EQ(text(w, "modifiedCountLabel"), "1");
     games->setCurrentRow(2);
     EXPECT_EQ(lines(log), QStringList{"No differences"}) << "Zool came in as it is";
     click(w, "closeButton");
