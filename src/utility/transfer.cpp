@@ -332,7 +332,7 @@ TransferResult Transfer::run(TransferMode mode, const QList<qint64> &selectedIds
         why = writer.prepare();
     if (why.isEmpty() && onProgress)
         onProgress(0, total);
-    for (int done = 0; why.isEmpty();) {
+    for (int done = 0; why.isEmpty() && !(cancelled && cancelled());) {
         why = reader.next(m_batchSize, &games);
         if (!why.isEmpty() || games.isEmpty())
             break;

@@ -26,7 +26,7 @@ struct TransferResult {
 // Merges export games into the catalogue. Games match on (titolo, formato), case-blind;
 // the 17 transferred fields are copied as stored, id never, and a game that would not change
 // is left alone. Writes are committed in batches, and the log and counters only ever tell
-// about committed games, so that a failure or a killed process leaves the
+// about committed games, so that a failure, a cancel or a killed process leaves the
 // catalogue exactly as logged.
 class Transfer
 {
@@ -41,6 +41,8 @@ public:
     std::function<void(const QString &line, const TransferResult &sofar)> onLog;
     // After each batch: games handled and games in all.
     std::function<void(int done, int total)> onProgress;
+    // Asked before each batch (from the transfer's thread); true ends the transfer there.
+    std::function<bool()> cancelled;
 
     TransferResult run(TransferMode mode, const QList<qint64> &selectedIds = {});
 

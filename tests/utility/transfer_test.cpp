@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QTextStream>
 
+#include <functional>
 #include <tuple>
 
 using namespace merrow;
@@ -39,7 +40,8 @@ protected:
     QString error;
 
     // The counts, with the log, progress and error kept.
-    Counts transfer(TransferMode mode, const QList<qint64> &ids = {}, int batch = 500)
+    Counts transfer(TransferMode mode, const QList<qint64> &ids = {}, int batch = 500,
+                    std::function<bool()> cancelled = {})
     {
         log.clear();
         progress.clear();
@@ -47,6 +49,7 @@ protected:
         t.setBatchSize(batch);
         t.onLog = [this](const QString &line, const TransferResult &) { log << line; };
         t.onProgress = [this](int done, int total) { progress.append({done, total}); };
+        t.cancelled = std::move(cancelled);
         const TransferResult r = t.run(mode, ids);
         error = r.error;
         return {r.ok, r.added, r.modified, r.skipped};
@@ -148,6 +151,16 @@ TEST_F(TransferTest, SelectedFollowsTheListOnceEachWideIdsIncluded)
                                 "Added Gamma for Amiga", "Added Alpha for C64"}));
     EXPECT_EQ(progress, (QList<std::pair<int, int>>{{0, 4}, {2, 4}, {4, 4}}));
     EXPECT_EQ(local.count(), 3);
+}
+
+TEST_F(TransferTest, CancelStopsBetweenBatchesWithTheCommittedOnesLogged)
+{
+    addGames(exported, 25);
+    EXPECT_EQ(transfer(TransferMode::All, {}, 10, [this] { return log.size() >= 10; }),
+              (Counts{true, 10, 0, 0}));
+    EXPECT_EQ(log.size(), 10);
+    EXPECT_EQ(local.count(), 10);
+    EXPECT_EQ(progress, (QList<std::pair<int, int>>{{0, 25}, {10, 25}}));
 }
 
 TEST_F(TransferTest, FailurePartWayKeepsCommittedBatchesThenResumes)
