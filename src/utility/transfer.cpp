@@ -242,9 +242,12 @@ QString BatchWriter::prepare()
                         .arg(columnList(), marks.join(QStringLiteral(", ")))},
         {&m_update, update.arg(sets.join(QStringLiteral(", ")))},
         {&m_updateValues, update.arg(sets.mid(kKeyColumns).join(QStringLiteral(", ")))}};
-    for (const auto &[query, sql] : statements)
+    for (const auto &[query, sql] : statements) {
+        // A scrollable query caches rows for every run: here each is read once, in order.
+        query->setForwardOnly(true);
         if (!query->prepare(sql))
             return QStringLiteral("cannot prepare the catalogue: ") + errorText(*query);
+    }
     return {};
 }
 

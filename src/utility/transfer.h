@@ -33,7 +33,8 @@ class Transfer
 public:
     Transfer(const QSqlDatabase &catalogue, const QSqlDatabase &source);
 
-    // Games per write transaction.
+    // Games per write transaction. Each commit syncs the file and journals afresh every index
+    // page its batch touched: batches are large, yet short enough for steady progress.
     void setBatchSize(int games) { m_batchSize = games > 0 ? games : 1; }
 
     // One line per committed game ("Added ... for ...", "Modified ... for ...") or skipped id,
@@ -52,7 +53,7 @@ public:
 private:
     QSqlDatabase m_catalogue;
     QSqlDatabase m_source;
-    int m_batchSize = 500;
+    int m_batchSize = 2000;
 };
 
 } // namespace merrow
