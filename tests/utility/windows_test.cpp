@@ -1,5 +1,6 @@
 #include "browsingpane.h"
 #include "exportfiles.h"
+#include "exportpipeline.h"
 #include "merrowregistry.h"
 
 #include <QAction>
@@ -46,11 +47,14 @@ protected:
 TEST_F(MerrowWindows, MenuOpensTheChooserWhoseOkOpensTheWindowForItsPurpose)
 {
     QWidget *menu = ctx.windows.show(WindowKey::UtilityMenu);
-    control<QAction>(menu, "exportAction")->trigger();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
+    QTest::keyClick(menu, Qt::Key_E, Qt::AltModifier);
     QWidget *chooser = ctx.windows.find(WindowKey::FolderChooser);
     ASSERT_NE(chooser, nullptr);
     EXPECT_EQ(chooser->windowTitle(), "Select Export Path");
-    control<QAction>(menu, "importAction")->trigger(); // open already: takes the new purpose
+    menu->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
+    QTest::keyClick(menu, Qt::Key_I, Qt::AltModifier); // open already: takes the new purpose
     EXPECT_EQ(ctx.windows.find(WindowKey::FolderChooser), chooser);
     EXPECT_EQ(chooser->windowTitle(), "Select Import Path");
     exported.addGame({{"titolo", "Elite"}, {"formato", "C64"}});
@@ -69,8 +73,17 @@ TEST_F(MerrowWindows, MenuOpensTheChooserWhoseOkOpensTheWindowForItsPurpose)
     ASSERT_NE(exportWindow, nullptr);
     EXPECT_EQ(text(exportWindow, "destinationLabel"),
               QDir::toNativeSeparators(QDir::homePath() + "/export.mdb"));
-    control<QAction>(menu, "aboutAction")->trigger();
-    EXPECT_TRUE(isOpen(ctx, WindowKey::UtilityAbout));
+    // About: Enter presses OK, Escape closes.
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        menu->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
+        QTest::keyClick(menu, Qt::Key_A, Qt::AltModifier);
+        QWidget *about = ctx.windows.find(WindowKey::UtilityAbout);
+        ASSERT_NE(about, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(about));
+        QTest::keyClick(about, key);
+        EXPECT_FALSE(isOpen(ctx, WindowKey::UtilityAbout)) << key;
+    }
 }
 
 TEST_F(MerrowWindows, ImportWindowListsComparesSelectsAndTransfers)
@@ -181,7 +194,9 @@ TEST_F(MerrowWindows, ExportWindowRunsThePipelineOrNamesTheFailedStep)
     EXPECT_FALSE(w->close());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !isOpen(ctx, WindowKey::ExportWindow); }, 20000));
     EXPECT_EQ(steps, QList<int>({1, 2, 3, 4, 5, 6, 7}));
-    EXPECT_TRUE(t.dialogs.messages().value(0).startsWith("Transfer Completed. Send the file to "));
+    EXPECT_EQ(t.dialogs.messages(),
+              QStringList{"Exported 1 game to " + floppy.filePath("export.mdb") + ".\n" +
+                          merrow::ExportPipeline::completionMessage()});
     EXPECT_EQ(lastTitle(), "Attention");
     EXPECT_TRUE(QFile::exists(floppy.filePath("export.mdb")));
 }
