@@ -8,6 +8,8 @@
 
 #include <QSet>
 
+#include <optional>
+
 namespace merrow
 {
 namespace
@@ -321,12 +323,39 @@ QString BatchWriter::write(const QList<Game> &games, TransferResult *result)
     return {};
 }
 
+// Gives the catalogue connection a page cache that holds a whole batch while the transfer
+// runs, then its own back: a cache that overflows mid-batch spills pages into the file, and
+// every spill syncs the journal first.
+class BatchCache
+{
+public:
+    explicit BatchCache(const QSqlDatabase &catalogue) : m_catalogue(catalogue)
+    {
+        const auto own = catalogue::fetchOne(m_catalogue, QStringLiteral("PRAGMA cache_size"));
+        if (own)
+            m_own = own->value(0).toLongLong();
+        catalogue::run(m_catalogue, QStringLiteral("PRAGMA cache_size = -32768")); // KiB
+    }
+    ~BatchCache()
+    {
+        if (m_own)
+            catalogue::run(m_catalogue, QStringLiteral("PRAGMA cache_size = %1").arg(*m_own));
+    }
+    BatchCache(const BatchCache &) = delete;
+    BatchCache &operator=(const BatchCache &) = delete;
+
+private:
+    QSqlDatabase m_catalogue;
+    std::optional<qint64> m_own;
+};
+
 } // namespace
 
 TransferResult Transfer::run(TransferMode mode, const QList<qint64> &selectedIds)
 {
     TransferResult result;
     QList<Game> games;
+    const BatchCache cache(m_catalogue);
     BatchWriter writer(m_catalogue, mode, onLog);
     GameReader reader(m_source, mode, selectedIds);
     int total = 0;

@@ -166,6 +166,7 @@ TEST_F(TransferTest, CancelStopsBetweenBatchesWithTheCommittedOnesLogged)
 TEST_F(TransferTest, FailurePartWayKeepsCommittedBatchesThenResumes)
 {
     addGames(exported, 25);
+    catalogue::run(local.db(), "PRAGMA cache_size = -1000");
     catalogue::run(local.db(),
                    "create trigger boom before insert on tabella1 when new.titolo = 'Game 0013' "
                    "begin select raise(abort, 'disk full'); end");
@@ -176,6 +177,8 @@ TEST_F(TransferTest, FailurePartWayKeepsCommittedBatchesThenResumes)
     EXPECT_EQ(log.size(), 10);
     EXPECT_EQ(local.count(), 10);
     EXPECT_EQ(integrityOf(local.path()), "ok");
+    const auto cache = catalogue::fetchOne(local.db(), "PRAGMA cache_size");
+    EXPECT_EQ(cache ? cache->value(0).toInt() : 0, -1000) << "the caller's page cache is back";
     catalogue::run(local.db(), "drop trigger boom");
     catalogue::run(local.db(), "update tabella1 set note = 'mine' where titolo = 'Game 0003'");
     EXPECT_EQ(transfer(TransferMode::All, {}, 10), (Counts{true, 15, 1, 0})) << error.toStdString();
