@@ -104,8 +104,12 @@ void ExportWindow::finishExport()
         m_statusLabel->setText(tr("Press Start to Export"));
         return;
     }
-    m_ctx.dialogs.message(ExportPipeline::completionMessage(), Dialogs::Icon::Exclamation,
-                          tr("Attention"));
+    const QString count =
+        result.exported == 1
+            ? tr("Exported 1 game to %1.").arg(m_destination)
+            : tr("Exported %1 games to %2.").arg(result.exported).arg(m_destination);
+    m_ctx.dialogs.message(count + QLatin1Char('\n') + ExportPipeline::completionMessage(),
+                          Dialogs::Icon::Exclamation, tr("Attention"));
     close();
 }
 

@@ -30,7 +30,7 @@ QString diffLine(const QString &label, const QVariant &local, const QVariant &ex
     return label + QStringLiteral(": ") + a + QStringLiteral(" -> ") + b;
 }
 
-GameDiff compareGame(const QSqlDatabase &local, const QSqlDatabase &exportDb, int exportId)
+GameDiff compareGame(const QSqlDatabase &local, const QSqlDatabase &exportDb, qint64 exportId)
 {
     GameDiff diff;
     const auto exported = catalogue::fetchOne(

@@ -10,7 +10,7 @@ namespace merrow
 // One line of the difference list; exportId is the export game it belongs to.
 struct DiffLine {
     QString text;
-    int exportId = 0;
+    qint64 exportId = 0;
 };
 
 struct GameDiff {
@@ -34,6 +34,6 @@ QString diffLine(const QString &label, const QVariant &local, const QVariant &ex
 
 // Compares the export game exportId with the local game of the same title and format
 // (letter case aside; the first one when several match).
-GameDiff compareGame(const QSqlDatabase &local, const QSqlDatabase &exportDb, int exportId);
+GameDiff compareGame(const QSqlDatabase &local, const QSqlDatabase &exportDb, qint64 exportId);
 
 } // namespace merrow

@@ -135,19 +135,19 @@ QList<ListEntry> ImportFile::entries(QString *error) const
     QSqlQuery q = catalogue::run(
         db(), QStringLiteral("select id, formato, titolo from tabella1 order by id"), {}, error);
     while (q.next())
-        out.append({q.value(0).toInt(), listLine(q.value(1), q.value(2))});
+        out.append({q.value(0).toLongLong(), listLine(q.value(1), q.value(2))});
     if (q.lastError().isValid() && error)
         *error = catalogue::describeError(q.lastError().databaseText());
     return out;
 }
 
-QList<int> ImportFile::ids(QString *error) const
+QList<qint64> ImportFile::ids(QString *error) const
 {
-    QList<int> out;
+    QList<qint64> out;
     QSqlQuery q =
         catalogue::run(db(), QStringLiteral("select id from tabella1 order by id"), {}, error);
     while (q.next())
-        out.append(q.value(0).toInt());
+        out.append(q.value(0).toLongLong());
     return out;
 }
 

@@ -20,7 +20,7 @@ namespace merrow
 
 // One game line of the import list; id is the game's id in the export file.
 struct ListEntry {
-    int id = 0;
+    qint64 id = 0;
     QString line;
 };
 
@@ -54,7 +54,7 @@ public:
 
     // Every game in the file's own order.
     QList<ListEntry> entries(QString *error = nullptr) const;
-    QList<int> ids(QString *error = nullptr) const;
+    QList<qint64> ids(QString *error = nullptr) const;
 
 private:
     ImportFile(std::unique_ptr<WorkFolder> folder, QString source, QString copy);

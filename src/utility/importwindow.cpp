@@ -259,7 +259,8 @@ void ImportWindow::showDifferences()
     const QListWidgetItem *item = m_gameList->currentItem();
     if (!item || !m_file)
         return;
-    const GameDiff diff = compareGame(m_ctx.db(), m_file->db(), item->data(Qt::UserRole).toInt());
+    const GameDiff diff =
+        compareGame(m_ctx.db(), m_file->db(), item->data(Qt::UserRole).toLongLong());
     if (!diff.error.isEmpty()) {
         m_logList->addItem(tr("Cannot compare: ") + diff.error);
         return;
@@ -285,6 +286,13 @@ void ImportWindow::onSelectClicked()
         m_ctx.dialogs.beep();
         m_ctx.dialogs.message(tr("Select game to SELECT"), Dialogs::Icon::Critical, tr("Error"));
         return;
+    }
+    // A game is chosen once: choosing it again shows where it stands in the selection.
+    for (int row = 0; row < m_selectionList->count(); ++row) {
+        if (m_selectionList->item(row)->data(Qt::UserRole) == item->data(Qt::UserRole)) {
+            m_selectionList->setCurrentRow(row);
+            return;
+        }
     }
     auto *copy = new QListWidgetItem(item->text(), m_selectionList);
     copy->setData(Qt::UserRole, item->data(Qt::UserRole));
@@ -342,10 +350,10 @@ void ImportWindow::startTransfer(TransferMode mode)
     m_modifiedCountLabel->setText(QStringLiteral("0"));
     if (mode == TransferMode::New)
         m_logList->clear();
-    QList<int> ids;
+    QList<qint64> ids;
     if (mode == TransferMode::Selected)
         for (int i = 0; i < m_selectionList->count(); ++i)
-            ids << m_selectionList->item(i)->data(Qt::UserRole).toInt();
+            ids << m_selectionList->item(i)->data(Qt::UserRole).toLongLong();
     setBusy(true);
     m_progressBar->setRange(0, 0);
     delete m_job;

@@ -27,11 +27,11 @@ MenuWindow::MenuWindow(AppContext &ctx, QWidget *parent) : QMainWindow(parent), 
 
 void MenuWindow::buildMenu()
 {
-    m_importAction = menuBar()->addAction(tr("Import Data"));
+    m_importAction = menuBar()->addAction(tr("&Import Data"));
     m_importAction->setObjectName(QStringLiteral("importAction"));
-    m_exportAction = menuBar()->addAction(tr("Export Data"));
+    m_exportAction = menuBar()->addAction(tr("&Export Data"));
     m_exportAction->setObjectName(QStringLiteral("exportAction"));
-    m_aboutAction = menuBar()->addAction(tr("About"));
+    m_aboutAction = menuBar()->addAction(tr("&About"));
     m_aboutAction->setObjectName(QStringLiteral("aboutAction"));
     connect(m_importAction, &QAction::triggered, this, &MenuWindow::onImportTriggered);
     connect(m_exportAction, &QAction::triggered, this, &MenuWindow::onExportTriggered);

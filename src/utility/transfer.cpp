@@ -6,6 +6,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <QSet>
+
 #include <optional>
 
 namespace merrow
@@ -14,7 +16,7 @@ namespace
 {
 
 struct Game {
-    int exportId = 0;
+    qint64 exportId = 0;
     bool present = false; // a selected id may be missing from the export file
     QVariantList values;  // Transfer::fields() order
 };
@@ -69,7 +71,7 @@ QString columnList()
 Game readGame(const QSqlQuery &q)
 {
     Game g;
-    g.exportId = q.value(0).toInt();
+    g.exportId = q.value(0).toLongLong();
     g.present = true;
     // A number or blob from elsewhere is stored as its text: every game stays listable.
     for (int i = 1; i <= Transfer::fields().size(); ++i) {
@@ -88,8 +90,8 @@ QString readFailure(const QSqlQuery &q)
 class GameReader
 {
 public:
-    GameReader(const QSqlDatabase &source, TransferMode mode, const QList<int> &ids)
-        : m_source(source), m_query(source), m_mode(mode), m_ids(ids)
+    GameReader(const QSqlDatabase &source, TransferMode mode, const QList<qint64> &ids)
+        : m_source(source), m_query(source), m_mode(mode), m_ids(firstOccurrences(ids))
     {
         m_query.setForwardOnly(true);
     }
@@ -101,12 +103,28 @@ public:
 private:
     QString nextSelected(int count, QList<Game> *games);
 
+    // A game chosen twice is transferred once, where it was first chosen.
+    static QList<qint64> firstOccurrences(const QList<qint64> &ids);
+
     QSqlDatabase m_source;
     QSqlQuery m_query;
     TransferMode m_mode;
-    const QList<int> &m_ids;
+    const QList<qint64> m_ids;
     int m_position = 0;
 };
+
+QList<qint64> GameReader::firstOccurrences(const QList<qint64> &ids)
+{
+    QList<qint64> out;
+    QSet<qint64> seen;
+    for (const qint64 id : ids) {
+        const qsizetype before = seen.size();
+        seen.insert(id);
+        if (seen.size() > before)
+            out.append(id);
+    }
+    return out;
+}
 
 QString GameReader::start(int *total)
 {
@@ -140,7 +158,7 @@ QString GameReader::next(int count, QList<Game> *games)
 QString GameReader::nextSelected(int count, QList<Game> *games)
 {
     for (; games->size() < count && m_position < m_ids.size(); ++m_position) {
-        const int id = m_ids.at(m_position);
+        const qint64 id = m_ids.at(m_position);
         m_query.bindValue(0, id);
         if (!m_query.exec())
             return readFailure(m_query);
@@ -160,13 +178,41 @@ QString GameReader::nextSelected(int count, QList<Game> *games)
 
 using LogFunction = std::function<void(const QString &, const TransferResult &)>;
 
+// The match key, titolo and formato, leads Transfer::fields().
+constexpr int kKeyColumns = 2;
+
+// What writing a game over the stored game it matches would change.
+enum class Change {
+    None,
+    Values, // columns after the key
+    Key     // the key's letter case, perhaps with the rest
+};
+
+// Whether writing incoming over stored leaves the stored value as it was: Null and the empty
+// text differ, as do letter cases and a stored value that is no text.
+bool sameStored(const QVariant &stored, const QVariant &incoming)
+{
+    if (stored.isNull() || incoming.isNull())
+        return stored.isNull() == incoming.isNull();
+    return stored.typeId() == QMetaType::QString && stored.toString() == incoming.toString();
+}
+
+// stored is a row of the id and Transfer::fields(); values are in the same order.
+Change changeOf(const QSqlQuery &stored, const QVariantList &values)
+{
+    for (int i = 0; i < values.size(); ++i)
+        if (!sameStored(stored.value(i + 1), values.at(i)))
+            return i < kKeyColumns ? Change::Key : Change::Values;
+    return Change::None;
+}
+
 // Writes the games batch by batch through statements prepared once.
 class BatchWriter
 {
 public:
     BatchWriter(const QSqlDatabase &catalogue, TransferMode mode, const LogFunction &onLog)
         : m_catalogue(catalogue), m_mode(mode), m_onLog(onLog), m_find(catalogue),
-          m_insert(catalogue), m_update(catalogue)
+          m_insert(catalogue), m_update(catalogue), m_updateValues(catalogue)
     {
     }
     QString prepare();
@@ -174,11 +220,12 @@ public:
 
 private:
     QString writeGame(const Game &g, Pending *pending);
+    QString store(const QVariantList &values, const QVariant &localId, Change change);
 
     QSqlDatabase m_catalogue;
     TransferMode m_mode;
     const LogFunction &m_onLog;
-    QSqlQuery m_find, m_insert, m_update;
+    QSqlQuery m_find, m_insert, m_update, m_updateValues;
 };
 
 QString BatchWriter::prepare()
@@ -188,18 +235,40 @@ QString BatchWriter::prepare()
         marks << QStringLiteral("?");
         sets << n + QStringLiteral(" = ?");
     }
-    QSqlQuery *failed = nullptr;
-    if (!m_find.prepare(QStringLiteral("select id from tabella1 where titolo is ? and formato is ? "
-                                       "order by id limit 1")))
-        failed = &m_find;
-    else if (!m_insert.prepare(QStringLiteral("insert into tabella1 (%1) values (%2)")
-                                   .arg(columnList(), marks.join(QStringLiteral(", ")))))
-        failed = &m_insert;
-    else if (!m_update.prepare(QStringLiteral("update tabella1 set %1 where id = ?")
-                                   .arg(sets.join(QStringLiteral(", ")))))
-        failed = &m_update;
-    return failed ? QStringLiteral("cannot prepare the catalogue: ") + errorText(*failed)
-                  : QString();
+    const QString update = QStringLiteral("update tabella1 set %1 where id = ?");
+    const std::pair<QSqlQuery *, QString> statements[] = {
+        {&m_find, QStringLiteral("select id, %1 from tabella1 where titolo is ? and formato is ? "
+                                 "order by id limit 1")
+                      .arg(columnList())},
+        {&m_insert, QStringLiteral("insert into tabella1 (%1) values (%2)")
+                        .arg(columnList(), marks.join(QStringLiteral(", ")))},
+        {&m_update, update.arg(sets.join(QStringLiteral(", ")))},
+        {&m_updateValues, update.arg(sets.mid(kKeyColumns).join(QStringLiteral(", ")))}};
+    for (const auto &[query, sql] : statements) {
+        // A scrollable query caches rows for every run: here each is read once, in order.
+        query->setForwardOnly(true);
+        if (!query->prepare(sql))
+            return QStringLiteral("cannot prepare the catalogue: ") + errorText(*query);
+    }
+    return {};
+}
+
+// Adds values as a new game when localId is Null, else writes them over that game. An
+// unchanged key stays out of the update, so the (titolo, formato) index is not rewritten.
+QString BatchWriter::store(const QVariantList &values, const QVariant &localId, Change change)
+{
+    QSqlQuery &write = localId.isNull()        ? m_insert
+                       : change == Change::Key ? m_update
+                                               : m_updateValues;
+    const int first = &write == &m_updateValues ? kKeyColumns : 0;
+    for (int c = first; c < values.size(); ++c)
+        write.bindValue(c - first, values.at(c));
+    if (!localId.isNull())
+        write.bindValue(values.size() - first, localId);
+    if (!write.exec())
+        return errorText(write);
+    write.finish();
+    return {};
 }
 
 // Writes one game; pending->line is what the log says about it, empty when it was left alone.
@@ -217,17 +286,12 @@ QString BatchWriter::writeGame(const Game &g, Pending *pending)
         return QStringLiteral("cannot look up ") + what + QStringLiteral(": ") + errorText(m_find);
     const bool present = m_find.next();
     const QVariant localId = present ? m_find.value(0) : QVariant();
+    const Change change = present ? changeOf(m_find, g.values) : Change::Key;
     m_find.finish();
-    if (present && m_mode == TransferMode::New)
+    if (present && (m_mode == TransferMode::New || change == Change::None))
         return {};
-    QSqlQuery &write = present ? m_update : m_insert;
-    for (int c = 0; c < g.values.size(); ++c)
-        write.bindValue(c, g.values.at(c));
-    if (present)
-        write.bindValue(g.values.size(), localId);
-    if (!write.exec())
-        return QStringLiteral("cannot write ") + what + QStringLiteral(": ") + errorText(write);
-    write.finish();
+    if (QString why = store(g.values, localId, change); !why.isEmpty())
+        return QStringLiteral("cannot write ") + what + QStringLiteral(": ") + why;
     *pending = {(present ? QStringLiteral("Modified ") : QStringLiteral("Added ")) + what,
                 present ? Pending::Modified : Pending::Added};
     return {};
@@ -259,12 +323,39 @@ QString BatchWriter::write(const QList<Game> &games, TransferResult *result)
     return {};
 }
 
+// Gives the catalogue connection a page cache that holds a whole batch while the transfer
+// runs, then its own back: a cache that overflows mid-batch spills pages into the file, and
+// every spill syncs the journal first.
+class BatchCache
+{
+public:
+    explicit BatchCache(const QSqlDatabase &catalogue) : m_catalogue(catalogue)
+    {
+        const auto own = catalogue::fetchOne(m_catalogue, QStringLiteral("PRAGMA cache_size"));
+        if (own)
+            m_own = own->value(0).toLongLong();
+        catalogue::run(m_catalogue, QStringLiteral("PRAGMA cache_size = -32768")); // KiB
+    }
+    ~BatchCache()
+    {
+        if (m_own)
+            catalogue::run(m_catalogue, QStringLiteral("PRAGMA cache_size = %1").arg(*m_own));
+    }
+    BatchCache(const BatchCache &) = delete;
+    BatchCache &operator=(const BatchCache &) = delete;
+
+private:
+    QSqlDatabase m_catalogue;
+    std::optional<qint64> m_own;
+};
+
 } // namespace
 
-TransferResult Transfer::run(TransferMode mode, const QList<int> &selectedIds)
+TransferResult Transfer::run(TransferMode mode, const QList<qint64> &selectedIds)
 {
     TransferResult result;
     QList<Game> games;
+    const BatchCache cache(m_catalogue);
     BatchWriter writer(m_catalogue, mode, onLog);
     GameReader reader(m_source, mode, selectedIds);
     int total = 0;
@@ -273,7 +364,7 @@ TransferResult Transfer::run(TransferMode mode, const QList<int> &selectedIds)
         why = writer.prepare();
     if (why.isEmpty() && onProgress)
         onProgress(0, total);
-    for (int done = 0; why.isEmpty();) {
+    for (int done = 0; why.isEmpty() && !(cancelled && cancelled());) {
         why = reader.next(m_batchSize, &games);
         if (!why.isEmpty() || games.isEmpty())
             break;

@@ -14,6 +14,7 @@ TransferJob::TransferJob(QString cataloguePath, QString sourcePath, QObject *par
 
 TransferJob::~TransferJob()
 {
+    cancel();
     if (m_thread)
         m_thread->wait();
 }
@@ -23,18 +24,19 @@ bool TransferJob::isRunning() const
     return m_thread && m_thread->isRunning();
 }
 
-void TransferJob::start(TransferMode mode, const QList<int> &selectedIds)
+void TransferJob::start(TransferMode mode, const QList<qint64> &selectedIds)
 {
     if (isRunning())
         return;
     delete m_thread;
+    m_stop = false;
     m_thread = QThread::create([this, mode, selectedIds] { work(mode, selectedIds); });
     m_thread->setParent(this);
     connect(m_thread, &QThread::finished, this, &TransferJob::finished, Qt::QueuedConnection);
     m_thread->start();
 }
 
-void TransferJob::work(TransferMode mode, const QList<int> &selectedIds)
+void TransferJob::work(TransferMode mode, const QList<qint64> &selectedIds)
 {
     m_result = {};
     QString why;
@@ -53,6 +55,7 @@ void TransferJob::work(TransferMode mode, const QList<int> &selectedIds)
         Q_EMIT logged(line, sofar.added, sofar.modified);
     };
     transfer.onProgress = [this](int done, int total) { Q_EMIT progressed(done, total); };
+    transfer.cancelled = [this] { return m_stop.load(); };
     m_result = transfer.run(mode, selectedIds);
 }
 

@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <atomic>
+
 class QThread;
 
 namespace merrow
@@ -16,11 +18,14 @@ class TransferJob : public QObject
     Q_OBJECT
 public:
     TransferJob(QString cataloguePath, QString sourcePath, QObject *parent = nullptr);
-    // Waits for a running transfer: its writes are never cut short.
+    // Stops a running transfer after the batch it writes and waits for it: no write is cut
+    // short, and what was committed has been logged.
     ~TransferJob() override;
 
-    void start(TransferMode mode, const QList<int> &selectedIds);
+    void start(TransferMode mode, const QList<qint64> &selectedIds);
     bool isRunning() const;
+    // Ends the transfer before its next batch; finished() follows as usual.
+    void cancel() { m_stop = true; }
     // The outcome; read it once finished() has arrived.
     TransferResult result() const { return m_result; }
 
@@ -30,11 +35,12 @@ Q_SIGNALS:
     void finished();
 
 private:
-    void work(TransferMode mode, const QList<int> &selectedIds);
+    void work(TransferMode mode, const QList<qint64> &selectedIds);
 
     QString m_catalogue;
     QString m_source;
     QThread *m_thread = nullptr;
+    std::atomic<bool> m_stop = false;
     TransferResult m_result;
 };
 

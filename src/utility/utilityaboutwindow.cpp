@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace merrow
@@ -17,6 +18,7 @@ UtilityAboutWindow::UtilityAboutWindow(AppContext &ctx, QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("utilityAboutWindow"));
+    closeOnEscape(this);
     setWindowTitle(tr("About Merrow"));
     auto *layout = new QVBoxLayout(this);
     addLine(QStringLiteral("logoLabel"), {})->setPixmap(logoPixmap(80));
@@ -36,8 +38,12 @@ UtilityAboutWindow::UtilityAboutWindow(AppContext &ctx, QWidget *parent)
     addLine(QStringLiteral("mailLabel"), tr("E-mail: ") + QLatin1String(kMaintainerAddress));
     m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_okButton->setDefault(true);
     layout->addWidget(m_okButton, 0, Qt::AlignHCenter);
     connect(m_okButton, &QPushButton::clicked, this, &QWidget::close);
+    // A plain window has no default button of its own: Enter presses OK.
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
+        new QShortcut(QKeySequence(key), this, m_okButton, &QPushButton::click);
     ctx.dialogs.beep();
     centreOnScreen(this);
 }

