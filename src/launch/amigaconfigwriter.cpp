@@ -1,11 +1,14 @@
 #include "amigaconfigwriter.h"
 
+#include "runtimefolder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <algorithm>
+#include <optional>
 
 namespace
 {
@@ -16,6 +19,36 @@ constexpr qsizetype kChunkSize = 64 * 1024;
 bool isLineEnd(char c)
 {
     return c == '\r' || c == '\n';
+}
+
+// Streams the template through the rewriter into output, in chunks. Nothing when all of it
+// was written.
+std::optional<AmigaConfigResult> streamTemplate(QFile &input, AmigaConfigRewriter &rewriter,
+                                                QIODevice &output, const QString &target)
+{
+    using Status = AmigaConfigResult::Status;
+    QByteArray chunk(kChunkSize, Qt::Uninitialized);
+    QByteArray out;
+    out.reserve(kChunkSize + 64);
+    for (;;) {
+        const qint64 got = input.read(chunk.data(), chunk.size());
+        if (got < 0)
+            return AmigaConfigResult{
+                Status::TemplateUnreadable,
+                QStringLiteral("Cannot read the template %1: %2")
+                    .arg(QDir::toNativeSeparators(input.fileName()), input.errorString())};
+        if (got > 0)
+            rewriter.feed(QByteArrayView(chunk.constData(), got), out);
+        else
+            rewriter.finish(out);
+        if (output.write(out) != out.size())
+            return AmigaConfigResult{
+                Status::OutputUnwritable,
+                QStringLiteral("Cannot write %1: %2").arg(target, output.errorString())};
+        out.clear();
+        if (got == 0)
+            return std::nullopt;
+    }
 }
 
 } // namespace
@@ -111,7 +144,7 @@ void AmigaConfigRewriter::endLine(QByteArray &out)
     m_mode = Mode::Undecided;
 }
 
-AmigaConfigResult writeAmigaConfig(const AmigaConfigRequest &request)
+AmigaConfigResult writeAmigaConfig(const AmigaConfigRequest &request, const RuntimeFolder &folder)
 {
     using Status = AmigaConfigResult::Status;
     if (request.templatePath.isEmpty())
@@ -130,39 +163,17 @@ AmigaConfigResult writeAmigaConfig(const AmigaConfigRequest &request)
         return {Status::TemplateUnreadable,
                 QStringLiteral("Cannot read the template %1: %2").arg(shown, input.errorString())};
 
-    const QString target = QDir::toNativeSeparators(request.outputPath);
-    QSaveFile output(request.outputPath);
-    if (request.outputPath.isEmpty() || !output.open(QIODevice::WriteOnly))
+    const QString target = QDir::toNativeSeparators(folder.filePath(request.outputName));
+    QString why;
+    const std::unique_ptr<QTemporaryFile> output = folder.newFile(&why);
+    if (!output)
         return {Status::OutputUnwritable,
-                QStringLiteral("Cannot write %1: %2").arg(target, output.errorString())};
-
+                folder.isValid() ? QStringLiteral("Cannot write %1: %2").arg(target, why) : why};
     AmigaConfigRewriter rewriter(request.format, request.drives, request.hideGui);
-    QByteArray chunk(kChunkSize, Qt::Uninitialized);
-    QByteArray out;
-    out.reserve(kChunkSize + 64);
-    const auto flush = [&] {
-        const bool written = out.isEmpty() || output.write(out) == out.size();
-        out.clear();
-        return written;
-    };
-    for (;;) {
-        const qint64 got = input.read(chunk.data(), chunk.size());
-        if (got < 0) {
-            output.cancelWriting();
-            return {
-                Status::TemplateUnreadable,
-                QStringLiteral("Cannot read the template %1: %2").arg(shown, input.errorString())};
-        }
-        if (got == 0)
-            break;
-        rewriter.feed(QByteArrayView(chunk.constData(), got), out);
-        if (!flush())
-            break;
-    }
-    rewriter.finish(out);
-    flush();
-    if (!output.commit())
-        return {Status::OutputUnwritable,
-                QStringLiteral("Cannot write %1: %2").arg(target, output.errorString())};
+    if (const std::optional<AmigaConfigResult> failed =
+            streamTemplate(input, rewriter, *output, target))
+        return *failed;
+    if (!folder.place(*output, request.outputName, &why))
+        return {Status::OutputUnwritable, QStringLiteral("Cannot write %1: %2").arg(target, why)};
     return {};
 }

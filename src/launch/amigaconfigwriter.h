@@ -6,6 +6,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+class RuntimeFolder;
+
 // Rewrites a template as it streams past, in pieces of any size, with bounded memory
 // whatever the line lengths. A line ends at CR, LF or CRLF; every output line ends with
 // CRLF (FS-UAE: LF), a last line without an end included. AmigaLineRules decides each
@@ -43,7 +45,7 @@ struct AmigaConfigRequest {
     QString templatePath;
     AmigaDrives drives;
     bool hideGui = false; // true hides the emulator's own interface; false keeps the template's
-    QString outputPath;
+    QString outputName;   // the configuration's name in the folder
 };
 
 struct AmigaConfigResult {
@@ -54,6 +56,6 @@ struct AmigaConfigResult {
     bool ok() const { return status == Status::Written; }
 };
 
-// Writes the configuration file from the template. The output is replaced only when it
-// was written completely: a failure leaves an earlier file as it was.
-AmigaConfigResult writeAmigaConfig(const AmigaConfigRequest &request);
+// Writes the configuration file from the template into the folder. The output is replaced
+// only when it was written completely: a failure leaves an earlier file as it was.
+AmigaConfigResult writeAmigaConfig(const AmigaConfigRequest &request, const RuntimeFolder &folder);

@@ -4,7 +4,8 @@ namespace
 {
 
 // A drive value as the bytes after the key. Line breaks are dropped: a stored value must
-// not smuggle further lines into the emulator's configuration.
+// not smuggle further lines into the emulator's configuration. prepareAmigaStart refuses
+// such a path before this, so a start never goes on with a path other than the checked one.
 QByteArray driveValue(const QVariant &value)
 {
     if (value.isNull())

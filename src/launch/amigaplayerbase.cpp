@@ -137,7 +137,7 @@ bool AmigaPlayerBase::writeAndStart(AmigaEmulator emulator, const AmigaDrives &d
     const AmigaStartPlan plan = prepareAmigaStart(request);
     using Status = AmigaStartPlan::Status;
     // A missing program or disk is named; the other failures keep the fixed message.
-    if (plan.status == Status::BadProgram || plan.status == Status::MissingDisk) {
+    if (plan.status == Status::BadProgram || plan.status == Status::BadDisk) {
         m_ctx.dialogs.beep();
         m_ctx.dialogs.message(plan.error, Dialogs::Icon::Critical, tr("Error"));
         return false;

@@ -1,10 +1,30 @@
 #include "amigastart.h"
 
 #include "amigaconfigwriter.h"
+#include "escaping.h"
 #include "launchcheck.h"
+#include "runtimefolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
+
+namespace
+{
+
+// Why a disk cannot go into a drive as it is. A line break would end the drive's line in
+// the configuration, and cutting it out would name another file than the one checked.
+QString diskProblem(const QString &path)
+{
+    if (path.contains(QLatin1Char('\n')) || path.contains(QLatin1Char('\r')))
+        return QCoreApplication::translate(
+                   "AmigaStart",
+                   "The disk path %1 holds a line break, which an emulator configuration "
+                   "cannot carry.")
+            .arg(escapeControls(QDir::toNativeSeparators(path)));
+    return path.isEmpty() ? QString() : missingFileProblem(path);
+}
+
+} // namespace
 
 AmigaStartPlan prepareAmigaStart(const AmigaStartRequest &request)
 {
@@ -23,22 +43,23 @@ AmigaStartPlan prepareAmigaStart(const AmigaStartRequest &request)
         return plan;
     }
     for (const QVariant &disk : request.drives) {
-        const QString path = disk.toString();
-        plan.error = path.isEmpty() ? QString() : missingFileProblem(path);
+        plan.error = diskProblem(disk.toString());
         if (!plan.error.isEmpty()) {
-            plan.status = Status::MissingDisk;
+            plan.status = Status::BadDisk;
             return plan;
         }
     }
     const AmigaFormat format = amigaFormat(program);
-    plan.configuration = QDir(request.tempDir).filePath(amigaOutputName(format));
+    const RuntimeFolder folder = RuntimeFolder::forUser(request.tempDir);
     const AmigaConfigResult written = writeAmigaConfig(
-        {format, request.templatePath, request.drives, request.hideGui, plan.configuration});
+        {format, request.templatePath, request.drives, request.hideGui, amigaOutputName(format)},
+        folder);
     if (!written.ok()) {
         plan.status = Status::ConfigFailed;
         plan.error = written.error;
         return plan;
     }
+    plan.configuration = folder.filePath(amigaOutputName(format));
     plan.command = amigaCommand(format, request.executable, plan.configuration);
     return plan;
 }

@@ -5,18 +5,19 @@
 #include <QString>
 
 // Everything needed to start an Amiga game: the slot, its configured executable, the
-// template chosen, the disks and where the configuration goes.
+// template chosen and the disks.
 struct AmigaStartRequest {
     AmigaEmulator emulator = AmigaEmulator::WinUAE;
     QString executable;
     QString templatePath;
     AmigaDrives drives;
     bool hideGui = false;
-    QString tempDir;
+    QString tempDir; // the temporary folder, where the private folder is made when needed
 };
 
 struct AmigaStartPlan {
-    enum class Status { Ready, NotConfigured, BadProgram, MissingDisk, ConfigFailed };
+    // BadDisk: a disk that is missing, or whose path a configuration cannot carry.
+    enum class Status { Ready, NotConfigured, BadProgram, BadDisk, ConfigFailed };
     Status status = Status::Ready;
     Command command;       // when ready: the program on the written configuration
     QString configuration; // the written configuration file
@@ -25,6 +26,7 @@ struct AmigaStartPlan {
     bool ok() const { return status == Status::Ready; }
 };
 
-// Checks the executable and the disks, then writes the configuration from the template.
-// The player windows and "--play" start the command this returns.
+// Checks the executable and the disks, then writes the configuration from the template into
+// the user's private folder (RuntimeFolder). The player windows and "--play" start the
+// command this returns.
 AmigaStartPlan prepareAmigaStart(const AmigaStartRequest &request);

@@ -7,6 +7,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -28,6 +29,7 @@ C64FreePlayer::C64FreePlayer(AppContext &ctx, QWidget *parent)
     auto *emulators = new QHBoxLayout;
     for (QPushButton *b : emulatorButtons())
         emulators->addWidget(b);
+    emulators->addWidget(noEmulatorLabel(), 1);
     emulators->addStretch(1);
 
     auto *grid = new QGridLayout(this);

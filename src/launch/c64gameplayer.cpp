@@ -2,12 +2,15 @@
 
 #include "appcontext.h"
 #include "database.h"
+#include "imagereader.h"
+#include "launchcheck.h"
 #include "placement.h"
 #include "windowregistry.h"
 
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -26,6 +29,7 @@ C64GamePlayer::C64GamePlayer(AppContext &ctx, QWidget *parent)
     auto *column = new QVBoxLayout(m_emulatorFrame);
     for (QPushButton *b : emulatorButtons())
         column->addWidget(b);
+    column->addWidget(noEmulatorLabel());
     column->addStretch(1);
 
     auto *layout = new QHBoxLayout(this);
@@ -37,6 +41,15 @@ C64GamePlayer::C64GamePlayer(AppContext &ctx, QWidget *parent)
 
 bool C64GamePlayer::takeRequest(const C64GameRequest &request)
 {
+    // A file that is gone is named, as the Amiga players and "--play" do, and no empty
+    // player opens for it.
+    const QString file = unquotePath(request.gameFile);
+    if (!file.isEmpty()) {
+        if (const QString problem = missingFileProblem(file); !problem.isEmpty()) {
+            reportFailure(problem);
+            return false;
+        }
+    }
     // Read again on every request: the configuration may have changed meanwhile.
     loadConfiguration();
     showGameInTitle(this, tr("Start C64 Game"),

@@ -20,7 +20,11 @@
 C64PlayerBase::C64PlayerBase(AppContext &ctx, QWidget *parent)
     : QWidget(parent), m_ctx(ctx), m_directoryList(new QListWidget(this)),
       m_diskNameEdit(new QLineEdit(this)), m_diskIdEdit(new QLineEdit(this)),
-      m_imageFileLabel(new QLabel(this)), m_blocksFreeLabel(new QLabel(this))
+      m_imageFileLabel(new QLabel(this)), m_blocksFreeLabel(new QLabel(this)),
+      // Without it a player with no emulator shows an empty frame and nothing says why.
+      m_noEmulatorLabel(new QLabel(tr("No C64 emulator is set: set one in Configuration > "
+                                      "System (Detect finds VICE)"),
+                                   this))
 {
     // The padding blanks line the sizes up only in a fixed-pitch font.
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -40,6 +44,9 @@ C64PlayerBase::C64PlayerBase(AppContext &ctx, QWidget *parent)
     m_imageFileLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_blocksFreeLabel->setObjectName(QStringLiteral("blocksFreeLabel"));
     m_blocksFreeLabel->setTextFormat(Qt::PlainText);
+    m_noEmulatorLabel->setObjectName(QStringLiteral("noEmulatorLabel"));
+    m_noEmulatorLabel->setWordWrap(true);
+    m_noEmulatorLabel->hide();
 
     for (const C64Emulator e : kC64Emulators) {
         const QString caption = c64EmulatorInfo(e).caption;
@@ -48,6 +55,8 @@ C64PlayerBase::C64PlayerBase(AppContext &ctx, QWidget *parent)
         connect(button, &QPushButton::clicked, this, [this, e] { startEmulator(e); });
         m_emulatorButtons[static_cast<int>(e)] = button;
     }
+    // A double click or Enter on an entry: its emulator is the one "--play" would pick.
+    connect(m_directoryList, &QListWidget::itemActivated, this, &C64PlayerBase::startEntry);
     connect(&ctx.windows.events(), &WindowEvents::configurationSaved, this,
             &C64PlayerBase::loadConfiguration);
 }
@@ -71,6 +80,16 @@ void C64PlayerBase::showConfiguredEmulators()
         const QVariant path = m_config.value(c64EmulatorInfo(e).field);
         m_emulatorButtons[static_cast<int>(e)]->setHidden(catalogue::isEmptyValue(path));
     }
+    m_noEmulatorLabel->setVisible(!firstConfiguredEmulator());
+}
+
+// The first configured emulator in the order of the buttons.
+std::optional<C64Emulator> C64PlayerBase::firstConfiguredEmulator() const
+{
+    for (const C64Emulator e : kC64Emulators)
+        if (!catalogue::isEmptyValue(m_config.value(c64EmulatorInfo(e).field)))
+            return e;
+    return std::nullopt;
 }
 
 QVBoxLayout *C64PlayerBase::imageLayout()
@@ -128,6 +147,18 @@ void C64PlayerBase::reportFailure(const QString &text)
 {
     m_ctx.dialogs.beep();
     m_ctx.dialogs.message(text, Dialogs::Icon::Critical, tr("Error"));
+}
+
+void C64PlayerBase::startEntry(QListWidgetItem *item)
+{
+    const std::optional<C64Emulator> emulator = firstConfiguredEmulator();
+    if (!emulator) {
+        reportFailure(m_noEmulatorLabel->text());
+        return;
+    }
+    // Enter acts on the current row, which the focus alone does not highlight.
+    m_directoryList->setCurrentItem(item);
+    startEmulator(*emulator);
 }
 
 void C64PlayerBase::startEmulator(C64Emulator emulator)

@@ -4,10 +4,12 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QVBoxLayout;
 class AppContext;
@@ -24,8 +26,11 @@ protected:
 
     AppContext &context() const { return m_ctx; }
     const std::array<QPushButton *, 4> &emulatorButtons() const { return m_emulatorButtons; }
+    // Says where to set an emulator; shown while none is configured.
+    QLabel *noEmulatorLabel() const { return m_noEmulatorLabel; }
     // The open test, the configuration record (the first row of tabella2), then the
-    // button of every configured emulator shown and the others hidden.
+    // button of every configured emulator shown and the others hidden (the notice when none
+    // is left).
     void loadConfiguration();
     // The image display (file, name and ID, directory, blocks free) for the window's layout.
     QVBoxLayout *imageLayout();
@@ -33,13 +38,16 @@ protected:
     // clears the display.
     void showPlayFile(const QString &path);
     QString playFile() const { return m_playFile; }
+    // Beeps and shows the text as an error.
+    void reportFailure(const QString &text);
 
 private:
     void showConfiguredEmulators();
+    std::optional<C64Emulator> firstConfiguredEmulator() const;
     void startEmulator(C64Emulator emulator);
+    void startEntry(QListWidgetItem *item);
     void showListing(const ImageListing &listing);
     void setListingEnabled(bool enabled);
-    void reportFailure(const QString &text);
 
     AppContext &m_ctx;
     QListWidget *m_directoryList;
@@ -47,6 +55,7 @@ private:
     QLineEdit *m_diskIdEdit;
     QLabel *m_imageFileLabel;
     QLabel *m_blocksFreeLabel;
+    QLabel *m_noEmulatorLabel;
     std::array<QPushButton *, 4> m_emulatorButtons{};
     QSqlRecord m_config;
     QString m_playFile;

@@ -17,7 +17,7 @@ struct HeadlessPlayRequest {
     bool hideUaeGui = false; // Amiga: the players' options
     bool hideFellowGui = false;
     bool dryRun = false; // print the program and its arguments, one a line, start nothing
-    QString tempDir;     // where the Amiga configuration is written
+    QString tempDir;     // the temporary folder (see AmigaStartRequest)
     QString programDir;  // for the template folders
 };
 

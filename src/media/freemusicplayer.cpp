@@ -51,11 +51,13 @@ FreeMusicPlayer::FreeMusicPlayer(AppContext &ctx, QWidget *parent)
     setWindowTitle(tr("C64 Music Player"));
     m_browsingPane->setObjectName(QStringLiteral("browsingPane"));
     m_fileEdit->setObjectName(QStringLiteral("fileEdit"));
+    m_fileEdit->setReadOnly(true); // it shows the highlighted file; Associate takes that
     m_noPlayersLabel->setObjectName(QStringLiteral("noPlayersLabel"));
     buildLayout();
 
     connect(m_browsingPane, &BrowsingPane::folderChanged, this, &FreeMusicPlayer::showFolder);
-    connect(m_browsingPane, &BrowsingPane::fileClicked, this, &FreeMusicPlayer::showFile);
+    connect(m_browsingPane->fileList(), &QListWidget::itemSelectionChanged, this,
+            &FreeMusicPlayer::showChosenFile);
     connect(m_player1Button, &QPushButton::clicked, this, &FreeMusicPlayer::onPlayer1Clicked);
     connect(m_player2Button, &QPushButton::clicked, this, &FreeMusicPlayer::onPlayer2Clicked);
     connect(m_associateButton, &QPushButton::clicked, this, &FreeMusicPlayer::onAssociateClicked);
@@ -90,7 +92,6 @@ bool FreeMusicPlayer::takeRequest(const FreeMusicRequest &request)
     if (!m_browsingPane->openAt(request.startFolder))
         m_browsingPane->openAt(QDir::homePath());
     showFolder(m_browsingPane->folder());
-    m_fileEdit->clear();
     loadPlayers();
     return true;
 }
@@ -115,11 +116,22 @@ void FreeMusicPlayer::loadPlayers()
 void FreeMusicPlayer::showFolder(const QString &)
 {
     fitToNames(m_browsingPane->fileList());
+    showChosenFile(); // the new list highlights nothing
 }
 
-void FreeMusicPlayer::showFile(const QString &path)
+void FreeMusicPlayer::showChosenFile()
 {
-    m_fileEdit->setText(shortPath(path));
+    const QString file = chosenFile();
+    m_fileEdit->setText(file.isEmpty() ? QString() : shortPath(file));
+}
+
+// The highlighted file. The focus alone makes a row current without highlighting it: that
+// row is no choice.
+QString FreeMusicPlayer::chosenFile() const
+{
+    const FileListBox *files = m_browsingPane->fileList();
+    const QListWidgetItem *item = files->currentItem();
+    return item && item->isSelected() ? files->selectedFilePath() : QString();
 }
 
 void FreeMusicPlayer::onPlayer1Clicked()
@@ -136,19 +148,28 @@ void FreeMusicPlayer::play(const QString &player)
 {
     if (player.isEmpty())
         return;
-    const QString file = m_browsingPane->selectedFile();
-    if (file.isEmpty()) {
-        m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(tr("Select a music file first."), Dialogs::Icon::Information,
-                              tr("Attention"));
-        return;
-    }
-    startPlayer(m_ctx, player, file);
+    const QString file = chosenFileOrWarn();
+    if (!file.isEmpty())
+        startPlayer(m_ctx, player, file);
 }
 
 void FreeMusicPlayer::onAssociateClicked()
 {
+    const QString file = chosenFileOrWarn();
+    if (file.isEmpty())
+        return;
     const AssociationKind kind =
         m_machine == MusicMachine::Amiga ? AssociationKind::AmigaMusic : AssociationKind::C64Music;
-    m_ctx.windows.open(AssociationRequest{kind, {m_fileEdit->text()}});
+    m_ctx.windows.open(AssociationRequest{kind, {shortPath(file)}});
+}
+
+QString FreeMusicPlayer::chosenFileOrWarn()
+{
+    const QString file = chosenFile();
+    if (file.isEmpty()) {
+        m_ctx.dialogs.beep();
+        m_ctx.dialogs.message(tr("Select a music file first."), Dialogs::Icon::Information,
+                              tr("Attention"));
+    }
+    return file;
 }

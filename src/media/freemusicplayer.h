@@ -26,7 +26,10 @@ private:
     void buildLayout();
     void loadPlayers();
     void showFolder(const QString &folder);
-    void showFile(const QString &path);
+    void showChosenFile();
+    QString chosenFile() const;
+    // The chosen file; with none, beeps and asks for one.
+    QString chosenFileOrWarn();
     void onPlayer1Clicked();
     void onPlayer2Clicked();
     void onAssociateClicked();

@@ -38,6 +38,10 @@ protected:
         ASSERT_TRUE(QFile::copy(FAKE_EMULATOR, uae));
         output = root.filePath("emulator.out");
         qputenv("FAKE_EMULATOR_OUT", QFile::encodeName(output));
+        // The session's folder of the user's own, where the configurations go.
+        ASSERT_TRUE(
+            QDir(root.path()).mkdir("run", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root.filePath("run")));
 
         Paths paths;
         paths.programDir = catalogue.dir();
@@ -53,6 +57,7 @@ protected:
     {
         windows.closeAll();
         qunsetenv("FAKE_EMULATOR_OUT");
+        qunsetenv("XDG_RUNTIME_DIR");
     }
 
     // The lines of one complete run of the fake, waiting a few seconds at most.
@@ -128,7 +133,7 @@ TEST_F(LaunchE2E, WinUaeGetsAConfigurationWithTheGamesDisks)
     control<QRadioButton>(player, "uaeOption")->click();
     click(player, "playButton");
 
-    const QString configuration = ctx->paths.temp("vantrel.uae");
+    const QString configuration = root.filePath("run/vantrel/vantrel.uae");
     EXPECT_EQ(emulatorRun(),
               (QStringList{"-f", configuration, "chipmem_size=2", "floppy0=" + disks[0],
                            "floppy1=" + disks[1], "floppy2=", "use_gui=false"}));

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <unistd.h>
+
 namespace
 {
 
@@ -44,6 +46,9 @@ protected:
             {{"titolo", "W"}, {"formato", "Amiga 2.x"}, {"emul1", disks[0]}, {"df1", disks[1]}});
         noFile = catalogue.addGame({{"titolo", "None"}, {"formato", "C64"}});
         gone = catalogue.addGame({{"titolo", "Gone"}, {"formato", "C64"}, {"emul1", at("x.d64")}});
+        split = catalogue.addGame({{"titolo", "Split"},
+                                   {"formato", "Amiga"},
+                                   {"emul1", writeFile(at("games/w\n1.adf"))}});
     }
 
     QString at(const QString &name) const { return root.filePath(name); }
@@ -53,13 +58,18 @@ protected:
         EXPECT_TRUE(QFile::copy(FAKE_EMULATOR, at(name)));
         return at(name);
     }
-    Outcome vantrel(const QStringList &arguments)
+    // session: the session has a runtime folder of the user's (XDG_RUNTIME_DIR).
+    Outcome vantrel(const QStringList &arguments, bool session = true)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("HOME", at("home"));
         env.insert("TMPDIR", at("tmp"));
         env.insert("FAKE_EMULATOR_OUT", at("fake.out"));
+        env.remove("XDG_RUNTIME_DIR");
+        if (session)
+            env.insert("XDG_RUNTIME_DIR", at("run"));
         QDir().mkpath(at("tmp"));
+        QDir().mkdir(at("run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QProcess process;
         process.setProcessEnvironment(env);
         process.start(VANTREL, QStringList{"--catalogue", catalogue.path()} + arguments);
@@ -77,14 +87,14 @@ protected:
     TestCatalogue catalogue;
     QString x64sc, winuae, player, image;
     QStringList disks;
-    int c64 = 0, amiga = 0, noFile = 0, gone = 0;
+    int c64 = 0, amiga = 0, noFile = 0, gone = 0, split = 0;
 };
 
 } // namespace
 
 TEST_F(PlayCommand, DryRunsPrintTheProgramAndEachArgument)
 {
-    const QString config = at("tmp/vantrel.uae");
+    const QString config = at("run/vantrel/vantrel.uae");
     using Case = std::pair<QStringList, QStringList>;
     const Case cases[] = {
         // VICE's autostart takes "<image>:<name>" as one argument.
@@ -132,6 +142,9 @@ TEST_F(PlayCommand, RefusalsSayWhyAndExitWithTheirCode)
         {play(c64, {"--with", "uae"}), 2, "--with takes one of: ccs64, vice, c64s, pc64"},
         {play(amiga, {"--template", "c.uae"}), 2,
          "No template c.uae in " + at("uae/configurations")},
+        {play(split, {}), 1,
+         "The disk path " + at("games/w\\n1.adf") +
+             " holds a line break, which an emulator configuration cannot carry."},
         {play(c64, {"--with", "vice", "--entry", "2"}), 2, "--entry 2: the image lists 2 entries"},
         {{"--play", "x"}, 2, "--play takes a game id, --entry a number"},
         {{"--play-music", id, "--with", "3"}, 2, "--with takes 1 or 2"},
@@ -144,4 +157,26 @@ TEST_F(PlayCommand, RefusalsSayWhyAndExitWithTheirCode)
     }
     const Outcome unreadable = vantrel({"--catalogue", at("none.mdb"), "--play", id});
     EXPECT_EQ(unreadable.code, 2);
+}
+
+// Without a session folder, the configuration goes to the user's own folder in the
+// temporary folder. A link under the older fixed name is never followed; a file planted
+// under the folder's name is not in the way (the folder rules: runtimefolder_test).
+TEST_F(PlayCommand, AmigaConfigurationsStayInAFolderOfTheUsersOwn)
+{
+    const QString victim = writeFile(at("victim"), "mine");
+    const QString own = at(QString("tmp/vantrel-%1").arg(::geteuid()));
+    ASSERT_TRUE(QDir().mkpath(at("tmp")));
+    ASSERT_TRUE(QFile::link(victim, at("tmp/vantrel.uae")));
+    for (const bool planted : {false, true}) {
+        if (planted && QDir(own).removeRecursively())
+            writeFile(own, "x");
+        const Outcome run = vantrel(play(amiga, {"--template", "b.uae", "--dry-run"}), false);
+        EXPECT_EQ(run.code, 0) << planted << run.err.toStdString();
+        const QString config = run.out.value(2);
+        EXPECT_EQ(QFileInfo(config).path() == own, !planted) << config.toStdString();
+        EXPECT_EQ(QFileInfo(config).dir().dirName().left(8), "vantrel-") << config.toStdString();
+        EXPECT_TRUE(readFile(config).startsWith("cpu_type=68020\r\n")) << planted;
+    }
+    EXPECT_EQ(readFile(victim), "mine");
 }

@@ -118,10 +118,12 @@ protected:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("HOME", at("home"));
         env.insert("TMPDIR", at("tmp"));
+        env.insert("XDG_RUNTIME_DIR", at("run"));
         env.insert("SDL_AUDIODRIVER", "dummy");
         if (!display.isEmpty())
             env.insert("DISPLAY", display);
         QDir().mkpath(at("tmp"));
+        QDir().mkdir(at("run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QProcess process;
         process.setProcessEnvironment(env);
         process.start(VANTREL, QStringList{"--catalogue", catalogue.path()} + arguments);
@@ -188,6 +190,9 @@ TEST_F(RealPrograms, FsUaeStartsWithBothDisksInTheirDrives)
     EXPECT_GT(pid, 0);
     EXPECT_TRUE(log.contains(inserted(0))) << log.right(2000).toStdString();
     EXPECT_TRUE(log.contains(inserted(1))) << log.right(2000).toStdString();
+    // The configuration lies in the user's private folder, none in the shared one.
+    EXPECT_TRUE(fileBytes(at("run/vantrel/vantrel.fs-uae")).startsWith("[fs-uae]\n"));
+    EXPECT_FALSE(QFileInfo::exists(at("tmp/vantrel.fs-uae")));
 }
 
 TEST_F(RealPrograms, SoundPlayersRenderTwoSecondsOfSound)

@@ -1,9 +1,13 @@
 // The Amiga configuration writer: line rules, line ends, streaming, the file and its failures.
 #include "amigaconfigwriter.h"
 #include "launchtest.h"
+#include "runtimefolder.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
+
+#include <unistd.h>
 
 namespace
 {
@@ -94,9 +98,11 @@ TEST(AmigaConfigFile, ReplacesAnOlderFileOnlyWhenWrittenCompletely)
 {
     using Status = AmigaConfigResult::Status;
     QTemporaryDir dir;
-    const QString output = writeFile(dir.filePath("vantrel.uae"), "previous");
-    const auto write = [&](const QString &tmpl, const QString &out = {}) {
-        return writeAmigaConfig({UAE, tmpl, kOne, true, out.isEmpty() ? output : out});
+    const RuntimeFolder folder(QString(), dir.path(), ::geteuid());
+    const QString output = writeFile(folder.filePath("vantrel.uae"), "previous");
+    const auto write = [&](const QString &tmpl, const QString &name = "vantrel.uae",
+                           const RuntimeFolder *in = nullptr) {
+        return writeAmigaConfig({UAE, tmpl, kOne, true, name}, in ? *in : folder);
     };
     EXPECT_EQ(write(QString()).status, Status::NoTemplate);
     QProcess::execute("mkfifo", {dir.filePath("pipe.uae")}); // would block a plain read
@@ -106,12 +112,16 @@ TEST(AmigaConfigFile, ReplacesAnOlderFileOnlyWhenWrittenCompletely)
         EXPECT_FALSE(r.error.isEmpty()) << bad;
     }
     const QString tmpl = writeFile(dir.filePath("a.uae"), "floppy0=x\nuse_gui=yes\ncpu=68020");
-    for (const QString &out : {dir.filePath("no/such/folder/vantrel.uae"), dir.path()}) {
-        const AmigaConfigResult r = write(tmpl, out);
-        EXPECT_EQ(r.status, Status::OutputUnwritable) << out.toStdString();
-        EXPECT_FALSE(r.error.isEmpty()) << out.toStdString();
+    // A folder holding the name; no private folder at all (its base is a file).
+    ASSERT_TRUE(QDir().mkdir(folder.filePath("taken.uae")));
+    const RuntimeFolder none(QString(), tmpl, ::geteuid());
+    for (const auto &[name, in] : {std::pair{"taken.uae", &folder}, {"vantrel.uae", &none}}) {
+        const AmigaConfigResult r = write(tmpl, name, in);
+        EXPECT_EQ(r.status, Status::OutputUnwritable) << name;
+        EXPECT_FALSE(r.error.isEmpty()) << name;
     }
     EXPECT_EQ(fileBytes(output), "previous");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"vantrel.uae"});
     ASSERT_TRUE(write(tmpl).ok());
     EXPECT_EQ(fileBytes(output), "floppy0=A:\\D1.ADF\r\nuse_gui=false\r\ncpu=68020\r\n");
 }

@@ -4,6 +4,7 @@
 #include "launchtest.h"
 #include "testcatalogue.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -28,13 +29,21 @@ protected:
         writeFile(path("games/1.adf"));
         writeFile(path("games/3.adf"));
         tc.catalogue.setConfig({{"uae", path("uae/winuae")}, {"fellow", path("fellow/fellow")}});
+        // The session's folder of the user's own, where the configurations go.
+        QDir().mkdir(path("run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(path("run")));
         registerAmigaWindows(ctx);
         ctx.windows.addFactory(WindowKey::AssociationEditor, [] { return new AssociationSpy; });
     }
-    ~AmigaPlayers() override { ctx.windows.closeAll(); }
+    ~AmigaPlayers() override
+    {
+        ctx.windows.closeAll();
+        qunsetenv("XDG_RUNTIME_DIR");
+    }
 
     QString path(const QString &name) const { return tc.temp.filePath(name); }
-    QByteArray output(const char *name) { return fileBytes(ctx.paths.temp(name)); }
+    QString config(const QString &name) const { return path("run/vantrel/" + name); }
+    QByteArray output(const char *name) { return fileBytes(config(name)); }
     // A beep and the one message; cleared after.
     void expectWarning(const QString &text)
     {
@@ -80,7 +89,7 @@ TEST_F(AmigaPlayers, GamePlayerStartsTheGameDisksAndCloses)
     EXPECT_EQ(templates(w)->fileName(), "a500.uae");
     click(w, "playButton");
     EXPECT_EQ(tc.launcher.started.value(0).text(),
-              path("uae/winuae") + " -f " + ctx.paths.temp("vantrel.uae"));
+              path("uae/winuae") + " -f " + config("vantrel.uae"));
     // The template has no line for DF2: it is added, switched on and counted.
     EXPECT_EQ(output("vantrel.uae"), "floppy0=" + disk1 + "\r\nuse_gui=false\r\nfloppy2=" + disk3 +
                                          "\r\nfloppy2type=0\r\nnr_floppies=3\r\n");
@@ -121,6 +130,19 @@ TEST_F(AmigaPlayers, FailuresWarnAndKeepThePlayerOpen)
         click(player, "playButton"); // the missing program is named before any template
         expectWarning("The program /no/such/folder/fellow does not exist.");
     }
+    EXPECT_TRUE(tc.launcher.started.isEmpty());
+
+    // A disk path with a line break is refused as it is: it is never cut into another path,
+    // even when the cut one names a file.
+    tc.catalogue.setConfig({{"uae", path("uae/winuae")}});
+    tc.launcher.failing.clear();
+    writeFile(path("games/1\n.adf"));
+    const int split = tc.catalogue.addGame(
+        {{"titolo", "Split"}, {"emul1", path("games/1.adf")}, {"df1", path("games/1\n.adf")}});
+    pick(w = ctx.windows.open(AmigaGameRequest{split}), "uaeOption");
+    click(w, "playButton");
+    expectWarning("The disk path " + path("games/1\\n.adf") +
+                  " holds a line break, which an emulator configuration cannot carry.");
     EXPECT_TRUE(tc.launcher.started.isEmpty());
 
     // A configured program that is not there, or not executable, is named at PLAY.
@@ -190,7 +212,7 @@ TEST_F(AmigaPlayers, FsUaeInTheWinUaeSlotWritesItsOwnFormat)
     EXPECT_EQ(templates(w)->fileName(), "a500.fs-uae");
     click(w, "playButton");
     EXPECT_EQ(tc.launcher.started.value(0).text(),
-              path("fs/fs-uae") + " " + ctx.paths.temp("vantrel.fs-uae"));
+              path("fs/fs-uae") + " " + config("vantrel.fs-uae"));
     EXPECT_EQ(output("vantrel.fs-uae"),
               "[fs-uae]\nfloppy_drive_0 = " + path("games/1.adf").toUtf8() +
                   "\nfloppy_drive_2 = " + path("games/3.adf").toUtf8() + "\n");

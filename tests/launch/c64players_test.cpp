@@ -8,8 +8,10 @@
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QTest>
 
 using namespace c64img;
 
@@ -83,6 +85,11 @@ TEST_F(C64Players, GamePlayerListsAndStartsTheRequestedFile)
               "Directory appears to be corrupted.\r\nIt is "
               "recommended to NOT use this program with this file.");
     tc.dialogs.clear();
+    // An image that is gone is named, not shown as a corrupted directory: no player opens.
+    ctx.windows.closeAll();
+    const QString gone = tc.temp.filePath("gone.d64");
+    EXPECT_EQ(game('"' + gone + '"'), nullptr);
+    EXPECT_FALSE(isOpen(ctx, WindowKey::C64GamePlayer));
     QWidget *w = game(d64);
     list(w)->setCurrentRow(1);
     click(w, "viceButton");
@@ -92,17 +99,17 @@ TEST_F(C64Players, GamePlayerListsAndStartsTheRequestedFile)
     click(w, "pc64Button");
     EXPECT_EQ(tc.launcher.started.size(), 1);
     EXPECT_EQ(started(0), emu("x64") + " " + s + ":file001");
-    // A missing game file and a missing emulator are named.
-    game(tc.temp.filePath("gone.prg"));
-    click(w, "viceButton");
+    // A missing game file and a missing emulator are named; the open player keeps its game.
+    EXPECT_EQ(game(tc.temp.filePath("gone.prg")), nullptr);
     tc.catalogue.setConfig({{"vice", emu("gone")}});
     Q_EMIT ctx.windows.events().configurationSaved();
     click(w, "viceButton");
     EXPECT_EQ(tc.dialogs.messages(),
-              (QStringList{"Bad Configuration for CCS64", "File type not supported by emulator",
+              (QStringList{"The game file " + gone + " is missing.", "Bad Configuration for CCS64",
+                           "File type not supported by emulator",
                            "The game file " + tc.temp.filePath("gone.prg") + " is missing.",
                            "The program " + emu("gone") + " does not exist."}));
-    EXPECT_EQ(tc.dialogs.beeps(), 4);
+    EXPECT_EQ(tc.dialogs.beeps(), 5);
 }
 
 TEST_F(C64Players, DropOnTheEmulatorFrameOpensTheSystemConfiguration)
@@ -138,4 +145,42 @@ TEST_F(C64Players, FreePlayerStartsTheClickedFileAndAssociatesIt)
     EXPECT_EQ(spy->taken.kind, AssociationKind::C64Game);
     EXPECT_EQ(spy->taken.files, QStringList{d64});
     EXPECT_TRUE(tc.dialogs.shown.isEmpty());
+}
+
+// A double click or Enter on an entry starts it with the first configured emulator, the one
+// "--play" takes; with none configured both players say where to set one.
+TEST_F(C64Players, AnActivatedEntryStartsWithTheFirstConfiguredEmulator)
+{
+    const QString none = "No C64 emulator is set: set one in Configuration > System "
+                         "(Detect finds VICE)";
+    tc.catalogue.setConfig({{"ccs64", ""}, {"c64s", QVariant()}});
+    QWidget *freePlayer = free();
+    pickFile(freePlayer, "GAME.D64");
+    for (QWidget *w : {game(d64), freePlayer}) {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+        EXPECT_FALSE(control<QLabel>(w, "noEmulatorLabel")->isVisible());
+        QListWidget *entries = list(w);
+        const QPoint second = entries->visualItemRect(entries->item(1)).center();
+        // A real double click: press, release, then the double click itself.
+        QTest::mouseClick(entries->viewport(), Qt::LeftButton, {}, second);
+        QTest::mouseDClick(entries->viewport(), Qt::LeftButton, {}, second);
+        QTest::keyClick(entries, Qt::Key_Down);
+        QTest::keyClick(entries, Qt::Key_Return);
+    }
+    EXPECT_EQ(tc.launcher.started.size(), 4);
+    for (int i : {0, 2})
+        EXPECT_EQ(started(i), emu("x64") + " " + s + ":file001") << i;
+    for (int i : {1, 3})
+        EXPECT_EQ(started(i), emu("x64") + " " + s + ":file002") << i;
+
+    tc.catalogue.setConfig({{"ccs64", ""}, {"vice", ""}, {"c64s", ""}, {"pc64", ""}});
+    Q_EMIT ctx.windows.events().configurationSaved();
+    for (QWidget *w : {game(d64), free()}) {
+        EXPECT_TRUE(control<QLabel>(w, "noEmulatorLabel")->isVisible());
+        EXPECT_EQ(control<QLabel>(w, "noEmulatorLabel")->text(), none);
+        list(w)->setCurrentRow(0);
+        QTest::keyClick(list(w), Qt::Key_Return);
+    }
+    EXPECT_EQ(tc.dialogs.messages(), QStringList(2, none));
+    EXPECT_EQ(tc.launcher.started.size(), 4);
 }

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QTest>
 
 namespace
 {
@@ -126,6 +127,35 @@ TEST_F(MusicTest, FreeMusicPlayerAskedForAnotherMachineSwitchesCompletely)
     EXPECT_EQ(control<DirListBox>(w, "folderList")->path(),
               QDir::toNativeSeparators(QDir::homePath()));
     EXPECT_TRUE(t.dialogs.shown.isEmpty());
+}
+
+// The box holds the highlighted file and nothing else. The focus alone makes a row current
+// without highlighting it; another folder or a new request highlights nothing. With no
+// file chosen, Associate and the players refuse.
+TEST_F(MusicTest, FreeMusicPlayerOffersOnlyTheHighlightedFile)
+{
+    QWidget *w = t.ctx->windows.open(FreeMusicRequest{MusicMachine::C64, c64});
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    auto *box = control<QLineEdit>(w, "fileEdit");
+    const auto chooseNothing = [&](const std::function<void()> &step) {
+        step();
+        box->setFocus();
+        control<FileListBox>(w, "fileList")->setFocus(); // a current row, not highlighted
+        EXPECT_TRUE(box->text().isEmpty()) << box->text().toStdString();
+        click(w, "associateButton");
+        click(w, "player1Button");
+        EXPECT_EQ(t.dialogs.messages(), QStringList(2, "Select a music file first."));
+        t.dialogs.clear();
+    };
+    chooseNothing([] {});
+    select(w, 1);
+    EXPECT_EQ(box->text(), c64 + QDir::separator() + "b tune.sid");
+    chooseNothing([&] { t.ctx->windows.open(FreeMusicRequest{MusicMachine::C64, c64}); });
+    chooseNothing([&] { control<DirListBox>(w, "folderList")->setPath(amiga); });
+    select(w, 0);
+    EXPECT_EQ(box->text(), amiga + QDir::separator() + "axel.mod");
+    EXPECT_TRUE(asked.isEmpty());
+    EXPECT_TRUE(t.launcher.started.isEmpty());
 }
 
 // The notice is for a configuration without any player: one player is enough to play.
