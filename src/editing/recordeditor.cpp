@@ -301,6 +301,9 @@ void RecordEditor::showGame(const QVariantMap &row)
     m_machineBox->setCurrentIndex(-1);
     m_machineBox->setEditText(row.value(QStringLiteral("formato")).toString());
     m_shownFields = gatherFields();
+    m_loaded.clear();
+    for (auto it = m_shownFields.cbegin(); it != m_shownFields.cend(); ++it)
+        m_loaded.insert(it.key(), row.value(it.key()));
 }
 
 void RecordEditor::clearFields()
@@ -313,6 +316,7 @@ void RecordEditor::clearFields()
     m_machineBox->setCurrentIndex(-1);
     m_machineBox->setEditText(QString());
     m_shownFields = gatherFields();
+    m_loaded.clear();
 }
 
 QVariantMap RecordEditor::gatherFields() const
@@ -484,11 +488,14 @@ bool RecordEditor::saveChanges(bool asking)
     }
     QVariantMap fields = gatherFields();
     fields.insert(QStringLiteral("dbver"), QStringLiteral("Private"));
-    QString error;
-    if (!gamerecords::updateGame(m_ctx.db(), m_id, fields, &error)) {
-        reportSaveFailure(error);
+    const editorrules::Save save =
+        editorrules::saveOverLoaded(m_ctx.db(), m_ctx.dialogs, m_id, fields, m_loaded);
+    if (save.outcome == editorrules::Save::Reload)
+        showGame(save.stored);
+    if (save.outcome == editorrules::Save::Failed)
+        reportSaveFailure(save.error);
+    if (save.outcome != editorrules::Save::Saved)
         return false;
-    }
     m_shownFields = gatherFields();
     close();
     Q_EMIT m_ctx.windows.events().gameSaved(m_id);
