@@ -44,8 +44,6 @@ FieldEditor::FieldEditor(AppContext &ctx, QWidget *parent)
 
     connect(m_modifyButton, &QPushButton::clicked, this, &FieldEditor::onModifyClicked);
     connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(m_firstEdit, &QLineEdit::returnPressed, this, &FieldEditor::onModifyClicked);
-    connect(m_secondEdit, &QLineEdit::returnPressed, this, &FieldEditor::onModifyClicked);
     centreOnScreen(this);
 }
 
