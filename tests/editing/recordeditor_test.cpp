@@ -247,7 +247,7 @@ TEST_F(RecordEditorTest, EnterPressesSaveOrModifyAndEscapeClosesTheOpenMachineLi
     machine(w)->showPopup();
     QTest::keyClick(machine(w)->view(), Qt::Key_Escape);
     EXPECT_FALSE(machine(w)->view()->isVisible());
-    EXPECT_TRUE(tc.isOpen(WindowKey::RecordEditor));
+    ASSERT_TRUE(tc.isOpen(WindowKey::RecordEditor));
 
     w = open(EditMode::New, 0, "C64");
     edit(w, "titleEdit")->setText("Thrust");
@@ -271,7 +271,7 @@ TEST_F(RecordEditorTest, ChangesMadeElsewhereMeanwhileAreOverwrittenOnlyWhenTold
     tc.dialogs.choices = {2}; // Cancel
     click(w, "modifyButton");
     const FakeDialogs::Shown asked = tc.dialogs.shown.last();
-    EXPECT_EQ(asked.kind, FakeDialogs::Shown::Choice);
+    ASSERT_EQ(asked.kind, FakeDialogs::Shown::Choice);
     // The year was changed to the same value on both sides: nothing of it is lost.
     EXPECT_TRUE(asked.text.startsWith(
         "Another program changed Elite Plus while it was open here: Title, Publisher.\n\n"))
