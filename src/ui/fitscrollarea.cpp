@@ -5,6 +5,8 @@
 FitScrollArea::FitScrollArea(QWidget *content, QWidget *parent) : QScrollArea(parent)
 {
     setFrameShape(QFrame::NoFrame);
+    // Tab goes through the content, which scrolls into sight; the area is no stop itself.
+    setFocusPolicy(Qt::NoFocus);
     setWidgetResizable(true);
     setWidget(content);
 }
