@@ -114,4 +114,13 @@ bool store(const QSqlDatabase &db, const Values &values, QString *error)
     return true;
 }
 
+QString programName(const QString &path, const QString &fallback)
+{
+    QString name = path.trimmed();
+    name = name.mid(qMax(name.lastIndexOf(u'/'), name.lastIndexOf(u'\\')) + 1);
+    if (name.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive))
+        name.chop(4);
+    return name.isEmpty() ? fallback : name;
+}
+
 } // namespace configrecord

@@ -36,4 +36,8 @@ Values load(const QSqlDatabase &db, QString *error);
 // fourteen path columns are accepted; nothing is written when any key is another name.
 bool store(const QSqlDatabase &db, const Values &values, QString *error);
 
+// The program a configured path names, as its file name shows it (either separator, no
+// Windows ".exe"); fallback when the path is empty.
+QString programName(const QString &path, const QString &fallback);
+
 } // namespace configrecord

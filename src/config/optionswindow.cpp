@@ -1,6 +1,7 @@
 #include "optionswindow.h"
 
 #include "appcontext.h"
+#include "configrecord.h"
 #include "namedwidget.h"
 #include "placement.h"
 #include "windowregistry.h"
@@ -16,10 +17,8 @@ OptionsWindow::OptionsWindow(AppContext &ctx, QWidget *parent)
           namedWidget<QCheckBox>(QStringLiteral("creditsCheck"), tr("Show Game Credits"), this)),
       m_screenshotsCheck(
           namedWidget<QCheckBox>(QStringLiteral("screenshotsCheck"), tr("Show Screenshots"), this)),
-      m_fellowGuiCheck(
-          namedWidget<QCheckBox>(QStringLiteral("fellowGuiCheck"), tr("Show WinFellow GUI"), this)),
-      m_uaeGuiCheck(
-          namedWidget<QCheckBox>(QStringLiteral("uaeGuiCheck"), tr("Show WinUAE GUI"), this)),
+      m_fellowGuiCheck(namedWidget<QCheckBox>(QStringLiteral("fellowGuiCheck"), this)),
+      m_uaeGuiCheck(namedWidget<QCheckBox>(QStringLiteral("uaeGuiCheck"), this)),
       m_okButton(namedWidget<QPushButton>(QStringLiteral("okButton"), tr("OK"), this)),
       m_exitButton(namedWidget<QPushButton>(QStringLiteral("exitButton"), tr("Exit"), this))
 {
@@ -34,12 +33,28 @@ OptionsWindow::OptionsWindow(AppContext &ctx, QWidget *parent)
     buttons->addWidget(m_okButton);
     buttons->addWidget(m_exitButton);
     outer->addLayout(buttons);
+    m_okButton->setDefault(true);
     connect(m_okButton, &QPushButton::clicked, this, &OptionsWindow::onOkClicked);
     connect(m_exitButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(&m_ctx.windows.events(), &WindowEvents::configurationSaved, this,
+            &OptionsWindow::nameEmulators);
 
+    nameEmulators();
     adjustSize();
     centreOnScreen(this);
     showSettings();
+}
+
+// The options name the programs configured in the emulator slots.
+void OptionsWindow::nameEmulators()
+{
+    // A record that cannot be read leaves the slots' own names.
+    const configrecord::Values paths = configrecord::load(m_ctx.db(), nullptr);
+    const auto option = [this](const QString &path, const char *slot) {
+        return tr("Show %1 GUI").arg(configrecord::programName(path, QLatin1String(slot)));
+    };
+    m_uaeGuiCheck->setText(option(paths.value(QStringLiteral("uae")), "WinUAE"));
+    m_fellowGuiCheck->setText(option(paths.value(QStringLiteral("fellow")), "WinFellow"));
 }
 
 void OptionsWindow::showSettings()

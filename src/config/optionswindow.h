@@ -7,8 +7,8 @@ class QCheckBox;
 class QPushButton;
 
 // "Vantrel Configuration": the main window's two layout modes and whether the Amiga
-// emulators show their own interface. OK writes them into the program settings and
-// reports WindowEvents::settingsChanged.
+// emulators show their own interface (named as configured). OK writes them into the program
+// settings and reports WindowEvents::settingsChanged.
 class OptionsWindow : public QWidget
 {
     Q_OBJECT
@@ -16,6 +16,7 @@ public:
     explicit OptionsWindow(AppContext &ctx, QWidget *parent = nullptr);
 
 private:
+    void nameEmulators();
     void showSettings();
     void onOkClicked();
 

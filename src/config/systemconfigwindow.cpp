@@ -3,6 +3,7 @@
 #include "appcontext.h"
 #include "configrecord.h"
 #include "dialogs.h"
+#include "fitscrollarea.h"
 #include "opentest.h"
 #include "pathcheck.h"
 #include "placement.h"
@@ -39,13 +40,21 @@ SystemConfigWindow::SystemConfigWindow(AppContext &ctx, QWidget *parent)
 {
     setObjectName(QStringLiteral("SystemConfigWindow"));
     setWindowTitle(tr("System Configuration"));
+    closeOnEscape(this);
+    // The frames scroll on a small screen; the buttons stay in sight below them.
+    auto *body = new QWidget;
+    auto *frames = new QVBoxLayout(body);
+    frames->setContentsMargins(0, 0, 0, 0);
+    buildFrames(frames);
+    auto *scroll = new FitScrollArea(body, this);
+    scroll->setObjectName(QStringLiteral("framesScroll"));
     auto *outer = new QVBoxLayout(this);
-    buildFrames(outer);
+    outer->addWidget(scroll, 1);
     buildButtons(outer);
     connect(&m_ctx.windows.events(), &WindowEvents::filePicked, this,
             &SystemConfigWindow::takePick);
 
-    adjustSize();
+    resize(sizeHint());
     centreOnScreen(this);
     if (checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue))
         showStoredPaths();
@@ -107,6 +116,7 @@ void SystemConfigWindow::buildButtons(QVBoxLayout *outer)
     buttons->addStretch();
     m_okButton = new QPushButton(tr("OK"), this);
     m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_okButton->setDefault(true);
     connect(m_okButton, &QPushButton::clicked, this, &SystemConfigWindow::onOkClicked);
     buttons->addWidget(m_okButton);
     m_exitButton = new QPushButton(tr("Exit"), this);
@@ -224,6 +234,8 @@ void SystemConfigWindow::onDetectClicked()
     }
     m_ctx.dialogs.message(found.isEmpty()
                               ? tr("No new emulator or sound player was found on PATH.")
-                              : tr("Found:\n%1\nPress OK to keep them.").arg(lines.join(u'\n')),
+                              : tr("Found:\n%1\n\nThe paths are filled in but not stored yet: "
+                                   "OK in System Configuration stores them, Exit drops them.")
+                                    .arg(lines.join(u'\n')),
                           Dialogs::Icon::Information, tr("Detect"));
 }

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
-// Beeps, message boxes and Yes/No questions: every window reports through this, so that
-// tests can record what was shown and answer from a script.
+// Beeps, message boxes and questions: every window reports through this, so that tests can
+// record what was shown and answer from a script.
 class Dialogs
 {
 public:
@@ -16,4 +17,13 @@ public:
                          const QString &title = {}) = 0;
     // Yes and No buttons; true on Yes.
     virtual bool ask(const QString &text, Icon icon, const QString &title) = 0;
+    // A question with the caller's own buttons ("&Overwrite", "&Reload", "Cancel"): the
+    // text, icon and title as for ask(), then the buttons. Returns the index of the one
+    // pressed; Enter presses defaultButton, and Escape or closing the box answers
+    // escapeButton, as does a service that shows nothing (a benchmark's).
+    virtual int choose(const QString & /*text*/, Icon, const QString & /*title*/,
+                       const QStringList & /*buttons*/, int /*defaultButton*/, int escapeButton)
+    {
+        return escapeButton;
+    }
 };

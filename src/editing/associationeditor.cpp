@@ -23,6 +23,7 @@ AssociationEditor::AssociationEditor(AppContext &ctx, QWidget *parent)
     setWindowTitle(tr("Associate Game"));
     m_gameList->setObjectName(QStringLiteral("gameList"));
     m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_okButton->setDefault(true);
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);

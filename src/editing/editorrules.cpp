@@ -1,6 +1,8 @@
 #include "editorrules.h"
 
 #include "dialogs.h"
+#include "editconflict.h"
+#include "gamerecords.h"
 
 #include <QCoreApplication>
 
@@ -83,6 +85,57 @@ void refuseUnreadGame(Dialogs &dialogs)
                                                 "The game could not be read, so its fields "
                                                 "were not shown. Nothing was written."),
                     Dialogs::Icon::Critical, QCoreApplication::translate("EditorRules", "Error"));
+}
+
+namespace
+{
+
+enum class Answer { Overwrite, Reload, Cancel };
+
+Answer askAboutOtherChanges(Dialogs &dialogs, const QString &title, const QStringList &columns)
+{
+    const auto tr = [](const char *text) {
+        return QCoreApplication::translate("EditorRules", text);
+    };
+    QStringList fields;
+    for (const QString &column : columns)
+        fields << editconflict::fieldCaption(column);
+    dialogs.beep();
+    const int answer = dialogs.choose(
+        tr("Another program changed %1 while it was open here: %2.\n\nOverwrite those "
+           "changes with what this window shows, reload the game as it is stored now, or "
+           "cancel and go on editing?")
+            .arg(title.isEmpty() ? tr("this game") : title, fields.join(QStringLiteral(", "))),
+        Dialogs::Icon::Exclamation, tr("Changed Elsewhere"),
+        {tr("&Overwrite"), tr("&Reload"), tr("Cancel")}, 2, 2);
+    return static_cast<Answer>(qBound(0, answer, 2));
+}
+
+} // namespace
+
+Save saveOverLoaded(const QSqlDatabase &db, Dialogs &dialogs, int id, const QVariantMap &fields,
+                    const QVariantMap &loaded)
+{
+    QVariantMap baseline = loaded;
+    for (;;) {
+        const gamerecords::GuardedUpdate update =
+            gamerecords::updateGameUnlessChanged(db, id, fields, baseline);
+        if (update.written)
+            return {Save::Saved, {}, {}};
+        if (update.lostColumns.isEmpty())
+            return {Save::Failed, {}, update.error};
+        const QString title = update.stored.value(QStringLiteral("titolo")).toString();
+        switch (askAboutOtherChanges(dialogs, title, update.lostColumns)) {
+        case Answer::Overwrite:
+            for (auto it = baseline.begin(); it != baseline.end(); ++it)
+                it.value() = update.stored.value(it.key());
+            break;
+        case Answer::Reload:
+            return {Save::Reload, update.stored, {}};
+        case Answer::Cancel:
+            return {Save::Cancelled, {}, {}};
+        }
+    }
 }
 
 } // namespace editorrules

@@ -4,8 +4,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVariantMap>
 
 class Dialogs;
+class QSqlDatabase;
 
 // The rules of the record editor that do not depend on its widgets: the machine list,
 // what each pick button asks the chooser for, and the checks before saving.
@@ -46,5 +48,18 @@ QString machineCode(const QString &text);
 // Both editors refuse to store a game they could not read (its boxes are empty, not its
 // fields) and say so the same way.
 void refuseUnreadGame(Dialogs &dialogs);
+
+struct Save {
+    enum Outcome { Saved, Reload, Cancelled, Failed } outcome = Failed;
+    QVariantMap stored; // Reload: the game as stored now, to be shown
+    QString error;      // Failed: why
+};
+
+// Both editors store a game this way: the fields go over the game unless that would undo
+// a change another program made since `loaded` (the editor's columns as read) was read.
+// Then the user is told which fields changed and chooses: Overwrite (over the row as it
+// is now; asked again should it change once more), Reload, or Cancel to go on editing.
+Save saveOverLoaded(const QSqlDatabase &db, Dialogs &dialogs, int id, const QVariantMap &fields,
+                    const QVariantMap &loaded);
 
 } // namespace editorrules

@@ -44,8 +44,6 @@ FieldEditor::FieldEditor(AppContext &ctx, QWidget *parent)
 
     connect(m_modifyButton, &QPushButton::clicked, this, &FieldEditor::onModifyClicked);
     connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(m_firstEdit, &QLineEdit::returnPressed, this, &FieldEditor::onModifyClicked);
-    connect(m_secondEdit, &QLineEdit::returnPressed, this, &FieldEditor::onModifyClicked);
     centreOnScreen(this);
 }
 
@@ -66,13 +64,21 @@ bool FieldEditor::takeRequest(const FieldEditorRequest &request)
     }
     setWindowTitle(m_layout.caption);
     m_firstLabel->setText(m_layout.firstLabel);
-    m_firstEdit->setText(row.value(m_layout.firstColumn).toString());
     m_secondLabel->setVisible(m_layout.isPair());
     m_secondEdit->setVisible(m_layout.isPair());
     m_secondLabel->setText(m_layout.secondLabel);
+    showFields(row);
+    return true;
+}
+
+void FieldEditor::showFields(const QVariantMap &row)
+{
+    m_firstEdit->setText(row.value(m_layout.firstColumn).toString());
     m_secondEdit->setText(m_layout.isPair() ? row.value(m_layout.secondColumn).toString()
                                             : QString());
-    return true;
+    m_loaded = {{m_layout.firstColumn, row.value(m_layout.firstColumn)}};
+    if (m_layout.isPair())
+        m_loaded.insert(m_layout.secondColumn, row.value(m_layout.secondColumn));
 }
 
 void FieldEditor::onModifyClicked()
@@ -81,14 +87,18 @@ void FieldEditor::onModifyClicked()
         editorrules::refuseUnreadGame(m_ctx.dialogs);
         return;
     }
-    QString error;
-    if (!gamerecords::updateGame(
-            m_ctx.db(), m_id, m_layout.values(m_firstEdit->text(), m_secondEdit->text()), &error)) {
+    const editorrules::Save save = editorrules::saveOverLoaded(
+        m_ctx.db(), m_ctx.dialogs, m_id, m_layout.values(m_firstEdit->text(), m_secondEdit->text()),
+        m_loaded);
+    if (save.outcome == editorrules::Save::Reload)
+        showFields(save.stored);
+    if (save.outcome == editorrules::Save::Failed) {
         m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(tr("The change was not saved: %1").arg(error),
+        m_ctx.dialogs.message(tr("The change was not saved: %1").arg(save.error),
                               Dialogs::Icon::Critical, tr("Error"));
-        return;
     }
+    if (save.outcome != editorrules::Save::Saved)
+        return;
     close();
     Q_EMIT m_ctx.windows.events().gameSaved(m_id);
 }

@@ -3,6 +3,7 @@
 #include "fieldlayout.h"
 #include "windowrequests.h"
 
+#include <QVariantMap>
 #include <QWidget>
 
 class AppContext;
@@ -20,6 +21,7 @@ public:
     bool takeRequest(const FieldEditorRequest &request) override;
 
 private:
+    void showFields(const QVariantMap &row);
     void onModifyClicked();
 
     AppContext &m_ctx;
@@ -27,6 +29,8 @@ private:
     int m_id = 0;
     // The game could not be read: its boxes are empty, not its fields.
     bool m_unread = false;
+    // The field's columns as last read: a save must not undo what others changed since.
+    QVariantMap m_loaded;
     QLabel *m_firstLabel;
     QLineEdit *m_firstEdit;
     QLabel *m_secondLabel;

@@ -75,8 +75,6 @@ FileChooser::FileChooser(AppContext &ctx, QWidget *parent)
     auto *row = new QHBoxLayout(this);
     row->addLayout(left);
     row->addWidget(m_previewFrame, 0, Qt::AlignTop);
-    // The window is as wide as the controls of its purpose.
-    row->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_browsingPane, &BrowsingPane::folderChanged, this, &FileChooser::clearPreview);
     connect(m_browsingPane, &BrowsingPane::fileClicked, this, &FileChooser::onFileClicked);
@@ -118,7 +116,9 @@ bool FileChooser::takeRequest(const FileChooserRequest &request)
 #endif
     openStartFolder(request.startFolder);
     applyWidth();
-    adjustSize();
+    // As wide as the controls of the purpose; the lists give way on a low screen.
+    layout()->activate();
+    resize(sizeHint());
     centreOnScreen(this);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "gamerecords.h"
 
 #include "database.h"
+#include "editconflict.h"
 
 #include <QCoreApplication>
 #include <QSqlField>
@@ -41,6 +42,40 @@ void setError(QString *error, const QString &text)
 {
     if (error)
         *error = text;
+}
+
+// Writes the checked columns of one game inside the caller's write transaction.
+bool writeColumns(const QSqlDatabase &db, int id, const QStringList &columns,
+                  const QVariantMap &fields, QString *error)
+{
+    QString why;
+    if (columns.isEmpty()) {
+        // Nothing to write; the row must still be there.
+        if (!catalogue::fetchOne(db, QStringLiteral("select id from tabella1 where id=?"), {id},
+                                 &why)) {
+            setError(error, why.isEmpty() ? recordGoneText() : why);
+            return false;
+        }
+        return true;
+    }
+    QStringList assignments;
+    for (const QString &c : columns)
+        assignments << c + QStringLiteral("=?");
+    QVariantList values = fields.values();
+    values << id;
+    const QSqlQuery q = catalogue::run(
+        db,
+        QStringLiteral("update tabella1 set %1 where id=?").arg(assignments.join(QLatin1Char(','))),
+        values, &why);
+    if (!q.isActive()) {
+        setError(error, why);
+        return false;
+    }
+    if (q.numRowsAffected() < 1) {
+        setError(error, recordGoneText());
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -113,38 +148,42 @@ bool updateGame(const QSqlDatabase &db, int id, const QVariantMap &fields, QStri
         setError(error, transaction.error());
         return false;
     }
-    QString why;
-    if (columns.isEmpty()) {
-        // Nothing to write; the row must still be there.
-        if (!catalogue::fetchOne(db, QStringLiteral("select id from tabella1 where id=?"), {id},
-                                 &why)) {
-            setError(error, why.isEmpty() ? recordGoneText() : why);
-            return false;
-        }
-    } else {
-        QStringList assignments;
-        for (const QString &c : columns)
-            assignments << c + QStringLiteral("=?");
-        QVariantList values = fields.values();
-        values << id;
-        const QSqlQuery q = catalogue::run(db,
-                                           QStringLiteral("update tabella1 set %1 where id=?")
-                                               .arg(assignments.join(QLatin1Char(','))),
-                                           values, &why);
-        if (!q.isActive()) {
-            setError(error, why);
-            return false;
-        }
-        if (q.numRowsAffected() < 1) {
-            setError(error, recordGoneText());
-            return false;
-        }
-    }
+    if (!writeColumns(db, id, columns, fields, error))
+        return false;
     if (!transaction.commit()) {
         setError(error, transaction.error());
         return false;
     }
     return true;
+}
+
+GuardedUpdate updateGameUnlessChanged(const QSqlDatabase &db, int id, const QVariantMap &fields,
+                                      const QVariantMap &loaded)
+{
+    GuardedUpdate result;
+    QStringList columns;
+    if (!checkColumns(fields, &columns, &result.error))
+        return result;
+    // The write lock is held from the comparison to the write: nobody changes the row
+    // in between.
+    catalogue::WriteTransaction transaction(db);
+    if (!transaction.isOpen()) {
+        result.error = transaction.error();
+        return result;
+    }
+    const auto stored = loadGame(db, id, &result.error);
+    if (!stored)
+        return result;
+    result.stored = *stored;
+    result.lostColumns = editconflict::lostColumns(loaded, *stored, fields);
+    if (!result.lostColumns.isEmpty() || !writeColumns(db, id, columns, fields, &result.error))
+        return result;
+    if (!transaction.commit()) {
+        result.error = transaction.error();
+        return result;
+    }
+    result.written = true;
+    return result;
 }
 
 QVariantMap loadConfiguration(const QSqlDatabase &db, QString *error)

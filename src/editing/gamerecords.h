@@ -32,6 +32,20 @@ int insertGame(const QSqlDatabase &db, const QVariantMap &fields, QString *error
 // written.
 bool updateGame(const QSqlDatabase &db, int id, const QVariantMap &fields, QString *error);
 
+struct GuardedUpdate {
+    bool written = false;
+    // Not written because another program changed these columns since the editor loaded
+    // the game (editconflict::lostColumns); stored is the row as it is now.
+    QStringList lostColumns;
+    QVariantMap stored;
+    QString error; // neither written nor held back by a change: why
+};
+
+// updateGame, unless writing would undo a change another program made since `loaded` (the
+// editor's columns as it read them) was read. Compared and written under one write lock.
+GuardedUpdate updateGameUnlessChanged(const QSqlDatabase &db, int id, const QVariantMap &fields,
+                                      const QVariantMap &loaded);
+
 // The configuration record (the first row of tabella2) keyed by lower-case column
 // name; empty when the table has no row or cannot be read (then *error says why).
 QVariantMap loadConfiguration(const QSqlDatabase &db, QString *error = nullptr);

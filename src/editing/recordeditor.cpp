@@ -2,9 +2,11 @@
 
 #include "appcontext.h"
 #include "dialogs.h"
+#include "fitscrollarea.h"
 #include "gamerecords.h"
 #include "opentest.h"
 #include "placement.h"
+#include "screenfit.h"
 #include "windowregistry.h"
 
 #include <QCloseEvent>
@@ -33,10 +35,17 @@ RecordEditor::RecordEditor(AppContext &ctx, QWidget *parent)
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 
+    // The fields scroll on a small screen; the buttons stay in sight below them.
+    auto *body = new QWidget;
+    auto *fields = new QVBoxLayout(body);
+    fields->setContentsMargins(0, 0, 0, 0);
+    fields->addLayout(grid);
+    fields->addWidget(buildDiskGroup());
+    fields->addStretch(1);
+    auto *scroll = new FitScrollArea(body, this);
+    scroll->setObjectName(QStringLiteral("fieldsScroll"));
     auto *outer = new QVBoxLayout(this);
-    outer->addLayout(grid);
-    outer->addWidget(buildDiskGroup());
-    outer->addStretch(1);
+    outer->addWidget(scroll, 1);
     outer->addLayout(buildButtons());
     resize(640, sizeHint().height());
 
@@ -251,7 +260,9 @@ bool RecordEditor::takeRequest(const RecordEditorRequest &request)
     m_mode = request.mode;
     const bool modifying = m_mode == EditMode::Modify;
     m_saveButton->setVisible(!modifying);
+    m_saveButton->setDefault(!modifying);
     m_modifyButton->setVisible(modifying);
+    m_modifyButton->setDefault(modifying);
     m_diskGroup->hide();
     m_waitingFor.reset();
     m_unread = false;
@@ -301,6 +312,9 @@ void RecordEditor::showGame(const QVariantMap &row)
     m_machineBox->setCurrentIndex(-1);
     m_machineBox->setEditText(row.value(QStringLiteral("formato")).toString());
     m_shownFields = gatherFields();
+    m_loaded.clear();
+    for (auto it = m_shownFields.cbegin(); it != m_shownFields.cend(); ++it)
+        m_loaded.insert(it.key(), row.value(it.key()));
 }
 
 void RecordEditor::clearFields()
@@ -313,6 +327,7 @@ void RecordEditor::clearFields()
     m_machineBox->setCurrentIndex(-1);
     m_machineBox->setEditText(QString());
     m_shownFields = gatherFields();
+    m_loaded.clear();
 }
 
 QVariantMap RecordEditor::gatherFields() const
@@ -399,12 +414,14 @@ void RecordEditor::onDisksClicked()
 {
     m_diskGroup->show();
     m_disksButton->hide();
+    ScreenFit::showWhole(this);
 }
 
 void RecordEditor::onCloseDisksClicked()
 {
     m_diskGroup->hide();
     m_disksButton->show();
+    ScreenFit::showWhole(this);
 }
 
 bool RecordEditor::confirm(const QString &question, const QString &title, bool information)
@@ -484,11 +501,14 @@ bool RecordEditor::saveChanges(bool asking)
     }
     QVariantMap fields = gatherFields();
     fields.insert(QStringLiteral("dbver"), QStringLiteral("Private"));
-    QString error;
-    if (!gamerecords::updateGame(m_ctx.db(), m_id, fields, &error)) {
-        reportSaveFailure(error);
+    const editorrules::Save save =
+        editorrules::saveOverLoaded(m_ctx.db(), m_ctx.dialogs, m_id, fields, m_loaded);
+    if (save.outcome == editorrules::Save::Reload)
+        showGame(save.stored);
+    if (save.outcome == editorrules::Save::Failed)
+        reportSaveFailure(save.error);
+    if (save.outcome != editorrules::Save::Saved)
         return false;
-    }
     m_shownFields = gatherFields();
     close();
     Q_EMIT m_ctx.windows.events().gameSaved(m_id);

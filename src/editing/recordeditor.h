@@ -72,6 +72,8 @@ private:
     bool m_unread = false;
     // The fields as shown after the last load, clear or save: closing with others asks.
     QVariantMap m_shownFields;
+    // The shown columns as last read: a save must not undo what others changed since.
+    QVariantMap m_loaded;
     // The chooser purpose a pick button is waiting for, and the disk slot of a game pick.
     std::optional<ChooserPurpose> m_waitingFor;
     int m_diskSlot = 0;

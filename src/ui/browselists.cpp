@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QSet>
 #include <QStorageInfo>
 
@@ -169,6 +170,20 @@ void DirListBox::refresh()
     }
 }
 
+void DirListBox::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter) {
+        QListWidget::keyPressEvent(event);
+        return;
+    }
+    QListWidgetItem *item = currentItem();
+    if (item && item->data(Qt::UserRole).toString() != m_path)
+        onActivated(item);
+    else
+        event->ignore();
+}
+
 void DirListBox::onActivated(QListWidgetItem *item)
 {
     if (!item)
@@ -230,6 +245,15 @@ void FileListBox::refresh()
 void FileListBox::setListIndex(int index)
 {
     setCurrentRow(index);
+}
+
+bool FileListBox::selectFile(const QString &name)
+{
+    const QList<QListWidgetItem *> found = findItems(name, Qt::MatchExactly);
+    if (found.isEmpty())
+        return false;
+    setCurrentItem(found.first());
+    return true;
 }
 
 QString FileListBox::fileName() const

@@ -46,6 +46,10 @@ Q_SIGNALS:
     void changed(const QString &path);
     void unreadable(const QString &path);
 
+protected:
+    // Enter on another folder opens it; on the open one it is left to the window.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void onActivated(QListWidgetItem *item);
     QString m_path;
@@ -68,6 +72,8 @@ public:
 
     int listIndex() const { return currentRow(); }
     void setListIndex(int index);
+    // Selects the listed file of that name; false when it is not listed.
+    bool selectFile(const QString &name);
     QString fileName() const;         // the selected file's name, empty when none
     QString selectedFilePath() const; // folder + separator + name, empty when none
 

@@ -4,6 +4,8 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -36,7 +38,8 @@ BrowsingPane::BrowsingPane(Dialogs &dialogs, Files files, QWidget *parent)
     }
     connect(m_drives, &DriveListBox::changed, this, &BrowsingPane::onDriveChanged);
     connect(m_folders, &DirListBox::changed, this, &BrowsingPane::onFolderChanged);
-    connect(m_folderEdit, &QLineEdit::returnPressed, this, &BrowsingPane::onFolderTyped);
+    // Enter in the box is the box's own: it must not also press the window's default button.
+    m_folderEdit->installEventFilter(this);
     reportUnreadable(dialogs, m_drives, m_folders);
 }
 
@@ -78,16 +81,60 @@ void BrowsingPane::onFilterChosen(int index)
                                                                    : QStringLiteral("*.*"));
 }
 
+bool BrowsingPane::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_folderEdit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            onFolderTyped();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// A typed file opens its folder and, where files are chosen, is chosen as a double click
+// would choose it.
 void BrowsingPane::onFolderTyped()
 {
     const QString typed = m_folderEdit->text().trimmed();
+    const QFileInfo info(typed);
+    const QString folder = info.isFile() ? info.absolutePath() : typed;
     const QString before = m_folders->path();
-    const QSignalBlocker driveBlocker(m_drives);
-    if (m_drives->setDrive(typed) && m_folders->setPath(typed))
-        return; // folderChanged follows from the folder list
-    m_drives->setDrive(before);
-    m_folderEdit->setText(before);
-    reportUnreadable(m_dialogs, typed);
+    bool opened = false;
+    {
+        const QSignalBlocker driveBlocker(m_drives);
+        // folderChanged follows from the folder list.
+        opened = m_drives->setDrive(folder) && m_folders->setPath(folder);
+        if (!opened)
+            m_drives->setDrive(before);
+    }
+    m_folderEdit->setText(m_folders->path());
+    if (!opened)
+        reportUnreadable(m_dialogs, typed);
+    else if (info.isFile() && selectTypedFile(info.fileName()))
+        Q_EMIT fileActivated(m_files->selectedFilePath());
+}
+
+// Selects the file in the shown file list, under the first filter choice that lists it when
+// the one in force does not.
+bool BrowsingPane::selectTypedFile(const QString &name)
+{
+    if (!m_files || m_files->isHidden())
+        return false;
+    if (m_files->selectFile(name))
+        return true;
+    const int inForce = m_filterBox->currentIndex();
+    for (int i = 0; i < m_filters.size(); ++i) {
+        onFilterChosen(i);
+        if (m_files->selectFile(name)) {
+            const QSignalBlocker blocker(m_filterBox);
+            m_filterBox->setCurrentIndex(i);
+            return true;
+        }
+    }
+    onFilterChosen(inForce);
+    return false;
 }
 
 QString BrowsingPane::folder() const

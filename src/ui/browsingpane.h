@@ -19,7 +19,8 @@ struct FileFilter {
 // The drive, folder and (optionally) file lists of a browsing window, wired together: a
 // drive change opens its root, a folder change lists its files, and a drive or folder that
 // cannot be read is reported and left. A box above the lists shows the folder and takes a
-// typed or pasted one; a filter box under the file list offers the file kinds.
+// typed or pasted one (or a file's path: its folder); a filter box under the file list
+// offers the file kinds.
 class BrowsingPane : public QWidget
 {
     Q_OBJECT
@@ -46,12 +47,17 @@ Q_SIGNALS:
     // The user moved to another folder.
     void folderChanged(const QString &folder);
     void fileClicked(const QString &path);
+    // A double click on a file, or its path typed into the folder box.
     void fileActivated(const QString &path);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void onDriveChanged();
     void onFolderChanged();
     void onFolderTyped();
+    bool selectTypedFile(const QString &name);
     void onFilterChosen(int index);
 
     Dialogs &m_dialogs;

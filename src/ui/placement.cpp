@@ -1,8 +1,9 @@
 #include "placement.h"
 
+#include "windowkeys.h"
+
 #include <QGuiApplication>
 #include <QScreen>
-#include <QShortcut>
 #include <QWidget>
 
 QPointF centredPosition(QSizeF screen, QSizeF window)
@@ -10,21 +11,31 @@ QPointF centredPosition(QSizeF screen, QSizeF window)
     return {(screen.width() - window.width()) / 2, (screen.height() - window.height()) / 2};
 }
 
+QRect availableArea(const QWidget *window)
+{
+    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+QSize frameAllowance(const QWidget *window)
+{
+    // Until the window system has framed a window its frame is unknown: leave room for a
+    // title bar.
+    const QSize frame = window->frameGeometry().size() - window->size();
+    const bool framed = !(window->windowFlags() & Qt::FramelessWindowHint);
+    return frame.isNull() && framed ? QSize(8, 32) : frame;
+}
+
 void centreOnScreen(QWidget *window)
 {
     if (!window)
         return;
-    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
+    const QRect area = availableArea(window);
+    if (area.isEmpty())
         return;
-    const QRect area = screen->availableGeometry();
     // A window larger than the available area (a small screen, a scale factor) is made to
     // fit as far as its minimum size allows, and never starts above or left of the area.
-    // Before its first showing a window's frame is unknown: leave room for a title bar.
-    QSize frame = window->frameGeometry().size() - window->size();
-    if (frame.isNull() && !window->isVisible())
-        frame = QSize(8, 32);
-    const QSize room = area.size() - frame;
+    const QSize room = area.size() - frameAllowance(window);
     if (window->width() > room.width() || window->height() > room.height())
         window->resize(window->size().boundedTo(room).expandedTo(window->minimumSize()));
     const QSize size = window->frameGeometry().size();
@@ -34,7 +45,7 @@ void centreOnScreen(QWidget *window)
 
 void closeOnEscape(QWidget *window)
 {
-    new QShortcut(QKeySequence(Qt::Key_Escape), window, window, &QWidget::close);
+    WindowKeys::of(window)->setEscapeCloses(true);
 }
 
 void showGameInTitle(QWidget *window, const QString &caption, const QString &title)

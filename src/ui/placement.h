@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointF>
+#include <QRect>
 #include <QSizeF>
 
 class QString;
@@ -18,11 +19,18 @@ inline int twipsToPixels(double twips)
 // gets a negative position.
 QPointF centredPosition(QSizeF screen, QSizeF window);
 
+// The available area of the screen the window is on (or of the primary screen); empty
+// without a screen.
+QRect availableArea(const QWidget *window);
+// What the window's frame adds to its size (a guess before it was first shown).
+QSize frameAllowance(const QWidget *window);
+
 // Centres the window on the available area of the screen it is on (or the primary
 // screen), first shrinking a window that does not fit.
 void centreOnScreen(QWidget *window);
 
-// Escape closes the window, as it does every secondary window.
+// Escape closes the window, as it does every secondary window, once no control of the
+// window (an open drop-down) took it.
 void closeOnEscape(QWidget *window);
 
 // Names the game in the window's title ("caption - title"; the caption alone when the game

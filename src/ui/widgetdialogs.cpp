@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace
 {
@@ -47,4 +48,20 @@ bool WidgetDialogs::ask(const QString &text, Icon icon, const QString &title)
     QMessageBox box(boxIcon(icon), boxTitle(title), text, QMessageBox::Yes | QMessageBox::No,
                     QApplication::activeWindow());
     return box.exec() == QMessageBox::Yes;
+}
+
+int WidgetDialogs::choose(const QString &text, Icon icon, const QString &title,
+                          const QStringList &buttons, int defaultButton, int escapeButton)
+{
+    QMessageBox box(boxIcon(icon), boxTitle(title), text, QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    QList<QPushButton *> pushed;
+    for (int i = 0; i < buttons.size(); ++i)
+        pushed << box.addButton(buttons.at(i), i == escapeButton ? QMessageBox::RejectRole
+                                                                 : QMessageBox::AcceptRole);
+    box.setDefaultButton(pushed.value(defaultButton));
+    box.setEscapeButton(pushed.value(escapeButton));
+    box.exec();
+    const int pressed = pushed.indexOf(qobject_cast<QPushButton *>(box.clickedButton()));
+    return pressed < 0 ? escapeButton : pressed;
 }

@@ -9,4 +9,6 @@ public:
     void beep() override;
     void message(const QString &text, Icon icon, const QString &title) override;
     bool ask(const QString &text, Icon icon, const QString &title) override;
+    int choose(const QString &text, Icon icon, const QString &title, const QStringList &buttons,
+               int defaultButton, int escapeButton) override;
 };

@@ -1,5 +1,8 @@
 #include "windowregistry.h"
 
+#include "screenfit.h"
+#include "windowkeys.h"
+
 #include <QEventLoop>
 
 namespace
@@ -27,6 +30,8 @@ QWidget *WindowRegistry::create(WindowKey key)
     if (!w)
         return nullptr;
     w->setAttribute(Qt::WA_DeleteOnClose);
+    ScreenFit::watch(w);
+    WindowKeys::of(w);
     m_open.insert(key, w);
     return w;
 }
@@ -67,6 +72,7 @@ void WindowRegistry::runModal(QWidget *w)
 
 void WindowRegistry::adopt(WindowKey key, QWidget *window)
 {
+    ScreenFit::watch(window);
     m_open.insert(key, window);
 }
 

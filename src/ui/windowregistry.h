@@ -11,7 +11,8 @@
 
 // The single-instance window registry. open() brings an open window to the front or
 // creates it from its factory, then hands it the request; a closed window is deleted and
-// the next open() loads it afresh.
+// the next open() loads it afresh. Every window it holds is kept on its screen
+// (ScreenFit), and those it makes take Enter for their default button (WindowKeys).
 class WindowRegistry
 {
 public:

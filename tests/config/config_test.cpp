@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTest>
 #include <QTimer>
 
 namespace
@@ -186,6 +187,68 @@ TEST_F(ConfigTest, OptionsEditTheProgramSettingsOnOkOnly)
     }
     EXPECT_EQ(settings(), (QList<bool>{false, true, false, true}));
     EXPECT_EQ(changed, 1);
+}
+
+TEST_F(ConfigTest, EnterPressesOkAndEscapeClosesBothWindows)
+{
+    QWidget *w = t.ctx->windows.show(WindowKey::SystemConfig);
+    edit(w, "vice")->setText("/typed/vice");
+    t.dialogs.answers = {false};
+    QTest::keyClick(edit(w, "vice"), Qt::Key_Return);
+    EXPECT_EQ(t.dialogs.questions().value(0).right(27), "\n\nApply the changes anyway?");
+    QTest::keyClick(edit(w, "vice"), Qt::Key_Escape);
+    EXPECT_FALSE(isOpen(*t.ctx, WindowKey::SystemConfig));
+    EXPECT_TRUE(stored("vice").isEmpty());
+
+    t.ctx->settings = {};
+    w = t.ctx->windows.show(WindowKey::ProgramOptions);
+    control<QCheckBox>(w, "uaeGuiCheck")->setChecked(true);
+    QTest::keyClick(control<QCheckBox>(w, "uaeGuiCheck"), Qt::Key_Return);
+    EXPECT_TRUE(t.ctx->settings.uaeShowsGui);
+    EXPECT_FALSE(isOpen(*t.ctx, WindowKey::ProgramOptions));
+}
+
+TEST_F(ConfigTest, OptionsNameTheConfiguredEmulators)
+{
+    const struct {
+        const char *uae, *fellow, *uaeText, *fellowText;
+    } cases[] = {
+        {"/usr/bin/fs-uae", "", "Show fs-uae GUI", "Show WinFellow GUI"},
+        {"C:\\Emu\\WinUAE.EXE", "C:\\Emu\\WinFellow.exe", "Show WinUAE GUI", "Show WinFellow GUI"},
+        {"", "/opt/fellow", "Show WinUAE GUI", "Show fellow GUI"},
+    };
+    for (const auto &c : cases) {
+        t.catalogue.setConfig({{"uae", c.uae}, {"fellow", c.fellow}});
+        QWidget *w = t.ctx->windows.show(WindowKey::ProgramOptions);
+        EXPECT_EQ(control<QCheckBox>(w, "uaeGuiCheck")->text(), c.uaeText);
+        EXPECT_EQ(control<QCheckBox>(w, "fellowGuiCheck")->text(), c.fellowText);
+        w->close();
+    }
+    QWidget *w = t.ctx->windows.show(WindowKey::ProgramOptions);
+    t.catalogue.setConfig({{"uae", "/usr/bin/amiberry"}});
+    Q_EMIT t.ctx->windows.events().configurationSaved();
+    EXPECT_EQ(control<QCheckBox>(w, "uaeGuiCheck")->text(), "Show amiberry GUI");
+}
+
+TEST_F(ConfigTest, EveryWindowFitsTheScreenWithItsButtonsInSight)
+{
+    for (WindowKey key :
+         {WindowKey::SystemConfig, WindowKey::ProgramOptions, WindowKey::Greetings}) {
+        QWidget *w = t.ctx->windows.show(key);
+        EXPECT_TRUE(fitsScreen(w)) << w->objectName().toStdString();
+        if (key != WindowKey::Greetings) {
+            EXPECT_TRUE(inSight(w, "okButton"));
+            EXPECT_TRUE(inSight(w, "exitButton"));
+        }
+        w->close();
+    }
+}
+
+TEST(ConfigWindows, FitALowScreenAndScale175)
+{
+    for (double scale : {1.0, 1.75})
+        EXPECT_EQ(failuresOnScreen("ConfigTest.EveryWindowFits*", {1280, 800}, scale), QString())
+            << scale;
 }
 
 TEST_F(ConfigTest, GreetingsListAndBeepOnceWhenShownTwice)

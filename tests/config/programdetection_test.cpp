@@ -61,7 +61,9 @@ TEST(ProgramDetection, DetectButtonFillsEmptyBoxesFromPath)
     EXPECT_EQ(control<QLineEdit>(w, "player2Edit")->text(), "/mine/xmp");
     EXPECT_EQ(control<QLineEdit>(w, "uaeEdit")->text(), "");
     EXPECT_EQ(t.dialogs.messages(),
-              QStringList{"Found:\nCommodore 64, VICE: " + x64sc + "\nPress OK to keep them."});
+              QStringList{"Found:\nCommodore 64, VICE: " + x64sc +
+                          "\n\nThe paths are filled in but not stored yet: OK in System "
+                          "Configuration stores them, Exit drops them."});
     EXPECT_TRUE(t.catalogue.value(0, "vice").isNull());
     t.ctx->windows.closeAll();
 }

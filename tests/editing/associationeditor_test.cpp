@@ -1,6 +1,8 @@
 #include "associationeditor.h"
 #include "editingtest.h"
 
+#include <QTest>
+
 namespace
 {
 
@@ -27,11 +29,15 @@ protected:
             ids << list->item(i)->data(Qt::UserRole).toInt();
         return ids;
     }
-    // Chooses the game (0: none) and clicks "OK".
-    static void ok(QWidget *w, int id)
+    // Chooses the game (0: none) and clicks "OK", or presses Enter in the list.
+    static void ok(QWidget *w, int id, bool enter = false)
     {
-        control<QListWidget>(w, "gameList")->setCurrentRow(listed(w).indexOf(id));
-        click(w, "okButton");
+        auto *list = control<QListWidget>(w, "gameList");
+        list->setCurrentRow(listed(w).indexOf(id));
+        if (enter)
+            QTest::keyClick(list, Qt::Key_Return);
+        else
+            click(w, "okButton");
     }
 
     EditingContext tc;
@@ -50,10 +56,11 @@ TEST_F(AssociationEditorTest, EachKindListsItsMachineAndWritesItsColumns)
         int game;
         QList<int> listed;
         const char *column;
-    } cases[] = {{K::C64Game, {"/zork.d64"}, zork, c64s, "emul1"},
-                 {K::AmigaGame, {"/1", "/2"}, lemmings, amigas, "df1"},
-                 {K::AmigaMusic, {"/MUSIC~1/LEMMIN~1.MOD"}, lemmings, amigas, "song"},
-                 {K::C64Music, {"/zork.sid"}, zork, c64s, "song"}};
+        bool enter;
+    } cases[] = {{K::C64Game, {"/zork.d64"}, zork, c64s, "emul1", false},
+                 {K::AmigaGame, {"/1", "/2"}, lemmings, amigas, "df1", true},
+                 {K::AmigaMusic, {"/MUSIC~1/LEMMIN~1.MOD"}, lemmings, amigas, "song", false},
+                 {K::C64Music, {"/zork.sid"}, zork, c64s, "song", true}};
     QSignalSpy made(&tc.events(), &WindowEvents::associationMade);
     QSignalSpy saved(&tc.events(), &WindowEvents::gameSaved);
     for (const auto &c : cases) {
@@ -61,7 +68,7 @@ TEST_F(AssociationEditorTest, EachKindListsItsMachineAndWritesItsColumns)
         AssociationEditor *w = open(c.kind, c.files);
         EXPECT_EQ(listed(w), c.listed);
         tc.dialogs.clear();
-        ok(w, c.game);
+        ok(w, c.game, c.enter);
         EXPECT_EQ(tc.text(c.game, c.column), c.files.last());
         EXPECT_EQ(tc.dialogs.messages(), QStringList{"Configuration UPDATED!"});
         EXPECT_EQ(made.last().at(0).value<AssociationKind>(), c.kind);

@@ -1,3 +1,4 @@
+#include "editconflict.h"
 #include "editingtest.h"
 #include "gamerecords.h"
 
@@ -20,4 +21,64 @@ TEST(GameRecords, HostileTextIsStoredVerbatimAndBadWritesLeaveNoTrace)
     // No transaction was left open.
     EXPECT_GT(insertGame(db, {{"titolo", "Next"}}, &error), 0) << error.toStdString();
     EXPECT_EQ(tc.catalogue.count(), 2);
+}
+
+TEST(EditConflict, LostAreTheColumnsChangedElsewhereThatTheSaveWouldUndo)
+{
+    const QVariant null{QMetaType(QMetaType::QString)};
+    using M = QVariantMap;
+    const struct {
+        const char *what;
+        M loaded, stored, written;
+        QStringList lost;
+    } cases[] = {
+        {"changed here only", {{"titolo", "A"}}, {{"titolo", "A"}}, {{"titolo", "B"}}, {}},
+        {"changed elsewhere", {{"titolo", "A"}}, {{"titolo", "C"}}, {{"titolo", "A"}}, {"titolo"}},
+        {"changed on both sides",
+         {{"titolo", "A"}},
+         {{"titolo", "C"}},
+         {{"titolo", "B"}},
+         {"titolo"}},
+        {"the same change", {{"titolo", "A"}}, {{"titolo", "C"}}, {{"titolo", "C"}}, {}},
+        {"letter case",
+         {{"titolo", "elite"}},
+         {{"titolo", "Elite"}},
+         {{"titolo", "elite"}},
+         {"titolo"}},
+        {"Null and empty are one", {{"note", null}}, {{"note", ""}}, {{"note", null}}, {}},
+        {"emptied elsewhere", {{"note", "x"}}, {{"note", null}}, {{"note", "x"}}, {"note"}},
+        {"written, not loaded", {}, {{"dbver", "Other"}}, {{"dbver", "Private"}}, {}},
+        {"loaded, not written", {{"sh", "A"}}, {{"sh", "B"}}, {}, {}},
+        {"catalogue order",
+         {{"sh", "A"}, {"titolo", "A"}, {"df1", "A"}},
+         {{"sh", "B"}, {"titolo", "B"}, {"df1", "B"}},
+         {{"sh", "A"}, {"titolo", "A"}, {"df1", "A"}},
+         {"titolo", "sh", "df1"}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(editconflict::lostColumns(c.loaded, c.stored, c.written), c.lost) << c.what;
+    EXPECT_EQ(editconflict::fieldCaption("sh"), "Publisher");
+    EXPECT_EQ(editconflict::fieldCaption("df2"), "DF2:");
+    EXPECT_EQ(editconflict::fieldCaption("voto"), "voto");
+}
+
+TEST(GameRecords, AGuardedUpdateWritesNothingOverAChangeItWouldUndo)
+{
+    EditingContext tc;
+    QSqlDatabase db = tc.catalogue.db();
+    const int id = insertGame(db, {{"titolo", "A"}, {"sh", "P"}}, nullptr);
+    // The publisher moved from Q to P elsewhere, and P is what is written: nothing is lost.
+    GuardedUpdate update = updateGameUnlessChanged(db, id, {{"titolo", "B"}, {"sh", "P"}},
+                                                   {{"titolo", "A"}, {"sh", "Q"}});
+    EXPECT_TRUE(update.written) << update.error.toStdString();
+    update = updateGameUnlessChanged(db, id, {{"titolo", "C"}, {"sh", "X"}},
+                                     {{"titolo", "A"}, {"sh", "P"}});
+    EXPECT_FALSE(update.written);
+    EXPECT_EQ(update.lostColumns, QStringList{"titolo"});
+    EXPECT_EQ(update.stored.value("titolo"), "B");
+    EXPECT_EQ(tc.text(id, "sh"), "P") << "nothing was written";
+    tc.remove(id);
+    update = updateGameUnlessChanged(db, id, {{"titolo", "C"}}, {{"titolo", "B"}});
+    EXPECT_FALSE(update.written);
+    EXPECT_EQ(update.error, recordGoneText());
 }

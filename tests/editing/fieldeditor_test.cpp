@@ -101,6 +101,32 @@ TEST_F(FieldEditorTest, TakesANewRequestAndNeverOverwritesAGameItCouldNotRead)
     expectUnchanged(id);
 }
 
+TEST_F(FieldEditorTest, EnterSavesOnceAndAChangeMadeElsewhereIsOverwrittenOnlyWhenTold)
+{
+    const int id = addGame();
+    const auto elsewhere = [this, id](const char *value) {
+        catalogue::run(tc.catalogue.db(), "update tabella1 set addgraphics=? where id=?",
+                       {value, id});
+    };
+    FieldEditor *w = open(GameField::Graphics, id);
+    edit(w, "firstEdit")->setText("Mine");
+    elsewhere("Theirs");
+    tc.dialogs.choices = {2, 1}; // Cancel, then Reload
+    for (int i = 0; i < 2; ++i)
+        QTest::keyClick(edit(w, "firstEdit"), Qt::Key_Return);
+    EXPECT_EQ(tc.dialogs.questions().size(), 2) << "one question for each Enter";
+    EXPECT_TRUE(tc.dialogs.questions().value(0).contains(": Additional Graphics.\n"));
+    EXPECT_EQ(tc.text(id, "graphics"), "graphics");
+    EXPECT_EQ(edit(w, "secondEdit")->text(), "Theirs") << "reloaded";
+    edit(w, "firstEdit")->setText("Mine");
+    elsewhere("Later");
+    tc.dialogs.choices = {0}; // Overwrite
+    click(w, "modifyButton");
+    EXPECT_EQ(tc.text(id, "graphics"), "Mine");
+    EXPECT_EQ(tc.text(id, "addgraphics"), "Theirs");
+    EXPECT_FALSE(tc.isOpen(WindowKey::FieldEditor));
+}
+
 TEST(GameInfoWindowTest, ShowsOthersAndNoteClosesWhenLeftAndReportsAMissingGame)
 {
     EditingContext tc;

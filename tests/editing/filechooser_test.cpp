@@ -2,6 +2,7 @@
 #include "editingtest.h"
 #include "filechooser.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QImage>
@@ -199,4 +200,49 @@ TEST_F(FileChooserTest, PreviewShrinksALargePictureToItsFrame)
     EXPECT_NEAR(double(image->width()) / image->height(), 4.0, 0.1);
     select(w, "small.png"); // not a picture
     EXPECT_TRUE(image->isHidden());
+}
+
+TEST_F(FileChooserTest, EnterPicksFromTheListsAndEscapeClosesTheOpenFilterFirst)
+{
+    FileChooser *w = open(ChooserPurpose::GameFile, path("games"));
+    auto *folders = control<QListWidget>(w, "folderList");
+    folders->setCurrentItem(folders->findItems("sub", Qt::MatchEndsWith).value(0));
+    QTest::keyClick(folders, Qt::Key_Return);
+    EXPECT_EQ(pane(w)->folder(), path("games/sub")) << "Enter on a folder opens it";
+    EXPECT_TRUE(picked.isEmpty());
+    QTest::keyClick(folders, Qt::Key_Return);
+    EXPECT_EQ(lastPick(), path("games/sub") + QDir::separator()) << "on the open one: OK";
+
+    w = open(ChooserPurpose::GameFile, path("games"));
+    auto *filter = control<QComboBox>(w, "filterBox");
+    filter->showPopup();
+    QTest::keyClick(filter->view(), Qt::Key_Escape);
+    EXPECT_FALSE(filter->view()->isVisible());
+    EXPECT_TRUE(tc.isOpen(WindowKey::FileChooser));
+    select(w, "disk3.adf");
+    QTest::keyClick(files(w), Qt::Key_Return);
+    EXPECT_EQ(lastPick(), path("games/disk3.adf"));
+}
+
+TEST_F(FileChooserTest, ATypedFilePathPicksTheFileOrOpensItsFolder)
+{
+    FileChooser *w = open(ChooserPurpose::GameFile, path("bin"));
+    auto *typed = control<QLineEdit>(w, "folderEdit");
+    typed->setText(path("games"));
+    QTest::keyClick(typed, Qt::Key_Return);
+    EXPECT_EQ(pane(w)->folder(), path("games"));
+    EXPECT_TRUE(picked.isEmpty()) << "a typed folder is opened, not picked";
+    typed->setText(path("shots/big.png"));
+    QTest::keyClick(typed, Qt::Key_Return);
+    EXPECT_EQ(lastPick(), path("shots/big.png"));
+
+    w = open(ChooserPurpose::C64GamesFolder, path("bin"));
+    typed = control<QLineEdit>(w, "folderEdit");
+    typed->setText(path("games/readme.txt"));
+    QTest::keyClick(typed, Qt::Key_Return);
+    EXPECT_EQ(pane(w)->folder(), path("games"));
+    EXPECT_EQ(typed->text(), path("games"));
+    ok(w);
+    EXPECT_EQ(lastPick(), path("games") + QDir::separator());
+    EXPECT_TRUE(tc.dialogs.messages().isEmpty());
 }

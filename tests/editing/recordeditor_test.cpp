@@ -2,8 +2,10 @@
 #include "editingtest.h"
 #include "recordeditor.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QPlainTextEdit>
+#include <QTest>
 
 namespace
 {
@@ -230,4 +232,71 @@ TEST_F(RecordEditorTest, ClosingWithUnsavedChangesAsksSaveDiscardOrCancel)
     w->close();
     EXPECT_FALSE(tc.isOpen(WindowKey::RecordEditor));
     EXPECT_EQ(tc.catalogue.count(), 1);
+}
+
+TEST_F(RecordEditorTest, EnterPressesSaveOrModifyAndEscapeClosesTheOpenMachineListFirst)
+{
+    const int id = tc.catalogue.addGame({{"titolo", "Elite"}, {"formato", "C64"}});
+    RecordEditor *w = tc.open<RecordEditor>(RecordEditorRequest{id, EditMode::Modify});
+    tc.dialogs.answers = {false}; // declining reloads
+    QTest::keyClick(control<QPlainTextEdit>(w, "noteEdit"), Qt::Key_Return);
+    EXPECT_TRUE(tc.dialogs.questions().isEmpty()) << "a new line in the note";
+    QTest::keyClick(edit(w, "yearEdit"), Qt::Key_Return);
+    EXPECT_EQ(tc.dialogs.questions(), QStringList{"Confirm Modify Elite?"});
+
+    machine(w)->showPopup();
+    QTest::keyClick(machine(w)->view(), Qt::Key_Escape);
+    EXPECT_FALSE(machine(w)->view()->isVisible());
+    ASSERT_TRUE(tc.isOpen(WindowKey::RecordEditor));
+
+    w = open(EditMode::New, 0, "C64");
+    edit(w, "titleEdit")->setText("Thrust");
+    QTest::keyClick(machine(w), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(tc.dialogs.questions().last(), "Confirm adding Thrust?");
+    EXPECT_EQ(tc.catalogue.count("titolo = 'Thrust'"), 1);
+}
+
+// Another program (merrow, a second vantrel) changed the game while it was open here.
+TEST_F(RecordEditorTest, ChangesMadeElsewhereMeanwhileAreOverwrittenOnlyWhenTold)
+{
+    const int id = tc.catalogue.addGame(
+        {{"titolo", "Elite"}, {"formato", "C64"}, {"sh", "Firebird"}, {"year", "1985"}});
+    RecordEditor *w = tc.open<RecordEditor>(RecordEditorRequest{id, EditMode::Modify});
+    edit(w, "yearEdit")->setText("1984");
+    const auto elsewhere = [this, id](const char *set) {
+        catalogue::run(tc.catalogue.db(), QString("update tabella1 set %1 where id=?").arg(set),
+                       {id});
+    };
+    elsewhere("titolo = 'Elite Plus', sh = 'Acornsoft', year = '1984'");
+    tc.dialogs.choices = {2}; // Cancel
+    click(w, "modifyButton");
+    const FakeDialogs::Shown asked = tc.dialogs.shown.last();
+    ASSERT_EQ(asked.kind, FakeDialogs::Shown::Choice);
+    // The year was changed to the same value on both sides: nothing of it is lost.
+    EXPECT_TRUE(asked.text.startsWith(
+        "Another program changed Elite Plus while it was open here: Title, Publisher.\n\n"))
+        << asked.text.toStdString();
+    EXPECT_EQ(asked.buttons, (QStringList{"&Overwrite", "&Reload", "Cancel"}));
+    EXPECT_EQ(tc.text(id, "titolo"), "Elite Plus");
+    EXPECT_TRUE(tc.null(id, "dbver"));
+    EXPECT_EQ(edit(w, "titleEdit")->text(), "Elite") << "cancelled, the edits stay";
+
+    tc.dialogs.choices = {1}; // Reload
+    click(w, "modifyButton");
+    EXPECT_EQ(edit(w, "publisherEdit")->text(), "Acornsoft");
+    EXPECT_TRUE(tc.isOpen(WindowKey::RecordEditor));
+    edit(w, "genreEdit")->setText("Space");
+    click(w, "modifyButton");
+    EXPECT_EQ(tc.text(id, "tipo"), "Space") << "reloaded, it saves unasked";
+    EXPECT_EQ(tc.text(id, "titolo"), "Elite Plus");
+    EXPECT_EQ(tc.dialogs.questions().filter("Another program").size(), 2);
+
+    w = tc.open<RecordEditor>(RecordEditorRequest{id, EditMode::Modify});
+    edit(w, "titleEdit")->setText("Elite (1984)");
+    elsewhere("note = 'Theirs'");
+    tc.dialogs.choices = {0}; // Overwrite
+    click(w, "modifyButton");
+    EXPECT_EQ(tc.text(id, "titolo"), "Elite (1984)");
+    EXPECT_TRUE(tc.null(id, "note")) << "overwritten as the window showed it";
+    EXPECT_FALSE(tc.isOpen(WindowKey::RecordEditor));
 }

@@ -2,18 +2,25 @@
 
 void FakeDialogs::beep()
 {
-    shown.append({Shown::Beep, {}, {}, Icon::None});
+    shown.append({Shown::Beep, {}, {}, Icon::None, {}});
 }
 
 void FakeDialogs::message(const QString &text, Icon icon, const QString &title)
 {
-    shown.append({Shown::Message, text, title, icon});
+    shown.append({Shown::Message, text, title, icon, {}});
 }
 
 bool FakeDialogs::ask(const QString &text, Icon icon, const QString &title)
 {
-    shown.append({Shown::Question, text, title, icon});
+    shown.append({Shown::Question, text, title, icon, {}});
     return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
+}
+
+int FakeDialogs::choose(const QString &text, Icon icon, const QString &title,
+                        const QStringList &buttons, int defaultButton, int)
+{
+    shown.append({Shown::Choice, text, title, icon, buttons});
+    return choices.isEmpty() ? defaultButton : choices.takeFirst();
 }
 
 QStringList FakeDialogs::messages() const
@@ -29,7 +36,7 @@ QStringList FakeDialogs::questions() const
 {
     QStringList out;
     for (const Shown &s : shown)
-        if (s.kind == Shown::Question)
+        if (s.kind == Shown::Question || s.kind == Shown::Choice)
             out << s.text;
     return out;
 }

@@ -5,28 +5,33 @@
 #include <QList>
 #include <QString>
 
-// Records every beep, message and question in order, and answers questions from a script
-// (Yes when the script is empty, unless defaultAnswer says otherwise).
+// Records every beep, message and question in order, and answers questions from a script:
+// Yes/No from answers (Yes when it is empty, unless defaultAnswer says otherwise), a
+// choice of buttons from choices (the default button when it is empty).
 class FakeDialogs : public Dialogs
 {
 public:
     struct Shown {
-        enum Kind { Beep, Message, Question } kind;
+        enum Kind { Beep, Message, Question, Choice } kind;
         QString text;
         QString title;
         Icon icon = Icon::None;
+        QStringList buttons; // of a choice
     };
 
     void beep() override;
     void message(const QString &text, Icon icon, const QString &title) override;
     bool ask(const QString &text, Icon icon, const QString &title) override;
+    int choose(const QString &text, Icon icon, const QString &title, const QStringList &buttons,
+               int defaultButton, int escapeButton) override;
 
     QList<Shown> shown;
     QList<bool> answers;
     bool defaultAnswer = true;
+    QList<int> choices; // button indexes
 
     QStringList messages() const;  // texts of messages, in order
-    QStringList questions() const; // texts of questions, in order
+    QStringList questions() const; // texts of questions and choices, in order
     int beeps() const;
     void clear() { shown.clear(); }
 };

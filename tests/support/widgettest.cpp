@@ -7,6 +7,9 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
 
 void flushDeletes()
 {
@@ -52,4 +55,49 @@ int rowCount(const QString &path, const QString &table)
         c ? catalogue::fetchOne(c->db(), QStringLiteral("select count(*) from ") + table)
           : std::nullopt;
     return row ? row->value(0).toInt() : -1;
+}
+
+bool fitsScreen(QWidget *window)
+{
+    QCoreApplication::processEvents();
+    return window->screen()->availableGeometry().contains(window->frameGeometry());
+}
+
+bool inSight(QWidget *window, const QString &name)
+{
+    auto *w = control<QWidget>(window, name);
+    if (!w || !w->isVisible())
+        return false;
+    const QRect global(w->mapToGlobal(QPoint(0, 0)), w->size());
+    return window->geometry().contains(global) &&
+           window->screen()->availableGeometry().contains(global);
+}
+
+QString failuresOnScreen(const char *filter, QSize screen, double scale)
+{
+    QTemporaryDir dir;
+    const QString config = dir.filePath(QStringLiteral("screen.json"));
+    writeFile(config, QStringLiteral(R"({"screens": [{"name": "S", "x": 0, "y": 0, "width": %1,
+        "height": %2, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                          .arg(screen.width())
+                          .arg(screen.height())
+                          .toUtf8());
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + config);
+    env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(scale));
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--gtest_filter=") + QLatin1String(filter)});
+    const bool ended = child.waitForFinished(120000);
+    if (!ended) {
+        child.kill();
+        child.waitForFinished();
+    }
+    const QString output = QString::fromLocal8Bit(child.readAll());
+    const bool ran = !output.contains(QLatin1String("Running 0 tests"));
+    if (ended && ran && child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0)
+        return {};
+    return output.isEmpty() ? QStringLiteral("the child did not run") : output;
 }

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QPushButton>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -41,3 +42,13 @@ QString writeFile(const QString &path, const QByteArray &bytes = "data", bool ex
 QByteArray readFile(const QString &path);
 // The rows of a table of the catalogue at path; -1 when it cannot be read.
 int rowCount(const QString &path, const QString &table = QStringLiteral("tabella1"));
+
+// Whether the window, frame included, lies inside the available area of its screen.
+bool fitsScreen(QWidget *window);
+// Whether the named control of a shown window can be seen whole: inside the window and the
+// screen's available area.
+bool inSight(QWidget *window, const QString &name);
+
+// Runs the tests matching filter again in a child process, on an offscreen screen of that
+// size and scale; returns what the child printed when it fails, empty when it passes.
+QString failuresOnScreen(const char *filter, QSize screen, double scale);
