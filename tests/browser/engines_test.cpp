@@ -3,6 +3,7 @@
 #include "headlesslist.h"
 #include "listquery.h"
 #include "mainfixture.h"
+#include "startableprograms.h"
 
 #include <QBuffer>
 
@@ -137,6 +138,26 @@ TEST(HeadlessList, PrintsTheListOrNothingFound)
         EXPECT_EQ(out.data(), c.out.toUtf8());
         EXPECT_EQ(err.data(), c.err.toUtf8());
     }
+}
+
+TEST(StartablePrograms, NamesWhatCanStartHereByKind)
+{
+    TestCatalogue cat;
+    EXPECT_EQ(startablePrograms(cat.db()), QStringList{}); // no configuration record
+    QTemporaryDir dir;
+    const auto program = [&](const char *name, bool executable = true) {
+        return writeFile(dir.filePath(name), "#!/bin/sh\n", executable);
+    };
+    cat.setConfig({{"ccs64", program("ccs64.exe", false)},
+                   {"vice", program("x64sc")},
+                   {"c64s", dir.filePath("gone")},
+                   {"pc64", program("pc64")},
+                   {"uae", program("fs-uae")},
+                   {"fellow", dir.path()},
+                   {"player1", "sh"}, // a bare name: found on PATH
+                   {"player2", "no-such-player-on-path"}});
+    EXPECT_EQ(startablePrograms(cat.db()),
+              (QStringList{"C64: x64sc, pc64", "Amiga: fs-uae", "Music: sh"}));
 }
 
 TEST(CreditNames, SplittingKeepsTheStoredFormsMistakesAndNeverReadsPastTheEnd)

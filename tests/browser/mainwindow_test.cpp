@@ -291,7 +291,8 @@ TEST_F(MainWindowTest, OtherWindowsChangesShowInTheListAndPanel)
 TEST(Splash, HandsOverToTheMainWindowWhoseMenuOpensAbout)
 {
     TestContext t;
-    t.catalogue.setConfig({{"dbver", "3.1 beta"}});
+    const QString vice = writeFile(t.temp.filePath("x64sc"), "#!/bin/sh\n", true);
+    t.catalogue.setConfig({{"dbver", "3.1 beta"}, {"vice", vice}, {"uae", "/gone/fs-uae"}});
     registerBrowserWindows(*t.ctx);
     Splash splash(*t.ctx);
     splash.show();
@@ -303,6 +304,8 @@ TEST(Splash, HandsOverToTheMainWindowWhoseMenuOpensAbout)
     control<QAction>(main, "aboutAction")->trigger();
     QWidget *about = t.ctx->windows.find(WindowKey::About);
     EXPECT_EQ(control<QLabel>(about, "catalogueVersionLabel")->text(), "3.1 beta");
+    // What can start here: the missing Amiga emulator is left out.
+    EXPECT_EQ(control<QLabel>(about, "programsLabel")->text(), "C64: x64sc");
     click(about, "exitButton");
     EXPECT_FALSE(isOpen(*t.ctx, WindowKey::About));
     t.ctx->windows.closeAll();
