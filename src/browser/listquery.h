@@ -31,6 +31,11 @@ struct SqlClause {
 // holds only constant text, so it needs no parameters.
 QString filterClause(const ListFilter &filter);
 
+// The list a filter and a search ask for, as "No record found for " names it: the search
+// text, then in parentheses the boxes that narrow the list; the boxes alone without a
+// search; "C64, Amiga" when nothing narrows it.
+QString listCaption(const ListFilter &filter, const QString &search);
+
 // A search text split at its first "+": the text before it, and everything after it
 // (empty when there is no "+").
 struct SearchParts {

@@ -8,6 +8,8 @@ class Dialogs
 {
 public:
     enum class Icon { None, Critical, Question, Exclamation, Information };
+    // The button that Enter presses.
+    enum class Button { Yes, No };
 
     virtual ~Dialogs() = default;
     virtual void beep() = 0;
@@ -15,5 +17,6 @@ public:
     virtual void message(const QString &text, Icon icon = Icon::None,
                          const QString &title = {}) = 0;
     // Yes and No buttons; true on Yes.
-    virtual bool ask(const QString &text, Icon icon, const QString &title) = 0;
+    virtual bool ask(const QString &text, Icon icon, const QString &title,
+                     Button defaultButton = Button::Yes) = 0;
 };

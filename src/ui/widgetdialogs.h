@@ -8,5 +8,5 @@ class WidgetDialogs : public Dialogs
 public:
     void beep() override;
     void message(const QString &text, Icon icon, const QString &title) override;
-    bool ask(const QString &text, Icon icon, const QString &title) override;
+    bool ask(const QString &text, Icon icon, const QString &title, Button defaultButton) override;
 };

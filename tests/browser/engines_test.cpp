@@ -110,26 +110,33 @@ TEST(HeadlessList, PrintsTheListOrNothingFound)
     const int b = cat.addGame(rec("titolo=Boulder Dash|formato=C64|emul1=b.d64"));
     const int a = cat.addGame(rec("titolo=Alien Breed|formato=Amiga 1.3|song=a.mod"));
     const int u = cat.addGame(rec("titolo=\u00dcber Tetris\t2|formato=C128"));
-    cat.addGame(rec("titolo=Other|formato=Atari"));
+    const int o = cat.addGame(rec("titolo=Other|formato=Atari"));
     // Stored control characters neither forge a line nor reach the terminal.
     const int s = cat.addGame(rec("titolo=Se\u00f1or\n1\tforged\x1b[2J|formato=C64"));
     const QString lb = QString("%1\tBoulder Dash\n").arg(b),
                   la = QString("%1\tAlien Breed\n").arg(a),
                   lu = QString("%1\t\u00dcber Tetris\\t2\n").arg(u),
-                  ls = QString("%1\tSe\u00f1or\\n1\\tforged\\x1b[2J\n").arg(s);
+                  ls = QString("%1\tSe\u00f1or\\n1\\tforged\\x1b[2J\n").arg(s),
+                  lo = QString("%1\tOther\n").arg(o);
     struct Case {
         ListingRequest request;
         int status;
         QString out, err;
     };
     const Case cases[] = {
-        {{}, 0, la + lb + ls + lu, ""}, // neither machine option: both machines
+        // Neither machine option, or both: every game, as the window lists them.
+        {{}, 0, la + lb + lo + ls + lu, ""},
+        {{true, true, false, false, {}}, 0, la + lb + lo + ls + lu, ""},
         {{true, false, true, false, {}}, 0, lb, ""},
         {{false, false, false, false, "senor"}, 0, ls, ""}, // accents forgiven
         {{false, false, false, false, "x\x1b"}, 1, "", "No record found for x\\x1b\n"},
         {{false, false, false, false, "\u00fcBER"}, 0, lu, ""},
         {{false, false, false, false, "zz\"["}, 1, "", "No record found for zz\"[\n"},
-        {{true, false, false, true, {}}, 1, "", "No record found for \n"}};
+        {{true, false, false, true, {}}, 1, "", "No record found for C64, Sound\n"},
+        {{false, true, true, false, "dash"},
+         1,
+         "",
+         "No record found for dash (Amiga, Playable)\n"}};
     for (const Case &c : cases) {
         QBuffer out, err;
         out.open(QIODevice::WriteOnly);

@@ -10,9 +10,9 @@ void FakeDialogs::message(const QString &text, Icon icon, const QString &title)
     shown.append({Shown::Message, text, title, icon});
 }
 
-bool FakeDialogs::ask(const QString &text, Icon icon, const QString &title)
+bool FakeDialogs::ask(const QString &text, Icon icon, const QString &title, Button defaultButton)
 {
-    shown.append({Shown::Question, text, title, icon});
+    shown.append({Shown::Question, text, title, icon, defaultButton});
     return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
 }
 

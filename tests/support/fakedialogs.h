@@ -15,11 +15,12 @@ public:
         QString text;
         QString title;
         Icon icon = Icon::None;
+        Button defaultButton = Button::Yes; // of a question
     };
 
     void beep() override;
     void message(const QString &text, Icon icon, const QString &title) override;
-    bool ask(const QString &text, Icon icon, const QString &title) override;
+    bool ask(const QString &text, Icon icon, const QString &title, Button defaultButton) override;
 
     QList<Shown> shown;
     QList<bool> answers;
