@@ -3,7 +3,6 @@
 #include "database.h"
 
 #include <QSqlQuery>
-#include <QSqlRecord>
 
 #include <algorithm>
 #include <string>
@@ -144,20 +143,35 @@ ListResult fetchList(const QSqlDatabase &db, const SqlClause &query)
             result.error = QStringLiteral("the list query failed");
         return result;
     }
-    const bool withMachine = q.record().count() > 2;
     while (q.next())
-        result.rows.append({q.value(0).toInt(), q.value(1).toString(),
-                            withMachine ? q.value(2).toString() : QString()});
+        result.rows.append({q.value(0).toInt(), q.value(1).toString()});
     return result;
 }
 
 ListResult fetchList(const QSqlDatabase &db, const QString &filter, const SqlClause &search)
 {
-    ListResult result =
-        fetchList(db, unorderedListQuery(filter, search, QStringLiteral("id, titolo, formato")));
+    ListResult result = fetchList(db, unorderedListQuery(filter, search));
     if (result.ok())
         sortByTitle(result.rows);
     return result;
+}
+
+QHash<int, QString> fetchMachines(const QSqlDatabase &db, const QList<int> &ids, QString *error)
+{
+    QHash<int, QString> machines;
+    if (ids.isEmpty())
+        return machines;
+    QVariantList params;
+    for (const int id : ids)
+        params << id;
+    const QString marks = QStringLiteral("?,").repeated(ids.size()).chopped(1);
+    QSqlQuery q = catalogue::run(db,
+                                 QStringLiteral("select id, formato from tabella1 where id in (") +
+                                     marks + QLatin1Char(')'),
+                                 params, error);
+    while (q.next())
+        machines.insert(q.value(0).toInt(), q.value(1).toString());
+    return machines;
 }
 
 void sortByTitle(QList<ListRow> &rows)

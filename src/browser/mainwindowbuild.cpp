@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 #include "mainwindowlayout.h"
 
+#include "appcontext.h"
 #include "gamelistdelegate.h"
 #include "gamelistmodel.h"
 #include "namedwidget.h"
@@ -143,6 +144,9 @@ void MainWindow::buildGameList(QWidget *column, QVBoxLayout *layout)
     m_gameList = new QListView(column);
     m_gameList->setObjectName(QStringLiteral("gameList"));
     m_gameList->setModel(m_model);
+    // A machine that cannot be read is not drawn.
+    m_model->setMachineReader(
+        [this](const QList<int> &ids) { return fetchMachines(m_ctx.db(), ids); });
     m_gameList->setItemDelegate(new GameListDelegate(m_gameList));
     m_gameList->setUniformItemSizes(true);
     m_gameList->setSelectionMode(QAbstractItemView::SingleSelection);

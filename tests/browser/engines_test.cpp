@@ -60,15 +60,13 @@ TEST(ListQuery, SortedAsTheCatalogueSortsWithDuplicatesKept)
     for (const QString &t : titles)
         cat.addGame({{"titolo", t}, {"formato", "C64"}});
     cat.addGame({{"formato", "C64"}}); // Null title
-    const ListResult bySql =
-        fetchList(cat.db(), listQuery(filterClause({}), {}, "id, titolo, formato"));
+    const ListResult bySql = fetchList(cat.db(), listQuery(filterClause({}), {}));
     const ListResult byHere = fetchList(cat.db(), filterClause({}), {});
     ASSERT_TRUE(bySql.ok());
     ASSERT_TRUE(byHere.ok());
     EXPECT_EQ(byHere.rows, bySql.rows);
     // Equal titles keep their stored order, each with its own id.
-    QList<ListRow> rows{{5, "b", {}}, {1, "A", {}}, {7, "", {}},
-                        {3, "a", {}}, {2, "B", {}}, {4, QString(), {}}};
+    QList<ListRow> rows{{5, "b"}, {1, "A"}, {7, ""}, {3, "a"}, {2, "B"}, {4, QString()}};
     sortByTitle(rows);
     QList<int> ids;
     for (const ListRow &row : rows)
@@ -145,6 +143,40 @@ TEST(HeadlessList, PrintsTheListOrNothingFound)
         EXPECT_EQ(out.data(), c.out.toUtf8());
         EXPECT_EQ(err.data(), c.err.toUtf8());
     }
+}
+
+TEST(GameListModel, ReadsTheMachinesOfTheEntriesDrawnOnly)
+{
+    GameListModel model;
+    QList<QList<int>> asked;
+    model.setMachineReader([&](const QList<int> &ids) {
+        asked << ids;
+        QHash<int, QString> machines;
+        for (int id : ids)
+            if (id != 7) // a game deleted meanwhile
+                machines.insert(id, QString("M%1").arg(id));
+        return machines;
+    });
+    QList<ListRow> rows;
+    for (int id = 1; id <= 1000; ++id)
+        rows.append({id, "T"});
+    model.setRows(rows);
+    const auto machine = [&](int row) {
+        return model.index(row).data(GameListModel::MachineRole).toString();
+    };
+    EXPECT_TRUE(asked.isEmpty());
+    EXPECT_EQ(machine(500), "M501");
+    EXPECT_EQ(machine(520), "M521"); // read with the entry before it
+    EXPECT_EQ(asked.size(), 1);
+    EXPECT_EQ(machine(6), "");
+    EXPECT_EQ(model.index(6).data(Qt::ToolTipRole).toString(), "T");
+    EXPECT_EQ(model.index(0).data(Qt::ToolTipRole).toString(), "T (M1)");
+    EXPECT_EQ(asked.size(), 2);
+    for (const QList<int> &block : asked)
+        EXPECT_LE(block.size(), 64);
+    model.setRows(rows); // a new list may hold changed machines
+    EXPECT_EQ(machine(500), "M501");
+    EXPECT_EQ(asked.size(), 3);
 }
 
 TEST(StartablePrograms, NamesWhatCanStartHereByKind)
