@@ -37,7 +37,7 @@ class QuietDialogs : public Dialogs
 public:
     void beep() override {}
     void message(const QString &, Icon, const QString &) override { ++messages; }
-    bool ask(const QString &, Icon, const QString &) override { return true; }
+    bool ask(const QString &, Icon, const QString &, Button) override { return true; }
     int messages = 0;
 };
 

@@ -35,7 +35,7 @@ class SilentDialogs : public Dialogs
 public:
     void beep() override {}
     void message(const QString &, Icon, const QString &) override {}
-    bool ask(const QString &, Icon, const QString &) override { return true; }
+    bool ask(const QString &, Icon, const QString &, Button) override { return true; }
 };
 
 // Gives the export file half of its games from the catalogue (so they are "present"),

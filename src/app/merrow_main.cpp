@@ -1,8 +1,10 @@
 // merrow: export the collector's own records and merge export files from others.
 #include "appcontext.h"
 #include "batch.h"
+#include "commandlinecheck.h"
 #include "escaping.h"
 #include "launcher.h"
+#include "merrowcommandline.h"
 #include "merrowregistry.h"
 #include "paths.h"
 #include "widgetdialogs.h"
@@ -13,52 +15,14 @@
 #include <QDir>
 #include <QTextStream>
 
-#include <cstring>
 #include <memory>
 #include <variant>
 
 namespace
 {
 
-// Batch runs, their option errors and --help must work without a display.
-bool needsWindows(int argc, char *argv[])
-{
-    for (int i = 1; i < argc; ++i)
-        for (const char *option :
-             {"--export", "--import", "--new", "--all", "--diff", "--convert-legacy", "--help",
-              "--help-all", "-h", "--version", "-v"})
-            if (std::strcmp(argv[i], option) == 0 ||
-                (std::strncmp(argv[i], option, std::strlen(option)) == 0 &&
-                 argv[i][std::strlen(option)] == '='))
-                return false;
-    return true;
-}
-
-struct Options {
-    QCommandLineOption catalogue{QStringLiteral("catalogue"),
-                                 QStringLiteral("Use the catalogue at <path>."),
-                                 QStringLiteral("path")};
-    QCommandLineOption exportTo{QStringLiteral("export"),
-                                QStringLiteral("Write export.mdb into <folder> and exit."),
-                                QStringLiteral("folder")};
-    QCommandLineOption import{
-        QStringLiteral("import"),
-        QStringLiteral("Import the export file <file> (with --new, --all or --diff) and exit."),
-        QStringLiteral("file")};
-    QCommandLineOption addNew{QStringLiteral("new"),
-                              QStringLiteral("Import: add the games not yet present.")};
-    QCommandLineOption all{QStringLiteral("all"),
-                           QStringLiteral("Import: add new games, overwrite present ones.")};
-    QCommandLineOption diff{QStringLiteral("diff"),
-                            QStringLiteral("Import: show the differences, change nothing.")};
-    // The new file is the first argument after it: an option takes one value only.
-    QCommandLineOption convertLegacy{
-        QStringLiteral("convert-legacy"),
-        QStringLiteral("Convert the catalogue <jetfile> of the older Windows program into a new "
-                       "catalogue <newfile> (the next argument) and exit; <jetfile> is only read "
-                       "and an existing <newfile> is never replaced."),
-        QStringLiteral("jetfile")};
-};
+using Options = MerrowCommandLine::Options;
+using Run = MerrowCommandLine::Run;
 
 // --convert-legacy JETFILE NEWFILE: needs no catalogue, so it runs before the data folder
 // is looked at.
@@ -123,7 +87,7 @@ int runWindows(const Paths &paths, QCoreApplication &app)
 
 int main(int argc, char *argv[])
 {
-    const bool windows = needsWindows(argc, argv);
+    const bool windows = MerrowCommandLine::needsWindows(commandline::argumentsOf(argc, argv));
     std::unique_ptr<QCoreApplication> app(windows ? new QApplication(argc, argv)
                                                   : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("vantrel"));
@@ -131,29 +95,28 @@ int main(int argc, char *argv[])
         QApplication::setApplicationDisplayName(QStringLiteral("Merrow"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Exports and merges catalogue records."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    const Options o;
-    parser.addOptions(
-        {o.catalogue, o.exportTo, o.import, o.addNew, o.all, o.diff, o.convertLegacy});
-    parser.addPositionalArgument(QStringLiteral("newfile"),
-                                 QStringLiteral("With --convert-legacy: the new catalogue."),
-                                 QStringLiteral("[newfile]"));
-
     QTextStream out(stdout);
     QTextStream err(stderr);
     // Parsed here rather than by process(): every message of this program starts "merrow:".
-    if (!parser.parse(QCoreApplication::arguments())) {
-        err << "merrow: " << parser.errorText() << Qt::endl;
+    MerrowCommandLine line;
+    const Run run = line.parse(QCoreApplication::arguments());
+    const QCommandLineParser &parser = line.parser();
+    const Options &o = line.options();
+    if (run == Run::Help)
+        line.showHelp();
+    if (run == Run::Version)
+        line.showVersion();
+    // QCoreApplication takes a few options of its own (-qmljsdebugger and its value), and
+    // what is left may ask for windows that a program without a window system cannot show.
+    if (run == Run::Refused || (run == Run::Windows && !windows)) {
+        err << "merrow: "
+            << (run == Run::Refused ? line.error()
+                                    : QStringLiteral("Qt took the arguments of the command for "
+                                                     "options of its own."))
+            << Qt::endl;
         return 2;
     }
-    if (parser.isSet(help) || parser.optionNames().contains(QStringLiteral("help-all")))
-        parser.showHelp();
-    if (parser.isSet(version))
-        parser.showVersion();
-    if (parser.isSet(o.convertLegacy))
+    if (run == Run::Convert)
         return runConversion(parser, o, out, err);
     const auto request = batchRequest(parser, o);
     if (const QString *message = std::get_if<QString>(&request)) {
@@ -164,7 +127,7 @@ int main(int argc, char *argv[])
     const Paths paths = resolvePaths(defaultLocationRequest(parser.value(o.catalogue)), &seedError);
     if (!seedError.isEmpty())
         err << "merrow: " << escapeControls(seedError) << Qt::endl;
-    if (parser.isSet(o.exportTo) || parser.isSet(o.import))
+    if (run == Run::Batch)
         return merrow::runBatch(std::get<merrow::BatchRequest>(request), paths, out, err);
     return runWindows(paths, *app);
 }

@@ -4,6 +4,7 @@
 #include "browserregistry.h"
 #include "c64dirlisting.h"
 #include "c64registry.h"
+#include "commandlinecheck.h"
 #include "configregistry.h"
 #include "database.h"
 #include "editingregistry.h"
@@ -21,82 +22,24 @@
 #include "screenshotregistry.h"
 #include "splash.h"
 #include "statefile.h"
+#include "vantrelcommandline.h"
 #include "widgetdialogs.h"
 #include "windowregistry.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
 #include <cstdio>
-#include <cstring>
 #include <memory>
 
 namespace
 {
 
-struct Options {
-    QCommandLineOption catalogue{QStringLiteral("catalogue"),
-                                 QStringLiteral("Use the catalogue at <path>."),
-                                 QStringLiteral("path")};
-    QCommandLineOption list{QStringLiteral("list"),
-                            QStringLiteral("Print the games of the list (id, tab, title) "
-                                           "and exit, without a window.")};
-    QCommandLineOption c64{QStringLiteral("c64"),
-                           QStringLiteral("With --list: C64 and C128 games.")};
-    QCommandLineOption amiga{QStringLiteral("amiga"), QStringLiteral("With --list: Amiga games.")};
-    QCommandLineOption playable{QStringLiteral("playable"),
-                                QStringLiteral("With --list: only games with a game file.")};
-    QCommandLineOption sound{QStringLiteral("sound"),
-                             QStringLiteral("With --list: only games with a music file.")};
-    QCommandLineOption find{QStringLiteral("find"),
-                            QStringLiteral("With --list: only games holding <text> (a+b: both)."),
-                            QStringLiteral("text")};
-    QCommandLineOption play{
-        QStringLiteral("play"),
-        QStringLiteral("Start the game <id> in its emulator, without a window."),
-        QStringLiteral("id")};
-    QCommandLineOption playMusic{
-        QStringLiteral("play-music"),
-        QStringLiteral("Play the music file of the game <id>, without a window."),
-        QStringLiteral("id")};
-    QCommandLineOption with{QStringLiteral("with"),
-                            QStringLiteral("With --play: the emulator (ccs64, vice, c64s, pc64; "
-                                           "uae, fellow). With --play-music: the player, 1 or 2."),
-                            QStringLiteral("name")};
-    QCommandLineOption entry{
-        QStringLiteral("entry"),
-        QStringLiteral("With --play: the entry <n> of the image's --dir list, from 0."),
-        QStringLiteral("n")};
-    QCommandLineOption amigaTemplate{
-        QStringLiteral("template"),
-        QStringLiteral("With --play: the Amiga template, by its file name or a path."),
-        QStringLiteral("name")};
-    QCommandLineOption dryRun{QStringLiteral("dry-run"),
-                              QStringLiteral("With --play or --play-music: print the program and "
-                                             "each argument, one a line, and start nothing.")};
-    // Handled before the parser (see main); listed here for --help.
-    QCommandLineOption dir{QStringLiteral("dir"),
-                           QStringLiteral("Print the directory of a D64 or T64 image and exit."),
-                           QStringLiteral("image")};
-};
-
-// The listing, the help and the version need no display, so they must not create a
-// QApplication.
-bool headless(int argc, char *argv[])
-{
-    for (int i = 1; i < argc; ++i)
-        for (const char *option : {"--list", "--help", "--help-all", "-h", "-?", "--version", "-v",
-                                   "--play", "--play-music"})
-            if (std::strcmp(argv[i], option) == 0 ||
-                (std::strncmp(argv[i], option, std::strlen(option)) == 0 &&
-                 argv[i][std::strlen(option)] == '='))
-                return true;
-    return false;
-}
+using Options = VantrelCommandLine::Options;
+using Run = VantrelCommandLine::Run;
 
 int runListing(const QCommandLineParser &parser, const Options &o, const Paths &paths)
 {
@@ -261,30 +204,34 @@ int runWindows(const Paths &resolved, const QString &dataDir, QCoreApplication &
 
 int main(int argc, char *argv[])
 {
-    // The image directory listing is headless: it runs before any window system is used.
-    if (const std::optional<QString> image = dirListingArgument(argc, argv))
-        return runDirListing(*image);
-
-    const bool noWindow = headless(argc, argv);
-    std::unique_ptr<QCoreApplication> app(noWindow ? new QCoreApplication(argc, argv)
-                                                   : new QApplication(argc, argv));
+    const bool windows = VantrelCommandLine::needsWindows(commandline::argumentsOf(argc, argv));
+    std::unique_ptr<QCoreApplication> app(windows ? new QApplication(argc, argv)
+                                                  : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("vantrel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
-    if (!noWindow) {
+    if (windows) {
         QGuiApplication::setApplicationDisplayName(QStringLiteral("Vantrel"));
         // Wayland matches the windows to the desktop entry and its icon by this name.
         QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vantrel.Vantrel"));
     }
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Catalogue and launcher for C64 and Amiga games."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const Options o;
-    parser.addOptions({o.catalogue, o.list, o.c64, o.amiga, o.playable, o.sound, o.find, o.play,
-                       o.playMusic, o.with, o.entry, o.amigaTemplate, o.dryRun, o.dir});
-    parser.process(*app);
+    VantrelCommandLine line;
+    const Run run = line.process(*app);
+    const QCommandLineParser &parser = line.parser();
+    const Options &o = line.options();
+    // QCoreApplication takes a few options of its own (-qmljsdebugger and its value), and
+    // what is left may ask for windows that a program without a window system cannot show.
+    if (run == Run::Refused || (run == Run::Windows && !windows)) {
+        std::fprintf(stderr, "vantrel: %s\n",
+                     qPrintable(run == Run::Refused
+                                    ? line.error()
+                                    : QStringLiteral("Qt took the arguments of the command for "
+                                                     "options of its own.")));
+        return 1;
+    }
+    // The image directory needs no catalogue.
+    if (run == Run::Dir)
+        return runDirListing(parser.value(o.dir));
 
     QString seedError;
     const LocationRequest location = defaultLocationRequest(parser.value(o.catalogue));
@@ -295,12 +242,11 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", qPrintable(escapeControls(seedError)));
     else if (seeding && paths.catalogue == userCatalogue && QFileInfo::exists(userCatalogue))
         detectProgramsOnce(userCatalogue);
-    if (parser.isSet(o.list))
+    if (run == Run::List)
         return runListing(parser, o, paths);
-    if (parser.isSet(o.play))
+    if (run == Run::Play)
         return runPlay(parser, o, paths);
-    if (parser.isSet(o.playMusic))
+    if (run == Run::PlayMusic)
         return runPlayMusic(parser, o, paths);
-
     return runWindows(paths, location.dataDir, *app);
 }

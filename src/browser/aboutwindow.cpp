@@ -4,6 +4,7 @@
 #include "database.h"
 #include "opentest.h"
 #include "placement.h"
+#include "startableprograms.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -32,10 +33,13 @@ AboutWindow::AboutWindow(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt:
     layout->setSpacing(8);
     addTitle(layout);
 
-    auto *emulators = new QGroupBox(tr("Supported Emulators"), this);
+    // What this system can start, as configured: the emulators of another system that the
+    // configuration window offers may be of no use here.
+    auto *emulators = new QGroupBox(tr("Emulators and Players"), this);
     auto *emulatorLines = new QVBoxLayout(emulators);
-    emulatorLines->addWidget(new QLabel(tr("CCS64, VICE, PC64, C64S"), emulators));
-    emulatorLines->addWidget(new QLabel(tr("WinFellow, WinUAE"), emulators));
+    m_programsLabel = new QLabel(emulators);
+    m_programsLabel->setObjectName(QStringLiteral("programsLabel"));
+    emulatorLines->addWidget(m_programsLabel);
     layout->addWidget(emulators);
     layout->addWidget(centred(tr("Program design and code: the Vantrel developers\n"
                                  "Catalogue data: the Vantrel contributors"),
@@ -43,11 +47,15 @@ AboutWindow::AboutWindow(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt:
     addCatalogueVersion(layout);
     addExitButton(layout);
 
-    adjustSize();
-    centreOnScreen(this);
     checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue);
     const auto config = catalogue::configRecord(m_ctx.db(), {QStringLiteral("dbver")});
     m_catalogueVersionLabel->setText(config ? config->value(0).toString() : QString());
+    const QStringList programs = browser::startablePrograms(m_ctx.db());
+    m_programsLabel->setText(programs.isEmpty() ? tr("None that can start here yet: see "
+                                                     "Configuration, System.")
+                                                : programs.join(QLatin1Char('\n')));
+    adjustSize();
+    centreOnScreen(this);
 }
 
 void AboutWindow::addTitle(QVBoxLayout *layout)

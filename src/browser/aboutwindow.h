@@ -6,7 +6,8 @@ class AppContext;
 class QLabel;
 class QVBoxLayout;
 
-// The About window: program, version, supported emulators and the catalogue's version.
+// The About window: program, version, the emulators and players that can start here, and
+// the catalogue's version.
 class AboutWindow : public QWidget
 {
     Q_OBJECT
@@ -20,4 +21,5 @@ private:
 
     AppContext &m_ctx;
     QLabel *m_catalogueVersionLabel = nullptr; // after "Database Version:"
+    QLabel *m_programsLabel = nullptr;         // one line a machine, or how to configure
 };

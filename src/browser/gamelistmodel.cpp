@@ -1,7 +1,16 @@
 #include "gamelistmodel.h"
 
+#include <algorithm>
+
 namespace browser
 {
+namespace
+{
+
+// A screenful and more: one read serves what a view draws at a time.
+constexpr qsizetype kMachineBlock = 64;
+
+} // namespace
 
 int GameListModel::rowCount(const QModelIndex &parent) const
 {
@@ -16,14 +25,15 @@ QVariant GameListModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return row.title;
-    case Qt::ToolTipRole:
-        return row.machine.isEmpty()
-                   ? row.title
-                   : row.title + QStringLiteral(" (") + row.machine + QLatin1Char(')');
+    case Qt::ToolTipRole: {
+        const QString machine = machineAt(index.row());
+        return machine.isEmpty() ? row.title
+                                 : row.title + QStringLiteral(" (") + machine + QLatin1Char(')');
+    }
     case IdRole:
         return row.id;
     case MachineRole:
-        return row.machine;
+        return machineAt(index.row());
     default:
         return {};
     }
@@ -33,7 +43,28 @@ void GameListModel::setRows(QList<ListRow> rows)
 {
     beginResetModel();
     m_rows = std::move(rows);
+    // A machine may have changed with the list: read again what is drawn next.
+    m_machines.clear();
     endResetModel();
+}
+
+QString GameListModel::machineAt(int row) const
+{
+    const int id = m_rows.at(row).id;
+    if (m_machines.contains(id) || !m_readMachines)
+        return m_machines.value(id);
+    // The entries around the asked one that are not read yet: a view scrolled either way
+    // draws them next.
+    QList<int> ids;
+    for (qsizetype i = std::max(qsizetype(0), row - kMachineBlock / 4);
+         i < m_rows.size() && ids.size() < kMachineBlock; ++i)
+        if (!m_machines.contains(m_rows.at(i).id))
+            ids << m_rows.at(i).id;
+    const QHash<int, QString> read = m_readMachines(ids);
+    // A game gone, or a read that failed, draws no machine and is not asked for again.
+    for (const int each : ids)
+        m_machines.insert(each, read.value(each));
+    return m_machines.value(id);
 }
 
 int GameListModel::idAt(int row) const

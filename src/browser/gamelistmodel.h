@@ -4,11 +4,14 @@
 
 #include <QAbstractListModel>
 
+#include <functional>
+
 namespace browser
 {
 
 // The rows of the game list: the title is the entry text, the id its item data
-// (Qt::UserRole). Filled in one go, so tens of thousands of games cost one reset.
+// (Qt::UserRole). Filled in one go, so tens of thousands of games cost one reset. The
+// machines are read only for the entries a view draws, a block at a time.
 class GameListModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -17,11 +20,14 @@ public:
 
     static constexpr int IdRole = Qt::UserRole;
     static constexpr int MachineRole = Qt::UserRole + 1; // formato, drawn as a quiet suffix
+    // The machines of the games ids, by id.
+    using MachineReader = std::function<QHash<int, QString>(const QList<int> &ids)>;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
     void setRows(QList<ListRow> rows);
+    void setMachineReader(MachineReader reader) { m_readMachines = std::move(reader); }
     const QList<ListRow> &rows() const { return m_rows; }
     // The id of a row, 0 when the row does not exist.
     int idAt(int row) const;
@@ -31,7 +37,11 @@ public:
     bool removeEntry(int row);
 
 private:
+    QString machineAt(int row) const;
+
     QList<ListRow> m_rows;
+    MachineReader m_readMachines;
+    mutable QHash<int, QString> m_machines; // by game id, as far as read since setRows
 };
 
 } // namespace browser

@@ -24,6 +24,8 @@ int listGames(const QString &cataloguePath, const ListingRequest &request, QIODe
     filter.amiga = request.amiga || !request.c64;
     filter.playable = request.playable;
     filter.sound = request.sound;
+    // Both machines list every game, whatever its code, as the window does with both boxes.
+    filter.anyCode = filter.c64 && filter.amiga;
     const SqlClause search = request.find.isEmpty() ? SqlClause{} : searchClause(request.find);
     const ListResult result = fetchList(connection->db(), filterClause(filter), search);
     if (!result.ok()) {
@@ -31,8 +33,8 @@ int listGames(const QString &cataloguePath, const ListingRequest &request, QIODe
         return 2;
     }
     if (result.rows.isEmpty()) {
-        err.write((QStringLiteral("No record found for ") + escapeControls(request.find) +
-                   QLatin1Char('\n'))
+        err.write((QStringLiteral("No record found for ") +
+                   escapeControls(listCaption(filter, request.find)) + QLatin1Char('\n'))
                       .toUtf8());
         return 1;
     }

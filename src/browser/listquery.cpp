@@ -3,7 +3,6 @@
 #include "database.h"
 
 #include <QSqlQuery>
-#include <QSqlRecord>
 
 #include <algorithm>
 #include <string>
@@ -55,6 +54,21 @@ QString filterClause(const ListFilter &filter)
         clause = clause.isEmpty() ? QStringLiteral("song<>''")
                                   : QLatin1Char('(') + clause + QStringLiteral(") and song<>''");
     return clause;
+}
+
+QString listCaption(const ListFilter &filter, const QString &search)
+{
+    QStringList boxes;
+    if (filter.c64 != filter.amiga)
+        boxes << (filter.c64 ? QStringLiteral("C64") : QStringLiteral("Amiga"));
+    if (filter.playable)
+        boxes << QStringLiteral("Playable");
+    if (filter.sound)
+        boxes << QStringLiteral("Sound");
+    const QString named = boxes.join(QStringLiteral(", "));
+    if (search.isEmpty())
+        return boxes.isEmpty() ? QStringLiteral("C64, Amiga") : named;
+    return boxes.isEmpty() ? search : search + QStringLiteral(" (") + named + QLatin1Char(')');
 }
 
 SearchParts splitSearchText(const QString &text)
@@ -129,20 +143,35 @@ ListResult fetchList(const QSqlDatabase &db, const SqlClause &query)
             result.error = QStringLiteral("the list query failed");
         return result;
     }
-    const bool withMachine = q.record().count() > 2;
     while (q.next())
-        result.rows.append({q.value(0).toInt(), q.value(1).toString(),
-                            withMachine ? q.value(2).toString() : QString()});
+        result.rows.append({q.value(0).toInt(), q.value(1).toString()});
     return result;
 }
 
 ListResult fetchList(const QSqlDatabase &db, const QString &filter, const SqlClause &search)
 {
-    ListResult result =
-        fetchList(db, unorderedListQuery(filter, search, QStringLiteral("id, titolo, formato")));
+    ListResult result = fetchList(db, unorderedListQuery(filter, search));
     if (result.ok())
         sortByTitle(result.rows);
     return result;
+}
+
+QHash<int, QString> fetchMachines(const QSqlDatabase &db, const QList<int> &ids, QString *error)
+{
+    QHash<int, QString> machines;
+    if (ids.isEmpty())
+        return machines;
+    QVariantList params;
+    for (const int id : ids)
+        params << id;
+    const QString marks = QStringLiteral("?,").repeated(ids.size()).chopped(1);
+    QSqlQuery q = catalogue::run(db,
+                                 QStringLiteral("select id, formato from tabella1 where id in (") +
+                                     marks + QLatin1Char(')'),
+                                 params, error);
+    while (q.next())
+        machines.insert(q.value(0).toInt(), q.value(1).toString());
+    return machines;
 }
 
 void sortByTitle(QList<ListRow> &rows)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
@@ -31,6 +32,11 @@ struct SqlClause {
 // holds only constant text, so it needs no parameters.
 QString filterClause(const ListFilter &filter);
 
+// The list a filter and a search ask for, as "No record found for " names it: the search
+// text, then in parentheses the boxes that narrow the list; the boxes alone without a
+// search; "C64, Amiga" when nothing narrows it.
+QString listCaption(const ListFilter &filter, const QString &search);
+
 // A search text split at its first "+": the text before it, and everything after it
 // (empty when there is no "+").
 struct SearchParts {
@@ -57,7 +63,6 @@ SqlClause unorderedListQuery(const QString &filter, const SqlClause &search,
 struct ListRow {
     int id = 0;
     QString title;
-    QString machine = {}; // formato, when the query selects it as its third column
     bool operator==(const ListRow &) const = default;
 };
 
@@ -67,14 +72,20 @@ struct ListResult {
     bool ok() const { return error.isEmpty(); }
 };
 
-// Runs a query that selects id and titolo (and optionally formato), as it stands.
+// Runs a query that selects id and titolo, as it stands.
 ListResult fetchList(const QSqlDatabase &db, const SqlClause &query);
 
 // The list for a filter and a search, in the order of listQuery's "order by titolo" (the
-// catalogue's case folding; equal titles in stored order). The rows are read in stored
-// order and sorted here: in title order a filtered scan would fetch every row through the
-// title index, which is several times slower on a large catalogue.
+// catalogue's case folding; equal titles in stored order), without the machines. The rows
+// are read in stored order and sorted here: in title order a filtered scan would fetch
+// every row through the title index, which is several times slower on a large catalogue.
 ListResult fetchList(const QSqlDatabase &db, const QString &filter, const SqlClause &search);
+
+// The machines (formato) of the games ids, by id; a game that is gone has none. Read for
+// the entries a list shows, so that the list itself need not carry them. *error (when
+// given) is set when the query fails.
+QHash<int, QString> fetchMachines(const QSqlDatabase &db, const QList<int> &ids,
+                                  QString *error = nullptr);
 
 // Sorts rows as "order by titolo" does; equal titles keep their order.
 void sortByTitle(QList<ListRow> &rows);

@@ -151,7 +151,7 @@ void MainWindow::reloadList(int newGameId)
 {
     if (!m_ctx.db().isOpen())
         return;
-    const ListResult result = fetchList(m_ctx.db(), m_filterClause, m_searchClause);
+    const ListResult result = fetchList(m_ctx.db(), filterClause(m_filter), searchInForce());
     if (!result.ok())
         return; // the list on screen stays; the user's next refresh reports the fault
     const int oldRow = listIndex();

@@ -95,12 +95,14 @@ private:
     browser::ListFilter filterBoxes() const;
     void setFilterBoxes(const browser::ListFilter &filter);
     void applyFilterBoxes();
+    browser::SqlClause searchInForce() const;
     bool refreshList();
     void fillList(QList<browser::ListRow> rows);
     void onMachineBoxToggled(QCheckBox *box);
     void onFileBoxToggled(FilterBox box);
     void onFindClicked();
     void onShowAllClicked();
+    bool handleFindKey(int key);
     int listIndex() const;
     int rowOfGame(int id) const;
     void setListIndex(int row);
@@ -148,8 +150,8 @@ private:
     QString m_gameTitle; // the frame's caption in full (the frame may show it shortened)
 
     browser::ListFilter m_shownFilter;
-    QString m_filterClause;
-    browser::SqlClause m_searchClause;
+    browser::ListFilter m_filter; // the boxes the list was last asked for
+    QString m_searchText;         // the search in force, empty for none
     FilterBox m_lastFilterBox = FilterBox::None;
     bool m_untickingPlayable = false;
     bool m_untickingSound = false;
@@ -158,7 +160,7 @@ private:
     bool m_screenshotsShown = true;
     // What the list on screen was built from; an empty result goes back to it.
     bool m_listShown = false;
-    browser::SqlClause m_shownSearch;
+    QString m_shownSearchText;
     QString m_shownCaption;
 
     // List column

@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 #include "mainwindowlayout.h"
 
+#include "appcontext.h"
 #include "gamelistdelegate.h"
 #include "gamelistmodel.h"
 #include "namedwidget.h"
@@ -90,8 +91,9 @@ void MainWindow::buildSearchRow(QWidget *column, QVBoxLayout *layout)
     m_findEdit->setObjectName(QStringLiteral("findEdit"));
     m_findEdit->setPlaceholderText(tr("Text to find"));
     m_findEdit->setClearButtonEnabled(true);
-    m_findButton = namedWidget<QPushButton>(QStringLiteral("findButton"), tr("Find"), column);
-    m_allButton = namedWidget<QPushButton>(QStringLiteral("allButton"), tr("ALL"), column);
+    m_findEdit->installEventFilter(this); // Escape clears the search
+    m_findButton = namedWidget<QPushButton>(QStringLiteral("findButton"), tr("&Find"), column);
+    m_allButton = namedWidget<QPushButton>(QStringLiteral("allButton"), tr("A&LL"), column);
     row->addWidget(m_findEdit, 1);
     row->addWidget(m_findButton);
     row->addWidget(m_allButton);
@@ -116,10 +118,11 @@ void MainWindow::buildSearchRow(QWidget *column, QVBoxLayout *layout)
 void MainWindow::buildFilterBoxes(QWidget *column, QVBoxLayout *layout)
 {
     auto *boxes = new QGridLayout;
-    m_c64Box = namedWidget<QCheckBox>(QStringLiteral("c64Box"), tr("C64"), column);
-    m_amigaBox = namedWidget<QCheckBox>(QStringLiteral("amigaBox"), tr("Amiga"), column);
-    m_playableBox = namedWidget<QCheckBox>(QStringLiteral("playableBox"), tr("Playable"), column);
-    m_soundBox = namedWidget<QCheckBox>(QStringLiteral("soundBox"), tr("Sound"), column);
+    // Mnemonics apart from each other and from the menu bar's (C, G, M, U, ?).
+    m_c64Box = namedWidget<QCheckBox>(QStringLiteral("c64Box"), tr("C&64"), column);
+    m_amigaBox = namedWidget<QCheckBox>(QStringLiteral("amigaBox"), tr("&Amiga"), column);
+    m_playableBox = namedWidget<QCheckBox>(QStringLiteral("playableBox"), tr("Playa&ble"), column);
+    m_soundBox = namedWidget<QCheckBox>(QStringLiteral("soundBox"), tr("&Sound"), column);
     // Designed defaults, kept when there is no state file.
     m_c64Box->setChecked(true);
     m_amigaBox->setChecked(true);
@@ -141,6 +144,9 @@ void MainWindow::buildGameList(QWidget *column, QVBoxLayout *layout)
     m_gameList = new QListView(column);
     m_gameList->setObjectName(QStringLiteral("gameList"));
     m_gameList->setModel(m_model);
+    // A machine that cannot be read is not drawn.
+    m_model->setMachineReader(
+        [this](const QList<int> &ids) { return fetchMachines(m_ctx.db(), ids); });
     m_gameList->setItemDelegate(new GameListDelegate(m_gameList));
     m_gameList->setUniformItemSizes(true);
     m_gameList->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -267,13 +273,15 @@ void MainWindow::buildLamps(QGridLayout *grid, int row)
 void MainWindow::buildButtons(QWidget *detail, QVBoxLayout *layout)
 {
     auto *buttons = new QGridLayout;
-    m_playButton = namedWidget<QPushButton>(QStringLiteral("playButton"), tr("    PLAY"), detail);
+    m_playButton = namedWidget<QPushButton>(QStringLiteral("playButton"), tr("    &PLAY"), detail);
     m_playMusicButton =
-        namedWidget<QPushButton>(QStringLiteral("playMusicButton"), tr("Play Music"), detail);
-    m_infoButton = namedWidget<QPushButton>(QStringLiteral("infoButton"), tr("Info"), detail);
-    m_newButton = namedWidget<QPushButton>(QStringLiteral("newButton"), tr("NEW"), detail);
-    m_modifyButton = namedWidget<QPushButton>(QStringLiteral("modifyButton"), tr("Modify"), detail);
-    m_deleteButton = namedWidget<QPushButton>(QStringLiteral("deleteButton"), tr("Delete"), detail);
+        namedWidget<QPushButton>(QStringLiteral("playMusicButton"), tr("Pla&y Music"), detail);
+    m_infoButton = namedWidget<QPushButton>(QStringLiteral("infoButton"), tr("&Info"), detail);
+    m_newButton = namedWidget<QPushButton>(QStringLiteral("newButton"), tr("&NEW"), detail);
+    m_modifyButton =
+        namedWidget<QPushButton>(QStringLiteral("modifyButton"), tr("M&odify"), detail);
+    m_deleteButton =
+        namedWidget<QPushButton>(QStringLiteral("deleteButton"), tr("&Delete"), detail);
     makeBold(m_playButton);
     m_playButton->setMinimumHeight(m_playButton->sizeHint().height() * 3 / 2);
     buttons->addWidget(m_playButton, 0, 0, 1, 3);

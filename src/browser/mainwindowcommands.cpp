@@ -126,7 +126,7 @@ void MainWindow::onDeleteClicked()
         return;
     m_ctx.dialogs.beep();
     if (!m_ctx.dialogs.ask(tr("Confirm Delete %1?").arg(m_gameTitle), Dialogs::Icon::Information,
-                           tr("Delete")))
+                           tr("Delete"), Dialogs::Button::No))
         return;
     // The question named the game in the panel, and that is the highlighted entry.
     const int id = m_gameId;

@@ -177,6 +177,9 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_gameList && type == QEvent::KeyPress &&
         handleListKey(static_cast<QKeyEvent *>(event)->key()))
         return true;
+    if (watched == m_findEdit && type == QEvent::KeyPress &&
+        handleFindKey(static_cast<QKeyEvent *>(event)->key()))
+        return true;
     if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
          type == QEvent::MouseButtonDblClick) &&
         handlePanelMouse(watched, static_cast<QMouseEvent *>(event)))

@@ -31,9 +31,9 @@ void MainWindow::setFilterBoxes(const ListFilter &filter)
 
 void MainWindow::applyFilterBoxes()
 {
-    m_filterClause = filterClause(filterBoxes());
+    m_filter = filterBoxes();
     QString error;
-    if (filterHasRows(m_ctx.db(), m_filterClause, &error) || !error.isEmpty())
+    if (filterHasRows(m_ctx.db(), filterClause(m_filter), &error) || !error.isEmpty())
         return;
     // The box just ticked leaves nothing: untick it, and let its handler know it was us.
     // A box that is not ticked raises no toggle, so it gets no flag either.
@@ -46,13 +46,18 @@ void MainWindow::applyFilterBoxes()
     }
 }
 
+SqlClause MainWindow::searchInForce() const
+{
+    return m_searchText.isEmpty() ? SqlClause{} : searchClause(m_searchText);
+}
+
 bool MainWindow::refreshList()
 {
     // Without a catalogue "Database Open Error" has been shown; there is nothing to list.
     if (!m_ctx.db().isOpen())
         return false;
     applyFilterBoxes();
-    const ListResult result = fetchList(m_ctx.db(), m_filterClause, m_searchClause);
+    const ListResult result = fetchList(m_ctx.db(), filterClause(m_filter), searchInForce());
     if (!result.ok()) {
         m_ctx.dialogs.message(tr("The game list cannot be read: ") + result.error,
                               Dialogs::Icon::Critical, tr("Error"));
@@ -60,13 +65,14 @@ bool MainWindow::refreshList()
     }
     if (result.rows.isEmpty()) {
         m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(tr("No record found for ") + m_findEdit->text(),
+        // Named as asked: a box just unticked again is part of what found nothing.
+        m_ctx.dialogs.message(tr("No record found for ") + listCaption(m_filter, m_searchText),
                               Dialogs::Icon::Critical, tr("Error"));
         m_findEdit->clear();
         // Back to what the list on screen shows, so that the boxes, the search caption and
         // the search in force agree with it and the next refresh does not fail again.
         if (m_listShown) {
-            m_searchClause = m_shownSearch;
+            m_searchText = m_shownSearchText;
             m_searchLabel->setText(m_shownCaption);
             setFilterBoxes(m_shownFilter);
         }
@@ -76,7 +82,7 @@ bool MainWindow::refreshList()
     fillList(result.rows);
     m_countLabel->setText(QString::number(listCount()));
     m_listShown = true;
-    m_shownSearch = m_searchClause;
+    m_shownSearchText = m_searchText;
     m_shownCaption = m_searchLabel->text();
     m_shownFilter = filterBoxes();
     // The panel stands on the first game of the result, which the list highlights.
@@ -120,7 +126,7 @@ void MainWindow::onFindClicked()
         m_ctx.dialogs.beep();
         m_ctx.dialogs.message(tr("Insert string to find"), Dialogs::Icon::Critical, tr("Error"));
     } else {
-        m_searchClause = searchClause(text);
+        m_searchText = text;
         m_searchLabel->setText(tr("Search for: ") + text);
     }
     refreshList();
@@ -129,10 +135,21 @@ void MainWindow::onFindClicked()
 
 void MainWindow::onShowAllClicked()
 {
-    m_searchClause = {};
+    m_searchText.clear();
     m_searchLabel->clear();
     refreshList();
     m_findEdit->clear();
+}
+
+bool MainWindow::handleFindKey(int key)
+{
+    if (key != Qt::Key_Escape || (m_findEdit->text().isEmpty() && m_searchText.isEmpty()))
+        return false;
+    m_findEdit->clear();
+    // The search in force goes too: the list comes back as ALL gives it.
+    if (!m_searchText.isEmpty())
+        onShowAllClicked();
+    return true;
 }
 
 void MainWindow::searchFor(const QString &text)

@@ -9,6 +9,8 @@ class Dialogs
 {
 public:
     enum class Icon { None, Critical, Question, Exclamation, Information };
+    // The button that Enter presses.
+    enum class Button { Yes, No };
 
     virtual ~Dialogs() = default;
     virtual void beep() = 0;
@@ -16,7 +18,8 @@ public:
     virtual void message(const QString &text, Icon icon = Icon::None,
                          const QString &title = {}) = 0;
     // Yes and No buttons; true on Yes.
-    virtual bool ask(const QString &text, Icon icon, const QString &title) = 0;
+    virtual bool ask(const QString &text, Icon icon, const QString &title,
+                     Button defaultButton = Button::Yes) = 0;
     // A question with the caller's own buttons ("&Overwrite", "&Reload", "Cancel"): the
     // text, icon and title as for ask(), then the buttons. Returns the index of the one
     // pressed; Enter presses defaultButton, and Escape or closing the box answers

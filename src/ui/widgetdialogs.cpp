@@ -43,10 +43,11 @@ void WidgetDialogs::message(const QString &text, Icon icon, const QString &title
     box.exec();
 }
 
-bool WidgetDialogs::ask(const QString &text, Icon icon, const QString &title)
+bool WidgetDialogs::ask(const QString &text, Icon icon, const QString &title, Button defaultButton)
 {
     QMessageBox box(boxIcon(icon), boxTitle(title), text, QMessageBox::Yes | QMessageBox::No,
                     QApplication::activeWindow());
+    box.setDefaultButton(defaultButton == Button::No ? QMessageBox::No : QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
 

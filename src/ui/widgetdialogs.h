@@ -8,7 +8,7 @@ class WidgetDialogs : public Dialogs
 public:
     void beep() override;
     void message(const QString &text, Icon icon, const QString &title) override;
-    bool ask(const QString &text, Icon icon, const QString &title) override;
+    bool ask(const QString &text, Icon icon, const QString &title, Button defaultButton) override;
     int choose(const QString &text, Icon icon, const QString &title, const QStringList &buttons,
                int defaultButton, int escapeButton) override;
 };

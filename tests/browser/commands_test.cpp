@@ -1,6 +1,9 @@
 #include "mainfixture.h"
 
+#include "widgetdialogs.h"
+
 #include <QPlainTextEdit>
+#include <QTimer>
 
 namespace
 {
@@ -104,6 +107,7 @@ TEST_F(CommandsTest, DeleteAsksAndReselects)
     select(b); // a middle entry: the one that moved up is selected
     click(w, "deleteButton");
     EXPECT_EQ(t.dialogs.questions(), QStringList{"Confirm Delete B' \"quoted\"?"});
+    EXPECT_EQ(t.dialogs.shown.last().defaultButton, Dialogs::Button::No);
     EXPECT_EQ(t.catalogue.count("id=?", {b}), 0);
     EXPECT_EQ(deleted, QList<int>{b});
     expectScene({"A", "C", "D", "Y", "Z"}, 1, "C");
@@ -147,7 +151,41 @@ TEST_F(CommandsTest, KeysPlayDeleteAndFind)
     EXPECT_EQ(t.catalogue.count("id=?", {b}), 1);
     w->activateWindow();
     QTest::keySequence(w, QKeySequence::Find);
-    EXPECT_EQ(QApplication::focusWidget(), find<QLineEdit>("findEdit"));
+    auto *edit = find<QLineEdit>("findEdit");
+    EXPECT_EQ(QApplication::focusWidget(), edit);
+
+    // Escape in the Find box drops the search in force and brings the list back.
+    QTest::keyClicks(edit, "B");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(titles(), QStringList{"B"});
+    QTest::keyClicks(edit, "typed");
+    QTest::keyClick(edit, Qt::Key_Escape);
+    EXPECT_EQ(edit->text(), "");
+    EXPECT_EQ(text("searchLabel"), "");
+    EXPECT_EQ(titles(), (QStringList{"A", "B"}));
+    EXPECT_EQ(t.dialogs.messages(), QStringList{});
+}
+
+// The question as the program shows it: Enter answers No.
+TEST_F(CommandsTest, EnterOnTheDeleteQuestionKeepsTheGame)
+{
+    const int a = add("A", "C64");
+    WidgetDialogs dialogs;
+    WindowRegistry windows;
+    AppContext ctx(t.ctx->paths, dialogs, t.launcher, windows);
+    MainWindow main(ctx);
+    QObject scope; // a question still open after five seconds is closed
+    QTimer::singleShot(0, &scope, [] {
+        if (QWidget *box = QApplication::activeModalWidget())
+            QTest::keyClick(box, Qt::Key_Return);
+    });
+    QTimer::singleShot(5000, &scope, [] {
+        if (QWidget *box = QApplication::activeModalWidget())
+            box->close();
+    });
+    click(&main, "deleteButton");
+    EXPECT_EQ(t.catalogue.count("id=?", {a}), 1);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(CommandsTest, WithNoGameShownCommandsOnlyBeep)

@@ -3,6 +3,7 @@
 #include "headlesslist.h"
 #include "listquery.h"
 #include "mainfixture.h"
+#include "startableprograms.h"
 
 #include <QBuffer>
 
@@ -59,15 +60,13 @@ TEST(ListQuery, SortedAsTheCatalogueSortsWithDuplicatesKept)
     for (const QString &t : titles)
         cat.addGame({{"titolo", t}, {"formato", "C64"}});
     cat.addGame({{"formato", "C64"}}); // Null title
-    const ListResult bySql =
-        fetchList(cat.db(), listQuery(filterClause({}), {}, "id, titolo, formato"));
+    const ListResult bySql = fetchList(cat.db(), listQuery(filterClause({}), {}));
     const ListResult byHere = fetchList(cat.db(), filterClause({}), {});
     ASSERT_TRUE(bySql.ok());
     ASSERT_TRUE(byHere.ok());
     EXPECT_EQ(byHere.rows, bySql.rows);
     // Equal titles keep their stored order, each with its own id.
-    QList<ListRow> rows{{5, "b", {}}, {1, "A", {}}, {7, "", {}},
-                        {3, "a", {}}, {2, "B", {}}, {4, QString(), {}}};
+    QList<ListRow> rows{{5, "b"}, {1, "A"}, {7, ""}, {3, "a"}, {2, "B"}, {4, QString()}};
     sortByTitle(rows);
     QList<int> ids;
     for (const ListRow &row : rows)
@@ -109,26 +108,33 @@ TEST(HeadlessList, PrintsTheListOrNothingFound)
     const int b = cat.addGame(rec("titolo=Boulder Dash|formato=C64|emul1=b.d64"));
     const int a = cat.addGame(rec("titolo=Alien Breed|formato=Amiga 1.3|song=a.mod"));
     const int u = cat.addGame(rec("titolo=\u00dcber Tetris\t2|formato=C128"));
-    cat.addGame(rec("titolo=Other|formato=Atari"));
+    const int o = cat.addGame(rec("titolo=Other|formato=Atari"));
     // Stored control characters neither forge a line nor reach the terminal.
     const int s = cat.addGame(rec("titolo=Se\u00f1or\n1\tforged\x1b[2J|formato=C64"));
     const QString lb = QString("%1\tBoulder Dash\n").arg(b),
                   la = QString("%1\tAlien Breed\n").arg(a),
                   lu = QString("%1\t\u00dcber Tetris\\t2\n").arg(u),
-                  ls = QString("%1\tSe\u00f1or\\n1\\tforged\\x1b[2J\n").arg(s);
+                  ls = QString("%1\tSe\u00f1or\\n1\\tforged\\x1b[2J\n").arg(s),
+                  lo = QString("%1\tOther\n").arg(o);
     struct Case {
         ListingRequest request;
         int status;
         QString out, err;
     };
     const Case cases[] = {
-        {{}, 0, la + lb + ls + lu, ""}, // neither machine option: both machines
+        // Neither machine option, or both: every game, as the window lists them.
+        {{}, 0, la + lb + lo + ls + lu, ""},
+        {{true, true, false, false, {}}, 0, la + lb + lo + ls + lu, ""},
         {{true, false, true, false, {}}, 0, lb, ""},
         {{false, false, false, false, "senor"}, 0, ls, ""}, // accents forgiven
         {{false, false, false, false, "x\x1b"}, 1, "", "No record found for x\\x1b\n"},
         {{false, false, false, false, "\u00fcBER"}, 0, lu, ""},
         {{false, false, false, false, "zz\"["}, 1, "", "No record found for zz\"[\n"},
-        {{true, false, false, true, {}}, 1, "", "No record found for \n"}};
+        {{true, false, false, true, {}}, 1, "", "No record found for C64, Sound\n"},
+        {{false, true, true, false, "dash"},
+         1,
+         "",
+         "No record found for dash (Amiga, Playable)\n"}};
     for (const Case &c : cases) {
         QBuffer out, err;
         out.open(QIODevice::WriteOnly);
@@ -137,6 +143,60 @@ TEST(HeadlessList, PrintsTheListOrNothingFound)
         EXPECT_EQ(out.data(), c.out.toUtf8());
         EXPECT_EQ(err.data(), c.err.toUtf8());
     }
+}
+
+TEST(GameListModel, ReadsTheMachinesOfTheEntriesDrawnOnly)
+{
+    GameListModel model;
+    QList<QList<int>> asked;
+    model.setMachineReader([&](const QList<int> &ids) {
+        asked << ids;
+        QHash<int, QString> machines;
+        for (int id : ids)
+            if (id != 7) // a game deleted meanwhile
+                machines.insert(id, QString("M%1").arg(id));
+        return machines;
+    });
+    QList<ListRow> rows;
+    for (int id = 1; id <= 1000; ++id)
+        rows.append({id, "T"});
+    model.setRows(rows);
+    const auto machine = [&](int row) {
+        return model.index(row).data(GameListModel::MachineRole).toString();
+    };
+    EXPECT_TRUE(asked.isEmpty());
+    EXPECT_EQ(machine(500), "M501");
+    EXPECT_EQ(machine(520), "M521"); // read with the entry before it
+    EXPECT_EQ(asked.size(), 1);
+    EXPECT_EQ(machine(6), "");
+    EXPECT_EQ(model.index(6).data(Qt::ToolTipRole).toString(), "T");
+    EXPECT_EQ(model.index(0).data(Qt::ToolTipRole).toString(), "T (M1)");
+    EXPECT_EQ(asked.size(), 2);
+    for (const QList<int> &block : asked)
+        EXPECT_LE(block.size(), 64);
+    model.setRows(rows); // a new list may hold changed machines
+    EXPECT_EQ(machine(500), "M501");
+    EXPECT_EQ(asked.size(), 3);
+}
+
+TEST(StartablePrograms, NamesWhatCanStartHereByKind)
+{
+    TestCatalogue cat;
+    EXPECT_EQ(startablePrograms(cat.db()), QStringList{}); // no configuration record
+    QTemporaryDir dir;
+    const auto program = [&](const char *name, bool executable = true) {
+        return writeFile(dir.filePath(name), "#!/bin/sh\n", executable);
+    };
+    cat.setConfig({{"ccs64", program("ccs64.exe", false)},
+                   {"vice", program("x64sc")},
+                   {"c64s", dir.filePath("gone")},
+                   {"pc64", program("pc64")},
+                   {"uae", program("fs-uae")},
+                   {"fellow", dir.path()},
+                   {"player1", "sh"}, // a bare name: found on PATH
+                   {"player2", "no-such-player-on-path"}});
+    EXPECT_EQ(startablePrograms(cat.db()),
+              (QStringList{"C64: x64sc, pc64", "Amiga: fs-uae", "Music: sh"}));
 }
 
 TEST(CreditNames, SplittingKeepsTheStoredFormsMistakesAndNeverReadsPastTheEnd)

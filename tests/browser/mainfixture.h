@@ -14,6 +14,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPointer>
 #include <QTest>
 

@@ -124,7 +124,7 @@ TEST_F(MainWindowTest, FilterBoxesNarrowOrUntickThemselvesOnce)
     catalogue::run(t.catalogue.db(), "update tabella1 set song = ''");
     box("soundBox")->click();
     EXPECT_FALSE(box("soundBox")->isChecked());
-    EXPECT_EQ(t.dialogs.messages(), QStringList{"No record found for "});
+    EXPECT_EQ(t.dialogs.messages(), QStringList{"No record found for Sound"});
     EXPECT_EQ(t.dialogs.beeps(), 1);
     EXPECT_EQ(w->listCount(), 3);
     // That was the program's untick: the next tick is the user's and refreshes again.
@@ -154,9 +154,35 @@ TEST_F(MainWindowTest, FindAllAndFailedSearches)
     // The search stays active under a filter click; an empty result changes nothing.
     box("playableBox")->click();
     EXPECT_FALSE(box("playableBox")->isChecked());
-    expect({"Turrican"}, "Search for: rainbow+amiga", "No record found for ");
+    expect({"Turrican"}, "Search for: rainbow+amiga",
+           "No record found for rainbow+amiga (Playable)");
     click(w, "allButton");
     expect({"Boulder Dash", "Giana Sisters", "Turrican"}, "", "");
+    box("c64Box")->click();
+    QTest::keyClicks(edit, "giana");
+    click(w, "findButton");
+    expect({"Turrican"}, "", "No record found for giana (Amiga)");
+}
+
+TEST_F(MainWindowTest, EveryButtonHasAMnemonicOfItsOwn)
+{
+    open();
+    QStringList keys;
+    for (const QAction *menu : w->menuBar()->actions())
+        keys << QKeySequence::mnemonic(menu->text()).toString();
+    QList<QAbstractButton *> buttons;
+    for (QPushButton *button : w->findChildren<QPushButton *>())
+        buttons << button;
+    for (QCheckBox *button : w->findChildren<QCheckBox *>())
+        buttons << button;
+    for (const QAbstractButton *button : buttons) {
+        keys << QKeySequence::mnemonic(button->text()).toString();
+        EXPECT_FALSE(keys.last().isEmpty()) << button->objectName().toStdString();
+    }
+    EXPECT_EQ(buttons.size(), 12);
+    QStringList distinct = keys;
+    distinct.removeDuplicates();
+    EXPECT_EQ(distinct, keys);
 }
 
 TEST_F(MainWindowTest, DetailPanelFollowsTheSelection)
@@ -291,7 +317,8 @@ TEST_F(MainWindowTest, OtherWindowsChangesShowInTheListAndPanel)
 TEST(Splash, HandsOverToTheMainWindowWhoseMenuOpensAbout)
 {
     TestContext t;
-    t.catalogue.setConfig({{"dbver", "3.1 beta"}});
+    const QString vice = writeFile(t.temp.filePath("x64sc"), "#!/bin/sh\n", true);
+    t.catalogue.setConfig({{"dbver", "3.1 beta"}, {"vice", vice}, {"uae", "/gone/fs-uae"}});
     registerBrowserWindows(*t.ctx);
     Splash splash(*t.ctx);
     splash.show();
@@ -303,6 +330,8 @@ TEST(Splash, HandsOverToTheMainWindowWhoseMenuOpensAbout)
     control<QAction>(main, "aboutAction")->trigger();
     QWidget *about = t.ctx->windows.find(WindowKey::About);
     EXPECT_EQ(control<QLabel>(about, "catalogueVersionLabel")->text(), "3.1 beta");
+    // What can start here: the missing Amiga emulator is left out.
+    EXPECT_EQ(control<QLabel>(about, "programsLabel")->text(), "C64: x64sc");
     click(about, "exitButton");
     EXPECT_FALSE(isOpen(*t.ctx, WindowKey::About));
     t.ctx->windows.closeAll();

@@ -2,24 +2,24 @@
 
 void FakeDialogs::beep()
 {
-    shown.append({Shown::Beep, {}, {}, Icon::None, {}});
+    shown.append({Shown::Beep, {}, {}, Icon::None, {}, {}});
 }
 
 void FakeDialogs::message(const QString &text, Icon icon, const QString &title)
 {
-    shown.append({Shown::Message, text, title, icon, {}});
+    shown.append({Shown::Message, text, title, icon, {}, {}});
 }
 
-bool FakeDialogs::ask(const QString &text, Icon icon, const QString &title)
+bool FakeDialogs::ask(const QString &text, Icon icon, const QString &title, Button defaultButton)
 {
-    shown.append({Shown::Question, text, title, icon, {}});
+    shown.append({Shown::Question, text, title, icon, {}, defaultButton});
     return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
 }
 
 int FakeDialogs::choose(const QString &text, Icon icon, const QString &title,
                         const QStringList &buttons, int defaultButton, int)
 {
-    shown.append({Shown::Choice, text, title, icon, buttons});
+    shown.append({Shown::Choice, text, title, icon, buttons, {}});
     return choices.isEmpty() ? defaultButton : choices.takeFirst();
 }
 

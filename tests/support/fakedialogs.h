@@ -16,12 +16,13 @@ public:
         QString text;
         QString title;
         Icon icon = Icon::None;
-        QStringList buttons; // of a choice
+        QStringList buttons;                // of a choice
+        Button defaultButton = Button::Yes; // of a question
     };
 
     void beep() override;
     void message(const QString &text, Icon icon, const QString &title) override;
-    bool ask(const QString &text, Icon icon, const QString &title) override;
+    bool ask(const QString &text, Icon icon, const QString &title, Button defaultButton) override;
     int choose(const QString &text, Icon icon, const QString &title, const QStringList &buttons,
                int defaultButton, int escapeButton) override;
 

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+// merrow's options, and what a command line asks the program to do. The choice is made
+// from the parser's result alone, so an option's value never counts as an option.
+class MerrowCommandLine
+{
+public:
+    // Batch: --export or --import, or one of their modes given without them.
+    enum class Run { Windows, Batch, Convert, Help, Version, Refused };
+
+    struct Options {
+        QCommandLineOption catalogue{QStringLiteral("catalogue"),
+                                     QStringLiteral("Use the catalogue at <path>."),
+                                     QStringLiteral("path")};
+        QCommandLineOption exportTo{QStringLiteral("export"),
+                                    QStringLiteral("Write export.mdb into <folder> and exit."),
+                                    QStringLiteral("folder")};
+        QCommandLineOption import{QStringLiteral("import"),
+                                  QStringLiteral("Import the export file <file> (with --new, "
+                                                 "--all or --diff) and exit."),
+                                  QStringLiteral("file")};
+        QCommandLineOption addNew{QStringLiteral("new"),
+                                  QStringLiteral("Import: add the games not yet present.")};
+        QCommandLineOption all{QStringLiteral("all"),
+                               QStringLiteral("Import: add new games, overwrite present ones.")};
+        QCommandLineOption diff{QStringLiteral("diff"),
+                                QStringLiteral("Import: show the differences, change nothing.")};
+        // The new file is the first argument after it: an option takes one value only.
+        QCommandLineOption convertLegacy{
+            QStringLiteral("convert-legacy"),
+            QStringLiteral("Convert the catalogue <jetfile> of the older Windows program into "
+                           "a new catalogue <newfile> (the next argument) and exit; <jetfile> "
+                           "is only read and an existing <newfile> is never replaced."),
+            QStringLiteral("jetfile")};
+    };
+
+    MerrowCommandLine();
+
+    // Parses arguments (the program first, as QCoreApplication::arguments() has them).
+    Run parse(const QStringList &arguments);
+    // Whether the arguments as main receives them, before any application object exists,
+    // ask for the windows.
+    static bool needsWindows(const QStringList &arguments);
+
+    const Options &options() const { return m_options; }
+    const QCommandLineParser &parser() const { return m_parser; }
+    // Why the command line was refused (Run::Refused).
+    const QString &error() const { return m_error; }
+    [[noreturn]] void showHelp() { m_parser.showHelp(); }
+    [[noreturn]] void showVersion() { m_parser.showVersion(); }
+
+private:
+    Run choose(bool parsed);
+    bool namesCommand() const;
+
+    Options m_options;
+    QCommandLineParser m_parser;
+    QCommandLineOption m_help;
+    QCommandLineOption m_version;
+    QList<QCommandLineOption> m_all; // help and version too
+    QString m_error;
+};

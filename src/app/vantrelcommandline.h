@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+class QCoreApplication;
+
+// vantrel's options, and what a command line asks the program to do. The choice is made
+// from the parser's result alone, so an option's value never counts as an option.
+class VantrelCommandLine
+{
+public:
+    enum class Run { Windows, List, Dir, Play, PlayMusic, Help, Version, Refused };
+
+    struct Options {
+        QCommandLineOption catalogue{QStringLiteral("catalogue"),
+                                     QStringLiteral("Use the catalogue at <path>."),
+                                     QStringLiteral("path")};
+        QCommandLineOption list{QStringLiteral("list"),
+                                QStringLiteral("Print the games of the list (id, tab, title) "
+                                               "and exit, without a window.")};
+        QCommandLineOption c64{QStringLiteral("c64"),
+                               QStringLiteral("With --list: C64 and C128 games.")};
+        QCommandLineOption amiga{QStringLiteral("amiga"),
+                                 QStringLiteral("With --list: Amiga games.")};
+        QCommandLineOption playable{QStringLiteral("playable"),
+                                    QStringLiteral("With --list: only games with a game file.")};
+        QCommandLineOption sound{QStringLiteral("sound"),
+                                 QStringLiteral("With --list: only games with a music file.")};
+        QCommandLineOption find{
+            QStringLiteral("find"),
+            QStringLiteral("With --list: only games holding <text> (a+b: both)."),
+            QStringLiteral("text")};
+        QCommandLineOption play{
+            QStringLiteral("play"),
+            QStringLiteral("Start the game <id> in its emulator, without a window."),
+            QStringLiteral("id")};
+        QCommandLineOption playMusic{
+            QStringLiteral("play-music"),
+            QStringLiteral("Play the music file of the game <id>, without a window."),
+            QStringLiteral("id")};
+        QCommandLineOption with{
+            QStringLiteral("with"),
+            QStringLiteral("With --play: the emulator (ccs64, vice, c64s, pc64; uae, fellow). "
+                           "With --play-music: the player, 1 or 2."),
+            QStringLiteral("name")};
+        QCommandLineOption entry{
+            QStringLiteral("entry"),
+            QStringLiteral("With --play: the entry <n> of the image's --dir list, from 0."),
+            QStringLiteral("n")};
+        QCommandLineOption amigaTemplate{
+            QStringLiteral("template"),
+            QStringLiteral("With --play: the Amiga template, by its file name or a path."),
+            QStringLiteral("name")};
+        QCommandLineOption dryRun{
+            QStringLiteral("dry-run"),
+            QStringLiteral("With --play or --play-music: print the program and each argument, "
+                           "one a line, and start nothing.")};
+        QCommandLineOption dir{
+            QStringLiteral("dir"),
+            QStringLiteral("Print the directory of a D64 or T64 image and exit."),
+            QStringLiteral("image")};
+    };
+
+    VantrelCommandLine();
+
+    // Parses arguments (the program first, as QCoreApplication::arguments() has them).
+    Run parse(const QStringList &arguments);
+    // Parses the application's arguments; a parser error, --help, --help-all and
+    // --version are answered as Qt answers them, ending the program.
+    Run process(const QCoreApplication &app);
+    // Whether the arguments as main receives them, before any application object exists,
+    // ask for the windows.
+    static bool needsWindows(const QStringList &arguments);
+
+    const Options &options() const { return m_options; }
+    const QCommandLineParser &parser() const { return m_parser; }
+    // Why the command line was refused (Run::Refused).
+    const QString &error() const { return m_error; }
+
+private:
+    Run choose(bool parsed);
+    bool namesCommand() const;
+
+    Options m_options;
+    QCommandLineParser m_parser;
+    QCommandLineOption m_help;
+    QCommandLineOption m_version;
+    QList<QCommandLineOption> m_all; // help and version too
+    QString m_error;
+};

@@ -1,0 +1,129 @@
+// The programs' command lines as a terminal gives them: an option's value is never taken for
+// an option, and a command line that needs no window asks for no display.
+#include "merrowcommandline.h"
+#include "testcatalogue.h"
+#include "vantrelcommandline.h"
+#include "widgettest.h"
+
+#include <QProcess>
+
+namespace
+{
+
+struct Ran {
+    int code;    // -1 after a crash
+    QString out; // the first line
+    QString err; // the first line
+};
+
+// Runs a program without any display, so that one going for its windows dies of it.
+Ran run(const QString &program, const QStringList &arguments, const QString &home)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(name);
+    env.insert("HOME", home);
+    env.insert("XDG_DATA_HOME", home + "/data");
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+    }
+    const auto firstLine = [](const QByteArray &bytes) {
+        return QString::fromUtf8(bytes).section('\n', 0, 0);
+    };
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            firstLine(process.readAllStandardOutput()), firstLine(process.readAllStandardError())};
+}
+
+} // namespace
+
+TEST(CommandLine, OptionValuesAreNeverTakenForCommands)
+{
+    TestCatalogue catalogue;
+    const int elite = catalogue.addGame({{"titolo", "Elite-Lite"}, {"formato", "C64"}});
+    const QString c = catalogue.path();
+    const QString listed = QString("%1\tElite-Lite").arg(elite);
+    const QString missing = "Missing value after '--%1': '%2' is an option.";
+    struct Case {
+        const char *program;
+        QStringList arguments;
+        int code;
+        QString out, err;
+    };
+    const Case cases[] = {
+        {VANTREL,
+         {"--catalogue", c, "--", "--list"},
+         1,
+         "",
+         "vantrel: Unexpected argument '--list'."},
+        {VANTREL, {"--find", "--list"}, 1, "", "vantrel: " + missing.arg("find", "--list")},
+        {VANTREL,
+         {"--catalogue", "--list"},
+         1,
+         "",
+         "vantrel: " + missing.arg("catalogue", "--list")},
+        {MERROW,
+         {"--catalogue", "--export"},
+         2,
+         "",
+         "merrow: " + missing.arg("catalogue", "--export")},
+        {MERROW, {"--", "--import"}, 2, "", "merrow: Unexpected argument '--import'."},
+        {MERROW,
+         {"--catalogue", c, "--import", "--diff"},
+         2,
+         "",
+         "merrow: " + missing.arg("import", "--diff")},
+        // A value that is no option reaches the command, in either form.
+        {VANTREL, {"--catalogue", c, "--find", "-lit", "--list"}, 0, listed, ""},
+        {VANTREL, {"--catalogue=" + c, "--list", "--find=lit"}, 0, listed, ""},
+        // QCoreApplication takes -qmljsdebugger with the next argument as its value.
+        {VANTREL,
+         {"-qmljsdebugger", "--list"},
+         1,
+         "",
+         "vantrel: Qt took the arguments of the command for options of its own."},
+    };
+    QTemporaryDir home;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Ran ran = run(c.program, c.arguments, home.path());
+        EXPECT_EQ(ran.code, c.code);
+        EXPECT_EQ(ran.out, c.out);
+        EXPECT_EQ(ran.err, c.err);
+    }
+    EXPECT_FALSE(QFileInfo::exists(home.filePath("data/vantrel"))) << "no data folder seeded";
+}
+
+TEST(CommandLine, OnlyTheWindowsAskForADisplay)
+{
+    struct Case {
+        QStringList arguments;
+        bool vantrel, merrow;
+    };
+    const Case cases[] = {
+        {{}, true, true},
+        {{"--catalogue", "x.mdb"}, true, true},
+        {{"--help"}, false, false},
+        {{"-v"}, false, false},
+        {{"--catalogue"}, false, false}, // a missing value is said on the terminal
+        {{"--dir", "x.d64"}, false, true},
+        {{"--export", "folder"}, true, false},
+        {{"--new"}, true, false},
+        // QApplication's own options are unknown to the parser, and -reverse and
+        // -stylesheet hold the letters of -v and -h.
+        {{"-style", "fusion"}, true, true},
+        {{"-reverse"}, true, true},
+        {{"-stylesheet", "a.qss"}, true, true},
+        {{"-platform", "offscreen", "--list"}, false, true},
+    };
+    for (const Case &c : cases) {
+        const QStringList arguments = QStringList{"program"} + c.arguments;
+        EXPECT_EQ(VantrelCommandLine::needsWindows(arguments), c.vantrel)
+            << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(MerrowCommandLine::needsWindows(arguments), c.merrow)
+            << c.arguments.join(' ').toStdString();
+    }
+}
