@@ -17,18 +17,15 @@ const QString kC64Part = QStringLiteral(" [formato]='C64' or [formato]='C128'");
 const QString kAmigaPart = QStringLiteral(" [formato]='Amiga 1.3' or [formato]='Amiga 2.x'"
                                           " or [formato]='Amiga 3.x' or [formato]='Amiga'");
 
-// One group of column terms over the same text: "[titolo] like ? or [sh] like ? ...".
+// One group of column terms over the same text: "likeany(?, [titolo], [sh], ...)", the
+// "[titolo] like ? or [sh] like ? ..." of the search syntax in one call per row.
 void appendTerms(SqlClause &clause, const QString &text)
 {
-    const QString pattern = QLatin1Char('*') + text + QLatin1Char('*');
-    bool first = true;
-    for (const QString &column : searchColumns()) {
-        if (!first)
-            clause.sql += QStringLiteral(" or ");
-        clause.sql += QLatin1Char('[') + column + QStringLiteral("] like ?");
-        clause.params << pattern;
-        first = false;
-    }
+    clause.sql += QStringLiteral("likeany(?");
+    for (const QString &column : searchColumns())
+        clause.sql += QStringLiteral(", [") + column + QLatin1Char(']');
+    clause.sql += QLatin1Char(')');
+    clause.params << QString(QLatin1Char('*') + text + QLatin1Char('*'));
 }
 
 } // namespace

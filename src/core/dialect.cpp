@@ -55,6 +55,38 @@ void likeFunction(sqlite3_context *ctx, int, sqlite3_value **argv)
     sqlite3_result_int(ctx, compiled->matches(text, std::size_t(sqlite3_value_bytes(argv[1]))));
 }
 
+const CompiledLike *compiledPattern(sqlite3_context *ctx, sqlite3_value *value)
+{
+    const unsigned char *pattern = sqlite3_value_text(value);
+    if (!pattern)
+        return nullptr;
+    const auto length = std::size_t(sqlite3_value_bytes(value));
+    return length <= PatternCache::kLongest
+               ? &static_cast<PatternCache *>(sqlite3_user_data(ctx))
+                      ->get({reinterpret_cast<const char *>(pattern), length})
+               : compileLong(ctx, pattern, length);
+}
+
+// likeany(pattern, a, b, ...) is "a like pattern or b like pattern or ...", in one call
+// per row: a search over many columns pays SQLite's call overhead once, not per column.
+// False where the ORs would give Null: a search condition is never negated.
+void likeAnyFunction(sqlite3_context *ctx, int argc, sqlite3_value **argv)
+{
+    const CompiledLike *compiled = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        const unsigned char *text = sqlite3_value_text(argv[i]);
+        if (!text)
+            continue;
+        if (!compiled && !(compiled = compiledPattern(ctx, argv[0])))
+            break;
+        if (compiled->matches(text, std::size_t(sqlite3_value_bytes(argv[i])))) {
+            sqlite3_result_int(ctx, 1);
+            return;
+        }
+    }
+    sqlite3_result_int(ctx, 0);
+}
+
 int nocaseCollation(void *, int lengthA, const void *a, int lengthB, const void *b)
 {
     return foldedCompare(static_cast<const char *>(a), lengthA, static_cast<const char *>(b),
@@ -105,6 +137,10 @@ bool registerDialect(sqlite3 *db, QString *error)
     int rc =
         sqlite3_create_function_v2(db, "like", 2, flags, new PatternCache, likeFunction, nullptr,
                                    nullptr, [](void *p) { delete static_cast<PatternCache *>(p); });
+    if (rc == SQLITE_OK)
+        rc = sqlite3_create_function_v2(db, "likeany", -1, flags, new PatternCache, likeAnyFunction,
+                                        nullptr, nullptr,
+                                        [](void *p) { delete static_cast<PatternCache *>(p); });
     if (rc == SQLITE_OK)
         rc = sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, nullptr, nocaseCollation,
                                          nullptr);
