@@ -1,6 +1,7 @@
 #include "database.h"
 #include "opentest.h"
 #include "testcatalogue.h"
+#include "widgettest.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,17 +18,9 @@
 namespace
 {
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 QByteArray jetHeader()
 {
     QByteArray h(2048, '\0');
-    h[0] = 0x00;
     h[1] = 0x01;
     h.replace(4, 15, "Standard Jet DB");
     return h;
@@ -35,18 +28,13 @@ QByteArray jetHeader()
 
 } // namespace
 
-TEST(OpenTest, AcceptsAGoodCatalogue)
-{
-    TestCatalogue cat;
-    FakeDialogs dialogs;
-    EXPECT_TRUE(checkCatalogueOrWarn(dialogs, cat.path()));
-    EXPECT_TRUE(dialogs.shown.isEmpty());
-}
-
-TEST(OpenTest, RefusesBadFilesWithTheOneMessage)
+TEST(OpenTest, AcceptsAGoodCatalogueAndRefusesBadFilesWithTheOneMessage)
 {
     QTemporaryDir dir;
     TestCatalogue good;
+    FakeDialogs accepted;
+    EXPECT_TRUE(checkCatalogueOrWarn(accepted, good.path()));
+    EXPECT_TRUE(accepted.shown.isEmpty());
     const QString missing = dir.filePath("missing.mdb");
     const QString text = dir.filePath("text.mdb");
     const QString jet = dir.filePath("jet.mdb");
@@ -56,11 +44,7 @@ TEST(OpenTest, RefusesBadFilesWithTheOneMessage)
     writeFile(text, "this is not a database at all, just some words\n");
     writeFile(jet, jetHeader());
     writeFile(empty, {});
-    {
-        QFile f(good.path());
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        writeFile(truncated, f.readAll().left(2000));
-    }
+    writeFile(truncated, readFile(good.path()).left(2000));
     {
         auto c =
             catalogue::Connection::open(noTables, nullptr, catalogue::Connection::Mode::Create);

@@ -85,14 +85,9 @@ TEST(Paths, LocationRule)
     EXPECT_EQ(unset.sharedFolder(), "/opt/bin");
 
     // A seeded catalogue is never overwritten by the sample again.
-    QFile mine(p.catalogue);
-    ASSERT_TRUE(mine.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    mine.write("mine");
-    mine.close();
+    writeFile(p.catalogue, "mine");
     resolvePaths(r);
-    ASSERT_TRUE(mine.open(QIODevice::ReadOnly));
-    EXPECT_EQ(mine.readAll(), "mine");
-    mine.close();
+    EXPECT_EQ(readFile(p.catalogue), "mine");
 
     // Portable: beside the executable wins.
     const QString beside = writeFile(dir.filePath("bin/commodore.mdb"));
