@@ -5,6 +5,7 @@
 #include "testcatalogue.h"
 #include "widgettest.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -179,4 +180,11 @@ TEST_F(PlayCommand, AmigaConfigurationsStayInAFolderOfTheUsersOwn)
         EXPECT_TRUE(readFile(config).startsWith("cpu_type=68020\r\n")) << planted;
     }
     EXPECT_EQ(readFile(victim), "mine");
+}
+
+TEST(NewsFile, ShipsBesideThePrograms)
+{
+    // The test programs are built into the same folder as vantrel.
+    const QString news = QCoreApplication::applicationDirPath() + "/readme.txt";
+    EXPECT_TRUE(readFile(news).contains("What's new")) << news.toStdString();
 }
