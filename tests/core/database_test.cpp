@@ -83,23 +83,18 @@ TEST(OpenTest, RefusesAnExclusivelyLockedCatalogue)
     lock.exec("ROLLBACK");
 }
 
-TEST(Connection, RefusesNewerFormatsAndMissingFiles)
+TEST(Connection, ForeignCheckNamesWhatIsWrongAndNewerFormatsAndMissingFilesAreRefused)
 {
     TestCatalogue cat;
+    EXPECT_EQ(catalogue::checkForeignCatalogue(cat.path()), QString());
+    QSqlQuery(cat.db()).exec("alter table tabella1 drop column note");
+    EXPECT_TRUE(catalogue::checkForeignCatalogue(cat.path()).contains("note"));
     QSqlQuery(cat.db()).exec("PRAGMA user_version = 99");
     QString error;
     EXPECT_FALSE(catalogue::Connection::open(cat.path(), &error));
     EXPECT_TRUE(error.contains("newer version")) << error.toStdString();
     EXPECT_FALSE(catalogue::Connection::open(cat.dir() + "/nothing.mdb", &error));
     EXPECT_FALSE(QFile::exists(cat.dir() + "/nothing.mdb"));
-}
-
-TEST(Connection, ForeignCheckNamesWhatIsWrong)
-{
-    TestCatalogue cat;
-    EXPECT_EQ(catalogue::checkForeignCatalogue(cat.path()), QString());
-    QSqlQuery(cat.db()).exec("alter table tabella1 drop column note");
-    EXPECT_TRUE(catalogue::checkForeignCatalogue(cat.path()).contains("note"));
 }
 
 TEST(WriteTransaction, RollsBackUnlessCommitted)

@@ -4,7 +4,6 @@
 #include "shortpath.h"
 #include "widgettest.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>

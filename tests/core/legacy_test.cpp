@@ -8,13 +8,10 @@
 #include <QFile>
 #include <QProcess>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace
 {
@@ -58,14 +55,6 @@ QList<QStringList> readCsv(const QString &path)
     return records;
 }
 
-std::unique_ptr<catalogue::Connection> openForeign(const QString &path)
-{
-    QString why;
-    auto c = catalogue::Connection::open(path, &why, catalogue::Connection::Mode::Foreign);
-    EXPECT_TRUE(c) << why.toStdString();
-    return c;
-}
-
 } // namespace
 
 class LegacyFixture : public ::testing::TestWithParam<const char *>
@@ -81,7 +70,9 @@ TEST_P(LegacyFixture, EveryValueArrivesExactly)
     ASSERT_EQ(catalogue::checkForeignCatalogue(output), QString());
     const QList<QStringList> csv = readCsv(fixture(base + ".csv"));
     const QStringList header = csv.first();
-    auto c = openForeign(output);
+    QString why;
+    auto c = catalogue::Connection::open(output, &why, catalogue::Connection::Mode::Foreign);
+    ASSERT_TRUE(c) << why.toStdString();
     QSqlQuery q(c->db());
     ASSERT_TRUE(
         q.exec(QStringLiteral("select %1 from tabella1 order by id").arg(header.join(u','))));
@@ -140,20 +131,6 @@ TEST(LegacyConversion, WritesAWholeCatalogueAndLeavesTheJetFileAlone)
     EXPECT_EQ(catalogue::configRecord(c->db(), {QStringLiteral("uae")})->value(0).toString(),
               QStringLiteral("C:\\WinUAE\\winuae.exe"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 2);
-}
-
-TEST(LegacyConversion, NeverOverwritesAndRefusesWhatIsNoJetFile)
-{
-    QTemporaryDir dir;
-    const QString target = dir.filePath(QStringLiteral("new.mdb"));
-    writeFile(target, "mine");
-    EXPECT_NE(
-        legacy::convertCatalogue(fixture(QStringLiteral("catalogue-jet4.mdb")), target, dir.path()),
-        QString());
-    EXPECT_EQ(readFile(target), QByteArray("mine"));
-    const QString notJet = dir.filePath(QStringLiteral("plain.mdb"));
-    EXPECT_TRUE(legacy::convertCatalogue(target, notJet, dir.path()).contains(target));
-    EXPECT_FALSE(QFile::exists(notJet));
 }
 
 namespace

@@ -14,8 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
-
 using namespace sampledata;
 
 namespace
@@ -87,17 +85,15 @@ TEST(SampleData, AWrittenDiskReadsBackThroughTheImageReader)
     EXPECT_FALSE(listing.corrupted);
     EXPECT_EQ(listing.name, "SAMPLE DISK");
     ASSERT_EQ(listing.lines.size(), files.size());
+    int used = 0;
     for (int i = 0; i < files.size(); ++i) {
         const int blocks = (files[i].data.size() + 253) / 254;
+        used += blocks;
         const QStringList columns = listing.lines[i].split('\t');
         ASSERT_EQ(columns.size(), 3) << listing.lines[i].toStdString();
         EXPECT_EQ(columns[0].trimmed(), '"' + QString(files[i].name) + '"');
         EXPECT_EQ(columns[1], QString::number(blocks));
         EXPECT_EQ(columns[2].trimmed(), i + 1 < files.size() ? "PRG" : "SEQ");
     }
-    const int used =
-        std::accumulate(files.begin(), files.end(), 0, [](int sum, const ImageFile &f) {
-            return sum + int((f.data.size() + 253) / 254);
-        });
     EXPECT_EQ(listing.freeText, QString("%1 BLOCKS FREE.").arg(664 - used));
 }

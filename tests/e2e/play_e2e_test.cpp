@@ -76,11 +76,9 @@ protected:
         process.start(VANTREL, QStringList{"--catalogue", catalogue.path()} + arguments);
         if (!process.waitForFinished(30000))
             process.kill();
-        Outcome run{
-            process.exitCode(),
-            QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
-            QString::fromUtf8(process.readAllStandardError()).section('\n', 0, 0)};
-        return run;
+        return {process.exitCode(),
+                QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
+                QString::fromUtf8(process.readAllStandardError()).section('\n', 0, 0)};
     }
     QStringList play(int id, QStringList more) { return more << "--play" << QString::number(id); }
 

@@ -53,12 +53,6 @@ void endProcess(qint64 pid)
         ::kill(pid_t(pid), SIGKILL);
 }
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The pid a wrapper script wrote, once it is there.
 qint64 pidFrom(const QString &file)
 {
@@ -183,7 +177,7 @@ TEST_F(RealPrograms, FsUaeStartsWithBothDisksInTheirDrives)
                disks[drive].toUtf8() + '"';
     };
     waitUntil(60000, [&] {
-        log = fileBytes(at("base/Cache/Logs/fs-uae.log.txt"));
+        log = readFile(at("base/Cache/Logs/fs-uae.log.txt"));
         return log.contains(inserted(1));
     });
     endProcess(pid);
@@ -191,7 +185,7 @@ TEST_F(RealPrograms, FsUaeStartsWithBothDisksInTheirDrives)
     EXPECT_TRUE(log.contains(inserted(0))) << log.right(2000).toStdString();
     EXPECT_TRUE(log.contains(inserted(1))) << log.right(2000).toStdString();
     // The configuration lies in the user's private folder, none in the shared one.
-    EXPECT_TRUE(fileBytes(at("run/vantrel/vantrel.fs-uae")).startsWith("[fs-uae]\n"));
+    EXPECT_TRUE(readFile(at("run/vantrel/vantrel.fs-uae")).startsWith("[fs-uae]\n"));
     EXPECT_FALSE(QFileInfo::exists(at("tmp/vantrel.fs-uae")));
 }
 
@@ -214,6 +208,6 @@ TEST_F(RealPrograms, SoundPlayersRenderTwoSecondsOfSound)
         waitUntil(30000, [pid] { return !running(pid); });
         endProcess(pid);
         EXPECT_GT(pid, 0) << name;
-        EXPECT_GE(soundingSeconds(fileBytes(at(QString(name) + ".wav"))), 2) << name;
+        EXPECT_GE(soundingSeconds(readFile(at(QString(name) + ".wav"))), 2) << name;
     }
 }

@@ -3,7 +3,6 @@
 #include "merrowregistry.h"
 #include "paths.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
@@ -11,12 +10,7 @@
 
 using namespace merrow;
 
-namespace
-{
-
 const QString kExport = QStringLiteral(VANTREL_LEGACY_FIXTURES "/export-jet4.mdb");
-
-} // namespace
 
 // A legacy Jet export file goes through the same import as ours: list, differences, transfer.
 TEST(LegacyExportFile, ImportedAsOurs)
