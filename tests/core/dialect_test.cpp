@@ -159,10 +159,12 @@ class DialectDb : public ::testing::Test
 {
 protected:
     TestCatalogue cat;
-    QStringList titles(const QString &sql, const QVariantList &params = {})
+    // The titles of the games where condition holds.
+    QStringList where(const QString &condition, const QVariantList &params = {})
     {
         QStringList out;
-        QSqlQuery q = catalogue::run(cat.db(), sql, params);
+        QSqlQuery q =
+            catalogue::run(cat.db(), "select titolo from tabella1 where " + condition, params);
         while (q.next())
             out << q.value(0).toString();
         return out;
@@ -173,11 +175,9 @@ TEST_F(DialectDb, LikeAndEqualityIgnoreCaseOfEveryLetter)
 {
     cat.addGame({{"titolo", QStringLiteral("Ébène")}, {"formato", "C64"}});
     cat.addGame({{"titolo", "Zorro"}, {"formato", "c64"}});
-    EXPECT_EQ(titles("select titolo from tabella1 where titolo like ?", {"*ÉBÈNE*"}),
-              QStringList{QStringLiteral("Ébène")});
-    EXPECT_EQ(titles("select titolo from tabella1 where titolo = ?", {QStringLiteral("ÉBÈNE")}),
-              QStringList{QStringLiteral("Ébène")});
-    EXPECT_EQ(titles("select titolo from tabella1 where formato = ? order by titolo", {"C64"}),
+    EXPECT_EQ(where("titolo like ?", {"*ÉBÈNE*"}), QStringList{QStringLiteral("Ébène")});
+    EXPECT_EQ(where("titolo = ?", {QStringLiteral("ÉBÈNE")}), QStringList{QStringLiteral("Ébène")});
+    EXPECT_EQ(where("formato = ? order by titolo", {"C64"}),
               (QStringList{"Zorro", QStringLiteral("Ébène")})); // folded code point order
 }
 
@@ -185,7 +185,7 @@ TEST_F(DialectDb, OrderingIsCaseBlind)
 {
     for (const char *t : {"beta", "Alpha", "charlie", "ALPHA2", "Éclair"})
         cat.addGame({{"titolo", QString::fromUtf8(t)}});
-    EXPECT_EQ(titles("select titolo from tabella1 order by titolo"),
+    EXPECT_EQ(where("1 order by titolo"),
               (QStringList{"Alpha", "ALPHA2", "beta", "charlie", QStringLiteral("Éclair")}));
 }
 
@@ -195,14 +195,10 @@ TEST_F(DialectDb, NullRules)
     cat.addGame({{"titolo", "b"}, {"dbver", "Private"}});
     cat.addGame({{"titolo", "c"}, {"dbver", "v1"}});
     cat.addGame({{"titolo", "d"}, {"dbver", ""}});
-    EXPECT_EQ(titles("select titolo from tabella1 where dbver <> ? order by titolo", {"Private"}),
-              (QStringList{"c", "d"}));
-    EXPECT_EQ(titles("select titolo from tabella1 where dbver = ? order by titolo", {"PRIVATE"}),
-              QStringList{"b"});
-    EXPECT_EQ(titles("select titolo from tabella1 where dbver like ? order by titolo", {"*"}),
-              (QStringList{"b", "c", "d"}));
-    EXPECT_EQ(titles("select titolo from tabella1 where emul1 <> '' order by titolo"),
-              QStringList{});
+    EXPECT_EQ(where("dbver <> ? order by titolo", {"Private"}), (QStringList{"c", "d"}));
+    EXPECT_EQ(where("dbver = ? order by titolo", {"PRIVATE"}), QStringList{"b"});
+    EXPECT_EQ(where("dbver like ? order by titolo", {"*"}), (QStringList{"b", "c", "d"}));
+    EXPECT_EQ(where("emul1 <> '' order by titolo"), QStringList{});
 }
 
 TEST_F(DialectDb, NewestRowIsLastAndColumnNamesIgnoreCase)
@@ -211,7 +207,7 @@ TEST_F(DialectDb, NewestRowIsLastAndColumnNamesIgnoreCase)
     cat.db().exec("delete from tabella1");
     const int second = cat.addGame({{"TITOLO", "second"}, {"Year", "1986"}, {"SH", "x"}});
     EXPECT_GT(second, first); // ids are never reused
-    EXPECT_EQ(titles("select YEAR from tabella1"), QStringList{"1986"});
+    EXPECT_EQ(where("YEAR = ?", {"1986"}), QStringList{"second"});
     const int third = cat.addGame({{"titolo", "aaa"}});
     QSqlQuery all = catalogue::run(cat.db(), "select * from tabella1");
     QString last;
@@ -224,11 +220,9 @@ TEST_F(DialectDb, NewestRowIsLastAndColumnNamesIgnoreCase)
 TEST_F(DialectDb, ParametersCarryQuotesAndWildcardsAsText)
 {
     cat.addGame({{"titolo", "Rock'n \"Roll\" [100%]"}, {"formato", "C64"}});
-    EXPECT_EQ(
-        titles("select titolo from tabella1 where titolo = ?", {"rock'n \"roll\" [100%]"}).size(),
-        1);
-    EXPECT_EQ(titles("select titolo from tabella1 where titolo like ?", {"*'n \"*"}).size(), 1);
-    EXPECT_EQ(titles("select titolo from tabella1 where titolo like ?", {"*[100%*"}).size(), 1);
+    EXPECT_EQ(where("titolo = ?", {"rock'n \"roll\" [100%]"}).size(), 1);
+    EXPECT_EQ(where("titolo like ?", {"*'n \"*"}).size(), 1);
+    EXPECT_EQ(where("titolo like ?", {"*[100%*"}).size(), 1);
 }
 
 // Searching forgives accents and ligatures; equality and order do not, so no two titles
@@ -251,16 +245,11 @@ TEST_F(DialectDb, SearchIgnoresAccentsAndLigaturesButEqualityDoesNot)
         {"*CŒUR C*", {"Cœur Crypt"}},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(titles("select titolo from tabella1 where titolo like ? order by id",
-                         {QString::fromUtf8(c.pattern)}),
-                  c.found)
+        EXPECT_EQ(where("titolo like ? order by id", {QString::fromUtf8(c.pattern)}), c.found)
             << c.pattern;
-    EXPECT_EQ(titles("select titolo from tabella1 where titolo = ?", {"Senor Tortuga"}),
-              QStringList{});
-    EXPECT_EQ(titles("select titolo from tabella1 where titolo = ?", {"CHÂTEAU PLAIN"}),
-              QStringList{});
-    EXPECT_EQ(titles("select titolo from tabella1 where titolo = ?", {"Coeur Crypt"}),
-              QStringList{});
+    EXPECT_EQ(where("titolo = ?", {"Senor Tortuga"}), QStringList{});
+    EXPECT_EQ(where("titolo = ?", {"CHÂTEAU PLAIN"}), QStringList{});
+    EXPECT_EQ(where("titolo = ?", {"Coeur Crypt"}), QStringList{});
 }
 
 // A statement binds a pattern to each term and long patterns are kept apart from short
@@ -281,9 +270,7 @@ TEST_F(DialectDb, EachTermMatchesItsOwnPattern)
         {"titolo like ? or sh like ?", {"*beta*", longAlpha}, {"Beta"}},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(titles(QStringLiteral("select titolo from tabella1 where %1 order by id")
-                             .arg(QLatin1String(c.sql)),
-                         c.patterns),
+        EXPECT_EQ(where(QStringLiteral("%1 order by id").arg(QLatin1String(c.sql)), c.patterns),
                   c.found)
             << c.sql << ' ' << c.patterns.first().toString().right(8).toStdString();
 }
