@@ -56,9 +56,7 @@ QList<QStringList> readCsv(const QString &path)
 
 } // namespace
 
-class LegacyFixture : public ::testing::TestWithParam<const char *>
-{
-};
+using LegacyFixture = ::testing::TestWithParam<const char *>;
 
 TEST_P(LegacyFixture, EveryValueArrivesExactly)
 {
@@ -224,16 +222,16 @@ void expectRefused(const QString &input, const QString &output, const QString &r
     EXPECT_FALSE(QFile::exists(output));
 }
 
-struct BadFile {
-    const char *name;   // how the fixture is damaged
-    const char *reason; // a part of the refusal, beyond the file's name
+struct Refusal {
+    const char *name;     // how the fixture is damaged, or what the fake reader does
+    const char *reason;   // a part of the refusal, beyond the file's name
+    int wallSeconds = 60; // short only where the wall clock is what is tested
+    bool cancelled = false;
 };
 
 } // namespace
 
-class LegacyBadFile : public ::testing::TestWithParam<BadFile>
-{
-};
+using LegacyBadFile = ::testing::TestWithParam<Refusal>;
 
 TEST_P(LegacyBadFile, IsRefusedWithoutOutput)
 {
@@ -246,35 +244,21 @@ TEST_P(LegacyBadFile, IsRefusedWithoutOutput)
 
 INSTANTIATE_TEST_SUITE_P(
     Files, LegacyBadFile,
-    ::testing::Values(BadFile{"truncated", "no table tabella1"},
-                      BadFile{"cut before its last page",
+    ::testing::Values(Refusal{"truncated", "no table tabella1"},
+                      Refusal{"cut before its last page",
                               "damaged: 32 rows of tabella1 can be read, where it holds 40"},
-                      BadFile{"page map zeroed", "damaged: 0 rows of tabella1"},
-                      BadFile{"row count zeroed", "damaged: 25 rows of tabella1"},
-                      BadFile{"row flag flipped", "damaged: 39 rows of tabella1"},
-                      BadFile{"memo chain looping", "holds 192 bytes, where its length is 196"},
-                      BadFile{"flipped", "list of tables"}, BadFile{"random", "list of tables"},
-                      BadFile{"encrypted", "list of tables"},
-                      BadFile{"crashing the library", "crashed (signal 11)"},
-                      BadFile{"no games table", "no table tabella1"},
-                      BadFile{"no title column", "tabella1 has no column titolo"}),
-    caseName<BadFile>);
+                      Refusal{"page map zeroed", "damaged: 0 rows of tabella1"},
+                      Refusal{"row count zeroed", "damaged: 25 rows of tabella1"},
+                      Refusal{"row flag flipped", "damaged: 39 rows of tabella1"},
+                      Refusal{"memo chain looping", "holds 192 bytes, where its length is 196"},
+                      Refusal{"flipped", "list of tables"}, Refusal{"random", "list of tables"},
+                      Refusal{"encrypted", "list of tables"},
+                      Refusal{"crashing the library", "crashed (signal 11)"},
+                      Refusal{"no games table", "no table tabella1"},
+                      Refusal{"no title column", "tabella1 has no column titolo"}),
+    caseName<Refusal>);
 
-namespace
-{
-
-struct Misbehaviour {
-    const char *name; // what the fake reader does
-    const char *reason;
-    int wallSeconds = 60; // short only where the wall clock is what is tested
-    bool cancelled = false;
-};
-
-} // namespace
-
-class LegacyReaderLimits : public ::testing::TestWithParam<Misbehaviour>
-{
-};
+using LegacyReaderLimits = ::testing::TestWithParam<Refusal>;
 
 TEST_P(LegacyReaderLimits, AreReportedAsSuch)
 {
@@ -291,17 +275,17 @@ TEST_P(LegacyReaderLimits, AreReportedAsSuch)
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, LegacyReaderLimits,
-                         ::testing::Values(Misbehaviour{"spin", "its 1 s of processor time"},
-                                           Misbehaviour{"sleep", "did not finish within 3 s", 3},
-                                           Misbehaviour{"hog", "more than the 256 MB of memory"},
-                                           Misbehaviour{"flood", "beyond the 4 MB allowed"},
-                                           Misbehaviour{"crash", "crashed (signal 11)"},
-                                           Misbehaviour{"refuse", "it has no table tabella1"},
-                                           Misbehaviour{"quiet", "without finishing"},
+                         ::testing::Values(Refusal{"spin", "its 1 s of processor time"},
+                                           Refusal{"sleep", "did not finish within 3 s", 3},
+                                           Refusal{"hog", "more than the 256 MB of memory"},
+                                           Refusal{"flood", "beyond the 4 MB allowed"},
+                                           Refusal{"crash", "crashed (signal 11)"},
+                                           Refusal{"refuse", "it has no table tabella1"},
+                                           Refusal{"quiet", "without finishing"},
                                            // Stopped at once: long before the wall clock ends it.
-                                           Misbehaviour{"sleep cancelled",
-                                                        "the reading was cancelled", 3, true}),
-                         caseName<Misbehaviour>);
+                                           Refusal{"sleep cancelled", "the reading was cancelled",
+                                                   3, true}),
+                         caseName<Refusal>);
 
 TEST(LegacyReader, NeverTouchesAFileItDidNotMake)
 {
