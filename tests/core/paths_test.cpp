@@ -67,14 +67,33 @@ QString stored(const QString &catalogue, const QString &sql, const QVariantList 
 
 } // namespace
 
-TEST(Paths, LocationRule)
+TEST(Paths, LocationRuleAndSeeding)
 {
     Sample sample;
     QTemporaryDir dir;
     LocationRequest r = request(dir, sample.catalogue.path());
     const QString data = dir.filePath("data");
-    // Nothing beside the program: the data folder, seeded from the sample.
-    Paths p = resolvePaths(r);
+    // Nothing beside the program: the data folder, seeded from the sample, whose files are
+    // copied and pointed at; a file elsewhere is left where it is.
+    QString error;
+    Paths p = resolvePaths(r, &error);
+    EXPECT_EQ(error, QString());
+    const QString copy = QDir::toNativeSeparators(dir.filePath("data/sample")) + QDir::separator();
+    for (const char *column : kPathColumns) {
+        const QString path =
+            stored(p.catalogue, QStringLiteral("select %1 from tabella1 where id = ?").arg(column),
+                   {sample.game});
+        EXPECT_TRUE(path.startsWith(copy)) << column << ": " << path.toStdString();
+        EXPECT_TRUE(QFileInfo(path).isFile()) << column << ": " << path.toStdString();
+    }
+    for (const char *column : kFolderColumns) {
+        const QString path =
+            stored(p.catalogue, QStringLiteral("select %1 from tabella2").arg(column));
+        EXPECT_TRUE(path.startsWith(copy)) << column << ": " << path.toStdString();
+        EXPECT_TRUE(QFileInfo(path).isDir()) << column << ": " << path.toStdString();
+    }
+    EXPECT_EQ(stored(p.catalogue, "select emul1 from tabella1 where id = ?", {sample.outside}),
+              sample.outsidePath);
     EXPECT_EQ(p.catalogue, QDir(data).filePath("commodore.mdb"));
     EXPECT_TRUE(QFile::exists(p.catalogue));
     EXPECT_EQ(p.stateFile, QDir(data).filePath("Vantrel.ini"));
@@ -98,31 +117,6 @@ TEST(Paths, LocationRule)
     p = resolvePaths(r);
     EXPECT_EQ(p.catalogue, dir.filePath("elsewhere/my.mdb"));
     EXPECT_EQ(p.stateFile, dir.filePath("elsewhere/Vantrel.ini"));
-}
-
-TEST(Paths, SeedingCopiesTheSampleFilesAndPointsTheCatalogueAtThem)
-{
-    Sample sample;
-    QTemporaryDir dir;
-    QString error;
-    const Paths p = resolvePaths(request(dir, sample.catalogue.path()), &error);
-    EXPECT_EQ(error, QString());
-    const QString copy = QDir::toNativeSeparators(dir.filePath("data/sample")) + QDir::separator();
-    for (const char *column : kPathColumns) {
-        const QString path =
-            stored(p.catalogue, QStringLiteral("select %1 from tabella1 where id = ?").arg(column),
-                   {sample.game});
-        EXPECT_TRUE(path.startsWith(copy)) << column << ": " << path.toStdString();
-        EXPECT_TRUE(QFileInfo(path).isFile()) << column << ": " << path.toStdString();
-    }
-    for (const char *column : kFolderColumns) {
-        const QString path =
-            stored(p.catalogue, QStringLiteral("select %1 from tabella2").arg(column));
-        EXPECT_TRUE(path.startsWith(copy)) << column << ": " << path.toStdString();
-        EXPECT_TRUE(QFileInfo(path).isDir()) << column << ": " << path.toStdString();
-    }
-    EXPECT_EQ(stored(p.catalogue, "select emul1 from tabella1 where id = ?", {sample.outside}),
-              sample.outsidePath);
 }
 
 TEST(Paths, FailedSeedingNamesTheDataFolderAndLeavesNoCatalogue)
