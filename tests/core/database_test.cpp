@@ -15,19 +15,6 @@
 #include <sys/stat.h>
 #endif
 
-namespace
-{
-
-QByteArray jetHeader()
-{
-    QByteArray h(2048, '\0');
-    h[1] = 0x01;
-    h.replace(4, 15, "Standard Jet DB");
-    return h;
-}
-
-} // namespace
-
 TEST(OpenTest, AcceptsAGoodCatalogueAndRefusesBadFilesWithTheOneMessage)
 {
     QTemporaryDir dir;
@@ -42,7 +29,7 @@ TEST(OpenTest, AcceptsAGoodCatalogueAndRefusesBadFilesWithTheOneMessage)
     const QString empty = dir.filePath("empty.mdb");
     const QString noTables = dir.filePath("notables.mdb");
     writeFile(text, "this is not a database at all, just some words\n");
-    writeFile(jet, jetHeader());
+    writeFile(jet, QByteArray(2048, '\0').replace(4, 15, "Standard Jet DB"));
     writeFile(empty, {});
     writeFile(truncated, readFile(good.path()).left(2000));
     {
