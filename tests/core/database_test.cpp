@@ -108,9 +108,9 @@ TEST(ConfigRecord, FirstRowByIdNamedColumnsOnly)
         catalogue::run(cat.db(), "insert into tabella2 (id, vice) values (7, 'late')", {}, &error)
             .isActive())
         << error.toStdString();
-    ASSERT_TRUE(catalogue::run(cat.db(), "insert into tabella2 (id, vice, uae) values (3, 'first', "
-                                         "'/uae')")
-                    .isActive());
+    ASSERT_TRUE(
+        catalogue::run(cat.db(), "insert into tabella2 (id, vice, uae) values (3, 'first', '/uae')")
+            .isActive());
     const auto all = catalogue::configRecord(cat.db(), {}, &error);
     ASSERT_TRUE(all);
     EXPECT_EQ(all->value("vice").toString(), "first");
@@ -165,10 +165,8 @@ TEST(Connection, ReadOnlyOpenRollsBackAHotJournal)
     QString why;
     auto c = catalogue::Connection::open(copy, &why, catalogue::Connection::Mode::ReadOnly);
     ASSERT_TRUE(c) << why.toStdString();
-    const auto lost = catalogue::fetchOne(c->db(),
-                                          "select count(*) from tabella1 where "
-                                          "titolo = 'lost'",
-                                          {}, &why);
+    const auto lost = catalogue::fetchOne(
+        c->db(), "select count(*) from tabella1 where titolo = 'lost'", {}, &why);
     ASSERT_TRUE(lost) << why.toStdString();
     EXPECT_EQ(lost->value(0).toInt(), 0);
     EXPECT_EQ(QDir(crashed.path()).entryList(QDir::Files), QStringList{"commodore.mdb"});

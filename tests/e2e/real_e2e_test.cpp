@@ -43,14 +43,8 @@ void endProcess(qint64 pid)
 // The pid a wrapper script wrote, once it is there.
 qint64 pidFrom(const QString &file)
 {
-    qint64 pid = 0;
-    const bool written = QTest::qWaitFor(
-        [&] {
-            pid = readFile(file).trimmed().toLongLong();
-            return pid > 0;
-        },
-        10000);
-    return written ? pid : 0;
+    const auto pid = [&file] { return readFile(file).trimmed().toLongLong(); };
+    return QTest::qWaitFor([&] { return pid() > 0; }, 10000) ? pid() : 0;
 }
 
 // The seconds of a 16-bit PCM WAV file in which some sample is louder than a whisper.
