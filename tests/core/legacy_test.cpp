@@ -139,15 +139,10 @@ constexpr int kPage = 4096;
 constexpr int kDefinition = 3 * kPage;
 constexpr int kLongValues = 6;
 
-quint16 get16(const QByteArray &jet, int at)
-{
-    return qFromLittleEndian<quint16>(jet.constData() + at);
-}
-
 // Where row of the page at pageStart begins (rows fill a page from its end).
 int rowStart(const QByteArray &jet, int pageStart, int row)
 {
-    return get16(jet, pageStart + 14 + 2 * row) & 0x1fff;
+    return qFromLittleEndian<quint16>(jet.constData() + pageStart + 14 + 2 * row) & 0x1fff;
 }
 
 // Zeroes the row that holds the games table's page map: the table seems to own no page.

@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
@@ -25,9 +24,8 @@ QMap<QString, QByteArray> filesBelow(const QString &folder)
     QMap<QString, QByteArray> files;
     QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        QFile f(it.next());
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        files.insert(QDir(folder).relativeFilePath(f.fileName()), f.readAll());
+        const QString path = it.next();
+        files.insert(QDir(folder).relativeFilePath(path), readFile(path));
     }
     return files;
 }

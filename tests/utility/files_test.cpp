@@ -61,8 +61,6 @@ protected:
     }
 };
 
-static const std::pair failedAtCopy(false, int(ExportPipeline::Copy));
-
 TEST_F(ExportTest, WritesOwnGamesBacksUpCompactsInPlaceAndCleansUp)
 {
     addGames(local, 200, QString(500, 'x')); // room for the compaction to show
@@ -85,7 +83,8 @@ TEST_F(ExportTest, WritesOwnGamesBacksUpCompactsInPlaceAndCleansUp)
 TEST_F(ExportTest, UnwritableDestinationFailsBeforeAnythingAndPlantedPartsAreIgnored)
 {
     const QStringList before = dumpGames(local.db());
-    EXPECT_EQ(exportTo(floppy.filePath("no/such/folder/export.mdb")), failedAtCopy);
+    EXPECT_EQ(exportTo(floppy.filePath("no/such/folder/export.mdb")),
+              std::pair(false, int(ExportPipeline::Copy)));
     EXPECT_TRUE(error.contains("Copy Export Database on Floppy")) << error.toStdString();
     EXPECT_TRUE(statuses.isEmpty()) << "checked before the catalogue is touched";
     EXPECT_FALSE(QFile::exists(backup));
