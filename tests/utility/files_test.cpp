@@ -228,8 +228,7 @@ TEST(ImportFile, ChecksTheCopyBeforeListingAndRefusesBadFiles)
     EXPECT_FALSE(open(junkFile));
     EXPECT_FALSE(unfit);
     EXPECT_TRUE(why.contains("does not exist")) << why.toStdString();
-    QByteArray jet(4096, '\0');
-    jet.replace(4, 15, "Standard Jet DB");
+    const QByteArray jet = QByteArray(4096, '\0').replace(4, 15, "Standard Jet DB");
     for (const auto &[bytes, says] :
          {std::pair(jet, "cannot be read"), {"not the games you look for", ""}, {{}, ""}}) {
         writeFile(junkFile, bytes);
