@@ -79,23 +79,6 @@ TEST(Connection, ForeignCheckNamesWhatIsWrongAndNewerFormatsAndMissingFilesAreRe
     EXPECT_FALSE(QFile::exists(cat.dir() + "/nothing.mdb"));
 }
 
-TEST(WriteTransaction, RollsBackUnlessCommitted)
-{
-    TestCatalogue cat;
-    {
-        catalogue::WriteTransaction t(cat.db());
-        ASSERT_TRUE(t.isOpen());
-        cat.addGame({{"titolo", "gone"}});
-    }
-    EXPECT_EQ(cat.count(), 0);
-    {
-        catalogue::WriteTransaction t(cat.db());
-        cat.addGame({{"titolo", "kept"}});
-        EXPECT_TRUE(t.commit());
-    }
-    EXPECT_EQ(cat.count(), 1);
-}
-
 // Several windows read the configuration record; all of them must see the same row.
 TEST(ConfigRecord, FirstRowByIdNamedColumnsOnly)
 {
