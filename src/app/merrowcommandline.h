@@ -1,11 +1,9 @@
 #pragma once
 
-#include <QCommandLineOption>
-#include <QCommandLineParser>
+#include "commandline.h"
 
-// merrow's options, and what a command line asks the program to do. The choice is made
-// from the parser's result alone, so an option's value never counts as an option.
-class MerrowCommandLine
+// merrow's options, and what a command line asks the program to do.
+class MerrowCommandLine : public CommandLine
 {
 public:
     // Batch: --export or --import, or one of their modes given without them.
@@ -43,23 +41,17 @@ public:
     Run parse(const QStringList &arguments);
     // Whether the arguments as main receives them, before any application object exists,
     // ask for the windows.
-    static bool needsWindows(const QStringList &arguments);
+    static bool needsWindows(const QStringList &arguments)
+    {
+        return windowsWanted<MerrowCommandLine>(arguments);
+    }
 
     const Options &options() const { return m_options; }
-    const QCommandLineParser &parser() const { return m_parser; }
-    // Why the command line was refused (Run::Refused).
-    const QString &error() const { return m_error; }
     [[noreturn]] void showHelp() { m_parser.showHelp(); }
     [[noreturn]] void showVersion() { m_parser.showVersion(); }
 
 private:
     Run choose(bool parsed);
-    bool namesCommand() const;
 
     Options m_options;
-    QCommandLineParser m_parser;
-    QCommandLineOption m_help;
-    QCommandLineOption m_version;
-    QList<QCommandLineOption> m_all; // help and version too
-    QString m_error;
 };

@@ -1,13 +1,11 @@
 #pragma once
 
-#include <QCommandLineOption>
-#include <QCommandLineParser>
+#include "commandline.h"
 
 class QCoreApplication;
 
-// vantrel's options, and what a command line asks the program to do. The choice is made
-// from the parser's result alone, so an option's value never counts as an option.
-class VantrelCommandLine
+// vantrel's options, and what a command line asks the program to do.
+class VantrelCommandLine : public CommandLine
 {
 public:
     enum class Run { Windows, List, Dir, Play, PlayMusic, Help, Version, Refused };
@@ -71,21 +69,15 @@ public:
     Run process(const QCoreApplication &app);
     // Whether the arguments as main receives them, before any application object exists,
     // ask for the windows.
-    static bool needsWindows(const QStringList &arguments);
+    static bool needsWindows(const QStringList &arguments)
+    {
+        return windowsWanted<VantrelCommandLine>(arguments);
+    }
 
     const Options &options() const { return m_options; }
-    const QCommandLineParser &parser() const { return m_parser; }
-    // Why the command line was refused (Run::Refused).
-    const QString &error() const { return m_error; }
 
 private:
     Run choose(bool parsed);
-    bool namesCommand() const;
 
     Options m_options;
-    QCommandLineParser m_parser;
-    QCommandLineOption m_help;
-    QCommandLineOption m_version;
-    QList<QCommandLineOption> m_all; // help and version too
-    QString m_error;
 };

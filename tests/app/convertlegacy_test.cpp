@@ -12,7 +12,9 @@ TEST(ConvertLegacy, WritesANewCatalogueOrExitsWithWhy)
     const QString jet = VANTREL_LEGACY_FIXTURES "/catalogue-jet4.mdb";
     const QByteArray original = readFile(jet);
     const QString damaged = writeFile(dir.filePath("damaged.mdb"), original.left(20000));
+    const QString plain = writeFile(dir.filePath("plain.mdb"), "no Jet file");
     const QString target = dir.filePath("new.mdb");
+    const QString other = dir.filePath("other.mdb");
     const struct {
         const char *why;
         QStringList arguments;
@@ -21,8 +23,9 @@ TEST(ConvertLegacy, WritesANewCatalogueOrExitsWithWhy)
         int games;    // in new.mdb afterwards
     } runs[] = {
         {"converts", {jet, target}, 0, "Converted 40 games into " + target, 40},
-        {"never over a file", {jet, target}, 1, "merrow: ", 40},
-        {"damaged", {damaged, dir.filePath("other.mdb")}, 1, "merrow: ", 40},
+        {"never over a file", {jet, target}, 1, "merrow: " + target + " exists already", 40},
+        {"damaged", {damaged, other}, 1, "merrow: " + damaged + " cannot be read", 40},
+        {"not Jet", {plain, other}, 1, "merrow: " + plain + " is not a legacy Jet database", 40},
         {"no new file", {jet}, 2, "merrow: --convert-legacy takes the old catalogue and", 40},
     };
     QByteArray converted; // the new file as the first run wrote it: later runs leave it be
@@ -40,6 +43,6 @@ TEST(ConvertLegacy, WritesANewCatalogueOrExitsWithWhy)
         EXPECT_EQ(readFile(target), converted) << r.why;
     }
     EXPECT_EQ(rowCount(target, "tabella2"), 1) << "the configuration record";
-    EXPECT_FALSE(QFile::exists(dir.filePath("other.mdb")));
+    EXPECT_FALSE(QFile::exists(other));
     EXPECT_EQ(readFile(jet), original);
 }

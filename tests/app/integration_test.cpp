@@ -53,14 +53,6 @@ protected:
         return false;
     }
 
-    // Picks a file in a browsing player and presses its Associate button.
-    QWidget *associate(QWidget *player, const QString &name)
-    {
-        EXPECT_TRUE(select(control<QListWidget>(player, "fileList"), name)) << name.toStdString();
-        click(player, "associateButton");
-        return t.windows.find(WindowKey::AssociationEditor);
-    }
-
     // Chooses game id in the association editor and presses OK.
     void attachTo(QWidget *editor, int id)
     {
@@ -102,7 +94,10 @@ TEST_F(Integration, PlayerFilesReachTheGameOfTheirMachine)
     const int zork = t.catalogue.addGame({{"titolo", "Zork"}, {"formato", "C64"}});
     const int agony = t.catalogue.addGame({{"titolo", "Agony"}, {"formato", "Amiga"}});
 
-    QWidget *editor = associate(t.windows.open(C64FreePlayerRequest{dir()}), "zork.d64");
+    QWidget *c64 = t.windows.open(C64FreePlayerRequest{dir()});
+    ASSERT_TRUE(select(control<QListWidget>(c64, "fileList"), "zork.d64"));
+    click(c64, "associateButton");
+    QWidget *editor = t.windows.find(WindowKey::AssociationEditor);
     ASSERT_TRUE(editor);
     EXPECT_FALSE(select(control<QListWidget>(editor, "gameList"), agony, Qt::UserRole))
         << "only the C64 family is offered";

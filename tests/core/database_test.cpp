@@ -1,6 +1,7 @@
 #include "database.h"
 #include "opentest.h"
 #include "testcatalogue.h"
+#include "widgettest.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,39 +15,13 @@
 #include <sys/stat.h>
 #endif
 
-namespace
-{
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray jetHeader()
-{
-    QByteArray h(2048, '\0');
-    h[0] = 0x00;
-    h[1] = 0x01;
-    h.replace(4, 15, "Standard Jet DB");
-    return h;
-}
-
-} // namespace
-
-TEST(OpenTest, AcceptsAGoodCatalogue)
-{
-    TestCatalogue cat;
-    FakeDialogs dialogs;
-    EXPECT_TRUE(checkCatalogueOrWarn(dialogs, cat.path()));
-    EXPECT_TRUE(dialogs.shown.isEmpty());
-}
-
-TEST(OpenTest, RefusesBadFilesWithTheOneMessage)
+TEST(OpenTest, AcceptsAGoodCatalogueAndRefusesBadFilesWithTheOneMessage)
 {
     QTemporaryDir dir;
     TestCatalogue good;
+    FakeDialogs accepted;
+    EXPECT_TRUE(checkCatalogueOrWarn(accepted, good.path()));
+    EXPECT_TRUE(accepted.shown.isEmpty());
     const QString missing = dir.filePath("missing.mdb");
     const QString text = dir.filePath("text.mdb");
     const QString jet = dir.filePath("jet.mdb");
@@ -54,13 +29,9 @@ TEST(OpenTest, RefusesBadFilesWithTheOneMessage)
     const QString empty = dir.filePath("empty.mdb");
     const QString noTables = dir.filePath("notables.mdb");
     writeFile(text, "this is not a database at all, just some words\n");
-    writeFile(jet, jetHeader());
+    writeFile(jet, QByteArray(2048, '\0').replace(4, 15, "Standard Jet DB"));
     writeFile(empty, {});
-    {
-        QFile f(good.path());
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        writeFile(truncated, f.readAll().left(2000));
-    }
+    writeFile(truncated, readFile(good.path()).left(2000));
     {
         auto c =
             catalogue::Connection::open(noTables, nullptr, catalogue::Connection::Mode::Create);
@@ -82,57 +53,30 @@ TEST(OpenTest, RefusesBadFilesWithTheOneMessage)
     EXPECT_FALSE(QFile::exists(missing)) << "the open test must not create a catalogue";
     EXPECT_TRUE(catalogue::isJetFile(jet));
     EXPECT_FALSE(catalogue::isJetFile(good.path()));
-}
-
-TEST(OpenTest, RefusesAnExclusivelyLockedCatalogue)
-{
-    TestCatalogue cat;
-    QString error;
-    auto other = catalogue::Connection::open(cat.path(), &error);
+    // A good catalogue that another program holds exclusively.
+    auto other = catalogue::Connection::open(good.path(), nullptr);
     ASSERT_TRUE(other);
     QSqlQuery lock(other->db());
     ASSERT_TRUE(lock.exec("PRAGMA locking_mode = EXCLUSIVE"));
     ASSERT_TRUE(lock.exec("BEGIN EXCLUSIVE"));
     FakeDialogs locked;
-    EXPECT_FALSE(checkCatalogueOrWarn(locked, cat.path()));
+    EXPECT_FALSE(checkCatalogueOrWarn(locked, good.path()));
     EXPECT_EQ(locked.messages(), QStringList{"Database Open Error"});
     lock.exec("ROLLBACK");
 }
 
-TEST(Connection, RefusesNewerFormatsAndMissingFiles)
+TEST(Connection, ForeignCheckNamesWhatIsWrongAndNewerFormatsAndMissingFilesAreRefused)
 {
     TestCatalogue cat;
+    EXPECT_EQ(catalogue::checkForeignCatalogue(cat.path()), QString());
+    QSqlQuery(cat.db()).exec("alter table tabella1 drop column note");
+    EXPECT_TRUE(catalogue::checkForeignCatalogue(cat.path()).contains("note"));
     QSqlQuery(cat.db()).exec("PRAGMA user_version = 99");
     QString error;
     EXPECT_FALSE(catalogue::Connection::open(cat.path(), &error));
     EXPECT_TRUE(error.contains("newer version")) << error.toStdString();
     EXPECT_FALSE(catalogue::Connection::open(cat.dir() + "/nothing.mdb", &error));
     EXPECT_FALSE(QFile::exists(cat.dir() + "/nothing.mdb"));
-}
-
-TEST(Connection, ForeignCheckNamesWhatIsWrong)
-{
-    TestCatalogue cat;
-    EXPECT_EQ(catalogue::checkForeignCatalogue(cat.path()), QString());
-    QSqlQuery(cat.db()).exec("alter table tabella1 drop column note");
-    EXPECT_TRUE(catalogue::checkForeignCatalogue(cat.path()).contains("note"));
-}
-
-TEST(WriteTransaction, RollsBackUnlessCommitted)
-{
-    TestCatalogue cat;
-    {
-        catalogue::WriteTransaction t(cat.db());
-        ASSERT_TRUE(t.isOpen());
-        cat.addGame({{"titolo", "gone"}});
-    }
-    EXPECT_EQ(cat.count(), 0);
-    {
-        catalogue::WriteTransaction t(cat.db());
-        cat.addGame({{"titolo", "kept"}});
-        EXPECT_TRUE(t.commit());
-    }
-    EXPECT_EQ(cat.count(), 1);
 }
 
 // Several windows read the configuration record; all of them must see the same row.
@@ -147,9 +91,9 @@ TEST(ConfigRecord, FirstRowByIdNamedColumnsOnly)
         catalogue::run(cat.db(), "insert into tabella2 (id, vice) values (7, 'late')", {}, &error)
             .isActive())
         << error.toStdString();
-    ASSERT_TRUE(catalogue::run(cat.db(), "insert into tabella2 (id, vice, uae) values (3, 'first', "
-                                         "'/uae')")
-                    .isActive());
+    ASSERT_TRUE(
+        catalogue::run(cat.db(), "insert into tabella2 (id, vice, uae) values (3, 'first', '/uae')")
+            .isActive());
     const auto all = catalogue::configRecord(cat.db(), {}, &error);
     ASSERT_TRUE(all);
     EXPECT_EQ(all->value("vice").toString(), "first");
@@ -204,10 +148,8 @@ TEST(Connection, ReadOnlyOpenRollsBackAHotJournal)
     QString why;
     auto c = catalogue::Connection::open(copy, &why, catalogue::Connection::Mode::ReadOnly);
     ASSERT_TRUE(c) << why.toStdString();
-    const auto lost = catalogue::fetchOne(c->db(),
-                                          "select count(*) from tabella1 where "
-                                          "titolo = 'lost'",
-                                          {}, &why);
+    const auto lost = catalogue::fetchOne(
+        c->db(), "select count(*) from tabella1 where titolo = 'lost'", {}, &why);
     ASSERT_TRUE(lost) << why.toStdString();
     EXPECT_EQ(lost->value(0).toInt(), 0);
     EXPECT_EQ(QDir(crashed.path()).entryList(QDir::Files), QStringList{"commodore.mdb"});

@@ -4,7 +4,6 @@
 #include "shortpath.h"
 #include "widgettest.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -18,12 +17,8 @@
 TEST(ShortPath, ExistingMissingAndBlankPaths)
 {
     QTemporaryDir dir;
-    const QString folder = dir.filePath("folder with blanks");
-    QDir().mkpath(folder);
-    const QString file = folder + "/Game File.d64";
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.close();
+    const QString file = dir.filePath("folder with blanks/Game File.d64");
+    writeFile(file);
     EXPECT_EQ(shortPath(file), QDir::toNativeSeparators(file));
     EXPECT_EQ(shortPath(dir.filePath("missing.d64")), QString());
     EXPECT_EQ(shortPath(QString()), QString());

@@ -67,50 +67,16 @@ QString stored(const QString &catalogue, const QString &sql, const QVariantList 
 
 } // namespace
 
-TEST(Paths, LocationRule)
+TEST(Paths, LocationRuleAndSeeding)
 {
     Sample sample;
     QTemporaryDir dir;
     LocationRequest r = request(dir, sample.catalogue.path());
     const QString data = dir.filePath("data");
-    // Nothing beside the program: the data folder, seeded from the sample.
-    Paths p = resolvePaths(r);
-    EXPECT_EQ(p.catalogue, QDir(data).filePath("commodore.mdb"));
-    EXPECT_TRUE(QFile::exists(p.catalogue));
-    EXPECT_EQ(p.stateFile, QDir(data).filePath("Vantrel.ini"));
-    EXPECT_EQ(p.temp("x.uae"), QDir(dir.path()).filePath("x.uae"));
-    EXPECT_EQ(p.sharedFolder(), dir.filePath("share"));
-    Paths unset;
-    unset.programDir = "/opt/bin";
-    EXPECT_EQ(unset.sharedFolder(), "/opt/bin");
-
-    // A seeded catalogue is never overwritten by the sample again.
-    QFile mine(p.catalogue);
-    ASSERT_TRUE(mine.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    mine.write("mine");
-    mine.close();
-    resolvePaths(r);
-    ASSERT_TRUE(mine.open(QIODevice::ReadOnly));
-    EXPECT_EQ(mine.readAll(), "mine");
-    mine.close();
-
-    // Portable: beside the executable wins.
-    const QString beside = writeFile(dir.filePath("bin/commodore.mdb"));
-    EXPECT_EQ(resolvePaths(r).catalogue, beside);
-
-    // --catalogue wins over everything.
-    r.cataloguePath = dir.filePath("elsewhere/my.mdb");
-    p = resolvePaths(r);
-    EXPECT_EQ(p.catalogue, dir.filePath("elsewhere/my.mdb"));
-    EXPECT_EQ(p.stateFile, dir.filePath("elsewhere/Vantrel.ini"));
-}
-
-TEST(Paths, SeedingCopiesTheSampleFilesAndPointsTheCatalogueAtThem)
-{
-    Sample sample;
-    QTemporaryDir dir;
+    // Nothing beside the program: the data folder, seeded from the sample, whose files are
+    // copied and pointed at; a file elsewhere is left where it is.
     QString error;
-    const Paths p = resolvePaths(request(dir, sample.catalogue.path()), &error);
+    Paths p = resolvePaths(r, &error);
     EXPECT_EQ(error, QString());
     const QString copy = QDir::toNativeSeparators(dir.filePath("data/sample")) + QDir::separator();
     for (const char *column : kPathColumns) {
@@ -128,6 +94,29 @@ TEST(Paths, SeedingCopiesTheSampleFilesAndPointsTheCatalogueAtThem)
     }
     EXPECT_EQ(stored(p.catalogue, "select emul1 from tabella1 where id = ?", {sample.outside}),
               sample.outsidePath);
+    EXPECT_EQ(p.catalogue, QDir(data).filePath("commodore.mdb"));
+    EXPECT_TRUE(QFile::exists(p.catalogue));
+    EXPECT_EQ(p.stateFile, QDir(data).filePath("Vantrel.ini"));
+    EXPECT_EQ(p.temp("x.uae"), QDir(dir.path()).filePath("x.uae"));
+    EXPECT_EQ(p.sharedFolder(), dir.filePath("share"));
+    Paths unset;
+    unset.programDir = "/opt/bin";
+    EXPECT_EQ(unset.sharedFolder(), "/opt/bin");
+
+    // A seeded catalogue is never overwritten by the sample again.
+    writeFile(p.catalogue, "mine");
+    resolvePaths(r);
+    EXPECT_EQ(readFile(p.catalogue), "mine");
+
+    // Portable: beside the executable wins.
+    const QString beside = writeFile(dir.filePath("bin/commodore.mdb"));
+    EXPECT_EQ(resolvePaths(r).catalogue, beside);
+
+    // --catalogue wins over everything.
+    r.cataloguePath = dir.filePath("elsewhere/my.mdb");
+    p = resolvePaths(r);
+    EXPECT_EQ(p.catalogue, dir.filePath("elsewhere/my.mdb"));
+    EXPECT_EQ(p.stateFile, dir.filePath("elsewhere/Vantrel.ini"));
 }
 
 TEST(Paths, FailedSeedingNamesTheDataFolderAndLeavesNoCatalogue)

@@ -3,17 +3,15 @@
 #include "database.h"
 #include "imagereader.h"
 #include "samplecatalogue.h"
+#include "widgettest.h"
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <numeric>
 
 using namespace sampledata;
 
@@ -26,9 +24,8 @@ QMap<QString, QByteArray> filesBelow(const QString &folder)
     QMap<QString, QByteArray> files;
     QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        QFile f(it.next());
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        files.insert(QDir(folder).relativeFilePath(f.fileName()), f.readAll());
+        const QString path = it.next();
+        files.insert(QDir(folder).relativeFilePath(path), readFile(path));
     }
     return files;
 }
@@ -68,10 +65,9 @@ TEST(SampleData, TheSameInputsGiveTheSameFilesAndGames)
 
     ASSERT_TRUE(writeBenchCatalogue(a.filePath("bench1.mdb"), 500, 7, &error));
     ASSERT_TRUE(writeBenchCatalogue(a.filePath("bench2.mdb"), 500, 7, &error));
-    QFile one(a.filePath("bench1.mdb")), two(a.filePath("bench2.mdb"));
-    ASSERT_TRUE(one.open(QIODevice::ReadOnly));
-    ASSERT_TRUE(two.open(QIODevice::ReadOnly));
-    EXPECT_EQ(one.readAll(), two.readAll());
+    const QByteArray bench = readFile(a.filePath("bench1.mdb"));
+    EXPECT_FALSE(bench.isEmpty());
+    EXPECT_EQ(bench, readFile(a.filePath("bench2.mdb")));
 }
 
 TEST(SampleData, AWrittenDiskReadsBackThroughTheImageReader)
@@ -87,17 +83,15 @@ TEST(SampleData, AWrittenDiskReadsBackThroughTheImageReader)
     EXPECT_FALSE(listing.corrupted);
     EXPECT_EQ(listing.name, "SAMPLE DISK");
     ASSERT_EQ(listing.lines.size(), files.size());
+    int used = 0;
     for (int i = 0; i < files.size(); ++i) {
         const int blocks = (files[i].data.size() + 253) / 254;
+        used += blocks;
         const QStringList columns = listing.lines[i].split('\t');
         ASSERT_EQ(columns.size(), 3) << listing.lines[i].toStdString();
         EXPECT_EQ(columns[0].trimmed(), '"' + QString(files[i].name) + '"');
         EXPECT_EQ(columns[1], QString::number(blocks));
         EXPECT_EQ(columns[2].trimmed(), i + 1 < files.size() ? "PRG" : "SEQ");
     }
-    const int used =
-        std::accumulate(files.begin(), files.end(), 0, [](int sum, const ImageFile &f) {
-            return sum + int((f.data.size() + 253) / 254);
-        });
     EXPECT_EQ(listing.freeText, QString("%1 BLOCKS FREE.").arg(664 - used));
 }

@@ -5,11 +5,12 @@
 #include "testcatalogue.h"
 #include "widgettest.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
+#include <QTest>
 
 #include <unistd.h>
 
@@ -75,11 +76,9 @@ protected:
         process.start(VANTREL, QStringList{"--catalogue", catalogue.path()} + arguments);
         if (!process.waitForFinished(30000))
             process.kill();
-        Outcome run{
-            process.exitCode(),
-            QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
-            QString::fromUtf8(process.readAllStandardError()).section('\n', 0, 0)};
-        return run;
+        return {process.exitCode(),
+                QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
+                QString::fromUtf8(process.readAllStandardError()).section('\n', 0, 0)};
     }
     QStringList play(int id, QStringList more) { return more << "--play" << QString::number(id); }
 
@@ -108,24 +107,15 @@ TEST_F(PlayCommand, DryRunsPrintTheProgramAndEachArgument)
         EXPECT_EQ(run.code, 0) << run.err.toStdString();
         EXPECT_EQ(run.out, printed) << arguments.join(' ').toStdString();
     }
-    const QByteArray written = [&] {
-        QFile f(config);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }();
-    EXPECT_EQ(written, QByteArray("cpu_type=68020\r\nfloppy0=" + disks[0].toUtf8() +
-                                  "\r\nfloppy1=" + disks[1].toUtf8() + "\r\n"));
+    EXPECT_EQ(readFile(config), QByteArray("cpu_type=68020\r\nfloppy0=" + disks[0].toUtf8() +
+                                           "\r\nfloppy1=" + disks[1].toUtf8() + "\r\n"));
 }
 
 TEST_F(PlayCommand, StartsTheEmulatorWithTheEntryAsOneArgument)
 {
     EXPECT_EQ(vantrel(play(c64, {"--with", "vice", "--entry", "1"})).code, 0);
-    QStringList lines;
-    for (int i = 0; i < 100 && !lines.contains("--end--"); ++i, QThread::msleep(50)) {
-        QFile f(at("fake.out"));
-        lines = f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split('\n')
-                                            : QStringList();
-    }
-    EXPECT_EQ(lines, (QStringList{shortPath(image) + ":ninja", "--end--", ""}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return readFile(at("fake.out")).endsWith("--end--\n"); }));
+    EXPECT_EQ(readFile(at("fake.out")), shortPath(image).toUtf8() + ":ninja\n--end--\n");
 }
 
 TEST_F(PlayCommand, RefusalsSayWhyAndExitWithTheirCode)
@@ -179,4 +169,11 @@ TEST_F(PlayCommand, AmigaConfigurationsStayInAFolderOfTheUsersOwn)
         EXPECT_TRUE(readFile(config).startsWith("cpu_type=68020\r\n")) << planted;
     }
     EXPECT_EQ(readFile(victim), "mine");
+}
+
+TEST(NewsFile, ShipsBesideThePrograms)
+{
+    // The test programs are built into the same folder as vantrel.
+    const QString news = QCoreApplication::applicationDirPath() + "/readme.txt";
+    EXPECT_TRUE(readFile(news).contains("What's new")) << news.toStdString();
 }

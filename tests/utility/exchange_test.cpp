@@ -39,17 +39,6 @@ BatchRun batch(const QString &cataloguePath, const QString &tempDir, Kind kind,
     return r;
 }
 
-// Copies a catalogue file (and its -wal) to dir/name while its writer holds it open.
-QString copyOut(TestCatalogue &file, const QString &dir, const QString &name, bool withWal)
-{
-    const QString to = QDir(dir).filePath(name);
-    EXPECT_TRUE(QFile::copy(file.path(), to));
-    if (withWal) {
-        EXPECT_TRUE(QFile::copy(file.path() + "-wal", to + "-wal"));
-    }
-    return to;
-}
-
 void exec(TestCatalogue &file, const QString &sql)
 {
     QString why;
@@ -123,7 +112,12 @@ TEST(HostileImportFile, RefusedWithItsReasonOrImportedExactly)
         file.addGame({{"titolo", "Elite"}, {"formato", "C64"}});
         file.addGame({{"titolo", "Agony"}, {"formato", "Amiga"}});
         c.spoil(file);
-        const QString path = copyOut(file, store.path(), "export.mdb", c.withWal);
+        // Copied (with its -wal) while its writer holds it open.
+        const QString path = store.filePath("export.mdb");
+        EXPECT_TRUE(QFile::copy(file.path(), path));
+        if (c.withWal) {
+            EXPECT_TRUE(QFile::copy(file.path() + "-wal", path + "-wal"));
+        }
         // A sidecar someone left in the temporary folder under the old fixed name.
         writeFile(temp.filePath("export.mdb-wal"), QByteArray(4096, 'w'));
         const BatchRun r = batch(local.path(), temp.path(), Kind::Import, path);

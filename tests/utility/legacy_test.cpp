@@ -3,7 +3,6 @@
 #include "merrowregistry.h"
 #include "paths.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
@@ -11,17 +10,13 @@
 
 using namespace merrow;
 
-namespace
-{
-
 const QString kExport = QStringLiteral(VANTREL_LEGACY_FIXTURES "/export-jet4.mdb");
 
-} // namespace
-
 // A legacy Jet export file goes through the same import as ours: list, differences, transfer.
-TEST(LegacyExportFile, ImportedAsOurs)
+TEST(LegacyExportFile, ImportedAsOursAndListedByTheImportWindow)
 {
     TestContext t;
+    registerMerrowWindows(*t.ctx);
     const QByteArray original = readFile(kExport);
     // Windows line ends, as the older program stored them.
     const QString note = "Line one of the notes.\r\nSecond line, with a comma; and \"quotes\".";
@@ -49,12 +44,6 @@ TEST(LegacyExportFile, ImportedAsOurs)
     EXPECT_EQ(t.catalogue.value(2, "titolo").toString(), "Rally Łódź");
     EXPECT_EQ(t.catalogue.value(12, "titolo").toString(), "Über Łódź");
     EXPECT_EQ(readFile(kExport), original);
-}
-
-TEST(LegacyExportFile, ImportWindowListsItsGames)
-{
-    TestContext t;
-    registerMerrowWindows(*t.ctx);
     QWidget *w = t.windows.open(ImportRequest{kExport});
     auto *list = control<QListWidget>(w, "gameList");
     EXPECT_TRUE(QTest::qWaitFor([&] { return list->count() > 0; }, 30000));
