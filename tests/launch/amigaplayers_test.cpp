@@ -43,7 +43,7 @@ protected:
 
     QString path(const QString &name) const { return tc.temp.filePath(name); }
     QString config(const QString &name) const { return path("run/vantrel/" + name); }
-    QByteArray output(const char *name) { return fileBytes(config(name)); }
+    QByteArray output(const char *name) { return readFile(config(name)); }
     // A beep and the one message; cleared after.
     void expectWarning(const QString &text)
     {
