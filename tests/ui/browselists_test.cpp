@@ -34,6 +34,7 @@ TEST(BrowseLists, UnreadableFoldersLeaveTheListAndAreReportedInOneWording)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkdir("gone"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
     DriveListBox drive;
     DirListBox list;
     FakeDialogs dialogs;
