@@ -328,5 +328,4 @@ TEST(Splash, HandsOverToTheMainWindowWhoseMenuOpensAbout)
     EXPECT_EQ(control<QLabel>(about, "programsLabel")->text(), "C64: x64sc");
     click(about, "exitButton");
     EXPECT_FALSE(isOpen(*t.ctx, WindowKey::About));
-    t.ctx->windows.closeAll();
 }

@@ -35,11 +35,7 @@ protected:
         registerAmigaWindows(ctx);
         ctx.windows.addFactory(WindowKey::AssociationEditor, [] { return new AssociationSpy; });
     }
-    ~AmigaPlayers() override
-    {
-        ctx.windows.closeAll();
-        qunsetenv("XDG_RUNTIME_DIR");
-    }
+    ~AmigaPlayers() override { qunsetenv("XDG_RUNTIME_DIR"); }
 
     QString path(const QString &name) const { return tc.temp.filePath(name); }
     QString config(const QString &name) const { return path("run/vantrel/" + name); }
