@@ -40,12 +40,6 @@ protected:
                 "note=uniqueword"));
     }
 
-    QByteArray readState() const
-    {
-        QFile f(t.ctx->paths.stateFile);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
     // The eight settings as the window and the context hold them.
     browser::ViewState shownState() const
     {
@@ -99,7 +93,7 @@ TEST_F(MainWindowTest, StateFileIsReadAtLoadAndWrittenAtClose)
         EXPECT_EQ(browser::stateText(shownState()), c.shown);
         EXPECT_EQ(titles(), c.titles);
         w->close();
-        EXPECT_EQ(readState(), QByteArray(c.shown) + "\r\n");
+        EXPECT_EQ(readFile(t.ctx->paths.stateFile), QByteArray(c.shown) + "\r\n");
     }
 
     t.ctx->paths.stateFile = t.temp.filePath("no/such/folder/Vantrel.ini");
@@ -334,5 +328,4 @@ TEST(Splash, HandsOverToTheMainWindowWhoseMenuOpensAbout)
     EXPECT_EQ(control<QLabel>(about, "programsLabel")->text(), "C64: x64sc");
     click(about, "exitButton");
     EXPECT_FALSE(isOpen(*t.ctx, WindowKey::About));
-    t.ctx->windows.closeAll();
 }

@@ -259,3 +259,26 @@ TEST_F(ConfigTest, GreetingsListAndBeepOnceWhenShownTwice)
     EXPECT_EQ(t.ctx->windows.show(WindowKey::Greetings), w);
     EXPECT_EQ(t.dialogs.beeps(), 1);
 }
+
+// The button looks on PATH, fills the empty boxes only and says what it found; nothing is
+// stored before OK.
+TEST_F(ConfigTest, DetectButtonFillsEmptyBoxesFromPath)
+{
+    t.catalogue.setConfig({{"player2", "/mine/xmp"}});
+    const QString bin = t.temp.filePath("bin");
+    const QString x64sc = writeFile(bin + "/x64sc", "", true);
+    writeFile(bin + "/xmp", "", true);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin));
+    QWidget *w = t.ctx->windows.show(WindowKey::SystemConfig);
+    click(w, "detectButton");
+    qputenv("PATH", path);
+    EXPECT_EQ(edit(w, "vice")->text(), x64sc);
+    EXPECT_EQ(edit(w, "player2")->text(), "/mine/xmp");
+    EXPECT_EQ(edit(w, "uae")->text(), "");
+    EXPECT_EQ(t.dialogs.messages(),
+              QStringList{"Found:\nCommodore 64, VICE: " + x64sc +
+                          "\n\nThe paths are filled in but not stored yet: OK in System "
+                          "Configuration stores them, Exit drops them."});
+    EXPECT_TRUE(t.catalogue.value(0, "vice").isNull());
+}

@@ -1,12 +1,9 @@
-// Detection of the installed emulators and players: the engine, the stored record and the
-// configuration window's "Detect" button.
-#include "configregistry.h"
+// Detection of the installed emulators and players: the engine and the stored record.
 #include "programdetection.h"
 
 #include "testcatalogue.h"
-#include "widgettest.h"
 
-#include <QLineEdit>
+#include <gtest/gtest.h>
 
 namespace
 {
@@ -40,30 +37,4 @@ TEST(ProgramDetection, WritesTheFoundPathsIntoTheRecordOnly)
     EXPECT_EQ(c.value(0, "vice").toString(), "/bin/x64");
     EXPECT_EQ(c.value(0, "uae").toString(), "/mine/winuae");
     EXPECT_EQ(c.value(0, "fellow").toString(), "/mine/fellow");
-}
-
-// The button looks on PATH, fills the empty boxes only and says what it found; nothing is
-// stored before OK.
-TEST(ProgramDetection, DetectButtonFillsEmptyBoxesFromPath)
-{
-    TestContext t;
-    t.catalogue.setConfig({{"player2", "/mine/xmp"}});
-    const QString bin = t.temp.filePath("bin");
-    const QString x64sc = writeFile(bin + "/x64sc", "", true);
-    writeFile(bin + "/xmp", "", true);
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(bin));
-    registerConfigWindows(*t.ctx);
-    QWidget *w = t.ctx->windows.show(WindowKey::SystemConfig);
-    click(w, "detectButton");
-    qputenv("PATH", path);
-    EXPECT_EQ(control<QLineEdit>(w, "viceEdit")->text(), x64sc);
-    EXPECT_EQ(control<QLineEdit>(w, "player2Edit")->text(), "/mine/xmp");
-    EXPECT_EQ(control<QLineEdit>(w, "uaeEdit")->text(), "");
-    EXPECT_EQ(t.dialogs.messages(),
-              QStringList{"Found:\nCommodore 64, VICE: " + x64sc +
-                          "\n\nThe paths are filled in but not stored yet: OK in System "
-                          "Configuration stores them, Exit drops them."});
-    EXPECT_TRUE(t.catalogue.value(0, "vice").isNull());
-    t.ctx->windows.closeAll();
 }

@@ -27,24 +27,17 @@ TEST(EditConflict, LostAreTheColumnsChangedElsewhereThatTheSaveWouldUndo)
 {
     const QVariant null{QMetaType(QMetaType::QString)};
     using M = QVariantMap;
+    const auto title = [](const char *value) { return M{{"titolo", value}}; };
     const struct {
         const char *what;
         M loaded, stored, written;
         QStringList lost;
     } cases[] = {
-        {"changed here only", {{"titolo", "A"}}, {{"titolo", "A"}}, {{"titolo", "B"}}, {}},
-        {"changed elsewhere", {{"titolo", "A"}}, {{"titolo", "C"}}, {{"titolo", "A"}}, {"titolo"}},
-        {"changed on both sides",
-         {{"titolo", "A"}},
-         {{"titolo", "C"}},
-         {{"titolo", "B"}},
-         {"titolo"}},
-        {"the same change", {{"titolo", "A"}}, {{"titolo", "C"}}, {{"titolo", "C"}}, {}},
-        {"letter case",
-         {{"titolo", "elite"}},
-         {{"titolo", "Elite"}},
-         {{"titolo", "elite"}},
-         {"titolo"}},
+        {"changed here only", title("A"), title("A"), title("B"), {}},
+        {"changed elsewhere", title("A"), title("C"), title("A"), {"titolo"}},
+        {"changed on both sides", title("A"), title("C"), title("B"), {"titolo"}},
+        {"the same change", title("A"), title("C"), title("C"), {}},
+        {"letter case", title("elite"), title("Elite"), title("elite"), {"titolo"}},
         {"Null and empty are one", {{"note", null}}, {{"note", ""}}, {{"note", null}}, {}},
         {"emptied elsewhere", {{"note", "x"}}, {{"note", null}}, {{"note", "x"}}, {"note"}},
         {"written, not loaded", {}, {{"dbver", "Other"}}, {{"dbver", "Private"}}, {}},

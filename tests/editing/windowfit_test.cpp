@@ -11,6 +11,9 @@ TEST(EditingWindowsFit, WithTheirButtonsInSight)
     EditingContext tc;
     const int game = tc.catalogue.addGame({{"titolo", "Lemmings"}, {"formato", "Amiga"}});
     const QStringList okCancel{"okButton", "cancelButton"};
+    const auto opener = [&tc](auto request) {
+        return std::function<QWidget *()>([&tc, request] { return tc.windows.open(request); });
+    };
     const struct {
         const char *name;
         std::function<QWidget *()> open;
@@ -25,32 +28,16 @@ TEST(EditingWindowsFit, WithTheirButtonsInSight)
          },
          {"modifyButton", "closeButton"},
          true},
-        {"new game",
-         [&] {
-             return tc.windows.open(RecordEditorRequest{0, EditMode::New});
-         },
-         {"saveButton", "closeButton"}},
+        {"new game", opener(RecordEditorRequest{0, EditMode::New}), {"saveButton", "closeButton"}},
         {"field editor",
-         [&] {
-             return tc.windows.open(FieldEditorRequest{game, GameField::Graphics});
-         },
+         opener(FieldEditorRequest{game, GameField::Graphics}),
          {"modifyButton", "cancelButton"}},
-        {"game info", [&] { return tc.windows.open(GameInfoRequest{game}); }, {}},
-        {"chooser with preview",
-         [&] {
-             return tc.windows.open(FileChooserRequest{ChooserPurpose::Screenshot1, {}, 0});
-         },
+        {"game info", opener(GameInfoRequest{game}), {}},
+        {"chooser with preview", opener(FileChooserRequest{ChooserPurpose::Screenshot1, {}, 0}),
          okCancel},
-        {"folder chooser",
-         [&] {
-             return tc.windows.open(FileChooserRequest{ChooserPurpose::AmigaGamesFolder, {}, 0});
-         },
+        {"folder chooser", opener(FileChooserRequest{ChooserPurpose::AmigaGamesFolder, {}, 0}),
          okCancel},
-        {"associate",
-         [&] {
-             return tc.windows.open(AssociationRequest{AssociationKind::AmigaGame, {}});
-         },
-         okCancel},
+        {"associate", opener(AssociationRequest{AssociationKind::AmigaGame, {}}), okCancel},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

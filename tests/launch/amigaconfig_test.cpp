@@ -120,8 +120,8 @@ TEST(AmigaConfigFile, ReplacesAnOlderFileOnlyWhenWrittenCompletely)
         EXPECT_EQ(r.status, Status::OutputUnwritable) << name;
         EXPECT_FALSE(r.error.isEmpty()) << name;
     }
-    EXPECT_EQ(fileBytes(output), "previous");
+    EXPECT_EQ(readFile(output), "previous");
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"vantrel.uae"});
     ASSERT_TRUE(write(tmpl).ok());
-    EXPECT_EQ(fileBytes(output), "floppy0=A:\\D1.ADF\r\nuse_gui=false\r\ncpu=68020\r\n");
+    EXPECT_EQ(readFile(output), "floppy0=A:\\D1.ADF\r\nuse_gui=false\r\ncpu=68020\r\n");
 }

@@ -35,15 +35,11 @@ protected:
         registerAmigaWindows(ctx);
         ctx.windows.addFactory(WindowKey::AssociationEditor, [] { return new AssociationSpy; });
     }
-    ~AmigaPlayers() override
-    {
-        ctx.windows.closeAll();
-        qunsetenv("XDG_RUNTIME_DIR");
-    }
+    ~AmigaPlayers() override { qunsetenv("XDG_RUNTIME_DIR"); }
 
     QString path(const QString &name) const { return tc.temp.filePath(name); }
     QString config(const QString &name) const { return path("run/vantrel/" + name); }
-    QByteArray output(const char *name) { return fileBytes(config(name)); }
+    QByteArray output(const char *name) { return readFile(config(name)); }
     // A beep and the one message; cleared after.
     void expectWarning(const QString &text)
     {

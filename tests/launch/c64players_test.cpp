@@ -29,7 +29,6 @@ protected:
         registerC64Windows(ctx);
         ctx.windows.addFactory(WindowKey::AssociationEditor, [] { return new AssociationSpy; });
     }
-    ~C64Players() override { ctx.windows.closeAll(); }
 
     QString image(QString n, QByteArray b) { return writeFile(tc.temp.filePath(n), b); }
     QWidget *game(const QString &file) { return ctx.windows.open(C64GameRequest{1, file}); }

@@ -6,8 +6,6 @@
 #include "widgettest.h"
 #include "windowrequests.h"
 
-#include <QFile>
-
 // Stands in for the association editor and keeps the request it was opened with.
 struct AssociationSpy : QWidget, RequestTaker<AssociationRequest> {
     bool takeRequest(const AssociationRequest &r) override { return taken = r, true; }
@@ -23,12 +21,6 @@ inline void pickFile(QWidget *window, const QString &name, bool twice = false)
     files->setCurrentItem(items.first());
     if (twice)
         Q_EMIT files->itemDoubleClicked(items.first());
-}
-
-inline QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : "<missing>";
 }
 
 // Images made by the sample data writers, plus the offsets the tests patch.

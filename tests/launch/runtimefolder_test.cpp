@@ -32,7 +32,6 @@ TEST(RuntimeFolder, TakesOnlyAFolderOfTheUsersOwnElseMakesOneForTheStart)
 {
     const uint me = ::geteuid();
     const QString mine = QString("tmp/vantrel-%1").arg(me);
-    enum class Where { Session, Temp, Fresh };
     using Plant = std::function<void(const QDir &)>;
     const Plant none = [](const QDir &) {};
     const struct {
@@ -40,24 +39,23 @@ TEST(RuntimeFolder, TakesOnlyAFolderOfTheUsersOwnElseMakesOneForTheStart)
         Plant plant;
         bool session; // the session has a runtime folder
         uint user;
-        Where where;
+        QString at; // the folder taken, under the root; empty: a fresh one in tmp
     } cases[] = {
-        {"the session's", none, true, me, Where::Session},
-        {"no session", none, false, me, Where::Temp},
-        {"a session folder that is gone", [](const QDir &r) { r.rmdir("run"); }, true, me,
-         Where::Temp},
+        {"the session's", none, true, me, "run/vantrel"},
+        {"no session", none, false, me, mine},
+        {"a session folder that is gone", [](const QDir &r) { r.rmdir("run"); }, true, me, mine},
         {"a link",
          [](const QDir &r) { QFile::link(r.filePath("away"), r.filePath("run/vantrel")); }, true,
-         me, Where::Temp},
+         me, mine},
         {"a plain file", [](const QDir &r) { writeFile(r.filePath("run/vantrel")); }, true, me,
-         Where::Temp},
+         mine},
         {"a folder others can read",
          [](const QDir &r) { r.mkdir("run/vantrel", kOwnerOnly | QFile::ReadOther); }, true, me,
-         Where::Temp},
-        {"folders of another user", none, true, me + 1, Where::Fresh},
+         mine},
+        {"folders of another user", none, true, me + 1, QString()},
         {"a link in the temporary folder",
          [&](const QDir &r) { QFile::link(r.filePath("away"), r.filePath(mine)); }, false, me,
-         Where::Fresh},
+         QString()},
     };
     for (const auto &c : cases) {
         QTemporaryDir temp;
@@ -73,20 +71,14 @@ TEST(RuntimeFolder, TakesOnlyAFolderOfTheUsersOwnElseMakesOneForTheStart)
         const RuntimeFolder folder = take();
         const QString path = folder.path();
         EXPECT_EQ(lmode(path), S_IFDIR | 0700u) << c.name;
-        switch (c.where) {
-        case Where::Session:
-            EXPECT_EQ(path, root.filePath("run/vantrel")) << c.name;
-            break;
-        case Where::Temp:
-            EXPECT_EQ(path, root.filePath(mine)) << c.name;
-            break;
-        case Where::Fresh:
+        if (c.at.isEmpty()) {
             EXPECT_EQ(QFileInfo(path).path(), root.filePath("tmp")) << c.name;
             EXPECT_NE(path, root.filePath(mine)) << c.name;
-            break;
+        } else {
+            EXPECT_EQ(path, root.filePath(c.at)) << c.name;
         }
         // A folder of the user's is taken again; someone else's makes way for a new one.
-        EXPECT_EQ(take().path() == path, c.where != Where::Fresh) << c.name;
+        EXPECT_EQ(take().path() == path, !c.at.isEmpty()) << c.name;
         EXPECT_TRUE(QDir(root.filePath("away")).isEmpty()) << c.name;
     }
 }

@@ -81,26 +81,6 @@ TEST_F(MusicTest, GameMusicPlayerPlaysTheSongWithTheChosenPlayerAndCloses)
     EXPECT_TRUE(shown(w, "noPlayersLabel"));
 }
 
-TEST_F(MusicTest, FreeMusicPlayerBrowsesFromTheMusicFolderAndPlays)
-{
-    t.launcher.failing << "/usr/bin/vlc-3.0";
-    QWidget *w = t.ctx->windows.open(FreeMusicRequest{MusicMachine::C64, c64});
-    click(w, "player1Button");
-    EXPECT_EQ(t.dialogs.messages(), QStringList{"Select a music file first."});
-
-    select(w, 1);
-    EXPECT_EQ(control<QLineEdit>(w, "fileEdit")->text(), c64 + QDir::separator() + "b tune.sid");
-    click(w, "player1Button");
-    click(w, "player2Button");
-    EXPECT_EQ(t.launcher.started, (QList<Command>{{"C:\\Audio\\SIDPLAYR.EXE",
-                                                   {c64 + "/b tune.sid"},
-                                                   WindowStyle::MinimizedFocus}}));
-    EXPECT_TRUE(t.dialogs.messages().value(1).contains("vlc-3.0"));
-    EXPECT_TRUE(isOpen(*t.ctx, WindowKey::FreeMusicPlayer)) << "playing keeps it open";
-    click(w, "exitButton");
-    EXPECT_FALSE(isOpen(*t.ctx, WindowKey::FreeMusicPlayer));
-}
-
 // Reopened for the other machine, the window used to stay in the first machine's folder
 // while "Associate" offered the other machine's games.
 TEST_F(MusicTest, FreeMusicPlayerAskedForAnotherMachineSwitchesCompletely)
@@ -132,7 +112,7 @@ TEST_F(MusicTest, FreeMusicPlayerAskedForAnotherMachineSwitchesCompletely)
 // The box holds the highlighted file and nothing else. The focus alone makes a row current
 // without highlighting it; another folder or a new request highlights nothing. With no
 // file chosen, Associate and the players refuse.
-TEST_F(MusicTest, FreeMusicPlayerOffersOnlyTheHighlightedFile)
+TEST_F(MusicTest, FreeMusicPlayerOffersAndPlaysOnlyTheHighlightedFile)
 {
     QWidget *w = t.ctx->windows.open(FreeMusicRequest{MusicMachine::C64, c64});
     ASSERT_TRUE(QTest::qWaitForWindowActive(w));
@@ -156,6 +136,20 @@ TEST_F(MusicTest, FreeMusicPlayerOffersOnlyTheHighlightedFile)
     EXPECT_EQ(box->text(), amiga + QDir::separator() + "axel.mod");
     EXPECT_TRUE(asked.isEmpty());
     EXPECT_TRUE(t.launcher.started.isEmpty());
+
+    // The chosen file plays; a player that fails is named and the window stays open.
+    t.launcher.failing << "/usr/bin/vlc-3.0";
+    t.ctx->windows.open(FreeMusicRequest{MusicMachine::C64, c64});
+    select(w, 1);
+    click(w, "player1Button");
+    click(w, "player2Button");
+    EXPECT_EQ(t.launcher.started, (QList<Command>{{"C:\\Audio\\SIDPLAYR.EXE",
+                                                   {c64 + "/b tune.sid"},
+                                                   WindowStyle::MinimizedFocus}}));
+    EXPECT_TRUE(t.dialogs.messages().value(0).contains("vlc-3.0"));
+    EXPECT_TRUE(isOpen(*t.ctx, WindowKey::FreeMusicPlayer)) << "playing keeps it open";
+    click(w, "exitButton");
+    EXPECT_FALSE(isOpen(*t.ctx, WindowKey::FreeMusicPlayer));
 }
 
 // The notice is for a configuration without any player: one player is enough to play.

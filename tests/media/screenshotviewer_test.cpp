@@ -73,7 +73,7 @@ TEST_F(ViewerTest, NoImagesAvailableForEveryKindOfFailure)
     EXPECT_EQ(t.dialogs.messages(), QStringList{"Database Open Error"});
 }
 
-TEST_F(ViewerTest, ClosesWhenAnotherWindowBecomesActive)
+TEST_F(ViewerTest, ClosesWhenAnotherWindowBecomesActiveOrOnEscape)
 {
     const int id = t.catalogue.addGame({{"titolo", "A"}, {"formato", "C64"}, {"screen1", shot}});
     QPointer<ScreenshotViewer> v = open(id, 1);
@@ -82,18 +82,15 @@ TEST_F(ViewerTest, ClosesWhenAnotherWindowBecomesActive)
     EXPECT_FALSE(v.isNull());
 
     ASSERT_TRUE(QTest::qWaitForWindowActive(v));
-    QWidget other;
-    other.show();
-    other.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    EXPECT_TRUE(QTest::qWaitFor([&v] { return v.isNull(); }));
-    EXPECT_FALSE(isOpen(*t.ctx, WindowKey::ScreenshotViewer));
-}
-
-TEST_F(ViewerTest, EscapeClosesIt)
-{
-    const int id = t.catalogue.addGame({{"titolo", "A"}, {"formato", "C64"}, {"screen1", shot}});
-    QPointer<ScreenshotViewer> v = open(id, 1);
+    {
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+        EXPECT_TRUE(QTest::qWaitFor([&v] { return v.isNull(); }));
+        EXPECT_FALSE(isOpen(*t.ctx, WindowKey::ScreenshotViewer));
+    }
+    v = open(id, 1);
     ASSERT_TRUE(QTest::qWaitForWindowActive(v));
     QTest::keyClick(v, Qt::Key_Escape);
     EXPECT_FALSE(isOpen(*t.ctx, WindowKey::ScreenshotViewer));

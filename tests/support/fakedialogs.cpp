@@ -13,7 +13,7 @@ void FakeDialogs::message(const QString &text, Icon icon, const QString &title)
 bool FakeDialogs::ask(const QString &text, Icon icon, const QString &title, Button defaultButton)
 {
     shown.append({Shown::Question, text, title, icon, {}, defaultButton});
-    return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
+    return answers.isEmpty() || answers.takeFirst();
 }
 
 int FakeDialogs::choose(const QString &text, Icon icon, const QString &title,

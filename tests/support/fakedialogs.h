@@ -6,8 +6,8 @@
 #include <QString>
 
 // Records every beep, message and question in order, and answers questions from a script:
-// Yes/No from answers (Yes when it is empty, unless defaultAnswer says otherwise), a
-// choice of buttons from choices (the default button when it is empty).
+// Yes/No from answers (Yes when it is empty), a choice of buttons from choices (the
+// default button when it is empty).
 class FakeDialogs : public Dialogs
 {
 public:
@@ -28,7 +28,6 @@ public:
 
     QList<Shown> shown;
     QList<bool> answers;
-    bool defaultAnswer = true;
     QList<int> choices; // button indexes
 
     QStringList messages() const;  // texts of messages, in order

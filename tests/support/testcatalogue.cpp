@@ -2,7 +2,6 @@
 
 #include "database.h"
 
-#include <QSqlError>
 #include <QSqlQuery>
 
 #include <gtest/gtest.h>

@@ -28,11 +28,17 @@ TEST(BrowseLists, JoinPathKeepsOneSeparator)
     EXPECT_EQ(joinPath("C:\\", "zork.d64"), "C:\\zork.d64");
 }
 
-TEST(BrowseLists, MissingFolderLeavesTheListWhereItWas)
+// A folder that is missing, a file or gone before it is opened leaves the list where it was;
+// every browsing window says the same about a drive or folder it cannot open.
+TEST(BrowseLists, UnreadableFoldersLeaveTheListAndAreReportedInOneWording)
 {
     QTemporaryDir dir;
-    QDir(dir.path()).mkdir("sub");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("gone"));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+    DriveListBox drive;
     DirListBox list;
+    FakeDialogs dialogs;
+    reportUnreadable(dialogs, &drive, &list);
     ASSERT_TRUE(list.setPath(dir.path()));
     EXPECT_EQ(list.path(), native(dir.path()));
     EXPECT_FALSE(list.setPath(dir.filePath("missing")));
@@ -41,38 +47,6 @@ TEST(BrowseLists, MissingFolderLeavesTheListWhereItWas)
     file.close();
     EXPECT_FALSE(list.setPath(file.fileName())) << "a file is no folder";
     EXPECT_EQ(list.path(), native(dir.path()));
-
-    FileListBox files;
-    ASSERT_TRUE(files.setPath(dir.path()));
-    ASSERT_EQ(files.count(), 1) << "folders are not listed as files";
-    files.setCurrentRow(0);
-    EXPECT_EQ(files.fileName(), "file.txt");
-    EXPECT_EQ(files.selectedFilePath(), native(dir.filePath("file.txt")));
-}
-
-// Every browsing window says the same about a drive or folder it cannot open.
-TEST(BrowseLists, UnreadableFolderIsReportedInOneWording)
-{
-    FakeDialogs dialogs;
-    reportUnreadable(dialogs, "/mnt/floppy");
-    reportUnreadable(dialogs, QString());
-    ASSERT_EQ(dialogs.shown.size(), 4);
-    EXPECT_EQ(dialogs.shown.at(0).kind, FakeDialogs::Shown::Beep);
-    EXPECT_EQ(dialogs.shown.at(1).text, native("/mnt/floppy") + " cannot be read.");
-    EXPECT_EQ(dialogs.shown.at(1).icon, Dialogs::Icon::Critical);
-    EXPECT_EQ(dialogs.shown.at(1).title, "Error");
-    EXPECT_EQ(dialogs.shown.at(3).text, "No drive or folder is chosen.");
-}
-
-TEST(BrowseLists, FolderGoneBeforeItIsOpenedIsReported)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir("gone"));
-    DriveListBox drive;
-    DirListBox list;
-    FakeDialogs dialogs;
-    reportUnreadable(dialogs, &drive, &list);
-    ASSERT_TRUE(list.setPath(dir.path()));
     QListWidgetItem *gone = nullptr;
     for (int i = 0; i < list.count(); ++i)
         if (list.item(i)->text().trimmed() == "gone")
@@ -81,7 +55,20 @@ TEST(BrowseLists, FolderGoneBeforeItIsOpenedIsReported)
     ASSERT_TRUE(QDir(dir.path()).rmdir("gone"));
     Q_EMIT list.itemActivated(gone);
     EXPECT_EQ(list.path(), native(dir.path()));
-    EXPECT_EQ(dialogs.messages(), QStringList{native(dir.filePath("gone")) + " cannot be read."});
+    reportUnreadable(dialogs, QString());
+    ASSERT_EQ(dialogs.shown.size(), 4);
+    EXPECT_EQ(dialogs.shown.at(0).kind, FakeDialogs::Shown::Beep);
+    EXPECT_EQ(dialogs.shown.at(1).text, native(dir.filePath("gone")) + " cannot be read.");
+    EXPECT_EQ(dialogs.shown.at(1).icon, Dialogs::Icon::Critical);
+    EXPECT_EQ(dialogs.shown.at(1).title, "Error");
+    EXPECT_EQ(dialogs.shown.at(3).text, "No drive or folder is chosen.");
+
+    FileListBox files;
+    ASSERT_TRUE(files.setPath(dir.path()));
+    ASSERT_EQ(files.count(), 1) << "folders are not listed as files";
+    files.setCurrentRow(0);
+    EXPECT_EQ(files.fileName(), "file.txt");
+    EXPECT_EQ(files.selectedFilePath(), native(dir.filePath("file.txt")));
 }
 
 TEST(BrowsingPane, ATypedFolderOpensAndABadOneIsReportedAndLeft)

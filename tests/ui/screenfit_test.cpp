@@ -9,8 +9,6 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include <functional>
-
 namespace
 {
 
@@ -50,34 +48,19 @@ TEST(ScreenFit, WindowsLargerThanTheScreenScrollTheirContentAndFit)
     const QSize screen = area().size();
     const struct {
         const char *name;
-        std::function<QWidget *()> make;
-        bool scrolls;
+        QSize least;
+        bool main, scrolls;
     } cases[] = {
-        {"small",
-         [] {
-             return plainWindow({200, 150});
-         },
-         false},
-        {"tall",
-         [&] {
-             return plainWindow({200, screen.height() + 200});
-         },
-         true},
-        {"wide",
-         [&] {
-             return plainWindow({screen.width() + 200, 100});
-         },
-         true},
-        {"tall main window",
-         [&] {
-             return mainWindow({300, screen.height() + 50});
-         },
-         true},
+        {"small", {200, 150}, false, false},
+        {"tall", {200, screen.height() + 200}, false, true},
+        {"wide", {screen.width() + 200, 100}, false, true},
+        {"tall main window", {300, screen.height() + 50}, true, true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         WindowRegistry windows;
-        windows.addFactory(WindowKey::About, c.make);
+        windows.addFactory(WindowKey::About,
+                           [&c] { return c.main ? mainWindow(c.least) : plainWindow(c.least); });
         QWidget *w = windows.show(WindowKey::About);
         EXPECT_TRUE(fitsScreen(w));
         EXPECT_EQ(w->findChild<FitScrollArea *>() != nullptr, c.scrolls);
