@@ -31,11 +31,6 @@ QString Paths::sharedFolder() const
     return sharedDir.isEmpty() ? programDir : sharedDir;
 }
 
-QString Paths::temp(const QString &name) const
-{
-    return QDir(tempDir).filePath(name);
-}
-
 Paths resolvePaths(const LocationRequest &request, QString *error)
 {
     Paths paths;

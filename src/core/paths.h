@@ -2,8 +2,9 @@
 
 #include <QString>
 
-// Where the program's files are. The state file lies beside the catalogue; temporary
-// outputs (emulator configurations, import working copies) go to tempDir; the files shipped
+// Where the program's files are. The state file lies beside the catalogue; work files go
+// into private folders made in tempDir (see WorkFolder), never under a fixed name; the
+// files handed to started programs go to the RuntimeFolder; the files shipped
 // with the programs (the "What's new" notes, the sample catalogue) are read from sharedDir.
 struct Paths {
     QString programDir;
@@ -17,9 +18,6 @@ struct Paths {
     void useCatalogue(const QString &path);
     // The folder of the shipped files; the program's folder when sharedDir is not set.
     QString sharedFolder() const;
-    // A file in the temporary folder. Work files go into a private folder made in it
-    // (see WorkFolder), never under a fixed name here.
-    QString temp(const QString &name) const;
 };
 
 // True when both paths name the same existing file, through symbolic and hard links.

@@ -7,7 +7,6 @@
 #include <QTextStream>
 
 #include <cstdio>
-#include <cstring>
 
 namespace
 {
@@ -60,18 +59,4 @@ int runDirListing(const QString &image)
     out.setEncoding(QStringConverter::Utf8);
     err.setEncoding(QStringConverter::Utf8);
     return runDirListing(image, out, err);
-}
-
-std::optional<QString> dirListingArgument(int argc, char **argv)
-{
-    for (int i = 1; i < argc; ++i) {
-        const char *arg = argv[i];
-        if (std::strcmp(arg, "--") == 0)
-            break;
-        if (std::strcmp(arg, "--dir") == 0)
-            return i + 1 < argc ? QString::fromLocal8Bit(argv[i + 1]) : QString();
-        if (std::strncmp(arg, "--dir=", 6) == 0)
-            return QString::fromLocal8Bit(arg + 6);
-    }
-    return std::nullopt;
 }

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <optional>
-
 class QTextStream;
 
 // `vantrel --dir IMAGE`: the directory of a D64 or T64 image as the players show it.
@@ -13,8 +11,3 @@ class QTextStream;
 int runDirListing(const QString &image, QTextStream &out, QTextStream &err);
 // The same on stdout and stderr, as UTF-8.
 int runDirListing(const QString &image);
-
-// The value of --dir IMAGE or --dir=IMAGE among the program arguments, looked up before
-// any application object exists (the listing needs no display). An empty value when
-// --dir is last; nothing when the option is not there.
-std::optional<QString> dirListingArgument(int argc, char **argv);

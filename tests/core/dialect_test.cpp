@@ -265,6 +265,11 @@ TEST_F(DialectDb, EachTermMatchesItsOwnPattern)
         {"titolo like ? and sh like ?", {"*alp*", "*ocean*"}, {"Alpha"}},
         {"titolo like ? or sh like ?", {longAlpha, "*beta*"}, {"Alpha"}},
         {"titolo like ? or sh like ?", {"*beta*", longAlpha}, {"Beta"}},
+        // likeany(p, a, b) is "a like p or b like p" in one call.
+        {"likeany(?, titolo, sh)", {"*ocean*"}, {"Alpha"}},
+        {"likeany(?, titolo, sh)", {"*ÁLP*"}, {"Alpha", "Beta"}},
+        {"likeany(?, dbver, note)", {"*"}, {}},
+        {"likeany(?, titolo) or likeany(?, sh)", {"*beta*", longAlpha}, {"Beta"}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(where(QStringLiteral("%1 order by id").arg(QLatin1String(c.sql)), c.patterns),

@@ -97,7 +97,6 @@ TEST(Paths, LocationRuleAndSeeding)
     EXPECT_EQ(p.catalogue, QDir(data).filePath("commodore.mdb"));
     EXPECT_TRUE(QFile::exists(p.catalogue));
     EXPECT_EQ(p.stateFile, QDir(data).filePath("Vantrel.ini"));
-    EXPECT_EQ(p.temp("x.uae"), QDir(dir.path()).filePath("x.uae"));
     EXPECT_EQ(p.sharedFolder(), dir.filePath("share"));
     Paths unset;
     unset.programDir = "/opt/bin";

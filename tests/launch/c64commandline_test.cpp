@@ -115,14 +115,3 @@ TEST(C64DirListing, PrintsHeaderAndLinesOrFailsWithItsCode)
         EXPECT_FALSE(failed.err.isEmpty()) << path.toStdString();
     }
 }
-
-TEST(C64DirListing, FindsTheOptionBeforeTheApplicationStarts)
-{
-    const auto parse = [](std::vector<const char *> a) {
-        return dirListingArgument(int(a.size()), const_cast<char **>(a.data()));
-    };
-    EXPECT_EQ(parse({"vantrel", "--dir", "/a b.d64"}), "/a b.d64");
-    EXPECT_EQ(parse({"vantrel", "--catalogue", "c.mdb", "--dir=x.t64"}), "x.t64");
-    EXPECT_EQ(parse({"vantrel", "--dir"}), QString());
-    EXPECT_FALSE(parse({"vantrel", "--", "--dir", "x.d64"}).has_value());
-}
