@@ -75,7 +75,7 @@ TEST_F(CommandsTest, PlayMusicInfoNewAndModify)
     select(song);
     click(w, "playMusicButton");
     click(w, "infoButton");
-    selectRow(-1); // Info with nothing selected: the game in the panel
+    list()->selectionModel()->clear(); // Info with nothing selected: the game in the panel
     click(w, "infoButton");
     click(w, "newButton");
     click(w, "modifyButton");
@@ -93,10 +93,9 @@ TEST_F(CommandsTest, PlayMusicInfoNewAndModify)
 
 TEST_F(CommandsTest, DeleteAsksAndReselects)
 {
-    add("A", "C64");
+    for (const char *title : {"A", "C", "D"})
+        add(title, "C64");
     const int b = add("B' \"quoted\"", "C64");
-    add("C", "C64");
-    add("D", "C64");
     const int odd = add("Z", "Spectrum"); // listed too: both machine boxes reach every code
     const int amiga = add("Y", "Amiga");
     open();

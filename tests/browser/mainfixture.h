@@ -138,27 +138,20 @@ protected:
         const QModelIndexList rows = list()->selectionModel()->selectedIndexes();
         return rows.isEmpty() ? -1 : rows.first().row();
     }
-    // The user's click on an entry, or on nothing for -1.
-    void selectRow(int row)
-    {
-        if (row < 0)
-            list()->selectionModel()->clear();
-        else
-            list()->setCurrentIndex(list()->model()->index(row, 0));
-    }
+    // The user's click on an entry.
+    void selectRow(int row) { list()->setCurrentIndex(list()->model()->index(row, 0)); }
     void select(int id)
     {
         selectRow(static_cast<browser::GameListModel *>(list()->model())->rowOf(id));
         ASSERT_EQ(w->gameId(), id);
     }
-    QString shownTitle() const { return find<QGroupBox>("gameFrame")->title(); }
 
     // The list, the selected row, the panel's title and the count shown.
     void expectScene(const QStringList &list, int row, const QString &shown)
     {
         EXPECT_EQ(titles(), list);
         EXPECT_EQ(selectedRow(), row);
-        EXPECT_EQ(shownTitle(), shown);
+        EXPECT_EQ(find<QGroupBox>("gameFrame")->title(), shown);
         EXPECT_EQ(text("countLabel"), QString::number(list.size()));
     }
 

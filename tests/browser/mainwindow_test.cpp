@@ -25,13 +25,11 @@ protected:
         const QString disk = writeFile(t.temp.filePath("giana.d64"), "disk");
         const QString song = writeFile(t.temp.filePath("t.mod"), "song");
         giana = t.catalogue.addGame(
-            rec("titolo=Giana Sisters|sh=Rainbow Arts|team=Time Warp|formato=C64|year=1987|"
-                "tipo=Platform|programming=Armin Gessert, Manfred Trenz|addprogramming=Jan Hill|"
-                "music=Chris Huelsbeck|design=|adddesign=Nobody|emul1=" +
-                disk +
-                "|screen1=|"
-                "screen2=" +
-                shot));
+            rec(QString("titolo=Giana Sisters|sh=Rainbow Arts|team=Time Warp|formato=C64|year=1987|"
+                        "tipo=Platform|programming=Armin Gessert, Manfred Trenz|"
+                        "addprogramming=Jan Hill|music=Chris Huelsbeck|design=|adddesign=Nobody|"
+                        "emul1=%1|screen1=|screen2=%2")
+                    .arg(disk, shot)));
         turrican = t.catalogue.addGame(rec("titolo=Turrican|sh=Rainbow Arts|formato=Amiga 2.x|"
                                            "song=" +
                                            song + "|screen1=" + shot + "|screen2=" + notPicture));
@@ -241,10 +239,6 @@ TEST_F(MainWindowTest, ActivationRefreshesAfterAnotherProgramsCommit)
 {
     open();
     select(turrican);
-    const auto activate = [this] {
-        QEvent event(QEvent::WindowActivate);
-        QApplication::sendEvent(w, &event);
-    };
     {
         QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "otherProgram");
         other.setDatabaseName(t.catalogue.path());
@@ -257,7 +251,8 @@ TEST_F(MainWindowTest, ActivationRefreshesAfterAnotherProgramsCommit)
     }
     QSqlDatabase::removeDatabase("otherProgram");
     EXPECT_EQ(w->listCount(), 3); // nothing happens before the window is activated
-    activate();
+    QEvent activation(QEvent::WindowActivate);
+    QApplication::sendEvent(w, &activation);
     expectScene({"Alien", "Boulder Dash", "Giana Sisters", "Turrican II"}, 3, "Turrican II");
     EXPECT_EQ(find<QLineEdit>("publisherEdit")->text(), "Factor 5");
 }

@@ -77,14 +77,14 @@ TEST(ConfigRecord, AnEmptyTableGetsItsRowAndOtherColumnsWriteNothing)
     EXPECT_FALSE(configrecord::store(QSqlDatabase(), {{"uae", "/x"}}, &error));
 }
 
-TEST_F(ConfigTest, OkAsksBeforeWritingEveryBoxAndExitWritesNothing)
+TEST_F(ConfigTest, OkOrEnterAsksBeforeWritingEveryBoxAndExitOrEscapeWritesNothing)
 {
     QWidget *w = t.ctx->windows.show(WindowKey::SystemConfig);
     EXPECT_EQ(edit(w, "ccs64")->text(), "/emu/ccs64.exe");
     edit(w, "ccs64")->setText("");
     edit(w, "player2")->setText("C:\\it's \"two\"\\[x]%");
     t.dialogs.answers = {false, true};
-    click(w, "okButton");
+    QTest::keyClick(edit(w, "player2"), Qt::Key_Return);
     EXPECT_TRUE(stored("player2").isEmpty()) << "answered No";
     EXPECT_EQ(saved, 0);
     click(w, "okButton");
@@ -96,10 +96,16 @@ TEST_F(ConfigTest, OkAsksBeforeWritingEveryBoxAndExitWritesNothing)
     EXPECT_EQ(saved, 1);
     EXPECT_TRUE(isOpen(*t.ctx, WindowKey::SystemConfig));
 
-    edit(w, "vice")->setText("/typed/vice");
-    click(w, "exitButton");
-    EXPECT_FALSE(isOpen(*t.ctx, WindowKey::SystemConfig));
-    EXPECT_TRUE(stored("vice").isEmpty());
+    for (bool escape : {false, true}) {
+        w = t.ctx->windows.show(WindowKey::SystemConfig);
+        edit(w, "vice")->setText("/typed/vice");
+        if (escape)
+            QTest::keyClick(edit(w, "vice"), Qt::Key_Escape);
+        else
+            click(w, "exitButton");
+        EXPECT_FALSE(isOpen(*t.ctx, WindowKey::SystemConfig)) << escape;
+        EXPECT_TRUE(stored("vice").isEmpty());
+    }
 }
 
 TEST_F(ConfigTest, PathsThatLeadNowhereAreMarkedAndStoredOnlyWhenConfirmed)
@@ -135,7 +141,7 @@ TEST_F(ConfigTest, PathsThatLeadNowhereAreMarkedAndStoredOnlyWhenConfirmed)
     EXPECT_EQ(stored("pc64"), "/no/such/emu");
 }
 
-TEST_F(ConfigTest, EachPickButtonTakesOnlyThePickForItsPurpose)
+TEST_F(ConfigTest, EachPickButtonTakesOnlyThePickForItsPurposeAndAFailedOkKeepsThem)
 {
     QWidget *w = t.ctx->windows.show(WindowKey::SystemConfig);
     for (const configrecord::Field &f : configrecord::fields()) {
@@ -151,17 +157,13 @@ TEST_F(ConfigTest, EachPickButtonTakesOnlyThePickForItsPurpose)
     pick.clear();
     click(w, "music64PickButton");
     EXPECT_EQ(edit(w, "music64")->text(), "/picked/music64") << "a cancelled pick";
-}
 
-TEST_F(ConfigTest, ReportsAFailedWriteAndKeepsTheEdits)
-{
-    QWidget *w = t.ctx->windows.show(WindowKey::SystemConfig);
+    // A failed write is reported and the edits stay.
     catalogue::run(t.catalogue.db(), "create trigger refuse before update on tabella2 "
                                      "begin select raise(abort, 'locked by test'); end");
-    edit(w, "pc64")->setText("/emu/pc64");
     click(w, "okButton");
     EXPECT_TRUE(t.dialogs.messages().value(0).startsWith("The configuration could not be saved"));
-    EXPECT_EQ(edit(w, "pc64")->text(), "/emu/pc64");
+    EXPECT_EQ(edit(w, "pc64")->text(), "/picked/pc64");
     EXPECT_EQ(saved, 0);
 }
 
@@ -189,26 +191,7 @@ TEST_F(ConfigTest, OptionsEditTheProgramSettingsOnOkOnly)
     EXPECT_EQ(changed, 1);
 }
 
-TEST_F(ConfigTest, EnterPressesOkAndEscapeClosesBothWindows)
-{
-    QWidget *w = t.ctx->windows.show(WindowKey::SystemConfig);
-    edit(w, "vice")->setText("/typed/vice");
-    t.dialogs.answers = {false};
-    QTest::keyClick(edit(w, "vice"), Qt::Key_Return);
-    EXPECT_EQ(t.dialogs.questions().value(0).right(27), "\n\nApply the changes anyway?");
-    QTest::keyClick(edit(w, "vice"), Qt::Key_Escape);
-    EXPECT_FALSE(isOpen(*t.ctx, WindowKey::SystemConfig));
-    EXPECT_TRUE(stored("vice").isEmpty());
-
-    t.ctx->settings = {};
-    w = t.ctx->windows.show(WindowKey::ProgramOptions);
-    control<QCheckBox>(w, "uaeGuiCheck")->setChecked(true);
-    QTest::keyClick(control<QCheckBox>(w, "uaeGuiCheck"), Qt::Key_Return);
-    EXPECT_TRUE(t.ctx->settings.uaeShowsGui);
-    EXPECT_FALSE(isOpen(*t.ctx, WindowKey::ProgramOptions));
-}
-
-TEST_F(ConfigTest, OptionsNameTheConfiguredEmulators)
+TEST_F(ConfigTest, OptionsNameTheConfiguredEmulatorsAndTakeEnterForOk)
 {
     const struct {
         const char *uae, *fellow, *uaeText, *fellowText;
@@ -228,6 +211,11 @@ TEST_F(ConfigTest, OptionsNameTheConfiguredEmulators)
     t.catalogue.setConfig({{"uae", "/usr/bin/amiberry"}});
     Q_EMIT t.ctx->windows.events().configurationSaved();
     EXPECT_EQ(control<QCheckBox>(w, "uaeGuiCheck")->text(), "Show amiberry GUI");
+    // Enter presses OK.
+    control<QCheckBox>(w, "uaeGuiCheck")->setChecked(true);
+    QTest::keyClick(control<QCheckBox>(w, "uaeGuiCheck"), Qt::Key_Return);
+    EXPECT_TRUE(t.ctx->settings.uaeShowsGui);
+    EXPECT_FALSE(isOpen(*t.ctx, WindowKey::ProgramOptions));
 }
 
 TEST_F(ConfigTest, EveryWindowFitsTheScreenWithItsButtonsInSight)

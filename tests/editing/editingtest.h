@@ -35,3 +35,8 @@ inline QLineEdit *edit(QWidget *w, const QString &name)
 {
     return control<QLineEdit>(w, name);
 }
+
+inline bool shown(QWidget *w, const char *name)
+{
+    return !control<QWidget>(w, name)->isHidden();
+}

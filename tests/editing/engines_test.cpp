@@ -4,7 +4,7 @@
 
 using namespace gamerecords;
 
-TEST(GameRecords, HostileTextIsStoredVerbatimAndBadWritesLeaveNoTrace)
+TEST(GameRecords, HostileTextIsStoredVerbatimAndBadOrGuardedWritesLeaveNoTrace)
 {
     EditingContext tc;
     QSqlDatabase db = tc.catalogue.db();
@@ -21,6 +21,22 @@ TEST(GameRecords, HostileTextIsStoredVerbatimAndBadWritesLeaveNoTrace)
     // No transaction was left open.
     EXPECT_GT(insertGame(db, {{"titolo", "Next"}}, &error), 0) << error.toStdString();
     EXPECT_EQ(tc.catalogue.count(), 2);
+
+    const int guarded = insertGame(db, {{"titolo", "A"}, {"sh", "P"}}, nullptr);
+    // The publisher moved from Q to P elsewhere, and P is what is written: nothing is lost.
+    GuardedUpdate update = updateGameUnlessChanged(db, guarded, {{"titolo", "B"}, {"sh", "P"}},
+                                                   {{"titolo", "A"}, {"sh", "Q"}});
+    EXPECT_TRUE(update.written) << update.error.toStdString();
+    update = updateGameUnlessChanged(db, guarded, {{"titolo", "C"}, {"sh", "X"}},
+                                     {{"titolo", "A"}, {"sh", "P"}});
+    EXPECT_FALSE(update.written);
+    EXPECT_EQ(update.lostColumns, QStringList{"titolo"});
+    EXPECT_EQ(update.stored.value("titolo"), "B");
+    EXPECT_EQ(tc.text(guarded, "sh"), "P") << "nothing was written";
+    tc.remove(guarded);
+    update = updateGameUnlessChanged(db, guarded, {{"titolo", "C"}}, {{"titolo", "B"}});
+    EXPECT_FALSE(update.written);
+    EXPECT_EQ(update.error, recordGoneText());
 }
 
 TEST(EditConflict, LostAreTheColumnsChangedElsewhereThatTheSaveWouldUndo)
@@ -53,25 +69,4 @@ TEST(EditConflict, LostAreTheColumnsChangedElsewhereThatTheSaveWouldUndo)
     EXPECT_EQ(editconflict::fieldCaption("sh"), "Publisher");
     EXPECT_EQ(editconflict::fieldCaption("df2"), "DF2:");
     EXPECT_EQ(editconflict::fieldCaption("voto"), "voto");
-}
-
-TEST(GameRecords, AGuardedUpdateWritesNothingOverAChangeItWouldUndo)
-{
-    EditingContext tc;
-    QSqlDatabase db = tc.catalogue.db();
-    const int id = insertGame(db, {{"titolo", "A"}, {"sh", "P"}}, nullptr);
-    // The publisher moved from Q to P elsewhere, and P is what is written: nothing is lost.
-    GuardedUpdate update = updateGameUnlessChanged(db, id, {{"titolo", "B"}, {"sh", "P"}},
-                                                   {{"titolo", "A"}, {"sh", "Q"}});
-    EXPECT_TRUE(update.written) << update.error.toStdString();
-    update = updateGameUnlessChanged(db, id, {{"titolo", "C"}, {"sh", "X"}},
-                                     {{"titolo", "A"}, {"sh", "P"}});
-    EXPECT_FALSE(update.written);
-    EXPECT_EQ(update.lostColumns, QStringList{"titolo"});
-    EXPECT_EQ(update.stored.value("titolo"), "B");
-    EXPECT_EQ(tc.text(id, "sh"), "P") << "nothing was written";
-    tc.remove(id);
-    update = updateGameUnlessChanged(db, id, {{"titolo", "C"}}, {{"titolo", "B"}});
-    EXPECT_FALSE(update.written);
-    EXPECT_EQ(update.error, recordGoneText());
 }

@@ -25,10 +25,6 @@ protected:
         return w;
     }
     static QComboBox *machine(QWidget *w) { return control<QComboBox>(w, "machineBox"); }
-    static bool shown(QWidget *w, const char *name)
-    {
-        return !control<QWidget>(w, name)->isHidden();
-    }
     void pick(ChooserPurpose p, const QString &path) { Q_EMIT tc.events().filePicked(p, path); }
 
     EditingContext tc;
@@ -207,7 +203,7 @@ TEST_F(RecordEditorTest, OnlyTheSixMachineCodesAreStoredAndChecksComeBeforeTheQu
     EXPECT_EQ(tc.text(odd, "formato"), "C64");
 }
 
-TEST_F(RecordEditorTest, ClosingWithUnsavedChangesAsksSaveDiscardOrCancel)
+TEST_F(RecordEditorTest, ClosingWithChangesAsksSaveDiscardOrCancelAndEnterSaves)
 {
     const int id = tc.catalogue.addGame({{"titolo", "Elite"}, {"formato", "C64"}});
     RecordEditor *w = tc.open<RecordEditor>(RecordEditorRequest{id, EditMode::Modify});
@@ -231,17 +227,15 @@ TEST_F(RecordEditorTest, ClosingWithUnsavedChangesAsksSaveDiscardOrCancel)
     w->close();
     EXPECT_FALSE(tc.isOpen(WindowKey::RecordEditor));
     EXPECT_EQ(tc.catalogue.count(), 1);
-}
 
-TEST_F(RecordEditorTest, EnterPressesSaveOrModifyButNotInTheNote)
-{
-    const int id = tc.catalogue.addGame({{"titolo", "Elite"}, {"formato", "C64"}});
-    RecordEditor *w = tc.open<RecordEditor>(RecordEditorRequest{id, EditMode::Modify});
+    // Enter presses Modify or Save, but not in the note.
+    tc.dialogs.clear();
+    w = tc.open<RecordEditor>(RecordEditorRequest{id, EditMode::Modify});
     tc.dialogs.answers = {false}; // declining reloads
     QTest::keyClick(control<QPlainTextEdit>(w, "noteEdit"), Qt::Key_Return);
     EXPECT_TRUE(tc.dialogs.questions().isEmpty()) << "a new line in the note";
     QTest::keyClick(edit(w, "yearEdit"), Qt::Key_Return);
-    EXPECT_EQ(tc.dialogs.questions(), QStringList{"Confirm Modify Elite?"});
+    EXPECT_EQ(tc.dialogs.questions(), QStringList{"Confirm Modify Elite Plus?"});
 
     w = open(EditMode::New, 0, "C64");
     edit(w, "titleEdit")->setText("Thrust");

@@ -1,9 +1,9 @@
 #include "browselists.h"
 #include "browsingpane.h"
 #include "fakedialogs.h"
+#include "widgettest.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -11,15 +11,7 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
-
-QString native(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
-} // namespace
+static constexpr auto native = &QDir::toNativeSeparators;
 
 TEST(BrowseLists, JoinPathKeepsOneSeparator)
 {
@@ -42,15 +34,9 @@ TEST(BrowseLists, UnreadableFoldersLeaveTheListAndAreReportedInOneWording)
     ASSERT_TRUE(list.setPath(dir.path()));
     EXPECT_EQ(list.path(), native(dir.path()));
     EXPECT_FALSE(list.setPath(dir.filePath("missing")));
-    QFile file(dir.filePath("file.txt"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    EXPECT_FALSE(list.setPath(file.fileName())) << "a file is no folder";
+    EXPECT_FALSE(list.setPath(writeFile(dir.filePath("file.txt")))) << "a file is no folder";
     EXPECT_EQ(list.path(), native(dir.path()));
-    QListWidgetItem *gone = nullptr;
-    for (int i = 0; i < list.count(); ++i)
-        if (list.item(i)->text().trimmed() == "gone")
-            gone = list.item(i);
+    QListWidgetItem *gone = list.findItems("gone", Qt::MatchEndsWith).value(0);
     ASSERT_TRUE(gone);
     ASSERT_TRUE(QDir(dir.path()).rmdir("gone"));
     Q_EMIT list.itemActivated(gone);

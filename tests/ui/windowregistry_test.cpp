@@ -28,7 +28,7 @@ public:
 
 } // namespace
 
-TEST(WindowRegistry, SingleInstanceAndFreshAfterClose)
+TEST(WindowRegistry, SingleInstanceFreshAfterCloseAndTakingNewRequests)
 {
     WindowRegistry windows;
     int created = 0;
@@ -51,11 +51,8 @@ TEST(WindowRegistry, SingleInstanceAndFreshAfterClose)
     EXPECT_EQ(windows.show(WindowKey::Greetings), nullptr);
     windows.closeAll();
     EXPECT_EQ(windows.find(WindowKey::About), nullptr);
-}
 
-TEST(WindowRegistry, AnOpenWindowTakesTheNewRequestAndARefusedOneStaysUnseen)
-{
-    WindowRegistry windows;
+    // An open window takes the new request, and a refused one stays unseen.
     windows.addFactory(WindowKey::GameInfo, [] { return new AskedWindow; });
     EXPECT_EQ(windows.open(Ask{0}), nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
