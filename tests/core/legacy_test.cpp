@@ -76,12 +76,12 @@ TEST_P(LegacyFixture, EveryValueArrivesExactly)
         }
     }
     EXPECT_EQ(row, csv.size());
-    QSqlQuery config(c->db());
-    ASSERT_TRUE(config.exec(QStringLiteral("select vice, game64, dbver from tabella2")));
-    ASSERT_TRUE(config.next());
-    EXPECT_EQ(config.value(0).toString(), QStringLiteral("C:\\VICE\\x64.exe"));
-    EXPECT_EQ(config.value(1).toString(), QStringLiteral("C:\\Games\\C64\\"));
-    EXPECT_EQ(config.value(2).toString(), QStringLiteral("2003.1"));
+    const auto config =
+        catalogue::fetchOne(c->db(), QStringLiteral("select vice, game64, dbver from tabella2"));
+    ASSERT_TRUE(config);
+    EXPECT_EQ(config->value(0).toString(), QStringLiteral("C:\\VICE\\x64.exe"));
+    EXPECT_EQ(config->value(1).toString(), QStringLiteral("C:\\Games\\C64\\"));
+    EXPECT_EQ(config->value(2).toString(), QStringLiteral("2003.1"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, LegacyFixture,
@@ -99,8 +99,7 @@ TEST(LegacyConversion, WritesAWholeCatalogueAndLeavesNothingElse)
               QString());
     EXPECT_EQ(lastDone, 40);
     ASSERT_EQ(catalogue::checkCatalogue(target), QString());
-    QString why;
-    auto c = catalogue::Connection::open(target, &why);
+    auto c = catalogue::Connection::open(target, nullptr);
     ASSERT_TRUE(c);
     const auto ids =
         catalogue::fetchOne(c->db(), QStringLiteral("select count(*), max(id) from tabella1"));

@@ -34,8 +34,7 @@ protected:
         local.setConfig({{"vice", "/usr/bin/x64"}});
     }
     // Whether it worked, with the games exported or the step that failed (named in error).
-    using Outcome = std::pair<bool, int>;
-    Outcome exportTo(const QString &to, int busyMs = 200)
+    std::pair<bool, int> exportTo(const QString &to, int busyMs = 200)
     {
         statuses.clear();
         ExportPipeline p(local.path(), temp.path(), to);
