@@ -98,9 +98,7 @@ TEST_F(SeededPaths, LocationRuleAndSeeding)
     EXPECT_EQ(p.catalogue, QDir(data).filePath("commodore.mdb"));
     EXPECT_EQ(p.stateFile, QDir(data).filePath("Vantrel.ini"));
     EXPECT_EQ(p.sharedFolder(), dir.filePath("share"));
-    Paths unset;
-    unset.programDir = "/opt/bin";
-    EXPECT_EQ(unset.sharedFolder(), "/opt/bin");
+    EXPECT_EQ((Paths{"/opt/bin", {}, {}, {}}.sharedFolder()), "/opt/bin"); // sharedDir unset
 
     // A seeded catalogue is never overwritten by the sample again.
     writeFile(p.catalogue, "mine");
@@ -177,11 +175,9 @@ TEST(Paths, RelativeOrMissingFoldersFromTheEnvironmentFallBackToTheDefaults)
     ASSERT_TRUE(QDir().mkpath(dir.filePath("relative")));
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
     const QByteArray variables[] = {"TMPDIR", "XDG_DATA_HOME"};
-    QByteArray saved[2];
-    for (int i = 0; i < 2; ++i) {
-        saved[i] = qgetenv(variables[i]);
-        qunsetenv(variables[i]);
-    }
+    const QByteArray saved[] = {qgetenv(variables[0]), qgetenv(variables[1])};
+    for (const QByteArray &variable : variables)
+        qunsetenv(variable);
     const LocationRequest defaults = defaultLocationRequest({});
     const struct {
         int variable;

@@ -236,12 +236,10 @@ TEST(ImportFile, ChecksTheCopyBeforeListingAndRefusesBadFiles)
     EXPECT_TRUE(why.contains("music")) << why.toStdString();
 }
 
-class CompareTest : public testing::Test
+TEST(CompareTest, FourteenFieldsInOrderMatchedCaseBlindWithQuotes)
 {
-protected:
     TestCatalogue local, exported;
-    QStringList diff(int id)
-    {
+    const auto diff = [&](int id) {
         const GameDiff d = compareGame(local.db(), exported.db(), id);
         QStringList out;
         if (d.isNew)
@@ -251,11 +249,7 @@ protected:
             EXPECT_EQ(l.exportId, id);
         }
         return out;
-    }
-};
-
-TEST_F(CompareTest, FourteenFieldsInOrderMatchedCaseBlindWithQuotes)
-{
+    };
     QVariantMap e{{"titolo", "Elite"},  {"formato", "C64"}, {"sh", "Firebird"}, {"year", "1985"},
                   {"note", QVariant()}, {"dbver", "other"}, {"df1", "/b.d64"}};
     local.addGame(e);
