@@ -24,28 +24,31 @@ const char *const kFolderColumns[] = {"game64",    "music64",    "screen64",
                                       "gameamiga", "musicamiga", "screenamiga"};
 
 // A sample catalogue as the build writes it: the configuration's folders and every file of
-// one game below <dir>/sample, and one game whose file lies elsewhere.
-struct Sample {
-    TestCatalogue catalogue;
+// one game below <dir>/sample, and one game whose file lies elsewhere; dir for the program.
+class SeededPaths : public ::testing::Test
+{
+protected:
+    TestCatalogue sample;
+    QTemporaryDir dir;
     int game = 0;
     int outside = 0;
     QString outsidePath;
 
-    Sample()
+    SeededPaths()
     {
-        const QString root = catalogue.dir() + "/sample/";
+        const QString root = sample.dir() + "/sample/";
         QVariantMap config;
         for (const char *column : kFolderColumns) {
             QDir().mkpath(root + column);
             config[column] = QDir::toNativeSeparators(root + column + "/");
         }
-        catalogue.setConfig(config);
+        sample.setConfig(config);
         QVariantMap files;
         for (const char *column : kPathColumns)
             files[column] = writeFile(root + "game64/" + column + ".bin");
-        game = catalogue.addGame(files);
-        outsidePath = writeFile(catalogue.dir() + "/elsewhere/own.d64");
-        outside = catalogue.addGame({{"emul1", outsidePath}});
+        game = sample.addGame(files);
+        outsidePath = writeFile(sample.dir() + "/elsewhere/own.d64");
+        outside = sample.addGame({{"emul1", outsidePath}});
     }
 };
 
@@ -67,22 +70,18 @@ QString stored(const QString &catalogue, const QString &sql, const QVariantList 
 
 } // namespace
 
-TEST(Paths, LocationRuleAndSeeding)
+TEST_F(SeededPaths, LocationRuleAndSeeding)
 {
-    Sample sample;
-    QTemporaryDir dir;
-    LocationRequest r = request(dir, sample.catalogue.path());
+    LocationRequest r = request(dir, sample.path());
     const QString data = dir.filePath("data");
     // Nothing beside the program: the data folder, seeded from the sample, whose files are
     // copied and pointed at; a file elsewhere is left where it is.
-    QString error;
-    Paths p = resolvePaths(r, &error);
-    EXPECT_EQ(error, QString());
+    Paths p = resolvePaths(r);
     const QString copy = QDir::toNativeSeparators(dir.filePath("data/sample")) + QDir::separator();
     for (const char *column : kPathColumns) {
         const QString path =
             stored(p.catalogue, QStringLiteral("select %1 from tabella1 where id = ?").arg(column),
-                   {sample.game});
+                   {game});
         EXPECT_TRUE(path.startsWith(copy)) << column << ": " << path.toStdString();
         EXPECT_TRUE(QFileInfo(path).isFile()) << column << ": " << path.toStdString();
     }
@@ -92,15 +91,11 @@ TEST(Paths, LocationRuleAndSeeding)
         EXPECT_TRUE(path.startsWith(copy)) << column << ": " << path.toStdString();
         EXPECT_TRUE(QFileInfo(path).isDir()) << column << ": " << path.toStdString();
     }
-    EXPECT_EQ(stored(p.catalogue, "select emul1 from tabella1 where id = ?", {sample.outside}),
-              sample.outsidePath);
-    EXPECT_EQ(p.catalogue, QDir(data).filePath("commodore.mdb"));
-    EXPECT_TRUE(QFile::exists(p.catalogue));
+    EXPECT_EQ(stored(p.catalogue, "select emul1 from tabella1 where id = ?", {outside}),
+              outsidePath);
     EXPECT_EQ(p.stateFile, QDir(data).filePath("Vantrel.ini"));
     EXPECT_EQ(p.sharedFolder(), dir.filePath("share"));
-    Paths unset;
-    unset.programDir = "/opt/bin";
-    EXPECT_EQ(unset.sharedFolder(), "/opt/bin");
+    EXPECT_EQ((Paths{"/opt/bin", {}, {}, {}}.sharedFolder()), "/opt/bin"); // sharedDir unset
 
     // A seeded catalogue is never overwritten by the sample again.
     writeFile(p.catalogue, "mine");
@@ -118,10 +113,8 @@ TEST(Paths, LocationRuleAndSeeding)
     EXPECT_EQ(p.stateFile, dir.filePath("elsewhere/Vantrel.ini"));
 }
 
-TEST(Paths, FailedSeedingNamesTheDataFolderAndLeavesNoCatalogue)
+TEST_F(SeededPaths, FailedSeedingNamesTheDataFolderAndLeavesNoCatalogue)
 {
-    Sample sample;
-    QTemporaryDir dir;
     const QString damaged = writeFile(dir.filePath("damaged/commodore.mdb"), "not a catalogue");
     writeFile(dir.filePath("damaged/sample/c64-games/a.d64"));
     writeFile(dir.filePath("blocked"));
@@ -132,7 +125,7 @@ TEST(Paths, FailedSeedingNamesTheDataFolderAndLeavesNoCatalogue)
     } cases[] = {
         {"missing sample", dir.filePath("none/commodore.mdb"), dir.filePath("data1")},
         {"damaged sample", damaged, dir.filePath("data2")},
-        {"data folder cannot be made", sample.catalogue.path(), dir.filePath("blocked/data")},
+        {"data folder cannot be made", sample.path(), dir.filePath("blocked/data")},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -146,10 +139,8 @@ TEST(Paths, FailedSeedingNamesTheDataFolderAndLeavesNoCatalogue)
     }
 }
 
-TEST(Paths, FirstRunsAtOnceAllUseTheOneSeededCatalogue)
+TEST_F(SeededPaths, FirstRunsAtOnceAllUseTheOneSeededCatalogue)
 {
-    Sample sample;
-    QTemporaryDir dir;
     constexpr int kRuns = 4;
     std::latch start(kRuns);
     QString errors[kRuns];
@@ -159,8 +150,7 @@ TEST(Paths, FirstRunsAtOnceAllUseTheOneSeededCatalogue)
         for (int i = 0; i < kRuns; ++i)
             runs.emplace_back([&, i] {
                 start.arrive_and_wait();
-                catalogues[i] =
-                    resolvePaths(request(dir, sample.catalogue.path()), &errors[i]).catalogue;
+                catalogues[i] = resolvePaths(request(dir, sample.path()), &errors[i]).catalogue;
             });
     }
     const QString data = dir.filePath("data");
@@ -182,11 +172,9 @@ TEST(Paths, RelativeOrMissingFoldersFromTheEnvironmentFallBackToTheDefaults)
     ASSERT_TRUE(QDir().mkpath(dir.filePath("relative")));
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
     const QByteArray variables[] = {"TMPDIR", "XDG_DATA_HOME"};
-    QByteArray saved[2];
-    for (int i = 0; i < 2; ++i) {
-        saved[i] = qgetenv(variables[i]);
-        qunsetenv(variables[i]);
-    }
+    const QByteArray saved[] = {qgetenv(variables[0]), qgetenv(variables[1])};
+    for (const QByteArray &variable : variables)
+        qunsetenv(variable);
     const LocationRequest defaults = defaultLocationRequest({});
     const struct {
         int variable;
