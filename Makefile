@@ -6,8 +6,14 @@ BUILD_TYPE ?= Release
 CTEST_JOBS ?= 2
 
 FUZZ_SECONDS ?= 30
-# CI sets WERROR=ON.
+# CI sets WERROR=ON, and runs the tests once more with SANITIZE=ON (ASan and UBSan, in a
+# build folder of their own).
 WERROR ?= OFF
+SANITIZE ?= OFF
+ifeq ($(SANITIZE),ON)
+BUILD := $(BUILD)-sanitize
+BUILD_TYPE := RelWithDebInfo
+endif
 
 .PHONY: all bootstrap configure build run test package bench fuzz fuzz-smoke format-check clean
 
@@ -17,7 +23,8 @@ bootstrap:
 	@scripts/bootstrap
 
 $(BUILD)/build.ninja:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVANTREL_WERROR=$(WERROR)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVANTREL_WERROR=$(WERROR) \
+	    -DVANTREL_SANITIZE=$(SANITIZE)
 
 configure: bootstrap $(BUILD)/build.ninja
 
