@@ -62,4 +62,4 @@ format-check: bootstrap
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD)-fuzz $(BUILD)-sanitize
