@@ -1,0 +1,284 @@
+#include "cataloguestore.h"
+
+#include "database.h"
+#include "gamelistsql.h"
+#include "titleorder.h"
+
+#include <QCoreApplication>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStringList>
+
+namespace
+{
+
+QString column(Game::Field field)
+{
+    return catalogue::gameColumns().at(qsizetype(field));
+}
+
+QString column(Configuration::Path path)
+{
+    return catalogue::configColumns().at(qsizetype(path));
+}
+
+// Every game column after the id, in Game::fields() order.
+QString gameColumnList()
+{
+    return catalogue::gameColumns().join(QLatin1Char(','));
+}
+
+QString text(const QVariant &value)
+{
+    // A number or blob from elsewhere reads as its text; Null stays a null QString.
+    return value.isNull() ? QString() : value.toString();
+}
+
+Game readGame(const QSqlQuery &q)
+{
+    Game game;
+    game.id = q.value(0).toLongLong();
+    for (const Game::Field f : Game::fields())
+        game.value(f) = text(q.value(int(f) + 1));
+    return game;
+}
+
+// A bound value for a text: Null for a null QString, so what was read writes back alike.
+QVariant bound(const QString &text)
+{
+    return text.isNull() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(text);
+}
+
+Failure failure(const QString &why)
+{
+    return {why};
+}
+
+} // namespace
+
+CatalogueStore::CatalogueStore(QSqlDatabase db) : m_db(std::move(db)) {}
+
+QString CatalogueStore::gameGoneText()
+{
+    return QCoreApplication::translate(
+        "CatalogueStore", "This game is no longer in the catalogue: it was deleted meanwhile.");
+}
+
+Result<Game> CatalogueStore::game(GameId id) const
+{
+    QString why;
+    QSqlQuery q = catalogue::run(
+        m_db, QStringLiteral("select id,%1 from tabella1 where id=?").arg(gameColumnList()), {id},
+        &why);
+    if (!q.isActive())
+        return failure(why);
+    if (!q.next())
+        return failure(gameGoneText());
+    return readGame(q);
+}
+
+Result<QString> CatalogueStore::title(GameId id) const
+{
+    QString why;
+    const auto row = catalogue::fetchOne(
+        m_db, QStringLiteral("select titolo from tabella1 where id=?"), {id}, &why);
+    if (!row)
+        return failure(why.isEmpty() ? gameGoneText() : why);
+    return text(row->value(0));
+}
+
+Result<GameId> CatalogueStore::addGame(const Game &game)
+{
+    QStringList marks;
+    QVariantList values;
+    for (const Game::Field f : Game::fields()) {
+        marks << QStringLiteral("?");
+        values << bound(game.value(f));
+    }
+    catalogue::WriteTransaction transaction(m_db);
+    if (!transaction.isOpen())
+        return failure(transaction.error());
+    QString why;
+    GameId id = 0;
+    {
+        const QSqlQuery q = catalogue::run(m_db,
+                                           QStringLiteral("insert into tabella1 (%1) values (%2)")
+                                               .arg(gameColumnList(), marks.join(QLatin1Char(','))),
+                                           values, &why);
+        if (!q.isActive())
+            return failure(why);
+        id = q.lastInsertId().toLongLong();
+    }
+    if (!transaction.commit())
+        return failure(transaction.error());
+    return id;
+}
+
+Outcome CatalogueStore::updateGame(const Game &loaded, const Game &edited)
+{
+    Q_ASSERT(loaded.id == edited.id);
+    return updateFields(edited, loaded.differences(edited));
+}
+
+Outcome CatalogueStore::updateFields(const Game &game, const QList<Game::Field> &fields)
+{
+    catalogue::WriteTransaction transaction(m_db);
+    if (!transaction.isOpen())
+        return failure(transaction.error());
+    QString why;
+    if (fields.isEmpty()) {
+        // Nothing to write; the row must still be there.
+        if (!catalogue::fetchOne(m_db, QStringLiteral("select id from tabella1 where id=?"),
+                                 {game.id}, &why))
+            return failure(why.isEmpty() ? gameGoneText() : why);
+    } else {
+        QStringList assignments;
+        QVariantList values;
+        for (const Game::Field f : fields) {
+            assignments << column(f) + QStringLiteral("=?");
+            values << bound(game.value(f));
+        }
+        values << game.id;
+        const QSqlQuery q = catalogue::run(m_db,
+                                           QStringLiteral("update tabella1 set %1 where id=?")
+                                               .arg(assignments.join(QLatin1Char(','))),
+                                           values, &why);
+        if (!q.isActive())
+            return failure(why);
+        if (q.numRowsAffected() < 1)
+            return failure(gameGoneText());
+    }
+    if (!transaction.commit())
+        return failure(transaction.error());
+    return {};
+}
+
+Outcome CatalogueStore::deleteGame(GameId id)
+{
+    catalogue::WriteTransaction transaction(m_db);
+    if (!transaction.isOpen())
+        return failure(transaction.error());
+    QString why;
+    {
+        const QSqlQuery q =
+            catalogue::run(m_db, QStringLiteral("delete from tabella1 where id=?"), {id}, &why);
+        if (!q.isActive())
+            return failure(why);
+        if (q.numRowsAffected() < 1)
+            return failure(gameGoneText());
+    }
+    if (!transaction.commit())
+        return failure(transaction.error());
+    return {};
+}
+
+Result<qint64> CatalogueStore::gameCount() const
+{
+    QString why;
+    const auto row =
+        catalogue::fetchOne(m_db, QStringLiteral("select count(*) from tabella1"), {}, &why);
+    if (!row)
+        return failure(why);
+    return row->value(0).toLongLong();
+}
+
+Result<QList<GameSummary>> CatalogueStore::gamesOfMachine(const QString &prefix) const
+{
+    QString why;
+    QSqlQuery q = catalogue::run(
+        m_db,
+        QStringLiteral("select id, titolo, formato from tabella1 where formato like ? "
+                       "order by titolo, id"),
+        {QString(prefix + QLatin1Char('*'))}, &why);
+    if (!q.isActive())
+        return failure(why);
+    QList<GameSummary> games;
+    while (q.next())
+        games.append({q.value(0).toLongLong(), text(q.value(1)), text(q.value(2))});
+    return games;
+}
+
+Result<Configuration> CatalogueStore::configuration() const
+{
+    QStringList columns;
+    for (const Configuration::Path p : Configuration::paths())
+        columns << column(p);
+    columns << QStringLiteral("dbver");
+    QString why;
+    QSqlQuery q = catalogue::run(
+        m_db, QStringLiteral("select %1 from tabella2 order by id limit 1").arg(columns.join(u',')),
+        {}, &why);
+    if (!q.isActive())
+        return failure(why);
+    Configuration configuration;
+    if (!q.next())
+        return configuration;
+    for (const Configuration::Path p : Configuration::paths())
+        configuration.value(p) = text(q.value(int(p)));
+    configuration.version = text(q.value(int(columns.size()) - 1));
+    return configuration;
+}
+
+Outcome CatalogueStore::saveConfiguration(const Configuration &configuration,
+                                          const QList<Configuration::Path> &paths)
+{
+    if (paths.isEmpty())
+        return {};
+    QStringList assignments;
+    QVariantList values;
+    for (const Configuration::Path p : paths) {
+        assignments << column(p) + QStringLiteral("=?");
+        // Empty paths are stored as Null, as the configuration window always did.
+        const QString &v = configuration.value(p);
+        values << (v.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(v));
+    }
+    catalogue::WriteTransaction transaction(m_db);
+    if (!transaction.isOpen())
+        return failure(transaction.error());
+    QString why;
+    const auto existing =
+        catalogue::fetchOne(m_db, QStringLiteral("select id from tabella2 limit 1"), {}, &why);
+    if (!why.isEmpty())
+        return failure(why);
+    if (!existing &&
+        !catalogue::run(m_db, QStringLiteral("insert into tabella2 default values"), {}, &why)
+             .isActive())
+        return failure(why);
+    {
+        const QSqlQuery update = catalogue::run(
+            m_db,
+            QStringLiteral("update tabella2 set %1 where id=(select min(id) from tabella2)")
+                .arg(assignments.join(QLatin1Char(','))),
+            values, &why);
+        if (!update.isActive())
+            return failure(why);
+    }
+    if (!transaction.commit())
+        return failure(transaction.error());
+    return {};
+}
+
+Result<QList<GameSummary>> CatalogueStore::games(const GameQuery &query) const
+{
+    // Read in stored order and sorted here: in title order a filtered scan would fetch
+    // every row through the title index, several times slower on a large catalogue.
+    const gamelistsql::Clause list = gamelistsql::listQuery(query);
+    QString why;
+    QSqlQuery q = catalogue::run(m_db, list.sql, list.params, &why);
+    if (!q.isActive())
+        return failure(why.isEmpty() ? QStringLiteral("the list query failed") : why);
+    QList<GameSummary> rows;
+    while (q.next())
+        rows.append({q.value(0).toLongLong(), text(q.value(1)), text(q.value(2))});
+    sortByTitle(rows);
+    return rows;
+}
+
+Result<bool> CatalogueStore::anyGame(const GameFilter &filter) const
+{
+    QString why;
+    QSqlQuery q = catalogue::run(m_db, gamelistsql::probeQuery(filter), {}, &why);
+    if (!q.isActive())
+        return failure(why.isEmpty() ? QStringLiteral("the filter query failed") : why);
+    return q.next();
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "configuration.h"
+#include "game.h"
+#include "gamequery.h"
+#include "result.h"
+
+#include <QList>
+#include <QSqlDatabase>
+
+// The catalogue's games and configuration as typed records. The only C++ that names the
+// catalogue's tables and columns (with data/schema.sql): everything else reads and writes
+// Game and Configuration through it. Every value is bound; writes take the write lock at
+// once. One store per connection, used on the connection's thread.
+class CatalogueStore
+{
+public:
+    explicit CatalogueStore(QSqlDatabase db);
+
+    QSqlDatabase database() const { return m_db; }
+
+    // Said when a game that a window holds was deleted meanwhile.
+    static QString gameGoneText();
+
+    Result<Game> game(GameId id) const;
+    Result<QString> title(GameId id) const;
+    Result<GameId> addGame(const Game &game);
+    // Writes the fields in which edited differs from loaded, and nothing else.
+    Outcome updateGame(const Game &loaded, const Game &edited);
+    // Writes the given fields of game (its id names the row).
+    Outcome updateFields(const Game &game, const QList<Game::Field> &fields);
+    Outcome deleteGame(GameId id);
+    Result<qint64> gameCount() const;
+
+    // The list rows for a filter and a search, sorted by title as the catalogue folds it.
+    Result<QList<GameSummary>> games(const GameQuery &query) const;
+    // Whether any game passes the filter.
+    Result<bool> anyGame(const GameFilter &filter) const;
+    // Games whose machine begins with prefix (case-blind), by title then id.
+    Result<QList<GameSummary>> gamesOfMachine(const QString &prefix) const;
+
+    // The first configuration row; an empty Configuration when the table has none.
+    Result<Configuration> configuration() const;
+    // Writes the given paths, adding the configuration row when there is none.
+    Outcome saveConfiguration(const Configuration &configuration,
+                              const QList<Configuration::Path> &paths = Configuration::paths());
+
+private:
+    QSqlDatabase m_db;
+};

@@ -1,0 +1,112 @@
+#include "gamelistsql.h"
+
+#include <QStringList>
+
+namespace gamelistsql
+{
+namespace
+{
+
+const QString kC64Part = QStringLiteral(" [formato]='C64' or [formato]='C128'");
+const QString kAmigaPart = QStringLiteral(" [formato]='Amiga 1.3' or [formato]='Amiga 2.x'"
+                                          " or [formato]='Amiga 3.x' or [formato]='Amiga'");
+
+// The searched columns, in the order their terms are joined.
+const QStringList &searchColumns()
+{
+    static const QStringList columns{
+        QStringLiteral("titolo"),      QStringLiteral("sh"),
+        QStringLiteral("programming"), QStringLiteral("graphics"),
+        QStringLiteral("music"),       QStringLiteral("design"),
+        QStringLiteral("team"),        QStringLiteral("adddesign"),
+        QStringLiteral("addgraphics"), QStringLiteral("addprogramming"),
+        QStringLiteral("addmusic"),    QStringLiteral("voto"),
+        QStringLiteral("emulator"),    QStringLiteral("others"),
+        QStringLiteral("year"),        QStringLiteral("tipo"),
+        QStringLiteral("formato")};
+    return columns;
+}
+
+void appendTerms(Clause &clause, const QString &text)
+{
+    const QString pattern = QLatin1Char('*') + text + QLatin1Char('*');
+    bool first = true;
+    for (const QString &column : searchColumns()) {
+        if (!first)
+            clause.sql += QStringLiteral(" or ");
+        clause.sql += QLatin1Char('[') + column + QStringLiteral("] like ?");
+        clause.params << pattern;
+        first = false;
+    }
+}
+
+} // namespace
+
+QString filterCondition(const GameFilter &filter)
+{
+    QString clause;
+    if (filter.c64 && filter.amiga && !filter.anyCode)
+        clause =
+            QLatin1Char('(') + kC64Part + QStringLiteral(") or (") + kAmigaPart + QLatin1Char(')');
+    else if (filter.c64 && filter.amiga)
+        clause.clear();
+    else if (filter.c64)
+        clause = kC64Part;
+    else if (filter.amiga)
+        clause = kAmigaPart;
+
+    // Comparing with '' also leaves out Null, so both kinds of "no file" are excluded.
+    if (filter.playable)
+        clause = clause.isEmpty() ? QStringLiteral("emul1<>''")
+                                  : QLatin1Char('(') + clause + QStringLiteral(") and emul1<>''");
+    if (filter.sound)
+        clause = clause.isEmpty() ? QStringLiteral("song<>''")
+                                  : QLatin1Char('(') + clause + QStringLiteral(") and song<>''");
+    return clause;
+}
+
+Clause searchCondition(const QString &search)
+{
+    Clause clause;
+    if (search.isEmpty())
+        return clause;
+    const qsizetype plus = search.indexOf(QLatin1Char('+'));
+    const QString second = plus < 0 ? QString() : search.mid(plus + 1);
+    if (second.isEmpty()) {
+        // Without a second part the whole text, "+" included, is one search.
+        appendTerms(clause, search);
+        return clause;
+    }
+    clause.sql = QStringLiteral("(");
+    appendTerms(clause, search.left(plus));
+    clause.sql += QStringLiteral(") AND (");
+    appendTerms(clause, second);
+    clause.sql += QLatin1Char(')');
+    return clause;
+}
+
+Clause listQuery(const GameQuery &query)
+{
+    Clause list;
+    list.sql = QStringLiteral("select id, titolo, formato from tabella1");
+    QStringList conditions;
+    if (const QString filter = filterCondition(query.filter); !filter.isEmpty())
+        conditions << QLatin1Char('(') + filter + QLatin1Char(')');
+    if (const Clause search = searchCondition(query.search); !search.isEmpty()) {
+        conditions << QLatin1Char('(') + search.sql + QLatin1Char(')');
+        list.params = search.params;
+    }
+    if (!conditions.isEmpty())
+        list.sql += QStringLiteral(" where ") + conditions.join(QStringLiteral(" AND "));
+    return list;
+}
+
+QString probeQuery(const GameFilter &filter)
+{
+    QString sql = QStringLiteral("select 1 from tabella1");
+    if (const QString condition = filterCondition(filter); !condition.isEmpty())
+        sql += QStringLiteral(" where ") + condition;
+    return sql + QStringLiteral(" limit 1");
+}
+
+} // namespace gamelistsql

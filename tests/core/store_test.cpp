@@ -1,0 +1,199 @@
+#include "backgroundjob.h"
+#include "cataloguestore.h"
+#include "testcatalogue.h"
+
+#include <QSignalSpy>
+#include <QSqlQuery>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+namespace
+{
+
+Game sampleGame()
+{
+    Game g;
+    int n = 0;
+    for (const Game::Field f : Game::fields())
+        g.value(f) = QStringLiteral("value %1").arg(++n);
+    g.machine = QStringLiteral("C64");
+    return g;
+}
+
+QList<GameId> ids(const QList<GameSummary> &rows)
+{
+    QList<GameId> list;
+    for (const GameSummary &r : rows)
+        list << r.id;
+    return list;
+}
+
+} // namespace
+
+TEST(CatalogueStore, AGameReadsBackFieldForFieldWithNullKept)
+{
+    TestCatalogue cat;
+    CatalogueStore store(cat.db());
+    Game game = sampleGame();
+    game.note = QString();           // Null
+    game.rating = QLatin1String(""); // the empty text
+    const auto id = store.addGame(game);
+    ASSERT_TRUE(id.ok()) << id.error().toStdString();
+    const auto back = store.game(*id);
+    ASSERT_TRUE(back.ok());
+    game.id = *id;
+    for (const Game::Field f : Game::fields())
+        EXPECT_EQ(back->value(f), game.value(f)) << int(f);
+    EXPECT_TRUE(cat.value(int(*id), QStringLiteral("note")).isNull());
+    EXPECT_FALSE(cat.value(int(*id), QStringLiteral("voto")).isNull());
+    // The columns are the schema's, in its order: a field mapped to the wrong column shows.
+    EXPECT_EQ(cat.value(int(*id), QStringLiteral("sh")).toString(), game.publisher);
+    EXPECT_EQ(cat.value(int(*id), QStringLiteral("df3")).toString(), game.drive4);
+    EXPECT_EQ(cat.value(int(*id), QStringLiteral("dbver")).toString(), game.origin);
+}
+
+TEST(CatalogueStore, AnUpdateWritesOnlyTheChangedFields)
+{
+    TestCatalogue cat;
+    CatalogueStore store(cat.db());
+    const GameId id = cat.addGame({{"titolo", "Elite"}, {"formato", "C64"}, {"sh", "Firebird"}});
+    const Game loaded = store.game(id).value();
+    // Another program changes the publisher after the window read the game.
+    cat.addGame({});
+    QSqlQuery(cat.db()).exec(QStringLiteral("update tabella1 set sh='Torus' where id=1"));
+    Game edited = loaded;
+    edited.year = QStringLiteral("1985");
+    ASSERT_TRUE(store.updateGame(loaded, edited).ok());
+    EXPECT_EQ(cat.value(int(id), QStringLiteral("year")).toString(), QStringLiteral("1985"));
+    EXPECT_EQ(cat.value(int(id), QStringLiteral("sh")).toString(), QStringLiteral("Torus"));
+    EXPECT_EQ(loaded.differences(edited), QList<Game::Field>{Game::Field::Year});
+}
+
+TEST(CatalogueStore, AGoneGameIsSaidSoByEveryCall)
+{
+    TestCatalogue cat;
+    CatalogueStore store(cat.db());
+    Game ghost = sampleGame();
+    ghost.id = 42;
+    const QString gone = CatalogueStore::gameGoneText();
+    EXPECT_EQ(store.game(42).error(), gone);
+    EXPECT_EQ(store.title(42).error(), gone);
+    EXPECT_EQ(store.updateFields(ghost, {Game::Field::Year}).error(), gone);
+    EXPECT_EQ(store.updateFields(ghost, {}).error(), gone);
+    EXPECT_EQ(store.deleteGame(42).error(), gone);
+}
+
+TEST(CatalogueStore, ListsFilterSearchAndSortByFoldedTitle)
+{
+    TestCatalogue cat;
+    CatalogueStore store(cat.db());
+    const GameId zak = cat.addGame({{"titolo", "zak"}, {"formato", "C64"}, {"emul1", "/z.d64"}});
+    const GameId eric = cat.addGame({{"titolo", "Éric"}, {"formato", "Amiga 1.3"}});
+    const GameId apb = cat.addGame({{"titolo", "APB"}, {"formato", "C128"}, {"song", ""}});
+    const GameId odd = cat.addGame({{"titolo", "Odd"}, {"formato", "Spectrum"}});
+    const GameId none = cat.addGame({{"formato", "C64"}, {"programming", "Eric Cœur"}});
+    struct Case {
+        const char *what;
+        GameQuery query;
+        QList<GameId> expected;
+    } cases[] = {
+        {"both machines", {}, {none, apb, zak, eric}},
+        {"any code", {{true, true, false, false, true}, {}}, {none, apb, odd, zak, eric}},
+        {"C64 only", {{true, false}, {}}, {none, apb, zak}},
+        {"Amiga only", {{false, true}, {}}, {eric}},
+        {"playable", {{true, true, true}, {}}, {zak}},
+        {"sound: empty text is no file", {{true, true, false, true}, {}}, {}},
+        {"search is accent-blind", {{}, QStringLiteral("eric")}, {none, eric}},
+        {"search with a wildcard", {{}, QStringLiteral("z?k")}, {zak}},
+        {"two searches", {{}, QStringLiteral("eric+C64")}, {none}},
+        {"a trailing + is text", {{}, QStringLiteral("APB+")}, {}},
+    };
+    for (const Case &c : cases) {
+        const auto rows = store.games(c.query);
+        ASSERT_TRUE(rows.ok()) << c.what;
+        EXPECT_EQ(ids(*rows), c.expected) << c.what;
+    }
+    EXPECT_EQ(store.games({}).value().at(1).machine, QStringLiteral("C128"));
+    EXPECT_TRUE(store.anyGame({false, true}).value());
+    EXPECT_FALSE(store.anyGame({false, false, false, true}).value());
+}
+
+TEST(CatalogueStore, TheConfigurationRoundTripsWithEmptyPathsAsNull)
+{
+    TestCatalogue cat;
+    CatalogueStore store(cat.db());
+    EXPECT_EQ(store.configuration().value(), Configuration());
+    Configuration config;
+    int n = 0;
+    for (const Configuration::Path p : Configuration::paths())
+        config.value(p) = QStringLiteral("/path/%1").arg(++n);
+    config.c64s = QString();
+    ASSERT_TRUE(store.saveConfiguration(config).ok());
+    EXPECT_EQ(store.configuration().value(), config);
+    EXPECT_EQ(cat.value(0, QStringLiteral("musicamiga")).toString(), config.amigaMusic);
+    EXPECT_EQ(cat.value(0, QStringLiteral("game64")).toString(), config.c64Games);
+
+    Configuration other;
+    other.vice = QStringLiteral("/usr/bin/x64sc");
+    other.uae = QStringLiteral("");
+    ASSERT_TRUE(
+        store.saveConfiguration(other, {Configuration::Path::Vice, Configuration::Path::Uae}).ok());
+    EXPECT_EQ(store.configuration()->vice, other.vice);
+    EXPECT_TRUE(cat.value(0, QStringLiteral("uae")).isNull());
+    EXPECT_EQ(store.configuration()->player1, config.player1);
+}
+
+TEST(BackgroundJob, ReportsInOrderBeforeFinishingAndGivesItsResult)
+{
+    BackgroundJob<int> job;
+    QSignalSpy noted(&job, &Job::noted);
+    QSignalSpy progressed(&job, &Job::progressed);
+    QSignalSpy finished(&job, &Job::finished);
+    job.start([](Progress &p) {
+        p.setTotal(3);
+        for (int i = 1; i <= 3; ++i) {
+            p.note(QStringLiteral("line %1").arg(i));
+            p.setDone(i);
+        }
+        return 7;
+    });
+    EXPECT_TRUE(job.isRunning());
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_FALSE(job.isRunning());
+    EXPECT_EQ(job.result(), 7);
+    ASSERT_EQ(noted.size(), 3);
+    EXPECT_EQ(noted.at(2).at(0).toString(), QStringLiteral("line 3"));
+    ASSERT_FALSE(progressed.isEmpty());
+    EXPECT_EQ(progressed.last().at(0).toLongLong(), 3);
+    EXPECT_EQ(progressed.last().at(1).toLongLong(), 3);
+}
+
+TEST(BackgroundJob, ACancelReachesTheWorkAndDeletingWaitsForIt)
+{
+    std::atomic_bool ended = false;
+    {
+        BackgroundJob<bool> job;
+        QSignalSpy finished(&job, &Job::finished);
+        job.start([&ended](Progress &p) {
+            while (!p.isCancelled())
+                QThread::msleep(1);
+            ended = true;
+            return true;
+        });
+        job.cancel();
+        ASSERT_TRUE(finished.wait(5000));
+        EXPECT_TRUE(job.result());
+
+        ended = false;
+        job.start([&ended](Progress &p) {
+            EXPECT_FALSE(p.isCancelled()); // a new run starts uncancelled
+            while (!p.isCancelled())
+                QThread::msleep(1);
+            ended = true;
+            return true;
+        });
+    }
+    EXPECT_TRUE(ended);
+}
