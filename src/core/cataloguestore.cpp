@@ -9,18 +9,38 @@
 #include <QSqlRecord>
 #include <QStringList>
 
-namespace
+QString CatalogueStore::gameTable()
 {
+    return QStringLiteral("tabella1");
+}
 
-QString column(Game::Field field)
+QString CatalogueStore::configTable()
+{
+    return QStringLiteral("tabella2");
+}
+
+const QStringList &CatalogueStore::gameColumns()
+{
+    return catalogue::gameColumns();
+}
+
+const QStringList &CatalogueStore::configColumns()
+{
+    return catalogue::configColumns();
+}
+
+QString CatalogueStore::column(Game::Field field)
 {
     return catalogue::gameColumns().at(qsizetype(field));
 }
 
-QString column(Configuration::Path path)
+QString CatalogueStore::column(Configuration::Path path)
 {
     return catalogue::configColumns().at(qsizetype(path));
 }
+
+namespace
+{
 
 // Every game column after the id, in Game::fields() order.
 QString gameColumnList()

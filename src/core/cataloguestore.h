@@ -19,6 +19,16 @@ public:
 
     QSqlDatabase database() const { return m_db; }
 
+    // The schema's names, for the engines that copy whole tables between catalogue files
+    // and for the tables that later features add beside these two.
+    static QString gameTable();
+    static QString configTable();
+    // Every column but the id, in schema order (Game::fields(), Configuration::paths()).
+    static const QStringList &gameColumns();
+    static const QStringList &configColumns();
+    static QString column(Game::Field field);
+    static QString column(Configuration::Path path);
+
     // Said when a game that a window holds was deleted meanwhile.
     static QString gameGoneText();
 

@@ -136,8 +136,8 @@ std::string JetCatalogue::readTable(const TableShape &shape, const RowSink &sink
             why = checkMemos(m_handle->mdb, shape, bindings, done);
         if (!why.empty())
             return why;
-        if (std::string why = sink(bindings.values); !why.empty())
-            return why;
+        if (std::string refused = sink(bindings.values); !refused.empty())
+            return refused;
         if (progress && done % kProgressEvery == 0)
             progress(done, total);
     }
