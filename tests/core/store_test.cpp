@@ -187,13 +187,19 @@ TEST(BackgroundJob, ACancelReachesTheWorkAndDeletingWaitsForIt)
         EXPECT_TRUE(job.result());
 
         ended = false;
-        job.start([&ended](Progress &p) {
-            EXPECT_FALSE(p.isCancelled()); // a new run starts uncancelled
+        std::atomic_bool started = false;
+        std::atomic_bool startedUncancelled = false;
+        job.start([&](Progress &p) {
+            startedUncancelled = !p.isCancelled();
+            started = true;
             while (!p.isCancelled())
                 QThread::msleep(1);
             ended = true;
             return true;
         });
+        while (!started)
+            QThread::msleep(1);
+        EXPECT_TRUE(startedUncancelled); // a new run starts uncancelled
     }
     EXPECT_TRUE(ended);
 }
