@@ -52,7 +52,8 @@ bool PcmStream::drained() const
 
 qint64 PcmStream::bytesAvailable() const
 {
-    return QIODevice::bytesAvailable() + m_capacity;
+    QMutexLocker lock(&m_mutex);
+    return QIODevice::bytesAvailable() + m_buffer.size();
 }
 
 qint64 PcmStream::readData(char *data, qint64 maxSize)

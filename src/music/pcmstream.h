@@ -26,7 +26,10 @@ public:
     bool drained() const;
 
     bool isSequential() const override { return true; }
+    // What the renderer has made; a read may ask for more and get silence.
     qint64 bytesAvailable() const override;
+    // Never: a device would stop pulling when the renderer falls behind.
+    bool atEnd() const override { return false; }
 
 Q_SIGNALS:
     // Emitted on the reading thread after a read made room.
