@@ -96,6 +96,8 @@ Result<QStringList> musicInfoLines(const QString &tunePath, const MusicSources &
 
 Outcome renderWav(const WavRequest &request, const MusicSources &sources, Progress &progress)
 {
+    if (request.seconds && *request.seconds < 1)
+        return Failure{tr("the length must be at least 1 second")};
     auto loaded = loadTune(request.tunePath, sources);
     if (!loaded)
         return loaded.failure();

@@ -217,18 +217,19 @@ TEST_F(MusicEngine, FailedWavLeavesNoFile)
     const QString damaged = writeFile(path(QStringLiteral("damaged.sid")), "PSID");
     const struct {
         QString tune;
-        int subtune;
+        int subtune, seconds;
         const char *message;
     } cases[] = {
-        {tones(), 4, "has no subtune 4: it has 3"},
-        {tones(), 0, "has no subtune 0"},
-        {damaged, 1, "cannot be played"},
-        {path(QStringLiteral("missing.sid")), 1, "cannot be read"},
+        {tones(), 4, 1, "has no subtune 4: it has 3"},
+        {tones(), 0, 1, "has no subtune 0"},
+        {tones(), 1, 0, "at least 1 second"},
+        {damaged, 1, 1, "cannot be played"},
+        {path(QStringLiteral("missing.sid")), 1, 1, "cannot be read"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.message);
         const QString wav = path(QStringLiteral("never.wav"));
-        const Outcome outcome = music::renderWav({c.tune, wav, c.subtune, 1}, {});
+        const Outcome outcome = music::renderWav({c.tune, wav, c.subtune, c.seconds}, {});
         EXPECT_TRUE(outcome.error().contains(QLatin1String(c.message)))
             << outcome.error().toStdString();
         EXPECT_FALSE(QFileInfo::exists(wav));
