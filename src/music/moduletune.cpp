@@ -19,23 +19,21 @@ QString metadata(const openmpt::module &module, const char *key)
 
 } // namespace
 
-ModuleTune::ModuleTune(std::unique_ptr<openmpt::module> module) : m_module(std::move(module)) {}
+ModuleTune::ModuleTune() : m_log(std::make_unique<std::ostringstream>()) {}
 
 ModuleTune::~ModuleTune() = default;
 
 Result<std::unique_ptr<Tune>> ModuleTune::load(const QByteArray &data)
 {
-    std::unique_ptr<openmpt::module> module;
+    std::unique_ptr<ModuleTune> tune(new ModuleTune);
     try {
-        // libopenmpt's own log would go to stderr.
-        std::ostringstream log;
-        module = std::make_unique<openmpt::module>(data.constData(), size_t(data.size()), log);
+        tune->m_module =
+            std::make_unique<openmpt::module>(data.constData(), size_t(data.size()), *tune->m_log);
     } catch (const std::exception &e) {
         return Failure{QCoreApplication::translate("Music", "it is not a module or it is damaged "
                                                             "(%1)")
                            .arg(QString::fromLocal8Bit(e.what()))};
     }
-    std::unique_ptr<ModuleTune> tune(new ModuleTune(std::move(module)));
     const openmpt::module &m = *tune->m_module;
     TuneInfo &info = tune->m_info;
     info.format = metadata(m, "type");

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 
+#include <iosfwd>
 #include <memory>
 
 namespace openmpt
@@ -26,7 +27,9 @@ public:
     int render(qint16 *stereo, int frames) override;
 
 private:
-    explicit ModuleTune(std::unique_ptr<openmpt::module> module);
+    ModuleTune();
+    // libopenmpt writes its log here for as long as the module lives, not to stderr.
+    std::unique_ptr<std::ostringstream> m_log;
     std::unique_ptr<openmpt::module> m_module;
 };
 

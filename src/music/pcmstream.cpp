@@ -8,7 +8,8 @@
 PcmStream::PcmStream(qint64 capacity, QObject *parent) : QIODevice(parent), m_capacity(capacity)
 {
     m_buffer.reserve(capacity);
-    open(QIODevice::ReadOnly);
+    // Unbuffered: a read-ahead would count as played and hold padding.
+    open(QIODevice::ReadOnly | QIODevice::Unbuffered);
 }
 
 qint64 PcmStream::freeBytes() const
