@@ -302,3 +302,57 @@ Result<bool> CatalogueStore::anyGame(const GameFilter &filter) const
         return failure(why.isEmpty() ? QStringLiteral("the filter query failed") : why);
     return q.next();
 }
+
+Result<QList<Game>> CatalogueStore::gameFields(const QList<Game::Field> &fields) const
+{
+    QStringList columns;
+    for (const Game::Field f : fields)
+        columns << column(f);
+    QString why;
+    QSqlQuery q = catalogue::run(
+        m_db, QStringLiteral("select id,%1 from tabella1 order by id").arg(columns.join(u',')), {},
+        &why);
+    if (!q.isActive())
+        return failure(why);
+    QList<Game> games;
+    while (q.next()) {
+        Game game;
+        game.id = q.value(0).toLongLong();
+        for (qsizetype i = 0; i < fields.size(); ++i)
+            game.value(fields.at(i)) = text(q.value(int(i) + 1));
+        games.append(std::move(game));
+    }
+    return games;
+}
+
+Result<bool> CatalogueStore::writePaths(const QList<PathChange> &changes, Progress &progress)
+{
+    catalogue::WriteTransaction transaction(m_db);
+    if (!transaction.isOpen())
+        return failure(transaction.error());
+    progress.setTotal(changes.size());
+    qint64 done = 0;
+    for (const PathChange &change : changes) {
+        const QString sql =
+            change.isConfiguration()
+                ? QStringLiteral("update tabella2 set %1=? where id=(select min(id) from tabella2)")
+                      .arg(column(change.folder))
+                : QStringLiteral("update tabella1 set %1=? where id=?").arg(column(change.field));
+        QVariantList values{change.newPath};
+        if (!change.isConfiguration())
+            values << change.game;
+        QString why;
+        if (!catalogue::run(m_db, sql, values, &why).isActive())
+            return failure(why);
+        if (++done % 1024 == 0) {
+            progress.setDone(done);
+            if (progress.isCancelled())
+                return false;
+        }
+    }
+    if (progress.isCancelled())
+        return false;
+    if (!transaction.commit())
+        return failure(transaction.error());
+    return true;
+}

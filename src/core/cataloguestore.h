@@ -3,6 +3,8 @@
 #include "configuration.h"
 #include "game.h"
 #include "gamequery.h"
+#include "pathchange.h"
+#include "progress.h"
 #include "result.h"
 
 #include <QList>
@@ -48,6 +50,12 @@ public:
     Result<bool> anyGame(const GameFilter &filter) const;
     // Games whose machine begins with prefix (case-blind), by title then id.
     Result<QList<GameSummary>> gamesOfMachine(const QString &prefix) const;
+
+    // Every game, by id, with only its id and the given fields read.
+    Result<QList<Game>> gameFields(const QList<Game::Field> &fields) const;
+    // Writes every change in one transaction. False, with nothing written, when the
+    // progress was cancelled before the commit.
+    Result<bool> writePaths(const QList<PathChange> &changes, Progress &progress);
 
     // The first configuration row; an empty Configuration when the table has none.
     Result<Configuration> configuration() const;
