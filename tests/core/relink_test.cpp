@@ -1,5 +1,6 @@
 #include "cataloguestore.h"
 #include "folderresolver.h"
+#include "missingfiles.h"
 #include "prefixmapping.h"
 #include "relinker.h"
 #include "testcatalogue.h"
@@ -188,6 +189,26 @@ TEST_F(RelinkerTest, ADryRunACancelAndABadFolderWriteNothing)
     EXPECT_FALSE(bad.ok());
     EXPECT_EQ(stored(m_krakout, "emul1"), QStringLiteral("C:\\Giochi\\c64\\KRAKOUT.D64"));
     EXPECT_EQ(stored(0, "game64"), QStringLiteral("C:\\Giochi\\C64"));
+}
+
+TEST_F(RelinkerTest, MissingFilesListsEveryLostPathButTheExistingOnes)
+{
+    CatalogueStore store(m_cat.db());
+    const auto missing = MissingFiles::find(store);
+    ASSERT_TRUE(missing.ok());
+    QStringList lines;
+    for (const MissingFile &m : *missing)
+        lines << QStringLiteral("%1|%2|%3|%4").arg(m.game).arg(m.title, m.what, m.path);
+    EXPECT_EQ(
+        lines,
+        QStringList({
+            QStringLiteral("%1|Krakout|game file|C:\\Giochi\\c64\\KRAKOUT.D64").arg(m_krakout),
+            QStringLiteral("%1|Krakout|music file|C:\\Giochi\\c64\\gone.sid").arg(m_krakout),
+            QStringLiteral("%1|Krakout|screenshot 1|C:\\Giochi\\shots\\ONE.PNG").arg(m_krakout),
+            QStringLiteral("%1|Kept|drive 2|C:\\Giochi\\amiga\\GAME.ADF").arg(m_kept),
+            QStringLiteral("%1|Kept|screenshot 2|D:\\x\\same.d64").arg(m_kept),
+            QStringLiteral("0||C64 games folder|C:\\Giochi\\C64"),
+        }));
 }
 
 } // namespace
