@@ -59,7 +59,7 @@ QString MissingFiles::fieldName(Game::Field field)
 
 Result<QList<MissingFile>> MissingFiles::find(const CatalogueStore &store)
 {
-    QList<Game::Field> fields = Relinker::pathFields();
+    QList<Game::Field> fields = Game::pathFields();
     fields.prepend(Game::Field::Title);
     const Result<QList<Game>> games = store.gameFields(fields);
     if (!games)
@@ -69,7 +69,7 @@ Result<QList<MissingFile>> MissingFiles::find(const CatalogueStore &store)
         return configuration.failure();
     QList<MissingFile> missing;
     for (const Game &game : *games)
-        for (const Game::Field field : Relinker::pathFields())
+        for (const Game::Field field : Game::pathFields())
             if (isMissing(game.value(field)))
                 missing.append({game.id, game.title, fieldName(field), game.value(field)});
     for (const Configuration::Path path : Configuration::paths())

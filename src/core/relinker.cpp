@@ -33,15 +33,6 @@ bool isReadableFolder(const QString &folder)
 
 Relinker::Relinker(CatalogueStore &store) : m_store(store) {}
 
-const QList<Game::Field> &Relinker::pathFields()
-{
-    static const QList<Game::Field> fields = {Game::Field::GameFile,   Game::Field::Drive2,
-                                              Game::Field::Drive3,     Game::Field::Drive4,
-                                              Game::Field::MusicFile,  Game::Field::Screenshot1,
-                                              Game::Field::Screenshot2};
-    return fields;
-}
-
 Result<RelinkReport> Relinker::mapPrefix(const PrefixMapping &mapping, bool dryRun,
                                          Progress &progress)
 {
@@ -81,7 +72,7 @@ Result<RelinkReport> Relinker::searchFolder(const QString &folder, bool dryRun, 
 
 Result<RelinkReport> Relinker::run(const Finder &find, bool dryRun, Progress &progress)
 {
-    Result<QList<Game>> games = m_store.gameFields(pathFields());
+    Result<QList<Game>> games = m_store.gameFields(Game::pathFields());
     if (!games)
         return games.failure();
     const Result<Configuration> configuration = m_store.configuration();
@@ -104,7 +95,7 @@ Result<RelinkReport> Relinker::run(const Finder &find, bool dryRun, Progress &pr
     progress.setTotal(games->size());
     qint64 done = 0;
     for (const Game &game : *games) {
-        for (const Game::Field field : pathFields())
+        for (const Game::Field field : Game::pathFields())
             if (QString to = consider(game.value(field), false); !to.isEmpty())
                 report.changes.append({game.id, field, {}, game.value(field), to});
         if (++done % 1024 == 0) {

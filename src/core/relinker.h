@@ -33,9 +33,6 @@ public:
     // Lost files found by name anywhere below folder; a name found twice is ambiguous.
     Result<RelinkReport> searchFolder(const QString &folder, bool dryRun, Progress &progress);
 
-    // The game fields that hold paths of files.
-    static const QList<Game::Field> &pathFields();
-
 private:
     struct Found {
         QString path;
