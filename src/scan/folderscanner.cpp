@@ -18,7 +18,7 @@ struct FolderScanner::Disk {
 };
 
 struct FolderScanner::Files {
-    QStringList images; // images and archives, sorted
+    QList<std::pair<QString, qint64>> images; // images and archives with their sizes, sorted
     QStringList pictures;
     QStringList tunes;
 };
@@ -38,10 +38,13 @@ bool isImageOrArchive(const QString &extension)
                                "adz", "zip", "gz"});
 }
 
-ImageHead headOf(const QString &path)
+// The size alone tells a D64, an ADF and a program file; the others are read.
+ImageHead headOf(const QString &path, qint64 size)
 {
+    ImageHead head{path, size, {}};
+    if (isOneOf(QFileInfo(path).suffix().toLower(), {"d64", "adf", "prg"}))
+        return head;
     QFile file(path);
-    ImageHead head{path, file.size(), {}};
     if (file.open(QIODevice::ReadOnly))
         head.head = file.read(ImageHead::kHeadSize);
     return head;
@@ -82,21 +85,22 @@ FolderScanner::Files FolderScanner::walk() const
             continue;
         const QString extension = it.fileInfo().suffix().toLower();
         if (isImageOrArchive(extension))
-            files.images << path;
+            files.images.append({path, it.fileInfo().size()});
         else if (isOneOf(extension, {"png", "jpg", "jpeg", "gif", "bmp"}))
             files.pictures << path;
         else if (isOneOf(extension, {"sid", "mus", "mod", "xm", "s3m", "it", "med", "okt"}))
             files.tunes << path;
     }
-    for (QStringList *list : {&files.images, &files.pictures, &files.tunes})
-        list->sort();
+    std::sort(files.images.begin(), files.images.end());
+    files.pictures.sort();
+    files.tunes.sort();
     return files;
 }
 
 // Identifies a file, an archive by the first image inside it.
-bool FolderScanner::identify(const QString &path, Disk *disk, ScanReport *report) const
+bool FolderScanner::identify(const QString &path, qint64 size, Disk *disk, ScanReport *report) const
 {
-    const ImageHead head = headOf(path);
+    const ImageHead head = headOf(path, size);
     const Result<ImageKind> kind = head.identify();
     if (!kind) {
         report->skipped.append({path, kind.error()});
@@ -131,7 +135,8 @@ ScanReport FolderScanner::scan(Progress &progress) const
     progress.setTotal(files.images.size());
     QList<Disk> disks;
     for (qsizetype i = 0; i < files.images.size(); ++i) {
-        if (Disk disk; identify(files.images.at(i), &disk, &report))
+        const auto &[path, size] = files.images.at(i);
+        if (Disk disk; identify(path, size, &disk, &report))
             disks.append(std::move(disk));
         if (i % 64 == 63) {
             progress.setDone(i + 1);

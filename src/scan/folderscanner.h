@@ -40,7 +40,7 @@ private:
     struct Files;
 
     Files walk() const;
-    bool identify(const QString &path, Disk *disk, ScanReport *report) const;
+    bool identify(const QString &path, qint64 size, Disk *disk, ScanReport *report) const;
     QList<GameEntry> group(QList<Disk> disks) const;
     void attachMedia(QList<GameEntry> &games, const Files &files) const;
 
