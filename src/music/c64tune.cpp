@@ -3,6 +3,7 @@
 #include "hvscdocuments.h"
 
 #include <QCoreApplication>
+#include <QtEndian>
 
 #include <sidplayfp/SidConfig.h>
 #include <sidplayfp/SidInfo.h>
@@ -34,6 +35,18 @@ const uint8_t *image(const QByteArray &rom)
     return rom.isEmpty() ? nullptr : reinterpret_cast<const uint8_t *>(rom.constData());
 }
 
+// libsidplayfp reads past the buffer for a data offset beyond the file; the format has one
+// offset for each version.
+bool headerIsSound(const QByteArray &data)
+{
+    if (data.size() < 8)
+        return false;
+    const quint16 version = qFromBigEndian<quint16>(data.constData() + 4);
+    const quint16 offset = qFromBigEndian<quint16>(data.constData() + 6);
+    return version >= 1 && version <= 4 && offset == (version == 1 ? 0x76 : 0x7C) &&
+           data.size() > offset;
+}
+
 } // namespace
 
 C64Tune::C64Tune(const QByteArray &data, const C64Roms &roms)
@@ -48,6 +61,8 @@ C64Tune::~C64Tune() = default;
 Result<std::unique_ptr<Tune>> C64Tune::load(const QByteArray &data, const C64Roms &roms,
                                             const QString &hvscFolder, const QString &path)
 {
+    if (!headerIsSound(data))
+        return Failure{tr("it is not a SID tune or it is damaged (its header is wrong)")};
     std::unique_ptr<C64Tune> tune(new C64Tune(data, roms));
     if (!tune->m_tune->getStatus())
         return Failure{tr("it is not a SID tune or it is damaged (%1)")
