@@ -116,6 +116,9 @@ Result<RelinkReport> Relinker::run(const Finder &find, bool dryRun, Progress &pr
     const Result<Configuration> configuration = m_store.configuration();
     if (!configuration)
         return configuration.failure();
+    const Result<QHash<GameId, QStringList>> disks = m_store.allMoreDisks();
+    if (!disks)
+        return disks.failure();
 
     RelinkReport report;
     const auto consider = [&](const QString &path, bool folder) -> QString {
@@ -135,7 +138,11 @@ Result<RelinkReport> Relinker::run(const Finder &find, bool dryRun, Progress &pr
     for (const Game &game : *games) {
         for (const Game::Field field : Game::pathFields())
             if (QString to = consider(game.value(field), false); !to.isEmpty())
-                report.changes.append({game.id, field, {}, game.value(field), to});
+                report.changes.append({game.id, field, {}, -1, game.value(field), to});
+        const QStringList more = disks->value(game.id);
+        for (int i = 0; i < int(more.size()); ++i)
+            if (QString to = consider(more.at(i), false); !to.isEmpty())
+                report.changes.append({game.id, {}, {}, i, more.at(i), to});
         if (++done % 1024 == 0) {
             progress.setDone(done);
             if (progress.isCancelled())
@@ -145,7 +152,7 @@ Result<RelinkReport> Relinker::run(const Finder &find, bool dryRun, Progress &pr
     for (const Configuration::Path path : Configuration::paths())
         if (Configuration::isFolder(path))
             if (QString to = consider(configuration->value(path), true); !to.isEmpty())
-                report.changes.append({0, {}, path, configuration->value(path), to});
+                report.changes.append({0, {}, path, -1, configuration->value(path), to});
     progress.setDone(done);
 
     if (dryRun || report.changes.isEmpty())

@@ -143,14 +143,18 @@ protected:
 TEST_F(RelinkerTest, AMappedPrefixRelinksTheMissingPathsInOneGo)
 {
     CatalogueStore store(m_cat.db());
+    ASSERT_TRUE(
+        store.setMoreDisks(m_krakout, {QStringLiteral("C:\\Giochi\\Amiga\\game.adf")}).ok());
     Relinker relinker(store);
     const auto report = relinker.relink({{PrefixMapping(QStringLiteral("c:/giochi"), tree())}, {}},
                                         false, Progress::none());
     ASSERT_TRUE(report.ok()) << report.error().toStdString();
-    EXPECT_EQ(report->relinked, 3);  // the game file, the picture and the folder
+    EXPECT_EQ(store.moreDisks(m_krakout).valueOr({}),
+              QStringList{tree(QStringLiteral("Amiga/game.adf"))});
+    EXPECT_EQ(report->relinked, 4);  // the game file, the picture, the disk and the folder
     EXPECT_EQ(report->ambiguous, 1); // Game.adf and game.adf
     EXPECT_EQ(report->missing, 2);   // gone.sid, and D:\ lies outside the mapping
-    EXPECT_EQ(report->changes.size(), 3);
+    EXPECT_EQ(report->changes.size(), 4);
     EXPECT_EQ(stored(m_krakout, "emul1"), tree(QStringLiteral("C64/Krakout.d64")));
     EXPECT_EQ(stored(m_krakout, "screen1"), tree(QStringLiteral("Shots/one.png")));
     EXPECT_EQ(stored(m_krakout, "song"), QStringLiteral("C:\\Giochi\\c64\\gone.sid"));
