@@ -130,10 +130,14 @@ void RelinkWindow::loadMissing()
         if (sample.size() < 5 && !sample.contains(folder))
             sample << folder;
     }
-    m_missingLabel->setText(m_missing == 0 ? tr("No file of the catalogue is missing.")
-                                           : tr("%1 files are missing, in folders such as:\n%2")
-                                                 .arg(m_missing)
-                                                 .arg(sample.join(u'\n')));
+    if (m_missing == 0)
+        m_missingLabel->setText(tr("No file of the catalogue is missing."));
+    else if (m_missing == 1)
+        m_missingLabel->setText(tr("1 file is missing, in %1").arg(sample.value(0)));
+    else
+        m_missingLabel->setText(tr("%1 files are missing, in folders such as:\n%2")
+                                    .arg(m_missing)
+                                    .arg(sample.join(u'\n')));
     m_prefixes->removeRows(0, m_prefixes->rowCount());
     for (const Relinker::SharedPrefix &shared : Relinker::sharedPrefixes(paths))
         m_prefixes->appendRow({new QStandardItem(shared.prefix),

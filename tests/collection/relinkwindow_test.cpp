@@ -53,7 +53,7 @@ TEST(RelinkWindow, MapsTheSharedFolderPreviewsAndRelinks)
               1);
     EXPECT_TRUE(control<QLabel>(w, QStringLiteral("missingLabel"))
                     ->text()
-                    .startsWith(QStringLiteral("1 files are missing")));
+                    .startsWith(QStringLiteral("1 file is missing")));
 }
 
 } // namespace
