@@ -29,12 +29,19 @@ public:
     explicit OneTitle(const QString &title)
     {
         const QString path = m_dir.filePath(QStringLiteral("big.mdb"));
-        m_error = catalogue::createCatalogue(path);
-        if (m_error.isEmpty())
-            m_connection = catalogue::Connection::open(path, &m_error);
-        if (m_connection)
+        m_error = catalogue::createCatalogue(path).error();
+        if (!m_error.isEmpty())
+            return;
+        auto opened = catalogue::Connection::open(path);
+        if (!opened) {
+            m_error = opened.error();
+            return;
+        }
+        m_connection = std::move(opened).value();
+        m_error =
             catalogue::run(m_connection->db(),
-                           QStringLiteral("insert into tabella1 (titolo) values (?)"), {title});
+                           QStringLiteral("insert into tabella1 (titolo) values (?)"), {title})
+                .error();
     }
     QString error() const { return m_error; }
     // Whether the title matches, through SQL as the list runs it.
@@ -43,7 +50,7 @@ public:
         const auto r = catalogue::fetchOne(
             m_connection->db(), QStringLiteral("select count(*) from tabella1 where titolo like ?"),
             {pattern});
-        return r && r->value(0).toInt() == 1;
+        return r && r->has_value() && (*r)->value(0).toInt() == 1;
     }
 
 private:

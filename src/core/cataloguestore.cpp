@@ -21,22 +21,42 @@ QString CatalogueStore::configTable()
 
 const QStringList &CatalogueStore::gameColumns()
 {
-    return catalogue::gameColumns();
+    static const QStringList columns = {
+        QStringLiteral("titolo"),      QStringLiteral("sh"),
+        QStringLiteral("team"),        QStringLiteral("year"),
+        QStringLiteral("tipo"),        QStringLiteral("formato"),
+        QStringLiteral("design"),      QStringLiteral("programming"),
+        QStringLiteral("graphics"),    QStringLiteral("music"),
+        QStringLiteral("adddesign"),   QStringLiteral("addprogramming"),
+        QStringLiteral("addgraphics"), QStringLiteral("addmusic"),
+        QStringLiteral("others"),      QStringLiteral("note"),
+        QStringLiteral("voto"),        QStringLiteral("emulator"),
+        QStringLiteral("emul1"),       QStringLiteral("df1"),
+        QStringLiteral("df2"),         QStringLiteral("df3"),
+        QStringLiteral("song"),        QStringLiteral("screen1"),
+        QStringLiteral("screen2"),     QStringLiteral("dbver")};
+    return columns;
 }
 
 const QStringList &CatalogueStore::configColumns()
 {
-    return catalogue::configColumns();
+    static const QStringList columns = {
+        QStringLiteral("ccs64"),      QStringLiteral("vice"),        QStringLiteral("c64s"),
+        QStringLiteral("pc64"),       QStringLiteral("uae"),         QStringLiteral("fellow"),
+        QStringLiteral("player1"),    QStringLiteral("player2"),     QStringLiteral("game64"),
+        QStringLiteral("music64"),    QStringLiteral("screen64"),    QStringLiteral("gameamiga"),
+        QStringLiteral("musicamiga"), QStringLiteral("screenamiga"), QStringLiteral("dbver")};
+    return columns;
 }
 
 QString CatalogueStore::column(Game::Field field)
 {
-    return catalogue::gameColumns().at(qsizetype(field));
+    return gameColumns().at(qsizetype(field));
 }
 
 QString CatalogueStore::column(Configuration::Path path)
 {
-    return catalogue::configColumns().at(qsizetype(path));
+    return configColumns().at(qsizetype(path));
 }
 
 namespace
@@ -45,7 +65,7 @@ namespace
 // Every game column after the id, in Game::fields() order.
 QString gameColumnList()
 {
-    return catalogue::gameColumns().join(QLatin1Char(','));
+    return CatalogueStore::gameColumns().join(QLatin1Char(','));
 }
 
 QString text(const QVariant &value)
@@ -86,25 +106,24 @@ QString CatalogueStore::gameGoneText()
 
 Result<Game> CatalogueStore::game(GameId id) const
 {
-    QString why;
-    QSqlQuery q = catalogue::run(
-        m_db, QStringLiteral("select id,%1 from tabella1 where id=?").arg(gameColumnList()), {id},
-        &why);
-    if (!q.isActive())
-        return failure(why);
-    if (!q.next())
+    Result<QSqlQuery> q = catalogue::run(
+        m_db, QStringLiteral("select id,%1 from tabella1 where id=?").arg(gameColumnList()), {id});
+    if (!q)
+        return q.failure();
+    if (!q->next())
         return failure(gameGoneText());
-    return readGame(q);
+    return readGame(*q);
 }
 
 Result<QString> CatalogueStore::title(GameId id) const
 {
-    QString why;
-    const auto row = catalogue::fetchOne(
-        m_db, QStringLiteral("select titolo from tabella1 where id=?"), {id}, &why);
+    const auto row =
+        catalogue::fetchOne(m_db, QStringLiteral("select titolo from tabella1 where id=?"), {id});
     if (!row)
-        return failure(why.isEmpty() ? gameGoneText() : why);
-    return text(row->value(0));
+        return row.failure();
+    if (!row->has_value())
+        return failure(gameGoneText());
+    return text((*row)->value(0));
 }
 
 Result<GameId> CatalogueStore::addGame(const Game &game)
@@ -118,19 +137,19 @@ Result<GameId> CatalogueStore::addGame(const Game &game)
     catalogue::WriteTransaction transaction(m_db);
     if (!transaction.isOpen())
         return failure(transaction.error());
-    QString why;
     GameId id = 0;
     {
-        const QSqlQuery q = catalogue::run(m_db,
-                                           QStringLiteral("insert into tabella1 (%1) values (%2)")
-                                               .arg(gameColumnList(), marks.join(QLatin1Char(','))),
-                                           values, &why);
-        if (!q.isActive())
-            return failure(why);
-        id = q.lastInsertId().toLongLong();
+        const Result<QSqlQuery> q =
+            catalogue::run(m_db,
+                           QStringLiteral("insert into tabella1 (%1) values (%2)")
+                               .arg(gameColumnList(), marks.join(QLatin1Char(','))),
+                           values);
+        if (!q)
+            return q.failure();
+        id = q->lastInsertId().toLongLong();
     }
-    if (!transaction.commit())
-        return failure(transaction.error());
+    if (Outcome committed = transaction.commit(); !committed)
+        return committed.failure();
     return id;
 }
 
@@ -145,12 +164,14 @@ Outcome CatalogueStore::updateFields(const Game &game, const QList<Game::Field> 
     catalogue::WriteTransaction transaction(m_db);
     if (!transaction.isOpen())
         return failure(transaction.error());
-    QString why;
     if (fields.isEmpty()) {
         // Nothing to write; the row must still be there.
-        if (!catalogue::fetchOne(m_db, QStringLiteral("select id from tabella1 where id=?"),
-                                 {game.id}, &why))
-            return failure(why.isEmpty() ? gameGoneText() : why);
+        const auto row = catalogue::fetchOne(
+            m_db, QStringLiteral("select id from tabella1 where id=?"), {game.id});
+        if (!row)
+            return row.failure();
+        if (!row->has_value())
+            return failure(gameGoneText());
     } else {
         QStringList assignments;
         QVariantList values;
@@ -159,18 +180,17 @@ Outcome CatalogueStore::updateFields(const Game &game, const QList<Game::Field> 
             values << bound(game.value(f));
         }
         values << game.id;
-        const QSqlQuery q = catalogue::run(m_db,
-                                           QStringLiteral("update tabella1 set %1 where id=?")
-                                               .arg(assignments.join(QLatin1Char(','))),
-                                           values, &why);
-        if (!q.isActive())
-            return failure(why);
-        if (q.numRowsAffected() < 1)
+        const Result<QSqlQuery> q =
+            catalogue::run(m_db,
+                           QStringLiteral("update tabella1 set %1 where id=?")
+                               .arg(assignments.join(QLatin1Char(','))),
+                           values);
+        if (!q)
+            return q.failure();
+        if (q->numRowsAffected() < 1)
             return failure(gameGoneText());
     }
-    if (!transaction.commit())
-        return failure(transaction.error());
-    return {};
+    return transaction.commit();
 }
 
 Outcome CatalogueStore::deleteGame(GameId id)
@@ -178,43 +198,37 @@ Outcome CatalogueStore::deleteGame(GameId id)
     catalogue::WriteTransaction transaction(m_db);
     if (!transaction.isOpen())
         return failure(transaction.error());
-    QString why;
     {
-        const QSqlQuery q =
-            catalogue::run(m_db, QStringLiteral("delete from tabella1 where id=?"), {id}, &why);
-        if (!q.isActive())
-            return failure(why);
-        if (q.numRowsAffected() < 1)
+        const Result<QSqlQuery> q =
+            catalogue::run(m_db, QStringLiteral("delete from tabella1 where id=?"), {id});
+        if (!q)
+            return q.failure();
+        if (q->numRowsAffected() < 1)
             return failure(gameGoneText());
     }
-    if (!transaction.commit())
-        return failure(transaction.error());
-    return {};
+    return transaction.commit();
 }
 
 Result<qint64> CatalogueStore::gameCount() const
 {
-    QString why;
-    const auto row =
-        catalogue::fetchOne(m_db, QStringLiteral("select count(*) from tabella1"), {}, &why);
+    const auto row = catalogue::fetchOne(m_db, QStringLiteral("select count(*) from tabella1"));
     if (!row)
-        return failure(why);
-    return row->value(0).toLongLong();
+        return row.failure();
+    return row->value_or(QSqlRecord()).value(0).toLongLong();
 }
 
 Result<QList<GameSummary>> CatalogueStore::gamesOfMachine(const QString &prefix) const
 {
-    QString why;
-    QSqlQuery q = catalogue::run(
+    Result<QSqlQuery> q = catalogue::run(
         m_db,
         QStringLiteral("select id, titolo, formato from tabella1 where formato like ? "
                        "order by titolo, id"),
-        {QString(prefix + QLatin1Char('*'))}, &why);
-    if (!q.isActive())
-        return failure(why);
+        {QString(prefix + QLatin1Char('*'))});
+    if (!q)
+        return q.failure();
     QList<GameSummary> games;
-    while (q.next())
-        games.append({q.value(0).toLongLong(), text(q.value(1)), text(q.value(2))});
+    while (q->next())
+        games.append({q->value(0).toLongLong(), text(q->value(1)), text(q->value(2))});
     return games;
 }
 
@@ -224,18 +238,17 @@ Result<Configuration> CatalogueStore::configuration() const
     for (const Configuration::Path p : Configuration::paths())
         columns << column(p);
     columns << QStringLiteral("dbver");
-    QString why;
-    QSqlQuery q = catalogue::run(
-        m_db, QStringLiteral("select %1 from tabella2 order by id limit 1").arg(columns.join(u',')),
-        {}, &why);
-    if (!q.isActive())
-        return failure(why);
+    Result<QSqlQuery> q = catalogue::run(
+        m_db,
+        QStringLiteral("select %1 from tabella2 order by id limit 1").arg(columns.join(u',')));
+    if (!q)
+        return q.failure();
     Configuration configuration;
-    if (!q.next())
+    if (!q->next())
         return configuration;
     for (const Configuration::Path p : Configuration::paths())
-        configuration.value(p) = text(q.value(int(p)));
-    configuration.version = text(q.value(int(columns.size()) - 1));
+        configuration.value(p) = text(q->value(int(p)));
+    configuration.version = text(q->value(int(columns.size()) - 1));
     return configuration;
 }
 
@@ -255,27 +268,25 @@ Outcome CatalogueStore::saveConfiguration(const Configuration &configuration,
     catalogue::WriteTransaction transaction(m_db);
     if (!transaction.isOpen())
         return failure(transaction.error());
-    QString why;
     const auto existing =
-        catalogue::fetchOne(m_db, QStringLiteral("select id from tabella2 limit 1"), {}, &why);
-    if (!why.isEmpty())
-        return failure(why);
-    if (!existing &&
-        !catalogue::run(m_db, QStringLiteral("insert into tabella2 default values"), {}, &why)
-             .isActive())
-        return failure(why);
+        catalogue::fetchOne(m_db, QStringLiteral("select id from tabella2 limit 1"));
+    if (!existing)
+        return existing.failure();
+    if (!existing->has_value())
+        if (const auto added =
+                catalogue::run(m_db, QStringLiteral("insert into tabella2 default values"));
+            !added)
+            return added.failure();
     {
-        const QSqlQuery update = catalogue::run(
+        const Result<QSqlQuery> update = catalogue::run(
             m_db,
             QStringLiteral("update tabella2 set %1 where id=(select min(id) from tabella2)")
                 .arg(assignments.join(QLatin1Char(','))),
-            values, &why);
-        if (!update.isActive())
-            return failure(why);
+            values);
+        if (!update)
+            return update.failure();
     }
-    if (!transaction.commit())
-        return failure(transaction.error());
-    return {};
+    return transaction.commit();
 }
 
 Result<QList<GameSummary>> CatalogueStore::games(const GameQuery &query) const
@@ -283,22 +294,20 @@ Result<QList<GameSummary>> CatalogueStore::games(const GameQuery &query) const
     // Read in stored order and sorted here: in title order a filtered scan would fetch
     // every row through the title index, several times slower on a large catalogue.
     const gamelistsql::Clause list = gamelistsql::listQuery(query);
-    QString why;
-    QSqlQuery q = catalogue::run(m_db, list.sql, list.params, &why);
-    if (!q.isActive())
-        return failure(why.isEmpty() ? QStringLiteral("the list query failed") : why);
+    Result<QSqlQuery> q = catalogue::run(m_db, list.sql, list.params);
+    if (!q)
+        return q.failure();
     QList<GameSummary> rows;
-    while (q.next())
-        rows.append({q.value(0).toLongLong(), text(q.value(1)), text(q.value(2))});
+    while (q->next())
+        rows.append({q->value(0).toLongLong(), text(q->value(1)), text(q->value(2))});
     sortByTitle(rows);
     return rows;
 }
 
 Result<bool> CatalogueStore::anyGame(const GameFilter &filter) const
 {
-    QString why;
-    QSqlQuery q = catalogue::run(m_db, gamelistsql::probeQuery(filter), {}, &why);
-    if (!q.isActive())
-        return failure(why.isEmpty() ? QStringLiteral("the filter query failed") : why);
-    return q.next();
+    Result<QSqlQuery> q = catalogue::run(m_db, gamelistsql::probeQuery(filter));
+    if (!q)
+        return q.failure();
+    return q->next();
 }
