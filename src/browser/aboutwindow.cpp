@@ -1,7 +1,7 @@
 #include "aboutwindow.h"
 
 #include "appcontext.h"
-#include "database.h"
+#include "cataloguestore.h"
 #include "opentest.h"
 #include "placement.h"
 #include "startableprograms.h"
@@ -48,9 +48,10 @@ AboutWindow::AboutWindow(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt:
     addExitButton(layout);
 
     checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue);
-    const auto config = catalogue::configRecord(m_ctx.db(), {QStringLiteral("dbver")});
-    m_catalogueVersionLabel->setText(config ? config->value(0).toString() : QString());
-    const QStringList programs = browser::startablePrograms(m_ctx.db());
+    const Configuration configuration =
+        CatalogueStore(m_ctx.db()).configuration().valueOr(Configuration());
+    m_catalogueVersionLabel->setText(configuration.version);
+    const QStringList programs = browser::startablePrograms(configuration);
     m_programsLabel->setText(programs.isEmpty() ? tr("None that can start here yet: see "
                                                      "Configuration, System.")
                                                 : programs.join(QLatin1Char('\n')));

@@ -1,10 +1,7 @@
 #include "startableprograms.h"
 
-#include "database.h"
-
 #include <QDir>
 #include <QFileInfo>
-#include <QSqlRecord>
 #include <QStandardPaths>
 
 namespace browser
@@ -14,7 +11,7 @@ namespace
 
 struct Kind {
     const char *caption;
-    QStringList columns;
+    QList<Configuration::Path> programs;
 };
 
 // As the launcher starts it: a bare name from PATH, a path as it stands.
@@ -28,22 +25,19 @@ bool canStart(const QString &program)
 
 } // namespace
 
-QStringList startablePrograms(const QSqlDatabase &db, QString *error)
+QStringList startablePrograms(const Configuration &configuration)
 {
+    using Path = Configuration::Path;
     const Kind kinds[] = {
-        {"C64", {"ccs64", "vice", "c64s", "pc64"}},
-        {"Amiga", {"uae", "fellow"}},
-        {"Music", {"player1", "player2"}},
+        {"C64", {Path::Ccs64, Path::Vice, Path::C64s, Path::Pc64}},
+        {"Amiga", {Path::Uae, Path::Fellow}},
+        {"Music", {Path::Player1, Path::Player2}},
     };
-    QStringList columns;
-    for (const Kind &kind : kinds)
-        columns << kind.columns;
-    const auto record = catalogue::configRecord(db, columns, error);
     QStringList lines;
     for (const Kind &kind : kinds) {
         QStringList names;
-        for (const QString &column : kind.columns) {
-            const QString program = record ? record->value(column).toString() : QString();
+        for (const Path path : kind.programs) {
+            const QString &program = configuration.value(path);
             if (!program.isEmpty() && canStart(program))
                 names << QFileInfo(program).fileName();
         }

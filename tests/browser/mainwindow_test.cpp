@@ -52,11 +52,11 @@ protected:
         return find<QLabel>(name)->palette().color(QPalette::Window);
     }
 
-    static QStringList entries(QListWidget *list)
+    static QStringList entries(QListView *list)
     {
         QStringList out;
-        for (int i = 0; i < list->count(); ++i)
-            out << list->item(i)->text();
+        for (int i = 0; i < list->model()->rowCount(); ++i)
+            out << list->model()->index(i, 0).data().toString();
         return out;
     }
 
@@ -189,7 +189,7 @@ TEST_F(MainWindowTest, DetailPanelFollowsTheSelection)
               "Amiga 2.x");
     EXPECT_EQ(lamp("gameLamp"), kGreen);
     EXPECT_EQ(lamp("musicLamp"), kRed);
-    EXPECT_EQ(entries(find<QListWidget>("programmingList")),
+    EXPECT_EQ(entries(find<QListView>("programmingList")),
               (QStringList{"Armin Gessert", "Manfred Trenz", "",
                            "----------- Additional -----------", "Jan Hill"}));
     EXPECT_TRUE(find<QLabel>("noScreenshot1")->isVisible()); // screen1 empty
@@ -220,14 +220,14 @@ TEST_F(MainWindowTest, DetailPanelFollowsTheSelection)
     // A double-click on a name searches for it, on the separator or a blank line it does
     // nothing; a right-click pops up its menu.
     select(giana);
-    auto *credits = find<QListWidget>("programmingList");
+    auto *credits = find<QListView>("programmingList");
     for (int row : {3, 2})
         QTest::mouseDClick(credits->viewport(), Qt::LeftButton, {},
-                           credits->visualItemRect(credits->item(row)).center());
+                           credits->visualRect(credits->model()->index(row, 0)).center());
     EXPECT_TRUE(t.dialogs.shown.isEmpty());
     EXPECT_EQ(text("searchLabel"), "");
     QTest::mouseDClick(credits->viewport(), Qt::LeftButton, {},
-                       credits->visualItemRect(credits->item(4)).center());
+                       credits->visualRect(credits->model()->index(4, 0)).center());
     EXPECT_EQ(text("searchLabel"), "Search for: Jan Hill");
     EXPECT_EQ(titles(), QStringList{"Giana Sisters"});
     QTest::mouseClick(find<QLabel>("genreLabel"), Qt::RightButton, {}, QPoint(2, 2));
@@ -266,12 +266,12 @@ TEST_F(MainWindowTest, LayoutModesFollowTheSettings)
     Q_EMIT t.ctx->windows.events().settingsChanged();
     const int shortHeight = w->height();
     select(giana);
-    EXPECT_TRUE(entries(find<QListWidget>("programmingList")).isEmpty());
+    EXPECT_TRUE(entries(find<QListView>("programmingList")).isEmpty());
     EXPECT_TRUE(find<QLabel>("screenshot2")->pixmap().isNull());
     t.ctx->settings = {};
     Q_EMIT t.ctx->windows.events().settingsChanged();
     EXPECT_GT(w->height(), shortHeight);
-    EXPECT_EQ(entries(find<QListWidget>("programmingList")).size(), 5);
+    EXPECT_EQ(entries(find<QListView>("programmingList")).size(), 5);
     EXPECT_FALSE(find<QLabel>("screenshot2")->pixmap().isNull());
 }
 
