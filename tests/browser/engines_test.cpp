@@ -1,3 +1,4 @@
+#include "cataloguestore.h"
 #include "creditnames.h"
 #include "headlesslist.h"
 #include "mainfixture.h"
@@ -10,12 +11,21 @@ using namespace browser;
 TEST(HeadlessList, PrintsTheListOrNothingFound)
 {
     TestCatalogue cat;
-    const int b = cat.addGame(rec("titolo=Boulder Dash|formato=C64|emul1=b.d64"));
-    const int a = cat.addGame(rec("titolo=Alien Breed|formato=Amiga 1.3|song=a.mod"));
-    const int u = cat.addGame(rec("titolo=\u00dcber Tetris\t2|formato=C128"));
-    const int o = cat.addGame(rec("titolo=Other|formato=Atari"));
+    const auto add = [&cat](const QString &title, const QString &machine,
+                            const QString &gameFile = {}, const QString &musicFile = {}) {
+        return CatalogueStore(cat.db())
+            .addGame(game({{F::Title, title},
+                           {F::Machine, machine},
+                           {F::GameFile, gameFile},
+                           {F::MusicFile, musicFile}}))
+            .value();
+    };
+    const GameId b = add("Boulder Dash", "C64", "b.d64");
+    const GameId a = add("Alien Breed", "Amiga 1.3", {}, "a.mod");
+    const GameId u = add("\u00dcber Tetris\t2", "C128");
+    const GameId o = add("Other", "Atari");
     // Stored control characters neither forge a line nor reach the terminal.
-    const int s = cat.addGame(rec("titolo=Se\u00f1or\n1\tforged\x1b[2J|formato=C64"));
+    const GameId s = add("Se\u00f1or\n1\tforged\x1b[2J", "C64");
     const QString lb = QString("%1\tBoulder Dash\n").arg(b),
                   la = QString("%1\tAlien Breed\n").arg(a),
                   lu = QString("%1\t\u00dcber Tetris\\t2\n").arg(u),
