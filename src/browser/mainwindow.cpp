@@ -65,6 +65,7 @@ void MainWindow::connectEvents()
     connect(&events, &WindowEvents::gameAdded, this, &MainWindow::reloadList);
     connect(&events, &WindowEvents::gameDeleted, this, &MainWindow::onGameDeletedElsewhere);
     connect(&events, &WindowEvents::associationMade, this, [this] { reloadList(0); });
+    connect(&events, &WindowEvents::gamesChanged, this, [this] { reloadList(0); });
     connect(&events, &WindowEvents::settingsChanged, this, &MainWindow::applyLayoutModes);
 }
 

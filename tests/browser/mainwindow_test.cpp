@@ -312,10 +312,15 @@ TEST_F(MainWindowTest, OtherWindowsChangesShowInTheListAndPanel)
     Q_EMIT t.ctx->windows.events().gameAdded(unlisted);
     expectScene({"Alpha", "Boulder Dash", "Zzap"}, 1, "Boulder Dash");
 
+    // Many at once (a folder scan): read again, the shown game kept.
+    add("Aardvark", "C64");
+    Q_EMIT t.ctx->windows.events().gamesChanged();
+    expectScene({"Aardvark", "Alpha", "Boulder Dash", "Zzap"}, 2, "Boulder Dash");
+
     // Deleted elsewhere: the entry in its place is selected.
     ASSERT_TRUE(store().deleteGame(boulder).ok());
     Q_EMIT t.ctx->windows.events().gameDeleted(boulder);
-    expectScene({"Alpha", "Zzap"}, 1, "Zzap");
+    expectScene({"Aardvark", "Alpha", "Zzap"}, 2, "Zzap");
     EXPECT_TRUE(t.dialogs.shown.isEmpty());
 }
 
