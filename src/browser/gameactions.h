@@ -45,6 +45,7 @@ private:
     void remove();
     void onPopupItem(const PopupItem &item);
     void openFreeMusic(bool c64);
+    void scanFolder();
     void startUtility();
     void showNews();
     Configuration configuration() const;

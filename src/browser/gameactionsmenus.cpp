@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QMainWindow>
 #include <QMenu>
@@ -58,6 +59,9 @@ void GameActions::buildMenuBar()
             [this] { openFreeMusic(false); });
     QMenu *utility = menu("utilityMenu", tr("&Utility"));
     addItem(utility, "importExportAction", tr("&Import/Export"), this, &GameActions::startUtility);
+    addItem(utility, "scanFolderAction", tr("Add Games from &Folder…"), this,
+            &GameActions::scanFolder);
+    addItem(utility, "relinkAction", tr("&Relink Files…"), this, show(WindowKey::Relink));
     QMenu *help = menu("helpMenu", tr("&?"));
     addItem(help, "whatsNewAction", tr("&What's new"), this, &GameActions::showNews);
     addItem(help, "aboutAction", tr("&About"), this, show(WindowKey::About));
@@ -84,6 +88,15 @@ void GameActions::openFreeMusic(bool c64)
     const Configuration config = configuration();
     m_ctx.windows.open(FreeMusicRequest{c64 ? MusicMachine::C64 : MusicMachine::Amiga,
                                         c64 ? config.c64Music : config.amigaMusic});
+}
+
+void GameActions::scanFolder()
+{
+    const QString start = configuration().c64Games;
+    const QString folder = m_ctx.dialogs.chooseFolder(tr("Add Games from Folder"),
+                                                      start.isEmpty() ? QDir::homePath() : start);
+    if (!folder.isEmpty())
+        m_ctx.windows.open(FolderScanRequest{folder});
 }
 
 void GameActions::startUtility()

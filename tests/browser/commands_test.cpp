@@ -208,15 +208,21 @@ TEST_F(CommandsTest, MenuBarOpensWindowsAtTheConfiguredFoldersAndStartsPrograms)
 {
     open();
     reset();
-    for (const char *action : {"systemAction", "aboutAction", "c64GamePlayerAction",
-                               "amigaGamePlayerAction", "amigaMusicPlayerAction"})
+    t.dialogs.folders << "/new/games" << QString(); // the second folder choice is cancelled
+    for (const char *action :
+         {"systemAction", "aboutAction", "c64GamePlayerAction", "amigaGamePlayerAction",
+          "amigaMusicPlayerAction", "scanFolderAction", "scanFolderAction", "relinkAction"})
         trigger(action);
-    EXPECT_EQ(opened, (QList<Opened>{
-                          {WindowKey::SystemConfig},
-                          {WindowKey::About},
-                          {WindowKey::C64FreePlayer, 0, 0, "/g/c64/"},
-                          {WindowKey::AmigaFreePlayer, 0, 0, "/g/amiga/"},
-                          {WindowKey::FreeMusicPlayer, 0, int(MusicMachine::Amiga), "/m/amiga/"}}));
+    EXPECT_EQ(opened,
+              (QList<Opened>{{WindowKey::SystemConfig},
+                             {WindowKey::About},
+                             {WindowKey::C64FreePlayer, 0, 0, "/g/c64/"},
+                             {WindowKey::AmigaFreePlayer, 0, 0, "/g/amiga/"},
+                             {WindowKey::FreeMusicPlayer, 0, int(MusicMachine::Amiga), "/m/amiga/"},
+                             {WindowKey::FolderScan, 0, 0, "/new/games"},
+                             {WindowKey::Relink}}));
+    EXPECT_EQ(t.dialogs.shown.value(0).text, "/g/c64/"); // the chooser starts at the games
+    t.dialogs.clear();
     // The utility is told the catalogue; failures to start are reported.
     trigger("importExportAction");
     ASSERT_EQ(t.launcher.started.size(), 1);

@@ -61,6 +61,8 @@ template <class Request> Opened opening(const Request &r)
         o.path = r.startFolder;
     if constexpr (requires { r.gameFile; })
         o.path = r.gameFile;
+    if constexpr (requires { r.folder; })
+        o.path = r.folder;
     return o;
 }
 
@@ -87,9 +89,9 @@ protected:
     {
         fake<RecordEditorRequest, FieldEditorRequest, GameInfoRequest, FileChooserRequest,
              ScreenshotRequest, GameMusicRequest, C64GameRequest, AmigaGameRequest,
-             C64FreePlayerRequest, AmigaFreePlayerRequest, FreeMusicRequest>();
+             C64FreePlayerRequest, AmigaFreePlayerRequest, FreeMusicRequest, FolderScanRequest>();
         for (WindowKey key : {WindowKey::SystemConfig, WindowKey::ProgramOptions,
-                              WindowKey::Greetings, WindowKey::About})
+                              WindowKey::Greetings, WindowKey::About, WindowKey::Relink})
             t.ctx->windows.addFactory(key, [this, key] {
                 opened << Opened{key};
                 return new QWidget;
