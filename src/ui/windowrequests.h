@@ -24,6 +24,8 @@ enum class WindowKey {
     ScreenshotViewer,
     GameMusicPlayer,
     FreeMusicPlayer,
+    FolderScan,
+    Relink,
     // merrow
     UtilityMenu,
     FolderChooser,
@@ -164,4 +166,10 @@ template <class Request> class RequestTaker
 public:
     virtual ~RequestTaker() = default;
     virtual bool takeRequest(const Request &request) = 0;
+};
+
+// Scans a folder of images and offers what it finds as new games.
+struct FolderScanRequest {
+    static constexpr WindowKey key = WindowKey::FolderScan;
+    QString folder;
 };
