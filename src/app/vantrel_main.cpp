@@ -61,9 +61,8 @@ int runListing(const QCommandLineParser &parser, const Options &o, const Paths &
 void detectProgramsOnce(const QString &catalogue)
 {
     const auto connection = catalogue::Connection::open(catalogue);
-    QString error = connection.error();
-    if (connection)
-        programdetection::detectInto((*connection)->db(), &error);
+    const QString error =
+        connection ? programdetection::detectInto((*connection)->db()).error() : connection.error();
     if (!error.isEmpty())
         std::fprintf(stderr, "Cannot look for installed programs: %s\n", qPrintable(error));
 }
