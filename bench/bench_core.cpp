@@ -111,24 +111,26 @@ public:
             QFile(folder + QStringLiteral("/Game%1.d64").arg(i)).open(QIODevice::WriteOnly);
         }
         m_template = m_dir.filePath(QStringLiteral("template.mdb"));
-        m_error = catalogue::createCatalogue(m_template).error();
-        if (!m_error.isEmpty())
+        if (const Outcome made = catalogue::createCatalogue(m_template); !made) {
+            m_error = made.error();
             return;
-        const auto connection = catalogue::Connection::open(m_template);
+        }
+        auto connection = catalogue::Connection::open(m_template);
         if (!connection) {
             m_error = connection.error();
             return;
         }
-        const QSqlDatabase db = (*connection)->db();
-        catalogue::WriteTransaction transaction(db);
-        for (int i = 0; i < kFiles && m_error.isEmpty(); ++i)
-            m_error = catalogue::run(
-                          db, QStringLiteral("insert into tabella1 (titolo, emul1) values (?, ?)"),
-                          {QStringLiteral("Game %1").arg(i),
-                           QStringLiteral("C:\\GIOCHI\\folder%1\\GAME%2.D64").arg(i % 100).arg(i)})
-                          .error();
-        if (m_error.isEmpty())
-            m_error = transaction.commit().error();
+        QList<GameEntry> games;
+        for (int i = 0; i < kFiles; ++i) {
+            GameEntry entry;
+            entry.game.title = QStringLiteral("Game %1").arg(i);
+            entry.game.gameFile =
+                QStringLiteral("C:\\GIOCHI\\folder%1\\GAME%2.D64").arg(i % 100).arg(i);
+            games << entry;
+        }
+        CatalogueStore store((*connection)->db());
+        if (const auto added = store.addGames(games, Progress::none()); !added)
+            m_error = added.error();
     }
     QString error() const { return m_error; }
     QString tree() const { return m_dir.filePath(QStringLiteral("tree")); }
@@ -137,12 +139,12 @@ public:
     {
         const QString path = m_dir.filePath(QStringLiteral("run%1.mdb").arg(++m_runs));
         QFile::copy(m_template, path);
-        auto opened = catalogue::Connection::open(path);
-        if (!opened) {
-            m_error = opened.error();
+        auto connection = catalogue::Connection::open(path);
+        if (!connection) {
+            m_error = connection.error();
             return nullptr;
         }
-        return std::move(opened).value();
+        return std::move(connection).value();
     }
 
 private:

@@ -138,8 +138,8 @@ Result<GameId> CatalogueStore::addGame(const Game &game)
     const Result<GameId> id = insertGame(game);
     if (!id)
         return id;
-    if (!transaction.commit())
-        return failure(transaction.error());
+    if (const Outcome committed = transaction.commit(); !committed)
+        return committed.failure();
     return id;
 }
 
@@ -198,9 +198,7 @@ Outcome CatalogueStore::updateFields(const Game &game, const QList<Game::Field> 
         if (q->numRowsAffected() < 1)
             return failure(gameGoneText());
     }
-    if (!transaction.commit())
-        return failure(transaction.error());
-    return {};
+    return transaction.commit();
 }
 
 Outcome CatalogueStore::deleteGame(GameId id)
@@ -218,13 +216,11 @@ Outcome CatalogueStore::deleteGame(GameId id)
     }
     // Also where foreign keys are off, as in connections of other programs.
     if (hasTable(kDiskTable))
-        if (const auto disks = catalogue::run(
+        if (const auto q = catalogue::run(
                 m_db, QStringLiteral("delete from %1 where game=?").arg(kDiskTable), {id});
-            !disks)
-            return disks.failure();
-    if (!transaction.commit())
-        return failure(transaction.error());
-    return {};
+            !q)
+            return q.failure();
+    return transaction.commit();
 }
 
 Result<qint64> CatalogueStore::gameCount() const
@@ -304,9 +300,7 @@ Outcome CatalogueStore::saveConfiguration(const Configuration &configuration,
         if (!update)
             return update.failure();
     }
-    if (!transaction.commit())
-        return failure(transaction.error());
-    return {};
+    return transaction.commit();
 }
 
 Result<QList<GameSummary>> CatalogueStore::games(const GameQuery &query) const
@@ -352,6 +346,19 @@ Result<QList<Game>> CatalogueStore::gameFields(const QList<Game::Field> &fields)
     return games;
 }
 
+// The statement that writes one relinked path.
+QString CatalogueStore::pathUpdate(const PathChange &change)
+{
+    if (change.isConfiguration())
+        return QStringLiteral("update tabella2 set %1=? where id=(select min(id) from tabella2)")
+            .arg(column(change.folder));
+    if (change.disk >= 0)
+        return QStringLiteral("update %1 set path=? where game=? and position=%2")
+            .arg(kDiskTable)
+            .arg(change.disk);
+    return QStringLiteral("update tabella1 set %1=? where id=?").arg(column(change.field));
+}
+
 Result<bool> CatalogueStore::writePaths(const QList<PathChange> &changes, Progress &progress)
 {
     catalogue::WriteTransaction transaction(m_db);
@@ -360,21 +367,11 @@ Result<bool> CatalogueStore::writePaths(const QList<PathChange> &changes, Progre
     progress.setTotal(changes.size());
     qint64 done = 0;
     for (const PathChange &change : changes) {
-        QString sql;
-        if (change.isConfiguration())
-            sql = QStringLiteral("update tabella2 set %1=? where id=(select min(id) from tabella2)")
-                      .arg(column(change.folder));
-        else if (change.disk >= 0)
-            sql = QStringLiteral("update %1 set path=? where game=? and position=%2")
-                      .arg(kDiskTable)
-                      .arg(change.disk);
-        else
-            sql = QStringLiteral("update tabella1 set %1=? where id=?").arg(column(change.field));
         QVariantList values{change.newPath};
         if (!change.isConfiguration())
             values << change.game;
-        if (const auto written = catalogue::run(m_db, sql, values); !written)
-            return written.failure();
+        if (const Result<QSqlQuery> q = catalogue::run(m_db, pathUpdate(change), values); !q)
+            return q.failure();
         if (++done % 1024 == 0) {
             progress.setDone(done);
             if (progress.isCancelled())
@@ -383,8 +380,8 @@ Result<bool> CatalogueStore::writePaths(const QList<PathChange> &changes, Progre
     }
     if (progress.isCancelled())
         return false;
-    if (!transaction.commit())
-        return failure(transaction.error());
+    if (const Outcome committed = transaction.commit(); !committed)
+        return committed.failure();
     return true;
 }
 
@@ -425,18 +422,18 @@ Outcome CatalogueStore::writeMoreDisks(GameId id, const QStringList &disks)
 {
     if (const Outcome made = createDiskTable(); !made)
         return made;
-    if (const auto cleared = catalogue::run(
+    if (const auto q = catalogue::run(
             m_db, QStringLiteral("delete from %1 where game=?").arg(kDiskTable), {id});
-        !cleared)
-        return cleared.failure();
+        !q)
+        return q.failure();
     for (qsizetype i = 0; i < disks.size(); ++i)
-        if (const auto added = catalogue::run(
+        if (const auto q = catalogue::run(
                 m_db,
                 QStringLiteral("insert into %1 (game, position, path) values (?,?,?)")
                     .arg(kDiskTable),
                 {id, i, disks.at(i)});
-            !added)
-            return added.failure();
+            !q)
+            return q.failure();
     return {};
 }
 
@@ -447,9 +444,7 @@ Outcome CatalogueStore::setMoreDisks(GameId id, const QStringList &disks)
         return failure(transaction.error());
     if (const Outcome written = writeMoreDisks(id, disks); !written)
         return written;
-    if (!transaction.commit())
-        return failure(transaction.error());
-    return {};
+    return transaction.commit();
 }
 
 Result<QStringList> CatalogueStore::allDisks(const Game &game) const
@@ -483,8 +478,8 @@ Result<QList<GameId>> CatalogueStore::addGames(const QList<GameEntry> &entries, 
         if (progress.isCancelled())
             return QList<GameId>();
     }
-    if (!transaction.commit())
-        return failure(transaction.error());
+    if (const Outcome committed = transaction.commit(); !committed)
+        return committed.failure();
     return ids;
 }
 
