@@ -4,6 +4,7 @@
 #include "browserregistry.h"
 #include "c64dirlisting.h"
 #include "c64registry.h"
+#include "cataloguestore.h"
 #include "collectionregistry.h"
 #include "commandlinecheck.h"
 #include "configregistry.h"
@@ -61,9 +62,8 @@ int runListing(const QCommandLineParser &parser, const Options &o, const Paths &
 void detectProgramsOnce(const QString &catalogue)
 {
     const auto connection = catalogue::Connection::open(catalogue);
-    QString error = connection.error();
-    if (connection)
-        programdetection::detectInto((*connection)->db(), &error);
+    const QString error =
+        connection ? programdetection::detectInto((*connection)->db()).error() : connection.error();
     if (!error.isEmpty())
         std::fprintf(stderr, "Cannot look for installed programs: %s\n", qPrintable(error));
 }
@@ -88,17 +88,13 @@ int runPlay(const QCommandLineParser &parser, const Options &o, const Paths &pat
     }
     const auto connection =
         catalogue::Connection::open(paths.catalogue, catalogue::Connection::Mode::ReadOnly);
-    const auto row = connection ? catalogue::fetchOne((*connection)->db(),
-                                                      QStringLiteral("select formato, emul1 "
-                                                                     "from tabella1 where id = ?"),
-                                                      {*id})
-                                : Result<std::optional<QSqlRecord>>(connection.failure());
-    if (!row) {
-        err << "Cannot open the catalogue: " << row.error() << '\n';
+    const auto game = connection ? CatalogueStore((*connection)->db()).game(*id)
+                                 : Result<Game>(connection.failure());
+    if (!game && game.error() != CatalogueStore::gameGoneText()) {
+        err << "Cannot open the catalogue: " << game.error() << '\n';
         return kPlayBadArguments;
     }
-    const std::optional<QSqlRecord> &game = *row;
-    if (!game || catalogue::isEmptyValue(game->value(1))) {
+    if (!game || !Game::isSet(game->gameFile)) {
         err << (game ? "No file selected for this game" : "No such game") << '\n';
         return kPlayNothing;
     }
@@ -111,7 +107,7 @@ int runPlay(const QCommandLineParser &parser, const Options &o, const Paths &pat
     request.tempDir = paths.tempDir;
     request.programDir = paths.programDir;
     ProcessLauncher launcher;
-    switch (browser::playTarget(game->value(0).toString())) {
+    switch (browser::playTarget(game->machine)) {
     case browser::PlayTarget::C64:
         return playC64Game((*connection)->db(), request, launcher, out, err);
     case browser::PlayTarget::Amiga: {

@@ -1,7 +1,8 @@
 #include "optionswindow.h"
 
 #include "appcontext.h"
-#include "configrecord.h"
+#include "cataloguestore.h"
+#include "configfields.h"
 #include "namedwidget.h"
 #include "placement.h"
 #include "windowregistry.h"
@@ -48,13 +49,13 @@ OptionsWindow::OptionsWindow(AppContext &ctx, QWidget *parent)
 // The options name the programs configured in the emulator slots.
 void OptionsWindow::nameEmulators()
 {
-    // A record that cannot be read leaves the slots' own names.
-    const configrecord::Values paths = configrecord::load(m_ctx.db(), nullptr);
+    // A configuration that cannot be read leaves the slots' own names.
+    const Configuration paths = CatalogueStore(m_ctx.db()).configuration().valueOr({});
     const auto option = [this](const QString &path, const char *slot) {
-        return tr("Show %1 GUI").arg(configrecord::programName(path, QLatin1String(slot)));
+        return tr("Show %1 GUI").arg(configfields::programName(path, QLatin1String(slot)));
     };
-    m_uaeGuiCheck->setText(option(paths.value(QStringLiteral("uae")), "WinUAE"));
-    m_fellowGuiCheck->setText(option(paths.value(QStringLiteral("fellow")), "WinFellow"));
+    m_uaeGuiCheck->setText(option(paths.uae, "WinUAE"));
+    m_fellowGuiCheck->setText(option(paths.fellow, "WinFellow"));
 }
 
 void OptionsWindow::showSettings()

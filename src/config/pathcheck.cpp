@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-namespace configrecord
+namespace configfields
 {
 
 QString pathProblem(const QString &path, bool directory)
@@ -29,4 +29,4 @@ QString pathProblem(const QString &path, bool directory)
     return {};
 }
 
-} // namespace configrecord
+} // namespace configfields

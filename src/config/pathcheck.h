@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace configrecord
+namespace configfields
 {
 
 // What is wrong with a configured path, for the user: empty when the path is empty (not
@@ -10,4 +10,4 @@ namespace configrecord
 // (for a program box, also a bare name found on the search path).
 QString pathProblem(const QString &path, bool directory);
 
-} // namespace configrecord
+} // namespace configfields

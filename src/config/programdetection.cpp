@@ -1,5 +1,7 @@
 #include "programdetection.h"
 
+#include "cataloguestore.h"
+
 #include <QStandardPaths>
 
 namespace programdetection
@@ -9,15 +11,15 @@ namespace
 {
 
 struct Candidates {
-    const char *column;
+    Configuration::Path path;
     const char *programs[2];
 };
 
 constexpr Candidates kCandidates[] = {
-    {"vice", {"x64sc", "x64"}},
-    {"uae", {"fs-uae", "amiberry"}},
-    {"player1", {"sidplayfp", "sidplay2"}},
-    {"player2", {"xmp", "openmpt123"}},
+    {Configuration::Path::Vice, {"x64sc", "x64"}},
+    {Configuration::Path::Uae, {"fs-uae", "amiberry"}},
+    {Configuration::Path::Player1, {"sidplayfp", "sidplay2"}},
+    {Configuration::Path::Player2, {"xmp", "openmpt123"}},
 };
 
 } // namespace
@@ -27,18 +29,18 @@ QString findOnPath(const QString &program)
     return QStandardPaths::findExecutable(program);
 }
 
-QList<Found> fillEmpty(configrecord::Values &values, const Finder &find)
+QList<Found> fillEmpty(Configuration &configuration, const Finder &find)
 {
     QList<Found> found;
     for (const Candidates &c : kCandidates) {
-        const QString column = QLatin1String(c.column);
-        if (!values.value(column).isEmpty())
+        QString &value = configuration.value(c.path);
+        if (!value.isEmpty())
             continue;
         for (const char *program : c.programs) {
             const QString path = find(QLatin1String(program));
             if (!path.isEmpty()) {
-                values.insert(column, path);
-                found.append({column, path});
+                value = path;
+                found.append({c.path, path});
                 break;
             }
         }
@@ -46,20 +48,19 @@ QList<Found> fillEmpty(configrecord::Values &values, const Finder &find)
     return found;
 }
 
-bool detectInto(const QSqlDatabase &db, QString *error, const Finder &find)
+Outcome detectInto(const QSqlDatabase &db, const Finder &find)
 {
-    QString why;
-    configrecord::Values values = configrecord::load(db, &why);
-    const QList<Found> found = why.isEmpty() ? fillEmpty(values, find) : QList<Found>();
+    CatalogueStore store(db);
+    Result<Configuration> configuration = store.configuration();
+    if (!configuration)
+        return configuration.failure();
+    QList<Configuration::Path> filled;
+    for (const Found &f : fillEmpty(*configuration, find))
+        filled << f.path;
     // Only the filled paths are written: the others stay as they are stored.
-    configrecord::Values filled;
-    for (const Found &f : found)
-        filled.insert(f.column, f.path);
-    if (why.isEmpty() && !filled.isEmpty())
-        configrecord::store(db, filled, &why);
-    if (error)
-        *error = why;
-    return why.isEmpty();
+    if (filled.isEmpty())
+        return {};
+    return store.saveConfiguration(*configuration, filled);
 }
 
 } // namespace programdetection

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "configrecord.h"
+#include "configuration.h"
+#include "result.h"
 
 #include <QList>
+#include <QSqlDatabase>
 
 #include <functional>
 
@@ -13,19 +15,20 @@ namespace programdetection
 {
 
 struct Found {
-    QString column;
-    QString path;
+    Configuration::Path path;
+    QString program;
+    bool operator==(const Found &) const = default;
 };
 
 // The full path of an installed program, empty when there is none.
 using Finder = std::function<QString(const QString &program)>;
 QString findOnPath(const QString &program);
 
-// Fills each empty value that a candidate is installed for; a filled value is never
+// Fills each empty path that a candidate is installed for; a filled path is never
 // changed. Returns what it filled, in window order.
-QList<Found> fillEmpty(configrecord::Values &values, const Finder &find = findOnPath);
+QList<Found> fillEmpty(Configuration &configuration, const Finder &find = findOnPath);
 
-// The same on the stored record; writes only when something was found.
-bool detectInto(const QSqlDatabase &db, QString *error, const Finder &find = findOnPath);
+// The same on the stored configuration; writes only the paths it found.
+Outcome detectInto(const QSqlDatabase &db, const Finder &find = findOnPath);
 
 } // namespace programdetection

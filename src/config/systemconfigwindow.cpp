@@ -1,7 +1,8 @@
 #include "systemconfigwindow.h"
 
 #include "appcontext.h"
-#include "configrecord.h"
+#include "cataloguestore.h"
+#include "configfields.h"
 #include "dialogs.h"
 #include "fitscrollarea.h"
 #include "opentest.h"
@@ -26,9 +27,9 @@ namespace
 {
 
 // Where the chooser starts for a box: the folder it names, or the folder of the program.
-QString startFolder(const configrecord::Field &field, const QString &text)
+QString startFolder(const configfields::Field &field, const QString &text)
 {
-    if (text.isEmpty() || field.directory)
+    if (text.isEmpty() || field.isFolder())
         return text;
     return QDir::toNativeSeparators(QFileInfo(text).absolutePath());
 }
@@ -63,11 +64,11 @@ SystemConfigWindow::SystemConfigWindow(AppContext &ctx, QWidget *parent)
 void SystemConfigWindow::buildFrames(QVBoxLayout *outer)
 {
     int labelWidth = 0;
-    for (const configrecord::Field &f : configrecord::fields())
+    for (const configfields::Field &f : configfields::fields())
         labelWidth = std::max(labelWidth, fontMetrics().horizontalAdvance(tr(f.label)));
     QGroupBox *frame = nullptr;
     QGridLayout *grid = nullptr;
-    for (const configrecord::Field &f : configrecord::fields()) {
+    for (const configfields::Field &f : configfields::fields()) {
         const QString frameTitle = tr(f.frame);
         if (!frame || frame->title() != frameTitle) {
             frame = new QGroupBox(frameTitle, this);
@@ -79,29 +80,29 @@ void SystemConfigWindow::buildFrames(QVBoxLayout *outer)
     }
 }
 
-void SystemConfigWindow::addPathRow(QGridLayout *grid, const configrecord::Field &field,
+void SystemConfigWindow::addPathRow(QGridLayout *grid, const configfields::Field &field,
                                     int labelWidth)
 {
     QWidget *frame = grid->parentWidget();
-    const QString column = QLatin1String(field.column);
+    const QString name = QLatin1String(field.name);
     const int row = grid->rowCount();
     auto *label = new QLabel(tr(field.label), frame);
     // One label width for all frames, so that the boxes line up.
     label->setMinimumWidth(labelWidth);
     grid->addWidget(label, row, 0);
     auto *edit = new QLineEdit(frame);
-    edit->setObjectName(column + QStringLiteral("Edit"));
+    edit->setObjectName(name + QStringLiteral("Edit"));
     edit->setMinimumWidth(360);
     grid->addWidget(edit, row, 1);
     auto *button = new QPushButton(QStringLiteral("..."), frame);
     button->setFixedWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 24);
-    button->setObjectName(column + QStringLiteral("PickButton"));
-    button->setToolTip(field.directory ? tr("Choose a directory") : tr("Choose a program"));
+    button->setObjectName(name + QStringLiteral("PickButton"));
+    button->setToolTip(field.isFolder() ? tr("Choose a directory") : tr("Choose a program"));
     connect(button, &QPushButton::clicked, this, [this, &field] { pickPath(field); });
     connect(edit, &QLineEdit::textChanged, this, [this, &field] { markPath(field); });
     grid->addWidget(button, row, 2);
-    m_pathEdits.insert(column, edit);
-    m_pickButtons.insert(column, button);
+    m_pathEdits.insert(field.path, edit);
+    m_pickButtons.insert(field.path, button);
 }
 
 void SystemConfigWindow::buildButtons(QVBoxLayout *outer)
@@ -129,28 +130,26 @@ void SystemConfigWindow::buildButtons(QVBoxLayout *outer)
 // Shows the stored record; a catalogue that cannot be read leaves the boxes as they are.
 void SystemConfigWindow::showStoredPaths()
 {
-    QString error;
     const QSqlDatabase db = m_ctx.db();
-    const configrecord::Values values = configrecord::load(db, &error);
-    if (!db.isOpen() && !m_ctx.dbError().isEmpty())
-        error = m_ctx.dbError();
-    if (!error.isEmpty()) {
-        reportReadFailure(m_ctx.dialogs, error);
+    const Result<Configuration> configuration = CatalogueStore(db).configuration();
+    if (!configuration) {
+        const bool closed = !db.isOpen() && !m_ctx.dbError().isEmpty();
+        reportReadFailure(m_ctx.dialogs, closed ? m_ctx.dbError() : configuration.error());
         return;
     }
     for (auto it = m_pathEdits.begin(); it != m_pathEdits.end(); ++it) {
         const QSignalBlocker blocker(it.value());
-        it.value()->setText(values.value(it.key()));
+        it.value()->setText(configuration->value(it.key()));
     }
-    for (const configrecord::Field &f : configrecord::fields())
+    for (const configfields::Field &f : configfields::fields())
         markPath(f);
 }
 
 // A path that does not exist or cannot be run gets a tinted box and says why.
-void SystemConfigWindow::markPath(const configrecord::Field &field)
+void SystemConfigWindow::markPath(const configfields::Field &field)
 {
-    QLineEdit *edit = m_pathEdits.value(QLatin1String(field.column));
-    const QString problem = configrecord::pathProblem(edit->text(), field.directory);
+    QLineEdit *edit = m_pathEdits.value(field.path);
+    const QString problem = configfields::pathProblem(edit->text(), field.isFolder());
     edit->setToolTip(problem);
     edit->setStyleSheet(problem.isEmpty() ? QString()
                                           : QStringLiteral("QLineEdit { background: #ffd8d0; }"));
@@ -159,18 +158,18 @@ void SystemConfigWindow::markPath(const configrecord::Field &field)
 QStringList SystemConfigWindow::pathProblems() const
 {
     QStringList problems;
-    for (const configrecord::Field &f : configrecord::fields()) {
-        const QString problem = configrecord::pathProblem(
-            m_pathEdits.value(QLatin1String(f.column))->text(), f.directory);
+    for (const configfields::Field &f : configfields::fields()) {
+        const QString problem =
+            configfields::pathProblem(m_pathEdits.value(f.path)->text(), f.isFolder());
         if (!problem.isEmpty())
             problems << problem;
     }
     return problems;
 }
 
-void SystemConfigWindow::pickPath(const configrecord::Field &field)
+void SystemConfigWindow::pickPath(const configfields::Field &field)
 {
-    const QString text = m_pathEdits.value(QLatin1String(field.column))->text();
+    const QString text = m_pathEdits.value(field.path)->text();
     // Only the pick of this chooser run counts; a cancelled one leaves the box as it is.
     m_awaitedPick = field.purpose;
     m_ctx.windows.openModal(FileChooserRequest{field.purpose, startFolder(field, text)});
@@ -181,9 +180,9 @@ void SystemConfigWindow::takePick(ChooserPurpose purpose, const QString &path)
 {
     if (m_awaitedPick != purpose)
         return;
-    for (const configrecord::Field &f : configrecord::fields())
+    for (const configfields::Field &f : configfields::fields())
         if (f.purpose == purpose)
-            m_pathEdits.value(QLatin1String(f.column))->setText(path);
+            m_pathEdits.value(f.path)->setText(path);
 }
 
 void SystemConfigWindow::onOkClicked()
@@ -199,14 +198,10 @@ void SystemConfigWindow::onOkClicked()
             question, problems.isEmpty() ? Dialogs::Icon::Information : Dialogs::Icon::Exclamation,
             tr("Modify")))
         return;
-    configrecord::Values values;
-    for (auto it = m_pathEdits.begin(); it != m_pathEdits.end(); ++it)
-        values.insert(it.key(), it.value()->text());
-    QString error;
     const QSqlDatabase db = m_ctx.db();
-    if (!configrecord::store(db, values, &error)) {
-        if (!db.isOpen() && !m_ctx.dbError().isEmpty())
-            error = m_ctx.dbError();
+    if (const Outcome saved = CatalogueStore(db).saveConfiguration(typedPaths()); !saved) {
+        const bool closed = !db.isOpen() && !m_ctx.dbError().isEmpty();
+        const QString error = closed ? m_ctx.dbError() : saved.error();
         m_ctx.dialogs.message(tr("The configuration could not be saved; your changes are still "
                                  "in the window.\n") +
                                   error,
@@ -217,20 +212,26 @@ void SystemConfigWindow::onOkClicked()
     Q_EMIT m_ctx.windows.events().configurationSaved();
 }
 
+Configuration SystemConfigWindow::typedPaths() const
+{
+    Configuration configuration;
+    for (auto it = m_pathEdits.begin(); it != m_pathEdits.end(); ++it)
+        configuration.value(it.key()) = it.value()->text();
+    return configuration;
+}
+
 // Fills the empty boxes only; OK stores them as any other change.
 void SystemConfigWindow::onDetectClicked()
 {
-    configrecord::Values values;
-    for (auto it = m_pathEdits.begin(); it != m_pathEdits.end(); ++it)
-        values.insert(it.key(), it.value()->text());
-    const QList<programdetection::Found> found = programdetection::fillEmpty(values);
+    Configuration configuration = typedPaths();
+    const QList<programdetection::Found> found = programdetection::fillEmpty(configuration);
     QStringList lines;
     for (const programdetection::Found &f : found) {
-        m_pathEdits.value(f.column)->setText(f.path);
-        for (const configrecord::Field &field : configrecord::fields())
-            if (f.column == QLatin1String(field.column))
+        m_pathEdits.value(f.path)->setText(f.program);
+        for (const configfields::Field &field : configfields::fields())
+            if (f.path == field.path)
                 lines << tr(field.frame) + QStringLiteral(", ") + tr(field.label) +
-                             QStringLiteral(": ") + QDir::toNativeSeparators(f.path);
+                             QStringLiteral(": ") + QDir::toNativeSeparators(f.program);
     }
     m_ctx.dialogs.message(found.isEmpty()
                               ? tr("No new emulator or sound player was found on PATH.")

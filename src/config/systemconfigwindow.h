@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QHash>
+#include "configuration.h"
+
+#include <QMap>
 #include <QStringList>
 #include <QWidget>
 
@@ -12,12 +14,12 @@ class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
 enum class ChooserPurpose;
-namespace configrecord
+namespace configfields
 {
 struct Field;
 }
 
-// "System Configuration": the paths of the configuration record, each with a pick button
+// "System Configuration": the paths of the configuration, each with a pick button
 // that opens the chooser modally for its purpose. A confirmed OK writes the record and
 // reports WindowEvents::configurationSaved.
 class SystemConfigWindow : public QWidget
@@ -28,21 +30,22 @@ public:
 
 private:
     void buildFrames(QVBoxLayout *outer);
-    void addPathRow(QGridLayout *grid, const configrecord::Field &field, int labelWidth);
+    void addPathRow(QGridLayout *grid, const configfields::Field &field, int labelWidth);
     void buildButtons(QVBoxLayout *outer);
     void showStoredPaths();
-    void pickPath(const configrecord::Field &field);
+    void pickPath(const configfields::Field &field);
     void takePick(ChooserPurpose purpose, const QString &path);
-    void markPath(const configrecord::Field &field);
+    void markPath(const configfields::Field &field);
     QStringList pathProblems() const;
+    Configuration typedPaths() const;
     void onOkClicked();
     void onDetectClicked();
 
     AppContext &m_ctx;
-    // Column of tabella2 -> its box and pick button; object names "<column>Edit" and
-    // "<column>PickButton".
-    QHash<QString, QLineEdit *> m_pathEdits;
-    QHash<QString, QPushButton *> m_pickButtons;
+    // Each path's box and pick button; object names "<name>Edit" and "<name>PickButton"
+    // (configfields::Field::name).
+    QMap<Configuration::Path, QLineEdit *> m_pathEdits;
+    QMap<Configuration::Path, QPushButton *> m_pickButtons;
     QPushButton *m_detectButton = nullptr;
     QPushButton *m_okButton = nullptr;
     QPushButton *m_exitButton = nullptr;

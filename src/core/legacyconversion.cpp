@@ -2,6 +2,7 @@
 
 #include "cataloguestore.h"
 #include "database.h"
+#include "progress.h"
 #include "regularfile.h"
 #include "workfolder.h"
 
@@ -88,6 +89,20 @@ QString convertCatalogue(const QString &jetFile, const QString &target, const QS
         return QStringLiteral("%1 cannot be read: %2").arg(jetFile, why.replace(staging, jetFile));
     if (QString why = writeCatalogue(staging, target); !why.isEmpty())
         return QStringLiteral("cannot write %1: %2").arg(target, why);
+    return {};
+}
+
+Outcome convertCatalogue(const QString &jetFile, const QString &target, const QString &tempDir,
+                         Progress &progress)
+{
+    ReaderRun run;
+    run.progress = [&progress](qint64 done, qint64 total) {
+        progress.setTotal(total);
+        progress.setDone(done);
+    };
+    run.cancelled = [&progress] { return progress.isCancelled(); };
+    if (const QString why = convertCatalogue(jetFile, target, tempDir, run); !why.isEmpty())
+        return Failure{why};
     return {};
 }
 

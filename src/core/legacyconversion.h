@@ -1,8 +1,11 @@
 #pragma once
 
 #include "legacyreader.h"
+#include "result.h"
 
 #include <QString>
+
+class Progress;
 
 namespace legacy
 {
@@ -13,5 +16,9 @@ namespace legacy
 // folder under tempDir. Returns the empty text on success, else why.
 QString convertCatalogue(const QString &jetFile, const QString &target, const QString &tempDir,
                          const ReaderRun &run = {});
+
+// The same for a BackgroundJob: the games read so far go to progress, which may stop it.
+Outcome convertCatalogue(const QString &jetFile, const QString &target, const QString &tempDir,
+                         Progress &progress);
 
 } // namespace legacy

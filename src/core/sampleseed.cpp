@@ -17,9 +17,9 @@
 namespace
 {
 
-const char *const kGamePathColumns[] = {"emul1", "df1", "df2", "df3", "song", "screen1", "screen2"};
-const char *const kConfigFolderColumns[] = {"game64",    "music64",    "screen64",
-                                            "gameamiga", "musicamiga", "screenamiga"};
+using F = Game::Field;
+const Game::Field kGamePaths[] = {F::GameFile,  F::Drive2,      F::Drive3,     F::Drive4,
+                                  F::MusicFile, F::Screenshot1, F::Screenshot2};
 
 const QString kSampleFolderName = QStringLiteral("sample");
 // How long a first run waits for another one that is seeding the same folder.
@@ -88,18 +88,23 @@ QString rewriteFolder(const QSqlDatabase &db, const QString &from, const QString
     catalogue::WriteTransaction transaction(db);
     if (!transaction.isOpen())
         return transaction.error();
-    const auto rewrite = [&](const char *table, const char *column) {
+    const auto rewrite = [&](const QString &table, const QString &column) {
         const QString sql = QStringLiteral("UPDATE %1 SET %2 = ? || substr(%2, length(?) + 1) "
                                            "WHERE substr(%2, 1, length(?)) = ?")
-                                .arg(QLatin1String(table), QLatin1String(column));
+                                .arg(table, column);
         return catalogue::run(db, sql, {to, from, from, from}).error();
     };
-    for (const char *column : kGamePathColumns)
-        if (QString why = rewrite("tabella1", column); !why.isEmpty())
+    for (const Game::Field field : kGamePaths)
+        if (QString why = rewrite(CatalogueStore::gameTable(), CatalogueStore::column(field));
+            !why.isEmpty())
             return why;
-    for (const char *column : kConfigFolderColumns)
-        if (QString why = rewrite("tabella2", column); !why.isEmpty())
+    for (const Configuration::Path path : Configuration::paths()) {
+        if (!Configuration::isFolder(path))
+            continue;
+        if (QString why = rewrite(CatalogueStore::configTable(), CatalogueStore::column(path));
+            !why.isEmpty())
             return why;
+    }
     return transaction.commit().error();
 }
 

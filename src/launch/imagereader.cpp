@@ -98,7 +98,7 @@ QString decode1252(QByteArrayView bytes)
     QChar *out = text.data();
     for (const char c : bytes) {
         const uchar b = static_cast<uchar>(c);
-        *out++ = (b >= 0x80 && b < 0xA0) ? QChar(kHigh1252[b - 0x80]) : QChar(b);
+        *out++ = (b >= 0x80 && b < 0xA0) ? QChar(kHigh1252[b - 0x80]) : QChar(char16_t(b));
     }
     return text;
 }

@@ -1,4 +1,4 @@
-#include "configrecord.h"
+#include "configfields.h"
 #include "configregistry.h"
 
 #include "database.h"
@@ -41,7 +41,7 @@ struct ConfigTest : testing::Test {
     void choose(const FileChooserRequest &r)
     {
         asked << r;
-        for (const configrecord::Field &f : configrecord::fields())
+        for (const configfields::Field &f : configfields::fields())
             if (!pick.isEmpty())
                 Q_EMIT t.ctx->windows.events().filePicked(f.purpose,
                                                           f.purpose == r.purpose ? pick : "/other");
@@ -59,23 +59,6 @@ struct ConfigTest : testing::Test {
 };
 
 } // namespace
-
-TEST(ConfigRecord, AnEmptyTableGetsItsRowAndOtherColumnsWriteNothing)
-{
-    TestCatalogue c;
-    QString error;
-    ASSERT_TRUE(configrecord::store(c.db(), {{"uae", "/emu/uae"}}, &error));
-    EXPECT_EQ(c.value(0, "uae").toString(), "/emu/uae");
-    for (const configrecord::Values &bad :
-         {configrecord::Values{{"uae", "/x"}, {"dbver", "Private"}},
-          configrecord::Values{{"uae = 'x', dbver", "y"}}, configrecord::Values{}}) {
-        EXPECT_FALSE(configrecord::store(c.db(), bad, &error));
-        EXPECT_FALSE(error.isEmpty());
-        error.clear();
-    }
-    EXPECT_EQ(c.value(0, "uae").toString(), "/emu/uae");
-    EXPECT_FALSE(configrecord::store(QSqlDatabase(), {{"uae", "/x"}}, &error));
-}
 
 TEST_F(ConfigTest, OkOrEnterAsksBeforeWritingEveryBoxAndExitOrEscapeWritesNothing)
 {
@@ -144,11 +127,11 @@ TEST_F(ConfigTest, PathsThatLeadNowhereAreMarkedAndStoredOnlyWhenConfirmed)
 TEST_F(ConfigTest, EachPickButtonTakesOnlyThePickForItsPurposeAndAFailedOkKeepsThem)
 {
     QWidget *w = t.ctx->windows.show(WindowKey::SystemConfig);
-    for (const configrecord::Field &f : configrecord::fields()) {
-        pick = QString("/picked/") + f.column;
-        click(w, QString(f.column) + "PickButton");
-        EXPECT_EQ(asked.value(asked.size() - 1).purpose, f.purpose) << f.column;
-        EXPECT_EQ(edit(w, f.column)->text(), pick);
+    for (const configfields::Field &f : configfields::fields()) {
+        pick = QString("/picked/") + f.name;
+        click(w, QString(f.name) + "PickButton");
+        EXPECT_EQ(asked.value(asked.size() - 1).purpose, f.purpose) << f.name;
+        EXPECT_EQ(edit(w, f.name)->text(), pick);
     }
     EXPECT_EQ(edit(w, "ccs64")->text(), "/picked/ccs64") << "other purposes' picks are ignored";
     EXPECT_EQ(stored("ccs64"), "/emu/ccs64.exe") << "the record waits for OK";

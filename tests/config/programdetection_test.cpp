@@ -19,21 +19,24 @@ QString installed(const QString &program)
 
 TEST(ProgramDetection, FillsOnlyEmptyPathsWithTheFirstInstalledChoice)
 {
-    configrecord::Values values{{"vice", ""}, {"uae", "/mine/winuae"}, {"player2", ""}};
-    const QList<programdetection::Found> found = programdetection::fillEmpty(values, installed);
-    QStringList filled;
-    for (const programdetection::Found &f : found)
-        filled << f.column + "=" + f.path;
-    EXPECT_EQ(filled, (QStringList{"vice=/bin/x64", "player1=/bin/sidplayfp", "player2=/bin/xmp"}));
-    EXPECT_EQ(values.value("uae"), "/mine/winuae");
+    using P = Configuration::Path;
+    Configuration configuration;
+    configuration.uae = "/mine/winuae";
+    const QList<programdetection::Found> found =
+        programdetection::fillEmpty(configuration, installed);
+    const QList<programdetection::Found> expected{
+        {P::Vice, "/bin/x64"}, {P::Player1, "/bin/sidplayfp"}, {P::Player2, "/bin/xmp"}};
+    EXPECT_EQ(found, expected);
+    EXPECT_EQ(configuration.vice, "/bin/x64");
+    EXPECT_EQ(configuration.uae, "/mine/winuae");
 }
 
 TEST(ProgramDetection, WritesTheFoundPathsIntoTheRecordOnly)
 {
     TestCatalogue c;
     c.setConfig({{"uae", "/mine/winuae"}, {"fellow", "/mine/fellow"}});
-    QString error;
-    EXPECT_TRUE(programdetection::detectInto(c.db(), &error, installed)) << error.toStdString();
+    const Outcome detected = programdetection::detectInto(c.db(), installed);
+    EXPECT_TRUE(detected.ok()) << detected.error().toStdString();
     EXPECT_EQ(c.value(0, "vice").toString(), "/bin/x64");
     EXPECT_EQ(c.value(0, "uae").toString(), "/mine/winuae");
     EXPECT_EQ(c.value(0, "fellow").toString(), "/mine/fellow");

@@ -2,6 +2,7 @@
 #include "database.h"
 #include "legacyconversion.h"
 #include "legacyreader.h"
+#include "progress.h"
 #include "widgettest.h"
 
 #include <QDir>
@@ -90,13 +91,19 @@ TEST(LegacyConversion, WritesAWholeCatalogueAndLeavesNothingElse)
 {
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("new.mdb"));
-    qint64 lastDone = -1;
-    legacy::ReaderRun run;
-    run.progress = [&lastDone](qint64 done, qint64) { lastDone = done; };
-    ASSERT_EQ(legacy::convertCatalogue(fixture(QStringLiteral("catalogue-jet4.mdb")), target,
-                                       dir.path(), run),
-              QString());
-    EXPECT_EQ(lastDone, 40);
+    struct LastReport final : Progress {
+        qint64 done = -1;
+        qint64 total = -1;
+        void setTotal(qint64 t) override { total = t; }
+        void setDone(qint64 d) override { done = d; }
+        void note(const QString &) override {}
+        bool isCancelled() const override { return false; }
+    } progress;
+    const Outcome converted = legacy::convertCatalogue(
+        fixture(QStringLiteral("catalogue-jet4.mdb")), target, dir.path(), progress);
+    ASSERT_TRUE(converted.ok()) << converted.error().toStdString();
+    EXPECT_EQ(progress.done, 40);
+    EXPECT_EQ(progress.total, 40);
     ASSERT_EQ(catalogue::checkCatalogue(target).error(), QString());
     const auto c = catalogue::Connection::open(target);
     ASSERT_TRUE(c.ok()) << c.error().toStdString();
