@@ -116,8 +116,32 @@ TEST(CatalogueStore, ListsFilterSearchAndSortByFoldedTitle)
         EXPECT_EQ(ids(*rows), c.expected) << c.what;
     }
     EXPECT_EQ(store.games({}).value().at(1).machine, QStringLiteral("C128"));
+    EXPECT_EQ(ids(store.allGames().value()), (QList<GameId>{zak, eric, apb, odd, none}));
     EXPECT_TRUE(store.anyGame({false, true}).value());
     EXPECT_FALSE(store.anyGame({false, false, false, true}).value());
+}
+
+TEST(CatalogueStore, AMatchIsCaseBlindNullSafeAndTheFirstById)
+{
+    TestCatalogue cat;
+    CatalogueStore store(cat.db());
+    const GameId first = cat.addGame({{"titolo", "Élite"}, {"formato", "C64"}, {"sh", "Firebird"}});
+    cat.addGame({{"titolo", "élite"}, {"formato", "c64"}});
+    const GameId untitled = cat.addGame({{"formato", "C64"}});
+    cat.addGame({{"titolo", ""}, {"formato", "Amiga"}});
+    const struct {
+        QString title, machine;
+        GameId expected; // 0: none
+    } cases[] = {
+        {"ÉLITE", "c64", first}, {"Elite", "C64", 0},     {QString(), "C64", untitled},
+        {"", "C64", 0},          {QString(), "Amiga", 0}, {"x' or '1'='1", "C64", 0},
+    };
+    for (const auto &c : cases) {
+        const auto match = store.matchingGame(c.title, c.machine);
+        ASSERT_TRUE(match.ok()) << match.error().toStdString();
+        EXPECT_EQ(match->has_value() ? (*match)->id : 0, c.expected) << c.title.toStdString();
+    }
+    EXPECT_EQ(store.matchingGame("élite", "C64").value()->publisher, QStringLiteral("Firebird"));
 }
 
 TEST(CatalogueStore, TheConfigurationRoundTripsWithEmptyPathsAsNull)
@@ -168,6 +192,36 @@ TEST(BackgroundJob, ReportsInOrderBeforeFinishingAndGivesItsResult)
     ASSERT_FALSE(progressed.isEmpty());
     EXPECT_EQ(progressed.last().at(0).toLongLong(), 3);
     EXPECT_EQ(progressed.last().at(1).toLongLong(), 3);
+}
+
+// Notes made while none has been delivered travel in one queued event, in order.
+TEST(BackgroundJob, NotesMadeFastArriveTogetherInOrder)
+{
+    class MetaCallCounter : public QObject
+    {
+    public:
+        int calls = 0;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            calls += event->type() == QEvent::MetaCall;
+            return false;
+        }
+    } counter;
+    BackgroundJob<int> job;
+    job.installEventFilter(&counter);
+    QSignalSpy noted(&job, &Job::noted);
+    QSignalSpy finished(&job, &Job::finished);
+    job.start([](Progress &p) {
+        for (int i = 0; i < 1000; ++i)
+            p.note(QString::number(i));
+        return 0;
+    });
+    job.waitForFinished(); // this thread delivers nothing meanwhile
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_EQ(counter.calls, 1);
+    ASSERT_EQ(noted.size(), 1000);
+    EXPECT_EQ(noted.at(0).at(0).toString(), QStringLiteral("0"));
+    EXPECT_EQ(noted.at(999).at(0).toString(), QStringLiteral("999"));
 }
 
 TEST(BackgroundJob, ACancelReachesTheWorkAndDeletingWaitsForIt)
