@@ -7,18 +7,14 @@
 namespace merrow
 {
 
-bool vacuumInto(const QSqlDatabase &db, const QString &target, QString *error)
+Outcome vacuumInto(const QSqlDatabase &db, const QString &target)
 {
-    if (QFileInfo::exists(target)) {
-        if (error)
-            *error = QStringLiteral("%1 is in the way").arg(target);
-        return false;
-    }
+    if (QFileInfo::exists(target))
+        return Failure{QStringLiteral("%1 is in the way").arg(target)};
     QString why;
-    const QSqlQuery q = catalogue::run(db, QStringLiteral("VACUUM INTO ?"), {target}, &why);
-    if (!q.isActive() && error)
-        *error = QStringLiteral("cannot write %1: %2").arg(target, why);
-    return q.isActive();
+    if (!catalogue::run(db, QStringLiteral("VACUUM INTO ?"), {target}, &why).isActive())
+        return Failure{QStringLiteral("cannot write %1: %2").arg(target, why)};
+    return {};
 }
 
 } // namespace merrow

@@ -1,3 +1,4 @@
+#include "cataloguestore.h"
 #include "exportfiles.h"
 #include "exportpipeline.h"
 #include "gamediff.h"
@@ -36,13 +37,18 @@ protected:
     // Whether it worked, with the games exported or the step that failed (named in error).
     std::pair<bool, int> exportTo(const QString &to, int busyMs = 200)
     {
-        statuses.clear();
+        RecordingProgress progress;
         ExportPipeline p(local.path(), temp.path(), to);
         p.setBusyTimeout(busyMs);
-        p.onStatus = [this](int, const QString &s) { statuses << s; };
-        const ExportPipeline::Result r = p.run();
-        error = r.error;
-        return {r.ok, r.ok ? r.exported : r.failedStep};
+        const Result<int> r = p.run(progress);
+        statuses = progress.notes;
+        error = r.error();
+        if (r)
+            return {true, *r};
+        for (int step = 0; step < ExportPipeline::StepCount; ++step)
+            if (error.startsWith("Export failed at \"" + ExportPipeline::statusText(step) + "\""))
+                return {false, step};
+        return {false, -1};
     }
     // Nothing the pipeline does may lose or damage the catalogue, or leave its own files.
     void expectSound(const QStringList &before)
@@ -120,7 +126,7 @@ TEST_F(ExportTest, AWriteThatCommitsWhileTheExportWaitsIsKept)
 {
     auto other = catalogue::Connection::open(local.path(), &error);
     ASSERT_TRUE(other) << error.toStdString();
-    ExportPipeline::Result result;
+    std::optional<Result<int>> result;
     {
         catalogue::WriteTransaction held(other->db());
         ASSERT_TRUE(held.isOpen()) << held.error().toStdString();
@@ -131,11 +137,12 @@ TEST_F(ExportTest, AWriteThatCommitsWhileTheExportWaitsIsKept)
         std::thread exporter([&] {
             ExportPipeline p(local.path(), temp.path(), destination);
             p.setBusyTimeout(4000);
-            p.onStatus = [&](int step, const QString &) {
-                if (step == ExportPipeline::Compact)
+            RecordingProgress progress;
+            progress.whenNoted = [&](const QString &status) {
+                if (status == ExportPipeline::statusText(ExportPipeline::Compact))
                     compacting.set_value();
             };
-            result = p.run();
+            result = p.run(progress);
         });
         compacting.get_future().wait();
         // Long enough for the compaction to be waiting on the lock, short of its timeout.
@@ -143,7 +150,7 @@ TEST_F(ExportTest, AWriteThatCommitsWhileTheExportWaitsIsKept)
         EXPECT_TRUE(held.commit()) << held.error().toStdString();
         exporter.join();
     }
-    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    ASSERT_TRUE(result->ok()) << result->error().toStdString();
     const QStringList titles{"New", "Saved", "Tag 1", "Tag 2", "Tag 3", "Tag 4"};
     EXPECT_EQ(column(local.path()), titles);
     EXPECT_EQ(column(backup), titles);
@@ -201,7 +208,9 @@ TEST(ImportFile, ChecksTheCopyBeforeListingAndRefusesBadFiles)
     QString why;
     bool unfit = true;
     const auto open = [&](const QString &source) {
-        return ImportFile::open(source, working, &why, &unfit);
+        ImportFile::Opened file = ImportFile::open(source, working, &unfit);
+        why = file.error();
+        return file;
     };
     {
         TestCatalogue file;
@@ -214,7 +223,8 @@ TEST(ImportFile, ChecksTheCopyBeforeListingAndRefusesBadFiles)
         auto copy = open(file.path());
         ASSERT_TRUE(copy) << why.toStdString();
         QStringList lines;
-        for (const ListEntry &e : copy->entries())
+        const QList<ListEntry> entries = (*copy)->entries().value();
+        for (const ListEntry &e : entries)
             lines << e.line;
         EXPECT_EQ(lines, QStringList({"C64   Zak", "Amiga Agony", "Weird ", "c64   X", "      Y"}));
     }
@@ -240,15 +250,10 @@ TEST(CompareTest, FourteenFieldsInOrderMatchedCaseBlindWithQuotes)
 {
     TestCatalogue local, exported;
     const auto diff = [&](int id) {
-        const GameDiff d = compareGame(local.db(), exported.db(), id);
-        QStringList out;
-        if (d.isNew)
-            out << "NEW";
-        for (const DiffLine &l : d.lines) {
-            out << l.text;
-            EXPECT_EQ(l.exportId, id);
-        }
-        return out;
+        const Result<GameDiff> d = compareGame(local.db(), exported.db(), id);
+        if (!d)
+            return QStringList{"failed: " + d.error()};
+        return d->isNew ? QStringList{"NEW"} : d->lines;
     };
     QVariantMap e{{"titolo", "Elite"},  {"formato", "C64"}, {"sh", "Firebird"}, {"year", "1985"},
                   {"note", QVariant()}, {"dbver", "other"}, {"df1", "/b.d64"}};
@@ -285,7 +290,5 @@ TEST(CompareTest, FourteenFieldsInOrderMatchedCaseBlindWithQuotes)
         EXPECT_EQ(diff(exported.addGame({{"titolo", c.title}, {"formato", c.format}, {"sh", "b"}})),
                   c.expected)
             << c.title.toString().toStdString();
-    const GameDiff missing = compareGame(local.db(), exported.db(), 999);
-    EXPECT_FALSE(missing.found);
-    EXPECT_FALSE(missing.isNew);
+    EXPECT_EQ(compareGame(local.db(), exported.db(), 999).error(), CatalogueStore::gameGoneText());
 }
