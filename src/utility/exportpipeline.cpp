@@ -26,10 +26,14 @@ Failure failure(const QString &why)
     return {why};
 }
 
-std::unique_ptr<catalogue::Connection> openWithTimeout(const QString &path, int busyMs,
-                                                       QString *error)
+Result<std::unique_ptr<catalogue::Connection>> openWithTimeout(const QString &path, int busyMs)
 {
-    return catalogue::Connection::open(path, error, catalogue::Connection::Mode::ReadWrite, busyMs);
+    QString why;
+    auto c =
+        catalogue::Connection::open(path, &why, catalogue::Connection::Mode::ReadWrite, busyMs);
+    if (!c)
+        return failure(why);
+    return c;
 }
 
 } // namespace
@@ -141,10 +145,10 @@ Outcome ExportPipeline::compactCatalogue()
     if (QString why = catalogue::checkCatalogue(m_catalogue); !why.isEmpty())
         return failure(why);
     QString why;
-    auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs, &why);
+    auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs);
     if (!live)
-        return failure(why);
-    if (!catalogue::run(live->db(), QStringLiteral("VACUUM"), {}, &why).isActive())
+        return live.failure();
+    if (!catalogue::run((*live)->db(), QStringLiteral("VACUUM"), {}, &why).isActive())
         return failure(QStringLiteral("cannot compact the catalogue: ") + why);
     return {};
 }
@@ -162,14 +166,14 @@ QString ExportPipeline::compactedWorkFile() const
 Outcome ExportPipeline::backupCatalogue()
 {
     QString why;
-    auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs, &why);
+    auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs);
     if (!live)
-        return failure(why);
+        return live.failure();
     sweepParts(backupPath());
     m_backupPart = partPath(backupPath());
-    if (Outcome copied = vacuumInto(live->db(), m_backupPart); !copied)
+    if (Outcome copied = vacuumInto((*live)->db(), m_backupPart); !copied)
         return copied;
-    live.reset();
+    live->reset();
     if (why = catalogue::checkForeignCatalogue(m_backupPart); !why.isEmpty())
         return failure(QStringLiteral("the backup is unfit: ") + why);
     if (Outcome placed = replaceFile(m_backupPart, backupPath()); !placed)
@@ -180,11 +184,10 @@ Outcome ExportPipeline::backupCatalogue()
 
 Outcome ExportPipeline::createWorkFile()
 {
-    QString why;
-    auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs, &why);
+    auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs);
     if (!live)
-        return failure(why);
-    return vacuumInto(live->db(), workFile());
+        return live.failure();
+    return vacuumInto((*live)->db(), workFile());
 }
 
 // Keeps the games the user added: changed ones are tagged private, and untagged rows stay
@@ -192,13 +195,13 @@ Outcome ExportPipeline::createWorkFile()
 Outcome ExportPipeline::selectOwnGames()
 {
     QString why;
-    auto c = openWithTimeout(workFile(), m_busyTimeoutMs, &why);
+    auto c = openWithTimeout(workFile(), m_busyTimeoutMs);
     if (!c)
-        return failure(why);
+        return c.failure();
     const QString sql =
         QStringLiteral("delete from %1 where %2 <> ?")
             .arg(CatalogueStore::gameTable(), CatalogueStore::column(Game::Field::Origin));
-    if (!catalogue::run(c->db(), sql, {Game::privateOrigin()}, &why).isActive())
+    if (!catalogue::run((*c)->db(), sql, {Game::privateOrigin()}, &why).isActive())
         return failure(why);
     return {};
 }
@@ -208,10 +211,10 @@ Outcome ExportPipeline::compactWorkFile()
     QString why;
     QFile::remove(compactedWorkFile());
     {
-        auto c = openWithTimeout(workFile(), m_busyTimeoutMs, &why);
+        auto c = openWithTimeout(workFile(), m_busyTimeoutMs);
         if (!c)
-            return failure(why);
-        if (Outcome copied = vacuumInto(c->db(), compactedWorkFile()); !copied)
+            return c.failure();
+        if (Outcome copied = vacuumInto((*c)->db(), compactedWorkFile()); !copied)
             return copied;
     }
     if (why = catalogue::checkForeignCatalogue(compactedWorkFile()); !why.isEmpty())
