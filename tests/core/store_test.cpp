@@ -117,31 +117,13 @@ TEST(CatalogueStore, ListsFilterSearchAndSortByFoldedTitle)
     }
     EXPECT_EQ(store.games({}).value().at(1).machine, QStringLiteral("C128"));
     EXPECT_EQ(ids(store.allGames().value()), (QList<GameId>{zak, eric, apb, odd, none}));
+    // A match is case-blind, the first by id, and a Null title matches Null only.
+    cat.addGame({{"titolo", "ZAK"}, {"formato", "c64"}});
+    EXPECT_EQ(store.matchingGame("Zak", "C64").value()->gameFile, QStringLiteral("/z.d64"));
+    EXPECT_EQ(store.matchingGame(QString(), "c64").value()->id, none);
+    EXPECT_FALSE(store.matchingGame("", "C64").value().has_value());
     EXPECT_TRUE(store.anyGame({false, true}).value());
     EXPECT_FALSE(store.anyGame({false, false, false, true}).value());
-}
-
-TEST(CatalogueStore, AMatchIsCaseBlindNullSafeAndTheFirstById)
-{
-    TestCatalogue cat;
-    CatalogueStore store(cat.db());
-    const GameId first = cat.addGame({{"titolo", "Élite"}, {"formato", "C64"}, {"sh", "Firebird"}});
-    cat.addGame({{"titolo", "élite"}, {"formato", "c64"}});
-    const GameId untitled = cat.addGame({{"formato", "C64"}});
-    cat.addGame({{"titolo", ""}, {"formato", "Amiga"}});
-    const struct {
-        QString title, machine;
-        GameId expected; // 0: none
-    } cases[] = {
-        {"ÉLITE", "c64", first}, {"Elite", "C64", 0},     {QString(), "C64", untitled},
-        {"", "C64", 0},          {QString(), "Amiga", 0}, {"x' or '1'='1", "C64", 0},
-    };
-    for (const auto &c : cases) {
-        const auto match = store.matchingGame(c.title, c.machine);
-        ASSERT_TRUE(match.ok()) << match.error().toStdString();
-        EXPECT_EQ(match->has_value() ? (*match)->id : 0, c.expected) << c.title.toStdString();
-    }
-    EXPECT_EQ(store.matchingGame("élite", "C64").value()->publisher, QStringLiteral("Firebird"));
 }
 
 TEST(CatalogueStore, TheConfigurationRoundTripsWithEmptyPathsAsNull)
@@ -197,13 +179,11 @@ TEST(BackgroundJob, ReportsInOrderBeforeFinishingAndGivesItsResult)
 // Notes made while none has been delivered travel in one queued event, in order.
 TEST(BackgroundJob, NotesMadeFastArriveTogetherInOrder)
 {
-    class MetaCallCounter : public QObject
-    {
-    public:
+    struct : QObject {
         int calls = 0;
-        bool eventFilter(QObject *, QEvent *event) override
+        bool eventFilter(QObject *, QEvent *e) override
         {
-            calls += event->type() == QEvent::MetaCall;
+            calls += e->type() == QEvent::MetaCall;
             return false;
         }
     } counter;
@@ -220,7 +200,6 @@ TEST(BackgroundJob, NotesMadeFastArriveTogetherInOrder)
     ASSERT_TRUE(finished.wait(5000));
     EXPECT_EQ(counter.calls, 1);
     ASSERT_EQ(noted.size(), 1000);
-    EXPECT_EQ(noted.at(0).at(0).toString(), QStringLiteral("0"));
     EXPECT_EQ(noted.at(999).at(0).toString(), QStringLiteral("999"));
 }
 

@@ -62,16 +62,15 @@ inline QStringList column(const QString &path,
 }
 
 // Keeps what an engine reports: its notes, and (done, total) at each count.
-class RecordingProgress final : public Progress
-{
-public:
+struct RecordingProgress final : Progress {
     QStringList notes;
     QList<std::pair<qint64, qint64>> counts;
+    qint64 total = 0;
     std::function<bool()> cancelWhen;
     std::function<void(const QString &)> whenNoted;
 
-    void setTotal(qint64 total) override { m_total = total; }
-    void setDone(qint64 done) override { counts.append({done, m_total}); }
+    void setTotal(qint64 all) override { total = all; }
+    void setDone(qint64 done) override { counts.append({done, total}); }
     void note(const QString &line) override
     {
         notes << line;
@@ -79,7 +78,4 @@ public:
             whenNoted(line);
     }
     bool isCancelled() const override { return cancelWhen && cancelWhen(); }
-
-private:
-    qint64 m_total = 0;
 };

@@ -24,14 +24,7 @@ protected:
     void SetUp() override { registerMerrowWindows(ctx); }
     void TearDown() override { ctx.windows.closeAll(); }
 
-    static QStringList lines(const QListWidget *list)
-    {
-        QStringList out;
-        for (int i = 0; i < list->count(); ++i)
-            out << list->item(i)->text();
-        return out;
-    }
-    static QStringList lines(const QListView *list)
+    static QStringList lines(const QAbstractItemView *list)
     {
         QStringList out;
         for (int i = 0; i < list->model()->rowCount(); ++i)
