@@ -31,34 +31,36 @@ namespace
 // The sidecars SQLite keeps beside a database: the user's own, taken along.
 const char *const kSidecars[] = {"-wal", "-journal"};
 
-// Why the private folder cannot take a copy of source with its sidecars.
-QString roomProblem(const QString &source, const QString &folder)
+// Whether the private folder can take a copy of source with its sidecars.
+Outcome checkRoom(const QString &source, const QString &folder)
 {
     qint64 needed = QFileInfo(source).size();
     for (const char *sidecar : kSidecars)
         needed += QFileInfo(source + QLatin1String(sidecar)).size();
     const qint64 free = QStorageInfo(folder).bytesAvailable();
     if (free >= 0 && free < needed)
-        return QStringLiteral("%1 needs %2 bytes in %3, which has %4 free")
-            .arg(source)
-            .arg(needed)
-            .arg(folder)
-            .arg(free);
+        return Failure{QStringLiteral("%1 needs %2 bytes in %3, which has %4 free")
+                           .arg(source)
+                           .arg(needed)
+                           .arg(folder)
+                           .arg(free)};
     return {};
 }
 
-QString copyWithSidecars(const QString &source, const QString &copy)
+Outcome copyWithSidecars(const QString &source, const QString &copy)
 {
-    if (const Outcome copied = copyIntoPlace(source, copy); !copied)
-        return copied.error();
+    if (Outcome copied = copyIntoPlace(source, copy); !copied)
+        return copied;
     for (const char *sidecar : kSidecars) {
         const QString from = source + QLatin1String(sidecar);
         if (!QFileInfo::exists(from))
             continue;
-        if (const Outcome copied = copyIntoPlace(from, copy + QLatin1String(sidecar)); !copied)
-            return copied.error();
+        if (Outcome copied = copyIntoPlace(from, copy + QLatin1String(sidecar)); !copied)
+            return copied;
     }
-    return catalogue::settleCopy(copy);
+    if (QString why = catalogue::settleCopy(copy); !why.isEmpty())
+        return Failure{why};
+    return {};
 }
 
 // The reader's reports, passed on; a cancel stops the reader.
@@ -114,15 +116,15 @@ ImportFile::Opened ImportFile::prepare(const QString &source, const QString &tem
     auto folder = std::make_unique<WorkFolder>(tempDir);
     if (!folder->isValid())
         return fail(folder->error());
-    if (QString why = roomProblem(source, folder->path()); !why.isEmpty())
-        return fail(why);
+    if (const Outcome room = checkRoom(source, folder->path()); !room)
+        return fail(room.error());
     copy = folder->filePath(QStringLiteral("import.mdb"));
     if (jet) {
         // The reader refuses anything it cannot read cleanly: the file is unfit.
         if (QString why = legacy::readJetFile(source, copy, following(progress)); !why.isEmpty())
             return fail(why, true);
-    } else if (QString why = copyWithSidecars(source, copy); !why.isEmpty()) {
-        return fail(QStringLiteral("cannot take %1 in: %2").arg(source, why));
+    } else if (const Outcome copied = copyWithSidecars(source, copy); !copied) {
+        return fail(QStringLiteral("cannot take %1 in: %2").arg(source, copied.error()));
     }
     if (QString why = catalogue::checkForeignCatalogue(copy); !why.isEmpty())
         return fail(why, true);
