@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QListView>
+#include <QProgressBar>
 #include <QTest>
 #include <QTextStream>
 
@@ -48,6 +49,7 @@ TEST(LegacyExportFile, ImportedAsOursAndListedByTheImportWindow)
     const QAbstractItemModel *list = control<QListView>(w, "gameList")->model();
     EXPECT_TRUE(QTest::qWaitFor([&] { return list->rowCount() > 0; }, 30000));
     EXPECT_EQ(control<QLabel>(w, "gameCountLabel")->text(), "12");
+    EXPECT_EQ(control<QProgressBar>(w, "progressBar")->value(), 12) << "the bar followed the read";
     EXPECT_EQ(list->index(0, 0).data().toString(), "A 2.x Façade Mañana");
     EXPECT_EQ(t.dialogs.messages(), QStringList());
 }

@@ -135,6 +135,7 @@ TEST_F(MerrowWindows, ImportWindowListsComparesSelectsAndTransfers)
     EXPECT_EQ(text(w, "addedCountLabel"), "2");
     EXPECT_EQ(text(w, "modifiedCountLabel"), "0");
     EXPECT_EQ(t.catalogue.count(), 3);
+    EXPECT_EQ(control<QProgressBar>(w, "progressBar")->value(), 3) << "the bar followed it";
     // Selected and All append to the log and leave the selection; a game as it is stays.
     catalogue::run(t.catalogue.db(), "update tabella1 set note = 'mine' where titolo = 'Zool'");
     EXPECT_EQ(clickAndWait(w, "transferSelectedButton").value(0), "Start transfer SELECTED Games?");
