@@ -1,5 +1,7 @@
 #include "batch.h"
 #include "exportfiles.h"
+#include "importfile.h"
+#include "legacyreader.h"
 #include "merrowregistry.h"
 #include "paths.h"
 
@@ -52,4 +54,9 @@ TEST(LegacyExportFile, ImportedAsOursAndListedByTheImportWindow)
     EXPECT_EQ(control<QProgressBar>(w, "progressBar")->value(), 12) << "the bar followed the read";
     EXPECT_EQ(list->index(0, 0).data().toString(), "A 2.x Façade Mañana");
     EXPECT_EQ(t.dialogs.messages(), QStringList());
+    // A cancel (the window closed) stops the reader.
+    RecordingProgress closed;
+    closed.cancelWhen = [] { return true; };
+    const auto read = ImportFile::open(kExport, t.ctx->paths.tempDir, nullptr, closed);
+    EXPECT_TRUE(read.error().endsWith(legacy::cancelledReason())) << read.error().toStdString();
 }
