@@ -100,10 +100,10 @@ int runImport(const BatchRequest &request, const Paths &paths, QTextStream &out,
 {
     const bool diff = request.import == BatchRequest::Import::Diff;
     // The differences only read the catalogue: a read-only one will do.
-    QString why = diff ? catalogue::checkReadableCatalogue(paths.catalogue)
-                       : catalogue::checkCatalogue(paths.catalogue);
-    if (!why.isEmpty()) {
-        err << "merrow: cannot open the catalogue: " << escapeControls(why) << Qt::endl;
+    const Outcome usable = diff ? catalogue::checkReadableCatalogue(paths.catalogue)
+                                : catalogue::checkCatalogue(paths.catalogue);
+    if (!usable) {
+        err << "merrow: cannot open the catalogue: " << escapeControls(usable.error()) << Qt::endl;
         return 1;
     }
     const ImportFile::Opened file = ImportFile::open(request.target, paths.tempDir);
@@ -111,16 +111,16 @@ int runImport(const BatchRequest &request, const Paths &paths, QTextStream &out,
         err << "merrow: Unable to read from Floppy! " << escapeControls(file.error()) << Qt::endl;
         return 1;
     }
-    auto local = catalogue::Connection::open(paths.catalogue, &why,
-                                             diff ? catalogue::Connection::Mode::ReadOnly
-                                                  : catalogue::Connection::Mode::ReadWrite);
+    const auto local =
+        catalogue::Connection::open(paths.catalogue, diff ? catalogue::Connection::Mode::ReadOnly
+                                                          : catalogue::Connection::Mode::ReadWrite);
     if (!local) {
-        err << "merrow: cannot open the catalogue: " << escapeControls(why) << Qt::endl;
+        err << "merrow: cannot open the catalogue: " << escapeControls(local.error()) << Qt::endl;
         return 1;
     }
     if (diff)
-        return printDifferences(local->db(), **file, out, err);
-    return transferGames(local->db(), **file,
+        return printDifferences((*local)->db(), **file, out, err);
+    return transferGames((*local)->db(), **file,
                          request.import == BatchRequest::Import::All ? TransferMode::All
                                                                      : TransferMode::New,
                          out, err);
@@ -129,11 +129,10 @@ int runImport(const BatchRequest &request, const Paths &paths, QTextStream &out,
 // The number of games of the catalogue at path.
 Result<qint64> gameCount(const QString &path)
 {
-    QString why;
-    auto c = catalogue::Connection::open(path, &why, catalogue::Connection::Mode::ReadOnly);
+    const auto c = catalogue::Connection::open(path, catalogue::Connection::Mode::ReadOnly);
     if (!c)
-        return Failure{why};
-    return CatalogueStore(c->db()).gameCount();
+        return c.failure();
+    return CatalogueStore((*c)->db()).gameCount();
 }
 
 } // namespace

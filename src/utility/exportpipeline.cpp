@@ -28,12 +28,15 @@ Failure failure(const QString &why)
 
 Result<std::unique_ptr<catalogue::Connection>> openWithTimeout(const QString &path, int busyMs)
 {
-    QString why;
-    auto c =
-        catalogue::Connection::open(path, &why, catalogue::Connection::Mode::ReadWrite, busyMs);
-    if (!c)
-        return failure(why);
-    return c;
+    return catalogue::Connection::open(path, catalogue::Connection::Mode::ReadWrite, busyMs);
+}
+
+// The check of a file this run made, before it is used.
+Outcome checkMade(const QString &path, const QString &what)
+{
+    if (Outcome fit = catalogue::checkForeignCatalogue(path); !fit)
+        return failure(what + QStringLiteral(" is unfit: ") + fit.error());
+    return {};
 }
 
 } // namespace
@@ -142,14 +145,13 @@ void ExportPipeline::removeWorkFiles()
 // one that comes while it works waits in turn, so no commit is ever lost.
 Outcome ExportPipeline::compactCatalogue()
 {
-    if (QString why = catalogue::checkCatalogue(m_catalogue); !why.isEmpty())
-        return failure(why);
-    QString why;
+    if (Outcome checked = catalogue::checkCatalogue(m_catalogue); !checked)
+        return checked;
     auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs);
     if (!live)
         return live.failure();
-    if (!catalogue::run((*live)->db(), QStringLiteral("VACUUM"), {}, &why).isActive())
-        return failure(QStringLiteral("cannot compact the catalogue: ") + why);
+    if (const auto vacuum = catalogue::run((*live)->db(), QStringLiteral("VACUUM")); !vacuum)
+        return failure(QStringLiteral("cannot compact the catalogue: ") + vacuum.error());
     return {};
 }
 
@@ -165,7 +167,6 @@ QString ExportPipeline::compactedWorkFile() const
 
 Outcome ExportPipeline::backupCatalogue()
 {
-    QString why;
     auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs);
     if (!live)
         return live.failure();
@@ -174,8 +175,8 @@ Outcome ExportPipeline::backupCatalogue()
     if (Outcome copied = vacuumInto((*live)->db(), m_backupPart); !copied)
         return copied;
     live->reset();
-    if (why = catalogue::checkForeignCatalogue(m_backupPart); !why.isEmpty())
-        return failure(QStringLiteral("the backup is unfit: ") + why);
+    if (Outcome fit = checkMade(m_backupPart, QStringLiteral("the backup")); !fit)
+        return fit;
     if (Outcome placed = replaceFile(m_backupPart, backupPath()); !placed)
         return placed;
     m_backupPart.clear();
@@ -194,21 +195,19 @@ Outcome ExportPipeline::createWorkFile()
 // as well, since a Null tag is not unequal to anything.
 Outcome ExportPipeline::selectOwnGames()
 {
-    QString why;
     auto c = openWithTimeout(workFile(), m_busyTimeoutMs);
     if (!c)
         return c.failure();
     const QString sql =
         QStringLiteral("delete from %1 where %2 <> ?")
             .arg(CatalogueStore::gameTable(), CatalogueStore::column(Game::Field::Origin));
-    if (!catalogue::run((*c)->db(), sql, {Game::privateOrigin()}, &why).isActive())
-        return failure(why);
+    if (const auto deleted = catalogue::run((*c)->db(), sql, {Game::privateOrigin()}); !deleted)
+        return deleted.failure();
     return {};
 }
 
 Outcome ExportPipeline::compactWorkFile()
 {
-    QString why;
     QFile::remove(compactedWorkFile());
     {
         auto c = openWithTimeout(workFile(), m_busyTimeoutMs);
@@ -217,21 +216,17 @@ Outcome ExportPipeline::compactWorkFile()
         if (Outcome copied = vacuumInto((*c)->db(), compactedWorkFile()); !copied)
             return copied;
     }
-    if (why = catalogue::checkForeignCatalogue(compactedWorkFile()); !why.isEmpty())
-        return failure(QStringLiteral("the export file is unfit: ") + why);
-    auto c = catalogue::Connection::open(compactedWorkFile(), &why,
-                                         catalogue::Connection::Mode::ReadOnly);
-    m_exported = c ? int(CatalogueStore(c->db()).gameCount().valueOr(0)) : 0;
+    if (Outcome fit = checkMade(compactedWorkFile(), QStringLiteral("the export file")); !fit)
+        return fit;
+    const auto c =
+        catalogue::Connection::open(compactedWorkFile(), catalogue::Connection::Mode::ReadOnly);
+    m_exported = c ? int(CatalogueStore((*c)->db()).gameCount().valueOr(0)) : 0;
     return {};
 }
 
 Outcome ExportPipeline::copyToDestination()
 {
-    return copyIntoPlace(compactedWorkFile(), m_destination, [](const QString &copy) -> Outcome {
-        if (QString why = catalogue::checkForeignCatalogue(copy); !why.isEmpty())
-            return failure(why);
-        return {};
-    });
+    return copyIntoPlace(compactedWorkFile(), m_destination, catalogue::checkForeignCatalogue);
 }
 
 Outcome ExportPipeline::runStep(int step)

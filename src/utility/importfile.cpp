@@ -58,9 +58,7 @@ Outcome copyWithSidecars(const QString &source, const QString &copy)
         if (Outcome copied = copyIntoPlace(from, copy + QLatin1String(sidecar)); !copied)
             return copied;
     }
-    if (QString why = catalogue::settleCopy(copy); !why.isEmpty())
-        return Failure{why};
-    return {};
+    return catalogue::settleCopy(copy);
 }
 
 // The reader's reports, passed on; a cancel stops the reader.
@@ -111,8 +109,8 @@ ImportFile::Opened ImportFile::prepare(const QString &source, const QString &tem
     if (!QFileInfo(source).isReadable())
         return fail(QStringLiteral("%1 cannot be read").arg(source));
     const bool jet = catalogue::isJetFile(source);
-    if (QString why = jet ? QString() : catalogue::checkDatabaseFile(source); !why.isEmpty())
-        return fail(why, true);
+    if (const Outcome usable = jet ? Outcome() : catalogue::checkDatabaseFile(source); !usable)
+        return fail(usable.error(), true);
     auto folder = std::make_unique<WorkFolder>(tempDir);
     if (!folder->isValid())
         return fail(folder->error());
@@ -126,17 +124,17 @@ ImportFile::Opened ImportFile::prepare(const QString &source, const QString &tem
     } else if (const Outcome copied = copyWithSidecars(source, copy); !copied) {
         return fail(QStringLiteral("cannot take %1 in: %2").arg(source, copied.error()));
     }
-    if (QString why = catalogue::checkForeignCatalogue(copy); !why.isEmpty())
-        return fail(why, true);
+    if (const Outcome fit = catalogue::checkForeignCatalogue(copy); !fit)
+        return fail(fit.error(), true);
     return std::unique_ptr<ImportFile>(new ImportFile(std::move(folder), source, copy));
 }
 
 Outcome ImportFile::connect()
 {
-    QString why;
-    m_connection = catalogue::Connection::open(m_copy, &why, catalogue::Connection::Mode::Foreign);
-    if (!m_connection)
-        return Failure{why.replace(m_copy, m_source)};
+    auto opened = catalogue::Connection::open(m_copy, catalogue::Connection::Mode::Foreign);
+    if (!opened)
+        return Failure{QString(opened.error()).replace(m_copy, m_source)};
+    m_connection = std::move(opened).value();
     return {};
 }
 

@@ -11,9 +11,8 @@ Outcome vacuumInto(const QSqlDatabase &db, const QString &target)
 {
     if (QFileInfo::exists(target))
         return Failure{QStringLiteral("%1 is in the way").arg(target)};
-    QString why;
-    if (!catalogue::run(db, QStringLiteral("VACUUM INTO ?"), {target}, &why).isActive())
-        return Failure{QStringLiteral("cannot write %1: %2").arg(target, why)};
+    if (const auto done = catalogue::run(db, QStringLiteral("VACUUM INTO ?"), {target}); !done)
+        return Failure{QStringLiteral("cannot write %1: %2").arg(target, done.error())};
     return {};
 }
 

@@ -314,14 +314,15 @@ public:
     explicit BatchCache(const QSqlDatabase &catalogue) : m_catalogue(catalogue)
     {
         const auto own = catalogue::fetchOne(m_catalogue, QStringLiteral("PRAGMA cache_size"));
-        if (own)
-            m_own = own->value(0).toLongLong();
-        catalogue::run(m_catalogue, QStringLiteral("PRAGMA cache_size = -32768")); // KiB
+        if (own && *own)
+            m_own = (*own)->value(0).toLongLong();
+        // A cache that cannot be set only makes the transfer slower.
+        (void)catalogue::run(m_catalogue, QStringLiteral("PRAGMA cache_size = -32768")); // KiB
     }
     ~BatchCache()
     {
         if (m_own)
-            catalogue::run(m_catalogue, QStringLiteral("PRAGMA cache_size = %1").arg(*m_own));
+            (void)catalogue::run(m_catalogue, QStringLiteral("PRAGMA cache_size = %1").arg(*m_own));
     }
     BatchCache(const BatchCache &) = delete;
     BatchCache &operator=(const BatchCache &) = delete;
@@ -410,14 +411,14 @@ Result<TransferCounts> transferFiles(const QString &cataloguePath, const QString
                                      TransferMode mode, const QList<GameId> &selectedIds,
                                      Progress &progress)
 {
-    QString why;
-    auto catalogue = catalogue::Connection::open(cataloguePath, &why);
-    auto source = catalogue ? catalogue::Connection::open(sourcePath, &why,
-                                                          catalogue::Connection::Mode::Foreign)
-                            : nullptr;
+    const auto local = catalogue::Connection::open(cataloguePath);
+    if (!local)
+        return local.failure();
+    const auto source =
+        catalogue::Connection::open(sourcePath, catalogue::Connection::Mode::Foreign);
     if (!source)
-        return failure(why);
-    Transfer transfer(catalogue->db(), source->db());
+        return source.failure();
+    Transfer transfer((*local)->db(), (*source)->db());
     if (Outcome done = transfer.run(progress, mode, selectedIds); !done)
         return done.failure();
     return transfer.counts();
