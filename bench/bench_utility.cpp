@@ -136,7 +136,8 @@ bool setBasedMerge(const Fixture &f, QString *error)
             return false;
     }
     QStringList sets, fields, differs;
-    for (const QString &n : merrow::Transfer::fields()) {
+    for (const Game::Field field : merrow::Transfer::fields()) {
+        const QString n = CatalogueStore::column(field);
         sets << n + QStringLiteral(" = s.") + n;
         fields << n;
         differs << QStringLiteral("tabella1.%1 is not s.%1 collate binary").arg(n);
@@ -256,10 +257,10 @@ void BM_ExportPipeline(benchmark::State &state)
     for (auto _ : state) {
         merrow::ExportPipeline p(live, work.filePath(QStringLiteral("temp")),
                                  work.filePath(QStringLiteral("floppy/export.mdb")));
-        const merrow::ExportPipeline::Result r = p.run();
-        if (!r.ok)
-            state.SkipWithError(qPrintable(r.error));
-        state.counters["exported"] = r.exported;
+        const Result<int> r = p.run();
+        if (!r)
+            state.SkipWithError(qPrintable(r.error()));
+        state.counters["exported"] = r.valueOr(0);
     }
 }
 BENCHMARK(BM_ExportPipeline)->Unit(benchmark::kMillisecond)->Iterations(3);

@@ -1,5 +1,6 @@
 #include "legacystartoffer.h"
 
+#include "backgroundjob.h"
 #include "database.h"
 #include "dialogs.h"
 #include "legacyconversion.h"
@@ -9,10 +10,6 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QProgressDialog>
-#include <QThread>
-
-#include <atomic>
-#include <memory>
 
 using browser::LegacyPlan;
 
@@ -52,8 +49,8 @@ Paths LegacyStartOffer::run(const Paths &paths)
     return converted;
 }
 
-// The conversion runs on a worker thread; the progress window follows it through queued
-// calls while a local event loop waits for the thread's end.
+// The conversion runs on the thread pool; the progress window follows it while a local
+// event loop waits for its end.
 QString LegacyStartOffer::runConversion(const QString &jetFile, const QString &target,
                                         const QString &tempDir)
 {
@@ -64,30 +61,29 @@ QString LegacyStartOffer::runConversion(const QString &jetFile, const QString &t
     progress.setAutoReset(false);
     progress.setAutoClose(false);
     progress.setMinimumDuration(0);
-    progress.setMinimumWidth(420); // room for the title
+    // Room for the title.
+    progress.setMinimumWidth(progress.fontMetrics().horizontalAdvance(QString(60, u'x')));
     progress.show();
-    legacy::ReaderRun run;
-    run.progress = [&progress](qint64 done, qint64 total) {
-        QMetaObject::invokeMethod(
-            &progress,
-            [&progress, done, total] {
-                progress.setMaximum(int(total));
-                progress.setValue(int(done));
-            },
-            Qt::QueuedConnection);
-    };
-    std::atomic_bool stop = false;
-    QObject::connect(&progress, &QProgressDialog::canceled, [&stop] { stop = true; });
-    run.cancelled = [&stop] { return stop.load(); };
-    QString why;
+    BackgroundJob<QString> job;
+    QObject::connect(&job, &Job::progressed, &progress, [&progress](qint64 done, qint64 total) {
+        progress.setMaximum(int(total));
+        progress.setValue(int(done));
+    });
+    QObject::connect(&progress, &QProgressDialog::canceled, &job, &Job::cancel);
     QEventLoop loop;
-    const std::unique_ptr<QThread> worker(
-        QThread::create([&] { why = legacy::convertCatalogue(jetFile, target, tempDir, run); }));
-    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    worker->start();
+    QObject::connect(&job, &Job::finished, &loop, &QEventLoop::quit);
+    job.start([jetFile, target, tempDir](Progress &work) {
+        legacy::ReaderRun run;
+        run.progress = [&work, known = qint64(-1)](qint64 done, qint64 total) mutable {
+            if (total != known)
+                work.setTotal(known = total);
+            work.setDone(done);
+        };
+        run.cancelled = [&work] { return work.isCancelled(); };
+        return legacy::convertCatalogue(jetFile, target, tempDir, run);
+    });
     loop.exec();
-    worker->wait();
-    return why;
+    return job.result();
 }
 
 bool LegacyStartOffer::convert(const QString &jetFile, const QString &target,

@@ -2,11 +2,14 @@
 
 #include <QElapsedTimer>
 #include <QFutureWatcher>
+#include <QMutex>
+#include <QStringList>
 
 #include <atomic>
 
 // Posts the work's reports to the job's thread. Progress counts are thinned to one every
-// few milliseconds (the last one always arrives); notes all arrive.
+// few milliseconds (the last one always arrives); notes all arrive, gathered: a note made
+// while one is still on its way travels with it, so a long log costs few queued events.
 class Job::Reporter final : public Progress
 {
 public:
@@ -24,8 +27,14 @@ public:
     }
     void note(const QString &line) override
     {
+        {
+            const QMutexLocker lock(&m_notesLock);
+            m_notes.append(line);
+            if (m_notes.size() > 1)
+                return;
+        }
         QMetaObject::invokeMethod(
-            m_job, [job = m_job, line] { Q_EMIT job->noted(line); }, Qt::QueuedConnection);
+            m_job, [this] { deliverNotes(); }, Qt::QueuedConnection);
     }
     bool isCancelled() const override { return m_cancelled.load(); }
     void cancel() { m_cancelled.store(true); }
@@ -37,6 +46,17 @@ public:
     }
 
 private:
+    void deliverNotes()
+    {
+        QStringList notes;
+        {
+            const QMutexLocker lock(&m_notesLock);
+            notes.swap(m_notes);
+        }
+        for (const QString &line : std::as_const(notes))
+            Q_EMIT m_job->noted(line);
+    }
+
     void post(qint64 done, bool always)
     {
         if (!always && m_sinceLast.elapsed() < 20)
@@ -53,6 +73,8 @@ private:
     qint64 m_done = 0;
     qint64 m_total = 0;
     QElapsedTimer m_sinceLast;
+    QMutex m_notesLock;
+    QStringList m_notes;
 };
 
 Job::Job(QObject *parent) : QObject(parent), m_reporter(std::make_shared<Reporter>(this)) {}

@@ -11,9 +11,9 @@
 #include <utility>
 
 // Long work on the thread pool, followed from the thread that started it. The work gets a
-// Progress whose reports arrive here as queued signals, in the order they were made, and
-// before finished(). Deleting a running job cancels it and waits for it, so a window
-// closed at exit never leaves work behind.
+// Progress whose reports arrive here as queued signals before finished(); notes arrive in
+// the order they were made, several to one queued event when they come fast. Deleting a running job
+// cancels it and waits for it, so a window closed at exit never leaves work behind.
 class Job : public QObject
 {
     Q_OBJECT
@@ -63,6 +63,8 @@ public:
 
     // Valid once finished() was emitted.
     const T &result() const { return *m_result; }
+    // Moves the result out (a file or connection it holds); valid once, after finished().
+    T takeResult() { return std::move(*m_result); }
 
 private:
     std::optional<T> m_result;

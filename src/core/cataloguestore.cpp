@@ -5,6 +5,7 @@
 #include "titleorder.h"
 
 #include <QCoreApplication>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStringList>
@@ -229,6 +230,37 @@ Result<qint64> CatalogueStore::gameCount() const
     if (!row)
         return row.failure();
     return row->value_or(QSqlRecord()).value(0).toLongLong();
+}
+
+Result<QList<GameSummary>> CatalogueStore::allGames() const
+{
+    Result<QSqlQuery> q = catalogue::run(
+        m_db, QStringLiteral("select id, titolo, formato from tabella1 order by id"));
+    if (!q)
+        return q.failure();
+    QList<GameSummary> games;
+    while (q->next())
+        games.append({q->value(0).toLongLong(), text(q->value(1)), text(q->value(2))});
+    if (q->lastError().isValid())
+        return failure(catalogue::describeError(q->lastError().databaseText()));
+    return games;
+}
+
+Result<std::optional<Game>> CatalogueStore::matchingGame(const QString &title,
+                                                         const QString &machine) const
+{
+    // "is" rather than "=": a game without title still finds its own kind.
+    Result<QSqlQuery> q = catalogue::run(
+        m_db,
+        QStringLiteral("select id,%1 from tabella1 where titolo is ? and formato is ? "
+                       "order by id limit 1")
+            .arg(gameColumnList()),
+        {bound(title), bound(machine)});
+    if (!q)
+        return q.failure();
+    if (!q->next())
+        return std::optional<Game>();
+    return std::optional<Game>(readGame(*q));
 }
 
 Result<QList<GameSummary>> CatalogueStore::gamesOfMachine(const QString &prefix) const

@@ -13,6 +13,8 @@
 #include <QSet>
 #include <QSqlDatabase>
 
+#include <optional>
+
 // The catalogue's games and configuration as typed records. The only C++ that names the
 // catalogue's tables and columns (with data/schema.sql): everything else reads and writes
 // Game and Configuration through it. Every value is bound; writes take the write lock at
@@ -57,6 +59,11 @@ public:
     Result<QHash<GameId, QString>> machines(const QList<GameId> &ids) const;
     // Whether any game passes the filter.
     Result<bool> anyGame(const GameFilter &filter) const;
+    // Every game's list row in stored order (by id), unsorted: an export file's listing.
+    Result<QList<GameSummary>> allGames() const;
+    // The first game (by id) with this title and machine, letter case aside; a Null title or
+    // machine matches Null only. Nothing when there is none.
+    Result<std::optional<Game>> matchingGame(const QString &title, const QString &machine) const;
     // Games whose machine begins with prefix (case-blind), by title then id.
     Result<QList<GameSummary>> gamesOfMachine(const QString &prefix) const;
 

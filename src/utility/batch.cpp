@@ -9,6 +9,7 @@
 #include "importfile.h"
 #include "legacyconversion.h"
 #include "paths.h"
+#include "progress.h"
 #include "transfer.h"
 
 #include <QFileInfo>
@@ -19,6 +20,20 @@ namespace merrow
 namespace
 {
 
+// Prints each note on its own line as it comes: a line on screen is work done.
+class TerminalProgress final : public Progress
+{
+public:
+    explicit TerminalProgress(QTextStream &out) : m_out(out) {}
+    void setTotal(qint64) override {}
+    void setDone(qint64) override {}
+    void note(const QString &line) override { m_out << escapeControls(line) << Qt::endl; }
+    bool isCancelled() const override { return false; }
+
+private:
+    QTextStream &m_out;
+};
+
 int runExport(const QString &folder, const Paths &paths, QTextStream &out, QTextStream &err)
 {
     if (!QFileInfo(folder).isDir()) {
@@ -27,14 +42,13 @@ int runExport(const QString &folder, const Paths &paths, QTextStream &out, QText
     }
     const QString destination = exportFilePath(QFileInfo(folder).absoluteFilePath());
     ExportPipeline pipeline(paths.catalogue, paths.tempDir, destination);
-    pipeline.onStatus = [&out](int, const QString &status) { out << status << Qt::endl; };
-    const ExportPipeline::Result result = pipeline.run();
-    if (!result.ok) {
-        err << "merrow: " << escapeControls(result.error) << Qt::endl;
+    TerminalProgress progress(out);
+    const Result<int> exported = pipeline.run(progress);
+    if (!exported) {
+        err << "merrow: " << escapeControls(exported.error()) << Qt::endl;
         return 1;
     }
-    out << "Exported " << result.exported << " games to " << escapeControls(destination)
-        << Qt::endl;
+    out << "Exported " << *exported << " games to " << escapeControls(destination) << Qt::endl;
     out << ExportPipeline::completionMessage() << Qt::endl;
     return 0;
 }
@@ -43,26 +57,42 @@ int runExport(const QString &folder, const Paths &paths, QTextStream &out, QText
 int printDifferences(const QSqlDatabase &local, const ImportFile &file, QTextStream &out,
                      QTextStream &err)
 {
-    QString why;
-    const QList<ListEntry> entries = file.entries(&why);
-    if (!why.isEmpty()) {
-        err << "merrow: cannot read the export file: " << escapeControls(why) << Qt::endl;
+    const Result<QList<ListEntry>> entries = file.entries();
+    if (!entries) {
+        err << "merrow: cannot read the export file: " << escapeControls(entries.error())
+            << Qt::endl;
         return 1;
     }
-    for (const ListEntry &e : entries) {
+    for (const ListEntry &e : *entries) {
         out << escapeControls(e.line) << '\n';
-        const GameDiff d = compareGame(local, file.db(), e.id);
-        if (!d.error.isEmpty()) {
+        const Result<GameDiff> d = compareGame(local, file.db(), e.id);
+        if (!d) {
             err << "merrow: cannot compare " << escapeControls(e.line) << ": "
-                << escapeControls(d.error) << Qt::endl;
+                << escapeControls(d.error()) << Qt::endl;
             return 1;
         }
-        if (d.isNew)
+        if (d->isNew)
             out << "  NEW GAME\n";
-        for (const DiffLine &l : d.lines)
-            out << "  " << escapeControls(l.text) << '\n';
+        for (const QString &line : d->lines)
+            out << "  " << escapeControls(line) << '\n';
     }
     out.flush();
+    return 0;
+}
+
+int transferGames(const QSqlDatabase &local, const ImportFile &file, TransferMode mode,
+                  QTextStream &out, QTextStream &err)
+{
+    Transfer transfer(local, file.db());
+    // Printed as each batch is committed: a line on screen is a game in the catalogue.
+    TerminalProgress progress(out);
+    const Outcome done = transfer.run(progress, mode);
+    out << "Games Added: " << transfer.counts().added << '\n'
+        << "Games Modified: " << transfer.counts().modified << Qt::endl;
+    if (!done) {
+        err << "merrow: the transfer stopped: " << escapeControls(done.error()) << Qt::endl;
+        return 1;
+    }
     return 0;
 }
 
@@ -70,16 +100,15 @@ int runImport(const BatchRequest &request, const Paths &paths, QTextStream &out,
 {
     const bool diff = request.import == BatchRequest::Import::Diff;
     // The differences only read the catalogue: a read-only one will do.
-    QString why = (diff ? catalogue::checkReadableCatalogue(paths.catalogue)
-                        : catalogue::checkCatalogue(paths.catalogue))
-                      .error();
-    if (!why.isEmpty()) {
-        err << "merrow: cannot open the catalogue: " << escapeControls(why) << Qt::endl;
+    const Outcome usable = diff ? catalogue::checkReadableCatalogue(paths.catalogue)
+                                : catalogue::checkCatalogue(paths.catalogue);
+    if (!usable) {
+        err << "merrow: cannot open the catalogue: " << escapeControls(usable.error()) << Qt::endl;
         return 1;
     }
-    auto file = ImportFile::open(request.target, paths.tempDir, &why);
+    const ImportFile::Opened file = ImportFile::open(request.target, paths.tempDir);
     if (!file) {
-        err << "merrow: Unable to read from Floppy! " << escapeControls(why) << Qt::endl;
+        err << "merrow: Unable to read from Floppy! " << escapeControls(file.error()) << Qt::endl;
         return 1;
     }
     const auto local =
@@ -90,33 +119,20 @@ int runImport(const BatchRequest &request, const Paths &paths, QTextStream &out,
         return 1;
     }
     if (diff)
-        return printDifferences((*local)->db(), *file, out, err);
-    Transfer transfer((*local)->db(), file->db());
-    // Printed as each batch is committed: a line on screen is a game in the catalogue.
-    transfer.onLog = [&out](const QString &line, const TransferResult &) {
-        out << escapeControls(line) << Qt::endl;
-    };
-    const TransferResult result = transfer.run(
-        request.import == BatchRequest::Import::All ? TransferMode::All : TransferMode::New);
-    out << "Games Added: " << result.added << '\n'
-        << "Games Modified: " << result.modified << Qt::endl;
-    if (!result.ok) {
-        err << "merrow: the transfer stopped: " << escapeControls(result.error) << Qt::endl;
-        return 1;
-    }
-    return 0;
+        return printDifferences((*local)->db(), **file, out, err);
+    return transferGames((*local)->db(), **file,
+                         request.import == BatchRequest::Import::All ? TransferMode::All
+                                                                     : TransferMode::New,
+                         out, err);
 }
 
-// The number of games of the catalogue at path, or nothing with *error set.
-std::optional<int> gameCount(const QString &path, QString *error)
+// The number of games of the catalogue at path.
+Result<qint64> gameCount(const QString &path)
 {
     const auto c = catalogue::Connection::open(path, catalogue::Connection::Mode::ReadOnly);
-    const auto count = c ? CatalogueStore((*c)->db()).gameCount() : Result<qint64>(c.failure());
-    if (!count) {
-        *error = count.error();
-        return std::nullopt;
-    }
-    return int(*count);
+    if (!c)
+        return c.failure();
+    return CatalogueStore((*c)->db()).gameCount();
 }
 
 } // namespace
@@ -133,10 +149,10 @@ int convertLegacy(const QString &jetFile, const QString &target, const QString &
         printed = tenths;
         out << "Reading " << escapeControls(jetFile) << ": " << tenths * 10 << "%" << Qt::endl;
     };
-    QString why = legacy::convertCatalogue(jetFile, target, tempDir, run);
-    const std::optional<int> count = why.isEmpty() ? gameCount(target, &why) : std::nullopt;
+    const QString why = legacy::convertCatalogue(jetFile, target, tempDir, run);
+    const Result<qint64> count = why.isEmpty() ? gameCount(target) : Failure{why};
     if (!count) {
-        err << "merrow: " << escapeControls(why) << Qt::endl;
+        err << "merrow: " << escapeControls(count.error()) << Qt::endl;
         return 1;
     }
     out << "Converted " << *count << " games into " << escapeControls(target) << Qt::endl;

@@ -3,6 +3,7 @@
 #include "cataloguestore.h"
 #include "database.h"
 #include "fileops.h"
+#include "logging.h"
 #include "paths.h"
 #include "sqlitecopy.h"
 #include "workfolder.h"
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlQuery>
 
 namespace merrow
 {
@@ -21,15 +21,22 @@ namespace
 const char kWorkFile[] = "exp.mdb";
 const char kCompactedWorkFile[] = "exp-compacted.mdb";
 
-std::unique_ptr<catalogue::Connection> openWithTimeout(const QString &path, int busyMs,
-                                                       QString *error)
+Failure failure(const QString &why)
 {
-    auto opened = catalogue::Connection::open(path, catalogue::Connection::Mode::ReadWrite, busyMs);
-    if (!opened) {
-        *error = opened.error();
-        return nullptr;
-    }
-    return std::move(opened).value();
+    return {why};
+}
+
+Result<std::unique_ptr<catalogue::Connection>> openWithTimeout(const QString &path, int busyMs)
+{
+    return catalogue::Connection::open(path, catalogue::Connection::Mode::ReadWrite, busyMs);
+}
+
+// The check of a file this run made, before it is used.
+Outcome checkMade(const QString &path, const QString &what)
+{
+    if (Outcome fit = catalogue::checkForeignCatalogue(path); !fit)
+        return failure(what + QStringLiteral(" is unfit: ") + fit.error());
+    return {};
 }
 
 } // namespace
@@ -74,57 +81,57 @@ QString ExportPipeline::backupPath() const
 }
 
 // Why the destination cannot take the file, checked before the catalogue is touched.
-QString ExportPipeline::destinationProblem() const
+Outcome ExportPipeline::checkDestination() const
 {
     const QFileInfo target(m_destination);
     const QFileInfo folder(target.absolutePath());
     if (m_destination.isEmpty())
-        return QStringLiteral("no destination was chosen");
+        return failure(QStringLiteral("no destination was chosen"));
     if (!folder.isDir())
-        return QStringLiteral("the folder %1 does not exist").arg(folder.absoluteFilePath());
+        return failure(
+            QStringLiteral("the folder %1 does not exist").arg(folder.absoluteFilePath()));
     if (!folder.isWritable())
-        return QStringLiteral("the folder %1 cannot be written").arg(folder.absoluteFilePath());
+        return failure(
+            QStringLiteral("the folder %1 cannot be written").arg(folder.absoluteFilePath()));
     if (target.isDir())
-        return QStringLiteral("%1 is a folder").arg(m_destination);
+        return failure(QStringLiteral("%1 is a folder").arg(m_destination));
     if (sameFile(m_destination, m_catalogue))
-        return QStringLiteral("%1 is the catalogue itself").arg(m_destination);
+        return failure(QStringLiteral("%1 is the catalogue itself").arg(m_destination));
     if (sameFile(backupPath(), m_catalogue))
-        return QStringLiteral("the backup %1 would replace the catalogue itself").arg(backupPath());
+        return failure(
+            QStringLiteral("the backup %1 would replace the catalogue itself").arg(backupPath()));
     return {};
 }
 
-ExportPipeline::Result ExportPipeline::run()
+Result<int> ExportPipeline::run(Progress &progress)
 {
     m_exported = 0;
     int step = Copy;
     m_work = std::make_unique<WorkFolder>(m_tempDir);
-    QString why = destinationProblem();
-    if (why.isEmpty() && !m_work->isValid()) {
+    Outcome done = checkDestination();
+    if (done && !m_work->isValid()) {
         step = WorkFile;
-        why = m_work->error();
+        done = failure(m_work->error());
     }
-    if (why.isEmpty()) {
-        for (step = Compact; step < StepCount; ++step) {
-            if (onStatus)
-                onStatus(step, statusText(step));
-            if (why = runStep(step); !why.isEmpty())
-                break;
-        }
+    progress.setTotal(StepCount);
+    for (int next = Compact; done && next < StepCount; ++next) {
+        step = next;
+        progress.setDone(step);
+        progress.note(statusText(step));
+        done = runStep(step);
     }
-    if (why.isEmpty() && !QFileInfo::exists(m_destination)) {
+    if (done && !QFileInfo::exists(m_destination)) {
         step = Copy;
-        why = QStringLiteral("%1 is not there").arg(m_destination);
+        done = failure(QStringLiteral("%1 is not there").arg(m_destination));
     }
-    Result result;
     removeWorkFiles();
-    if (!why.isEmpty()) {
-        result.failedStep = step;
-        result.error = QStringLiteral("Export failed at \"%1\": %2").arg(statusText(step), why);
-        return result;
+    if (!done) {
+        qCWarning(lcExchange) << "export failed at" << statusText(step) << done.error();
+        return failure(
+            QStringLiteral("Export failed at \"%1\": %2").arg(statusText(step), done.error()));
     }
-    result.ok = true;
-    result.exported = m_exported;
-    return result;
+    progress.setDone(StepCount);
+    return m_exported;
 }
 
 void ExportPipeline::removeWorkFiles()
@@ -136,16 +143,15 @@ void ExportPipeline::removeWorkFiles()
 
 // In place, under SQLite's own lock: a writer that holds the catalogue is waited for, and
 // one that comes while it works waits in turn, so no commit is ever lost.
-QString ExportPipeline::compactCatalogue()
+Outcome ExportPipeline::compactCatalogue()
 {
     if (Outcome checked = catalogue::checkCatalogue(m_catalogue); !checked)
-        return checked.error();
-    QString why;
-    auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs, &why);
+        return checked;
+    auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs);
     if (!live)
-        return why;
-    if (const auto vacuum = catalogue::run(live->db(), QStringLiteral("VACUUM")); !vacuum)
-        return QStringLiteral("cannot compact the catalogue: ") + vacuum.error();
+        return live.failure();
+    if (const auto vacuum = catalogue::run((*live)->db(), QStringLiteral("VACUUM")); !vacuum)
+        return failure(QStringLiteral("cannot compact the catalogue: ") + vacuum.error());
     return {};
 }
 
@@ -159,76 +165,71 @@ QString ExportPipeline::compactedWorkFile() const
     return workPath(kCompactedWorkFile);
 }
 
-QString ExportPipeline::backupCatalogue()
+Outcome ExportPipeline::backupCatalogue()
 {
-    QString why;
-    auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs, &why);
+    auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs);
     if (!live)
-        return why;
+        return live.failure();
     sweepParts(backupPath());
     m_backupPart = partPath(backupPath());
-    if (!vacuumInto(live->db(), m_backupPart, &why))
-        return why;
-    live.reset();
-    if (why = catalogue::checkForeignCatalogue(m_backupPart).error(); !why.isEmpty())
-        return QStringLiteral("the backup is unfit: ") + why;
-    if (!replaceFile(m_backupPart, backupPath(), &why))
-        return why;
+    if (Outcome copied = vacuumInto((*live)->db(), m_backupPart); !copied)
+        return copied;
+    live->reset();
+    if (Outcome fit = checkMade(m_backupPart, QStringLiteral("the backup")); !fit)
+        return fit;
+    if (Outcome placed = replaceFile(m_backupPart, backupPath()); !placed)
+        return placed;
     m_backupPart.clear();
     return {};
 }
 
-QString ExportPipeline::createWorkFile()
+Outcome ExportPipeline::createWorkFile()
 {
-    QString why;
-    auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs, &why);
+    auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs);
     if (!live)
-        return why;
-    return vacuumInto(live->db(), workFile(), &why) ? QString() : why;
+        return live.failure();
+    return vacuumInto((*live)->db(), workFile());
 }
 
-QString ExportPipeline::selectOwnGames()
+// Keeps the games the user added: changed ones are tagged private, and untagged rows stay
+// as well, since a Null tag is not unequal to anything.
+Outcome ExportPipeline::selectOwnGames()
 {
-    QString why;
-    auto c = openWithTimeout(workFile(), m_busyTimeoutMs, &why);
+    auto c = openWithTimeout(workFile(), m_busyTimeoutMs);
     if (!c)
-        return why;
-    // Untagged rows stay: a Null dbver is not unequal to anything.
-    return catalogue::run(c->db(), QStringLiteral("delete from tabella1 where dbver <> ?"),
-                          {QStringLiteral("Private")})
-        .error();
+        return c.failure();
+    const QString sql =
+        QStringLiteral("delete from %1 where %2 <> ?")
+            .arg(CatalogueStore::gameTable(), CatalogueStore::column(Game::Field::Origin));
+    if (const auto deleted = catalogue::run((*c)->db(), sql, {Game::privateOrigin()}); !deleted)
+        return deleted.failure();
+    return {};
 }
 
-QString ExportPipeline::compactWorkFile()
+Outcome ExportPipeline::compactWorkFile()
 {
-    QString why;
     QFile::remove(compactedWorkFile());
     {
-        auto c = openWithTimeout(workFile(), m_busyTimeoutMs, &why);
+        auto c = openWithTimeout(workFile(), m_busyTimeoutMs);
         if (!c)
-            return why;
-        if (!vacuumInto(c->db(), compactedWorkFile(), &why))
-            return why;
+            return c.failure();
+        if (Outcome copied = vacuumInto((*c)->db(), compactedWorkFile()); !copied)
+            return copied;
     }
-    if (why = catalogue::checkForeignCatalogue(compactedWorkFile()).error(); !why.isEmpty())
-        return QStringLiteral("the export file is unfit: ") + why;
+    if (Outcome fit = checkMade(compactedWorkFile(), QStringLiteral("the export file")); !fit)
+        return fit;
     const auto c =
         catalogue::Connection::open(compactedWorkFile(), catalogue::Connection::Mode::ReadOnly);
     m_exported = c ? int(CatalogueStore((*c)->db()).gameCount().valueOr(0)) : 0;
     return {};
 }
 
-QString ExportPipeline::copyToDestination()
+Outcome ExportPipeline::copyToDestination()
 {
-    QString why;
-    return copyIntoPlace(
-               compactedWorkFile(), m_destination, &why,
-               [](const QString &p) { return catalogue::checkForeignCatalogue(p).error(); })
-               ? QString()
-               : why;
+    return copyIntoPlace(compactedWorkFile(), m_destination, catalogue::checkForeignCatalogue);
 }
 
-QString ExportPipeline::runStep(int step)
+Outcome ExportPipeline::runStep(int step)
 {
     switch (step) {
     case Compact:

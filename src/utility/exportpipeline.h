@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "progress.h"
+#include "result.h"
 
-#include <functional>
+#include <QString>
+
 #include <memory>
 
 class WorkFolder;
@@ -33,21 +34,14 @@ public:
         StepCount
     };
 
-    struct Result {
-        bool ok = false;
-        int failedStep = -1;
-        QString error;    // what went wrong, naming the step
-        int exported = 0; // games in the export file
-    };
-
     ExportPipeline(QString cataloguePath, QString tempDir, QString destination);
     ~ExportPipeline();
 
-    // Called before each step with its status text.
-    std::function<void(int step, const QString &status)> onStatus;
     void setBusyTimeout(int ms) { m_busyTimeoutMs = ms; }
 
-    Result run();
+    // Notes each step's status text as it starts, and counts the steps done. Gives the games
+    // in the export file; a failure names the step it stopped at.
+    Result<int> run(Progress &progress = Progress::none());
 
     static QString statusText(int step);
     // The message for a finished export.
@@ -56,14 +50,14 @@ public:
     QString backupPath() const;
 
 private:
-    QString destinationProblem() const;
-    QString runStep(int step);
-    QString compactCatalogue();
-    QString backupCatalogue();
-    QString createWorkFile();
-    QString selectOwnGames();
-    QString compactWorkFile();
-    QString copyToDestination();
+    Outcome checkDestination() const;
+    Outcome runStep(int step);
+    Outcome compactCatalogue();
+    Outcome backupCatalogue();
+    Outcome createWorkFile();
+    Outcome selectOwnGames();
+    Outcome compactWorkFile();
+    Outcome copyToDestination();
     QString workFile() const;
     QString compactedWorkFile() const;
     QString catalogueFile(const char *name) const;

@@ -1,8 +1,9 @@
 #include "exportwindow.h"
 
 #include "appcontext.h"
+#include "backgroundjob.h"
 #include "dialogs.h"
-#include "exportjob.h"
+#include "exportpipeline.h"
 #include "fileops.h"
 #include "placement.h"
 
@@ -17,7 +18,7 @@ namespace merrow
 {
 
 ExportWindow::ExportWindow(AppContext &ctx, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_ctx(ctx), m_job(new ExportJob(this))
+    : QWidget(parent, Qt::Window), m_ctx(ctx), m_job(new BackgroundJob<Result<int>>(this))
 {
     setObjectName(QStringLiteral("exportWindow"));
     setWindowTitle(tr("Export Program"));
@@ -40,10 +41,11 @@ ExportWindow::ExportWindow(AppContext &ctx, QWidget *parent)
     layout->addWidget(m_statusLabel);
     layout->addWidget(m_progressBar);
     layout->addWidget(m_startButton);
-    resize(380, 180);
+    // Room for the longest step's text.
+    setMinimumWidth(fontMetrics().horizontalAdvance(QString(48, QLatin1Char('x'))));
     connect(m_startButton, &QPushButton::clicked, this, &ExportWindow::onStartClicked);
-    connect(m_job, &ExportJob::stepStarted, this, &ExportWindow::showStep, Qt::QueuedConnection);
-    connect(m_job, &ExportJob::finished, this, &ExportWindow::finishExport);
+    connect(m_job, &Job::noted, this, &ExportWindow::showStep);
+    connect(m_job, &Job::finished, this, &ExportWindow::finishExport);
     centreOnScreen(this);
 }
 
@@ -81,33 +83,38 @@ void ExportWindow::onStartClicked()
         return;
     m_startButton->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_job->start(m_ctx.paths.catalogue, m_ctx.paths.tempDir, m_destination);
+    m_job->start([catalogue = m_ctx.paths.catalogue, tempDir = m_ctx.paths.tempDir,
+                  destination = m_destination](Progress &progress) {
+        return ExportPipeline(catalogue, tempDir, destination).run(progress);
+    });
 }
 
-void ExportWindow::showStep(int step, const QString &status)
+// The pipeline notes each step's status as it starts; the bar shows the steps before it.
+void ExportWindow::showStep(const QString &status)
 {
     m_statusLabel->setText(status);
-    m_progressBar->setValue(step);
+    for (int step = 0; step < ExportPipeline::StepCount; ++step)
+        if (ExportPipeline::statusText(step) == status)
+            m_progressBar->setValue(step);
 }
 
 void ExportWindow::finishExport()
 {
-    const ExportPipeline::Result result = m_job->result();
+    const Result<int> &exported = m_job->result();
     m_startButton->setEnabled(true);
     m_statusLabel->setText(QString());
-    m_progressBar->setValue(result.ok ? ExportPipeline::StepCount : 0);
+    m_progressBar->setValue(exported ? ExportPipeline::StepCount : 0);
     QApplication::restoreOverrideCursor();
     m_ctx.dialogs.beep();
-    if (!result.ok) {
+    if (!exported) {
         // The window stays, so the export can be tried again once the cause is gone.
-        m_ctx.dialogs.message(result.error, Dialogs::Icon::Critical, tr("Error"));
+        m_ctx.dialogs.message(exported.error(), Dialogs::Icon::Critical, tr("Error"));
         m_statusLabel->setText(tr("Press Start to Export"));
         return;
     }
-    const QString count =
-        result.exported == 1
-            ? tr("Exported 1 game to %1.").arg(m_destination)
-            : tr("Exported %1 games to %2.").arg(result.exported).arg(m_destination);
+    const QString count = *exported == 1
+                              ? tr("Exported 1 game to %1.").arg(m_destination)
+                              : tr("Exported %1 games to %2.").arg(*exported).arg(m_destination);
     m_ctx.dialogs.message(count + QLatin1Char('\n') + ExportPipeline::completionMessage(),
                           Dialogs::Icon::Exclamation, tr("Attention"));
     close();

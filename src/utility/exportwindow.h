@@ -8,11 +8,11 @@ class AppContext;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+template <typename T> class BackgroundJob;
+template <typename T> class Result;
 
 namespace merrow
 {
-
-class ExportJob;
 
 // Runs the export to the export file in the chosen folder; the work runs on its own
 // thread while the progress bar follows its steps.
@@ -30,13 +30,13 @@ protected:
 
 private:
     void onStartClicked();
-    void showStep(int step, const QString &status);
+    void showStep(const QString &status);
     void finishExport();
     bool isBusy() const;
 
     AppContext &m_ctx;
     QString m_destination;
-    ExportJob *m_job = nullptr;
+    BackgroundJob<Result<int>> *m_job = nullptr;
     QLabel *m_destinationLabel = nullptr;
     QLabel *m_statusLabel = nullptr;
     QPushButton *m_startButton = nullptr;

@@ -1,63 +1,61 @@
 #include "gamediff.h"
 
-#include "database.h"
+#include "cataloguestore.h"
 
 namespace merrow
 {
 
 const QList<ComparedField> &comparedFields()
 {
-    static const QList<ComparedField> fields = {
-        {"sh", "Publisher  "},          {"team", "Team       "},
-        {"year", "Year       "},        {"tipo", "Genre      "},
-        {"design", "Design     "},      {"programming", "Programming"},
-        {"graphics", "Graphics   "},    {"music", "Music/Sfx  "},
-        {"adddesign", "Add. Design"},   {"addprogramming", "Add. Progr."},
-        {"addgraphics", "Add. Grfx  "}, {"addmusic", "Add. Music "},
-        {"others", "Others     "},      {"note", "Note       "}};
+    using F = Game::Field;
+    static const QList<ComparedField> fields = {{F::Publisher, "Publisher  "},
+                                                {F::Team, "Team       "},
+                                                {F::Year, "Year       "},
+                                                {F::Genre, "Genre      "},
+                                                {F::Design, "Design     "},
+                                                {F::Programming, "Programming"},
+                                                {F::Graphics, "Graphics   "},
+                                                {F::Music, "Music/Sfx  "},
+                                                {F::AdditionalDesign, "Add. Design"},
+                                                {F::AdditionalProgramming, "Add. Progr."},
+                                                {F::AdditionalGraphics, "Add. Grfx  "},
+                                                {F::AdditionalMusic, "Add. Music "},
+                                                {F::OtherCredits, "Others     "},
+                                                {F::Note, "Note       "}};
     return fields;
 }
 
-QString diffLine(const QString &label, const QVariant &local, const QVariant &exported,
-                 bool *differs)
+std::optional<QString> diffLine(const QString &label, const QString &local, const QString &exported)
 {
-    const auto shown = [](const QVariant &v) {
-        return catalogue::isEmptyValue(v) ? QStringLiteral("EMPTY") : v.toString();
+    const auto shown = [](const QString &v) {
+        return Game::isSet(v) ? v : QStringLiteral("EMPTY");
     };
     const QString a = shown(local);
     const QString b = shown(exported);
-    *differs = a != b;
+    if (a == b)
+        return std::nullopt;
     return label + QStringLiteral(": ") + a + QStringLiteral(" -> ") + b;
 }
 
-GameDiff compareGame(const QSqlDatabase &local, const QSqlDatabase &exportDb, qint64 exportId)
+Result<GameDiff> compareGame(const QSqlDatabase &local, const QSqlDatabase &exportDb,
+                             GameId exportId)
 {
+    const Result<Game> exported = CatalogueStore(exportDb).game(exportId);
+    if (!exported)
+        return exported.failure();
+    const Result<std::optional<Game>> mine =
+        CatalogueStore(local).matchingGame(exported->title, exported->machine);
+    if (!mine)
+        return mine.failure();
     GameDiff diff;
-    const auto exportedRow = catalogue::fetchOne(
-        exportDb, QStringLiteral("select * from tabella1 where id = ?"), {exportId});
-    diff.error = exportedRow.error();
-    if (!exportedRow || !exportedRow->has_value())
-        return diff;
-    const QSqlRecord &exported = **exportedRow;
-    diff.found = true;
-    // "is" rather than "=": a game without title still finds its own kind.
-    const auto mineRow = catalogue::fetchOne(
-        local,
-        QStringLiteral("select * from tabella1 where titolo is ? and formato is ? order by id"),
-        {exported.value(QStringLiteral("titolo")), exported.value(QStringLiteral("formato"))});
-    diff.error = mineRow.error();
-    if (!mineRow || !mineRow->has_value()) {
-        diff.isNew = diff.error.isEmpty();
+    if (!mine->has_value()) {
+        diff.isNew = true;
         return diff;
     }
-    const QSqlRecord &mine = **mineRow;
     for (const ComparedField &f : comparedFields()) {
-        const QString column = QLatin1String(f.column);
-        bool differs = false;
-        const QString text =
-            diffLine(QLatin1String(f.label), mine.value(column), exported.value(column), &differs);
-        if (differs)
-            diff.lines.append({text, exportId});
+        if (auto line =
+                diffLine(QLatin1String(f.label), (*mine)->value(f.field), exported->value(f.field)))
+            diff.lines.append(*line);
     }
     return diff;
 }

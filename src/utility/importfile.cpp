@@ -1,14 +1,15 @@
 #include "importfile.h"
 
+#include "cataloguestore.h"
 #include "database.h"
 #include "fileops.h"
+#include "legacyreader.h"
 #include "listline.h"
+#include "logging.h"
 #include "regularfile.h"
 #include "workfolder.h"
 
 #include <QFileInfo>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QStorageInfo>
 
 namespace merrow
@@ -30,63 +31,76 @@ namespace
 // The sidecars SQLite keeps beside a database: the user's own, taken along.
 const char *const kSidecars[] = {"-wal", "-journal"};
 
-// Why the private folder cannot take a copy of source with its sidecars.
-QString roomProblem(const QString &source, const QString &folder)
+// Whether the private folder can take a copy of source with its sidecars.
+Outcome checkRoom(const QString &source, const QString &folder)
 {
     qint64 needed = QFileInfo(source).size();
     for (const char *sidecar : kSidecars)
         needed += QFileInfo(source + QLatin1String(sidecar)).size();
     const qint64 free = QStorageInfo(folder).bytesAvailable();
     if (free >= 0 && free < needed)
-        return QStringLiteral("%1 needs %2 bytes in %3, which has %4 free")
-            .arg(source)
-            .arg(needed)
-            .arg(folder)
-            .arg(free);
+        return Failure{QStringLiteral("%1 needs %2 bytes in %3, which has %4 free")
+                           .arg(source)
+                           .arg(needed)
+                           .arg(folder)
+                           .arg(free)};
     return {};
 }
 
-QString copyWithSidecars(const QString &source, const QString &copy)
+Outcome copyWithSidecars(const QString &source, const QString &copy)
 {
-    QString why;
-    if (!copyIntoPlace(source, copy, &why))
-        return why;
+    if (Outcome copied = copyIntoPlace(source, copy); !copied)
+        return copied;
     for (const char *sidecar : kSidecars) {
         const QString from = source + QLatin1String(sidecar);
-        if (QFileInfo::exists(from) && !copyIntoPlace(from, copy + QLatin1String(sidecar), &why))
-            return why;
+        if (!QFileInfo::exists(from))
+            continue;
+        if (Outcome copied = copyIntoPlace(from, copy + QLatin1String(sidecar)); !copied)
+            return copied;
     }
-    return catalogue::settleCopy(copy).error();
+    return catalogue::settleCopy(copy);
+}
+
+// The reader's reports, passed on; a cancel stops the reader.
+legacy::ReaderRun following(Progress &progress)
+{
+    legacy::ReaderRun run;
+    run.progress = [&progress, total = qint64(-1)](qint64 done, qint64 all) mutable {
+        if (all != total)
+            progress.setTotal(total = all);
+        progress.setDone(done);
+    };
+    run.cancelled = [&progress] { return progress.isCancelled(); };
+    return run;
 }
 
 } // namespace
 
-std::unique_ptr<ImportFile> ImportFile::open(const QString &source, const QString &tempDir,
-                                             QString *error, bool *unfit,
-                                             const legacy::ReaderRun &reader)
+ImportFile::Opened ImportFile::open(const QString &source, const QString &tempDir, bool *unfit,
+                                    Progress &progress)
 {
-    auto file = prepare(source, tempDir, error, unfit, reader);
-    if (file && !file->connect(error)) {
+    Opened file = prepare(source, tempDir, unfit, progress);
+    if (!file)
+        return file;
+    if (const Outcome connected = (*file)->connect(); !connected) {
         if (unfit)
             *unfit = true;
-        return nullptr;
+        return connected.failure();
     }
     return file;
 }
 
-std::unique_ptr<ImportFile> ImportFile::prepare(const QString &source, const QString &tempDir,
-                                                QString *error, bool *unfit,
-                                                const legacy::ReaderRun &reader)
+ImportFile::Opened ImportFile::prepare(const QString &source, const QString &tempDir, bool *unfit,
+                                       Progress &progress)
 {
     if (unfit)
         *unfit = false;
     QString copy;
-    auto fail = [error, unfit, &copy, &source](QString why, bool unusable = false) {
+    auto fail = [unfit, &copy, &source](QString why, bool unusable = false) -> Opened {
         if (unfit)
             *unfit = unusable;
-        if (error)
-            *error = copy.isEmpty() ? why : why.replace(copy, source);
-        return nullptr;
+        qCInfo(lcExchange) << "import file refused:" << why;
+        return Failure{copy.isEmpty() ? why : why.replace(copy, source)};
     };
     if (source.isEmpty())
         return fail(QStringLiteral("no export file was chosen"));
@@ -95,37 +109,33 @@ std::unique_ptr<ImportFile> ImportFile::prepare(const QString &source, const QSt
     if (!QFileInfo(source).isReadable())
         return fail(QStringLiteral("%1 cannot be read").arg(source));
     const bool jet = catalogue::isJetFile(source);
-    if (QString why = jet ? QString() : catalogue::checkDatabaseFile(source).error();
-        !why.isEmpty())
-        return fail(why, true);
+    if (const Outcome usable = jet ? Outcome() : catalogue::checkDatabaseFile(source); !usable)
+        return fail(usable.error(), true);
     auto folder = std::make_unique<WorkFolder>(tempDir);
     if (!folder->isValid())
         return fail(folder->error());
-    if (QString why = roomProblem(source, folder->path()); !why.isEmpty())
-        return fail(why);
+    if (const Outcome room = checkRoom(source, folder->path()); !room)
+        return fail(room.error());
     copy = folder->filePath(QStringLiteral("import.mdb"));
     if (jet) {
         // The reader refuses anything it cannot read cleanly: the file is unfit.
-        if (QString why = legacy::readJetFile(source, copy, reader); !why.isEmpty())
+        if (QString why = legacy::readJetFile(source, copy, following(progress)); !why.isEmpty())
             return fail(why, true);
-    } else if (QString why = copyWithSidecars(source, copy); !why.isEmpty()) {
-        return fail(QStringLiteral("cannot take %1 in: %2").arg(source, why));
+    } else if (const Outcome copied = copyWithSidecars(source, copy); !copied) {
+        return fail(QStringLiteral("cannot take %1 in: %2").arg(source, copied.error()));
     }
-    if (QString why = catalogue::checkForeignCatalogue(copy).error(); !why.isEmpty())
-        return fail(why, true);
+    if (const Outcome fit = catalogue::checkForeignCatalogue(copy); !fit)
+        return fail(fit.error(), true);
     return std::unique_ptr<ImportFile>(new ImportFile(std::move(folder), source, copy));
 }
 
-bool ImportFile::connect(QString *error)
+Outcome ImportFile::connect()
 {
     auto opened = catalogue::Connection::open(m_copy, catalogue::Connection::Mode::Foreign);
-    if (!opened) {
-        if (error)
-            *error = QString(opened.error()).replace(m_copy, m_source);
-        return false;
-    }
+    if (!opened)
+        return Failure{QString(opened.error()).replace(m_copy, m_source)};
     m_connection = std::move(opened).value();
-    return true;
+    return {};
 }
 
 QSqlDatabase ImportFile::db() const
@@ -133,35 +143,15 @@ QSqlDatabase ImportFile::db() const
     return m_connection->db();
 }
 
-QList<ListEntry> ImportFile::entries(QString *error) const
+Result<QList<ListEntry>> ImportFile::entries() const
 {
+    const Result<QList<GameSummary>> games = CatalogueStore(db()).allGames();
+    if (!games)
+        return games.failure();
     QList<ListEntry> out;
-    Result<QSqlQuery> q = catalogue::run(
-        db(), QStringLiteral("select id, formato, titolo from tabella1 order by id"));
-    if (!q) {
-        if (error)
-            *error = q.error();
-        return out;
-    }
-    while (q->next())
-        out.append({q->value(0).toLongLong(), listLine(q->value(1), q->value(2))});
-    if (q->lastError().isValid() && error)
-        *error = catalogue::describeError(q->lastError().databaseText());
-    return out;
-}
-
-QList<qint64> ImportFile::ids(QString *error) const
-{
-    QList<qint64> out;
-    Result<QSqlQuery> q =
-        catalogue::run(db(), QStringLiteral("select id from tabella1 order by id"));
-    if (!q) {
-        if (error)
-            *error = q.error();
-        return out;
-    }
-    while (q->next())
-        out.append(q->value(0).toLongLong());
+    out.reserve(games->size());
+    for (const GameSummary &g : *games)
+        out.append({g.id, listLine(g.machine, g.title)});
     return out;
 }
 

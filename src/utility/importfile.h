@@ -1,6 +1,8 @@
 #pragma once
 
-#include "legacyreader.h"
+#include "game.h"
+#include "progress.h"
+#include "result.h"
 
 #include <QList>
 #include <QSqlDatabase>
@@ -20,8 +22,9 @@ namespace merrow
 
 // One game line of the import list; id is the game's id in the export file.
 struct ListEntry {
-    qint64 id = 0;
+    GameId id = 0;
     QString line;
+    bool operator==(const ListEntry &) const = default;
 };
 
 // An export file brought in for import: a checked working copy in a private folder of its
@@ -31,21 +34,21 @@ struct ListEntry {
 class ImportFile
 {
 public:
+    using Opened = Result<std::unique_ptr<ImportFile>>;
+
     // Checks source's header and the room for a copy, copies it with the -wal or -journal
-    // lying beside it (or reads a Jet file) into a private folder made under tempDir, folds
-    // those in and checks the copy before anything is read from it. Null with *error set
-    // (naming source, never the copy) when any of that fails; *unfit then tells whether the
-    // file was there but is no usable database. reader runs the reading of a Jet file.
-    static std::unique_ptr<ImportFile> open(const QString &source, const QString &tempDir,
-                                            QString *error, bool *unfit = nullptr,
-                                            const legacy::ReaderRun &reader = {});
+    // lying beside it (or reads a Jet file, following progress) into a private folder made
+    // under tempDir, folds those in and checks the copy before anything is read from it. A
+    // failure names source, never the copy; *unfit then tells whether the file was there but
+    // is no usable database.
+    static Opened open(const QString &source, const QString &tempDir, bool *unfit = nullptr,
+                       Progress &progress = Progress::none());
     // The part of open() that may run on a worker thread: the copy is made and checked but
     // not opened; connect() opens it on the thread that reads it.
-    static std::unique_ptr<ImportFile> prepare(const QString &source, const QString &tempDir,
-                                               QString *error, bool *unfit = nullptr,
-                                               const legacy::ReaderRun &reader = {});
-    // False with *error (naming the source) when the checked copy cannot be opened.
-    bool connect(QString *error);
+    static Opened prepare(const QString &source, const QString &tempDir, bool *unfit = nullptr,
+                          Progress &progress = Progress::none());
+    // Fails (naming the source) when the checked copy cannot be opened.
+    Outcome connect();
     ~ImportFile();
 
     QSqlDatabase db() const;
@@ -53,8 +56,7 @@ public:
     QString path() const { return m_copy; }
 
     // Every game in the file's own order.
-    QList<ListEntry> entries(QString *error = nullptr) const;
-    QList<qint64> ids(QString *error = nullptr) const;
+    Result<QList<ListEntry>> entries() const;
 
 private:
     ImportFile(std::unique_ptr<WorkFolder> folder, QString source, QString copy);

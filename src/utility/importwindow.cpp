@@ -1,38 +1,50 @@
 #include "importwindow.h"
 
 #include "appcontext.h"
+#include "backgroundjob.h"
 #include "database.h"
 #include "dialogs.h"
 #include "gamediff.h"
+#include "gamelinemodel.h"
 #include "importfile.h"
-#include "importreadjob.h"
+#include "logging.h"
 #include "namedwidget.h"
 #include "opentest.h"
 #include "placement.h"
-#include "transferjob.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QVBoxLayout>
 
 namespace merrow
 {
+
+struct ImportReading {
+    ImportFile::Opened file;
+    bool unfit = false;
+};
+
 namespace
 {
 
-QListWidget *courierList(const QString &name, QWidget *parent)
+QListView *courierList(const QString &name, QAbstractItemModel *model, QWidget *parent)
 {
-    auto *list = new QListWidget(parent);
+    auto *list = new QListView(parent);
     list->setObjectName(name);
     QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::Monospace);
     list->setFont(font);
     list->setUniformItemSizes(true);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Room for the machine column and a title of common length.
+    list->setMinimumWidth(list->fontMetrics().horizontalAdvance(QString(36, QLatin1Char('M'))));
+    list->setModel(model);
     return list;
 }
 
@@ -51,11 +63,11 @@ ImportWindow::ImportWindow(AppContext &ctx, QWidget *parent)
     setWindowTitle(tr("Import New Data"));
     buildControls();
     buildLayout();
-    resize(900, 600);
-    connect(m_gameList, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            showDifferences();
-    });
+    connect(m_gameList->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid())
+                    showDifferences();
+            });
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
     connect(m_selectButton, &QPushButton::clicked, this, &ImportWindow::onSelectClicked);
     connect(m_deselectButton, &QPushButton::clicked, this, &ImportWindow::onDeselectClicked);
@@ -71,15 +83,18 @@ ImportWindow::ImportWindow(AppContext &ctx, QWidget *parent)
 ImportWindow::~ImportWindow()
 {
     // A running transfer ends before the file it reads goes away.
-    delete m_job;
-    delete m_readJob;
+    delete m_transfer;
+    delete m_reading; // stops the reader program
 }
 
 void ImportWindow::buildControls()
 {
-    m_gameList = courierList(QStringLiteral("gameList"), this);
-    m_selectionList = courierList(QStringLiteral("selectionList"), this);
-    m_logList = courierList(QStringLiteral("logList"), this);
+    m_games = new GameLineModel(this);
+    m_selection = new GameLineModel(this);
+    m_log = new QStringListModel(this);
+    m_gameList = courierList(QStringLiteral("gameList"), m_games, this);
+    m_selectionList = courierList(QStringLiteral("selectionList"), m_selection, this);
+    m_logList = courierList(QStringLiteral("logList"), m_log, this);
     m_selectButton =
         namedWidget<QPushButton>(QStringLiteral("selectButton"), tr("Select ->"), this);
     m_deselectButton =
@@ -135,7 +150,7 @@ void ImportWindow::buildLayout()
     middle->addWidget(m_deselectButton);
     middle->addStretch();
     middle->addLayout(buildCounts());
-    const auto headed = [this](const QString &caption, QListWidget *list) {
+    const auto headed = [this](const QString &caption, QListView *list) {
         auto *column = new QVBoxLayout;
         auto *header = new QLabel(caption, this);
         header->setBuddy(list);
@@ -163,7 +178,7 @@ void ImportWindow::buildLayout()
 bool ImportWindow::takeRequest(const ImportRequest &request)
 {
     if (m_busy) {
-        m_ctx.dialogs.message(m_readJob ? tr("The export file is still being read; wait for it "
+        m_ctx.dialogs.message(m_reading ? tr("The export file is still being read; wait for it "
                                              "to end.")
                                         : tr("A transfer is still running; wait for it to end."),
                               Dialogs::Icon::Exclamation, tr("Attention"));
@@ -176,23 +191,22 @@ bool ImportWindow::takeRequest(const ImportRequest &request)
 void ImportWindow::loadFile(const QString &path)
 {
     m_file.reset();
-    for (QListWidget *list : {m_gameList, m_selectionList, m_logList})
-        list->clear();
+    m_games->setEntries({});
+    m_selection->setEntries({});
+    m_log->setStringList({});
     m_gameCountLabel->setText(QStringLiteral("0"));
     m_selectedCountLabel->setText(QStringLiteral("0"));
     m_waitLabel->show();
     if (!checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue)) {
-        finishLoading(m_ctx.dbError(), false);
+        finishLoading(Failure{m_ctx.dbError()}, false);
         return;
     }
     if (catalogue::isJetFile(path)) {
         startReading(path);
         return;
     }
-    QString why;
     bool unfit = false;
-    m_file = ImportFile::open(path, m_ctx.paths.tempDir, &why, &unfit);
-    finishLoading(why, unfit);
+    finishLoading(ImportFile::open(path, m_ctx.paths.tempDir, &unfit), unfit);
 }
 
 // A Jet file is read by the reader program: the window shows and follows it meanwhile.
@@ -201,33 +215,43 @@ void ImportWindow::startReading(const QString &path)
     setBusy(true);
     m_progressBar->setRange(0, 0);
     setCursor(Qt::BusyCursor);
-    m_readJob = new ImportReadJob(path, m_ctx.paths.tempDir, this);
-    connect(m_readJob, &ImportReadJob::progressed, this,
-            [this](qint64 done, qint64 total) { showProgress(int(done), int(total)); });
-    connect(m_readJob, &ImportReadJob::finished, this, &ImportWindow::finishReading);
-    m_readJob->start();
+    m_reading = new BackgroundJob<ImportReading>(this);
+    connect(m_reading, &Job::progressed, this, &ImportWindow::showProgress);
+    connect(m_reading, &Job::finished, this, &ImportWindow::finishReading);
+    m_reading->start([path, tempDir = m_ctx.paths.tempDir](Progress &progress) {
+        bool unfit = false;
+        ImportFile::Opened file = ImportFile::prepare(path, tempDir, &unfit, progress);
+        return ImportReading{std::move(file), unfit};
+    });
 }
 
 void ImportWindow::finishReading()
 {
     unsetCursor();
-    QString why;
-    bool unfit = false;
-    m_file = m_readJob->take(&why, &unfit);
-    m_readJob->deleteLater();
-    m_readJob = nullptr;
-    finishLoading(why, unfit);
+    ImportReading reading = m_reading->takeResult();
+    m_reading->deleteLater();
+    m_reading = nullptr;
+    // A connection belongs to the thread that opens it: this one reads the copy.
+    if (reading.file) {
+        if (const Outcome connected = (*reading.file)->connect(); !connected) {
+            reading.file = connected.failure();
+            reading.unfit = true;
+        }
+    }
+    finishLoading(std::move(reading.file), reading.unfit);
 }
 
-void ImportWindow::finishLoading(const QString &why, bool unfit)
+void ImportWindow::finishLoading(ImportFile::Opened file, bool unfit)
 {
     // Read, but no database this program can use: the open test's message comes first.
     if (unfit)
         m_ctx.dialogs.message(tr("Database Open Error"));
+    if (file)
+        m_file = std::move(file).value();
     setBusy(false);
     if (!m_file) {
         m_waitLabel->show();
-        m_waitLabel->setToolTip(why);
+        m_waitLabel->setToolTip(file.error());
         m_ctx.dialogs.beep();
         m_ctx.dialogs.message(tr("Unable to read from Floppy!"), Dialogs::Icon::Critical,
                               tr("Error"));
@@ -239,77 +263,70 @@ void ImportWindow::finishLoading(const QString &why, bool unfit)
 
 void ImportWindow::fillGameList()
 {
-    const QList<ListEntry> entries = m_file->entries();
-    m_gameList->setUpdatesEnabled(false);
-    {
-        const QSignalBlocker blocker(m_gameList);
-        for (const ListEntry &e : entries) {
-            auto *item = new QListWidgetItem(e.line);
-            item->setData(Qt::UserRole, e.id);
-            m_gameList->addItem(item);
-        }
-    }
-    m_gameList->setUpdatesEnabled(true);
-    m_gameCountLabel->setText(QString::number(m_gameList->count()));
+    const Result<QList<ListEntry>> entries = m_file->entries();
+    if (!entries)
+        qCWarning(lcExchange) << "cannot list the export file:" << entries.error();
+    m_games->setEntries(entries.valueOr({}));
+    m_gameCountLabel->setText(QString::number(m_games->rowCount()));
+}
+
+int ImportWindow::currentGameRow() const
+{
+    return m_gameList->currentIndex().row();
+}
+
+void ImportWindow::setLog(const QStringList &lines)
+{
+    m_log->setStringList(lines);
 }
 
 void ImportWindow::showDifferences()
 {
-    m_logList->clear();
-    const QListWidgetItem *item = m_gameList->currentItem();
-    if (!item || !m_file)
+    setLog({});
+    const int row = currentGameRow();
+    if (row < 0 || !m_file)
         return;
-    const GameDiff diff =
-        compareGame(m_ctx.db(), m_file->db(), item->data(Qt::UserRole).toLongLong());
-    if (!diff.error.isEmpty()) {
-        m_logList->addItem(tr("Cannot compare: ") + diff.error);
-        return;
-    }
-    if (diff.isNew) {
-        m_logList->addItem(tr("NEW GAME"));
-        return;
-    }
-    if (diff.found && diff.lines.isEmpty()) {
-        m_logList->addItem(tr("No differences"));
-        return;
-    }
-    for (const DiffLine &d : diff.lines) {
-        auto *line = new QListWidgetItem(d.text, m_logList);
-        line->setData(Qt::UserRole, d.exportId);
-    }
+    const Result<GameDiff> diff =
+        compareGame(m_ctx.db(), m_file->db(), m_games->entries().at(row).id);
+    if (!diff)
+        setLog({tr("Cannot compare: ") + diff.error()});
+    else if (diff->isNew)
+        setLog({tr("NEW GAME")});
+    else if (diff->lines.isEmpty())
+        setLog({tr("No differences")});
+    else
+        setLog(diff->lines);
 }
 
 void ImportWindow::onSelectClicked()
 {
-    const QListWidgetItem *item = m_gameList->currentItem();
-    if (m_gameList->currentRow() < 0 || !item) {
+    const int row = currentGameRow();
+    if (row < 0) {
         m_ctx.dialogs.beep();
         m_ctx.dialogs.message(tr("Select game to SELECT"), Dialogs::Icon::Critical, tr("Error"));
         return;
     }
     // A game is chosen once: choosing it again shows where it stands in the selection.
-    for (int row = 0; row < m_selectionList->count(); ++row) {
-        if (m_selectionList->item(row)->data(Qt::UserRole) == item->data(Qt::UserRole)) {
-            m_selectionList->setCurrentRow(row);
-            return;
-        }
+    const ListEntry &game = m_games->entries().at(row);
+    if (const int chosen = m_selection->rowOf(game.id); chosen >= 0) {
+        m_selectionList->setCurrentIndex(m_selection->index(chosen));
+        return;
     }
-    auto *copy = new QListWidgetItem(item->text(), m_selectionList);
-    copy->setData(Qt::UserRole, item->data(Qt::UserRole));
+    m_selection->append(game);
     addToCount(m_selectedCountLabel, 1);
 }
 
 void ImportWindow::onDeselectClicked()
 {
-    const int row = m_selectionList->currentRow();
+    const int row = m_selectionList->currentIndex().row();
     if (row < 0) {
         m_ctx.dialogs.beep();
         m_ctx.dialogs.message(tr("Select game to DESELECT"), Dialogs::Icon::Critical, tr("Error"));
         return;
     }
-    delete m_selectionList->takeItem(row);
+    m_selection->removeAt(row);
     // Nothing stays highlighted, so a second click does not take another game away.
-    m_selectionList->setCurrentRow(-1);
+    m_selectionList->setCurrentIndex({});
     addToCount(m_selectedCountLabel, -1);
 }
 
@@ -346,52 +363,72 @@ void ImportWindow::startTransfer(TransferMode mode)
     }
     if (!checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue))
         return;
+    m_counts = {};
     m_addedCountLabel->setText(QStringLiteral("0"));
     m_modifiedCountLabel->setText(QStringLiteral("0"));
     if (mode == TransferMode::New)
-        m_logList->clear();
-    QList<qint64> ids;
+        setLog({});
+    QList<GameId> ids;
     if (mode == TransferMode::Selected)
-        for (int i = 0; i < m_selectionList->count(); ++i)
-            ids << m_selectionList->item(i)->data(Qt::UserRole).toLongLong();
+        for (const ListEntry &e : m_selection->entries())
+            ids << e.id;
     setBusy(true);
     m_progressBar->setRange(0, 0);
-    delete m_job;
-    m_job = new TransferJob(m_ctx.paths.catalogue, m_file->path(), this);
-    connect(m_job, &TransferJob::logged, this, &ImportWindow::showLogged, Qt::QueuedConnection);
-    connect(m_job, &TransferJob::progressed, this, &ImportWindow::showProgress,
-            Qt::QueuedConnection);
-    connect(m_job, &TransferJob::finished, this, &ImportWindow::finishTransfer);
-    m_job->start(mode, ids);
+    if (!m_transfer) {
+        m_transfer = new BackgroundJob<Result<TransferCounts>>(this);
+        connect(m_transfer, &Job::noted, this, &ImportWindow::takeLogged);
+        connect(m_transfer, &Job::progressed, this, &ImportWindow::showProgress);
+        connect(m_transfer, &Job::finished, this, &ImportWindow::finishTransfer);
+    }
+    m_transfer->start([catalogue = m_ctx.paths.catalogue, source = m_file->path(), mode,
+                       ids](Progress &progress) {
+        return transferFiles(catalogue, source, mode, ids, progress);
+    });
 }
 
-void ImportWindow::showLogged(const QString &line, int added, int modified)
+// Notes come in bursts of a batch's games: they are shown together, once per burst.
+void ImportWindow::takeLogged(const QString &line)
 {
-    m_logList->addItem(line);
-    m_addedCountLabel->setText(QString::number(added));
-    m_modifiedCountLabel->setText(QString::number(modified));
+    m_logged.append(line);
+    if (m_logged.size() == 1)
+        QMetaObject::invokeMethod(this, &ImportWindow::showLogged, Qt::QueuedConnection);
 }
 
-void ImportWindow::showProgress(int done, int total)
+void ImportWindow::showLogged()
 {
-    m_progressBar->setRange(0, qMax(total, 1));
-    m_progressBar->setValue(done);
+    if (m_logged.isEmpty())
+        return;
+    const int first = m_log->rowCount();
+    m_log->insertRows(first, int(m_logged.size()));
+    for (int i = 0; i < m_logged.size(); ++i)
+        m_log->setData(m_log->index(first + i), m_logged.at(i));
+    m_counts = Transfer::tally(m_logged, m_counts);
+    m_logged.clear();
+    m_addedCountLabel->setText(QString::number(m_counts.added));
+    m_modifiedCountLabel->setText(QString::number(m_counts.modified));
     m_logList->scrollToBottom();
+}
+
+void ImportWindow::showProgress(qint64 done, qint64 total)
+{
+    m_progressBar->setRange(0, int(qMax<qint64>(total, 1)));
+    m_progressBar->setValue(int(done));
 }
 
 void ImportWindow::finishTransfer()
 {
-    const TransferResult result = m_job->result();
+    showLogged();
+    const Result<TransferCounts> &result = m_transfer->result();
     setBusy(false);
     m_ctx.dialogs.beep();
-    if (result.ok) {
+    if (result) {
         m_ctx.dialogs.message(tr("Transfer COMPLETED!"), Dialogs::Icon::Information, tr("End"));
         return;
     }
     m_ctx.dialogs.message(
         tr("The transfer stopped: %1. The %2 games logged before the failure are saved.")
-            .arg(result.error)
-            .arg(result.added + result.modified),
+            .arg(result.error())
+            .arg(m_counts.added + m_counts.modified),
         Dialogs::Icon::Critical, tr("Error"));
 }
 
@@ -399,7 +436,7 @@ void ImportWindow::closeEvent(QCloseEvent *event)
 {
     // Reading a file only makes a private copy: closing stops it. A transfer writes the
     // catalogue and is waited for.
-    if (m_busy && !m_readJob) {
+    if (m_busy && !m_reading) {
         event->ignore();
         return;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "transfer.h"
 #include "windowrequests.h"
 
 #include <QWidget>
@@ -8,17 +9,18 @@
 
 class AppContext;
 class QLabel;
-class QListWidget;
+class QListView;
 class QProgressBar;
 class QPushButton;
+class QStringListModel;
+template <typename T> class BackgroundJob;
 
 namespace merrow
 {
 
+class GameLineModel;
 class ImportFile;
-class ImportReadJob;
-class TransferJob;
-enum class TransferMode;
+struct ImportReading;
 
 // Lists the games of an export file, shows how each differs from the catalogue, keeps a
 // selection and merges new, selected or all games. Reading a legacy Jet file and the merge
@@ -43,25 +45,33 @@ private:
     void loadFile(const QString &path);
     void startReading(const QString &path);
     void finishReading();
-    void finishLoading(const QString &why, bool unfit);
+    void finishLoading(Result<std::unique_ptr<ImportFile>> file, bool unfit);
     void fillGameList();
     void showDifferences();
     void onSelectClicked();
     void onDeselectClicked();
     void startTransfer(TransferMode mode);
-    void showLogged(const QString &line, int added, int modified);
-    void showProgress(int done, int total);
+    void takeLogged(const QString &line);
+    void showLogged();
+    void showProgress(qint64 done, qint64 total);
     void finishTransfer();
     void setBusy(bool busy);
+    void setLog(const QStringList &lines);
+    int currentGameRow() const;
 
     AppContext &m_ctx;
     std::unique_ptr<ImportFile> m_file;
-    TransferJob *m_job = nullptr;
-    ImportReadJob *m_readJob = nullptr;
+    BackgroundJob<Result<TransferCounts>> *m_transfer = nullptr;
+    BackgroundJob<ImportReading> *m_reading = nullptr;
     bool m_busy = false;
-    QListWidget *m_gameList = nullptr;
-    QListWidget *m_selectionList = nullptr;
-    QListWidget *m_logList = nullptr;
+    QStringList m_logged; // notes not yet shown
+    TransferCounts m_counts;
+    GameLineModel *m_games = nullptr;
+    GameLineModel *m_selection = nullptr;
+    QStringListModel *m_log = nullptr;
+    QListView *m_gameList = nullptr;
+    QListView *m_selectionList = nullptr;
+    QListView *m_logList = nullptr;
     QPushButton *m_selectButton = nullptr;
     QPushButton *m_deselectButton = nullptr;
     QPushButton *m_transferNewButton = nullptr;

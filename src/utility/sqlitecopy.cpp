@@ -7,17 +7,13 @@
 namespace merrow
 {
 
-bool vacuumInto(const QSqlDatabase &db, const QString &target, QString *error)
+Outcome vacuumInto(const QSqlDatabase &db, const QString &target)
 {
-    if (QFileInfo::exists(target)) {
-        if (error)
-            *error = QStringLiteral("%1 is in the way").arg(target);
-        return false;
-    }
-    const auto q = catalogue::run(db, QStringLiteral("VACUUM INTO ?"), {target});
-    if (!q && error)
-        *error = QStringLiteral("cannot write %1: %2").arg(target, q.error());
-    return q.ok();
+    if (QFileInfo::exists(target))
+        return Failure{QStringLiteral("%1 is in the way").arg(target)};
+    if (const auto done = catalogue::run(db, QStringLiteral("VACUUM INTO ?"), {target}); !done)
+        return Failure{QStringLiteral("cannot write %1: %2").arg(target, done.error())};
+    return {};
 }
 
 } // namespace merrow

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "result.h"
+
 #include <QSqlDatabase>
 #include <QString>
 
@@ -8,6 +10,6 @@ namespace merrow
 
 // Writes a compacted, consistent snapshot of db's main database to target, which must
 // not exist yet.
-bool vacuumInto(const QSqlDatabase &db, const QString &target, QString *error);
+Outcome vacuumInto(const QSqlDatabase &db, const QString &target);
 
 } // namespace merrow

@@ -2,12 +2,12 @@
 
 #include "cataloguestore.h"
 #include "database.h"
-
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
+#include "logging.h"
+#include "progress.h"
 
 #include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
 
 #include <optional>
 
@@ -16,15 +16,17 @@ namespace merrow
 namespace
 {
 
-struct Game {
-    qint64 exportId = 0;
+using F = Game::Field;
+
+// The log's words for a committed game; the counts are read back from them.
+const QLatin1String kAdded("Added ");
+const QLatin1String kModified("Modified ");
+const QLatin1String kSkipped("Skipped ");
+
+struct ExportGame {
+    GameId exportId = 0;
     bool present = false; // a selected id may be missing from the export file
     QVariantList values;  // Transfer::fields() order
-};
-
-struct Pending {
-    QString line;
-    enum { Added, Modified, Skipped } kind = Added;
 };
 
 QString errorText(const QSqlQuery &q)
@@ -39,39 +41,27 @@ QString text(const QVariant &v)
     return v.isNull() ? QString() : v.toString();
 }
 
-} // namespace
-
-Transfer::Transfer(const QSqlDatabase &catalogue, const QSqlDatabase &source)
-    : m_catalogue(catalogue), m_source(source)
+Failure failure(const QString &why)
 {
+    return {why};
 }
-
-const QStringList &Transfer::fields()
-{
-    static const QStringList columns = {
-        QStringLiteral("titolo"),      QStringLiteral("formato"),
-        QStringLiteral("sh"),          QStringLiteral("team"),
-        QStringLiteral("design"),      QStringLiteral("programming"),
-        QStringLiteral("graphics"),    QStringLiteral("music"),
-        QStringLiteral("adddesign"),   QStringLiteral("addprogramming"),
-        QStringLiteral("addgraphics"), QStringLiteral("addmusic"),
-        QStringLiteral("others"),      QStringLiteral("note"),
-        QStringLiteral("dbver"),       QStringLiteral("Year"),
-        QStringLiteral("tipo")};
-    return columns;
-}
-
-namespace
-{
 
 QString columnList()
 {
-    return Transfer::fields().join(QStringLiteral(", "));
+    QStringList columns;
+    for (const F f : Transfer::fields())
+        columns << CatalogueStore::column(f);
+    return columns.join(QStringLiteral(", "));
 }
 
-Game readGame(const QSqlQuery &q)
+QString selectGames()
 {
-    Game g;
+    return QStringLiteral("select id, %1 from %2").arg(columnList(), CatalogueStore::gameTable());
+}
+
+ExportGame readGame(const QSqlQuery &q)
+{
+    ExportGame g;
     g.exportId = q.value(0).toLongLong();
     g.present = true;
     // A number or blob from elsewhere is stored as its text: every game stays listable.
@@ -82,43 +72,43 @@ Game readGame(const QSqlQuery &q)
     return g;
 }
 
-QString readFailure(const QSqlQuery &q)
+Failure readFailure(const QString &why)
 {
-    return QStringLiteral("cannot read the export file: ") + errorText(q);
+    return failure(QStringLiteral("cannot read the export file: ") + why);
 }
 
 // Reads the export games a batch at a time: memory stays flat whatever the file's size.
 class GameReader
 {
 public:
-    GameReader(const QSqlDatabase &source, TransferMode mode, const QList<qint64> &ids)
+    GameReader(const QSqlDatabase &source, TransferMode mode, const QList<GameId> &ids)
         : m_source(source), m_query(source), m_mode(mode), m_ids(firstOccurrences(ids))
     {
         m_query.setForwardOnly(true);
     }
-    // Prepares the reading; *total is the number of games it will give.
-    QString start(int *total);
+    // Prepares the reading; gives the number of games it will give.
+    Result<qint64> start();
     // Up to count more games; none at the end.
-    QString next(int count, QList<Game> *games);
+    Result<QList<ExportGame>> next(int count);
 
 private:
-    QString nextSelected(int count, QList<Game> *games);
+    Result<QList<ExportGame>> nextSelected(int count);
 
     // A game chosen twice is transferred once, where it was first chosen.
-    static QList<qint64> firstOccurrences(const QList<qint64> &ids);
+    static QList<GameId> firstOccurrences(const QList<GameId> &ids);
 
     QSqlDatabase m_source;
     QSqlQuery m_query;
     TransferMode m_mode;
-    const QList<qint64> m_ids;
-    int m_position = 0;
+    const QList<GameId> m_ids;
+    qsizetype m_position = 0;
 };
 
-QList<qint64> GameReader::firstOccurrences(const QList<qint64> &ids)
+QList<GameId> GameReader::firstOccurrences(const QList<GameId> &ids)
 {
-    QList<qint64> out;
-    QSet<qint64> seen;
-    for (const qint64 id : ids) {
+    QList<GameId> out;
+    QSet<GameId> seen;
+    for (const GameId id : ids) {
         const qsizetype before = seen.size();
         seen.insert(id);
         if (seen.size() > before)
@@ -127,58 +117,57 @@ QList<qint64> GameReader::firstOccurrences(const QList<qint64> &ids)
     return out;
 }
 
-QString GameReader::start(int *total)
+Result<qint64> GameReader::start()
 {
-    const QString select = QStringLiteral("select id, %1 from tabella1").arg(columnList());
     if (m_mode == TransferMode::Selected) {
-        *total = m_ids.size();
-        return m_query.prepare(select + QStringLiteral(" where id = ?")) ? QString()
-                                                                         : readFailure(m_query);
+        if (!m_query.prepare(selectGames() + QStringLiteral(" where id = ?")))
+            return readFailure(errorText(m_query));
+        return qint64(m_ids.size());
     }
-    const auto count = CatalogueStore(m_source).gameCount();
+    const Result<qint64> count = CatalogueStore(m_source).gameCount();
     if (!count)
-        return QStringLiteral("cannot read the export file: ") + count.error();
-    *total = int(*count);
-    if (!m_query.prepare(select + QStringLiteral(" order by id")) || !m_query.exec())
-        return readFailure(m_query);
-    return {};
+        return readFailure(count.error());
+    if (!m_query.prepare(selectGames() + QStringLiteral(" order by id")) || !m_query.exec())
+        return readFailure(errorText(m_query));
+    return count;
 }
 
-QString GameReader::next(int count, QList<Game> *games)
+Result<QList<ExportGame>> GameReader::next(int count)
 {
-    games->clear();
     if (m_mode == TransferMode::Selected)
-        return nextSelected(count, games);
-    while (games->size() < count && m_query.next())
-        games->append(readGame(m_query));
-    return m_query.lastError().isValid() ? readFailure(m_query) : QString();
+        return nextSelected(count);
+    QList<ExportGame> games;
+    while (games.size() < count && m_query.next())
+        games.append(readGame(m_query));
+    if (m_query.lastError().isValid())
+        return readFailure(errorText(m_query));
+    return games;
 }
 
 // The chosen ids in their order; an id the file does not hold comes back not present.
-QString GameReader::nextSelected(int count, QList<Game> *games)
+Result<QList<ExportGame>> GameReader::nextSelected(int count)
 {
-    for (; games->size() < count && m_position < m_ids.size(); ++m_position) {
-        const qint64 id = m_ids.at(m_position);
+    QList<ExportGame> games;
+    for (; games.size() < count && m_position < m_ids.size(); ++m_position) {
+        const GameId id = m_ids.at(m_position);
         m_query.bindValue(0, id);
         if (!m_query.exec())
-            return readFailure(m_query);
+            return readFailure(errorText(m_query));
         if (m_query.next()) {
-            games->append(readGame(m_query));
+            games.append(readGame(m_query));
         } else {
             if (m_query.lastError().isValid())
-                return readFailure(m_query);
-            Game missing;
+                return readFailure(errorText(m_query));
+            ExportGame missing;
             missing.exportId = id;
-            games->append(missing);
+            games.append(missing);
         }
         m_query.finish();
     }
-    return {};
+    return games;
 }
 
-using LogFunction = std::function<void(const QString &, const TransferResult &)>;
-
-// The match key, titolo and formato, leads Transfer::fields().
+// The match key, title and machine, leads Transfer::fields().
 constexpr int kKeyColumns = 2;
 
 // What writing a game over the stored game it matches would change.
@@ -210,52 +199,55 @@ Change changeOf(const QSqlQuery &stored, const QVariantList &values)
 class BatchWriter
 {
 public:
-    BatchWriter(const QSqlDatabase &catalogue, TransferMode mode, const LogFunction &onLog)
-        : m_catalogue(catalogue), m_mode(mode), m_onLog(onLog), m_find(catalogue),
-          m_insert(catalogue), m_update(catalogue), m_updateValues(catalogue)
+    BatchWriter(const QSqlDatabase &catalogue, TransferMode mode)
+        : m_catalogue(catalogue), m_mode(mode), m_find(catalogue), m_insert(catalogue),
+          m_update(catalogue), m_updateValues(catalogue)
     {
     }
-    QString prepare();
-    QString write(const QList<Game> &games, TransferResult *result);
+    Outcome prepare();
+    // The log lines of the committed games.
+    Result<QStringList> write(const QList<ExportGame> &games);
 
 private:
-    QString writeGame(const Game &g, Pending *pending);
-    QString store(const QVariantList &values, const QVariant &localId, Change change);
+    // What the log says about the game; empty when it was left alone.
+    Result<QString> writeGame(const ExportGame &g);
+    Outcome store(const QVariantList &values, const QVariant &localId, Change change);
 
     QSqlDatabase m_catalogue;
     TransferMode m_mode;
-    const LogFunction &m_onLog;
     QSqlQuery m_find, m_insert, m_update, m_updateValues;
 };
 
-QString BatchWriter::prepare()
+Outcome BatchWriter::prepare()
 {
     QStringList marks, sets;
-    for (const QString &n : Transfer::fields()) {
+    for (const F f : Transfer::fields()) {
         marks << QStringLiteral("?");
-        sets << n + QStringLiteral(" = ?");
+        sets << CatalogueStore::column(f) + QStringLiteral(" = ?");
     }
-    const QString update = QStringLiteral("update tabella1 set %1 where id = ?");
+    const QString table = CatalogueStore::gameTable();
+    const QString update = QStringLiteral("update %1 set %2 where id = ?").arg(table);
     const std::pair<QSqlQuery *, QString> statements[] = {
-        {&m_find, QStringLiteral("select id, %1 from tabella1 where titolo is ? and formato is ? "
+        {&m_find, QStringLiteral("select id, %1 from %2 where %3 is ? and %4 is ? "
                                  "order by id limit 1")
-                      .arg(columnList())},
-        {&m_insert, QStringLiteral("insert into tabella1 (%1) values (%2)")
-                        .arg(columnList(), marks.join(QStringLiteral(", ")))},
+                      .arg(columnList(), table, CatalogueStore::column(F::Title),
+                           CatalogueStore::column(F::Machine))},
+        {&m_insert, QStringLiteral("insert into %1 (%2) values (%3)")
+                        .arg(table, columnList(), marks.join(QStringLiteral(", ")))},
         {&m_update, update.arg(sets.join(QStringLiteral(", ")))},
         {&m_updateValues, update.arg(sets.mid(kKeyColumns).join(QStringLiteral(", ")))}};
     for (const auto &[query, sql] : statements) {
         // A scrollable query caches rows for every run: here each is read once, in order.
         query->setForwardOnly(true);
         if (!query->prepare(sql))
-            return QStringLiteral("cannot prepare the catalogue: ") + errorText(*query);
+            return failure(QStringLiteral("cannot prepare the catalogue: ") + errorText(*query));
     }
     return {};
 }
 
 // Adds values as a new game when localId is Null, else writes them over that game. An
-// unchanged key stays out of the update, so the (titolo, formato) index is not rewritten.
-QString BatchWriter::store(const QVariantList &values, const QVariant &localId, Change change)
+// unchanged key stays out of the update, so the title and machine index is not rewritten.
+Outcome BatchWriter::store(const QVariantList &values, const QVariant &localId, Change change)
 {
     QSqlQuery &write = localId.isNull()        ? m_insert
                        : change == Change::Key ? m_update
@@ -264,63 +256,53 @@ QString BatchWriter::store(const QVariantList &values, const QVariant &localId, 
     for (int c = first; c < values.size(); ++c)
         write.bindValue(c - first, values.at(c));
     if (!localId.isNull())
-        write.bindValue(values.size() - first, localId);
+        write.bindValue(int(values.size()) - first, localId);
     if (!write.exec())
-        return errorText(write);
+        return failure(errorText(write));
     write.finish();
     return {};
 }
 
-// Writes one game; pending->line is what the log says about it, empty when it was left alone.
-QString BatchWriter::writeGame(const Game &g, Pending *pending)
+Result<QString> BatchWriter::writeGame(const ExportGame &g)
 {
-    if (!g.present) {
-        *pending = {QStringLiteral("Skipped game %1: not in the export file").arg(g.exportId),
-                    Pending::Skipped};
-        return {};
-    }
+    if (!g.present)
+        return QString(kSkipped +
+                       QStringLiteral("game %1: not in the export file").arg(g.exportId));
     const QString what = text(g.values.at(0)) + QStringLiteral(" for ") + text(g.values.at(1));
     m_find.bindValue(0, g.values.at(0));
     m_find.bindValue(1, g.values.at(1));
     if (!m_find.exec())
-        return QStringLiteral("cannot look up ") + what + QStringLiteral(": ") + errorText(m_find);
+        return failure(QStringLiteral("cannot look up ") + what + QStringLiteral(": ") +
+                       errorText(m_find));
     const bool present = m_find.next();
     const QVariant localId = present ? m_find.value(0) : QVariant();
     const Change change = present ? changeOf(m_find, g.values) : Change::Key;
     m_find.finish();
     if (present && (m_mode == TransferMode::New || change == Change::None))
-        return {};
-    if (QString why = store(g.values, localId, change); !why.isEmpty())
-        return QStringLiteral("cannot write ") + what + QStringLiteral(": ") + why;
-    *pending = {(present ? QStringLiteral("Modified ") : QStringLiteral("Added ")) + what,
-                present ? Pending::Modified : Pending::Added};
-    return {};
+        return QString();
+    if (const Outcome stored = store(g.values, localId, change); !stored)
+        return failure(QStringLiteral("cannot write ") + what + QStringLiteral(": ") +
+                       stored.error());
+    return QString((present ? kModified : kAdded) + what);
 }
 
 // Writes the games in one transaction; the log hears of them once committed.
-QString BatchWriter::write(const QList<Game> &games, TransferResult *result)
+Result<QStringList> BatchWriter::write(const QList<ExportGame> &games)
 {
     catalogue::WriteTransaction tx(m_catalogue);
     if (!tx.isOpen())
-        return QStringLiteral("cannot write to the catalogue: ") + tx.error();
-    QList<Pending> pending;
-    for (const Game &game : games) {
-        Pending p;
-        if (QString why = writeGame(game, &p); !why.isEmpty())
-            return why;
-        if (!p.line.isEmpty())
-            pending.append(p);
+        return failure(QStringLiteral("cannot write to the catalogue: ") + tx.error());
+    QStringList lines;
+    for (const ExportGame &game : games) {
+        const Result<QString> line = writeGame(game);
+        if (!line)
+            return line.failure();
+        if (!line->isEmpty())
+            lines.append(*line);
     }
-    if (Outcome committed = tx.commit(); !committed)
-        return QStringLiteral("cannot save to the catalogue: ") + committed.error();
-    for (const Pending &p : pending) {
-        ++(p.kind == Pending::Added      ? result->added
-           : p.kind == Pending::Modified ? result->modified
-                                         : result->skipped);
-        if (m_onLog)
-            m_onLog(p.line, *result);
-    }
-    return {};
+    if (!tx.commit())
+        return failure(QStringLiteral("cannot save to the catalogue: ") + tx.error());
+    return lines;
 }
 
 // Gives the catalogue connection a page cache that holds a whole batch while the transfer
@@ -331,10 +313,10 @@ class BatchCache
 public:
     explicit BatchCache(const QSqlDatabase &catalogue) : m_catalogue(catalogue)
     {
-        // Only the speed depends on the cache: a failure here is no reason to stop.
         const auto own = catalogue::fetchOne(m_catalogue, QStringLiteral("PRAGMA cache_size"));
-        if (own && own->has_value())
+        if (own && *own)
             m_own = (*own)->value(0).toLongLong();
+        // A cache that cannot be set only makes the transfer slower.
         (void)catalogue::run(m_catalogue, QStringLiteral("PRAGMA cache_size = -32768")); // KiB
     }
     ~BatchCache()
@@ -352,33 +334,94 @@ private:
 
 } // namespace
 
-TransferResult Transfer::run(TransferMode mode, const QList<qint64> &selectedIds)
+Transfer::Transfer(const QSqlDatabase &catalogue, const QSqlDatabase &source)
+    : m_catalogue(catalogue), m_source(source)
 {
-    TransferResult result;
-    QList<Game> games;
-    const BatchCache cache(m_catalogue);
-    BatchWriter writer(m_catalogue, mode, onLog);
-    GameReader reader(m_source, mode, selectedIds);
-    int total = 0;
-    QString why = reader.start(&total);
-    if (why.isEmpty())
-        why = writer.prepare();
-    if (why.isEmpty() && onProgress)
-        onProgress(0, total);
-    for (int done = 0; why.isEmpty() && !(cancelled && cancelled());) {
-        why = reader.next(m_batchSize, &games);
-        if (!why.isEmpty() || games.isEmpty())
-            break;
-        why = writer.write(games, &result);
-        if (!why.isEmpty())
-            break;
-        done += games.size();
-        if (onProgress)
-            onProgress(done, total);
+}
+
+const QList<Game::Field> &Transfer::fields()
+{
+    static const QList<F> fields = {F::Title,
+                                    F::Machine,
+                                    F::Publisher,
+                                    F::Team,
+                                    F::Design,
+                                    F::Programming,
+                                    F::Graphics,
+                                    F::Music,
+                                    F::AdditionalDesign,
+                                    F::AdditionalProgramming,
+                                    F::AdditionalGraphics,
+                                    F::AdditionalMusic,
+                                    F::OtherCredits,
+                                    F::Note,
+                                    F::Origin,
+                                    F::Year,
+                                    F::Genre};
+    return fields;
+}
+
+TransferCounts Transfer::tally(const QStringList &lines, TransferCounts sofar)
+{
+    for (const QString &line : lines) {
+        if (line.startsWith(kAdded))
+            ++sofar.added;
+        else if (line.startsWith(kModified))
+            ++sofar.modified;
+        else if (line.startsWith(kSkipped))
+            ++sofar.skipped;
     }
-    result.ok = why.isEmpty();
-    result.error = why;
-    return result;
+    return sofar;
+}
+
+Outcome Transfer::run(Progress &progress, TransferMode mode, const QList<GameId> &selectedIds)
+{
+    m_counts = {};
+    const BatchCache cache(m_catalogue);
+    BatchWriter writer(m_catalogue, mode);
+    GameReader reader(m_source, mode, selectedIds);
+    const Result<qint64> total = reader.start();
+    if (!total)
+        return total.failure();
+    if (Outcome prepared = writer.prepare(); !prepared)
+        return prepared;
+    progress.setTotal(*total);
+    progress.setDone(0);
+    for (qint64 done = 0; !progress.isCancelled();) {
+        const Result<QList<ExportGame>> games = reader.next(m_batchSize);
+        if (!games)
+            return games.failure();
+        if (games->isEmpty())
+            break;
+        const Result<QStringList> lines = writer.write(*games);
+        if (!lines) {
+            qCWarning(lcExchange) << "transfer stopped:" << lines.error();
+            return lines.failure();
+        }
+        m_counts = tally(*lines, m_counts);
+        for (const QString &line : *lines)
+            progress.note(line);
+        done += games->size();
+        progress.setDone(done);
+    }
+    return {};
+}
+
+Result<TransferCounts> transferFiles(const QString &cataloguePath, const QString &sourcePath,
+                                     TransferMode mode, const QList<GameId> &selectedIds,
+                                     Progress &progress)
+{
+    const auto local = catalogue::Connection::open(cataloguePath);
+    if (!local)
+        return local.failure();
+    const auto source =
+        catalogue::Connection::open(sourcePath, catalogue::Connection::Mode::Foreign);
+    if (!source)
+        return source.failure();
+    Transfer transfer((*local)->db(), (*source)->db());
+    if (Outcome done = transfer.run(progress, mode, selectedIds); !done)
+        return done.failure();
+    return transfer.counts();
 }
 
 } // namespace merrow

@@ -130,6 +130,12 @@ TEST(CatalogueStore, ListsFilterSearchAndSortByFoldedTitle)
     }
     EXPECT_EQ(store.games({}).value().at(1).machine, QStringLiteral("c128"));
     EXPECT_EQ(store.gameTitles({}).value().at(1).machine, QString());
+    EXPECT_EQ(ids(store.allGames().value()), (QList<GameId>{zak, eric, apb, odd, none, mod}));
+    // A match is case-blind, the first by id, and a Null title matches Null only.
+    cat.addGame({{"titolo", "ZAK"}, {"formato", "c64"}});
+    EXPECT_EQ(store.matchingGame("Zak", "C64").value()->gameFile, QStringLiteral("/z.d64"));
+    EXPECT_EQ(store.matchingGame(QString(), "c64").value()->id, none);
+    EXPECT_FALSE(store.matchingGame("", "C64").value().has_value());
     EXPECT_TRUE(store.anyGame({false, true}).value());
     EXPECT_FALSE(store.anyGame({true, false, true, true}).value());
     const auto machines = store.machines({apb, odd, 999});
@@ -221,6 +227,33 @@ TEST(BackgroundJob, ReportsInOrderBeforeFinishingAndGivesItsResult)
     ASSERT_FALSE(progressed.isEmpty());
     EXPECT_EQ(progressed.last().at(0).toLongLong(), 3);
     EXPECT_EQ(progressed.last().at(1).toLongLong(), 3);
+}
+
+// Notes made while none has been delivered travel in one queued event, in order.
+TEST(BackgroundJob, NotesMadeFastArriveTogetherInOrder)
+{
+    struct : QObject {
+        int calls = 0;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            calls += e->type() == QEvent::MetaCall;
+            return false;
+        }
+    } counter;
+    BackgroundJob<int> job;
+    job.installEventFilter(&counter);
+    QSignalSpy noted(&job, &Job::noted);
+    QSignalSpy finished(&job, &Job::finished);
+    job.start([](Progress &p) {
+        for (int i = 0; i < 1000; ++i)
+            p.note(QString::number(i));
+        return 0;
+    });
+    job.waitForFinished(); // this thread delivers nothing meanwhile
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_EQ(counter.calls, 1);
+    ASSERT_EQ(noted.size(), 1000);
+    EXPECT_EQ(noted.at(999).at(0).toString(), QStringLiteral("999"));
 }
 
 TEST(BackgroundJob, ACancelReachesTheWorkAndDeletingWaitsForIt)

@@ -10,6 +10,7 @@
 
 #include <clocale>
 #include <functional>
+#include <optional>
 #include <thread>
 
 #ifdef Q_OS_UNIX
@@ -138,7 +139,7 @@ TEST(SharedTemporaryFolder, TwoExportsAndTwoImportsEachGetTheirOwn)
     TestCatalogue a, b;
     addGames(a, 30);
     addGames(b, 5);
-    ExportPipeline::Result ra, rb;
+    std::optional<Result<int>> ra, rb;
     {
         std::thread ta([&] {
             ra = ExportPipeline(a.path(), temp.path(), floppyA.filePath("export.mdb")).run();
@@ -149,17 +150,16 @@ TEST(SharedTemporaryFolder, TwoExportsAndTwoImportsEachGetTheirOwn)
         ta.join();
         tb.join();
     }
-    EXPECT_EQ(ra.exported, 30) << ra.error.toStdString();
-    EXPECT_EQ(rb.exported, 5) << rb.error.toStdString();
-    QString why;
-    const auto fileA = ImportFile::open(floppyA.filePath("export.mdb"), temp.path(), &why);
-    const auto fileB = ImportFile::open(floppyB.filePath("export.mdb"), temp.path(), &why);
-    ASSERT_TRUE(fileA) << why.toStdString();
-    ASSERT_TRUE(fileB) << why.toStdString();
-    EXPECT_EQ(fileA->ids().size(), 30);
-    EXPECT_EQ(fileB->ids().size(), 5);
-    EXPECT_NE(fileA->path(), fileB->path());
-    EXPECT_EQ(QFileInfo(QFileInfo(fileA->path()).absolutePath()).permissions() & 0x0077, 0)
+    EXPECT_EQ(ra->valueOr(-1), 30) << ra->error().toStdString();
+    EXPECT_EQ(rb->valueOr(-1), 5) << rb->error().toStdString();
+    const auto fileA = ImportFile::open(floppyA.filePath("export.mdb"), temp.path());
+    const auto fileB = ImportFile::open(floppyB.filePath("export.mdb"), temp.path());
+    ASSERT_TRUE(fileA) << fileA.error().toStdString();
+    ASSERT_TRUE(fileB) << fileB.error().toStdString();
+    EXPECT_EQ((*fileA)->entries()->size(), 30);
+    EXPECT_EQ((*fileB)->entries()->size(), 5);
+    EXPECT_NE((*fileA)->path(), (*fileB)->path());
+    EXPECT_EQ(QFileInfo(QFileInfo((*fileA)->path()).absolutePath()).permissions() & 0x0077, 0)
         << "the work folder is the owner's alone";
 }
 

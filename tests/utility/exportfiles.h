@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database.h"
+#include "progress.h"
 #include "testcatalogue.h"
 #include "widgettest.h"
 
@@ -8,6 +9,8 @@
 #include <QSqlRecord>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 inline QString gameTitle(int i)
 {
@@ -59,3 +62,22 @@ inline QStringList column(const QString &path,
         out << q.value(0).toString();
     return out;
 }
+
+// Keeps what an engine reports: its notes, and (done, total) at each count.
+struct RecordingProgress final : Progress {
+    QStringList notes;
+    QList<std::pair<qint64, qint64>> counts;
+    qint64 total = 0;
+    std::function<bool()> cancelWhen;
+    std::function<void(const QString &)> whenNoted;
+
+    void setTotal(qint64 all) override { total = all; }
+    void setDone(qint64 done) override { counts.append({done, total}); }
+    void note(const QString &line) override
+    {
+        notes << line;
+        if (whenNoted)
+            whenNoted(line);
+    }
+    bool isCancelled() const override { return cancelWhen && cancelWhen(); }
+};

@@ -1,3 +1,4 @@
+#include "cataloguestore.h"
 #include "exportfiles.h"
 #include "exportpipeline.h"
 #include "gamediff.h"
@@ -33,16 +34,16 @@ protected:
                 {{"titolo", QString("Tag %1").arg(i)}, {"formato", "C64"}, {"dbver", tags[i]}});
         local.setConfig({{"vice", "/usr/bin/x64"}});
     }
-    // Whether it worked, with the games exported or the step that failed (named in error).
+    // Whether it worked, with the games exported (-1 on failure; error names the step).
     std::pair<bool, int> exportTo(const QString &to, int busyMs = 200)
     {
-        statuses.clear();
+        RecordingProgress progress;
         ExportPipeline p(local.path(), temp.path(), to);
         p.setBusyTimeout(busyMs);
-        p.onStatus = [this](int, const QString &s) { statuses << s; };
-        const ExportPipeline::Result r = p.run();
-        error = r.error;
-        return {r.ok, r.ok ? r.exported : r.failedStep};
+        const Result<int> r = p.run(progress);
+        statuses = progress.notes;
+        error = r.error();
+        return {r.ok(), r.valueOr(-1)};
     }
     // Nothing the pipeline does may lose or damage the catalogue, or leave its own files.
     void expectSound(const QStringList &before)
@@ -78,9 +79,9 @@ TEST_F(ExportTest, WritesOwnGamesBacksUpCompactsInPlaceAndCleansUp)
 TEST_F(ExportTest, UnwritableDestinationFailsBeforeAnythingAndPlantedPartsAreIgnored)
 {
     const QStringList before = dumpGames(local.db());
-    EXPECT_EQ(exportTo(floppy.filePath("no/such/folder/export.mdb")),
-              std::pair(false, int(ExportPipeline::Copy)));
-    EXPECT_TRUE(error.contains("Copy Export Database on Floppy")) << error.toStdString();
+    EXPECT_EQ(exportTo(floppy.filePath("no/such/folder/export.mdb")), std::pair(false, -1));
+    EXPECT_TRUE(error.startsWith("Export failed at \"Copy Export Database on Floppy\""))
+        << error.toStdString();
     EXPECT_TRUE(statuses.isEmpty()) << "checked before the catalogue is touched";
     EXPECT_FALSE(QFile::exists(backup));
     // What an earlier run left under the old fixed names is neither read nor in the way.
@@ -107,8 +108,9 @@ TEST_F(ExportTest, CatalogueHeldOpenByAnotherProgram)
     { // in the middle of a write: the compaction cannot finish, nothing is lost
         catalogue::WriteTransaction held(other);
         EXPECT_TRUE(catalogue::run(other, "insert into tabella1 (titolo) values ('pending')"));
-        EXPECT_EQ(exportTo(destination, 100), std::pair(false, int(ExportPipeline::Compact)));
-        EXPECT_TRUE(error.contains("Compact Vantrel Database")) << error.toStdString();
+        EXPECT_EQ(exportTo(destination, 100), std::pair(false, -1));
+        EXPECT_TRUE(error.startsWith("Export failed at \"Compact Vantrel Database\""))
+            << error.toStdString();
         EXPECT_TRUE(held.commit());
     }
     EXPECT_FALSE(QFile::exists(destination));
@@ -123,7 +125,7 @@ TEST_F(ExportTest, AWriteThatCommitsWhileTheExportWaitsIsKept)
     const auto opened = catalogue::Connection::open(local.path());
     ASSERT_TRUE(opened.ok()) << opened.error().toStdString();
     const QSqlDatabase other = (*opened)->db();
-    ExportPipeline::Result result;
+    std::optional<Result<int>> result;
     {
         catalogue::WriteTransaction held(other);
         ASSERT_TRUE(held.isOpen()) << held.error().toStdString();
@@ -135,11 +137,12 @@ TEST_F(ExportTest, AWriteThatCommitsWhileTheExportWaitsIsKept)
         std::thread exporter([&] {
             ExportPipeline p(local.path(), temp.path(), destination);
             p.setBusyTimeout(4000);
-            p.onStatus = [&](int step, const QString &) {
-                if (step == ExportPipeline::Compact)
+            RecordingProgress progress;
+            progress.whenNoted = [&](const QString &status) {
+                if (status == ExportPipeline::statusText(ExportPipeline::Compact))
                     compacting.set_value();
             };
-            result = p.run();
+            result = p.run(progress);
         });
         compacting.get_future().wait();
         // Long enough for the compaction to be waiting on the lock, short of its timeout.
@@ -147,7 +150,7 @@ TEST_F(ExportTest, AWriteThatCommitsWhileTheExportWaitsIsKept)
         EXPECT_TRUE(held.commit()) << held.error().toStdString();
         exporter.join();
     }
-    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    ASSERT_TRUE(result->ok()) << result->error().toStdString();
     const QStringList titles{"New", "Saved", "Tag 1", "Tag 2", "Tag 3", "Tag 4"};
     EXPECT_EQ(column(local.path()), titles);
     EXPECT_EQ(column(backup), titles);
@@ -205,7 +208,9 @@ TEST(ImportFile, ChecksTheCopyBeforeListingAndRefusesBadFiles)
     QString why;
     bool unfit = true;
     const auto open = [&](const QString &source) {
-        return ImportFile::open(source, working, &why, &unfit);
+        ImportFile::Opened file = ImportFile::open(source, working, &unfit);
+        why = file.error();
+        return file;
     };
     {
         TestCatalogue file;
@@ -219,7 +224,8 @@ TEST(ImportFile, ChecksTheCopyBeforeListingAndRefusesBadFiles)
         auto copy = open(file.path());
         ASSERT_TRUE(copy) << why.toStdString();
         QStringList lines;
-        for (const ListEntry &e : copy->entries())
+        const QList<ListEntry> entries = (*copy)->entries().value();
+        for (const ListEntry &e : entries)
             lines << e.line;
         EXPECT_EQ(lines, QStringList({"C64   Zak", "Amiga Agony", "Weird ", "c64   X", "      Y"}));
     }
@@ -245,15 +251,10 @@ TEST(CompareTest, FourteenFieldsInOrderMatchedCaseBlindWithQuotes)
 {
     TestCatalogue local, exported;
     const auto diff = [&](int id) {
-        const GameDiff d = compareGame(local.db(), exported.db(), id);
-        QStringList out;
-        if (d.isNew)
-            out << "NEW";
-        for (const DiffLine &l : d.lines) {
-            out << l.text;
-            EXPECT_EQ(l.exportId, id);
-        }
-        return out;
+        const Result<GameDiff> d = compareGame(local.db(), exported.db(), id);
+        if (!d)
+            return QStringList{"failed: " + d.error()};
+        return d->isNew ? QStringList{"NEW"} : d->lines;
     };
     QVariantMap e{{"titolo", "Elite"},  {"formato", "C64"}, {"sh", "Firebird"}, {"year", "1985"},
                   {"note", QVariant()}, {"dbver", "other"}, {"df1", "/b.d64"}};
@@ -290,7 +291,5 @@ TEST(CompareTest, FourteenFieldsInOrderMatchedCaseBlindWithQuotes)
         EXPECT_EQ(diff(exported.addGame({{"titolo", c.title}, {"formato", c.format}, {"sh", "b"}})),
                   c.expected)
             << c.title.toString().toStdString();
-    const GameDiff missing = compareGame(local.db(), exported.db(), 999);
-    EXPECT_FALSE(missing.found);
-    EXPECT_FALSE(missing.isNew);
+    EXPECT_EQ(compareGame(local.db(), exported.db(), 999).error(), CatalogueStore::gameGoneText());
 }

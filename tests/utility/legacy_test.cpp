@@ -1,10 +1,13 @@
 #include "batch.h"
 #include "exportfiles.h"
+#include "importfile.h"
+#include "legacyreader.h"
 #include "merrowregistry.h"
 #include "paths.h"
 
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
+#include <QProgressBar>
 #include <QTest>
 #include <QTextStream>
 
@@ -45,9 +48,15 @@ TEST(LegacyExportFile, ImportedAsOursAndListedByTheImportWindow)
     EXPECT_EQ(t.catalogue.value(12, "titolo").toString(), "Über Łódź");
     EXPECT_EQ(readFile(kExport), original);
     QWidget *w = t.windows.open(ImportRequest{kExport});
-    auto *list = control<QListWidget>(w, "gameList");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return list->count() > 0; }, 30000));
+    const QAbstractItemModel *list = control<QListView>(w, "gameList")->model();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list->rowCount() > 0; }, 30000));
     EXPECT_EQ(control<QLabel>(w, "gameCountLabel")->text(), "12");
-    EXPECT_EQ(list->item(0)->text(), "A 2.x Façade Mañana");
+    EXPECT_EQ(control<QProgressBar>(w, "progressBar")->value(), 12) << "the bar followed the read";
+    EXPECT_EQ(list->index(0, 0).data().toString(), "A 2.x Façade Mañana");
     EXPECT_EQ(t.dialogs.messages(), QStringList());
+    // A cancel (the window closed) stops the reader.
+    RecordingProgress closed;
+    closed.cancelWhen = [] { return true; };
+    const auto read = ImportFile::open(kExport, t.ctx->paths.tempDir, nullptr, closed);
+    EXPECT_TRUE(read.error().endsWith(legacy::cancelledReason())) << read.error().toStdString();
 }

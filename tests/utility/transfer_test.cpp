@@ -29,28 +29,33 @@ qint64 addGameWithId(TestCatalogue &file, qint64 id, const QString &title)
     return id;
 }
 
+using Steps = QList<std::pair<qint64, qint64>>;
+
 class TransferTest : public testing::Test
 {
 protected:
     TestCatalogue local, exported;
     QStringList log;
-    QList<std::pair<int, int>> progress;
+    Steps progress;
     QString error;
+    RecordingProgress recorder;
 
     // The counts, with the log, progress and error kept.
     Counts transfer(TransferMode mode, const QList<qint64> &ids = {}, int batch = 500,
                     std::function<bool()> cancelled = {})
     {
-        log.clear();
-        progress.clear();
+        recorder.notes.clear();
+        recorder.counts.clear();
+        recorder.cancelWhen = std::move(cancelled);
         Transfer t(local.db(), exported.db());
         t.setBatchSize(batch);
-        t.onLog = [this](const QString &line, const TransferResult &) { log << line; };
-        t.onProgress = [this](int done, int total) { progress.append({done, total}); };
-        t.cancelled = std::move(cancelled);
-        const TransferResult r = t.run(mode, ids);
-        error = r.error;
-        return {r.ok, r.added, r.modified, r.skipped};
+        const Outcome r = t.run(recorder, mode, ids);
+        log = recorder.notes;
+        progress = recorder.counts;
+        error = r.error();
+        const TransferCounts c = t.counts();
+        EXPECT_EQ(Transfer::tally(log), c) << "the log tells the counts";
+        return {r.ok(), c.added, c.modified, c.skipped};
     }
 };
 
@@ -77,8 +82,12 @@ TEST_F(TransferTest, AllCopiesTheSeventeenFieldsAsStoredAndNothingElse)
 {
     const int mine = local.addGame(
         {{"titolo", "Elite"}, {"formato", "C64"}, {"df1", "/e.d64"}, {"voto", "9"}, {"note", "n"}});
+    const QStringList transferred = {
+        "titolo",   "formato", "sh",        "team",           "design",      "programming",
+        "graphics", "music",   "adddesign", "addprogramming", "addgraphics", "addmusic",
+        "others",   "note",    "dbver",     "year",           "tipo"};
     QVariantMap over;
-    for (const QString &c : Transfer::fields())
+    for (const QString &c : transferred)
         over[c] = QString(c + "-x");
     over["titolo"] = "elite";
     over["formato"] = "C64";
@@ -88,7 +97,7 @@ TEST_F(TransferTest, AllCopiesTheSeventeenFieldsAsStoredAndNothingElse)
     local.addGame({{"titolo", "Filler"}, {"formato", "C64"}}); // takes the export's id 2 first
     EXPECT_EQ(transfer(TransferMode::All), (Counts{true, 1, 1, 0})) << error.toStdString();
     EXPECT_EQ(log, QStringList({"Modified elite for C64", "Added Nebulus for C64"}));
-    for (const QString &c : Transfer::fields())
+    for (const QString &c : transferred)
         EXPECT_EQ(local.value(mine, c).toString(), over[c].toString()) << c.toStdString();
     EXPECT_TRUE(local.value(mine, "note").isNull());
     EXPECT_EQ(local.value(mine, "df1"), "/e.d64");
@@ -123,12 +132,11 @@ TEST(TransferWrites, AllAndSelectedModifyOnlyGamesThatDiffer)
             game[cases[i].column] = cases[i].exported;
             exported << theirs.addGame(game);
         }
-        QStringList log;
+        RecordingProgress recorder;
         Transfer t(mine.db(), theirs.db());
-        t.onLog = [&log](const QString &line, const TransferResult &) { log << line; };
-        const TransferResult r = t.run(mode, exported);
-        EXPECT_EQ(log, changed);
-        EXPECT_EQ(r.modified, 4);
+        EXPECT_TRUE(t.run(recorder, mode, exported).ok());
+        EXPECT_EQ(recorder.notes, changed);
+        EXPECT_EQ(t.counts().modified, 4);
         EXPECT_EQ(mine.count(), int(std::size(cases)));
         for (int i = 0; i < int(std::size(cases)); ++i) {
             const QVariant stored = mine.value(local[i], cases[i].column);
@@ -147,18 +155,18 @@ TEST_F(TransferTest, SelectedFollowsTheListOnceEachWideIdsIncluded)
         << error.toStdString();
     EXPECT_EQ(log, QStringList({"Added Beta for Amiga", "Skipped game 999: not in the export file",
                                 "Added Gamma for Amiga", "Added Alpha for C64"}));
-    EXPECT_EQ(progress, (QList<std::pair<int, int>>{{0, 4}, {2, 4}, {4, 4}}));
+    EXPECT_EQ(progress, (Steps{{0, 4}, {2, 4}, {4, 4}}));
     EXPECT_EQ(local.count(), 3);
 }
 
 TEST_F(TransferTest, CancelStopsBetweenBatchesWithTheCommittedOnesLogged)
 {
     addGames(exported, 25);
-    EXPECT_EQ(transfer(TransferMode::All, {}, 10, [this] { return log.size() >= 10; }),
+    EXPECT_EQ(transfer(TransferMode::All, {}, 10, [this] { return recorder.notes.size() >= 10; }),
               (Counts{true, 10, 0, 0}));
     EXPECT_EQ(log.size(), 10);
     EXPECT_EQ(local.count(), 10);
-    EXPECT_EQ(progress, (QList<std::pair<int, int>>{{0, 25}, {10, 25}}));
+    EXPECT_EQ(progress, (Steps{{0, 25}, {10, 25}}));
 }
 
 TEST_F(TransferTest, FailurePartWayKeepsCommittedBatchesThenResumes)
@@ -182,7 +190,7 @@ TEST_F(TransferTest, FailurePartWayKeepsCommittedBatchesThenResumes)
     EXPECT_TRUE(
         catalogue::run(local.db(), "update tabella1 set note = 'mine' where titolo = 'Game 0003'"));
     EXPECT_EQ(transfer(TransferMode::All, {}, 10), (Counts{true, 15, 1, 0})) << error.toStdString();
-    EXPECT_EQ(progress, (QList<std::pair<int, int>>{{0, 25}, {10, 25}, {20, 25}, {25, 25}}));
+    EXPECT_EQ(progress, (Steps{{0, 25}, {10, 25}, {20, 25}, {25, 25}}));
 }
 
 TEST_F(TransferTest, BatchRunListsImportsAndExportsOrFailsWithAMessage)

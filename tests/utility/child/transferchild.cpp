@@ -1,11 +1,30 @@
 // A slow transfer, printing each committed game, for a test that kills it part way.
 #include "database.h"
+#include "progress.h"
 #include "transfer.h"
 
 #include <QCoreApplication>
 #include <QThread>
 
 #include <cstdio>
+
+namespace
+{
+
+class PrintingProgress final : public Progress
+{
+public:
+    void setTotal(qint64) override {}
+    void setDone(qint64) override { QThread::msleep(30); }
+    void note(const QString &line) override
+    {
+        std::printf("%s\n", qPrintable(line));
+        std::fflush(stdout);
+    }
+    bool isCancelled() const override { return false; }
+};
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -18,10 +37,6 @@ int main(int argc, char *argv[])
         return 2;
     merrow::Transfer transfer((*local)->db(), (*source)->db());
     transfer.setBatchSize(20);
-    transfer.onLog = [](const QString &line, const merrow::TransferResult &) {
-        std::printf("%s\n", qPrintable(line));
-        std::fflush(stdout);
-    };
-    transfer.onProgress = [](int, int) { QThread::msleep(30); };
-    return transfer.run(merrow::TransferMode::All).ok ? 0 : 1;
+    PrintingProgress progress;
+    return transfer.run(progress, merrow::TransferMode::All).ok() ? 0 : 1;
 }
