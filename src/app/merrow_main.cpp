@@ -7,6 +7,7 @@
 #include "merrowcommandline.h"
 #include "merrowregistry.h"
 #include "paths.h"
+#include "translators.h"
 #include "widgetdialogs.h"
 #include "windowregistry.h"
 
@@ -94,6 +95,7 @@ int main(int argc, char *argv[])
     if (windows)
         QApplication::setApplicationDisplayName(QStringLiteral("Merrow"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
+    installTranslators(*app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -22,6 +22,7 @@
 #include "screenshotregistry.h"
 #include "splash.h"
 #include "statefile.h"
+#include "translators.h"
 #include "vantrelcommandline.h"
 #include "widgetdialogs.h"
 #include "windowregistry.h"
@@ -214,6 +215,7 @@ int main(int argc, char *argv[])
         // Wayland matches the windows to the desktop entry and its icon by this name.
         QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vantrel.Vantrel"));
     }
+    installTranslators(*app);
 
     VantrelCommandLine line;
     const Run run = line.process(*app);
