@@ -5,63 +5,64 @@
     <name>AboutWindow</name>
     <message>
         <source>About Vantrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Vantrel</translation>
     </message>
     <message>
         <source>Emulators and Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Emulatori e lettori</translation>
     </message>
     <message>
         <source>Program design and code: the Vantrel developers
 Catalogue data: the Vantrel contributors</source>
-        <translation type="unfinished"></translation>
+        <translation>Progettazione e codice: gli sviluppatori di Vantrel
+Dati del catalogo: i collaboratori di Vantrel</translation>
     </message>
     <message>
         <source>None that can start here yet: see Configuration, System.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno può ancora essere avviato qui: vedi Configurazione, Sistema.</translation>
     </message>
     <message>
         <source>Commodore 64 and Amiga games catalogue and launcher</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogo e avvio dei giochi per Commodore 64 e Amiga</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1</translation>
     </message>
     <message>
         <source>Build %1 (Qt %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilazione %1 (Qt %2)</translation>
     </message>
     <message>
         <source>Released December 2026</source>
-        <translation type="unfinished"></translation>
+        <translation>Pubblicato a dicembre 2026</translation>
     </message>
     <message>
         <source>Database Version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione del database:</translation>
     </message>
     <message>
         <source>EXIT</source>
-        <translation type="unfinished"></translation>
+        <translation>ESCI</translation>
     </message>
 </context>
 <context>
     <name>AmigaFreePlayer</name>
     <message>
         <source>Discard Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi disco</translation>
     </message>
     <message>
         <source>Associate</source>
-        <translation type="unfinished"></translation>
+        <translation>Associa</translation>
     </message>
     <message>
         <source>Amiga Game Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio giochi Amiga</translation>
     </message>
     <message>
         <source>Double Click on file list to load in drive, then select emulators and configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai doppio clic su un file dell&apos;elenco per caricarlo nell&apos;unità, poi scegli emulatore e configurazione</translation>
     </message>
 </context>
 <context>
@@ -69,1390 +70,1397 @@ Catalogue data: the Vantrel contributors</source>
     <message>
         <source>No Amiga emulator is configured.
 Set WinUAE (or FS-UAE, Amiberry) or WinFellow in Configuration &gt; System.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun emulatore Amiga configurato.
+Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.</translation>
     </message>
     <message>
         <source>Start Amiga Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia gioco Amiga</translation>
     </message>
 </context>
 <context>
     <name>AmigaPlayerBase</name>
     <message>
         <source>PLAY</source>
-        <translation type="unfinished"></translation>
+        <translation>GIOCA</translation>
     </message>
     <message>
         <source>Bad configuration for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione errata per %1</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Select Emulator and Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli emulatore e configurazione</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione</translation>
     </message>
 </context>
 <context>
     <name>AmigaStart</name>
     <message>
         <source>The disk path %1 holds a line break, which an emulator configuration cannot carry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il percorso del disco %1 contiene un a capo, che la configurazione di un emulatore non può contenere.</translation>
     </message>
     <message>
         <source>No %1 executable is configured.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun eseguibile di %1 configurato.</translation>
     </message>
 </context>
 <context>
     <name>AssociationEditor</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Associate Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Associa gioco</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione</translation>
     </message>
     <message>
         <source>Select a game in the list first. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona prima un gioco nell&apos;elenco. Non è stato scritto nulla.</translation>
     </message>
     <message>
         <source>The game was not changed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il gioco non è stato modificato: %1</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Configuration UPDATED!</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione AGGIORNATA!</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione</translation>
     </message>
 </context>
 <context>
     <name>BrowsingPane</name>
     <message>
         <source>Type or paste a folder, then press Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrivi o incolla una cartella, poi premi Invio</translation>
     </message>
 </context>
 <context>
     <name>C64FreePlayer</name>
     <message>
         <source>Associate</source>
-        <translation type="unfinished"></translation>
+        <translation>Associa</translation>
     </message>
     <message>
         <source>C64 Game Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio giochi C64</translation>
     </message>
 </context>
 <context>
     <name>C64GamePlayer</name>
     <message>
         <source>Emulators</source>
-        <translation type="unfinished"></translation>
+        <translation>Emulatori</translation>
     </message>
     <message>
         <source>Start C64 Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia gioco C64</translation>
     </message>
 </context>
 <context>
     <name>C64PlayerBase</name>
     <message>
         <source>No C64 emulator is set: set one in Configuration &gt; System (Detect finds VICE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun emulatore C64 impostato: impostane uno in Configurazione &gt; Sistema (Rileva trova VICE)</translation>
     </message>
     <message>
         <source>Disk or tape name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome del disco o del nastro</translation>
     </message>
     <message>
         <source>Disk ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID del disco</translation>
     </message>
     <message>
         <source>Directory appears to be corrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>La directory sembra danneggiata.</translation>
     </message>
     <message>
         <source>It is recommended to NOT use this program with this file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si consiglia di NON usare questo programma con questo file.</translation>
     </message>
     <message>
         <source>Corrupted Directory?</source>
-        <translation type="unfinished"></translation>
+        <translation>Directory danneggiata?</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>File type not supported by emulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo di file non supportato dall&apos;emulatore</translation>
     </message>
     <message>
         <source>Bad Configuration for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione errata per %1</translation>
     </message>
 </context>
 <context>
     <name>CatalogueStore</name>
     <message>
         <source>This game is no longer in the catalogue: it was deleted meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo gioco non è più nel catalogo: nel frattempo è stato eliminato.</translation>
     </message>
 </context>
 <context>
     <name>ChooserSetup</name>
     <message>
         <source>Select executable for CCS64 Emulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona l&apos;eseguibile dell&apos;emulatore CCS64</translation>
     </message>
     <message>
         <source>Select executable for VICE Emulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona l&apos;eseguibile dell&apos;emulatore VICE</translation>
     </message>
     <message>
         <source>Select executable for C64S Emulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona l&apos;eseguibile dell&apos;emulatore C64S</translation>
     </message>
     <message>
         <source>Select executable for PC64 Emulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona l&apos;eseguibile dell&apos;emulatore PC64</translation>
     </message>
     <message>
         <source>Select directory of C64 Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona la cartella dei giochi C64</translation>
     </message>
     <message>
         <source>Select directory of C64 Screenshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona la cartella delle schermate C64</translation>
     </message>
     <message>
         <source>Select directory of C64 Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona la cartella della musica C64</translation>
     </message>
     <message>
         <source>Select executable for FELLOW Emulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona l&apos;eseguibile dell&apos;emulatore FELLOW</translation>
     </message>
     <message>
         <source>Select executable for UAE Emulator</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona l&apos;eseguibile dell&apos;emulatore UAE</translation>
     </message>
     <message>
         <source>Select directory of Amiga Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona la cartella dei giochi Amiga</translation>
     </message>
     <message>
         <source>Select directory of Amiga Screenshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona la cartella delle schermate Amiga</translation>
     </message>
     <message>
         <source>Select directory of Amiga Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona la cartella della musica Amiga</translation>
     </message>
     <message>
         <source>Select executable for Sound Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona l&apos;eseguibile del lettore audio</translation>
     </message>
     <message>
         <source>Screenshot Selector</source>
-        <translation type="unfinished"></translation>
+        <translation>Scelta della schermata</translation>
     </message>
     <message>
         <source>Select File Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona il file del gioco</translation>
     </message>
     <message>
         <source>Select File Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona il file musicale</translation>
     </message>
     <message>
         <source>Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagini</translation>
     </message>
     <message>
         <source>C64 games</source>
-        <translation type="unfinished"></translation>
+        <translation>Giochi C64</translation>
     </message>
     <message>
         <source>Amiga games</source>
-        <translation type="unfinished"></translation>
+        <translation>Giochi Amiga</translation>
     </message>
     <message>
         <source>C64 and Amiga games</source>
-        <translation type="unfinished"></translation>
+        <translation>Giochi C64 e Amiga</translation>
     </message>
     <message>
         <source>C64 music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musica C64</translation>
     </message>
     <message>
         <source>Amiga music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musica Amiga</translation>
     </message>
     <message>
         <source>C64 and Amiga music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musica C64 e Amiga</translation>
     </message>
     <message>
         <source>All files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file</translation>
     </message>
 </context>
 <context>
     <name>EditorRules</name>
     <message>
         <source>The game could not be read, so its fields were not shown. Nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato possibile leggere il gioco, quindi i suoi campi non sono stati mostrati. Non è stato scritto nulla.</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
 </context>
 <context>
     <name>FieldCaption</name>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo</translation>
     </message>
     <message>
         <source>Publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>Editore</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Team</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Anno</translation>
     </message>
     <message>
         <source>Genre</source>
-        <translation type="unfinished"></translation>
+        <translation>Genere</translation>
     </message>
     <message>
         <source>Machine</source>
-        <translation type="unfinished"></translation>
+        <translation>Macchina</translation>
     </message>
     <message>
         <source>Design / Concept</source>
-        <translation type="unfinished"></translation>
+        <translation>Design / Ideazione</translation>
     </message>
     <message>
         <source>Programming</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmazione</translation>
     </message>
     <message>
         <source>Graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafica</translation>
     </message>
     <message>
         <source>Music / Sfx</source>
-        <translation type="unfinished"></translation>
+        <translation>Musica / Effetti</translation>
     </message>
     <message>
         <source>Additional Design</source>
-        <translation type="unfinished"></translation>
+        <translation>Design aggiuntivo</translation>
     </message>
     <message>
         <source>Additional Programming</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmazione aggiuntiva</translation>
     </message>
     <message>
         <source>Additional Graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafica aggiuntiva</translation>
     </message>
     <message>
         <source>Additional Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musica aggiuntiva</translation>
     </message>
     <message>
         <source>Other Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Altri crediti</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>File Game</source>
-        <translation type="unfinished"></translation>
+        <translation>File gioco</translation>
     </message>
     <message>
         <source>File Music</source>
-        <translation type="unfinished"></translation>
+        <translation>File musica</translation>
     </message>
     <message>
         <source>Screenshot 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermata 1</translation>
     </message>
     <message>
         <source>Screenshot 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermata 2</translation>
     </message>
 </context>
 <context>
     <name>FieldEditor</name>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>The game could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il gioco: %1</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>The change was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La modifica non è stata salvata: %1</translation>
     </message>
 </context>
 <context>
     <name>FieldLayout</name>
     <message>
         <source>Modify Graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica grafica</translation>
     </message>
     <message>
         <source>Graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafica</translation>
     </message>
     <message>
         <source>Additional Graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafica aggiuntiva</translation>
     </message>
     <message>
         <source>Modify Design</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica design</translation>
     </message>
     <message>
         <source>Design</source>
-        <translation type="unfinished"></translation>
+        <translation>Design</translation>
     </message>
     <message>
         <source>Additional Design</source>
-        <translation type="unfinished"></translation>
+        <translation>Design aggiuntivo</translation>
     </message>
     <message>
         <source>Modify Programming</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica programmazione</translation>
     </message>
     <message>
         <source>Programming</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmazione</translation>
     </message>
     <message>
         <source>Additional Programming</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmazione aggiuntiva</translation>
     </message>
     <message>
         <source>Modify Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica musica</translation>
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musica</translation>
     </message>
     <message>
         <source>Additional Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Musica aggiuntiva</translation>
     </message>
     <message>
         <source>Modify Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica team</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Team</translation>
     </message>
     <message>
         <source>Modify Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica titolo</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titolo</translation>
     </message>
     <message>
         <source>Modify Publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica editore</translation>
     </message>
     <message>
         <source>Publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>Editore</translation>
     </message>
     <message>
         <source>Modify Genre</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica genere</translation>
     </message>
     <message>
         <source>Genre</source>
-        <translation type="unfinished"></translation>
+        <translation>Genere</translation>
     </message>
     <message>
         <source>Modify Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica anno</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Anno</translation>
     </message>
 </context>
 <context>
     <name>FileChooser</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Directory in configuration is bad</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella indicata nella configurazione non è valida</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>The file was not stored: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non è stato memorizzato: %1</translation>
     </message>
     <message>
         <source>Configure Other Disk?</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurare un altro disco?</translation>
     </message>
     <message>
         <source>Amiga File Game</source>
-        <translation type="unfinished"></translation>
+        <translation>File gioco Amiga</translation>
     </message>
 </context>
 <context>
     <name>FreeMusicPlayer</name>
     <message>
         <source>NO MUSIC PLAYERS CONFIGURED</source>
-        <translation type="unfinished"></translation>
+        <translation>NESSUN LETTORE MUSICALE CONFIGURATO</translation>
     </message>
     <message>
         <source>Associate</source>
-        <translation type="unfinished"></translation>
+        <translation>Associa</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>C64 Music Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettore musica C64</translation>
     </message>
     <message>
         <source>Amiga Music Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettore musica Amiga</translation>
     </message>
     <message>
         <source>Select a music file first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona prima un file musicale.</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione</translation>
     </message>
 </context>
 <context>
     <name>GameInfoWindow</name>
     <message>
         <source>Additional Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni aggiuntive</translation>
     </message>
     <message>
         <source>Other Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Altri crediti</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
 </context>
 <context>
     <name>GameMusicPlayer</name>
     <message>
         <source>NO SOUND PLAYERS CONFIGURED</source>
-        <translation type="unfinished"></translation>
+        <translation>NESSUN LETTORE AUDIO CONFIGURATO</translation>
     </message>
     <message>
         <source>Select SoundPlayer</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il lettore audio</translation>
     </message>
 </context>
 <context>
     <name>GameRecords</name>
     <message>
         <source>The game record has no field &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La scheda del gioco non ha il campo &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>This game is no longer in the catalogue: it was deleted meanwhile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo gioco non è più nel catalogo: nel frattempo è stato eliminato.</translation>
     </message>
 </context>
 <context>
     <name>GreetingsWindow</name>
     <message>
         <source>CONTRIBUTORS</source>
-        <translation type="unfinished"></translation>
+        <translation>COLLABORATORI</translation>
     </message>
     <message>
         <source>SUPPORTERS</source>
-        <translation type="unfinished"></translation>
+        <translation>SOSTENITORI</translation>
     </message>
     <message>
         <source>Vantrel Team&apos;s GREETINGS</source>
-        <translation type="unfinished"></translation>
+        <translation>I SALUTI del team di Vantrel</translation>
     </message>
     <message>
         <source>Orla Fenwick - game records and credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Orla Fenwick - schede dei giochi e crediti</translation>
     </message>
     <message>
         <source>Tibor Kasselmann - screenshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Tibor Kasselmann - schermate</translation>
     </message>
     <message>
         <source>Marisol Quenby - testing on real machines</source>
-        <translation type="unfinished"></translation>
+        <translation>Marisol Quenby - prove sulle macchine vere</translation>
     </message>
     <message>
         <source>The Brackwater Computer Club</source>
-        <translation type="unfinished"></translation>
+        <translation>Il Brackwater Computer Club</translation>
     </message>
     <message>
         <source>Everyone who sent in a game record</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti coloro che hanno inviato la scheda di un gioco</translation>
     </message>
 </context>
 <context>
     <name>LaunchCheck</name>
     <message>
         <source>The program %1 is not found on PATH.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il programma %1 non si trova nel PATH.</translation>
     </message>
     <message>
         <source>The program %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il programma %1 non esiste.</translation>
     </message>
     <message>
         <source>The program %1 is not an executable file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il programma %1 non è un file eseguibile.</translation>
     </message>
     <message>
         <source>The game file %1 is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manca il file di gioco %1.</translation>
     </message>
 </context>
 <context>
     <name>LegacyStartOffer</name>
     <message>
         <source>%1 is a catalogue of the older Windows program, which this version cannot open as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è un catalogo del vecchio programma per Windows, che questa versione non può aprire così com&apos;è.</translation>
     </message>
     <message>
         <source>A catalogue of this version is at %1. Open it instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 c&apos;è un catalogo di questa versione. Aprire quello?</translation>
     </message>
     <message>
         <source>Convert it into a new catalogue at %1? The old file is left unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertirlo in un nuovo catalogo in %1? Il vecchio file resta invariato.</translation>
     </message>
     <message>
         <source>Older Catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Vecchio catalogo</translation>
     </message>
     <message>
         <source>The converted catalogue is at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il catalogo convertito si trova in %1.</translation>
     </message>
     <message>
         <source>Catalogue Converted</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogo convertito</translation>
     </message>
     <message>
         <source>Converting %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversione di %1 in corso...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Converting the Catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Conversione del catalogo</translation>
     </message>
     <message>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impossibile creare la cartella %1</translation>
     </message>
     <message>
         <source>%1 could not be converted:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile convertire %1:
+%2</translation>
     </message>
     <message>
         <source>Database Open Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di apertura del database</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>The settings could not be saved to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare le impostazioni in %1: %2</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Giochi</translation>
     </message>
     <message>
         <source>Text to find</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo da cercare</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce&amp;rca</translation>
     </message>
     <message>
         <source>A&amp;LL</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;TUTTI</translation>
     </message>
     <message>
         <source>C&amp;64</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;64</translation>
     </message>
     <message>
         <source>&amp;Amiga</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Amiga</translation>
     </message>
     <message>
         <source>Playa&amp;ble</source>
-        <translation type="unfinished"></translation>
+        <translation>Gioca&amp;bili</translation>
     </message>
     <message>
         <source>&amp;Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Mu&amp;sica</translation>
     </message>
     <message>
         <source>NO SCREENSHOT</source>
-        <translation type="unfinished"></translation>
+        <translation>NESSUNA SCHERMATA</translation>
     </message>
     <message>
         <source>Publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>Editore</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Team</translation>
     </message>
     <message>
         <source>Machine</source>
-        <translation type="unfinished"></translation>
+        <translation>Macchina</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Anno</translation>
     </message>
     <message>
         <source>Genre</source>
-        <translation type="unfinished"></translation>
+        <translation>Genere</translation>
     </message>
     <message>
         <source>Game file</source>
-        <translation type="unfinished"></translation>
+        <translation>File di gioco</translation>
     </message>
     <message>
         <source>Music file</source>
-        <translation type="unfinished"></translation>
+        <translation>File musicale</translation>
     </message>
     <message>
         <source>    &amp;PLAY</source>
-        <translation type="unfinished"></translation>
+        <translation>    &amp;GIOCA</translation>
     </message>
     <message>
         <source>Pla&amp;y Music</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascolta &amp;musica</translation>
     </message>
     <message>
         <source>&amp;Info</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Info</translation>
     </message>
     <message>
         <source>&amp;NEW</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;NUOVO</translation>
     </message>
     <message>
         <source>M&amp;odify</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;odifica</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina</translation>
     </message>
     <message>
         <source>Programming</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmazione</translation>
     </message>
     <message>
         <source>Design / Concept</source>
-        <translation type="unfinished"></translation>
+        <translation>Design / Ideazione</translation>
     </message>
     <message>
         <source>Graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafica</translation>
     </message>
     <message>
         <source>Music / Sfx</source>
-        <translation type="unfinished"></translation>
+        <translation>Musica / Effetti</translation>
     </message>
     <message>
         <source>&amp;Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configurazione</translation>
     </message>
     <message>
         <source>&amp;System</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sistema</translation>
     </message>
     <message>
         <source>&amp;Program</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Programma</translation>
     </message>
     <message>
         <source>&amp;Game Players</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;vvio giochi</translation>
     </message>
     <message>
         <source>&amp;C64 GamePlayer</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio giochi &amp;C64</translation>
     </message>
     <message>
         <source>&amp;Amiga GamePlayer</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvio giochi &amp;Amiga</translation>
     </message>
     <message>
         <source>&amp;Music Players</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lettori musicali</translation>
     </message>
     <message>
         <source>&amp;C64 MusicPlayer</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettore musica &amp;C64</translation>
     </message>
     <message>
         <source>&amp;Amiga MusicPlayer</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettore musica &amp;Amiga</translation>
     </message>
     <message>
         <source>&amp;Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utilità</translation>
     </message>
     <message>
         <source>&amp;Import/Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importa/Esporta</translation>
     </message>
     <message>
         <source>&amp;?</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;?</translation>
     </message>
     <message>
         <source>&amp;What&apos;s new</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Novità</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni</translation>
     </message>
     <message>
         <source>&amp;Greetings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Saluti</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>No file selected for this game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun file selezionato per questo gioco</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>No song configured for this game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun brano configurato per questo gioco</translation>
     </message>
     <message>
         <source>Confirm Delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Confermi l&apos;eliminazione di %1?</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>The game could not be deleted: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eliminare il gioco: </translation>
     </message>
     <message>
         <source>File present: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>File presente: %1</translation>
     </message>
     <message>
         <source>File missing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>File mancante: %1</translation>
     </message>
     <message>
         <source>No file</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun file</translation>
     </message>
     <message>
         <source>FILE MISSING</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE MANCANTE</translation>
     </message>
     <message>
         <source>Screenshot file missing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>File della schermata mancante: %1</translation>
     </message>
     <message>
         <source>Click to view the screenshot at full size</source>
-        <translation type="unfinished"></translation>
+        <translation>Fai clic per vedere la schermata a grandezza naturale</translation>
     </message>
     <message>
         <source>The game list cannot be read: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere l&apos;elenco dei giochi: </translation>
     </message>
     <message>
         <source>No record found for </source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna scheda trovata per </translation>
     </message>
     <message>
         <source>Insert string to find</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci il testo da cercare</translation>
     </message>
     <message>
         <source>Search for: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca di: </translation>
     </message>
     <message>
         <source>Merrow not found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Merrow non trovato!</translation>
     </message>
     <message>
         <source>What&apos;s New file not found!</source>
-        <translation type="unfinished"></translation>
+        <translation>File delle novità non trovato!</translation>
     </message>
     <message>
         <source>What&apos;s new</source>
-        <translation type="unfinished"></translation>
+        <translation>Novità</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Screenshot 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermata 1</translation>
     </message>
     <message>
         <source>Screenshot 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermata 2</translation>
     </message>
     <message>
         <source>File Game</source>
-        <translation type="unfinished"></translation>
+        <translation>File gioco</translation>
     </message>
     <message>
         <source>File Music</source>
-        <translation type="unfinished"></translation>
+        <translation>File musica</translation>
     </message>
 </context>
 <context>
     <name>MerrowCommandLine</name>
     <message>
         <source>Exports and merges catalogue records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta e unisce le schede del catalogo.</translation>
     </message>
     <message>
         <source>With --convert-legacy: the new catalogue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --convert-legacy: il nuovo catalogo.</translation>
     </message>
     <message>
         <source>[newfile]</source>
-        <translation type="unfinished"></translation>
+        <translation>[nuovofile]</translation>
     </message>
     <message>
         <source>Use the catalogue at &lt;path&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa il catalogo indicato da &lt;percorso&gt;.</translation>
     </message>
     <message>
         <source>path</source>
-        <translation type="unfinished"></translation>
+        <translation>percorso</translation>
     </message>
     <message>
         <source>Write export.mdb into &lt;folder&gt; and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scrive export.mdb nella &lt;cartella&gt; ed esce.</translation>
     </message>
     <message>
         <source>folder</source>
-        <translation type="unfinished"></translation>
+        <translation>cartella</translation>
     </message>
     <message>
         <source>Import the export file &lt;file&gt; (with --new, --all or --diff) and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa il file di esportazione &lt;file&gt; (con --new, --all o --diff) ed esce.</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>file</translation>
     </message>
     <message>
         <source>Import: add the games not yet present.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa: aggiunge i giochi non ancora presenti.</translation>
     </message>
     <message>
         <source>Import: add new games, overwrite present ones.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa: aggiunge i giochi nuovi, sovrascrive quelli presenti.</translation>
     </message>
     <message>
         <source>Import: show the differences, change nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa: mostra le differenze, senza cambiare nulla.</translation>
     </message>
     <message>
         <source>Convert the catalogue &lt;jetfile&gt; of the older Windows program into a new catalogue &lt;newfile&gt; (the next argument) and exit; &lt;jetfile&gt; is only read and an existing &lt;newfile&gt; is never replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Converte il catalogo &lt;filejet&gt; del vecchio programma per Windows in un nuovo catalogo &lt;nuovofile&gt; (l&apos;argomento successivo) ed esce; &lt;filejet&gt; viene solo letto e un &lt;nuovofile&gt; già esistente non viene mai sostituito.</translation>
     </message>
     <message>
         <source>jetfile</source>
-        <translation type="unfinished"></translation>
+        <translation>filejet</translation>
     </message>
 </context>
 <context>
     <name>OptionsWindow</name>
     <message>
         <source>Show Game Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra i crediti dei giochi</translation>
     </message>
     <message>
         <source>Show Screenshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra le schermate</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Vantrel Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione di Vantrel</translation>
     </message>
     <message>
         <source>Show %1 GUI</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra l&apos;interfaccia di %1</translation>
     </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
     <message>
         <source>Displays help on commandline options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra l&apos;aiuto sulle opzioni della riga di comando.</translation>
     </message>
     <message>
         <source>Displays help including Qt specific options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra l&apos;aiuto, incluse le opzioni specifiche di Qt.</translation>
     </message>
 </context>
 <context>
     <name>RecordEditor</name>
     <message>
         <source>&amp;Title</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Titolo</translation>
     </message>
     <message>
         <source>Publisher</source>
-        <translation type="unfinished"></translation>
+        <translation>Editore</translation>
     </message>
     <message>
         <source>Genre</source>
-        <translation type="unfinished"></translation>
+        <translation>Genere</translation>
     </message>
     <message>
         <source>Team</source>
-        <translation type="unfinished"></translation>
+        <translation>Team</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation>Anno</translation>
     </message>
     <message>
         <source>Machine</source>
-        <translation type="unfinished"></translation>
+        <translation>Macchina</translation>
     </message>
     <message>
         <source>Design / Concept</source>
-        <translation type="unfinished"></translation>
+        <translation>Design / Ideazione</translation>
     </message>
     <message>
         <source>Programming</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmazione</translation>
     </message>
     <message>
         <source>Graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafica</translation>
     </message>
     <message>
         <source>Music / Sfx</source>
-        <translation type="unfinished"></translation>
+        <translation>Musica / Effetti</translation>
     </message>
     <message>
         <source>Additional</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiuntivi</translation>
     </message>
     <message>
         <source>Other Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Altri crediti</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>File Game</source>
-        <translation type="unfinished"></translation>
+        <translation>File gioco</translation>
     </message>
     <message>
         <source>File Music</source>
-        <translation type="unfinished"></translation>
+        <translation>File musica</translation>
     </message>
     <message>
         <source>Screenshot 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermata 1</translation>
     </message>
     <message>
         <source>Screenshot 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermata 2</translation>
     </message>
     <message>
         <source>Amiga Disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Dischi Amiga</translation>
     </message>
     <message>
         <source>CLOSE</source>
-        <translation type="unfinished"></translation>
+        <translation>CHIUDI</translation>
     </message>
     <message>
         <source>Save Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva scheda</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Modify Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica gioco</translation>
     </message>
     <message>
         <source>Modify Game - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica gioco - %1</translation>
     </message>
     <message>
         <source>Insert New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci nuovo gioco</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Configure other Amiga drives?</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurare le altre unità Amiga?</translation>
     </message>
     <message>
         <source>Amiga Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Giochi Amiga</translation>
     </message>
     <message>
         <source>Insert TITLE and C64/Amiga</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci TITOLO e C64/Amiga</translation>
     </message>
     <message>
         <source>The machine must be one of: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La macchina deve essere una tra: %1</translation>
     </message>
     <message>
         <source>The game was not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il gioco non è stato salvato: %1</translation>
     </message>
     <message>
         <source>Confirm adding %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Confermi l&apos;aggiunta di %1?</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma</translation>
     </message>
     <message>
         <source>Confirm Modify %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Confermi la modifica di %1?</translation>
     </message>
     <message>
         <source>Save the changes to %1 before closing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvare le modifiche a %1 prima di chiudere?</translation>
     </message>
     <message>
         <source>the new game</source>
-        <translation type="unfinished"></translation>
+        <translation>il nuovo gioco</translation>
     </message>
     <message>
         <source>Close and discard the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudere e scartare le modifiche?</translation>
     </message>
 </context>
 <context>
     <name>ScreenshotViewer</name>
     <message>
         <source>NO IMAGES AVAILABLE</source>
-        <translation type="unfinished"></translation>
+        <translation>NESSUNA IMMAGINE DISPONIBILE</translation>
     </message>
     <message>
         <source>Games Screenshots</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermate dei giochi</translation>
     </message>
     <message>
         <source>SCREENSHOT FILE MISSING
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>FILE DELLA SCHERMATA MANCANTE
+%1</translation>
     </message>
 </context>
 <context>
     <name>Splash</name>
     <message>
         <source>Commodore 64 and Amiga games catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogo dei giochi per Commodore 64 e Amiga</translation>
     </message>
 </context>
 <context>
     <name>SystemConfigWindow</name>
     <message>
         <source>System Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurazione di sistema</translation>
     </message>
     <message>
         <source>Choose a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli una cartella</translation>
     </message>
     <message>
         <source>Choose a program</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli un programma</translation>
     </message>
     <message>
         <source>Detect</source>
-        <translation type="unfinished"></translation>
+        <translation>Rileva</translation>
     </message>
     <message>
         <source>Fill the empty emulator and player paths with the programs installed on PATH</source>
-        <translation type="unfinished"></translation>
+        <translation>Compila i percorsi vuoti di emulatori e lettori con i programmi installati nel PATH</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Apply the changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Applicare le modifiche?</translation>
     </message>
     <message>
         <source>Apply the changes anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Applicare comunque le modifiche?</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>The configuration could not be saved; your changes are still in the window.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare la configurazione; le modifiche sono ancora nella finestra.
+</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>No new emulator or sound player was found on PATH.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nel PATH non è stato trovato nessun nuovo emulatore o lettore audio.</translation>
     </message>
     <message>
         <source>Found:
 %1
 
 The paths are filled in but not stored yet: OK in System Configuration stores them, Exit drops them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trovati:
+%1
+
+I percorsi sono compilati ma non ancora memorizzati: OK in Configurazione di sistema li memorizza, Esci li scarta.</translation>
     </message>
 </context>
 <context>
     <name>VantrelCommandLine</name>
     <message>
         <source>Catalogue and launcher for C64 and Amiga games.</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogo e avvio dei giochi per C64 e Amiga.</translation>
     </message>
     <message>
         <source>Use the catalogue at &lt;path&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Usa il catalogo indicato da &lt;percorso&gt;.</translation>
     </message>
     <message>
         <source>path</source>
-        <translation type="unfinished"></translation>
+        <translation>percorso</translation>
     </message>
     <message>
         <source>Print the games of the list (id, tab, title) and exit, without a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa i giochi dell&apos;elenco (id, tabulazione, titolo) ed esce, senza finestra.</translation>
     </message>
     <message>
         <source>With --list: C64 and C128 games.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --list: giochi C64 e C128.</translation>
     </message>
     <message>
         <source>With --list: Amiga games.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --list: giochi Amiga.</translation>
     </message>
     <message>
         <source>With --list: only games with a game file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --list: solo i giochi con un file di gioco.</translation>
     </message>
     <message>
         <source>With --list: only games with a music file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --list: solo i giochi con un file musicale.</translation>
     </message>
     <message>
         <source>With --list: only games holding &lt;text&gt; (a+b: both).</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --list: solo i giochi che contengono &lt;testo&gt; (a+b: entrambi).</translation>
     </message>
     <message>
         <source>text</source>
-        <translation type="unfinished"></translation>
+        <translation>testo</translation>
     </message>
     <message>
         <source>Start the game &lt;id&gt; in its emulator, without a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia il gioco &lt;id&gt; nel suo emulatore, senza finestra.</translation>
     </message>
     <message>
         <source>id</source>
-        <translation type="unfinished"></translation>
+        <translation>id</translation>
     </message>
     <message>
         <source>Play the music file of the game &lt;id&gt;, without a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Riproduce il file musicale del gioco &lt;id&gt;, senza finestra.</translation>
     </message>
     <message>
         <source>With --play: the emulator (ccs64, vice, c64s, pc64; uae, fellow). With --play-music: the player, 1 or 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --play: l&apos;emulatore (ccs64, vice, c64s, pc64; uae, fellow). Con --play-music: il lettore, 1 o 2.</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nome</translation>
     </message>
     <message>
         <source>With --play: the entry &lt;n&gt; of the image&apos;s --dir list, from 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --play: la voce &lt;n&gt; dell&apos;elenco --dir dell&apos;immagine, contando da 0.</translation>
     </message>
     <message>
         <source>n</source>
-        <translation type="unfinished"></translation>
+        <translation>n</translation>
     </message>
     <message>
         <source>With --play: the Amiga template, by its file name or a path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --play: il modello Amiga, per nome di file o percorso.</translation>
     </message>
     <message>
         <source>With --play or --play-music: print the program and each argument, one a line, and start nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --play o --play-music: stampa il programma e ogni argomento, uno per riga, senza avviare nulla.</translation>
     </message>
     <message>
         <source>Print the directory of a D64 or T64 image and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa la directory di un&apos;immagine D64 o T64 ed esce.</translation>
     </message>
     <message>
         <source>image</source>
-        <translation type="unfinished"></translation>
+        <translation>immagine</translation>
     </message>
 </context>
 <context>
     <name>configrecord</name>
     <message>
         <source>The folder does not exist: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella non esiste: %1</translation>
     </message>
     <message>
         <source>This is not a folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Questa non è una cartella: %1</translation>
     </message>
     <message>
         <source>The program does not exist: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il programma non esiste: %1</translation>
     </message>
     <message>
         <source>This file cannot be run as a program: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo file non può essere eseguito come programma: %1</translation>
     </message>
 </context>
 <context>
@@ -1461,306 +1469,308 @@ The paths are filled in but not stored yet: OK in System Configuration stores th
         <source>Another program changed %1 while it was open here: %2.
 
 Overwrite those changes with what this window shows, reload the game as it is stored now, or cancel and go on editing?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un altro programma ha modificato %1 mentre era aperto qui: %2.
+
+Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare il gioco così com&apos;è memorizzato ora, oppure annullare e continuare a modificarlo?</translation>
     </message>
     <message>
         <source>this game</source>
-        <translation type="unfinished"></translation>
+        <translation>questo gioco</translation>
     </message>
     <message>
         <source>Changed Elsewhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificato altrove</translation>
     </message>
     <message>
         <source>&amp;Overwrite</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sovrascrivi</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ricarica</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>merrow::ExportWindow</name>
     <message>
         <source>Export Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma di esportazione</translation>
     </message>
     <message>
         <source>Press Start to Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Premi AVVIA per esportare</translation>
     </message>
     <message>
         <source>START</source>
-        <translation type="unfinished"></translation>
+        <translation>AVVIA</translation>
     </message>
     <message>
         <source>The export is still running; wait for it to end.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;esportazione è ancora in corso; attendi che finisca.</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione</translation>
     </message>
     <message>
         <source>Confirm Start?</source>
-        <translation type="unfinished"></translation>
+        <translation>Confermi l&apos;avvio?</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Exported 1 game to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportato 1 gioco in %1.</translation>
     </message>
     <message>
         <source>Exported %1 games to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportati %1 giochi in %2.</translation>
     </message>
 </context>
 <context>
     <name>merrow::FolderChooser</name>
     <message>
         <source>Select Path </source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona percorso </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Select Import Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona il percorso di importazione</translation>
     </message>
     <message>
         <source>Select Export Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona il percorso di esportazione</translation>
     </message>
     <message>
         <source>Catalogue exports (*.mdb)</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportazioni del catalogo (*.mdb)</translation>
     </message>
     <message>
         <source>All files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutti i file</translation>
     </message>
 </context>
 <context>
     <name>merrow::ImportWindow</name>
     <message>
         <source>Import New Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa nuovi dati</translation>
     </message>
     <message>
         <source>Select -&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleziona -&gt;</translation>
     </message>
     <message>
         <source>Deselect &lt;-</source>
-        <translation type="unfinished"></translation>
+        <translation>Deseleziona &lt;-</translation>
     </message>
     <message>
         <source>Transfer NEW Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasferisci giochi NUOVI</translation>
     </message>
     <message>
         <source>Transfer ONLY Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasferisci SOLO i selezionati</translation>
     </message>
     <message>
         <source>Transfer ALL</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasferisci TUTTI</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>WAIT</source>
-        <translation type="unfinished"></translation>
+        <translation>ATTENDERE</translation>
     </message>
     <message>
         <source>Games in List:</source>
-        <translation type="unfinished"></translation>
+        <translation>Giochi in elenco:</translation>
     </message>
     <message>
         <source>Games Selected:</source>
-        <translation type="unfinished"></translation>
+        <translation>Giochi selezionati:</translation>
     </message>
     <message>
         <source>Games Added:</source>
-        <translation type="unfinished"></translation>
+        <translation>Giochi aggiunti:</translation>
     </message>
     <message>
         <source>Games Modified:</source>
-        <translation type="unfinished"></translation>
+        <translation>Giochi modificati:</translation>
     </message>
     <message>
         <source>&amp;Games in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Giochi nel file</translation>
     </message>
     <message>
         <source>Games &amp;selected for transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Giochi &amp;selezionati per il trasferimento</translation>
     </message>
     <message>
         <source>&amp;Differences and transfer log</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Differenze e registro del trasferimento</translation>
     </message>
     <message>
         <source>The export file is still being read; wait for it to end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file di esportazione è ancora in lettura; attendi che finisca.</translation>
     </message>
     <message>
         <source>A transfer is still running; wait for it to end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un trasferimento è ancora in corso; attendi che finisca.</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione</translation>
     </message>
     <message>
         <source>Database Open Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore di apertura del database</translation>
     </message>
     <message>
         <source>Unable to read from Floppy!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere dal floppy!</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Cannot compare: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile confrontare: </translation>
     </message>
     <message>
         <source>NEW GAME</source>
-        <translation type="unfinished"></translation>
+        <translation>GIOCO NUOVO</translation>
     </message>
     <message>
         <source>No differences</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna differenza</translation>
     </message>
     <message>
         <source>Select game to SELECT</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il gioco da SELEZIONARE</translation>
     </message>
     <message>
         <source>Select game to DESELECT</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli il gioco da DESELEZIONARE</translation>
     </message>
     <message>
         <source>Start transfer NEW Games?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviare il trasferimento dei giochi NUOVI?</translation>
     </message>
     <message>
         <source>Start transfer SELECTED Games?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviare il trasferimento dei giochi SELEZIONATI?</translation>
     </message>
     <message>
         <source>Start transfer ALL Games?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avviare il trasferimento di TUTTI i giochi?</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma</translation>
     </message>
     <message>
         <source>Transfer COMPLETED!</source>
-        <translation type="unfinished"></translation>
+        <translation>Trasferimento COMPLETATO!</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fine</translation>
     </message>
     <message>
         <source>The transfer stopped: %1. The %2 games logged before the failure are saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il trasferimento si è interrotto: %1. I %2 giochi registrati prima dell&apos;errore sono salvati.</translation>
     </message>
 </context>
 <context>
     <name>merrow::MenuWindow</name>
     <message>
         <source>Merrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Merrow</translation>
     </message>
     <message>
         <source>&amp;Import Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importa dati</translation>
     </message>
     <message>
         <source>&amp;Export Data</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esporta dati</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>In&amp;formazioni</translation>
     </message>
     <message>
         <source>Database Utility Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programma di utilità per il database</translation>
     </message>
     <message>
         <source>Version </source>
-        <translation type="unfinished"></translation>
+        <translation>Versione </translation>
     </message>
     <message>
         <source>Export your own games for others, import the games others sent you. Export compacts and backs up the catalogue.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta i tuoi giochi per gli altri, importa i giochi che gli altri ti hanno inviato. L&apos;esportazione compatta il catalogo e ne fa una copia di sicurezza.</translation>
     </message>
     <message>
         <source>Loading Database from Floppy</source>
-        <translation type="unfinished"></translation>
+        <translation>Caricamento del database dal floppy</translation>
     </message>
 </context>
 <context>
     <name>merrow::UtilityAboutWindow</name>
     <message>
         <source>About Merrow</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Merrow</translation>
     </message>
     <message>
         <source>Merrow - Database Utility Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Merrow - Programma di utilità per il database</translation>
     </message>
     <message>
         <source>Version </source>
-        <translation type="unfinished"></translation>
+        <translation>Versione </translation>
     </message>
     <message>
         <source>Build </source>
-        <translation type="unfinished"></translation>
+        <translation>Compilazione </translation>
     </message>
     <message>
         <source>Date </source>
-        <translation type="unfinished"></translation>
+        <translation>Data </translation>
     </message>
     <message>
         <source>Written by the catalogue team, with thanks to every collector who sent in games.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scritto dal team del catalogo, con un grazie a ogni collezionista che ha inviato giochi.</translation>
     </message>
     <message>
         <source>Site: https://example.org/catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Sito: https://example.org/catalogue</translation>
     </message>
     <message>
         <source>E-mail: </source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail: </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -1768,17 +1778,20 @@ Overwrite those changes with what this window shows, reload the game as it is st
     <message>
         <source>The music file is missing:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Manca il file musicale:
+%1</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>The sound player could not be started:
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile avviare il lettore audio:
+%1
+%2</translation>
     </message>
 </context>
 </TS>
