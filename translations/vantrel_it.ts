@@ -1076,6 +1076,10 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
         <source>jetfile</source>
         <translation>filejet</translation>
     </message>
+    <message>
+        <source>newfile</source>
+        <translation>nuovofile</translation>
+    </message>
 </context>
 <context>
     <name>OptionsWindow</name>

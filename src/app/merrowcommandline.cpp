@@ -6,8 +6,7 @@ MerrowCommandLine::MerrowCommandLine()
     const Options &o = m_options;
     addOptions({o.catalogue, o.exportTo, o.import, o.addNew, o.all, o.diff, o.convertLegacy},
                {o.exportTo, o.import, o.addNew, o.all, o.diff, o.convertLegacy});
-    m_parser.addPositionalArgument(QStringLiteral("newfile"),
-                                   tr("With --convert-legacy: the new catalogue."),
+    m_parser.addPositionalArgument(tr("newfile"), tr("With --convert-legacy: the new catalogue."),
                                    tr("[newfile]"));
 }
 
