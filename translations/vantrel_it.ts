@@ -113,6 +113,33 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
     </message>
 </context>
 <context>
+    <name>ArchiveFile</name>
+    <message>
+        <source>%1 cannot be read as an archive: %2</source>
+        <translation>Impossibile leggere %1 come archivio: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 entries.</source>
+        <translation>%1 contiene più di %2 voci.</translation>
+    </message>
+    <message>
+        <source>%1 holds an entry named %2, outside its folder.</source>
+        <translation>%1 contiene una voce di nome %2, fuori dalla propria cartella.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2</source>
+        <translation>%1 è danneggiato: %2</translation>
+    </message>
+    <message>
+        <source>%1 has no entry %2.</source>
+        <translation>%1 non ha la voce %2.</translation>
+    </message>
+    <message>
+        <source>An entry of %1 is larger than %2 MB.</source>
+        <translation>Una voce di %1 supera i %2 MB.</translation>
+    </message>
+</context>
+<context>
     <name>AssociationEditor</name>
     <message>
         <source>OK</source>
@@ -672,6 +699,17 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
     </message>
 </context>
 <context>
+    <name>ImageHead</name>
+    <message>
+        <source>not an image this program knows</source>
+        <translation>non è un tipo di immagine noto a questo programma</translation>
+    </message>
+    <message>
+        <source>not a valid %1 file</source>
+        <translation>non è un file %1 valido</translation>
+    </message>
+</context>
+<context>
     <name>LaunchCheck</name>
     <message>
         <source>The program %1 is not found on PATH.</source>
@@ -1082,6 +1120,61 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
     </message>
 </context>
 <context>
+    <name>MissingFiles</name>
+    <message>
+        <source>C64 games folder</source>
+        <translation>cartella dei giochi C64</translation>
+    </message>
+    <message>
+        <source>C64 music folder</source>
+        <translation>cartella della musica C64</translation>
+    </message>
+    <message>
+        <source>C64 screenshots folder</source>
+        <translation>cartella delle schermate C64</translation>
+    </message>
+    <message>
+        <source>Amiga games folder</source>
+        <translation>cartella dei giochi Amiga</translation>
+    </message>
+    <message>
+        <source>Amiga music folder</source>
+        <translation>cartella della musica Amiga</translation>
+    </message>
+    <message>
+        <source>Amiga screenshots folder</source>
+        <translation>cartella delle schermate Amiga</translation>
+    </message>
+    <message>
+        <source>game file</source>
+        <translation>file di gioco</translation>
+    </message>
+    <message>
+        <source>drive 2</source>
+        <translation>unità 2</translation>
+    </message>
+    <message>
+        <source>drive 3</source>
+        <translation>unità 3</translation>
+    </message>
+    <message>
+        <source>drive 4</source>
+        <translation>unità 4</translation>
+    </message>
+    <message>
+        <source>music file</source>
+        <translation>file musicale</translation>
+    </message>
+    <message>
+        <source>screenshot 1</source>
+        <translation>schermata 1</translation>
+    </message>
+    <message>
+        <source>screenshot 2</source>
+        <translation>schermata 2</translation>
+    </message>
+</context>
+<context>
     <name>OptionsWindow</name>
     <message>
         <source>Show Game Credits</source>
@@ -1268,6 +1361,13 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
     <message>
         <source>Close and discard the changes?</source>
         <translation>Chiudere e scartare le modifiche?</translation>
+    </message>
+</context>
+<context>
+    <name>Relinker</name>
+    <message>
+        <source>%1 is not a readable folder.</source>
+        <translation>%1 non è una cartella leggibile.</translation>
     </message>
 </context>
 <context>
