@@ -592,6 +592,13 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
     </message>
 </context>
 <context>
+    <name>FolderScanner</name>
+    <message>
+        <source>holds no image this program knows</source>
+        <translation>non contiene immagini note a questo programma</translation>
+    </message>
+</context>
+<context>
     <name>FreeMusicPlayer</name>
     <message>
         <source>NO MUSIC PLAYERS CONFIGURED</source>
@@ -1173,6 +1180,10 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
         <source>screenshot 2</source>
         <translation>schermata 2</translation>
     </message>
+    <message>
+        <source>disk %1</source>
+        <translation>disco %1</translation>
+    </message>
 </context>
 <context>
     <name>OptionsWindow</name>
@@ -1368,6 +1379,80 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
     <message>
         <source>%1 is not a readable folder.</source>
         <translation>%1 non è una cartella leggibile.</translation>
+    </message>
+</context>
+<context>
+    <name>ScanTableModel</name>
+    <message>
+        <source>Title</source>
+        <translation>Titolo</translation>
+    </message>
+    <message>
+        <source>Machine</source>
+        <translation>Macchina</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Anno</translation>
+    </message>
+    <message>
+        <source>Publisher</source>
+        <translation>Editore</translation>
+    </message>
+    <message>
+        <source>Disks</source>
+        <translation>Dischi</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation>Musica</translation>
+    </message>
+</context>
+<context>
+    <name>ScanWindow</name>
+    <message>
+        <source>Add Games from Folder</source>
+        <translation>Aggiungi giochi da una cartella</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Looking for games…</source>
+        <translation>Ricerca dei giochi…</translation>
+    </message>
+    <message>
+        <source>The scan was cancelled.</source>
+        <translation>La scansione è stata annullata.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: %2</source>
+        <translation>Saltato %1: %2</translation>
+    </message>
+    <message>
+        <source>1 new game found.</source>
+        <translation>Trovato 1 gioco nuovo.</translation>
+    </message>
+    <message>
+        <source>%1 new games found.</source>
+        <translation>Trovati %1 giochi nuovi.</translation>
+    </message>
+    <message>
+        <source>Add 1 Game</source>
+        <translation>Aggiungi 1 gioco</translation>
+    </message>
+    <message>
+        <source>Add %1 Games</source>
+        <translation>Aggiungi %1 giochi</translation>
     </message>
 </context>
 <context>

@@ -60,18 +60,28 @@ QString MissingFiles::fieldName(Game::Field field)
 Result<QList<MissingFile>> MissingFiles::find(const CatalogueStore &store)
 {
     QList<Game::Field> fields = Game::pathFields();
-    fields.prepend(Game::Field::Title);
+    fields << Game::Field::Title << Game::Field::Machine;
     const Result<QList<Game>> games = store.gameFields(fields);
     if (!games)
         return games.failure();
     const Result<Configuration> configuration = store.configuration();
     if (!configuration)
         return configuration.failure();
+    const Result<QHash<GameId, QStringList>> disks = store.allMoreDisks();
+    if (!disks)
+        return disks.failure();
     QList<MissingFile> missing;
-    for (const Game &game : *games)
+    for (const Game &game : *games) {
         for (const Game::Field field : Game::pathFields())
             if (isMissing(game.value(field)))
                 missing.append({game.id, game.title, fieldName(field), game.value(field)});
+        // An Amiga game's first four disks are in its fields, a C64 game's first.
+        const int first = game.isAmiga() ? 5 : 2;
+        const QStringList more = disks->value(game.id);
+        for (int i = 0; i < int(more.size()); ++i)
+            if (isMissing(more.at(i)))
+                missing.append({game.id, game.title, tr("disk %1").arg(first + i), more.at(i)});
+    }
     for (const Configuration::Path path : Configuration::paths())
         if (Configuration::isFolder(path) && isMissing(configuration->value(path)))
             missing.append({0, QString(), folderName(path), configuration->value(path)});

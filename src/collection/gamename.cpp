@@ -46,7 +46,8 @@ bool readDisk(const QString &text, GameName *name)
 QString takePlainDisk(QString title, GameName *name)
 {
     static const QRegularExpression tail(
-        QStringLiteral(R"([\s_\-]*(?<![[:alpha:]])(?:Disk|Disc)[\s_]*(\d+)(?:[\s_]*of[\s_]*(\d+))?\s*$)"),
+        QStringLiteral(
+            R"([\s_\-]*(?<![[:alpha:]])(?:Disk|Disc)[\s_]*(\d+)(?:[\s_]*of[\s_]*(\d+))?\s*$)"),
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = tail.match(title);
     if (!m.hasMatch() || m.capturedStart() == 0)
