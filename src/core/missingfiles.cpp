@@ -15,6 +15,11 @@ bool isMissing(const QString &path)
 
 } // namespace
 
+QString MissingFiles::furtherDisk(int position)
+{
+    return tr("further disk %1").arg(position + 1);
+}
+
 QString MissingFiles::folderName(Configuration::Path path)
 {
     switch (path) {
@@ -60,7 +65,7 @@ QString MissingFiles::fieldName(Game::Field field)
 Result<QList<MissingFile>> MissingFiles::find(const CatalogueStore &store)
 {
     QList<Game::Field> fields = Game::pathFields();
-    fields << Game::Field::Title << Game::Field::Machine;
+    fields << Game::Field::Title;
     const Result<QList<Game>> games = store.gameFields(fields);
     if (!games)
         return games.failure();
@@ -75,15 +80,22 @@ Result<QList<MissingFile>> MissingFiles::find(const CatalogueStore &store)
         for (const Game::Field field : Game::pathFields())
             if (isMissing(game.value(field)))
                 missing.append({game.id, game.title, fieldName(field), game.value(field)});
-        // An Amiga game's first four disks are in its fields, a C64 game's first.
-        const int first = game.isAmiga() ? 5 : 2;
         const QStringList more = disks->value(game.id);
         for (int i = 0; i < int(more.size()); ++i)
             if (isMissing(more.at(i)))
-                missing.append({game.id, game.title, tr("disk %1").arg(first + i), more.at(i)});
+                missing.append({game.id, game.title, furtherDisk(i), more.at(i)});
     }
     for (const Configuration::Path path : Configuration::paths())
         if (Configuration::isFolder(path) && isMissing(configuration->value(path)))
             missing.append({0, QString(), folderName(path), configuration->value(path)});
     return missing;
+}
+
+QString MissingFiles::whatChanged(const PathChange &change)
+{
+    if (change.isConfiguration())
+        return folderName(change.folder);
+    if (change.disk >= 0)
+        return furtherDisk(change.disk);
+    return fieldName(change.field);
 }
