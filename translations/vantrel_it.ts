@@ -1181,8 +1181,8 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
         <translation>schermata 2</translation>
     </message>
     <message>
-        <source>disk %1</source>
-        <translation>disco %1</translation>
+        <source>further disk %1</source>
+        <translation>disco aggiuntivo %1</translation>
     </message>
 </context>
 <context>
@@ -1372,6 +1372,87 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
     <message>
         <source>Close and discard the changes?</source>
         <translation>Chiudere e scartare le modifiche?</translation>
+    </message>
+</context>
+<context>
+    <name>RelinkWindow</name>
+    <message>
+        <source>Relink Files</source>
+        <translation>Ricollega i file</translation>
+    </message>
+    <message>
+        <source>Old folder</source>
+        <translation>Vecchia cartella</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Mancanti</translation>
+    </message>
+    <message>
+        <source>New folder</source>
+        <translation>Nuova cartella</translation>
+    </message>
+    <message>
+        <source>Choose &amp;New Folder…</source>
+        <translation>Scegli la &amp;nuova cartella…</translation>
+    </message>
+    <message>
+        <source>&amp;Search in Folder…</source>
+        <translation>&amp;Cerca in una cartella…</translation>
+    </message>
+    <message>
+        <source>&amp;Relink</source>
+        <translation>&amp;Ricollega</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>No file of the catalogue is missing.</source>
+        <translation>Non manca nessun file del catalogo.</translation>
+    </message>
+    <message>
+        <source>1 file is missing, in %1</source>
+        <translation>Manca 1 file, in %1</translation>
+    </message>
+    <message>
+        <source>%1 files are missing, in folders such as:
+%2</source>
+        <translation>Mancano %1 file, in cartelle come:
+%2</translation>
+    </message>
+    <message>
+        <source>New Place of %1</source>
+        <translation>Nuova posizione di %1</translation>
+    </message>
+    <message>
+        <source>Search in Folder</source>
+        <translation>Cerca in una cartella</translation>
+    </message>
+    <message>
+        <source>Looking…</source>
+        <translation>Ricerca in corso…</translation>
+    </message>
+    <message>
+        <source>Relinking…</source>
+        <translation>Ricollegamento in corso…</translation>
+    </message>
+    <message>
+        <source>%1 of %2 missing paths would be found.</source>
+        <translation>Verrebbero ritrovati %1 dei %2 percorsi mancanti.</translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was changed.</source>
+        <translation>Annullato: non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>Relinked %1, still missing %2, ambiguous %3.</source>
+        <translation>Ricollegati %1, ancora mancanti %2, ambigui %3.</translation>
     </message>
 </context>
 <context>
@@ -1631,6 +1712,57 @@ I percorsi sono compilati ma non ancora memorizzati: OK in Configurazione di sis
     <message>
         <source>image</source>
         <translation>immagine</translation>
+    </message>
+</context>
+<context>
+    <name>collection</name>
+    <message>
+        <source>Cannot open the catalogue: %1
+</source>
+        <translation>Impossibile aprire il catalogo: %1
+</translation>
+    </message>
+    <message>
+        <source>%1 is not a readable folder.
+</source>
+        <translation>%1 non è una cartella leggibile.
+</translation>
+    </message>
+    <message>
+        <source>would add</source>
+        <translation>da aggiungere</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>aggiunto</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>saltato</translation>
+    </message>
+    <message>
+        <source>Would add %1 games; %2 files skipped.
+</source>
+        <translation>Verrebbero aggiunti %1 giochi; %2 file saltati.
+</translation>
+    </message>
+    <message>
+        <source>Added %1 games; %2 files skipped.
+</source>
+        <translation>Aggiunti %1 giochi; %2 file saltati.
+</translation>
+    </message>
+    <message>
+        <source>Would relink %1, still missing %2, ambiguous %3.
+</source>
+        <translation>Verrebbero ricollegati %1, ancora mancanti %2, ambigui %3.
+</translation>
+    </message>
+    <message>
+        <source>Relinked %1, still missing %2, ambiguous %3.
+</source>
+        <translation>Ricollegati %1, ancora mancanti %2, ambigui %3.
+</translation>
     </message>
 </context>
 <context>
