@@ -83,6 +83,7 @@ public:
 private:
     Result<GameId> insertGame(const Game &game);
     bool hasTable(const QString &name) const;
+    static QString pathUpdate(const PathChange &change);
     Outcome createDiskTable();
     Outcome writeMoreDisks(GameId id, const QStringList &disks);
 
