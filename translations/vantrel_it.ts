@@ -362,6 +362,34 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
         <source>Error</source>
         <translation>Errore</translation>
     </message>
+    <message>
+        <source>Another program changed %1 while it was open here: %2.
+
+Overwrite those changes with what this window shows, reload the game as it is stored now, or cancel and go on editing?</source>
+        <translation>Un altro programma ha modificato %1 mentre era aperto qui: %2.
+
+Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare il gioco così com&apos;è memorizzato ora, oppure annullare e continuare a modificarlo?</translation>
+    </message>
+    <message>
+        <source>this game</source>
+        <translation>questo gioco</translation>
+    </message>
+    <message>
+        <source>Changed Elsewhere</source>
+        <translation>Modificato altrove</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>&amp;Sovrascrivi</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Ricarica</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
 </context>
 <context>
     <name>FieldCaption</name>
@@ -1213,6 +1241,25 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
     </message>
 </context>
 <context>
+    <name>PathCheck</name>
+    <message>
+        <source>The folder does not exist: %1</source>
+        <translation>La cartella non esiste: %1</translation>
+    </message>
+    <message>
+        <source>This is not a folder: %1</source>
+        <translation>Questa non è una cartella: %1</translation>
+    </message>
+    <message>
+        <source>The program does not exist: %1</source>
+        <translation>Il programma non esiste: %1</translation>
+    </message>
+    <message>
+        <source>This file cannot be run as a program: %1</source>
+        <translation>Questo file non può essere eseguito come programma: %1</translation>
+    </message>
+</context>
+<context>
     <name>QCommandLineParser</name>
     <message>
         <source>Displays help on commandline options.</source>
@@ -1763,56 +1810,6 @@ I percorsi sono compilati ma non ancora memorizzati: OK in Configurazione di sis
 </source>
         <translation>Ricollegati %1, ancora mancanti %2, ambigui %3.
 </translation>
-    </message>
-</context>
-<context>
-    <name>configrecord</name>
-    <message>
-        <source>The folder does not exist: %1</source>
-        <translation>La cartella non esiste: %1</translation>
-    </message>
-    <message>
-        <source>This is not a folder: %1</source>
-        <translation>Questa non è una cartella: %1</translation>
-    </message>
-    <message>
-        <source>The program does not exist: %1</source>
-        <translation>Il programma non esiste: %1</translation>
-    </message>
-    <message>
-        <source>This file cannot be run as a program: %1</source>
-        <translation>Questo file non può essere eseguito come programma: %1</translation>
-    </message>
-</context>
-<context>
-    <name>editorrules</name>
-    <message>
-        <source>Another program changed %1 while it was open here: %2.
-
-Overwrite those changes with what this window shows, reload the game as it is stored now, or cancel and go on editing?</source>
-        <translation>Un altro programma ha modificato %1 mentre era aperto qui: %2.
-
-Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare il gioco così com&apos;è memorizzato ora, oppure annullare e continuare a modificarlo?</translation>
-    </message>
-    <message>
-        <source>this game</source>
-        <translation>questo gioco</translation>
-    </message>
-    <message>
-        <source>Changed Elsewhere</source>
-        <translation>Modificato altrove</translation>
-    </message>
-    <message>
-        <source>&amp;Overwrite</source>
-        <translation>&amp;Sovrascrivi</translation>
-    </message>
-    <message>
-        <source>&amp;Reload</source>
-        <translation>&amp;Ricarica</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
     </message>
 </context>
 <context>
