@@ -827,52 +827,12 @@ Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare i
         <translation>Attenzione</translation>
     </message>
     <message>
-        <source>Games</source>
-        <translation>Giochi</translation>
-    </message>
-    <message>
-        <source>Text to find</source>
-        <translation>Testo da cercare</translation>
-    </message>
-    <message>
-        <source>&amp;Find</source>
-        <translation>Ce&amp;rca</translation>
-    </message>
-    <message>
-        <source>A&amp;LL</source>
-        <translation>&amp;TUTTI</translation>
-    </message>
-    <message>
-        <source>C&amp;64</source>
-        <translation>C&amp;64</translation>
-    </message>
-    <message>
-        <source>&amp;Amiga</source>
-        <translation>&amp;Amiga</translation>
-    </message>
-    <message>
-        <source>Playa&amp;ble</source>
-        <translation>Gioca&amp;bili</translation>
-    </message>
-    <message>
-        <source>&amp;Sound</source>
-        <translation>Mu&amp;sica</translation>
-    </message>
-    <message>
-        <source>NO SCREENSHOT</source>
-        <translation>NESSUNA SCHERMATA</translation>
-    </message>
-    <message>
         <source>Publisher</source>
         <translation>Editore</translation>
     </message>
     <message>
         <source>Team</source>
         <translation>Team</translation>
-    </message>
-    <message>
-        <source>Machine</source>
-        <translation>Macchina</translation>
     </message>
     <message>
         <source>Year</source>
@@ -883,192 +843,8 @@ Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare i
         <translation>Genere</translation>
     </message>
     <message>
-        <source>Game file</source>
-        <translation>File di gioco</translation>
-    </message>
-    <message>
-        <source>Music file</source>
-        <translation>File musicale</translation>
-    </message>
-    <message>
-        <source>    &amp;PLAY</source>
-        <translation>    &amp;GIOCA</translation>
-    </message>
-    <message>
-        <source>Pla&amp;y Music</source>
-        <translation>Ascolta &amp;musica</translation>
-    </message>
-    <message>
-        <source>&amp;Info</source>
-        <translation>&amp;Info</translation>
-    </message>
-    <message>
-        <source>&amp;NEW</source>
-        <translation>&amp;NUOVO</translation>
-    </message>
-    <message>
-        <source>M&amp;odify</source>
-        <translation>M&amp;odifica</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Elimina</translation>
-    </message>
-    <message>
-        <source>Programming</source>
-        <translation>Programmazione</translation>
-    </message>
-    <message>
-        <source>Design / Concept</source>
-        <translation>Design / Ideazione</translation>
-    </message>
-    <message>
-        <source>Graphics</source>
-        <translation>Grafica</translation>
-    </message>
-    <message>
-        <source>Music / Sfx</source>
-        <translation>Musica / Effetti</translation>
-    </message>
-    <message>
-        <source>&amp;Configuration</source>
-        <translation>&amp;Configurazione</translation>
-    </message>
-    <message>
-        <source>&amp;System</source>
-        <translation>&amp;Sistema</translation>
-    </message>
-    <message>
-        <source>&amp;Program</source>
-        <translation>&amp;Programma</translation>
-    </message>
-    <message>
-        <source>&amp;Game Players</source>
-        <translation>A&amp;vvio giochi</translation>
-    </message>
-    <message>
-        <source>&amp;C64 GamePlayer</source>
-        <translation>Avvio giochi &amp;C64</translation>
-    </message>
-    <message>
-        <source>&amp;Amiga GamePlayer</source>
-        <translation>Avvio giochi &amp;Amiga</translation>
-    </message>
-    <message>
-        <source>&amp;Music Players</source>
-        <translation>&amp;Lettori musicali</translation>
-    </message>
-    <message>
-        <source>&amp;C64 MusicPlayer</source>
-        <translation>Lettore musica &amp;C64</translation>
-    </message>
-    <message>
-        <source>&amp;Amiga MusicPlayer</source>
-        <translation>Lettore musica &amp;Amiga</translation>
-    </message>
-    <message>
-        <source>&amp;Utility</source>
-        <translation>&amp;Utilità</translation>
-    </message>
-    <message>
-        <source>&amp;Import/Export</source>
-        <translation>&amp;Importa/Esporta</translation>
-    </message>
-    <message>
-        <source>&amp;?</source>
-        <translation>&amp;?</translation>
-    </message>
-    <message>
-        <source>&amp;What&apos;s new</source>
-        <translation>&amp;Novità</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>&amp;Informazioni</translation>
-    </message>
-    <message>
-        <source>&amp;Greetings</source>
-        <translation>&amp;Saluti</translation>
-    </message>
-    <message>
         <source>Modify</source>
         <translation>Modifica</translation>
-    </message>
-    <message>
-        <source>No file selected for this game</source>
-        <translation>Nessun file selezionato per questo gioco</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Errore</translation>
-    </message>
-    <message>
-        <source>No song configured for this game</source>
-        <translation>Nessun brano configurato per questo gioco</translation>
-    </message>
-    <message>
-        <source>Confirm Delete %1?</source>
-        <translation>Confermi l&apos;eliminazione di %1?</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Elimina</translation>
-    </message>
-    <message>
-        <source>The game could not be deleted: </source>
-        <translation>Impossibile eliminare il gioco: </translation>
-    </message>
-    <message>
-        <source>File present: %1</source>
-        <translation>File presente: %1</translation>
-    </message>
-    <message>
-        <source>File missing: %1</source>
-        <translation>File mancante: %1</translation>
-    </message>
-    <message>
-        <source>No file</source>
-        <translation>Nessun file</translation>
-    </message>
-    <message>
-        <source>FILE MISSING</source>
-        <translation>FILE MANCANTE</translation>
-    </message>
-    <message>
-        <source>Screenshot file missing: %1</source>
-        <translation>File della schermata mancante: %1</translation>
-    </message>
-    <message>
-        <source>Click to view the screenshot at full size</source>
-        <translation>Fai clic per vedere la schermata a grandezza naturale</translation>
-    </message>
-    <message>
-        <source>The game list cannot be read: </source>
-        <translation>Impossibile leggere l&apos;elenco dei giochi: </translation>
-    </message>
-    <message>
-        <source>No record found for </source>
-        <translation>Nessuna scheda trovata per </translation>
-    </message>
-    <message>
-        <source>Insert string to find</source>
-        <translation>Inserisci il testo da cercare</translation>
-    </message>
-    <message>
-        <source>Search for: </source>
-        <translation>Ricerca di: </translation>
-    </message>
-    <message>
-        <source>Merrow not found!</source>
-        <translation>Merrow non trovato!</translation>
-    </message>
-    <message>
-        <source>What&apos;s New file not found!</source>
-        <translation>File delle novità non trovato!</translation>
-    </message>
-    <message>
-        <source>What&apos;s new</source>
-        <translation>Novità</translation>
     </message>
     <message>
         <source>Name</source>
@@ -1759,6 +1535,281 @@ I percorsi sono compilati ma non ancora memorizzati: OK in Configurazione di sis
     <message>
         <source>image</source>
         <translation>immagine</translation>
+    </message>
+</context>
+<context>
+    <name>browser::CreditBand</name>
+    <message>
+        <source>Programming</source>
+        <translation>Programmazione</translation>
+    </message>
+    <message>
+        <source>Design / Concept</source>
+        <translation>Design / Ideazione</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <translation>Grafica</translation>
+    </message>
+    <message>
+        <source>Music / Sfx</source>
+        <translation>Musica / Effetti</translation>
+    </message>
+</context>
+<context>
+    <name>browser::GameActions</name>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>No file selected for this game</source>
+        <translation>Nessun file selezionato per questo gioco</translation>
+    </message>
+    <message>
+        <source>No song configured for this game</source>
+        <translation>Nessun brano configurato per questo gioco</translation>
+    </message>
+    <message>
+        <source>Confirm Delete %1?</source>
+        <translation>Confermi l&apos;eliminazione di %1?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>The game could not be deleted: </source>
+        <translation>Impossibile eliminare il gioco: </translation>
+    </message>
+    <message>
+        <source>&amp;Configuration</source>
+        <translation>&amp;Configurazione</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation>&amp;Sistema</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>&amp;Programma</translation>
+    </message>
+    <message>
+        <source>&amp;Game Players</source>
+        <translation>A&amp;vvio giochi</translation>
+    </message>
+    <message>
+        <source>&amp;C64 GamePlayer</source>
+        <translation>Avvio giochi &amp;C64</translation>
+    </message>
+    <message>
+        <source>&amp;Amiga GamePlayer</source>
+        <translation>Avvio giochi &amp;Amiga</translation>
+    </message>
+    <message>
+        <source>&amp;Music Players</source>
+        <translation>&amp;Lettori musicali</translation>
+    </message>
+    <message>
+        <source>&amp;C64 MusicPlayer</source>
+        <translation>Lettore musica &amp;C64</translation>
+    </message>
+    <message>
+        <source>&amp;Amiga MusicPlayer</source>
+        <translation>Lettore musica &amp;Amiga</translation>
+    </message>
+    <message>
+        <source>&amp;Utility</source>
+        <translation>&amp;Utilità</translation>
+    </message>
+    <message>
+        <source>&amp;Import/Export</source>
+        <translation>&amp;Importa/Esporta</translation>
+    </message>
+    <message>
+        <source>Add Games from &amp;Folder…</source>
+        <translation>Aggiungi giochi da una &amp;cartella…</translation>
+    </message>
+    <message>
+        <source>&amp;Relink Files…</source>
+        <translation>&amp;Ricollega i file…</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>&amp;What&apos;s new</source>
+        <translation>&amp;Novità</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Greetings</source>
+        <translation>&amp;Saluti</translation>
+    </message>
+    <message>
+        <source>Modify</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Add Games from Folder</source>
+        <translation>Aggiungi giochi da una cartella</translation>
+    </message>
+    <message>
+        <source>Merrow not found!</source>
+        <translation>Merrow non trovato!</translation>
+    </message>
+    <message>
+        <source>What&apos;s New file not found!</source>
+        <translation>File delle novità non trovato!</translation>
+    </message>
+    <message>
+        <source>What&apos;s new</source>
+        <translation>Novità</translation>
+    </message>
+</context>
+<context>
+    <name>browser::GameDetailPane</name>
+    <message>
+        <source>File present: %1</source>
+        <translation>File presente: %1</translation>
+    </message>
+    <message>
+        <source>File missing: %1</source>
+        <translation>File mancante: %1</translation>
+    </message>
+    <message>
+        <source>No file</source>
+        <translation>Nessun file</translation>
+    </message>
+    <message>
+        <source>Publisher</source>
+        <translation>Editore</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Machine</source>
+        <translation>Macchina</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Anno</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genere</translation>
+    </message>
+    <message>
+        <source>Game file</source>
+        <translation>File di gioco</translation>
+    </message>
+    <message>
+        <source>Music file</source>
+        <translation>File musicale</translation>
+    </message>
+    <message>
+        <source>    &amp;PLAY</source>
+        <translation>    &amp;GIOCA</translation>
+    </message>
+    <message>
+        <source>Pla&amp;y Music</source>
+        <translation>Ascolta &amp;musica</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>&amp;NEW</source>
+        <translation>&amp;NUOVO</translation>
+    </message>
+    <message>
+        <source>M&amp;odify</source>
+        <translation>M&amp;odifica</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+</context>
+<context>
+    <name>browser::GameListPane</name>
+    <message>
+        <source>The game list cannot be read: </source>
+        <translation>Impossibile leggere l&apos;elenco dei giochi: </translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>No record found for </source>
+        <translation>Nessuna scheda trovata per </translation>
+    </message>
+    <message>
+        <source>Insert string to find</source>
+        <translation>Inserisci il testo da cercare</translation>
+    </message>
+    <message>
+        <source>Search for: </source>
+        <translation>Ricerca di: </translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Giochi</translation>
+    </message>
+    <message>
+        <source>Text to find</source>
+        <translation>Testo da cercare</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>Ce&amp;rca</translation>
+    </message>
+    <message>
+        <source>A&amp;LL</source>
+        <translation>&amp;TUTTI</translation>
+    </message>
+    <message>
+        <source>C&amp;64</source>
+        <translation>C&amp;64</translation>
+    </message>
+    <message>
+        <source>&amp;Amiga</source>
+        <translation>&amp;Amiga</translation>
+    </message>
+    <message>
+        <source>Playa&amp;ble</source>
+        <translation>Gioca&amp;bili</translation>
+    </message>
+    <message>
+        <source>&amp;Sound</source>
+        <translation>Mu&amp;sica</translation>
+    </message>
+</context>
+<context>
+    <name>browser::ScreenshotColumn</name>
+    <message>
+        <source>NO SCREENSHOT</source>
+        <translation>NESSUNA SCHERMATA</translation>
+    </message>
+    <message>
+        <source>FILE MISSING</source>
+        <translation>FILE MANCANTE</translation>
+    </message>
+    <message>
+        <source>Screenshot file missing: %1</source>
+        <translation>File della schermata mancante: %1</translation>
+    </message>
+    <message>
+        <source>Click to view the screenshot at full size</source>
+        <translation>Fai clic per vedere la schermata a grandezza naturale</translation>
     </message>
 </context>
 <context>
