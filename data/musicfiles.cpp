@@ -5,6 +5,8 @@
 #include <QtEndian>
 
 #include <array>
+#include <initializer_list>
+#include <utility>
 
 namespace sampledata
 {
@@ -12,6 +14,7 @@ namespace
 {
 
 constexpr quint16 kLoad = 0x1000;
+constexpr int kSquareWords = 16;
 
 // SID frequency values for C-3 .. B-4 (PAL clock), two octaves of a scale.
 constexpr std::array<quint16, 24> kSidNotes = {
@@ -92,6 +95,57 @@ QByteArray psidCode(const QList<quint16> &melody)
     return c;
 }
 
+QByteArray psidHeader(const QByteArray &magic, const QByteArray &title, int songs, int startSong,
+                      int play)
+{
+    QByteArray out(kPsidHeaderSize, '\0');
+    out.replace(0, 4, magic);
+    qToBigEndian<quint16>(2, out.data() + 4);               // version
+    qToBigEndian<quint16>(kPsidHeaderSize, out.data() + 6); // data offset
+    qToBigEndian<quint16>(0, out.data() + 8);               // load address in the data
+    qToBigEndian<quint16>(kLoad, out.data() + 0x0A);        // init
+    qToBigEndian<quint16>(quint16(play), out.data() + 0x0C);
+    qToBigEndian<quint16>(quint16(songs), out.data() + 0x0E);
+    qToBigEndian<quint16>(quint16(startSong), out.data() + 0x10);
+    qToBigEndian<quint32>(0, out.data() + 0x12); // speed: vertical blank
+    putText(out, 0x16, title, 31);
+    qToBigEndian<quint16>(0x0014, out.data() + 0x76); // PAL, 6581
+    return out;
+}
+
+// A four-channel "M.K." header with one looped 32-byte square-wave instrument.
+QByteArray modHeader(const QByteArray &title, const QList<char> &orders)
+{
+    QByteArray out(kModHeaderSize, '\0');
+    putText(out, 0, title, 20);
+    for (int s = 0; s < 31; ++s) {
+        const int at = 20 + 30 * s;
+        if (s == 0) {
+            putText(out, at, "square", 22);
+            qToBigEndian<quint16>(kSquareWords, out.data() + at + 22);
+            out[at + 25] = 48; // volume
+            qToBigEndian<quint16>(0, out.data() + at + 26);
+            qToBigEndian<quint16>(kSquareWords, out.data() + at + 28);
+        } else {
+            qToBigEndian<quint16>(1, out.data() + at + 28); // no loop
+        }
+    }
+    out[950] = char(orders.size());
+    out[951] = char(127);
+    for (int i = 0; i < orders.size(); ++i)
+        out[952 + i] = orders[i];
+    out.replace(1080, 4, "M.K.");
+    return out;
+}
+
+QByteArray squareSample()
+{
+    QByteArray sample(kSquareWords * 2, '\0');
+    for (int i = 2; i < sample.size(); ++i)
+        sample[i] = char(i < sample.size() / 2 + 1 ? 64 : -64);
+    return sample;
+}
+
 } // namespace
 
 QByteArray makePsid(const QByteArray &title, const QByteArray &author, const QByteArray &released,
@@ -106,20 +160,9 @@ QByteArray makePsid(const QByteArray &title, const QByteArray &author, const QBy
         melody.append(kSidNotes[kScale[step % 7] + 12 * (step / 7)]);
     }
 
-    QByteArray out(kPsidHeaderSize, '\0');
-    out.replace(0, 4, "PSID");
-    qToBigEndian<quint16>(2, out.data() + 4);               // version
-    qToBigEndian<quint16>(kPsidHeaderSize, out.data() + 6); // data offset
-    qToBigEndian<quint16>(0, out.data() + 8);               // load address in the data
-    qToBigEndian<quint16>(kLoad, out.data() + 0x0A);        // init
-    qToBigEndian<quint16>(kLoad + 3, out.data() + 0x0C);    // play
-    qToBigEndian<quint16>(1, out.data() + 0x0E);            // songs
-    qToBigEndian<quint16>(1, out.data() + 0x10);            // start song
-    qToBigEndian<quint32>(0, out.data() + 0x12);            // speed: vertical blank
-    putText(out, 0x16, title, 31);
+    QByteArray out = psidHeader("PSID", title, 1, 1, kLoad + 3);
     putText(out, 0x36, author, 31);
     putText(out, 0x56, released, 31);
-    qToBigEndian<quint16>(0x0014, out.data() + 0x76); // PAL, 6581
     out += char(kLoad & 0xFF);
     out += char(kLoad >> 8);
     out += psidCode(melody);
@@ -129,29 +172,8 @@ QByteArray makePsid(const QByteArray &title, const QByteArray &author, const QBy
 QByteArray makeMod(const QByteArray &title, quint32 seed)
 {
     QRandomGenerator rng(seed);
-    constexpr int kSampleWords = 16;
     constexpr int kPatterns = 2;
-
-    QByteArray out(kModHeaderSize, '\0');
-    putText(out, 0, title, 20);
-    for (int s = 0; s < 31; ++s) {
-        const int at = 20 + 30 * s;
-        if (s == 0) {
-            putText(out, at, "square", 22);
-            qToBigEndian<quint16>(kSampleWords, out.data() + at + 22);
-            out[at + 25] = 48; // volume
-            qToBigEndian<quint16>(0, out.data() + at + 26);
-            qToBigEndian<quint16>(kSampleWords, out.data() + at + 28);
-        } else {
-            qToBigEndian<quint16>(1, out.data() + at + 28); // no loop
-        }
-    }
-    out[950] = char(kPatterns + 1); // orders: 0, 1, 0
-    out[951] = char(127);
-    out[952] = 0;
-    out[953] = 1;
-    out[954] = 0;
-    out.replace(1080, 4, "M.K.");
+    QByteArray out = modHeader(title, {0, 1, 0});
 
     int step = int(rng.bounded(7));
     for (int p = 0; p < kPatterns; ++p) {
@@ -173,11 +195,54 @@ QByteArray makeMod(const QByteArray &title, quint32 seed)
         }
         out += pattern;
     }
-    QByteArray sample(kSampleWords * 2, '\0');
-    for (int i = 2; i < sample.size(); ++i)
-        sample[i] = char(i < sample.size() / 2 + 1 ? 64 : -64);
-    out += sample;
-    return out;
+    return out + squareSample();
+}
+
+QByteArray makeToneMod(const QByteArray &title, int period)
+{
+    QByteArray out = modHeader(title, {0});
+    QByteArray pattern(64 * 4 * 4, '\0');
+    pattern[0] = char((period >> 8) & 0x0F);
+    pattern[1] = char(period & 0xFF);
+    pattern[2] = char(1 << 4); // sample 1
+    return out + pattern + squareSample();
+}
+
+QByteArray makeTonePsid(const QList<quint16> &frequencies, int startSong, const QByteArray &magic)
+{
+    const int n = int(frequencies.size());
+    QByteArray out = psidHeader(magic, "Tones", n, startSong, magic == "RSID" ? 0 : kLoad + 3);
+    const int init = kLoad + 6;
+    const int play = init + 34;
+    const int lo = play + 1;
+    const int hi = lo + n;
+    QByteArray c;
+    auto put = [&c](std::initializer_list<int> bytes) {
+        for (int b : bytes)
+            c.append(char(b & 0xFF));
+    };
+    auto absolute = [&put](int opcode, int addr) { put({opcode, addr, addr >> 8}); };
+    put({kLoad, kLoad >> 8}); // load address
+    absolute(0x4C, init);     // JMP init
+    absolute(0x4C, play);     // JMP play
+    put({0xAA});              // init: TAX (the subtune)
+    absolute(0xBD, lo);       // LDA lo,X
+    absolute(0x8D, 0xD400);
+    absolute(0xBD, hi); // LDA hi,X
+    absolute(0x8D, 0xD401);
+    // Full volume, no attack or decay, full sustain, triangle with the gate on.
+    for (const auto &[value, reg] : {std::pair{0x0F, 0xD418}, std::pair{0x00, 0xD405},
+                                     std::pair{0xF0, 0xD406}, std::pair{0x11, 0xD404}}) {
+        put({0xA9, value});
+        absolute(0x8D, reg);
+    }
+    put({0x60, 0x60}); // RTS; play: RTS
+    Q_ASSERT(c.size() == 2 + lo - kLoad);
+    for (quint16 f : frequencies)
+        put({f});
+    for (quint16 f : frequencies)
+        put({f >> 8});
+    return out + c;
 }
 
 } // namespace sampledata

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 
 namespace sampledata
 {
@@ -17,5 +18,13 @@ QByteArray makePsid(const QByteArray &title, const QByteArray &author, const QBy
 // A four-channel module ("M.K."): title (at most 20 bytes), one looped square-wave
 // instrument and two patterns of a melody and a bass line chosen by the seed.
 QByteArray makeMod(const QByteArray &title, quint32 seed);
+
+// Test tones: a PSID (or, with magic "RSID", a tune for the real C64) whose subtune N holds
+// the first voice on the SID frequency value frequencies[N-1] (triangle, full volume).
+QByteArray makeTonePsid(const QList<quint16> &frequencies, int startSong,
+                        const QByteArray &magic = "PSID");
+// A module of one 64-row pattern that holds one note of the given period on the looped
+// 32-byte square instrument: a tone of period-clock / (32 * period) Hz.
+QByteArray makeToneMod(const QByteArray &title, int period);
 
 } // namespace sampledata

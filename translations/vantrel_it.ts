@@ -990,6 +990,85 @@ Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare i
     </message>
 </context>
 <context>
+    <name>Music</name>
+    <message>
+        <source>The %1 ROM file %2 cannot be read: %3</source>
+        <translation>Impossibile leggere il file della ROM %1 %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a C64 %2 ROM: it must be %3 bytes long.</source>
+        <translation>%1 non è una ROM %2 del C64: deve essere lunga %3 byte.</translation>
+    </message>
+    <message>
+        <source>it is not a module or it is damaged (%1)</source>
+        <translation>non è un modulo o è danneggiato (%1)</translation>
+    </message>
+    <message>
+        <source>There is no sound device: the music cannot be played here.</source>
+        <translation>Non c&apos;è nessun dispositivo audio: qui la musica non può essere riprodotta.</translation>
+    </message>
+    <message>
+        <source>The sound device %1 cannot play 16-bit stereo at 44100 Hz.</source>
+        <translation>Il dispositivo audio %1 non può riprodurre audio stereo a 16 bit a 44100 Hz.</translation>
+    </message>
+    <message>
+        <source>The sound device %1 cannot be opened.</source>
+        <translation>Impossibile aprire il dispositivo audio %1.</translation>
+    </message>
+    <message>
+        <source>it is not a SID tune or it is damaged (its header is wrong)</source>
+        <translation>non è un brano SID o è danneggiato (la sua intestazione è errata)</translation>
+    </message>
+    <message>
+        <source>it is not a SID tune or it is damaged (%1)</source>
+        <translation>non è un brano SID o è danneggiato (%1)</translation>
+    </message>
+    <message>
+        <source>this tune runs on the C64&apos;s own ROMs: it plays once the KERNAL, BASIC and character ROM files are given</source>
+        <translation>questo brano usa le ROM del C64: si potrà riprodurre quando saranno indicati i file delle ROM KERNAL, BASIC e dei caratteri</translation>
+    </message>
+    <message>
+        <source>the tune cannot start (%1)</source>
+        <translation>il brano non può partire (%1)</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annullato</translation>
+    </message>
+    <message>
+        <source>the length must be at least 1 second</source>
+        <translation>la durata deve essere di almeno 1 secondo</translation>
+    </message>
+    <message>
+        <source>%1 has no subtune %2: it has %3</source>
+        <translation>%1 non ha il sottobrano %2: ne ha %3</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>The tune</source>
+        <translation>Il brano</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played: %2</source>
+        <translation>Impossibile riprodurre %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>Impossibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>il file non esiste</translation>
+    </message>
+    <message>
+        <source>%1 cannot be played: it is too large for a tune</source>
+        <translation>Impossibile riprodurre %1: è troppo grande per essere un brano</translation>
+    </message>
+</context>
+<context>
     <name>OptionsWindow</name>
     <message>
         <source>Show Game Credits</source>
@@ -1033,6 +1112,41 @@ Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare i
     <message>
         <source>This file cannot be run as a program: %1</source>
         <translation>Questo file non può essere eseguito come programma: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerBar</name>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Previous subtune</source>
+        <translation>Sottobrano precedente</translation>
+    </message>
+    <message>
+        <source>Next subtune</source>
+        <translation>Sottobrano successivo</translation>
+    </message>
+    <message>
+        <source>Next subtune when the song ends</source>
+        <translation>Passa al sottobrano successivo quando il brano finisce</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>%1 / %2</source>
+        <translation>%1 / %2</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,169 @@
+#include "playerbar.h"
+
+#include "musiccommands.h"
+#include "musicplayer.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSlider>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace
+{
+
+QToolButton *button(QWidget *parent, const QString &name, QStyle::StandardPixmap icon,
+                    const QString &tip)
+{
+    auto *b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setIcon(parent->style()->standardIcon(icon));
+    b->setToolTip(tip);
+    b->setAccessibleName(tip);
+    return b;
+}
+
+} // namespace
+
+PlayerBar::PlayerBar(MusicPlayer &player, QWidget *parent)
+    : QWidget(parent), m_player(player),
+      m_playPause(button(this, QStringLiteral("playPause"), QStyle::SP_MediaPlay, tr("Play"))),
+      m_stop(button(this, QStringLiteral("stop"), QStyle::SP_MediaStop, tr("Stop"))),
+      m_previous(button(this, QStringLiteral("previousSubtune"), QStyle::SP_MediaSkipBackward,
+                        tr("Previous subtune"))),
+      m_next(button(this, QStringLiteral("nextSubtune"), QStyle::SP_MediaSkipForward,
+                    tr("Next subtune"))),
+      m_subtune(new QLabel(this)), m_time(new QLabel(this)),
+      m_volume(new QSlider(Qt::Horizontal, this)),
+      m_advance(new QCheckBox(tr("Next subtune when the song ends"), this)),
+      m_status(new QLabel(this))
+{
+    setObjectName(QStringLiteral("playerBar"));
+    m_subtune->setObjectName(QStringLiteral("subtune"));
+    m_time->setObjectName(QStringLiteral("time"));
+    m_volume->setObjectName(QStringLiteral("volume"));
+    m_volume->setRange(0, 100);
+    m_volume->setValue(100);
+    m_volume->setToolTip(tr("Volume"));
+    m_advance->setObjectName(QStringLiteral("advance"));
+    m_status->setObjectName(QStringLiteral("status"));
+    m_status->setWordWrap(true);
+
+    auto *controls = new QHBoxLayout;
+    for (QWidget *w : {static_cast<QWidget *>(m_playPause), static_cast<QWidget *>(m_stop),
+                       static_cast<QWidget *>(m_previous), static_cast<QWidget *>(m_subtune),
+                       static_cast<QWidget *>(m_next), static_cast<QWidget *>(m_time)})
+        controls->addWidget(w);
+    controls->addStretch();
+    controls->addWidget(m_volume);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins({});
+    layout->addLayout(controls);
+    layout->addWidget(m_advance);
+    layout->addWidget(m_status);
+
+    connect(m_playPause, &QToolButton::clicked, this, &PlayerBar::playOrPause);
+    connect(m_stop, &QToolButton::clicked, &m_player, &MusicPlayer::stop);
+    connect(m_previous, &QToolButton::clicked, this, [this] { step(-1); });
+    connect(m_next, &QToolButton::clicked, this, [this] { step(1); });
+    connect(m_volume, &QSlider::valueChanged, &m_player, &MusicPlayer::setVolume);
+    connect(m_advance, &QCheckBox::toggled, &m_player, &MusicPlayer::setAdvance);
+    connect(&m_player, &MusicPlayer::tuneLoaded, this, [this] { m_status->clear(); });
+    connect(&m_player, &MusicPlayer::tuneLoaded, this, &PlayerBar::refresh);
+    connect(&m_player, &MusicPlayer::stateChanged, this, &PlayerBar::refresh);
+    connect(&m_player, &MusicPlayer::elapsedChanged, this, &PlayerBar::refreshTime);
+    connect(&m_player, &MusicPlayer::failed, this, &PlayerBar::showFailure);
+    m_player.setVolume(m_volume->value());
+    m_player.setAdvance(m_advance->isChecked());
+    refresh();
+}
+
+PlayerBar::~PlayerBar()
+{
+    m_player.stop();
+}
+
+void PlayerBar::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (window() != m_watchedWindow) {
+        if (m_watchedWindow)
+            m_watchedWindow->removeEventFilter(this);
+        m_watchedWindow = window();
+        m_watchedWindow->installEventFilter(this);
+    }
+}
+
+bool PlayerBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_watchedWindow && event->type() == QEvent::Close)
+        m_player.stop();
+    return QWidget::eventFilter(watched, event);
+}
+
+void PlayerBar::playOrPause()
+{
+    switch (m_player.state()) {
+    case MusicPlayer::State::Playing:
+        m_player.pause();
+        break;
+    case MusicPlayer::State::Paused:
+        m_player.resume();
+        break;
+    case MusicPlayer::State::Stopped:
+        startSubtune(m_player.subtune());
+        break;
+    }
+}
+
+void PlayerBar::step(int by)
+{
+    startSubtune(m_player.subtune() + by);
+}
+
+void PlayerBar::startSubtune(int subtune)
+{
+    if (!m_player.hasTune() || subtune < 1 || subtune > m_player.info().subtunes)
+        return;
+    if (const Outcome started = m_player.play(subtune); !started)
+        showFailure(started.error());
+    else
+        m_status->clear();
+    refresh();
+}
+
+void PlayerBar::showFailure(const QString &message)
+{
+    m_status->setText(message);
+}
+
+void PlayerBar::refresh()
+{
+    const bool loaded = m_player.hasTune();
+    const int count = loaded ? m_player.info().subtunes : 0;
+    const int subtune = m_player.subtune();
+    const bool playing = m_player.state() == MusicPlayer::State::Playing;
+    m_playPause->setEnabled(loaded);
+    m_playPause->setIcon(
+        style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
+    m_playPause->setToolTip(playing ? tr("Pause") : tr("Play"));
+    m_stop->setEnabled(m_player.state() != MusicPlayer::State::Stopped);
+    m_previous->setEnabled(loaded && subtune > 1);
+    m_next->setEnabled(loaded && subtune < count);
+    m_subtune->setText(loaded ? tr("%1 / %2").arg(subtune).arg(count) : QString());
+    refreshTime();
+}
+
+void PlayerBar::refreshTime()
+{
+    if (!m_player.hasTune()) {
+        m_time->clear();
+        return;
+    }
+    const QString elapsed = music::formatLength(int(m_player.elapsedMs()));
+    const auto length = m_player.info().lengthMs(m_player.subtune());
+    m_time->setText(length ? tr("%1 / %2").arg(elapsed, music::formatLength(*length)) : elapsed);
+}
