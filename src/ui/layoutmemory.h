@@ -6,8 +6,8 @@
 class QWidget;
 
 // Remembers, per user, each window's geometry and the state of its named splitters and of
-// the headers of its named item views, through QSettings keyed by the window's object name (or class).
-// A watched window gets its layout back when it is first shown and keeps it when it is
+// the headers of its named item views, through QSettings keyed by the window's object name (or
+// class). A watched window gets its layout back when it is first shown and keeps it when it is
 // hidden. The programs name the file (setFile); without one nothing is kept, as in tests.
 class LayoutMemory : public QObject
 {

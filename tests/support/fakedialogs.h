@@ -29,8 +29,8 @@ public:
 
     QList<Shown> shown;
     QList<bool> answers;
-    QList<int> choices;    // button indexes
-    QStringList folders;   // picked folders; empty: cancelled
+    QList<int> choices;  // button indexes
+    QStringList folders; // picked folders; empty: cancelled
 
     QStringList messages() const;  // texts of messages, in order
     QStringList questions() const; // texts of questions and choices, in order
