@@ -15,7 +15,8 @@ BUILD := $(BUILD)-sanitize
 BUILD_TYPE := RelWithDebInfo
 endif
 
-.PHONY: all bootstrap configure build run test package bench fuzz fuzz-smoke format-check clean
+.PHONY: all bootstrap configure build run test package bench fuzz fuzz-smoke format-check \
+        translations translations-check clean
 
 all: build
 
@@ -60,6 +61,14 @@ fuzz-smoke: fuzz
 # Fails when a source file differs from what the project's .clang-format makes of it.
 format-check: bootstrap
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+# Brings translations/*.ts up to date with the sources and lists what is left to translate;
+# translations-check fails on a stale file or an unfinished entry.
+translations: bootstrap
+	@scripts/update-translations
+
+translations-check: bootstrap
+	@scripts/check-translations
 
 clean:
 	rm -rf $(BUILD) $(BUILD)-fuzz $(BUILD)-sanitize

@@ -8,6 +8,7 @@
 #include "merrowcommandline.h"
 #include "merrowregistry.h"
 #include "paths.h"
+#include "translators.h"
 #include "widgetdialogs.h"
 #include "windowregistry.h"
 
@@ -97,6 +98,7 @@ int main(int argc, char *argv[])
         LayoutMemory::setFile(LayoutMemory::defaultFile());
     }
     QCoreApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
+    installTranslators(*app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -2,13 +2,12 @@
 
 MerrowCommandLine::MerrowCommandLine()
 {
-    m_parser.setApplicationDescription(QStringLiteral("Exports and merges catalogue records."));
+    m_parser.setApplicationDescription(tr("Exports and merges catalogue records."));
     const Options &o = m_options;
     addOptions({o.catalogue, o.exportTo, o.import, o.addNew, o.all, o.diff, o.convertLegacy},
                {o.exportTo, o.import, o.addNew, o.all, o.diff, o.convertLegacy});
-    m_parser.addPositionalArgument(QStringLiteral("newfile"),
-                                   QStringLiteral("With --convert-legacy: the new catalogue."),
-                                   QStringLiteral("[newfile]"));
+    m_parser.addPositionalArgument(tr("newfile"), tr("With --convert-legacy: the new catalogue."),
+                                   tr("[newfile]"));
 }
 
 MerrowCommandLine::Run MerrowCommandLine::parse(const QStringList &arguments)

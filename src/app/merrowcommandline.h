@@ -5,34 +5,41 @@
 // merrow's options, and what a command line asks the program to do.
 class MerrowCommandLine : public CommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(MerrowCommandLine)
+
 public:
     // Batch: --export or --import, or one of their modes given without them.
     enum class Run { Windows, Batch, Convert, Help, Version, Refused };
 
     struct Options {
         QCommandLineOption catalogue{QStringLiteral("catalogue"),
-                                     QStringLiteral("Use the catalogue at <path>."),
-                                     QStringLiteral("path")};
-        QCommandLineOption exportTo{QStringLiteral("export"),
-                                    QStringLiteral("Write export.mdb into <folder> and exit."),
-                                    QStringLiteral("folder")};
-        QCommandLineOption import{QStringLiteral("import"),
-                                  QStringLiteral("Import the export file <file> (with --new, "
-                                                 "--all or --diff) and exit."),
-                                  QStringLiteral("file")};
+                                     MerrowCommandLine::tr("Use the catalogue at <path>."),
+                                     MerrowCommandLine::tr("path")};
+        QCommandLineOption exportTo{
+            QStringLiteral("export"),
+            MerrowCommandLine::tr("Write export.mdb into <folder> and exit."),
+            MerrowCommandLine::tr("folder")};
+        QCommandLineOption import{
+            QStringLiteral("import"),
+            MerrowCommandLine::tr("Import the export file <file> (with --new, "
+                                  "--all or --diff) and exit."),
+            MerrowCommandLine::tr("file")};
         QCommandLineOption addNew{QStringLiteral("new"),
-                                  QStringLiteral("Import: add the games not yet present.")};
-        QCommandLineOption all{QStringLiteral("all"),
-                               QStringLiteral("Import: add new games, overwrite present ones.")};
-        QCommandLineOption diff{QStringLiteral("diff"),
-                                QStringLiteral("Import: show the differences, change nothing.")};
+                                  MerrowCommandLine::tr("Import: add the games not yet present.")};
+        QCommandLineOption all{
+            QStringLiteral("all"),
+            MerrowCommandLine::tr("Import: add new games, overwrite present ones.")};
+        QCommandLineOption diff{
+            QStringLiteral("diff"),
+            MerrowCommandLine::tr("Import: show the differences, change nothing.")};
         // The new file is the first argument after it: an option takes one value only.
         QCommandLineOption convertLegacy{
             QStringLiteral("convert-legacy"),
-            QStringLiteral("Convert the catalogue <jetfile> of the older Windows program into "
-                           "a new catalogue <newfile> (the next argument) and exit; <jetfile> "
-                           "is only read and an existing <newfile> is never replaced."),
-            QStringLiteral("jetfile")};
+            MerrowCommandLine::tr(
+                "Convert the catalogue <jetfile> of the older Windows program into "
+                "a new catalogue <newfile> (the next argument) and exit; <jetfile> "
+                "is only read and an existing <newfile> is never replaced."),
+            MerrowCommandLine::tr("jetfile")};
     };
 
     MerrowCommandLine();

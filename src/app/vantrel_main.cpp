@@ -25,6 +25,7 @@
 #include "screenshotregistry.h"
 #include "splash.h"
 #include "statefile.h"
+#include "translators.h"
 #include "vantrelcommandline.h"
 #include "widgetdialogs.h"
 #include "windowregistry.h"
@@ -214,6 +215,7 @@ int main(int argc, char *argv[])
         QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vantrel.Vantrel"));
         LayoutMemory::setFile(LayoutMemory::defaultFile());
     }
+    installTranslators(*app);
 
     VantrelCommandLine line;
     const Run run = line.process(*app);

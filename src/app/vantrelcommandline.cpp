@@ -4,8 +4,7 @@
 
 VantrelCommandLine::VantrelCommandLine()
 {
-    m_parser.setApplicationDescription(
-        QStringLiteral("Catalogue and launcher for C64 and Amiga games."));
+    m_parser.setApplicationDescription(tr("Catalogue and launcher for C64 and Amiga games."));
     const Options &o = m_options;
     addOptions({o.catalogue, o.list, o.c64, o.amiga, o.playable, o.sound, o.find, o.play,
                 o.playMusic, o.with, o.entry, o.amigaTemplate, o.dryRun, o.dir},

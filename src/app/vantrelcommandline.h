@@ -7,57 +7,64 @@ class QCoreApplication;
 // vantrel's options, and what a command line asks the program to do.
 class VantrelCommandLine : public CommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(VantrelCommandLine)
+
 public:
     enum class Run { Windows, List, Dir, Play, PlayMusic, Help, Version, Refused };
 
     struct Options {
         QCommandLineOption catalogue{QStringLiteral("catalogue"),
-                                     QStringLiteral("Use the catalogue at <path>."),
-                                     QStringLiteral("path")};
-        QCommandLineOption list{QStringLiteral("list"),
-                                QStringLiteral("Print the games of the list (id, tab, title) "
-                                               "and exit, without a window.")};
+                                     VantrelCommandLine::tr("Use the catalogue at <path>."),
+                                     VantrelCommandLine::tr("path")};
+        QCommandLineOption list{
+            QStringLiteral("list"),
+            VantrelCommandLine::tr("Print the games of the list (id, tab, title) "
+                                   "and exit, without a window.")};
         QCommandLineOption c64{QStringLiteral("c64"),
-                               QStringLiteral("With --list: C64 and C128 games.")};
+                               VantrelCommandLine::tr("With --list: C64 and C128 games.")};
         QCommandLineOption amiga{QStringLiteral("amiga"),
-                                 QStringLiteral("With --list: Amiga games.")};
-        QCommandLineOption playable{QStringLiteral("playable"),
-                                    QStringLiteral("With --list: only games with a game file.")};
-        QCommandLineOption sound{QStringLiteral("sound"),
-                                 QStringLiteral("With --list: only games with a music file.")};
+                                 VantrelCommandLine::tr("With --list: Amiga games.")};
+        QCommandLineOption playable{
+            QStringLiteral("playable"),
+            VantrelCommandLine::tr("With --list: only games with a game file.")};
+        QCommandLineOption sound{
+            QStringLiteral("sound"),
+            VantrelCommandLine::tr("With --list: only games with a music file.")};
         QCommandLineOption find{
             QStringLiteral("find"),
-            QStringLiteral("With --list: only games holding <text> (a+b: both)."),
-            QStringLiteral("text")};
+            VantrelCommandLine::tr("With --list: only games holding <text> (a+b: both)."),
+            VantrelCommandLine::tr("text")};
         QCommandLineOption play{
             QStringLiteral("play"),
-            QStringLiteral("Start the game <id> in its emulator, without a window."),
-            QStringLiteral("id")};
+            VantrelCommandLine::tr("Start the game <id> in its emulator, without a window."),
+            VantrelCommandLine::tr("id")};
         QCommandLineOption playMusic{
             QStringLiteral("play-music"),
-            QStringLiteral("Play the music file of the game <id>, without a window."),
-            QStringLiteral("id")};
+            VantrelCommandLine::tr("Play the music file of the game <id>, without a window."),
+            VantrelCommandLine::tr("id")};
         QCommandLineOption with{
             QStringLiteral("with"),
-            QStringLiteral("With --play: the emulator (ccs64, vice, c64s, pc64; uae, fellow). "
-                           "With --play-music: the player, 1 or 2."),
-            QStringLiteral("name")};
+            VantrelCommandLine::tr(
+                "With --play: the emulator (ccs64, vice, c64s, pc64; uae, fellow). "
+                "With --play-music: the player, 1 or 2."),
+            VantrelCommandLine::tr("name")};
         QCommandLineOption entry{
             QStringLiteral("entry"),
-            QStringLiteral("With --play: the entry <n> of the image's --dir list, from 0."),
-            QStringLiteral("n")};
+            VantrelCommandLine::tr("With --play: the entry <n> of the image's --dir list, from 0."),
+            VantrelCommandLine::tr("n")};
         QCommandLineOption amigaTemplate{
             QStringLiteral("template"),
-            QStringLiteral("With --play: the Amiga template, by its file name or a path."),
-            QStringLiteral("name")};
+            VantrelCommandLine::tr("With --play: the Amiga template, by its file name or a path."),
+            VantrelCommandLine::tr("name")};
         QCommandLineOption dryRun{
             QStringLiteral("dry-run"),
-            QStringLiteral("With --play or --play-music: print the program and each argument, "
-                           "one a line, and start nothing.")};
+            VantrelCommandLine::tr(
+                "With --play or --play-music: print the program and each argument, "
+                "one a line, and start nothing.")};
         QCommandLineOption dir{
             QStringLiteral("dir"),
-            QStringLiteral("Print the directory of a D64 or T64 image and exit."),
-            QStringLiteral("image")};
+            VantrelCommandLine::tr("Print the directory of a D64 or T64 image and exit."),
+            VantrelCommandLine::tr("image")};
     };
 
     VantrelCommandLine();

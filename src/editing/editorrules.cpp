@@ -90,24 +90,31 @@ void refuseUnreadGame(Dialogs &dialogs)
 namespace
 {
 
+// The texts' context: lupdate files a free function's tr() under its namespace, which the
+// program never asks for.
+class EditorRules
+{
+    Q_DECLARE_TR_FUNCTIONS(EditorRules)
+};
+
 enum class Answer { Overwrite, Reload, Cancel };
 
 Answer askAboutOtherChanges(Dialogs &dialogs, const QString &title, const QStringList &columns)
 {
-    const auto tr = [](const char *text) {
-        return QCoreApplication::translate("EditorRules", text);
-    };
     QStringList fields;
     for (const QString &column : columns)
         fields << editconflict::fieldCaption(column);
     dialogs.beep();
     const int answer = dialogs.choose(
-        tr("Another program changed %1 while it was open here: %2.\n\nOverwrite those "
-           "changes with what this window shows, reload the game as it is stored now, or "
-           "cancel and go on editing?")
-            .arg(title.isEmpty() ? tr("this game") : title, fields.join(QStringLiteral(", "))),
-        Dialogs::Icon::Exclamation, tr("Changed Elsewhere"),
-        {tr("&Overwrite"), tr("&Reload"), tr("Cancel")}, 2, 2);
+        EditorRules::tr(
+            "Another program changed %1 while it was open here: %2.\n\nOverwrite those "
+            "changes with what this window shows, reload the game as it is stored now, or "
+            "cancel and go on editing?")
+            .arg(title.isEmpty() ? EditorRules::tr("this game") : title,
+                 fields.join(QStringLiteral(", "))),
+        Dialogs::Icon::Exclamation, EditorRules::tr("Changed Elsewhere"),
+        {EditorRules::tr("&Overwrite"), EditorRules::tr("&Reload"), EditorRules::tr("Cancel")}, 2,
+        2);
     return static_cast<Answer>(qBound(0, answer, 2));
 }
 

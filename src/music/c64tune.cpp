@@ -25,10 +25,12 @@ namespace music
 namespace
 {
 
-QString tr(const char *text)
+// The texts' context: lupdate files a free function's tr() under its namespace, which the
+// program never asks for.
+class Music
 {
-    return QCoreApplication::translate("Music", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Music)
+};
 
 const uint8_t *image(const QByteArray &rom)
 {
@@ -62,10 +64,10 @@ Result<std::unique_ptr<Tune>> C64Tune::load(const QByteArray &data, const C64Rom
                                             const QString &hvscFolder, const QString &path)
 {
     if (!headerIsSound(data))
-        return Failure{tr("it is not a SID tune or it is damaged (its header is wrong)")};
+        return Failure{Music::tr("it is not a SID tune or it is damaged (its header is wrong)")};
     std::unique_ptr<C64Tune> tune(new C64Tune(data, roms));
     if (!tune->m_tune->getStatus())
-        return Failure{tr("it is not a SID tune or it is damaged (%1)")
+        return Failure{Music::tr("it is not a SID tune or it is damaged (%1)")
                            .arg(QString::fromLatin1(tune->m_tune->statusString()))};
     const SidTuneInfo *info = tune->m_tune->getInfo();
     const auto compatibility = info->compatibility();
@@ -73,8 +75,8 @@ Result<std::unique_ptr<Tune>> C64Tune::load(const QByteArray &data, const C64Rom
                          compatibility == SidTuneInfo::COMPATIBILITY_BASIC;
     if (realC64 && (roms.kernal.isEmpty() ||
                     (compatibility == SidTuneInfo::COMPATIBILITY_BASIC && roms.basic.isEmpty())))
-        return Failure{tr("this tune runs on the C64's own ROMs: it plays once the KERNAL, "
-                          "BASIC and character ROM files are given")};
+        return Failure{Music::tr("this tune runs on the C64's own ROMs: it plays once the KERNAL, "
+                                 "BASIC and character ROM files are given")};
 
     TuneInfo &about = tune->m_info;
     about.format = QString::fromLatin1(data.left(4));
@@ -121,7 +123,7 @@ Outcome C64Tune::selectSubtune(int subtune)
     m_mixedAt = 0;
     if (!m_engine->load(m_tune.get()))
         return Failure{
-            tr("the tune cannot start (%1)").arg(QString::fromLatin1(m_engine->error()))};
+            Music::tr("the tune cannot start (%1)").arg(QString::fromLatin1(m_engine->error()))};
     return {};
 }
 

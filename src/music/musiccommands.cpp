@@ -13,10 +13,12 @@ namespace music
 namespace
 {
 
-QString tr(const char *text)
+// The texts' context: lupdate files a free function's tr() under its namespace, which the
+// program never asks for.
+class Music
 {
-    return QCoreApplication::translate("Music", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Music)
+};
 
 QByteArray wavHeader(qint64 frames)
 {
@@ -58,7 +60,7 @@ Outcome writePcm(Tune &tune, qint64 frames, QSaveFile &file, Progress &progress)
         progress.setDone(done);
     }
     if (progress.isCancelled())
-        return Failure{tr("cancelled")};
+        return Failure{Music::tr("cancelled")};
     file.seek(0);
     file.write(wavHeader(done));
     return {};
@@ -97,7 +99,7 @@ Result<QStringList> musicInfoLines(const QString &tunePath, const MusicSources &
 Outcome renderWav(const WavRequest &request, const MusicSources &sources, Progress &progress)
 {
     if (request.seconds && *request.seconds < 1)
-        return Failure{tr("the length must be at least 1 second")};
+        return Failure{Music::tr("the length must be at least 1 second")};
     auto loaded = loadTune(request.tunePath, sources);
     if (!loaded)
         return loaded.failure();
@@ -105,7 +107,7 @@ Outcome renderWav(const WavRequest &request, const MusicSources &sources, Progre
     const TuneInfo &info = tune.info();
     const int subtune = request.subtune.value_or(info.startSubtune);
     if (subtune < 1 || subtune > info.subtunes)
-        return Failure{tr("%1 has no subtune %2: it has %3")
+        return Failure{Music::tr("%1 has no subtune %2: it has %3")
                            .arg(request.tunePath)
                            .arg(subtune)
                            .arg(info.subtunes)};
@@ -115,12 +117,14 @@ Outcome renderWav(const WavRequest &request, const MusicSources &sources, Progre
                                       : info.lengthMs(subtune).value_or(kDefaultWavSeconds * 1000);
     QSaveFile file(request.wavPath);
     if (!file.open(QIODevice::WriteOnly))
-        return Failure{tr("%1 cannot be written: %2").arg(request.wavPath, file.errorString())};
+        return Failure{
+            Music::tr("%1 cannot be written: %2").arg(request.wavPath, file.errorString())};
     if (const Outcome written = writePcm(tune, ms * Tune::kSampleRate / 1000, file, progress);
         !written)
         return written;
     if (!file.commit())
-        return Failure{tr("%1 cannot be written: %2").arg(request.wavPath, file.errorString())};
+        return Failure{
+            Music::tr("%1 cannot be written: %2").arg(request.wavPath, file.errorString())};
     return {};
 }
 

@@ -14,10 +14,12 @@ namespace music
 namespace
 {
 
-QString tr(const char *text)
+// The texts' context: lupdate files a free function's tr() under its namespace, which the
+// program never asks for.
+class Music
 {
-    return QCoreApplication::translate("Music", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Music)
+};
 
 bool isSid(const QByteArray &data)
 {
@@ -40,9 +42,9 @@ Result<std::unique_ptr<Tune>> loadTune(const QByteArray &data, const QString &pa
 {
     auto tune = isSid(data) ? loadSid(data, path, sources) : ModuleTune::load(data);
     if (!tune) {
-        const QString name = path.isEmpty() ? tr("The tune") : path;
+        const QString name = path.isEmpty() ? Music::tr("The tune") : path;
         qCWarning(lcLaunch) << "music:" << name << tune.error();
-        return Failure{tr("%1 cannot be played: %2").arg(name, tune.error())};
+        return Failure{Music::tr("%1 cannot be played: %2").arg(name, tune.error())};
     }
     return tune;
 }
@@ -51,10 +53,11 @@ Result<std::unique_ptr<Tune>> loadTune(const QString &path, const MusicSources &
 {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return Failure{tr("%1 cannot be read: %2")
-                           .arg(path, file.exists() ? file.errorString() : tr("no such file"))};
+        return Failure{
+            Music::tr("%1 cannot be read: %2")
+                .arg(path, file.exists() ? file.errorString() : Music::tr("no such file"))};
     if (file.size() > kMaxTuneSize)
-        return Failure{tr("%1 cannot be played: it is too large for a tune").arg(path)};
+        return Failure{Music::tr("%1 cannot be played: it is too large for a tune").arg(path)};
     return loadTune(file.readAll(), path, sources);
 }
 

@@ -1,5 +1,6 @@
 // The programs' command lines as a terminal gives them: an option's value is never taken for
-// an option, and a command line that needs no window asks for no display.
+// an option, a command line that needs no window asks for no display, and the help speaks
+// the user's language.
 #include "merrowcommandline.h"
 #include "testcatalogue.h"
 #include "vantrelcommandline.h"
@@ -11,19 +12,31 @@ namespace
 {
 
 struct Ran {
-    int code;    // -1 after a crash
-    QString out; // the first line
-    QString err; // the first line
+    int code; // -1 after a crash
+    QString out;
+    QString err;
 };
 
-// Runs a program without any display, so that one going for its windows dies of it.
-Ran run(const QString &program, const QStringList &arguments, const QString &home)
+QString firstLine(const QString &text)
+{
+    return text.section('\n', 0, 0);
+}
+
+// Runs a program without any display, so that one going for its windows dies of it; lang,
+// when given, is the only setting of the user's language.
+Ran run(const QString &program, const QStringList &arguments, const QString &home,
+        const QString &lang = {})
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(name);
     env.insert("HOME", home);
     env.insert("XDG_DATA_HOME", home + "/data");
+    if (!lang.isEmpty()) {
+        for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+            env.remove(name);
+        env.insert("LANG", lang);
+    }
     QProcess process;
     process.setProcessEnvironment(env);
     process.start(program, arguments);
@@ -31,11 +44,9 @@ Ran run(const QString &program, const QStringList &arguments, const QString &hom
         process.kill();
         process.waitForFinished();
     }
-    const auto firstLine = [](const QByteArray &bytes) {
-        return QString::fromUtf8(bytes).section('\n', 0, 0);
-    };
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            firstLine(process.readAllStandardOutput()), firstLine(process.readAllStandardError())};
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 } // namespace
@@ -74,9 +85,9 @@ TEST(CommandLine, OptionValuesAreNeverTakenForCommands)
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
         const Ran ran = run(c.program, c.arguments, home.path());
         EXPECT_EQ(ran.code, c.code);
-        EXPECT_EQ(ran.out, c.out);
+        EXPECT_EQ(firstLine(ran.out), c.out);
         const QString name = QFileInfo(c.program).completeBaseName();
-        EXPECT_EQ(ran.err, c.err.isEmpty() ? c.err : name + ": " + c.err);
+        EXPECT_EQ(firstLine(ran.err), c.err.isEmpty() ? c.err : name + ": " + c.err);
     }
     EXPECT_FALSE(QFileInfo::exists(home.filePath("data/vantrel"))) << "no data folder seeded";
 }
@@ -109,5 +120,38 @@ TEST(CommandLine, OnlyTheWindowsAskForADisplay)
             << c.arguments.join(' ').toStdString();
         EXPECT_EQ(MerrowCommandLine::needsWindows(arguments), c.merrow)
             << c.arguments.join(' ').toStdString();
+    }
+}
+
+TEST(CommandLine, HelpIsInTheUsersLanguage)
+{
+    struct Case {
+        const char *program, *lang;
+        QString ours;   // an option of the program's
+        QString qtHelp; // Qt's, from the program's own catalogue: Qt's Italian lacks it
+        QString qt;     // from Qt's own catalogue
+    };
+    const Case cases[] = {
+        {VANTREL, "it_IT.UTF-8", "Usa il catalogo indicato da <percorso>.",
+         "Mostra l'aiuto sulle opzioni della riga di comando.",
+         "Mostra le informazioni sulla versione."},
+        {MERROW, "it_IT.UTF-8", "Importa: aggiunge i giochi non ancora presenti.",
+         "Mostra l'aiuto sulle opzioni della riga di comando.",
+         "Mostra le informazioni sulla versione."},
+        {VANTREL, "C", "Use the catalogue at <path>.", "Displays help on commandline options.",
+         "Displays version information."},
+        {MERROW, "C", "Import: add the games not yet present.",
+         "Displays help on commandline options.", "Displays version information."},
+    };
+    QTemporaryDir home;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.program) + " " + c.lang);
+        const Ran ran = run(c.program, {"--help"}, home.path(), c.lang);
+        EXPECT_EQ(ran.code, 0);
+        // The help wraps its descriptions to the terminal's width.
+        const QString help = ran.out.simplified();
+        EXPECT_TRUE(help.contains(c.ours)) << ran.out.toStdString();
+        EXPECT_TRUE(help.contains(c.qtHelp)) << ran.out.toStdString();
+        EXPECT_TRUE(help.contains(c.qt)) << ran.out.toStdString();
     }
 }
