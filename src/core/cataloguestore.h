@@ -8,6 +8,8 @@
 #include <QList>
 #include <QSqlDatabase>
 
+#include <optional>
+
 // The catalogue's games and configuration as typed records. The only C++ that names the
 // catalogue's tables and columns (with data/schema.sql): everything else reads and writes
 // Game and Configuration through it. Every value is bound; writes take the write lock at
@@ -33,6 +35,8 @@ public:
     static QString gameGoneText();
 
     Result<Game> game(GameId id) const;
+    // Nothing when there is no such game: for the callers to whom a gone game is no error.
+    Result<std::optional<Game>> findGame(GameId id) const;
     Result<QString> title(GameId id) const;
     Result<GameId> addGame(const Game &game);
     // Writes the fields in which edited differs from loaded, and nothing else.
