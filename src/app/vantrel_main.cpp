@@ -4,6 +4,7 @@
 #include "browserregistry.h"
 #include "c64dirlisting.h"
 #include "c64registry.h"
+#include "cataloguestore.h"
 #include "commandlinecheck.h"
 #include "configregistry.h"
 #include "database.h"
@@ -111,12 +112,12 @@ int runPlay(const QCommandLineParser &parser, const Options &o, const Paths &pat
     ProcessLauncher launcher;
     switch (browser::playTarget(game->value(0).toString())) {
     case browser::PlayTarget::C64:
-        return playC64Game(connection->db(), request, launcher, out, err);
+        return playC64Game(CatalogueStore(connection->db()), request, launcher, out, err);
     case browser::PlayTarget::Amiga: {
         const auto state = browser::readStateFile(paths.stateFile);
         request.hideUaeGui = !(state && state->uaeShowsGui);
         request.hideFellowGui = !(state && state->fellowShowsGui);
-        return playAmigaGame(connection->db(), request, launcher, out, err);
+        return playAmigaGame(CatalogueStore(connection->db()), request, launcher, out, err);
     }
     case browser::PlayTarget::None:
         break;
@@ -126,7 +127,7 @@ int runPlay(const QCommandLineParser &parser, const Options &o, const Paths &pat
 }
 
 // The player of --with (1 or 2), or the first configured; nothing for another --with.
-std::optional<QString> chooseSoundPlayer(const music::SoundPlayers &players, const QString &with)
+std::optional<QString> chooseSoundPlayer(const music::GameMusic &players, const QString &with)
 {
     if (with == QLatin1String("1"))
         return players.player1;
@@ -148,11 +149,14 @@ int runPlayMusic(const QCommandLineParser &parser, const Options &o, const Paths
     QString error;
     const auto connection =
         catalogue::Connection::open(paths.catalogue, &error, catalogue::Connection::Mode::ReadOnly);
-    const music::SoundPlayers players =
-        connection ? music::loadPlayers(connection->db(), &error) : music::SoundPlayers{};
-    const QString song =
-        error.isEmpty() ? music::loadSong(connection->db(), *id, &error) : QString();
-    const std::optional<QString> player = chooseSoundPlayer(players, parser.value(o.with));
+    const Result<music::GameMusic> music =
+        connection ? music::readGameMusic(CatalogueStore(connection->db()), *id)
+                   : Result<music::GameMusic>(Failure{error});
+    if (!music)
+        error = music.error();
+    const QString song = music.valueOr({}).song;
+    const std::optional<QString> player =
+        chooseSoundPlayer(music.valueOr({}), parser.value(o.with));
     if (!error.isEmpty() || !player) {
         err << (player ? QStringLiteral("Cannot open the catalogue: ") + error
                        : QStringLiteral("--with takes 1 or 2"))

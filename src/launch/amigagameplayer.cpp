@@ -1,8 +1,9 @@
 #include "amigagameplayer.h"
 
+#include "amigarecords.h"
 #include "appcontext.h"
 #include "browselists.h"
-#include "database.h"
+#include "cataloguestore.h"
 #include "dialogs.h"
 #include "opentest.h"
 #include "placement.h"
@@ -40,15 +41,16 @@ bool AmigaGamePlayer::takeRequest(const AmigaGameRequest &request)
 {
     m_gameId = request.gameId;
     m_disks.reset();
-    showGameInTitle(this, tr("Start Amiga Game"), catalogue::gameTitle(context().db(), m_gameId));
+    const Result<std::optional<Game>> game = CatalogueStore(context().db()).findGame(m_gameId);
+    showGameInTitle(this, tr("Start Amiga Game"), game && *game ? (*game)->title : QString());
     const bool readable = loadEmulators();
     m_noEmulatorLabel->setVisible(!hasEmulator());
     if (!readable)
         return true; // the user has been told; PLAY says that the game is missing
-    QString error;
-    m_disks = readAmigaDisks(context().db(), m_gameId, &error);
-    if (!error.isEmpty())
-        reportReadFailure(context().dialogs, error);
+    if (!game)
+        reportReadFailure(context().dialogs, game.error());
+    else if (*game)
+        m_disks = amigaDrives(**game);
     return true;
 }
 

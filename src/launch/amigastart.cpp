@@ -26,40 +26,34 @@ QString diskProblem(const QString &path)
 
 } // namespace
 
-AmigaStartPlan prepareAmigaStart(const AmigaStartRequest &request)
+Outcome checkAmigaProgram(AmigaEmulator emulator, const QString &executable)
 {
-    using Status = AmigaStartPlan::Status;
-    const AmigaProgram program = amigaProgram(request.emulator, request.executable);
-    AmigaStartPlan plan;
-    if (request.executable.isEmpty()) {
-        plan.status = Status::NotConfigured;
-        plan.error = QCoreApplication::translate("AmigaStart", "No %1 executable is configured.")
-                         .arg(amigaProgramName(program));
-        return plan;
-    }
-    plan.error = programProblem(request.executable);
-    if (!plan.error.isEmpty()) {
-        plan.status = Status::BadProgram;
-        return plan;
-    }
-    for (const QVariant &disk : request.drives) {
-        plan.error = diskProblem(disk.toString());
-        if (!plan.error.isEmpty()) {
-            plan.status = Status::BadDisk;
-            return plan;
-        }
-    }
-    const AmigaFormat format = amigaFormat(program);
+    if (executable.isEmpty())
+        return Failure{QCoreApplication::translate("AmigaStart", "No %1 executable is configured.")
+                           .arg(amigaProgramName(amigaProgram(emulator, executable)))};
+    if (const QString problem = programProblem(executable); !problem.isEmpty())
+        return Failure{problem};
+    return {};
+}
+
+Outcome checkAmigaStart(const AmigaStartRequest &request)
+{
+    if (Outcome program = checkAmigaProgram(request.emulator, request.executable); !program)
+        return program;
+    for (const QString &disk : request.drives)
+        if (const QString problem = diskProblem(disk); !problem.isEmpty())
+            return Failure{problem};
+    return {};
+}
+
+Result<Command> writeAmigaStart(const AmigaStartRequest &request)
+{
+    const AmigaFormat format = amigaFormat(amigaProgram(request.emulator, request.executable));
     const RuntimeFolder folder = RuntimeFolder::forUser(request.tempDir);
-    const AmigaConfigResult written = writeAmigaConfig(
+    const Outcome written = writeAmigaConfig(
         {format, request.templatePath, request.drives, request.hideGui, amigaOutputName(format)},
         folder);
-    if (!written.ok()) {
-        plan.status = Status::ConfigFailed;
-        plan.error = written.error;
-        return plan;
-    }
-    plan.configuration = folder.filePath(amigaOutputName(format));
-    plan.command = amigaCommand(format, request.executable, plan.configuration);
-    return plan;
+    if (!written)
+        return written.failure();
+    return amigaCommand(format, request.executable, folder.filePath(amigaOutputName(format)));
 }

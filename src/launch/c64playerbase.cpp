@@ -3,9 +3,11 @@
 #include "appcontext.h"
 #include "c64commandline.h"
 #include "c64start.h"
-#include "database.h"
+#include "cataloguestore.h"
 #include "dialogs.h"
+#include "game.h"
 #include "imagereader.h"
+#include "logging.h"
 #include "opentest.h"
 #include "windowregistry.h"
 
@@ -63,23 +65,22 @@ C64PlayerBase::C64PlayerBase(AppContext &ctx, QWidget *parent)
 
 void C64PlayerBase::loadConfiguration()
 {
-    m_config = QSqlRecord();
+    m_config = {};
     if (checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue)) {
-        QString error;
-        if (const auto record = catalogue::configRecord(m_ctx.db(), {}, &error))
-            m_config = *record;
-        else if (!error.isEmpty())
-            reportReadFailure(m_ctx.dialogs, error);
+        const Result<Configuration> read = CatalogueStore(m_ctx.db()).configuration();
+        if (read)
+            m_config = *read;
+        else
+            reportReadFailure(m_ctx.dialogs, read.error());
     }
     showConfiguredEmulators();
 }
 
 void C64PlayerBase::showConfiguredEmulators()
 {
-    for (const C64Emulator e : kC64Emulators) {
-        const QVariant path = m_config.value(c64EmulatorInfo(e).field);
-        m_emulatorButtons[static_cast<int>(e)]->setHidden(catalogue::isEmptyValue(path));
-    }
+    for (const C64Emulator e : kC64Emulators)
+        m_emulatorButtons[static_cast<int>(e)]->setHidden(
+            !Game::isSet(m_config.value(c64EmulatorInfo(e).path)));
     m_noEmulatorLabel->setVisible(!firstConfiguredEmulator());
 }
 
@@ -87,7 +88,7 @@ void C64PlayerBase::showConfiguredEmulators()
 std::optional<C64Emulator> C64PlayerBase::firstConfiguredEmulator() const
 {
     for (const C64Emulator e : kC64Emulators)
-        if (!catalogue::isEmptyValue(m_config.value(c64EmulatorInfo(e).field)))
+        if (Game::isSet(m_config.value(c64EmulatorInfo(e).path)))
             return e;
     return std::nullopt;
 }
@@ -109,7 +110,17 @@ void C64PlayerBase::showPlayFile(const QString &path)
 {
     m_playFile = path;
     if (c64ImageKind(path) != C64ImageKind::None) {
-        showListing(readC64Image(path));
+        const Result<ImageListing> listing = readC64Image(path);
+        if (listing) {
+            showListing(*listing);
+            return;
+        }
+        // A file that cannot be read shows as a directory that cannot be trusted.
+        qCWarning(lcLaunch) << "cannot read" << listing.error();
+        ImageListing unreadable;
+        unreadable.path = unquotePath(path);
+        unreadable.corrupted = true;
+        showListing(unreadable);
         return;
     }
     m_directoryList->clear();
@@ -163,24 +174,20 @@ void C64PlayerBase::startEntry(QListWidgetItem *item)
 
 void C64PlayerBase::startEmulator(C64Emulator emulator)
 {
-    const C64EmulatorInfo &info = c64EmulatorInfo(emulator);
     // The focus alone makes a row current without selecting it; only a highlighted
     // entry counts as chosen.
     const QListWidgetItem *item = m_directoryList->currentItem();
     const bool chosen = item && item->isSelected();
-    const C64StartPlan plan = prepareC64Start(
-        {emulator, m_config.value(info.field).toString(), m_playFile,
+    const Result<Command> command = prepareC64Start(
+        {emulator, m_config.value(c64EmulatorInfo(emulator).path), m_playFile,
          chosen ? m_directoryList->currentRow() : -1, chosen ? item->text() : QString()});
-    using Status = C64StartPlan::Status;
-    if (plan.status == Status::Unsupported) {
-        reportFailure(tr("File type not supported by emulator"));
-        return;
-    }
-    if (plan.status == Status::BadProgram || plan.status == Status::MissingFile) {
-        reportFailure(plan.error);
+    if (!command) {
+        reportFailure(command.error());
         return;
     }
     QString error;
-    if (!plan.ok() || !m_ctx.launcher.start(plan.command, &error))
-        reportFailure(tr("Bad Configuration for %1").arg(info.caption));
+    if (!m_ctx.launcher.start(*command, &error)) {
+        qCWarning(lcLaunch) << "cannot start" << command->program << error;
+        reportFailure(c64BadConfigurationText(emulator));
+    }
 }

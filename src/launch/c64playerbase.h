@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QSqlRecord>
+#include "configuration.h"
+
 #include <QWidget>
 
 #include <array>
@@ -28,9 +29,8 @@ protected:
     const std::array<QPushButton *, 4> &emulatorButtons() const { return m_emulatorButtons; }
     // Says where to set an emulator; shown while none is configured.
     QLabel *noEmulatorLabel() const { return m_noEmulatorLabel; }
-    // The open test, the configuration record (the first row of tabella2), then the
-    // button of every configured emulator shown and the others hidden (the notice when none
-    // is left).
+    // The open test, the configuration, then the button of every configured emulator shown
+    // and the others hidden (the notice when none is left).
     void loadConfiguration();
     // The image display (file, name and ID, directory, blocks free) for the window's layout.
     QVBoxLayout *imageLayout();
@@ -57,6 +57,6 @@ private:
     QLabel *m_blocksFreeLabel;
     QLabel *m_noEmulatorLabel;
     std::array<QPushButton *, 4> m_emulatorButtons{};
-    QSqlRecord m_config;
+    Configuration m_config;
     QString m_playFile;
 };

@@ -1,7 +1,7 @@
 #include "gamemusicplayer.h"
 
 #include "appcontext.h"
-#include "database.h"
+#include "cataloguestore.h"
 #include "musiccommand.h"
 #include "opentest.h"
 #include "placement.h"
@@ -64,17 +64,15 @@ void GameMusicPlayer::loadPlayersAndSong(int gameId)
     // After a failed open test the window offers no player: there is nothing to read.
     if (!checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue))
         return;
-    QString error;
-    const music::SoundPlayers players = music::loadPlayers(m_ctx.db(), &error);
-    if (error.isEmpty())
-        m_song = music::loadSong(m_ctx.db(), gameId, &error);
-    showGameInTitle(this, tr("Select SoundPlayer"), catalogue::gameTitle(m_ctx.db(), gameId));
-    if (!error.isEmpty()) {
-        reportReadFailure(m_ctx.dialogs, error);
+    const Result<music::GameMusic> music = music::readGameMusic(CatalogueStore(m_ctx.db()), gameId);
+    showGameInTitle(this, tr("Select SoundPlayer"), music.ok() ? music->title : QString());
+    if (!music) {
+        reportReadFailure(m_ctx.dialogs, music.error());
         return;
     }
-    m_player1 = players.player1;
-    m_player2 = players.player2;
+    m_song = music->song;
+    m_player1 = music->player1;
+    m_player2 = music->player2;
 }
 
 void GameMusicPlayer::onPlayer1Clicked()

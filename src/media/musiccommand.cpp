@@ -1,6 +1,6 @@
 #include "musiccommand.h"
 
-#include "database.h"
+#include "cataloguestore.h"
 #include "shortpath.h"
 
 #include <algorithm>
@@ -8,29 +8,16 @@
 namespace music
 {
 
-SoundPlayers loadPlayers(const QSqlDatabase &db, QString *error)
+Result<GameMusic> readGameMusic(const CatalogueStore &store, GameId id)
 {
-    SoundPlayers players;
-    if (const auto row = catalogue::configRecord(
-            db, {QStringLiteral("player1"), QStringLiteral("player2")}, error)) {
-        players.player1 = row->value(0).toString();
-        players.player2 = row->value(1).toString();
-    }
-    return players;
-}
-
-QString loadSong(const QSqlDatabase &db, int id, QString *error)
-{
-    QString why;
-    QString song;
-    if (!db.isOpen())
-        why = QStringLiteral("The catalogue is not open.");
-    else if (const auto row = catalogue::fetchOne(
-                 db, QStringLiteral("select song from tabella1 where id = ?"), {id}, &why))
-        song = row->value(0).toString();
-    if (error)
-        *error = why;
-    return song;
+    const Result<Configuration> configuration = store.configuration();
+    if (!configuration)
+        return configuration.failure();
+    const Result<std::optional<Game>> game = store.findGame(id);
+    if (!game)
+        return game.failure();
+    const Game found = game->value_or(Game());
+    return GameMusic{found.title, found.musicFile, configuration->player1, configuration->player2};
 }
 
 QString programName(const QString &path)
