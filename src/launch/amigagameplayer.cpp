@@ -23,7 +23,9 @@ AmigaGamePlayer::AmigaGamePlayer(AppContext &ctx, QWidget *parent)
     setObjectName(QStringLiteral("amigaGamePlayer"));
     setWindowTitle(tr("Start Amiga Game"));
     closeOnEscape(this);
-    templateList()->setMinimumSize(twipsToPixels(3600), twipsToPixels(1800));
+    // Room for a few template names without scrolling.
+    const QFontMetrics text = templateList()->fontMetrics();
+    templateList()->setMinimumSize(text.averageCharWidth() * 32, text.lineSpacing() * 7);
     m_noEmulatorLabel->setObjectName(QStringLiteral("noEmulatorLabel"));
     m_noEmulatorLabel->setWordWrap(true);
 

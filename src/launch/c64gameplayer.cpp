@@ -35,7 +35,7 @@ C64GamePlayer::C64GamePlayer(AppContext &ctx, QWidget *parent)
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(m_emulatorFrame);
     layout->addLayout(imageLayout(), 1);
-    resize(560, 360);
+    adjustSize();
     centreOnScreen(this);
 }
 

@@ -32,6 +32,10 @@ C64PlayerBase::C64PlayerBase(AppContext &ctx, QWidget *parent)
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     m_directoryList->setObjectName(QStringLiteral("directoryList"));
     m_directoryList->setFont(fixed);
+    // A listing line, its tabs spread, fits beside the scroll bar; a screenful of entries shows.
+    const QFontMetrics columns(fixed);
+    m_directoryList->setMinimumSize(columns.horizontalAdvance(QString(44, QLatin1Char('0'))),
+                                    columns.lineSpacing() * 12);
     m_directoryList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_diskNameEdit->setObjectName(QStringLiteral("diskNameEdit"));
     m_diskNameEdit->setReadOnly(true);

@@ -31,7 +31,8 @@ void fitToNames(QListWidget *list)
 {
     const int names = list->sizeHintForColumn(0) + 2 * list->frameWidth() +
                       list->verticalScrollBar()->sizeHint().width() + 4;
-    list->setMinimumWidth(qBound(twipsToPixels(2400), names, twipsToPixels(6600)));
+    const int letter = list->fontMetrics().averageCharWidth();
+    list->setMinimumWidth(qBound(letter * 24, names, letter * 64));
 }
 
 } // namespace
@@ -78,7 +79,6 @@ void FreeMusicPlayer::buildLayout()
     buttons->addWidget(m_associateButton);
     buttons->addWidget(m_exitButton);
     outer->addLayout(buttons);
-    resize(twipsToPixels(7200), twipsToPixels(5400));
 }
 
 bool FreeMusicPlayer::takeRequest(const FreeMusicRequest &request)

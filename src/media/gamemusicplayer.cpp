@@ -35,14 +35,12 @@ GameMusicPlayer::GameMusicPlayer(AppContext &ctx, QWidget *parent)
     buttons->addStretch();
     outer->addLayout(buttons);
     outer->addWidget(m_noPlayersLabel);
-    resize(twipsToPixels(3300), twipsToPixels(1200));
 }
 
 QPushButton *GameMusicPlayer::addPlayerButton(const QString &name)
 {
     auto *button = new QPushButton(this);
     button->setObjectName(name);
-    button->setMinimumWidth(twipsToPixels(1320));
     return button;
 }
 
