@@ -37,8 +37,7 @@ struct MusicTest : testing::Test {
     void setPlayers(const QString &player1, const QString &player2)
     {
         Configuration players;
-        players.player1 = player1;
-        players.player2 = player2;
+        players.player1 = player1, players.player2 = player2;
         ASSERT_TRUE(store().saveConfiguration(players).ok());
     }
     // Rows follow the names: "a.mus", "b tune.sid"; "axel.mod".

@@ -29,12 +29,9 @@ struct ViewerTest : testing::Test {
     int add(const QString &title, const QString &machine, const QString &shot1,
             const QString &shot2 = {})
     {
-        Game game;
-        game.title = title;
-        game.machine = machine;
-        game.screenshot1 = shot1;
-        game.screenshot2 = shot2;
-        return int(CatalogueStore(t.catalogue.db()).addGame(game).valueOr(0));
+        Game g;
+        g.title = title, g.machine = machine, g.screenshot1 = shot1, g.screenshot2 = shot2;
+        return int(CatalogueStore(t.catalogue.db()).addGame(g).valueOr(0));
     }
 
     TestContext t;
