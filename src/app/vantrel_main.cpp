@@ -168,7 +168,9 @@ int runPlayMusic(const QCommandLineParser &parser, const Options &o, const Paths
         problem = QStringLiteral("No song configured for this game");
     else if (player->isEmpty())
         problem = QStringLiteral("NO SOUND PLAYERS CONFIGURED");
-    else if (problem = programProblem(*player); problem.isEmpty() && !QFileInfo(song).isFile())
+    else if (const Outcome program = checkProgram(*player); !program)
+        problem = program.error();
+    else if (!QFileInfo(song).isFile())
         problem = QStringLiteral("The music file is missing:\n%1").arg(song);
     if (!problem.isEmpty()) {
         err << problem << '\n';

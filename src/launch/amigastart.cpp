@@ -13,15 +13,15 @@ namespace
 
 // Why a disk cannot go into a drive as it is. A line break would end the drive's line in
 // the configuration, and cutting it out would name another file than the one checked.
-QString diskProblem(const QString &path)
+Outcome checkDisk(const QString &path)
 {
     if (path.contains(QLatin1Char('\n')) || path.contains(QLatin1Char('\r')))
-        return QCoreApplication::translate(
-                   "AmigaStart",
-                   "The disk path %1 holds a line break, which an emulator configuration "
-                   "cannot carry.")
-            .arg(escapeControls(QDir::toNativeSeparators(path)));
-    return path.isEmpty() ? QString() : missingFileProblem(path);
+        return Failure{QCoreApplication::translate(
+                           "AmigaStart",
+                           "The disk path %1 holds a line break, which an emulator configuration "
+                           "cannot carry.")
+                           .arg(escapeControls(QDir::toNativeSeparators(path)))};
+    return path.isEmpty() ? Outcome() : checkGameFile(path);
 }
 
 } // namespace
@@ -31,9 +31,7 @@ Outcome checkAmigaProgram(AmigaEmulator emulator, const QString &executable)
     if (executable.isEmpty())
         return Failure{QCoreApplication::translate("AmigaStart", "No %1 executable is configured.")
                            .arg(amigaProgramName(amigaProgram(emulator, executable)))};
-    if (const QString problem = programProblem(executable); !problem.isEmpty())
-        return Failure{problem};
-    return {};
+    return checkProgram(executable);
 }
 
 Outcome checkAmigaStart(const AmigaStartRequest &request)
@@ -41,8 +39,8 @@ Outcome checkAmigaStart(const AmigaStartRequest &request)
     if (Outcome program = checkAmigaProgram(request.emulator, request.executable); !program)
         return program;
     for (const QString &disk : request.drives)
-        if (const QString problem = diskProblem(disk); !problem.isEmpty())
-            return Failure{problem};
+        if (Outcome present = checkDisk(disk); !present)
+            return present;
     return {};
 }
 

@@ -45,8 +45,8 @@ bool C64GamePlayer::takeRequest(const C64GameRequest &request)
     // player opens for it.
     const QString file = unquotePath(request.gameFile);
     if (!file.isEmpty()) {
-        if (const QString problem = missingFileProblem(file); !problem.isEmpty()) {
-            reportFailure(problem);
+        if (const Outcome present = checkGameFile(file); !present) {
+            reportFailure(present.error());
             return false;
         }
     }

@@ -5,7 +5,6 @@
 #include "shortpath.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 QString c64BadConfigurationText(C64Emulator emulator)
 {
@@ -17,11 +16,11 @@ Result<Command> prepareC64Start(const C64StartRequest &request)
 {
     if (request.executable.isEmpty())
         return Failure{c64BadConfigurationText(request.emulator)};
-    if (const QString problem = programProblem(request.executable); !problem.isEmpty())
-        return Failure{problem};
+    if (Outcome program = checkProgram(request.executable); !program)
+        return program.failure();
     const QString file = unquotePath(request.gameFile);
-    if (!file.isEmpty() && !QFileInfo(file).isFile())
-        return Failure{missingFileProblem(file)};
+    if (Outcome present = file.isEmpty() ? Outcome() : checkGameFile(file); !present)
+        return present.failure();
     const C64CommandResult built =
         buildC64Command(request.emulator, request.executable, shortPath(file), request.entryIndex,
                         request.entryText);

@@ -139,33 +139,35 @@ namespace
 {
 
 // The template asked for: a path, or a name in the list of the program's template folder.
-// Empty, with *code set, when there is none.
-QString chooseTemplate(AmigaProgram program, const QString &executable,
-                       const HeadlessPlayRequest &request, QTextStream &err, int *code)
+struct ChosenTemplate {
+    QString path;
+    int exitCode = kPlayStarted; // anything else: there is none, and the user was told why
+};
+
+ChosenTemplate chooseTemplate(AmigaProgram program, const QString &executable,
+                              const HeadlessPlayRequest &request, QTextStream &err)
 {
     const QString &asked = request.templateName;
     if (QDir::fromNativeSeparators(asked).contains(QLatin1Char('/'))) {
         if (QFileInfo(asked).isFile())
-            return asked;
-        *code = fail(err, kPlayBadArguments, QStringLiteral("No template file %1").arg(asked));
-        return {};
+            return {asked};
+        return {{}, fail(err, kPlayBadArguments, QStringLiteral("No template file %1").arg(asked))};
     }
     const QString folder =
         findAmigaTemplateFolder(program, executable, defaultTemplatePlaces(request.programDir));
     const QStringList names = amigaTemplateNames(folder, amigaFormat(program));
-    if (folder.isEmpty() || names.isEmpty()) {
-        *code = fail(err, kPlayNothing,
-                     QStringLiteral("Bad configuration for %1").arg(amigaProgramName(program)));
-        return {};
-    }
+    if (folder.isEmpty() || names.isEmpty())
+        return {{},
+                fail(err, kPlayNothing,
+                     QStringLiteral("Bad configuration for %1").arg(amigaProgramName(program)))};
     if (asked.isEmpty())
-        return QDir(folder).filePath(names.first());
+        return {QDir(folder).filePath(names.first())};
     if (names.contains(asked))
-        return QDir(folder).filePath(asked);
-    *code =
+        return {QDir(folder).filePath(asked)};
+    return {
+        {},
         fail(err, kPlayBadArguments,
-             QStringLiteral("No template %1 in %2").arg(asked, QDir::toNativeSeparators(folder)));
-    return {};
+             QStringLiteral("No template %1 in %2").arg(asked, QDir::toNativeSeparators(folder)))};
 }
 
 } // namespace
@@ -191,11 +193,11 @@ int playAmigaGame(const CatalogueStore &store, const HeadlessPlayRequest &reques
     // A missing program is named before any template is looked for.
     if (const Outcome program = checkAmigaProgram(start.emulator, start.executable); !program)
         return fail(err, kPlayNothing, program.error());
-    int code = kPlayStarted;
-    start.templatePath = chooseTemplate(amigaProgram(start.emulator, start.executable),
-                                        start.executable, request, err, &code);
-    if (code != kPlayStarted)
-        return code;
+    const ChosenTemplate chosen = chooseTemplate(amigaProgram(start.emulator, start.executable),
+                                                 start.executable, request, err);
+    if (chosen.exitCode != kPlayStarted)
+        return chosen.exitCode;
+    start.templatePath = chosen.path;
     if (const Outcome checked = checkAmigaStart(start); !checked)
         return fail(err, kPlayNothing, checked.error());
     const Result<Command> command = writeAmigaStart(start);
