@@ -52,18 +52,18 @@ struct PickedEmulator {
 };
 
 // The slot "--with" names, or the first configured in the order of the window's buttons.
-qsizetype chooseSlot(const QList<Slot> &slots, const Configuration &configuration,
+qsizetype chooseSlot(const QList<Slot> &choices, const Configuration &configuration,
                      const QString &with)
 {
-    for (qsizetype i = 0; i < slots.size(); ++i)
-        if (with.isEmpty() ? Game::isSet(configuration.value(slots[i].path))
-                           : slots[i].name == with)
+    for (qsizetype i = 0; i < choices.size(); ++i)
+        if (with.isEmpty() ? Game::isSet(configuration.value(choices[i].path))
+                           : choices[i].name == with)
             return i;
     return -1;
 }
 
-// The emulator the options pick among the slots, with its configured program.
-PickedEmulator pickEmulator(const Result<Stored> &stored, const QList<Slot> &slots,
+// The emulator the options pick among the choices, with its configured program.
+PickedEmulator pickEmulator(const Result<Stored> &stored, const QList<Slot> &choices,
                             const QString &with, const QString &noneText, QTextStream &err)
 {
     PickedEmulator picked;
@@ -72,14 +72,14 @@ PickedEmulator pickEmulator(const Result<Stored> &stored, const QList<Slot> &slo
                                QStringLiteral("Cannot read the catalogue: ") + stored.error());
         return picked;
     }
-    picked.slot = chooseSlot(slots, stored->configuration, with);
+    picked.slot = chooseSlot(choices, stored->configuration, with);
     if (picked.slot >= 0) {
-        picked.program = stored->configuration.value(slots[picked.slot].path);
+        picked.program = stored->configuration.value(choices[picked.slot].path);
     } else if (with.isEmpty()) {
         picked.exitCode = fail(err, kPlayNothing, noneText);
     } else {
         QStringList names;
-        for (const Slot &slot : slots)
+        for (const Slot &slot : choices)
             names << slot.name;
         picked.exitCode = fail(err, kPlayBadArguments,
                                QStringLiteral("--with takes one of: ") + names.join(u", "));
@@ -109,12 +109,12 @@ int startOrPrint(const Command &command, bool dryRun, Launcher &launcher, QTextS
 int playC64Game(const CatalogueStore &store, const HeadlessPlayRequest &request, Launcher &launcher,
                 QTextStream &out, QTextStream &err)
 {
-    QList<Slot> slots;
+    QList<Slot> choices;
     for (const C64Emulator e : kC64Emulators)
-        slots << Slot{c64EmulatorInfo(e).name, c64EmulatorInfo(e).path};
+        choices << Slot{c64EmulatorInfo(e).name, c64EmulatorInfo(e).path};
     const Result<Stored> stored = readStored(store, request.gameId);
     const PickedEmulator picked = pickEmulator(
-        stored, slots, request.with, QStringLiteral("No C64 emulator is configured."), err);
+        stored, choices, request.with, QStringLiteral("No C64 emulator is configured."), err);
     if (picked.exitCode != kPlayStarted)
         return picked.exitCode;
     C64StartRequest start{kC64Emulators[picked.slot], picked.program, stored->game.gameFile, -1,
@@ -175,11 +175,11 @@ ChosenTemplate chooseTemplate(AmigaProgram program, const QString &executable,
 int playAmigaGame(const CatalogueStore &store, const HeadlessPlayRequest &request,
                   Launcher &launcher, QTextStream &out, QTextStream &err)
 {
-    const QList<Slot> slots{{QStringLiteral("uae"), Configuration::Path::Uae},
-                            {QStringLiteral("fellow"), Configuration::Path::Fellow}};
+    const QList<Slot> choices{{QStringLiteral("uae"), Configuration::Path::Uae},
+                              {QStringLiteral("fellow"), Configuration::Path::Fellow}};
     const Result<Stored> stored = readStored(store, request.gameId);
     const PickedEmulator picked = pickEmulator(
-        stored, slots, request.with, QStringLiteral("No Amiga emulator is configured."), err);
+        stored, choices, request.with, QStringLiteral("No Amiga emulator is configured."), err);
     if (picked.exitCode != kPlayStarted)
         return picked.exitCode;
 
