@@ -15,6 +15,7 @@
 #include "headlessplay.h"
 #include "launchcheck.h"
 #include "launcher.h"
+#include "layoutmemory.h"
 #include "legacystartoffer.h"
 #include "musiccommand.h"
 #include "musicregistry.h"
@@ -219,6 +220,7 @@ int main(int argc, char *argv[])
         QGuiApplication::setApplicationDisplayName(QStringLiteral("Vantrel"));
         // Wayland matches the windows to the desktop entry and its icon by this name.
         QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vantrel.Vantrel"));
+        LayoutMemory::setFile(LayoutMemory::defaultFile());
     }
 
     VantrelCommandLine line;
