@@ -1,6 +1,6 @@
 #include "editconflict.h"
 
-#include "database.h"
+#include "cataloguestore.h"
 
 #include <QCoreApplication>
 
@@ -58,7 +58,7 @@ QStringList lostColumns(const QVariantMap &loaded, const QVariantMap &stored,
                         const QVariantMap &written)
 {
     QStringList lost;
-    for (const QString &column : catalogue::gameColumns()) {
+    for (const QString &column : CatalogueStore::gameColumns()) {
         if (!loaded.contains(column) || !written.contains(column))
             continue;
         const QVariant now = stored.value(column);

@@ -1,5 +1,6 @@
 #include "gamerecords.h"
 
+#include "cataloguestore.h"
 #include "database.h"
 #include "editconflict.h"
 
@@ -26,7 +27,7 @@ bool checkColumns(const QVariantMap &fields, QStringList *columns, QString *erro
 {
     for (auto it = fields.begin(); it != fields.end(); ++it) {
         const QString name = it.key().toLower();
-        if (!catalogue::gameColumns().contains(name)) {
+        if (!CatalogueStore::gameColumns().contains(name)) {
             if (error)
                 *error = QCoreApplication::translate("GameRecords",
                                                      "The game record has no field \"%1\".")
@@ -48,12 +49,12 @@ void setError(QString *error, const QString &text)
 bool writeColumns(const QSqlDatabase &db, int id, const QStringList &columns,
                   const QVariantMap &fields, QString *error)
 {
-    QString why;
     if (columns.isEmpty()) {
         // Nothing to write; the row must still be there.
-        if (!catalogue::fetchOne(db, QStringLiteral("select id from tabella1 where id=?"), {id},
-                                 &why)) {
-            setError(error, why.isEmpty() ? recordGoneText() : why);
+        const auto row =
+            catalogue::fetchOne(db, QStringLiteral("select id from tabella1 where id=?"), {id});
+        if (!row || !row->has_value()) {
+            setError(error, row ? recordGoneText() : row.error());
             return false;
         }
         return true;
@@ -63,15 +64,15 @@ bool writeColumns(const QSqlDatabase &db, int id, const QStringList &columns,
         assignments << c + QStringLiteral("=?");
     QVariantList values = fields.values();
     values << id;
-    const QSqlQuery q = catalogue::run(
+    const auto q = catalogue::run(
         db,
         QStringLiteral("update tabella1 set %1 where id=?").arg(assignments.join(QLatin1Char(','))),
-        values, &why);
-    if (!q.isActive()) {
-        setError(error, why);
+        values);
+    if (!q) {
+        setError(error, q.error());
         return false;
     }
-    if (q.numRowsAffected() < 1) {
+    if (q->numRowsAffected() < 1) {
         setError(error, recordGoneText());
         return false;
     }
@@ -93,14 +94,13 @@ QString recordGoneText()
 
 std::optional<QVariantMap> loadGame(const QSqlDatabase &db, int id, QString *error)
 {
-    QString why;
     const auto record =
-        catalogue::fetchOne(db, QStringLiteral("select * from tabella1 where id=?"), {id}, &why);
-    if (!record) {
-        setError(error, why.isEmpty() ? recordGoneText() : why);
+        catalogue::fetchOne(db, QStringLiteral("select * from tabella1 where id=?"), {id});
+    if (!record || !record->has_value()) {
+        setError(error, record ? recordGoneText() : record.error());
         return std::nullopt;
     }
-    return toMap(*record);
+    return toMap(**record);
 }
 
 int insertGame(const QSqlDatabase &db, const QVariantMap &fields, QString *error)
@@ -123,13 +123,12 @@ int insertGame(const QSqlDatabase &db, const QVariantMap &fields, QString *error
     }
     int id = 0;
     {
-        QString why;
-        const QSqlQuery q = catalogue::run(db, sql, fields.values(), &why);
-        if (!q.isActive()) {
-            setError(error, why);
+        const auto q = catalogue::run(db, sql, fields.values());
+        if (!q) {
+            setError(error, q.error());
             return 0;
         }
-        id = q.lastInsertId().toInt();
+        id = q->lastInsertId().toInt();
     }
     if (!transaction.commit()) {
         setError(error, transaction.error());
@@ -188,19 +187,29 @@ GuardedUpdate updateGameUnlessChanged(const QSqlDatabase &db, int id, const QVar
 
 QVariantMap loadConfiguration(const QSqlDatabase &db, QString *error)
 {
-    const auto record = catalogue::configRecord(db, {}, error);
-    return record ? toMap(*record) : QVariantMap();
+    if (!db.isOpen()) {
+        setError(error, QStringLiteral("The catalogue is not open."));
+        return {};
+    }
+    const auto record =
+        catalogue::fetchOne(db, QStringLiteral("select * from tabella2 order by id limit 1"));
+    setError(error, record.error());
+    return record && record->has_value() ? toMap(**record) : QVariantMap();
 }
 
 QList<GameEntry> gamesByMachinePrefix(const QSqlDatabase &db, const QString &prefix, QString *error)
 {
     QList<GameEntry> games;
-    QSqlQuery q = catalogue::run(
+    Result<QSqlQuery> q = catalogue::run(
         db,
         QStringLiteral("select id, titolo from tabella1 where formato like ? order by titolo, id"),
-        {QString(prefix + QLatin1Char('*'))}, error);
-    while (q.next())
-        games.append({q.value(0).toInt(), q.value(1).toString()});
+        {QString(prefix + QLatin1Char('*'))});
+    if (!q) {
+        setError(error, q.error());
+        return games;
+    }
+    while (q->next())
+        games.append({q->value(0).toInt(), q->value(1).toString()});
     return games;
 }
 

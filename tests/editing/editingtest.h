@@ -21,12 +21,15 @@ struct EditingContext : TestContext {
     WindowEvents &events() { return windows.events(); }
     QString text(int id, const char *column) { return catalogue.value(id, column).toString(); }
     bool null(int id, const char *column) { return catalogue.value(id, column).isNull(); }
-    void remove(int id) { catalogue::run(catalogue.db(), "delete from tabella1 where id=?", {id}); }
+    void remove(int id)
+    {
+        EXPECT_TRUE(catalogue::run(catalogue.db(), "delete from tabella1 where id=?", {id}));
+    }
     // Hides or restores the game table, so that a read in between fails.
     void hideGames(bool hide)
     {
-        catalogue::run(catalogue.db(), hide ? "alter table tabella1 rename to hidden"
-                                            : "alter table hidden rename to tabella1");
+        EXPECT_TRUE(catalogue::run(catalogue.db(), hide ? "alter table tabella1 rename to hidden"
+                                                        : "alter table hidden rename to tabella1"));
     }
     QString lastMessage() const { return dialogs.messages().value(dialogs.messages().size() - 1); }
 };

@@ -1,3 +1,4 @@
+#include "cataloguestore.h"
 #include "editingtest.h"
 #include "fieldeditor.h"
 #include "gameinfowindow.h"
@@ -31,7 +32,7 @@ protected:
     int addGame()
     {
         QVariantMap game;
-        for (const QString &column : catalogue::gameColumns())
+        for (const QString &column : CatalogueStore::gameColumns())
             if (column != "id")
                 game.insert(column, column);
         return tc.catalogue.addGame(game);
@@ -42,7 +43,7 @@ protected:
     }
     void expectUnchanged(int id, const QStringList &except = {})
     {
-        for (const QString &column : catalogue::gameColumns())
+        for (const QString &column : CatalogueStore::gameColumns())
             if (column != "id" && !except.contains(column)) {
                 EXPECT_EQ(tc.catalogue.value(id, column).toString(), column);
             }
@@ -105,8 +106,8 @@ TEST_F(FieldEditorTest, EnterSavesOnceAndAChangeMadeElsewhereIsOverwrittenOnlyWh
 {
     const int id = addGame();
     const auto elsewhere = [this, id](const char *value) {
-        catalogue::run(tc.catalogue.db(), "update tabella1 set addgraphics=? where id=?",
-                       {value, id});
+        EXPECT_TRUE(catalogue::run(tc.catalogue.db(),
+                                   "update tabella1 set addgraphics=? where id=?", {value, id}));
     };
     FieldEditor *w = open(GameField::Graphics, id);
     edit(w, "firstEdit")->setText("Mine");
