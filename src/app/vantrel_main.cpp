@@ -5,6 +5,7 @@
 #include "c64dirlisting.h"
 #include "c64registry.h"
 #include "cataloguestore.h"
+#include "collectionregistry.h"
 #include "commandlinecheck.h"
 #include "configregistry.h"
 #include "database.h"
@@ -192,6 +193,7 @@ int runWindows(const Paths &resolved, const QString &dataDir, QCoreApplication &
     registerAmigaWindows(ctx);
     registerBrowserWindows(ctx);
     registerC64Windows(ctx);
+    registerCollectionWindows(ctx);
     registerConfigWindows(ctx);
     registerEditingWindows(ctx);
     registerMusicWindows(ctx);
