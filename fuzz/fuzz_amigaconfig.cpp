@@ -17,12 +17,12 @@
 namespace
 {
 
-const AmigaDrives kDrives{QStringLiteral("A:\\GAME1.ADF"), QVariant(), QString(""),
+const AmigaDrives kDrives{QStringLiteral("A:\\GAME1.ADF"), QString(), QString(""),
                           QStringLiteral("/games/d\xfc sk\r\n4.adf")};
 
 QByteArray value(int d)
 {
-    QByteArray v = kDrives[d].isNull() ? QByteArray() : kDrives[d].toString().toUtf8();
+    QByteArray v = kDrives[d].toUtf8();
     return v.replace("\r", "").replace("\n", "");
 }
 

@@ -110,12 +110,12 @@ int runPlay(const QCommandLineParser &parser, const Options &o, const Paths &pat
     ProcessLauncher launcher;
     switch (browser::playTarget(game->machine)) {
     case browser::PlayTarget::C64:
-        return playC64Game((*connection)->db(), request, launcher, out, err);
+        return playC64Game(CatalogueStore((*connection)->db()), request, launcher, out, err);
     case browser::PlayTarget::Amiga: {
         const auto state = browser::readStateFile(paths.stateFile);
         request.hideUaeGui = !(state && state->uaeShowsGui);
         request.hideFellowGui = !(state && state->fellowShowsGui);
-        return playAmigaGame((*connection)->db(), request, launcher, out, err);
+        return playAmigaGame(CatalogueStore((*connection)->db()), request, launcher, out, err);
     }
     case browser::PlayTarget::None:
         break;
@@ -125,7 +125,7 @@ int runPlay(const QCommandLineParser &parser, const Options &o, const Paths &pat
 }
 
 // The player of --with (1 or 2), or the first configured; nothing for another --with.
-std::optional<QString> chooseSoundPlayer(const music::SoundPlayers &players, const QString &with)
+std::optional<QString> chooseSoundPlayer(const music::GameMusic &players, const QString &with)
 {
     if (with == QLatin1String("1"))
         return players.player1;
@@ -146,12 +146,13 @@ int runPlayMusic(const QCommandLineParser &parser, const Options &o, const Paths
     }
     const auto connection =
         catalogue::Connection::open(paths.catalogue, catalogue::Connection::Mode::ReadOnly);
-    QString error = connection.error();
-    const music::SoundPlayers players =
-        connection ? music::loadPlayers((*connection)->db(), &error) : music::SoundPlayers{};
-    const QString song =
-        error.isEmpty() ? music::loadSong((*connection)->db(), *id, &error) : QString();
-    const std::optional<QString> player = chooseSoundPlayer(players, parser.value(o.with));
+    const Result<music::GameMusic> music =
+        connection ? music::readGameMusic(CatalogueStore((*connection)->db()), *id)
+                   : Result<music::GameMusic>(connection.failure());
+    const QString error = music.error();
+    const QString song = music.valueOr({}).song;
+    const std::optional<QString> player =
+        chooseSoundPlayer(music.valueOr({}), parser.value(o.with));
     if (!error.isEmpty() || !player) {
         err << (player ? QStringLiteral("Cannot open the catalogue: ") + error
                        : QStringLiteral("--with takes 1 or 2"))
@@ -163,7 +164,9 @@ int runPlayMusic(const QCommandLineParser &parser, const Options &o, const Paths
         problem = QStringLiteral("No song configured for this game");
     else if (player->isEmpty())
         problem = QStringLiteral("NO SOUND PLAYERS CONFIGURED");
-    else if (problem = programProblem(*player); problem.isEmpty() && !QFileInfo(song).isFile())
+    else if (const Outcome program = checkProgram(*player); !program)
+        problem = program.error();
+    else if (!QFileInfo(song).isFile())
         problem = QStringLiteral("The music file is missing:\n%1").arg(song);
     if (!problem.isEmpty()) {
         err << problem << '\n';

@@ -111,13 +111,23 @@ QString CatalogueStore::gameGoneText()
 
 Result<Game> CatalogueStore::game(GameId id) const
 {
+    Result<std::optional<Game>> found = findGame(id);
+    if (!found)
+        return found.failure();
+    if (!found->has_value())
+        return failure(gameGoneText());
+    return std::move(**found);
+}
+
+Result<std::optional<Game>> CatalogueStore::findGame(GameId id) const
+{
     Result<QSqlQuery> q = catalogue::run(
         m_db, QStringLiteral("select id,%1 from tabella1 where id=?").arg(gameColumnList()), {id});
     if (!q)
         return q.failure();
     if (!q->next())
-        return failure(gameGoneText());
-    return readGame(*q);
+        return std::optional<Game>();
+    return std::optional(readGame(*q));
 }
 
 Result<QString> CatalogueStore::title(GameId id) const

@@ -40,6 +40,8 @@ public:
     static QString gameGoneText();
 
     Result<Game> game(GameId id) const;
+    // Nothing when there is no such game: for the callers to whom a gone game is no error.
+    Result<std::optional<Game>> findGame(GameId id) const;
     Result<QString> title(GameId id) const;
     Result<GameId> addGame(const Game &game);
     // Writes the fields in which edited differs from loaded, and nothing else.

@@ -21,20 +21,17 @@ bool isLineEnd(char c)
     return c == '\r' || c == '\n';
 }
 
-// Streams the template through the rewriter into output, in chunks. Nothing when all of it
-// was written.
-std::optional<AmigaConfigResult> streamTemplate(QFile &input, AmigaConfigRewriter &rewriter,
-                                                QIODevice &output, const QString &target)
+// Streams the template through the rewriter into output, in chunks.
+Outcome streamTemplate(QFile &input, AmigaConfigRewriter &rewriter, QIODevice &output,
+                       const QString &target)
 {
-    using Status = AmigaConfigResult::Status;
     QByteArray chunk(kChunkSize, Qt::Uninitialized);
     QByteArray out;
     out.reserve(kChunkSize + 64);
     for (;;) {
         const qint64 got = input.read(chunk.data(), chunk.size());
         if (got < 0)
-            return AmigaConfigResult{
-                Status::TemplateUnreadable,
+            return Failure{
                 QStringLiteral("Cannot read the template %1: %2")
                     .arg(QDir::toNativeSeparators(input.fileName()), input.errorString())};
         if (got > 0)
@@ -42,12 +39,10 @@ std::optional<AmigaConfigResult> streamTemplate(QFile &input, AmigaConfigRewrite
         else
             rewriter.finish(out);
         if (output.write(out) != out.size())
-            return AmigaConfigResult{
-                Status::OutputUnwritable,
-                QStringLiteral("Cannot write %1: %2").arg(target, output.errorString())};
+            return Failure{QStringLiteral("Cannot write %1: %2").arg(target, output.errorString())};
         out.clear();
         if (got == 0)
-            return std::nullopt;
+            return {};
     }
 }
 
@@ -144,36 +139,32 @@ void AmigaConfigRewriter::endLine(QByteArray &out)
     m_mode = Mode::Undecided;
 }
 
-AmigaConfigResult writeAmigaConfig(const AmigaConfigRequest &request, const RuntimeFolder &folder)
+Outcome writeAmigaConfig(const AmigaConfigRequest &request, const RuntimeFolder &folder)
 {
-    using Status = AmigaConfigResult::Status;
     if (request.templatePath.isEmpty())
-        return {Status::NoTemplate, QStringLiteral("No configuration template is selected")};
+        return Failure{QStringLiteral("No configuration template is selected")};
     const QString shown = QDir::toNativeSeparators(request.templatePath);
     // Only a regular file: a folder, a pipe or a device could block or never end.
     const QFileInfo info(request.templatePath);
     if (!info.exists())
-        return {Status::TemplateUnreadable,
-                QStringLiteral("The template %1 does not exist").arg(shown)};
+        return Failure{QStringLiteral("The template %1 does not exist").arg(shown)};
     if (!info.isFile())
-        return {Status::TemplateUnreadable,
-                QStringLiteral("The template %1 is not a file").arg(shown)};
+        return Failure{QStringLiteral("The template %1 is not a file").arg(shown)};
     QFile input(request.templatePath);
     if (!input.open(QIODevice::ReadOnly))
-        return {Status::TemplateUnreadable,
-                QStringLiteral("Cannot read the template %1: %2").arg(shown, input.errorString())};
+        return Failure{
+            QStringLiteral("Cannot read the template %1: %2").arg(shown, input.errorString())};
 
     const QString target = QDir::toNativeSeparators(folder.filePath(request.outputName));
     QString why;
     const std::unique_ptr<QTemporaryFile> output = folder.newFile(&why);
     if (!output)
-        return {Status::OutputUnwritable,
-                folder.isValid() ? QStringLiteral("Cannot write %1: %2").arg(target, why) : why};
+        return Failure{folder.isValid() ? QStringLiteral("Cannot write %1: %2").arg(target, why)
+                                        : why};
     AmigaConfigRewriter rewriter(request.format, request.drives, request.hideGui);
-    if (const std::optional<AmigaConfigResult> failed =
-            streamTemplate(input, rewriter, *output, target))
-        return *failed;
+    if (Outcome streamed = streamTemplate(input, rewriter, *output, target); !streamed)
+        return streamed;
     if (!folder.place(*output, request.outputName, &why))
-        return {Status::OutputUnwritable, QStringLiteral("Cannot write %1: %2").arg(target, why)};
+        return Failure{QStringLiteral("Cannot write %1: %2").arg(target, why)};
     return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "amigalinerules.h"
+#include "result.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -48,14 +49,7 @@ struct AmigaConfigRequest {
     QString outputName;   // the configuration's name in the folder
 };
 
-struct AmigaConfigResult {
-    enum class Status { Written, NoTemplate, TemplateUnreadable, OutputUnwritable };
-    Status status = Status::Written;
-    QString error; // why, for a failure
-
-    bool ok() const { return status == Status::Written; }
-};
-
 // Writes the configuration file from the template into the folder. The output is replaced
-// only when it was written completely: a failure leaves an earlier file as it was.
-AmigaConfigResult writeAmigaConfig(const AmigaConfigRequest &request, const RuntimeFolder &folder);
+// only when it was written completely: a failure (no template, a template that cannot be
+// read, an output that cannot be written) leaves an earlier file as it was.
+Outcome writeAmigaConfig(const AmigaConfigRequest &request, const RuntimeFolder &folder);

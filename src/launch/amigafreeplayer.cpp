@@ -23,8 +23,9 @@ AmigaFreePlayer::AmigaFreePlayer(AppContext &ctx, QWidget *parent)
     setWindowTitle(tr("Amiga Game Player"));
     closeOnEscape(this);
     m_browser->setObjectName(QStringLiteral("browser"));
-    m_browser->folderList()->setMinimumSize(twipsToPixels(3000), twipsToPixels(1800));
-    m_browser->fileList()->setMinimumHeight(twipsToPixels(1800));
+    const QFontMetrics text = fontMetrics();
+    m_browser->folderList()->setMinimumSize(text.averageCharWidth() * 28, text.lineSpacing() * 7);
+    m_browser->fileList()->setMinimumHeight(text.lineSpacing() * 7);
     m_discardButton->setObjectName(QStringLiteral("discardButton"));
     m_associateButton->setObjectName(QStringLiteral("associateButton"));
     auto *hint = new QLabel(
@@ -62,7 +63,8 @@ QLayout *AmigaFreePlayer::buildDriveRows()
         auto *label = new QLabel(QStringLiteral("DF%1").arg(i), this);
         m_driveEdits[i] = new QLineEdit(this);
         m_driveEdits[i]->setObjectName(QStringLiteral("df%1Edit").arg(i));
-        m_driveEdits[i]->setMinimumWidth(twipsToPixels(4200));
+        // A disk's whole path, as a rule.
+        m_driveEdits[i]->setMinimumWidth(fontMetrics().averageCharWidth() * 40);
         label->setBuddy(m_driveEdits[i]);
         rows->addWidget(label, i, 0);
         rows->addWidget(m_driveEdits[i], i, 1);

@@ -1,5 +1,6 @@
 #include "amigagameplayer.h"
 
+#include "amigarecords.h"
 #include "appcontext.h"
 #include "browselists.h"
 #include "cataloguestore.h"
@@ -22,7 +23,9 @@ AmigaGamePlayer::AmigaGamePlayer(AppContext &ctx, QWidget *parent)
     setObjectName(QStringLiteral("amigaGamePlayer"));
     setWindowTitle(tr("Start Amiga Game"));
     closeOnEscape(this);
-    templateList()->setMinimumSize(twipsToPixels(3600), twipsToPixels(1800));
+    // Room for a few template names without scrolling.
+    const QFontMetrics text = templateList()->fontMetrics();
+    templateList()->setMinimumSize(text.averageCharWidth() * 32, text.lineSpacing() * 7);
     m_noEmulatorLabel->setObjectName(QStringLiteral("noEmulatorLabel"));
     m_noEmulatorLabel->setWordWrap(true);
 
@@ -40,16 +43,16 @@ bool AmigaGamePlayer::takeRequest(const AmigaGameRequest &request)
 {
     m_gameId = request.gameId;
     m_disks.reset();
-    showGameInTitle(this, tr("Start Amiga Game"),
-                    CatalogueStore(context().db()).title(m_gameId).valueOr(QString()));
+    const Result<std::optional<Game>> game = CatalogueStore(context().db()).findGame(m_gameId);
+    showGameInTitle(this, tr("Start Amiga Game"), game && *game ? (*game)->title : QString());
     const bool readable = loadEmulators();
     m_noEmulatorLabel->setVisible(!hasEmulator());
     if (!readable)
         return true; // the user has been told; PLAY says that the game is missing
-    QString error;
-    m_disks = readAmigaDisks(context().db(), m_gameId, &error);
-    if (!error.isEmpty())
-        reportReadFailure(context().dialogs, error);
+    if (!game)
+        reportReadFailure(context().dialogs, game.error());
+    else if (*game)
+        m_disks = amigaDrives(**game);
     return true;
 }
 

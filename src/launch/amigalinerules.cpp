@@ -4,13 +4,11 @@ namespace
 {
 
 // A drive value as the bytes after the key. Line breaks are dropped: a stored value must
-// not smuggle further lines into the emulator's configuration. prepareAmigaStart refuses
+// not smuggle further lines into the emulator's configuration. checkAmigaStart refuses
 // such a path before this, so a start never goes on with a path other than the checked one.
-QByteArray driveValue(const QVariant &value)
+QByteArray driveValue(const QString &value)
 {
-    if (value.isNull())
-        return {};
-    QByteArray bytes = value.toString().toUtf8();
+    QByteArray bytes = value.toUtf8();
     bytes.removeIf([](char c) { return c == '\r' || c == '\n'; });
     return bytes;
 }

@@ -4,13 +4,13 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QVariant>
+#include <QString>
 
 #include <array>
 #include <optional>
 
-// Drive values DF0..DF3: full paths of disk files. A Null or empty value leaves the key bare.
-using AmigaDrives = std::array<QVariant, 4>;
+// Drive values DF0..DF3: full paths of disk files. An empty value leaves the key bare.
+using AmigaDrives = std::array<QString, 4>;
 
 // What becomes of each template line, and what the template lacks, so that every disk of a
 // game reaches the emulator. A drive line is one whose key (before "=", blanks trimmed) is

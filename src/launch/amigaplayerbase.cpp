@@ -1,12 +1,14 @@
 #include "amigaplayerbase.h"
 
+#include "amigarecords.h"
 #include "amigastart.h"
 #include "amigatemplates.h"
 #include "appcontext.h"
 #include "browselists.h"
-#include "database.h"
+#include "cataloguestore.h"
 #include "dialogs.h"
 #include "launcher.h"
+#include "logging.h"
 #include "opentest.h"
 
 #include <QHBoxLayout>
@@ -42,19 +44,20 @@ QHBoxLayout *AmigaPlayerBase::emulatorOptionsLayout()
 
 bool AmigaPlayerBase::loadEmulators()
 {
-    m_emulators = {};
+    m_config = {};
     bool readable = checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue);
     if (readable) {
-        QString error;
-        m_emulators = readAmigaEmulators(m_ctx.db(), &error);
-        readable = error.isEmpty();
-        if (!readable)
-            reportReadFailure(m_ctx.dialogs, error);
+        const Result<Configuration> read = CatalogueStore(m_ctx.db()).configuration();
+        readable = read.ok();
+        if (readable)
+            m_config = *read;
+        else
+            reportReadFailure(m_ctx.dialogs, read.error());
     }
     // The WinUAE slot may hold FS-UAE or Amiberry: the option names what is configured.
     m_uaeOption->setText(programName(AmigaEmulator::WinUAE));
-    m_fellowOption->setEnabled(!catalogue::isEmptyValue(m_emulators.fellow));
-    m_uaeOption->setEnabled(!catalogue::isEmptyValue(m_emulators.uae));
+    m_fellowOption->setEnabled(!executable(AmigaEmulator::WinFellow).isEmpty());
+    m_uaeOption->setEnabled(!executable(AmigaEmulator::WinUAE).isEmpty());
     // An emulator chosen before the configuration lost it is no choice any more.
     for (QRadioButton *option : {m_uaeOption, m_fellowOption})
         if (option->isChecked() && !option->isEnabled()) {
@@ -84,9 +87,14 @@ void AmigaPlayerBase::chooseEmulator(AmigaEmulator emulator)
     m_templateList->setVisible(showTemplates(emulator));
 }
 
+QString AmigaPlayerBase::executable(AmigaEmulator emulator) const
+{
+    return amigaExecutable(m_config, emulator);
+}
+
 QString AmigaPlayerBase::programName(AmigaEmulator emulator) const
 {
-    return amigaProgramName(amigaProgram(emulator, m_emulators.executable(emulator).toString()));
+    return amigaProgramName(amigaProgram(emulator, executable(emulator)));
 }
 
 // Shows the emulator's templates from the first folder that holds any, and selects the
@@ -94,16 +102,15 @@ QString AmigaPlayerBase::programName(AmigaEmulator emulator) const
 // <emulator>" and leaves the list empty.
 bool AmigaPlayerBase::showTemplates(AmigaEmulator emulator)
 {
-    const QVariant executable = m_emulators.executable(emulator);
-    const AmigaProgram program = amigaProgram(emulator, executable.toString());
+    const QString program = executable(emulator);
+    const AmigaProgram kind = amigaProgram(emulator, program);
     const QString folder =
-        catalogue::isEmptyValue(executable)
+        program.isEmpty()
             ? QString()
-            : findAmigaTemplateFolder(program, executable.toString(),
-                                      defaultTemplatePlaces(m_ctx.paths.programDir));
+            : findAmigaTemplateFolder(kind, program, defaultTemplatePlaces(m_ctx.paths.programDir));
     // setPath before setPattern: the list never shows another emulator's templates.
     if (!folder.isEmpty() && m_templateList->setPath(folder)) {
-        m_templateList->setPattern(amigaTemplatePattern(amigaFormat(program)));
+        m_templateList->setPattern(amigaTemplatePattern(amigaFormat(kind)));
         if (m_templateList->count() > 0) {
             m_templateList->setListIndex(0);
             return true;
@@ -111,7 +118,7 @@ bool AmigaPlayerBase::showTemplates(AmigaEmulator emulator)
     }
     m_templateList->clear();
     m_ctx.dialogs.beep();
-    m_ctx.dialogs.message(tr("Bad configuration for %1").arg(amigaProgramName(program)),
+    m_ctx.dialogs.message(tr("Bad configuration for %1").arg(amigaProgramName(kind)),
                           Dialogs::Icon::Critical, tr("Error"));
     return false;
 }
@@ -128,22 +135,21 @@ bool AmigaPlayerBase::writeAndStart(AmigaEmulator emulator, const AmigaDrives &d
 {
     AmigaStartRequest request;
     request.emulator = emulator;
-    request.executable = m_emulators.executable(emulator).toString();
+    request.executable = executable(emulator);
     request.templatePath = m_templateList->selectedFilePath();
     request.drives = drives;
     request.hideGui = emulator == AmigaEmulator::WinUAE ? !m_ctx.settings.uaeShowsGui
                                                         : !m_ctx.settings.fellowShowsGui;
     request.tempDir = m_ctx.paths.tempDir;
-    const AmigaStartPlan plan = prepareAmigaStart(request);
-    using Status = AmigaStartPlan::Status;
     // A missing program or disk is named; the other failures keep the fixed message.
-    if (plan.status == Status::BadProgram || plan.status == Status::BadDisk) {
+    if (const Outcome checked = checkAmigaStart(request); !checked) {
         m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(plan.error, Dialogs::Icon::Critical, tr("Error"));
+        m_ctx.dialogs.message(checked.error(), Dialogs::Icon::Critical, tr("Error"));
         return false;
     }
-    QString error = plan.error;
-    const bool started = plan.ok() && m_ctx.launcher.start(plan.command, &error);
+    const Result<Command> command = writeAmigaStart(request);
+    QString error = command.error();
+    const bool started = command && m_ctx.launcher.start(*command, &error);
     if (!started)
         reportStartFailure(error);
     return started;
@@ -151,8 +157,8 @@ bool AmigaPlayerBase::writeAndStart(AmigaEmulator emulator, const AmigaDrives &d
 
 void AmigaPlayerBase::reportStartFailure(const QString &reason)
 {
-    // The fixed message cannot say why; the reason goes to the diagnostic output.
-    qWarning("%s", qPrintable(reason));
+    // The fixed message cannot say why; the reason goes to the log.
+    qCWarning(lcLaunch) << "cannot start the Amiga emulator:" << reason;
     m_ctx.dialogs.beep();
     m_ctx.dialogs.message(tr("Select Emulator and Configuration"), Dialogs::Icon::Exclamation,
                           tr("Attention"));

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "amigarecords.h"
+#include "amigalinerules.h"
+#include "configuration.h"
 
 #include <QWidget>
 
@@ -23,8 +24,8 @@ protected:
     QHBoxLayout *emulatorOptionsLayout();
     FileListBox *templateList() const { return m_templateList; }
     QPushButton *playButton() const { return m_playButton; }
-    // The emulators of the configuration record after the open test; only a configured
-    // emulator can be chosen. False when the catalogue could not be read (the user has
+    // The emulators of the configuration after the open test; only a configured emulator
+    // can be chosen. False when the catalogue could not be read (the user has
     // been told).
     bool loadEmulators();
     bool hasEmulator() const;
@@ -32,18 +33,20 @@ protected:
     // PLAY with an emulator chosen.
     virtual void play(AmigaEmulator emulator) = 0;
     // Writes the configuration from the selected template and starts the emulator on it.
-    // Any failure beeps and shows "Select Emulator and Configuration"; false then.
+    // A missing program or disk is named; any other failure beeps and shows "Select
+    // Emulator and Configuration". False on a failure.
     bool writeAndStart(AmigaEmulator emulator, const AmigaDrives &drives);
     void reportStartFailure(const QString &reason);
 
 private:
+    QString executable(AmigaEmulator emulator) const;
     QString programName(AmigaEmulator emulator) const;
     void chooseEmulator(AmigaEmulator emulator);
     bool showTemplates(AmigaEmulator emulator);
     void playChosenEmulator();
 
     AppContext &m_ctx;
-    AmigaEmulators m_emulators;
+    Configuration m_config;
     QRadioButton *m_uaeOption;
     QRadioButton *m_fellowOption;
     FileListBox *m_templateList;

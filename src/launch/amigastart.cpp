@@ -13,53 +13,45 @@ namespace
 
 // Why a disk cannot go into a drive as it is. A line break would end the drive's line in
 // the configuration, and cutting it out would name another file than the one checked.
-QString diskProblem(const QString &path)
+Outcome checkDisk(const QString &path)
 {
     if (path.contains(QLatin1Char('\n')) || path.contains(QLatin1Char('\r')))
-        return QCoreApplication::translate(
-                   "AmigaStart",
-                   "The disk path %1 holds a line break, which an emulator configuration "
-                   "cannot carry.")
-            .arg(escapeControls(QDir::toNativeSeparators(path)));
-    return path.isEmpty() ? QString() : missingFileProblem(path);
+        return Failure{QCoreApplication::translate(
+                           "AmigaStart",
+                           "The disk path %1 holds a line break, which an emulator configuration "
+                           "cannot carry.")
+                           .arg(escapeControls(QDir::toNativeSeparators(path)))};
+    return path.isEmpty() ? Outcome() : checkGameFile(path);
 }
 
 } // namespace
 
-AmigaStartPlan prepareAmigaStart(const AmigaStartRequest &request)
+Outcome checkAmigaProgram(AmigaEmulator emulator, const QString &executable)
 {
-    using Status = AmigaStartPlan::Status;
-    const AmigaProgram program = amigaProgram(request.emulator, request.executable);
-    AmigaStartPlan plan;
-    if (request.executable.isEmpty()) {
-        plan.status = Status::NotConfigured;
-        plan.error = QCoreApplication::translate("AmigaStart", "No %1 executable is configured.")
-                         .arg(amigaProgramName(program));
-        return plan;
-    }
-    plan.error = programProblem(request.executable);
-    if (!plan.error.isEmpty()) {
-        plan.status = Status::BadProgram;
-        return plan;
-    }
-    for (const QVariant &disk : request.drives) {
-        plan.error = diskProblem(disk.toString());
-        if (!plan.error.isEmpty()) {
-            plan.status = Status::BadDisk;
-            return plan;
-        }
-    }
-    const AmigaFormat format = amigaFormat(program);
+    if (executable.isEmpty())
+        return Failure{QCoreApplication::translate("AmigaStart", "No %1 executable is configured.")
+                           .arg(amigaProgramName(amigaProgram(emulator, executable)))};
+    return checkProgram(executable);
+}
+
+Outcome checkAmigaStart(const AmigaStartRequest &request)
+{
+    if (Outcome program = checkAmigaProgram(request.emulator, request.executable); !program)
+        return program;
+    for (const QString &disk : request.drives)
+        if (Outcome present = checkDisk(disk); !present)
+            return present;
+    return {};
+}
+
+Result<Command> writeAmigaStart(const AmigaStartRequest &request)
+{
+    const AmigaFormat format = amigaFormat(amigaProgram(request.emulator, request.executable));
     const RuntimeFolder folder = RuntimeFolder::forUser(request.tempDir);
-    const AmigaConfigResult written = writeAmigaConfig(
+    const Outcome written = writeAmigaConfig(
         {format, request.templatePath, request.drives, request.hideGui, amigaOutputName(format)},
         folder);
-    if (!written.ok()) {
-        plan.status = Status::ConfigFailed;
-        plan.error = written.error;
-        return plan;
-    }
-    plan.configuration = folder.filePath(amigaOutputName(format));
-    plan.command = amigaCommand(format, request.executable, plan.configuration);
-    return plan;
+    if (!written)
+        return written.failure();
+    return amigaCommand(format, request.executable, folder.filePath(amigaOutputName(format)));
 }

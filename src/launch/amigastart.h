@@ -1,6 +1,7 @@
 #pragma once
 
 #include "amigalinerules.h"
+#include "result.h"
 
 #include <QString>
 
@@ -15,18 +16,15 @@ struct AmigaStartRequest {
     QString tempDir; // the temporary folder, where the private folder is made when needed
 };
 
-struct AmigaStartPlan {
-    // BadDisk: a disk that is missing, or whose path a configuration cannot carry.
-    enum class Status { Ready, NotConfigured, BadProgram, BadDisk, ConfigFailed };
-    Status status = Status::Ready;
-    Command command;       // when ready: the program on the written configuration
-    QString configuration; // the written configuration file
-    QString error;         // why not, naming the path at fault
+// Whether the slot's program can start: one is configured, and it is an executable file.
+// The failure names the path at fault.
+Outcome checkAmigaProgram(AmigaEmulator emulator, const QString &executable);
 
-    bool ok() const { return status == Status::Ready; }
-};
+// checkAmigaProgram, then every disk: present, and with no line break in its path, which
+// no configuration can carry.
+Outcome checkAmigaStart(const AmigaStartRequest &request);
 
-// Checks the executable and the disks, then writes the configuration from the template into
-// the user's private folder (RuntimeFolder). The player windows and "--play" start the
-// command this returns.
-AmigaStartPlan prepareAmigaStart(const AmigaStartRequest &request);
+// Writes the configuration from the template into the user's private folder (RuntimeFolder)
+// and gives the command that starts the program on it. checkAmigaStart comes first: the
+// player windows and "--play" word its failures differently from this one's.
+Result<Command> writeAmigaStart(const AmigaStartRequest &request);

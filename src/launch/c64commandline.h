@@ -15,8 +15,8 @@ enum class C64Emulator { Ccs64, Vice, C64s, Pc64 };
 
 struct C64EmulatorInfo {
     QString caption;          // "CCS64", ...
-    QString field;            // the name --with takes
-    Configuration::Path path; // where the configuration holds the executable
+    QString name;             // the emulator's word for "--play --with": "ccs64", ...
+    Configuration::Path path; // where the configuration keeps its executable
     WindowStyle style;
 };
 

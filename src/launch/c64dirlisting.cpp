@@ -34,11 +34,12 @@ int runDirListing(const QString &image, QTextStream &out, QTextStream &err)
             << " is not a D64 or T64 image (the name must end in .D64, .d64, .T64 or .t64)\n";
         return 1;
     }
-    const ImageListing listing = readC64Image(image);
-    if (!listing.readError.isEmpty()) {
-        err << "vantrel: cannot read " << listing.readError << '\n';
+    const Result<ImageListing> read = readC64Image(image);
+    if (!read) {
+        err << "vantrel: cannot read " << read.error() << '\n';
         return 1;
     }
+    const ImageListing &listing = *read;
     // Names on a disk image are anybody's bytes: no control character reaches the terminal.
     out << escapeControls(listing.name) << '\n'
         << escapeControls(listing.id) << '\n'

@@ -40,7 +40,7 @@ C64FreePlayer::C64FreePlayer(AppContext &ctx, QWidget *parent)
     grid->addLayout(emulators, 2, 1);
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 3);
-    resize(720, 480);
+    adjustSize();
     centreOnScreen(this);
 
     connect(m_browser, &BrowsingPane::fileClicked, this, &C64FreePlayer::showClickedFile);

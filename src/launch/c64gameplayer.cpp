@@ -35,7 +35,7 @@ C64GamePlayer::C64GamePlayer(AppContext &ctx, QWidget *parent)
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(m_emulatorFrame);
     layout->addLayout(imageLayout(), 1);
-    resize(560, 360);
+    adjustSize();
     centreOnScreen(this);
 }
 
@@ -45,8 +45,8 @@ bool C64GamePlayer::takeRequest(const C64GameRequest &request)
     // player opens for it.
     const QString file = unquotePath(request.gameFile);
     if (!file.isEmpty()) {
-        if (const QString problem = missingFileProblem(file); !problem.isEmpty()) {
-            reportFailure(problem);
+        if (const Outcome present = checkGameFile(file); !present) {
+            reportFailure(present.error());
             return false;
         }
     }

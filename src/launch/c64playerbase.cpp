@@ -5,7 +5,9 @@
 #include "c64start.h"
 #include "cataloguestore.h"
 #include "dialogs.h"
+#include "game.h"
 #include "imagereader.h"
+#include "logging.h"
 #include "opentest.h"
 #include "windowregistry.h"
 
@@ -30,6 +32,10 @@ C64PlayerBase::C64PlayerBase(AppContext &ctx, QWidget *parent)
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     m_directoryList->setObjectName(QStringLiteral("directoryList"));
     m_directoryList->setFont(fixed);
+    // A listing line, its tabs spread, fits beside the scroll bar; a screenful of entries shows.
+    const QFontMetrics columns(fixed);
+    m_directoryList->setMinimumSize(columns.horizontalAdvance(QString(44, QLatin1Char('0'))),
+                                    columns.lineSpacing() * 12);
     m_directoryList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_diskNameEdit->setObjectName(QStringLiteral("diskNameEdit"));
     m_diskNameEdit->setReadOnly(true);
@@ -63,22 +69,22 @@ C64PlayerBase::C64PlayerBase(AppContext &ctx, QWidget *parent)
 
 void C64PlayerBase::loadConfiguration()
 {
-    m_config = Configuration();
+    m_config = {};
     if (checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue)) {
-        if (const auto configuration = CatalogueStore(m_ctx.db()).configuration())
-            m_config = *configuration;
+        const Result<Configuration> read = CatalogueStore(m_ctx.db()).configuration();
+        if (read)
+            m_config = *read;
         else
-            reportReadFailure(m_ctx.dialogs, configuration.error());
+            reportReadFailure(m_ctx.dialogs, read.error());
     }
     showConfiguredEmulators();
 }
 
 void C64PlayerBase::showConfiguredEmulators()
 {
-    for (const C64Emulator e : kC64Emulators) {
-        const QString &path = m_config.value(c64EmulatorInfo(e).path);
-        m_emulatorButtons[static_cast<int>(e)]->setHidden(path.isEmpty());
-    }
+    for (const C64Emulator e : kC64Emulators)
+        m_emulatorButtons[static_cast<int>(e)]->setHidden(
+            !Game::isSet(m_config.value(c64EmulatorInfo(e).path)));
     m_noEmulatorLabel->setVisible(!firstConfiguredEmulator());
 }
 
@@ -86,7 +92,7 @@ void C64PlayerBase::showConfiguredEmulators()
 std::optional<C64Emulator> C64PlayerBase::firstConfiguredEmulator() const
 {
     for (const C64Emulator e : kC64Emulators)
-        if (!m_config.value(c64EmulatorInfo(e).path).isEmpty())
+        if (Game::isSet(m_config.value(c64EmulatorInfo(e).path)))
             return e;
     return std::nullopt;
 }
@@ -108,7 +114,17 @@ void C64PlayerBase::showPlayFile(const QString &path)
 {
     m_playFile = path;
     if (c64ImageKind(path) != C64ImageKind::None) {
-        showListing(readC64Image(path));
+        const Result<ImageListing> listing = readC64Image(path);
+        if (listing) {
+            showListing(*listing);
+            return;
+        }
+        // A file that cannot be read shows as a directory that cannot be trusted.
+        qCWarning(lcLaunch) << "cannot read" << listing.error();
+        ImageListing unreadable;
+        unreadable.path = unquotePath(path);
+        unreadable.corrupted = true;
+        showListing(unreadable);
         return;
     }
     m_directoryList->clear();
@@ -162,24 +178,20 @@ void C64PlayerBase::startEntry(QListWidgetItem *item)
 
 void C64PlayerBase::startEmulator(C64Emulator emulator)
 {
-    const C64EmulatorInfo &info = c64EmulatorInfo(emulator);
     // The focus alone makes a row current without selecting it; only a highlighted
     // entry counts as chosen.
     const QListWidgetItem *item = m_directoryList->currentItem();
     const bool chosen = item && item->isSelected();
-    const C64StartPlan plan = prepareC64Start({emulator, m_config.value(info.path), m_playFile,
-                                               chosen ? m_directoryList->currentRow() : -1,
-                                               chosen ? item->text() : QString()});
-    using Status = C64StartPlan::Status;
-    if (plan.status == Status::Unsupported) {
-        reportFailure(tr("File type not supported by emulator"));
-        return;
-    }
-    if (plan.status == Status::BadProgram || plan.status == Status::MissingFile) {
-        reportFailure(plan.error);
+    const Result<Command> command = prepareC64Start(
+        {emulator, m_config.value(c64EmulatorInfo(emulator).path), m_playFile,
+         chosen ? m_directoryList->currentRow() : -1, chosen ? item->text() : QString()});
+    if (!command) {
+        reportFailure(command.error());
         return;
     }
     QString error;
-    if (!plan.ok() || !m_ctx.launcher.start(plan.command, &error))
-        reportFailure(tr("Bad Configuration for %1").arg(info.caption));
+    if (!m_ctx.launcher.start(*command, &error)) {
+        qCWarning(lcLaunch) << "cannot start" << command->program << error;
+        reportFailure(c64BadConfigurationText(emulator));
+    }
 }

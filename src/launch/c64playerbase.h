@@ -29,9 +29,8 @@ protected:
     const std::array<QPushButton *, 4> &emulatorButtons() const { return m_emulatorButtons; }
     // Says where to set an emulator; shown while none is configured.
     QLabel *noEmulatorLabel() const { return m_noEmulatorLabel; }
-    // The open test, the configuration record (the first row of tabella2), then the
-    // button of every configured emulator shown and the others hidden (the notice when none
-    // is left).
+    // The open test, the configuration, then the button of every configured emulator shown
+    // and the others hidden (the notice when none is left).
     void loadConfiguration();
     // The image display (file, name and ID, directory, blocks free) for the window's layout.
     QVBoxLayout *imageLayout();

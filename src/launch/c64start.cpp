@@ -4,41 +4,35 @@
 #include "launchcheck.h"
 #include "shortpath.h"
 
-#include <QFileInfo>
+#include <QCoreApplication>
 
-C64StartPlan prepareC64Start(const C64StartRequest &request)
+QString c64BadConfigurationText(C64Emulator emulator)
 {
-    using Status = C64StartPlan::Status;
-    C64StartPlan plan;
-    if (request.executable.isEmpty()) {
-        plan.status = Status::NotConfigured;
-        return plan;
-    }
-    plan.error = programProblem(request.executable);
-    if (!plan.error.isEmpty()) {
-        plan.status = Status::BadProgram;
-        return plan;
-    }
+    return QCoreApplication::translate("C64Start", "Bad Configuration for %1")
+        .arg(c64EmulatorInfo(emulator).caption);
+}
+
+Result<Command> prepareC64Start(const C64StartRequest &request)
+{
+    if (request.executable.isEmpty())
+        return Failure{c64BadConfigurationText(request.emulator)};
+    if (Outcome program = checkProgram(request.executable); !program)
+        return program.failure();
     const QString file = unquotePath(request.gameFile);
-    if (!file.isEmpty() && !QFileInfo(file).isFile()) {
-        plan.status = Status::MissingFile;
-        plan.error = missingFileProblem(file);
-        return plan;
-    }
+    if (Outcome present = file.isEmpty() ? Outcome() : checkGameFile(file); !present)
+        return present.failure();
     const C64CommandResult built =
         buildC64Command(request.emulator, request.executable, shortPath(file), request.entryIndex,
                         request.entryText);
     switch (built.status) {
     case C64CommandResult::Status::Ok:
-        plan.command = built.command;
         break;
     case C64CommandResult::Status::Unsupported:
-        plan.status = Status::Unsupported;
-        break;
+        return Failure{
+            QCoreApplication::translate("C64Start", "File type not supported by emulator")};
     case C64CommandResult::Status::NotConfigured:
     case C64CommandResult::Status::NoImage:
-        plan.status = Status::NotConfigured;
-        break;
+        return Failure{c64BadConfigurationText(request.emulator)};
     }
-    return plan;
+    return built.command;
 }

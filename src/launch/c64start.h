@@ -1,6 +1,7 @@
 #pragma once
 
 #include "c64commandline.h"
+#include "result.h"
 
 // What starts a C64 game: the emulator, its configured executable, the game file as stored
 // and the chosen directory entry (its row in the listing, -1 and empty for none).
@@ -12,15 +13,11 @@ struct C64StartRequest {
     QString entryText;
 };
 
-struct C64StartPlan {
-    enum class Status { Ready, NotConfigured, BadProgram, MissingFile, Unsupported };
-    Status status = Status::Ready;
-    Command command;
-    QString error; // for BadProgram and MissingFile: what is wrong, naming the path
-
-    bool ok() const { return status == Status::Ready; }
-};
-
 // Checks the executable and the game file, then builds the command line. The C64 players
-// and "--play" start the command this returns.
-C64StartPlan prepareC64Start(const C64StartRequest &request);
+// and "--play" start the command this returns, and show its failure as it is worded: a
+// missing program or game file named, "Bad Configuration for <emulator>" with no emulator
+// or no game file, "File type not supported by emulator".
+Result<Command> prepareC64Start(const C64StartRequest &request);
+
+// "Bad Configuration for VICE": also what a player says when the emulator does not start.
+QString c64BadConfigurationText(C64Emulator emulator);

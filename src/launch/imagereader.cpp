@@ -64,28 +64,22 @@ ImageListing corrupted(ImageListing listing)
     return listing;
 }
 
-ImageListing readFile(const QString &path, qsizetype reach, ImageListing (*reader)(QByteArrayView))
+Result<ImageListing> readFile(const QString &path, qsizetype reach,
+                              ImageListing (*reader)(QByteArrayView))
 {
     const QString plain = unquotePath(path);
+    if (plain.isEmpty())
+        return Failure{QStringLiteral("no file given")};
+    // Folders, pipes and devices: reading them would fail or never end.
+    if (const QFileInfo info(plain); info.exists() && !info.isFile())
+        return Failure{QStringLiteral("%1 is not a file").arg(plain)};
     QFile file(plain);
-    ImageListing listing;
-    QByteArray data;
-    if (plain.isEmpty()) {
-        listing.readError = QStringLiteral("no file given");
-    } else if (const QFileInfo info(plain); info.exists() && !info.isFile()) {
-        // Folders, pipes and devices: reading them would fail or never end.
-        listing.readError = QStringLiteral("%1 is not a file").arg(plain);
-    } else if (!file.open(QIODevice::ReadOnly)) {
-        listing.readError = QStringLiteral("%1: %2").arg(plain, file.errorString());
-    } else {
-        data = file.read(reach);
-        if (file.error() != QFileDevice::NoError)
-            listing.readError = QStringLiteral("%1: %2").arg(plain, file.errorString());
-    }
-    if (listing.readError.isEmpty())
-        listing = reader(data);
-    else
-        listing.corrupted = true;
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure{QStringLiteral("%1: %2").arg(plain, file.errorString())};
+    const QByteArray data = file.read(reach);
+    if (file.error() != QFileDevice::NoError)
+        return Failure{QStringLiteral("%1: %2").arg(plain, file.errorString())};
+    ImageListing listing = reader(data);
     listing.path = plain;
     return listing;
 }
@@ -219,12 +213,12 @@ ImageListing readT64(QByteArrayView data)
     return listing;
 }
 
-ImageListing readD64File(const QString &path)
+Result<ImageListing> readD64File(const QString &path)
 {
     return readFile(path, kD64Reach, &readD64);
 }
 
-ImageListing readT64File(const QString &path)
+Result<ImageListing> readT64File(const QString &path)
 {
     return readFile(path, kT64Reach, &readT64);
 }
@@ -245,7 +239,7 @@ C64ImageKind c64ImageKind(const QString &path)
     return C64ImageKind::None;
 }
 
-ImageListing readC64Image(const QString &path)
+Result<ImageListing> readC64Image(const QString &path)
 {
     switch (c64ImageKind(path)) {
     case C64ImageKind::D64:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "result.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
@@ -17,8 +19,6 @@ struct ImageListing {
     QString freeText; // "664 BLOCKS FREE."; empty for a tape
     QStringList lines;
     bool corrupted = false;
-    // Set when the file itself could not be read (then corrupted is set too).
-    QString readError;
 };
 
 // The reach of each reader: no offset at or beyond this is ever needed, so a larger file
@@ -30,9 +30,9 @@ ImageListing readD64(QByteArrayView image);
 ImageListing readT64(QByteArrayView image);
 
 // Read the file into memory (no copy on disk) and list it. A path wrapped in quotation
-// marks is unwrapped first.
-ImageListing readD64File(const QString &path);
-ImageListing readT64File(const QString &path);
+// marks is unwrapped first. A file that cannot be read is a failure naming it.
+Result<ImageListing> readD64File(const QString &path);
+Result<ImageListing> readT64File(const QString &path);
 
 // The extension is everything from the last "." of the whole path, dot included; only
 // ".D64"/".d64" and ".T64"/".t64" name an image (exact case). c64ImageKind looks through
@@ -40,7 +40,7 @@ ImageListing readT64File(const QString &path);
 QString c64Extension(const QString &path);
 C64ImageKind c64ImageKind(const QString &path);
 // readD64File or readT64File by extension; None gives an empty listing.
-ImageListing readC64Image(const QString &path);
+Result<ImageListing> readC64Image(const QString &path);
 
 // Helpers of the readers, public for their tests.
 // Lock, splat and type name; "SCR" for a type byte of 0.

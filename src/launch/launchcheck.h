@@ -1,10 +1,12 @@
 #pragma once
 
+#include "result.h"
+
 #include <QString>
 
-// Why a configured program cannot be started, naming its path: it does not exist, is not
-// an executable file, or (a bare name) is not found on PATH. Empty when it can be started.
-QString programProblem(const QString &program);
+// Whether a configured program can be started. The failure names its path: it does not
+// exist, is not an executable file, or (a bare name) is not found on PATH.
+Outcome checkProgram(const QString &program);
 
-// "The game file <path> is missing" when path names no file; empty when it does.
-QString missingFileProblem(const QString &path);
+// Whether a game file is there: "The game file <path> is missing." when it is not.
+Outcome checkGameFile(const QString &path);

@@ -3,6 +3,7 @@
 #include "appcontext.h"
 #include "browselists.h"
 #include "browsingpane.h"
+#include "cataloguestore.h"
 #include "dialogs.h"
 #include "musiccommand.h"
 #include "namedwidget.h"
@@ -30,7 +31,8 @@ void fitToNames(QListWidget *list)
 {
     const int names = list->sizeHintForColumn(0) + 2 * list->frameWidth() +
                       list->verticalScrollBar()->sizeHint().width() + 4;
-    list->setMinimumWidth(qBound(twipsToPixels(2400), names, twipsToPixels(6600)));
+    const int letter = list->fontMetrics().averageCharWidth();
+    list->setMinimumWidth(qBound(letter * 24, names, letter * 64));
 }
 
 } // namespace
@@ -77,7 +79,6 @@ void FreeMusicPlayer::buildLayout()
     buttons->addWidget(m_associateButton);
     buttons->addWidget(m_exitButton);
     outer->addLayout(buttons);
-    resize(twipsToPixels(7200), twipsToPixels(5400));
 }
 
 bool FreeMusicPlayer::takeRequest(const FreeMusicRequest &request)
@@ -101,12 +102,13 @@ void FreeMusicPlayer::loadPlayers()
     m_player1.clear();
     m_player2.clear();
     if (checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue)) {
-        QString error;
-        const music::SoundPlayers players = music::loadPlayers(m_ctx.db(), &error);
-        if (!error.isEmpty())
-            reportReadFailure(m_ctx.dialogs, error);
-        m_player1 = players.player1;
-        m_player2 = players.player2;
+        const Result<Configuration> configuration = CatalogueStore(m_ctx.db()).configuration();
+        if (configuration) {
+            m_player1 = configuration->player1;
+            m_player2 = configuration->player2;
+        } else {
+            reportReadFailure(m_ctx.dialogs, configuration.error());
+        }
     }
     showPlayerButton(m_player1Button, m_player1);
     showPlayerButton(m_player2Button, m_player2);

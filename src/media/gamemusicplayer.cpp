@@ -35,14 +35,12 @@ GameMusicPlayer::GameMusicPlayer(AppContext &ctx, QWidget *parent)
     buttons->addStretch();
     outer->addLayout(buttons);
     outer->addWidget(m_noPlayersLabel);
-    resize(twipsToPixels(3300), twipsToPixels(1200));
 }
 
 QPushButton *GameMusicPlayer::addPlayerButton(const QString &name)
 {
     auto *button = new QPushButton(this);
     button->setObjectName(name);
-    button->setMinimumWidth(twipsToPixels(1320));
     return button;
 }
 
@@ -64,18 +62,15 @@ void GameMusicPlayer::loadPlayersAndSong(int gameId)
     // After a failed open test the window offers no player: there is nothing to read.
     if (!checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue))
         return;
-    QString error;
-    const music::SoundPlayers players = music::loadPlayers(m_ctx.db(), &error);
-    if (error.isEmpty())
-        m_song = music::loadSong(m_ctx.db(), gameId, &error);
-    showGameInTitle(this, tr("Select SoundPlayer"),
-                    CatalogueStore(m_ctx.db()).title(gameId).valueOr(QString()));
-    if (!error.isEmpty()) {
-        reportReadFailure(m_ctx.dialogs, error);
+    const Result<music::GameMusic> music = music::readGameMusic(CatalogueStore(m_ctx.db()), gameId);
+    showGameInTitle(this, tr("Select SoundPlayer"), music.ok() ? music->title : QString());
+    if (!music) {
+        reportReadFailure(m_ctx.dialogs, music.error());
         return;
     }
-    m_player1 = players.player1;
-    m_player2 = players.player2;
+    m_song = music->song;
+    m_player1 = music->player1;
+    m_player2 = music->player2;
 }
 
 void GameMusicPlayer::onPlayer1Clicked()

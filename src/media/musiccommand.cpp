@@ -1,7 +1,6 @@
 #include "musiccommand.h"
 
 #include "cataloguestore.h"
-#include "database.h"
 #include "shortpath.h"
 
 #include <algorithm>
@@ -9,39 +8,16 @@
 namespace music
 {
 
-SoundPlayers loadPlayers(const QSqlDatabase &db, QString *error)
+Result<GameMusic> readGameMusic(const CatalogueStore &store, GameId id)
 {
-    SoundPlayers players;
-    if (!db.isOpen()) {
-        if (error)
-            *error = QStringLiteral("The catalogue is not open.");
-        return players;
-    }
-    const auto configuration = CatalogueStore(db).configuration();
-    if (error)
-        *error = configuration.error();
-    if (configuration) {
-        players.player1 = configuration->player1;
-        players.player2 = configuration->player2;
-    }
-    return players;
-}
-
-QString loadSong(const QSqlDatabase &db, int id, QString *error)
-{
-    QString why;
-    QString song;
-    if (!db.isOpen())
-        why = QStringLiteral("The catalogue is not open.");
-    else if (const auto row = catalogue::fetchOne(
-                 db, QStringLiteral("select song from tabella1 where id = ?"), {id});
-             !row)
-        why = row.error();
-    else if (row->has_value())
-        song = (*row)->value(0).toString();
-    if (error)
-        *error = why;
-    return song;
+    const Result<Configuration> configuration = store.configuration();
+    if (!configuration)
+        return configuration.failure();
+    const Result<std::optional<Game>> game = store.findGame(id);
+    if (!game)
+        return game.failure();
+    const Game found = game->value_or(Game());
+    return GameMusic{found.title, found.musicFile, configuration->player1, configuration->player2};
 }
 
 QString programName(const QString &path)

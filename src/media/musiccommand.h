@@ -1,25 +1,28 @@
 #pragma once
 
+#include "game.h"
 #include "launcher.h"
+#include "result.h"
 
-#include <QSqlDatabase>
 #include <QString>
 
-// What the two sound player windows share: the players of the configuration record, the
-// caption of a player's button and the command that plays a file.
+class CatalogueStore;
+
+// What the sound player windows and "--play-music" share: the configured players, a game's
+// song, the caption of a player's button and the command that plays a file.
 namespace music
 {
 
-struct SoundPlayers {
+struct GameMusic {
+    QString title;
+    QString song;
     QString player1;
     QString player2;
 };
 
-// player1 and player2 of the first configuration row; both empty when there is none.
-SoundPlayers loadPlayers(const QSqlDatabase &db, QString *error);
-
-// The song of the game with this id; empty when it has none or the game is gone.
-QString loadSong(const QSqlDatabase &db, int id, QString *error);
+// The configured players and the game's title and song. A game that is gone has neither
+// title nor song: only a catalogue that cannot be read is a failure.
+Result<GameMusic> readGameMusic(const CatalogueStore &store, GameId id);
 
 // The file name without its folder and without a final extension ("winamp.exe" gives
 // "winamp"). Players on Linux often have no extension, so only a short suffix after the

@@ -3,6 +3,7 @@
 #include "appcontext.h"
 #include "dialogs.h"
 #include "launcher.h"
+#include "logging.h"
 #include "musiccommand.h"
 
 #include <QCoreApplication>
@@ -21,6 +22,7 @@ bool startPlayer(AppContext &ctx, const QString &player, const QString &file)
     QString error;
     if (ctx.launcher.start(music::playCommand(player, file), &error))
         return true;
+    qCWarning(lcLaunch) << "cannot start" << player << error;
     ctx.dialogs.beep();
     ctx.dialogs.message(
         QCoreApplication::translate("startPlayer", "The sound player could not be started:\n%1\n%2")

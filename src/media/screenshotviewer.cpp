@@ -16,8 +16,8 @@
 namespace
 {
 
-// The designed size, kept when there is no picture to size the window to.
-const QSize kDesignedSize(twipsToPixels(5090), twipsToPixels(3940));
+// The notice takes the room of a C64 screenshot, so the window keeps its size between games.
+constexpr QSize kScreenSize(320, 200);
 constexpr int kMargin = 8;
 
 } // namespace
@@ -35,6 +35,7 @@ ScreenshotViewer::ScreenshotViewer(AppContext &ctx, QWidget *parent)
     m_noImagesLabel->setObjectName(QStringLiteral("noImagesLabel"));
     m_noImagesLabel->setAlignment(Qt::AlignCenter);
     m_noImagesLabel->setWordWrap(true);
+    m_noImagesLabel->setMinimumSize(kScreenSize);
     QFont bold = m_noImagesLabel->font();
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.3);
@@ -51,20 +52,19 @@ bool ScreenshotViewer::takeRequest(const ScreenshotRequest &request)
 
 void ScreenshotViewer::showScreenshot(int gameId, int which)
 {
-    // A viewer asked again starts over from the designed size and caption.
+    // A viewer asked again starts over from its plain caption and a free size.
     setWindowTitle(tr("Games Screenshots"));
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    resize(kDesignedSize);
     m_hasPicture = false;
     checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue);
-    const auto game = CatalogueStore(m_ctx.db()).game(gameId);
+    // A game that is gone or cannot be read keeps the plain caption.
+    const Result<Game> game = CatalogueStore(m_ctx.db()).game(gameId);
     QString path;
     if (game) {
         setWindowTitle(game->machine + QStringLiteral(": ") + game->title);
-        const QString &shot = which == 2 ? game->screenshot2 : game->screenshot1;
-        if ((which == 1 || which == 2) && !shot.isEmpty())
-            path = shot;
+        if (which == 1 || which == 2)
+            path = which == 2 ? game->screenshot2 : game->screenshot1;
     }
     // A file that is set but gone is named; an empty field or a file that is no picture
     // shows the plain caption.
@@ -86,6 +86,7 @@ void ScreenshotViewer::showNoImages()
 {
     m_pictureLabel->hide();
     m_noImagesLabel->show();
+    adjustSize();
     centreOnScreen(this);
 }
 

@@ -46,6 +46,7 @@ TEST(CatalogueStore, AGameReadsBackFieldForFieldWithNullKept)
     game.id = *id;
     for (const Game::Field f : Game::fields())
         EXPECT_EQ(back->value(f), game.value(f)) << int(f);
+    EXPECT_EQ(store.findGame(*id).value(), std::optional(game));
     EXPECT_TRUE(cat.value(int(*id), QStringLiteral("note")).isNull());
     EXPECT_FALSE(cat.value(int(*id), QStringLiteral("voto")).isNull());
     // The columns are the schema's, in its order: a field mapped to the wrong column shows.
@@ -83,6 +84,11 @@ TEST(CatalogueStore, AGoneGameIsSaidSoByEveryCall)
     EXPECT_EQ(store.updateFields(ghost, {Game::Field::Year}).error(), gone);
     EXPECT_EQ(store.updateFields(ghost, {}).error(), gone);
     EXPECT_EQ(store.deleteGame(42).error(), gone);
+    // To findGame a gone game is no failure; an unreadable catalogue is.
+    const auto found = store.findGame(42);
+    ASSERT_TRUE(found.ok()) << found.error().toStdString();
+    EXPECT_FALSE(found->has_value());
+    EXPECT_FALSE(CatalogueStore(QSqlDatabase()).findGame(42).ok());
 }
 
 TEST(CatalogueStore, ListsFilterSearchAndSortByFoldedTitle)

@@ -13,6 +13,9 @@
 namespace
 {
 
+using F = Game::Field;
+using P = Configuration::Path;
+
 constexpr char kStartFailure[] = "Select Emulator and Configuration";
 
 // WinUAE with two templates in its "configurations" folder, WinFellow with one beside it.
@@ -28,7 +31,7 @@ protected:
         writeFile(path("fellow/fellow"), "", true);
         writeFile(path("games/1.adf"));
         writeFile(path("games/3.adf"));
-        tc.catalogue.setConfig({{"uae", path("uae/winuae")}, {"fellow", path("fellow/fellow")}});
+        configure(configWith({{P::Uae, path("uae/winuae")}, {P::Fellow, path("fellow/fellow")}}));
         // The session's folder of the user's own, where the configurations go.
         QDir().mkdir(path("run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(path("run")));
@@ -38,6 +41,14 @@ protected:
     ~AmigaPlayers() override { qunsetenv("XDG_RUNTIME_DIR"); }
 
     QString path(const QString &name) const { return tc.temp.filePath(name); }
+    void configure(const Configuration &c)
+    {
+        ASSERT_TRUE(CatalogueStore(tc.catalogue.db()).saveConfiguration(c).ok());
+    }
+    GameId add(const Game &game)
+    {
+        return CatalogueStore(tc.catalogue.db()).addGame(game).valueOr(0);
+    }
     QString config(const QString &name) const { return path("run/vantrel/" + name); }
     QByteArray output(const char *name) { return readFile(config(name)); }
     // A beep and the one message; cleared after.
@@ -52,11 +63,11 @@ protected:
     // A game with a Null and an empty disk, as the main window's PLAY asks for it.
     QWidget *game(int offset = 0)
     {
-        const int id = tc.catalogue.addGame({{"titolo", "Lotus"},
-                                             {"emul1", path("games/1.adf")},
-                                             {"df2", path("games/3.adf")},
-                                             {"df3", ""}});
-        return ctx.windows.open(AmigaGameRequest{id + offset});
+        const GameId id = add(gameWith({{F::Title, "Lotus"},
+                                        {F::GameFile, path("games/1.adf")},
+                                        {F::Drive3, path("games/3.adf")},
+                                        {F::Drive4, ""}}));
+        return ctx.windows.open(AmigaGameRequest{int(id) + offset});
     }
     QWidget *free() { return ctx.windows.open(AmigaFreePlayerRequest{path("disks")}); }
     static QLineEdit *drive(QWidget *w, int i)
@@ -117,7 +128,7 @@ TEST_F(AmigaPlayers, FailuresWarnAndKeepThePlayerOpen)
     expectWarning(kStartFailure);
     EXPECT_TRUE(isOpen(ctx, WindowKey::AmigaGamePlayer));
 
-    tc.catalogue.setConfig({{"uae", "winuae"}, {"fellow", "/no/such/folder/fellow"}});
+    configure(configWith({{P::Uae, "winuae"}, {P::Fellow, "/no/such/folder/fellow"}}));
     for (QWidget *player : {game(), free()}) {
         pick(player, "uaeOption"); // no folder part
         expectWarning("Bad configuration for WinUAE");
@@ -130,12 +141,13 @@ TEST_F(AmigaPlayers, FailuresWarnAndKeepThePlayerOpen)
 
     // A disk path with a line break is refused as it is: it is never cut into another path,
     // even when the cut one names a file.
-    tc.catalogue.setConfig({{"uae", path("uae/winuae")}});
+    configure(configWith({{P::Uae, path("uae/winuae")}}));
     tc.launcher.failing.clear();
     writeFile(path("games/1\n.adf"));
-    const int split = tc.catalogue.addGame(
-        {{"titolo", "Split"}, {"emul1", path("games/1.adf")}, {"df1", path("games/1\n.adf")}});
-    pick(w = ctx.windows.open(AmigaGameRequest{split}), "uaeOption");
+    const GameId split = add(gameWith({{F::Title, "Split"},
+                                       {F::GameFile, path("games/1.adf")},
+                                       {F::Drive2, path("games/1\n.adf")}}));
+    pick(w = ctx.windows.open(AmigaGameRequest{int(split)}), "uaeOption");
     click(w, "playButton");
     expectWarning("The disk path " + path("games/1\\n.adf") +
                   " holds a line break, which an emulator configuration cannot carry.");
@@ -143,7 +155,7 @@ TEST_F(AmigaPlayers, FailuresWarnAndKeepThePlayerOpen)
 
     // A configured program that is not there, or not executable, is named at PLAY.
     QFile::setPermissions(path("fellow/fellow"), QFile::ReadOwner | QFile::WriteOwner);
-    tc.catalogue.setConfig({{"uae", path("uae/gone")}, {"fellow", path("fellow/fellow")}});
+    configure(configWith({{P::Uae, path("uae/gone")}, {P::Fellow, path("fellow/fellow")}}));
     using Case = std::pair<const char *, QString>;
     for (const auto &[option, text] :
          {Case{"uaeOption", "The program " + path("uae/gone") + " does not exist."},
@@ -155,7 +167,7 @@ TEST_F(AmigaPlayers, FailuresWarnAndKeepThePlayerOpen)
     }
     EXPECT_TRUE(tc.launcher.started.isEmpty());
 
-    tc.catalogue.setConfig({{"uae", QVariant()}, {"fellow", ""}});
+    configure({});
     w = game();
     EXPECT_FALSE(control<QRadioButton>(w, "uaeOption")->isEnabled());
     EXPECT_FALSE(control<QRadioButton>(w, "fellowOption")->isChecked()); // chosen before
@@ -201,7 +213,7 @@ TEST_F(AmigaPlayers, FsUaeInTheWinUaeSlotWritesItsOwnFormat)
 {
     writeFile(path("fs/configurations/a500.fs-uae"), "[fs-uae]\nfloppy_drive_0 =\n");
     writeFile(path("fs/configurations/a500.uae"), "floppy0=\n");
-    tc.catalogue.setConfig({{"uae", writeFile(path("fs/fs-uae"), "", true)}});
+    configure(configWith({{P::Uae, writeFile(path("fs/fs-uae"), "", true)}}));
     QWidget *w = game();
     EXPECT_EQ(control<QRadioButton>(w, "uaeOption")->text(), "FS-UAE");
     pick(w, "uaeOption");

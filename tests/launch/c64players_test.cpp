@@ -14,6 +14,7 @@
 #include <QTest>
 
 using namespace c64img;
+using P = Configuration::Path;
 
 namespace
 {
@@ -25,7 +26,7 @@ protected:
     {
         for (const char *name : {"ccs64", "x64", "c64s", "pc64"})
             writeFile(emu(name), "", true);
-        tc.catalogue.setConfig(kAll);
+        configure(kAll);
         registerC64Windows(ctx);
         ctx.windows.addFactory(WindowKey::AssociationEditor, [] { return new AssociationSpy; });
     }
@@ -36,15 +37,20 @@ protected:
     static QListWidget *list(QWidget *w) { return control<QListWidget>(w, "directoryList"); }
     QString started(int i) const { return tc.launcher.started.value(i).text(); }
     QString emu(const QString &name) const { return tc.temp.filePath("emu/" + name); }
+    void configure(const Configuration &c)
+    {
+        ASSERT_TRUE(CatalogueStore(tc.catalogue.db()).saveConfiguration(c).ok());
+    }
 
     TestContext tc;
     AppContext &ctx;
     const QString d64 = image("GAME.D64", d64Files(3));
     const QString s = shortPath(d64);
-    const QVariantMap kAll{{"ccs64", emu("ccs64")},
-                           {"vice", emu("x64")},
-                           {"c64s", emu("c64s")},
-                           {"pc64", emu("pc64")}};
+    const Configuration kViceAndPc64 = configWith({{P::Vice, emu("x64")}, {P::Pc64, emu("pc64")}});
+    const Configuration kAll = configWith({{P::Ccs64, emu("ccs64")},
+                                           {P::Vice, emu("x64")},
+                                           {P::C64s, emu("c64s")},
+                                           {P::Pc64, emu("pc64")}});
 };
 
 } // namespace
@@ -55,13 +61,13 @@ TEST_F(C64Players, OnlyConfiguredEmulatorsHaveButtonsAndTheyCloseUp)
     for (const auto &[open, position] :
          {std::pair{std::function([&] { return game(d64); }), &QWidget::y},
           {std::function([&] { return free(); }), &QWidget::x}}) {
-        tc.catalogue.setConfig({{"ccs64", ""}, {"c64s", QVariant()}});
+        configure(kViceAndPc64);
         QWidget *w = open();
         EXPECT_TRUE(control<QPushButton>(w, "ccs64Button")->isHidden());
         EXPECT_TRUE(control<QPushButton>(w, "c64sButton")->isHidden());
         const int first = (control<QPushButton>(w, "viceButton")->*position)();
         EXPECT_LT(first, (control<QPushButton>(w, "pc64Button")->*position)());
-        tc.catalogue.setConfig(kAll);
+        configure(kAll);
         Q_EMIT ctx.windows.events().configurationSaved(); // an open player follows
         QCoreApplication::processEvents();                // lays the buttons out again
         EXPECT_EQ((control<QPushButton>(w, "ccs64Button")->*position)(), first);
@@ -100,7 +106,7 @@ TEST_F(C64Players, GamePlayerListsAndStartsTheRequestedFile)
     EXPECT_EQ(started(0), emu("x64") + " " + s + ":file001");
     // A missing game file and a missing emulator are named; the open player keeps its game.
     EXPECT_EQ(game(tc.temp.filePath("gone.prg")), nullptr);
-    tc.catalogue.setConfig({{"vice", emu("gone")}});
+    configure(configWith({{P::Vice, emu("gone")}}));
     Q_EMIT ctx.windows.events().configurationSaved();
     click(w, "viceButton");
     EXPECT_EQ(tc.dialogs.messages(),
@@ -152,7 +158,7 @@ TEST_F(C64Players, AnActivatedEntryStartsWithTheFirstConfiguredEmulator)
 {
     const QString none = "No C64 emulator is set: set one in Configuration > System "
                          "(Detect finds VICE)";
-    tc.catalogue.setConfig({{"ccs64", ""}, {"c64s", QVariant()}});
+    configure(kViceAndPc64);
     QWidget *freePlayer = free();
     pickFile(freePlayer, "GAME.D64");
     for (QWidget *w : {game(d64), freePlayer}) {
@@ -172,7 +178,7 @@ TEST_F(C64Players, AnActivatedEntryStartsWithTheFirstConfiguredEmulator)
     for (int i : {1, 3})
         EXPECT_EQ(started(i), emu("x64") + " " + s + ":file002") << i;
 
-    tc.catalogue.setConfig({{"ccs64", ""}, {"vice", ""}, {"c64s", ""}, {"pc64", ""}});
+    configure({});
     Q_EMIT ctx.windows.events().configurationSaved();
     for (QWidget *w : {game(d64), free()}) {
         EXPECT_TRUE(control<QLabel>(w, "noEmulatorLabel")->isVisible());

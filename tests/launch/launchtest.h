@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browselists.h"
+#include "cataloguestore.h"
 #include "d64writer.h"
 #include "t64writer.h"
 #include "widgettest.h"
@@ -11,6 +12,22 @@ struct AssociationSpy : QWidget, RequestTaker<AssociationRequest> {
     bool takeRequest(const AssociationRequest &r) override { return taken = r, true; }
     AssociationRequest taken;
 };
+
+// A configuration and a game with the given values, the rest unset.
+inline Configuration configWith(std::initializer_list<std::pair<Configuration::Path, QString>> set)
+{
+    Configuration c;
+    for (const auto &[path, value] : set)
+        c.value(path) = value;
+    return c;
+}
+inline Game gameWith(std::initializer_list<std::pair<Game::Field, QString>> set)
+{
+    Game g;
+    for (const auto &[field, value] : set)
+        g.value(field) = value;
+    return g;
+}
 
 // Picks a file of a window's browsing pane as a click, or a double click, does.
 inline void pickFile(QWidget *window, const QString &name, bool twice = false)

@@ -1,6 +1,7 @@
 #include "musicregistry.h"
 
 #include "browselists.h"
+#include "cataloguestore.h"
 #include "testcatalogue.h"
 #include "widgettest.h"
 
@@ -27,9 +28,17 @@ struct MusicTest : testing::Test {
                                   [this] { return new AssociationStub(asked); });
         for (const char *f : {"c64/b tune.sid", "c64/a.mus", "amiga/axel.mod"})
             writeFile(t.temp.filePath(f));
-        t.catalogue.setConfig(
-            {{"player1", "C:\\Audio\\SIDPLAYR.EXE"}, {"player2", "/usr/bin/vlc-3.0"}});
-        game = t.catalogue.addGame({{"song", QString(c64 + "/b tune.sid")}});
+        setPlayers("C:\\Audio\\SIDPLAYR.EXE", "/usr/bin/vlc-3.0");
+        Game song;
+        song.musicFile = c64 + "/b tune.sid";
+        game = int(store().addGame(song).valueOr(0));
+    }
+    CatalogueStore store() { return CatalogueStore(t.catalogue.db()); }
+    void setPlayers(const QString &player1, const QString &player2)
+    {
+        Configuration players;
+        players.player1 = player1, players.player2 = player2;
+        ASSERT_TRUE(store().saveConfiguration(players).ok());
     }
     // Rows follow the names: "a.mus", "b tune.sid"; "axel.mod".
     static void select(QWidget *w, int row)
@@ -65,7 +74,7 @@ TEST_F(MusicTest, GameMusicPlayerPlaysTheSongWithTheChosenPlayerAndCloses)
     EXPECT_FALSE(isOpen(*t.ctx, WindowKey::GameMusicPlayer));
 
     // A missing song is named, and no player starts on it.
-    t.catalogue.setConfig({{"player1", ""}});
+    setPlayers("", "/usr/bin/vlc-3.0");
     QFile::remove(c64 + "/b tune.sid");
     w = t.ctx->windows.open(GameMusicRequest{game});
     EXPECT_FALSE(shown(w, "player1Button"));
@@ -164,8 +173,7 @@ TEST_F(MusicTest, NoPlayersNoticeOnlyWhenBothPlayersAreMissing)
                  {"C:\\Audio\\SIDPLAYR.EXE", "", false},
                  {"", "", true}};
     for (const auto &c : cases) {
-        t.catalogue.setConfig({{"player1", QString::fromLatin1(c.player1)},
-                               {"player2", QString::fromLatin1(c.player2)}});
+        setPlayers(c.player1, c.player2);
         QWidget *w = t.ctx->windows.open(FreeMusicRequest{MusicMachine::C64, c64});
         EXPECT_EQ(shown(w, "noPlayersLabel"), c.notice) << "free: " << c.player1 << c.player2;
         w = t.ctx->windows.open(GameMusicRequest{game});

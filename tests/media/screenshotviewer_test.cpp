@@ -1,3 +1,4 @@
+#include "cataloguestore.h"
 #include "screenshotregistry.h"
 #include "screenshotviewer.h"
 #include "testcatalogue.h"
@@ -25,6 +26,13 @@ struct ViewerTest : testing::Test {
         return qobject_cast<ScreenshotViewer *>(t.ctx->windows.open(ScreenshotRequest{id, which}));
     }
     bool noImagesShown(QWidget *v) { return control<QLabel>(v, "noImagesLabel")->isVisible(); }
+    int add(const QString &title, const QString &machine, const QString &shot1,
+            const QString &shot2 = {})
+    {
+        Game g;
+        g.title = title, g.machine = machine, g.screenshot1 = shot1, g.screenshot2 = shot2;
+        return int(CatalogueStore(t.catalogue.db()).addGame(g).valueOr(0));
+    }
 
     TestContext t;
     QString shot = t.temp.filePath("shot one.png"), text = t.temp.filePath("notes.png");
@@ -34,8 +42,7 @@ struct ViewerTest : testing::Test {
 
 TEST_F(ViewerTest, ShowsThePictureAtItsNaturalSizeAlsoWhenAskedAgain)
 {
-    const int id = t.catalogue.addGame(
-        {{"titolo", "Turrican"}, {"formato", "Amiga 2.x"}, {"screen1", ""}, {"screen2", shot}});
+    const int id = add("Turrican", "Amiga 2.x", "", shot);
     ScreenshotViewer *v = open(id, 1);
     EXPECT_FALSE(v->hasPicture());
     EXPECT_EQ(open(id, 2), v) << "the open viewer takes the new request";
@@ -51,11 +58,10 @@ TEST_F(ViewerTest, ShowsThePictureAtItsNaturalSizeAlsoWhenAskedAgain)
 TEST_F(ViewerTest, NoImagesAvailableForEveryKindOfFailure)
 {
     const QString gone = t.temp.filePath("gone.png");
-    const std::tuple<QVariant, QVariant, int> cases[] = {
+    const std::tuple<QString, QString, int> cases[] = {
         {{}, shot, 1}, {gone, shot, 1}, {text, text, 1}, {text, text, 2}, {{}, {}, 2}};
     for (const auto &[screen1, screen2, which] : cases) {
-        const int id = t.catalogue.addGame(
-            {{"titolo", "A"}, {"formato", "C64"}, {"screen1", screen1}, {"screen2", screen2}});
+        const int id = add("A", "C64", screen1, screen2);
         ScreenshotViewer *v = open(id, which);
         EXPECT_TRUE(noImagesShown(v)) << id;
         const bool missing = screen1 == gone && which == 1;
@@ -75,7 +81,7 @@ TEST_F(ViewerTest, NoImagesAvailableForEveryKindOfFailure)
 
 TEST_F(ViewerTest, ClosesWhenAnotherWindowBecomesActiveOrOnEscape)
 {
-    const int id = t.catalogue.addGame({{"titolo", "A"}, {"formato", "C64"}, {"screen1", shot}});
+    const int id = add("A", "C64", shot);
     QPointer<ScreenshotViewer> v = open(id, 1);
     // Not yet active: a lost activation it never had does not close it.
     v->closeIfWasActive();
