@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cataloguestore.h"
 #include "database.h"
 #include "editingregistry.h"
 #include "testcatalogue.h"
@@ -21,12 +22,14 @@ struct EditingContext : TestContext {
     WindowEvents &events() { return windows.events(); }
     QString text(int id, const char *column) { return catalogue.value(id, column).toString(); }
     bool null(int id, const char *column) { return catalogue.value(id, column).isNull(); }
-    void remove(int id) { catalogue::run(catalogue.db(), "delete from tabella1 where id=?", {id}); }
+    void remove(int id) { ASSERT_TRUE(CatalogueStore(catalogue.db()).deleteGame(id).ok()); }
     // Hides or restores the game table, so that a read in between fails.
     void hideGames(bool hide)
     {
-        catalogue::run(catalogue.db(), hide ? "alter table tabella1 rename to hidden"
-                                            : "alter table hidden rename to tabella1");
+        const QString games = CatalogueStore::gameTable();
+        const QString hidden = QStringLiteral("hidden");
+        catalogue::run(catalogue.db(), QStringLiteral("alter table %1 rename to %2")
+                                           .arg(hide ? games : hidden, hide ? hidden : games));
     }
     QString lastMessage() const { return dialogs.messages().value(dialogs.messages().size() - 1); }
 };
