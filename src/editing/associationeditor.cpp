@@ -33,7 +33,10 @@ AssociationEditor::AssociationEditor(AppContext &ctx, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_gameList, 1);
     layout->addLayout(buttons);
-    resize(360, 420);
+    // Room for long titles and a screenful of them, in the user's font.
+    m_gameList->setMinimumSize(fontMetrics().averageCharWidth() * 44,
+                               fontMetrics().lineSpacing() * 18);
+    resize(sizeHint());
 
     connect(m_okButton, &QPushButton::clicked, this, &AssociationEditor::onOkClicked);
     connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::close);

@@ -41,7 +41,8 @@ FieldEditor::FieldEditor(AppContext &ctx, QWidget *parent)
     layout->addWidget(m_secondEdit);
     layout->addStretch(1);
     layout->addLayout(buttons);
-    resize(420, sizeHint().height());
+    m_firstEdit->setMinimumWidth(fontMetrics().averageCharWidth() * 52);
+    resize(sizeHint());
 
     connect(m_modifyButton, &QPushButton::clicked, this, &FieldEditor::onModifyClicked);
     connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::close);

@@ -17,17 +17,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace
 {
 
-// Twips sizes of the designed controls, with a floor so that paths stay readable on
-// today's fonts.
-int scaled(double twips, int floor)
-{
-    return std::max(twipsToPixels(twips), floor);
-}
+// A whole C64 or Amiga screenshot fits the preview unscaled.
+constexpr QSize kPreviewSize(320, 300);
 
 bool sameRequest(const FileChooserRequest &a, const FileChooserRequest &b)
 {
@@ -58,19 +52,18 @@ FileChooser::FileChooser(AppContext &ctx, QWidget *parent)
     m_previewFrame->setObjectName(QStringLiteral("previewFrame"));
     m_previewImage->setObjectName(QStringLiteral("previewImage"));
 
-    const int listWidth = scaled(2415, 220);
-    m_browsingPane->setFixedWidth(listWidth);
-    m_browsingPane->setMinimumHeight(scaled(3015, 240));
-    m_okButton->setFixedWidth((listWidth - 6) / 2);
-    m_cancelButton->setFixedWidth((listWidth - 6) / 2);
+    // Wide enough for folder names, tall enough for a dozen entries, in the user's font.
+    const QFontMetrics metrics = fontMetrics();
+    m_browsingPane->setFixedWidth(metrics.averageCharWidth() * 32);
+    m_browsingPane->setMinimumHeight(metrics.lineSpacing() * 14);
     m_previewFrame->setFrameShape(QFrame::Box);
-    m_previewFrame->setFixedSize(scaled(4335, 320), scaled(3975, 300));
+    m_previewFrame->setFixedSize(kPreviewSize);
 
     auto *left = new QVBoxLayout;
     left->addWidget(m_browsingPane, 1);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_okButton);
-    buttons->addWidget(m_cancelButton);
+    buttons->addWidget(m_okButton, 1);
+    buttons->addWidget(m_cancelButton, 1);
     left->addLayout(buttons);
     auto *row = new QHBoxLayout(this);
     row->addLayout(left);

@@ -27,7 +27,9 @@ GameInfoWindow::GameInfoWindow(AppContext &ctx, QWidget *parent)
     layout->addWidget(m_othersView);
     layout->addWidget(new QLabel(tr("Note"), this));
     layout->addWidget(m_noteView);
-    resize(420, 320);
+    // Room for a paragraph of credits, in the user's font.
+    m_othersView->setMinimumWidth(fontMetrics().averageCharWidth() * 56);
+    resize(sizeHint());
     centreOnScreen(this);
 }
 

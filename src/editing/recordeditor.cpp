@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 using editorrules::PickButton;
@@ -29,7 +30,8 @@ RecordEditor::RecordEditor(AppContext &ctx, QWidget *parent)
     auto *outer = new QVBoxLayout(this);
     outer->addWidget(scroll, 1);
     outer->addLayout(buildButtons());
-    resize(sizeHint());
+    // On a low screen the fields scroll: leave room for the bar beside them.
+    resize(sizeHint() + QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent), 0));
 
     connect(m_form, &GameForm::pickClicked, this, &RecordEditor::onPickClicked);
     connect(m_form, &GameForm::disksToggled, this, [this] { ScreenFit::showWhole(this); });

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "cataloguestore.h"
-#include "database.h"
 #include "editingregistry.h"
 #include "testcatalogue.h"
 #include "widgettest.h"
@@ -9,6 +8,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
+#include <QSqlError>
+#include <QSqlQuery>
 
 // A test context with the editing windows registered, and short ways to read the catalogue.
 struct EditingContext : TestContext {
@@ -23,13 +24,20 @@ struct EditingContext : TestContext {
     QString text(int id, const char *column) { return catalogue.value(id, column).toString(); }
     bool null(int id, const char *column) { return catalogue.value(id, column).isNull(); }
     void remove(int id) { ASSERT_TRUE(CatalogueStore(catalogue.db()).deleteGame(id).ok()); }
+    // Runs a statement as another program would, past the store.
+    void elsewhere(const QString &sql, const QVariantList &params = {})
+    {
+        QSqlQuery q(catalogue.db());
+        q.prepare(sql);
+        for (const QVariant &p : params)
+            q.addBindValue(p);
+        ASSERT_TRUE(q.exec()) << q.lastError().text().toStdString();
+    }
     // Hides or restores the game table, so that a read in between fails.
     void hideGames(bool hide)
     {
-        const QString games = CatalogueStore::gameTable();
-        const QString hidden = QStringLiteral("hidden");
-        catalogue::run(catalogue.db(), QStringLiteral("alter table %1 rename to %2")
-                                           .arg(hide ? games : hidden, hide ? hidden : games));
+        elsewhere(hide ? "alter table tabella1 rename to hidden"
+                       : "alter table hidden rename to tabella1");
     }
     QString lastMessage() const { return dialogs.messages().value(dialogs.messages().size() - 1); }
 };

@@ -252,8 +252,7 @@ TEST_F(RecordEditorTest, ChangesMadeElsewhereMeanwhileAreOverwrittenOnlyWhenTold
     RecordEditor *w = tc.open<RecordEditor>(RecordEditorRequest{id, EditMode::Modify});
     edit(w, "yearEdit")->setText("1984");
     const auto elsewhere = [this, id](const char *set) {
-        catalogue::run(tc.catalogue.db(), QString("update tabella1 set %1 where id=?").arg(set),
-                       {id});
+        tc.elsewhere(QString("update tabella1 set %1 where id=?").arg(set), {id});
     };
     elsewhere("titolo = 'Elite Plus', sh = 'Acornsoft', year = '1984'");
     tc.dialogs.choices = {2}; // Cancel
