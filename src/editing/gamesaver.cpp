@@ -3,6 +3,7 @@
 #include "dialogs.h"
 #include "editorrules.h"
 #include "fieldcaption.h"
+#include "logging.h"
 
 #include <utility>
 
@@ -27,7 +28,10 @@ Result<GameId> GameSaver::add(Game game)
         return savable.failure();
     game.machine = editorrules::machineCode(game.machine);
     game.origin = QString();
-    return m_store.addGame(game);
+    Result<GameId> id = m_store.addGame(game);
+    if (!id)
+        qCWarning(lcCatalogue) << "adding a game failed:" << id.error();
+    return id;
 }
 
 Result<GameSaver::Save> GameSaver::saveChanges(const Game &loaded, Game edited,
@@ -47,8 +51,10 @@ Result<GameSaver::Save> GameSaver::saveOverLoaded(const Game &loaded, const Game
     for (;;) {
         const Result<GuardedUpdate> update =
             m_store.updateGameUnlessChanged(baseline, edited, shown);
-        if (!update)
+        if (!update) {
+            qCWarning(lcCatalogue) << "saving game" << loaded.id << "failed:" << update.error();
             return update.failure();
+        }
         if (update->written())
             return Save{Save::Saved, {}};
         switch (askAboutOtherChanges(*update)) {

@@ -55,19 +55,6 @@ TEST(GameSaver, OverwriteIsAskedAgainAfterAnotherChangeAndKeepsWhatTheEditorDoes
     EXPECT_EQ(tc.text(id, "voto"), "8") << "not shown, not overwritten";
     EXPECT_EQ(tc.text(id, "formato"), "C64");
     EXPECT_EQ(tc.text(id, "dbver"), "Private");
-
-    // A new game never carries the origin tag; the field editor's saves do not add it.
-    Game added = edited;
-    added.origin = Game::privateOrigin();
-    const auto newId = saver.add(added);
-    ASSERT_TRUE(newId.ok());
-    EXPECT_TRUE(tc.null(int(*newId), "dbver"));
-    const Game plain = store.game(*newId).value();
-    Game year = plain;
-    year.year = QStringLiteral("1984");
-    ASSERT_TRUE(saver.saveOverLoaded(plain, year, {Game::Field::Year}).ok());
-    EXPECT_TRUE(tc.null(int(*newId), "dbver"));
-    EXPECT_EQ(saver.add(Game()).error(), "Insert TITLE and C64/Amiga");
 }
 
 TEST(FieldCaption, NamesTheShownFieldsAndFallsBackToTheCatalogueName)

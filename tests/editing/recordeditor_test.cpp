@@ -277,13 +277,4 @@ TEST_F(RecordEditorTest, ChangesMadeElsewhereMeanwhileAreOverwrittenOnlyWhenTold
     EXPECT_EQ(tc.text(id, "tipo"), "Space") << "reloaded, it saves unasked";
     EXPECT_EQ(tc.text(id, "titolo"), "Elite Plus");
     EXPECT_EQ(tc.dialogs.questions().filter("Another program").size(), 2);
-
-    w = tc.open<RecordEditor>(RecordEditorRequest{id, EditMode::Modify});
-    edit(w, "titleEdit")->setText("Elite (1984)");
-    elsewhere("note = 'Theirs'");
-    tc.dialogs.choices = {0}; // Overwrite
-    click(w, "modifyButton");
-    EXPECT_EQ(tc.text(id, "titolo"), "Elite (1984)");
-    EXPECT_TRUE(tc.null(id, "note")) << "overwritten as the window showed it";
-    EXPECT_FALSE(tc.isOpen(WindowKey::RecordEditor));
 }
