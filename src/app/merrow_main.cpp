@@ -4,6 +4,7 @@
 #include "commandlinecheck.h"
 #include "escaping.h"
 #include "launcher.h"
+#include "layoutmemory.h"
 #include "merrowcommandline.h"
 #include "merrowregistry.h"
 #include "paths.h"
@@ -91,8 +92,10 @@ int main(int argc, char *argv[])
     std::unique_ptr<QCoreApplication> app(windows ? new QApplication(argc, argv)
                                                   : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("vantrel"));
-    if (windows)
+    if (windows) {
         QApplication::setApplicationDisplayName(QStringLiteral("Merrow"));
+        LayoutMemory::setFile(LayoutMemory::defaultFile());
+    }
     QCoreApplication::setApplicationVersion(QStringLiteral(VANTREL_VERSION));
 
     QTextStream out(stdout);

@@ -14,6 +14,7 @@
 #include "headlessplay.h"
 #include "launchcheck.h"
 #include "launcher.h"
+#include "layoutmemory.h"
 #include "legacystartoffer.h"
 #include "musiccommand.h"
 #include "musicregistry.h"
@@ -213,6 +214,7 @@ int main(int argc, char *argv[])
         QGuiApplication::setApplicationDisplayName(QStringLiteral("Vantrel"));
         // Wayland matches the windows to the desktop entry and its icon by this name.
         QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vantrel.Vantrel"));
+        LayoutMemory::setFile(LayoutMemory::defaultFile());
     }
 
     VantrelCommandLine line;

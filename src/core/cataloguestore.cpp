@@ -42,6 +42,10 @@ QString CatalogueStore::column(Configuration::Path path)
 namespace
 {
 
+// Beside the exchange tables: export files never carry it, and a catalogue without it
+// reads as one whose games have no further disks.
+const QString kDiskTable = QStringLiteral("game_disks");
+
 // Every game column after the id, in Game::fields() order.
 QString gameColumnList()
 {
@@ -109,29 +113,33 @@ Result<QString> CatalogueStore::title(GameId id) const
 
 Result<GameId> CatalogueStore::addGame(const Game &game)
 {
+    catalogue::WriteTransaction transaction(m_db);
+    if (!transaction.isOpen())
+        return failure(transaction.error());
+    const Result<GameId> id = insertGame(game);
+    if (!id)
+        return id;
+    if (!transaction.commit())
+        return failure(transaction.error());
+    return id;
+}
+
+Result<GameId> CatalogueStore::insertGame(const Game &game)
+{
     QStringList marks;
     QVariantList values;
     for (const Game::Field f : Game::fields()) {
         marks << QStringLiteral("?");
         values << bound(game.value(f));
     }
-    catalogue::WriteTransaction transaction(m_db);
-    if (!transaction.isOpen())
-        return failure(transaction.error());
     QString why;
-    GameId id = 0;
-    {
-        const QSqlQuery q = catalogue::run(m_db,
-                                           QStringLiteral("insert into tabella1 (%1) values (%2)")
-                                               .arg(gameColumnList(), marks.join(QLatin1Char(','))),
-                                           values, &why);
-        if (!q.isActive())
-            return failure(why);
-        id = q.lastInsertId().toLongLong();
-    }
-    if (!transaction.commit())
-        return failure(transaction.error());
-    return id;
+    const QSqlQuery q = catalogue::run(m_db,
+                                       QStringLiteral("insert into tabella1 (%1) values (%2)")
+                                           .arg(gameColumnList(), marks.join(QLatin1Char(','))),
+                                       values, &why);
+    if (!q.isActive())
+        return failure(why);
+    return q.lastInsertId().toLongLong();
 }
 
 Outcome CatalogueStore::updateGame(const Game &loaded, const Game &edited)
@@ -223,6 +231,12 @@ Outcome CatalogueStore::deleteGame(GameId id)
         if (q.numRowsAffected() < 1)
             return failure(gameGoneText());
     }
+    // Also where foreign keys are off, as in connections of other programs.
+    if (hasTable(kDiskTable) &&
+        !catalogue::run(m_db, QStringLiteral("delete from %1 where game=?").arg(kDiskTable), {id},
+                        &why)
+             .isActive())
+        return failure(why);
     if (!transaction.commit())
         return failure(transaction.error());
     return {};
@@ -337,4 +351,190 @@ Result<bool> CatalogueStore::anyGame(const GameFilter &filter) const
     if (!q.isActive())
         return failure(why.isEmpty() ? QStringLiteral("the filter query failed") : why);
     return q.next();
+}
+
+Result<QList<Game>> CatalogueStore::gameFields(const QList<Game::Field> &fields) const
+{
+    QStringList columns;
+    for (const Game::Field f : fields)
+        columns << column(f);
+    QString why;
+    QSqlQuery q = catalogue::run(
+        m_db, QStringLiteral("select id,%1 from tabella1 order by id").arg(columns.join(u',')), {},
+        &why);
+    if (!q.isActive())
+        return failure(why);
+    QList<Game> games;
+    while (q.next()) {
+        Game game;
+        game.id = q.value(0).toLongLong();
+        for (qsizetype i = 0; i < fields.size(); ++i)
+            game.value(fields.at(i)) = text(q.value(int(i) + 1));
+        games.append(std::move(game));
+    }
+    return games;
+}
+
+Result<bool> CatalogueStore::writePaths(const QList<PathChange> &changes, Progress &progress)
+{
+    catalogue::WriteTransaction transaction(m_db);
+    if (!transaction.isOpen())
+        return failure(transaction.error());
+    progress.setTotal(changes.size());
+    qint64 done = 0;
+    for (const PathChange &change : changes) {
+        const QString sql =
+            change.isConfiguration()
+                ? QStringLiteral("update tabella2 set %1=? where id=(select min(id) from tabella2)")
+                      .arg(column(change.folder))
+                : QStringLiteral("update tabella1 set %1=? where id=?").arg(column(change.field));
+        QVariantList values{change.newPath};
+        if (!change.isConfiguration())
+            values << change.game;
+        QString why;
+        if (!catalogue::run(m_db, sql, values, &why).isActive())
+            return failure(why);
+        if (++done % 1024 == 0) {
+            progress.setDone(done);
+            if (progress.isCancelled())
+                return false;
+        }
+    }
+    if (progress.isCancelled())
+        return false;
+    if (!transaction.commit())
+        return failure(transaction.error());
+    return true;
+}
+
+bool CatalogueStore::hasTable(const QString &name) const
+{
+    QString why;
+    const auto row = catalogue::fetchOne(
+        m_db, QStringLiteral("select 1 from sqlite_master where type='table' and name=?"), {name},
+        &why);
+    return row.has_value();
+}
+
+Outcome CatalogueStore::createDiskTable()
+{
+    QString why;
+    const QSqlQuery q = catalogue::run(
+        m_db,
+        QStringLiteral("create table if not exists %1 ("
+                       "game INTEGER NOT NULL REFERENCES tabella1(id) ON DELETE CASCADE, "
+                       "position INTEGER NOT NULL, path TEXT NOT NULL, "
+                       "PRIMARY KEY (game, position)) WITHOUT ROWID")
+            .arg(kDiskTable),
+        {}, &why);
+    return q.isActive() ? Outcome() : failure(why);
+}
+
+Result<QStringList> CatalogueStore::moreDisks(GameId id) const
+{
+    if (!hasTable(kDiskTable))
+        return QStringList();
+    QString why;
+    QSqlQuery q = catalogue::run(
+        m_db, QStringLiteral("select path from %1 where game=? order by position").arg(kDiskTable),
+        {id}, &why);
+    if (!q.isActive())
+        return failure(why);
+    QStringList disks;
+    while (q.next())
+        disks << q.value(0).toString();
+    return disks;
+}
+
+Outcome CatalogueStore::writeMoreDisks(GameId id, const QStringList &disks)
+{
+    if (const Outcome made = createDiskTable(); !made)
+        return made;
+    QString why;
+    if (!catalogue::run(m_db, QStringLiteral("delete from %1 where game=?").arg(kDiskTable), {id},
+                        &why)
+             .isActive())
+        return failure(why);
+    for (qsizetype i = 0; i < disks.size(); ++i)
+        if (!catalogue::run(m_db,
+                            QStringLiteral("insert into %1 (game, position, path) values (?,?,?)")
+                                .arg(kDiskTable),
+                            {id, i, disks.at(i)}, &why)
+                 .isActive())
+            return failure(why);
+    return {};
+}
+
+Outcome CatalogueStore::setMoreDisks(GameId id, const QStringList &disks)
+{
+    catalogue::WriteTransaction transaction(m_db);
+    if (!transaction.isOpen())
+        return failure(transaction.error());
+    if (const Outcome written = writeMoreDisks(id, disks); !written)
+        return written;
+    if (!transaction.commit())
+        return failure(transaction.error());
+    return {};
+}
+
+Result<QStringList> CatalogueStore::allDisks(const Game &game) const
+{
+    const Result<QStringList> more = moreDisks(game.id);
+    if (!more)
+        return more;
+    QStringList disks;
+    for (const QString &disk : {game.gameFile, game.drive2, game.drive3, game.drive4})
+        if (!disk.isEmpty())
+            disks << disk;
+    return disks + *more;
+}
+
+Result<QList<GameId>> CatalogueStore::addGames(const QList<GameEntry> &entries, Progress &progress)
+{
+    catalogue::WriteTransaction transaction(m_db);
+    if (!transaction.isOpen())
+        return failure(transaction.error());
+    QList<GameId> ids;
+    progress.setTotal(entries.size());
+    for (const GameEntry &entry : entries) {
+        const Result<GameId> id = insertGame(entry.game);
+        if (!id)
+            return id.failure();
+        if (!entry.moreDisks.isEmpty())
+            if (const Outcome written = writeMoreDisks(*id, entry.moreDisks); !written)
+                return written.failure();
+        ids << *id;
+        progress.setDone(ids.size());
+        if (progress.isCancelled())
+            return QList<GameId>();
+    }
+    if (!transaction.commit())
+        return failure(transaction.error());
+    return ids;
+}
+
+Result<QSet<QString>> CatalogueStore::referencedPaths() const
+{
+    static const QList<Game::Field> fields{Game::Field::GameFile,   Game::Field::Drive2,
+                                           Game::Field::Drive3,     Game::Field::Drive4,
+                                           Game::Field::MusicFile,  Game::Field::Screenshot1,
+                                           Game::Field::Screenshot2};
+    const Result<QList<Game>> games = gameFields(fields);
+    if (!games)
+        return games.failure();
+    QSet<QString> paths;
+    for (const Game &game : *games)
+        for (const Game::Field f : fields)
+            if (!game.value(f).isEmpty())
+                paths.insert(game.value(f));
+    if (hasTable(kDiskTable)) {
+        QString why;
+        QSqlQuery q =
+            catalogue::run(m_db, QStringLiteral("select path from %1").arg(kDiskTable), {}, &why);
+        if (!q.isActive())
+            return failure(why);
+        while (q.next())
+            paths.insert(q.value(0).toString());
+    }
+    return paths;
 }

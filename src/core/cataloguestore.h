@@ -2,10 +2,14 @@
 
 #include "configuration.h"
 #include "game.h"
+#include "gameentry.h"
 #include "gamequery.h"
+#include "pathchange.h"
+#include "progress.h"
 #include "result.h"
 
 #include <QList>
+#include <QSet>
 #include <QSqlDatabase>
 
 // What a guarded update did: written, or held back because another program changed these
@@ -63,6 +67,24 @@ public:
     // Games whose machine begins with prefix (case-blind), by title then id.
     Result<QList<GameSummary>> gamesOfMachine(const QString &prefix) const;
 
+    // Every game, by id, with only its id and the given fields read.
+    Result<QList<Game>> gameFields(const QList<Game::Field> &fields) const;
+    // Writes every change in one transaction. False, with nothing written, when the
+    // progress was cancelled before the commit.
+    Result<bool> writePaths(const QList<PathChange> &changes, Progress &progress);
+
+    // The disks of a game's set beyond its game file and drives, in order. A catalogue
+    // without the disk table has none; the table is made on the first write.
+    Result<QStringList> moreDisks(GameId id) const;
+    Outcome setMoreDisks(GameId id, const QStringList &disks);
+    // Every disk of the set in order: the game file, the drives, then the further disks.
+    Result<QStringList> allDisks(const Game &game) const;
+    // Adds the games and their disks in one transaction. Nothing is added when the progress
+    // is cancelled before the commit (then the list is empty).
+    Result<QList<GameId>> addGames(const QList<GameEntry> &entries, Progress &progress);
+    // Every path a game refers to: game files, drives, further disks, pictures and music.
+    Result<QSet<QString>> referencedPaths() const;
+
     // The first configuration row; an empty Configuration when the table has none.
     Result<Configuration> configuration() const;
     // Writes the given paths, adding the configuration row when there is none.
@@ -72,6 +94,10 @@ public:
 private:
     // updateFields inside the caller's write transaction.
     Outcome writeFields(const Game &game, const QList<Game::Field> &fields);
+    Result<GameId> insertGame(const Game &game);
+    bool hasTable(const QString &name) const;
+    Outcome createDiskTable();
+    Outcome writeMoreDisks(GameId id, const QStringList &disks);
 
     QSqlDatabase m_db;
 };

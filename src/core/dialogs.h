@@ -29,4 +29,10 @@ public:
     {
         return escapeButton;
     }
+    // A folder the user picks, starting at start; empty when they cancel, as a service that
+    // shows nothing answers.
+    virtual QString chooseFolder(const QString & /*title*/, const QString & /*start*/)
+    {
+        return {};
+    }
 };

@@ -49,6 +49,14 @@ bool isOneOf(const QString &text, std::initializer_list<QLatin1String> codes)
 
 } // namespace
 
+const QList<Game::Field> &Game::pathFields()
+{
+    static const QList<Field> fields{Field::GameFile,   Field::Drive2,    Field::Drive3,
+                                     Field::Drive4,     Field::MusicFile, Field::Screenshot1,
+                                     Field::Screenshot2};
+    return fields;
+}
+
 const QList<Game::Field> &Game::fields()
 {
     static const QList<Field> all = [] {

@@ -69,6 +69,8 @@ struct Game {
 
     // Every field, in the catalogue's column order.
     static const QList<Field> &fields();
+    // The fields that hold paths of the collection's files: disks, music, pictures.
+    static const QList<Field> &pathFields();
     static QString Game::*member(Field field);
 
     const QString &value(Field field) const { return this->*member(field); }

@@ -37,7 +37,8 @@ QString folderProblem(const QString &path, uint user)
     if (st.st_uid != user)
         return QStringLiteral("it belongs to user %1").arg(st.st_uid);
     if ((st.st_mode & 07777) != 0700)
-        return QStringLiteral("its mode is %1, not 700").arg(st.st_mode & 07777, 3, 8, QLatin1Char('0'));
+        return QStringLiteral("its mode is %1, not 700")
+            .arg(st.st_mode & 07777, 3, 8, QLatin1Char('0'));
     return {};
 #else
     // The user's own temporary folder is closed to others by its access list.

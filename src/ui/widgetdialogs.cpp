@@ -1,6 +1,7 @@
 #include "widgetdialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -65,4 +66,9 @@ int WidgetDialogs::choose(const QString &text, Icon icon, const QString &title,
     box.exec();
     const int pressed = pushed.indexOf(qobject_cast<QPushButton *>(box.clickedButton()));
     return pressed < 0 ? escapeButton : pressed;
+}
+
+QString WidgetDialogs::chooseFolder(const QString &title, const QString &start)
+{
+    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), boxTitle(title), start);
 }

@@ -11,4 +11,5 @@ public:
     bool ask(const QString &text, Icon icon, const QString &title, Button defaultButton) override;
     int choose(const QString &text, Icon icon, const QString &title, const QStringList &buttons,
                int defaultButton, int escapeButton) override;
+    QString chooseFolder(const QString &title, const QString &start) override;
 };

@@ -17,6 +17,8 @@ Q_SIGNALS:
     void gameSaved(int gameId);
     void gameAdded(int gameId);
     void gameDeleted(int gameId);
+    // Many games came in at once (a folder scan): the list is read again once.
+    void gamesAdded();
     // The chooser's pick for a purpose that does not store by itself.
     void filePicked(ChooserPurpose purpose, const QString &path);
     void associationMade(AssociationKind kind, int gameId);

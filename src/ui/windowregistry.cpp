@@ -1,5 +1,6 @@
 #include "windowregistry.h"
 
+#include "layoutmemory.h"
 #include "screenfit.h"
 #include "windowkeys.h"
 
@@ -31,6 +32,7 @@ QWidget *WindowRegistry::create(WindowKey key)
         return nullptr;
     w->setAttribute(Qt::WA_DeleteOnClose);
     ScreenFit::watch(w);
+    LayoutMemory::watch(w);
     WindowKeys::of(w);
     m_open.insert(key, w);
     return w;
@@ -73,6 +75,7 @@ void WindowRegistry::runModal(QWidget *w)
 void WindowRegistry::adopt(WindowKey key, QWidget *window)
 {
     ScreenFit::watch(window);
+    LayoutMemory::watch(window);
     m_open.insert(key, window);
 }
 

@@ -24,6 +24,7 @@ enum class WindowKey {
     ScreenshotViewer,
     GameMusicPlayer,
     FreeMusicPlayer,
+    FolderScan,
     // merrow
     UtilityMenu,
     FolderChooser,
@@ -164,4 +165,10 @@ template <class Request> class RequestTaker
 public:
     virtual ~RequestTaker() = default;
     virtual bool takeRequest(const Request &request) = 0;
+};
+
+// Scans a folder of images and offers what it finds as new games.
+struct FolderScanRequest {
+    static constexpr WindowKey key = WindowKey::FolderScan;
+    QString folder;
 };

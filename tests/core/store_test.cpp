@@ -256,3 +256,46 @@ TEST(BackgroundJob, ACancelReachesTheWorkAndDeletingWaitsForIt)
     }
     EXPECT_TRUE(ended);
 }
+
+TEST(CatalogueStore, FurtherDisksLiveBesideTheGameAndGoWithIt)
+{
+    TestCatalogue cat;
+    CatalogueStore store(cat.db());
+    Game game;
+    game.title = QStringLiteral("Six Disks");
+    game.gameFile = QStringLiteral("/g/d1.adf");
+    game.drive2 = QStringLiteral("/g/d2.adf");
+    EXPECT_TRUE(store.moreDisks(1)->isEmpty()); // no disk table yet
+    const auto ids = store.addGames(
+        {{game, {QStringLiteral("/g/d5.adf"), QStringLiteral("/g/d6.adf")}}, {Game{}, {}}},
+        Progress::none());
+    ASSERT_TRUE(ids.ok()) << ids.error().toStdString();
+    ASSERT_EQ(ids->size(), 2);
+    game.id = ids->first();
+    EXPECT_EQ(store.allDisks(game).valueOr({}),
+              QStringList({QStringLiteral("/g/d1.adf"), QStringLiteral("/g/d2.adf"),
+                           QStringLiteral("/g/d5.adf"), QStringLiteral("/g/d6.adf")}));
+    EXPECT_TRUE(store.referencedPaths().valueOr({}).contains(QStringLiteral("/g/d6.adf")));
+    ASSERT_TRUE(store.setMoreDisks(game.id, {QStringLiteral("/g/d7.adf")}).ok());
+    EXPECT_EQ(store.moreDisks(game.id).valueOr({}), QStringList{QStringLiteral("/g/d7.adf")});
+    ASSERT_TRUE(store.deleteGame(game.id).ok());
+    EXPECT_EQ(cat.count(), 1);
+    EXPECT_FALSE(store.referencedPaths().valueOr({}).contains(QStringLiteral("/g/d7.adf")));
+}
+
+TEST(CatalogueStore, ACancelledAddAddsNothing)
+{
+    class CancelAtOnce final : public Progress
+    {
+        void setTotal(qint64) override {}
+        void setDone(qint64) override {}
+        void note(const QString &) override {}
+        bool isCancelled() const override { return true; }
+    } cancel;
+    TestCatalogue cat;
+    CatalogueStore store(cat.db());
+    const auto ids = store.addGames({{Game{}, {QStringLiteral("/x.d64")}}}, cancel);
+    ASSERT_TRUE(ids.ok());
+    EXPECT_TRUE(ids->isEmpty());
+    EXPECT_EQ(cat.count(), 0);
+}

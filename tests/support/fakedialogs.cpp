@@ -23,6 +23,12 @@ int FakeDialogs::choose(const QString &text, Icon icon, const QString &title,
     return choices.isEmpty() ? defaultButton : choices.takeFirst();
 }
 
+QString FakeDialogs::chooseFolder(const QString &title, const QString &start)
+{
+    shown.append({Shown::FolderChoice, start, title, Icon::None, {}, {}});
+    return folders.isEmpty() ? QString() : folders.takeFirst();
+}
+
 QStringList FakeDialogs::messages() const
 {
     QStringList out;

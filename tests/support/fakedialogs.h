@@ -12,7 +12,7 @@ class FakeDialogs : public Dialogs
 {
 public:
     struct Shown {
-        enum Kind { Beep, Message, Question, Choice } kind;
+        enum Kind { Beep, Message, Question, Choice, FolderChoice } kind;
         QString text;
         QString title;
         Icon icon = Icon::None;
@@ -25,10 +25,12 @@ public:
     bool ask(const QString &text, Icon icon, const QString &title, Button defaultButton) override;
     int choose(const QString &text, Icon icon, const QString &title, const QStringList &buttons,
                int defaultButton, int escapeButton) override;
+    QString chooseFolder(const QString &title, const QString &start) override;
 
     QList<Shown> shown;
     QList<bool> answers;
-    QList<int> choices; // button indexes
+    QList<int> choices;    // button indexes
+    QStringList folders;   // picked folders; empty: cancelled
 
     QStringList messages() const;  // texts of messages, in order
     QStringList questions() const; // texts of questions and choices, in order

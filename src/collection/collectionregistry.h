@@ -1,0 +1,6 @@
+#pragma once
+
+class AppContext;
+
+// The windows that bring a collection in and keep it whole.
+void registerCollectionWindows(AppContext &ctx);

@@ -1,0 +1,74 @@
+#include "collectionregistry.h"
+#include "scanwindow.h"
+#include "testcatalogue.h"
+#include "widgettest.h"
+
+#include <QAbstractItemModel>
+#include <QLabel>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+class ScanWindowTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        registerCollectionWindows(*t.ctx);
+        for (const char *name : {"Krakout (1987)(Gremlin).d64", "Elite (1985)(Firebird).d64",
+                                 "Paradroid (1985)(Hewson).d64"})
+            writeFile(m_folder.filePath(QString::fromLatin1(name)), QByteArray(174848, '\0'));
+        writeFile(m_folder.filePath(QStringLiteral("cut.d64")), "cut");
+    }
+    // Opens the window on the folder and waits for the scan to end.
+    QWidget *scanned()
+    {
+        QWidget *w = t.windows.open(FolderScanRequest{m_folder.path()});
+        EXPECT_TRUE(QTest::qWaitFor(
+            [w] { return !control<QWidget>(w, QStringLiteral("scanProgress"))->isVisible(); }));
+        return w;
+    }
+
+    TestContext t;
+    QTemporaryDir m_folder;
+};
+
+TEST_F(ScanWindowTest, AddsTheChosenGamesAndTellsTheListOnce)
+{
+    QWidget *w = scanned();
+    QAbstractItemModel *model = control<QTableView>(w, QStringLiteral("scanTable"))->model();
+    ASSERT_EQ(model->rowCount(), 3);
+    EXPECT_EQ(model->index(1, 0).data().toString(), QStringLiteral("Krakout"));
+    EXPECT_EQ(control<QListWidget>(w, QStringLiteral("skippedList"))->count(), 1);
+    EXPECT_EQ(control<QPushButton>(w, QStringLiteral("addButton"))->text(),
+              QStringLiteral("Add 3 Games"));
+    model->setData(model->index(0, 0), Qt::Unchecked, Qt::CheckStateRole);
+    EXPECT_EQ(control<QPushButton>(w, QStringLiteral("addButton"))->text(),
+              QStringLiteral("Add 2 Games"));
+
+    QSignalSpy added(&t.windows.events(), &WindowEvents::gamesAdded);
+    click(w, QStringLiteral("addButton"));
+    EXPECT_EQ(added.size(), 1);
+    EXPECT_EQ(t.catalogue.count(), 2);
+    EXPECT_EQ(t.catalogue.count(QStringLiteral("titolo = ?"), {QStringLiteral("Elite")}), 0);
+    EXPECT_FALSE(isOpen(*t.ctx, WindowKey::FolderScan));
+}
+
+TEST_F(ScanWindowTest, ASecondScanOffersNothingAndAddsNothing)
+{
+    click(scanned(), QStringLiteral("addButton"));
+    QWidget *again = scanned();
+    EXPECT_EQ(control<QTableView>(again, QStringLiteral("scanTable"))->model()->rowCount(), 0);
+    EXPECT_FALSE(control<QPushButton>(again, QStringLiteral("addButton"))->isEnabled());
+    EXPECT_EQ(control<QLabel>(again, QStringLiteral("statusLabel"))->text(),
+              QStringLiteral("0 new games found."));
+    EXPECT_EQ(t.catalogue.count(), 3);
+}
+
+} // namespace

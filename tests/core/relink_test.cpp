@@ -1,0 +1,214 @@
+#include "cataloguestore.h"
+#include "folderresolver.h"
+#include "missingfiles.h"
+#include "prefixmapping.h"
+#include "relinker.h"
+#include "testcatalogue.h"
+#include "widgettest.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace
+{
+
+struct MappingCase {
+    const char *from;
+    const char *path;
+    std::optional<QStringList> rest;
+};
+
+class PrefixMappingTest : public testing::TestWithParam<MappingCase>
+{
+};
+
+TEST_P(PrefixMappingTest, TakesTheOldBeginningOffWholeComponents)
+{
+    const MappingCase &c = GetParam();
+    const PrefixMapping mapping(QString::fromUtf8(c.from), QStringLiteral("/new"));
+    EXPECT_EQ(mapping.remainder(QString::fromUtf8(c.path)), c.rest);
+}
+
+const QStringList kC64Krakout{QStringLiteral("C64"), QStringLiteral("KRAKOUT.D64")};
+
+INSTANTIATE_TEST_SUITE_P(
+    Prefixes, PrefixMappingTest,
+    testing::Values(
+        MappingCase{"C:\\Giochi\\", "C:\\Giochi\\C64\\KRAKOUT.D64", kC64Krakout},
+        MappingCase{"C:\\Giochi", "c:/GIOCHI/C64\\KRAKOUT.D64", kC64Krakout},
+        MappingCase{"c:/giochi/", "C:\\Giochi\\C64\\KRAKOUT.D64", kC64Krakout},
+        MappingCase{"C:\\Giochi", "C:\\Giochi2\\C64\\KRAKOUT.D64", std::nullopt},
+        MappingCase{"C:\\Giochi", "D:\\Giochi\\C64\\KRAKOUT.D64", std::nullopt},
+        MappingCase{"C:\\Giochi", "C:\\Giochi", std::nullopt},
+        MappingCase{"\\\\server\\share", "\\\\SERVER\\Share\\C64\\KRAKOUT.D64", kC64Krakout},
+        MappingCase{"\\\\server\\share", "\\server\\share\\C64\\KRAKOUT.D64", std::nullopt},
+        MappingCase{"C:\\Città", "c:\\CITTÀ\\C64\\KRAKOUT.D64", kC64Krakout},
+        MappingCase{"/media/old", "/media/old/C64/KRAKOUT.D64", kC64Krakout},
+        MappingCase{"/media/old/", "/media/OLD/C64/KRAKOUT.D64", std::nullopt},
+        MappingCase{"/media/old", "media/old/C64/KRAKOUT.D64", std::nullopt},
+        MappingCase{"/media/old", "/elsewhere/C64/KRAKOUT.D64", std::nullopt}));
+
+// A tree whose names differ only in case where the resolution must choose.
+class RelinkTree : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (const char *file :
+             {"C64/Krakout.d64", "Amiga/Game.adf", "Amiga/game.adf", "Città/Ünïcode.sid",
+              "Shots/one.png", "Deep/a/same.d64", "Deep/b/same.d64"})
+            writeFile(m_tree.filePath(QString::fromUtf8(file)));
+    }
+    QString tree(const QString &rest = {}) const
+    {
+        return rest.isEmpty() ? m_tree.path() : m_tree.filePath(rest);
+    }
+
+    QTemporaryDir m_tree;
+};
+
+TEST_F(RelinkTree, ResolvesExactFirstThenOneCaseBlindMatch)
+{
+    struct Case {
+        QStringList components;
+        QString found; // relative; empty: not found
+        bool ambiguous;
+    } cases[] = {
+        {{QStringLiteral("c64"), QStringLiteral("KRAKOUT.D64")},
+         QStringLiteral("C64/Krakout.d64"),
+         false},
+        {{QStringLiteral("Amiga"), QStringLiteral("game.adf")},
+         QStringLiteral("Amiga/game.adf"),
+         false},
+        {{QStringLiteral("amiga"), QStringLiteral("GAME.ADF")}, {}, true},
+        {{QStringLiteral("CITTÀ"), QStringLiteral("ünïcode.SID")},
+         QStringLiteral("Città/Ünïcode.sid"),
+         false},
+        {{QStringLiteral("C64"), QStringLiteral("missing.d64")}, {}, false},
+        {{QStringLiteral(".."), QStringLiteral("C64")}, {}, false},
+    };
+    FolderResolver resolver;
+    for (const Case &c : cases) {
+        const FolderResolver::Found found = resolver.resolve(tree(), c.components);
+        EXPECT_EQ(found.path, c.found.isEmpty() ? QString() : tree(c.found))
+            << c.components.join(u'/').toStdString();
+        EXPECT_EQ(found.ambiguous, c.ambiguous) << c.components.join(u'/').toStdString();
+    }
+}
+
+// Cancels once the work has reported that far.
+class CancelAt final : public Progress
+{
+public:
+    explicit CancelAt(qint64 at) : m_at(at) {}
+    void setTotal(qint64) override {}
+    void setDone(qint64 done) override { m_cancelled = m_cancelled || done >= m_at; }
+    void note(const QString &) override {}
+    bool isCancelled() const override { return m_cancelled; }
+
+private:
+    qint64 m_at;
+    bool m_cancelled = false;
+};
+
+class RelinkerTest : public RelinkTree
+{
+protected:
+    void SetUp() override
+    {
+        RelinkTree::SetUp();
+        m_krakout = m_cat.addGame(
+            {{QStringLiteral("titolo"), QStringLiteral("Krakout")},
+             {QStringLiteral("emul1"), QStringLiteral("C:\\Giochi\\c64\\KRAKOUT.D64")},
+             {QStringLiteral("screen1"), QStringLiteral("C:\\Giochi\\shots\\ONE.PNG")},
+             {QStringLiteral("song"), QStringLiteral("C:\\Giochi\\c64\\gone.sid")}});
+        m_kept =
+            m_cat.addGame({{QStringLiteral("titolo"), QStringLiteral("Kept")},
+                           {QStringLiteral("emul1"), tree(QStringLiteral("C64/Krakout.d64"))},
+                           {QStringLiteral("df1"), QStringLiteral("C:\\Giochi\\amiga\\GAME.ADF")},
+                           {QStringLiteral("screen2"), QStringLiteral("D:\\x\\same.d64")}});
+        m_cat.setConfig({{QStringLiteral("game64"), QStringLiteral("C:\\Giochi\\C64")}});
+    }
+    QString stored(int id, const char *column)
+    {
+        return m_cat.value(id, QString::fromLatin1(column)).toString();
+    }
+
+    TestCatalogue m_cat;
+    int m_krakout = 0;
+    int m_kept = 0;
+};
+
+TEST_F(RelinkerTest, AMappedPrefixRelinksTheMissingPathsInOneGo)
+{
+    CatalogueStore store(m_cat.db());
+    Relinker relinker(store);
+    const auto report = relinker.mapPrefix(PrefixMapping(QStringLiteral("c:/giochi"), tree()),
+                                           false, Progress::none());
+    ASSERT_TRUE(report.ok()) << report.error().toStdString();
+    EXPECT_EQ(report->relinked, 3);  // the game file, the picture and the folder
+    EXPECT_EQ(report->ambiguous, 1); // Game.adf and game.adf
+    EXPECT_EQ(report->missing, 2);   // gone.sid, and D:\ lies outside the mapping
+    EXPECT_EQ(report->changes.size(), 3);
+    EXPECT_EQ(stored(m_krakout, "emul1"), tree(QStringLiteral("C64/Krakout.d64")));
+    EXPECT_EQ(stored(m_krakout, "screen1"), tree(QStringLiteral("Shots/one.png")));
+    EXPECT_EQ(stored(m_krakout, "song"), QStringLiteral("C:\\Giochi\\c64\\gone.sid"));
+    EXPECT_EQ(stored(m_kept, "df1"), QStringLiteral("C:\\Giochi\\amiga\\GAME.ADF"));
+    EXPECT_EQ(stored(0, "game64"), tree(QStringLiteral("C64")));
+}
+
+TEST_F(RelinkerTest, ASearchByNameTakesOnlyASingleMatch)
+{
+    CatalogueStore store(m_cat.db());
+    Relinker relinker(store);
+    const auto report = relinker.searchFolder(tree(), false, Progress::none());
+    ASSERT_TRUE(report.ok()) << report.error().toStdString();
+    EXPECT_EQ(stored(m_krakout, "emul1"), tree(QStringLiteral("C64/Krakout.d64")));
+    EXPECT_EQ(stored(m_kept, "screen2"), QStringLiteral("D:\\x\\same.d64")); // two same.d64
+    EXPECT_EQ(stored(m_krakout, "song"), QStringLiteral("C:\\Giochi\\c64\\gone.sid"));
+    EXPECT_EQ(report->relinked, 3);
+    EXPECT_EQ(report->ambiguous, 2);
+    EXPECT_EQ(report->missing, 1);
+}
+
+TEST_F(RelinkerTest, ADryRunACancelAndABadFolderWriteNothing)
+{
+    CatalogueStore store(m_cat.db());
+    Relinker relinker(store);
+    const PrefixMapping mapping(QStringLiteral("C:\\Giochi"), tree());
+    const auto dry = relinker.mapPrefix(mapping, true, Progress::none());
+    ASSERT_TRUE(dry.ok());
+    EXPECT_EQ(dry->changes.size(), 3);
+    CancelAt cancel(1); // in the write, after the first changes went in
+    const auto cancelled = relinker.mapPrefix(mapping, false, cancel);
+    ASSERT_TRUE(cancelled.ok());
+    EXPECT_TRUE(cancelled->cancelled);
+    const auto bad =
+        relinker.searchFolder(tree(QStringLiteral("C64/Krakout.d64")), false, Progress::none());
+    EXPECT_FALSE(bad.ok());
+    EXPECT_EQ(stored(m_krakout, "emul1"), QStringLiteral("C:\\Giochi\\c64\\KRAKOUT.D64"));
+    EXPECT_EQ(stored(0, "game64"), QStringLiteral("C:\\Giochi\\C64"));
+}
+
+TEST_F(RelinkerTest, MissingFilesListsEveryLostPathButTheExistingOnes)
+{
+    CatalogueStore store(m_cat.db());
+    const auto missing = MissingFiles::find(store);
+    ASSERT_TRUE(missing.ok());
+    QStringList lines;
+    for (const MissingFile &m : *missing)
+        lines << QStringLiteral("%1|%2|%3|%4").arg(m.game).arg(m.title, m.what, m.path);
+    EXPECT_EQ(
+        lines,
+        QStringList({
+            QStringLiteral("%1|Krakout|game file|C:\\Giochi\\c64\\KRAKOUT.D64").arg(m_krakout),
+            QStringLiteral("%1|Krakout|music file|C:\\Giochi\\c64\\gone.sid").arg(m_krakout),
+            QStringLiteral("%1|Krakout|screenshot 1|C:\\Giochi\\shots\\ONE.PNG").arg(m_krakout),
+            QStringLiteral("%1|Kept|drive 2|C:\\Giochi\\amiga\\GAME.ADF").arg(m_kept),
+            QStringLiteral("%1|Kept|screenshot 2|D:\\x\\same.d64").arg(m_kept),
+            QStringLiteral("0||C64 games folder|C:\\Giochi\\C64"),
+        }));
+}
+
+} // namespace
