@@ -254,12 +254,13 @@ TEST_F(RecordEditorTest, ChangesMadeElsewhereMeanwhileAreOverwrittenOnlyWhenTold
     const auto elsewhere = [this, id](const char *set) {
         tc.elsewhere(QString("update tabella1 set %1 where id=?").arg(set), {id});
     };
-    elsewhere("titolo = 'Elite Plus', sh = 'Acornsoft', year = '1984'");
+    elsewhere("titolo = 'Elite Plus', sh = 'Acornsoft', year = '1984', voto = '9'");
     tc.dialogs.choices = {2}; // Cancel
     click(w, "modifyButton");
     const FakeDialogs::Shown asked = tc.dialogs.shown.last();
     ASSERT_EQ(asked.kind, FakeDialogs::Shown::Choice);
-    // The year was changed to the same value on both sides: nothing of it is lost.
+    // The year was changed to the same value on both sides and the rating is not shown here:
+    // nothing of them is lost.
     EXPECT_TRUE(asked.text.startsWith(
         "Another program changed Elite Plus while it was open here: Title, Publisher.\n\n"))
         << asked.text.toStdString();
