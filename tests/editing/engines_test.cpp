@@ -1,5 +1,4 @@
 #include "editingtest.h"
-#include "fieldcaption.h"
 #include "gamesaver.h"
 
 #include <functional>
@@ -55,12 +54,4 @@ TEST(GameSaver, OverwriteIsAskedAgainAfterAnotherChangeAndKeepsWhatTheEditorDoes
     EXPECT_EQ(tc.text(id, "voto"), "8") << "not shown, not overwritten";
     EXPECT_EQ(tc.text(id, "formato"), "C64");
     EXPECT_EQ(tc.text(id, "dbver"), "Private");
-}
-
-TEST(FieldCaption, NamesTheShownFieldsAndFallsBackToTheCatalogueName)
-{
-    EXPECT_EQ(fieldCaption(Game::Field::Publisher), "Publisher");
-    EXPECT_EQ(fieldCaption(Game::Field::Music), "Music / Sfx");
-    EXPECT_EQ(fieldCaption(Game::Field::Drive3), "DF2:");
-    EXPECT_EQ(fieldCaption(Game::Field::Rating), "voto");
 }
