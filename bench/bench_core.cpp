@@ -148,11 +148,12 @@ void BM_Relink(benchmark::State &state)
         CatalogueStore store(connection->db());
         Relinker relinker(store);
         state.ResumeTiming();
-        const auto report =
-            state.range(0) == 0
-                ? relinker.mapPrefix(PrefixMapping(QStringLiteral("c:\\giochi"), collection.tree()),
-                                     false, Progress::none())
-                : relinker.searchFolder(collection.tree(), false, Progress::none());
+        RelinkPlan plan;
+        if (state.range(0) == 0)
+            plan.mappings << PrefixMapping(QStringLiteral("c:\\giochi"), collection.tree());
+        else
+            plan.searchFolder = collection.tree();
+        const auto report = relinker.relink(plan, false, Progress::none());
         if (!report || report->relinked != MovedCollection::kFiles)
             return state.SkipWithError("not every path was relinked");
     }

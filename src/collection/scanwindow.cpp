@@ -129,6 +129,6 @@ void ScanWindow::addChosen()
         m_ctx.dialogs.message(added.error(), Dialogs::Icon::Critical);
         return;
     }
-    Q_EMIT m_ctx.windows.events().gamesAdded();
+    Q_EMIT m_ctx.windows.events().gamesChanged();
     close();
 }

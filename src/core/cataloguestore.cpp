@@ -383,11 +383,16 @@ Result<bool> CatalogueStore::writePaths(const QList<PathChange> &changes, Progre
     progress.setTotal(changes.size());
     qint64 done = 0;
     for (const PathChange &change : changes) {
-        const QString sql =
-            change.isConfiguration()
-                ? QStringLiteral("update tabella2 set %1=? where id=(select min(id) from tabella2)")
-                      .arg(column(change.folder))
-                : QStringLiteral("update tabella1 set %1=? where id=?").arg(column(change.field));
+        QString sql;
+        if (change.isConfiguration())
+            sql = QStringLiteral("update tabella2 set %1=? where id=(select min(id) from tabella2)")
+                      .arg(column(change.folder));
+        else if (change.disk >= 0)
+            sql = QStringLiteral("update %1 set path=? where game=? and position=%2")
+                      .arg(kDiskTable)
+                      .arg(change.disk);
+        else
+            sql = QStringLiteral("update tabella1 set %1=? where id=?").arg(column(change.field));
         QVariantList values{change.newPath};
         if (!change.isConfiguration())
             values << change.game;
@@ -513,6 +518,22 @@ Result<QList<GameId>> CatalogueStore::addGames(const QList<GameEntry> &entries, 
     return ids;
 }
 
+Result<QHash<GameId, QStringList>> CatalogueStore::allMoreDisks() const
+{
+    QHash<GameId, QStringList> disks;
+    if (!hasTable(kDiskTable))
+        return disks;
+    QString why;
+    QSqlQuery q = catalogue::run(
+        m_db, QStringLiteral("select game, path from %1 order by game, position").arg(kDiskTable),
+        {}, &why);
+    if (!q.isActive())
+        return failure(why);
+    while (q.next())
+        disks[q.value(0).toLongLong()] << q.value(1).toString();
+    return disks;
+}
+
 Result<QSet<QString>> CatalogueStore::referencedPaths() const
 {
     static const QList<Game::Field> fields{Game::Field::GameFile,   Game::Field::Drive2,
@@ -527,14 +548,11 @@ Result<QSet<QString>> CatalogueStore::referencedPaths() const
         for (const Game::Field f : fields)
             if (!game.value(f).isEmpty())
                 paths.insert(game.value(f));
-    if (hasTable(kDiskTable)) {
-        QString why;
-        QSqlQuery q =
-            catalogue::run(m_db, QStringLiteral("select path from %1").arg(kDiskTable), {}, &why);
-        if (!q.isActive())
-            return failure(why);
-        while (q.next())
-            paths.insert(q.value(0).toString());
-    }
+    const Result<QHash<GameId, QStringList>> disks = allMoreDisks();
+    if (!disks)
+        return disks.failure();
+    for (const QStringList &list : *disks)
+        for (const QString &disk : list)
+            paths.insert(disk);
     return paths;
 }

@@ -8,6 +8,7 @@
 #include "progress.h"
 #include "result.h"
 
+#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QSqlDatabase>
@@ -77,6 +78,8 @@ public:
     // without the disk table has none; the table is made on the first write.
     Result<QStringList> moreDisks(GameId id) const;
     Outcome setMoreDisks(GameId id, const QStringList &disks);
+    // Every game's further disks, for the work that looks at all stored paths.
+    Result<QHash<GameId, QStringList>> allMoreDisks() const;
     // Every disk of the set in order: the game file, the drives, then the further disks.
     Result<QStringList> allDisks(const Game &game) const;
     // Adds the games and their disks in one transaction. Nothing is added when the progress

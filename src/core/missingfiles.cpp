@@ -15,6 +15,11 @@ bool isMissing(const QString &path)
 
 } // namespace
 
+QString MissingFiles::furtherDisk(int position)
+{
+    return tr("further disk %1").arg(position + 1);
+}
+
 QString MissingFiles::folderName(Configuration::Path path)
 {
     switch (path) {
@@ -60,20 +65,37 @@ QString MissingFiles::fieldName(Game::Field field)
 Result<QList<MissingFile>> MissingFiles::find(const CatalogueStore &store)
 {
     QList<Game::Field> fields = Game::pathFields();
-    fields.prepend(Game::Field::Title);
+    fields << Game::Field::Title;
     const Result<QList<Game>> games = store.gameFields(fields);
     if (!games)
         return games.failure();
     const Result<Configuration> configuration = store.configuration();
     if (!configuration)
         return configuration.failure();
+    const Result<QHash<GameId, QStringList>> disks = store.allMoreDisks();
+    if (!disks)
+        return disks.failure();
     QList<MissingFile> missing;
-    for (const Game &game : *games)
+    for (const Game &game : *games) {
         for (const Game::Field field : Game::pathFields())
             if (isMissing(game.value(field)))
                 missing.append({game.id, game.title, fieldName(field), game.value(field)});
+        const QStringList more = disks->value(game.id);
+        for (int i = 0; i < int(more.size()); ++i)
+            if (isMissing(more.at(i)))
+                missing.append({game.id, game.title, furtherDisk(i), more.at(i)});
+    }
     for (const Configuration::Path path : Configuration::paths())
         if (Configuration::isFolder(path) && isMissing(configuration->value(path)))
             missing.append({0, QString(), folderName(path), configuration->value(path)});
     return missing;
+}
+
+QString MissingFiles::whatChanged(const PathChange &change)
+{
+    if (change.isConfiguration())
+        return folderName(change.folder);
+    if (change.disk >= 0)
+        return furtherDisk(change.disk);
+    return fieldName(change.field);
 }

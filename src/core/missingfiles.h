@@ -2,6 +2,7 @@
 
 #include "configuration.h"
 #include "game.h"
+#include "pathchange.h"
 #include "result.h"
 
 #include <QCoreApplication>
@@ -30,4 +31,8 @@ public:
     // The words for what a game's path field or a configuration folder holds.
     static QString fieldName(Game::Field field);
     static QString folderName(Configuration::Path path);
+    // The further disks of a set are counted from 1.
+    static QString furtherDisk(int position);
+    // What a relinked path was: the same words.
+    static QString whatChanged(const PathChange &change);
 };

@@ -10,6 +10,7 @@ struct PathChange {
     GameId game = 0; // 0: the configuration
     Game::Field field = Game::Field::GameFile;
     Configuration::Path folder = Configuration::Path::C64Games;
+    int disk = -1; // from 0: the game's further disk at that place, not a field
     QString oldPath;
     QString newPath;
 

@@ -60,3 +60,21 @@ std::optional<QStringList> PrefixMapping::remainder(const QString &path) const
     }
     return parts.mid(m_from.size());
 }
+
+QString PrefixMapping::leadingPart(const QString &path, int n)
+{
+    const bool windows = isWindowsStyle(path);
+    const auto isSeparator = [windows](QChar c) {
+        return c == QLatin1Char('/') || (windows && c == QLatin1Char('\\'));
+    };
+    qsizetype i = 0;
+    while (i < path.size() && isSeparator(path.at(i)))
+        ++i;
+    for (int seen = 0; i < path.size() && seen < n; ++seen) {
+        while (i < path.size() && !isSeparator(path.at(i)))
+            ++i;
+        while (i < path.size() && isSeparator(path.at(i)))
+            ++i;
+    }
+    return path.left(i);
+}

@@ -25,6 +25,9 @@ public:
     // The components of a path, split at both separators when it is written the Windows
     // way and at slashes only otherwise (a Linux name may hold a backslash).
     static QStringList components(const QString &path);
+    // The text of path up to and with its first n components and the separator after
+    // them: leadingPart("C:\\Giochi\\C64\\x.d64", 2) is "C:\\Giochi\\".
+    static QString leadingPart(const QString &path, int n);
 
 private:
     QString m_to;

@@ -8,8 +8,16 @@
 
 #include <functional>
 
+#include "prefixmapping.h"
+
 class CatalogueStore;
-class PrefixMapping;
+
+// Where lost files may be now: old beginnings with their new folders, tried in order, then a
+// folder searched by name.
+struct RelinkPlan {
+    QList<PrefixMapping> mappings;
+    QString searchFolder; // empty: no search
+};
 
 struct RelinkReport {
     QList<PathChange> changes;
@@ -28,10 +36,18 @@ class Relinker
 public:
     explicit Relinker(CatalogueStore &store);
 
-    // Paths starting with the mapping's old beginning, found below its new folder.
-    Result<RelinkReport> mapPrefix(const PrefixMapping &mapping, bool dryRun, Progress &progress);
-    // Lost files found by name anywhere below folder; a name found twice is ambiguous.
-    Result<RelinkReport> searchFolder(const QString &folder, bool dryRun, Progress &progress);
+    // A path starting with a mapping's old beginning is looked for below its new folder;
+    // one no mapping finds, by name anywhere below the search folder, where a name found
+    // twice is ambiguous. A dry run only counts.
+    Result<RelinkReport> relink(const RelinkPlan &plan, bool dryRun, Progress &progress);
+
+    // The folders the missing paths share, most common first, for the user to map: for a
+    // converted catalogue "C:\Giochi\" and the like.
+    struct SharedPrefix {
+        QString prefix;
+        qint64 count = 0;
+    };
+    static QList<SharedPrefix> sharedPrefixes(const QStringList &missingPaths);
 
 private:
     struct Found {

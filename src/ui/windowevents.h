@@ -17,8 +17,9 @@ Q_SIGNALS:
     void gameSaved(int gameId);
     void gameAdded(int gameId);
     void gameDeleted(int gameId);
-    // Many games came in at once (a folder scan): the list is read again once.
-    void gamesAdded();
+    // Many games came in or changed at once (a folder scan, a relink): the list is read
+    // again once.
+    void gamesChanged();
     // The chooser's pick for a purpose that does not store by itself.
     void filePicked(ChooserPurpose purpose, const QString &path);
     void associationMade(AssociationKind kind, int gameId);

@@ -25,6 +25,7 @@ enum class WindowKey {
     GameMusicPlayer,
     FreeMusicPlayer,
     FolderScan,
+    Relink,
     // merrow
     UtilityMenu,
     FolderChooser,

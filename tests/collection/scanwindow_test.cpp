@@ -52,7 +52,7 @@ TEST_F(ScanWindowTest, AddsTheChosenGamesAndTellsTheListOnce)
     EXPECT_EQ(control<QPushButton>(w, QStringLiteral("addButton"))->text(),
               QStringLiteral("Add 2 Games"));
 
-    QSignalSpy added(&t.windows.events(), &WindowEvents::gamesAdded);
+    QSignalSpy added(&t.windows.events(), &WindowEvents::gamesChanged);
     click(w, QStringLiteral("addButton"));
     EXPECT_EQ(added.size(), 1);
     EXPECT_EQ(t.catalogue.count(), 2);

@@ -143,14 +143,18 @@ protected:
 TEST_F(RelinkerTest, AMappedPrefixRelinksTheMissingPathsInOneGo)
 {
     CatalogueStore store(m_cat.db());
+    ASSERT_TRUE(
+        store.setMoreDisks(m_krakout, {QStringLiteral("C:\\Giochi\\Amiga\\game.adf")}).ok());
     Relinker relinker(store);
-    const auto report = relinker.mapPrefix(PrefixMapping(QStringLiteral("c:/giochi"), tree()),
-                                           false, Progress::none());
+    const auto report = relinker.relink({{PrefixMapping(QStringLiteral("c:/giochi"), tree())}, {}},
+                                        false, Progress::none());
     ASSERT_TRUE(report.ok()) << report.error().toStdString();
-    EXPECT_EQ(report->relinked, 3);  // the game file, the picture and the folder
+    EXPECT_EQ(store.moreDisks(m_krakout).valueOr({}),
+              QStringList{tree(QStringLiteral("Amiga/game.adf"))});
+    EXPECT_EQ(report->relinked, 4);  // the game file, the picture, the disk and the folder
     EXPECT_EQ(report->ambiguous, 1); // Game.adf and game.adf
     EXPECT_EQ(report->missing, 2);   // gone.sid, and D:\ lies outside the mapping
-    EXPECT_EQ(report->changes.size(), 3);
+    EXPECT_EQ(report->changes.size(), 4);
     EXPECT_EQ(stored(m_krakout, "emul1"), tree(QStringLiteral("C64/Krakout.d64")));
     EXPECT_EQ(stored(m_krakout, "screen1"), tree(QStringLiteral("Shots/one.png")));
     EXPECT_EQ(stored(m_krakout, "song"), QStringLiteral("C:\\Giochi\\c64\\gone.sid"));
@@ -158,11 +162,24 @@ TEST_F(RelinkerTest, AMappedPrefixRelinksTheMissingPathsInOneGo)
     EXPECT_EQ(stored(0, "game64"), tree(QStringLiteral("C64")));
 }
 
+TEST_F(RelinkerTest, AMappingComesFirstAndTheSearchFindsTheRest)
+{
+    CatalogueStore store(m_cat.db());
+    Relinker relinker(store);
+    writeFile(tree(QStringLiteral("Music/Gone.sid")));
+    const auto report = relinker.relink(
+        {{PrefixMapping(QStringLiteral("C:\\Giochi"), tree())}, tree()}, false, Progress::none());
+    ASSERT_TRUE(report.ok()) << report.error().toStdString();
+    EXPECT_EQ(stored(m_krakout, "song"), tree(QStringLiteral("Music/Gone.sid")));
+    EXPECT_EQ(stored(m_krakout, "emul1"), tree(QStringLiteral("C64/Krakout.d64")));
+    EXPECT_EQ(report->relinked, 4);
+}
+
 TEST_F(RelinkerTest, ASearchByNameTakesOnlyASingleMatch)
 {
     CatalogueStore store(m_cat.db());
     Relinker relinker(store);
-    const auto report = relinker.searchFolder(tree(), false, Progress::none());
+    const auto report = relinker.relink({{}, tree()}, false, Progress::none());
     ASSERT_TRUE(report.ok()) << report.error().toStdString();
     EXPECT_EQ(stored(m_krakout, "emul1"), tree(QStringLiteral("C64/Krakout.d64")));
     EXPECT_EQ(stored(m_kept, "screen2"), QStringLiteral("D:\\x\\same.d64")); // two same.d64
@@ -176,19 +193,36 @@ TEST_F(RelinkerTest, ADryRunACancelAndABadFolderWriteNothing)
 {
     CatalogueStore store(m_cat.db());
     Relinker relinker(store);
-    const PrefixMapping mapping(QStringLiteral("C:\\Giochi"), tree());
-    const auto dry = relinker.mapPrefix(mapping, true, Progress::none());
+    const RelinkPlan plan{{PrefixMapping(QStringLiteral("C:\\Giochi"), tree())}, {}};
+    const auto dry = relinker.relink(plan, true, Progress::none());
     ASSERT_TRUE(dry.ok());
     EXPECT_EQ(dry->changes.size(), 3);
     CancelAt cancel(1); // in the write, after the first changes went in
-    const auto cancelled = relinker.mapPrefix(mapping, false, cancel);
+    const auto cancelled = relinker.relink(plan, false, cancel);
     ASSERT_TRUE(cancelled.ok());
     EXPECT_TRUE(cancelled->cancelled);
     const auto bad =
-        relinker.searchFolder(tree(QStringLiteral("C64/Krakout.d64")), false, Progress::none());
+        relinker.relink({{}, tree(QStringLiteral("C64/Krakout.d64"))}, false, Progress::none());
     EXPECT_FALSE(bad.ok());
     EXPECT_EQ(stored(m_krakout, "emul1"), QStringLiteral("C:\\Giochi\\c64\\KRAKOUT.D64"));
     EXPECT_EQ(stored(0, "game64"), QStringLiteral("C:\\Giochi\\C64"));
+}
+
+TEST(Relinker, SharedPrefixesAreTheMissingPathsCommonFoldersMostCommonFirst)
+{
+    const QStringList missing{QStringLiteral("C:\\Giochi\\C64\\a.d64"),
+                              QStringLiteral("c:\\GIOCHI\\Amiga\\b.adf"),
+                              QStringLiteral("C:\\Giochi\\C64\\Shots\\c.png"),
+                              QStringLiteral("/media/old/c64/d.d64"),
+                              QStringLiteral("/media/old/c64/e.d64"),
+                              QStringLiteral("/media/other/f.d64"),
+                              QStringLiteral("g.d64")};
+    QStringList found;
+    for (const Relinker::SharedPrefix &p : Relinker::sharedPrefixes(missing))
+        found << QStringLiteral("%1 %2").arg(p.count).arg(p.prefix);
+    EXPECT_EQ(found,
+              QStringList({QStringLiteral("3 C:\\Giochi\\"), QStringLiteral("2 /media/old/c64/"),
+                           QStringLiteral("1 /media/other/")}));
 }
 
 TEST_F(RelinkerTest, MissingFilesListsEveryLostPathButTheExistingOnes)
