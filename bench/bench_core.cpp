@@ -35,12 +35,19 @@ public:
     explicit OneTitle(const QString &title)
     {
         const QString path = m_dir.filePath(QStringLiteral("big.mdb"));
-        m_error = catalogue::createCatalogue(path);
-        if (m_error.isEmpty())
-            m_connection = catalogue::Connection::open(path, &m_error);
-        if (m_connection)
+        m_error = catalogue::createCatalogue(path).error();
+        if (!m_error.isEmpty())
+            return;
+        auto opened = catalogue::Connection::open(path);
+        if (!opened) {
+            m_error = opened.error();
+            return;
+        }
+        m_connection = std::move(opened).value();
+        m_error =
             catalogue::run(m_connection->db(),
-                           QStringLiteral("insert into tabella1 (titolo) values (?)"), {title});
+                           QStringLiteral("insert into tabella1 (titolo) values (?)"), {title})
+                .error();
     }
     QString error() const { return m_error; }
     // Whether the title matches, through SQL as the list runs it.
@@ -49,7 +56,7 @@ public:
         const auto r = catalogue::fetchOne(
             m_connection->db(), QStringLiteral("select count(*) from tabella1 where titolo like ?"),
             {pattern});
-        return r && r->value(0).toInt() == 1;
+        return r && r->has_value() && (*r)->value(0).toInt() == 1;
     }
 
 private:
@@ -104,20 +111,26 @@ public:
             QFile(folder + QStringLiteral("/Game%1.d64").arg(i)).open(QIODevice::WriteOnly);
         }
         m_template = m_dir.filePath(QStringLiteral("template.mdb"));
-        m_error = catalogue::createCatalogue(m_template);
-        if (!m_error.isEmpty())
+        if (const Outcome made = catalogue::createCatalogue(m_template); !made) {
+            m_error = made.error();
             return;
-        const auto connection = catalogue::Connection::open(m_template, &m_error);
-        if (!connection)
+        }
+        auto connection = catalogue::Connection::open(m_template);
+        if (!connection) {
+            m_error = connection.error();
             return;
-        catalogue::run(connection->db(), QStringLiteral("begin"));
-        for (int i = 0; i < kFiles; ++i)
-            catalogue::run(
-                connection->db(),
-                QStringLiteral("insert into tabella1 (titolo, emul1) values (?, ?)"),
-                {QStringLiteral("Game %1").arg(i),
-                 QStringLiteral("C:\\GIOCHI\\folder%1\\GAME%2.D64").arg(i % 100).arg(i)});
-        catalogue::run(connection->db(), QStringLiteral("commit"));
+        }
+        QList<GameEntry> games;
+        for (int i = 0; i < kFiles; ++i) {
+            GameEntry entry;
+            entry.game.title = QStringLiteral("Game %1").arg(i);
+            entry.game.gameFile =
+                QStringLiteral("C:\\GIOCHI\\folder%1\\GAME%2.D64").arg(i % 100).arg(i);
+            games << entry;
+        }
+        CatalogueStore store((*connection)->db());
+        if (const auto added = store.addGames(games, Progress::none()); !added)
+            m_error = added.error();
     }
     QString error() const { return m_error; }
     QString tree() const { return m_dir.filePath(QStringLiteral("tree")); }
@@ -126,7 +139,12 @@ public:
     {
         const QString path = m_dir.filePath(QStringLiteral("run%1.mdb").arg(++m_runs));
         QFile::copy(m_template, path);
-        return catalogue::Connection::open(path, &m_error);
+        auto connection = catalogue::Connection::open(path);
+        if (!connection) {
+            m_error = connection.error();
+            return nullptr;
+        }
+        return std::move(connection).value();
     }
 
 private:

@@ -46,14 +46,13 @@ BENCHMARK(BM_MdbExport)->Iterations(3)->UseRealTime()->Unit(benchmark::kMillisec
 // Games and distinct ids in the converted catalogue: a quick but lossy conversion is no result.
 bool holdsEveryGame(const QString &path)
 {
-    QString why;
-    const auto c = catalogue::Connection::open(path, &why, catalogue::Connection::Mode::ReadOnly);
-    const auto r =
-        c ? catalogue::fetchOne(c->db(),
-                                QStringLiteral("select count(*), count(distinct id) from tabella1"))
-          : std::nullopt;
-    return r && r->value(0).toInt() == VANTREL_LEGACY_BENCH_GAMES &&
-           r->value(1).toInt() == VANTREL_LEGACY_BENCH_GAMES;
+    const auto c = catalogue::Connection::open(path, catalogue::Connection::Mode::ReadOnly);
+    if (!c)
+        return false;
+    const auto r = catalogue::fetchOne(
+        (*c)->db(), QStringLiteral("select count(*), count(distinct id) from tabella1"));
+    return r && r->has_value() && (*r)->value(0).toInt() == VANTREL_LEGACY_BENCH_GAMES &&
+           (*r)->value(1).toInt() == VANTREL_LEGACY_BENCH_GAMES;
 }
 
 void BM_ConvertCatalogue(benchmark::State &state)

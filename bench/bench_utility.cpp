@@ -3,6 +3,7 @@
 #include "appcontext.h"
 #include "batch.h"
 #include "benchcatalogue.h"
+#include "cataloguestore.h"
 #include "database.h"
 #include "dialogs.h"
 #include "exportpipeline.h"
@@ -44,10 +45,12 @@ bool writeExportFile(const QString &path, const QString &catalogueFile, QString 
 {
     if (!writeBenchCatalogue(path, kExportGames / 2, 2, error))
         return false;
-    auto c = catalogue::Connection::open(path, error);
-    if (!c)
+    const auto c = catalogue::Connection::open(path);
+    if (!c) {
+        *error = c.error();
         return false;
-    const QString columns = catalogue::gameColumns().join(QStringLiteral(", "));
+    }
+    const QString columns = CatalogueStore::gameColumns().join(QStringLiteral(", "));
     // Generated titles repeat words; a mark keeps the fresh half apart from the catalogue.
     const QString statements[] = {
         QStringLiteral("update tabella1 set titolo = titolo || ' #' || id"),
@@ -59,8 +62,10 @@ bool writeExportFile(const QString &path, const QString &catalogueFile, QString 
             "update tabella1 set note = coalesce(note, '') || ' (revised)' where id > ?")};
     const QVariantList params[] = {{}, {catalogueFile}, {kExportGames / 2}, {kExportGames / 2}};
     for (int i = 0; i < 4; ++i)
-        if (!catalogue::run(c->db(), statements[i], params[i], error).isActive())
+        if (const auto done = catalogue::run((*c)->db(), statements[i], params[i]); !done) {
+            *error = done.error();
             return false;
+        }
     return true;
 }
 
@@ -89,8 +94,9 @@ void freshCatalogue(const Fixture &f)
 {
     QFile::remove(f.live);
     QFile::copy(f.base, f.live);
-    auto local = catalogue::Connection::open(f.live, nullptr);
-    catalogue::run(local->db(), QStringLiteral("update tabella2 set dbver = dbver"));
+    const auto local = catalogue::Connection::open(f.live);
+    if (local)
+        (void)catalogue::run((*local)->db(), QStringLiteral("update tabella2 set dbver = dbver"));
 }
 
 // Plain SQLite, as the sqlite3 shell has it: none of the programs' dialect.
@@ -126,7 +132,7 @@ bool setBasedMerge(const Fixture &f, QString *error)
     {
         ShellConnection check(copy);
         const auto r = catalogue::fetchOne(check.db(), QStringLiteral("PRAGMA quick_check"));
-        if (!r || r->value(0).toString() != QLatin1String("ok"))
+        if (!r || !r->has_value() || (*r)->value(0).toString() != QLatin1String("ok"))
             return false;
     }
     QStringList sets, fields, differs;
@@ -147,11 +153,15 @@ bool setBasedMerge(const Fixture &f, QString *error)
             .arg(list);
     ShellConnection shell(f.live);
     QSqlDatabase db = shell.db();
-    return catalogue::run(db, QStringLiteral("attach database ? as x"), {copy}, error).isActive() &&
-           catalogue::run(db, QStringLiteral("begin immediate"), {}, error).isActive() &&
-           catalogue::run(db, update, {}, error).isActive() &&
-           catalogue::run(db, insert, {}, error).isActive() &&
-           catalogue::run(db, QStringLiteral("commit"), {}, error).isActive();
+    const auto exec = [&db, error](const QString &sql, const QVariantList &params = {}) {
+        const auto done = catalogue::run(db, sql, params);
+        if (!done)
+            *error = done.error();
+        return done.ok();
+    };
+    return exec(QStringLiteral("attach database ? as x"), {copy}) &&
+           exec(QStringLiteral("begin immediate")) && exec(update) && exec(insert) &&
+           exec(QStringLiteral("commit"));
 }
 
 // Wall-clock and processor seconds of one run; negative when it failed. On a shared

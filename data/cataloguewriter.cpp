@@ -1,5 +1,6 @@
 #include "cataloguewriter.h"
 
+#include "cataloguestore.h"
 #include "database.h"
 
 #include <QCoreApplication>
@@ -57,21 +58,23 @@ void CatalogueWriter::discard()
 bool CatalogueWriter::begin(QString *error)
 {
     discard();
-    if (const QString why = catalogue::createCatalogue(m_temporary); !why.isEmpty())
-        return fail(error, why);
-    QString why;
-    m_connection = catalogue::Connection::open(m_temporary, &why);
-    if (!m_connection)
-        return fail(error, why);
+    if (const Outcome created = catalogue::createCatalogue(m_temporary); !created)
+        return fail(error, created.error());
+    auto opened = catalogue::Connection::open(m_temporary);
+    if (!opened)
+        return fail(error, opened.error());
+    m_connection = std::move(opened).value();
     const QSqlDatabase db = m_connection->db();
     m_transaction = std::make_unique<catalogue::WriteTransaction>(db);
     if (!m_transaction->isOpen())
         return fail(error, m_transaction->error());
     m_gameInsert = std::make_unique<QSqlQuery>(db);
     m_configInsert = std::make_unique<QSqlQuery>(db);
-    if (!m_gameInsert->prepare(insertSql(QStringLiteral("tabella1"), catalogue::gameColumns())))
+    if (!m_gameInsert->prepare(
+            insertSql(CatalogueStore::gameTable(), CatalogueStore::gameColumns())))
         return fail(error, m_gameInsert->lastError().text());
-    if (!m_configInsert->prepare(insertSql(QStringLiteral("tabella2"), catalogue::configColumns())))
+    if (!m_configInsert->prepare(
+            insertSql(CatalogueStore::configTable(), CatalogueStore::configColumns())))
         return fail(error, m_configInsert->lastError().text());
     return true;
 }
@@ -94,14 +97,14 @@ bool CatalogueWriter::addGame(const QVariantList &values, QString *error)
 {
     if (!m_gameInsert)
         return fail(error, QStringLiteral("the catalogue is not open for writing"));
-    return insert(*m_gameInsert, values, catalogue::gameColumns().size(), error);
+    return insert(*m_gameInsert, values, CatalogueStore::gameColumns().size(), error);
 }
 
 bool CatalogueWriter::addConfig(const QVariantList &values, QString *error)
 {
     if (!m_configInsert)
         return fail(error, QStringLiteral("the catalogue is not open for writing"));
-    return insert(*m_configInsert, values, catalogue::configColumns().size(), error);
+    return insert(*m_configInsert, values, CatalogueStore::configColumns().size(), error);
 }
 
 bool CatalogueWriter::finish(QString *error)
@@ -110,10 +113,9 @@ bool CatalogueWriter::finish(QString *error)
         return fail(error, QStringLiteral("the catalogue is not open for writing"));
     m_gameInsert.reset();
     m_configInsert.reset();
-    if (!m_transaction->commit()) {
-        const QString why = m_transaction->error();
+    if (const Outcome committed = m_transaction->commit(); !committed) {
         discard();
-        return fail(error, why);
+        return fail(error, committed.error());
     }
     m_transaction.reset();
     m_connection.reset();

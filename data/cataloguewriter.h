@@ -28,7 +28,7 @@ public:
     CatalogueWriter &operator=(const CatalogueWriter &) = delete;
 
     bool begin(QString *error);
-    // Values in the order of catalogue::gameColumns() / configColumns().
+    // Values in the order of CatalogueStore::gameColumns() / configColumns().
     bool addGame(const QVariantList &values, QString *error);
     bool addConfig(const QVariantList &values, QString *error);
     bool finish(QString *error);

@@ -1,6 +1,6 @@
 #include "gamegenerator.h"
 
-#include "database.h"
+#include "cataloguestore.h"
 
 #include <QDir>
 
@@ -192,7 +192,7 @@ QVariantList GameGenerator::next()
                                  : nullText();
 
     QVariantList values;
-    for (const QString &column : catalogue::gameColumns())
+    for (const QString &column : CatalogueStore::gameColumns())
         values.append(row.value(column, nullText()));
     return values;
 }

@@ -17,9 +17,9 @@ class GameGenerator
 public:
     GameGenerator(quint32 seed, QString baseFolder);
 
-    // The next game, values in the order of catalogue::gameColumns().
+    // The next game, values in the order of CatalogueStore::gameColumns().
     QVariantList next();
-    // The configuration record, values in the order of catalogue::configColumns().
+    // The configuration record, values in the order of CatalogueStore::configColumns().
     QVariantList configuration() const;
 
     static const QStringList &formatCodes();

@@ -1,9 +1,9 @@
 #include "samplecatalogue.h"
 
 #include "adfwriter.h"
+#include "cataloguestore.h"
 #include "cataloguewriter.h"
 #include "d64writer.h"
-#include "database.h"
 #include "musicfiles.h"
 #include "samplegames.h"
 #include "screenshots.h"
@@ -312,7 +312,7 @@ QVariantList gameValues(GameWork &w)
     for (const auto &[column, value] : texts)
         w.row[column] = text(value);
     QVariantList values;
-    for (const QString &column : catalogue::gameColumns())
+    for (const QString &column : CatalogueStore::gameColumns())
         values.append(w.row.value(column, QVariant(QMetaType(QMetaType::QString))));
     return values;
 }

@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString why = legacy::readJetFile(input, output, run);
     if (clock.elapsed() > (run.limits.wallSeconds + 2) * 1000)
         __builtin_trap(); // the caller was held beyond the reader's limits
-    if (why.isEmpty() && !catalogue::checkForeignCatalogue(output).isEmpty())
+    if (why.isEmpty() && !catalogue::checkForeignCatalogue(output).ok())
         __builtin_trap(); // a finished reader wrote something unfit
     if (!why.isEmpty() && QFile::exists(output))
         __builtin_trap(); // a refusal left a partial result behind

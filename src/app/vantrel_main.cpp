@@ -59,10 +59,10 @@ int runListing(const QCommandLineParser &parser, const Options &o, const Paths &
 // A new per-user catalogue gets the emulators and players installed on PATH, once.
 void detectProgramsOnce(const QString &catalogue)
 {
-    QString error;
-    const auto connection = catalogue::Connection::open(catalogue, &error);
+    const auto connection = catalogue::Connection::open(catalogue);
+    QString error = connection.error();
     if (connection)
-        programdetection::detectInto(connection->db(), &error);
+        programdetection::detectInto((*connection)->db(), &error);
     if (!error.isEmpty())
         std::fprintf(stderr, "Cannot look for installed programs: %s\n", qPrintable(error));
 }
@@ -85,18 +85,18 @@ int runPlay(const QCommandLineParser &parser, const Options &o, const Paths &pat
         err << "--play takes a game id, --entry a number\n";
         return kPlayBadArguments;
     }
-    QString error;
     const auto connection =
-        catalogue::Connection::open(paths.catalogue, &error, catalogue::Connection::Mode::ReadOnly);
-    const auto game = connection ? catalogue::fetchOne(connection->db(),
-                                                       QStringLiteral("select formato, emul1 "
-                                                                      "from tabella1 where id = ?"),
-                                                       {*id}, &error)
-                                 : std::nullopt;
-    if (!error.isEmpty()) {
-        err << "Cannot open the catalogue: " << error << '\n';
+        catalogue::Connection::open(paths.catalogue, catalogue::Connection::Mode::ReadOnly);
+    const auto row = connection ? catalogue::fetchOne((*connection)->db(),
+                                                      QStringLiteral("select formato, emul1 "
+                                                                     "from tabella1 where id = ?"),
+                                                      {*id})
+                                : Result<std::optional<QSqlRecord>>(connection.failure());
+    if (!row) {
+        err << "Cannot open the catalogue: " << row.error() << '\n';
         return kPlayBadArguments;
     }
+    const std::optional<QSqlRecord> &game = *row;
     if (!game || catalogue::isEmptyValue(game->value(1))) {
         err << (game ? "No file selected for this game" : "No such game") << '\n';
         return kPlayNothing;
@@ -112,12 +112,12 @@ int runPlay(const QCommandLineParser &parser, const Options &o, const Paths &pat
     ProcessLauncher launcher;
     switch (browser::playTarget(game->value(0).toString())) {
     case browser::PlayTarget::C64:
-        return playC64Game(connection->db(), request, launcher, out, err);
+        return playC64Game((*connection)->db(), request, launcher, out, err);
     case browser::PlayTarget::Amiga: {
         const auto state = browser::readStateFile(paths.stateFile);
         request.hideUaeGui = !(state && state->uaeShowsGui);
         request.hideFellowGui = !(state && state->fellowShowsGui);
-        return playAmigaGame(connection->db(), request, launcher, out, err);
+        return playAmigaGame((*connection)->db(), request, launcher, out, err);
     }
     case browser::PlayTarget::None:
         break;
@@ -146,13 +146,13 @@ int runPlayMusic(const QCommandLineParser &parser, const Options &o, const Paths
         err << "--play-music takes a game id\n";
         return kPlayBadArguments;
     }
-    QString error;
     const auto connection =
-        catalogue::Connection::open(paths.catalogue, &error, catalogue::Connection::Mode::ReadOnly);
+        catalogue::Connection::open(paths.catalogue, catalogue::Connection::Mode::ReadOnly);
+    QString error = connection.error();
     const music::SoundPlayers players =
-        connection ? music::loadPlayers(connection->db(), &error) : music::SoundPlayers{};
+        connection ? music::loadPlayers((*connection)->db(), &error) : music::SoundPlayers{};
     const QString song =
-        error.isEmpty() ? music::loadSong(connection->db(), *id, &error) : QString();
+        error.isEmpty() ? music::loadSong((*connection)->db(), *id, &error) : QString();
     const std::optional<QString> player = chooseSoundPlayer(players, parser.value(o.with));
     if (!error.isEmpty() || !player) {
         err << (player ? QStringLiteral("Cannot open the catalogue: ") + error

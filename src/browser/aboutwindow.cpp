@@ -1,6 +1,7 @@
 #include "aboutwindow.h"
 
 #include "appcontext.h"
+#include "cataloguestore.h"
 #include "database.h"
 #include "opentest.h"
 #include "placement.h"
@@ -48,8 +49,8 @@ AboutWindow::AboutWindow(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt:
     addExitButton(layout);
 
     checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue);
-    const auto config = catalogue::configRecord(m_ctx.db(), {QStringLiteral("dbver")});
-    m_catalogueVersionLabel->setText(config ? config->value(0).toString() : QString());
+    const auto config = CatalogueStore(m_ctx.db()).configuration();
+    m_catalogueVersionLabel->setText(config ? config->version : QString());
     const QStringList programs = browser::startablePrograms(m_ctx.db());
     m_programsLabel->setText(programs.isEmpty() ? tr("None that can start here yet: see "
                                                      "Configuration, System.")

@@ -33,15 +33,13 @@ bool deleteGame(const QSqlDatabase &db, int id, QString *error)
             *error = transaction.error();
         return false;
     }
-    QString why;
-    const QSqlQuery query =
-        catalogue::run(db, QStringLiteral("delete from tabella1 where id=?"), {id}, &why);
-    if (!query.isActive()) {
+    const auto query = catalogue::run(db, QStringLiteral("delete from tabella1 where id=?"), {id});
+    if (!query) {
         if (error)
-            *error = why;
+            *error = query.error();
         return false;
     }
-    if (query.numRowsAffected() != 1) {
+    if (query->numRowsAffected() != 1) {
         if (error)
             *error = QStringLiteral("the game is no longer in the catalogue");
         return false;

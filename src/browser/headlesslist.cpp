@@ -12,11 +12,11 @@ namespace browser
 int listGames(const QString &cataloguePath, const ListingRequest &request, QIODevice &out,
               QIODevice &err)
 {
-    QString error;
     const auto connection =
-        catalogue::Connection::open(cataloguePath, &error, catalogue::Connection::Mode::ReadOnly);
+        catalogue::Connection::open(cataloguePath, catalogue::Connection::Mode::ReadOnly);
     if (!connection) {
-        err.write(QStringLiteral("Cannot open the catalogue: %1\n").arg(error).toUtf8());
+        err.write(
+            QStringLiteral("Cannot open the catalogue: %1\n").arg(connection.error()).toUtf8());
         return 2;
     }
     ListFilter filter;
@@ -27,7 +27,7 @@ int listGames(const QString &cataloguePath, const ListingRequest &request, QIODe
     // Both machines list every game, whatever its code, as the window does with both boxes.
     filter.anyCode = filter.c64 && filter.amiga;
     const SqlClause search = request.find.isEmpty() ? SqlClause{} : searchClause(request.find);
-    const ListResult result = fetchList(connection->db(), filterClause(filter), search);
+    const ListResult result = fetchList((*connection)->db(), filterClause(filter), search);
     if (!result.ok()) {
         err.write(QStringLiteral("Cannot read the game list: %1\n").arg(result.error).toUtf8());
         return 2;

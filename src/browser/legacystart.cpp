@@ -16,12 +16,12 @@ LegacyFacts legacyFacts(const QString &jetFile, const QString &dataDir)
     f.converted =
         jet.dir().absoluteFilePath(jet.completeBaseName() + QStringLiteral("-converted.mdb"));
     f.convertedExists = QFileInfo::exists(f.converted);
-    f.convertedIsCatalogue = f.convertedExists && catalogue::checkCatalogue(f.converted).isEmpty();
+    f.convertedIsCatalogue = f.convertedExists && catalogue::checkCatalogue(f.converted).ok();
     f.folderWritable = QFileInfo(jet.absolutePath()).isWritable();
     f.userCatalogue = QDir(dataDir).absoluteFilePath(QLatin1String(kCatalogueName));
     f.userCatalogueExists = QFileInfo::exists(f.userCatalogue);
     f.userCatalogueIsCatalogue =
-        f.userCatalogueExists && catalogue::checkCatalogue(f.userCatalogue).isEmpty();
+        f.userCatalogueExists && catalogue::checkCatalogue(f.userCatalogue).ok();
     return f;
 }
 

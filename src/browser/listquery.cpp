@@ -134,14 +134,13 @@ SqlClause listQuery(const QString &filter, const SqlClause &search, const QStrin
 ListResult fetchList(const QSqlDatabase &db, const SqlClause &query)
 {
     ListResult result;
-    QSqlQuery q = catalogue::run(db, query.sql, query.params, &result.error);
-    if (!q.isActive()) {
-        if (result.error.isEmpty())
-            result.error = QStringLiteral("the list query failed");
+    Result<QSqlQuery> q = catalogue::run(db, query.sql, query.params);
+    if (!q) {
+        result.error = q.error();
         return result;
     }
-    while (q.next())
-        result.rows.append({q.value(0).toInt(), q.value(1).toString()});
+    while (q->next())
+        result.rows.append({q->value(0).toInt(), q->value(1).toString()});
     return result;
 }
 
@@ -162,12 +161,17 @@ QHash<int, QString> fetchMachines(const QSqlDatabase &db, const QList<int> &ids,
     for (const int id : ids)
         params << id;
     const QString marks = QStringLiteral("?,").repeated(ids.size()).chopped(1);
-    QSqlQuery q = catalogue::run(db,
-                                 QStringLiteral("select id, formato from tabella1 where id in (") +
-                                     marks + QLatin1Char(')'),
-                                 params, error);
-    while (q.next())
-        machines.insert(q.value(0).toInt(), q.value(1).toString());
+    Result<QSqlQuery> q = catalogue::run(
+        db,
+        QStringLiteral("select id, formato from tabella1 where id in (") + marks + QLatin1Char(')'),
+        params);
+    if (!q) {
+        if (error)
+            *error = q.error();
+        return machines;
+    }
+    while (q->next())
+        machines.insert(q->value(0).toInt(), q->value(1).toString());
     return machines;
 }
 
@@ -207,14 +211,13 @@ bool filterHasRows(const QSqlDatabase &db, const QString &filter, QString *error
     if (!filter.isEmpty())
         sql += QStringLiteral(" where ") + filter;
     sql += QStringLiteral(" limit 1");
-    QString why;
-    QSqlQuery q = catalogue::run(db, sql, {}, &why);
-    if (!q.isActive()) {
+    Result<QSqlQuery> q = catalogue::run(db, sql);
+    if (!q) {
         if (error)
-            *error = why.isEmpty() ? QStringLiteral("the filter query failed") : why;
+            *error = q.error();
         return false;
     }
-    return q.next();
+    return q->next();
 }
 
 } // namespace browser

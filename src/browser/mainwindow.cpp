@@ -4,6 +4,7 @@
 #include "mainwindowlayout.h"
 
 #include "appcontext.h"
+#include "cataloguestore.h"
 #include "database.h"
 #include "dialogs.h"
 #include "gamelistmodel.h"
@@ -204,14 +205,14 @@ void MainWindow::setScreenshotsShown(bool on)
 {
     m_screenshotsShown = on;
     m_shotColumn->setVisible(on);
-    if (on && !m_record.isEmpty()) {
-        showScreenshot(1, m_record.value(QStringLiteral("screen1")).toString());
-        showScreenshot(2, m_record.value(QStringLiteral("screen2")).toString());
+    if (on && m_game.id != 0) {
+        showScreenshot(1, m_game.screenshot1);
+        showScreenshot(2, m_game.screenshot2);
     }
 }
 
-QString MainWindow::configValue(const char *column) const
+QString MainWindow::configValue(Configuration::Path path) const
 {
-    const auto record = catalogue::configRecord(m_ctx.db(), {QLatin1String(column)});
-    return record ? record->value(QLatin1String(column)).toString() : QString();
+    const auto configuration = CatalogueStore(m_ctx.db()).configuration();
+    return configuration ? configuration->value(path) : QString();
 }

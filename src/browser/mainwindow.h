@@ -2,9 +2,10 @@
 
 #include "listquery.h"
 
+#include "configuration.h"
+#include "game.h"
 #include <QImage>
 #include <QMainWindow>
-#include <QSqlRecord>
 
 #include <array>
 
@@ -89,7 +90,7 @@ private:
     void applyLayoutModes();
     void setCreditsShown(bool on);
     void setScreenshotsShown(bool on);
-    QString configValue(const char *column) const;
+    QString configValue(Configuration::Path path) const;
 
     // List, filters and search (mainwindowlist.cpp)
     browser::ListFilter filterBoxes() const;
@@ -146,7 +147,7 @@ private:
     // The catalogue's data_version when the list was last read; another connection's
     // commit changes it.
     qint64 m_dataVersion = -1;
-    QSqlRecord m_record; // the shown game's row
+    Game m_game;         // the shown game (id 0: none)
     QString m_gameTitle; // the frame's caption in full (the frame may show it shortened)
 
     browser::ListFilter m_shownFilter;

@@ -70,16 +70,16 @@ void MainWindow::onPlayClicked()
 {
     if (!rereadShownGame())
         return;
-    const QVariant gameFile = m_record.value(QStringLiteral("emul1"));
-    if (catalogue::isEmptyValue(gameFile)) {
+    const QString gameFile = m_game.gameFile;
+    if (!Game::isSet(gameFile)) {
         m_ctx.dialogs.beep();
         m_ctx.dialogs.message(tr("No file selected for this game"), Dialogs::Icon::Critical,
                               tr("Error"));
         return;
     }
-    switch (playTarget(m_record.value(QStringLiteral("formato")).toString())) {
+    switch (playTarget(m_game.machine)) {
     case PlayTarget::C64:
-        m_ctx.windows.open(C64GameRequest{m_gameId, gameFile.toString()});
+        m_ctx.windows.open(C64GameRequest{m_gameId, gameFile});
         break;
     case PlayTarget::Amiga:
         m_ctx.windows.open(AmigaGameRequest{m_gameId});
@@ -93,7 +93,7 @@ void MainWindow::onPlayMusicClicked()
 {
     if (!rereadShownGame())
         return;
-    if (catalogue::isEmptyValue(m_record.value(QStringLiteral("song")))) {
+    if (!Game::isSet(m_game.musicFile)) {
         m_ctx.dialogs.beep();
         m_ctx.dialogs.message(tr("No song configured for this game"), Dialogs::Icon::Critical,
                               tr("Error"));
@@ -171,7 +171,7 @@ void MainWindow::onPopupItem(const PopupItem &item)
         m_ctx.windows.open(FieldEditorRequest{m_gameId, *field});
         return;
     }
-    const bool c64 = usesC64Folders(m_record.value(QStringLiteral("formato")).toString());
+    const bool c64 = usesC64Folders(m_game.machine);
     m_ctx.windows.open(FileChooserRequest{std::get<ChooserPurpose>(item.task),
                                           configValue(c64 ? item.c64Folder : item.amigaFolder),
                                           m_gameId});

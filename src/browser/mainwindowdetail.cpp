@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 
 #include "appcontext.h"
+#include "cataloguestore.h"
 #include "creditnames.h"
 #include "database.h"
 #include "gamelistmodel.h"
@@ -43,30 +44,27 @@ bool MainWindow::showGame(int id)
 {
     if (!m_ctx.db().isOpen())
         return false;
-    const auto record = catalogue::gameRecord(m_ctx.db(), id);
-    if (!record)
+    auto game = CatalogueStore(m_ctx.db()).game(id);
+    if (!game)
         return false;
-    m_record = *record;
+    m_game = std::move(game).value();
     m_gameId = id;
-    const auto text = [this](const char *column) {
-        return m_record.value(QLatin1String(column)).toString();
-    };
-    const std::pair<QLineEdit *, const char *> fields[] = {{m_publisherEdit, "sh"},
-                                                           {m_teamEdit, "team"},
-                                                           {m_machineEdit, "formato"},
-                                                           {m_yearEdit, "year"},
-                                                           {m_genreEdit, "tipo"}};
-    for (const auto &[edit, column] : fields) {
-        edit->setText(text(column));
+    const std::pair<QLineEdit *, const QString &> fields[] = {{m_publisherEdit, m_game.publisher},
+                                                              {m_teamEdit, m_game.team},
+                                                              {m_machineEdit, m_game.machine},
+                                                              {m_yearEdit, m_game.year},
+                                                              {m_genreEdit, m_game.genre}};
+    for (const auto &[edit, text] : fields) {
+        edit->setText(text);
         edit->setCursorPosition(0);
     }
-    m_gameTitle = text("titolo");
+    m_gameTitle = m_game.title;
     updateFrameTitle();
-    setLamp(m_gameLamp, m_record.value(QStringLiteral("emul1")));
-    setLamp(m_musicLamp, m_record.value(QStringLiteral("song")));
+    setLamp(m_gameLamp, m_game.gameFile);
+    setLamp(m_musicLamp, m_game.musicFile);
     if (m_screenshotsShown) {
-        showScreenshot(1, text("screen1"));
-        showScreenshot(2, text("screen2"));
+        showScreenshot(1, m_game.screenshot1);
+        showScreenshot(2, m_game.screenshot2);
     }
     if (m_creditsShown)
         fillCreditLists();
@@ -76,16 +74,15 @@ bool MainWindow::showGame(int id)
 
 void MainWindow::fillCreditLists()
 {
-    const std::tuple<QListWidget *, const char *, const char *> lists[] = {
-        {m_programmingList, "programming", "addprogramming"},
-        {m_designList, "design", "adddesign"},
-        {m_graphicsList, "graphics", "addgraphics"},
-        {m_musicList, "music", "addmusic"}};
-    for (const auto &[list, mainColumn, addColumn] : lists) {
-        // A role without main names stays empty, whatever its additional column holds.
+    const std::tuple<QListWidget *, const QString &, const QString &> lists[] = {
+        {m_programmingList, m_game.programming, m_game.additionalProgramming},
+        {m_designList, m_game.design, m_game.additionalDesign},
+        {m_graphicsList, m_game.graphics, m_game.additionalGraphics},
+        {m_musicList, m_game.music, m_game.additionalMusic}};
+    for (const auto &[list, main, additional] : lists) {
+        // A role without main names stays empty, whatever its additional field holds.
         list->clear();
-        list->addItems(creditEntries(m_record.value(QLatin1String(mainColumn)).toString(),
-                                     m_record.value(QLatin1String(addColumn)).toString()));
+        list->addItems(creditEntries(main, additional));
     }
 }
 
@@ -152,7 +149,7 @@ void MainWindow::updateFrameTitle()
 
 void MainWindow::clearGame()
 {
-    m_record = QSqlRecord();
+    m_game = Game();
     m_gameId = 0;
     for (QLineEdit *edit : {m_publisherEdit, m_teamEdit, m_machineEdit, m_yearEdit, m_genreEdit})
         edit->clear();

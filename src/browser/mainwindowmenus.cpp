@@ -16,18 +16,19 @@ using namespace browser;
 
 void MainWindow::openC64FreePlayer()
 {
-    m_ctx.windows.open(C64FreePlayerRequest{configValue("game64")});
+    m_ctx.windows.open(C64FreePlayerRequest{configValue(Configuration::Path::C64Games)});
 }
 
 void MainWindow::openAmigaFreePlayer()
 {
-    m_ctx.windows.open(AmigaFreePlayerRequest{configValue("gameamiga")});
+    m_ctx.windows.open(AmigaFreePlayerRequest{configValue(Configuration::Path::AmigaGames)});
 }
 
 void MainWindow::openFreeMusic(bool c64)
 {
-    m_ctx.windows.open(FreeMusicRequest{c64 ? MusicMachine::C64 : MusicMachine::Amiga,
-                                        configValue(c64 ? "music64" : "musicamiga")});
+    m_ctx.windows.open(FreeMusicRequest{
+        c64 ? MusicMachine::C64 : MusicMachine::Amiga,
+        configValue(c64 ? Configuration::Path::C64Music : Configuration::Path::AmigaMusic)});
 }
 
 void MainWindow::startUtility()

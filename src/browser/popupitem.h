@@ -1,5 +1,6 @@
 #pragma once
 
+#include "configuration.h"
 #include "windowrequests.h"
 
 #include <span>
@@ -12,15 +13,14 @@ namespace browser
 enum class PopupMenu { GameFields, Screenshots, GameFiles, Programming, Design, Graphics, Music };
 
 // One pop-up item and what it opens: the field editor on a field, or the file chooser
-// that stores a file into the game, starting in the machine's folder of the configuration
-// record (the columns are SQL names).
+// that stores a file into the game, starting in the machine's folder of the configuration.
 struct PopupItem {
     const char *name;
     const char *text; // translated in the main window's context
     PopupMenu menu;
     std::variant<GameField, ChooserPurpose> task;
-    const char *c64Folder = nullptr;
-    const char *amigaFolder = nullptr;
+    Configuration::Path c64Folder = Configuration::Path::C64Games;
+    Configuration::Path amigaFolder = Configuration::Path::AmigaGames;
 };
 
 std::span<const PopupItem> popupItems();

@@ -1,10 +1,9 @@
 #include "startableprograms.h"
 
-#include "database.h"
+#include "cataloguestore.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSqlRecord>
 #include <QStandardPaths>
 
 namespace browser
@@ -14,7 +13,7 @@ namespace
 
 struct Kind {
     const char *caption;
-    QStringList columns;
+    QList<Configuration::Path> paths;
 };
 
 // As the launcher starts it: a bare name from PATH, a path as it stands.
@@ -30,20 +29,20 @@ bool canStart(const QString &program)
 
 QStringList startablePrograms(const QSqlDatabase &db, QString *error)
 {
+    using P = Configuration::Path;
     const Kind kinds[] = {
-        {"C64", {"ccs64", "vice", "c64s", "pc64"}},
-        {"Amiga", {"uae", "fellow"}},
-        {"Music", {"player1", "player2"}},
+        {"C64", {P::Ccs64, P::Vice, P::C64s, P::Pc64}},
+        {"Amiga", {P::Uae, P::Fellow}},
+        {"Music", {P::Player1, P::Player2}},
     };
-    QStringList columns;
-    for (const Kind &kind : kinds)
-        columns << kind.columns;
-    const auto record = catalogue::configRecord(db, columns, error);
+    const auto configuration = CatalogueStore(db).configuration();
+    if (error)
+        *error = configuration.error();
     QStringList lines;
     for (const Kind &kind : kinds) {
         QStringList names;
-        for (const QString &column : kind.columns) {
-            const QString program = record ? record->value(column).toString() : QString();
+        for (const Configuration::Path path : kind.paths) {
+            const QString program = configuration ? configuration->value(path) : QString();
             if (!program.isEmpty() && canStart(program))
                 names << QFileInfo(program).fileName();
         }

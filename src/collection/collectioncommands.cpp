@@ -27,15 +27,16 @@ void writeLine(QIODevice &device, const QStringList &fields)
 std::unique_ptr<catalogue::Connection> openCatalogue(const QString &path, bool readOnly,
                                                      QIODevice &err)
 {
-    QString why;
-    auto connection = catalogue::Connection::open(
-        path, &why,
-        readOnly ? catalogue::Connection::Mode::ReadOnly : catalogue::Connection::Mode::ReadWrite);
-    if (!connection)
+    auto connection =
+        catalogue::Connection::open(path, readOnly ? catalogue::Connection::Mode::ReadOnly
+                                                   : catalogue::Connection::Mode::ReadWrite);
+    if (!connection) {
         err.write(QCoreApplication::translate("collection", "Cannot open the catalogue: %1\n")
-                      .arg(why)
+                      .arg(connection.error())
                       .toUtf8());
-    return connection;
+        return nullptr;
+    }
+    return std::move(connection).value();
 }
 
 bool isReadableFolder(const QString &folder, QIODevice &err)

@@ -36,11 +36,10 @@ QPushButton *button(const QString &text, const char *name, QWidget *parent)
 Result<RelinkReport> relinkOnWorker(const QString &catalogue, const RelinkPlan &plan, bool dryRun,
                                     Progress &progress)
 {
-    QString why;
-    const auto connection = catalogue::Connection::open(catalogue, &why);
+    const auto connection = catalogue::Connection::open(catalogue);
     if (!connection)
-        return Failure{why};
-    CatalogueStore store(connection->db());
+        return connection.failure();
+    CatalogueStore store((*connection)->db());
     return Relinker(store).relink(plan, dryRun, progress);
 }
 

@@ -53,12 +53,20 @@ Values load(const QSqlDatabase &db, QString *error)
     QStringList columns;
     for (const Field &f : fields())
         columns << QLatin1String(f.column);
-    const auto row = catalogue::configRecord(db, columns, error);
     Values values;
-    if (!row)
+    if (!db.isOpen()) {
+        if (error)
+            *error = QStringLiteral("The catalogue is not open.");
+        return values;
+    }
+    const auto row = catalogue::fetchOne(
+        db, QStringLiteral("select %1 from tabella2 order by id limit 1").arg(columns.join(u',')));
+    if (error)
+        *error = row.error();
+    if (!row || !row->has_value())
         return values;
     for (const QString &c : columns)
-        values.insert(c, row->value(c).toString());
+        values.insert(c, (*row)->value(c).toString());
     return values;
 }
 
@@ -87,24 +95,24 @@ bool store(const QSqlDatabase &db, const Values &values, QString *error)
     catalogue::WriteTransaction transaction(db);
     if (!transaction.isOpen())
         return fail(transaction.error());
-    QString why;
     const auto existing =
-        catalogue::fetchOne(db, QStringLiteral("select id from tabella2 limit 1"), {}, &why);
-    if (!why.isEmpty())
-        return fail(why);
-    if (!existing &&
-        !catalogue::run(db, QStringLiteral("insert into tabella2 default values"), {}, &why)
-             .isActive())
-        return fail(why);
+        catalogue::fetchOne(db, QStringLiteral("select id from tabella2 limit 1"));
+    if (!existing)
+        return fail(existing.error());
+    if (!existing->has_value())
+        if (const auto added =
+                catalogue::run(db, QStringLiteral("insert into tabella2 default values"));
+            !added)
+            return fail(added.error());
     {
-        QSqlQuery update =
+        const auto update =
             catalogue::run(db,
                            QStringLiteral("update tabella2 set %1 where id = %2")
                                .arg(assignments.join(QStringLiteral(", ")), kFirstRow),
-                           params, &why);
-        if (!update.isActive())
-            return fail(why);
-        if (update.numRowsAffected() != 1)
+                           params);
+        if (!update)
+            return fail(update.error());
+        if (update->numRowsAffected() != 1)
             return fail(QStringLiteral("The configuration record was not written."));
     }
     if (!transaction.commit())

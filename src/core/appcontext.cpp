@@ -12,9 +12,12 @@ AppContext::~AppContext() = default;
 QSqlDatabase AppContext::db()
 {
     if (!m_connection) {
-        m_connection = catalogue::Connection::open(paths.catalogue, &m_dbError);
-        if (!m_connection)
+        auto opened = catalogue::Connection::open(paths.catalogue);
+        if (!opened) {
+            m_dbError = opened.error();
             return {};
+        }
+        m_connection = std::move(opened).value();
     }
     return m_connection->db();
 }

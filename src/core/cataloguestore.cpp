@@ -21,22 +21,42 @@ QString CatalogueStore::configTable()
 
 const QStringList &CatalogueStore::gameColumns()
 {
-    return catalogue::gameColumns();
+    static const QStringList columns = {
+        QStringLiteral("titolo"),      QStringLiteral("sh"),
+        QStringLiteral("team"),        QStringLiteral("year"),
+        QStringLiteral("tipo"),        QStringLiteral("formato"),
+        QStringLiteral("design"),      QStringLiteral("programming"),
+        QStringLiteral("graphics"),    QStringLiteral("music"),
+        QStringLiteral("adddesign"),   QStringLiteral("addprogramming"),
+        QStringLiteral("addgraphics"), QStringLiteral("addmusic"),
+        QStringLiteral("others"),      QStringLiteral("note"),
+        QStringLiteral("voto"),        QStringLiteral("emulator"),
+        QStringLiteral("emul1"),       QStringLiteral("df1"),
+        QStringLiteral("df2"),         QStringLiteral("df3"),
+        QStringLiteral("song"),        QStringLiteral("screen1"),
+        QStringLiteral("screen2"),     QStringLiteral("dbver")};
+    return columns;
 }
 
 const QStringList &CatalogueStore::configColumns()
 {
-    return catalogue::configColumns();
+    static const QStringList columns = {
+        QStringLiteral("ccs64"),      QStringLiteral("vice"),        QStringLiteral("c64s"),
+        QStringLiteral("pc64"),       QStringLiteral("uae"),         QStringLiteral("fellow"),
+        QStringLiteral("player1"),    QStringLiteral("player2"),     QStringLiteral("game64"),
+        QStringLiteral("music64"),    QStringLiteral("screen64"),    QStringLiteral("gameamiga"),
+        QStringLiteral("musicamiga"), QStringLiteral("screenamiga"), QStringLiteral("dbver")};
+    return columns;
 }
 
 QString CatalogueStore::column(Game::Field field)
 {
-    return catalogue::gameColumns().at(qsizetype(field));
+    return gameColumns().at(qsizetype(field));
 }
 
 QString CatalogueStore::column(Configuration::Path path)
 {
-    return catalogue::configColumns().at(qsizetype(path));
+    return configColumns().at(qsizetype(path));
 }
 
 namespace
@@ -49,7 +69,7 @@ const QString kDiskTable = QStringLiteral("game_disks");
 // Every game column after the id, in Game::fields() order.
 QString gameColumnList()
 {
-    return catalogue::gameColumns().join(QLatin1Char(','));
+    return CatalogueStore::gameColumns().join(QLatin1Char(','));
 }
 
 QString text(const QVariant &value)
@@ -90,25 +110,24 @@ QString CatalogueStore::gameGoneText()
 
 Result<Game> CatalogueStore::game(GameId id) const
 {
-    QString why;
-    QSqlQuery q = catalogue::run(
-        m_db, QStringLiteral("select id,%1 from tabella1 where id=?").arg(gameColumnList()), {id},
-        &why);
-    if (!q.isActive())
-        return failure(why);
-    if (!q.next())
+    Result<QSqlQuery> q = catalogue::run(
+        m_db, QStringLiteral("select id,%1 from tabella1 where id=?").arg(gameColumnList()), {id});
+    if (!q)
+        return q.failure();
+    if (!q->next())
         return failure(gameGoneText());
-    return readGame(q);
+    return readGame(*q);
 }
 
 Result<QString> CatalogueStore::title(GameId id) const
 {
-    QString why;
-    const auto row = catalogue::fetchOne(
-        m_db, QStringLiteral("select titolo from tabella1 where id=?"), {id}, &why);
+    const auto row =
+        catalogue::fetchOne(m_db, QStringLiteral("select titolo from tabella1 where id=?"), {id});
     if (!row)
-        return failure(why.isEmpty() ? gameGoneText() : why);
-    return text(row->value(0));
+        return row.failure();
+    if (!row->has_value())
+        return failure(gameGoneText());
+    return text((*row)->value(0));
 }
 
 Result<GameId> CatalogueStore::addGame(const Game &game)
@@ -119,8 +138,8 @@ Result<GameId> CatalogueStore::addGame(const Game &game)
     const Result<GameId> id = insertGame(game);
     if (!id)
         return id;
-    if (!transaction.commit())
-        return failure(transaction.error());
+    if (const Outcome committed = transaction.commit(); !committed)
+        return committed.failure();
     return id;
 }
 
@@ -132,14 +151,14 @@ Result<GameId> CatalogueStore::insertGame(const Game &game)
         marks << QStringLiteral("?");
         values << bound(game.value(f));
     }
-    QString why;
-    const QSqlQuery q = catalogue::run(m_db,
-                                       QStringLiteral("insert into tabella1 (%1) values (%2)")
-                                           .arg(gameColumnList(), marks.join(QLatin1Char(','))),
-                                       values, &why);
-    if (!q.isActive())
-        return failure(why);
-    return q.lastInsertId().toLongLong();
+    const Result<QSqlQuery> q =
+        catalogue::run(m_db,
+                       QStringLiteral("insert into tabella1 (%1) values (%2)")
+                           .arg(gameColumnList(), marks.join(QLatin1Char(','))),
+                       values);
+    if (!q)
+        return q.failure();
+    return q->lastInsertId().toLongLong();
 }
 
 Outcome CatalogueStore::updateGame(const Game &loaded, const Game &edited)
@@ -155,19 +174,19 @@ Outcome CatalogueStore::updateFields(const Game &game, const QList<Game::Field> 
         return failure(transaction.error());
     if (const Outcome written = writeFields(game, fields); !written)
         return written;
-    if (!transaction.commit())
-        return failure(transaction.error());
-    return {};
+    return transaction.commit();
 }
 
 Outcome CatalogueStore::writeFields(const Game &game, const QList<Game::Field> &fields)
 {
-    QString why;
     if (fields.isEmpty()) {
         // Nothing to write; the row must still be there.
-        if (!catalogue::fetchOne(m_db, QStringLiteral("select id from tabella1 where id=?"),
-                                 {game.id}, &why))
-            return failure(why.isEmpty() ? gameGoneText() : why);
+        const auto row = catalogue::fetchOne(
+            m_db, QStringLiteral("select id from tabella1 where id=?"), {game.id});
+        if (!row)
+            return row.failure();
+        if (!row->has_value())
+            return failure(gameGoneText());
         return {};
     }
     QStringList assignments;
@@ -177,13 +196,13 @@ Outcome CatalogueStore::writeFields(const Game &game, const QList<Game::Field> &
         values << bound(game.value(f));
     }
     values << game.id;
-    const QSqlQuery q = catalogue::run(
+    const Result<QSqlQuery> q = catalogue::run(
         m_db,
         QStringLiteral("update tabella1 set %1 where id=?").arg(assignments.join(QLatin1Char(','))),
-        values, &why);
-    if (!q.isActive())
-        return failure(why);
-    if (q.numRowsAffected() < 1)
+        values);
+    if (!q)
+        return q.failure();
+    if (q->numRowsAffected() < 1)
         return failure(gameGoneText());
     return {};
 }
@@ -212,8 +231,8 @@ Result<GuardedUpdate> CatalogueStore::updateGameUnlessChanged(const Game &loaded
     }
     if (const Outcome written = writeFields(edited, loaded.differences(edited)); !written)
         return written.failure();
-    if (!transaction.commit())
-        return failure(transaction.error());
+    if (const Outcome committed = transaction.commit(); !committed)
+        return committed.failure();
     return update;
 }
 
@@ -222,49 +241,43 @@ Outcome CatalogueStore::deleteGame(GameId id)
     catalogue::WriteTransaction transaction(m_db);
     if (!transaction.isOpen())
         return failure(transaction.error());
-    QString why;
     {
-        const QSqlQuery q =
-            catalogue::run(m_db, QStringLiteral("delete from tabella1 where id=?"), {id}, &why);
-        if (!q.isActive())
-            return failure(why);
-        if (q.numRowsAffected() < 1)
+        const Result<QSqlQuery> q =
+            catalogue::run(m_db, QStringLiteral("delete from tabella1 where id=?"), {id});
+        if (!q)
+            return q.failure();
+        if (q->numRowsAffected() < 1)
             return failure(gameGoneText());
     }
     // Also where foreign keys are off, as in connections of other programs.
-    if (hasTable(kDiskTable) &&
-        !catalogue::run(m_db, QStringLiteral("delete from %1 where game=?").arg(kDiskTable), {id},
-                        &why)
-             .isActive())
-        return failure(why);
-    if (!transaction.commit())
-        return failure(transaction.error());
-    return {};
+    if (hasTable(kDiskTable))
+        if (const auto q = catalogue::run(
+                m_db, QStringLiteral("delete from %1 where game=?").arg(kDiskTable), {id});
+            !q)
+            return q.failure();
+    return transaction.commit();
 }
 
 Result<qint64> CatalogueStore::gameCount() const
 {
-    QString why;
-    const auto row =
-        catalogue::fetchOne(m_db, QStringLiteral("select count(*) from tabella1"), {}, &why);
+    const auto row = catalogue::fetchOne(m_db, QStringLiteral("select count(*) from tabella1"));
     if (!row)
-        return failure(why);
-    return row->value(0).toLongLong();
+        return row.failure();
+    return row->value_or(QSqlRecord()).value(0).toLongLong();
 }
 
 Result<QList<GameSummary>> CatalogueStore::gamesOfMachine(const QString &prefix) const
 {
-    QString why;
-    QSqlQuery q = catalogue::run(
+    Result<QSqlQuery> q = catalogue::run(
         m_db,
         QStringLiteral("select id, titolo, formato from tabella1 where formato like ? "
                        "order by titolo, id"),
-        {QString(prefix + QLatin1Char('*'))}, &why);
-    if (!q.isActive())
-        return failure(why);
+        {QString(prefix + QLatin1Char('*'))});
+    if (!q)
+        return q.failure();
     QList<GameSummary> games;
-    while (q.next())
-        games.append({q.value(0).toLongLong(), text(q.value(1)), text(q.value(2))});
+    while (q->next())
+        games.append({q->value(0).toLongLong(), text(q->value(1)), text(q->value(2))});
     return games;
 }
 
@@ -274,18 +287,17 @@ Result<Configuration> CatalogueStore::configuration() const
     for (const Configuration::Path p : Configuration::paths())
         columns << column(p);
     columns << QStringLiteral("dbver");
-    QString why;
-    QSqlQuery q = catalogue::run(
-        m_db, QStringLiteral("select %1 from tabella2 order by id limit 1").arg(columns.join(u',')),
-        {}, &why);
-    if (!q.isActive())
-        return failure(why);
+    Result<QSqlQuery> q = catalogue::run(
+        m_db,
+        QStringLiteral("select %1 from tabella2 order by id limit 1").arg(columns.join(u',')));
+    if (!q)
+        return q.failure();
     Configuration configuration;
-    if (!q.next())
+    if (!q->next())
         return configuration;
     for (const Configuration::Path p : Configuration::paths())
-        configuration.value(p) = text(q.value(int(p)));
-    configuration.version = text(q.value(int(columns.size()) - 1));
+        configuration.value(p) = text(q->value(int(p)));
+    configuration.version = text(q->value(int(columns.size()) - 1));
     return configuration;
 }
 
@@ -305,27 +317,25 @@ Outcome CatalogueStore::saveConfiguration(const Configuration &configuration,
     catalogue::WriteTransaction transaction(m_db);
     if (!transaction.isOpen())
         return failure(transaction.error());
-    QString why;
     const auto existing =
-        catalogue::fetchOne(m_db, QStringLiteral("select id from tabella2 limit 1"), {}, &why);
-    if (!why.isEmpty())
-        return failure(why);
-    if (!existing &&
-        !catalogue::run(m_db, QStringLiteral("insert into tabella2 default values"), {}, &why)
-             .isActive())
-        return failure(why);
+        catalogue::fetchOne(m_db, QStringLiteral("select id from tabella2 limit 1"));
+    if (!existing)
+        return existing.failure();
+    if (!existing->has_value())
+        if (const auto added =
+                catalogue::run(m_db, QStringLiteral("insert into tabella2 default values"));
+            !added)
+            return added.failure();
     {
-        const QSqlQuery update = catalogue::run(
+        const Result<QSqlQuery> update = catalogue::run(
             m_db,
             QStringLiteral("update tabella2 set %1 where id=(select min(id) from tabella2)")
                 .arg(assignments.join(QLatin1Char(','))),
-            values, &why);
-        if (!update.isActive())
-            return failure(why);
+            values);
+        if (!update)
+            return update.failure();
     }
-    if (!transaction.commit())
-        return failure(transaction.error());
-    return {};
+    return transaction.commit();
 }
 
 Result<QList<GameSummary>> CatalogueStore::games(const GameQuery &query) const
@@ -333,24 +343,22 @@ Result<QList<GameSummary>> CatalogueStore::games(const GameQuery &query) const
     // Read in stored order and sorted here: in title order a filtered scan would fetch
     // every row through the title index, several times slower on a large catalogue.
     const gamelistsql::Clause list = gamelistsql::listQuery(query);
-    QString why;
-    QSqlQuery q = catalogue::run(m_db, list.sql, list.params, &why);
-    if (!q.isActive())
-        return failure(why.isEmpty() ? QStringLiteral("the list query failed") : why);
+    Result<QSqlQuery> q = catalogue::run(m_db, list.sql, list.params);
+    if (!q)
+        return q.failure();
     QList<GameSummary> rows;
-    while (q.next())
-        rows.append({q.value(0).toLongLong(), text(q.value(1)), text(q.value(2))});
+    while (q->next())
+        rows.append({q->value(0).toLongLong(), text(q->value(1)), text(q->value(2))});
     sortByTitle(rows);
     return rows;
 }
 
 Result<bool> CatalogueStore::anyGame(const GameFilter &filter) const
 {
-    QString why;
-    QSqlQuery q = catalogue::run(m_db, gamelistsql::probeQuery(filter), {}, &why);
-    if (!q.isActive())
-        return failure(why.isEmpty() ? QStringLiteral("the filter query failed") : why);
-    return q.next();
+    Result<QSqlQuery> q = catalogue::run(m_db, gamelistsql::probeQuery(filter));
+    if (!q)
+        return q.failure();
+    return q->next();
 }
 
 Result<QList<Game>> CatalogueStore::gameFields(const QList<Game::Field> &fields) const
@@ -358,21 +366,32 @@ Result<QList<Game>> CatalogueStore::gameFields(const QList<Game::Field> &fields)
     QStringList columns;
     for (const Game::Field f : fields)
         columns << column(f);
-    QString why;
-    QSqlQuery q = catalogue::run(
-        m_db, QStringLiteral("select id,%1 from tabella1 order by id").arg(columns.join(u',')), {},
-        &why);
-    if (!q.isActive())
-        return failure(why);
+    Result<QSqlQuery> q = catalogue::run(
+        m_db, QStringLiteral("select id,%1 from tabella1 order by id").arg(columns.join(u',')));
+    if (!q)
+        return q.failure();
     QList<Game> games;
-    while (q.next()) {
+    while (q->next()) {
         Game game;
-        game.id = q.value(0).toLongLong();
+        game.id = q->value(0).toLongLong();
         for (qsizetype i = 0; i < fields.size(); ++i)
-            game.value(fields.at(i)) = text(q.value(int(i) + 1));
+            game.value(fields.at(i)) = text(q->value(int(i) + 1));
         games.append(std::move(game));
     }
     return games;
+}
+
+// The statement that writes one relinked path.
+QString CatalogueStore::pathUpdate(const PathChange &change)
+{
+    if (change.isConfiguration())
+        return QStringLiteral("update tabella2 set %1=? where id=(select min(id) from tabella2)")
+            .arg(column(change.folder));
+    if (change.disk >= 0)
+        return QStringLiteral("update %1 set path=? where game=? and position=%2")
+            .arg(kDiskTable)
+            .arg(change.disk);
+    return QStringLiteral("update tabella1 set %1=? where id=?").arg(column(change.field));
 }
 
 Result<bool> CatalogueStore::writePaths(const QList<PathChange> &changes, Progress &progress)
@@ -383,22 +402,11 @@ Result<bool> CatalogueStore::writePaths(const QList<PathChange> &changes, Progre
     progress.setTotal(changes.size());
     qint64 done = 0;
     for (const PathChange &change : changes) {
-        QString sql;
-        if (change.isConfiguration())
-            sql = QStringLiteral("update tabella2 set %1=? where id=(select min(id) from tabella2)")
-                      .arg(column(change.folder));
-        else if (change.disk >= 0)
-            sql = QStringLiteral("update %1 set path=? where game=? and position=%2")
-                      .arg(kDiskTable)
-                      .arg(change.disk);
-        else
-            sql = QStringLiteral("update tabella1 set %1=? where id=?").arg(column(change.field));
         QVariantList values{change.newPath};
         if (!change.isConfiguration())
             values << change.game;
-        QString why;
-        if (!catalogue::run(m_db, sql, values, &why).isActive())
-            return failure(why);
+        if (const Result<QSqlQuery> q = catalogue::run(m_db, pathUpdate(change), values); !q)
+            return q.failure();
         if (++done % 1024 == 0) {
             progress.setDone(done);
             if (progress.isCancelled())
@@ -407,47 +415,41 @@ Result<bool> CatalogueStore::writePaths(const QList<PathChange> &changes, Progre
     }
     if (progress.isCancelled())
         return false;
-    if (!transaction.commit())
-        return failure(transaction.error());
+    if (const Outcome committed = transaction.commit(); !committed)
+        return committed.failure();
     return true;
 }
 
 bool CatalogueStore::hasTable(const QString &name) const
 {
-    QString why;
     const auto row = catalogue::fetchOne(
-        m_db, QStringLiteral("select 1 from sqlite_master where type='table' and name=?"), {name},
-        &why);
-    return row.has_value();
+        m_db, QStringLiteral("select 1 from sqlite_master where type='table' and name=?"), {name});
+    return row && row->has_value();
 }
 
 Outcome CatalogueStore::createDiskTable()
 {
-    QString why;
-    const QSqlQuery q = catalogue::run(
-        m_db,
-        QStringLiteral("create table if not exists %1 ("
-                       "game INTEGER NOT NULL REFERENCES tabella1(id) ON DELETE CASCADE, "
-                       "position INTEGER NOT NULL, path TEXT NOT NULL, "
-                       "PRIMARY KEY (game, position)) WITHOUT ROWID")
-            .arg(kDiskTable),
-        {}, &why);
-    return q.isActive() ? Outcome() : failure(why);
+    const Result<QSqlQuery> q = catalogue::run(
+        m_db, QStringLiteral("create table if not exists %1 ("
+                             "game INTEGER NOT NULL REFERENCES tabella1(id) ON DELETE CASCADE, "
+                             "position INTEGER NOT NULL, path TEXT NOT NULL, "
+                             "PRIMARY KEY (game, position)) WITHOUT ROWID")
+                  .arg(kDiskTable));
+    return q ? Outcome() : q.failure();
 }
 
 Result<QStringList> CatalogueStore::moreDisks(GameId id) const
 {
     if (!hasTable(kDiskTable))
         return QStringList();
-    QString why;
-    QSqlQuery q = catalogue::run(
+    Result<QSqlQuery> q = catalogue::run(
         m_db, QStringLiteral("select path from %1 where game=? order by position").arg(kDiskTable),
-        {id}, &why);
-    if (!q.isActive())
-        return failure(why);
+        {id});
+    if (!q)
+        return q.failure();
     QStringList disks;
-    while (q.next())
-        disks << q.value(0).toString();
+    while (q->next())
+        disks << q->value(0).toString();
     return disks;
 }
 
@@ -455,18 +457,18 @@ Outcome CatalogueStore::writeMoreDisks(GameId id, const QStringList &disks)
 {
     if (const Outcome made = createDiskTable(); !made)
         return made;
-    QString why;
-    if (!catalogue::run(m_db, QStringLiteral("delete from %1 where game=?").arg(kDiskTable), {id},
-                        &why)
-             .isActive())
-        return failure(why);
+    if (const auto q = catalogue::run(
+            m_db, QStringLiteral("delete from %1 where game=?").arg(kDiskTable), {id});
+        !q)
+        return q.failure();
     for (qsizetype i = 0; i < disks.size(); ++i)
-        if (!catalogue::run(m_db,
-                            QStringLiteral("insert into %1 (game, position, path) values (?,?,?)")
-                                .arg(kDiskTable),
-                            {id, i, disks.at(i)}, &why)
-                 .isActive())
-            return failure(why);
+        if (const auto q = catalogue::run(
+                m_db,
+                QStringLiteral("insert into %1 (game, position, path) values (?,?,?)")
+                    .arg(kDiskTable),
+                {id, i, disks.at(i)});
+            !q)
+            return q.failure();
     return {};
 }
 
@@ -477,9 +479,7 @@ Outcome CatalogueStore::setMoreDisks(GameId id, const QStringList &disks)
         return failure(transaction.error());
     if (const Outcome written = writeMoreDisks(id, disks); !written)
         return written;
-    if (!transaction.commit())
-        return failure(transaction.error());
-    return {};
+    return transaction.commit();
 }
 
 Result<QStringList> CatalogueStore::allDisks(const Game &game) const
@@ -513,8 +513,8 @@ Result<QList<GameId>> CatalogueStore::addGames(const QList<GameEntry> &entries, 
         if (progress.isCancelled())
             return QList<GameId>();
     }
-    if (!transaction.commit())
-        return failure(transaction.error());
+    if (const Outcome committed = transaction.commit(); !committed)
+        return committed.failure();
     return ids;
 }
 
@@ -523,14 +523,12 @@ Result<QHash<GameId, QStringList>> CatalogueStore::allMoreDisks() const
     QHash<GameId, QStringList> disks;
     if (!hasTable(kDiskTable))
         return disks;
-    QString why;
-    QSqlQuery q = catalogue::run(
-        m_db, QStringLiteral("select game, path from %1 order by game, position").arg(kDiskTable),
-        {}, &why);
-    if (!q.isActive())
-        return failure(why);
-    while (q.next())
-        disks[q.value(0).toLongLong()] << q.value(1).toString();
+    Result<QSqlQuery> q = catalogue::run(
+        m_db, QStringLiteral("select game, path from %1 order by game, position").arg(kDiskTable));
+    if (!q)
+        return q.failure();
+    while (q->next())
+        disks[q->value(0).toLongLong()] << q->value(1).toString();
     return disks;
 }
 

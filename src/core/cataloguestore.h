@@ -99,6 +99,7 @@ private:
     Outcome writeFields(const Game &game, const QList<Game::Field> &fields);
     Result<GameId> insertGame(const Game &game);
     bool hasTable(const QString &name) const;
+    static QString pathUpdate(const PathChange &change);
     Outcome createDiskTable();
     Outcome writeMoreDisks(GameId id, const QStringList &disks);
 

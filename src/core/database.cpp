@@ -1,5 +1,6 @@
 #include "database.h"
 
+#include "cataloguestore.h"
 #include "dialect.h"
 #include "regularfile.h"
 
@@ -60,6 +61,18 @@ QString sqlError(const QSqlError &e)
     return text.isEmpty() ? QStringLiteral("unknown database error") : describeError(text);
 }
 
+Failure sqlFailure(const QSqlError &e)
+{
+    return {sqlError(e)};
+}
+
+Outcome outcomeOf(const QString &why)
+{
+    if (why.isEmpty())
+        return {};
+    return Failure{why};
+}
+
 // A killed writer leaves a hot journal that a read-only connection cannot roll back: a
 // short read-write visit does it. Opening an existing file this way creates nothing.
 void rollBackHotJournal(const QString &path)
@@ -112,7 +125,7 @@ void Connection::setStepLimit(int ms)
         m_guard->limitMs.storeRelaxed(ms);
 }
 
-bool Connection::guard(QString *error)
+Outcome Connection::guard()
 {
     sqlite3 *handle = nativeHandle(db());
     m_guard = std::make_unique<WorkGuard>();
@@ -136,11 +149,10 @@ bool Connection::guard(QString *error)
         m_guard.get());
     char *message = nullptr;
     if (sqlite3_exec(handle, "PRAGMA query_only = 1", nullptr, nullptr, &message) == SQLITE_OK)
-        return true;
-    if (error)
-        *error = QString::fromUtf8(message);
+        return {};
+    Failure failure{QString::fromUtf8(message)};
     sqlite3_free(message);
-    return false;
+    return failure;
 }
 
 Connection::~Connection()
@@ -157,14 +169,10 @@ QSqlDatabase Connection::db() const
     return QSqlDatabase::database(m_name, false);
 }
 
-std::unique_ptr<Connection> Connection::open(const QString &path, QString *error, Mode mode,
-                                             int busyTimeoutMs)
+Result<std::unique_ptr<Connection>> Connection::open(const QString &path, Mode mode,
+                                                     int busyTimeoutMs)
 {
-    auto fail = [error](const QString &why) {
-        if (error)
-            *error = why;
-        return nullptr;
-    };
+    const auto fail = [](const QString &why) { return Failure{why}; };
     if (path.isEmpty())
         return fail(QStringLiteral("no catalogue path given"));
     const QFileInfo info(path);
@@ -196,8 +204,9 @@ std::unique_ptr<Connection> Connection::open(const QString &path, QString *error
     QString why;
     if (!handle)
         return fail(QStringLiteral("the SQLite driver gives no native handle"));
-    if (mode == Mode::Foreign && !c->guard(&why))
-        return fail(why);
+    if (mode == Mode::Foreign)
+        if (Outcome guarded = c->guard(); !guarded)
+            return guarded.failure();
     if (!registerDialect(handle, &why))
         return fail(why);
     QSqlQuery probe(db);
@@ -212,57 +221,30 @@ std::unique_ptr<Connection> Connection::open(const QString &path, QString *error
     return c;
 }
 
-QSqlQuery run(const QSqlDatabase &db, const QString &sql, const QVariantList &params,
-              QString *error)
+Result<QSqlQuery> run(const QSqlDatabase &db, const QString &sql, const QVariantList &params)
 {
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (!q.prepare(sql)) {
-        if (error)
-            *error = sqlError(q.lastError());
-        return q;
-    }
+    if (!q.prepare(sql))
+        return sqlFailure(q.lastError());
     for (int i = 0; i < params.size(); ++i)
         q.bindValue(i, params.at(i));
-    if (!q.exec() && error)
-        *error = sqlError(q.lastError());
+    if (!q.exec())
+        return sqlFailure(q.lastError());
     return q;
 }
 
-std::optional<QSqlRecord> fetchOne(const QSqlDatabase &db, const QString &sql,
-                                   const QVariantList &params, QString *error)
+Result<std::optional<QSqlRecord>> fetchOne(const QSqlDatabase &db, const QString &sql,
+                                           const QVariantList &params)
 {
-    QSqlQuery q = run(db, sql, params, error);
-    if (!q.isActive())
-        return std::nullopt;
-    if (!q.next()) {
-        if (q.lastError().isValid() && error)
-            *error = sqlError(q.lastError());
-        return std::nullopt;
-    }
-    return q.record();
-}
-
-std::optional<QSqlRecord> configRecord(const QSqlDatabase &db, const QStringList &columns,
-                                       QString *error)
-{
-    const auto fail = [error](const QString &why) {
-        if (error)
-            *error = why;
-        return std::nullopt;
-    };
-    if (error)
-        error->clear();
-    for (const QString &c : columns)
-        if (c.compare(QLatin1String("id"), Qt::CaseInsensitive) != 0 &&
-            !configColumns().contains(c, Qt::CaseInsensitive))
-            return fail(
-                QStringLiteral("\"%1\" is not a column of the configuration record.").arg(c));
-    if (!db.isOpen())
-        return fail(QStringLiteral("The catalogue is not open."));
-    const QString list = columns.isEmpty() ? QStringLiteral("*") : columns.join(u',');
-    return fetchOne(db, QStringLiteral("select %1 from tabella2 order by id limit 1").arg(list), {},
-                    error);
+    Result<QSqlQuery> q = run(db, sql, params);
+    if (!q)
+        return q.failure();
+    if (q->next())
+        return std::optional(q->record());
+    if (q->lastError().isValid())
+        return sqlFailure(q->lastError());
+    return std::optional<QSqlRecord>();
 }
 
 WriteTransaction::WriteTransaction(const QSqlDatabase &db) : m_db(db)
@@ -281,17 +263,17 @@ WriteTransaction::~WriteTransaction()
     }
 }
 
-bool WriteTransaction::commit()
+Outcome WriteTransaction::commit()
 {
     if (!m_open)
-        return false;
+        return Failure{m_error.isEmpty() ? QStringLiteral("no transaction is open") : m_error};
     QSqlQuery q(m_db);
     if (!q.exec(QStringLiteral("COMMIT"))) {
         m_error = sqlError(q.lastError());
-        return false;
+        return Failure{m_error};
     }
     m_open = false;
-    return true;
+    return {};
 }
 
 bool isJetFile(const QString &path)
@@ -334,11 +316,12 @@ QString checkSqliteHeader(const QString &path)
 QString checkTables(const QSqlDatabase &db, bool allColumns)
 {
     const struct {
-        const char *table;
+        QString name;
         const QStringList &columns;
-    } tables[] = {{"tabella1", gameColumns()}, {"tabella2", configColumns()}};
+    } tables[] = {{CatalogueStore::gameTable(), CatalogueStore::gameColumns()},
+                  {CatalogueStore::configTable(), CatalogueStore::configColumns()}};
     for (const auto &t : tables) {
-        const QString name = QLatin1String(t.table);
+        const QString &name = t.name;
         QSqlQuery q(db);
         if (!q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(name)))
             return sqlError(q.lastError());
@@ -358,38 +341,36 @@ QString checkTables(const QSqlDatabase &db, bool allColumns)
 
 } // namespace
 
-QString checkDatabaseFile(const QString &path)
+Outcome checkDatabaseFile(const QString &path)
 {
     if (QString why = checkFileAndSidecars(path); !why.isEmpty())
-        return why;
+        return Failure{why};
     if (isJetFile(path))
-        return QStringLiteral("%1 is a legacy Jet database").arg(path);
-    return checkSqliteHeader(path);
+        return Failure{QStringLiteral("%1 is a legacy Jet database").arg(path)};
+    return outcomeOf(checkSqliteHeader(path));
 }
 
-QString checkCatalogue(const QString &path)
+Outcome checkCatalogue(const QString &path)
 {
-    if (QString why = checkDatabaseFile(path); !why.isEmpty())
-        return why;
+    if (Outcome file = checkDatabaseFile(path); !file)
+        return file;
     if (!QFileInfo(path).isWritable())
-        return QStringLiteral("%1 is read-only").arg(path);
-    QString error;
+        return Failure{QStringLiteral("%1 is read-only").arg(path)};
     // An exclusive lock held by another program is waited for as long as anywhere else.
-    auto c = Connection::open(path, &error, Connection::Mode::ReadWrite, kBusyTimeoutMs);
+    const auto c = Connection::open(path, Connection::Mode::ReadWrite, kBusyTimeoutMs);
     if (!c)
-        return error;
-    return checkTables(c->db(), false);
+        return c.failure();
+    return outcomeOf(checkTables((*c)->db(), false));
 }
 
-QString checkReadableCatalogue(const QString &path)
+Outcome checkReadableCatalogue(const QString &path)
 {
-    if (QString why = checkDatabaseFile(path); !why.isEmpty())
-        return why;
-    QString error;
-    auto c = Connection::open(path, &error, Connection::Mode::ReadOnly, kBusyTimeoutMs);
+    if (Outcome file = checkDatabaseFile(path); !file)
+        return file;
+    const auto c = Connection::open(path, Connection::Mode::ReadOnly, kBusyTimeoutMs);
     if (!c)
-        return error;
-    return checkTables(c->db(), false);
+        return c.failure();
+    return outcomeOf(checkTables((*c)->db(), false));
 }
 
 namespace
@@ -399,8 +380,7 @@ namespace
 // generated column its own expression.
 QString checkOrdinaryTables(const QSqlDatabase &db)
 {
-    for (const char *table : {"tabella1", "tabella2"}) {
-        const QString name = QLatin1String(table);
+    for (const QString &name : {CatalogueStore::gameTable(), CatalogueStore::configTable()}) {
         QSqlQuery q(db);
         q.prepare(QStringLiteral("select type, sql from sqlite_master where lower(name) = ?"));
         q.addBindValue(name);
@@ -425,26 +405,26 @@ QString checkOrdinaryTables(const QSqlDatabase &db)
 
 } // namespace
 
-QString checkForeignCatalogue(const QString &path)
+Outcome checkForeignCatalogue(const QString &path)
 {
-    if (QString why = checkDatabaseFile(path); !why.isEmpty())
-        return why;
-    QString error;
-    auto c = Connection::open(path, &error, Connection::Mode::Foreign);
+    if (Outcome file = checkDatabaseFile(path); !file)
+        return file;
+    const auto c = Connection::open(path, Connection::Mode::Foreign);
     if (!c)
-        return error;
-    QSqlQuery q(c->db());
+        return c.failure();
+    const QSqlDatabase db = (*c)->db();
+    QSqlQuery q(db);
     if (!q.exec(QStringLiteral("PRAGMA quick_check")))
-        return sqlError(q.lastError());
+        return sqlFailure(q.lastError());
     if (!q.next() || q.value(0).toString() != QLatin1String("ok"))
-        return QStringLiteral("%1 is damaged").arg(path);
+        return Failure{QStringLiteral("%1 is damaged").arg(path)};
     q.finish();
-    if (QString why = checkOrdinaryTables(c->db()); !why.isEmpty())
-        return why;
-    return checkTables(c->db(), true);
+    if (QString why = checkOrdinaryTables(db); !why.isEmpty())
+        return Failure{why};
+    return outcomeOf(checkTables(db, true));
 }
 
-QString settleCopy(const QString &path)
+Outcome settleCopy(const QString &path)
 {
     sqlite3 *handle = nullptr;
     QString why;
@@ -464,76 +444,28 @@ QString settleCopy(const QString &path)
     sqlite3_close(handle);
     if (why.isEmpty() && QFileInfo::exists(path + QStringLiteral("-wal")))
         why = QStringLiteral("its -wal file could not be taken in");
-    return why;
+    return outcomeOf(why);
 }
 
-QString createCatalogue(const QString &path)
+Outcome createCatalogue(const QString &path)
 {
-    QString error;
-    auto c = Connection::open(path, &error, Connection::Mode::Create);
+    const auto c = Connection::open(path, Connection::Mode::Create);
     if (!c)
-        return error;
-    sqlite3 *handle = nativeHandle(c->db());
+        return c.failure();
+    sqlite3 *handle = nativeHandle((*c)->db());
     char *message = nullptr;
     if (sqlite3_exec(handle, kSchemaSql, nullptr, nullptr, &message) != SQLITE_OK) {
-        error = QString::fromUtf8(message);
+        Failure failure{QString::fromUtf8(message)};
         sqlite3_free(message);
-        return error;
+        return failure;
     }
     return {};
-}
-
-const QStringList &gameColumns()
-{
-    static const QStringList columns = {
-        QStringLiteral("titolo"),      QStringLiteral("sh"),
-        QStringLiteral("team"),        QStringLiteral("year"),
-        QStringLiteral("tipo"),        QStringLiteral("formato"),
-        QStringLiteral("design"),      QStringLiteral("programming"),
-        QStringLiteral("graphics"),    QStringLiteral("music"),
-        QStringLiteral("adddesign"),   QStringLiteral("addprogramming"),
-        QStringLiteral("addgraphics"), QStringLiteral("addmusic"),
-        QStringLiteral("others"),      QStringLiteral("note"),
-        QStringLiteral("voto"),        QStringLiteral("emulator"),
-        QStringLiteral("emul1"),       QStringLiteral("df1"),
-        QStringLiteral("df2"),         QStringLiteral("df3"),
-        QStringLiteral("song"),        QStringLiteral("screen1"),
-        QStringLiteral("screen2"),     QStringLiteral("dbver")};
-    return columns;
-}
-
-const QStringList &configColumns()
-{
-    static const QStringList columns = {
-        QStringLiteral("ccs64"),      QStringLiteral("vice"),        QStringLiteral("c64s"),
-        QStringLiteral("pc64"),       QStringLiteral("uae"),         QStringLiteral("fellow"),
-        QStringLiteral("player1"),    QStringLiteral("player2"),     QStringLiteral("game64"),
-        QStringLiteral("music64"),    QStringLiteral("screen64"),    QStringLiteral("gameamiga"),
-        QStringLiteral("musicamiga"), QStringLiteral("screenamiga"), QStringLiteral("dbver")};
-    return columns;
-}
-
-std::optional<QSqlRecord> gameRecord(const QSqlDatabase &db, int id)
-{
-    return fetchOne(db, QStringLiteral("select * from tabella1 where id=?"), {id});
-}
-
-std::optional<int> gameCount(const QSqlDatabase &db, QString *error)
-{
-    const auto row = fetchOne(db, QStringLiteral("select count(*) from tabella1"), {}, error);
-    return row ? std::optional(row->value(0).toInt()) : std::nullopt;
-}
-
-QString gameTitle(const QSqlDatabase &db, int id)
-{
-    const auto row = fetchOne(db, QStringLiteral("select titolo from tabella1 where id=?"), {id});
-    return row ? row->value(0).toString() : QString();
 }
 
 qint64 dataVersion(const QSqlDatabase &db)
 {
     const auto r = fetchOne(db, QStringLiteral("PRAGMA data_version"));
-    return r ? r->value(0).toLongLong() : -1;
+    return r.ok() && r->has_value() ? (*r)->value(0).toLongLong() : -1;
 }
 
 } // namespace catalogue

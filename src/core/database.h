@@ -1,5 +1,7 @@
 #pragma once
 
+#include "result.h"
+
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -31,9 +33,8 @@ public:
     enum class Mode { ReadWrite, ReadOnly, Create, Foreign };
 
     // A busy catalogue is waited for busyTimeoutMs, then reported.
-    static std::unique_ptr<Connection> open(const QString &path, QString *error,
-                                            Mode mode = Mode::ReadWrite,
-                                            int busyTimeoutMs = kBusyTimeoutMs);
+    static Result<std::unique_ptr<Connection>>
+    open(const QString &path, Mode mode = Mode::ReadWrite, int busyTimeoutMs = kBusyTimeoutMs);
     ~Connection();
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
@@ -46,7 +47,7 @@ public:
 private:
     struct WorkGuard;
     Connection(QString name, QString path);
-    bool guard(QString *error);
+    Outcome guard();
     QString m_name;
     QString m_path;
     std::unique_ptr<WorkGuard> m_guard;
@@ -55,23 +56,17 @@ private:
 // The reason an SQLite error gives, with the limit it broke named where it is one of ours.
 QString describeError(const QString &sqliteText);
 
-// Runs one statement with positional parameters ("?"). The returned query is active on
-// success; on failure it is inactive and *error says why.
-QSqlQuery run(const QSqlDatabase &db, const QString &sql, const QVariantList &params = {},
-              QString *error = nullptr);
+// Runs one statement with positional parameters ("?"); the query is active, positioned
+// before its first row.
+Result<QSqlQuery> run(const QSqlDatabase &db, const QString &sql, const QVariantList &params = {});
 
-// First row of a query, or nothing when it has none or fails (then *error is set).
-std::optional<QSqlRecord> fetchOne(const QSqlDatabase &db, const QString &sql,
-                                   const QVariantList &params = {}, QString *error = nullptr);
-
-// The configuration record: the first row of tabella2 by id, with the named columns (all
-// when none are named). Nothing when the table has no row, or when it cannot be read (then
-// *error says why). A name that is no column of tabella2 fails before any SQL is run.
-std::optional<QSqlRecord> configRecord(const QSqlDatabase &db, const QStringList &columns = {},
-                                       QString *error = nullptr);
+// The first row of a query: nothing (std::nullopt) when it has none, a Failure when the
+// statement or the step to that row fails.
+Result<std::optional<QSqlRecord>> fetchOne(const QSqlDatabase &db, const QString &sql,
+                                           const QVariantList &params = {});
 
 // A write transaction that takes the write lock at once (BEGIN IMMEDIATE) and rolls back
-// unless committed.
+// unless committed. error() says why the begin, or else the last commit, failed.
 class WriteTransaction
 {
 public:
@@ -79,7 +74,7 @@ public:
     ~WriteTransaction();
     bool isOpen() const { return m_open; }
     QString error() const { return m_error; }
-    bool commit();
+    Outcome commit();
 
 private:
     QSqlDatabase m_db;
@@ -93,13 +88,6 @@ inline bool isEmptyValue(const QVariant &v)
     return v.isNull() || v.toString().isEmpty();
 }
 
-// One game's row, or nothing when it does not exist or cannot be read.
-std::optional<QSqlRecord> gameRecord(const QSqlDatabase &db, int id);
-// The number of games; nothing when it cannot be read (then *error says why).
-std::optional<int> gameCount(const QSqlDatabase &db, QString *error = nullptr);
-// A game's title; empty when it has none or cannot be read.
-QString gameTitle(const QSqlDatabase &db, int id);
-
 // SQLite's count of commits by other connections; -1 when it cannot be read.
 qint64 dataVersion(const QSqlDatabase &db);
 
@@ -109,30 +97,26 @@ bool isJetFile(const QString &path);
 // The checks of a file before anything opens it: it and the -wal or -journal beside it are
 // regular files (checkRegularFile), it is no Jet file, has an SQLite header and is not
 // shorter than the header says.
-QString checkDatabaseFile(const QString &path);
+Outcome checkDatabaseFile(const QString &path);
 
 // Checks that path is a catalogue this program can open for writing: it exists, is an
 // SQLite file that is not truncated, is writable, not locked exclusively, and holds the
-// two tables. Returns the reason when it is not, else the empty text.
-QString checkCatalogue(const QString &path);
+// two tables. The Failure gives the reason when it is not.
+Outcome checkCatalogue(const QString &path);
 
 // The same for a catalogue that is only to be read: it need not be writable.
-QString checkReadableCatalogue(const QString &path);
+Outcome checkReadableCatalogue(const QString &path);
 
 // Checks a file that came from elsewhere before anything is read from it: quick_check,
 // both tables ordinary tables (no view, no virtual table, no generated or hidden column)
 // and every expected column.
-QString checkForeignCatalogue(const QString &path);
+Outcome checkForeignCatalogue(const QString &path);
 
 // Folds a -wal or hot -journal lying beside path into it, leaving one plain file. Only for
 // a private copy: it writes to path.
-QString settleCopy(const QString &path);
+Outcome settleCopy(const QString &path);
 
 // Writes a new, empty catalogue (schema only) at path; fails when the file exists.
-QString createCatalogue(const QString &path);
-
-// The column names of the two tables, in schema order (without id).
-const QStringList &gameColumns();
-const QStringList &configColumns();
+Outcome createCatalogue(const QString &path);
 
 } // namespace catalogue

@@ -1,5 +1,6 @@
 #include "legacyconversion.h"
 
+#include "cataloguestore.h"
 #include "database.h"
 #include "regularfile.h"
 #include "workfolder.h"
@@ -16,37 +17,35 @@ namespace
 // catalogue's own connection builds the title index with the programs' collation.
 QString copyInto(const QString &part, const QString &staging)
 {
-    QString why;
-    auto connection = catalogue::Connection::open(part, &why);
+    const auto connection = catalogue::Connection::open(part);
     if (!connection)
-        return why;
-    const QSqlDatabase db = connection->db();
+        return connection.error();
+    const QSqlDatabase db = (*connection)->db();
     // The output has passed the foreign-file check; its schema is trusted for nothing.
-    catalogue::run(db, QStringLiteral("PRAGMA trusted_schema = OFF"), {}, &why);
-    if (why.isEmpty())
-        catalogue::run(db, QStringLiteral("ATTACH DATABASE ? AS legacy"), {staging}, &why);
-    if (!why.isEmpty())
-        return why;
+    if (const auto untrusted = catalogue::run(db, QStringLiteral("PRAGMA trusted_schema = OFF"));
+        !untrusted)
+        return untrusted.error();
+    if (const auto attached =
+            catalogue::run(db, QStringLiteral("ATTACH DATABASE ? AS legacy"), {staging});
+        !attached)
+        return attached.error();
     catalogue::WriteTransaction transaction(db);
     if (!transaction.isOpen())
         return transaction.error();
     const QList<std::pair<QString, QStringList>> tables = {
-        {QStringLiteral("tabella1"), catalogue::gameColumns()},
-        {QStringLiteral("tabella2"), catalogue::configColumns()}};
+        {CatalogueStore::gameTable(), CatalogueStore::gameColumns()},
+        {CatalogueStore::configTable(), CatalogueStore::configColumns()}};
     for (const auto &[table, columns] : tables) {
         const QString list = QStringLiteral("id, ") + columns.join(QLatin1String(", "));
-        catalogue::run(
-            db,
-            QStringLiteral("insert into main.%1 (%2) select %2 from legacy.%1 order by id")
-                .arg(table, list),
-            {}, &why);
-        if (!why.isEmpty())
-            return why;
+        const auto copied = catalogue::run(
+            db, QStringLiteral("insert into main.%1 (%2) select %2 from legacy.%1 order by id")
+                    .arg(table, list));
+        if (!copied)
+            return copied.error();
     }
-    if (!transaction.commit())
-        return transaction.error();
-    catalogue::run(db, QStringLiteral("DETACH DATABASE legacy"), {}, &why);
-    return why;
+    if (Outcome committed = transaction.commit(); !committed)
+        return committed.error();
+    return catalogue::run(db, QStringLiteral("DETACH DATABASE legacy")).error();
 }
 
 // Makes the catalogue at a name of its own beside target and renames it into place, never
@@ -55,7 +54,7 @@ QString writeCatalogue(const QString &staging, const QString &target)
 {
     sweepParts(target);
     const QString part = partPath(target);
-    QString why = catalogue::createCatalogue(part);
+    QString why = catalogue::createCatalogue(part).error();
     if (why.isEmpty())
         why = copyInto(part, staging);
     if (why.isEmpty() && !QFile::rename(part, target))
@@ -85,7 +84,7 @@ QString convertCatalogue(const QString &jetFile, const QString &target, const QS
     const QString staging = folder.filePath(QStringLiteral("legacy.sqlite"));
     if (QString why = readJetFile(jetFile, staging, run); !why.isEmpty())
         return why;
-    if (QString why = catalogue::checkForeignCatalogue(staging); !why.isEmpty())
+    if (QString why = catalogue::checkForeignCatalogue(staging).error(); !why.isEmpty())
         return QStringLiteral("%1 cannot be read: %2").arg(jetFile, why.replace(staging, jetFile));
     if (QString why = writeCatalogue(staging, target); !why.isEmpty())
         return QStringLiteral("cannot write %1: %2").arg(target, why);

@@ -32,7 +32,8 @@ public:
     T &operator*() & { return *m_value; }
     const T *operator->() const { return &*m_value; }
     T *operator->() { return &*m_value; }
-    T valueOr(T fallback) const { return m_value ? *m_value : std::move(fallback); }
+    T valueOr(T fallback) const & { return m_value ? *m_value : std::move(fallback); }
+    T valueOr(T fallback) && { return m_value ? std::move(*m_value) : std::move(fallback); }
 
     // Empty on success.
     const QString &error() const { return m_error; }

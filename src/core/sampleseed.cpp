@@ -1,5 +1,6 @@
 #include "sampleseed.h"
 
+#include "cataloguestore.h"
 #include "database.h"
 #include "paths.h"
 #include "workfolder.h"
@@ -67,10 +68,12 @@ QString copyMissingFiles(const QString &from, const QString &to)
 // of the configuration record's C64 game folder. Empty when the record names none.
 QString writtenSampleFolder(const QSqlDatabase &db, QString *error)
 {
-    const auto record = catalogue::configRecord(db, {QStringLiteral("game64")}, error);
-    if (!record)
+    const auto configuration = CatalogueStore(db).configuration();
+    if (!configuration) {
+        *error = configuration.error();
         return {};
-    QString folder = record->value(0).toString();
+    }
+    QString folder = configuration->c64Games;
     while (endsWithSeparator(folder))
         folder.chop(1);
     const qsizetype cut =
@@ -89,9 +92,7 @@ QString rewriteFolder(const QSqlDatabase &db, const QString &from, const QString
         const QString sql = QStringLiteral("UPDATE %1 SET %2 = ? || substr(%2, length(?) + 1) "
                                            "WHERE substr(%2, 1, length(?)) = ?")
                                 .arg(QLatin1String(table), QLatin1String(column));
-        QString why;
-        catalogue::run(db, sql, {to, from, from, from}, &why);
-        return why;
+        return catalogue::run(db, sql, {to, from, from, from}).error();
     };
     for (const char *column : kGamePathColumns)
         if (QString why = rewrite("tabella1", column); !why.isEmpty())
@@ -99,22 +100,22 @@ QString rewriteFolder(const QSqlDatabase &db, const QString &from, const QString
     for (const char *column : kConfigFolderColumns)
         if (QString why = rewrite("tabella2", column); !why.isEmpty())
             return why;
-    return transaction.commit() ? QString() : transaction.error();
+    return transaction.commit().error();
 }
 
 // Points the catalogue at `path` to the sample files in `sampleCopy`.
 QString moveSampleFolder(const QString &path, const QString &sampleCopy)
 {
-    QString why;
-    const auto connection = catalogue::Connection::open(path, &why);
+    const auto connection = catalogue::Connection::open(path);
     if (!connection)
-        return why;
-    const QString from = writtenSampleFolder(connection->db(), &why);
+        return connection.error();
+    QString why;
+    const QString from = writtenSampleFolder((*connection)->db(), &why);
     if (!why.isEmpty())
         return why;
     if (from.isEmpty())
         return {};
-    return rewriteFolder(connection->db(), from,
+    return rewriteFolder((*connection)->db(), from,
                          QDir::toNativeSeparators(sampleCopy) + QDir::separator());
 }
 

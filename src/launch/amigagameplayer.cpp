@@ -2,7 +2,7 @@
 
 #include "appcontext.h"
 #include "browselists.h"
-#include "database.h"
+#include "cataloguestore.h"
 #include "dialogs.h"
 #include "opentest.h"
 #include "placement.h"
@@ -40,7 +40,8 @@ bool AmigaGamePlayer::takeRequest(const AmigaGameRequest &request)
 {
     m_gameId = request.gameId;
     m_disks.reset();
-    showGameInTitle(this, tr("Start Amiga Game"), catalogue::gameTitle(context().db(), m_gameId));
+    showGameInTitle(this, tr("Start Amiga Game"),
+                    CatalogueStore(context().db()).title(m_gameId).valueOr(QString()));
     const bool readable = loadEmulators();
     m_noEmulatorLabel->setVisible(!hasEmulator());
     if (!readable)

@@ -24,10 +24,14 @@ bool isSeparator(QChar c)
 const C64EmulatorInfo &c64EmulatorInfo(C64Emulator emulator)
 {
     static const C64EmulatorInfo table[] = {
-        {QStringLiteral("CCS64"), QStringLiteral("ccs64"), WindowStyle::NormalFocus},
-        {QStringLiteral("VICE"), QStringLiteral("vice"), WindowStyle::NormalFocus},
-        {QStringLiteral("C64S"), QStringLiteral("c64s"), WindowStyle::MinimizedFocus},
-        {QStringLiteral("PC64"), QStringLiteral("pc64"), WindowStyle::NormalFocus},
+        {QStringLiteral("CCS64"), QStringLiteral("ccs64"), Configuration::Path::Ccs64,
+         WindowStyle::NormalFocus},
+        {QStringLiteral("VICE"), QStringLiteral("vice"), Configuration::Path::Vice,
+         WindowStyle::NormalFocus},
+        {QStringLiteral("C64S"), QStringLiteral("c64s"), Configuration::Path::C64s,
+         WindowStyle::MinimizedFocus},
+        {QStringLiteral("PC64"), QStringLiteral("pc64"), Configuration::Path::Pc64,
+         WindowStyle::NormalFocus},
     };
     return table[static_cast<int>(emulator)];
 }

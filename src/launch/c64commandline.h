@@ -1,5 +1,6 @@
 #pragma once
 
+#include "configuration.h"
 #include "launcher.h"
 
 #include <QString>
@@ -13,8 +14,9 @@
 enum class C64Emulator { Ccs64, Vice, C64s, Pc64 };
 
 struct C64EmulatorInfo {
-    QString caption; // "CCS64", ...
-    QString field;   // configuration column holding the executable path
+    QString caption;          // "CCS64", ...
+    QString field;            // the name --with takes
+    Configuration::Path path; // where the configuration holds the executable
     WindowStyle style;
 };
 

@@ -1,7 +1,7 @@
 #include "c64gameplayer.h"
 
 #include "appcontext.h"
-#include "database.h"
+#include "cataloguestore.h"
 #include "imagereader.h"
 #include "launchcheck.h"
 #include "placement.h"
@@ -53,7 +53,7 @@ bool C64GamePlayer::takeRequest(const C64GameRequest &request)
     // Read again on every request: the configuration may have changed meanwhile.
     loadConfiguration();
     showGameInTitle(this, tr("Start C64 Game"),
-                    catalogue::gameTitle(context().db(), request.gameId));
+                    CatalogueStore(context().db()).title(request.gameId).valueOr(QString()));
     showPlayFile(request.gameFile);
     return true;
 }

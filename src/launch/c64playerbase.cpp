@@ -3,7 +3,7 @@
 #include "appcontext.h"
 #include "c64commandline.h"
 #include "c64start.h"
-#include "database.h"
+#include "cataloguestore.h"
 #include "dialogs.h"
 #include "imagereader.h"
 #include "opentest.h"
@@ -63,13 +63,12 @@ C64PlayerBase::C64PlayerBase(AppContext &ctx, QWidget *parent)
 
 void C64PlayerBase::loadConfiguration()
 {
-    m_config = QSqlRecord();
+    m_config = Configuration();
     if (checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue)) {
-        QString error;
-        if (const auto record = catalogue::configRecord(m_ctx.db(), {}, &error))
-            m_config = *record;
-        else if (!error.isEmpty())
-            reportReadFailure(m_ctx.dialogs, error);
+        if (const auto configuration = CatalogueStore(m_ctx.db()).configuration())
+            m_config = *configuration;
+        else
+            reportReadFailure(m_ctx.dialogs, configuration.error());
     }
     showConfiguredEmulators();
 }
@@ -77,8 +76,8 @@ void C64PlayerBase::loadConfiguration()
 void C64PlayerBase::showConfiguredEmulators()
 {
     for (const C64Emulator e : kC64Emulators) {
-        const QVariant path = m_config.value(c64EmulatorInfo(e).field);
-        m_emulatorButtons[static_cast<int>(e)]->setHidden(catalogue::isEmptyValue(path));
+        const QString &path = m_config.value(c64EmulatorInfo(e).path);
+        m_emulatorButtons[static_cast<int>(e)]->setHidden(path.isEmpty());
     }
     m_noEmulatorLabel->setVisible(!firstConfiguredEmulator());
 }
@@ -87,7 +86,7 @@ void C64PlayerBase::showConfiguredEmulators()
 std::optional<C64Emulator> C64PlayerBase::firstConfiguredEmulator() const
 {
     for (const C64Emulator e : kC64Emulators)
-        if (!catalogue::isEmptyValue(m_config.value(c64EmulatorInfo(e).field)))
+        if (!m_config.value(c64EmulatorInfo(e).path).isEmpty())
             return e;
     return std::nullopt;
 }
@@ -168,9 +167,9 @@ void C64PlayerBase::startEmulator(C64Emulator emulator)
     // entry counts as chosen.
     const QListWidgetItem *item = m_directoryList->currentItem();
     const bool chosen = item && item->isSelected();
-    const C64StartPlan plan = prepareC64Start(
-        {emulator, m_config.value(info.field).toString(), m_playFile,
-         chosen ? m_directoryList->currentRow() : -1, chosen ? item->text() : QString()});
+    const C64StartPlan plan = prepareC64Start({emulator, m_config.value(info.path), m_playFile,
+                                               chosen ? m_directoryList->currentRow() : -1,
+                                               chosen ? item->text() : QString()});
     using Status = C64StartPlan::Status;
     if (plan.status == Status::Unsupported) {
         reportFailure(tr("File type not supported by emulator"));

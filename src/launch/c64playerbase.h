@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QSqlRecord>
+#include "configuration.h"
+
 #include <QWidget>
 
 #include <array>
@@ -57,6 +58,6 @@ private:
     QLabel *m_blocksFreeLabel;
     QLabel *m_noEmulatorLabel;
     std::array<QPushButton *, 4> m_emulatorButtons{};
-    QSqlRecord m_config;
+    Configuration m_config;
     QString m_playFile;
 };

@@ -4,6 +4,7 @@
 #include "amigastart.h"
 #include "amigatemplates.h"
 #include "c64start.h"
+#include "cataloguestore.h"
 #include "database.h"
 #include "imagereader.h"
 #include "launchcheck.h"
@@ -23,16 +24,16 @@ int fail(QTextStream &err, int code, const QString &text)
     return code;
 }
 
-// The emulator asked for, or the first configured in the order of the window's buttons.
-// Nothing when the name is none of these (a bad argument) or none is configured.
-std::optional<QString> chooseEmulator(const QStringList &order, const QSqlRecord &config,
+// The emulator asked for, or the first configured (programs, in the order of the window's
+// buttons). Nothing when the name is none of these (a bad argument) or none is configured.
+std::optional<QString> chooseEmulator(const QStringList &order, const QStringList &programs,
                                       const QString &with)
 {
     if (!with.isEmpty())
         return order.contains(with) ? std::optional(with) : std::nullopt;
-    for (const QString &field : order)
-        if (!catalogue::isEmptyValue(config.value(field)))
-            return field;
+    for (qsizetype i = 0; i < order.size(); ++i)
+        if (!programs.value(i).isEmpty())
+            return order.at(i);
     return QString();
 }
 
@@ -43,7 +44,7 @@ struct PickedEmulator {
 };
 
 // The emulator the options pick among order, with its configured program.
-PickedEmulator pickEmulator(const std::optional<QSqlRecord> &config, const QString &readError,
+PickedEmulator pickEmulator(const QStringList &programs, const QString &readError,
                             const QStringList &order, const QString &with, const QString &noneText,
                             QTextStream &err)
 {
@@ -53,7 +54,7 @@ PickedEmulator pickEmulator(const std::optional<QSqlRecord> &config, const QStri
             fail(err, kPlayBadArguments, QStringLiteral("Cannot read the catalogue: ") + readError);
         return picked;
     }
-    const std::optional<QString> field = chooseEmulator(order, config.value_or(QSqlRecord()), with);
+    const std::optional<QString> field = chooseEmulator(order, programs, with);
     if (!field)
         picked.exitCode =
             fail(err, kPlayBadArguments,
@@ -61,7 +62,7 @@ PickedEmulator pickEmulator(const std::optional<QSqlRecord> &config, const QStri
     else if (field->isEmpty())
         picked.exitCode = fail(err, kPlayNothing, noneText);
     else
-        picked = {kPlayStarted, *field, config ? config->value(*field).toString() : QString()};
+        picked = {kPlayStarted, *field, programs.value(order.indexOf(*field))};
     return picked;
 }
 
@@ -87,20 +88,24 @@ int startOrPrint(const Command &command, bool dryRun, Launcher &launcher, QTextS
 int playC64Game(const QSqlDatabase &db, const HeadlessPlayRequest &request, Launcher &launcher,
                 QTextStream &out, QTextStream &err)
 {
-    QStringList order;
-    for (const C64Emulator e : kC64Emulators)
+    const auto config = CatalogueStore(db).configuration();
+    QStringList order, programs;
+    for (const C64Emulator e : kC64Emulators) {
         order << c64EmulatorInfo(e).field;
-    QString error;
-    const auto config = catalogue::configRecord(db, order, &error);
+        programs << (config ? config->value(c64EmulatorInfo(e).path) : QString());
+    }
     const auto game = catalogue::fetchOne(
-        db, QStringLiteral("select emul1 from tabella1 where id = ?"), {request.gameId}, &error);
-    const PickedEmulator picked = pickEmulator(
-        config, error, order, request.with, QStringLiteral("No C64 emulator is configured."), err);
+        db, QStringLiteral("select emul1 from tabella1 where id = ?"), {request.gameId});
+    const QString error = game ? config.error() : game.error();
+    const PickedEmulator picked =
+        pickEmulator(programs, error, order, request.with,
+                     QStringLiteral("No C64 emulator is configured."), err);
     if (picked.exitCode != kPlayStarted)
         return picked.exitCode;
     const C64Emulator emulator = kC64Emulators[order.indexOf(picked.field)];
-    C64StartRequest start{emulator, picked.program, game ? game->value(0).toString() : QString(),
-                          -1, QString()};
+    C64StartRequest start{emulator, picked.program,
+                          game->has_value() ? (*game)->value(0).toString() : QString(), -1,
+                          QString()};
     if (request.entry >= 0) {
         const QStringList lines = readC64Image(start.gameFile).lines;
         if (request.entry >= lines.size())
@@ -168,11 +173,13 @@ int playAmigaGame(const QSqlDatabase &db, const HeadlessPlayRequest &request, La
                   QTextStream &out, QTextStream &err)
 {
     const QStringList order{QStringLiteral("uae"), QStringLiteral("fellow")};
-    QString error;
-    const auto config = catalogue::configRecord(db, order, &error);
+    const auto config = CatalogueStore(db).configuration();
+    QString error = config.error();
+    const QStringList programs =
+        config ? QStringList{config->uae, config->fellow} : QStringList{QString(), QString()};
     const std::optional<AmigaDrives> disks = readAmigaDisks(db, request.gameId, &error);
     const PickedEmulator picked =
-        pickEmulator(config, error, order, request.with,
+        pickEmulator(programs, error, order, request.with,
                      QStringLiteral("No Amiga emulator is configured."), err);
     if (picked.exitCode != kPlayStarted)
         return picked.exitCode;

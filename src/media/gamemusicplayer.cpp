@@ -1,7 +1,7 @@
 #include "gamemusicplayer.h"
 
 #include "appcontext.h"
-#include "database.h"
+#include "cataloguestore.h"
 #include "musiccommand.h"
 #include "opentest.h"
 #include "placement.h"
@@ -68,7 +68,8 @@ void GameMusicPlayer::loadPlayersAndSong(int gameId)
     const music::SoundPlayers players = music::loadPlayers(m_ctx.db(), &error);
     if (error.isEmpty())
         m_song = music::loadSong(m_ctx.db(), gameId, &error);
-    showGameInTitle(this, tr("Select SoundPlayer"), catalogue::gameTitle(m_ctx.db(), gameId));
+    showGameInTitle(this, tr("Select SoundPlayer"),
+                    CatalogueStore(m_ctx.db()).title(gameId).valueOr(QString()));
     if (!error.isEmpty()) {
         reportReadFailure(m_ctx.dialogs, error);
         return;

@@ -1,5 +1,6 @@
 #include "musiccommand.h"
 
+#include "cataloguestore.h"
 #include "database.h"
 #include "shortpath.h"
 
@@ -11,10 +12,17 @@ namespace music
 SoundPlayers loadPlayers(const QSqlDatabase &db, QString *error)
 {
     SoundPlayers players;
-    if (const auto row = catalogue::configRecord(
-            db, {QStringLiteral("player1"), QStringLiteral("player2")}, error)) {
-        players.player1 = row->value(0).toString();
-        players.player2 = row->value(1).toString();
+    if (!db.isOpen()) {
+        if (error)
+            *error = QStringLiteral("The catalogue is not open.");
+        return players;
+    }
+    const auto configuration = CatalogueStore(db).configuration();
+    if (error)
+        *error = configuration.error();
+    if (configuration) {
+        players.player1 = configuration->player1;
+        players.player2 = configuration->player2;
     }
     return players;
 }
@@ -26,8 +34,11 @@ QString loadSong(const QSqlDatabase &db, int id, QString *error)
     if (!db.isOpen())
         why = QStringLiteral("The catalogue is not open.");
     else if (const auto row = catalogue::fetchOne(
-                 db, QStringLiteral("select song from tabella1 where id = ?"), {id}, &why))
-        song = row->value(0).toString();
+                 db, QStringLiteral("select song from tabella1 where id = ?"), {id});
+             !row)
+        why = row.error();
+    else if (row->has_value())
+        song = (*row)->value(0).toString();
     if (error)
         *error = why;
     return song;

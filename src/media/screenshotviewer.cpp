@@ -1,7 +1,7 @@
 #include "screenshotviewer.h"
 
 #include "appcontext.h"
-#include "database.h"
+#include "cataloguestore.h"
 #include "opentest.h"
 #include "placement.h"
 
@@ -58,15 +58,13 @@ void ScreenshotViewer::showScreenshot(int gameId, int which)
     resize(kDesignedSize);
     m_hasPicture = false;
     checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue);
-    const auto record = catalogue::gameRecord(m_ctx.db(), gameId);
+    const auto game = CatalogueStore(m_ctx.db()).game(gameId);
     QString path;
-    if (record) {
-        setWindowTitle(record->value(QStringLiteral("formato")).toString() + QStringLiteral(": ") +
-                       record->value(QStringLiteral("titolo")).toString());
-        const QVariant shot =
-            record->value(which == 2 ? QStringLiteral("screen2") : QStringLiteral("screen1"));
-        if ((which == 1 || which == 2) && !catalogue::isEmptyValue(shot))
-            path = shot.toString();
+    if (game) {
+        setWindowTitle(game->machine + QStringLiteral(": ") + game->title);
+        const QString &shot = which == 2 ? game->screenshot2 : game->screenshot1;
+        if ((which == 1 || which == 2) && !shot.isEmpty())
+            path = shot;
     }
     // A file that is set but gone is named; an empty field or a file that is no picture
     // shows the plain caption.

@@ -1,5 +1,6 @@
 #include "batch.h"
 
+#include "cataloguestore.h"
 #include "database.h"
 #include "escaping.h"
 #include "exportpipeline.h"
@@ -69,8 +70,9 @@ int runImport(const BatchRequest &request, const Paths &paths, QTextStream &out,
 {
     const bool diff = request.import == BatchRequest::Import::Diff;
     // The differences only read the catalogue: a read-only one will do.
-    QString why = diff ? catalogue::checkReadableCatalogue(paths.catalogue)
-                       : catalogue::checkCatalogue(paths.catalogue);
+    QString why = (diff ? catalogue::checkReadableCatalogue(paths.catalogue)
+                        : catalogue::checkCatalogue(paths.catalogue))
+                      .error();
     if (!why.isEmpty()) {
         err << "merrow: cannot open the catalogue: " << escapeControls(why) << Qt::endl;
         return 1;
@@ -80,16 +82,16 @@ int runImport(const BatchRequest &request, const Paths &paths, QTextStream &out,
         err << "merrow: Unable to read from Floppy! " << escapeControls(why) << Qt::endl;
         return 1;
     }
-    auto local = catalogue::Connection::open(paths.catalogue, &why,
-                                             diff ? catalogue::Connection::Mode::ReadOnly
-                                                  : catalogue::Connection::Mode::ReadWrite);
+    const auto local =
+        catalogue::Connection::open(paths.catalogue, diff ? catalogue::Connection::Mode::ReadOnly
+                                                          : catalogue::Connection::Mode::ReadWrite);
     if (!local) {
-        err << "merrow: cannot open the catalogue: " << escapeControls(why) << Qt::endl;
+        err << "merrow: cannot open the catalogue: " << escapeControls(local.error()) << Qt::endl;
         return 1;
     }
     if (diff)
-        return printDifferences(local->db(), *file, out, err);
-    Transfer transfer(local->db(), file->db());
+        return printDifferences((*local)->db(), *file, out, err);
+    Transfer transfer((*local)->db(), file->db());
     // Printed as each batch is committed: a line on screen is a game in the catalogue.
     transfer.onLog = [&out](const QString &line, const TransferResult &) {
         out << escapeControls(line) << Qt::endl;
@@ -108,8 +110,13 @@ int runImport(const BatchRequest &request, const Paths &paths, QTextStream &out,
 // The number of games of the catalogue at path, or nothing with *error set.
 std::optional<int> gameCount(const QString &path, QString *error)
 {
-    auto c = catalogue::Connection::open(path, error, catalogue::Connection::Mode::ReadOnly);
-    return c ? catalogue::gameCount(c->db(), error) : std::nullopt;
+    const auto c = catalogue::Connection::open(path, catalogue::Connection::Mode::ReadOnly);
+    const auto count = c ? CatalogueStore((*c)->db()).gameCount() : Result<qint64>(c.failure());
+    if (!count) {
+        *error = count.error();
+        return std::nullopt;
+    }
+    return int(*count);
 }
 
 } // namespace

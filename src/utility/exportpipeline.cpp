@@ -1,5 +1,6 @@
 #include "exportpipeline.h"
 
+#include "cataloguestore.h"
 #include "database.h"
 #include "fileops.h"
 #include "paths.h"
@@ -23,7 +24,12 @@ const char kCompactedWorkFile[] = "exp-compacted.mdb";
 std::unique_ptr<catalogue::Connection> openWithTimeout(const QString &path, int busyMs,
                                                        QString *error)
 {
-    return catalogue::Connection::open(path, error, catalogue::Connection::Mode::ReadWrite, busyMs);
+    auto opened = catalogue::Connection::open(path, catalogue::Connection::Mode::ReadWrite, busyMs);
+    if (!opened) {
+        *error = opened.error();
+        return nullptr;
+    }
+    return std::move(opened).value();
 }
 
 } // namespace
@@ -132,14 +138,14 @@ void ExportPipeline::removeWorkFiles()
 // one that comes while it works waits in turn, so no commit is ever lost.
 QString ExportPipeline::compactCatalogue()
 {
-    if (QString why = catalogue::checkCatalogue(m_catalogue); !why.isEmpty())
-        return why;
+    if (Outcome checked = catalogue::checkCatalogue(m_catalogue); !checked)
+        return checked.error();
     QString why;
     auto live = openWithTimeout(m_catalogue, m_busyTimeoutMs, &why);
     if (!live)
         return why;
-    if (!catalogue::run(live->db(), QStringLiteral("VACUUM"), {}, &why).isActive())
-        return QStringLiteral("cannot compact the catalogue: ") + why;
+    if (const auto vacuum = catalogue::run(live->db(), QStringLiteral("VACUUM")); !vacuum)
+        return QStringLiteral("cannot compact the catalogue: ") + vacuum.error();
     return {};
 }
 
@@ -164,7 +170,7 @@ QString ExportPipeline::backupCatalogue()
     if (!vacuumInto(live->db(), m_backupPart, &why))
         return why;
     live.reset();
-    if (why = catalogue::checkForeignCatalogue(m_backupPart); !why.isEmpty())
+    if (why = catalogue::checkForeignCatalogue(m_backupPart).error(); !why.isEmpty())
         return QStringLiteral("the backup is unfit: ") + why;
     if (!replaceFile(m_backupPart, backupPath(), &why))
         return why;
@@ -188,10 +194,9 @@ QString ExportPipeline::selectOwnGames()
     if (!c)
         return why;
     // Untagged rows stay: a Null dbver is not unequal to anything.
-    const QSqlQuery q =
-        catalogue::run(c->db(), QStringLiteral("delete from tabella1 where dbver <> ?"),
-                       {QStringLiteral("Private")}, &why);
-    return q.isActive() ? QString() : why;
+    return catalogue::run(c->db(), QStringLiteral("delete from tabella1 where dbver <> ?"),
+                          {QStringLiteral("Private")})
+        .error();
 }
 
 QString ExportPipeline::compactWorkFile()
@@ -205,19 +210,20 @@ QString ExportPipeline::compactWorkFile()
         if (!vacuumInto(c->db(), compactedWorkFile(), &why))
             return why;
     }
-    if (why = catalogue::checkForeignCatalogue(compactedWorkFile()); !why.isEmpty())
+    if (why = catalogue::checkForeignCatalogue(compactedWorkFile()).error(); !why.isEmpty())
         return QStringLiteral("the export file is unfit: ") + why;
-    auto c = catalogue::Connection::open(compactedWorkFile(), &why,
-                                         catalogue::Connection::Mode::ReadOnly);
-    m_exported = c ? catalogue::gameCount(c->db()).value_or(0) : 0;
+    const auto c =
+        catalogue::Connection::open(compactedWorkFile(), catalogue::Connection::Mode::ReadOnly);
+    m_exported = c ? int(CatalogueStore((*c)->db()).gameCount().valueOr(0)) : 0;
     return {};
 }
 
 QString ExportPipeline::copyToDestination()
 {
     QString why;
-    return copyIntoPlace(compactedWorkFile(), m_destination, &why,
-                         [](const QString &p) { return catalogue::checkForeignCatalogue(p); })
+    return copyIntoPlace(
+               compactedWorkFile(), m_destination, &why,
+               [](const QString &p) { return catalogue::checkForeignCatalogue(p).error(); })
                ? QString()
                : why;
 }

@@ -33,26 +33,29 @@ QString diffLine(const QString &label, const QVariant &local, const QVariant &ex
 GameDiff compareGame(const QSqlDatabase &local, const QSqlDatabase &exportDb, qint64 exportId)
 {
     GameDiff diff;
-    const auto exported = catalogue::fetchOne(
-        exportDb, QStringLiteral("select * from tabella1 where id = ?"), {exportId}, &diff.error);
-    if (!exported)
+    const auto exportedRow = catalogue::fetchOne(
+        exportDb, QStringLiteral("select * from tabella1 where id = ?"), {exportId});
+    diff.error = exportedRow.error();
+    if (!exportedRow || !exportedRow->has_value())
         return diff;
+    const QSqlRecord &exported = **exportedRow;
     diff.found = true;
     // "is" rather than "=": a game without title still finds its own kind.
-    const auto mine = catalogue::fetchOne(
+    const auto mineRow = catalogue::fetchOne(
         local,
         QStringLiteral("select * from tabella1 where titolo is ? and formato is ? order by id"),
-        {exported->value(QStringLiteral("titolo")), exported->value(QStringLiteral("formato"))},
-        &diff.error);
-    if (!mine) {
+        {exported.value(QStringLiteral("titolo")), exported.value(QStringLiteral("formato"))});
+    diff.error = mineRow.error();
+    if (!mineRow || !mineRow->has_value()) {
         diff.isNew = diff.error.isEmpty();
         return diff;
     }
+    const QSqlRecord &mine = **mineRow;
     for (const ComparedField &f : comparedFields()) {
         const QString column = QLatin1String(f.column);
         bool differs = false;
-        const QString text = diffLine(QLatin1String(f.label), mine->value(column),
-                                      exported->value(column), &differs);
+        const QString text =
+            diffLine(QLatin1String(f.label), mine.value(column), exported.value(column), &differs);
         if (differs)
             diff.lines.append({text, exportId});
     }

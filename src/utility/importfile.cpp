@@ -56,7 +56,7 @@ QString copyWithSidecars(const QString &source, const QString &copy)
         if (QFileInfo::exists(from) && !copyIntoPlace(from, copy + QLatin1String(sidecar), &why))
             return why;
     }
-    return catalogue::settleCopy(copy);
+    return catalogue::settleCopy(copy).error();
 }
 
 } // namespace
@@ -95,7 +95,8 @@ std::unique_ptr<ImportFile> ImportFile::prepare(const QString &source, const QSt
     if (!QFileInfo(source).isReadable())
         return fail(QStringLiteral("%1 cannot be read").arg(source));
     const bool jet = catalogue::isJetFile(source);
-    if (QString why = jet ? QString() : catalogue::checkDatabaseFile(source); !why.isEmpty())
+    if (QString why = jet ? QString() : catalogue::checkDatabaseFile(source).error();
+        !why.isEmpty())
         return fail(why, true);
     auto folder = std::make_unique<WorkFolder>(tempDir);
     if (!folder->isValid())
@@ -110,18 +111,21 @@ std::unique_ptr<ImportFile> ImportFile::prepare(const QString &source, const QSt
     } else if (QString why = copyWithSidecars(source, copy); !why.isEmpty()) {
         return fail(QStringLiteral("cannot take %1 in: %2").arg(source, why));
     }
-    if (QString why = catalogue::checkForeignCatalogue(copy); !why.isEmpty())
+    if (QString why = catalogue::checkForeignCatalogue(copy).error(); !why.isEmpty())
         return fail(why, true);
     return std::unique_ptr<ImportFile>(new ImportFile(std::move(folder), source, copy));
 }
 
 bool ImportFile::connect(QString *error)
 {
-    QString why;
-    m_connection = catalogue::Connection::open(m_copy, &why, catalogue::Connection::Mode::Foreign);
-    if (!m_connection && error)
-        *error = why.replace(m_copy, m_source);
-    return m_connection != nullptr;
+    auto opened = catalogue::Connection::open(m_copy, catalogue::Connection::Mode::Foreign);
+    if (!opened) {
+        if (error)
+            *error = QString(opened.error()).replace(m_copy, m_source);
+        return false;
+    }
+    m_connection = std::move(opened).value();
+    return true;
 }
 
 QSqlDatabase ImportFile::db() const
@@ -132,22 +136,32 @@ QSqlDatabase ImportFile::db() const
 QList<ListEntry> ImportFile::entries(QString *error) const
 {
     QList<ListEntry> out;
-    QSqlQuery q = catalogue::run(
-        db(), QStringLiteral("select id, formato, titolo from tabella1 order by id"), {}, error);
-    while (q.next())
-        out.append({q.value(0).toLongLong(), listLine(q.value(1), q.value(2))});
-    if (q.lastError().isValid() && error)
-        *error = catalogue::describeError(q.lastError().databaseText());
+    Result<QSqlQuery> q = catalogue::run(
+        db(), QStringLiteral("select id, formato, titolo from tabella1 order by id"));
+    if (!q) {
+        if (error)
+            *error = q.error();
+        return out;
+    }
+    while (q->next())
+        out.append({q->value(0).toLongLong(), listLine(q->value(1), q->value(2))});
+    if (q->lastError().isValid() && error)
+        *error = catalogue::describeError(q->lastError().databaseText());
     return out;
 }
 
 QList<qint64> ImportFile::ids(QString *error) const
 {
     QList<qint64> out;
-    QSqlQuery q =
-        catalogue::run(db(), QStringLiteral("select id from tabella1 order by id"), {}, error);
-    while (q.next())
-        out.append(q.value(0).toLongLong());
+    Result<QSqlQuery> q =
+        catalogue::run(db(), QStringLiteral("select id from tabella1 order by id"));
+    if (!q) {
+        if (error)
+            *error = q.error();
+        return out;
+    }
+    while (q->next())
+        out.append(q->value(0).toLongLong());
     return out;
 }
 

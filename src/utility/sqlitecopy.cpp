@@ -14,11 +14,10 @@ bool vacuumInto(const QSqlDatabase &db, const QString &target, QString *error)
             *error = QStringLiteral("%1 is in the way").arg(target);
         return false;
     }
-    QString why;
-    const QSqlQuery q = catalogue::run(db, QStringLiteral("VACUUM INTO ?"), {target}, &why);
-    if (!q.isActive() && error)
-        *error = QStringLiteral("cannot write %1: %2").arg(target, why);
-    return q.isActive();
+    const auto q = catalogue::run(db, QStringLiteral("VACUUM INTO ?"), {target});
+    if (!q && error)
+        *error = QStringLiteral("cannot write %1: %2").arg(target, q.error());
+    return q.ok();
 }
 
 } // namespace merrow

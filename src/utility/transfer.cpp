@@ -1,5 +1,6 @@
 #include "transfer.h"
 
+#include "cataloguestore.h"
 #include "database.h"
 
 #include <QSqlError>
@@ -134,11 +135,10 @@ QString GameReader::start(int *total)
         return m_query.prepare(select + QStringLiteral(" where id = ?")) ? QString()
                                                                          : readFailure(m_query);
     }
-    QString why;
-    const auto count = catalogue::gameCount(m_source, &why);
+    const auto count = CatalogueStore(m_source).gameCount();
     if (!count)
-        return QStringLiteral("cannot read the export file: ") + why;
-    *total = *count;
+        return QStringLiteral("cannot read the export file: ") + count.error();
+    *total = int(*count);
     if (!m_query.prepare(select + QStringLiteral(" order by id")) || !m_query.exec())
         return readFailure(m_query);
     return {};
@@ -311,8 +311,8 @@ QString BatchWriter::write(const QList<Game> &games, TransferResult *result)
         if (!p.line.isEmpty())
             pending.append(p);
     }
-    if (!tx.commit())
-        return QStringLiteral("cannot save to the catalogue: ") + tx.error();
+    if (Outcome committed = tx.commit(); !committed)
+        return QStringLiteral("cannot save to the catalogue: ") + committed.error();
     for (const Pending &p : pending) {
         ++(p.kind == Pending::Added      ? result->added
            : p.kind == Pending::Modified ? result->modified
@@ -331,15 +331,16 @@ class BatchCache
 public:
     explicit BatchCache(const QSqlDatabase &catalogue) : m_catalogue(catalogue)
     {
+        // Only the speed depends on the cache: a failure here is no reason to stop.
         const auto own = catalogue::fetchOne(m_catalogue, QStringLiteral("PRAGMA cache_size"));
-        if (own)
-            m_own = own->value(0).toLongLong();
-        catalogue::run(m_catalogue, QStringLiteral("PRAGMA cache_size = -32768")); // KiB
+        if (own && own->has_value())
+            m_own = (*own)->value(0).toLongLong();
+        (void)catalogue::run(m_catalogue, QStringLiteral("PRAGMA cache_size = -32768")); // KiB
     }
     ~BatchCache()
     {
         if (m_own)
-            catalogue::run(m_catalogue, QStringLiteral("PRAGMA cache_size = %1").arg(*m_own));
+            (void)catalogue::run(m_catalogue, QStringLiteral("PRAGMA cache_size = %1").arg(*m_own));
     }
     BatchCache(const BatchCache &) = delete;
     BatchCache &operator=(const BatchCache &) = delete;

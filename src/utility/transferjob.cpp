@@ -39,18 +39,17 @@ void TransferJob::start(TransferMode mode, const QList<qint64> &selectedIds)
 void TransferJob::work(TransferMode mode, const QList<qint64> &selectedIds)
 {
     m_result = {};
-    QString why;
     // Connections belong to the thread that opens them.
-    auto catalogue = catalogue::Connection::open(m_catalogue, &why);
-    auto source = catalogue ? catalogue::Connection::open(m_source, &why,
-                                                          catalogue::Connection::Mode::Foreign)
-                            : nullptr;
+    const auto catalogue = catalogue::Connection::open(m_catalogue);
+    const auto source =
+        catalogue ? catalogue::Connection::open(m_source, catalogue::Connection::Mode::Foreign)
+                  : catalogue.failure();
     if (!source) {
         m_result.ok = false;
-        m_result.error = why;
+        m_result.error = source.error();
         return;
     }
-    Transfer transfer(catalogue->db(), source->db());
+    Transfer transfer((*catalogue)->db(), (*source)->db());
     transfer.onLog = [this](const QString &line, const TransferResult &sofar) {
         Q_EMIT logged(line, sofar.added, sofar.modified);
     };

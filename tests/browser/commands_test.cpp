@@ -70,7 +70,8 @@ TEST_F(CommandsTest, PlayMusicInfoNewAndModify)
     click(w, "playMusicButton");
     expectError("No song configured for this game");
     // The game is read again: a file attached behind the window's back counts.
-    catalogue::run(t.catalogue.db(), "update tabella1 set song='/m/a.sid' where id=?", {emptySong});
+    EXPECT_TRUE(catalogue::run(t.catalogue.db(), "update tabella1 set song='/m/a.sid' where id=?",
+                               {emptySong}));
     click(w, "playMusicButton");
     select(song);
     click(w, "playMusicButton");

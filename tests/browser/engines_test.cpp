@@ -226,8 +226,8 @@ TEST(GameCommands, DeleteGameRemovesExactlyThatGameOrReports)
     EXPECT_EQ(c.count(), 1);
 
     // A refused delete keeps the row and leaves no transaction open.
-    catalogue::run(c.db(), "create trigger keep before delete on tabella1 "
-                           "begin select raise(abort, 'kept by a rule'); end");
+    EXPECT_TRUE(catalogue::run(c.db(), "create trigger keep before delete on tabella1 "
+                                       "begin select raise(abort, 'kept by a rule'); end"));
     EXPECT_FALSE(deleteGame(c.db(), a, &error));
     EXPECT_TRUE(error.contains("kept by a rule")) << error.toStdString();
     EXPECT_EQ(c.count(), 1);

@@ -63,7 +63,7 @@ TEST(LegacyStartOffer, ConvertsOpensOrLeavesTheCatalogueAsItWas)
         const QByteArray bytes = r.damaged ? original.left(original.size() / 3) : original;
         writeFile(jet, bytes);
         if (r.convertedBefore) {
-            ASSERT_EQ(catalogue::createCatalogue(converted), "");
+            ASSERT_EQ(catalogue::createCatalogue(converted).error(), "");
         }
         FakeDialogs dialogs;
         dialogs.answers = {r.yes};

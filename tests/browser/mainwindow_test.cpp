@@ -113,7 +113,7 @@ TEST_F(MainWindowTest, FilterBoxesNarrowOrUntickThemselvesOnce)
     box("soundBox")->click();
 
     // No game has a song: the tick is undone, the message shown once, the list kept.
-    catalogue::run(t.catalogue.db(), "update tabella1 set song = ''");
+    EXPECT_TRUE(catalogue::run(t.catalogue.db(), "update tabella1 set song = ''"));
     box("soundBox")->click();
     EXPECT_FALSE(box("soundBox")->isChecked());
     EXPECT_EQ(t.dialogs.messages(), QStringList{"No record found for Sound"});
@@ -121,7 +121,8 @@ TEST_F(MainWindowTest, FilterBoxesNarrowOrUntickThemselvesOnce)
     EXPECT_EQ(w->listCount(), 3);
     // That was the program's untick: the next tick is the user's and refreshes again.
     t.dialogs.clear();
-    catalogue::run(t.catalogue.db(), "update tabella1 set song = 'a.sid' where id = ?", {giana});
+    EXPECT_TRUE(catalogue::run(t.catalogue.db(), "update tabella1 set song = 'a.sid' where id = ?",
+                               {giana}));
     box("soundBox")->click();
     EXPECT_TRUE(box("soundBox")->isChecked());
     EXPECT_TRUE(t.dialogs.shown.isEmpty());
@@ -280,8 +281,8 @@ TEST_F(MainWindowTest, OtherWindowsChangesShowInTheListAndPanel)
     open();
     select(giana);
     // Saved elsewhere: the entry moves with its new title, stays selected, lamps follow.
-    catalogue::run(t.catalogue.db(), "update tabella1 set titolo='Zzap', emul1='' where id=?",
-                   {giana});
+    EXPECT_TRUE(catalogue::run(t.catalogue.db(),
+                               "update tabella1 set titolo='Zzap', emul1='' where id=?", {giana}));
     Q_EMIT t.ctx->windows.events().gameSaved(giana);
     expectScene({"Boulder Dash", "Turrican", "Zzap"}, 2, "Zzap");
     EXPECT_EQ(lamp("gameLamp"), kRed);
@@ -297,7 +298,7 @@ TEST_F(MainWindowTest, OtherWindowsChangesShowInTheListAndPanel)
     expectScene({"Alpha", "Boulder Dash", "Zzap"}, 1, "Boulder Dash");
 
     // Deleted elsewhere: the entry in its place is selected.
-    catalogue::run(t.catalogue.db(), "delete from tabella1 where id=?", {boulder});
+    EXPECT_TRUE(catalogue::run(t.catalogue.db(), "delete from tabella1 where id=?", {boulder}));
     Q_EMIT t.ctx->windows.events().gameDeleted(boulder);
     expectScene({"Alpha", "Zzap"}, 1, "Zzap");
     EXPECT_TRUE(t.dialogs.shown.isEmpty());

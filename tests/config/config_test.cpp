@@ -159,8 +159,9 @@ TEST_F(ConfigTest, EachPickButtonTakesOnlyThePickForItsPurposeAndAFailedOkKeepsT
     EXPECT_EQ(edit(w, "music64")->text(), "/picked/music64") << "a cancelled pick";
 
     // A failed write is reported and the edits stay.
-    catalogue::run(t.catalogue.db(), "create trigger refuse before update on tabella2 "
-                                     "begin select raise(abort, 'locked by test'); end");
+    EXPECT_TRUE(catalogue::run(t.catalogue.db(),
+                               "create trigger refuse before update on tabella2 "
+                               "begin select raise(abort, 'locked by test'); end"));
     click(w, "okButton");
     EXPECT_TRUE(t.dialogs.messages().value(0).startsWith("The configuration could not be saved"));
     EXPECT_EQ(edit(w, "pc64")->text(), "/picked/pc64");

@@ -33,10 +33,9 @@ TEST(OpenTest, AcceptsAGoodCatalogueAndRefusesBadFilesWithTheOneMessage)
     writeFile(empty, {});
     writeFile(truncated, readFile(good.path()).left(2000));
     {
-        auto c =
-            catalogue::Connection::open(noTables, nullptr, catalogue::Connection::Mode::Create);
-        ASSERT_TRUE(c);
-        QSqlQuery(c->db()).exec("create table other (x)");
+        const auto c = catalogue::Connection::open(noTables, catalogue::Connection::Mode::Create);
+        ASSERT_TRUE(c.ok()) << c.error().toStdString();
+        QSqlQuery((*c)->db()).exec("create table other (x)");
     }
     QStringList bad{missing, text, jet, truncated, empty, noTables};
 #ifdef Q_OS_UNIX
@@ -54,9 +53,9 @@ TEST(OpenTest, AcceptsAGoodCatalogueAndRefusesBadFilesWithTheOneMessage)
     EXPECT_TRUE(catalogue::isJetFile(jet));
     EXPECT_FALSE(catalogue::isJetFile(good.path()));
     // A good catalogue that another program holds exclusively.
-    auto other = catalogue::Connection::open(good.path(), nullptr);
-    ASSERT_TRUE(other);
-    QSqlQuery lock(other->db());
+    const auto other = catalogue::Connection::open(good.path());
+    ASSERT_TRUE(other.ok()) << other.error().toStdString();
+    QSqlQuery lock((*other)->db());
     ASSERT_TRUE(lock.exec("PRAGMA locking_mode = EXCLUSIVE"));
     ASSERT_TRUE(lock.exec("BEGIN EXCLUSIVE"));
     FakeDialogs locked;
@@ -68,66 +67,59 @@ TEST(OpenTest, AcceptsAGoodCatalogueAndRefusesBadFilesWithTheOneMessage)
 TEST(Connection, ForeignCheckNamesWhatIsWrongAndNewerFormatsAndMissingFilesAreRefused)
 {
     TestCatalogue cat;
-    EXPECT_EQ(catalogue::checkForeignCatalogue(cat.path()), QString());
+    EXPECT_EQ(catalogue::checkForeignCatalogue(cat.path()).error(), QString());
     QSqlQuery(cat.db()).exec("alter table tabella1 drop column note");
-    EXPECT_TRUE(catalogue::checkForeignCatalogue(cat.path()).contains("note"));
+    EXPECT_EQ(catalogue::checkForeignCatalogue(cat.path()).error(),
+              "the table tabella1 has no column note");
     QSqlQuery(cat.db()).exec("PRAGMA user_version = 99");
-    QString error;
-    EXPECT_FALSE(catalogue::Connection::open(cat.path(), &error));
-    EXPECT_TRUE(error.contains("newer version")) << error.toStdString();
-    EXPECT_FALSE(catalogue::Connection::open(cat.dir() + "/nothing.mdb", &error));
-    EXPECT_FALSE(QFile::exists(cat.dir() + "/nothing.mdb"));
-}
-
-// Several windows read the configuration record; all of them must see the same row.
-TEST(ConfigRecord, FirstRowByIdNamedColumnsOnly)
-{
-    TestCatalogue cat;
-    QString error = "stale";
-    EXPECT_FALSE(catalogue::configRecord(cat.db(), {}, &error)) << "no row yet";
-    EXPECT_TRUE(error.isEmpty());
-
-    ASSERT_TRUE(
-        catalogue::run(cat.db(), "insert into tabella2 (id, vice) values (7, 'late')", {}, &error)
-            .isActive())
-        << error.toStdString();
-    ASSERT_TRUE(
-        catalogue::run(cat.db(), "insert into tabella2 (id, vice, uae) values (3, 'first', '/uae')")
-            .isActive());
-    const auto all = catalogue::configRecord(cat.db(), {}, &error);
-    ASSERT_TRUE(all);
-    EXPECT_EQ(all->value("vice").toString(), "first");
-    EXPECT_EQ(all->count(), catalogue::configColumns().size() + 1);
-    const auto two = catalogue::configRecord(cat.db(), {"uae", "VICE"}, &error);
-    ASSERT_TRUE(two);
-    EXPECT_EQ(two->count(), 2);
-    EXPECT_EQ(two->value(0).toString(), "/uae");
-    EXPECT_EQ(two->value(1).toString(), "first");
-
-    EXPECT_FALSE(catalogue::configRecord(cat.db(), {"vice from tabella1 --"}, &error));
-    EXPECT_TRUE(error.contains("not a column")) << error.toStdString();
-    EXPECT_FALSE(catalogue::configRecord(QSqlDatabase(), {"vice"}, &error));
-    EXPECT_EQ(error, "The catalogue is not open.");
+    const QString newer = catalogue::Connection::open(cat.path()).error();
+    EXPECT_TRUE(newer.contains("newer version")) << newer.toStdString();
+    const QString nothing = cat.dir() + "/nothing.mdb";
+    EXPECT_FALSE(catalogue::Connection::open(nothing).ok());
+    EXPECT_FALSE(QFile::exists(nothing));
 }
 
 TEST(Connection, ForeignFilesAreOnlyReadAndTheirWorkIsBounded)
 {
     TestCatalogue cat;
-    QString why;
-    auto c = catalogue::Connection::open(cat.path(), &why, catalogue::Connection::Mode::Foreign);
-    ASSERT_TRUE(c) << why.toStdString();
-    c->setStepLimit(50);
-    EXPECT_FALSE(catalogue::run(c->db(),
-                                "with recursive n(x) as (select 1 union all select x + 1 from n) "
-                                "select count(*) from n",
-                                {}, &why)
-                     .isActive());
-    EXPECT_TRUE(why.contains("time limit")) << why.toStdString();
-    EXPECT_FALSE(
-        catalogue::run(c->db(), "select zeroblob(?)", {catalogue::kForeignValueLimit + 1}, &why)
-            .isActive());
-    EXPECT_TRUE(why.contains("size limit")) << why.toStdString();
-    EXPECT_FALSE(catalogue::run(c->db(), "delete from tabella1", {}, &why).isActive());
+    const auto c = catalogue::Connection::open(cat.path(), catalogue::Connection::Mode::Foreign);
+    ASSERT_TRUE(c.ok()) << c.error().toStdString();
+    (*c)->setStepLimit(50);
+    const QSqlDatabase db = (*c)->db();
+    const struct {
+        const char *sql;
+        QVariantList params;
+        const char *why; // a part of the reason
+    } refused[] = {
+        {"with recursive n(x) as (select 1 union all select x + 1 from n) select count(*) from n",
+         {},
+         "time limit"},
+        {"select zeroblob(?)", {catalogue::kForeignValueLimit + 1}, "size limit"},
+        {"delete from tabella1", {}, "readonly"},
+    };
+    for (const auto &r : refused) {
+        const QString why = catalogue::run(db, r.sql, r.params).error();
+        EXPECT_TRUE(why.contains(r.why)) << r.sql << ": " << why.toStdString();
+    }
+    // fetchOne tells a statement that fails from one without rows.
+    EXPECT_EQ(catalogue::fetchOne(db, "select x from missing").error(), "no such table: missing");
+    const auto none = catalogue::fetchOne(db, "select id from tabella1");
+    ASSERT_TRUE(none.ok()) << none.error().toStdString();
+    EXPECT_FALSE(none->has_value());
+}
+
+// A transaction that could not begin says why, and so does its commit.
+TEST(Connection, ATransactionThatDidNotBeginCannotCommit)
+{
+    TestCatalogue cat;
+    catalogue::WriteTransaction outer(cat.db());
+    ASSERT_TRUE(outer.isOpen()) << outer.error().toStdString();
+    catalogue::WriteTransaction inner(cat.db());
+    EXPECT_FALSE(inner.isOpen());
+    EXPECT_TRUE(inner.error().contains("within a transaction")) << inner.error().toStdString();
+    EXPECT_EQ(inner.commit().error(), inner.error());
+    EXPECT_TRUE(outer.commit().ok());
+    EXPECT_EQ(outer.commit().error(), "no transaction is open");
 }
 
 // A writer killed in the middle leaves its journal: reading rolls it back, creating nothing.
@@ -138,20 +130,19 @@ TEST(Connection, ReadOnlyOpenRollsBackAHotJournal)
         cat.addGame({{"titolo", QString("Game %1").arg(i)}, {"note", QString(900, 'n')}});
     QTemporaryDir crashed;
     const QString copy = crashed.filePath("commodore.mdb");
-    catalogue::run(cat.db(), "PRAGMA cache_size = 2");
+    EXPECT_TRUE(catalogue::run(cat.db(), "PRAGMA cache_size = 2"));
     {
         catalogue::WriteTransaction killed(cat.db());
-        catalogue::run(cat.db(), "update tabella1 set note = 'lost', titolo = 'lost'");
+        EXPECT_TRUE(catalogue::run(cat.db(), "update tabella1 set note = 'lost', titolo = 'lost'"));
         ASSERT_TRUE(QFile::copy(cat.path(), copy));
         ASSERT_TRUE(QFile::copy(cat.path() + "-journal", copy + "-journal"));
     }
-    QString why;
-    auto c = catalogue::Connection::open(copy, &why, catalogue::Connection::Mode::ReadOnly);
-    ASSERT_TRUE(c) << why.toStdString();
-    const auto lost = catalogue::fetchOne(
-        c->db(), "select count(*) from tabella1 where titolo = 'lost'", {}, &why);
-    ASSERT_TRUE(lost) << why.toStdString();
-    EXPECT_EQ(lost->value(0).toInt(), 0);
+    const auto c = catalogue::Connection::open(copy, catalogue::Connection::Mode::ReadOnly);
+    ASSERT_TRUE(c.ok()) << c.error().toStdString();
+    const auto lost =
+        catalogue::fetchOne((*c)->db(), "select count(*) from tabella1 where titolo = 'lost'");
+    ASSERT_TRUE(lost.ok()) << lost.error().toStdString();
+    EXPECT_EQ(lost->value_or(QSqlRecord()).value(0).toInt(), 0);
     EXPECT_EQ(QDir(crashed.path()).entryList(QDir::Files), QStringList{"commodore.mdb"});
 }
 
@@ -159,9 +150,10 @@ TEST(Connection, ReadOnlyOpenRollsBackAHotJournal)
 TEST(OpenTest, NamesACatalogueThatLostItsTail)
 {
     TestCatalogue cat;
-    catalogue::run(cat.db(), "with recursive n(i) as (select 1 union all select i + 1 from n "
-                             "where i < 300) insert into tabella1 (titolo) "
-                             "select printf('%0200d', i) from n");
+    EXPECT_TRUE(catalogue::run(cat.db(),
+                               "with recursive n(i) as (select 1 union all select i + 1 from n "
+                               "where i < 300) insert into tabella1 (titolo) "
+                               "select printf('%0200d', i) from n"));
     ASSERT_TRUE(QFile::resize(cat.path(), QFileInfo(cat.path()).size() / 2));
-    EXPECT_EQ(catalogue::checkCatalogue(cat.path()), cat.path() + " is truncated");
+    EXPECT_EQ(catalogue::checkCatalogue(cat.path()).error(), cat.path() + " is truncated");
 }

@@ -162,7 +162,9 @@ protected:
     {
         QStringList out;
         QSqlQuery q =
-            catalogue::run(cat.db(), "select titolo from tabella1 where " + condition, params);
+            catalogue::run(cat.db(), "select titolo from tabella1 where " + condition, params)
+                .valueOr(QSqlQuery());
+        EXPECT_TRUE(q.isActive()) << condition.toStdString();
         while (q.next())
             out << q.value(0).toString();
         return out;
@@ -202,7 +204,7 @@ TEST_F(DialectDb, NewestRowIsLastAndColumnNamesIgnoreCase)
     EXPECT_GT(second, first); // ids are never reused
     EXPECT_EQ(where("YEAR = ?", {"1986"}), QStringList{"second"});
     const int third = cat.addGame({{"titolo", "aaa"}});
-    QSqlQuery all = catalogue::run(cat.db(), "select * from tabella1");
+    QSqlQuery all = catalogue::run(cat.db(), "select * from tabella1").valueOr(QSqlQuery());
     QString last;
     while (all.next())
         last = all.value("titolo").toString();

@@ -1,3 +1,4 @@
+#include "cataloguestore.h"
 #include "database.h"
 #include "legacyconversion.h"
 #include "legacyreader.h"
@@ -54,13 +55,12 @@ TEST_P(LegacyFixture, EveryValueArrivesExactly)
     const QString base = QLatin1String(GetParam());
     const QString output = dir.filePath(QStringLiteral("out.sqlite"));
     ASSERT_EQ(legacy::readJetFile(fixture(base + ".mdb"), output), QString());
-    ASSERT_EQ(catalogue::checkForeignCatalogue(output), QString());
+    ASSERT_EQ(catalogue::checkForeignCatalogue(output).error(), QString());
     const QList<QStringList> csv = readCsv(fixture(base + ".csv"));
     const QStringList header = csv.first();
-    QString why;
-    auto c = catalogue::Connection::open(output, &why, catalogue::Connection::Mode::Foreign);
-    ASSERT_TRUE(c) << why.toStdString();
-    QSqlQuery q(c->db());
+    const auto c = catalogue::Connection::open(output, catalogue::Connection::Mode::Foreign);
+    ASSERT_TRUE(c.ok()) << c.error().toStdString();
+    QSqlQuery q((*c)->db());
     ASSERT_TRUE(
         q.exec(QStringLiteral("select %1 from tabella1 order by id").arg(header.join(u','))));
     int row = 1;
@@ -76,12 +76,11 @@ TEST_P(LegacyFixture, EveryValueArrivesExactly)
         }
     }
     EXPECT_EQ(row, csv.size());
-    const auto config =
-        catalogue::fetchOne(c->db(), QStringLiteral("select vice, game64, dbver from tabella2"));
-    ASSERT_TRUE(config);
-    EXPECT_EQ(config->value(0).toString(), QStringLiteral("C:\\VICE\\x64.exe"));
-    EXPECT_EQ(config->value(1).toString(), QStringLiteral("C:\\Games\\C64\\"));
-    EXPECT_EQ(config->value(2).toString(), QStringLiteral("2003.1"));
+    const auto config = CatalogueStore((*c)->db()).configuration();
+    ASSERT_TRUE(config.ok()) << config.error().toStdString();
+    EXPECT_EQ(config->vice, QStringLiteral("C:\\VICE\\x64.exe"));
+    EXPECT_EQ(config->c64Games, QStringLiteral("C:\\Games\\C64\\"));
+    EXPECT_EQ(config->version, QStringLiteral("2003.1"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, LegacyFixture,
@@ -98,22 +97,24 @@ TEST(LegacyConversion, WritesAWholeCatalogueAndLeavesNothingElse)
                                        dir.path(), run),
               QString());
     EXPECT_EQ(lastDone, 40);
-    ASSERT_EQ(catalogue::checkCatalogue(target), QString());
-    auto c = catalogue::Connection::open(target, nullptr);
-    ASSERT_TRUE(c);
+    ASSERT_EQ(catalogue::checkCatalogue(target).error(), QString());
+    const auto c = catalogue::Connection::open(target);
+    ASSERT_TRUE(c.ok()) << c.error().toStdString();
+    const QSqlDatabase db = (*c)->db();
     const auto ids =
-        catalogue::fetchOne(c->db(), QStringLiteral("select count(*), max(id) from tabella1"));
-    ASSERT_TRUE(ids);
-    EXPECT_EQ(ids->value(0), 40);
-    EXPECT_EQ(ids->value(1), 40);
+        catalogue::fetchOne(db, QStringLiteral("select count(*), max(id) from tabella1"));
+    ASSERT_TRUE(ids.ok()) << ids.error().toStdString();
+    ASSERT_TRUE(ids->has_value());
+    EXPECT_EQ((*ids)->value(0), 40);
+    EXPECT_EQ((*ids)->value(1), 40);
     // The title index answers with the programs' folding: an accented title found case-blind.
     const auto game = catalogue::fetchOne(
-        c->db(), QStringLiteral("select id from tabella1 where titolo = ? and formato = ?"),
+        db, QStringLiteral("select id from tabella1 where titolo = ? and formato = ?"),
         {QStringLiteral("CŒUR CRYPT"), QStringLiteral("c128")});
-    ASSERT_TRUE(game);
-    EXPECT_EQ(game->value(0).toInt(), 2);
-    EXPECT_EQ(catalogue::configRecord(c->db(), {QStringLiteral("uae")})->value(0).toString(),
-              QStringLiteral("C:\\WinUAE\\winuae.exe"));
+    ASSERT_TRUE(game.ok()) << game.error().toStdString();
+    ASSERT_TRUE(game->has_value());
+    EXPECT_EQ((*game)->value(0).toInt(), 2);
+    EXPECT_EQ(CatalogueStore(db).configuration()->uae, QStringLiteral("C:\\WinUAE\\winuae.exe"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               QStringList{QStringLiteral("new.mdb")});
 }

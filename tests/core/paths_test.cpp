@@ -60,12 +60,12 @@ LocationRequest request(const QTemporaryDir &dir, const QString &sample)
 
 QString stored(const QString &catalogue, const QString &sql, const QVariantList &params = {})
 {
-    QString why;
-    const auto connection = catalogue::Connection::open(catalogue, &why);
-    EXPECT_TRUE(connection) << why.toStdString();
-    const auto record =
-        connection ? catalogue::fetchOne(connection->db(), sql, params) : std::nullopt;
-    return record ? record->value(0).toString() : QString();
+    const auto connection = catalogue::Connection::open(catalogue);
+    EXPECT_TRUE(connection.ok()) << connection.error().toStdString();
+    if (!connection)
+        return {};
+    const auto record = catalogue::fetchOne((*connection)->db(), sql, params);
+    return record.valueOr({}).value_or(QSqlRecord()).value(0).toString();
 }
 
 } // namespace
@@ -158,7 +158,7 @@ TEST_F(SeededPaths, FirstRunsAtOnceAllUseTheOneSeededCatalogue)
         EXPECT_TRUE(errors[i].isEmpty()) << errors[i].toStdString();
         EXPECT_EQ(catalogues[i], QDir(data).filePath("commodore.mdb")) << i;
     }
-    EXPECT_EQ(catalogue::checkCatalogue(catalogues[0]), QString());
+    EXPECT_EQ(catalogue::checkCatalogue(catalogues[0]).error(), QString());
     EXPECT_EQ(QDir(data).entryList(QDir::Files), QStringList{"commodore.mdb"});
     EXPECT_EQ(QDir(data + "/sample/game64").entryList(QDir::Files).size(), 7);
 }

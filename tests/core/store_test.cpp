@@ -196,6 +196,9 @@ TEST(CatalogueStore, TheConfigurationRoundTripsWithEmptyPathsAsNull)
     EXPECT_EQ(store.configuration()->vice, other.vice);
     EXPECT_TRUE(cat.value(0, QStringLiteral("uae")).isNull());
     EXPECT_EQ(store.configuration()->player1, config.player1);
+    // Every window reads the same row when a file holds several: the lowest id.
+    ASSERT_TRUE(QSqlQuery(cat.db()).exec("insert into tabella2 (id, vice) values (0, 'first')"));
+    EXPECT_EQ(store.configuration()->vice, QStringLiteral("first"));
 }
 
 TEST(BackgroundJob, ReportsInOrderBeforeFinishingAndGivesItsResult)

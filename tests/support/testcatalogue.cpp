@@ -1,5 +1,6 @@
 #include "testcatalogue.h"
 
+#include "cataloguestore.h"
 #include "database.h"
 
 #include <QSqlQuery>
@@ -12,12 +13,13 @@ struct TestCatalogue::Conn {
 
 TestCatalogue::TestCatalogue() : m_path(m_dir.filePath(QStringLiteral("commodore.mdb")))
 {
-    const QString error = catalogue::createCatalogue(m_path);
-    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    const Outcome created = catalogue::createCatalogue(m_path);
+    EXPECT_TRUE(created.ok()) << created.error().toStdString();
     m_conn = std::make_unique<Conn>();
-    QString why;
-    m_conn->c = catalogue::Connection::open(m_path, &why);
-    EXPECT_TRUE(m_conn->c) << why.toStdString();
+    auto opened = catalogue::Connection::open(m_path);
+    EXPECT_TRUE(opened.ok()) << opened.error().toStdString();
+    if (opened)
+        m_conn->c = std::move(opened).value();
 }
 
 TestCatalogue::~TestCatalogue() = default;
@@ -32,7 +34,7 @@ int TestCatalogue::addGame(const QVariantMap &fields)
     QStringList names, marks;
     QVariantList values;
     for (auto it = fields.begin(); it != fields.end(); ++it) {
-        EXPECT_TRUE(catalogue::gameColumns().contains(it.key().toLower()))
+        EXPECT_TRUE(CatalogueStore::gameColumns().contains(it.key().toLower()))
             << "no column " << it.key().toStdString();
         names << it.key();
         marks << QStringLiteral("?");
@@ -42,26 +44,26 @@ int TestCatalogue::addGame(const QVariantMap &fields)
                             ? QStringLiteral("insert into tabella1 default values")
                             : QStringLiteral("insert into tabella1 (%1) values (%2)")
                                   .arg(names.join(QLatin1Char(',')), marks.join(QLatin1Char(',')));
-    QString error;
-    QSqlQuery q = catalogue::run(db(), sql, values, &error);
-    EXPECT_TRUE(q.isActive()) << error.toStdString();
-    return q.lastInsertId().toInt();
+    const auto q = catalogue::run(db(), sql, values);
+    EXPECT_TRUE(q.ok()) << q.error().toStdString();
+    return q ? q->lastInsertId().toInt() : 0;
 }
 
 void TestCatalogue::setConfig(const QVariantMap &fields)
 {
-    if (!catalogue::fetchOne(db(), QStringLiteral("select id from tabella2")))
-        catalogue::run(db(), QStringLiteral("insert into tabella2 default values"));
+    const auto row = catalogue::fetchOne(db(), QStringLiteral("select id from tabella2"));
+    if (row && !row->has_value()) {
+        EXPECT_TRUE(catalogue::run(db(), QStringLiteral("insert into tabella2 default values")));
+    }
     for (auto it = fields.begin(); it != fields.end(); ++it) {
-        EXPECT_TRUE(catalogue::configColumns().contains(it.key().toLower()))
+        EXPECT_TRUE(CatalogueStore::configColumns().contains(it.key().toLower()))
             << "no column " << it.key().toStdString();
-        QString error;
-        const QSqlQuery q = catalogue::run(
+        const auto q = catalogue::run(
             db(),
             QStringLiteral("update tabella2 set %1 = ? where id = (select min(id) from tabella2)")
                 .arg(it.key()),
-            {it.value()}, &error);
-        EXPECT_TRUE(q.isActive()) << error.toStdString();
+            {it.value()});
+        EXPECT_TRUE(q.ok()) << q.error().toStdString();
     }
 }
 
@@ -73,7 +75,7 @@ QVariant TestCatalogue::value(int id, const QString &column)
                                   QStringLiteral("select %1 from tabella2 order by id").arg(column))
             : catalogue::fetchOne(
                   db(), QStringLiteral("select %1 from tabella1 where id = ?").arg(column), {id});
-    return record ? record->value(0) : QVariant();
+    return record && record->has_value() ? (*record)->value(0) : QVariant();
 }
 
 int TestCatalogue::count(const QString &where, const QVariantList &params)
@@ -81,7 +83,7 @@ int TestCatalogue::count(const QString &where, const QVariantList &params)
     const QString sql = QStringLiteral("select count(*) from tabella1") +
                         (where.isEmpty() ? QString() : QStringLiteral(" where ") + where);
     const auto record = catalogue::fetchOne(db(), sql, params);
-    return record ? record->value(0).toInt() : -1;
+    return record && record->has_value() ? (*record)->value(0).toInt() : -1;
 }
 
 TestContext::TestContext()

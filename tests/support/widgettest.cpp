@@ -50,11 +50,12 @@ QByteArray readFile(const QString &path)
 
 int rowCount(const QString &path, const QString &table)
 {
-    auto c = catalogue::Connection::open(path, nullptr, catalogue::Connection::Mode::ReadOnly);
+    const auto c = catalogue::Connection::open(path, catalogue::Connection::Mode::ReadOnly);
+    if (!c)
+        return -1;
     const auto row =
-        c ? catalogue::fetchOne(c->db(), QStringLiteral("select count(*) from ") + table)
-          : std::nullopt;
-    return row ? row->value(0).toInt() : -1;
+        catalogue::fetchOne((*c)->db(), QStringLiteral("select count(*) from ") + table);
+    return row && row->has_value() ? (*row)->value(0).toInt() : -1;
 }
 
 bool fitsScreen(QWidget *window)

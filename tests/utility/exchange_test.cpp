@@ -41,8 +41,8 @@ BatchRun batch(const QString &cataloguePath, const QString &tempDir, Kind kind,
 
 void exec(TestCatalogue &file, const QString &sql)
 {
-    QString why;
-    EXPECT_TRUE(catalogue::run(file.db(), sql, {}, &why).isActive()) << why.toStdString();
+    const auto done = catalogue::run(file.db(), sql);
+    EXPECT_TRUE(done.ok()) << done.error().toStdString();
 }
 
 } // namespace

@@ -26,18 +26,20 @@ inline void addGames(TestCatalogue &file, int count, const QString &note = {})
 // PRAGMA integrity_check of a database file, "ok" when sound.
 inline QString integrityOf(const QString &path)
 {
-    QString why;
-    auto c = catalogue::Connection::open(path, &why, catalogue::Connection::Mode::ReadOnly);
-    const auto r =
-        c ? catalogue::fetchOne(c->db(), "PRAGMA integrity_check", {}, &why) : std::nullopt;
-    return r ? r->value(0).toString() : why;
+    const auto c = catalogue::Connection::open(path, catalogue::Connection::Mode::ReadOnly);
+    if (!c)
+        return c.error();
+    const auto r = catalogue::fetchOne((*c)->db(), "PRAGMA integrity_check");
+    return r && r->has_value() ? (*r)->value(0).toString() : r.error();
 }
 
 // Every row of tabella1 as text, ordered by id: to compare a catalogue before and after.
 inline QStringList dumpGames(const QSqlDatabase &db)
 {
     QStringList rows;
-    for (QSqlQuery q = catalogue::run(db, "select * from tabella1 order by id"); q.next();) {
+    for (QSqlQuery q =
+             catalogue::run(db, "select * from tabella1 order by id").valueOr(QSqlQuery());
+         q.next();) {
         QStringList cells;
         for (int i = 0; i < q.record().count(); ++i)
             cells << (q.value(i).isNull() ? QStringLiteral("<null>") : q.value(i).toString());
@@ -50,9 +52,9 @@ inline QStringList dumpGames(const QSqlDatabase &db)
 inline QStringList column(const QString &path,
                           const QString &sql = "select titolo from tabella1 order by titolo")
 {
-    auto c = catalogue::Connection::open(path, nullptr, catalogue::Connection::Mode::ReadOnly);
+    const auto c = catalogue::Connection::open(path, catalogue::Connection::Mode::ReadOnly);
     QStringList out;
-    QSqlQuery q = c ? catalogue::run(c->db(), sql) : QSqlQuery();
+    QSqlQuery q = c ? catalogue::run((*c)->db(), sql).valueOr(QSqlQuery()) : QSqlQuery();
     while (q.next())
         out << q.value(0).toString();
     return out;

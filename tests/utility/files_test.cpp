@@ -59,7 +59,7 @@ protected:
 TEST_F(ExportTest, WritesOwnGamesBacksUpCompactsInPlaceAndCleansUp)
 {
     addGames(local, 200, QString(500, 'x')); // room for the compaction to show
-    catalogue::run(local.db(), "delete from tabella1 where titolo like 'Game*'");
+    EXPECT_TRUE(catalogue::run(local.db(), "delete from tabella1 where titolo like 'Game*'"));
     const QStringList before = dumpGames(local.db());
     const qint64 sizeBefore = QFileInfo(local.path()).size();
     ASSERT_EQ(exportTo(destination), std::pair(true, 3)) << error.toStdString();
@@ -70,7 +70,7 @@ TEST_F(ExportTest, WritesOwnGamesBacksUpCompactsInPlaceAndCleansUp)
     EXPECT_LT(QFileInfo(local.path()).size(), sizeBefore);
     EXPECT_EQ(column(backup).size(), 5);
     // A second run replaces the export; no own games: an empty export.
-    catalogue::run(local.db(), "update tabella1 set dbver = 'v2'");
+    EXPECT_TRUE(catalogue::run(local.db(), "update tabella1 set dbver = 'v2'"));
     EXPECT_EQ(exportTo(destination), std::pair(true, 0)) << error.toStdString();
     EXPECT_TRUE(column(destination).isEmpty());
 }
@@ -95,16 +95,18 @@ TEST_F(ExportTest, UnwritableDestinationFailsBeforeAnythingAndPlantedPartsAreIgn
 
 TEST_F(ExportTest, CatalogueHeldOpenByAnotherProgram)
 {
-    auto other = catalogue::Connection::open(local.path(), nullptr); // merely open: works
-    catalogue::fetchOne(other->db(), "select count(*) from tabella1");
+    const auto opened = catalogue::Connection::open(local.path()); // merely open: works
+    ASSERT_TRUE(opened.ok()) << opened.error().toStdString();
+    const QSqlDatabase other = (*opened)->db();
+    EXPECT_TRUE(catalogue::fetchOne(other, "select count(*) from tabella1"));
     ASSERT_EQ(exportTo(destination), std::pair(true, 3)) << error.toStdString();
     // Compacted in place, never replaced: what that connection writes lands in the live file.
-    catalogue::run(other->db(), "insert into tabella1 (titolo) values ('after')");
+    EXPECT_TRUE(catalogue::run(other, "insert into tabella1 (titolo) values ('after')"));
     EXPECT_EQ(local.count("titolo = 'after'"), 1);
     QFile::remove(destination);
     { // in the middle of a write: the compaction cannot finish, nothing is lost
-        catalogue::WriteTransaction held(other->db());
-        catalogue::run(other->db(), "insert into tabella1 (titolo) values ('pending')");
+        catalogue::WriteTransaction held(other);
+        EXPECT_TRUE(catalogue::run(other, "insert into tabella1 (titolo) values ('pending')"));
         EXPECT_EQ(exportTo(destination, 100), std::pair(false, int(ExportPipeline::Compact)));
         EXPECT_TRUE(error.contains("Compact Vantrel Database")) << error.toStdString();
         EXPECT_TRUE(held.commit());
@@ -118,15 +120,17 @@ TEST_F(ExportTest, CatalogueHeldOpenByAnotherProgram)
 // commits while the export waits for it: its game and its edit stay, in the backup as well.
 TEST_F(ExportTest, AWriteThatCommitsWhileTheExportWaitsIsKept)
 {
-    auto other = catalogue::Connection::open(local.path(), &error);
-    ASSERT_TRUE(other) << error.toStdString();
+    const auto opened = catalogue::Connection::open(local.path());
+    ASSERT_TRUE(opened.ok()) << opened.error().toStdString();
+    const QSqlDatabase other = (*opened)->db();
     ExportPipeline::Result result;
     {
-        catalogue::WriteTransaction held(other->db());
+        catalogue::WriteTransaction held(other);
         ASSERT_TRUE(held.isOpen()) << held.error().toStdString();
-        catalogue::run(other->db(),
-                       "insert into tabella1 (titolo, dbver) values ('New', 'Private')");
-        catalogue::run(other->db(), "update tabella1 set titolo = 'Saved' where titolo = 'Tag 0'");
+        EXPECT_TRUE(catalogue::run(
+            other, "insert into tabella1 (titolo, dbver) values ('New', 'Private')"));
+        EXPECT_TRUE(
+            catalogue::run(other, "update tabella1 set titolo = 'Saved' where titolo = 'Tag 0'"));
         std::promise<void> compacting;
         std::thread exporter([&] {
             ExportPipeline p(local.path(), temp.path(), destination);
@@ -210,7 +214,8 @@ TEST(ImportFile, ChecksTheCopyBeforeListingAndRefusesBadFiles)
         file.addGame({{"titolo", QVariant()}, {"formato", "Weird format"}});
         file.addGame({{"titolo", "X"}, {"formato", "c64"}}); // another case is another format
         file.addGame({{"titolo", "Y"}, {"formato", QVariant()}});
-        catalogue::run(file.db(), "alter table tabella1 add column rating TEXT"); // does no harm
+        EXPECT_TRUE(catalogue::run(file.db(),
+                                   "alter table tabella1 add column rating TEXT")); // does no harm
         auto copy = open(file.path());
         ASSERT_TRUE(copy) << why.toStdString();
         QStringList lines;
@@ -230,7 +235,7 @@ TEST(ImportFile, ChecksTheCopyBeforeListingAndRefusesBadFiles)
         EXPECT_TRUE(why.contains(says)) << why.toStdString();
     }
     TestCatalogue spoilt; // a real export file that lost a column
-    catalogue::run(spoilt.db(), "alter table tabella1 drop column music");
+    EXPECT_TRUE(catalogue::run(spoilt.db(), "alter table tabella1 drop column music"));
     EXPECT_FALSE(open(spoilt.path()));
     EXPECT_TRUE(unfit);
     EXPECT_TRUE(why.contains("music")) << why.toStdString();
@@ -253,9 +258,9 @@ TEST(CompareTest, FourteenFieldsInOrderMatchedCaseBlindWithQuotes)
     QVariantMap e{{"titolo", "Elite"},  {"formato", "C64"}, {"sh", "Firebird"}, {"year", "1985"},
                   {"note", QVariant()}, {"dbver", "other"}, {"df1", "/b.d64"}};
     local.addGame(e);
-    catalogue::run(
+    EXPECT_TRUE(catalogue::run(
         local.db(),
-        "update tabella1 set year = '', note = 'kept', dbver = 'Private', df1 = '/a.d64'");
+        "update tabella1 set year = '', note = 'kept', dbver = 'Private', df1 = '/a.d64'"));
     for (const char *c : {"team", "tipo", "design", "programming", "graphics", "music", "adddesign",
                           "addprogramming", "addgraphics", "addmusic", "others"})
         e[c] = c;

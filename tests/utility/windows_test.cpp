@@ -91,8 +91,8 @@ TEST_F(MerrowWindows, ImportWindowListsComparesSelectsAndTransfers)
     exported.addGame({{"titolo", "Elite"}, {"formato", "C64"}, {"sh", "Firebird"}});
     exported.addGame({{"titolo", "Agony"}, {"formato", "Amiga"}, {"year", "1992"}});
     // An id beyond 32 bits is compared and transferred like any other.
-    catalogue::run(exported.db(), "insert into tabella1 (id, titolo, formato) values "
-                                  "(4294967301, 'Zool', 'Amiga 1.3')");
+    EXPECT_TRUE(catalogue::run(exported.db(), "insert into tabella1 (id, titolo, formato) values "
+                                              "(4294967301, 'Zool', 'Amiga 1.3')"));
     t.catalogue.addGame({{"titolo", "elite"}, {"formato", "C64"}, {"sh", "old"}, {"year", "1985"}});
     QWidget *w = ctx.windows.open(ImportRequest{exported.path()});
     auto *games = control<QListWidget>(w, "gameList");
@@ -131,7 +131,8 @@ TEST_F(MerrowWindows, ImportWindowListsComparesSelectsAndTransfers)
     EXPECT_EQ(text(w, "modifiedCountLabel"), "0");
     EXPECT_EQ(t.catalogue.count(), 3);
     // Selected and All append to the log and leave the selection; a game as it is stays.
-    catalogue::run(t.catalogue.db(), "update tabella1 set note = 'mine' where titolo = 'Zool'");
+    EXPECT_TRUE(catalogue::run(t.catalogue.db(),
+                               "update tabella1 set note = 'mine' where titolo = 'Zool'"));
     EXPECT_EQ(clickAndWait(w, "transferSelectedButton").value(0), "Start transfer SELECTED Games?");
     EXPECT_EQ(lines(log).mid(2), QStringList({"Modified Zool for Amiga 1.3"}));
     EXPECT_EQ(text(w, "addedCountLabel"), "0");

@@ -11,12 +11,12 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments(); // the catalogue, then the export file
-    auto local = catalogue::Connection::open(args.value(1), nullptr);
-    auto source =
-        catalogue::Connection::open(args.value(2), nullptr, catalogue::Connection::Mode::ReadOnly);
+    const auto local = catalogue::Connection::open(args.value(1));
+    const auto source =
+        catalogue::Connection::open(args.value(2), catalogue::Connection::Mode::ReadOnly);
     if (!local || !source)
         return 2;
-    merrow::Transfer transfer(local->db(), source->db());
+    merrow::Transfer transfer((*local)->db(), (*source)->db());
     transfer.setBatchSize(20);
     transfer.onLog = [](const QString &line, const merrow::TransferResult &) {
         std::printf("%s\n", qPrintable(line));
