@@ -1,6 +1,6 @@
 // The browser's text parsers: the state file, the credit splitter and the search split.
 #include "creditnames.h"
-#include "listquery.h"
+#include "gamelistsql.h"
 #include "statefile.h"
 
 #include <QByteArray>
@@ -25,11 +25,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (total > text.size())
         __builtin_trap();
     browser::creditEntries(text, text.left(text.size() / 2));
-    const browser::SearchParts parts = browser::splitSearchText(text);
-    if (!parts.second.isEmpty() && parts.first + QLatin1Char('+') + parts.second != text)
+    // One search, or two split at the first "+", each bound as "*" text "*".
+    const gamelistsql::Clause clause = gamelistsql::searchCondition(text);
+    if (clause.params.size() != (text.isEmpty() ? 0 : 1) && clause.params.size() != 2)
         __builtin_trap();
-    const browser::SqlClause clause = browser::searchClause(text);
-    if (clause.params.size() != 1 && clause.params.size() != 2)
+    if (clause.params.size() == 2 && clause.params[0].toString().chopped(1) + QLatin1Char('+') +
+                                             clause.params[1].toString().mid(1) !=
+                                         QLatin1Char('*') + text + QLatin1Char('*'))
         __builtin_trap();
     return 0;
 }

@@ -4,6 +4,7 @@
 #include "browserregistry.h"
 #include "c64dirlisting.h"
 #include "c64registry.h"
+#include "collectionregistry.h"
 #include "commandlinecheck.h"
 #include "configregistry.h"
 #include "database.h"
@@ -188,6 +189,7 @@ int runWindows(const Paths &resolved, const QString &dataDir, QCoreApplication &
     registerAmigaWindows(ctx);
     registerBrowserWindows(ctx);
     registerC64Windows(ctx);
+    registerCollectionWindows(ctx);
     registerConfigWindows(ctx);
     registerEditingWindows(ctx);
     registerMusicWindows(ctx);

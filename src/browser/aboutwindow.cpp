@@ -2,7 +2,6 @@
 
 #include "appcontext.h"
 #include "cataloguestore.h"
-#include "database.h"
 #include "opentest.h"
 #include "placement.h"
 #include "startableprograms.h"
@@ -49,9 +48,10 @@ AboutWindow::AboutWindow(AppContext &ctx, QWidget *parent) : QWidget(parent, Qt:
     addExitButton(layout);
 
     checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue);
-    const auto config = CatalogueStore(m_ctx.db()).configuration();
-    m_catalogueVersionLabel->setText(config ? config->version : QString());
-    const QStringList programs = browser::startablePrograms(m_ctx.db());
+    const Configuration configuration =
+        CatalogueStore(m_ctx.db()).configuration().valueOr(Configuration());
+    m_catalogueVersionLabel->setText(configuration.version);
+    const QStringList programs = browser::startablePrograms(configuration);
     m_programsLabel->setText(programs.isEmpty() ? tr("None that can start here yet: see "
                                                      "Configuration, System.")
                                                 : programs.join(QLatin1Char('\n')));

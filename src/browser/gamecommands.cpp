@@ -1,17 +1,15 @@
 #include "gamecommands.h"
 
-#include "database.h"
-
 #include <QDir>
 
 namespace browser
 {
 
-PlayTarget playTarget(const QString &formato)
+PlayTarget playTarget(const QString &machine)
 {
     // Case-blind, as the list's machine filter compares them.
     const auto is = [&](const char *code) {
-        return formato.compare(QLatin1String(code), Qt::CaseInsensitive) == 0;
+        return machine.compare(QLatin1String(code), Qt::CaseInsensitive) == 0;
     };
     if (is("C64") || is("C128"))
         return PlayTarget::C64;
@@ -20,36 +18,9 @@ PlayTarget playTarget(const QString &formato)
     return PlayTarget::None;
 }
 
-bool usesC64Folders(const QString &formato)
+bool usesC64Folders(const QString &machine)
 {
-    return formato.startsWith(QLatin1Char('C'), Qt::CaseInsensitive);
-}
-
-bool deleteGame(const QSqlDatabase &db, int id, QString *error)
-{
-    catalogue::WriteTransaction transaction(db);
-    if (!transaction.isOpen()) {
-        if (error)
-            *error = transaction.error();
-        return false;
-    }
-    const auto query = catalogue::run(db, QStringLiteral("delete from tabella1 where id=?"), {id});
-    if (!query) {
-        if (error)
-            *error = query.error();
-        return false;
-    }
-    if (query->numRowsAffected() != 1) {
-        if (error)
-            *error = QStringLiteral("the game is no longer in the catalogue");
-        return false;
-    }
-    if (!transaction.commit()) {
-        if (error)
-            *error = transaction.error();
-        return false;
-    }
-    return true;
+    return machine.startsWith(QLatin1Char('C'), Qt::CaseInsensitive);
 }
 
 Command merrowCommand(const QString &programDir, const QString &catalogue)

@@ -21,7 +21,7 @@ QVariant GameListModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= m_rows.size())
         return {};
-    const ListRow &row = m_rows.at(index.row());
+    const GameSummary &row = m_rows.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
         return row.title;
@@ -39,7 +39,7 @@ QVariant GameListModel::data(const QModelIndex &index, int role) const
     }
 }
 
-void GameListModel::setRows(QList<ListRow> rows)
+void GameListModel::setRows(QList<GameSummary> rows)
 {
     beginResetModel();
     m_rows = std::move(rows);
@@ -50,29 +50,29 @@ void GameListModel::setRows(QList<ListRow> rows)
 
 QString GameListModel::machineAt(int row) const
 {
-    const int id = m_rows.at(row).id;
+    const GameId id = m_rows.at(row).id;
     if (m_machines.contains(id) || !m_readMachines)
         return m_machines.value(id);
     // The entries around the asked one that are not read yet: a view scrolled either way
     // draws them next.
-    QList<int> ids;
+    QList<GameId> ids;
     for (qsizetype i = std::max(qsizetype(0), row - kMachineBlock / 4);
          i < m_rows.size() && ids.size() < kMachineBlock; ++i)
         if (!m_machines.contains(m_rows.at(i).id))
             ids << m_rows.at(i).id;
-    const QHash<int, QString> read = m_readMachines(ids);
+    const QHash<GameId, QString> read = m_readMachines(ids);
     // A game gone, or a read that failed, draws no machine and is not asked for again.
-    for (const int each : ids)
+    for (const GameId each : ids)
         m_machines.insert(each, read.value(each));
     return m_machines.value(id);
 }
 
-int GameListModel::idAt(int row) const
+GameId GameListModel::idAt(int row) const
 {
     return row >= 0 && row < m_rows.size() ? m_rows.at(row).id : 0;
 }
 
-int GameListModel::rowOf(int id) const
+int GameListModel::rowOf(GameId id) const
 {
     for (qsizetype i = 0; i < m_rows.size(); ++i)
         if (m_rows.at(i).id == id)

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "listquery.h"
+#include "game.h"
 
 #include <QAbstractListModel>
+#include <QHash>
 
 #include <functional>
 
@@ -19,29 +20,28 @@ public:
     using QAbstractListModel::QAbstractListModel;
 
     static constexpr int IdRole = Qt::UserRole;
-    static constexpr int MachineRole = Qt::UserRole + 1; // formato, drawn as a quiet suffix
+    static constexpr int MachineRole = Qt::UserRole + 1; // drawn as a quiet suffix
     // The machines of the games ids, by id.
-    using MachineReader = std::function<QHash<int, QString>(const QList<int> &ids)>;
+    using MachineReader = std::function<QHash<GameId, QString>(const QList<GameId> &ids)>;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
-    void setRows(QList<ListRow> rows);
+    void setRows(QList<GameSummary> rows);
     void setMachineReader(MachineReader reader) { m_readMachines = std::move(reader); }
-    const QList<ListRow> &rows() const { return m_rows; }
     // The id of a row, 0 when the row does not exist.
-    int idAt(int row) const;
+    GameId idAt(int row) const;
     // The first row showing the game id; the row count when none does.
-    int rowOf(int id) const;
+    int rowOf(GameId id) const;
     // Removes one entry (a deleted game); false when the row does not exist.
     bool removeEntry(int row);
 
 private:
     QString machineAt(int row) const;
 
-    QList<ListRow> m_rows;
+    QList<GameSummary> m_rows;
     MachineReader m_readMachines;
-    mutable QHash<int, QString> m_machines; // by game id, as far as read since setRows
+    mutable QHash<GameId, QString> m_machines; // by game id, as far as read since setRows
 };
 
 } // namespace browser

@@ -1,8 +1,9 @@
 #include "headlesslist.h"
 
+#include "cataloguestore.h"
 #include "database.h"
 #include "escaping.h"
-#include "listquery.h"
+#include "listcaption.h"
 
 #include <QIODevice>
 
@@ -19,27 +20,27 @@ int listGames(const QString &cataloguePath, const ListingRequest &request, QIODe
             QStringLiteral("Cannot open the catalogue: %1\n").arg(connection.error()).toUtf8());
         return 2;
     }
-    ListFilter filter;
-    filter.c64 = request.c64 || !request.amiga;
-    filter.amiga = request.amiga || !request.c64;
-    filter.playable = request.playable;
-    filter.sound = request.sound;
+    GameQuery query;
+    query.filter.c64 = request.c64 || !request.amiga;
+    query.filter.amiga = request.amiga || !request.c64;
+    query.filter.playable = request.playable;
+    query.filter.sound = request.sound;
     // Both machines list every game, whatever its code, as the window does with both boxes.
-    filter.anyCode = filter.c64 && filter.amiga;
-    const SqlClause search = request.find.isEmpty() ? SqlClause{} : searchClause(request.find);
-    const ListResult result = fetchList((*connection)->db(), filterClause(filter), search);
-    if (!result.ok()) {
-        err.write(QStringLiteral("Cannot read the game list: %1\n").arg(result.error).toUtf8());
+    query.filter.anyCode = query.filter.c64 && query.filter.amiga;
+    query.search = request.find;
+    const auto games = CatalogueStore((*connection)->db()).gameTitles(query);
+    if (!games) {
+        err.write(QStringLiteral("Cannot read the game list: %1\n").arg(games.error()).toUtf8());
         return 2;
     }
-    if (result.rows.isEmpty()) {
+    if (games->isEmpty()) {
         err.write((QStringLiteral("No record found for ") +
-                   escapeControls(listCaption(filter, request.find)) + QLatin1Char('\n'))
+                   escapeControls(listCaption(query.filter, request.find)) + QLatin1Char('\n'))
                       .toUtf8());
         return 1;
     }
     QByteArray block;
-    for (const ListRow &row : result.rows) {
+    for (const GameSummary &row : *games) {
         block += QByteArray::number(row.id) + '\t' + escapeControls(row.title).toUtf8() + '\n';
         if (block.size() > 65536) {
             out.write(block);

@@ -18,7 +18,7 @@ struct ListingRequest {
 };
 
 // Prints the games the main window's list would show for these boxes and this search,
-// one "id<TAB>titolo" line each (UTF-8), in list order. Returns the exit status: 0 when
+// one "id<TAB>title" line each (UTF-8), in list order. Returns the exit status: 0 when
 // something was listed, 1 when nothing matches ("No record found for " and what was asked
 // for on err, as the window says it), 2 when the catalogue cannot be read.
 int listGames(const QString &cataloguePath, const ListingRequest &request, QIODevice &out,

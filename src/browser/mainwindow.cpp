@@ -1,23 +1,13 @@
-// The main window's lifecycle: its state file, the layout modes and what it does when other
-// windows report a change.
 #include "mainwindow.h"
-#include "mainwindowlayout.h"
 
 #include "appcontext.h"
 #include "cataloguestore.h"
-#include "database.h"
-#include "dialogs.h"
-#include "gamelistmodel.h"
-#include "opentest.h"
-#include "statefile.h"
+#include "gameactions.h"
+#include "gamedetailpane.h"
+#include "gamelistpane.h"
 #include "windowregistry.h"
 
-#include <QCheckBox>
-#include <QCloseEvent>
-#include <QLabel>
-#include <QLayout>
-
-#include <algorithm>
+#include <QSplitter>
 
 using namespace browser;
 
@@ -25,10 +15,10 @@ MainWindow::MainWindow(AppContext &ctx, QWidget *parent) : QMainWindow(parent), 
 {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Vantrel"));
-    m_model = new GameListModel(this);
-    buildControls();
-    buildMenus();
-    connectCommands();
+    buildPanes();
+    m_actions = new GameActions(m_ctx, *this, this);
+    connectGameList();
+    connectDetailPane();
     connectEvents();
     m_ctx.windows.adopt(WindowKey::MainWindow, this);
     load();
@@ -36,183 +26,82 @@ MainWindow::MainWindow(AppContext &ctx, QWidget *parent) : QMainWindow(parent), 
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::load()
+void MainWindow::buildPanes()
 {
-    checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue);
-    loadState();
-    resize(kNarrowListWidth + kShotColumnWidth + kDetailWidth + 30, height());
-    centreOnScreen(this);
-    refreshList();
-    setListIndex(0);
-    m_dataVersion = dataVersion();
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName(QStringLiteral("mainSplitter"));
+    m_splitter->setChildrenCollapsible(false);
+    m_list = new GameListPane(m_ctx, m_splitter);
+    m_detail = new GameDetailPane(m_splitter);
+    m_splitter->addWidget(m_list);
+    m_splitter->addWidget(m_detail);
+    // A wider window goes mostly to the screenshots, not to the list.
+    m_splitter->setStretchFactor(0, 3);
+    m_splitter->setStretchFactor(1, 5);
+    setCentralWidget(m_splitter);
 }
 
-void MainWindow::loadState()
+void MainWindow::connectGameList()
 {
-    if (const std::optional<ViewState> state = readStateFile(m_ctx.paths.stateFile)) {
-        setFilterBoxes({state->c64, state->amiga, state->playable, state->sound, true});
-        // As if the file boxes had been ticked in order: the last one ticked is the one a
-        // filter that leaves nothing unticks again.
-        m_lastFilterBox = state->sound      ? FilterBox::Sound
-                          : state->playable ? FilterBox::Playable
-                                            : FilterBox::None;
-        m_ctx.settings.showScreenshots = state->screenshots;
-        m_ctx.settings.showCredits = state->credits;
-        m_ctx.settings.fellowShowsGui = state->fellowShowsGui;
-        m_ctx.settings.uaeShowsGui = state->uaeShowsGui;
-    }
-    applyLayoutModes();
+    connect(m_list, &GameListPane::gameChosen, this, &MainWindow::showGame);
+    connect(m_list, &GameListPane::commandRequested, m_actions, &GameActions::run);
+    connect(m_list, &GameListPane::popupRequested, m_actions, &GameActions::popup);
+    connect(m_actions, &GameActions::gameDeleted, this, &MainWindow::removeDeletedEntry);
 }
 
-bool MainWindow::writeState(QString *error)
+void MainWindow::connectDetailPane()
 {
-    ViewState state;
-    state.c64 = m_c64Box->isChecked();
-    state.amiga = m_amigaBox->isChecked();
-    state.screenshots = m_ctx.settings.showScreenshots;
-    state.credits = m_ctx.settings.showCredits;
-    state.playable = m_playableBox->isChecked();
-    state.sound = m_soundBox->isChecked();
-    state.fellowShowsGui = m_ctx.settings.fellowShowsGui;
-    state.uaeShowsGui = m_ctx.settings.uaeShowsGui;
-    return writeStateFile(m_ctx.paths.stateFile, state, error);
-}
-
-bool MainWindow::event(QEvent *event)
-{
-    if (event->type() == QEvent::WindowActivate)
-        refreshIfChangedElsewhere();
-    return QMainWindow::event(event);
-}
-
-qint64 MainWindow::dataVersion() const
-{
-    if (!m_ctx.db().isOpen())
-        return -1;
-    return catalogue::dataVersion(m_ctx.db());
-}
-
-void MainWindow::refreshIfChangedElsewhere()
-{
-    // Another program (merrow's transfer, say) may have written since the list was read.
-    const qint64 version = dataVersion();
-    if (version < 0 || version == m_dataVersion)
-        return;
-    m_dataVersion = version;
-    reloadList(0);
-}
-
-void MainWindow::closeEvent(QCloseEvent *event)
-{
-    QString error;
-    if (!writeState(&error))
-        m_ctx.dialogs.message(
-            tr("The settings could not be saved to %1: %2").arg(m_ctx.paths.stateFile, error),
-            Dialogs::Icon::Exclamation, tr("Attention"));
-    event->accept();
+    connect(m_detail, &GameDetailPane::commandClicked, m_actions, &GameActions::run);
+    connect(m_detail, &GameDetailPane::popupRequested, m_actions, &GameActions::popup);
+    connect(m_detail, &GameDetailPane::screenshotClicked, m_actions, &GameActions::openScreenshot);
+    connect(m_detail, &GameDetailPane::searchRequested, m_list, &GameListPane::searchFor);
 }
 
 void MainWindow::connectEvents()
 {
     WindowEvents &events = m_ctx.windows.events();
-    connect(&events, &WindowEvents::gameSaved, this, &MainWindow::onGameSaved);
-    connect(&events, &WindowEvents::gameAdded, this, &MainWindow::onGameAdded);
-    connect(&events, &WindowEvents::gameDeleted, this, &MainWindow::onGameDeleted);
-    connect(&events, &WindowEvents::associationMade, this, &MainWindow::onAssociationMade);
+    // A changed title moves its entry, a changed file may change what the filters keep.
+    connect(&events, &WindowEvents::gameSaved, this, [this] { reloadList(0); });
+    connect(&events, &WindowEvents::gameAdded, this, &MainWindow::reloadList);
+    connect(&events, &WindowEvents::gameDeleted, this, &MainWindow::onGameDeletedElsewhere);
+    connect(&events, &WindowEvents::associationMade, this, [this] { reloadList(0); });
+    connect(&events, &WindowEvents::gamesChanged, this, [this] { reloadList(0); });
     connect(&events, &WindowEvents::settingsChanged, this, &MainWindow::applyLayoutModes);
 }
 
-void MainWindow::onGameSaved(int)
+int MainWindow::listCount() const
 {
-    // A changed title moves its entry, a changed file may change what the filters keep.
-    reloadList(0);
+    return m_list->count();
 }
 
-void MainWindow::onGameAdded(int id)
+void MainWindow::searchFor(const QString &text)
 {
-    reloadList(id);
+    m_list->searchFor(text);
 }
 
-void MainWindow::onGameDeleted(int id)
-{
-    // The main window's own deletion has already taken the entry out.
-    if (id != m_gameId && rowOfGame(id) >= listCount())
-        return;
-    reloadList(0);
-}
-
-void MainWindow::onAssociationMade(AssociationKind, int)
-{
-    reloadList(0);
-}
-
-// Rebuilds the list for the filters and search in force, without the messages of a
-// user's refresh, then selects the new game when it is listed, or keeps the shown one.
-void MainWindow::reloadList(int newGameId)
+bool MainWindow::showGame(GameId id)
 {
     if (!m_ctx.db().isOpen())
-        return;
-    const ListResult result = fetchList(m_ctx.db(), filterClause(m_filter), searchInForce());
-    if (!result.ok())
-        return; // the list on screen stays; the user's next refresh reports the fault
-    const int oldRow = listIndex();
-    const int shown = m_gameId;
-    fillList(result.rows);
-    m_countLabel->setText(QString::number(listCount()));
-    const int newRow = newGameId ? rowOfGame(newGameId) : listCount();
-    if (newRow < listCount())
-        setListIndex(newRow);
-    else
-        restoreShownGame(shown, oldRow);
+        return false;
+    Result<Game> game = CatalogueStore(m_ctx.db()).game(id);
+    if (!game)
+        return false;
+    m_game = std::move(game).value();
+    m_detail->showGame(m_game);
+    m_list->highlight(id);
+    return true;
 }
 
-void MainWindow::restoreShownGame(int id, int oldRow)
+void MainWindow::clearGame()
 {
-    const int row = rowOfGame(id);
-    if (oldRow >= 0 && row < listCount()) {
-        setListIndex(row);
-        return;
-    }
-    if (id != 0 && showGame(id))
-        return;
-    if (listCount() == 0)
-        clearGame();
-    else if (oldRow >= 0)
-        setListIndex(std::min(oldRow, listCount() - 1));
-    else
-        showGame(m_model->idAt(0));
+    m_game = Game();
+    m_detail->clear();
+    m_list->highlight(0);
 }
 
-void MainWindow::applyLayoutModes()
+std::optional<Game> MainWindow::rereadShownGame()
 {
-    setCreditsShown(m_ctx.settings.showCredits);
-    setScreenshotsShown(m_ctx.settings.showScreenshots);
-}
-
-void MainWindow::setCreditsShown(bool on)
-{
-    m_creditsShown = on;
-    m_creditBand->setVisible(on);
-    // The two designed heights; a larger font may need more, which the layout asks for.
-    centralWidget()->layout()->activate();
-    layout()->activate();
-    resize(width(), std::max(on ? kTallHeight : kShortHeight, minimumSizeHint().height()));
-    if (on)
-        fillCreditLists();
-}
-
-void MainWindow::setScreenshotsShown(bool on)
-{
-    m_screenshotsShown = on;
-    m_shotColumn->setVisible(on);
-    if (on && m_game.id != 0) {
-        showScreenshot(1, m_game.screenshot1);
-        showScreenshot(2, m_game.screenshot2);
-    }
-}
-
-QString MainWindow::configValue(Configuration::Path path) const
-{
-    const auto configuration = CatalogueStore(m_ctx.db()).configuration();
-    return configuration ? configuration->value(path) : QString();
+    if (m_list->count() > 0 && m_game.id != 0 && showGame(m_game.id))
+        return m_game;
+    return std::nullopt;
 }

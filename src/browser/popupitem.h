@@ -1,6 +1,7 @@
 #pragma once
 
 #include "configuration.h"
+#include "gamecommand.h"
 #include "windowrequests.h"
 
 #include <span>
@@ -8,9 +9,6 @@
 
 namespace browser
 {
-
-// The pop-up menus of the main window's panel and list.
-enum class PopupMenu { GameFields, Screenshots, GameFiles, Programming, Design, Graphics, Music };
 
 // One pop-up item and what it opens: the field editor on a field, or the file chooser
 // that stores a file into the game, starting in the machine's folder of the configuration.

@@ -1,7 +1,5 @@
 #include "startableprograms.h"
 
-#include "cataloguestore.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -13,7 +11,7 @@ namespace
 
 struct Kind {
     const char *caption;
-    QList<Configuration::Path> paths;
+    QList<Configuration::Path> programs;
 };
 
 // As the launcher starts it: a bare name from PATH, a path as it stands.
@@ -27,22 +25,19 @@ bool canStart(const QString &program)
 
 } // namespace
 
-QStringList startablePrograms(const QSqlDatabase &db, QString *error)
+QStringList startablePrograms(const Configuration &configuration)
 {
-    using P = Configuration::Path;
+    using Path = Configuration::Path;
     const Kind kinds[] = {
-        {"C64", {P::Ccs64, P::Vice, P::C64s, P::Pc64}},
-        {"Amiga", {P::Uae, P::Fellow}},
-        {"Music", {P::Player1, P::Player2}},
+        {"C64", {Path::Ccs64, Path::Vice, Path::C64s, Path::Pc64}},
+        {"Amiga", {Path::Uae, Path::Fellow}},
+        {"Music", {Path::Player1, Path::Player2}},
     };
-    const auto configuration = CatalogueStore(db).configuration();
-    if (error)
-        *error = configuration.error();
     QStringList lines;
     for (const Kind &kind : kinds) {
         QStringList names;
-        for (const Configuration::Path path : kind.paths) {
-            const QString program = configuration ? configuration->value(path) : QString();
+        for (const Path path : kind.programs) {
+            const QString &program = configuration.value(path);
             if (!program.isEmpty() && canStart(program))
                 names << QFileInfo(program).fileName();
         }

@@ -64,21 +64,15 @@ QString stateText(const ViewState &s)
     return text;
 }
 
-bool writeStateFile(const QString &path, const ViewState &state, QString *error)
+Outcome writeStateFile(const QString &path, const ViewState &state)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly))
+        return Failure{file.errorString()};
     file.write(stateText(state).toLatin1() + "\r\n");
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    if (!file.commit())
+        return Failure{file.errorString()};
+    return {};
 }
 
 } // namespace browser

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "result.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -38,6 +40,6 @@ QString stateText(const ViewState &state);
 
 // Replaces the state file with one line of eight characters ending in CR LF. The old
 // file survives a failed write.
-bool writeStateFile(const QString &path, const ViewState &state, QString *error);
+Outcome writeStateFile(const QString &path, const ViewState &state);
 
 } // namespace browser

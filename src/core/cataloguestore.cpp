@@ -340,17 +340,48 @@ Outcome CatalogueStore::saveConfiguration(const Configuration &configuration,
 
 Result<QList<GameSummary>> CatalogueStore::games(const GameQuery &query) const
 {
+    return listGames(query, true);
+}
+
+Result<QList<GameSummary>> CatalogueStore::gameTitles(const GameQuery &query) const
+{
+    return listGames(query, false);
+}
+
+Result<QList<GameSummary>> CatalogueStore::listGames(const GameQuery &query,
+                                                     bool withMachines) const
+{
     // Read in stored order and sorted here: in title order a filtered scan would fetch
     // every row through the title index, several times slower on a large catalogue.
-    const gamelistsql::Clause list = gamelistsql::listQuery(query);
+    const gamelistsql::Clause list = gamelistsql::listQuery(query, withMachines);
     Result<QSqlQuery> q = catalogue::run(m_db, list.sql, list.params);
     if (!q)
         return q.failure();
     QList<GameSummary> rows;
     while (q->next())
-        rows.append({q->value(0).toLongLong(), text(q->value(1)), text(q->value(2))});
+        rows.append({q->value(0).toLongLong(), text(q->value(1)),
+                     withMachines ? text(q->value(2)) : QString()});
     sortByTitle(rows);
     return rows;
+}
+
+Result<QHash<GameId, QString>> CatalogueStore::machines(const QList<GameId> &ids) const
+{
+    QHash<GameId, QString> machines;
+    if (ids.isEmpty())
+        return machines;
+    QVariantList params;
+    for (const GameId id : ids)
+        params << id;
+    const QString marks = QStringLiteral("?,").repeated(ids.size()).chopped(1);
+    Result<QSqlQuery> q = catalogue::run(
+        m_db, QStringLiteral("select id, formato from tabella1 where id in (%1)").arg(marks),
+        params);
+    if (!q)
+        return q.failure();
+    while (q->next())
+        machines.insert(q->value(0).toLongLong(), text(q->value(1)));
+    return machines;
 }
 
 Result<bool> CatalogueStore::anyGame(const GameFilter &filter) const

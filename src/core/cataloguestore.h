@@ -63,6 +63,12 @@ public:
 
     // The list rows for a filter and a search, sorted by title as the catalogue folds it.
     Result<QList<GameSummary>> games(const GameQuery &query) const;
+    // The same rows with their machines left empty: quicker, for lists that read the
+    // machines of the entries they draw only (machines()).
+    Result<QList<GameSummary>> gameTitles(const GameQuery &query) const;
+    // The machines of the given games, by id; a game that is gone has none. Read for the
+    // entries a list draws, so that the list itself need not carry them.
+    Result<QHash<GameId, QString>> machines(const QList<GameId> &ids) const;
     // Whether any game passes the filter.
     Result<bool> anyGame(const GameFilter &filter) const;
     // Games whose machine begins with prefix (case-blind), by title then id.
@@ -97,6 +103,7 @@ public:
 private:
     // updateFields inside the caller's write transaction.
     Outcome writeFields(const Game &game, const QList<Game::Field> &fields);
+    Result<QList<GameSummary>> listGames(const GameQuery &query, bool withMachines) const;
     Result<GameId> insertGame(const Game &game);
     bool hasTable(const QString &name) const;
     static QString pathUpdate(const PathChange &change);

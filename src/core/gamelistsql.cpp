@@ -11,7 +11,19 @@ const QString kC64Part = QStringLiteral(" [formato]='C64' or [formato]='C128'");
 const QString kAmigaPart = QStringLiteral(" [formato]='Amiga 1.3' or [formato]='Amiga 2.x'"
                                           " or [formato]='Amiga 3.x' or [formato]='Amiga'");
 
-// The searched columns, in the order their terms are joined.
+// One group of column terms over the same text: "likeany(?, [titolo], [sh], ...)", the
+// "[titolo] like ? or [sh] like ? ..." of the search syntax in one call per row.
+void appendTerms(Clause &clause, const QString &text)
+{
+    clause.sql += QStringLiteral("likeany(?");
+    for (const QString &column : searchColumns())
+        clause.sql += QStringLiteral(", [") + column + QLatin1Char(']');
+    clause.sql += QLatin1Char(')');
+    clause.params << QString(QLatin1Char('*') + text + QLatin1Char('*'));
+}
+
+} // namespace
+
 const QStringList &searchColumns()
 {
     static const QStringList columns{
@@ -26,21 +38,6 @@ const QStringList &searchColumns()
         QStringLiteral("formato")};
     return columns;
 }
-
-void appendTerms(Clause &clause, const QString &text)
-{
-    const QString pattern = QLatin1Char('*') + text + QLatin1Char('*');
-    bool first = true;
-    for (const QString &column : searchColumns()) {
-        if (!first)
-            clause.sql += QStringLiteral(" or ");
-        clause.sql += QLatin1Char('[') + column + QStringLiteral("] like ?");
-        clause.params << pattern;
-        first = false;
-    }
-}
-
-} // namespace
 
 QString filterCondition(const GameFilter &filter)
 {
@@ -85,10 +82,11 @@ Clause searchCondition(const QString &search)
     return clause;
 }
 
-Clause listQuery(const GameQuery &query)
+Clause listQuery(const GameQuery &query, bool withMachines)
 {
     Clause list;
-    list.sql = QStringLiteral("select id, titolo, formato from tabella1");
+    list.sql = withMachines ? QStringLiteral("select id, titolo, formato from tabella1")
+                            : QStringLiteral("select id, titolo from tabella1");
     QStringList conditions;
     if (const QString filter = filterCondition(query.filter); !filter.isEmpty())
         conditions << QLatin1Char('(') + filter + QLatin1Char(')');

@@ -3,6 +3,7 @@
 #include "gamequery.h"
 
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 
 // The SQL of the game list, for CatalogueStore: the machine and file condition of a
@@ -16,6 +17,9 @@ struct Clause {
     bool isEmpty() const { return sql.isEmpty(); }
 };
 
+// The searched columns, in the order their terms are joined.
+const QStringList &searchColumns();
+
 // Constant text only: the filter needs no parameters. Empty when nothing is filtered.
 QString filterCondition(const GameFilter &filter);
 
@@ -23,8 +27,8 @@ QString filterCondition(const GameFilter &filter);
 // after it. The text is bound as "*" text "*", so the wildcards the user types still act.
 Clause searchCondition(const QString &search);
 
-// "select id, title, machine from the games [where (filter) [AND (search)]]", unordered.
-Clause listQuery(const GameQuery &query);
+// "select id, title[, machine] from the games [where (filter) [AND (search)]]", unordered.
+Clause listQuery(const GameQuery &query, bool withMachines = true);
 
 // "select 1 ... limit 1" for the filter alone.
 QString probeQuery(const GameFilter &filter);

@@ -13,8 +13,14 @@ class CommandsTest : public MainFixture
 protected:
     void SetUp() override
     {
-        t.catalogue.setConfig(rec("game64=/g/c64/|gameamiga=/g/amiga/|music64=/m/c64/|"
-                                  "musicamiga=/m/amiga/|screen64=/s/c64/|screenamiga=/s/amiga/"));
+        Configuration folders;
+        folders.c64Games = "/g/c64/";
+        folders.amigaGames = "/g/amiga/";
+        folders.c64Music = "/m/c64/";
+        folders.amigaMusic = "/m/amiga/";
+        folders.c64Screenshots = "/s/c64/";
+        folders.amigaScreenshots = "/s/amiga/";
+        ASSERT_TRUE(store().saveConfiguration(folders).ok());
     }
 
     void reset()
@@ -35,7 +41,7 @@ protected:
 TEST_F(CommandsTest, PlayRoutesEveryFormatCode)
 {
     struct Case {
-        const char *formato, *emul1; // emul1 nullptr: Null
+        const char *machine, *gameFile; // gameFile nullptr: Null
         std::optional<WindowKey> player;
     };
     const Case cases[] = {{"C64", "/g/a.d64", WindowKey::C64GamePlayer},
@@ -43,20 +49,20 @@ TEST_F(CommandsTest, PlayRoutesEveryFormatCode)
                           {"Spectrum", "/g/z.tap", {}},
                           {"C64", nullptr, {}},
                           {"Amiga", "", {}}};
-    QList<int> ids;
+    QList<GameId> ids;
     for (const Case &c : cases)
-        ids << add(QString("G%1").arg(ids.size()), c.formato, c.emul1 ? c.emul1 : QVariant());
+        ids << add(QString("G%1").arg(ids.size()), c.machine, QString::fromUtf8(c.gameFile));
     MainWindow &f = open();
     for (int i = 0; i < ids.size(); ++i) {
         const Case &c = cases[i];
-        SCOPED_TRACE(c.formato);
+        SCOPED_TRACE(c.machine);
         reset();
         ASSERT_TRUE(f.showGame(ids[i]));
         click(w, "playButton");
-        const QString file = c.player == WindowKey::C64GamePlayer ? c.emul1 : nullptr;
+        const QString file = c.player == WindowKey::C64GamePlayer ? c.gameFile : nullptr;
         const QList<Opened> expected{{c.player.value_or(WindowKey::About), ids[i], 0, file}};
         EXPECT_EQ(opened, c.player ? expected : QList<Opened>());
-        expectError(c.emul1 && *c.emul1 ? "" : "No file selected for this game");
+        expectError(c.gameFile && *c.gameFile ? "" : "No file selected for this game");
     }
 }
 
@@ -70,8 +76,7 @@ TEST_F(CommandsTest, PlayMusicInfoNewAndModify)
     click(w, "playMusicButton");
     expectError("No song configured for this game");
     // The game is read again: a file attached behind the window's back counts.
-    EXPECT_TRUE(catalogue::run(t.catalogue.db(), "update tabella1 set song='/m/a.sid' where id=?",
-                               {emptySong}));
+    edit(emptySong, [](Game &g) { g.musicFile = "/m/a.sid"; });
     click(w, "playMusicButton");
     select(song);
     click(w, "playMusicButton");
@@ -108,12 +113,12 @@ TEST_F(CommandsTest, DeleteAsksAndReselects)
     click(w, "deleteButton");
     EXPECT_EQ(t.dialogs.questions(), QStringList{"Confirm Delete B' \"quoted\"?"});
     EXPECT_EQ(t.dialogs.shown.last().defaultButton, Dialogs::Button::No);
-    EXPECT_EQ(t.catalogue.count("id=?", {b}), 0);
+    EXPECT_FALSE(stored(b));
     EXPECT_EQ(deleted, QList<int>{b});
     expectScene({"A", "C", "D", "Y", "Z"}, 1, "C");
     select(odd); // the last entry: the one before
     click(w, "deleteButton");
-    EXPECT_EQ(t.catalogue.count("id=?", {odd}), 0);
+    EXPECT_FALSE(stored(odd));
     t.dialogs.answers = {false};
     click(w, "deleteButton");
     expectScene({"A", "C", "D", "Y"}, 3, "Y");
@@ -131,7 +136,7 @@ TEST_F(CommandsTest, DeleteAsksAndReselects)
     EXPECT_EQ(selectedRow(), -1);
     click(w, "deleteButton");
     EXPECT_EQ(t.dialogs.questions(), QStringList{"Confirm Delete Y?"});
-    EXPECT_EQ(t.catalogue.count("id=?", {amiga}), 0);
+    EXPECT_FALSE(stored(amiga));
     expectScene({"C", "D"}, 0, "C");
 }
 
@@ -148,7 +153,7 @@ TEST_F(CommandsTest, KeysPlayDeleteAndFind)
     t.dialogs.answers = {false};
     QTest::keyClick(list(), Qt::Key_Delete);
     EXPECT_EQ(t.dialogs.questions(), QStringList{"Confirm Delete B?"});
-    EXPECT_EQ(t.catalogue.count("id=?", {b}), 1);
+    EXPECT_TRUE(stored(b));
     w->activateWindow();
     QTest::keySequence(w, QKeySequence::Find);
     auto *edit = find<QLineEdit>("findEdit");
@@ -184,7 +189,7 @@ TEST_F(CommandsTest, EnterOnTheDeleteQuestionKeepsTheGame)
             box->close();
     });
     click(&main, "deleteButton");
-    EXPECT_EQ(t.catalogue.count("id=?", {a}), 1);
+    EXPECT_TRUE(stored(a));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
@@ -203,15 +208,21 @@ TEST_F(CommandsTest, MenuBarOpensWindowsAtTheConfiguredFoldersAndStartsPrograms)
 {
     open();
     reset();
-    for (const char *action : {"systemAction", "aboutAction", "c64GamePlayerAction",
-                               "amigaGamePlayerAction", "amigaMusicPlayerAction"})
+    t.dialogs.folders << "/new/games" << QString(); // the second folder choice is cancelled
+    for (const char *action :
+         {"systemAction", "aboutAction", "c64GamePlayerAction", "amigaGamePlayerAction",
+          "amigaMusicPlayerAction", "scanFolderAction", "scanFolderAction", "relinkAction"})
         trigger(action);
-    EXPECT_EQ(opened, (QList<Opened>{
-                          {WindowKey::SystemConfig},
-                          {WindowKey::About},
-                          {WindowKey::C64FreePlayer, 0, 0, "/g/c64/"},
-                          {WindowKey::AmigaFreePlayer, 0, 0, "/g/amiga/"},
-                          {WindowKey::FreeMusicPlayer, 0, int(MusicMachine::Amiga), "/m/amiga/"}}));
+    EXPECT_EQ(opened,
+              (QList<Opened>{{WindowKey::SystemConfig},
+                             {WindowKey::About},
+                             {WindowKey::C64FreePlayer, 0, 0, "/g/c64/"},
+                             {WindowKey::AmigaFreePlayer, 0, 0, "/g/amiga/"},
+                             {WindowKey::FreeMusicPlayer, 0, int(MusicMachine::Amiga), "/m/amiga/"},
+                             {WindowKey::FolderScan, 0, 0, "/new/games"},
+                             {WindowKey::Relink}}));
+    EXPECT_EQ(t.dialogs.shown.value(0).text, "/g/c64/"); // the chooser starts at the games
+    t.dialogs.clear();
     // The utility is told the catalogue; failures to start are reported.
     trigger("importExportAction");
     ASSERT_EQ(t.launcher.started.size(), 1);

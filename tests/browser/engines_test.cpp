@@ -1,7 +1,6 @@
+#include "cataloguestore.h"
 #include "creditnames.h"
-#include "gamecommands.h"
 #include "headlesslist.h"
-#include "listquery.h"
 #include "mainfixture.h"
 #include "startableprograms.h"
 
@@ -9,108 +8,24 @@
 
 using namespace browser;
 
-namespace
-{
-
-QList<int> run(TestCatalogue &cat, const ListFilter &f, const QString &search = {})
-{
-    const SqlClause s = search.isEmpty() ? SqlClause{} : searchClause(search);
-    const ListResult r = fetchList(cat.db(), filterClause(f), s);
-    EXPECT_TRUE(r.ok()) << r.error.toStdString();
-    QList<int> out;
-    for (const ListRow &row : r.rows)
-        out << row.id;
-    return out;
-}
-
-} // namespace
-
-TEST(ListQuery, MachineFamiliesAndFiles)
-{
-    TestCatalogue cat;
-    const int c64 = cat.addGame(rec("titolo=A c64|formato=C64|emul1=a.d64"));
-    const int c128 = cat.addGame(rec("titolo=B c128|formato=c128|song=b.sid"));
-    const int am = cat.addGame(rec("titolo=C amiga|formato=Amiga|emul1="));
-    const int am13 = cat.addGame(rec("titolo=D|formato=Amiga 1.3|song="));
-    const int am2 = cat.addGame(rec("titolo=E|formato=Amiga 2.x|emul1=e.adf|song=e.mod"));
-    const int am3 = cat.addGame(rec("titolo=F|formato=Amiga 3.x"));
-    cat.addGame(rec("titolo=G spectrum|formato=Spectrum|emul1=g.tap"));
-    cat.addGame(rec("titolo=H no format|emul1=h"));
-    EXPECT_EQ(run(cat, {true, false, false, false}), (QList<int>{c64, c128}));
-    EXPECT_EQ(run(cat, {false, true, false, false}), (QList<int>{am, am13, am2, am3}));
-    // In the window both machines reach every code, also none of the six.
-    EXPECT_EQ(run(cat, {true, true, false, false, true}).size(), 8);
-    // Null and empty both count as "no file".
-    EXPECT_EQ(run(cat, {true, true, true, false}), (QList<int>{c64, am2}));
-    EXPECT_EQ(run(cat, {true, true, false, true}), (QList<int>{c128, am2}));
-    QString error;
-    EXPECT_FALSE(filterHasRows(cat.db(), filterClause({true, false, true, true}), &error));
-    EXPECT_TRUE(error.isEmpty());
-    EXPECT_FALSE(filterHasRows(QSqlDatabase(), "x", &error));
-    EXPECT_FALSE(error.isEmpty());
-}
-
-TEST(ListQuery, SortedAsTheCatalogueSortsWithDuplicatesKept)
-{
-    TestCatalogue cat;
-    const QStringList titles{"\u00c9lite", "eagle",    "Zed",        "\u00e9mile 2",
-                             "\u00c4rger", "apple",    "ARGON",      "\u00df-Team",
-                             "10 Great",   "1942",     "\u0394elta", "delta",
-                             "",           "  spaced", "Ölfass"};
-    for (const QString &t : titles)
-        cat.addGame({{"titolo", t}, {"formato", "C64"}});
-    cat.addGame({{"formato", "C64"}}); // Null title
-    const ListResult bySql = fetchList(cat.db(), listQuery(filterClause({}), {}));
-    const ListResult byHere = fetchList(cat.db(), filterClause({}), {});
-    ASSERT_TRUE(bySql.ok());
-    ASSERT_TRUE(byHere.ok());
-    EXPECT_EQ(byHere.rows, bySql.rows);
-    // Equal titles keep their stored order, each with its own id.
-    QList<ListRow> rows{{5, "b"}, {1, "A"}, {7, ""}, {3, "a"}, {2, "B"}, {4, QString()}};
-    sortByTitle(rows);
-    QList<int> ids;
-    for (const ListRow &row : rows)
-        ids << row.id;
-    EXPECT_EQ(ids, (QList<int>{4, 7, 1, 3, 5, 2}));
-    EXPECT_TRUE(rows.first().title.isNull());
-}
-
-TEST(ListQuery, SearchAcrossColumnsWithBoundText)
-{
-    TestCatalogue cat;
-    const int giana = cat.addGame(rec("titolo=Great Giana Sisters|formato=C64|"
-                                      "programming=Armin Gessert|music=Chris Huelsbeck"));
-    const int turrican =
-        cat.addGame(rec("titolo=Turrican|formato=Amiga|music=CHRIS Huelsbeck|year=1990"));
-    cat.addGame(rec("titolo=Noted|formato=C64|note=huelsbeck only here"));
-    QList<int> ids;
-    for (const char *title : {"Say \"Hi\"", "Rock'n Roll", "Disk [1"})
-        ids << cat.addGame({{"titolo", title}, {"formato", "C64"}});
-    const int quote = ids[0], apos = ids[1], bracket = ids[2];
-    const std::pair<const char *, QList<int>> cases[] = {
-        {"huelsbeck", {giana, turrican}}, // case-blind; note is not searched
-        {"chris+1990", {turrican}},       // parts in different columns
-        {"+1990", {turrican}},            // empty first part: any game with a value somewhere
-        {"great+giana+sisters", {}},      // three parts: "giana+sisters" is one text
-        {"\"hi\"", {quote}},
-        {"rock'n", {apos}},
-        {"[1", {bracket}}, // unbalanced: literal
-        {"[lr]o", {apos}},
-        {"'; drop table tabella1; --", {}}};
-    for (const auto &[text, expected] : cases)
-        EXPECT_EQ(run(cat, {}, text), expected) << text;
-    EXPECT_EQ(cat.count(), 6);
-}
-
 TEST(HeadlessList, PrintsTheListOrNothingFound)
 {
     TestCatalogue cat;
-    const int b = cat.addGame(rec("titolo=Boulder Dash|formato=C64|emul1=b.d64"));
-    const int a = cat.addGame(rec("titolo=Alien Breed|formato=Amiga 1.3|song=a.mod"));
-    const int u = cat.addGame(rec("titolo=\u00dcber Tetris\t2|formato=C128"));
-    const int o = cat.addGame(rec("titolo=Other|formato=Atari"));
+    const auto add = [&cat](const QString &title, const QString &machine,
+                            const QString &gameFile = {}, const QString &musicFile = {}) {
+        return CatalogueStore(cat.db())
+            .addGame(game({{F::Title, title},
+                           {F::Machine, machine},
+                           {F::GameFile, gameFile},
+                           {F::MusicFile, musicFile}}))
+            .value();
+    };
+    const GameId b = add("Boulder Dash", "C64", "b.d64");
+    const GameId a = add("Alien Breed", "Amiga 1.3", {}, "a.mod");
+    const GameId u = add("\u00dcber Tetris\t2", "C128");
+    const GameId o = add("Other", "Atari");
     // Stored control characters neither forge a line nor reach the terminal.
-    const int s = cat.addGame(rec("titolo=Se\u00f1or\n1\tforged\x1b[2J|formato=C64"));
+    const GameId s = add("Se\u00f1or\n1\tforged\x1b[2J", "C64");
     const QString lb = QString("%1\tBoulder Dash\n").arg(b),
                   la = QString("%1\tAlien Breed\n").arg(a),
                   lu = QString("%1\t\u00dcber Tetris\\t2\n").arg(u),
@@ -148,18 +63,18 @@ TEST(HeadlessList, PrintsTheListOrNothingFound)
 TEST(GameListModel, ReadsTheMachinesOfTheEntriesDrawnOnly)
 {
     GameListModel model;
-    QList<QList<int>> asked;
-    model.setMachineReader([&](const QList<int> &ids) {
+    QList<QList<GameId>> asked;
+    model.setMachineReader([&](const QList<GameId> &ids) {
         asked << ids;
-        QHash<int, QString> machines;
-        for (int id : ids)
+        QHash<GameId, QString> machines;
+        for (GameId id : ids)
             if (id != 7) // a game deleted meanwhile
                 machines.insert(id, QString("M%1").arg(id));
         return machines;
     });
-    QList<ListRow> rows;
+    QList<GameSummary> rows;
     for (int id = 1; id <= 1000; ++id)
-        rows.append({id, "T"});
+        rows.append({id, "T", {}});
     model.setRows(rows);
     const auto machine = [&](int row) {
         return model.index(row).data(GameListModel::MachineRole).toString();
@@ -172,7 +87,7 @@ TEST(GameListModel, ReadsTheMachinesOfTheEntriesDrawnOnly)
     EXPECT_EQ(model.index(6).data(Qt::ToolTipRole).toString(), "T");
     EXPECT_EQ(model.index(0).data(Qt::ToolTipRole).toString(), "T (M1)");
     EXPECT_EQ(asked.size(), 2);
-    for (const QList<int> &block : asked)
+    for (const QList<GameId> &block : asked)
         EXPECT_LE(block.size(), 64);
     model.setRows(rows); // a new list may hold changed machines
     EXPECT_EQ(machine(500), "M501");
@@ -181,21 +96,21 @@ TEST(GameListModel, ReadsTheMachinesOfTheEntriesDrawnOnly)
 
 TEST(StartablePrograms, NamesWhatCanStartHereByKind)
 {
-    TestCatalogue cat;
-    EXPECT_EQ(startablePrograms(cat.db()), QStringList{}); // no configuration record
+    EXPECT_EQ(startablePrograms({}), QStringList{}); // nothing configured
     QTemporaryDir dir;
     const auto program = [&](const char *name, bool executable = true) {
         return writeFile(dir.filePath(name), "#!/bin/sh\n", executable);
     };
-    cat.setConfig({{"ccs64", program("ccs64.exe", false)},
-                   {"vice", program("x64sc")},
-                   {"c64s", dir.filePath("gone")},
-                   {"pc64", program("pc64")},
-                   {"uae", program("fs-uae")},
-                   {"fellow", dir.path()},
-                   {"player1", "sh"}, // a bare name: found on PATH
-                   {"player2", "no-such-player-on-path"}});
-    EXPECT_EQ(startablePrograms(cat.db()),
+    Configuration config;
+    config.ccs64 = program("ccs64.exe", false);
+    config.vice = program("x64sc");
+    config.c64s = dir.filePath("gone");
+    config.pc64 = program("pc64");
+    config.uae = program("fs-uae");
+    config.fellow = dir.path();
+    config.player1 = "sh"; // a bare name: found on PATH
+    config.player2 = "no-such-player-on-path";
+    EXPECT_EQ(startablePrograms(config),
               (QStringList{"C64: x64sc, pc64", "Amiga: fs-uae", "Music: sh"}));
 }
 
@@ -212,23 +127,4 @@ TEST(CreditNames, SplittingKeepsTheStoredFormsMistakesAndNeverReadsPastTheEnd)
             << c.toStdString();
     // No main names: the list stays empty, whatever the additional column holds.
     EXPECT_EQ(creditEntries("", "C"), QStringList{});
-}
-
-TEST(GameCommands, DeleteGameRemovesExactlyThatGameOrReports)
-{
-    TestCatalogue c;
-    const int a = c.addGame({{"titolo", "A"}, {"formato", "C64"}});
-    const int b = c.addGame({{"titolo", "B' or 1=1 --"}, {"formato", "C64"}});
-    QString error;
-    EXPECT_TRUE(deleteGame(c.db(), b, &error)) << error.toStdString();
-    for (int id : {b, a + b, 0}) // missing games: an error, nothing deleted
-        EXPECT_FALSE(deleteGame(c.db(), id, &error)) << id;
-    EXPECT_EQ(c.count(), 1);
-
-    // A refused delete keeps the row and leaves no transaction open.
-    EXPECT_TRUE(catalogue::run(c.db(), "create trigger keep before delete on tabella1 "
-                                       "begin select raise(abort, 'kept by a rule'); end"));
-    EXPECT_FALSE(deleteGame(c.db(), a, &error));
-    EXPECT_TRUE(error.contains("kept by a rule")) << error.toStdString();
-    EXPECT_EQ(c.count(), 1);
 }

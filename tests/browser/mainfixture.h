@@ -1,6 +1,6 @@
 #pragma once
 
-#include "database.h"
+#include "cataloguestore.h"
 #include "gamelistmodel.h"
 #include "mainwindow.h"
 #include "testcatalogue.h"
@@ -12,27 +12,25 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QTest>
 
-// "titolo=A|formato=C64|song=" as a record; an omitted column stays Null.
-inline QVariantMap rec(const QString &pairs)
+// A game with these fields set; the others stay Null.
+inline Game game(std::initializer_list<std::pair<Game::Field, QString>> fields)
 {
-    QVariantMap out;
-    for (const QString &pair : pairs.split('|')) {
-        const QString value = pair.section('=', 1);
-        out.insert(pair.section('=', 0, 0), value.isNull() ? QString("") : value);
-    }
-    return out;
+    Game g;
+    for (const auto &[field, text] : fields)
+        g.value(field) = text;
+    return g;
 }
+using F = Game::Field;
 
 // A request as a fake window took it: its game, mode/field/purpose/screenshot/machine, path.
 struct Opened {
     WindowKey key;
-    int gameId = 0;
+    GameId gameId = 0;
     int detail = 0;
     QString path = {};
     bool operator==(const Opened &) const = default;
@@ -63,6 +61,8 @@ template <class Request> Opened opening(const Request &r)
         o.path = r.startFolder;
     if constexpr (requires { r.gameFile; })
         o.path = r.gameFile;
+    if constexpr (requires { r.folder; })
+        o.path = r.folder;
     return o;
 }
 
@@ -89,9 +89,9 @@ protected:
     {
         fake<RecordEditorRequest, FieldEditorRequest, GameInfoRequest, FileChooserRequest,
              ScreenshotRequest, GameMusicRequest, C64GameRequest, AmigaGameRequest,
-             C64FreePlayerRequest, AmigaFreePlayerRequest, FreeMusicRequest>();
+             C64FreePlayerRequest, AmigaFreePlayerRequest, FreeMusicRequest, FolderScanRequest>();
         for (WindowKey key : {WindowKey::SystemConfig, WindowKey::ProgramOptions,
-                              WindowKey::Greetings, WindowKey::About})
+                              WindowKey::Greetings, WindowKey::About, WindowKey::Relink})
             t.ctx->windows.addFactory(key, [this, key] {
                 opened << Opened{key};
                 return new QWidget;
@@ -106,12 +106,25 @@ protected:
          ...);
     }
 
-    int add(const QString &title, const QString &formato, const QVariant &emul1 = "/x/game",
-            const QVariant &song = QVariant())
+    CatalogueStore store() { return CatalogueStore(t.catalogue.db()); }
+    GameId add(const Game &game) { return store().addGame(game).value(); }
+    // A null text is a Null column.
+    GameId add(const QString &title, const QString &machine, const QString &gameFile = "/x/game",
+               const QString &musicFile = {})
     {
-        return t.catalogue.addGame(
-            {{"titolo", title}, {"formato", formato}, {"emul1", emul1}, {"song", song}});
+        return add(game({{F::Title, title},
+                         {F::Machine, machine},
+                         {F::GameFile, gameFile},
+                         {F::MusicFile, musicFile}}));
     }
+    // Changes a stored game as another window would.
+    template <class Change> void edit(GameId id, Change change)
+    {
+        Game game = store().game(id).value();
+        change(game);
+        ASSERT_TRUE(store().updateFields(game, Game::fields()).ok());
+    }
+    bool stored(GameId id) { return store().game(id).ok(); }
 
     MainWindow &open()
     {

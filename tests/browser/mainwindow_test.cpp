@@ -4,7 +4,6 @@
 #include "statefile.h"
 
 #include <QImage>
-#include <QSqlQuery>
 
 namespace
 {
@@ -24,18 +23,31 @@ protected:
         notPicture = writeFile(t.temp.filePath("broken.png"), "not a picture");
         const QString disk = writeFile(t.temp.filePath("giana.d64"), "disk");
         const QString song = writeFile(t.temp.filePath("t.mod"), "song");
-        giana = t.catalogue.addGame(
-            rec(QString("titolo=Giana Sisters|sh=Rainbow Arts|team=Time Warp|formato=C64|year=1987|"
-                        "tipo=Platform|programming=Armin Gessert, Manfred Trenz|"
-                        "addprogramming=Jan Hill|music=Chris Huelsbeck|design=|adddesign=Nobody|"
-                        "emul1=%1|screen1=|screen2=%2")
-                    .arg(disk, shot)));
-        turrican = t.catalogue.addGame(rec("titolo=Turrican|sh=Rainbow Arts|formato=Amiga 2.x|"
-                                           "song=" +
-                                           song + "|screen1=" + shot + "|screen2=" + notPicture));
-        boulder = t.catalogue.addGame(
-            rec("titolo=Boulder Dash|formato=C128|emul1=/games/bd.d64|screen1=/shots/bd.png|"
-                "note=uniqueword"));
+        giana = add(game({{F::Title, "Giana Sisters"},
+                          {F::Publisher, "Rainbow Arts"},
+                          {F::Team, "Time Warp"},
+                          {F::Year, "1987"},
+                          {F::Genre, "Platform"},
+                          {F::Machine, "C64"},
+                          {F::Design, ""},
+                          {F::Programming, "Armin Gessert, Manfred Trenz"},
+                          {F::Music, "Chris Huelsbeck"},
+                          {F::AdditionalDesign, "Nobody"},
+                          {F::AdditionalProgramming, "Jan Hill"},
+                          {F::GameFile, disk},
+                          {F::Screenshot1, ""},
+                          {F::Screenshot2, shot}}));
+        turrican = add(game({{F::Title, "Turrican"},
+                             {F::Publisher, "Rainbow Arts"},
+                             {F::Machine, "Amiga 2.x"},
+                             {F::MusicFile, song},
+                             {F::Screenshot1, shot},
+                             {F::Screenshot2, notPicture}}));
+        boulder = add(game({{F::Title, "Boulder Dash"},
+                            {F::Machine, "C128"},
+                            {F::Note, "uniqueword"},
+                            {F::GameFile, "/games/bd.d64"},
+                            {F::Screenshot1, "/shots/bd.png"}}));
     }
 
     // The eight settings as the window and the context hold them.
@@ -52,23 +64,23 @@ protected:
         return find<QLabel>(name)->palette().color(QPalette::Window);
     }
 
-    static QStringList entries(QListWidget *list)
+    static QStringList entries(QListView *list)
     {
         QStringList out;
-        for (int i = 0; i < list->count(); ++i)
-            out << list->item(i)->text();
+        for (int i = 0; i < list->model()->rowCount(); ++i)
+            out << list->model()->index(i, 0).data().toString();
         return out;
     }
 
     QString shot, notPicture;
-    int giana = 0, turrican = 0, boulder = 0;
+    GameId giana = 0, turrican = 0, boulder = 0;
 };
 
 } // namespace
 
 TEST_F(MainWindowTest, StateFileIsReadAtLoadAndWrittenAtClose)
 {
-    t.catalogue.addGame(rec("titolo=Both|formato=C64|emul1=x|song=y"));
+    add("Both", "C64", "x", "y");
     const QStringList all{"Both", "Boulder Dash", "Giana Sisters", "Turrican"};
     struct Case {
         QByteArray content; // null: no file
@@ -113,7 +125,8 @@ TEST_F(MainWindowTest, FilterBoxesNarrowOrUntickThemselvesOnce)
     box("soundBox")->click();
 
     // No game has a song: the tick is undone, the message shown once, the list kept.
-    EXPECT_TRUE(catalogue::run(t.catalogue.db(), "update tabella1 set song = ''"));
+    for (const GameId id : {giana, turrican, boulder})
+        edit(id, [](Game &g) { g.musicFile = ""; });
     box("soundBox")->click();
     EXPECT_FALSE(box("soundBox")->isChecked());
     EXPECT_EQ(t.dialogs.messages(), QStringList{"No record found for Sound"});
@@ -121,8 +134,7 @@ TEST_F(MainWindowTest, FilterBoxesNarrowOrUntickThemselvesOnce)
     EXPECT_EQ(w->listCount(), 3);
     // That was the program's untick: the next tick is the user's and refreshes again.
     t.dialogs.clear();
-    EXPECT_TRUE(catalogue::run(t.catalogue.db(), "update tabella1 set song = 'a.sid' where id = ?",
-                               {giana}));
+    edit(giana, [](Game &g) { g.musicFile = "a.sid"; });
     box("soundBox")->click();
     EXPECT_TRUE(box("soundBox")->isChecked());
     EXPECT_TRUE(t.dialogs.shown.isEmpty());
@@ -190,7 +202,7 @@ TEST_F(MainWindowTest, DetailPanelFollowsTheSelection)
               "Amiga 2.x");
     EXPECT_EQ(lamp("gameLamp"), kGreen);
     EXPECT_EQ(lamp("musicLamp"), kRed);
-    EXPECT_EQ(entries(find<QListWidget>("programmingList")),
+    EXPECT_EQ(entries(find<QListView>("programmingList")),
               (QStringList{"Armin Gessert", "Manfred Trenz", "",
                            "----------- Additional -----------", "Jan Hill"}));
     EXPECT_TRUE(find<QLabel>("noScreenshot1")->isVisible()); // screen1 empty
@@ -221,14 +233,14 @@ TEST_F(MainWindowTest, DetailPanelFollowsTheSelection)
     // A double-click on a name searches for it, on the separator or a blank line it does
     // nothing; a right-click pops up its menu.
     select(giana);
-    auto *credits = find<QListWidget>("programmingList");
+    auto *credits = find<QListView>("programmingList");
     for (int row : {3, 2})
         QTest::mouseDClick(credits->viewport(), Qt::LeftButton, {},
-                           credits->visualItemRect(credits->item(row)).center());
+                           credits->visualRect(credits->model()->index(row, 0)).center());
     EXPECT_TRUE(t.dialogs.shown.isEmpty());
     EXPECT_EQ(text("searchLabel"), "");
     QTest::mouseDClick(credits->viewport(), Qt::LeftButton, {},
-                       credits->visualItemRect(credits->item(4)).center());
+                       credits->visualRect(credits->model()->index(4, 0)).center());
     EXPECT_EQ(text("searchLabel"), "Search for: Jan Hill");
     EXPECT_EQ(titles(), QStringList{"Giana Sisters"});
     QTest::mouseClick(find<QLabel>("genreLabel"), Qt::RightButton, {}, QPoint(2, 2));
@@ -244,11 +256,12 @@ TEST_F(MainWindowTest, ActivationRefreshesAfterAnotherProgramsCommit)
         QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "otherProgram");
         other.setDatabaseName(t.catalogue.path());
         ASSERT_TRUE(other.open());
-        QSqlQuery q(other);
-        EXPECT_TRUE(q.exec(QString("update tabella1 set titolo='Turrican II', sh='Factor 5' "
-                                   "where id=%1")
-                               .arg(turrican)));
-        EXPECT_TRUE(q.exec("insert into tabella1 (titolo, formato) values ('Alien', 'C64')"));
+        CatalogueStore elsewhere(other);
+        Game changed = elsewhere.game(turrican).value();
+        changed.title = "Turrican II";
+        changed.publisher = "Factor 5";
+        EXPECT_TRUE(elsewhere.updateFields(changed, Game::fields()).ok());
+        EXPECT_TRUE(elsewhere.addGame(game({{F::Title, "Alien"}, {F::Machine, "C64"}})).ok());
     }
     QSqlDatabase::removeDatabase("otherProgram");
     EXPECT_EQ(w->listCount(), 3); // nothing happens before the window is activated
@@ -267,12 +280,12 @@ TEST_F(MainWindowTest, LayoutModesFollowTheSettings)
     Q_EMIT t.ctx->windows.events().settingsChanged();
     const int shortHeight = w->height();
     select(giana);
-    EXPECT_TRUE(entries(find<QListWidget>("programmingList")).isEmpty());
+    EXPECT_TRUE(entries(find<QListView>("programmingList")).isEmpty());
     EXPECT_TRUE(find<QLabel>("screenshot2")->pixmap().isNull());
     t.ctx->settings = {};
     Q_EMIT t.ctx->windows.events().settingsChanged();
     EXPECT_GT(w->height(), shortHeight);
-    EXPECT_EQ(entries(find<QListWidget>("programmingList")).size(), 5);
+    EXPECT_EQ(entries(find<QListView>("programmingList")).size(), 5);
     EXPECT_FALSE(find<QLabel>("screenshot2")->pixmap().isNull());
 }
 
@@ -281,26 +294,33 @@ TEST_F(MainWindowTest, OtherWindowsChangesShowInTheListAndPanel)
     open();
     select(giana);
     // Saved elsewhere: the entry moves with its new title, stays selected, lamps follow.
-    EXPECT_TRUE(catalogue::run(t.catalogue.db(),
-                               "update tabella1 set titolo='Zzap', emul1='' where id=?", {giana}));
+    edit(giana, [](Game &g) {
+        g.title = "Zzap";
+        g.gameFile = "";
+    });
     Q_EMIT t.ctx->windows.events().gameSaved(giana);
     expectScene({"Boulder Dash", "Turrican", "Zzap"}, 2, "Zzap");
     EXPECT_EQ(lamp("gameLamp"), kRed);
 
     // A new game is selected when listed; one the filters keep out leaves the shown one.
-    const int added = t.catalogue.addGame(rec("titolo=Alpha|formato=C64"));
+    const GameId added = add(game({{F::Title, "Alpha"}, {F::Machine, "C64"}}));
     Q_EMIT t.ctx->windows.events().gameAdded(added);
     expectScene({"Alpha", "Boulder Dash", "Turrican", "Zzap"}, 0, "Alpha");
     box("amigaBox")->click();
     select(boulder);
-    const int unlisted = t.catalogue.addGame(rec("titolo=Amiga One|formato=Amiga"));
+    const GameId unlisted = add(game({{F::Title, "Amiga One"}, {F::Machine, "Amiga"}}));
     Q_EMIT t.ctx->windows.events().gameAdded(unlisted);
     expectScene({"Alpha", "Boulder Dash", "Zzap"}, 1, "Boulder Dash");
 
+    // Many at once (a folder scan): read again, the shown game kept.
+    add("Aardvark", "C64");
+    Q_EMIT t.ctx->windows.events().gamesChanged();
+    expectScene({"Aardvark", "Alpha", "Boulder Dash", "Zzap"}, 2, "Boulder Dash");
+
     // Deleted elsewhere: the entry in its place is selected.
-    EXPECT_TRUE(catalogue::run(t.catalogue.db(), "delete from tabella1 where id=?", {boulder}));
+    ASSERT_TRUE(store().deleteGame(boulder).ok());
     Q_EMIT t.ctx->windows.events().gameDeleted(boulder);
-    expectScene({"Alpha", "Zzap"}, 1, "Zzap");
+    expectScene({"Aardvark", "Alpha", "Zzap"}, 2, "Zzap");
     EXPECT_TRUE(t.dialogs.shown.isEmpty());
 }
 
@@ -308,7 +328,11 @@ TEST(Splash, HandsOverToTheMainWindowWhoseMenuOpensAbout)
 {
     TestContext t;
     const QString vice = writeFile(t.temp.filePath("x64sc"), "#!/bin/sh\n", true);
-    t.catalogue.setConfig({{"dbver", "3.1 beta"}, {"vice", vice}, {"uae", "/gone/fs-uae"}});
+    t.catalogue.setConfig({{"dbver", "3.1 beta"}}); // the catalogue's own, no program writes it
+    Configuration programs;
+    programs.vice = vice;
+    programs.uae = "/gone/fs-uae";
+    ASSERT_TRUE(CatalogueStore(t.catalogue.db()).saveConfiguration(programs).ok());
     registerBrowserWindows(*t.ctx);
     Splash splash(*t.ctx);
     splash.show();

@@ -144,33 +144,83 @@ TEST(CatalogueStore, ListsFilterSearchAndSortByFoldedTitle)
     CatalogueStore store(cat.db());
     const GameId zak = cat.addGame({{"titolo", "zak"}, {"formato", "C64"}, {"emul1", "/z.d64"}});
     const GameId eric = cat.addGame({{"titolo", "Éric"}, {"formato", "Amiga 1.3"}});
-    const GameId apb = cat.addGame({{"titolo", "APB"}, {"formato", "C128"}, {"song", ""}});
+    const GameId apb = cat.addGame({{"titolo", "APB"}, {"formato", "c128"}, {"song", ""}});
     const GameId odd = cat.addGame({{"titolo", "Odd"}, {"formato", "Spectrum"}});
     const GameId none = cat.addGame({{"formato", "C64"}, {"programming", "Eric Cœur"}});
+    const GameId mod = cat.addGame({{"titolo", "Rock'n [1] \"Hi\""},
+                                    {"formato", "Amiga 2.x"},
+                                    {"emul1", ""},
+                                    {"song", "r.mod"},
+                                    {"year", "1990"},
+                                    {"note", "eric"}});
     struct Case {
         const char *what;
         GameQuery query;
         QList<GameId> expected;
     } cases[] = {
-        {"both machines", {}, {none, apb, zak, eric}},
-        {"any code", {{true, true, false, false, true}, {}}, {none, apb, odd, zak, eric}},
-        {"C64 only", {{true, false}, {}}, {none, apb, zak}},
-        {"Amiga only", {{false, true}, {}}, {eric}},
-        {"playable", {{true, true, true}, {}}, {zak}},
-        {"sound: empty text is no file", {{true, true, false, true}, {}}, {}},
-        {"search is accent-blind", {{}, QStringLiteral("eric")}, {none, eric}},
+        {"both machines", {}, {none, apb, mod, zak, eric}},
+        {"any code", {{true, true, false, false, true}, {}}, {none, apb, odd, mod, zak, eric}},
+        {"C64 only, case-blind", {{true, false}, {}}, {none, apb, zak}},
+        {"Amiga only", {{false, true}, {}}, {mod, eric}},
+        {"playable: empty text is no file", {{true, true, true}, {}}, {zak}},
+        {"sound: empty text is no file", {{true, true, false, true}, {}}, {mod}},
+        {"search is accent-blind, skips the note", {{}, QStringLiteral("eric")}, {none, eric}},
         {"search with a wildcard", {{}, QStringLiteral("z?k")}, {zak}},
         {"two searches", {{}, QStringLiteral("eric+C64")}, {none}},
+        {"an empty first part", {{}, QStringLiteral("+1990")}, {mod}},
         {"a trailing + is text", {{}, QStringLiteral("APB+")}, {}},
+        {"three parts: the rest is one text", {{}, QStringLiteral("rock+n+hi")}, {}},
+        {"quotes are text", {{}, QStringLiteral("\"hi\"")}, {mod}},
+        {"an unbalanced bracket is literal", {{}, QStringLiteral("[1")}, {mod}},
+        {"a set", {{}, QStringLiteral("[lr]o")}, {mod}},
+        {"bound, never SQL", {{}, QStringLiteral("'; drop table tabella1; --")}, {}},
     };
     for (const Case &c : cases) {
         const auto rows = store.games(c.query);
         ASSERT_TRUE(rows.ok()) << c.what;
         EXPECT_EQ(ids(*rows), c.expected) << c.what;
+        EXPECT_EQ(ids(store.gameTitles(c.query).value()), c.expected) << c.what;
     }
-    EXPECT_EQ(store.games({}).value().at(1).machine, QStringLiteral("C128"));
+    EXPECT_EQ(store.games({}).value().at(1).machine, QStringLiteral("c128"));
+    EXPECT_EQ(store.gameTitles({}).value().at(1).machine, QString());
     EXPECT_TRUE(store.anyGame({false, true}).value());
-    EXPECT_FALSE(store.anyGame({false, false, false, true}).value());
+    EXPECT_FALSE(store.anyGame({true, false, true, true}).value());
+    const auto machines = store.machines({apb, odd, 999});
+    ASSERT_TRUE(machines.ok());
+    EXPECT_EQ(machines->value(apb), QStringLiteral("c128"));
+    EXPECT_EQ(machines->value(odd), QStringLiteral("Spectrum"));
+    EXPECT_FALSE(machines->contains(999));
+}
+
+TEST(CatalogueStore, TheListSortsAsTheCatalogueDoesKeepingEqualTitlesInOrder)
+{
+    TestCatalogue cat;
+    for (const char *title :
+         {"Élite", "eagle", "Zed", "émile 2", "Ärger", "apple", "ARGON", "ß-Team", "10 Great",
+          "1942", "Δelta", "delta", "", "  spaced", "Ölfass", "APPLE"})
+        cat.addGame({{"titolo", QString::fromUtf8(title)}, {"formato", "C64"}});
+    cat.addGame({{"formato", "C64"}}); // Null title
+    QSqlQuery q(cat.db());
+    ASSERT_TRUE(q.exec(QStringLiteral("select id from tabella1 order by titolo, id")));
+    QList<GameId> bySql;
+    while (q.next())
+        bySql << q.value(0).toLongLong();
+    EXPECT_EQ(ids(CatalogueStore(cat.db()).gameTitles({}).value()), bySql);
+}
+
+TEST(CatalogueStore, ARefusedDeleteKeepsTheRowAndNoTransactionOpen)
+{
+    TestCatalogue cat;
+    CatalogueStore store(cat.db());
+    const GameId a = cat.addGame({{"titolo", "A"}});
+    const GameId b = cat.addGame({{"titolo", "B' or 1=1 --"}});
+    ASSERT_TRUE(store.deleteGame(b).ok());
+    EXPECT_EQ(cat.count(), 1);
+    QSqlQuery(cat.db()).exec(QStringLiteral("create trigger keep before delete on tabella1 "
+                                            "begin select raise(abort, 'kept by a rule'); end"));
+    EXPECT_TRUE(store.deleteGame(a).error().contains(QStringLiteral("kept by a rule")));
+    EXPECT_EQ(cat.count(), 1);
+    EXPECT_TRUE(store.addGame(Game()).ok()); // the write lock was given back
 }
 
 TEST(CatalogueStore, TheConfigurationRoundTripsWithEmptyPathsAsNull)

@@ -1,0 +1,127 @@
+// The game list pane's controls.
+#include "gamelistpane.h"
+
+#include "appcontext.h"
+#include "cataloguestore.h"
+#include "gamelistdelegate.h"
+#include "gamelistmodel.h"
+#include "namedwidget.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace browser
+{
+
+GameListPane::GameListPane(AppContext &ctx, QWidget *parent)
+    : QWidget(parent), m_ctx(ctx), m_model(new GameListModel(this))
+{
+    setObjectName(QStringLiteral("gameListPane"));
+    // The narrowest list with which the window fits an 800-pixel-wide screen.
+    setMinimumWidth(200);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    auto *countRow = new QHBoxLayout;
+    auto *caption = new QLabel(tr("Games"), this);
+    QFont bold = caption->font();
+    bold.setBold(true);
+    caption->setFont(bold);
+    m_countLabel = namedWidget<QLabel>(QStringLiteral("countLabel"), QStringLiteral("0"), this);
+    m_countLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    countRow->addWidget(caption);
+    countRow->addStretch(1);
+    countRow->addWidget(m_countLabel);
+    layout->addLayout(countRow);
+
+    buildSearchRow(layout);
+    buildFilterBoxes(layout);
+    buildGameList(layout);
+}
+
+void GameListPane::buildSearchRow(QVBoxLayout *layout)
+{
+    auto *row = new QHBoxLayout;
+    m_findEdit = namedWidget<QLineEdit>(QStringLiteral("findEdit"), this);
+    m_findEdit->setPlaceholderText(tr("Text to find"));
+    m_findEdit->setClearButtonEnabled(true);
+    m_findEdit->installEventFilter(this); // Escape clears the search
+    auto *find = namedWidget<QPushButton>(QStringLiteral("findButton"), tr("&Find"), this);
+    auto *all = namedWidget<QPushButton>(QStringLiteral("allButton"), tr("A&LL"), this);
+    row->addWidget(m_findEdit, 1);
+    row->addWidget(find);
+    row->addWidget(all);
+    layout->addLayout(row);
+    auto *findShortcut = new QAction(this);
+    findShortcut->setShortcut(QKeySequence::Find);
+    findShortcut->setShortcutContext(Qt::WindowShortcut);
+    addAction(findShortcut);
+    connect(findShortcut, &QAction::triggered, this, [this] {
+        m_findEdit->setFocus(Qt::ShortcutFocusReason);
+        m_findEdit->selectAll();
+    });
+    connect(m_findEdit, &QLineEdit::returnPressed, this, &GameListPane::onFindClicked);
+    connect(find, &QPushButton::clicked, this, &GameListPane::onFindClicked);
+    connect(all, &QPushButton::clicked, this, &GameListPane::onShowAllClicked);
+
+    m_searchLabel = namedWidget<QLabel>(QStringLiteral("searchLabel"), QString(), this);
+    m_searchLabel->setStyleSheet(QStringLiteral("color: palette(highlight);"));
+    layout->addWidget(m_searchLabel);
+}
+
+void GameListPane::buildFilterBoxes(QVBoxLayout *layout)
+{
+    auto *boxes = new QGridLayout;
+    // Mnemonics apart from each other and from the menu bar's (C, G, M, U, ?).
+    m_c64Box = namedWidget<QCheckBox>(QStringLiteral("c64Box"), tr("C&64"), this);
+    m_amigaBox = namedWidget<QCheckBox>(QStringLiteral("amigaBox"), tr("&Amiga"), this);
+    m_playableBox = namedWidget<QCheckBox>(QStringLiteral("playableBox"), tr("Playa&ble"), this);
+    m_soundBox = namedWidget<QCheckBox>(QStringLiteral("soundBox"), tr("&Sound"), this);
+    // Designed defaults, kept when there is no state file.
+    m_c64Box->setChecked(true);
+    m_amigaBox->setChecked(true);
+    boxes->addWidget(m_c64Box, 0, 0);
+    boxes->addWidget(m_amigaBox, 0, 1);
+    boxes->addWidget(m_playableBox, 1, 0);
+    boxes->addWidget(m_soundBox, 1, 1);
+    layout->addLayout(boxes);
+    // Program changes count as clicks too, as the filter rules expect.
+    connect(m_c64Box, &QCheckBox::toggled, this, [this] { onMachineBoxToggled(m_c64Box); });
+    connect(m_amigaBox, &QCheckBox::toggled, this, [this] { onMachineBoxToggled(m_amigaBox); });
+    connect(m_playableBox, &QCheckBox::toggled, this,
+            [this] { onFileBoxToggled(FileBox::Playable); });
+    connect(m_soundBox, &QCheckBox::toggled, this, [this] { onFileBoxToggled(FileBox::Sound); });
+}
+
+void GameListPane::buildGameList(QVBoxLayout *layout)
+{
+    m_view = namedWidget<QListView>(QStringLiteral("gameList"), this);
+    m_view->setModel(m_model);
+    // A machine that cannot be read is not drawn.
+    m_model->setMachineReader([this](const QList<GameId> &ids) {
+        return CatalogueStore(m_ctx.db()).machines(ids).valueOr({});
+    });
+    m_view->setItemDelegate(new GameListDelegate(m_view));
+    m_view->setUniformItemSizes(true);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setAlternatingRowColors(true);
+    m_view->viewport()->installEventFilter(this); // the pop-up menu
+    m_view->installEventFilter(this);             // Enter plays, Delete deletes
+    connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (const int row = currentRow(); !m_programSelects && row >= 0)
+            Q_EMIT gameChosen(gameAt(row));
+    });
+    connect(m_view, &QListView::doubleClicked, this,
+            [this] { Q_EMIT commandRequested(GameCommand::Modify); });
+    layout->addWidget(m_view, 1);
+}
+
+} // namespace browser
