@@ -183,6 +183,13 @@ Outcome CatalogueStore::updateFields(const Game &game, const QList<Game::Field> 
     catalogue::WriteTransaction transaction(m_db);
     if (!transaction.isOpen())
         return failure(transaction.error());
+    if (const Outcome written = writeFields(game, fields); !written)
+        return written;
+    return transaction.commit();
+}
+
+Outcome CatalogueStore::writeFields(const Game &game, const QList<Game::Field> &fields)
+{
     if (fields.isEmpty()) {
         // Nothing to write; the row must still be there.
         const auto row = catalogue::fetchOne(
@@ -191,25 +198,53 @@ Outcome CatalogueStore::updateFields(const Game &game, const QList<Game::Field> 
             return row.failure();
         if (!row->has_value())
             return failure(gameGoneText());
-    } else {
-        QStringList assignments;
-        QVariantList values;
-        for (const Game::Field f : fields) {
-            assignments << column(f) + QStringLiteral("=?");
-            values << bound(game.value(f));
-        }
-        values << game.id;
-        const Result<QSqlQuery> q =
-            catalogue::run(m_db,
-                           QStringLiteral("update tabella1 set %1 where id=?")
-                               .arg(assignments.join(QLatin1Char(','))),
-                           values);
-        if (!q)
-            return q.failure();
-        if (q->numRowsAffected() < 1)
-            return failure(gameGoneText());
+        return {};
     }
-    return transaction.commit();
+    QStringList assignments;
+    QVariantList values;
+    for (const Game::Field f : fields) {
+        assignments << column(f) + QStringLiteral("=?");
+        values << bound(game.value(f));
+    }
+    values << game.id;
+    const Result<QSqlQuery> q = catalogue::run(
+        m_db,
+        QStringLiteral("update tabella1 set %1 where id=?").arg(assignments.join(QLatin1Char(','))),
+        values);
+    if (!q)
+        return q.failure();
+    if (q->numRowsAffected() < 1)
+        return failure(gameGoneText());
+    return {};
+}
+
+Result<GuardedUpdate> CatalogueStore::updateGameUnlessChanged(const Game &loaded,
+                                                              const Game &edited,
+                                                              const QList<Game::Field> &shown)
+{
+    Q_ASSERT(loaded.id == edited.id);
+    catalogue::WriteTransaction transaction(m_db);
+    if (!transaction.isOpen())
+        return failure(transaction.error());
+    Result<Game> stored = game(loaded.id);
+    if (!stored)
+        return stored.failure();
+    GuardedUpdate update;
+    for (const Game::Field f : Game::fields()) {
+        const QString &now = stored->value(f);
+        // Null and the empty text compare equal, as the editors store an empty box as Null.
+        if (shown.contains(f) && now != loaded.value(f) && now != edited.value(f))
+            update.changedElsewhere << f;
+    }
+    if (!update.written()) {
+        update.stored = std::move(*stored);
+        return update;
+    }
+    if (const Outcome written = writeFields(edited, loaded.differences(edited)); !written)
+        return written.failure();
+    if (const Outcome committed = transaction.commit(); !committed)
+        return committed.failure();
+    return update;
 }
 
 Outcome CatalogueStore::deleteGame(GameId id)

@@ -15,6 +15,14 @@
 
 #include <optional>
 
+// What a guarded update did: written, or held back because another program changed these
+// fields since the editor read the game; stored is the game as it is now.
+struct GuardedUpdate {
+    QList<Game::Field> changedElsewhere;
+    Game stored;
+    bool written() const { return changedElsewhere.isEmpty(); }
+};
+
 // The catalogue's games and configuration as typed records. The only C++ that names the
 // catalogue's tables and columns (with data/schema.sql): everything else reads and writes
 // Game and Configuration through it. Every value is bound; writes take the write lock at
@@ -46,6 +54,12 @@ public:
     Result<GameId> addGame(const Game &game);
     // Writes the fields in which edited differs from loaded, and nothing else.
     Outcome updateGame(const Game &loaded, const Game &edited);
+    // updateGame(loaded, edited), unless another program changed one of the shown fields
+    // since loaded was read and the write would undo that (the stored text differs from
+    // both loaded's and edited's). Then nothing is written. Compared and written under
+    // one write lock, so nobody changes the game in between.
+    Result<GuardedUpdate> updateGameUnlessChanged(const Game &loaded, const Game &edited,
+                                                  const QList<Game::Field> &shown);
     // Writes the given fields of game (its id names the row).
     Outcome updateFields(const Game &game, const QList<Game::Field> &fields);
     Outcome deleteGame(GameId id);
@@ -96,6 +110,8 @@ public:
                               const QList<Configuration::Path> &paths = Configuration::paths());
 
 private:
+    // updateFields inside the caller's write transaction.
+    Outcome writeFields(const Game &game, const QList<Game::Field> &fields);
     Result<QList<GameSummary>> listGames(const GameQuery &query, bool withMachines) const;
     Result<GameId> insertGame(const Game &game);
     bool hasTable(const QString &name) const;

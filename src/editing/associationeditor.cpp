@@ -1,9 +1,10 @@
 #include "associationeditor.h"
 
 #include "appcontext.h"
-#include "associationcolumns.h"
+#include "associationfields.h"
+#include "cataloguestore.h"
 #include "dialogs.h"
-#include "gamerecords.h"
+#include "editorrules.h"
 #include "opentest.h"
 #include "placement.h"
 #include "windowregistry.h"
@@ -32,7 +33,10 @@ AssociationEditor::AssociationEditor(AppContext &ctx, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_gameList, 1);
     layout->addLayout(buttons);
-    resize(360, 420);
+    // Room for long titles and a screenful of them, in the user's font.
+    m_gameList->setMinimumSize(fontMetrics().averageCharWidth() * 44,
+                               fontMetrics().lineSpacing() * 18);
+    resize(sizeHint());
 
     connect(m_okButton, &QPushButton::clicked, this, &AssociationEditor::onOkClicked);
     connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::close);
@@ -51,14 +55,13 @@ bool AssociationEditor::takeRequest(const AssociationRequest &request)
 void AssociationEditor::refreshList()
 {
     m_gameList->clear();
-    QString error;
-    const QList<gamerecords::GameEntry> games = gamerecords::gamesByMachinePrefix(
-        m_ctx.db(), associationColumns(m_request.kind).machinePrefix, &error);
-    if (!error.isEmpty()) {
-        reportReadFailure(m_ctx.dialogs, error);
+    const Result<QList<GameSummary>> games =
+        CatalogueStore(m_ctx.db()).gamesOfMachine(associationFields(m_request.kind).machinePrefix);
+    if (!games) {
+        reportReadFailure(m_ctx.dialogs, games.error());
         return;
     }
-    for (const gamerecords::GameEntry &game : games) {
+    for (const GameSummary &game : *games) {
         auto *item = new QListWidgetItem(game.title, m_gameList);
         item->setData(Qt::UserRole, game.id);
     }
@@ -77,19 +80,19 @@ void AssociationEditor::onOkClicked()
         refuse(tr("Select a game in the list first. Nothing was written."));
         return;
     }
-    const QStringList columns = associationColumns(m_request.kind).columns;
-    QVariantMap values;
+    const QList<Game::Field> fields = associationFields(m_request.kind).fields;
+    Game game;
+    game.id = item->data(Qt::UserRole).toLongLong();
     // Written as the player holds them: a missing or empty file clears the field.
-    for (int i = 0; i < columns.size(); ++i)
-        values.insert(columns.at(i), gamerecords::storedText(m_request.files.value(i)));
-    const int id = item->data(Qt::UserRole).toInt();
-    QString error;
-    if (!gamerecords::updateGame(m_ctx.db(), id, values, &error)) {
+    for (qsizetype i = 0; i < fields.size(); ++i)
+        game.value(fields.at(i)) = editorrules::storedText(m_request.files.value(i));
+    if (const Outcome written = CatalogueStore(m_ctx.db()).updateFields(game, fields); !written) {
         m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(tr("The game was not changed: %1").arg(error),
+        m_ctx.dialogs.message(tr("The game was not changed: %1").arg(written.error()),
                               Dialogs::Icon::Critical, tr("Error"));
         return;
     }
+    const int id = int(game.id);
     WindowEvents &events = m_ctx.windows.events();
     Q_EMIT events.associationMade(m_request.kind, id);
     Q_EMIT events.gameSaved(id);

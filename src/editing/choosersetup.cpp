@@ -85,41 +85,30 @@ ChooserSetup chooserSetup(ChooserPurpose purpose)
     return {};
 }
 
-QString gameDiskColumn(int counter)
-{
-    switch (counter) {
-    case 0:
-        return QStringLiteral("emul1");
-    case 1:
-        return QStringLiteral("df1");
-    case 2:
-        return QStringLiteral("df2");
-    case 3:
-        return QStringLiteral("df3");
-    default:
-        return {};
-    }
-}
-
 bool offersOtherDisk(const QString &machine)
 {
     return machine.startsWith(QLatin1String("Ami"));
 }
 
-QString storeColumn(ChooserStore store)
+std::optional<Game::Field> storedField(ChooserStore store, int diskCounter)
 {
+    using F = Game::Field;
+    static constexpr F kDisks[kMaxGameDisks] = {F::GameFile, F::Drive2, F::Drive3, F::Drive4};
     switch (store) {
-    case ChooserStore::Song:
-        return QStringLiteral("song");
-    case ChooserStore::Screenshot1:
-        return QStringLiteral("screen1");
-    case ChooserStore::Screenshot2:
-        return QStringLiteral("screen2");
     case ChooserStore::GameDisks:
+        if (diskCounter < 0 || diskCounter >= kMaxGameDisks)
+            return std::nullopt;
+        return kDisks[diskCounter];
+    case ChooserStore::Song:
+        return F::MusicFile;
+    case ChooserStore::Screenshot1:
+        return F::Screenshot1;
+    case ChooserStore::Screenshot2:
+        return F::Screenshot2;
     case ChooserStore::None:
         break;
     }
-    return {};
+    return std::nullopt;
 }
 
 namespace

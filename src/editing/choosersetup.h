@@ -1,9 +1,12 @@
 #pragma once
 
 #include "browsingpane.h"
+#include "game.h"
 #include "windowrequests.h"
 
 #include <QString>
+
+#include <optional>
 
 // How much of the chooser a purpose shows.
 enum class ChooserWidth {
@@ -15,7 +18,7 @@ enum class ChooserWidth {
 // Where a Store… purpose writes its pick.
 enum class ChooserStore {
     None,      // the pick goes back to the opener
-    GameDisks, // emul1, df1, df2, df3 in turn
+    GameDisks, // the game file, then the other drives in turn
     Song,
     Screenshot1,
     Screenshot2,
@@ -37,15 +40,12 @@ ChooserSetup chooserSetup(ChooserPurpose purpose);
 // A series of game disk picks stores at most this many disks.
 constexpr int kMaxGameDisks = 4;
 
-// The column that the disk counter's next "OK" stores into: emul1, df1, df2, df3, then
-// nothing.
-QString gameDiskColumn(int counter);
-
 // The chooser offers the next disk only for Amiga machines.
 bool offersOtherDisk(const QString &machine);
 
-// The column that a store writes (for GameDisks use gameDiskColumn).
-QString storeColumn(ChooserStore store);
+// The field a store writes: for GameDisks the one the disk counter's next "OK" fills,
+// nothing once the counter reaches kMaxGameDisks.
+std::optional<Game::Field> storedField(ChooserStore store, int diskCounter);
 
 // The file kinds the chooser offers for a purpose, the fitting one first and "All files"
 // last. Game and music picks follow the machine ("C…" the C64 family, else the Amiga); an

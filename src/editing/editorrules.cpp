@@ -1,8 +1,6 @@
 #include "editorrules.h"
 
 #include "dialogs.h"
-#include "editconflict.h"
-#include "gamerecords.h"
 
 #include <QCoreApplication>
 
@@ -43,34 +41,38 @@ bool asksOtherDrives(const QString &machine)
 
 PickTarget pickTarget(PickButton button)
 {
-    const QString games64 = QStringLiteral("game64");
-    const QString gamesAmiga = QStringLiteral("gameamiga");
-    const QString shots64 = QStringLiteral("screen64");
-    const QString shotsAmiga = QStringLiteral("screenamiga");
+    using F = Game::Field;
+    using P = Configuration::Path;
     switch (button) {
     case PickButton::Screenshot1:
-        return {ChooserPurpose::Screenshot1, -1, shots64, shotsAmiga};
+        return {ChooserPurpose::Screenshot1, F::Screenshot1, P::C64Screenshots,
+                P::AmigaScreenshots};
     case PickButton::Screenshot2:
-        return {ChooserPurpose::Screenshot2, -1, shots64, shotsAmiga};
+        return {ChooserPurpose::Screenshot2, F::Screenshot2, P::C64Screenshots,
+                P::AmigaScreenshots};
     case PickButton::Game:
-        return {ChooserPurpose::GameFile, 0, games64, gamesAmiga};
+        return {ChooserPurpose::GameFile, F::GameFile, P::C64Games, P::AmigaGames};
     case PickButton::Floppy1:
-        return {ChooserPurpose::GameFile, 1, games64, gamesAmiga};
+        return {ChooserPurpose::GameFile, F::Drive2, P::C64Games, P::AmigaGames};
     case PickButton::Floppy2:
-        return {ChooserPurpose::GameFile, 2, games64, gamesAmiga};
+        return {ChooserPurpose::GameFile, F::Drive3, P::C64Games, P::AmigaGames};
     case PickButton::Floppy3:
-        return {ChooserPurpose::GameFile, 3, games64, gamesAmiga};
+        return {ChooserPurpose::GameFile, F::Drive4, P::C64Games, P::AmigaGames};
     case PickButton::Music:
-        return {ChooserPurpose::MusicFile, -1, QStringLiteral("music64"),
-                QStringLiteral("musicamiga")};
+        return {ChooserPurpose::MusicFile, F::MusicFile, P::C64Music, P::AmigaMusic};
     }
     return {};
 }
 
-QString startColumn(PickButton button, const QString &machine)
+Configuration::Path startFolder(PickButton button, const QString &machine)
 {
     const PickTarget t = pickTarget(button);
-    return isC64Family(machine) ? t.c64Column : t.amigaColumn;
+    return isC64Family(machine) ? t.c64Folder : t.amigaFolder;
+}
+
+QString storedText(const QString &text)
+{
+    return text.isEmpty() ? QString() : text;
 }
 
 bool lacksTitleOrMachine(const QString &title, const QString &machine)
@@ -85,64 +87,6 @@ void refuseUnreadGame(Dialogs &dialogs)
                                                 "The game could not be read, so its fields "
                                                 "were not shown. Nothing was written."),
                     Dialogs::Icon::Critical, QCoreApplication::translate("EditorRules", "Error"));
-}
-
-namespace
-{
-
-// The texts' context: lupdate files a free function's tr() under its namespace, which the
-// program never asks for.
-class EditorRules
-{
-    Q_DECLARE_TR_FUNCTIONS(EditorRules)
-};
-
-enum class Answer { Overwrite, Reload, Cancel };
-
-Answer askAboutOtherChanges(Dialogs &dialogs, const QString &title, const QStringList &columns)
-{
-    QStringList fields;
-    for (const QString &column : columns)
-        fields << editconflict::fieldCaption(column);
-    dialogs.beep();
-    const int answer = dialogs.choose(
-        EditorRules::tr(
-            "Another program changed %1 while it was open here: %2.\n\nOverwrite those "
-            "changes with what this window shows, reload the game as it is stored now, or "
-            "cancel and go on editing?")
-            .arg(title.isEmpty() ? EditorRules::tr("this game") : title,
-                 fields.join(QStringLiteral(", "))),
-        Dialogs::Icon::Exclamation, EditorRules::tr("Changed Elsewhere"),
-        {EditorRules::tr("&Overwrite"), EditorRules::tr("&Reload"), EditorRules::tr("Cancel")}, 2,
-        2);
-    return static_cast<Answer>(qBound(0, answer, 2));
-}
-
-} // namespace
-
-Save saveOverLoaded(const QSqlDatabase &db, Dialogs &dialogs, int id, const QVariantMap &fields,
-                    const QVariantMap &loaded)
-{
-    QVariantMap baseline = loaded;
-    for (;;) {
-        const gamerecords::GuardedUpdate update =
-            gamerecords::updateGameUnlessChanged(db, id, fields, baseline);
-        if (update.written)
-            return {Save::Saved, {}, {}};
-        if (update.lostColumns.isEmpty())
-            return {Save::Failed, {}, update.error};
-        const QString title = update.stored.value(QStringLiteral("titolo")).toString();
-        switch (askAboutOtherChanges(dialogs, title, update.lostColumns)) {
-        case Answer::Overwrite:
-            for (auto it = baseline.begin(); it != baseline.end(); ++it)
-                it.value() = update.stored.value(it.key());
-            break;
-        case Answer::Reload:
-            return {Save::Reload, update.stored, {}};
-        case Answer::Cancel:
-            return {Save::Cancelled, {}, {}};
-        }
-    }
 }
 
 } // namespace editorrules

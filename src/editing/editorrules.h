@@ -1,16 +1,16 @@
 #pragma once
 
+#include "configuration.h"
+#include "game.h"
 #include "windowrequests.h"
 
 #include <QString>
 #include <QStringList>
-#include <QVariantMap>
 
 class Dialogs;
-class QSqlDatabase;
 
-// The rules of the record editor that do not depend on its widgets: the machine list,
-// what each pick button asks the chooser for, and the checks before saving.
+// The rules of the record editor that do not depend on its widgets: the machine list and
+// what each pick button asks the chooser for.
 namespace editorrules
 {
 
@@ -28,14 +28,14 @@ enum class PickButton { Screenshot1, Screenshot2, Game, Floppy1, Floppy2, Floppy
 
 struct PickTarget {
     ChooserPurpose purpose = ChooserPurpose::GameFile;
-    int diskSlot = -1;   // disk slot of a game pick (0 = "File Game"), -1 for other picks
-    QString c64Column;   // configuration column of the start folder for C64/C128 games
-    QString amigaColumn; // the same for every other machine
+    Game::Field field = Game::Field::GameFile;                         // the field the pick goes to
+    Configuration::Path c64Folder = Configuration::Path::C64Games;     // start folder for C64/C128
+    Configuration::Path amigaFolder = Configuration::Path::AmigaGames; // for every other machine
 };
 
 PickTarget pickTarget(PickButton button);
-// The configuration column that holds the start directory for this machine.
-QString startColumn(PickButton button, const QString &machine);
+// The configured folder a pick starts in for this machine.
+Configuration::Path startFolder(PickButton button, const QString &machine);
 
 // Nothing may be saved without a title and a machine text; blanks alone do not count.
 bool lacksTitleOrMachine(const QString &title, const QString &machine);
@@ -45,21 +45,11 @@ bool lacksTitleOrMachine(const QString &title, const QString &machine);
 // another code would be listed under neither machine.
 QString machineCode(const QString &text);
 
+// What an edit box stores: its text, or Null when it is empty.
+QString storedText(const QString &text);
+
 // Both editors refuse to store a game they could not read (its boxes are empty, not its
 // fields) and say so the same way.
 void refuseUnreadGame(Dialogs &dialogs);
-
-struct Save {
-    enum Outcome { Saved, Reload, Cancelled, Failed } outcome = Failed;
-    QVariantMap stored; // Reload: the game as stored now, to be shown
-    QString error;      // Failed: why
-};
-
-// Both editors store a game this way: the fields go over the game unless that would undo
-// a change another program made since `loaded` (the editor's columns as read) was read.
-// Then the user is told which fields changed and chooses: Overwrite (over the row as it
-// is now; asked again should it change once more), Reload, or Cancel to go on editing.
-Save saveOverLoaded(const QSqlDatabase &db, Dialogs &dialogs, int id, const QVariantMap &fields,
-                    const QVariantMap &loaded);
 
 } // namespace editorrules

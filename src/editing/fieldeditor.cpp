@@ -1,9 +1,10 @@
 #include "fieldeditor.h"
 
 #include "appcontext.h"
+#include "cataloguestore.h"
 #include "dialogs.h"
 #include "editorrules.h"
-#include "gamerecords.h"
+#include "gamesaver.h"
 #include "placement.h"
 #include "windowregistry.h"
 
@@ -40,7 +41,8 @@ FieldEditor::FieldEditor(AppContext &ctx, QWidget *parent)
     layout->addWidget(m_secondEdit);
     layout->addStretch(1);
     layout->addLayout(buttons);
-    resize(420, sizeHint().height());
+    m_firstEdit->setMinimumWidth(fontMetrics().averageCharWidth() * 52);
+    resize(sizeHint());
 
     connect(m_modifyButton, &QPushButton::clicked, this, &FieldEditor::onModifyClicked);
     connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::close);
@@ -49,36 +51,32 @@ FieldEditor::FieldEditor(AppContext &ctx, QWidget *parent)
 
 bool FieldEditor::takeRequest(const FieldEditorRequest &request)
 {
-    m_id = request.gameId;
     m_layout = fieldLayout(request.field);
     // A game no longer there shows empty boxes; "Modify" then says what is wrong. A game
     // that could not be read is reported at once: its empty boxes must not be stored.
-    QString error;
-    const auto loaded = gamerecords::loadGame(m_ctx.db(), m_id, &error);
-    const QVariantMap row = loaded.value_or(QVariantMap());
-    m_unread = !loaded && error != gamerecords::recordGoneText();
+    const Result<Game> game = CatalogueStore(m_ctx.db()).game(request.gameId);
+    m_unread = !game && game.error() != CatalogueStore::gameGoneText();
     if (m_unread) {
         m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(tr("The game could not be read: %1").arg(error),
+        m_ctx.dialogs.message(tr("The game could not be read: %1").arg(game.error()),
                               Dialogs::Icon::Critical, tr("Error"));
     }
+    Game shown = game.valueOr({});
+    shown.id = request.gameId;
     setWindowTitle(m_layout.caption);
     m_firstLabel->setText(m_layout.firstLabel);
     m_secondLabel->setVisible(m_layout.isPair());
     m_secondEdit->setVisible(m_layout.isPair());
     m_secondLabel->setText(m_layout.secondLabel);
-    showFields(row);
+    showFields(shown);
     return true;
 }
 
-void FieldEditor::showFields(const QVariantMap &row)
+void FieldEditor::showFields(const Game &game)
 {
-    m_firstEdit->setText(row.value(m_layout.firstColumn).toString());
-    m_secondEdit->setText(m_layout.isPair() ? row.value(m_layout.secondColumn).toString()
-                                            : QString());
-    m_loaded = {{m_layout.firstColumn, row.value(m_layout.firstColumn)}};
-    if (m_layout.isPair())
-        m_loaded.insert(m_layout.secondColumn, row.value(m_layout.secondColumn));
+    m_loaded = game;
+    m_firstEdit->setText(game.value(m_layout.first));
+    m_secondEdit->setText(m_layout.isPair() ? game.value(*m_layout.second) : QString());
 }
 
 void FieldEditor::onModifyClicked()
@@ -87,18 +85,22 @@ void FieldEditor::onModifyClicked()
         editorrules::refuseUnreadGame(m_ctx.dialogs);
         return;
     }
-    const editorrules::Save save = editorrules::saveOverLoaded(
-        m_ctx.db(), m_ctx.dialogs, m_id, m_layout.values(m_firstEdit->text(), m_secondEdit->text()),
-        m_loaded);
-    if (save.outcome == editorrules::Save::Reload)
-        showFields(save.stored);
-    if (save.outcome == editorrules::Save::Failed) {
+    Game edited = m_loaded;
+    edited.value(m_layout.first) = editorrules::storedText(m_firstEdit->text());
+    if (m_layout.isPair())
+        edited.value(*m_layout.second) = editorrules::storedText(m_secondEdit->text());
+    const Result<GameSaver::Save> save = GameSaver(CatalogueStore(m_ctx.db()), m_ctx.dialogs)
+                                             .saveOverLoaded(m_loaded, edited, m_layout.fields());
+    if (!save) {
         m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(tr("The change was not saved: %1").arg(save.error),
+        m_ctx.dialogs.message(tr("The change was not saved: %1").arg(save.error()),
                               Dialogs::Icon::Critical, tr("Error"));
+        return;
     }
-    if (save.outcome != editorrules::Save::Saved)
+    if (save->kind == GameSaver::Save::Reload)
+        showFields(save->stored);
+    if (save->kind != GameSaver::Save::Saved)
         return;
     close();
-    Q_EMIT m_ctx.windows.events().gameSaved(m_id);
+    Q_EMIT m_ctx.windows.events().gameSaved(int(m_loaded.id));
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "fieldlayout.h"
+#include "game.h"
 #include "windowrequests.h"
 
-#include <QVariantMap>
 #include <QWidget>
 
 class AppContext;
@@ -21,16 +21,15 @@ public:
     bool takeRequest(const FieldEditorRequest &request) override;
 
 private:
-    void showFields(const QVariantMap &row);
+    void showFields(const Game &game);
     void onModifyClicked();
 
     AppContext &m_ctx;
     FieldLayout m_layout;
-    int m_id = 0;
     // The game could not be read: its boxes are empty, not its fields.
     bool m_unread = false;
-    // The field's columns as last read: a save must not undo what others changed since.
-    QVariantMap m_loaded;
+    // The game as last read: a save must not undo what others changed since.
+    Game m_loaded;
     QLabel *m_firstLabel;
     QLineEdit *m_firstEdit;
     QLabel *m_secondLabel;

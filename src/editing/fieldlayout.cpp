@@ -1,7 +1,5 @@
 #include "fieldlayout.h"
 
-#include "gamerecords.h"
-
 #include <QCoreApplication>
 
 namespace
@@ -12,27 +10,25 @@ QString text(const char *source)
     return QCoreApplication::translate("FieldLayout", source);
 }
 
-FieldLayout single(const char *caption, const char *label, const char *column)
+using F = Game::Field;
+
+FieldLayout single(const char *caption, const char *label, F field)
 {
-    return {text(caption), text(label), QString::fromLatin1(column), {}, {}};
+    return {text(caption), text(label), field, {}, std::nullopt};
 }
 
-FieldLayout pair(const char *caption, const char *label, const char *column,
-                 const char *secondLabel, const char *secondColumn)
+FieldLayout pair(const char *caption, const char *label, F field, const char *secondLabel, F second)
 {
-    return {text(caption), text(label), QString::fromLatin1(column), text(secondLabel),
-            QString::fromLatin1(secondColumn)};
+    return {text(caption), text(label), field, text(secondLabel), second};
 }
 
 } // namespace
 
-QVariantMap FieldLayout::values(const QString &first, const QString &second) const
+QList<Game::Field> FieldLayout::fields() const
 {
-    QVariantMap map;
-    map.insert(firstColumn, gamerecords::storedText(first));
-    if (isPair())
-        map.insert(secondColumn, gamerecords::storedText(second));
-    return map;
+    if (second)
+        return {first, *second};
+    return {first};
 }
 
 FieldLayout fieldLayout(GameField field)
@@ -40,35 +36,36 @@ FieldLayout fieldLayout(GameField field)
     switch (field) {
     case GameField::Graphics:
         return pair(QT_TRANSLATE_NOOP("FieldLayout", "Modify Graphics"),
-                    QT_TRANSLATE_NOOP("FieldLayout", "Graphics"), "graphics",
-                    QT_TRANSLATE_NOOP("FieldLayout", "Additional Graphics"), "addgraphics");
+                    QT_TRANSLATE_NOOP("FieldLayout", "Graphics"), F::Graphics,
+                    QT_TRANSLATE_NOOP("FieldLayout", "Additional Graphics"), F::AdditionalGraphics);
     case GameField::Design:
         return pair(QT_TRANSLATE_NOOP("FieldLayout", "Modify Design"),
-                    QT_TRANSLATE_NOOP("FieldLayout", "Design"), "design",
-                    QT_TRANSLATE_NOOP("FieldLayout", "Additional Design"), "adddesign");
+                    QT_TRANSLATE_NOOP("FieldLayout", "Design"), F::Design,
+                    QT_TRANSLATE_NOOP("FieldLayout", "Additional Design"), F::AdditionalDesign);
     case GameField::Programming:
         return pair(QT_TRANSLATE_NOOP("FieldLayout", "Modify Programming"),
-                    QT_TRANSLATE_NOOP("FieldLayout", "Programming"), "programming",
-                    QT_TRANSLATE_NOOP("FieldLayout", "Additional Programming"), "addprogramming");
+                    QT_TRANSLATE_NOOP("FieldLayout", "Programming"), F::Programming,
+                    QT_TRANSLATE_NOOP("FieldLayout", "Additional Programming"),
+                    F::AdditionalProgramming);
     case GameField::Music:
         return pair(QT_TRANSLATE_NOOP("FieldLayout", "Modify Music"),
-                    QT_TRANSLATE_NOOP("FieldLayout", "Music"), "music",
-                    QT_TRANSLATE_NOOP("FieldLayout", "Additional Music"), "addmusic");
+                    QT_TRANSLATE_NOOP("FieldLayout", "Music"), F::Music,
+                    QT_TRANSLATE_NOOP("FieldLayout", "Additional Music"), F::AdditionalMusic);
     case GameField::Team:
         return single(QT_TRANSLATE_NOOP("FieldLayout", "Modify Team"),
-                      QT_TRANSLATE_NOOP("FieldLayout", "Team"), "team");
+                      QT_TRANSLATE_NOOP("FieldLayout", "Team"), F::Team);
     case GameField::Title:
         return single(QT_TRANSLATE_NOOP("FieldLayout", "Modify Title"),
-                      QT_TRANSLATE_NOOP("FieldLayout", "Title"), "titolo");
+                      QT_TRANSLATE_NOOP("FieldLayout", "Title"), F::Title);
     case GameField::Publisher:
         return single(QT_TRANSLATE_NOOP("FieldLayout", "Modify Publisher"),
-                      QT_TRANSLATE_NOOP("FieldLayout", "Publisher"), "sh");
+                      QT_TRANSLATE_NOOP("FieldLayout", "Publisher"), F::Publisher);
     case GameField::Genre:
         return single(QT_TRANSLATE_NOOP("FieldLayout", "Modify Genre"),
-                      QT_TRANSLATE_NOOP("FieldLayout", "Genre"), "tipo");
+                      QT_TRANSLATE_NOOP("FieldLayout", "Genre"), F::Genre);
     case GameField::Year:
         return single(QT_TRANSLATE_NOOP("FieldLayout", "Modify Year"),
-                      QT_TRANSLATE_NOOP("FieldLayout", "Year"), "year");
+                      QT_TRANSLATE_NOOP("FieldLayout", "Year"), F::Year);
     }
     return {};
 }

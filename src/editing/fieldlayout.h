@@ -1,23 +1,25 @@
 #pragma once
 
+#include "game.h"
 #include "windowrequests.h"
 
+#include <QList>
 #include <QString>
-#include <QVariantMap>
 
-// How the field editor shows one field: its caption, and the label and column of each box
+#include <optional>
+
+// How the field editor shows one field: its caption, and the label and field of each box
 // (a credit also has its "Additional" companion).
 struct FieldLayout {
     QString caption;
     QString firstLabel;
-    QString firstColumn;
+    Game::Field first = Game::Field::Title;
     QString secondLabel; // empty for a single field
-    QString secondColumn;
+    std::optional<Game::Field> second;
 
-    bool isPair() const { return !secondColumn.isEmpty(); }
-    // The columns to write from the two boxes (the second only for a pair); an empty text
-    // is stored as Null.
-    QVariantMap values(const QString &first, const QString &second) const;
+    bool isPair() const { return second.has_value(); }
+    // The fields the editor shows and writes.
+    QList<Game::Field> fields() const;
 };
 
 FieldLayout fieldLayout(GameField field);

@@ -3,8 +3,8 @@
 #include "appcontext.h"
 #include "browselists.h"
 #include "browsingpane.h"
+#include "cataloguestore.h"
 #include "dialogs.h"
-#include "gamerecords.h"
 #include "placement.h"
 #include "windowregistry.h"
 
@@ -17,17 +17,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace
 {
 
-// Twips sizes of the designed controls, with a floor so that paths stay readable on
-// today's fonts.
-int scaled(double twips, int floor)
-{
-    return std::max(twipsToPixels(twips), floor);
-}
+// A whole C64 or Amiga screenshot fits the preview unscaled.
+constexpr QSize kPreviewSize(320, 300);
 
 bool sameRequest(const FileChooserRequest &a, const FileChooserRequest &b)
 {
@@ -58,19 +52,18 @@ FileChooser::FileChooser(AppContext &ctx, QWidget *parent)
     m_previewFrame->setObjectName(QStringLiteral("previewFrame"));
     m_previewImage->setObjectName(QStringLiteral("previewImage"));
 
-    const int listWidth = scaled(2415, 220);
-    m_browsingPane->setFixedWidth(listWidth);
-    m_browsingPane->setMinimumHeight(scaled(3015, 240));
-    m_okButton->setFixedWidth((listWidth - 6) / 2);
-    m_cancelButton->setFixedWidth((listWidth - 6) / 2);
+    // Wide enough for folder names, tall enough for a dozen entries, in the user's font.
+    const QFontMetrics metrics = fontMetrics();
+    m_browsingPane->setFixedWidth(metrics.averageCharWidth() * 32);
+    m_browsingPane->setMinimumHeight(metrics.lineSpacing() * 14);
     m_previewFrame->setFrameShape(QFrame::Box);
-    m_previewFrame->setFixedSize(scaled(4335, 320), scaled(3975, 300));
+    m_previewFrame->setFixedSize(kPreviewSize);
 
     auto *left = new QVBoxLayout;
     left->addWidget(m_browsingPane, 1);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_okButton);
-    buttons->addWidget(m_cancelButton);
+    buttons->addWidget(m_okButton, 1);
+    buttons->addWidget(m_cancelButton, 1);
     left->addLayout(buttons);
     auto *row = new QHBoxLayout(this);
     row->addLayout(left);
@@ -139,8 +132,7 @@ QString FileChooser::machineOf(int gameId) const
 {
     if (gameId == 0)
         return {};
-    const auto row = gamerecords::loadGame(m_ctx.db(), gameId, nullptr);
-    return row ? row->value(QStringLiteral("formato")).toString() : QString();
+    return CatalogueStore(m_ctx.db()).game(gameId).valueOr({}).machine;
 }
 
 void FileChooser::applyWidth()
@@ -203,32 +195,32 @@ void FileChooser::onOkClicked()
 // the next disk of a series).
 bool FileChooser::store(const QString &path)
 {
-    const int id = m_request->gameId;
-    const QString column = m_setup.store == ChooserStore::GameDisks ? gameDiskColumn(m_diskCounter)
-                                                                    : storeColumn(m_setup.store);
-    QString error;
-    if (!column.isEmpty() && !gamerecords::updateGame(m_ctx.db(), id, {{column, path}}, &error)) {
-        m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(tr("The file was not stored: %1").arg(error), Dialogs::Icon::Critical,
-                              tr("Error"));
-        return false;
+    Game game;
+    game.id = m_request->gameId;
+    const std::optional<Game::Field> field = storedField(m_setup.store, m_diskCounter);
+    if (field) {
+        game.value(*field) = path;
+        if (const Outcome stored = CatalogueStore(m_ctx.db()).updateFields(game, {*field});
+            !stored) {
+            m_ctx.dialogs.beep();
+            m_ctx.dialogs.message(tr("The file was not stored: %1").arg(stored.error()),
+                                  Dialogs::Icon::Critical, tr("Error"));
+            return false;
+        }
+        Q_EMIT m_ctx.windows.events().gameSaved(int(game.id));
     }
-    if (!column.isEmpty())
-        Q_EMIT m_ctx.windows.events().gameSaved(id);
     if (m_setup.store != ChooserStore::GameDisks)
         return true;
-    if (!column.isEmpty())
+    if (field)
         ++m_diskCounter;
-    return !askForNextDisk(id);
+    return !askForNextDisk(int(game.id));
 }
 
 // True when the user wants another disk of an Amiga game.
 bool FileChooser::askForNextDisk(int gameId)
 {
-    QString error;
-    const auto row = gamerecords::loadGame(m_ctx.db(), gameId, &error);
-    if (!row || m_diskCounter == kMaxGameDisks ||
-        !offersOtherDisk(row->value(QStringLiteral("formato")).toString()))
+    const Result<Game> game = CatalogueStore(m_ctx.db()).game(gameId);
+    if (!game || m_diskCounter == kMaxGameDisks || !offersOtherDisk(game->machine))
         return false;
     m_ctx.dialogs.beep();
     return m_ctx.dialogs.ask(tr("Configure Other Disk?"), Dialogs::Icon::Question,

@@ -1,8 +1,8 @@
 #include "gameinfowindow.h"
 
 #include "appcontext.h"
+#include "cataloguestore.h"
 #include "dialogs.h"
-#include "gamerecords.h"
 #include "opentest.h"
 #include "placement.h"
 
@@ -27,7 +27,9 @@ GameInfoWindow::GameInfoWindow(AppContext &ctx, QWidget *parent)
     layout->addWidget(m_othersView);
     layout->addWidget(new QLabel(tr("Note"), this));
     layout->addWidget(m_noteView);
-    resize(420, 320);
+    // Room for a paragraph of credits, in the user's font.
+    m_othersView->setMinimumWidth(fontMetrics().averageCharWidth() * 56);
+    resize(sizeHint());
     centreOnScreen(this);
 }
 
@@ -38,16 +40,15 @@ bool GameInfoWindow::takeRequest(const GameInfoRequest &request)
     setWindowTitle(tr("Additional Info"));
     if (!checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue))
         return true;
-    QString error;
-    const auto row = gamerecords::loadGame(m_ctx.db(), request.gameId, &error);
-    if (!row) {
+    const Result<Game> game = CatalogueStore(m_ctx.db()).game(request.gameId);
+    if (!game) {
         m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(error, Dialogs::Icon::Critical, tr("Error"));
+        m_ctx.dialogs.message(game.error(), Dialogs::Icon::Critical, tr("Error"));
         return true;
     }
-    showGameInTitle(this, tr("Additional Info"), row->value(QStringLiteral("titolo")).toString());
-    m_othersView->setPlainText(row->value(QStringLiteral("others")).toString());
-    m_noteView->setPlainText(row->value(QStringLiteral("note")).toString());
+    showGameInTitle(this, tr("Additional Info"), game->title);
+    m_othersView->setPlainText(game->otherCredits);
+    m_noteView->setPlainText(game->note);
     return true;
 }
 

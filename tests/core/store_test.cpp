@@ -72,6 +72,58 @@ TEST(CatalogueStore, AnUpdateWritesOnlyTheChangedFields)
     EXPECT_EQ(loaded.differences(edited), QList<Game::Field>{Game::Field::Year});
 }
 
+// Another program changed the note between the editor's read and its save.
+TEST(CatalogueStore, AGuardedUpdateIsHeldBackOnlyByAChangeItWouldUndo)
+{
+    TestCatalogue cat;
+    CatalogueStore store(cat.db());
+    using F = Game::Field;
+    const QString null;
+    const struct {
+        const char *what;
+        QString loaded, stored, edited;
+        bool shown, heldBack;
+        QString after;
+    } cases[] = {
+        {"changed here only", "A", "A", "B", true, false, "B"},
+        {"changed elsewhere", "A", "C", "A", true, true, "C"},
+        {"changed on both sides", "A", "C", "B", true, true, "C"},
+        {"the same change", "A", "C", "C", true, false, "C"},
+        {"letter case", "elite", "Elite", "elite", true, true, "Elite"},
+        {"Null and empty are one", null, "", null, true, false, ""},
+        {"emptied elsewhere", "x", null, "x", true, true, ""},
+        {"not shown, not overwritten", "A", "C", "A", false, false, "C"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Game game = sampleGame();
+        game.note = c.stored;
+        game.id = store.addGame(game).value();
+        Game loaded = game;
+        loaded.note = c.loaded;
+        Game edited = loaded;
+        edited.note = c.edited;
+        edited.origin = Game::privateOrigin();
+        const QList<F> shown = c.shown ? QList<F>{F::Title, F::Note} : QList<F>{F::Title};
+        const auto update = store.updateGameUnlessChanged(loaded, edited, shown);
+        ASSERT_TRUE(update.ok()) << update.error().toStdString();
+        EXPECT_EQ(update->written(), !c.heldBack);
+        EXPECT_EQ(cat.value(int(game.id), QStringLiteral("note")).toString(), c.after);
+        EXPECT_EQ(cat.value(int(game.id), QStringLiteral("dbver")).toString(),
+                  c.heldBack ? game.origin : Game::privateOrigin());
+        EXPECT_EQ(update->stored, c.heldBack ? game : Game());
+    }
+
+    Game game = sampleGame();
+    game.id = store.addGame(game).value();
+    Game elsewhere = game;
+    elsewhere.title = elsewhere.publisher = elsewhere.drive2 = QStringLiteral("theirs");
+    ASSERT_TRUE(store.updateGame(game, elsewhere).ok());
+    const auto update = store.updateGameUnlessChanged(game, game, {F::Drive2, F::Note, F::Title});
+    ASSERT_TRUE(update.ok());
+    EXPECT_EQ(update->changedElsewhere, (QList<F>{F::Title, F::Drive2})) << "in field order";
+}
+
 TEST(CatalogueStore, AGoneGameIsSaidSoByEveryCall)
 {
     TestCatalogue cat;
@@ -83,6 +135,7 @@ TEST(CatalogueStore, AGoneGameIsSaidSoByEveryCall)
     EXPECT_EQ(store.title(42).error(), gone);
     EXPECT_EQ(store.updateFields(ghost, {Game::Field::Year}).error(), gone);
     EXPECT_EQ(store.updateFields(ghost, {}).error(), gone);
+    EXPECT_EQ(store.updateGameUnlessChanged(ghost, ghost, {Game::Field::Year}).error(), gone);
     EXPECT_EQ(store.deleteGame(42).error(), gone);
     // To findGame a gone game is no failure; an unreadable catalogue is.
     const auto found = store.findGame(42);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "database.h"
+#include "cataloguestore.h"
 #include "editingregistry.h"
 #include "testcatalogue.h"
 #include "widgettest.h"
@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
+#include <QSqlError>
+#include <QSqlQuery>
 
 // A test context with the editing windows registered, and short ways to read the catalogue.
 struct EditingContext : TestContext {
@@ -21,15 +23,21 @@ struct EditingContext : TestContext {
     WindowEvents &events() { return windows.events(); }
     QString text(int id, const char *column) { return catalogue.value(id, column).toString(); }
     bool null(int id, const char *column) { return catalogue.value(id, column).isNull(); }
-    void remove(int id)
+    void remove(int id) { ASSERT_TRUE(CatalogueStore(catalogue.db()).deleteGame(id).ok()); }
+    // Runs a statement as another program would, past the store.
+    void elsewhere(const QString &sql, const QVariantList &params = {})
     {
-        EXPECT_TRUE(catalogue::run(catalogue.db(), "delete from tabella1 where id=?", {id}));
+        QSqlQuery q(catalogue.db());
+        q.prepare(sql);
+        for (const QVariant &p : params)
+            q.addBindValue(p);
+        ASSERT_TRUE(q.exec()) << q.lastError().text().toStdString();
     }
     // Hides or restores the game table, so that a read in between fails.
     void hideGames(bool hide)
     {
-        EXPECT_TRUE(catalogue::run(catalogue.db(), hide ? "alter table tabella1 rename to hidden"
-                                                        : "alter table hidden rename to tabella1"));
+        elsewhere(hide ? "alter table tabella1 rename to hidden"
+                       : "alter table hidden rename to tabella1");
     }
     QString lastMessage() const { return dialogs.messages().value(dialogs.messages().size() - 1); }
 };

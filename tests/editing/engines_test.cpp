@@ -1,72 +1,57 @@
-#include "editconflict.h"
 #include "editingtest.h"
-#include "gamerecords.h"
+#include "gamesaver.h"
 
-using namespace gamerecords;
+#include <functional>
+#include <utility>
 
-TEST(GameRecords, HostileTextIsStoredVerbatimAndBadOrGuardedWritesLeaveNoTrace)
+namespace
+{
+
+// Lets another program change the catalogue while a choice is on screen.
+class MeddlingDialogs : public FakeDialogs
+{
+public:
+    std::function<void()> meddle;
+    int choose(const QString &text, Icon icon, const QString &title, const QStringList &buttons,
+               int defaultButton, int escapeButton) override
+    {
+        if (meddle)
+            std::exchange(meddle, {})();
+        return FakeDialogs::choose(text, icon, title, buttons, defaultButton, escapeButton);
+    }
+};
+
+} // namespace
+
+TEST(GameSaver, OverwriteIsAskedAgainAfterAnotherChangeAndKeepsWhatTheEditorDoesNotShow)
 {
     EditingContext tc;
-    QSqlDatabase db = tc.catalogue.db();
-    const QString tricky = "It's \"100%\" [fun] * ?; drop table tabella1; --";
-    QString error;
-    const int id = insertGame(db, {{"titolo", tricky}, {"FORMATO", "C64"}}, &error);
-    ASSERT_GT(id, 0) << error.toStdString();
-    EXPECT_EQ(tc.text(id, "titolo"), tricky);
-    EXPECT_EQ(tc.text(id, "formato"), "C64");
-    EXPECT_EQ(insertGame(db, {{"titolo", "X"}, {"id", 99}}, &error), 0);
-    EXPECT_EQ(insertGame(db, {{"titolo=titolo;--", "X"}}, &error), 0);
-    EXPECT_FALSE(updateGame(db, id, {{"titolo", "Changed"}, {"nosuch", "x"}}, &error));
-    EXPECT_EQ(tc.text(id, "titolo"), tricky);
-    // No transaction was left open.
-    EXPECT_GT(insertGame(db, {{"titolo", "Next"}}, &error), 0) << error.toStdString();
-    EXPECT_EQ(tc.catalogue.count(), 2);
-
-    const int guarded = insertGame(db, {{"titolo", "A"}, {"sh", "P"}}, nullptr);
-    // The publisher moved from Q to P elsewhere, and P is what is written: nothing is lost.
-    GuardedUpdate update = updateGameUnlessChanged(db, guarded, {{"titolo", "B"}, {"sh", "P"}},
-                                                   {{"titolo", "A"}, {"sh", "Q"}});
-    EXPECT_TRUE(update.written) << update.error.toStdString();
-    update = updateGameUnlessChanged(db, guarded, {{"titolo", "C"}, {"sh", "X"}},
-                                     {{"titolo", "A"}, {"sh", "P"}});
-    EXPECT_FALSE(update.written);
-    EXPECT_EQ(update.lostColumns, QStringList{"titolo"});
-    EXPECT_EQ(update.stored.value("titolo"), "B");
-    EXPECT_EQ(tc.text(guarded, "sh"), "P") << "nothing was written";
-    tc.remove(guarded);
-    update = updateGameUnlessChanged(db, guarded, {{"titolo", "C"}}, {{"titolo", "B"}});
-    EXPECT_FALSE(update.written);
-    EXPECT_EQ(update.error, recordGoneText());
-}
-
-TEST(EditConflict, LostAreTheColumnsChangedElsewhereThatTheSaveWouldUndo)
-{
-    const QVariant null{QMetaType(QMetaType::QString)};
-    using M = QVariantMap;
-    const auto title = [](const char *value) { return M{{"titolo", value}}; };
-    const struct {
-        const char *what;
-        M loaded, stored, written;
-        QStringList lost;
-    } cases[] = {
-        {"changed here only", title("A"), title("A"), title("B"), {}},
-        {"changed elsewhere", title("A"), title("C"), title("A"), {"titolo"}},
-        {"changed on both sides", title("A"), title("C"), title("B"), {"titolo"}},
-        {"the same change", title("A"), title("C"), title("C"), {}},
-        {"letter case", title("elite"), title("Elite"), title("elite"), {"titolo"}},
-        {"Null and empty are one", {{"note", null}}, {{"note", ""}}, {{"note", null}}, {}},
-        {"emptied elsewhere", {{"note", "x"}}, {{"note", null}}, {{"note", "x"}}, {"note"}},
-        {"written, not loaded", {}, {{"dbver", "Other"}}, {{"dbver", "Private"}}, {}},
-        {"loaded, not written", {{"sh", "A"}}, {{"sh", "B"}}, {}, {}},
-        {"catalogue order",
-         {{"sh", "A"}, {"titolo", "A"}, {"df1", "A"}},
-         {{"sh", "B"}, {"titolo", "B"}, {"df1", "B"}},
-         {{"sh", "A"}, {"titolo", "A"}, {"df1", "A"}},
-         {"titolo", "sh", "df1"}},
+    CatalogueStore store(tc.catalogue.db());
+    MeddlingDialogs dialogs;
+    GameSaver saver(store, dialogs);
+    const int id = tc.catalogue.addGame({{"titolo", "Elite"}, {"formato", "C64"}, {"voto", "7"}});
+    const Game loaded = store.game(id).value();
+    const auto retitle = [&](const char *title, const char *rating) {
+        Game now = store.game(id).value();
+        Game theirs = now;
+        theirs.title = QString::fromLatin1(title);
+        theirs.rating = QString::fromLatin1(rating);
+        ASSERT_TRUE(store.updateGame(now, theirs).ok());
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(editconflict::lostColumns(c.loaded, c.stored, c.written), c.lost) << c.what;
-    EXPECT_EQ(editconflict::fieldCaption("sh"), "Publisher");
-    EXPECT_EQ(editconflict::fieldCaption("df2"), "DF2:");
-    EXPECT_EQ(editconflict::fieldCaption("voto"), "voto");
+    retitle("Elite (Firebird)", "9");
+    dialogs.meddle = [&] { retitle("Elite (Acornsoft)", "8"); };
+    dialogs.choices = {0, 0}; // Overwrite, twice
+    Game edited = loaded;
+    edited.title = QStringLiteral("Elite Plus");
+    edited.machine = QStringLiteral(" c64 ");
+    const auto save = saver.saveChanges(loaded, edited, {Game::Field::Title});
+    ASSERT_TRUE(save.ok()) << save.error().toStdString();
+    EXPECT_EQ(save->kind, GameSaver::Save::Saved);
+    ASSERT_EQ(dialogs.questions().size(), 2);
+    EXPECT_TRUE(dialogs.questions().at(1).startsWith(
+        "Another program changed Elite (Acornsoft) while it was open here: Title."));
+    EXPECT_EQ(tc.text(id, "titolo"), "Elite Plus");
+    EXPECT_EQ(tc.text(id, "voto"), "8") << "not shown, not overwritten";
+    EXPECT_EQ(tc.text(id, "formato"), "C64");
+    EXPECT_EQ(tc.text(id, "dbver"), "Private");
 }
