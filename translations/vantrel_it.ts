@@ -237,13 +237,16 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
         <source>Error</source>
         <translation>Errore</translation>
     </message>
-    <message>
-        <source>File type not supported by emulator</source>
-        <translation>Tipo di file non supportato dall&apos;emulatore</translation>
-    </message>
+</context>
+<context>
+    <name>C64Start</name>
     <message>
         <source>Bad Configuration for %1</source>
         <translation>Configurazione errata per %1</translation>
+    </message>
+    <message>
+        <source>File type not supported by emulator</source>
+        <translation>Tipo di file non supportato dall&apos;emulatore</translation>
     </message>
 </context>
 <context>
@@ -361,34 +364,6 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
     <message>
         <source>Error</source>
         <translation>Errore</translation>
-    </message>
-    <message>
-        <source>Another program changed %1 while it was open here: %2.
-
-Overwrite those changes with what this window shows, reload the game as it is stored now, or cancel and go on editing?</source>
-        <translation>Un altro programma ha modificato %1 mentre era aperto qui: %2.
-
-Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare il gioco così com&apos;è memorizzato ora, oppure annullare e continuare a modificarlo?</translation>
-    </message>
-    <message>
-        <source>this game</source>
-        <translation>questo gioco</translation>
-    </message>
-    <message>
-        <source>Changed Elsewhere</source>
-        <translation>Modificato altrove</translation>
-    </message>
-    <message>
-        <source>&amp;Overwrite</source>
-        <translation>&amp;Sovrascrivi</translation>
-    </message>
-    <message>
-        <source>&amp;Reload</source>
-        <translation>&amp;Ricarica</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -658,6 +633,85 @@ Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare i
     </message>
 </context>
 <context>
+    <name>GameForm</name>
+    <message>
+        <source>&amp;Title</source>
+        <translation>&amp;Titolo</translation>
+    </message>
+    <message>
+        <source>Publisher</source>
+        <translation>Editore</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation>Genere</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Anno</translation>
+    </message>
+    <message>
+        <source>Machine</source>
+        <translation>Macchina</translation>
+    </message>
+    <message>
+        <source>Design / Concept</source>
+        <translation>Design / Ideazione</translation>
+    </message>
+    <message>
+        <source>Programming</source>
+        <translation>Programmazione</translation>
+    </message>
+    <message>
+        <source>Graphics</source>
+        <translation>Grafica</translation>
+    </message>
+    <message>
+        <source>Music / Sfx</source>
+        <translation>Musica / Effetti</translation>
+    </message>
+    <message>
+        <source>Additional</source>
+        <translation>Aggiuntivi</translation>
+    </message>
+    <message>
+        <source>Other Credits</source>
+        <translation>Altri crediti</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>File Game</source>
+        <translation>File gioco</translation>
+    </message>
+    <message>
+        <source>File Music</source>
+        <translation>File musica</translation>
+    </message>
+    <message>
+        <source>Screenshot 1</source>
+        <translation>Schermata 1</translation>
+    </message>
+    <message>
+        <source>Screenshot 2</source>
+        <translation>Schermata 2</translation>
+    </message>
+    <message>
+        <source>Amiga Disk</source>
+        <translation>Dischi Amiga</translation>
+    </message>
+    <message>
+        <source>CLOSE</source>
+        <translation>CHIUDI</translation>
+    </message>
+</context>
+<context>
     <name>GameInfoWindow</name>
     <message>
         <source>Additional Info</source>
@@ -688,14 +742,42 @@ Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare i
     </message>
 </context>
 <context>
-    <name>GameRecords</name>
+    <name>GameSaver</name>
     <message>
-        <source>The game record has no field &quot;%1&quot;.</source>
-        <translation>La scheda del gioco non ha il campo &quot;%1&quot;.</translation>
+        <source>Insert TITLE and C64/Amiga</source>
+        <translation>Inserisci TITOLO e C64/Amiga</translation>
     </message>
     <message>
-        <source>This game is no longer in the catalogue: it was deleted meanwhile.</source>
-        <translation>Questo gioco non è più nel catalogo: nel frattempo è stato eliminato.</translation>
+        <source>The machine must be one of: %1</source>
+        <translation>La macchina deve essere una tra: %1</translation>
+    </message>
+    <message>
+        <source>Another program changed %1 while it was open here: %2.
+
+Overwrite those changes with what this window shows, reload the game as it is stored now, or cancel and go on editing?</source>
+        <translation>Un altro programma ha modificato %1 mentre era aperto qui: %2.
+
+Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare il gioco così com&apos;è memorizzato ora, oppure annullare e continuare a modificarlo?</translation>
+    </message>
+    <message>
+        <source>this game</source>
+        <translation>questo gioco</translation>
+    </message>
+    <message>
+        <source>Changed Elsewhere</source>
+        <translation>Modificato altrove</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>&amp;Sovrascrivi</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Ricarica</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -1163,82 +1245,6 @@ Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare i
 <context>
     <name>RecordEditor</name>
     <message>
-        <source>&amp;Title</source>
-        <translation>&amp;Titolo</translation>
-    </message>
-    <message>
-        <source>Publisher</source>
-        <translation>Editore</translation>
-    </message>
-    <message>
-        <source>Genre</source>
-        <translation>Genere</translation>
-    </message>
-    <message>
-        <source>Team</source>
-        <translation>Team</translation>
-    </message>
-    <message>
-        <source>Year</source>
-        <translation>Anno</translation>
-    </message>
-    <message>
-        <source>Machine</source>
-        <translation>Macchina</translation>
-    </message>
-    <message>
-        <source>Design / Concept</source>
-        <translation>Design / Ideazione</translation>
-    </message>
-    <message>
-        <source>Programming</source>
-        <translation>Programmazione</translation>
-    </message>
-    <message>
-        <source>Graphics</source>
-        <translation>Grafica</translation>
-    </message>
-    <message>
-        <source>Music / Sfx</source>
-        <translation>Musica / Effetti</translation>
-    </message>
-    <message>
-        <source>Additional</source>
-        <translation>Aggiuntivi</translation>
-    </message>
-    <message>
-        <source>Other Credits</source>
-        <translation>Altri crediti</translation>
-    </message>
-    <message>
-        <source>Note</source>
-        <translation>Note</translation>
-    </message>
-    <message>
-        <source>File Game</source>
-        <translation>File gioco</translation>
-    </message>
-    <message>
-        <source>File Music</source>
-        <translation>File musica</translation>
-    </message>
-    <message>
-        <source>Screenshot 1</source>
-        <translation>Schermata 1</translation>
-    </message>
-    <message>
-        <source>Screenshot 2</source>
-        <translation>Schermata 2</translation>
-    </message>
-    <message>
-        <source>Amiga Disk</source>
-        <translation>Dischi Amiga</translation>
-    </message>
-    <message>
-        <source>CLOSE</source>
-        <translation>CHIUDI</translation>
-    </message>
-    <message>
         <source>Save Record</source>
         <translation>Salva scheda</translation>
     </message>
@@ -1273,14 +1279,6 @@ Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare i
     <message>
         <source>Amiga Games</source>
         <translation>Giochi Amiga</translation>
-    </message>
-    <message>
-        <source>Insert TITLE and C64/Amiga</source>
-        <translation>Inserisci TITOLO e C64/Amiga</translation>
-    </message>
-    <message>
-        <source>The machine must be one of: %1</source>
-        <translation>La macchina deve essere una tra: %1</translation>
     </message>
     <message>
         <source>The game was not saved: %1</source>
