@@ -1648,6 +1648,46 @@ I percorsi sono compilati ma non ancora memorizzati: OK in Configurazione di sis
         <source>image</source>
         <translation>immagine</translation>
     </message>
+    <message>
+        <source>--relink needs --from and --to, or --search.</source>
+        <translation>--relink richiede --from e --to, oppure --search.</translation>
+    </message>
+    <message>
+        <source>Add the games of the disk images below &lt;folder&gt; and exit (with --dry-run: only print them).</source>
+        <translation>Aggiunge i giochi delle immagini disco sotto &lt;folder&gt; ed esce (con --dry-run: li stampa soltanto).</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>cartella</translation>
+    </message>
+    <message>
+        <source>Find the catalogue&apos;s missing files again, with --from and --to or with --search, and exit (with --dry-run: only print what would change).</source>
+        <translation>Ritrova i file mancanti del catalogo, con --from e --to oppure con --search, ed esce (con --dry-run: stampa soltanto cosa cambierebbe).</translation>
+    </message>
+    <message>
+        <source>With --relink: the old beginning of the paths, such as C:\Games.</source>
+        <translation>Con --relink: il vecchio inizio dei percorsi, per esempio C:\Giochi.</translation>
+    </message>
+    <message>
+        <source>old</source>
+        <translation>vecchio</translation>
+    </message>
+    <message>
+        <source>With --relink: the folder that replaces the old beginning.</source>
+        <translation>Con --relink: la cartella che sostituisce il vecchio inizio.</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nuovo</translation>
+    </message>
+    <message>
+        <source>With --relink: a folder where missing files are looked for by name.</source>
+        <translation>Con --relink: una cartella in cui cercare per nome i file mancanti.</translation>
+    </message>
+    <message>
+        <source>Print the catalogue&apos;s missing files (id, what, path) and exit.</source>
+        <translation>Stampa i file mancanti del catalogo (id, cosa, percorso) ed esce.</translation>
+    </message>
 </context>
 <context>
     <name>browser::CreditBand</name>
@@ -1951,18 +1991,6 @@ I percorsi sono compilati ma non ancora memorizzati: OK in Configurazione di sis
         <translation>saltato</translation>
     </message>
     <message>
-        <source>Would add %1 games; %2 files skipped.
-</source>
-        <translation>Verrebbero aggiunti %1 giochi; %2 file saltati.
-</translation>
-    </message>
-    <message>
-        <source>Added %1 games; %2 files skipped.
-</source>
-        <translation>Aggiunti %1 giochi; %2 file saltati.
-</translation>
-    </message>
-    <message>
         <source>Would relink %1, still missing %2, ambiguous %3.
 </source>
         <translation>Verrebbero ricollegati %1, ancora mancanti %2, ambigui %3.
@@ -1972,6 +2000,34 @@ I percorsi sono compilati ma non ancora memorizzati: OK in Configurazione di sis
         <source>Relinked %1, still missing %2, ambiguous %3.
 </source>
         <translation>Ricollegati %1, ancora mancanti %2, ambigui %3.
+</translation>
+    </message>
+    <message>
+        <source>1 game</source>
+        <translation>1 gioco</translation>
+    </message>
+    <message>
+        <source>%1 games</source>
+        <translation>%1 giochi</translation>
+    </message>
+    <message>
+        <source>1 file skipped</source>
+        <translation>1 file saltato</translation>
+    </message>
+    <message>
+        <source>%1 files skipped</source>
+        <translation>%1 file saltati</translation>
+    </message>
+    <message>
+        <source>Would add %1; %2.
+</source>
+        <translation>Aggiungerebbe %1; %2.
+</translation>
+    </message>
+    <message>
+        <source>Added %1; %2.
+</source>
+        <translation>Aggiunti %1; %2.
 </translation>
     </message>
 </context>

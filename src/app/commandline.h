@@ -26,6 +26,7 @@ protected:
     // Whether the parsed line is refused all the same (see commandline::refusal).
     bool refused(bool positionalAllowed);
     bool namesCommand() const;
+    void refuse(const QString &why) { m_error = why; }
     // Whether the parsed line is the windows', given whether its run is.
     bool wantsWindows(bool runIsWindows) const;
     template <class Line> static bool windowsWanted(const QStringList &arguments)

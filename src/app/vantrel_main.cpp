@@ -5,6 +5,7 @@
 #include "c64dirlisting.h"
 #include "c64registry.h"
 #include "cataloguestore.h"
+#include "collectioncommands.h"
 #include "collectionregistry.h"
 #include "commandlinecheck.h"
 #include "configregistry.h"
@@ -57,6 +58,21 @@ int runListing(const QCommandLineParser &parser, const Options &o, const Paths &
     out.open(stdout, QIODevice::WriteOnly);
     err.open(stderr, QIODevice::WriteOnly);
     return browser::listGames(paths.catalogue, request, out, err);
+}
+
+// --scan, --relink and --missing: the collection's headless commands.
+int runCollection(Run run, const QCommandLineParser &parser, const Options &o, const Paths &paths)
+{
+    QFile out, err;
+    out.open(stdout, QIODevice::WriteOnly);
+    err.open(stderr, QIODevice::WriteOnly);
+    const bool dryRun = parser.isSet(o.dryRun);
+    if (run == Run::Scan)
+        return collection::scanFolder(paths.catalogue, parser.value(o.scan), dryRun, out, err);
+    if (run == Run::Relink)
+        return collection::relink(paths.catalogue, parser.value(o.from), parser.value(o.to),
+                                  parser.value(o.search), dryRun, out, err);
+    return collection::listMissing(paths.catalogue, out, err);
 }
 
 // A new per-user catalogue gets the emulators and players installed on PATH, once.
@@ -253,5 +269,7 @@ int main(int argc, char *argv[])
         return runPlay(parser, o, paths);
     if (run == Run::PlayMusic)
         return runPlayMusic(parser, o, paths);
+    if (run == Run::Scan || run == Run::Relink || run == Run::Missing)
+        return runCollection(run, parser, o, paths);
     return runWindows(paths, location.dataDir, *app);
 }

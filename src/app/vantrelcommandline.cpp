@@ -6,9 +6,10 @@ VantrelCommandLine::VantrelCommandLine()
 {
     m_parser.setApplicationDescription(tr("Catalogue and launcher for C64 and Amiga games."));
     const Options &o = m_options;
-    addOptions({o.catalogue, o.list, o.c64, o.amiga, o.playable, o.sound, o.find, o.play,
-                o.playMusic, o.with, o.entry, o.amigaTemplate, o.dryRun, o.dir},
-               {o.dir, o.list, o.play, o.playMusic});
+    addOptions({o.catalogue, o.list,      o.c64,  o.amiga, o.playable,      o.sound,  o.find,
+                o.play,      o.playMusic, o.with, o.entry, o.amigaTemplate, o.dryRun, o.dir,
+                o.scan,      o.relink,    o.from, o.to,    o.search,        o.missing},
+               {o.dir, o.list, o.play, o.playMusic, o.scan, o.relink, o.missing});
 }
 
 VantrelCommandLine::Run VantrelCommandLine::parse(const QStringList &arguments)
@@ -36,6 +37,20 @@ VantrelCommandLine::Run VantrelCommandLine::choose(bool parsed)
     const Options &o = m_options;
     if (m_parser.isSet(o.dir))
         return Run::Dir;
+    if (m_parser.isSet(o.scan))
+        return Run::Scan;
+    if (m_parser.isSet(o.relink)) {
+        // One of the two ways to look is needed, and a mapping needs both of its ends.
+        const bool mapping = m_parser.isSet(o.from) || m_parser.isSet(o.to);
+        if ((!mapping && !m_parser.isSet(o.search)) ||
+            (mapping && !(m_parser.isSet(o.from) && m_parser.isSet(o.to)))) {
+            refuse(tr("--relink needs --from and --to, or --search."));
+            return Run::Refused;
+        }
+        return Run::Relink;
+    }
+    if (m_parser.isSet(o.missing))
+        return Run::Missing;
     if (m_parser.isSet(o.list))
         return Run::List;
     if (m_parser.isSet(o.play))

@@ -10,7 +10,19 @@ class VantrelCommandLine : public CommandLine
     Q_DECLARE_TR_FUNCTIONS(VantrelCommandLine)
 
 public:
-    enum class Run { Windows, List, Dir, Play, PlayMusic, Help, Version, Refused };
+    enum class Run {
+        Windows,
+        List,
+        Dir,
+        Play,
+        PlayMusic,
+        Scan,
+        Relink,
+        Missing,
+        Help,
+        Version,
+        Refused
+    };
 
     struct Options {
         QCommandLineOption catalogue{QStringLiteral("catalogue"),
@@ -65,6 +77,34 @@ public:
             QStringLiteral("dir"),
             VantrelCommandLine::tr("Print the directory of a D64 or T64 image and exit."),
             VantrelCommandLine::tr("image")};
+        QCommandLineOption scan{
+            QStringLiteral("scan"),
+            VantrelCommandLine::tr("Add the games of the disk images below <folder> and exit "
+                                   "(with --dry-run: only print them)."),
+            VantrelCommandLine::tr("folder")};
+        QCommandLineOption relink{
+            QStringLiteral("relink"),
+            VantrelCommandLine::tr("Find the catalogue's missing files again, with --from and "
+                                   "--to or with --search, and exit (with --dry-run: only "
+                                   "print what would change).")};
+        QCommandLineOption from{
+            QStringLiteral("from"),
+            VantrelCommandLine::tr("With --relink: the old beginning of the paths, such as "
+                                   "C:\\Games."),
+            VantrelCommandLine::tr("old")};
+        QCommandLineOption to{
+            QStringLiteral("to"),
+            VantrelCommandLine::tr("With --relink: the folder that replaces the old beginning."),
+            VantrelCommandLine::tr("new")};
+        QCommandLineOption search{
+            QStringLiteral("search"),
+            VantrelCommandLine::tr("With --relink: a folder where missing files are looked "
+                                   "for by name."),
+            VantrelCommandLine::tr("folder")};
+        QCommandLineOption missing{
+            QStringLiteral("missing"),
+            VantrelCommandLine::tr("Print the catalogue's missing files (id, what, path) and "
+                                   "exit.")};
     };
 
     VantrelCommandLine();

@@ -66,7 +66,9 @@ int scanFolder(const QString &catalogue, const QString &folder, bool dryRun, QIO
         err.write((referenced.error() + u'\n').toUtf8());
         return 2;
     }
-    const ScanReport report = FolderScanner(folder, *referenced).scan(Progress::none());
+    // Stored paths name the files wherever the programs start from.
+    const ScanReport report =
+        FolderScanner(QFileInfo(folder).absoluteFilePath(), *referenced).scan(Progress::none());
     QList<GameId> ids(report.games.size(), 0);
     if (!dryRun) {
         const Result<QList<GameId>> added = store.addGames(report.games, Progress::none());
@@ -86,11 +88,18 @@ int scanFolder(const QString &catalogue, const QString &folder, bool dryRun, QIO
     for (const SkippedFile &file : report.skipped)
         writeLine(out,
                   {QCoreApplication::translate("collection", "skipped"), file.path, file.reason});
-    const QString summary =
-        dryRun
-            ? QCoreApplication::translate("collection", "Would add %1 games; %2 files skipped.\n")
-            : QCoreApplication::translate("collection", "Added %1 games; %2 files skipped.\n");
-    out.write(summary.arg(report.games.size()).arg(report.skipped.size()).toUtf8());
+    const auto games = int(report.games.size());
+    const auto skipped = int(report.skipped.size());
+    const QString gameCount =
+        games == 1 ? QCoreApplication::translate("collection", "1 game")
+                   : QCoreApplication::translate("collection", "%1 games").arg(games);
+    const QString skippedCount =
+        skipped == 1 ? QCoreApplication::translate("collection", "1 file skipped")
+                     : QCoreApplication::translate("collection", "%1 files skipped").arg(skipped);
+    const QString summary = dryRun
+                                ? QCoreApplication::translate("collection", "Would add %1; %2.\n")
+                                : QCoreApplication::translate("collection", "Added %1; %2.\n");
+    out.write(summary.arg(gameCount, skippedCount).toUtf8());
     return 0;
 }
 
@@ -101,12 +110,12 @@ int relink(const QString &catalogue, const QString &from, const QString &to, con
     if (!from.isEmpty()) {
         if (!isReadableFolder(to, err))
             return 2;
-        plan.mappings << PrefixMapping(from, to);
+        plan.mappings << PrefixMapping(from, QFileInfo(to).absoluteFilePath());
     }
     if (!search.isEmpty()) {
         if (!isReadableFolder(search, err))
             return 2;
-        plan.searchFolder = search;
+        plan.searchFolder = QFileInfo(search).absoluteFilePath();
     }
     const auto connection = openCatalogue(catalogue, dryRun, err);
     if (!connection)
