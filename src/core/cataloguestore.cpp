@@ -627,3 +627,24 @@ Result<QSet<QString>> CatalogueStore::referencedPaths() const
             paths.insert(disk);
     return paths;
 }
+
+Outcome CatalogueStore::dropLocalTables()
+{
+    Result<QSqlQuery> q = catalogue::run(
+        m_db,
+        QStringLiteral("select name from sqlite_master where type='table' and name not in "
+                       "(?, ?) and substr(name, 1, 7) <> 'sqlite_'"),
+        {gameTable(), configTable()});
+    if (!q)
+        return q.failure();
+    QStringList tables;
+    while (q->next())
+        tables << q->value(0).toString();
+    q->finish();
+    for (const QString &table : tables)
+        if (const auto dropped =
+                catalogue::run(m_db, QStringLiteral("drop table \"%1\"").arg(table));
+            !dropped)
+            return dropped.failure();
+    return {};
+}

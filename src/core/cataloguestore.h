@@ -100,6 +100,9 @@ public:
     // Adds the games and their disks in one transaction. Nothing is added when the progress
     // is cancelled before the commit (then the list is empty).
     Result<QList<GameId>> addGames(const QList<GameEntry> &entries, Progress &progress);
+    // Drops every table beside the two exchange tables (the disk lists and what later
+    // features add), for a copy that becomes an export file: peers get the exchange only.
+    Outcome dropLocalTables();
     // Every path a game refers to: game files, drives, further disks, pictures and music.
     Result<QSet<QString>> referencedPaths() const;
 

@@ -203,7 +203,7 @@ Outcome ExportPipeline::selectOwnGames()
             .arg(CatalogueStore::gameTable(), CatalogueStore::column(Game::Field::Origin));
     if (const auto deleted = catalogue::run((*c)->db(), sql, {Game::privateOrigin()}); !deleted)
         return deleted.failure();
-    return {};
+    return CatalogueStore((*c)->db()).dropLocalTables();
 }
 
 Outcome ExportPipeline::compactWorkFile()

@@ -60,6 +60,7 @@ protected:
 TEST_F(ExportTest, WritesOwnGamesBacksUpCompactsInPlaceAndCleansUp)
 {
     addGames(local, 200, QString(500, 'x')); // room for the compaction to show
+    ASSERT_TRUE(CatalogueStore(local.db()).setMoreDisks(1, {"/g/disk2.d64"}));
     EXPECT_TRUE(catalogue::run(local.db(), "delete from tabella1 where titolo like 'Game*'"));
     const QStringList before = dumpGames(local.db());
     const qint64 sizeBefore = QFileInfo(local.path()).size();
@@ -67,6 +68,10 @@ TEST_F(ExportTest, WritesOwnGamesBacksUpCompactsInPlaceAndCleansUp)
     EXPECT_EQ(column(destination), QStringList({"Tag 0", "Tag 1", "Tag 2"}));
     EXPECT_EQ(integrityOf(destination), "ok");
     EXPECT_EQ(column(destination, "select vice from tabella2"), QStringList{"/usr/bin/x64"});
+    // The disk lists stay home: peers get the exchange tables only.
+    EXPECT_EQ(column(destination, "select name from sqlite_master where type = 'table' and "
+                                  "substr(name, 1, 7) <> 'sqlite_'"),
+              QStringList({"tabella1", "tabella2"}));
     expectSound(before);
     EXPECT_LT(QFileInfo(local.path()).size(), sizeBefore);
     EXPECT_EQ(column(backup).size(), 5);
