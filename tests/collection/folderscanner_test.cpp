@@ -1,6 +1,4 @@
-#include "cataloguestore.h"
 #include "folderscanner.h"
-#include "testcatalogue.h"
 #include "widgettest.h"
 
 #include <QProcess>
@@ -88,19 +86,6 @@ TEST_F(FolderScannerTest, SetsBecomeOneGameEachWithDisksPicturesAndMusic)
     for (const SkippedFile &s : report.skipped)
         skipped << QFileInfo(s.path).fileName();
     EXPECT_EQ(skipped, QStringList({QStringLiteral("broken.d64"), QStringLiteral("text.zip")}));
-}
-
-TEST_F(FolderScannerTest, ASecondScanFindsNothingNew)
-{
-    TestCatalogue cat;
-    CatalogueStore store(cat.db());
-    const ScanReport first = FolderScanner(m_dir.path(), {}).scan(Progress::none());
-    ASSERT_TRUE(store.addGames(first.games, Progress::none()).ok());
-    const auto referenced = store.referencedPaths();
-    ASSERT_TRUE(referenced.ok());
-    const ScanReport second = FolderScanner(m_dir.path(), *referenced).scan(Progress::none());
-    EXPECT_TRUE(second.games.isEmpty());
-    EXPECT_EQ(cat.count(), 3);
 }
 
 } // namespace

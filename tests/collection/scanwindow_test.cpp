@@ -4,7 +4,6 @@
 #include "widgettest.h"
 
 #include <QAbstractItemModel>
-#include <QLabel>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTableView>
@@ -58,17 +57,6 @@ TEST_F(ScanWindowTest, AddsTheChosenGamesAndTellsTheListOnce)
     EXPECT_EQ(t.catalogue.count(), 2);
     EXPECT_EQ(t.catalogue.count(QStringLiteral("titolo = ?"), {QStringLiteral("Elite")}), 0);
     EXPECT_FALSE(isOpen(*t.ctx, WindowKey::FolderScan));
-}
-
-TEST_F(ScanWindowTest, ASecondScanOffersNothingAndAddsNothing)
-{
-    click(scanned(), QStringLiteral("addButton"));
-    QWidget *again = scanned();
-    EXPECT_EQ(control<QTableView>(again, QStringLiteral("scanTable"))->model()->rowCount(), 0);
-    EXPECT_FALSE(control<QPushButton>(again, QStringLiteral("addButton"))->isEnabled());
-    EXPECT_EQ(control<QLabel>(again, QStringLiteral("statusLabel"))->text(),
-              QStringLiteral("0 new games found."));
-    EXPECT_EQ(t.catalogue.count(), 3);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "cancelat.h"
 #include "cataloguestore.h"
 #include "folderresolver.h"
 #include "missingfiles.h"
@@ -96,21 +97,6 @@ TEST_F(RelinkTree, ResolvesExactFirstThenOneCaseBlindMatch)
         EXPECT_EQ(found.ambiguous, c.ambiguous) << c.components.join(u'/').toStdString();
     }
 }
-
-// Cancels once the work has reported that far.
-class CancelAt final : public Progress
-{
-public:
-    explicit CancelAt(qint64 at) : m_at(at) {}
-    void setTotal(qint64) override {}
-    void setDone(qint64 done) override { m_cancelled = m_cancelled || done >= m_at; }
-    void note(const QString &) override {}
-    bool isCancelled() const override { return m_cancelled; }
-
-private:
-    qint64 m_at;
-    bool m_cancelled = false;
-};
 
 class RelinkerTest : public RelinkTree
 {

@@ -1,4 +1,5 @@
 #include "backgroundjob.h"
+#include "cancelat.h"
 #include "cataloguestore.h"
 #include "testcatalogue.h"
 
@@ -377,13 +378,7 @@ TEST(CatalogueStore, FurtherDisksLiveBesideTheGameAndGoWithIt)
 
 TEST(CatalogueStore, ACancelledAddAddsNothing)
 {
-    class CancelAtOnce final : public Progress
-    {
-        void setTotal(qint64) override {}
-        void setDone(qint64) override {}
-        void note(const QString &) override {}
-        bool isCancelled() const override { return true; }
-    } cancel;
+    CancelAt cancel(0);
     TestCatalogue cat;
     CatalogueStore store(cat.db());
     const auto ids = store.addGames({{Game{}, {QStringLiteral("/x.d64")}}}, cancel);

@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <QVBoxLayout>
-#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -33,49 +32,32 @@ struct Window {
         (new QVBoxLayout(window.get()))->addWidget(splitter);
         window->resize(400, 300);
         LayoutMemory::watch(window.get());
+        window->show();
     }
 };
 
-class LayoutMemoryTest : public testing::Test
-{
-protected:
-    void TearDown() override { LayoutMemory::setFile(QString()); }
-
-    // Shows a window, changes its size, splitter and first column, hides it, and shows a
-    // fresh one.
-    std::unique_ptr<Window> reopen()
-    {
-        Window first;
-        first.window->show();
-        first.window->resize(520, 360);
-        first.splitter->setSizes({300, 200});
-        m_splitterSizes = first.splitter->sizes();
-        first.view->header()->resizeSection(0, 77);
-        first.window->hide();
-        auto second = std::make_unique<Window>();
-        second->window->show();
-        return second;
-    }
-
-    QList<int> m_splitterSizes; // as the first window's splitter laid them out
-};
-
-TEST_F(LayoutMemoryTest, AWindowGetsItsSizeSplitterAndColumnsBack)
+// With a file a window gets its size, splitter and columns back; without one, nothing is kept.
+TEST(LayoutMemory, AWindowGetsItsLayoutBackOnlyWhenTheProgramNamesAFile)
 {
     QTemporaryDir dir;
-    LayoutMemory::setFile(dir.filePath(QStringLiteral("layout.ini")));
-    const auto again = reopen();
-    EXPECT_EQ(again->window->size(), QSize(520, 360));
-    EXPECT_EQ(again->splitter->sizes(), m_splitterSizes);
-    EXPECT_EQ(again->view->header()->sectionSize(0), 77);
-}
-
-TEST_F(LayoutMemoryTest, WithoutAFileNothingIsKept)
-{
-    const auto again = reopen();
-    EXPECT_EQ(again->window->size(), QSize(400, 300));
-    EXPECT_NE(again->splitter->sizes(), m_splitterSizes);
-    EXPECT_NE(again->view->header()->sectionSize(0), 77);
+    for (const bool kept : {true, false}) {
+        LayoutMemory::setFile(kept ? dir.filePath(QStringLiteral("layout%1.ini").arg(kept))
+                                   : QString());
+        QList<int> sizes;
+        {
+            Window first;
+            first.window->resize(520, 360);
+            first.splitter->setSizes({300, 200});
+            sizes = first.splitter->sizes();
+            first.view->header()->resizeSection(0, 77);
+            first.window->hide();
+        }
+        const Window again;
+        EXPECT_EQ(again.window->size() == QSize(520, 360), kept);
+        EXPECT_EQ(again.splitter->sizes() == sizes, kept);
+        EXPECT_EQ(again.view->header()->sectionSize(0) == 77, kept);
+    }
+    LayoutMemory::setFile(QString());
 }
 
 } // namespace

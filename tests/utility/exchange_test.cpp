@@ -93,13 +93,6 @@ TEST(HostileImportFile, RefusedWithItsReasonOrImportedExactly)
              exec(f, "alter table tabella1 add column \"x\x1b[2J\" TEXT generated always as (1)");
          },
          false, 1, "the column x\\x1b[2J of tabella1 is generated or hidden", 0},
-        {"collation name with a terminal command",
-         [](auto &f) {
-             exec(f, "PRAGMA writable_schema = ON");
-             exec(f, "update sqlite_master set sql = replace(sql, 'titolo         TEXT COLLATE "
-                     "NOCASE', 'titolo TEXT COLLATE \"x\x1b[2J\"') where name = 'tabella1'");
-         },
-         false, 1, "collation sequence: x\\x1b[2J", 0},
         {"numbers and blobs",
          [](auto &f) {
              exec(f, "insert into tabella1 (titolo, formato, sh) values (42, 'C64', x'414243')");
