@@ -51,6 +51,12 @@ template <typename T> class BackgroundJob : public Job
 {
 public:
     using Job::Job;
+    // The work writes the result: it must end before the result goes, not only in ~Job.
+    ~BackgroundJob() override
+    {
+        cancel();
+        waitForFinished();
+    }
 
     template <typename Work> void start(Work work)
     {

@@ -62,8 +62,11 @@ qint64 PcmStream::readData(char *data, qint64 maxSize)
     {
         QMutexLocker lock(&m_mutex);
         const qint64 real = std::min<qint64>(maxSize, m_buffer.size());
-        std::memcpy(data, m_buffer.constData(), size_t(real));
-        std::memset(data + real, 0, size_t(maxSize - real));
+        // An empty buffer has no data pointer to copy from; what is missing plays as silence.
+        if (real > 0)
+            std::memcpy(data, m_buffer.constData(), size_t(real));
+        if (maxSize > real)
+            std::memset(data + real, 0, size_t(maxSize - real));
         m_buffer.remove(0, real);
         m_played += real;
     }
