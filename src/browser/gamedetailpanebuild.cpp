@@ -104,8 +104,9 @@ void GameDetailPane::buildButtons(QWidget *column, QVBoxLayout *layout)
     for (const auto &[name, caption, command, row, col, span] : specs) {
         auto *button = namedWidget<QPushButton>(QLatin1String(name), caption, column);
         buttons->addWidget(button, row, col, 1, span);
+        // A copy: older compilers cannot capture a structured binding.
         connect(button, &QPushButton::clicked, this,
-                [this, command] { Q_EMIT commandClicked(command); });
+                [this, c = command] { Q_EMIT commandClicked(c); });
     }
     auto *play = buttons->itemAtPosition(0, 0)->widget();
     QFont bold = play->font();
