@@ -461,9 +461,7 @@ QString CatalogueStore::pathUpdate(const PathChange &change)
         return QStringLiteral("update tabella2 set %1=? where id=(select min(id) from tabella2)")
             .arg(column(change.folder));
     if (change.disk >= 0)
-        return QStringLiteral("update %1 set path=? where game=? and position=%2")
-            .arg(kDiskTable)
-            .arg(change.disk);
+        return QStringLiteral("update %1 set path=? where game=? and position=?").arg(kDiskTable);
     return QStringLiteral("update tabella1 set %1=? where id=?").arg(column(change.field));
 }
 
@@ -478,6 +476,8 @@ Result<bool> CatalogueStore::writePaths(const QList<PathChange> &changes, Progre
         QVariantList values{change.newPath};
         if (!change.isConfiguration())
             values << change.game;
+        if (!change.isConfiguration() && change.disk >= 0)
+            values << change.disk;
         if (const Result<QSqlQuery> q = catalogue::run(m_db, pathUpdate(change), values); !q)
             return q.failure();
         if (++done % 1024 == 0) {
