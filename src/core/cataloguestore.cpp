@@ -88,6 +88,17 @@ Game readGame(const QSqlQuery &q)
     return game;
 }
 
+// A list row from "id, title[, machine]".
+GameSummary summaryOf(const QSqlQuery &q, bool withMachine)
+{
+    GameSummary summary;
+    summary.id = q.value(0).toLongLong();
+    summary.title = text(q.value(1));
+    if (withMachine)
+        summary.machine = text(q.value(2));
+    return summary;
+}
+
 // A bound value for a text: Null for a null QString, so what was read writes back alike.
 QVariant bound(const QString &text)
 {
@@ -285,7 +296,7 @@ Result<QList<GameSummary>> CatalogueStore::allGames() const
         return q.failure();
     QList<GameSummary> games;
     while (q->next())
-        games.append({q->value(0).toLongLong(), text(q->value(1)), text(q->value(2))});
+        games.append(summaryOf(*q, true));
     if (q->lastError().isValid())
         return failure(catalogue::describeError(q->lastError().databaseText()));
     return games;
@@ -319,7 +330,7 @@ Result<QList<GameSummary>> CatalogueStore::gamesOfMachine(const QString &prefix)
         return q.failure();
     QList<GameSummary> games;
     while (q->next())
-        games.append({q->value(0).toLongLong(), text(q->value(1)), text(q->value(2))});
+        games.append(summaryOf(*q, true));
     return games;
 }
 
@@ -401,8 +412,7 @@ Result<QList<GameSummary>> CatalogueStore::listGames(const GameQuery &query,
         return q.failure();
     QList<GameSummary> rows;
     while (q->next())
-        rows.append({q->value(0).toLongLong(), text(q->value(1)),
-                     withMachines ? text(q->value(2)) : QString()});
+        rows.append(summaryOf(*q, withMachines));
     sortByTitle(rows);
     return rows;
 }

@@ -92,7 +92,14 @@ struct Game {
 // One row of the game list.
 struct GameSummary {
     GameId id = 0;
-    QString title;
-    QString machine;
+    QString title{};
+    QString machine{};
+    QString year{};
+    QString publisher{};
+    QString genre{};
+    // The collector's own: kept beside the exchange tables, never exported.
+    bool favourite = false;
+    qint64 lastPlayed = 0; // seconds since the epoch; 0 when never played
+    int plays = 0;
     bool operator==(const GameSummary &) const = default;
 };

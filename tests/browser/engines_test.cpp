@@ -74,7 +74,7 @@ TEST(GameListModel, ReadsTheMachinesOfTheEntriesDrawnOnly)
     });
     QList<GameSummary> rows;
     for (int id = 1; id <= 1000; ++id)
-        rows.append({id, "T", {}});
+        rows.append({.id = id, .title = "T"});
     model.setRows(rows);
     const auto machine = [&](int row) {
         return model.index(row).data(GameListModel::MachineRole).toString();
