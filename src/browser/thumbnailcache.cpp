@@ -6,8 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QSaveFile>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace browser
 {
@@ -72,10 +72,14 @@ void ThumbnailCache::keep(const QImage &image, const QString &file) const
 {
     if (!QDir().mkpath(m_folder))
         return;
-    // Written under a name of its own and renamed, so a reader never sees half a file.
-    QSaveFile out(file);
-    if (out.open(QIODevice::WriteOnly) && image.save(&out, "PNG"))
-        out.commit();
+    // Written under a name of its own and renamed, so a reader never sees half a file; not
+    // synced (as QSaveFile would), since a thumbnail lost in a crash is only made again.
+    QTemporaryFile part(m_folder + QStringLiteral("/XXXXXX.part"));
+    if (!part.open() || !image.save(&part, "PNG"))
+        return;
+    QFile::remove(file); // a damaged one
+    if (part.rename(file))
+        part.setAutoRemove(false);
 }
 
 } // namespace browser

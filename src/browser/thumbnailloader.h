@@ -12,7 +12,7 @@
 namespace browser
 {
 
-// Makes thumbnails on a worker, one picture at a time, for the pictures asked for last:
+// Makes thumbnails on two workers, a picture each at a time, for the pictures asked for last:
 // each request replaces the queue, so pictures scrolled out of sight before their turn are
 // never read. The thumbnails made are held in memory, the most recent few hundred.
 class ThumbnailLoader : public QObject
@@ -26,7 +26,7 @@ public:
     const QImage *thumbnail(const QString &picture) const { return m_images.object(picture); }
     // Whether the picture is missing or cannot be decoded.
     bool failed(const QString &picture) const { return m_failed.contains(picture); }
-    bool isBusy() const { return m_working || !m_queue.isEmpty(); }
+    bool isBusy() const { return !m_making.isEmpty() || !m_queue.isEmpty(); }
     // The pictures wanted now, in order; any queued earlier and not among them are dropped.
     void request(const QStringList &pictures);
     // Forgets what was made and what failed (the pictures may have changed); the queue stays.
@@ -38,14 +38,16 @@ Q_SIGNALS:
     void idle();
 
 private:
+    using Watcher = QFutureWatcher<Result<QImage>>;
+
     void startNext();
-    void onMade();
+    void onMade(Watcher *watcher);
 
     ThumbnailCache m_cache;
     QStringList m_queue;
-    QString m_making;
-    bool m_working = false; // till its result is taken, which may be after the work ends
-    QFutureWatcher<Result<QImage>> m_watcher;
+    // The pictures in the making, till their results are taken (which may be after the
+    // work has ended).
+    QHash<Watcher *, QString> m_making;
     QCache<QString, QImage> m_images;
     QSet<QString> m_failed;
 };

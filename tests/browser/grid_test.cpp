@@ -60,7 +60,7 @@ TEST(GameGridView, MakesThumbnailsForTheTilesInSightOnly)
 {
     QTemporaryDir dir;
     QStandardItemModel model;
-    for (int id = 1; id <= 30; ++id) {
+    for (int id = 1; id <= 60; ++id) {
         auto *item = new QStandardItem(QString("Game %1").arg(id));
         item->setData(id, GameListModel::IdRole);
         model.appendRow(item);
@@ -76,7 +76,7 @@ TEST(GameGridView, MakesThumbnailsForTheTilesInSightOnly)
         return shots;
     });
     grid.setModel(&model);
-    grid.resize(200, 170);
+    grid.resize(400, 340);
     grid.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
     const auto showAt = [&](int row) {
@@ -86,13 +86,13 @@ TEST(GameGridView, MakesThumbnailsForTheTilesInSightOnly)
     showAt(0);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !grid.isLoading(); }));
     const int inSight = kept(dir.filePath("cache"));
-    EXPECT_GE(inSight, 1);
-    EXPECT_LE(inSight, 4);
+    EXPECT_GE(inSight, 4);
+    EXPECT_LE(inSight, 9);
     EXPECT_EQ(asked.size(), inSight);
-    // Scrolled on before the worker is back: only the picture already in the making is
-    // made of the tiles passed by.
-    showAt(12);
-    showAt(26);
+    // Scrolled on before the workers are back: of the tiles passed by, only the two
+    // pictures in the making are made.
+    showAt(20);
+    showAt(40);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !grid.isLoading(); }));
-    EXPECT_EQ(kept(dir.filePath("cache")), 2 * inSight + 1);
+    EXPECT_EQ(kept(dir.filePath("cache")), 2 * inSight + 2);
 }
