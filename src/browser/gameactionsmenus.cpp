@@ -84,6 +84,7 @@ QAction *GameActions::buildGridAction()
     QToolBar *bar = m_window->addToolBar(tr("View"));
     bar->setObjectName(QStringLiteral("viewToolBar"));
     bar->setMovable(false);
+    bar->setIconSize({16, 16}); // a thin bar: an 800x600 screen has no height to spare
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     bar->addAction(m_gridAction);
     connect(m_gridAction, &QAction::toggled, this, [this](bool shown) {
