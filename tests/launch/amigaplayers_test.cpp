@@ -67,8 +67,8 @@ protected:
     {
         const GameId id = add(gameWith({{F::Title, "Lotus"},
                                         {F::GameFile, path("games/1.adf")},
-                                        {F::Drive3, path("games/3.adf")},
-                                        {F::Drive4, ""}}));
+                                        {F::ThirdDrive, path("games/3.adf")},
+                                        {F::FourthDrive, ""}}));
         EXPECT_TRUE(CatalogueStore(tc.catalogue.db()).setMoreDisks(id, more).ok());
         return ctx.windows.open(AmigaGameRequest{int(id) + offset});
     }
@@ -165,7 +165,7 @@ TEST_F(AmigaPlayers, FailuresWarnAndKeepThePlayerOpen)
     writeFile(path("games/1\n.adf"));
     const GameId split = add(gameWith({{F::Title, "Split"},
                                        {F::GameFile, path("games/1.adf")},
-                                       {F::Drive2, path("games/1\n.adf")}}));
+                                       {F::SecondDrive, path("games/1\n.adf")}}));
     pick(w = ctx.windows.open(AmigaGameRequest{int(split)}), "uaeOption");
     click(w, "playButton");
     expectWarning("The disk path " + path("games/1\\n.adf") +
