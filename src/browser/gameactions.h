@@ -9,6 +9,7 @@
 #include <array>
 
 class AppContext;
+class QAction;
 class QMainWindow;
 class QMenu;
 class QPoint;
@@ -30,14 +31,18 @@ public:
     void run(browser::GameCommand command);
     void popup(browser::PopupMenu menu, const QPoint &globalPosition);
     void openScreenshot(int which);
+    // Whether the games are shown as tiles (View > Grid), as last chosen.
+    bool gridShown() const;
 
 Q_SIGNALS:
+    void gridToggled(bool shown);
     // The game was deleted from the catalogue; sent before the windows hear of it.
     void gameDeleted(GameId id);
 
 private:
     void buildMenuBar();
     void buildPopupMenus();
+    QAction *buildGridAction();
     void play();
     void playMusic();
     void showInfo();
@@ -54,6 +59,7 @@ private:
     AppContext &m_ctx;
     ShownGame &m_shown;
     QMainWindow *m_window;
+    QAction *m_gridAction = nullptr;
     std::array<QMenu *, 7> m_popupMenus{}; // by PopupMenu
 };
 

@@ -6,6 +6,7 @@
 #include "dialogs.h"
 #include "gamecommands.h"
 #include "launcher.h"
+#include "layoutmemory.h"
 #include "namedwidget.h"
 #include "placement.h"
 #include "popupitem.h"
@@ -19,11 +20,15 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QStyle>
+#include <QToolBar>
 
 namespace browser
 {
 namespace
 {
+
+const QString kGridKey = QStringLiteral("mainWindow/grid");
 
 template <class Receiver, class Slot>
 void addItem(QMenu *menu, const char *name, const QString &text, Receiver *receiver, Slot slot)
@@ -62,10 +67,36 @@ void GameActions::buildMenuBar()
     addItem(utility, "scanFolderAction", tr("Add Games from &Folder…"), this,
             &GameActions::scanFolder);
     addItem(utility, "relinkAction", tr("&Relink Files…"), this, show(WindowKey::Relink));
+    menu("viewMenu", tr("&View"))->addAction(buildGridAction());
     QMenu *help = menu("helpMenu", tr("&?"));
     addItem(help, "whatsNewAction", tr("&What's new"), this, &GameActions::showNews);
     addItem(help, "aboutAction", tr("&About"), this, show(WindowKey::About));
     addItem(help, "greetingsAction", tr("&Greetings"), this, show(WindowKey::Greetings));
+}
+
+QAction *GameActions::buildGridAction()
+{
+    m_gridAction = new QAction(m_window->style()->standardIcon(QStyle::SP_FileDialogContentsView),
+                               tr("&Grid"), this);
+    m_gridAction->setObjectName(QStringLiteral("gridAction"));
+    m_gridAction->setCheckable(true);
+    m_gridAction->setChecked(LayoutMemory::value(kGridKey, false).toBool());
+    QToolBar *bar = m_window->addToolBar(tr("View"));
+    bar->setObjectName(QStringLiteral("viewToolBar"));
+    bar->setMovable(false);
+    bar->setIconSize({16, 16}); // a thin bar: an 800x600 screen has no height to spare
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    bar->addAction(m_gridAction);
+    connect(m_gridAction, &QAction::toggled, this, [this](bool shown) {
+        LayoutMemory::setValue(kGridKey, shown);
+        Q_EMIT gridToggled(shown);
+    });
+    return m_gridAction;
+}
+
+bool GameActions::gridShown() const
+{
+    return m_gridAction->isChecked();
 }
 
 void GameActions::buildPopupMenus()

@@ -3,6 +3,7 @@
 #include "appcontext.h"
 #include "cataloguestore.h"
 #include "dialogs.h"
+#include "gamegridview.h"
 #include "gamelistmodel.h"
 #include "listcaption.h"
 
@@ -179,13 +180,14 @@ void GameListPane::searchFor(const QString &text)
 bool GameListPane::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
-    if (watched == m_view && type == QEvent::KeyPress &&
+    if ((watched == m_view || watched == m_grid) && type == QEvent::KeyPress &&
         handleListKey(static_cast<QKeyEvent *>(event)->key()))
         return true;
     if (watched == m_findEdit && type == QEvent::KeyPress &&
         handleFindKey(static_cast<QKeyEvent *>(event)->key()))
         return true;
-    if (watched == m_view->viewport() && type == QEvent::MouseButtonPress) {
+    if ((watched == m_view->viewport() || (m_grid && watched == m_grid->viewport())) &&
+        type == QEvent::MouseButtonPress) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::RightButton) {
             Q_EMIT popupRequested(PopupMenu::GameFiles, mouse->globalPosition().toPoint());

@@ -12,10 +12,12 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
+class QStackedWidget;
 class QVBoxLayout;
 
 namespace browser
 {
+class GameGridView;
 class GameListModel;
 
 // The game list with its count, its search and its four filter boxes. A box whose tick
@@ -49,6 +51,8 @@ public:
     void highlight(GameId id);
     // Takes a deleted game's entry out.
     void removeRow(int row);
+    // Shows the rows as tiles instead of the list, with the same highlight.
+    void setGridShown(bool shown);
 
 Q_SIGNALS:
     void gameChosen(GameId id);
@@ -65,6 +69,7 @@ private:
     void buildSearchRow(QVBoxLayout *layout);
     void buildFilterBoxes(QVBoxLayout *layout);
     void buildGameList(QVBoxLayout *layout);
+    void buildGrid();
     void setBoxes(const GameFilter &filter);
     void untickIfEmpty();
     GameQuery query() const;
@@ -100,6 +105,8 @@ private:
     QCheckBox *m_playableBox = nullptr;
     QCheckBox *m_soundBox = nullptr;
     QListView *m_view = nullptr;
+    GameGridView *m_grid = nullptr;
+    QStackedWidget *m_views = nullptr; // the list or the grid
 };
 
 } // namespace browser

@@ -3,9 +3,11 @@
 
 #include "appcontext.h"
 #include "cataloguestore.h"
+#include "gamegridview.h"
 #include "gamelistdelegate.h"
 #include "gamelistmodel.h"
 #include "namedwidget.h"
+#include "thumbnailcache.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -15,6 +17,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace browser
@@ -121,7 +124,29 @@ void GameListPane::buildGameList(QVBoxLayout *layout)
     });
     connect(m_view, &QListView::doubleClicked, this,
             [this] { Q_EMIT commandRequested(GameCommand::Modify); });
-    layout->addWidget(m_view, 1);
+    m_views = namedWidget<QStackedWidget>(QStringLiteral("gameViews"), this);
+    m_views->addWidget(m_view);
+    buildGrid();
+    layout->addWidget(m_views, 1);
+}
+
+void GameListPane::buildGrid()
+{
+    m_grid = new GameGridView(ThumbnailCache::defaultFolder(), m_views);
+    m_grid->setObjectName(QStringLiteral("gameGrid"));
+    m_grid->setModel(m_model);
+    // One selection for both views: the same game is highlighted whichever is shown.
+    QItemSelectionModel *own = m_grid->selectionModel();
+    m_grid->setSelectionModel(m_view->selectionModel());
+    delete own;
+    m_grid->setScreenshotReader([this](const QList<GameId> &ids) {
+        return CatalogueStore(m_ctx.db()).firstScreenshots(ids).valueOr({});
+    });
+    m_grid->viewport()->installEventFilter(this);
+    m_grid->installEventFilter(this);
+    connect(m_grid, &GameGridView::doubleClicked, this,
+            [this] { Q_EMIT commandRequested(GameCommand::Modify); });
+    m_views->addWidget(m_grid);
 }
 
 } // namespace browser

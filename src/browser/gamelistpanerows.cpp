@@ -1,10 +1,12 @@
 // The game list pane's entries: which is highlighted, and the game it stands for.
 #include "gamelistpane.h"
 
+#include "gamegridview.h"
 #include "gamelistmodel.h"
 
 #include <QLabel>
 #include <QListView>
+#include <QStackedWidget>
 
 namespace browser
 {
@@ -56,6 +58,16 @@ void GameListPane::highlight(GameId id)
     // The highlighted entry is always the game in the panel, so that every command acts on
     // what the user sees; a game the list does not hold leaves nothing highlighted.
     selectRow(id == 0 ? -1 : rowOf(id));
+}
+
+void GameListPane::setGridShown(bool shown)
+{
+    QAbstractItemView *view = shown ? static_cast<QAbstractItemView *>(m_grid) : m_view;
+    const bool focused = m_views->currentWidget()->hasFocus();
+    m_views->setCurrentWidget(view);
+    view->scrollTo(view->currentIndex(), QAbstractItemView::PositionAtCenter);
+    if (focused)
+        view->setFocus();
 }
 
 void GameListPane::removeRow(int row)

@@ -47,6 +47,8 @@ void MainWindow::connectGameList()
     connect(m_list, &GameListPane::commandRequested, m_actions, &GameActions::run);
     connect(m_list, &GameListPane::popupRequested, m_actions, &GameActions::popup);
     connect(m_actions, &GameActions::gameDeleted, this, &MainWindow::removeDeletedEntry);
+    connect(m_actions, &GameActions::gridToggled, m_list, &GameListPane::setGridShown);
+    m_list->setGridShown(m_actions->gridShown());
 }
 
 void MainWindow::connectDetailPane()

@@ -426,21 +426,33 @@ Result<QList<GameSummary>> CatalogueStore::listGames(const GameQuery &query,
 
 Result<QHash<GameId, QString>> CatalogueStore::machines(const QList<GameId> &ids) const
 {
-    QHash<GameId, QString> machines;
+    return fieldOf(ids, Game::Field::Machine);
+}
+
+Result<QHash<GameId, QString>> CatalogueStore::firstScreenshots(const QList<GameId> &ids) const
+{
+    return fieldOf(ids, Game::Field::Screenshot1);
+}
+
+Result<QHash<GameId, QString>> CatalogueStore::fieldOf(const QList<GameId> &ids,
+                                                       Game::Field field) const
+{
+    QHash<GameId, QString> values;
     if (ids.isEmpty())
-        return machines;
+        return values;
     QVariantList params;
     for (const GameId id : ids)
         params << id;
     const QString marks = QStringLiteral("?,").repeated(ids.size()).chopped(1);
     Result<QSqlQuery> q = catalogue::run(
-        m_db, QStringLiteral("select id, formato from tabella1 where id in (%1)").arg(marks),
+        m_db,
+        QStringLiteral("select id, %1 from tabella1 where id in (%2)").arg(column(field), marks),
         params);
     if (!q)
         return q.failure();
     while (q->next())
-        machines.insert(q->value(0).toLongLong(), text(q->value(1)));
-    return machines;
+        values.insert(q->value(0).toLongLong(), text(q->value(1)));
+    return values;
 }
 
 Result<bool> CatalogueStore::anyGame(const GameFilter &filter) const

@@ -76,6 +76,8 @@ public:
     // The machines of the given games, by id; a game that is gone has none. Read for the
     // entries a list draws, so that the list itself need not carry them.
     Result<QHash<GameId, QString>> machines(const QList<GameId> &ids) const;
+    // The first screenshot of the given games, by id, for the tiles a grid draws.
+    Result<QHash<GameId, QString>> firstScreenshots(const QList<GameId> &ids) const;
     // Whether any game passes the filter.
     Result<bool> anyGame(const GameFilter &filter) const;
     // Every game's list row in stored order (by id), unsorted: an export file's listing.
@@ -121,6 +123,7 @@ private:
     Result<QList<GameSummary>> listGames(const GameQuery &query, bool withMachines) const;
     Result<GameId> insertGame(const Game &game);
     bool hasTable(const QString &name) const;
+    Result<QHash<GameId, QString>> fieldOf(const QList<GameId> &ids, Game::Field field) const;
     static QString pathUpdate(const PathChange &change);
     Outcome createDiskTable();
     Outcome writeMoreDisks(GameId id, const QStringList &disks);

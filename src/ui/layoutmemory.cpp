@@ -104,6 +104,19 @@ void LayoutMemory::save(const QWidget *window)
                });
 }
 
+QVariant LayoutMemory::value(const QString &key, const QVariant &fallback)
+{
+    if (settingsFile().isEmpty())
+        return fallback;
+    return QSettings(settingsFile(), QSettings::IniFormat).value(key, fallback);
+}
+
+void LayoutMemory::setValue(const QString &key, const QVariant &value)
+{
+    if (!settingsFile().isEmpty())
+        QSettings(settingsFile(), QSettings::IniFormat).setValue(key, value);
+}
+
 bool LayoutMemory::eventFilter(QObject *watched, QEvent *event)
 {
     auto *window = static_cast<QWidget *>(watched);

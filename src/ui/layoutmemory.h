@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QVariant>
 
 class QWidget;
 
@@ -20,6 +21,9 @@ public:
     static void watch(QWidget *window);
     static void restore(QWidget *window);
     static void save(const QWidget *window);
+    // A single value kept beside the layouts (a view toggle, say); fallback when none.
+    static QVariant value(const QString &key, const QVariant &fallback = {});
+    static void setValue(const QString &key, const QVariant &value);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -1,9 +1,11 @@
 #include "browserregistry.h"
+#include "gamegridview.h"
 #include "mainfixture.h"
 #include "splash.h"
 #include "statefile.h"
 
 #include <QImage>
+#include <QTemporaryDir>
 
 namespace
 {
@@ -246,6 +248,46 @@ TEST_F(MainWindowTest, DetailPanelFollowsTheSelection)
     QTest::mouseClick(find<QLabel>("genreLabel"), Qt::RightButton, {}, QPoint(2, 2));
     EXPECT_TRUE(find<QMenu>("gameFieldMenu")->isVisible());
     find<QMenu>("gameFieldMenu")->hide();
+}
+
+TEST_F(MainWindowTest, TheGridShowsTheSameRowsHighlightAndCommandsAsTiles)
+{
+    QTemporaryDir cache;
+    qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
+    edit(giana, [this](Game &g) { g.screenshot1 = notPicture; });
+    open().resize(1400, 1000);
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    selectRow(1);
+    trigger("gridAction");
+    auto *grid = find<browser::GameGridView>("gameGrid");
+    EXPECT_FALSE(list()->isVisible());
+    EXPECT_EQ(grid->currentIndex().row(), 1);
+    grid->viewport()->repaint();
+    ASSERT_TRUE(QTest::qWaitFor([grid] { return !grid->isLoading(); }));
+    const QImage tiles = grid->viewport()->grab().toImage();
+    const auto tile = [&](int row) { return grid->visualRect(list()->model()->index(row, 0)); };
+    const auto colour = [&](int row) {
+        return tiles.pixelColor(tile(row).center().x(), tile(row).top() + 36);
+    };
+    EXPECT_EQ(colour(2), QColor(Qt::blue));
+    for (int row : {0, 1}) // a missing and a damaged picture: a plain tile
+        EXPECT_EQ(colour(row), grid->palette().color(QPalette::Button)) << row;
+    QTest::keyClick(grid, Qt::Key_Left);
+    EXPECT_EQ(w->gameId(), boulder);
+    QTest::keyClick(grid, Qt::Key_Right);
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(opened, (QList<Opened>{{WindowKey::C64GamePlayer, giana, 0,
+                                      store().game(giana).value().gameFile}}));
+    QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, tile(2).center());
+    EXPECT_TRUE(find<QMenu>("gameFileMenu")->isVisible());
+    find<QMenu>("gameFileMenu")->hide();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, tile(2).center());
+    EXPECT_EQ(w->gameId(), turrican);
+    trigger("gridAction");
+    EXPECT_TRUE(list()->isVisible());
+    EXPECT_EQ(selectedRow(), 2);
+    qunsetenv("XDG_CACHE_HOME");
 }
 
 TEST_F(MainWindowTest, ActivationRefreshesAfterAnotherProgramsCommit)

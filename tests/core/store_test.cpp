@@ -153,7 +153,8 @@ TEST(CatalogueStore, ListsFilterSearchAndSortByFoldedTitle)
     const GameId zak = cat.addGame({{"titolo", "zak"}, {"formato", "C64"}, {"emul1", "/z.d64"}});
     const GameId eric = cat.addGame({{"titolo", "Éric"}, {"formato", "Amiga 1.3"}});
     const GameId apb = cat.addGame({{"titolo", "APB"}, {"formato", "c128"}, {"song", ""}});
-    const GameId odd = cat.addGame({{"titolo", "Odd"}, {"formato", "Spectrum"}});
+    const GameId odd =
+        cat.addGame({{"titolo", "Odd"}, {"formato", "Spectrum"}, {"screen1", "/o.png"}});
     const GameId none = cat.addGame({{"formato", "C64"}, {"programming", "Eric Cœur"}});
     const GameId mod = cat.addGame({{"titolo", "Rock'n [1] \"Hi\""},
                                     {"formato", "Amiga 2.x"},
@@ -204,6 +205,10 @@ TEST(CatalogueStore, ListsFilterSearchAndSortByFoldedTitle)
     EXPECT_EQ(machines->value(apb), QStringLiteral("c128"));
     EXPECT_EQ(machines->value(odd), QStringLiteral("Spectrum"));
     EXPECT_FALSE(machines->contains(999));
+    const auto shots = store.firstScreenshots({apb, odd, 999}).value();
+    EXPECT_EQ(shots.value(odd), QStringLiteral("/o.png"));
+    EXPECT_EQ(shots.value(apb, QStringLiteral("?")), QString());
+    EXPECT_FALSE(shots.contains(999));
 }
 
 TEST(CatalogueStore, TheListSortsAsTheCatalogueDoesKeepingEqualTitlesInOrder)
