@@ -149,9 +149,7 @@ QString shellWord(const QString &path)
 // A converted catalogue still names the files where the Windows computer had them.
 void printRelinkHint(const QString &target, QTextStream &out)
 {
-    const auto c = catalogue::Connection::open(target, catalogue::Connection::Mode::ReadOnly);
-    const Result<QList<MissingFile>> missing = c ? MissingFiles::find(CatalogueStore((*c)->db()))
-                                                 : Result<QList<MissingFile>>(c.failure());
+    const Result<QList<MissingFile>> missing = MissingFiles::find(target);
     if (!missing || missing->isEmpty())
         return;
     out << missing->size()
