@@ -82,24 +82,26 @@ bool AsciiSearch::foundAt(const unsigned char *text) const
 
 // A place is compared only where both the needle's first and last letters stand, in either
 // case; the bytes' high bits are gathered on the way. Sixteen places a step where SSE2 is
-// there, else eight in a word; the last step is moved back to end at the text's end, so
-// only texts shorter than a step go one byte at a time.
+// there, eight in a word for a shorter text, the last step moved back to end at the text's
+// end; a text shorter still is searched in a padded copy, or byte by byte without SSE2.
 AsciiSearch::Verdict AsciiSearch::find(const unsigned char *text, std::size_t length) const
 {
     const std::size_t span = m_needle.size() - 1; // from the first letter to the last
 #ifdef VANTREL_ASCII_SSE2
     if (length >= span + 16)
         return findBy16(text, length);
+#endif
+    if constexpr (std::endian::native == std::endian::little)
+        if (length >= span + 8)
+            return findBy8(text, length);
+#ifdef VANTREL_ASCII_SSE2
     // A shorter text is searched in a copy padded with zeros, its places past the end left out.
     alignas(16) unsigned char padded[kLongest + 16];
     for (std::size_t at = 0; at < span + 16; at += 16)
         _mm_store_si128(reinterpret_cast<__m128i *>(padded + at), _mm_setzero_si128());
     copyShort(text, length, padded);
     return findInPadded(padded, length);
-#endif
-    if constexpr (std::endian::native == std::endian::little)
-        if (length >= span + 8)
-            return findBy8(text, length);
+#else
     unsigned char high = 0;
     for (std::size_t i = 0; i < length; ++i) {
         high |= text[i];
@@ -107,6 +109,7 @@ AsciiSearch::Verdict AsciiSearch::find(const unsigned char *text, std::size_t le
             return Verdict::Found;
     }
     return high & 0x80 ? Verdict::NotAscii : Verdict::Absent;
+#endif
 }
 
 AsciiSearch::Verdict AsciiSearch::findBy8(const unsigned char *text, std::size_t length) const
