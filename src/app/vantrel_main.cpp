@@ -18,6 +18,7 @@
 #include "launchcheck.h"
 #include "launcher.h"
 #include "layoutmemory.h"
+#include "legacystartfollowup.h"
 #include "legacystartoffer.h"
 #include "musiccommand.h"
 #include "musicregistry.h"
@@ -198,7 +199,8 @@ int runWindows(const Paths &resolved, const QString &dataDir, QCoreApplication &
     WidgetDialogs dialogs;
     // A catalogue of the older Windows program is offered for conversion before anything
     // opens it.
-    const Paths paths = LegacyStartOffer(dialogs, dataDir).run(resolved);
+    LegacyStartOffer offer(dialogs, dataDir);
+    const Paths paths = offer.run(resolved);
     ProcessLauncher launcher;
     WindowRegistry windows;
     AppContext ctx(paths, dialogs, launcher, windows);
@@ -213,7 +215,15 @@ int runWindows(const Paths &resolved, const QString &dataDir, QCoreApplication &
 
     Splash splash(ctx);
     splash.show();
+    std::unique_ptr<LegacyStartFollowUp> followUp;
+    if (offer.converted()) {
+        followUp = std::make_unique<LegacyStartFollowUp>(
+            ctx, [](const QSqlDatabase &db) { return programdetection::detectInto(db); });
+        followUp->start();
+    }
     const int code = app.exec();
+    // It waits for windows that are about to close.
+    followUp.reset();
     // The windows refer to the context: they go first.
     windows.closeAll();
     return code;

@@ -67,6 +67,8 @@ void GameActions::buildMenuBar()
     addItem(utility, "scanFolderAction", tr("Add Games from &Folder…"), this,
             &GameActions::scanFolder);
     addItem(utility, "relinkAction", tr("&Relink Files…"), this, show(WindowKey::Relink));
+    addItem(utility, "missingFilesAction", tr("&Missing Files…"), this,
+            show(WindowKey::MissingFiles));
     menu("viewMenu", tr("&View"))->addAction(buildGridAction());
     QMenu *help = menu("helpMenu", tr("&?"));
     addItem(help, "whatsNewAction", tr("&What's new"), this, &GameActions::showNews);

@@ -41,6 +41,7 @@ Paths LegacyStartOffer::run(const Paths &paths)
     if (plan.action == LegacyPlan::Action::Convert) {
         if (!convert(paths.catalogue, plan.target, paths.tempDir))
             return paths;
+        m_converted = true;
         m_dialogs.message(tr("The converted catalogue is at %1.").arg(target),
                           Dialogs::Icon::Information, tr("Catalogue Converted"));
     }

@@ -20,6 +20,8 @@ public:
     // offer is declined or when the conversion fails (the main window's open test then
     // reports the catalogue as before).
     Paths run(const Paths &paths);
+    // Whether run() converted a catalogue, whose paths then name a Windows computer's files.
+    bool converted() const { return m_converted; }
 
 private:
     bool convert(const QString &jetFile, const QString &target, const QString &tempDir);
@@ -27,4 +29,5 @@ private:
 
     Dialogs &m_dialogs;
     QString m_dataDir;
+    bool m_converted = false;
 };

@@ -5,6 +5,7 @@
 #include "escaping.h"
 #include "folderscanner.h"
 #include "missingfiles.h"
+#include "regularfile.h"
 #include "relinker.h"
 
 #include <QCoreApplication>
@@ -41,13 +42,10 @@ std::unique_ptr<catalogue::Connection> openCatalogue(const QString &path, bool r
 
 bool isReadableFolder(const QString &folder, QIODevice &err)
 {
-    const QFileInfo info(folder);
-    if (info.isDir() && info.isReadable() && info.isExecutable())
-        return true;
-    err.write(QCoreApplication::translate("collection", "%1 is not a readable folder.\n")
-                  .arg(folder)
-                  .toUtf8());
-    return false;
+    const QString why = checkReadableFolder(folder);
+    if (!why.isEmpty())
+        err.write((why + u'\n').toUtf8());
+    return why.isEmpty();
 }
 
 } // namespace

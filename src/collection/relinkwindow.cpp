@@ -20,6 +20,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace
 {
 
@@ -57,6 +59,7 @@ RelinkWindow::RelinkWindow(AppContext &ctx, QWidget *parent)
         m_progress->setValue(int(done));
     });
     connect(&m_job, &Job::finished, this, &RelinkWindow::finished);
+    connect(&m_missingJob, &Job::finished, this, &RelinkWindow::showMissing);
     loadMissing();
 }
 
@@ -115,7 +118,22 @@ void RelinkWindow::buildLayout()
 
 void RelinkWindow::loadMissing()
 {
-    const Result<QList<MissingFile>> missing = MissingFiles::find(CatalogueStore(m_ctx.db()));
+    if (m_missingJob.isRunning()) {
+        m_loadAgain = true;
+        return;
+    }
+    m_missingLabel->setText(tr("Looking for the catalogue's files…"));
+    m_missingJob.start(
+        [catalogue = m_ctx.paths.catalogue](Progress &) { return MissingFiles::find(catalogue); });
+}
+
+void RelinkWindow::showMissing()
+{
+    if (std::exchange(m_loadAgain, false)) {
+        loadMissing();
+        return;
+    }
+    const Result<QList<MissingFile>> &missing = m_missingJob.result();
     if (!missing) {
         m_missingLabel->setText(missing.error());
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "backgroundjob.h"
+#include "missingfiles.h"
 #include "relinker.h"
 
 #include <QWidget>
@@ -25,6 +26,7 @@ public:
 private:
     void buildLayout();
     void loadMissing();
+    void showMissing();
     void chooseNewFolder();
     void chooseSearchFolder();
     RelinkPlan plan() const;
@@ -33,6 +35,8 @@ private:
 
     AppContext &m_ctx;
     BackgroundJob<Result<RelinkReport>> m_job;
+    BackgroundJob<Result<QList<MissingFile>>> m_missingJob;
+    bool m_loadAgain = false; // asked for while a listing was running
     bool m_dryRun = true;
     qint64 m_missing = 0;
     QString m_searchFolder;

@@ -18,22 +18,34 @@ namespace
 
 using namespace dialect;
 
-// A pattern too long for the connection's cache, compiled and left with SQLite, which
-// keeps it for the statement's next rows while the pattern stays the same.
-Q_NEVER_INLINE const CompiledLike *compileLong(sqlite3_context *ctx, const unsigned char *text,
-                                               std::size_t length)
+// Kept with SQLite, a compiled pattern serves the statement's next rows while the pattern
+// stays the same (a bound value does): its text, which Qt binds as UTF-16, is then not
+// converted to UTF-8 again on every row. The connection's cache spares a pattern that
+// changes from row to row most of its compilations.
+Q_NEVER_INLINE const CompiledLike *compileAndKeep(sqlite3_context *ctx, sqlite3_value *value)
 {
-    if (const auto *kept = static_cast<const CompiledLike *>(sqlite3_get_auxdata(ctx, 0)))
-        return kept;
-    const std::u32string pattern = decodeUtf8(text, length);
-    auto *compiled = new CompiledLike(pattern);
+    const unsigned char *text = sqlite3_value_text(value);
+    if (!text)
+        return nullptr;
+    const auto length = std::size_t(sqlite3_value_bytes(value));
+    auto *compiled =
+        length <= PatternCache::kLongest
+            ? new CompiledLike(static_cast<PatternCache *>(sqlite3_user_data(ctx))
+                                   ->get({reinterpret_cast<const char *>(text), length}))
+            : new CompiledLike(decodeUtf8(text, length));
     sqlite3_set_auxdata(ctx, 0, compiled, [](void *p) { delete static_cast<CompiledLike *>(p); });
     if (sqlite3_get_auxdata(ctx, 0) == compiled)
         return compiled;
     // SQLite could not keep it and has deleted it already: this call uses one of its own.
     thread_local std::unique_ptr<CompiledLike> uncached;
-    uncached = std::make_unique<CompiledLike>(pattern);
+    uncached = std::make_unique<CompiledLike>(decodeUtf8(text, length));
     return uncached.get();
+}
+
+const CompiledLike *compiledPattern(sqlite3_context *ctx, sqlite3_value *value)
+{
+    const auto *kept = static_cast<const CompiledLike *>(sqlite3_get_auxdata(ctx, 0));
+    return kept ? kept : compileAndKeep(ctx, value);
 }
 
 void likeFunction(sqlite3_context *ctx, int, sqlite3_value **argv)
@@ -41,47 +53,32 @@ void likeFunction(sqlite3_context *ctx, int, sqlite3_value **argv)
     // SQL "x LIKE y" calls like(y, x): the pattern comes first. Many searched columns are
     // Null, so the text is looked at first.
     const unsigned char *text = sqlite3_value_text(argv[1]);
-    const unsigned char *pattern = text ? sqlite3_value_text(argv[0]) : nullptr;
-    if (!pattern) {
+    const CompiledLike *compiled = text ? compiledPattern(ctx, argv[0]) : nullptr;
+    if (!compiled) {
         sqlite3_result_null(ctx);
         return;
     }
-    const auto patternLength = std::size_t(sqlite3_value_bytes(argv[0]));
-    const CompiledLike *compiled =
-        patternLength <= PatternCache::kLongest
-            ? &static_cast<PatternCache *>(sqlite3_user_data(ctx))
-                   ->get({reinterpret_cast<const char *>(pattern), patternLength})
-            : compileLong(ctx, pattern, patternLength);
     sqlite3_result_int(ctx, compiled->matches(text, std::size_t(sqlite3_value_bytes(argv[1]))));
-}
-
-const CompiledLike *compiledPattern(sqlite3_context *ctx, sqlite3_value *value)
-{
-    const unsigned char *pattern = sqlite3_value_text(value);
-    if (!pattern)
-        return nullptr;
-    const auto length = std::size_t(sqlite3_value_bytes(value));
-    return length <= PatternCache::kLongest
-               ? &static_cast<PatternCache *>(sqlite3_user_data(ctx))
-                      ->get({reinterpret_cast<const char *>(pattern), length})
-               : compileLong(ctx, pattern, length);
 }
 
 // likeany(pattern, a, b, ...) is "a like pattern or b like pattern or ...", in one call
 // per row: a search over many columns pays SQLite's call overhead once, not per column.
-// False where the ORs would give Null: a search condition is never negated.
+// False where the ORs would give Null: a search condition is never negated. A value's
+// length is known before its text is asked for, and most values are too short to match.
 void likeAnyFunction(sqlite3_context *ctx, int argc, sqlite3_value **argv)
 {
-    const CompiledLike *compiled = nullptr;
-    for (int i = 1; i < argc; ++i) {
-        const unsigned char *text = sqlite3_value_text(argv[i]);
-        if (!text)
-            continue;
-        if (!compiled && !(compiled = compiledPattern(ctx, argv[0])))
-            break;
-        if (compiled->matches(text, std::size_t(sqlite3_value_bytes(argv[i])))) {
-            sqlite3_result_int(ctx, 1);
-            return;
+    const CompiledLike *compiled = argc > 1 ? compiledPattern(ctx, argv[0]) : nullptr;
+    if (compiled) {
+        const std::size_t shortest = compiled->minimumLength();
+        for (int i = 1; i < argc; ++i) {
+            const auto length = std::size_t(sqlite3_value_bytes(argv[i]));
+            if (length < shortest)
+                continue;
+            const unsigned char *text = sqlite3_value_text(argv[i]);
+            if (text && compiled->matches(text, length)) {
+                sqlite3_result_int(ctx, 1);
+                return;
+            }
         }
     }
     sqlite3_result_int(ctx, 0);

@@ -14,17 +14,8 @@ CompiledLike::CompiledLike(std::u32string_view pattern) : m_pattern(pattern)
         m_ascii.emplace(infix->letters());
 }
 
-bool CompiledLike::matches(const unsigned char *text, std::size_t length) const
+bool CompiledLike::matchesFolded(const unsigned char *text, std::size_t length) const
 {
-    if (m_ascii) {
-        if (m_ascii->foundIn(text, length))
-            return true;
-        if (isAscii(text, length))
-            return false;
-    }
-    // Folding never makes a text longer than its bytes.
-    if (length < m_pattern.minimumLength())
-        return false;
     thread_local std::u32string folded;
     foldForSearch(text, length, folded);
     return m_pattern.matches(folded);

@@ -20,9 +20,24 @@ public:
     explicit CompiledLike(std::u32string_view pattern);
 
     // text in UTF-8: it is folded only when its bytes cannot tell.
-    bool matches(const unsigned char *text, std::size_t length) const;
+    bool matches(const unsigned char *text, std::size_t length) const
+    {
+        // Folding never makes a text longer than its bytes.
+        if (length < minimumLength())
+            return false;
+        if (m_ascii) {
+            const AsciiSearch::Verdict verdict = m_ascii->find(text, length);
+            if (verdict != AsciiSearch::Verdict::NotAscii)
+                return verdict == AsciiSearch::Verdict::Found;
+        }
+        return matchesFolded(text, length);
+    }
+    // The bytes a text needs at least to match.
+    std::size_t minimumLength() const { return m_pattern.minimumLength(); }
 
 private:
+    bool matchesFolded(const unsigned char *text, std::size_t length) const;
+
     LikePattern m_pattern;
     std::optional<AsciiSearch> m_ascii;
 };

@@ -1,6 +1,7 @@
 #include "missingfiles.h"
 
 #include "cataloguestore.h"
+#include "database.h"
 #include "relinker.h"
 
 #include <QFileInfo>
@@ -89,6 +90,15 @@ Result<QList<MissingFile>> MissingFiles::find(const CatalogueStore &store)
         if (Configuration::isFolder(path) && isMissing(configuration->value(path)))
             missing.append({0, QString(), folderName(path), configuration->value(path)});
     return missing;
+}
+
+Result<QList<MissingFile>> MissingFiles::find(const QString &catalogue)
+{
+    const auto connection =
+        catalogue::Connection::open(catalogue, catalogue::Connection::Mode::ReadOnly);
+    if (!connection)
+        return connection.failure();
+    return find(CatalogueStore((*connection)->db()));
 }
 
 QString MissingFiles::whatChanged(const PathChange &change)

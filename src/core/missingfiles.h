@@ -27,6 +27,8 @@ public:
     // configuration, whose stored path exists nowhere, by game id. The programs' paths are
     // not files of the collection and are not listed.
     static Result<QList<MissingFile>> find(const CatalogueStore &store);
+    // The same on a read-only connection of its own, as a worker thread needs.
+    static Result<QList<MissingFile>> find(const QString &catalogue);
 
     // The words for what a game's path field or a configuration folder holds.
     static QString fieldName(Game::Field field);

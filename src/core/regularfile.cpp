@@ -1,5 +1,6 @@
 #include "regularfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -66,4 +67,12 @@ QString checkRegularFile(const QString &path, qint64 largest)
             .arg(path)
             .arg(largest);
     return {};
+}
+
+QString checkReadableFolder(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (info.isDir() && info.isReadable() && info.isExecutable())
+        return {};
+    return QCoreApplication::translate("Relinker", "%1 is not a readable folder.").arg(folder);
 }

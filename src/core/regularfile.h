@@ -11,3 +11,7 @@ inline constexpr qint64 kLargestDatabaseFile = qint64(4) << 30;
 // it may be opened. A symbolic link counts as the file it names. Checked before anything
 // opens a file that a user named or that came from elsewhere.
 QString checkRegularFile(const QString &path, qint64 largest = kLargestDatabaseFile);
+
+// Why folder cannot be searched: it is no folder, or its entries cannot be listed or
+// entered. Empty when it can.
+QString checkReadableFolder(const QString &folder);

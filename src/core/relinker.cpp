@@ -4,8 +4,8 @@
 #include "folderresolver.h"
 #include "nameindex.h"
 #include "prefixmapping.h"
+#include "regularfile.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 
@@ -14,22 +14,11 @@
 namespace
 {
 
-Failure notAFolder(const QString &folder)
-{
-    return {QCoreApplication::translate("Relinker", "%1 is not a readable folder.").arg(folder)};
-}
-
 RelinkReport cancelledReport()
 {
     RelinkReport report;
     report.cancelled = true;
     return report;
-}
-
-bool isReadableFolder(const QString &folder)
-{
-    const QFileInfo info(folder);
-    return info.isDir() && info.isReadable() && info.isExecutable();
 }
 
 } // namespace
@@ -39,10 +28,11 @@ Relinker::Relinker(CatalogueStore &store) : m_store(store) {}
 Result<RelinkReport> Relinker::relink(const RelinkPlan &plan, bool dryRun, Progress &progress)
 {
     for (const PrefixMapping &mapping : plan.mappings)
-        if (!isReadableFolder(mapping.to()))
-            return notAFolder(mapping.to());
-    if (!plan.searchFolder.isEmpty() && !isReadableFolder(plan.searchFolder))
-        return notAFolder(plan.searchFolder);
+        if (const QString why = checkReadableFolder(mapping.to()); !why.isEmpty())
+            return Failure{why};
+    if (!plan.searchFolder.isEmpty())
+        if (const QString why = checkReadableFolder(plan.searchFolder); !why.isEmpty())
+            return Failure{why};
     NameIndex index;
     if (!plan.searchFolder.isEmpty())
         index = NameIndex::build(plan.searchFolder, progress);

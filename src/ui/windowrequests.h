@@ -26,6 +26,7 @@ enum class WindowKey {
     FreeMusicPlayer,
     FolderScan,
     Relink,
+    MissingFiles,
     // merrow
     UtilityMenu,
     FolderChooser,

@@ -8,11 +8,13 @@
 #include "gamediff.h"
 #include "importfile.h"
 #include "legacyconversion.h"
+#include "missingfiles.h"
 #include "paths.h"
 #include "progress.h"
 #include "transfer.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTextStream>
 
 namespace merrow
@@ -135,6 +137,27 @@ Result<qint64> gameCount(const QString &path)
     return CatalogueStore((*c)->db()).gameCount();
 }
 
+// A path as a POSIX shell takes it: quoted unless every character is plain.
+QString shellWord(const QString &path)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./:+-]+$"));
+    if (plain.match(path).hasMatch())
+        return path;
+    return u'\'' + QString(path).replace(u'\'', QLatin1String("'\\''")) + u'\'';
+}
+
+// A converted catalogue still names the files where the Windows computer had them.
+void printRelinkHint(const QString &target, QTextStream &out)
+{
+    const Result<QList<MissingFile>> missing = MissingFiles::find(target);
+    if (!missing || missing->isEmpty())
+        return;
+    out << missing->size()
+        << " stored paths do not exist on this computer. Relink them with:" << Qt::endl
+        << "  vantrel --catalogue " << escapeControls(shellWord(target))
+        << " --relink --search FOLDER" << Qt::endl;
+}
+
 } // namespace
 
 int convertLegacy(const QString &jetFile, const QString &target, const QString &tempDir,
@@ -156,6 +179,7 @@ int convertLegacy(const QString &jetFile, const QString &target, const QString &
         return 1;
     }
     out << "Converted " << *count << " games into " << escapeControls(target) << Qt::endl;
+    printRelinkHint(target, out);
     return 0;
 }
 

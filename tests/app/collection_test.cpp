@@ -29,11 +29,14 @@ TEST(CollectionCommands, AConvertedCatalogueIsRelinkedAndAFolderScannedOnce)
 {
     QTemporaryDir dir;
     const QString catalogue = dir.filePath(QStringLiteral("converted.mdb"));
-    ASSERT_EQ(run(MERROW, {QStringLiteral("--convert-legacy"),
-                           QStringLiteral(VANTREL_LEGACY_FIXTURES "/catalogue-jet4-windows.mdb"),
-                           catalogue})
-                  .code,
-              0);
+    const Ran converted = run(
+        MERROW, {QStringLiteral("--convert-legacy"),
+                 QStringLiteral(VANTREL_LEGACY_FIXTURES "/catalogue-jet4-windows.mdb"), catalogue});
+    ASSERT_EQ(converted.code, 0);
+    EXPECT_EQ(converted.out.mid(1),
+              QStringList({"Converted 24 games into " + catalogue,
+                           "80 stored paths do not exist on this computer. Relink them with:",
+                           "  vantrel --catalogue " + catalogue + " --relink --search FOLDER"}));
     const QStringList on{QStringLiteral("--catalogue"), catalogue};
     const QString falcon = QStringLiteral("C:\\Giochi\\C64\\Dischi\\Falcon Château.d64");
     const Ran missing = run(VANTREL, on + QStringList{QStringLiteral("--missing")});

@@ -22,7 +22,11 @@ TEST(ConvertLegacy, WritesANewCatalogueOrExitsWithWhy)
         QString says; // the last line, on stdout for 0, else on stderr
         int games;    // in new.mdb afterwards
     } runs[] = {
-        {"converts", {jet, target}, 0, "Converted 40 games into " + target, 40},
+        {"converts",
+         {jet, target},
+         0,
+         "  vantrel --catalogue " + target + " --relink --search",
+         40},
         {"never over a file", {jet, target}, 1, "merrow: " + target + " exists already", 40},
         {"damaged", {damaged, other}, 1, "merrow: " + damaged + " cannot be read", 40},
         {"not Jet", {plain, other}, 1, "merrow: " + plain + " is not a legacy Jet database", 40},

@@ -211,7 +211,8 @@ TEST_F(CommandsTest, MenuBarOpensWindowsAtTheConfiguredFoldersAndStartsPrograms)
     t.dialogs.folders << "/new/games" << QString(); // the second folder choice is cancelled
     for (const char *action :
          {"systemAction", "aboutAction", "c64GamePlayerAction", "amigaGamePlayerAction",
-          "amigaMusicPlayerAction", "scanFolderAction", "scanFolderAction", "relinkAction"})
+          "amigaMusicPlayerAction", "scanFolderAction", "scanFolderAction", "relinkAction",
+          "missingFilesAction"})
         trigger(action);
     EXPECT_EQ(opened,
               (QList<Opened>{{WindowKey::SystemConfig},
@@ -220,7 +221,8 @@ TEST_F(CommandsTest, MenuBarOpensWindowsAtTheConfiguredFoldersAndStartsPrograms)
                              {WindowKey::AmigaFreePlayer, 0, 0, "/g/amiga/"},
                              {WindowKey::FreeMusicPlayer, 0, int(MusicMachine::Amiga), "/m/amiga/"},
                              {WindowKey::FolderScan, 0, 0, "/new/games"},
-                             {WindowKey::Relink}}));
+                             {WindowKey::Relink},
+                             {WindowKey::MissingFiles}}));
     EXPECT_EQ(t.dialogs.shown.value(0).text, "/g/c64/"); // the chooser starts at the games
     t.dialogs.clear();
     // The utility is told the catalogue; failures to start are reported.

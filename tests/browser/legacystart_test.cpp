@@ -1,11 +1,15 @@
+#include "appcontext.h"
+#include "cataloguestore.h"
 #include "database.h"
 #include "legacystart.h"
+#include "legacystartfollowup.h"
 #include "legacystartoffer.h"
 #include "testcatalogue.h"
 #include "widgettest.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTest>
 
 using browser::LegacyPlan;
 using Action = LegacyPlan::Action;
@@ -68,7 +72,9 @@ TEST(LegacyStartOffer, ConvertsOpensOrLeavesTheCatalogueAsItWas)
         FakeDialogs dialogs;
         dialogs.answers = {r.yes};
         const Paths before{dir.path(), jet, "/elsewhere/Vantrel.ini", dir.path()};
-        const Paths after = LegacyStartOffer(dialogs, dir.filePath("data")).run(before);
+        LegacyStartOffer offer(dialogs, dir.filePath("data"));
+        const Paths after = offer.run(before);
+        EXPECT_EQ(offer.converted(), r.games == 40) << r.why;
 
         EXPECT_EQ(after.catalogue, r.goesOn ? converted : jet) << r.why;
         EXPECT_EQ(after.stateFile, r.goesOn ? dir.filePath("Vantrel.ini") : before.stateFile);
@@ -80,4 +86,33 @@ TEST(LegacyStartOffer, ConvertsOpensOrLeavesTheCatalogueAsItWas)
             QString(r.says).replace("%1", QDir::toNativeSeparators(converted))))
             << dialogs.shown.last().text.toStdString();
     }
+}
+
+TEST(LegacyStartFollowUp, OffersRelinkThenDetectInPlaceOfTheWindowsPrograms)
+{
+    TestContext t;
+    t.windows.addFactory(WindowKey::Relink, [] { return new QWidget; });
+    t.catalogue.addGame({{"titolo", "Krakout"}, {"emul1", "C:\\Giochi\\KRAKOUT.D64"}});
+    Configuration windows;
+    windows.vice = "C:\\WinVICE\\x64.exe";
+    windows.player1 = "C:\\Sid\\sidplay.exe";
+    ASSERT_EQ(CatalogueStore(t.ctx->db()).saveConfiguration(windows).error(), "");
+    LegacyStartFollowUp followUp(*t.ctx, [](const QSqlDatabase &db) {
+        Configuration found; // Detect fills only empty paths, so the Windows ones must go
+        found.vice = CatalogueStore(db).configuration().valueOr({}).vice + "/usr/bin/x64sc";
+        return CatalogueStore(db).saveConfiguration(found, {Configuration::Path::Vice});
+    });
+    followUp.start();
+    ASSERT_TRUE(QTest::qWaitFor([&t] { return t.windows.find(WindowKey::Relink); }));
+    ASSERT_EQ(t.dialogs.shown.size(), 1); // Detect waits for the relink
+    EXPECT_EQ(t.dialogs.shown[0].text, "1 file of the converted catalogue is not found on this "
+                                       "computer. Relink it now?");
+    t.windows.find(WindowKey::Relink)->close();
+    ASSERT_TRUE(QTest::qWaitFor([&t] { return t.dialogs.shown.size() == 3; }));
+    EXPECT_TRUE(t.dialogs.shown[1].text.startsWith("The emulator and player paths"));
+    EXPECT_EQ(t.dialogs.shown[2].text, "Detect found 1 of the 2 programs; set the others in "
+                                       "Configuration > System.");
+    const Configuration now = CatalogueStore(t.ctx->db()).configuration().valueOr({});
+    EXPECT_EQ(now.vice, "/usr/bin/x64sc");
+    EXPECT_EQ(now.player1, "");
 }

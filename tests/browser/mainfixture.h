@@ -90,8 +90,9 @@ protected:
         fake<RecordEditorRequest, FieldEditorRequest, GameInfoRequest, FileChooserRequest,
              ScreenshotRequest, GameMusicRequest, C64GameRequest, AmigaGameRequest,
              C64FreePlayerRequest, AmigaFreePlayerRequest, FreeMusicRequest, FolderScanRequest>();
-        for (WindowKey key : {WindowKey::SystemConfig, WindowKey::ProgramOptions,
-                              WindowKey::Greetings, WindowKey::About, WindowKey::Relink})
+        for (WindowKey key :
+             {WindowKey::SystemConfig, WindowKey::ProgramOptions, WindowKey::Greetings,
+              WindowKey::About, WindowKey::Relink, WindowKey::MissingFiles})
             t.ctx->windows.addFactory(key, [this, key] {
                 opened << Opened{key};
                 return new QWidget;
