@@ -46,7 +46,7 @@ protected:
         writeFile(at("DOCUMENTS/Songlengths.md5"),
                   "[Database]\n" +
                       QCryptographicHash::hash(tones, QCryptographicHash::Md5).toHex() +
-                      "=0:01 1:02\n");
+                      "=0:01 1:02.500\n");
         catalogue.setConfig(
             {{"vice", x64sc}, {"uae", winuae}, {"player1", player}, {"ccs64", at("gone/ccs64")}});
         c64 = catalogue.addGame(
