@@ -272,8 +272,10 @@ int runWindows(const Paths &resolved, const QString &dataDir, QCoreApplication &
     Splash splash(ctx);
     splash.show();
     const int code = app.exec();
-    // The windows refer to the context: they go first.
+    // The windows refer to the context and the music: they go first, also those closed just
+    // before the end and still waiting to be deleted.
     windows.closeAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return code;
 }
 

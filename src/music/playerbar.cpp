@@ -54,6 +54,9 @@ PlayerBar::PlayerBar(MusicService &music, QWidget *parent)
     m_advance->setChecked(m_player.advances());
     m_status->setObjectName(QStringLiteral("status"));
     m_status->setWordWrap(true);
+    // Room for a refusal from the start: a small window does not grow for a wrapped label.
+    m_status->setMinimumHeight(2 * m_status->fontMetrics().lineSpacing());
+    m_volume->setMinimumWidth(12 * m_volume->fontMetrics().averageCharWidth());
 
     auto *controls = new QHBoxLayout;
     for (QWidget *w : {static_cast<QWidget *>(m_playPause), static_cast<QWidget *>(m_stop),
@@ -75,8 +78,7 @@ PlayerBar::PlayerBar(MusicService &music, QWidget *parent)
     connect(m_volume, &QSlider::valueChanged, &m_player, &MusicPlayer::setVolume);
     connect(m_advance, &QCheckBox::toggled, &m_player, &MusicPlayer::setAdvance);
     connect(&m_player, &MusicPlayer::tuneLoaded, this, [this] {
-        if (holdsTune())
-            m_status->clear();
+        m_status->clear(); // what it said was of another tune
         refresh();
     });
     connect(&m_player, &MusicPlayer::stateChanged, this, &PlayerBar::refresh);
@@ -97,12 +99,13 @@ PlayerBar::~PlayerBar()
 
 void PlayerBar::setTune(const QString &path)
 {
-    if (path == m_path)
-        return;
-    m_path = path;
+    const bool changed = !m_hasOwnTune || path != m_path;
     m_hasOwnTune = true;
-    m_status->clear();
-    refresh();
+    m_path = path;
+    if (changed) {
+        m_status->clear();
+        refresh();
+    }
 }
 
 bool PlayerBar::holdsTune() const
