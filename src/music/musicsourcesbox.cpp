@@ -22,6 +22,7 @@ MusicSourcesBox::MusicSourcesBox(Dialogs &dialogs, QWidget *parent)
         Row &row = m_rows[i];
         row = {new QLineEdit(this), value};
         row.edit->setObjectName(QLatin1String(name));
+        row.edit->setMinimumWidth(32 * row.edit->fontMetrics().averageCharWidth()); // a path
         auto *browse = new QToolButton(this);
         browse->setText(QStringLiteral("..."));
         browse->setToolTip(tr("Choose the %1").arg(caption));
