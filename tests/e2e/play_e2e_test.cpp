@@ -205,7 +205,7 @@ TEST_F(PlayCommand, BuiltInMusicPrintsAndRenders)
          "--music-info and --play-music take a game id, --subtune and --seconds a number"},
     };
     for (const auto &[arguments, code, message] : cases) {
-        const Outcome run = vantrel(arguments);
+        const Ran run = vantrel(arguments);
         EXPECT_EQ(run.code, code) << arguments.join(' ').toStdString();
         EXPECT_EQ(run.err, message);
         EXPECT_EQ(QFileInfo(wav).size(), code == 0 ? 44 + 44100 * 4 : 0);
