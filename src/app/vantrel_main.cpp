@@ -9,6 +9,7 @@
 #include "collectionregistry.h"
 #include "commandlinecheck.h"
 #include "configregistry.h"
+#include "consoleplayback.h"
 #include "database.h"
 #include "editingregistry.h"
 #include "escaping.h"
@@ -21,10 +22,14 @@
 #include "legacystartfollowup.h"
 #include "legacystartoffer.h"
 #include "musiccommand.h"
+#include "musiccommands.h"
 #include "musicregistry.h"
+#include "musicservice.h"
+#include "musicsettings.h"
 #include "paths.h"
 #include "programdetection.h"
 #include "screenshotregistry.h"
+#include "sinkoutput.h"
 #include "splash.h"
 #include "statefile.h"
 #include "translators.h"
@@ -153,8 +158,59 @@ std::optional<QString> chooseSoundPlayer(const music::GameMusic &players, const 
     return players.player1.isEmpty() ? players.player2 : players.player1;
 }
 
+// --music-info, --play-music --render, and --play-music without --with: the built-in engine.
+int runBuiltInMusic(Run run, const QCommandLineParser &parser, const Options &o, const Paths &paths)
+{
+    QTextStream out(stdout), err(stderr);
+    bool numbers = true;
+    auto number = [&](const QCommandLineOption &option) -> std::optional<int> {
+        bool ok = !parser.isSet(option);
+        const int value = ok ? 0 : parser.value(option).toInt(&ok);
+        numbers = numbers && ok;
+        return parser.isSet(option) ? std::optional(value) : std::nullopt;
+    };
+    const std::optional<int> id =
+        gameIdOption(parser, run == Run::MusicInfo ? o.musicInfo : o.playMusic);
+    const std::optional<int> subtune = number(o.subtune);
+    const std::optional<int> seconds = number(o.seconds);
+    if (!id || !numbers) {
+        err << "--music-info and --play-music take a game id, --subtune and --seconds a number\n";
+        return kPlayBadArguments;
+    }
+    const auto connection =
+        catalogue::Connection::open(paths.catalogue, catalogue::Connection::Mode::ReadOnly);
+    const Result<music::GameMusic> game =
+        connection ? music::readGameMusic(CatalogueStore((*connection)->db()), *id)
+                   : Result<music::GameMusic>(connection.failure());
+    if (!game) {
+        err << "Cannot open the catalogue: " << game.error() << '\n';
+        return kPlayBadArguments;
+    }
+    if (game->song.isEmpty()) {
+        err << "No song configured for this game\n";
+        return kPlayNothing;
+    }
+    const MusicSources sources = music::savedSources();
+    Outcome done;
+    if (run == Run::MusicInfo) {
+        const Result<QStringList> lines = music::musicInfoLines(game->song, sources);
+        for (const QString &line : lines.valueOr({}))
+            out << escapeControls(line) << '\n';
+        done = lines ? Outcome() : Outcome(lines.failure());
+    } else if (parser.isSet(o.render)) {
+        done = music::renderWav({game->song, parser.value(o.render), subtune, seconds}, sources);
+    } else {
+        done = music::playToEnd(game->song, subtune, sources, out);
+    }
+    if (!done)
+        err << escapeControls(done.error()) << '\n';
+    return done ? kPlayStarted : kPlayNothing;
+}
+
 int runPlayMusic(const QCommandLineParser &parser, const Options &o, const Paths &paths)
 {
+    if (parser.isSet(o.render) || (!parser.isSet(o.with) && !parser.isSet(o.dryRun)))
+        return runBuiltInMusic(Run::PlayMusic, parser, o, paths);
     QTextStream out(stdout), err(stderr);
     const std::optional<int> id = gameIdOption(parser, o.playMusic);
     if (!id) {
@@ -204,6 +260,8 @@ int runWindows(const Paths &resolved, const QString &dataDir, QCoreApplication &
     ProcessLauncher launcher;
     WindowRegistry windows;
     AppContext ctx(paths, dialogs, launcher, windows);
+    MusicService music(std::make_unique<SinkOutput>(), launcher);
+    ctx.music = &music;
     registerAmigaWindows(ctx);
     registerBrowserWindows(ctx);
     registerC64Windows(ctx);
@@ -224,8 +282,10 @@ int runWindows(const Paths &resolved, const QString &dataDir, QCoreApplication &
     const int code = app.exec();
     // It waits for windows that are about to close.
     followUp.reset();
-    // The windows refer to the context: they go first.
+    // The windows refer to the context and the music: they go first, also those closed just
+    // before the end and still waiting to be deleted.
     windows.closeAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return code;
 }
 
@@ -279,6 +339,8 @@ int main(int argc, char *argv[])
         return runPlay(parser, o, paths);
     if (run == Run::PlayMusic)
         return runPlayMusic(parser, o, paths);
+    if (run == Run::MusicInfo)
+        return runBuiltInMusic(run, parser, o, paths);
     if (run == Run::Scan || run == Run::Relink || run == Run::Missing)
         return runCollection(run, parser, o, paths);
     return runWindows(paths, location.dataDir, *app);

@@ -6,10 +6,11 @@ VantrelCommandLine::VantrelCommandLine()
 {
     m_parser.setApplicationDescription(tr("Catalogue and launcher for C64 and Amiga games."));
     const Options &o = m_options;
-    addOptions({o.catalogue, o.list,      o.c64,  o.amiga, o.playable,      o.sound,  o.find,
-                o.play,      o.playMusic, o.with, o.entry, o.amigaTemplate, o.dryRun, o.dir,
-                o.scan,      o.relink,    o.from, o.to,    o.search,        o.missing},
-               {o.dir, o.list, o.play, o.playMusic, o.scan, o.relink, o.missing});
+    addOptions({o.catalogue, o.list,          o.c64,       o.amiga,  o.playable, o.sound,   o.find,
+                o.play,      o.playMusic,     o.musicInfo, o.render, o.subtune,  o.seconds, o.with,
+                o.entry,     o.amigaTemplate, o.dryRun,    o.dir,    o.scan,     o.relink,  o.from,
+                o.to,        o.search,        o.missing},
+               {o.dir, o.list, o.play, o.playMusic, o.musicInfo, o.scan, o.relink, o.missing});
 }
 
 VantrelCommandLine::Run VantrelCommandLine::parse(const QStringList &arguments)
@@ -55,5 +56,7 @@ VantrelCommandLine::Run VantrelCommandLine::choose(bool parsed)
         return Run::List;
     if (m_parser.isSet(o.play))
         return Run::Play;
+    if (m_parser.isSet(o.musicInfo))
+        return Run::MusicInfo;
     return m_parser.isSet(o.playMusic) ? Run::PlayMusic : Run::Windows;
 }

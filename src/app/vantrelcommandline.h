@@ -16,6 +16,7 @@ public:
         Dir,
         Play,
         PlayMusic,
+        MusicInfo,
         Scan,
         Relink,
         Missing,
@@ -54,11 +55,31 @@ public:
             QStringLiteral("play-music"),
             VantrelCommandLine::tr("Play the music file of the game <id>, without a window."),
             VantrelCommandLine::tr("id")};
+        QCommandLineOption musicInfo{
+            QStringLiteral("music-info"),
+            VantrelCommandLine::tr("Print the title, author, release, subtunes and song lengths "
+                                   "of the music file of the game <id>."),
+            VantrelCommandLine::tr("id")};
+        QCommandLineOption render{
+            QStringLiteral("render"),
+            VantrelCommandLine::tr("With --play-music: render the music into the WAV file "
+                                   "<file> with the built-in player."),
+            VantrelCommandLine::tr("file")};
+        QCommandLineOption subtune{
+            QStringLiteral("subtune"),
+            VantrelCommandLine::tr("With --play-music: the subtune <n>, from 1 (default: the "
+                                   "tune's start subtune)."),
+            VantrelCommandLine::tr("n")};
+        QCommandLineOption seconds{
+            QStringLiteral("seconds"),
+            VantrelCommandLine::tr("With --render: the length in seconds (default: the song "
+                                   "length, else 3 minutes)."),
+            VantrelCommandLine::tr("s")};
         QCommandLineOption with{
             QStringLiteral("with"),
             VantrelCommandLine::tr(
                 "With --play: the emulator (ccs64, vice, c64s, pc64; uae, fellow). "
-                "With --play-music: the player, 1 or 2."),
+                "With --play-music: the player, 1 or 2 (default: the built-in player)."),
             VantrelCommandLine::tr("name")};
         QCommandLineOption entry{
             QStringLiteral("entry"),

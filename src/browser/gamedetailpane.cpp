@@ -1,6 +1,7 @@
 #include "gamedetailpane.h"
 
 #include "creditband.h"
+#include "playerbar.h"
 #include "screenshotcolumn.h"
 
 #include <QFileInfo>
@@ -48,6 +49,8 @@ void GameDetailPane::showGame(const Game &game)
     updateFrameTitle();
     setLamp(m_gameLamp, game.gameFile);
     setLamp(m_musicLamp, game.musicFile);
+    if (m_playerBar)
+        m_playerBar->setTune(Game::isSet(game.musicFile) ? game.musicFile : QString());
     // Hidden parts are not read: they follow when they are shown.
     if (m_screenshots->isVisibleTo(this))
         m_screenshots->showPictures(game.screenshot1, game.screenshot2);
@@ -64,7 +67,16 @@ void GameDetailPane::clear()
     updateFrameTitle();
     setLamp(m_gameLamp, QString());
     setLamp(m_musicLamp, QString());
+    if (m_playerBar)
+        m_playerBar->setTune(QString());
     m_screenshots->showPictures(QString(), QString());
+}
+
+void GameDetailPane::setPlayerBar(PlayerBar *bar)
+{
+    m_playerBar = bar;
+    m_infoLayout->insertWidget(m_infoLayout->count() - 1, bar); // above the stretch
+    bar->setTune(Game::isSet(m_game.musicFile) ? m_game.musicFile : QString());
 }
 
 void GameDetailPane::setScreenshotsShown(bool on)

@@ -13,6 +13,7 @@ class QLabel;
 class QLineEdit;
 class QMouseEvent;
 class QVBoxLayout;
+class PlayerBar;
 
 namespace browser
 {
@@ -31,6 +32,8 @@ public:
     void clear();
     void setScreenshotsShown(bool on);
     void setCreditsShown(bool on);
+    // The bar that plays the shown game's music, placed under the buttons.
+    void setPlayerBar(PlayerBar *bar);
 
 Q_SIGNALS:
     void commandClicked(browser::GameCommand command);
@@ -64,6 +67,8 @@ private:
     std::array<Field, 5> m_fields;
     QLabel *m_gameLamp = nullptr;
     QLabel *m_musicLamp = nullptr;
+    QVBoxLayout *m_infoLayout = nullptr;
+    PlayerBar *m_playerBar = nullptr;
 };
 
 } // namespace browser

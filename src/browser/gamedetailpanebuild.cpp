@@ -22,6 +22,7 @@ QWidget *GameDetailPane::buildInfoColumn()
     column->setMinimumWidth(320);
     auto *layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
+    m_infoLayout = layout;
     m_gameFrame = namedWidget<QGroupBox>(QStringLiteral("gameFrame"), column);
     buildGameFrame();
     layout->addWidget(m_gameFrame);

@@ -5,6 +5,7 @@
 #include "gameactions.h"
 #include "gamedetailpane.h"
 #include "gamelistpane.h"
+#include "playerbar.h"
 #include "windowregistry.h"
 
 #include <QSplitter>
@@ -33,6 +34,8 @@ void MainWindow::buildPanes()
     m_splitter->setChildrenCollapsible(false);
     m_list = new GameListPane(m_ctx, m_splitter);
     m_detail = new GameDetailPane(m_splitter);
+    if (m_ctx.music)
+        m_detail->setPlayerBar(new PlayerBar(*m_ctx.music, m_detail));
     m_splitter->addWidget(m_list);
     m_splitter->addWidget(m_detail);
     // A wider window goes mostly to the screenshots, not to the list.

@@ -1,8 +1,12 @@
 #include "optionswindow.h"
 
 #include "appcontext.h"
+#include "c64roms.h"
 #include "cataloguestore.h"
 #include "configfields.h"
+#include "dialogs.h"
+#include "musicsettings.h"
+#include "musicsourcesbox.h"
 #include "namedwidget.h"
 #include "placement.h"
 #include "windowregistry.h"
@@ -20,6 +24,7 @@ OptionsWindow::OptionsWindow(AppContext &ctx, QWidget *parent)
           namedWidget<QCheckBox>(QStringLiteral("screenshotsCheck"), tr("Show Screenshots"), this)),
       m_fellowGuiCheck(namedWidget<QCheckBox>(QStringLiteral("fellowGuiCheck"), this)),
       m_uaeGuiCheck(namedWidget<QCheckBox>(QStringLiteral("uaeGuiCheck"), this)),
+      m_musicBox(new MusicSourcesBox(ctx.dialogs, this)),
       m_okButton(namedWidget<QPushButton>(QStringLiteral("okButton"), tr("OK"), this)),
       m_exitButton(namedWidget<QPushButton>(QStringLiteral("exitButton"), tr("Exit"), this))
 {
@@ -29,6 +34,7 @@ OptionsWindow::OptionsWindow(AppContext &ctx, QWidget *parent)
     auto *outer = new QVBoxLayout(this);
     for (QCheckBox *check : {m_creditsCheck, m_screenshotsCheck, m_fellowGuiCheck, m_uaeGuiCheck})
         outer->addWidget(check);
+    outer->addWidget(m_musicBox);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_okButton);
@@ -65,10 +71,19 @@ void OptionsWindow::showSettings()
     m_screenshotsCheck->setChecked(settings.showScreenshots);
     m_fellowGuiCheck->setChecked(settings.fellowShowsGui);
     m_uaeGuiCheck->setChecked(settings.uaeShowsGui);
+    m_musicBox->showSources(music::savedSources());
 }
 
 void OptionsWindow::onOkClicked()
 {
+    // A ROM file that is no ROM is named now rather than when a tune needs it.
+    const MusicSources sources = m_musicBox->sources();
+    if (const auto roms = music::readC64Roms(sources); !roms) {
+        m_ctx.dialogs.beep();
+        m_ctx.dialogs.message(roms.error(), Dialogs::Icon::Exclamation, tr("Music"));
+        return;
+    }
+    music::saveSources(sources);
     ProgramSettings &settings = m_ctx.settings;
     settings.showCredits = m_creditsCheck->isChecked();
     settings.showScreenshots = m_screenshotsCheck->isChecked();

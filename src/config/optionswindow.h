@@ -3,12 +3,14 @@
 #include <QWidget>
 
 class AppContext;
+class MusicSourcesBox;
 class QCheckBox;
 class QPushButton;
 
-// "Vantrel Configuration": the main window's two layout modes and whether the Amiga
-// emulators show their own interface (named as configured). OK writes them into the program
-// settings and reports WindowEvents::settingsChanged.
+// "Vantrel Configuration": the main window's two layout modes, whether the Amiga emulators
+// show their own interface (named as configured) and the music's HVSC folder and C64 ROMs.
+// OK writes them into the program settings (the music's into the user's settings) and
+// reports WindowEvents::settingsChanged.
 class OptionsWindow : public QWidget
 {
     Q_OBJECT
@@ -25,6 +27,7 @@ private:
     QCheckBox *m_screenshotsCheck;
     QCheckBox *m_fellowGuiCheck;
     QCheckBox *m_uaeGuiCheck;
+    MusicSourcesBox *m_musicBox;
     QPushButton *m_okButton;
     QPushButton *m_exitButton;
 };

@@ -9,6 +9,7 @@
 
 class Dialogs;
 class Launcher;
+class MusicService;
 class WindowRegistry;
 namespace catalogue
 {
@@ -40,6 +41,8 @@ public:
     Launcher &launcher;
     WindowRegistry &windows;
     ProgramSettings settings;
+    // The program's one music service; null where nothing plays music (merrow, most tests).
+    MusicService *music = nullptr;
 
     // The program's connection to the catalogue, opened on first use. Invalid (queries
     // fail with an error) when the catalogue cannot be opened.

@@ -35,4 +35,6 @@ public:
     {
         return {};
     }
+    // The same for a file.
+    virtual QString chooseFile(const QString & /*title*/, const QString & /*start*/) { return {}; }
 };

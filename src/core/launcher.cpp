@@ -36,6 +36,18 @@ bool ProcessLauncher::start(const Command &command, QString *error)
     return true;
 }
 
+bool Launcher::startAttached(const Command &command, QProcess &process, QString *error)
+{
+    process.setProgram(command.program);
+    process.setArguments(command.arguments);
+    process.start();
+    if (process.waitForStarted())
+        return true;
+    if (error)
+        *error = process.errorString();
+    return false;
+}
+
 bool ProcessLauncher::openDocument(const QString &path, QString *error)
 {
     if (!QFileInfo::exists(path)) {

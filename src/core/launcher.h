@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QProcess;
+
 enum class WindowStyle { NormalFocus, MinimizedFocus };
 
 // A program with its arguments, started without a shell: blanks in paths need no quoting.
@@ -23,6 +25,9 @@ public:
     virtual ~Launcher() = default;
     virtual bool start(const Command &command, QString *error) = 0;
     virtual bool openDocument(const QString &path, QString *error) = 0;
+    // Starts a program the caller watches and ends (a music player), not detached, so its
+    // exit and error output reach the caller through process.
+    virtual bool startAttached(const Command &command, QProcess &process, QString *error);
 };
 
 class ProcessLauncher : public Launcher

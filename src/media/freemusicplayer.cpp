@@ -6,9 +6,11 @@
 #include "cataloguestore.h"
 #include "dialogs.h"
 #include "musiccommand.h"
+#include "musicservice.h"
 #include "namedwidget.h"
 #include "opentest.h"
 #include "placement.h"
+#include "playerbar.h"
 #include "playerbutton.h"
 #include "playerstart.h"
 #include "shortpath.h"
@@ -55,6 +57,8 @@ FreeMusicPlayer::FreeMusicPlayer(AppContext &ctx, QWidget *parent)
     m_fileEdit->setObjectName(QStringLiteral("fileEdit"));
     m_fileEdit->setReadOnly(true); // it shows the highlighted file; Associate takes that
     m_noPlayersLabel->setObjectName(QStringLiteral("noPlayersLabel"));
+    if (ctx.music)
+        m_bar = new PlayerBar(*ctx.music, this);
     buildLayout();
 
     connect(m_browsingPane, &BrowsingPane::folderChanged, this, &FreeMusicPlayer::showFolder);
@@ -71,6 +75,8 @@ void FreeMusicPlayer::buildLayout()
     auto *outer = new QVBoxLayout(this);
     outer->addWidget(m_browsingPane, 1);
     outer->addWidget(m_fileEdit);
+    if (m_bar)
+        outer->addWidget(m_bar);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_player1Button);
     buttons->addWidget(m_player2Button);
@@ -125,6 +131,8 @@ void FreeMusicPlayer::showChosenFile()
 {
     const QString file = chosenFile();
     m_fileEdit->setText(file.isEmpty() ? QString() : shortPath(file));
+    if (m_bar)
+        m_bar->setTune(file);
 }
 
 // The highlighted file. The focus alone makes a row current without highlighting it: that

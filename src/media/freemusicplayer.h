@@ -6,13 +6,14 @@
 
 class AppContext;
 class BrowsingPane;
+class PlayerBar;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// "Music Player": browses the music files of one machine, plays them with the configured
-// players and hands the selected file to the association editor for that machine's games.
-// Asked again with another machine, the open window switches to it.
+// "Music Player": browses the music files of one machine, plays them in its bar or with the
+// configured players and hands the selected file to the association editor for that machine's
+// games. Asked again with another machine, the open window switches to it.
 class FreeMusicPlayer : public QWidget, public RequestTaker<FreeMusicRequest>
 {
     Q_OBJECT
@@ -38,6 +39,7 @@ private:
     AppContext &m_ctx;
     BrowsingPane *m_browsingPane;
     QLineEdit *m_fileEdit;
+    PlayerBar *m_bar = nullptr;
     QPushButton *m_player1Button;
     QPushButton *m_player2Button;
     QLabel *m_noPlayersLabel;

@@ -3,8 +3,10 @@
 #include "appcontext.h"
 #include "cataloguestore.h"
 #include "musiccommand.h"
+#include "musicservice.h"
 #include "opentest.h"
 #include "placement.h"
+#include "playerbar.h"
 #include "playerbutton.h"
 #include "playerstart.h"
 
@@ -15,6 +17,7 @@
 
 GameMusicPlayer::GameMusicPlayer(AppContext &ctx, QWidget *parent)
     : QWidget(parent, Qt::Window), m_ctx(ctx),
+      m_builtInButton(addPlayerButton(QStringLiteral("builtInButton"))),
       m_player1Button(addPlayerButton(QStringLiteral("player1Button"))),
       m_player2Button(addPlayerButton(QStringLiteral("player2Button"))),
       m_noPlayersLabel(new QLabel(tr("NO SOUND PLAYERS CONFIGURED"), this))
@@ -22,6 +25,9 @@ GameMusicPlayer::GameMusicPlayer(AppContext &ctx, QWidget *parent)
     setObjectName(QStringLiteral("GameMusicPlayer"));
     closeOnEscape(this);
     setWindowTitle(tr("Select SoundPlayer"));
+    m_builtInButton->setText(tr("Built-in player"));
+    m_builtInButton->setVisible(ctx.music != nullptr);
+    connect(m_builtInButton, &QPushButton::clicked, this, &GameMusicPlayer::onBuiltInClicked);
     connect(m_player1Button, &QPushButton::clicked, this, &GameMusicPlayer::onPlayer1Clicked);
     connect(m_player2Button, &QPushButton::clicked, this, &GameMusicPlayer::onPlayer2Clicked);
     m_noPlayersLabel->setObjectName(QStringLiteral("noPlayersLabel"));
@@ -30,11 +36,16 @@ GameMusicPlayer::GameMusicPlayer(AppContext &ctx, QWidget *parent)
     auto *outer = new QVBoxLayout(this);
     // Hidden buttons leave no gap: the configured players close up from the left.
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_builtInButton);
     buttons->addWidget(m_player1Button);
     buttons->addWidget(m_player2Button);
     buttons->addStretch();
     outer->addLayout(buttons);
     outer->addWidget(m_noPlayersLabel);
+    if (ctx.music) {
+        m_bar = new PlayerBar(*ctx.music, this);
+        outer->addWidget(m_bar);
+    }
 }
 
 QPushButton *GameMusicPlayer::addPlayerButton(const QString &name)
@@ -50,7 +61,10 @@ bool GameMusicPlayer::takeRequest(const GameMusicRequest &request)
     centreOnScreen(this);
     showPlayerButton(m_player1Button, m_player1);
     showPlayerButton(m_player2Button, m_player2);
-    m_noPlayersLabel->setVisible(m_player1.isEmpty() && m_player2.isEmpty());
+    m_noPlayersLabel->setVisible(!m_bar && m_player1.isEmpty() && m_player2.isEmpty());
+    m_builtInButton->setEnabled(!m_song.isEmpty());
+    if (m_bar)
+        m_bar->setTune(m_song);
     return true;
 }
 
@@ -71,6 +85,12 @@ void GameMusicPlayer::loadPlayersAndSong(int gameId)
     m_song = music->song;
     m_player1 = music->player1;
     m_player2 = music->player2;
+}
+
+void GameMusicPlayer::onBuiltInClicked()
+{
+    if (m_bar)
+        m_bar->play();
 }
 
 void GameMusicPlayer::onPlayer1Clicked()

@@ -5,6 +5,7 @@
 #include "launcher.h"
 #include "logging.h"
 #include "musiccommand.h"
+#include "musicservice.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -19,14 +20,29 @@ bool startPlayer(AppContext &ctx, const QString &player, const QString &file)
             Dialogs::Icon::Critical, QCoreApplication::translate("startPlayer", "Error"));
         return false;
     }
+    const Command command = music::playCommand(player, file);
     QString error;
-    if (ctx.launcher.start(music::playCommand(player, file), &error))
+    if (ctx.music) {
+        // The program keeps the player, so Stop, a second Play and quitting can end it.
+        const Outcome started = ctx.music->external().start(command);
+        if (started)
+            return true;
+        error = started.error();
+    } else if (ctx.launcher.start(command, &error)) {
         return true;
-    qCWarning(lcLaunch) << "cannot start" << player << error;
-    ctx.dialogs.beep();
-    ctx.dialogs.message(
-        QCoreApplication::translate("startPlayer", "The sound player could not be started:\n%1\n%2")
-            .arg(player, error),
-        Dialogs::Icon::Critical, QCoreApplication::translate("startPlayer", "Error"));
+    } else {
+        qCWarning(lcLaunch) << "cannot start" << player << error;
+        error = QCoreApplication::translate("startPlayer",
+                                            "The sound player could not be started:\n%1\n%2")
+                    .arg(player, error);
+    }
+    reportPlayerFailure(ctx, error);
     return false;
+}
+
+void reportPlayerFailure(AppContext &ctx, const QString &message)
+{
+    ctx.dialogs.beep();
+    ctx.dialogs.message(message, Dialogs::Icon::Critical,
+                        QCoreApplication::translate("startPlayer", "Error"));
 }

@@ -96,6 +96,14 @@ Result<QStringList> musicInfoLines(const QString &tunePath, const MusicSources &
     return musicInfoLines((*tune)->info());
 }
 
+Outcome checkSubtune(const TuneInfo &info, const QString &tunePath, int subtune)
+{
+    if (subtune >= 1 && subtune <= info.subtunes)
+        return {};
+    return Failure{
+        Music::tr("%1 has no subtune %2: it has %3").arg(tunePath).arg(subtune).arg(info.subtunes)};
+}
+
 Outcome renderWav(const WavRequest &request, const MusicSources &sources, Progress &progress)
 {
     if (request.seconds && *request.seconds < 1)
@@ -106,11 +114,8 @@ Outcome renderWav(const WavRequest &request, const MusicSources &sources, Progre
     Tune &tune = **loaded;
     const TuneInfo &info = tune.info();
     const int subtune = request.subtune.value_or(info.startSubtune);
-    if (subtune < 1 || subtune > info.subtunes)
-        return Failure{Music::tr("%1 has no subtune %2: it has %3")
-                           .arg(request.tunePath)
-                           .arg(subtune)
-                           .arg(info.subtunes)};
+    if (const Outcome exists = checkSubtune(info, request.tunePath, subtune); !exists)
+        return exists;
     if (const Outcome selected = tune.selectSubtune(subtune); !selected)
         return selected;
     const qint64 ms = request.seconds ? qint64(*request.seconds) * 1000

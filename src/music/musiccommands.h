@@ -20,6 +20,9 @@ QString formatLength(int ms);
 QStringList musicInfoLines(const TuneInfo &info);
 Result<QStringList> musicInfoLines(const QString &tunePath, const MusicSources &sources);
 
+// Refuses a subtune the tune does not have; subtunes count from 1.
+Outcome checkSubtune(const TuneInfo &info, const QString &tunePath, int subtune);
+
 struct WavRequest {
     QString tunePath;
     QString wavPath;

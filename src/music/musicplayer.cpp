@@ -48,7 +48,7 @@ const TuneInfo &MusicPlayer::info() const
     return *m_info;
 }
 
-Outcome MusicPlayer::load(const QString &path, const MusicSources &sources)
+Outcome MusicPlayer::load(const QString &path, const MusicSources &sources, const QObject *owner)
 {
     stop();
     auto tune = music::loadTune(path, sources);
@@ -56,6 +56,8 @@ Outcome MusicPlayer::load(const QString &path, const MusicSources &sources)
         return tune.failure();
     m_tune = std::move(*tune);
     m_info = m_tune->info();
+    m_path = path;
+    m_owner = owner;
     m_subtune = m_info->startSubtune;
     Q_EMIT tuneLoaded();
     return {};
@@ -106,7 +108,8 @@ void MusicPlayer::stop()
 
 void MusicPlayer::setVolume(int percent)
 {
-    m_output->setVolume(float(qBound(0, percent, 100)) / 100.0f);
+    m_volume = qBound(0, percent, 100);
+    m_output->setVolume(float(m_volume) / 100.0f);
 }
 
 void MusicPlayer::setAdvance(bool advance)

@@ -27,7 +27,8 @@ public:
     ~MusicPlayer() override;
 
     // Stops what plays and loads the file; the current subtune becomes its start subtune.
-    Outcome load(const QString &path, const MusicSources &sources);
+    // owner (a player bar) is who loaded it, so that each bar knows its own tune.
+    Outcome load(const QString &path, const MusicSources &sources, const QObject *owner = nullptr);
     // Starts a subtune of the loaded tune from its beginning.
     Outcome play(int subtune);
     void pause();
@@ -39,6 +40,10 @@ public:
     void setAdvance(bool advance);
 
     bool hasTune() const { return m_info.has_value(); }
+    const QString &path() const { return m_path; }
+    const QObject *owner() const { return m_owner; }
+    int volume() const { return m_volume; }
+    bool advances() const { return m_advance; }
     const TuneInfo &info() const;
     State state() const { return m_state; }
     int subtune() const { return m_subtune; }
@@ -62,9 +67,12 @@ private:
     QTimer m_clock;
     std::shared_ptr<Tune> m_tune;
     std::optional<TuneInfo> m_info;
+    QString m_path;
+    const QObject *m_owner = nullptr;
     State m_state = State::Stopped;
     int m_subtune = 1;
     bool m_advance = false;
+    int m_volume = 100;
     // Which start of play() the renderer has reached; the stream speaks of an earlier run
     // until then.
     int m_serial = 0;

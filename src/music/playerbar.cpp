@@ -2,6 +2,8 @@
 
 #include "musiccommands.h"
 #include "musicplayer.h"
+#include "musicservice.h"
+#include "musicsettings.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -28,8 +30,8 @@ QToolButton *button(QWidget *parent, const QString &name, QStyle::StandardPixmap
 
 } // namespace
 
-PlayerBar::PlayerBar(MusicPlayer &player, QWidget *parent)
-    : QWidget(parent), m_player(player),
+PlayerBar::PlayerBar(MusicService &music, QWidget *parent)
+    : QWidget(parent), m_music(music), m_player(music.player()),
       m_playPause(button(this, QStringLiteral("playPause"), QStyle::SP_MediaPlay, tr("Play"))),
       m_stop(button(this, QStringLiteral("stop"), QStyle::SP_MediaStop, tr("Stop"))),
       m_previous(button(this, QStringLiteral("previousSubtune"), QStyle::SP_MediaSkipBackward,
@@ -46,11 +48,15 @@ PlayerBar::PlayerBar(MusicPlayer &player, QWidget *parent)
     m_time->setObjectName(QStringLiteral("time"));
     m_volume->setObjectName(QStringLiteral("volume"));
     m_volume->setRange(0, 100);
-    m_volume->setValue(100);
+    m_volume->setValue(m_player.volume());
     m_volume->setToolTip(tr("Volume"));
     m_advance->setObjectName(QStringLiteral("advance"));
+    m_advance->setChecked(m_player.advances());
     m_status->setObjectName(QStringLiteral("status"));
     m_status->setWordWrap(true);
+    // Room for a refusal from the start: a small window does not grow for a wrapped label.
+    m_status->setMinimumHeight(2 * m_status->fontMetrics().lineSpacing());
+    m_volume->setMinimumWidth(12 * m_volume->fontMetrics().averageCharWidth());
 
     auto *controls = new QHBoxLayout;
     for (QWidget *w : {static_cast<QWidget *>(m_playPause), static_cast<QWidget *>(m_stop),
@@ -66,24 +72,46 @@ PlayerBar::PlayerBar(MusicPlayer &player, QWidget *parent)
     layout->addWidget(m_status);
 
     connect(m_playPause, &QToolButton::clicked, this, &PlayerBar::playOrPause);
-    connect(m_stop, &QToolButton::clicked, &m_player, &MusicPlayer::stop);
+    connect(m_stop, &QToolButton::clicked, &m_music, &MusicService::stopAll);
     connect(m_previous, &QToolButton::clicked, this, [this] { step(-1); });
     connect(m_next, &QToolButton::clicked, this, [this] { step(1); });
     connect(m_volume, &QSlider::valueChanged, &m_player, &MusicPlayer::setVolume);
     connect(m_advance, &QCheckBox::toggled, &m_player, &MusicPlayer::setAdvance);
-    connect(&m_player, &MusicPlayer::tuneLoaded, this, [this] { m_status->clear(); });
-    connect(&m_player, &MusicPlayer::tuneLoaded, this, &PlayerBar::refresh);
+    connect(&m_player, &MusicPlayer::tuneLoaded, this, [this] {
+        m_status->clear(); // what it said was of another tune
+        refresh();
+    });
     connect(&m_player, &MusicPlayer::stateChanged, this, &PlayerBar::refresh);
+    connect(&m_music.external(), &ExternalPlayer::runningChanged, this, &PlayerBar::refresh);
     connect(&m_player, &MusicPlayer::elapsedChanged, this, &PlayerBar::refreshTime);
-    connect(&m_player, &MusicPlayer::failed, this, &PlayerBar::showFailure);
-    m_player.setVolume(m_volume->value());
-    m_player.setAdvance(m_advance->isChecked());
+    connect(&m_player, &MusicPlayer::failed, this, [this](const QString &message) {
+        if (holdsTune())
+            showFailure(message);
+    });
     refresh();
 }
 
 PlayerBar::~PlayerBar()
 {
-    m_player.stop();
+    if (holdsTune())
+        m_player.stop();
+}
+
+void PlayerBar::setTune(const QString &path)
+{
+    const bool changed = !m_hasOwnTune || path != m_path;
+    m_hasOwnTune = true;
+    m_path = path;
+    if (changed) {
+        m_status->clear();
+        refresh();
+    }
+}
+
+bool PlayerBar::holdsTune() const
+{
+    return !m_hasOwnTune ||
+           (!m_path.isEmpty() && m_player.owner() == this && m_player.path() == m_path);
 }
 
 void PlayerBar::showEvent(QShowEvent *event)
@@ -99,13 +127,30 @@ void PlayerBar::showEvent(QShowEvent *event)
 
 bool PlayerBar::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_watchedWindow && event->type() == QEvent::Close)
+    if (watched == m_watchedWindow && event->type() == QEvent::Close && holdsTune())
         m_player.stop();
     return QWidget::eventFilter(watched, event);
 }
 
+void PlayerBar::play()
+{
+    if (holdsTune() || m_path.isEmpty()) {
+        startSubtune(m_player.hasTune() ? m_player.info().startSubtune : 1);
+        return;
+    }
+    if (const Outcome loaded = m_player.load(m_path, music::savedSources(), this); !loaded) {
+        showFailure(loaded.error());
+        return;
+    }
+    startSubtune(m_player.subtune());
+}
+
 void PlayerBar::playOrPause()
 {
+    if (!holdsTune()) {
+        play();
+        return;
+    }
     switch (m_player.state()) {
     case MusicPlayer::State::Playing:
         m_player.pause();
@@ -126,7 +171,7 @@ void PlayerBar::step(int by)
 
 void PlayerBar::startSubtune(int subtune)
 {
-    if (!m_player.hasTune() || subtune < 1 || subtune > m_player.info().subtunes)
+    if (!holdsTune() || !m_player.hasTune() || subtune < 1 || subtune > m_player.info().subtunes)
         return;
     if (const Outcome started = m_player.play(subtune); !started)
         showFailure(started.error());
@@ -142,15 +187,24 @@ void PlayerBar::showFailure(const QString &message)
 
 void PlayerBar::refresh()
 {
-    const bool loaded = m_player.hasTune();
+    const bool held = holdsTune();
+    const bool loaded = held && m_player.hasTune();
     const int count = loaded ? m_player.info().subtunes : 0;
     const int subtune = m_player.subtune();
-    const bool playing = m_player.state() == MusicPlayer::State::Playing;
-    m_playPause->setEnabled(loaded);
+    const bool playing = held && m_player.state() == MusicPlayer::State::Playing;
+    {
+        // Another bar may have changed what all bars share.
+        const QSignalBlocker blockVolume(m_volume);
+        const QSignalBlocker blockAdvance(m_advance);
+        m_volume->setValue(m_player.volume());
+        m_advance->setChecked(m_player.advances());
+    }
+    m_playPause->setEnabled(loaded || (m_hasOwnTune && !m_path.isEmpty()));
     m_playPause->setIcon(
         style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
     m_playPause->setToolTip(playing ? tr("Pause") : tr("Play"));
-    m_stop->setEnabled(m_player.state() != MusicPlayer::State::Stopped);
+    m_stop->setEnabled(m_player.state() != MusicPlayer::State::Stopped ||
+                       m_music.external().pid() != 0);
     m_previous->setEnabled(loaded && subtune > 1);
     m_next->setEnabled(loaded && subtune < count);
     m_subtune->setText(loaded ? tr("%1 / %2").arg(subtune).arg(count) : QString());
@@ -159,7 +213,7 @@ void PlayerBar::refresh()
 
 void PlayerBar::refreshTime()
 {
-    if (!m_player.hasTune()) {
+    if (!holdsTune() || !m_player.hasTune()) {
         m_time->clear();
         return;
     }

@@ -43,7 +43,8 @@ Result<std::unique_ptr<Tune>> loadTune(const QByteArray &data, const QString &pa
     auto tune = isSid(data) ? loadSid(data, path, sources) : ModuleTune::load(data);
     if (!tune) {
         const QString name = path.isEmpty() ? Music::tr("The tune") : path;
-        qCWarning(lcLaunch) << "music:" << name << tune.error();
+        // The caller shows the refusal; the log keeps it for a debugging session only.
+        qCDebug(lcLaunch) << "music:" << name << tune.error();
         return Failure{Music::tr("%1 cannot be played: %2").arg(name, tune.error())};
     }
     return tune;

@@ -72,3 +72,8 @@ QString WidgetDialogs::chooseFolder(const QString &title, const QString &start)
 {
     return QFileDialog::getExistingDirectory(QApplication::activeWindow(), boxTitle(title), start);
 }
+
+QString WidgetDialogs::chooseFile(const QString &title, const QString &start)
+{
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), boxTitle(title), start);
+}

@@ -2,12 +2,14 @@
 #include "configregistry.h"
 
 #include "database.h"
+#include "musicsettings.h"
 #include "testcatalogue.h"
 #include "widgettest.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -253,4 +255,29 @@ TEST_F(ConfigTest, DetectButtonFillsEmptyBoxesFromPath)
                           "\n\nThe paths are filled in but not stored yet: OK in System "
                           "Configuration stores them, Exit drops them."});
     EXPECT_TRUE(t.catalogue.value(0, "vice").isNull());
+}
+
+// The music's sources go to the user's settings on OK; a file that is no ROM is named.
+TEST_F(ConfigTest, OptionsKeepTheMusicSources)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QFile::remove(music::settingsFile());
+    const QString kernal = writeFile(t.temp.filePath("kernal.rom"), QByteArray(8192, 0));
+    const QString basic = writeFile(t.temp.filePath("basic.rom"));
+    QWidget *w = t.ctx->windows.show(WindowKey::ProgramOptions);
+    control<QLineEdit>(w, "hvscEdit")->setText(t.temp.path());
+    control<QLineEdit>(w, "kernalEdit")->setText(kernal);
+    control<QLineEdit>(w, "basicEdit")->setText(basic);
+    click(w, "okButton");
+    EXPECT_EQ(t.dialogs.messages(),
+              QStringList{basic + " is not a C64 BASIC ROM: it must be 8192 bytes long."});
+    control<QLineEdit>(w, "basicEdit")->clear();
+    click(w, "okButton");
+    const MusicSources saved = music::savedSources();
+    EXPECT_EQ(saved.hvscFolder, t.temp.path());
+    EXPECT_EQ(saved.kernalRom, kernal);
+    EXPECT_TRUE(saved.basicRom.isEmpty());
+    w = t.ctx->windows.show(WindowKey::ProgramOptions);
+    EXPECT_EQ(control<QLineEdit>(w, "kernalEdit")->text(), kernal);
+    QFile::remove(music::settingsFile());
 }

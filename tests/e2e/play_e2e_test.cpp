@@ -2,11 +2,13 @@
 #include "adfwriter.h"
 #include "cataloguestore.h"
 #include "d64writer.h"
+#include "musicfiles.h"
 #include "shortpath.h"
 #include "testcatalogue.h"
 #include "widgettest.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -39,7 +41,13 @@ protected:
                       sampledata::writeD64("NINJA", "01", {{"INTRO", "i"}, {"NINJA", "n"}}).bytes);
         for (const char *name : {"games/w1.adf", "games/w2.adf"})
             disks << writeFile(at(name), sampledata::writeAdf("W", {{"d", "x"}}).bytes);
-        const QString song = writeFile(at("music/tune.sid"));
+        // Three subtunes, the second the start one, two lengths known in an HVSC copy.
+        const QByteArray tones = sampledata::makeTonePsid({7493, 14985, 3746}, 2);
+        const QString song = writeFile(at("music/tune.sid"), tones);
+        writeFile(at("DOCUMENTS/Songlengths.md5"),
+                  "[Database]\n" +
+                      QCryptographicHash::hash(tones, QCryptographicHash::Md5).toHex() +
+                      "=0:01 1:02.500\n");
         catalogue.setConfig(
             {{"vice", x64sc}, {"uae", winuae}, {"player1", player}, {"ccs64", at("gone/ccs64")}});
         c64 = catalogue.addGame(
@@ -161,6 +169,48 @@ TEST_F(PlayCommand, SetsAndArchivesReachTheEmulatorFromThePrivateFolder)
     const Ran refused = vantrel(play(bad, {"--with", "vice", "--dry-run"}));
     EXPECT_EQ(refused.code, 1);
     EXPECT_EQ(refused.err, climbs + " holds an entry named ../../x.d64, outside its folder.");
+}
+
+// The built-in engine from a terminal: the tune's lines, a WAV of the subtune's length, and
+// exit 1 with no file left for what cannot be rendered.
+TEST_F(PlayCommand, BuiltInMusicPrintsAndRenders)
+{
+    const QString id = QString::number(c64), wav = at("out.wav"), tune = at("music/tune.sid");
+    EXPECT_EQ(vantrel({"--music-info", id}).out,
+              QStringList({"title: Tones", "author: ", "released: ", "subtunes: 3", "start: 2",
+                           "length 1: 0:01", "length 2: 1:02"}));
+    const QString damaged = QString::number(
+        catalogue.addGame({{"formato", "C64"}, {"song", writeFile(at("music/bad.sid"), "PSID")}}));
+    const QString missing =
+        QString::number(catalogue.addGame({{"formato", "C64"}, {"song", at("music/gone.sid")}}));
+    using Case = std::tuple<QStringList, int, QString>;
+    const Case cases[] = {
+        {{"--play-music", id, "--render", wav, "--subtune", "1"}, 0, ""},
+        {{"--play-music", id, "--render", wav, "--subtune", "4"},
+         1,
+         tune + " has no subtune 4: it has 3"},
+        {{"--play-music", damaged, "--render", wav},
+         1,
+         at("music/bad.sid") + " cannot be played: it is not a SID tune or it is damaged (its "
+                               "header is wrong)"},
+        {{"--play-music", missing, "--render", wav},
+         1,
+         at("music/gone.sid") + " cannot be read: no such file"},
+        {{"--play-music", QString::number(noFile), "--render", wav},
+         1,
+         "No song configured for this game"},
+        {{"--play-music", id, "--subtune", "9"}, 1, tune + " has no subtune 9: it has 3"},
+        {{"--music-info", id, "--subtune", "x"},
+         2,
+         "--music-info and --play-music take a game id, --subtune and --seconds a number"},
+    };
+    for (const auto &[arguments, code, message] : cases) {
+        const Ran run = vantrel(arguments);
+        EXPECT_EQ(run.code, code) << arguments.join(' ').toStdString();
+        EXPECT_EQ(run.err, message);
+        EXPECT_EQ(QFileInfo(wav).size(), code == 0 ? 44 + 44100 * 4 : 0);
+        QFile::remove(wav);
+    }
 }
 
 TEST_F(PlayCommand, StartsTheEmulatorWithTheEntryAsOneArgument)

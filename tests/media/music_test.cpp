@@ -1,7 +1,10 @@
 #include "musicregistry.h"
 
+#include "../music/fakeoutput.h"
 #include "browselists.h"
 #include "cataloguestore.h"
+#include "musicfiles.h"
+#include "musicservice.h"
 #include "testcatalogue.h"
 #include "widgettest.h"
 
@@ -9,6 +12,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QTest>
+#include <QToolButton>
 
 namespace
 {
@@ -179,4 +183,29 @@ TEST_F(MusicTest, NoPlayersNoticeOnlyWhenBothPlayersAreMissing)
         w = t.ctx->windows.open(GameMusicRequest{game});
         EXPECT_EQ(shown(w, "noPlayersLabel"), c.notice) << "game: " << c.player1 << c.player2;
     }
+}
+
+// With the program's music service: "Built-in player" plays the song in the window's bar, a
+// configured player ends it, and the free player's bar plays the highlighted file until its
+// window closes.
+TEST_F(MusicTest, BuiltInAndConfiguredPlayersPlayOneTuneAtATime)
+{
+    DeviceLog log;
+    MusicService music(std::make_unique<FakeOutput>(log), t.launcher);
+    t.ctx->music = &music;
+    const QString song = writeFile(c64 + "/b tune.sid", sampledata::makeTonePsid({7493}, 1));
+    QWidget *w = t.ctx->windows.open(GameMusicRequest{game});
+    click(w, "builtInButton");
+    EXPECT_EQ(music.player().path(), song);
+    EXPECT_NE(log.source, nullptr);
+    click(w, "player1Button");
+    EXPECT_EQ(log.source, nullptr);
+    EXPECT_EQ(t.launcher.started.size(), 1);
+    w = t.ctx->windows.open(FreeMusicRequest{MusicMachine::C64, c64});
+    select(w, 1);
+    control<QToolButton>(w, "playPause")->click();
+    EXPECT_NE(log.source, nullptr);
+    w->close();
+    EXPECT_EQ(log.source, nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the bars go first
 }

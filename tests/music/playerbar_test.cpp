@@ -1,6 +1,8 @@
 // The player bar and the player behind it, with a fake sound device that the test pulls.
+#include "fakelauncher.h"
+#include "fakeoutput.h"
 #include "musicfiles.h"
-#include "musicplayer.h"
+#include "musicservice.h"
 #include "musictest.h"
 #include "playerbar.h"
 #include "widgettest.h"
@@ -19,35 +21,6 @@
 namespace
 {
 
-// What the player did to its sound device.
-struct DeviceLog {
-    QIODevice *source = nullptr; // while started
-    bool suspended = false;
-    float volume = 1;
-    QString refusal; // when set, start fails with it
-};
-
-class FakeOutput : public AudioOutput
-{
-public:
-    explicit FakeOutput(DeviceLog &log) : m_log(log) {}
-    Outcome start(QIODevice &source) override
-    {
-        if (!m_log.refusal.isEmpty())
-            return Failure{m_log.refusal};
-        m_log.source = &source;
-        m_log.suspended = false;
-        return {};
-    }
-    void suspend() override { m_log.suspended = true; }
-    void resume() override { m_log.suspended = false; }
-    void stop() override { m_log.source = nullptr; }
-    void setVolume(float volume) override { m_log.volume = volume; }
-
-private:
-    DeviceLog &m_log;
-};
-
 class PlayerBarTest : public ::testing::Test
 {
 protected:
@@ -58,8 +31,8 @@ protected:
         const QByteArray md5 = QCryptographicHash::hash(tune, QCryptographicHash::Md5).toHex();
         writeFile(m_dir.filePath(QStringLiteral("DOCUMENTS/Songlengths.md5")),
                   "[Database]\n" + md5 + "=0:01 0:01 0:05\n");
-        const QString file = writeFile(m_dir.filePath(QStringLiteral("Tones.sid")), tune);
-        ASSERT_TRUE(m_player.load(file, {}).ok());
+        m_file = writeFile(m_dir.filePath(QStringLiteral("Tones.sid")), tune);
+        ASSERT_TRUE(m_player.load(m_file, {}).ok());
         m_window.show();
     }
     QString text(const char *name) { return control<QLabel>(&m_window, name)->text(); }
@@ -81,10 +54,13 @@ protected:
     }
 
     QTemporaryDir m_dir;
+    QString m_file;
     DeviceLog m_log;
-    MusicPlayer m_player{std::make_unique<FakeOutput>(m_log)};
+    FakeLauncher m_launcher;
+    MusicService m_music{std::make_unique<FakeOutput>(m_log), m_launcher};
+    MusicPlayer &m_player = m_music.player();
     QWidget m_window;
-    PlayerBar *m_bar = new PlayerBar(m_player, &m_window);
+    PlayerBar *m_bar = new PlayerBar(m_music, &m_window);
     Sound m_heard{Tune::kSampleRate, {}};
 };
 
@@ -142,6 +118,26 @@ TEST_F(PlayerBarTest, NoSoundDeviceIsShownInTheBar)
     EXPECT_EQ(text("status"), m_log.refusal);
     EXPECT_EQ(m_player.state(), MusicPlayer::State::Stopped);
     EXPECT_TRUE(control<QToolButton>(&m_window, "nextSubtune")->isEnabled());
+}
+
+// Each bar plays its own tune on the one player; any Stop ends what plays, and an external
+// player's start ends the built-in one.
+TEST_F(PlayerBarTest, BarsShareOnePlayer)
+{
+    QWidget second;
+    auto *other = new PlayerBar(m_music, &second);
+    other->setTune(m_file);
+    second.show();
+    EXPECT_EQ(control<QLabel>(&second, "subtune")->text(), "");
+    control<QToolButton>(&second, "playPause")->click();
+    EXPECT_EQ(m_player.owner(), other);
+    EXPECT_EQ(control<QLabel>(&second, "subtune")->text(), "2 / 3");
+    press("stop");
+    EXPECT_EQ(m_player.state(), MusicPlayer::State::Stopped);
+    control<QToolButton>(&second, "playPause")->click();
+    ASSERT_TRUE(m_music.external().start({QStringLiteral("sidplayer"), {m_file}}).ok());
+    EXPECT_EQ(m_player.state(), MusicPlayer::State::Stopped);
+    EXPECT_EQ(m_launcher.started.size(), 1);
 }
 
 } // namespace

@@ -21,3 +21,8 @@ bool FakeLauncher::openDocument(const QString &path, QString *error)
     opened.append(path);
     return true;
 }
+
+bool FakeLauncher::startAttached(const Command &command, QProcess &, QString *error)
+{
+    return start(command, error);
+}

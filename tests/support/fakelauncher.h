@@ -12,6 +12,8 @@ class FakeLauncher : public Launcher
 public:
     bool start(const Command &command, QString *error) override;
     bool openDocument(const QString &path, QString *error) override;
+    // Records the command like start; the process is left unstarted.
+    bool startAttached(const Command &command, QProcess &process, QString *error) override;
 
     QList<Command> started;
     QStringList opened;
