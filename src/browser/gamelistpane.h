@@ -7,11 +7,16 @@
 #include <QWidget>
 
 class AppContext;
+class Job;
+class QAbstractItemModel;
 class QCheckBox;
+class QItemSelectionModel;
 class QLabel;
 class QLineEdit;
-class QListView;
+class QPoint;
 class QPushButton;
+class QTimer;
+class QTreeView;
 class QVBoxLayout;
 
 namespace browser
@@ -21,6 +26,8 @@ class GameListModel;
 // The game list with its count, its search and its four filter boxes. A box whose tick
 // would leave the list empty is unticked again; a search or tick that finds nothing is
 // reported and the boxes and search go back to what the list on screen was built from.
+// The list holds the filter's games in memory: a header click sorts them, and the Find
+// box narrows them as the user types, on a search index built on a worker.
 class GameListPane : public QWidget
 {
     Q_OBJECT
@@ -49,12 +56,20 @@ public:
     void highlight(GameId id);
     // Takes a deleted game's entry out.
     void removeRow(int row);
+    // Lists a new or changed game although the search in force hides it, with a note.
+    void keepListed(GameId id);
+
+    // The list's rows and selection, for other views of the same list.
+    QAbstractItemModel *model() const;
+    QItemSelectionModel *selectionModel() const;
 
 Q_SIGNALS:
     void gameChosen(GameId id);
     // Enter plays, Delete deletes, a double-click modifies.
     void commandRequested(browser::GameCommand command);
     void popupRequested(browser::PopupMenu menu, const QPoint &globalPosition);
+    // A click on a game's star.
+    void favouriteToggled(GameId id);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -65,10 +80,18 @@ private:
     void buildSearchRow(QVBoxLayout *layout);
     void buildFilterBoxes(QVBoxLayout *layout);
     void buildGameList(QVBoxLayout *layout);
+    void buildHeader();
+    void showColumnMenu(const QPoint &position);
+    bool loadRows(bool reportErrors);
+    void startIndex();
+    bool ensureIndex();
+    bool applySearch();
+    bool findNow(bool quiet);
+    void onTyped();
+    void noteShownList();
     void setBoxes(const GameFilter &filter);
     void untickIfEmpty();
     GameQuery query() const;
-    void fill(QList<GameSummary> rows);
     void goBackToShownList();
     void onMachineBoxToggled(QCheckBox *box);
     void onFileBoxToggled(FileBox box);
@@ -99,7 +122,11 @@ private:
     QCheckBox *m_amigaBox = nullptr;
     QCheckBox *m_playableBox = nullptr;
     QCheckBox *m_soundBox = nullptr;
-    QListView *m_view = nullptr;
+    QLabel *m_noteLabel = nullptr;
+    QTreeView *m_view = nullptr;
+    QTimer *m_typingTimer = nullptr;
+    Job *m_indexJob = nullptr; // the index of the rows shown, while it is being built
+    GameFilter m_rowsFilter;   // the filter the rows in memory were read for
 };
 
 } // namespace browser

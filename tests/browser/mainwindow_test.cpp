@@ -197,8 +197,7 @@ TEST_F(MainWindowTest, DetailPanelFollowsTheSelection)
     selectRow(1);
     expectScene({"Boulder Dash", "Giana Sisters", "Turrican"}, 1, "Giana Sisters");
     EXPECT_EQ(find<QLineEdit>("publisherEdit")->text(), "Rainbow Arts");
-    // Each entry carries its machine, drawn after the title.
-    EXPECT_EQ(list()->model()->index(2, 0).data(browser::GameListModel::MachineRole).toString(),
+    EXPECT_EQ(list()->model()->index(2, browser::GameListModel::Machine).data().toString(),
               "Amiga 2.x");
     EXPECT_EQ(lamp("gameLamp"), kGreen);
     EXPECT_EQ(lamp("musicLamp"), kRed);

@@ -1,0 +1,165 @@
+#include "searchindex.h"
+
+#include "dialectcompiledlike.h"
+#include "dialectfold.h"
+#include "dialectpattern.h"
+
+#include <QHash>
+
+#include <memory>
+
+namespace
+{
+
+using namespace catalogue::dialect;
+
+void appendUtf8(char32_t c, std::string &out)
+{
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | (c >> 18));
+        out += char(0x80 | ((c >> 12) & 0x3F));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
+
+// A column as a search sees it: folding again finds nothing more to fold, so matching the
+// folded text is matching the text.
+void appendFolded(const QString &column, std::string &out)
+{
+    const QByteArray utf8 = column.toUtf8();
+    const auto *bytes = reinterpret_cast<const unsigned char *>(utf8.constData());
+    thread_local std::u32string folded;
+    foldForSearch(bytes, std::size_t(utf8.size()), folded);
+    for (const char32_t c : folded)
+        appendUtf8(c, out);
+    out += '\0';
+}
+
+} // namespace
+
+// One "*text*" of a search. A term of letters only cannot match across the zero byte that
+// ends a column, so it is looked for in an entry's bytes in one go.
+class SearchIndex::Term
+{
+public:
+    explicit Term(const QString &text)
+        : m_pattern(pattern(text)), m_like(m_pattern), m_wholeEntry(lettersOnly(m_pattern))
+    {
+    }
+
+    bool wholeEntry() const { return m_wholeEntry; }
+    bool matches(std::string_view text) const
+    {
+        return m_like.matches(reinterpret_cast<const unsigned char *>(text.data()), text.size());
+    }
+
+private:
+    static std::u32string pattern(const QString &text)
+    {
+        const QList<uint> ucs4 = QString(QLatin1Char('*') + text + QLatin1Char('*')).toUcs4();
+        return {ucs4.cbegin(), ucs4.cend()};
+    }
+    static bool lettersOnly(std::u32string_view pattern)
+    {
+        const PatternSegment *infix = LikePattern(pattern).infix();
+        return infix && !infix->letters().empty();
+    }
+
+    std::u32string m_pattern;
+    CompiledLike m_like;
+    bool m_wholeEntry;
+};
+
+void SearchIndex::add(GameId id, const QStringList &columns)
+{
+    std::string text;
+    for (const QString &column : columns)
+        if (!column.isNull())
+            appendFolded(column, text);
+    append(id, text);
+}
+
+void SearchIndex::append(GameId id, std::string_view text)
+{
+    m_text.append(text);
+    m_starts.push_back(m_text.size());
+    m_ids.push_back(id);
+}
+
+SearchIndex SearchIndex::inOrder(const std::vector<GameId> &ids) const
+{
+    QHash<GameId, quint32> entryOf;
+    entryOf.reserve(qsizetype(m_ids.size()));
+    for (size_t i = 0; i < m_ids.size(); ++i)
+        entryOf.insert(m_ids[i], quint32(i));
+    SearchIndex ordered;
+    ordered.m_text.reserve(m_text.size());
+    for (const GameId id : ids) {
+        const auto it = entryOf.constFind(id);
+        if (it == entryOf.cend()) {
+            ordered.append(id, {});
+            continue;
+        }
+        const std::size_t start = m_starts[*it];
+        ordered.append(id, std::string_view(m_text).substr(start, m_starts[*it + 1] - start));
+    }
+    return ordered;
+}
+
+bool SearchIndex::holds(quint32 entry, const Term &term) const
+{
+    const std::string_view text =
+        std::string_view(m_text).substr(m_starts[entry], m_starts[entry + 1] - m_starts[entry]);
+    if (term.wholeEntry())
+        return term.matches(text);
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find('\0', start);
+        if (term.matches(text.substr(start, end - start)))
+            return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+std::vector<quint32> SearchIndex::find(const QString &search,
+                                       const std::vector<quint32> *within) const
+{
+    // As the catalogue's search splits it: at the first "+" that has text after it.
+    const qsizetype plus = search.indexOf(QLatin1Char('+'));
+    const bool two = plus >= 0 && plus + 1 < search.size();
+    const Term first(two ? search.left(plus) : search);
+    const std::unique_ptr<Term> second =
+        two ? std::make_unique<Term>(search.mid(plus + 1)) : nullptr;
+    const auto found = [&](quint32 entry) {
+        return holds(entry, first) && (!second || holds(entry, *second));
+    };
+    std::vector<quint32> entries;
+    if (within) {
+        for (const quint32 entry : *within)
+            if (found(entry))
+                entries.push_back(entry);
+        return entries;
+    }
+    for (quint32 entry = 0; entry < quint32(m_ids.size()); ++entry)
+        if (found(entry))
+            entries.push_back(entry);
+    return entries;
+}
+
+bool SearchIndex::narrows(const QString &previous, const QString &next)
+{
+    // Without a "[" every character of previous is a whole token, so next's pattern starts
+    // with previous's; a "+" may split either differently.
+    return !previous.isEmpty() && next.startsWith(previous) &&
+           !previous.contains(QLatin1Char('[')) && !next.contains(QLatin1Char('+'));
+}
