@@ -33,8 +33,10 @@ std::optional<GameSort> sortOf(int column)
         return GameSort::Played;
     case GameListModel::Plays:
         return GameSort::Plays;
+    case GameListModel::Favourite:
+        return GameSort::Favourite;
     default:
-        return std::nullopt; // the star column has no order of its own
+        return std::nullopt;
     }
 }
 

@@ -10,6 +10,7 @@
 #include "gamelistmodel.h"
 
 #include <QLabel>
+#include <QScrollBar>
 #include <QTreeView>
 
 namespace browser
@@ -166,7 +167,10 @@ void GameListPane::selectRow(int row)
         const QModelIndex index = m_model->index(row, 0);
         m_view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
                                                              QItemSelectionModel::Rows);
+        // Up or down to the entry, never sideways: the columns stay where the user put them.
+        const int across = m_view->horizontalScrollBar()->value();
         m_view->scrollTo(index);
+        m_view->horizontalScrollBar()->setValue(across);
     } else {
         m_view->selectionModel()->clear();
     }

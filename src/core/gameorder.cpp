@@ -84,6 +84,9 @@ std::vector<Key> keysOf(const QList<GameSummary> &rows, GameSort sort)
         case GameSort::Plays:
             keys[size_t(i)] = row.plays == 0 ? kEmpty : -Key(row.plays);
             break;
+        case GameSort::Favourite:
+            keys[size_t(i)] = row.favourite ? 0 : kEmpty;
+            break;
         default:
             return textRanks(rows, sort);
         }
