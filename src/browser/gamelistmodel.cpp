@@ -142,6 +142,13 @@ void GameListModel::sort(int column, Qt::SortOrder order)
         return;
     m_sort = *sort;
     m_descending = order == Qt::DescendingOrder;
+    if (m_sort != GameSort::Title && !hasDetails())
+        Q_EMIT detailsNeeded();
+    applySort();
+}
+
+void GameListModel::applySort()
+{
     // The selection and current entry follow their games to their new rows.
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
@@ -176,9 +183,15 @@ void GameListModel::setRows(QList<GameSummary> rows)
     endResetModel();
 }
 
-void GameListModel::setIndex(SearchIndex index)
+void GameListModel::setDetails(QList<GameSummary> rows, SearchIndex index)
 {
+    Q_ASSERT(rows.size() == m_rows.size());
+    m_rows = std::move(rows);
     m_index = std::move(index);
+    if (m_sort != GameSort::Title)
+        applySort();
+    else if (!m_shown.empty())
+        Q_EMIT dataChanged(this->index(0, 0), this->index(rowCount() - 1, Columns - 1));
 }
 
 void GameListModel::setSearch(const QString &search)

@@ -14,8 +14,10 @@ namespace browser
 
 // The rows of the game list, all in memory: the games of the filter in title order, shown
 // in the chosen order and narrowed by the search in force, so that neither a sort nor a
-// search reads the catalogue again. The search runs on the index of the same rows once
-// it is given; a game the search hides can be shown anyway (pin).
+// search reads the catalogue again. The titles come first (a quick read); the other
+// columns and the search index come together from a worker (setDetails). A sort or a
+// search that needs them before asks for them (detailsNeeded). A game the search hides
+// can be shown anyway (pin).
 class GameListModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -36,9 +38,9 @@ public:
     // New rows in title order; the search in force applies once they have an index.
     void setRows(QList<GameSummary> rows);
     const QList<GameSummary> &rows() const { return m_rows; }
-    // The search index of rows(), entry for entry.
-    void setIndex(SearchIndex index);
-    bool hasIndex() const { return m_index.has_value(); }
+    // The same rows with every column, and their search index, entry for entry.
+    void setDetails(QList<GameSummary> rows, SearchIndex index);
+    bool hasDetails() const { return m_index.has_value(); }
     // Shows the rows the search finds (all for an empty one); needs the index.
     void setSearch(const QString &search);
     // Shows the game's row although the search hides it; false when no row holds it.
@@ -51,7 +53,12 @@ public:
     // Removes one entry (a deleted game); false when the row does not exist.
     bool removeEntry(int row);
 
+Q_SIGNALS:
+    // A sort by a column other than the title needs the details now.
+    void detailsNeeded();
+
 private:
+    void applySort();
     QVariant display(const GameSummary &row, int column) const;
     void rebuildShown();
 

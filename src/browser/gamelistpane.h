@@ -27,7 +27,7 @@ class GameListModel;
 // would leave the list empty is unticked again; a search or tick that finds nothing is
 // reported and the boxes and search go back to what the list on screen was built from.
 // The list holds the filter's games in memory: a header click sorts them, and the Find
-// box narrows them as the user types, on a search index built on a worker.
+// box narrows them as the user types, on a search index read with the columns on a worker.
 class GameListPane : public QWidget
 {
     Q_OBJECT
@@ -83,8 +83,9 @@ private:
     void buildHeader();
     void showColumnMenu(const QPoint &position);
     bool loadRows(bool reportErrors);
-    void startIndex();
-    bool ensureIndex();
+    void startDetails();
+    void takeDetails();
+    bool ensureDetails();
     bool applySearch();
     bool findNow(bool quiet);
     void onTyped();
@@ -125,8 +126,8 @@ private:
     QLabel *m_noteLabel = nullptr;
     QTreeView *m_view = nullptr;
     QTimer *m_typingTimer = nullptr;
-    Job *m_indexJob = nullptr; // the index of the rows shown, while it is being built
-    GameFilter m_rowsFilter;   // the filter the rows in memory were read for
+    Job *m_detailsJob = nullptr; // the details of the rows shown, while they are read
+    GameFilter m_rowsFilter;     // the filter the rows in memory were read for
 };
 
 } // namespace browser

@@ -111,6 +111,7 @@ void GameListPane::buildGameList(QVBoxLayout *layout)
 {
     m_view = namedWidget<QTreeView>(QStringLiteral("gameList"), this);
     m_view->setModel(m_model);
+    connect(m_model, &GameListModel::detailsNeeded, this, &GameListPane::ensureDetails);
     m_view->setRootIsDecorated(false);
     m_view->setItemsExpandable(false);
     m_view->setUniformRowHeights(true);

@@ -12,42 +12,53 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QTreeView>
+#include <QUrl>
 
 namespace browser
 {
 namespace
 {
 
-using IndexJob = BackgroundJob<Result<SearchIndex>>;
+// Every column of the rows and their search index, read on a connection of their own, in
+// the order of the rows on screen; a game read there no longer keeps its titles-only row.
+struct Details {
+    QList<GameSummary> rows;
+    SearchIndex index;
+};
+using DetailsJob = BackgroundJob<Result<Details>>;
 
-// The index read on a connection of its own, entry for entry with the rows.
-Result<SearchIndex> readIndex(const QString &path, const GameFilter &filter,
-                              const std::vector<GameId> &ids, Progress &progress)
+Result<Details> readDetails(const CatalogueStore &store, const GameFilter &filter,
+                            const QList<GameSummary> &shown, Progress *progress)
 {
-    const auto connection =
-        catalogue::Connection::open(path, catalogue::Connection::Mode::ReadOnly);
-    if (!connection)
-        return connection.failure();
-    Result<SearchIndex> index = CatalogueStore((*connection)->db()).searchIndex(filter, &progress);
+    Result<QList<GameSummary>> read = store.games({filter, {}});
+    if (!read)
+        return read.failure();
+    Result<SearchIndex> index = store.searchIndex(filter, progress);
     if (!index)
         return index.failure();
-    return index->inOrder(ids);
-}
-
-std::vector<GameId> idsOf(const QList<GameSummary> &rows)
-{
+    QHash<GameId, qsizetype> rowOf;
+    rowOf.reserve(read->size());
+    for (qsizetype i = 0; i < read->size(); ++i)
+        rowOf.insert(read->at(i).id, i);
+    Details details;
+    details.rows.reserve(shown.size());
     std::vector<GameId> ids;
-    ids.reserve(size_t(rows.size()));
-    for (const GameSummary &row : rows)
+    ids.reserve(size_t(shown.size()));
+    for (const GameSummary &row : shown) {
+        const qsizetype at = rowOf.value(row.id, -1);
+        details.rows.append(at < 0 ? row : std::move((*read)[at]));
         ids.push_back(row.id);
-    return ids;
+    }
+    details.index = index->inOrder(ids);
+    return details;
 }
 
 } // namespace
 
 bool GameListPane::loadRows(bool reportErrors)
 {
-    Result<QList<GameSummary>> games = CatalogueStore(m_ctx.db()).games({m_filter, {}});
+    // The titles alone come from the title index, quickly; the rest follows from a worker.
+    Result<QList<GameSummary>> games = CatalogueStore(m_ctx.db()).gameTitles({m_filter, {}});
     if (!games) {
         if (reportErrors)
             m_ctx.dialogs.message(tr("The game list cannot be read: ") + games.error(),
@@ -60,54 +71,59 @@ bool GameListPane::loadRows(bool reportErrors)
     m_programSelects = was;
     m_rowsFilter = m_filter;
     m_noteLabel->hide();
-    startIndex();
+    startDetails();
     return true;
 }
 
-void GameListPane::startIndex()
+void GameListPane::startDetails()
 {
-    // A job still reading an older list ends on its own; its index is not taken.
-    if (m_indexJob)
-        m_indexJob->cancel();
-    auto *job = new IndexJob(this);
-    m_indexJob = job;
+    // A job still reading an older list ends on its own; what it read is not taken.
+    if (m_detailsJob)
+        m_detailsJob->cancel();
+    auto *job = new DetailsJob(this);
+    m_detailsJob = job;
     connect(job, &Job::finished, this, [this, job] {
-        if (job == m_indexJob && !m_model->hasIndex() && job->result().ok())
-            m_model->setIndex(job->takeResult().value());
-        if (job == m_indexJob)
-            m_indexJob = nullptr;
+        if (job == m_detailsJob)
+            takeDetails();
         job->deleteLater();
     });
-    job->start([path = m_ctx.db().databaseName(), filter = m_filter, ids = idsOf(m_model->rows())](
-                   Progress &progress) { return readIndex(path, filter, ids, progress); });
+    // The connection names its file as a URI that also carries its open mode.
+    const QUrl name(m_ctx.db().databaseName());
+    job->start([path = name.isLocalFile() ? name.toLocalFile() : name.toString(), filter = m_filter,
+                shown = m_model->rows()](Progress &progress) -> Result<Details> {
+        const auto connection =
+            catalogue::Connection::open(path, catalogue::Connection::Mode::ReadOnly);
+        if (!connection)
+            return connection.failure();
+        return readDetails(CatalogueStore((*connection)->db()), filter, shown, &progress);
+    });
 }
 
-bool GameListPane::ensureIndex()
+void GameListPane::takeDetails()
 {
-    if (m_model->hasIndex())
-        return true;
-    if (auto *job = static_cast<IndexJob *>(m_indexJob)) {
-        job->waitForFinished();
-        if (job->result().ok())
-            m_model->setIndex(job->takeResult().value());
-        m_indexJob = nullptr;
-        job->deleteLater();
-    }
-    if (m_model->hasIndex())
-        return true;
-    // No second connection (a catalogue in memory, say): read it here.
-    Result<SearchIndex> index = CatalogueStore(m_ctx.db()).searchIndex(m_filter);
-    if (!index)
-        return false;
-    m_model->setIndex(index->inOrder(idsOf(m_model->rows())));
-    return true;
+    auto *job = static_cast<DetailsJob *>(m_detailsJob);
+    m_detailsJob = nullptr;
+    job->waitForFinished();
+    Result<Details> details = job->takeResult();
+    // Without a second connection (a catalogue in memory, say) they are read here.
+    if (!details)
+        details = readDetails(CatalogueStore(m_ctx.db()), m_rowsFilter, m_model->rows(), nullptr);
+    if (details)
+        m_model->setDetails(std::move(details->rows), std::move(details->index));
+}
+
+bool GameListPane::ensureDetails()
+{
+    if (!m_model->hasDetails() && m_detailsJob)
+        takeDetails();
+    return m_model->hasDetails();
 }
 
 bool GameListPane::applySearch()
 {
     const bool was = m_programSelects;
     m_programSelects = true;
-    if (m_searchText.isEmpty() || ensureIndex())
+    if (m_searchText.isEmpty() || ensureDetails())
         m_model->setSearch(m_searchText);
     m_programSelects = was;
     m_noteLabel->hide();
