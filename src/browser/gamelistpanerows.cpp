@@ -46,6 +46,8 @@ Result<Details> readDetails(const CatalogueStore &store, const GameFilter &filte
     ids.reserve(size_t(shown.size()));
     for (const GameSummary &row : shown) {
         const qsizetype at = rowOf.value(row.id, -1);
+        if (at >= 0)
+            (*read)[at].title = row.title; // one copy of each title, the one on screen
         details.rows.append(at < 0 ? row : std::move((*read)[at]));
         ids.push_back(row.id);
     }

@@ -6,7 +6,8 @@
 
 #include <QHash>
 
-#include <memory>
+#include <algorithm>
+#include <iterator>
 
 namespace
 {
@@ -48,16 +49,21 @@ void appendFolded(const QString &column, std::string &out)
 } // namespace
 
 // One "*text*" of a search. A term of letters only cannot match across the zero byte that
-// ends a column, so it is looked for in an entry's bytes in one go.
+// ends a column, and the index holds folded text, so it is found as bytes in the folded
+// text, all entries in one pass.
 class SearchIndex::Term
 {
 public:
-    explicit Term(const QString &text)
-        : m_pattern(pattern(text)), m_like(m_pattern), m_wholeEntry(lettersOnly(m_pattern))
+    explicit Term(const QString &text) : m_pattern(pattern(text)), m_like(m_pattern)
     {
+        const LikePattern parsed(m_pattern);
+        if (const PatternSegment *infix = parsed.infix(); infix && !infix->letters().empty())
+            for (const char32_t c : infix->letters())
+                appendUtf8(c, m_letters);
     }
 
-    bool wholeEntry() const { return m_wholeEntry; }
+    // The folded letters of a "*letters*" term, else empty.
+    const std::string &letters() const { return m_letters; }
     bool matches(std::string_view text) const
     {
         return m_like.matches(reinterpret_cast<const unsigned char *>(text.data()), text.size());
@@ -69,15 +75,10 @@ private:
         const QList<uint> ucs4 = QString(QLatin1Char('*') + text + QLatin1Char('*')).toUcs4();
         return {ucs4.cbegin(), ucs4.cend()};
     }
-    static bool lettersOnly(std::u32string_view pattern)
-    {
-        const PatternSegment *infix = LikePattern(pattern).infix();
-        return infix && !infix->letters().empty();
-    }
 
     std::u32string m_pattern;
     CompiledLike m_like;
-    bool m_wholeEntry;
+    std::string m_letters;
 };
 
 void SearchIndex::add(GameId id, const QStringList &columns)
@@ -116,12 +117,16 @@ SearchIndex SearchIndex::inOrder(const std::vector<GameId> &ids) const
     return ordered;
 }
 
+std::string_view SearchIndex::entryText(quint32 entry) const
+{
+    return std::string_view(m_text).substr(m_starts[entry], m_starts[entry + 1] - m_starts[entry]);
+}
+
 bool SearchIndex::holds(quint32 entry, const Term &term) const
 {
-    const std::string_view text =
-        std::string_view(m_text).substr(m_starts[entry], m_starts[entry + 1] - m_starts[entry]);
-    if (term.wholeEntry())
-        return term.matches(text);
+    const std::string_view text = entryText(entry);
+    if (!term.letters().empty())
+        return text.find(term.letters()) != std::string_view::npos;
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = text.find('\0', start);
         if (term.matches(text.substr(start, end - start)))
@@ -131,28 +136,47 @@ bool SearchIndex::holds(quint32 entry, const Term &term) const
     return false;
 }
 
+std::vector<quint32> SearchIndex::scan(const Term &term, const std::vector<quint32> *within) const
+{
+    std::vector<quint32> entries;
+    // A few candidates are looked at one by one; else the letters are found in one pass
+    // over all the text, each find skipping to the end of its entry.
+    if (term.letters().empty() || (within && within->size() < m_ids.size() / 8)) {
+        const auto look = [&](quint32 entry) {
+            if (holds(entry, term))
+                entries.push_back(entry);
+        };
+        if (within)
+            std::for_each(within->cbegin(), within->cend(), look);
+        else
+            for (quint32 entry = 0; entry < quint32(m_ids.size()); ++entry)
+                look(entry);
+        return entries;
+    }
+    const std::string_view text(m_text);
+    for (std::size_t at = text.find(term.letters()); at != std::string_view::npos;
+         at = text.find(term.letters(), at)) {
+        const auto next = std::upper_bound(m_starts.cbegin(), m_starts.cend(), at);
+        entries.push_back(quint32(next - m_starts.cbegin() - 1));
+        at = *next;
+    }
+    if (!within)
+        return entries;
+    std::vector<quint32> both;
+    std::set_intersection(entries.cbegin(), entries.cend(), within->cbegin(), within->cend(),
+                          std::back_inserter(both));
+    return both;
+}
+
 std::vector<quint32> SearchIndex::find(const QString &search,
                                        const std::vector<quint32> *within) const
 {
     // As the catalogue's search splits it: at the first "+" that has text after it.
     const qsizetype plus = search.indexOf(QLatin1Char('+'));
     const bool two = plus >= 0 && plus + 1 < search.size();
-    const Term first(two ? search.left(plus) : search);
-    const std::unique_ptr<Term> second =
-        two ? std::make_unique<Term>(search.mid(plus + 1)) : nullptr;
-    const auto found = [&](quint32 entry) {
-        return holds(entry, first) && (!second || holds(entry, *second));
-    };
-    std::vector<quint32> entries;
-    if (within) {
-        for (const quint32 entry : *within)
-            if (found(entry))
-                entries.push_back(entry);
-        return entries;
-    }
-    for (quint32 entry = 0; entry < quint32(m_ids.size()); ++entry)
-        if (found(entry))
-            entries.push_back(entry);
+    std::vector<quint32> entries = scan(Term(two ? search.left(plus) : search), within);
+    if (two)
+        entries = scan(Term(search.mid(plus + 1)), &entries);
     return entries;
 }
 

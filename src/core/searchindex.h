@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The searched texts of the listed games, folded once, so that a search runs in memory
@@ -35,7 +36,9 @@ public:
 private:
     class Term;
 
+    std::string_view entryText(quint32 entry) const;
     bool holds(quint32 entry, const Term &term) const;
+    std::vector<quint32> scan(const Term &term, const std::vector<quint32> *within) const;
     void append(GameId id, std::string_view text);
 
     // Each entry's non-Null columns, folded as a search folds, each ended by a zero byte.
