@@ -183,11 +183,13 @@ void GameListModel::setRows(QList<GameSummary> rows)
     endResetModel();
 }
 
-void GameListModel::setDetails(QList<GameSummary> rows, SearchIndex index)
+void GameListModel::setDetails(QList<GameSummary> rows, SearchIndex index,
+                               std::vector<quint32> rowOfEntry)
 {
     Q_ASSERT(rows.size() == m_rows.size());
     m_rows = std::move(rows);
     m_index = std::move(index);
+    m_rowOfEntry = std::move(rowOfEntry);
     if (m_sort != GameSort::Title)
         applySort();
     else if (!m_shown.empty())
@@ -205,7 +207,8 @@ void GameListModel::setSearch(const QString &search)
     if (!search.isEmpty()) {
         std::vector<bool> found(m_gone.size(), false);
         for (const quint32 entry : m_found)
-            found[entry] = true;
+            if (const quint32 row = m_rowOfEntry[entry]; row != kNoRow)
+                found[row] = true;
         for (size_t i = 0; i < m_hidden.size(); ++i)
             m_hidden[i] = m_gone[i] || !found[i];
     }

@@ -38,8 +38,9 @@ public:
     // New rows in title order; the search in force applies once they have an index.
     void setRows(QList<GameSummary> rows);
     const QList<GameSummary> &rows() const { return m_rows; }
-    // The same rows with every column, and their search index, entry for entry.
-    void setDetails(QList<GameSummary> rows, SearchIndex index);
+    static constexpr quint32 kNoRow = 0xFFFFFFFF;
+    // The same rows with every column, and the search index with the row of each entry.
+    void setDetails(QList<GameSummary> rows, SearchIndex index, std::vector<quint32> rowOfEntry);
     bool hasDetails() const { return m_index.has_value(); }
     // Shows the rows the search finds (all for an empty one); needs the index.
     void setSearch(const QString &search);
@@ -64,11 +65,12 @@ private:
 
     QList<GameSummary> m_rows;
     std::optional<SearchIndex> m_index;
+    std::vector<quint32> m_rowOfEntry;
     std::vector<quint32> m_order;    // every row's position, in the chosen order
     std::vector<bool> m_hidden;      // by position: the search hides it, or it is gone
     std::vector<bool> m_gone;        // by position: deleted
     std::vector<quint32> m_shown;    // the positions shown, in order
-    std::vector<quint32> m_found;    // what the search in force found
+    std::vector<quint32> m_found;    // the index entries the search in force found
     QString m_search;                // the search m_found belongs to
     std::optional<quint32> m_pinned; // a position shown despite the search
     GameSort m_sort = GameSort::Title;

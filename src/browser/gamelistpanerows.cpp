@@ -24,6 +24,7 @@ namespace
 struct Details {
     QList<GameSummary> rows;
     SearchIndex index;
+    std::vector<quint32> rowOfEntry; // the row of each index entry, or none
 };
 using DetailsJob = BackgroundJob<Result<Details>>;
 
@@ -42,16 +43,20 @@ Result<Details> readDetails(const CatalogueStore &store, const GameFilter &filte
         rowOf.insert(read->at(i).id, i);
     Details details;
     details.rows.reserve(shown.size());
-    std::vector<GameId> ids;
-    ids.reserve(size_t(shown.size()));
+    QHash<GameId, quint32> shownRow;
+    shownRow.reserve(shown.size());
     for (const GameSummary &row : shown) {
         const qsizetype at = rowOf.value(row.id, -1);
         if (at >= 0)
             (*read)[at].title = row.title; // one copy of each title, the one on screen
+        shownRow.insert(row.id, quint32(details.rows.size()));
         details.rows.append(at < 0 ? row : std::move((*read)[at]));
-        ids.push_back(row.id);
     }
-    details.index = index->inOrder(ids);
+    read = QList<GameSummary>();
+    details.rowOfEntry.reserve(size_t(index->size()));
+    for (const GameId id : index->ids())
+        details.rowOfEntry.push_back(shownRow.value(id, GameListModel::kNoRow));
+    details.index = std::move(index).value();
     return details;
 }
 
@@ -111,7 +116,8 @@ void GameListPane::takeDetails()
     if (!details)
         details = readDetails(CatalogueStore(m_ctx.db()), m_rowsFilter, m_model->rows(), nullptr);
     if (details)
-        m_model->setDetails(std::move(details->rows), std::move(details->index));
+        m_model->setDetails(std::move(details->rows), std::move(details->index),
+                            std::move(details->rowOfEntry));
 }
 
 bool GameListPane::ensureDetails()

@@ -4,8 +4,6 @@
 #include "dialectfold.h"
 #include "dialectpattern.h"
 
-#include <QHash>
-
 #include <algorithm>
 #include <iterator>
 
@@ -95,26 +93,6 @@ void SearchIndex::append(GameId id, std::string_view text)
     m_text.append(text);
     m_starts.push_back(m_text.size());
     m_ids.push_back(id);
-}
-
-SearchIndex SearchIndex::inOrder(const std::vector<GameId> &ids) const
-{
-    QHash<GameId, quint32> entryOf;
-    entryOf.reserve(qsizetype(m_ids.size()));
-    for (size_t i = 0; i < m_ids.size(); ++i)
-        entryOf.insert(m_ids[i], quint32(i));
-    SearchIndex ordered;
-    ordered.m_text.reserve(m_text.size());
-    for (const GameId id : ids) {
-        const auto it = entryOf.constFind(id);
-        if (it == entryOf.cend()) {
-            ordered.append(id, {});
-            continue;
-        }
-        const std::size_t start = m_starts[*it];
-        ordered.append(id, std::string_view(m_text).substr(start, m_starts[*it + 1] - start));
-    }
-    return ordered;
 }
 
 std::string_view SearchIndex::entryText(quint32 entry) const

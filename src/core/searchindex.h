@@ -22,10 +22,6 @@ public:
     qsizetype size() const { return qsizetype(m_ids.size()); }
     const std::vector<GameId> &ids() const { return m_ids; }
 
-    // The same entries in the order of ids: entry i is the game ids[i]; a game the index
-    // does not hold gets an entry that nothing finds.
-    SearchIndex inOrder(const std::vector<GameId> &ids) const;
-
     // The entries a search finds, in ascending order; only among within when given.
     std::vector<quint32> find(const QString &search,
                               const std::vector<quint32> *within = nullptr) const;

@@ -204,20 +204,21 @@ TEST(CatalogueStore, ListsFilterSearchAndSortByFoldedTitle)
         const QString &search = c.query.search;
         if (search.isEmpty())
             continue;
-        const QList<GameId> listed = ids(store.games({c.query.filter, {}}).value());
-        const std::vector<GameId> order(listed.cbegin(), listed.cend());
-        const SearchIndex index = store.searchIndex(c.query.filter).value().inOrder(order);
+        const SearchIndex index = store.searchIndex(c.query.filter).value();
         const auto found = [&](const std::vector<quint32> &entries) {
             QList<GameId> out;
             for (const quint32 entry : entries)
-                out << order[entry];
+                out << index.ids()[entry];
+            std::sort(out.begin(), out.end());
             return out;
         };
-        EXPECT_EQ(found(index.find(search)), c.expected) << c.what;
+        QList<GameId> expected = c.expected;
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(found(index.find(search)), expected) << c.what;
         const QString shorter = search.chopped(1);
         const std::vector<quint32> before = index.find(shorter);
         if (SearchIndex::narrows(shorter, search)) {
-            EXPECT_EQ(found(index.find(search, &before)), c.expected) << c.what;
+            EXPECT_EQ(found(index.find(search, &before)), expected) << c.what;
         }
     }
     EXPECT_EQ(store.games({}).value().at(1).machine, QStringLiteral("c128"));
