@@ -60,6 +60,7 @@ int runListing(const QCommandLineParser &parser, const Options &o, const Paths &
     request.playable = parser.isSet(o.playable);
     request.sound = parser.isSet(o.sound);
     request.find = parser.value(o.find);
+    request.sort = parser.value(o.sort);
     QFile out, err;
     out.open(stdout, QIODevice::WriteOnly);
     err.open(stderr, QIODevice::WriteOnly);

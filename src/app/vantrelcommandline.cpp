@@ -6,10 +6,10 @@ VantrelCommandLine::VantrelCommandLine()
 {
     m_parser.setApplicationDescription(tr("Catalogue and launcher for C64 and Amiga games."));
     const Options &o = m_options;
-    addOptions({o.catalogue, o.list,          o.c64,       o.amiga,  o.playable, o.sound,   o.find,
-                o.play,      o.playMusic,     o.musicInfo, o.render, o.subtune,  o.seconds, o.with,
-                o.entry,     o.amigaTemplate, o.dryRun,    o.dir,    o.scan,     o.relink,  o.from,
-                o.to,        o.search,        o.missing},
+    addOptions({o.catalogue, o.list, o.c64, o.amiga, o.playable, o.sound, o.find, o.sort, o.play,
+                o.playMusic, o.musicInfo, o.render, o.subtune, o.seconds, o.with, o.entry,
+                o.amigaTemplate, o.dryRun, o.dir, o.scan, o.relink, o.from, o.to, o.search,
+                o.missing},
                {o.dir, o.list, o.play, o.playMusic, o.musicInfo, o.scan, o.relink, o.missing});
 }
 

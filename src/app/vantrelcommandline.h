@@ -47,6 +47,11 @@ public:
             QStringLiteral("find"),
             VantrelCommandLine::tr("With --list: only games holding <text> (a+b: both)."),
             VantrelCommandLine::tr("text")};
+        QCommandLineOption sort{
+            QStringLiteral("sort"),
+            VantrelCommandLine::tr("With --list: the order, by <key>: title, year, publisher, "
+                                   "machine, genre; played, plays (newest, most first)."),
+            VantrelCommandLine::tr("key")};
         QCommandLineOption play{
             QStringLiteral("play"),
             VantrelCommandLine::tr("Start the game <id> in its emulator, without a window."),

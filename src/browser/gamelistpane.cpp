@@ -11,8 +11,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QSignalBlocker>
+#include <QTimer>
+#include <QTreeView>
 
 namespace browser
 {
@@ -71,13 +72,12 @@ bool GameListPane::refresh()
     if (!m_ctx.db().isOpen())
         return false;
     untickIfEmpty();
-    Result<QList<GameSummary>> games = CatalogueStore(m_ctx.db()).gameTitles(query());
-    if (!games) {
-        m_ctx.dialogs.message(tr("The game list cannot be read: ") + games.error(),
-                              Dialogs::Icon::Critical, tr("Error"));
-        return false;
-    }
-    if (games->isEmpty()) {
+    return loadRows(true) && findNow(false);
+}
+
+bool GameListPane::findNow(bool quiet)
+{
+    if (!applySearch() && !quiet) {
         m_ctx.dialogs.beep();
         // Named as asked: a box just unticked again is part of what found nothing.
         m_ctx.dialogs.message(tr("No record found for ") + listCaption(m_filter, m_searchText),
@@ -86,15 +86,21 @@ bool GameListPane::refresh()
         goBackToShownList();
         return false;
     }
-    const GameId first = games->constFirst().id;
-    fill(std::move(games).value());
+    noteShownList();
+    // The panel stands on the first game of the result, which the list highlights.
+    if (count() > 0)
+        Q_EMIT gameChosen(gameAt(0));
+    return count() > 0;
+}
+
+void GameListPane::noteShownList()
+{
+    if (count() == 0)
+        return;
     m_listShown = true;
     m_shownSearchText = m_searchText;
     m_shownCaption = m_searchLabel->text();
     m_shownFilter = filter();
-    // The panel stands on the first game of the result, which the list highlights.
-    Q_EMIT gameChosen(first);
-    return true;
 }
 
 void GameListPane::goBackToShownList()
@@ -106,26 +112,18 @@ void GameListPane::goBackToShownList()
     m_searchText = m_shownSearchText;
     m_searchLabel->setText(m_shownCaption);
     setBoxes(m_shownFilter);
+    m_filter = m_shownFilter;
+    if (m_rowsFilter != m_filter)
+        loadRows(false);
+    applySearch();
 }
 
 bool GameListPane::reload()
 {
-    if (!m_ctx.db().isOpen())
+    if (!m_ctx.db().isOpen() || !loadRows(false))
         return false;
-    Result<QList<GameSummary>> games = CatalogueStore(m_ctx.db()).gameTitles(query());
-    if (!games)
-        return false;
-    fill(std::move(games).value());
+    applySearch();
     return true;
-}
-
-void GameListPane::fill(QList<GameSummary> rows)
-{
-    const bool was = m_programSelects;
-    m_programSelects = true;
-    m_model->setRows(std::move(rows));
-    m_programSelects = was;
-    m_countLabel->setText(QString::number(count()));
 }
 
 void GameListPane::onMachineBoxToggled(QCheckBox *box)
@@ -159,16 +157,38 @@ void GameListPane::onFindClicked()
         m_searchText = text;
         m_searchLabel->setText(tr("Search for: ") + text);
     }
-    refresh();
+    // The rows in memory are the filter's: a search needs no new read.
+    m_typingTimer->stop();
+    m_filter = filter();
+    if (m_rowsFilter == m_filter && m_model->rows().size() > 0)
+        findNow(false);
+    else
+        refresh();
     m_findEdit->clear();
 }
 
 void GameListPane::onShowAllClicked()
 {
+    m_typingTimer->stop();
     m_searchText.clear();
     m_searchLabel->clear();
-    refresh();
+    m_filter = filter();
+    if (m_rowsFilter == m_filter && m_model->rows().size() > 0)
+        findNow(false);
+    else
+        refresh();
     m_findEdit->clear();
+}
+
+void GameListPane::onTyped()
+{
+    const QString text = m_findEdit->text();
+    if (text == m_searchText || !m_ctx.db().isOpen())
+        return;
+    m_searchText = text;
+    m_searchLabel->setText(text.isEmpty() ? QString() : tr("Search for: ") + text);
+    // As the user types nothing is said: an empty list is the answer.
+    findNow(true);
 }
 
 void GameListPane::searchFor(const QString &text)

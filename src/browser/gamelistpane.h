@@ -7,12 +7,17 @@
 #include <QWidget>
 
 class AppContext;
+class Job;
+class QAbstractItemModel;
 class QCheckBox;
+class QItemSelectionModel;
 class QLabel;
 class QLineEdit;
-class QListView;
+class QPoint;
 class QPushButton;
 class QStackedWidget;
+class QTimer;
+class QTreeView;
 class QVBoxLayout;
 
 namespace browser
@@ -23,6 +28,8 @@ class GameListModel;
 // The game list with its count, its search and its four filter boxes. A box whose tick
 // would leave the list empty is unticked again; a search or tick that finds nothing is
 // reported and the boxes and search go back to what the list on screen was built from.
+// The list holds the filter's games in memory: a header click sorts them, and the Find
+// box narrows them as the user types, on a search index read with the columns on a worker.
 class GameListPane : public QWidget
 {
     Q_OBJECT
@@ -53,12 +60,20 @@ public:
     void removeRow(int row);
     // Shows the rows as tiles instead of the list, with the same highlight.
     void setGridShown(bool shown);
+    // Lists a new or changed game although the search in force hides it, with a note.
+    void keepListed(GameId id);
+
+    // The list's rows and selection, for other views of the same list.
+    QAbstractItemModel *model() const;
+    QItemSelectionModel *selectionModel() const;
 
 Q_SIGNALS:
     void gameChosen(GameId id);
     // Enter plays, Delete deletes, a double-click modifies.
     void commandRequested(browser::GameCommand command);
     void popupRequested(browser::PopupMenu menu, const QPoint &globalPosition);
+    // A click on a game's star.
+    void favouriteToggled(GameId id);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -70,10 +85,19 @@ private:
     void buildFilterBoxes(QVBoxLayout *layout);
     void buildGameList(QVBoxLayout *layout);
     void buildGrid();
+    void buildHeader();
+    void showColumnMenu(const QPoint &position);
+    bool loadRows(bool reportErrors);
+    void startDetails();
+    void takeDetails();
+    bool ensureDetails();
+    bool applySearch();
+    bool findNow(bool quiet);
+    void onTyped();
+    void noteShownList();
     void setBoxes(const GameFilter &filter);
     void untickIfEmpty();
     GameQuery query() const;
-    void fill(QList<GameSummary> rows);
     void goBackToShownList();
     void onMachineBoxToggled(QCheckBox *box);
     void onFileBoxToggled(FileBox box);
@@ -104,9 +128,13 @@ private:
     QCheckBox *m_amigaBox = nullptr;
     QCheckBox *m_playableBox = nullptr;
     QCheckBox *m_soundBox = nullptr;
-    QListView *m_view = nullptr;
+    QLabel *m_noteLabel = nullptr;
+    QTreeView *m_view = nullptr;
     GameGridView *m_grid = nullptr;
     QStackedWidget *m_views = nullptr; // the list or the grid
+    QTimer *m_typingTimer = nullptr;
+    Job *m_detailsJob = nullptr; // the details of the rows shown, while they are read
+    GameFilter m_rowsFilter;     // the filter the rows in memory were read for
 };
 
 } // namespace browser

@@ -4,7 +4,6 @@
 #include "appcontext.h"
 #include "cataloguestore.h"
 #include "gamegridview.h"
-#include "gamelistdelegate.h"
 #include "gamelistmodel.h"
 #include "namedwidget.h"
 #include "thumbnailcache.h"
@@ -13,11 +12,14 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
+#include <QMenu>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTimer>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace browser
@@ -70,6 +72,12 @@ void GameListPane::buildSearchRow(QVBoxLayout *layout)
         m_findEdit->setFocus(Qt::ShortcutFocusReason);
         m_findEdit->selectAll();
     });
+    // The list follows the box once the typing pauses; Enter still finds at once.
+    m_typingTimer = new QTimer(this);
+    m_typingTimer->setSingleShot(true);
+    m_typingTimer->setInterval(150);
+    connect(m_typingTimer, &QTimer::timeout, this, &GameListPane::onTyped);
+    connect(m_findEdit, &QLineEdit::textEdited, m_typingTimer, qOverload<>(&QTimer::start));
     connect(m_findEdit, &QLineEdit::returnPressed, this, &GameListPane::onFindClicked);
     connect(find, &QPushButton::clicked, this, &GameListPane::onFindClicked);
     connect(all, &QPushButton::clicked, this, &GameListPane::onShowAllClicked);
@@ -105,29 +113,40 @@ void GameListPane::buildFilterBoxes(QVBoxLayout *layout)
 
 void GameListPane::buildGameList(QVBoxLayout *layout)
 {
-    m_view = namedWidget<QListView>(QStringLiteral("gameList"), this);
+    m_view = namedWidget<QTreeView>(QStringLiteral("gameList"), this);
     m_view->setModel(m_model);
-    // A machine that cannot be read is not drawn.
-    m_model->setMachineReader([this](const QList<GameId> &ids) {
-        return CatalogueStore(m_ctx.db()).machines(ids).valueOr({});
-    });
-    m_view->setItemDelegate(new GameListDelegate(m_view));
-    m_view->setUniformItemSizes(true);
+    connect(m_model, &GameListModel::detailsNeeded, this, &GameListPane::ensureDetails);
+    m_view->setRootIsDecorated(false);
+    m_view->setItemsExpandable(false);
+    m_view->setUniformRowHeights(true);
+    m_view->setAllColumnsShowFocus(true);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setAlternatingRowColors(true);
+    buildHeader();
     m_view->viewport()->installEventFilter(this); // the pop-up menu
     m_view->installEventFilter(this);             // Enter plays, Delete deletes
     connect(m_view->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (const int row = currentRow(); !m_programSelects && row >= 0)
             Q_EMIT gameChosen(gameAt(row));
     });
-    connect(m_view, &QListView::doubleClicked, this,
-            [this] { Q_EMIT commandRequested(GameCommand::Modify); });
+    connect(m_view, &QTreeView::clicked, this, [this](const QModelIndex &index) {
+        if (index.column() == GameListModel::Favourite)
+            Q_EMIT favouriteToggled(gameAt(index.row()));
+    });
+    connect(m_view, &QTreeView::doubleClicked, this, [this](const QModelIndex &index) {
+        if (index.column() != GameListModel::Favourite)
+            Q_EMIT commandRequested(GameCommand::Modify);
+    });
     m_views = namedWidget<QStackedWidget>(QStringLiteral("gameViews"), this);
     m_views->addWidget(m_view);
     buildGrid();
     layout->addWidget(m_views, 1);
+    m_noteLabel = namedWidget<QLabel>(QStringLiteral("searchNote"), QString(), this);
+    m_noteLabel->setWordWrap(true);
+    m_noteLabel->hide();
+    layout->addWidget(m_noteLabel);
 }
 
 void GameListPane::buildGrid()
@@ -147,6 +166,39 @@ void GameListPane::buildGrid()
     connect(m_grid, &GameGridView::doubleClicked, this,
             [this] { Q_EMIT commandRequested(GameCommand::Modify); });
     m_views->addWidget(m_grid);
+}
+
+void GameListPane::buildHeader()
+{
+    QHeaderView *header = m_view->header();
+    header->setSectionsMovable(true);
+    header->setStretchLastSection(false);
+    header->setMinimumSectionSize(header->fontMetrics().horizontalAdvance(QStringLiteral("MM")));
+    // The star first and the title widest; the layout memory may put back the user's own.
+    header->moveSection(header->visualIndex(GameListModel::Favourite), 0);
+    header->setSectionResizeMode(GameListModel::Favourite, QHeaderView::Fixed);
+    header->resizeSection(GameListModel::Favourite, header->minimumSectionSize() + 8);
+    header->resizeSection(GameListModel::Title, header->fontMetrics().averageCharWidth() * 28);
+    header->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(header, &QHeaderView::customContextMenuRequested, this, &GameListPane::showColumnMenu);
+    m_view->setSortingEnabled(true);
+    m_view->sortByColumn(GameListModel::Title, Qt::AscendingOrder);
+}
+
+void GameListPane::showColumnMenu(const QPoint &position)
+{
+    QHeaderView *header = m_view->header();
+    QMenu menu(this);
+    for (int column = 0; column < GameListModel::Columns; ++column) {
+        QAction *action = menu.addAction(m_model->headerData(column, Qt::Horizontal).toString());
+        action->setCheckable(true);
+        action->setChecked(!header->isSectionHidden(column));
+        // The title always stays: a list of nothing but years tells no game apart.
+        action->setEnabled(column != GameListModel::Title);
+        connect(action, &QAction::toggled, header,
+                [header, column](bool shown) { header->setSectionHidden(column, !shown); });
+    }
+    menu.exec(header->mapToGlobal(position));
 }
 
 } // namespace browser

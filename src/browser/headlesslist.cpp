@@ -3,6 +3,7 @@
 #include "cataloguestore.h"
 #include "database.h"
 #include "escaping.h"
+#include "gameorder.h"
 #include "listcaption.h"
 
 #include <QIODevice>
@@ -13,6 +14,15 @@ namespace browser
 int listGames(const QString &cataloguePath, const ListingRequest &request, QIODevice &out,
               QIODevice &err)
 {
+    const std::optional<GameSort> sort =
+        request.sort.isEmpty() ? GameSort::Title : GameOrder::fromKey(request.sort);
+    if (!sort) {
+        err.write(QStringLiteral("Unknown sort key: %1 (title, year, publisher, machine, genre, "
+                                 "played, plays)\n")
+                      .arg(escapeControls(request.sort))
+                      .toUtf8());
+        return 2;
+    }
     const auto connection =
         catalogue::Connection::open(cataloguePath, catalogue::Connection::Mode::ReadOnly);
     if (!connection) {
@@ -28,7 +38,9 @@ int listGames(const QString &cataloguePath, const ListingRequest &request, QIODe
     // Both machines list every game, whatever its code, as the window does with both boxes.
     query.filter.anyCode = query.filter.c64 && query.filter.amiga;
     query.search = request.find;
-    const auto games = CatalogueStore((*connection)->db()).gameTitles(query);
+    // Any order but the title's needs the columns it sorts by.
+    const CatalogueStore store((*connection)->db());
+    auto games = request.sort.isEmpty() ? store.gameTitles(query) : store.games(query);
     if (!games) {
         err.write(QStringLiteral("Cannot read the game list: %1\n").arg(games.error()).toUtf8());
         return 2;
@@ -39,6 +51,8 @@ int listGames(const QString &cataloguePath, const ListingRequest &request, QIODe
                       .toUtf8());
         return 1;
     }
+    if (!request.sort.isEmpty())
+        GameOrder::sort(*games, *sort);
     QByteArray block;
     for (const GameSummary &row : *games) {
         block += QByteArray::number(row.id) + '\t' + escapeControls(row.title).toUtf8() + '\n';

@@ -116,6 +116,8 @@ void MainWindow::reloadList(GameId newGameId)
     const GameId shown = m_game.id;
     if (!m_list->reload())
         return; // the list on screen stays; the user's next refresh reports the fault
+    // A game just added or changed stays in sight although the search would hide it.
+    m_list->keepListed(newGameId ? newGameId : shown);
     const int newRow = newGameId ? m_list->rowOf(newGameId) : m_list->count();
     if (newRow < m_list->count())
         m_list->chooseRow(newRow);

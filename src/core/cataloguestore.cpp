@@ -99,6 +99,21 @@ GameSummary summaryOf(const QSqlQuery &q, bool withMachine)
     return summary;
 }
 
+// One copy of each repeated text: a machine, a year or a publisher stands in thousands of
+// rows of a large catalogue.
+class SharedTexts
+{
+public:
+    QString operator()(const QVariant &value)
+    {
+        const QString read = text(value);
+        return read.isEmpty() ? read : *m_texts.insert(read);
+    }
+
+private:
+    QSet<QString> m_texts;
+};
+
 // A bound value for a text: Null for a null QString, so what was read writes back alike.
 QVariant bound(const QString &text)
 {
@@ -418,10 +433,43 @@ Result<QList<GameSummary>> CatalogueStore::listGames(const GameQuery &query,
     if (!q)
         return q.failure();
     QList<GameSummary> rows;
-    while (q->next())
-        rows.append(summaryOf(*q, withMachines));
+    SharedTexts shared;
+    while (q->next()) {
+        rows.append(summaryOf(*q, false));
+        if (!withMachines)
+            continue;
+        GameSummary &row = rows.last();
+        row.machine = shared(q->value(2));
+        row.year = shared(q->value(3));
+        row.publisher = shared(q->value(4));
+        row.genre = shared(q->value(5));
+    }
     sortByTitle(rows);
     return rows;
+}
+
+Result<SearchIndex> CatalogueStore::searchIndex(const GameFilter &filter, Progress *progress) const
+{
+    const QStringList &columns = gamelistsql::searchColumns();
+    QString sql = QStringLiteral("select id, [") + columns.join(QStringLiteral("], [")) +
+                  QStringLiteral("] from tabella1");
+    if (const QString condition = gamelistsql::filterCondition(filter); !condition.isEmpty())
+        sql += QStringLiteral(" where ") + condition;
+    Result<QSqlQuery> q = catalogue::run(m_db, sql, {});
+    if (!q)
+        return q.failure();
+    SearchIndex index;
+    QStringList values(columns.size());
+    while (q->next()) {
+        if (progress && index.size() % 4096 == 0 && progress->isCancelled())
+            return failure(QCoreApplication::translate("CatalogueStore", "Cancelled."));
+        for (qsizetype i = 0; i < columns.size(); ++i)
+            values[i] = text(q->value(int(i) + 1));
+        index.add(q->value(0).toLongLong(), values);
+    }
+    if (q->lastError().isValid())
+        return failure(catalogue::describeError(q->lastError().databaseText()));
+    return index;
 }
 
 Result<QHash<GameId, QString>> CatalogueStore::machines(const QList<GameId> &ids) const

@@ -7,6 +7,7 @@
 #include "pathchange.h"
 #include "progress.h"
 #include "result.h"
+#include "searchindex.h"
 
 #include <QHash>
 #include <QList>
@@ -68,7 +69,8 @@ public:
     Outcome deleteGame(GameId id);
     Result<qint64> gameCount() const;
 
-    // The list rows for a filter and a search, sorted by title as the catalogue folds it.
+    // The list rows for a filter and a search, sorted by title as the catalogue folds it,
+    // with machine, year, publisher and genre (repeated texts shared).
     Result<QList<GameSummary>> games(const GameQuery &query) const;
     // The same rows with their machines left empty: quicker, for lists that read the
     // machines of the entries they draw only (machines()).
@@ -78,6 +80,9 @@ public:
     Result<QHash<GameId, QString>> machines(const QList<GameId> &ids) const;
     // The first screenshot of the given games, by id, for the tiles a grid draws.
     Result<QHash<GameId, QString>> firstScreenshots(const QList<GameId> &ids) const;
+    // The searched columns of the games of a filter, folded for a search in memory. A
+    // cancel through progress ends it with a failure.
+    Result<SearchIndex> searchIndex(const GameFilter &filter, Progress *progress = nullptr) const;
     // Whether any game passes the filter.
     Result<bool> anyGame(const GameFilter &filter) const;
     // Every game's list row in stored order (by id), unsorted: an export file's listing.

@@ -85,8 +85,9 @@ Clause searchCondition(const QString &search)
 Clause listQuery(const GameQuery &query, bool withMachines)
 {
     Clause list;
-    list.sql = withMachines ? QStringLiteral("select id, titolo, formato from tabella1")
-                            : QStringLiteral("select id, titolo from tabella1");
+    list.sql = withMachines
+                   ? QStringLiteral("select id, titolo, formato, year, sh, tipo from tabella1")
+                   : QStringLiteral("select id, titolo from tabella1");
     QStringList conditions;
     if (const QString filter = filterCondition(query.filter); !filter.isEmpty())
         conditions << QLatin1Char('(') + filter + QLatin1Char(')');

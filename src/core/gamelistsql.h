@@ -27,7 +27,8 @@ QString filterCondition(const GameFilter &filter);
 // after it. The text is bound as "*" text "*", so the wildcards the user types still act.
 Clause searchCondition(const QString &search);
 
-// "select id, title[, machine] from the games [where (filter) [AND (search)]]", unordered.
+// "select id, title[, machine, year, publisher, genre] from the games [where (filter) [AND
+// (search)]]", unordered.
 Clause listQuery(const GameQuery &query, bool withMachines = true);
 
 // "select 1 ... limit 1" for the filter alone.

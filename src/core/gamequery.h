@@ -17,7 +17,8 @@ struct GameFilter {
 };
 
 // The orders the list offers. Ties go by title, and empty values sort last.
-enum class GameSort { Title, Year, Publisher, Machine, Genre, Played, Plays };
+// Favourite: the favourites first (the list's star column).
+enum class GameSort { Title, Year, Publisher, Machine, Genre, Played, Plays, Favourite };
 
 // A search text in the catalogue's syntax: wildcards "*", "?", "#", "[..]", "[!..]",
 // case- and accent-blind, and at most one "+" that joins two searches.

@@ -28,6 +28,18 @@ QHeaderView *headerOf(QAbstractItemView *view)
     return nullptr;
 }
 
+// A header's state holds its sort indicator, which a sorting view follows only when told.
+void restoreHeader(QHeaderView *header, const QByteArray &state)
+{
+    header->restoreState(state);
+    if (auto *tree = qobject_cast<QTreeView *>(header->parentWidget());
+        tree && tree->isSortingEnabled())
+        tree->sortByColumn(header->sortIndicatorSection(), header->sortIndicatorOrder());
+    else if (auto *table = qobject_cast<QTableView *>(header->parentWidget());
+             table && table->isSortingEnabled())
+        table->sortByColumn(header->sortIndicatorSection(), header->sortIndicatorOrder());
+}
+
 // A window without a name of its own is known by its class: one instance of each is open.
 QString windowKey(const QWidget *window)
 {
@@ -84,7 +96,7 @@ void LayoutMemory::restore(QWidget *window)
         else if (auto *splitter = qobject_cast<QSplitter *>(part))
             splitter->restoreState(state);
         else if (auto *header = qobject_cast<QHeaderView *>(part))
-            header->restoreState(state);
+            restoreHeader(header, state);
     });
 }
 

@@ -150,7 +150,7 @@ TEST_F(Integration, TheRecordEditorsSaveRefreshesTheMainWindow)
     t.catalogue.addGame({{"titolo", "Alpha"}, {"formato", "C64"}});
     const int beta = t.catalogue.addGame({{"titolo", "Beta"}, {"formato", "C64"}});
     auto *main = new MainWindow(*t.ctx);
-    auto *list = control<QListView>(main, "gameList");
+    auto *list = control<QAbstractItemView>(main, "gameList");
     list->setCurrentIndex(list->model()->index(1, 0));
     ASSERT_EQ(main->gameId(), beta);
     click(main, "modifyButton");

@@ -12,18 +12,21 @@ TEST(HeadlessList, PrintsTheListOrNothingFound)
 {
     TestCatalogue cat;
     const auto add = [&cat](const QString &title, const QString &machine,
-                            const QString &gameFile = {}, const QString &musicFile = {}) {
+                            const QString &gameFile = {}, const QString &musicFile = {},
+                            const QString &year = {}, const QString &publisher = {}) {
         return CatalogueStore(cat.db())
             .addGame(game({{F::Title, title},
                            {F::Machine, machine},
                            {F::GameFile, gameFile},
-                           {F::MusicFile, musicFile}}))
+                           {F::MusicFile, musicFile},
+                           {F::Year, year},
+                           {F::Publisher, publisher}}))
             .value();
     };
-    const GameId b = add("Boulder Dash", "C64", "b.d64");
-    const GameId a = add("Alien Breed", "Amiga 1.3", {}, "a.mod");
+    const GameId b = add("Boulder Dash", "C64", "b.d64", {}, "1984", "first Star");
+    const GameId a = add("Alien Breed", "Amiga 1.3", {}, "a.mod", "1991", "Team17");
     const GameId u = add("\u00dcber Tetris\t2", "C128");
-    const GameId o = add("Other", "Atari");
+    const GameId o = add("Other", "Atari", {}, {}, "1984", "");
     // Stored control characters neither forge a line nor reach the terminal.
     const GameId s = add("Se\u00f1or\n1\tforged\x1b[2J", "C64");
     const QString lb = QString("%1\tBoulder Dash\n").arg(b),
@@ -36,20 +39,30 @@ TEST(HeadlessList, PrintsTheListOrNothingFound)
         int status;
         QString out, err;
     };
+    const auto sorted = [](const char *key) {
+        return ListingRequest{false, false, false, false, {}, key};
+    };
     const Case cases[] = {
         // Neither machine option, or both: every game, as the window lists them.
         {{}, 0, la + lb + lo + ls + lu, ""},
-        {{true, true, false, false, {}}, 0, la + lb + lo + ls + lu, ""},
-        {{true, false, true, false, {}}, 0, lb, ""},
-        {{false, false, false, false, "senor"}, 0, ls, ""}, // accents forgiven
-        {{false, false, false, false, "x\x1b"}, 1, "", "No record found for x\\x1b\n"},
-        {{false, false, false, false, "\u00fcBER"}, 0, lu, ""},
-        {{false, false, false, false, "zz\"["}, 1, "", "No record found for zz\"[\n"},
-        {{true, false, false, true, {}}, 1, "", "No record found for C64, Sound\n"},
-        {{false, true, true, false, "dash"},
+        {{true, true, false, false, {}, {}}, 0, la + lb + lo + ls + lu, ""},
+        {{true, false, true, false, {}, {}}, 0, lb, ""},
+        {{false, false, false, false, "senor", {}}, 0, ls, ""}, // accents forgiven
+        {{false, false, false, false, "x\x1b", {}}, 1, "", "No record found for x\\x1b\n"},
+        {{false, false, false, false, "\u00fcBER", {}}, 0, lu, ""},
+        {{false, false, false, false, "zz\"[", {}}, 1, "", "No record found for zz\"[\n"},
+        {{true, false, false, true, {}, {}}, 1, "", "No record found for C64, Sound\n"},
+        {{false, true, true, false, "dash", {}},
          1,
          "",
-         "No record found for dash (Amiga, Playable)\n"}};
+         "No record found for dash (Amiga, Playable)\n"},
+        // Ties by title, empty values last, letter case aside.
+        {sorted("year"), 0, lb + lo + la + ls + lu, ""},
+        {sorted("publisher"), 0, lb + la + lo + ls + lu, ""},
+        {sorted("machine"), 0, la + lo + lu + lb + ls, ""},
+        {sorted("plays"), 0, la + lb + lo + ls + lu, ""}, // nothing played: by title
+        {sorted("Year"), 2, "",
+         "Unknown sort key: Year (title, year, publisher, machine, genre, played, plays)\n"}};
     for (const Case &c : cases) {
         QBuffer out, err;
         out.open(QIODevice::WriteOnly);
@@ -58,40 +71,6 @@ TEST(HeadlessList, PrintsTheListOrNothingFound)
         EXPECT_EQ(out.data(), c.out.toUtf8());
         EXPECT_EQ(err.data(), c.err.toUtf8());
     }
-}
-
-TEST(GameListModel, ReadsTheMachinesOfTheEntriesDrawnOnly)
-{
-    GameListModel model;
-    QList<QList<GameId>> asked;
-    model.setMachineReader([&](const QList<GameId> &ids) {
-        asked << ids;
-        QHash<GameId, QString> machines;
-        for (GameId id : ids)
-            if (id != 7) // a game deleted meanwhile
-                machines.insert(id, QString("M%1").arg(id));
-        return machines;
-    });
-    QList<GameSummary> rows;
-    for (int id = 1; id <= 1000; ++id)
-        rows.append({.id = id, .title = "T"});
-    model.setRows(rows);
-    const auto machine = [&](int row) {
-        return model.index(row).data(GameListModel::MachineRole).toString();
-    };
-    EXPECT_TRUE(asked.isEmpty());
-    EXPECT_EQ(machine(500), "M501");
-    EXPECT_EQ(machine(520), "M521"); // read with the entry before it
-    EXPECT_EQ(asked.size(), 1);
-    EXPECT_EQ(machine(6), "");
-    EXPECT_EQ(model.index(6).data(Qt::ToolTipRole).toString(), "T");
-    EXPECT_EQ(model.index(0).data(Qt::ToolTipRole).toString(), "T (M1)");
-    EXPECT_EQ(asked.size(), 2);
-    for (const QList<GameId> &block : asked)
-        EXPECT_LE(block.size(), 64);
-    model.setRows(rows); // a new list may hold changed machines
-    EXPECT_EQ(machine(500), "M501");
-    EXPECT_EQ(asked.size(), 3);
 }
 
 TEST(StartablePrograms, NamesWhatCanStartHereByKind)

@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QTest>
+#include <QTreeView>
 
 // A game with these fields set; the others stay Null.
 inline Game game(std::initializer_list<std::pair<Game::Field, QString>> fields)
@@ -135,7 +136,7 @@ protected:
     }
 
     template <class T> T *find(const char *name) const { return control<T>(w, name); }
-    QListView *list() const { return find<QListView>("gameList"); }
+    QTreeView *list() const { return find<QTreeView>("gameList"); }
     QCheckBox *box(const char *name) const { return find<QCheckBox>(name); }
     QString text(const char *name) const { return find<QLabel>(name)->text(); }
     void trigger(const char *action) const { find<QAction>(action)->trigger(); }

@@ -1,11 +1,15 @@
 #include "browserregistry.h"
 #include "gamegridview.h"
+#include "gamelistpane.h"
+#include "layoutmemory.h"
 #include "mainfixture.h"
 #include "splash.h"
 #include "statefile.h"
 
+#include <QHeaderView>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QSignalSpy>
 
 namespace
 {
@@ -199,9 +203,8 @@ TEST_F(MainWindowTest, DetailPanelFollowsTheSelection)
     selectRow(1);
     expectScene({"Boulder Dash", "Giana Sisters", "Turrican"}, 1, "Giana Sisters");
     EXPECT_EQ(find<QLineEdit>("publisherEdit")->text(), "Rainbow Arts");
-    // Each entry carries its machine, drawn after the title.
-    EXPECT_EQ(list()->model()->index(2, 0).data(browser::GameListModel::MachineRole).toString(),
-              "Amiga 2.x");
+    QTRY_COMPARE(list()->model()->index(2, browser::GameListModel::Machine).data().toString(),
+                 "Amiga 2.x"); // the columns follow the titles
     EXPECT_EQ(lamp("gameLamp"), kGreen);
     EXPECT_EQ(lamp("musicLamp"), kRed);
     EXPECT_EQ(entries(find<QListView>("programmingList")),
@@ -364,6 +367,78 @@ TEST_F(MainWindowTest, OtherWindowsChangesShowInTheListAndPanel)
     Q_EMIT t.ctx->windows.events().gameDeleted(boulder);
     expectScene({"Aardvark", "Alpha", "Zzap"}, 2, "Zzap");
     EXPECT_TRUE(t.dialogs.shown.isEmpty());
+
+    // A game the search in force hides is listed anyway when it is new or changed, with a note.
+    QTest::keyClicks(find<QLineEdit>("findEdit"), "zzap");
+    QTRY_COMPARE(titles(), QStringList{"Zzap"});
+    const GameId hidden = add(game({{F::Title, "Hidden"}, {F::Machine, "C64"}}));
+    Q_EMIT t.ctx->windows.events().gameAdded(hidden);
+    expectScene({"Hidden", "Zzap"}, 0, "Hidden");
+    EXPECT_EQ(text("searchNote"), "Hidden: shown although it does not match the search");
+}
+
+TEST_F(MainWindowTest, TheListFollowsTheFindBoxAsTheUserTypes)
+{
+    open();
+    auto *edit = find<QLineEdit>("findEdit");
+    QTest::keyClicks(edit, "rain");
+    QTRY_COMPARE(titles(), (QStringList{"Giana Sisters", "Turrican"}));
+    EXPECT_EQ(text("searchLabel"), "Search for: rain");
+    QTest::keyClicks(edit, "bowx"); // nothing found: an empty list, no message
+    QTRY_COMPARE(text("countLabel"), "0");
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTRY_COMPARE(titles(), (QStringList{"Giana Sisters", "Turrican"}));
+    QTest::keyClick(edit, Qt::Key_Escape);
+    EXPECT_EQ(titles(), (QStringList{"Boulder Dash", "Giana Sisters", "Turrican"}));
+    EXPECT_EQ(text("searchLabel"), "");
+    EXPECT_TRUE(t.dialogs.shown.isEmpty());
+}
+
+TEST_F(MainWindowTest, HeaderClicksSortAndTheStarClickIsSignalled)
+{
+    LayoutMemory::setFile(t.temp.filePath("layout.ini"));
+    open();
+    LayoutMemory::watch(w);
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+    select(turrican);
+    QHeaderView *header = list()->header();
+    const auto clickHeader = [&](int column) {
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          {header->sectionViewportPosition(column) + 4, 4});
+    };
+    using M = browser::GameListModel;
+    // Ties by title, empty values last in both directions; the selection follows its game.
+    const std::pair<int, QStringList> clicks[] = {
+        {M::Year, {"Giana Sisters", "Boulder Dash", "Turrican"}},
+        {M::Year, {"Giana Sisters", "Boulder Dash", "Turrican"}},
+        {M::Machine, {"Turrican", "Boulder Dash", "Giana Sisters"}},
+        {M::Machine, {"Giana Sisters", "Boulder Dash", "Turrican"}},
+        {M::Publisher, {"Giana Sisters", "Turrican", "Boulder Dash"}},
+        {M::Publisher, {"Giana Sisters", "Turrican", "Boulder Dash"}}};
+    for (const auto &[column, order] : clicks) {
+        clickHeader(column);
+        EXPECT_EQ(titles(), order) << column;
+        EXPECT_EQ(selectedRow(), order.indexOf("Turrican")) << column;
+    }
+    auto *pane = w->findChild<browser::GameListPane *>();
+    QSignalSpy starred(pane, &browser::GameListPane::favouriteToggled);
+    const QModelIndex star = list()->model()->index(2, M::Favourite);
+    EXPECT_EQ(star.data().toString(), QString(u'\u2606'));
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualRect(star).center());
+    ASSERT_EQ(starred.size(), 1);
+    EXPECT_EQ(starred.at(0).at(0).value<GameId>(), boulder);
+
+    // A hidden column, the order and the sort stay after a restart.
+    header->setSectionHidden(M::Genre, true);
+    w->close();
+    open();
+    LayoutMemory::watch(w);
+    w->show();
+    LayoutMemory::setFile({});
+    EXPECT_TRUE(list()->header()->isSectionHidden(M::Genre));
+    EXPECT_EQ(list()->header()->visualIndex(M::Favourite), 0);
+    EXPECT_EQ(titles(), (QStringList{"Giana Sisters", "Turrican", "Boulder Dash"}));
 }
 
 TEST(Splash, HandsOverToTheMainWindowWhoseMenuOpensAbout)

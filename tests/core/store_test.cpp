@@ -162,14 +162,18 @@ TEST(CatalogueStore, ListsFilterSearchAndSortByFoldedTitle)
                                     {"song", "r.mod"},
                                     {"year", "1990"},
                                     {"note", "eric"}});
+    const GameId lig = cat.addGame({{"titolo", "Straße ﬁnal"}, {"formato", "C64"}, {"sh", ""}});
+    const GameId bare = cat.addGame({{"titolo", ""}, {"note", "x"}}); // empty, not Null
     struct Case {
         const char *what;
         GameQuery query;
         QList<GameId> expected;
     } cases[] = {
-        {"both machines", {}, {none, apb, mod, zak, eric}},
-        {"any code", {{true, true, false, false, true}, {}}, {none, apb, odd, mod, zak, eric}},
-        {"C64 only, case-blind", {{true, false}, {}}, {none, apb, zak}},
+        {"both machines", {}, {none, apb, mod, lig, zak, eric}},
+        {"any code",
+         {{true, true, false, false, true}, {}},
+         {none, bare, apb, odd, mod, lig, zak, eric}},
+        {"C64 only, case-blind", {{true, false}, {}}, {none, apb, lig, zak}},
         {"Amiga only", {{false, true}, {}}, {mod, eric}},
         {"playable: empty text is no file", {{true, true, true}, {}}, {zak}},
         {"sound: empty text is no file", {{true, true, false, true}, {}}, {mod}},
@@ -183,16 +187,46 @@ TEST(CatalogueStore, ListsFilterSearchAndSortByFoldedTitle)
         {"an unbalanced bracket is literal", {{}, QStringLiteral("[1")}, {mod}},
         {"a set", {{}, QStringLiteral("[lr]o")}, {mod}},
         {"bound, never SQL", {{}, QStringLiteral("'; drop table tabella1; --")}, {}},
+        {"ligatures spelt out", {{}, QStringLiteral("STRASSE FI")}, {lig}},
+        {"a ligature in a set", {{}, QStringLiteral("stra[ß]e")}, {lig}},
+        {"a star: any column set, also empty",
+         {{true, true, false, false, true}, "*"},
+         {none, bare, apb, odd, mod, lig, zak, eric}},
+        {"? never spans two columns", {{}, QStringLiteral("1990?Rock")}, {}},
+        {"a digit", {{}, QStringLiteral("[1] \"#")}, {}},
+        {"a digit after text", {{}, QStringLiteral("19#0")}, {mod}},
+        {"an accent in the search", {{}, QStringLiteral("ÉRIC+cœur")}, {none}},
     };
     for (const Case &c : cases) {
         const auto rows = store.games(c.query);
         ASSERT_TRUE(rows.ok()) << c.what;
         EXPECT_EQ(ids(*rows), c.expected) << c.what;
         EXPECT_EQ(ids(store.gameTitles(c.query).value()), c.expected) << c.what;
+        // The search in memory finds what the catalogue's finds, also narrowing a shorter one.
+        const QString &search = c.query.search;
+        if (search.isEmpty())
+            continue;
+        const SearchIndex index = store.searchIndex(c.query.filter).value();
+        const auto found = [&](const std::vector<quint32> &entries) {
+            QList<GameId> out;
+            for (const quint32 entry : entries)
+                out << index.ids()[entry];
+            std::sort(out.begin(), out.end());
+            return out;
+        };
+        QList<GameId> expected = c.expected;
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(found(index.find(search)), expected) << c.what;
+        const QString shorter = search.chopped(1);
+        const std::vector<quint32> before = index.find(shorter);
+        if (SearchIndex::narrows(shorter, search)) {
+            EXPECT_EQ(found(index.find(search, &before)), expected) << c.what;
+        }
     }
     EXPECT_EQ(store.games({}).value().at(1).machine, QStringLiteral("c128"));
     EXPECT_EQ(store.gameTitles({}).value().at(1).machine, QString());
-    EXPECT_EQ(ids(store.allGames().value()), (QList<GameId>{zak, eric, apb, odd, none, mod}));
+    EXPECT_EQ(ids(store.allGames().value()),
+              (QList<GameId>{zak, eric, apb, odd, none, mod, lig, bare}));
     // A match is case-blind, the first by id, and a Null title matches Null only.
     cat.addGame({{"titolo", "ZAK"}, {"formato", "c64"}});
     EXPECT_EQ(store.matchingGame("Zak", "C64").value()->gameFile, QStringLiteral("/z.d64"));
