@@ -54,6 +54,8 @@ int runListing(const QCommandLineParser &parser, const Options &o, const Paths &
     request.playable = parser.isSet(o.playable);
     request.sound = parser.isSet(o.sound);
     request.find = parser.value(o.find);
+    request.favourites = parser.isSet(o.favourites);
+    request.recent = parser.isSet(o.recent);
     QFile out, err;
     out.open(stdout, QIODevice::WriteOnly);
     err.open(stderr, QIODevice::WriteOnly);
@@ -103,8 +105,8 @@ int runPlay(const QCommandLineParser &parser, const Options &o, const Paths &pat
         err << "--play takes a game id, --entry a number\n";
         return kPlayBadArguments;
     }
-    const auto connection =
-        catalogue::Connection::open(paths.catalogue, catalogue::Connection::Mode::ReadOnly);
+    // Writable where the file is: a start counts as a play. A read-only file still plays.
+    const auto connection = catalogue::Connection::open(paths.catalogue);
     const auto game = connection ? CatalogueStore((*connection)->db()).game(*id)
                                  : Result<Game>(connection.failure());
     if (!game && game.error() != CatalogueStore::gameGoneText()) {
@@ -138,6 +140,29 @@ int runPlay(const QCommandLineParser &parser, const Options &o, const Paths &pat
     }
     err << "The game's format names no machine to play it on\n";
     return kPlayNothing;
+}
+
+// --set-favourite ID yes|no: 1 when there is no such game, 2 when the catalogue fails.
+int runSetFavourite(const VantrelCommandLine &line, const Paths &paths)
+{
+    QTextStream err(stderr);
+    const std::optional<int> id = gameIdOption(line.parser(), line.options().setFavourite);
+    if (!id) {
+        err << "--set-favourite takes a game id\n";
+        return 1;
+    }
+    const auto connection = catalogue::Connection::open(paths.catalogue);
+    const Outcome set =
+        connection ? CatalogueStore((*connection)->db()).setFavourite(*id, line.favouriteWanted())
+                   : Outcome(connection.failure());
+    if (set)
+        return 0;
+    if (set.error() == CatalogueStore::gameGoneText()) {
+        err << "No such game\n";
+        return 1;
+    }
+    err << "Cannot write the catalogue: " << escapeControls(set.error()) << '\n';
+    return 2;
 }
 
 // The player of --with (1 or 2), or the first configured; nothing for another --with.
@@ -269,6 +294,8 @@ int main(int argc, char *argv[])
         return runPlay(parser, o, paths);
     if (run == Run::PlayMusic)
         return runPlayMusic(parser, o, paths);
+    if (run == Run::SetFavourite)
+        return runSetFavourite(line, paths);
     if (run == Run::Scan || run == Run::Relink || run == Run::Missing)
         return runCollection(run, parser, o, paths);
     return runWindows(paths, location.dataDir, *app);

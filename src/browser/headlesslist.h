@@ -15,6 +15,8 @@ struct ListingRequest {
     bool playable = false;
     bool sound = false;
     QString find; // empty: no search
+    bool favourites = false;
+    bool recent = false; // played games only, the most recent first
 };
 
 // Prints the games the main window's list would show for these boxes and this search,

@@ -62,6 +62,6 @@ void AmigaGamePlayer::play(AmigaEmulator emulator)
         reportStartFailure(QStringLiteral("game %1 is not in the catalogue").arg(m_gameId));
         return;
     }
-    if (writeAndStart(emulator, *m_disks))
+    if (writeAndStart(emulator, *m_disks, m_gameId))
         close();
 }

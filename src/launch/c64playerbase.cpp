@@ -9,6 +9,7 @@
 #include "imagereader.h"
 #include "logging.h"
 #include "opentest.h"
+#include "playcountinglauncher.h"
 #include "windowregistry.h"
 
 #include <QFontDatabase>
@@ -110,9 +111,10 @@ QVBoxLayout *C64PlayerBase::imageLayout()
     return image;
 }
 
-void C64PlayerBase::showPlayFile(const QString &path)
+void C64PlayerBase::showPlayFile(const QString &path, GameId game)
 {
     m_playFile = path;
+    m_playedGame = game;
     if (c64ImageKind(path) != C64ImageKind::None) {
         const Result<ImageListing> listing = readC64Image(path);
         if (listing) {
@@ -190,7 +192,7 @@ void C64PlayerBase::startEmulator(C64Emulator emulator)
         return;
     }
     QString error;
-    if (!m_ctx.launcher.start(*command, &error)) {
+    if (!PlayCountingLauncher(m_ctx.launcher, m_ctx.db(), m_playedGame).start(*command, &error)) {
         qCWarning(lcLaunch) << "cannot start" << command->program << error;
         reportFailure(c64BadConfigurationText(emulator));
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "configuration.h"
+#include "game.h"
 
 #include <QWidget>
 
@@ -35,8 +36,8 @@ protected:
     // The image display (file, name and ID, directory, blocks free) for the window's layout.
     QVBoxLayout *imageLayout();
     // The file the emulator buttons start: a D64 or T64 image is listed, any other file
-    // clears the display.
-    void showPlayFile(const QString &path);
+    // clears the display. A start counts as a play of game (0: a file from elsewhere).
+    void showPlayFile(const QString &path, GameId game = 0);
     QString playFile() const { return m_playFile; }
     // Beeps and shows the text as an error.
     void reportFailure(const QString &text);
@@ -59,4 +60,5 @@ private:
     std::array<QPushButton *, 4> m_emulatorButtons{};
     Configuration m_config;
     QString m_playFile;
+    GameId m_playedGame = 0;
 };

@@ -7,6 +7,7 @@
 #include "cataloguestore.h"
 #include "imagereader.h"
 #include "launcher.h"
+#include "playcountinglauncher.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -132,7 +133,8 @@ int playC64Game(const CatalogueStore &store, const HeadlessPlayRequest &request,
     const Result<Command> command = prepareC64Start(start);
     if (!command)
         return fail(err, kPlayNothing, command.error());
-    return startOrPrint(*command, request.dryRun, launcher, out, err);
+    PlayCountingLauncher counting(launcher, store.database(), request.gameId);
+    return startOrPrint(*command, request.dryRun, counting, out, err);
 }
 
 namespace
@@ -204,5 +206,6 @@ int playAmigaGame(const CatalogueStore &store, const HeadlessPlayRequest &reques
     if (!command)
         return fail(err, kPlayNothing,
                     QStringLiteral("Select Emulator and Configuration: ") + command.error());
-    return startOrPrint(*command, request.dryRun, launcher, out, err);
+    PlayCountingLauncher counting(launcher, store.database(), request.gameId);
+    return startOrPrint(*command, request.dryRun, counting, out, err);
 }
