@@ -23,6 +23,7 @@
 #include "musicregistry.h"
 #include "paths.h"
 #include "programdetection.h"
+#include "recentcatalogues.h"
 #include "screenshotregistry.h"
 #include "splash.h"
 #include "statefile.h"
@@ -258,6 +259,7 @@ int main(int argc, char *argv[])
         // Wayland matches the windows to the desktop entry and its icon by this name.
         QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vantrel.Vantrel"));
         LayoutMemory::setFile(LayoutMemory::defaultFile());
+        browser::RecentCatalogues::setFile(browser::RecentCatalogues::defaultFile());
     }
     installTranslators(*app);
 

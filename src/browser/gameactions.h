@@ -30,14 +30,19 @@ public:
     void run(browser::GameCommand command);
     void popup(browser::PopupMenu menu, const QPoint &globalPosition);
     void openScreenshot(int which);
+    // Makes a game a favourite, or no longer one (the star, Ctrl+D, the list's star).
+    void toggleFavourite(GameId id);
 
 Q_SIGNALS:
+    // A game's favourite changed: the list and the panel show it afresh.
+    void personalChanged(GameId id);
     // The game was deleted from the catalogue; sent before the windows hear of it.
     void gameDeleted(GameId id);
 
 private:
     void buildMenuBar();
     void buildPopupMenus();
+    void buildFavouriteAction();
     void play();
     void playMusic();
     void showInfo();

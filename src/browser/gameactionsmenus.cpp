@@ -83,6 +83,21 @@ void GameActions::buildPopupMenus()
     }
 }
 
+void GameActions::buildFavouriteAction()
+{
+    // One action for the window's key and both pop-up menus that act on the shown game.
+    auto *favourite = new QAction(tr("&Favourite"), m_window);
+    favourite->setObjectName(QStringLiteral("favouriteAction"));
+    favourite->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    favourite->setShortcutContext(Qt::WindowShortcut);
+    m_window->addAction(favourite);
+    for (const PopupMenu menu : {PopupMenu::GameFiles, PopupMenu::GameFields}) {
+        m_popupMenus[size_t(menu)]->addSeparator();
+        m_popupMenus[size_t(menu)]->addAction(favourite);
+    }
+    connect(favourite, &QAction::triggered, this, [this] { run(GameCommand::ToggleFavourite); });
+}
+
 void GameActions::openFreeMusic(bool c64)
 {
     const Configuration config = configuration();

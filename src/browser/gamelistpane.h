@@ -99,6 +99,8 @@ private:
     QCheckBox *m_amigaBox = nullptr;
     QCheckBox *m_playableBox = nullptr;
     QCheckBox *m_soundBox = nullptr;
+    QCheckBox *m_favouritesBox = nullptr;
+    QCheckBox *m_recentBox = nullptr;
     QListView *m_view = nullptr;
 };
 

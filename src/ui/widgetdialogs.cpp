@@ -72,3 +72,13 @@ QString WidgetDialogs::chooseFolder(const QString &title, const QString &start)
 {
     return QFileDialog::getExistingDirectory(QApplication::activeWindow(), boxTitle(title), start);
 }
+
+QString WidgetDialogs::chooseCatalogueFile(const QString &title, const QString &start, FileUse use)
+{
+    const QString filter =
+        QCoreApplication::translate("WidgetDialogs", "Catalogues (*.mdb);;All files (*)");
+    return use == FileUse::Open ? QFileDialog::getOpenFileName(QApplication::activeWindow(),
+                                                               boxTitle(title), start, filter)
+                                : QFileDialog::getSaveFileName(QApplication::activeWindow(),
+                                                               boxTitle(title), start, filter);
+}

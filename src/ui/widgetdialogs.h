@@ -12,4 +12,5 @@ public:
     int choose(const QString &text, Icon icon, const QString &title, const QStringList &buttons,
                int defaultButton, int escapeButton) override;
     QString chooseFolder(const QString &title, const QString &start) override;
+    QString chooseCatalogueFile(const QString &title, const QString &start, FileUse use) override;
 };
