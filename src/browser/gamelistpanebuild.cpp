@@ -93,7 +93,7 @@ void GameListPane::buildFilterBoxes(QVBoxLayout *layout)
     boxes->addWidget(m_soundBox, 1, 1);
     // The collector's own: an empty result goes back to the list shown, as for any box.
     m_favouritesBox =
-        namedWidget<QCheckBox>(QStringLiteral("favouritesBox"), tr("Fa&vourites"), this);
+        namedWidget<QCheckBox>(QStringLiteral("favouritesBox"), tr("Favouri&tes"), this);
     m_recentBox = namedWidget<QCheckBox>(QStringLiteral("recentBox"), tr("&Recently played"), this);
     boxes->addWidget(m_favouritesBox, 2, 0);
     boxes->addWidget(m_recentBox, 2, 1);
