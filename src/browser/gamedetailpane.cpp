@@ -63,11 +63,13 @@ void GameDetailPane::showPersonal(const PersonalData &personal)
 {
     const QSignalBlocker blocker(m_favouriteButton);
     m_favouriteButton->setChecked(personal.favourite);
-    m_favouriteButton->setText(personal.favourite ? tr("\u2605 Fa&vourite") : tr("\u2606 Fa&vourite"));
+    m_favouriteButton->setText(personal.favourite ? tr("\u2605 Fa&vourite")
+                                                  : tr("\u2606 Fa&vourite"));
     m_lastPlayedEdit->setText(
-        personal.lastPlayed == 0 ? QString()
-                             : QLocale().toString(QDateTime::fromSecsSinceEpoch(personal.lastPlayed),
-                                                  QLocale::ShortFormat));
+        personal.lastPlayed == 0
+            ? QString()
+            : QLocale().toString(QDateTime::fromSecsSinceEpoch(personal.lastPlayed),
+                                 QLocale::ShortFormat));
     m_playsEdit->setText(QString::number(personal.plays));
 }
 
