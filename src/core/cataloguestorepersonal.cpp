@@ -6,7 +6,6 @@
 #include "gamelistsql.h"
 
 #include <QSqlQuery>
-#include <QSqlRecord>
 
 #include <algorithm>
 
@@ -32,17 +31,14 @@ Result<PersonalData> CatalogueStore::personalData(GameId id) const
 {
     if (!hasTable(personalTable()))
         return PersonalData();
-    const auto row = catalogue::fetchOne(
-        m_db,
-        QStringLiteral("select favourite, last_played, plays from %1 where game=?")
-            .arg(personalTable()),
-        {id});
-    if (!row)
-        return row.failure();
-    if (!row->has_value())
-        return PersonalData();
-    const QSqlRecord &r = **row;
-    return PersonalData{r.value(0).toLongLong() != 0, r.value(1).toLongLong(), r.value(2).toInt()};
+    Result<QSqlQuery> q =
+        catalogue::run(m_db,
+                       QStringLiteral("select favourite, last_played, plays from %1 where game=?")
+                           .arg(personalTable()),
+                       {id});
+    if (!q)
+        return q.failure();
+    return q->next() ? personalOf(*q, 0) : PersonalData();
 }
 
 Result<QHash<GameId, PersonalData>> CatalogueStore::allPersonalData() const
