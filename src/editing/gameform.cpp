@@ -1,5 +1,7 @@
 #include "gameform.h"
 
+#include "disklistbox.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -40,6 +42,8 @@ GameForm::GameForm(QWidget *parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(grid);
     layout->addWidget(buildDiskGroup());
+    m_diskList = new DiskListBox(this);
+    layout->addWidget(m_diskList);
     layout->addStretch(1);
     // Room for a long title, in the form's own font.
     m_lines.value(F::Title)->setMinimumWidth(fontMetrics().averageCharWidth() * 48);
@@ -177,9 +181,9 @@ QGroupBox *GameForm::buildDiskGroup()
     m_diskGroup->setObjectName(QStringLiteral("diskGroup"));
     auto *disks = new QGridLayout(m_diskGroup);
     const FileRow rows[] = {
-        {"DF1:", F::Drive2, "floppy1Edit", "pickFloppy1Button", PickButton::Floppy1},
-        {"DF2:", F::Drive3, "floppy2Edit", "pickFloppy2Button", PickButton::Floppy2},
-        {"DF3:", F::Drive4, "floppy3Edit", "pickFloppy3Button", PickButton::Floppy3}};
+        {"DF1:", F::SecondDrive, "floppy1Edit", "pickFloppy1Button", PickButton::Floppy1},
+        {"DF2:", F::ThirdDrive, "floppy2Edit", "pickFloppy2Button", PickButton::Floppy2},
+        {"DF3:", F::FourthDrive, "floppy3Edit", "pickFloppy3Button", PickButton::Floppy3}};
     int row = 0;
     for (const FileRow &r : rows) {
         disks->addWidget(new QLabel(QString::fromLatin1(r.label), m_diskGroup), row, 0);

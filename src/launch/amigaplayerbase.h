@@ -37,7 +37,8 @@ protected:
     // A missing program or disk is named; any other failure beeps and shows "Select
     // Emulator and Configuration". False on a failure. A start counts as a play of game
     // (0: disks from elsewhere).
-    bool writeAndStart(AmigaEmulator emulator, const AmigaDrives &drives, GameId game);
+    bool writeAndStart(AmigaEmulator emulator, const AmigaDrives &drives, GameId game,
+                       const QStringList &moreDisks = {});
     void reportStartFailure(const QString &reason);
 
 private:
