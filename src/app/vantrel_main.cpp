@@ -28,6 +28,7 @@
 #include "musicsettings.h"
 #include "paths.h"
 #include "programdetection.h"
+#include "recentcatalogues.h"
 #include "screenshotregistry.h"
 #include "sinkoutput.h"
 #include "splash.h"
@@ -61,6 +62,8 @@ int runListing(const QCommandLineParser &parser, const Options &o, const Paths &
     request.sound = parser.isSet(o.sound);
     request.find = parser.value(o.find);
     request.sort = parser.value(o.sort);
+    request.favourites = parser.isSet(o.favourites);
+    request.recent = parser.isSet(o.recent);
     QFile out, err;
     out.open(stdout, QIODevice::WriteOnly);
     err.open(stderr, QIODevice::WriteOnly);
@@ -110,8 +113,8 @@ int runPlay(const QCommandLineParser &parser, const Options &o, const Paths &pat
         err << "--play takes a game id, --entry a number\n";
         return kPlayBadArguments;
     }
-    const auto connection =
-        catalogue::Connection::open(paths.catalogue, catalogue::Connection::Mode::ReadOnly);
+    // Writable where the file is: a start counts as a play. A read-only file still plays.
+    const auto connection = catalogue::Connection::open(paths.catalogue);
     const auto game = connection ? CatalogueStore((*connection)->db()).game(*id)
                                  : Result<Game>(connection.failure());
     if (!game && game.error() != CatalogueStore::gameGoneText()) {
@@ -145,6 +148,29 @@ int runPlay(const QCommandLineParser &parser, const Options &o, const Paths &pat
     }
     err << "The game's format names no machine to play it on\n";
     return kPlayNothing;
+}
+
+// --set-favourite ID yes|no: 1 when there is no such game, 2 when the catalogue fails.
+int runSetFavourite(const VantrelCommandLine &line, const Paths &paths)
+{
+    QTextStream err(stderr);
+    const std::optional<int> id = gameIdOption(line.parser(), line.options().setFavourite);
+    if (!id) {
+        err << "--set-favourite takes a game id\n";
+        return 1;
+    }
+    const auto connection = catalogue::Connection::open(paths.catalogue);
+    const Outcome set =
+        connection ? CatalogueStore((*connection)->db()).setFavourite(*id, line.favouriteWanted())
+                   : Outcome(connection.failure());
+    if (set)
+        return 0;
+    if (set.error() == CatalogueStore::gameGoneText()) {
+        err << "No such game\n";
+        return 1;
+    }
+    err << "Cannot write the catalogue: " << escapeControls(set.error()) << '\n';
+    return 2;
 }
 
 // The player of --with (1 or 2), or the first configured; nothing for another --with.
@@ -304,6 +330,7 @@ int main(int argc, char *argv[])
         // Wayland matches the windows to the desktop entry and its icon by this name.
         QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vantrel.Vantrel"));
         LayoutMemory::setFile(LayoutMemory::defaultFile());
+        browser::RecentCatalogues::setFile(browser::RecentCatalogues::defaultFile());
     }
     installTranslators(*app);
 
@@ -342,6 +369,8 @@ int main(int argc, char *argv[])
         return runPlayMusic(parser, o, paths);
     if (run == Run::MusicInfo)
         return runBuiltInMusic(run, parser, o, paths);
+    if (run == Run::SetFavourite)
+        return runSetFavourite(line, paths);
     if (run == Run::Scan || run == Run::Relink || run == Run::Missing)
         return runCollection(run, parser, o, paths);
     return runWindows(paths, location.dataDir, *app);

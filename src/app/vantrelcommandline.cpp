@@ -6,11 +6,13 @@ VantrelCommandLine::VantrelCommandLine()
 {
     m_parser.setApplicationDescription(tr("Catalogue and launcher for C64 and Amiga games."));
     const Options &o = m_options;
-    addOptions({o.catalogue, o.list, o.c64, o.amiga, o.playable, o.sound, o.find, o.sort, o.play,
-                o.playMusic, o.musicInfo, o.render, o.subtune, o.seconds, o.with, o.entry,
-                o.amigaTemplate, o.dryRun, o.dir, o.scan, o.relink, o.from, o.to, o.search,
-                o.missing},
-               {o.dir, o.list, o.play, o.playMusic, o.musicInfo, o.scan, o.relink, o.missing});
+    addOptions(
+        {o.catalogue, o.list,    o.c64,  o.amiga, o.playable,      o.sound,     o.favourites,
+         o.recent,    o.find,    o.sort, o.play,  o.playMusic,     o.musicInfo, o.render,
+         o.subtune,   o.seconds, o.with, o.entry, o.amigaTemplate, o.dryRun,    o.dir,
+         o.scan,      o.relink,  o.from, o.to,    o.search,        o.missing,   o.setFavourite},
+        {o.dir, o.list, o.play, o.playMusic, o.musicInfo, o.scan, o.relink, o.missing,
+         o.setFavourite});
 }
 
 VantrelCommandLine::Run VantrelCommandLine::parse(const QStringList &arguments)
@@ -33,9 +35,19 @@ VantrelCommandLine::Run VantrelCommandLine::choose(bool parsed)
         return Run::Version;
     if (helpAsked())
         return Run::Help;
-    if (refused(false))
-        return Run::Refused;
     const Options &o = m_options;
+    // Only --set-favourite takes an argument of its own: yes or no.
+    if (refused(m_parser.isSet(o.setFavourite)))
+        return Run::Refused;
+    if (m_parser.isSet(o.setFavourite)) {
+        const QStringList answer = m_parser.positionalArguments();
+        if (answer.size() != 1 ||
+            (answer[0] != QLatin1String("yes") && answer[0] != QLatin1String("no"))) {
+            refuse(tr("--set-favourite takes a game id, then yes or no."));
+            return Run::Refused;
+        }
+        return Run::SetFavourite;
+    }
     if (m_parser.isSet(o.dir))
         return Run::Dir;
     if (m_parser.isSet(o.scan))
@@ -59,4 +71,9 @@ VantrelCommandLine::Run VantrelCommandLine::choose(bool parsed)
     if (m_parser.isSet(o.musicInfo))
         return Run::MusicInfo;
     return m_parser.isSet(o.playMusic) ? Run::PlayMusic : Run::Windows;
+}
+
+bool VantrelCommandLine::favouriteWanted() const
+{
+    return m_parser.positionalArguments().value(0) == QLatin1String("yes");
 }

@@ -20,6 +20,7 @@ public:
         Scan,
         Relink,
         Missing,
+        SetFavourite,
         Help,
         Version,
         Refused
@@ -43,6 +44,11 @@ public:
         QCommandLineOption sound{
             QStringLiteral("sound"),
             VantrelCommandLine::tr("With --list: only games with a music file.")};
+        QCommandLineOption favourites{QStringLiteral("favourites"),
+                                      VantrelCommandLine::tr("With --list: only the favourites.")};
+        QCommandLineOption recent{
+            QStringLiteral("recent"),
+            VantrelCommandLine::tr("With --list: only played games, the most recent first.")};
         QCommandLineOption find{
             QStringLiteral("find"),
             VantrelCommandLine::tr("With --list: only games holding <text> (a+b: both)."),
@@ -127,6 +133,10 @@ public:
             VantrelCommandLine::tr("With --relink: a folder where missing files are looked "
                                    "for by name."),
             VantrelCommandLine::tr("folder")};
+        QCommandLineOption setFavourite{
+            QStringLiteral("set-favourite"),
+            VantrelCommandLine::tr("Make the game <id> a favourite (yes) or not (no) and exit."),
+            VantrelCommandLine::tr("id")};
         QCommandLineOption missing{
             QStringLiteral("missing"),
             VantrelCommandLine::tr("Print the catalogue's missing files (id, what, path) and "
@@ -148,6 +158,8 @@ public:
     }
 
     const Options &options() const { return m_options; }
+    // With --set-favourite: whether the game becomes a favourite (the "yes" or "no" after it).
+    bool favouriteWanted() const;
 
 private:
     Run choose(bool parsed);

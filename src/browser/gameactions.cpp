@@ -20,6 +20,7 @@ GameActions::GameActions(AppContext &ctx, ShownGame &shown, QMainWindow *window)
     setObjectName(QStringLiteral("gameActions"));
     buildMenuBar();
     buildPopupMenus();
+    buildFavouriteAction();
 }
 
 void GameActions::run(GameCommand command)
@@ -38,6 +39,10 @@ void GameActions::run(GameCommand command)
         return modify();
     case GameCommand::Delete:
         return remove();
+    case GameCommand::ToggleFavourite:
+        if (const GameId id = m_shown.shownGameId(); id != 0)
+            return toggleFavourite(id);
+        return m_ctx.dialogs.beep();
     }
 }
 
@@ -50,6 +55,17 @@ void GameActions::openScreenshot(int which)
 {
     if (const GameId id = m_shown.shownGameId(); id != 0)
         m_ctx.windows.open(ScreenshotRequest{int(id), which});
+}
+
+void GameActions::toggleFavourite(GameId id)
+{
+    CatalogueStore store(m_ctx.db());
+    const Result<PersonalData> now = store.personalData(id);
+    const Outcome set = now ? store.setFavourite(id, !now->favourite) : Outcome(now.failure());
+    if (!set)
+        refuse(tr("The favourite could not be saved: ") + set.error());
+    // Also after a failure: the star goes back to what the catalogue holds.
+    Q_EMIT personalChanged(id);
 }
 
 void GameActions::refuse(const QString &message)

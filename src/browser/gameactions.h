@@ -33,9 +33,13 @@ public:
     void openScreenshot(int which);
     // Whether the games are shown as tiles (View > Grid), as last chosen.
     bool gridShown() const;
+    // Makes a game a favourite, or no longer one (the star, Ctrl+D, the list's star).
+    void toggleFavourite(GameId id);
 
 Q_SIGNALS:
     void gridToggled(bool shown);
+    // A game's favourite changed: the list and the panel show it afresh.
+    void personalChanged(GameId id);
     // The game was deleted from the catalogue; sent before the windows hear of it.
     void gameDeleted(GameId id);
 
@@ -43,6 +47,7 @@ private:
     void buildMenuBar();
     void buildPopupMenus();
     QAction *buildGridAction();
+    void buildFavouriteAction();
     void play();
     void playMusic();
     void showInfo();

@@ -69,7 +69,7 @@ void GameActions::buildMenuBar()
     addItem(utility, "relinkAction", tr("&Relink Files…"), this, show(WindowKey::Relink));
     addItem(utility, "missingFilesAction", tr("&Missing Files…"), this,
             show(WindowKey::MissingFiles));
-    menu("viewMenu", tr("&View"))->addAction(buildGridAction());
+    menu("viewMenu", tr("Vie&w"))->addAction(buildGridAction());
     QMenu *help = menu("helpMenu", tr("&?"));
     addItem(help, "whatsNewAction", tr("&What's new"), this, &GameActions::showNews);
     addItem(help, "aboutAction", tr("&About"), this, show(WindowKey::About));
@@ -114,6 +114,21 @@ void GameActions::buildPopupMenus()
                 QCoreApplication::translate("MainWindow", item.text), this,
                 [this, &item] { onPopupItem(item); });
     }
+}
+
+void GameActions::buildFavouriteAction()
+{
+    // One action for the window's key and both pop-up menus that act on the shown game.
+    auto *favourite = new QAction(tr("&Favourite"), m_window);
+    favourite->setObjectName(QStringLiteral("favouriteAction"));
+    favourite->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    favourite->setShortcutContext(Qt::WindowShortcut);
+    m_window->addAction(favourite);
+    for (const PopupMenu menu : {PopupMenu::GameFiles, PopupMenu::GameFields}) {
+        m_popupMenus[size_t(menu)]->addSeparator();
+        m_popupMenus[size_t(menu)]->addAction(favourite);
+    }
+    connect(favourite, &QAction::triggered, this, [this] { run(GameCommand::ToggleFavourite); });
 }
 
 void GameActions::openFreeMusic(bool c64)

@@ -4,12 +4,16 @@
 #include "playerbar.h"
 #include "screenshotcolumn.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace browser
@@ -58,9 +62,24 @@ void GameDetailPane::showGame(const Game &game)
         m_credits->showCredits(game);
 }
 
+void GameDetailPane::showPersonal(const PersonalData &personal)
+{
+    const QSignalBlocker blocker(m_favouriteButton);
+    m_favouriteButton->setChecked(personal.favourite);
+    m_favouriteButton->setText(personal.favourite ? tr("\u2605 Fa&vourite")
+                                                  : tr("\u2606 Fa&vourite"));
+    m_lastPlayedEdit->setText(
+        personal.lastPlayed == 0
+            ? QString()
+            : QLocale().toString(QDateTime::fromSecsSinceEpoch(personal.lastPlayed),
+                                 QLocale::ShortFormat));
+    m_playsEdit->setText(QString::number(personal.plays));
+}
+
 void GameDetailPane::clear()
 {
     m_game = Game();
+    showPersonal({});
     for (const Field &field : m_fields)
         field.edit->clear();
     m_credits->showCredits(m_game);

@@ -12,6 +12,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QMouseEvent;
+class QPushButton;
 class QVBoxLayout;
 class PlayerBar;
 
@@ -29,6 +30,8 @@ public:
     explicit GameDetailPane(QWidget *parent = nullptr);
 
     void showGame(const Game &game);
+    // The collector's own data of the shown game: the star, the last play and the count.
+    void showPersonal(const PersonalData &personal);
     void clear();
     void setScreenshotsShown(bool on);
     void setCreditsShown(bool on);
@@ -55,6 +58,7 @@ private:
     QWidget *buildInfoColumn();
     void buildGameFrame();
     void buildLamps(QGridLayout *grid, int row);
+    void buildPlayRow(QGridLayout *grid, int row);
     void buildButtons(QWidget *column, QVBoxLayout *layout);
     void setLamp(QLabel *lamp, const QString &file);
     void updateFrameTitle();
@@ -69,6 +73,9 @@ private:
     QLabel *m_musicLamp = nullptr;
     QVBoxLayout *m_infoLayout = nullptr;
     PlayerBar *m_playerBar = nullptr;
+    QLineEdit *m_lastPlayedEdit = nullptr;
+    QLineEdit *m_playsEdit = nullptr;
+    QPushButton *m_favouriteButton = nullptr;
 };
 
 } // namespace browser

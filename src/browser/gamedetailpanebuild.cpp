@@ -64,7 +64,8 @@ void GameDetailPane::buildGameFrame()
         grid->addWidget(field.edit, row, 1, 1, 3);
         ++row;
     }
-    buildLamps(grid, row);
+    buildPlayRow(grid, row);
+    buildLamps(grid, row + 1);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 }
@@ -92,6 +93,25 @@ void GameDetailPane::buildLamps(QGridLayout *grid, int row)
     lamp(m_musicLamp, QStringLiteral("musicLamp"), tr("Music file"), 2);
 }
 
+void GameDetailPane::buildPlayRow(QGridLayout *grid, int row)
+{
+    const QFont plain = font();
+    auto field = [&](const char *labelName, const QString &caption, const char *editName,
+                     int column) {
+        auto *label = namedWidget<QLabel>(QLatin1String(labelName), caption, m_gameFrame);
+        auto *edit = namedWidget<QLineEdit>(QLatin1String(editName), m_gameFrame);
+        edit->setReadOnly(true);
+        edit->setContextMenuPolicy(Qt::NoContextMenu);
+        label->setFont(plain);
+        edit->setFont(plain);
+        grid->addWidget(label, row, column);
+        grid->addWidget(edit, row, column + 1);
+        return edit;
+    };
+    m_lastPlayedEdit = field("lastPlayedLabel", tr("Last played"), "lastPlayedEdit", 0);
+    m_playsEdit = field("playsLabel", tr("Plays"), "playsEdit", 2);
+}
+
 void GameDetailPane::buildButtons(QWidget *column, QVBoxLayout *layout)
 {
     auto *buttons = new QGridLayout;
@@ -109,6 +129,13 @@ void GameDetailPane::buildButtons(QWidget *column, QVBoxLayout *layout)
         connect(button, &QPushButton::clicked, this,
                 [this, c = command] { Q_EMIT commandClicked(c); });
     }
+    // The free cell beside Info: a star that toggles the shown game's favourite.
+    m_favouriteButton = namedWidget<QPushButton>(QStringLiteral("favouriteButton"), column);
+    m_favouriteButton->setCheckable(true);
+    m_favouriteButton->setToolTip(tr("Favourite (Ctrl+D)"));
+    buttons->addWidget(m_favouriteButton, 1, 2);
+    connect(m_favouriteButton, &QPushButton::clicked, this,
+            [this] { Q_EMIT commandClicked(GameCommand::ToggleFavourite); });
     auto *play = buttons->itemAtPosition(0, 0)->widget();
     QFont bold = play->font();
     bold.setBold(true);

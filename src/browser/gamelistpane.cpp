@@ -20,8 +20,13 @@ namespace browser
 
 GameFilter GameListPane::filter() const
 {
-    return {m_c64Box->isChecked(), m_amigaBox->isChecked(), m_playableBox->isChecked(),
-            m_soundBox->isChecked(), true};
+    return {m_c64Box->isChecked(),
+            m_amigaBox->isChecked(),
+            m_playableBox->isChecked(),
+            m_soundBox->isChecked(),
+            true,
+            m_favouritesBox->isChecked(),
+            m_recentBox->isChecked()};
 }
 
 void GameListPane::restoreFilter(const GameFilter &filter)
@@ -37,11 +42,13 @@ void GameListPane::restoreFilter(const GameFilter &filter)
 void GameListPane::setBoxes(const GameFilter &filter)
 {
     const QSignalBlocker c64(m_c64Box), amiga(m_amigaBox), playable(m_playableBox),
-        sound(m_soundBox);
+        sound(m_soundBox), favourites(m_favouritesBox), recent(m_recentBox);
     m_c64Box->setChecked(filter.c64);
     m_amigaBox->setChecked(filter.amiga);
     m_playableBox->setChecked(filter.playable);
     m_soundBox->setChecked(filter.sound);
+    m_favouritesBox->setChecked(filter.favourites);
+    m_recentBox->setChecked(filter.recent);
 }
 
 void GameListPane::untickIfEmpty()

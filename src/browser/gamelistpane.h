@@ -128,6 +128,8 @@ private:
     QCheckBox *m_amigaBox = nullptr;
     QCheckBox *m_playableBox = nullptr;
     QCheckBox *m_soundBox = nullptr;
+    QCheckBox *m_favouritesBox = nullptr;
+    QCheckBox *m_recentBox = nullptr;
     QLabel *m_noteLabel = nullptr;
     QTreeView *m_view = nullptr;
     GameGridView *m_grid = nullptr;

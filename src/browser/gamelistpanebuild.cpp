@@ -90,7 +90,7 @@ void GameListPane::buildSearchRow(QVBoxLayout *layout)
 void GameListPane::buildFilterBoxes(QVBoxLayout *layout)
 {
     auto *boxes = new QGridLayout;
-    // Mnemonics apart from each other and from the menu bar's (C, G, M, U, ?).
+    // Mnemonics apart from each other and from the menu bar's (E, C, G, M, U, ?).
     m_c64Box = namedWidget<QCheckBox>(QStringLiteral("c64Box"), tr("C&64"), this);
     m_amigaBox = namedWidget<QCheckBox>(QStringLiteral("amigaBox"), tr("&Amiga"), this);
     m_playableBox = namedWidget<QCheckBox>(QStringLiteral("playableBox"), tr("Playa&ble"), this);
@@ -102,7 +102,15 @@ void GameListPane::buildFilterBoxes(QVBoxLayout *layout)
     boxes->addWidget(m_amigaBox, 0, 1);
     boxes->addWidget(m_playableBox, 1, 0);
     boxes->addWidget(m_soundBox, 1, 1);
+    // The collector's own: an empty result goes back to the list shown, as for any box.
+    m_favouritesBox =
+        namedWidget<QCheckBox>(QStringLiteral("favouritesBox"), tr("Favouri&tes"), this);
+    m_recentBox = namedWidget<QCheckBox>(QStringLiteral("recentBox"), tr("&Recently played"), this);
+    boxes->addWidget(m_favouritesBox, 2, 0);
+    boxes->addWidget(m_recentBox, 2, 1);
     layout->addLayout(boxes);
+    connect(m_favouritesBox, &QCheckBox::toggled, this, &GameListPane::refresh);
+    connect(m_recentBox, &QCheckBox::toggled, this, &GameListPane::refresh);
     // Program changes count as clicks too, as the filter rules expect.
     connect(m_c64Box, &QCheckBox::toggled, this, [this] { onMachineBoxToggled(m_c64Box); });
     connect(m_amigaBox, &QCheckBox::toggled, this, [this] { onMachineBoxToggled(m_amigaBox); });

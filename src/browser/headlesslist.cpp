@@ -35,6 +35,8 @@ int listGames(const QString &cataloguePath, const ListingRequest &request, QIODe
     query.filter.amiga = request.amiga || !request.c64;
     query.filter.playable = request.playable;
     query.filter.sound = request.sound;
+    query.filter.favourites = request.favourites;
+    query.filter.recent = request.recent;
     // Both machines list every game, whatever its code, as the window does with both boxes.
     query.filter.anyCode = query.filter.c64 && query.filter.amiga;
     query.search = request.find;

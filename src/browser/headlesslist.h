@@ -16,6 +16,8 @@ struct ListingRequest {
     bool sound = false;
     QString find; // empty: no search
     QString sort; // a GameOrder key; empty: by title
+    bool favourites = false;
+    bool recent = false; // played games only, the most recent first
 };
 
 // Prints the games the main window's list would show for these boxes and this search,

@@ -14,6 +14,10 @@ QString listCaption(const GameFilter &filter, const QString &search)
         boxes << QStringLiteral("Playable");
     if (filter.sound)
         boxes << QStringLiteral("Sound");
+    if (filter.favourites)
+        boxes << QStringLiteral("Favourites");
+    if (filter.recent)
+        boxes << QStringLiteral("Recently played");
     const QString named = boxes.join(QStringLiteral(", "));
     if (search.isEmpty())
         return boxes.isEmpty() ? QStringLiteral("C64, Amiga") : named;

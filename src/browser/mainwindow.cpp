@@ -2,6 +2,7 @@
 
 #include "appcontext.h"
 #include "cataloguestore.h"
+#include "filemenu.h"
 #include "gameactions.h"
 #include "gamedetailpane.h"
 #include "gamelistpane.h"
@@ -15,9 +16,10 @@ using namespace browser;
 MainWindow::MainWindow(AppContext &ctx, QWidget *parent) : QMainWindow(parent), m_ctx(ctx)
 {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(QStringLiteral("Vantrel"));
     buildPanes();
     m_actions = new GameActions(m_ctx, *this, this);
+    m_fileMenu = new FileMenu(m_ctx, this);
+    connect(m_fileMenu, &FileMenu::catalogueChosen, this, &MainWindow::switchCatalogue);
     connectGameList();
     connectDetailPane();
     connectEvents();
@@ -49,9 +51,12 @@ void MainWindow::connectGameList()
     connect(m_list, &GameListPane::gameChosen, this, &MainWindow::showGame);
     connect(m_list, &GameListPane::commandRequested, m_actions, &GameActions::run);
     connect(m_list, &GameListPane::popupRequested, m_actions, &GameActions::popup);
+    connect(m_list, &GameListPane::favouriteToggled, m_actions, &GameActions::toggleFavourite);
     connect(m_actions, &GameActions::gameDeleted, this, &MainWindow::removeDeletedEntry);
     connect(m_actions, &GameActions::gridToggled, m_list, &GameListPane::setGridShown);
     m_list->setGridShown(m_actions->gridShown());
+    // The list's star and filters follow, and the panel shows the game afresh.
+    connect(m_actions, &GameActions::personalChanged, this, [this] { reloadList(0); });
 }
 
 void MainWindow::connectDetailPane()
@@ -93,6 +98,7 @@ bool MainWindow::showGame(GameId id)
         return false;
     m_game = std::move(game).value();
     m_detail->showGame(m_game);
+    m_detail->showPersonal(CatalogueStore(m_ctx.db()).personalData(id).valueOr({}));
     m_list->highlight(id);
     return true;
 }

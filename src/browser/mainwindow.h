@@ -12,6 +12,7 @@ enum class AssociationKind;
 
 namespace browser
 {
+class FileMenu;
 class GameActions;
 class GameDetailPane;
 class GameListPane;
@@ -36,6 +37,9 @@ public:
     void searchFor(const QString &text);
     // Writes the filter boxes and ctx.settings to the state file.
     Outcome writeState();
+    // Goes on with another catalogue when it passes the open test and every other window
+    // has closed: its state file, its list, the title naming it.
+    bool switchCatalogue(const QString &path);
 
 protected:
     bool event(QEvent *event) override;
@@ -51,6 +55,9 @@ private:
     void connectEvents();
     void load();
     void loadState();
+    void saveStateOrWarn();
+    void showCatalogueList();
+    void showCatalogueName();
     void clearGame();
     void removeDeletedEntry(GameId id);
     void onGameDeletedElsewhere(GameId id);
@@ -65,6 +72,7 @@ private:
     browser::GameListPane *m_list = nullptr;
     browser::GameDetailPane *m_detail = nullptr;
     browser::GameActions *m_actions = nullptr;
+    browser::FileMenu *m_fileMenu = nullptr;
     Game m_game; // the game in the panel
     // The catalogue's data_version when the list was last read; another connection's
     // commit changes it.

@@ -5,6 +5,7 @@
 #include "appcontext.h"
 #include "database.h"
 #include "dialogs.h"
+#include "filemenu.h"
 #include "gamedetailpane.h"
 #include "gamelistpane.h"
 #include "opentest.h"
@@ -21,7 +22,9 @@ using namespace browser;
 
 void MainWindow::load()
 {
-    checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue);
+    if (checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue))
+        m_fileMenu->opened(m_ctx.paths.catalogue);
+    showCatalogueName();
     loadState();
     resize(sizeHint().expandedTo(minimumSizeHint()));
     centreOnScreen(this);
@@ -57,12 +60,17 @@ Outcome MainWindow::writeState()
     return writeStateFile(m_ctx.paths.stateFile, state);
 }
 
-void MainWindow::closeEvent(QCloseEvent *event)
+void MainWindow::saveStateOrWarn()
 {
     if (const Outcome written = writeState(); !written)
         m_ctx.dialogs.message(tr("The settings could not be saved to %1: %2")
                                   .arg(m_ctx.paths.stateFile, written.error()),
                               Dialogs::Icon::Exclamation, tr("Attention"));
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    saveStateOrWarn();
     event->accept();
 }
 

@@ -294,11 +294,12 @@ Outcome CatalogueStore::deleteGame(GameId id)
             return failure(gameGoneText());
     }
     // Also where foreign keys are off, as in connections of other programs.
-    if (hasTable(kDiskTable))
-        if (const auto q = catalogue::run(
-                m_db, QStringLiteral("delete from %1 where game=?").arg(kDiskTable), {id});
-            !q)
-            return q.failure();
+    for (const QString &table : {kDiskTable, gamelistsql::personalTable()})
+        if (hasTable(table))
+            if (const auto q = catalogue::run(
+                    m_db, QStringLiteral("delete from %1 where game=?").arg(table), {id});
+                !q)
+                return q.failure();
     return transaction.commit();
 }
 
@@ -428,6 +429,8 @@ Result<QList<GameSummary>> CatalogueStore::listGames(const GameQuery &query,
 {
     // Read in stored order and sorted here: in title order a filtered scan would fetch
     // every row through the title index, several times slower on a large catalogue.
+    if (!personalTableServes(query.filter))
+        return QList<GameSummary>();
     const gamelistsql::Clause list = gamelistsql::listQuery(query, withMachines);
     Result<QSqlQuery> q = catalogue::run(m_db, list.sql, list.params);
     if (!q)
@@ -445,6 +448,8 @@ Result<QList<GameSummary>> CatalogueStore::listGames(const GameQuery &query,
         row.genre = shared(q->value(5));
     }
     sortByTitle(rows);
+    if (const Outcome personal = addPersonalData(rows, query.filter); !personal)
+        return personal.failure();
     return rows;
 }
 
@@ -505,6 +510,8 @@ Result<QHash<GameId, QString>> CatalogueStore::fieldOf(const QList<GameId> &ids,
 
 Result<bool> CatalogueStore::anyGame(const GameFilter &filter) const
 {
+    if (!personalTableServes(filter))
+        return false;
     Result<QSqlQuery> q = catalogue::run(m_db, gamelistsql::probeQuery(filter));
     if (!q)
         return q.failure();

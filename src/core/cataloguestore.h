@@ -110,6 +110,16 @@ public:
     // Adds the games and their disks in one transaction. Nothing is added when the progress
     // is cancelled before the commit (then the list is empty).
     Result<QList<GameId>> addGames(const QList<GameEntry> &entries, Progress &progress);
+    // The collector's favourites and plays, in a table beside the exchange tables made on
+    // the first write: a catalogue without it has none, and opens read-only too. Setting or
+    // counting on a gone game is a failure (gameGoneText).
+    Result<PersonalData> personalData(GameId id) const;
+    // Only the games that have any, by id: cheap to merge into a list.
+    Result<QHash<GameId, PersonalData>> allPersonalData() const;
+    Outcome setFavourite(GameId id, bool favourite);
+    // Counts a play started at when (seconds since the epoch).
+    Outcome recordPlay(GameId id, qint64 when);
+
     // Drops every table beside the two exchange tables (the disk lists and what later
     // features add), for a copy that becomes an export file: peers get the exchange only.
     Outcome dropLocalTables();
@@ -133,6 +143,11 @@ private:
     Outcome createDiskTable();
     Outcome writeMoreDisks(GameId id, const QStringList &disks);
     Outcome replaceMoreDisks(GameId id, const QStringList &disks);
+    Outcome writePersonal(GameId id, const QString &upsert, const QVariantList &values);
+    // Fills the rows' personal fields; with the recent filter, the latest play comes first.
+    Outcome addPersonalData(QList<GameSummary> &rows, const GameFilter &filter) const;
+    // Whether a filter can pass any game at all: the personal ones need the table.
+    bool personalTableServes(const GameFilter &filter) const;
 
     QSqlDatabase m_db;
 };

@@ -37,4 +37,12 @@ public:
     }
     // The same for a file.
     virtual QString chooseFile(const QString & /*title*/, const QString & /*start*/) { return {}; }
+    // A catalogue file to open (an existing one) or to make (a name, asking before an
+    // existing file is named), starting in the folder start; empty when they cancel.
+    enum class FileUse { Open, Create };
+    virtual QString chooseCatalogueFile(const QString & /*title*/, const QString & /*start*/,
+                                        FileUse /*use*/)
+    {
+        return {};
+    }
 };

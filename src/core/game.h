@@ -89,6 +89,14 @@ struct Game {
     bool operator==(const Game &) const = default;
 };
 
+// The collector's own record of a game: kept beside the exchange tables, never exported.
+struct PersonalData {
+    bool favourite = false;
+    qint64 lastPlayed = 0; // seconds since the epoch; 0 when never played
+    int plays = 0;
+    bool operator==(const PersonalData &) const = default;
+};
+
 // One row of the game list.
 struct GameSummary {
     GameId id = 0;

@@ -22,7 +22,19 @@ void appendTerms(Clause &clause, const QString &text)
     clause.params << QString(QLatin1Char('*') + text + QLatin1Char('*'));
 }
 
+// Appends a condition joined by AND.
+void narrow(QString &clause, const QString &condition)
+{
+    clause = clause.isEmpty() ? condition
+                              : QLatin1Char('(') + clause + QStringLiteral(") and ") + condition;
+}
+
 } // namespace
+
+QString personalTable()
+{
+    return QStringLiteral("game_personal");
+}
 
 const QStringList &searchColumns()
 {
@@ -54,11 +66,16 @@ QString filterCondition(const GameFilter &filter)
 
     // Comparing with '' also leaves out Null, so both kinds of "no file" are excluded.
     if (filter.playable)
-        clause = clause.isEmpty() ? QStringLiteral("emul1<>''")
-                                  : QLatin1Char('(') + clause + QStringLiteral(") and emul1<>''");
+        narrow(clause, QStringLiteral("emul1<>''"));
     if (filter.sound)
-        clause = clause.isEmpty() ? QStringLiteral("song<>''")
-                                  : QLatin1Char('(') + clause + QStringLiteral(") and song<>''");
+        narrow(clause, QStringLiteral("song<>''"));
+    if (filter.favourites)
+        narrow(
+            clause,
+            QStringLiteral("id in (select game from %1 where favourite<>0)").arg(personalTable()));
+    if (filter.recent)
+        narrow(clause,
+               QStringLiteral("id in (select game from %1 where plays>0)").arg(personalTable()));
     return clause;
 }
 

@@ -17,10 +17,14 @@ struct Clause {
     bool isEmpty() const { return sql.isEmpty(); }
 };
 
+// The collector's own table beside the exchange tables: favourites and plays by game.
+QString personalTable();
+
 // The searched columns, in the order their terms are joined.
 const QStringList &searchColumns();
 
-// Constant text only: the filter needs no parameters. Empty when nothing is filtered.
+// Constant text only: the filter needs no parameters. Empty when nothing is filtered. The
+// personal filters read personalTable(), which the caller has found present.
 QString filterCondition(const GameFilter &filter);
 
 // One group of column terms, or two joined by AND when the text holds a "+" with text

@@ -112,5 +112,5 @@ void AmigaFreePlayer::openAssociation()
 void AmigaFreePlayer::play(AmigaEmulator emulator)
 {
     const QStringList files = diskFiles();
-    writeAndStart(emulator, {files[0], files[1], files[2], files[3]});
+    writeAndStart(emulator, {files[0], files[1], files[2], files[3]}, 0);
 }

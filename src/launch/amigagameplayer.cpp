@@ -83,6 +83,6 @@ void AmigaGamePlayer::play(AmigaEmulator emulator)
         reportStartFailure(QStringLiteral("game %1 is not in the catalogue").arg(m_gameId));
         return;
     }
-    if (writeAndStart(emulator, *m_disks, m_moreDisks))
+    if (writeAndStart(emulator, *m_disks, m_gameId, m_moreDisks))
         close();
 }

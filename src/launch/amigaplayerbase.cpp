@@ -10,6 +10,7 @@
 #include "launcher.h"
 #include "logging.h"
 #include "opentest.h"
+#include "playcountinglauncher.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -131,7 +132,7 @@ void AmigaPlayerBase::playChosenEmulator()
         play(AmigaEmulator::WinFellow);
 }
 
-bool AmigaPlayerBase::writeAndStart(AmigaEmulator emulator, const AmigaDrives &drives,
+bool AmigaPlayerBase::writeAndStart(AmigaEmulator emulator, const AmigaDrives &drives, GameId game,
                                     const QStringList &moreDisks)
 {
     AmigaStartRequest request;
@@ -151,7 +152,8 @@ bool AmigaPlayerBase::writeAndStart(AmigaEmulator emulator, const AmigaDrives &d
     }
     const Result<Command> command = writeAmigaStart(request);
     QString error = command.error();
-    const bool started = command && m_ctx.launcher.start(*command, &error);
+    const bool started =
+        command && PlayCountingLauncher(m_ctx.launcher, m_ctx.db(), game).start(*command, &error);
     if (!started)
         reportStartFailure(error);
     return started;

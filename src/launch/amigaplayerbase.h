@@ -2,6 +2,7 @@
 
 #include "amigalinerules.h"
 #include "configuration.h"
+#include "game.h"
 
 #include <QWidget>
 
@@ -34,8 +35,9 @@ protected:
     virtual void play(AmigaEmulator emulator) = 0;
     // Writes the configuration from the selected template and starts the emulator on it.
     // A missing program or disk is named; any other failure beeps and shows "Select
-    // Emulator and Configuration". False on a failure.
-    bool writeAndStart(AmigaEmulator emulator, const AmigaDrives &drives,
+    // Emulator and Configuration". False on a failure. A start counts as a play of game
+    // (0: disks from elsewhere).
+    bool writeAndStart(AmigaEmulator emulator, const AmigaDrives &drives, GameId game,
                        const QStringList &moreDisks = {});
     void reportStartFailure(const QString &reason);
 

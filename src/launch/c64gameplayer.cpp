@@ -55,7 +55,7 @@ bool C64GamePlayer::takeRequest(const C64GameRequest &request)
     showGameInTitle(this, tr("Start C64 Game"),
                     CatalogueStore(context().db()).title(request.gameId).valueOr(QString()));
     setMoreDisks(CatalogueStore(context().db()).moreDisks(request.gameId).valueOr(QStringList()));
-    showPlayFile(request.gameFile);
+    showPlayFile(request.gameFile, request.gameId);
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include "imagereader.h"
 #include "logging.h"
 #include "opentest.h"
+#include "playcountinglauncher.h"
 #include "windowregistry.h"
 
 #include <QComboBox>
@@ -121,9 +122,10 @@ QVBoxLayout *C64PlayerBase::imageLayout()
     return image;
 }
 
-void C64PlayerBase::showPlayFile(const QString &path)
+void C64PlayerBase::showPlayFile(const QString &path, GameId game)
 {
     m_playFile = path;
+    m_playedGame = game;
     m_archiveEntry = -1;
     {
         const QSignalBlocker blocker(m_imageChoice);
@@ -251,7 +253,7 @@ void C64PlayerBase::startEmulator(C64Emulator emulator)
         return;
     }
     QString error;
-    if (!m_ctx.launcher.start(*command, &error)) {
+    if (!PlayCountingLauncher(m_ctx.launcher, m_ctx.db(), m_playedGame).start(*command, &error)) {
         qCWarning(lcLaunch) << "cannot start" << command->program << error;
         reportFailure(c64BadConfigurationText(emulator));
     }

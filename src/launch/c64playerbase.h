@@ -1,6 +1,7 @@
 #pragma once
 
 #include "configuration.h"
+#include "game.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -38,8 +39,9 @@ protected:
     QVBoxLayout *imageLayout();
     // The file the emulator buttons start: a D64 or T64 image is listed, any other file
     // clears the display. Of an archive the first C64 image is listed, with a choice of
-    // image when it holds several.
-    void showPlayFile(const QString &path);
+    // image when it holds several. A start counts as a play of game (0: a file from
+    // elsewhere).
+    void showPlayFile(const QString &path, GameId game = 0);
     // The set's disks after the play file, which VICE gets in its fliplist.
     void setMoreDisks(const QStringList &disks) { m_moreDisks = disks; }
     QString playFile() const { return m_playFile; }
@@ -68,6 +70,7 @@ private:
     std::array<QPushButton *, 4> m_emulatorButtons{};
     Configuration m_config;
     QString m_playFile;
+    GameId m_playedGame = 0;
     int m_archiveEntry = -1; // the chosen image of an archive; -1 for a plain file
     QStringList m_moreDisks;
 };

@@ -8,6 +8,7 @@
 #include "cataloguestore.h"
 #include "imagereader.h"
 #include "launcher.h"
+#include "playcountinglauncher.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -138,7 +139,8 @@ int playC64Game(const CatalogueStore &store, const HeadlessPlayRequest &request,
     const Result<Command> command = prepareC64Start(start);
     if (!command)
         return fail(err, kPlayNothing, command.error());
-    return startOrPrint(*command, request.dryRun, launcher, out, err);
+    PlayCountingLauncher counting(launcher, store.database(), request.gameId);
+    return startOrPrint(*command, request.dryRun, counting, out, err);
 }
 
 namespace
@@ -214,5 +216,6 @@ int playAmigaGame(const CatalogueStore &store, const HeadlessPlayRequest &reques
     const AmigaFormat format = amigaFormat(amigaProgram(start.emulator, start.executable));
     if (planAmigaDisks(format, start.drives, start.moreDisks).unreachable > 0)
         err << unreachableDisksText(format) << '\n';
-    return startOrPrint(*command, request.dryRun, launcher, out, err);
+    PlayCountingLauncher counting(launcher, store.database(), request.gameId);
+    return startOrPrint(*command, request.dryRun, counting, out, err);
 }

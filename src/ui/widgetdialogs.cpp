@@ -77,3 +77,13 @@ QString WidgetDialogs::chooseFile(const QString &title, const QString &start)
 {
     return QFileDialog::getOpenFileName(QApplication::activeWindow(), boxTitle(title), start);
 }
+
+QString WidgetDialogs::chooseCatalogueFile(const QString &title, const QString &start, FileUse use)
+{
+    const QString filter =
+        QCoreApplication::translate("WidgetDialogs", "Catalogues (*.mdb);;All files (*)");
+    return use == FileUse::Open ? QFileDialog::getOpenFileName(QApplication::activeWindow(),
+                                                               boxTitle(title), start, filter)
+                                : QFileDialog::getSaveFileName(QApplication::activeWindow(),
+                                                               boxTitle(title), start, filter);
+}

@@ -13,4 +13,5 @@ public:
                int defaultButton, int escapeButton) override;
     QString chooseFolder(const QString &title, const QString &start) override;
     QString chooseFile(const QString &title, const QString &start) override;
+    QString chooseCatalogueFile(const QString &title, const QString &start, FileUse use) override;
 };

@@ -88,6 +88,22 @@ QWidget *WindowRegistry::find(WindowKey key) const
     return w;
 }
 
+bool WindowRegistry::closeOthers(const QWidget *keep)
+{
+    const auto open = m_open;
+    for (auto it = open.cbegin(); it != open.cend(); ++it) {
+        const QPointer<QWidget> w = it.value();
+        if (!w || w == keep)
+            continue;
+        if (!w->close())
+            return false;
+        m_open.remove(it.key());
+        // Gone at once, so that nothing of the old catalogue outlives the switch.
+        delete w.data();
+    }
+    return true;
+}
+
 void WindowRegistry::closeAll()
 {
     const auto open = m_open;

@@ -45,6 +45,9 @@ public:
 
     // Closes every open window (end of a test, end of the program).
     void closeAll();
+    // Asks every open window but keep to close, as the user would; false, and the rest left
+    // open, when one refuses (it has said why).
+    bool closeOthers(const QWidget *keep);
 
     WindowEvents &events() { return m_events; }
 

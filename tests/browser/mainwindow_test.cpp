@@ -190,10 +190,69 @@ TEST_F(MainWindowTest, EveryButtonHasAMnemonicOfItsOwn)
         keys << QKeySequence::mnemonic(button->text()).toString();
         EXPECT_FALSE(keys.last().isEmpty()) << button->objectName().toStdString();
     }
-    EXPECT_EQ(buttons.size(), 12);
+    EXPECT_EQ(buttons.size(), 15);
     QStringList distinct = keys;
     distinct.removeDuplicates();
     EXPECT_EQ(distinct, keys);
+}
+
+TEST_F(MainWindowTest, FavouritesAndPlaysShowInThePanelAndTheFilters)
+{
+    ASSERT_TRUE(store().recordPlay(boulder, 1000).ok());
+    ASSERT_TRUE(store().recordPlay(giana, 2000).ok());
+    open().show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    box("favouritesBox")->click(); // none yet: said, and the box goes back
+    EXPECT_EQ(t.dialogs.messages(), QStringList{"No record found for Favourites"});
+    EXPECT_FALSE(box("favouritesBox")->isChecked());
+    box("recentBox")->click();
+    EXPECT_EQ(titles(), (QStringList{"Giana Sisters", "Boulder Dash"}));
+    EXPECT_EQ(find<QLineEdit>("playsEdit")->text(), "1");
+    EXPECT_FALSE(find<QLineEdit>("lastPlayedEdit")->text().isEmpty());
+    click(w, "favouriteButton");
+    EXPECT_TRUE(find<QPushButton>("favouriteButton")->isChecked());
+    select(boulder);
+    EXPECT_FALSE(find<QPushButton>("favouriteButton")->isChecked());
+    QTest::keyClick(w, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_TRUE(store().personalData(boulder).value().favourite);
+    EXPECT_EQ(w->gameId(), boulder) << "the panel stays on the game";
+    box("recentBox")->click();
+    box("favouritesBox")->click();
+    EXPECT_EQ(titles(), (QStringList{"Boulder Dash", "Giana Sisters"}));
+    // The list's pop-up menu holds the same item; no longer a favourite, the game leaves.
+    QAction *item = find<QAction>("favouriteAction");
+    EXPECT_TRUE(find<QMenu>("gameFileMenu")->actions().contains(item));
+    item->trigger();
+    EXPECT_EQ(titles(), QStringList{"Giana Sisters"});
+    EXPECT_EQ(t.dialogs.messages().size(), 1);
+}
+
+TEST_F(MainWindowTest, TheFileMenuOpensAndMakesCataloguesClosingTheOtherWindows)
+{
+    open();
+    const QString first = t.ctx->paths.catalogue, fresh = t.temp.filePath("new");
+    EXPECT_EQ(w->windowTitle(), QFileInfo(first).fileName() + " - Vantrel");
+    t.ctx->windows.open(GameInfoRequest{int(giana)});
+    t.dialogs.files = {fresh};
+    trigger("newCatalogueAction");
+    EXPECT_EQ(t.ctx->paths.catalogue, fresh + ".mdb");
+    EXPECT_EQ(w->windowTitle(), "new.mdb - Vantrel");
+    EXPECT_EQ(w->listCount(), 0);
+    EXPECT_EQ(w->gameId(), 0);
+    EXPECT_FALSE(isOpen(*t.ctx, WindowKey::GameInfo));
+    trigger("importExportAction"); // merrow works on the catalogue shown
+    EXPECT_EQ(t.launcher.started.value(0).arguments, (QStringList{"--catalogue", fresh + ".mdb"}));
+    // What fails the open test, or exists already, changes nothing.
+    t.dialogs.files = {notPicture, fresh + ".mdb"};
+    trigger("openCatalogueAction");
+    trigger("newCatalogueAction");
+    EXPECT_EQ(t.dialogs.messages().value(0), "Database Open Error");
+    EXPECT_TRUE(t.dialogs.messages().value(1).startsWith("The catalogue could not be made: "));
+    EXPECT_EQ(t.ctx->paths.catalogue, fresh + ".mdb");
+    trigger("recentCatalogueAction2");
+    EXPECT_EQ(t.ctx->paths.catalogue, first);
+    EXPECT_EQ(w->listCount(), 3);
+    EXPECT_EQ(w->gameId(), boulder);
 }
 
 TEST_F(MainWindowTest, DetailPanelFollowsTheSelection)

@@ -1,6 +1,7 @@
 #include "backgroundjob.h"
 #include "cancelat.h"
 #include "cataloguestore.h"
+#include "database.h"
 #include "testcatalogue.h"
 
 #include <QSignalSpy>
@@ -432,4 +433,47 @@ TEST(CatalogueStore, ACancelledAddAddsNothing)
     ASSERT_TRUE(ids.ok());
     EXPECT_TRUE(ids->isEmpty());
     EXPECT_EQ(cat.count(), 0);
+}
+
+TEST(CatalogueStore, PersonalDataLivesBesideTheGamesAndGoesWithThem)
+{
+    TestCatalogue cat;
+    CatalogueStore store(cat.db());
+    const GameId a = cat.addGame({{"titolo", "A"}, {"formato", "C64"}});
+    const GameId b = cat.addGame({{"titolo", "B"}, {"formato", "Amiga"}});
+    const GameId c = cat.addGame({{"titolo", "C"}, {"formato", "C64"}});
+    const GameQuery favourites{{.favourites = true}, {}}, recent{{.recent = true}, {}};
+    // An older catalogue has no table: it lists, also read-only, and filters find nothing.
+    const auto readOnly =
+        catalogue::Connection::open(cat.path(), catalogue::Connection::Mode::ReadOnly);
+    ASSERT_TRUE(readOnly.ok());
+    CatalogueStore old((*readOnly)->db());
+    EXPECT_EQ(old.games({}).value().size(), 3);
+    EXPECT_TRUE(old.games(recent).value().isEmpty());
+    EXPECT_FALSE(old.anyGame(favourites.filter).value());
+    EXPECT_EQ(old.personalData(a).value(), PersonalData());
+    EXPECT_FALSE(old.setFavourite(a, true).ok());
+
+    ASSERT_TRUE(store.setFavourite(b, true).ok());
+    ASSERT_TRUE(store.recordPlay(a, 100).ok());
+    ASSERT_TRUE(store.recordPlay(c, 300).ok());
+    ASSERT_TRUE(store.recordPlay(a, 200).ok());
+    EXPECT_EQ(store.personalData(a).value(), (PersonalData{false, 200, 2}));
+    EXPECT_EQ(store.recordPlay(99, 1).error(), CatalogueStore::gameGoneText());
+    EXPECT_EQ(store.setFavourite(99, true).error(), CatalogueStore::gameGoneText());
+    const QList<GameSummary> rows = store.gameTitles({}).value();
+    EXPECT_TRUE(rows.at(1).favourite);
+    EXPECT_EQ(rows.at(0).plays, 2);
+    EXPECT_EQ(rows.at(2).lastPlayed, 300);
+    EXPECT_EQ(ids(store.games(favourites).value()), QList<GameId>{b});
+    EXPECT_EQ(ids(store.games(recent).value()), (QList<GameId>{c, a}));
+    EXPECT_EQ(ids(store.games({{.amiga = false, .recent = true}, {}}).value()),
+              (QList<GameId>{c, a}));
+    ASSERT_TRUE(store.setFavourite(b, false).ok());
+    EXPECT_FALSE(store.anyGame(favourites.filter).value());
+
+    ASSERT_TRUE(store.deleteGame(a).ok());
+    EXPECT_EQ(cat.count(), 2);
+    EXPECT_FALSE(store.allPersonalData().value().contains(a));
+    EXPECT_EQ(store.allPersonalData().value().size(), 2);
 }

@@ -132,6 +132,8 @@ TEST_F(PlayCommand, DryRunsPrintTheProgramAndEachArgument)
                                            "\r\nfloppy1=" + disks[1].toUtf8() +
                                            "\r\ndiskimage0=" + disks[0].toUtf8() +
                                            "\r\ndiskimage1=" + disks[1].toUtf8() + "\r\n"));
+    EXPECT_EQ(vantrel({"--list", "--recent"}).err, "No record found for Recently played")
+        << "a dry run is no play";
 }
 
 // A zipped disk 1 is taken out into the private folder; VICE gets the whole set in a
@@ -218,6 +220,28 @@ TEST_F(PlayCommand, StartsTheEmulatorWithTheEntryAsOneArgument)
     EXPECT_EQ(vantrel(play(c64, {"--with", "vice", "--entry", "1"})).code, 0);
     EXPECT_TRUE(QTest::qWaitFor([&] { return readFile(at("fake.out")).endsWith("--end--\n"); }));
     EXPECT_EQ(readFile(at("fake.out")), shortPath(image).toUtf8() + ":ninja\n--end--\n");
+    // The start counts as a play; the favourites are set from the terminal too.
+    const QString line = QString("%1\tNinja").arg(c64), id = QString::number(c64);
+    using Case = std::tuple<QStringList, int, QStringList, QString>;
+    const Case cases[] = {
+        {{"--list", "--recent"}, 0, {line}, ""},
+        {{"--list", "--favourites"}, 1, {}, "No record found for Favourites"},
+        {{"--set-favourite", id, "yes"}, 0, {}, ""},
+        {{"--list", "--favourites", "--recent", "--c64"}, 0, {line}, ""},
+        {{"--set-favourite", "9999", "yes"}, 1, {}, "No such game"},
+        {{"--set-favourite", id, "maybe"},
+         1,
+         {},
+         "vantrel: --set-favourite takes a game id, then yes or no."},
+        {{"--set-favourite", id, "no"}, 0, {}, ""},
+        {{"--list", "--favourites"}, 1, {}, "No record found for Favourites"},
+    };
+    for (const auto &[arguments, code, out, err] : cases) {
+        const Ran run = vantrel(arguments);
+        EXPECT_EQ(run.code, code) << arguments.join(' ').toStdString();
+        EXPECT_EQ(run.out, out) << arguments.join(' ').toStdString();
+        EXPECT_EQ(run.err, err) << arguments.join(' ').toStdString();
+    }
 }
 
 TEST_F(PlayCommand, RefusalsSayWhyAndExitWithTheirCode)

@@ -129,6 +129,7 @@ TEST_F(AmigaPlayers, GamePlayerStartsTheGameDisksAndCloses)
                                          "\r\nfloppy3=" + more[1].toUtf8() + "\r\nusegui=yes\r\n");
     EXPECT_FALSE(isOpen(ctx, WindowKey::AmigaGamePlayer));
     EXPECT_TRUE(tc.dialogs.shown.isEmpty());
+    EXPECT_EQ(CatalogueStore(tc.catalogue.db()).allPersonalData().value().size(), 3);
 
     ASSERT_TRUE(QTest::qWaitForWindowActive(w = game()));
     QTest::keyClick(w, Qt::Key_Escape);
@@ -193,6 +194,7 @@ TEST_F(AmigaPlayers, FailuresWarnAndKeepThePlayerOpen)
     EXPECT_FALSE(control<QLabel>(w, "noEmulatorLabel")->isHidden());     // a hint says why
     click(w, "playButton");
     EXPECT_TRUE(tc.dialogs.shown.isEmpty());
+    EXPECT_TRUE(CatalogueStore(tc.catalogue.db()).allPersonalData().value().isEmpty());
 }
 
 TEST_F(AmigaPlayers, FreePlayerFillsTheFirstEmptyDrivePlaysAndAssociates)

@@ -96,6 +96,7 @@ TEST_F(C64Players, GamePlayerListsAndStartsTheRequestedFile)
     const QString gone = tc.temp.filePath("gone.d64");
     EXPECT_EQ(game('"' + gone + '"'), nullptr);
     EXPECT_FALSE(isOpen(ctx, WindowKey::C64GamePlayer));
+    tc.catalogue.addGame({{"titolo", "Game"}}); // the requests' game 1
     QWidget *w = game(d64);
     list(w)->setCurrentRow(1);
     click(w, "viceButton");
@@ -105,6 +106,8 @@ TEST_F(C64Players, GamePlayerListsAndStartsTheRequestedFile)
     click(w, "pc64Button");
     EXPECT_EQ(tc.launcher.started.size(), 1);
     EXPECT_EQ(started(0), emu("x64") + " " + s + ":file001");
+    EXPECT_EQ(CatalogueStore(tc.catalogue.db()).personalData(1).value().plays, 1)
+        << "only a start that succeeded counts";
     // A missing game file and a missing emulator are named; the open player keeps its game.
     EXPECT_EQ(game(tc.temp.filePath("gone.prg")), nullptr);
     configure(configWith({{P::Vice, emu("gone")}}));

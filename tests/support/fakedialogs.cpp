@@ -29,6 +29,12 @@ QString FakeDialogs::chooseFolder(const QString &title, const QString &start)
     return folders.isEmpty() ? QString() : folders.takeFirst();
 }
 
+QString FakeDialogs::chooseCatalogueFile(const QString &title, const QString &start, FileUse)
+{
+    shown.append({Shown::FileChoice, start, title, Icon::None, {}, {}});
+    return files.isEmpty() ? QString() : files.takeFirst();
+}
+
 QStringList FakeDialogs::messages() const
 {
     QStringList out;

@@ -12,7 +12,7 @@ class FakeDialogs : public Dialogs
 {
 public:
     struct Shown {
-        enum Kind { Beep, Message, Question, Choice, FolderChoice } kind;
+        enum Kind { Beep, Message, Question, Choice, FolderChoice, FileChoice } kind;
         QString text;
         QString title;
         Icon icon = Icon::None;
@@ -26,11 +26,13 @@ public:
     int choose(const QString &text, Icon icon, const QString &title, const QStringList &buttons,
                int defaultButton, int escapeButton) override;
     QString chooseFolder(const QString &title, const QString &start) override;
+    QString chooseCatalogueFile(const QString &title, const QString &start, FileUse use) override;
 
     QList<Shown> shown;
     QList<bool> answers;
     QList<int> choices;  // button indexes
     QStringList folders; // picked folders; empty: cancelled
+    QStringList files;   // picked catalogue files; empty: cancelled
 
     QStringList messages() const;  // texts of messages, in order
     QStringList questions() const; // texts of questions and choices, in order

@@ -1,4 +1,5 @@
 #include "batch.h"
+#include "cataloguestore.h"
 #include "exportfiles.h"
 #include "exportpipeline.h"
 #include "importfile.h"
@@ -164,6 +165,10 @@ TEST(AnyPath, NonAsciiAndControlCharactersUnderTheCLocale)
     QTemporaryDir root;
     TestCatalogue source, target;
     addGames(source, 4);
+    // The collector's own data stays home: not exported, not touched by an import.
+    ASSERT_TRUE(CatalogueStore(source.db()).setFavourite(1, true).ok());
+    const int played = target.addGame({{"titolo", gameTitle(0)}, {"formato", "C64"}});
+    ASSERT_TRUE(CatalogueStore(target.db()).recordPlay(played, 7).ok());
     const QString home = root.filePath("catalogué é"), floppy = root.filePath("dést\x1b[2J"),
                   temp = root.filePath("tèmp ü");
     for (const QString &dir : {home, floppy, temp})
@@ -173,6 +178,10 @@ TEST(AnyPath, NonAsciiAndControlCharactersUnderTheCLocale)
     const BatchRun out = batch(mine, temp, Kind::Export, floppy);
     EXPECT_EQ(out.code, 0) << out.err.toStdString();
     EXPECT_TRUE(out.out.contains("dést\\x1b[2J")) << out.out.toStdString();
+    const auto exported = catalogue::Connection::open(QDir(floppy).filePath("export.mdb"),
+                                                      catalogue::Connection::Mode::ReadOnly);
+    ASSERT_TRUE(exported.ok());
+    EXPECT_TRUE(CatalogueStore((*exported)->db()).allPersonalData().value().isEmpty());
     const BatchRun none = batch(target.path(), temp, Kind::Import, floppy + "/none\n.mdb");
     EXPECT_TRUE(none.err.contains("dést\\x1b[2J/none\\n.mdb does not exist"))
         << none.err.toStdString();
@@ -180,6 +189,8 @@ TEST(AnyPath, NonAsciiAndControlCharactersUnderTheCLocale)
         batch(target.path(), temp, Kind::Import, QDir(floppy).filePath("export.mdb"));
     EXPECT_EQ(in.code, 0) << in.err.toStdString();
     EXPECT_EQ(target.count(), 4);
+    EXPECT_EQ(CatalogueStore(target.db()).personalData(played).value(),
+              (PersonalData{false, 7, 1}));
     for (const BatchRun *r : {&out, &none, &in})
         EXPECT_FALSE(QString(r->out + r->err).contains(QChar(0x1b)));
     EXPECT_EQ(QDir(temp).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
