@@ -3,6 +3,7 @@
 #include "batch.h"
 #include "commandlinecheck.h"
 #include "escaping.h"
+#include "gamebasecommand.h"
 #include "launcher.h"
 #include "layoutmemory.h"
 #include "merrowcommandline.h"
@@ -44,6 +45,26 @@ int runConversion(const QCommandLineParser &parser, const Options &o, QTextStrea
     }
     return merrow::convertLegacy(parser.value(o.convertLegacy), files.first(), temporaryFolder(),
                                  out, err);
+}
+
+// --import-gamebase GBFILE --games DIR [--music DIR] [--screens DIR] [--machine NAME]
+int runGameBaseImport(const QCommandLineParser &parser, const Options &o, const Paths &paths,
+                      QTextStream &out, QTextStream &err)
+{
+    for (const QCommandLineOption &other : {o.exportTo, o.import, o.addNew, o.all, o.diff})
+        if (parser.isSet(other)) {
+            err << "merrow: --import-gamebase goes with no other import or export" << Qt::endl;
+            return 2;
+        }
+    GameBaseCommand command;
+    command.file = parser.value(o.importGameBase);
+    command.folders.games = parser.value(o.games);
+    command.folders.music = parser.value(o.music);
+    command.folders.screens = parser.value(o.screens);
+    if (parser.isSet(o.machine))
+        command.folders.machine = parser.value(o.machine);
+    command.dryRun = parser.isSet(o.dryRun);
+    return importGameBase(command, paths.catalogue, paths.tempDir, out, err);
 }
 
 // The batch run the options ask for, or the message of a bad combination.
@@ -132,6 +153,8 @@ int main(int argc, char *argv[])
     const Paths paths = resolvePaths(defaultLocationRequest(parser.value(o.catalogue)), &seedError);
     if (!seedError.isEmpty())
         err << "merrow: " << escapeControls(seedError) << Qt::endl;
+    if (run == Run::ImportGameBase)
+        return runGameBaseImport(parser, o, paths, out, err);
     if (run == Run::Batch)
         return merrow::runBatch(std::get<merrow::BatchRequest>(request), paths, out, err);
     return runWindows(paths, *app);

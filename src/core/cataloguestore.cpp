@@ -272,11 +272,12 @@ Outcome CatalogueStore::deleteGame(GameId id)
             return failure(gameGoneText());
     }
     // Also where foreign keys are off, as in connections of other programs.
-    if (hasTable(kDiskTable))
-        if (const auto q = catalogue::run(
-                m_db, QStringLiteral("delete from %1 where game=?").arg(kDiskTable), {id});
-            !q)
-            return q.failure();
+    for (const QString &table : {kDiskTable, setTable()})
+        if (hasTable(table))
+            if (const auto q = catalogue::run(
+                    m_db, QStringLiteral("delete from %1 where game=?").arg(table), {id});
+                !q)
+                return q.failure();
     return transaction.commit();
 }
 

@@ -7,6 +7,7 @@
 #include "pathchange.h"
 #include "progress.h"
 #include "result.h"
+#include "setimport.h"
 
 #include <QHash>
 #include <QList>
@@ -100,6 +101,13 @@ public:
     // Adds the games and their disks in one transaction. Nothing is added when the progress
     // is cancelled before the commit (then the list is empty).
     Result<QList<GameId>> addGames(const QList<GameEntry> &entries, Progress &progress);
+    // Brings a set's games in, in one transaction. A game the set brought before (by set and
+    // key) is updated in place, unless the collector has changed it since (origin Private):
+    // then it is left as it is and listed as a conflict. The others are added, and their keys
+    // kept beside the exchange tables. Nothing is written when the progress is cancelled
+    // (cancelled is then set), nor when keep is false: the counts are then what it would do.
+    Result<SetImport> importSetGames(const QString &set, const QList<SetGame> &games,
+                                     Progress &progress, bool keep = true);
     // Drops every table beside the two exchange tables (the disk lists and what later
     // features add), for a copy that becomes an export file: peers get the exchange only.
     Outcome dropLocalTables();
@@ -121,6 +129,12 @@ private:
     static QString pathUpdate(const PathChange &change);
     Outcome createDiskTable();
     Outcome writeMoreDisks(GameId id, const QStringList &disks);
+    // The sets' keys of the games they brought, beside the exchange tables like the disks.
+    static QString setTable();
+    Outcome createSetTable();
+    Result<QHash<qint64, GameId>> setGameIds(const QString &set) const;
+    // importSetGames for one game inside its transaction; counts into import.
+    Outcome importSetGame(const QString &set, GameId known, const SetGame &game, SetImport &import);
 
     QSqlDatabase m_db;
 };

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "gamebasemapper.h"
+#include "legacyreader.h"
+
+class QTextStream;
+
+// merrow --import-gamebase: what the command line asks for.
+struct GameBaseCommand {
+    QString file;
+    GameBaseFolders folders;
+    bool dryRun = false;
+};
+
+// The machines a set may be imported for, as the catalogue names them.
+QStringList gameBaseMachines();
+
+// Imports the set into the catalogue at catalogue, printing the summary to out and failures
+// to err. Returns 0 when it worked, 1 for a file that is no readable GameBase database
+// (nothing changed), 2 for bad arguments or a catalogue that cannot be used.
+int importGameBase(const GameBaseCommand &command, const QString &catalogue, const QString &tempDir,
+                   QTextStream &out, QTextStream &err, const legacy::ReaderRun &run = {});
