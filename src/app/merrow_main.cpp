@@ -4,6 +4,7 @@
 #include "commandlinecheck.h"
 #include "escaping.h"
 #include "gamebasecommand.h"
+#include "gamebaseregistry.h"
 #include "launcher.h"
 #include "layoutmemory.h"
 #include "merrowcommandline.h"
@@ -100,6 +101,7 @@ int runWindows(const Paths &paths, QCoreApplication &app)
     WindowRegistry windows;
     AppContext ctx(paths, dialogs, launcher, windows);
     registerMerrowWindows(ctx);
+    registerGameBaseWindows(ctx);
     windows.show(WindowKey::UtilityMenu);
     const int code = app.exec();
     windows.closeAll();

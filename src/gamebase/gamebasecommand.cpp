@@ -2,7 +2,6 @@
 
 #include "database.h"
 #include "escaping.h"
-#include "gamebaseimport.h"
 #include "gamebasereader.h"
 #include "regularfile.h"
 
@@ -29,7 +28,35 @@ QString argumentError(const GameBaseCommand &command)
     return {};
 }
 
+Result<GameBaseReport> writeGameBase(const GameBaseCommand &command, const GameBaseSet &set,
+                                     const QString &catalogue, Progress &progress)
+{
+    const auto local = catalogue::Connection::open(catalogue);
+    if (!local)
+        return Failure{QStringLiteral("cannot open the catalogue: ") + local.error()};
+    CatalogueStore store((*local)->db());
+    return GameBaseImport::run(store, command.file, set, command.folders, progress,
+                               !command.dryRun);
+}
+
 } // namespace
+
+Result<GameBaseReport> runGameBaseImport(const GameBaseCommand &command, const QString &catalogue,
+                                         const QString &tempDir, Progress &progress,
+                                         legacy::ReaderRun run)
+{
+    if (const QString why = argumentError(command); !why.isEmpty())
+        return Failure{why};
+    run.cancelled = [&progress] { return progress.isCancelled(); };
+    run.progress = [&progress](qint64 done, qint64 total) {
+        progress.setTotal(total);
+        progress.setDone(done);
+    };
+    const Result<GameBaseSet> set = GameBaseReader::read(command.file, tempDir, run);
+    if (!set)
+        return set.failure();
+    return writeGameBase(command, *set, catalogue, progress);
+}
 
 QStringList gameBaseMachines()
 {
@@ -51,12 +78,7 @@ int importGameBase(const GameBaseCommand &command, const QString &catalogue, con
     const Result<GameBaseSet> set = GameBaseReader::read(command.file, tempDir, run);
     if (!set)
         return fail(1, set.error());
-    const auto local = catalogue::Connection::open(catalogue);
-    if (!local)
-        return fail(2, QStringLiteral("cannot open the catalogue: ") + local.error());
-    CatalogueStore store((*local)->db());
-    const Result<GameBaseReport> report = GameBaseImport::run(
-        store, command.file, *set, command.folders, Progress::none(), !command.dryRun);
+    const Result<GameBaseReport> report = writeGameBase(command, *set, catalogue, Progress::none());
     if (!report)
         return fail(2, report.error());
     for (const QString &line : GameBaseImport::summary(*report))

@@ -32,6 +32,7 @@ enum class WindowKey {
     ExportWindow,
     ImportWindow,
     UtilityAbout,
+    GameBaseImport,
 };
 
 enum class EditMode { Modify, New };

@@ -1,11 +1,15 @@
 #include "gamebasecommand.h"
 #include "gamebaseimport.h"
 #include "gamebasereader.h"
+#include "gamebasewindow.h"
 #include "testcatalogue.h"
 #include "widgettest.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QSqlQuery>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -235,4 +239,32 @@ TEST(GameBaseCommand, RefusesWhatIsNoGameBaseDatabaseAndBadArguments)
         EXPECT_TRUE(merrow.readAllStandardError().contains(c.says)) << c.says;
     }
     EXPECT_EQ(catalogue.count(), 1);
+}
+
+TEST(GameBaseWindow, PreviewsTheCountsThenImports)
+{
+    TestContext t;
+    QTemporaryDir dir;
+    const GameBaseFolders folders = writeFiles(dir.path());
+    GameBaseWindow w(*t.ctx, QStringLiteral(FAKE_READER));
+    w.show();
+    control<QLineEdit>(&w, QStringLiteral("gameBaseFile"))
+        ->setText(writeFile(
+            dir.filePath(QStringLiteral("GBC_v18.mdb")),
+            "copy " + writeSet(dir.filePath(QStringLiteral("t.sqlite")), "2.8").toUtf8()));
+    t.dialogs.folders << folders.games;
+    click(&w, QStringLiteral("gameBaseGamesButton"));
+    control<QLineEdit>(&w, QStringLiteral("gameBaseScreens"))->setText(folders.screens);
+    auto *report = control<QLabel>(&w, QStringLiteral("reportLabel"));
+    auto reportSays = [report](const char *text) {
+        return QTest::qWaitFor([&] { return report->text().startsWith(QLatin1String(text)); });
+    };
+    click(&w, QStringLiteral("previewButton"));
+    ASSERT_TRUE(reportSays("The import would bring:")) << report->text().toStdString();
+    EXPECT_TRUE(report->text().contains(QLatin1String("New: 3\n"))) << report->text().toStdString();
+    EXPECT_TRUE(report->text().contains(QLatin1String("Screenshots: 1 of 1 found")));
+    EXPECT_EQ(t.catalogue.count(), 0);
+    click(&w, QStringLiteral("importButton"));
+    ASSERT_TRUE(reportSays("GameBase GBC v18 (2.8): 3 games")) << report->text().toStdString();
+    EXPECT_EQ(t.catalogue.count(), 3);
 }
