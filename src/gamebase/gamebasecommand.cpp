@@ -18,12 +18,12 @@ QString argumentError(const GameBaseCommand &command)
         return why;
     const GameBaseFolders &f = command.folders;
     if (f.games.isEmpty())
-        return QStringLiteral("--import-gamebase needs --games DIR");
+        return QStringLiteral("the folder of the game files is not given (--games DIR)");
     for (const QString &folder : {f.games, f.music, f.screens})
         if (!folder.isEmpty() && !QFileInfo(folder).isDir())
             return QStringLiteral("%1 is no folder").arg(folder);
     if (!gameBaseMachines().contains(f.machine))
-        return QStringLiteral("--machine takes one of: %1")
+        return QStringLiteral("the machine (--machine) is one of: %1")
             .arg(gameBaseMachines().join(QLatin1String(", ")));
     return {};
 }

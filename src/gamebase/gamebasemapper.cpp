@@ -61,6 +61,9 @@ QString GameBaseMapper::resolve(const QString &folder, const QString &relative,
     if (parts.isEmpty())
         return {};
     ++count.named;
+    // Never a path above the folder the user named.
+    if (parts.contains(QLatin1String("..")))
+        return {};
     if (folder.isEmpty())
         return parts.join(u'/');
     const FolderResolver::Found hit = m_resolver.resolve(folder, parts);

@@ -226,7 +226,7 @@ TEST(GameBaseCommand, RefusesWhatIsNoGameBaseDatabaseAndBadArguments)
         const char *says;
     } cases[] = {
         {{"--import-gamebase", jet, "--games", catalogue.dir()}, 1, "is not a GameBase database"},
-        {{"--import-gamebase", jet}, 2, "needs --games"},
+        {{"--import-gamebase", jet}, 2, "not given (--games DIR)"},
         {{"--import-gamebase", jet, "--games", catalogue.dir(), "--machine", "Atari"},
          2,
          "--machine"},
