@@ -618,8 +618,8 @@ Result<QHash<GameId, QStringList>> CatalogueStore::allMoreDisks() const
 
 Result<QSet<QString>> CatalogueStore::referencedPaths() const
 {
-    static const QList<Game::Field> fields{Game::Field::GameFile,   Game::Field::Drive2,
-                                           Game::Field::Drive3,     Game::Field::Drive4,
+    static const QList<Game::Field> fields{Game::Field::GameFile,   Game::Field::SecondDrive,
+                                           Game::Field::ThirdDrive, Game::Field::FourthDrive,
                                            Game::Field::MusicFile,  Game::Field::Screenshot1,
                                            Game::Field::Screenshot2};
     const Result<QList<Game>> games = gameFields(fields);

@@ -30,9 +30,9 @@ constexpr std::array<std::pair<F, QString Game::*>, 26> kMembers = {{
     {F::Rating, &Game::rating},
     {F::Emulator, &Game::emulator},
     {F::GameFile, &Game::gameFile},
-    {F::Drive2, &Game::drive2},
-    {F::Drive3, &Game::drive3},
-    {F::Drive4, &Game::drive4},
+    {F::SecondDrive, &Game::drive2},
+    {F::ThirdDrive, &Game::drive3},
+    {F::FourthDrive, &Game::drive4},
     {F::MusicFile, &Game::musicFile},
     {F::Screenshot1, &Game::screenshot1},
     {F::Screenshot2, &Game::screenshot2},
@@ -51,8 +51,8 @@ bool isOneOf(const QString &text, std::initializer_list<QLatin1String> codes)
 
 const QList<Game::Field> &Game::pathFields()
 {
-    static const QList<Field> fields{Field::GameFile,   Field::Drive2,    Field::Drive3,
-                                     Field::Drive4,     Field::MusicFile, Field::Screenshot1,
+    static const QList<Field> fields{Field::GameFile,    Field::SecondDrive, Field::ThirdDrive,
+                                     Field::FourthDrive, Field::MusicFile,   Field::Screenshot1,
                                      Field::Screenshot2};
     return fields;
 }

@@ -28,11 +28,11 @@ struct Game {
         OtherCredits,
         Note,
         Rating,
-        Emulator, // a free text only the search reads
-        GameFile, // the only file, or the first disk
-        Drive2,   // the Amiga's second to fourth drives
-        Drive3,
-        Drive4,
+        Emulator,    // a free text only the search reads
+        GameFile,    // the only file, or the first disk
+        SecondDrive, // the Amiga's second to fourth drives
+        ThirdDrive,
+        FourthDrive,
         MusicFile,
         Screenshot1,
         Screenshot2,

@@ -45,11 +45,11 @@ QString MissingFiles::fieldName(Game::Field field)
     switch (field) {
     case Game::Field::GameFile:
         return tr("game file");
-    case Game::Field::Drive2:
+    case Game::Field::SecondDrive:
         return tr("drive 2");
-    case Game::Field::Drive3:
+    case Game::Field::ThirdDrive:
         return tr("drive 3");
-    case Game::Field::Drive4:
+    case Game::Field::FourthDrive:
         return tr("drive 4");
     case Game::Field::MusicFile:
         return tr("music file");

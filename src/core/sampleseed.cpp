@@ -18,7 +18,7 @@ namespace
 {
 
 using F = Game::Field;
-const Game::Field kGamePaths[] = {F::GameFile,  F::Drive2,      F::Drive3,     F::Drive4,
+const Game::Field kGamePaths[] = {F::GameFile,  F::SecondDrive, F::ThirdDrive, F::FourthDrive,
                                   F::MusicFile, F::Screenshot1, F::Screenshot2};
 
 const QString kSampleFolderName = QStringLiteral("sample");

@@ -9,7 +9,7 @@ AssociationFields associationFields(AssociationKind kind)
     case AssociationKind::C64Game:
         return {c64, {F::GameFile}};
     case AssociationKind::AmigaGame:
-        return {amiga, {F::GameFile, F::Drive2, F::Drive3, F::Drive4}};
+        return {amiga, {F::GameFile, F::SecondDrive, F::ThirdDrive, F::FourthDrive}};
     case AssociationKind::C64Music:
         return {c64, {F::MusicFile}};
     case AssociationKind::AmigaMusic:

@@ -93,7 +93,8 @@ bool offersOtherDisk(const QString &machine)
 std::optional<Game::Field> storedField(ChooserStore store, int diskCounter)
 {
     using F = Game::Field;
-    static constexpr F kDisks[kMaxGameDisks] = {F::GameFile, F::Drive2, F::Drive3, F::Drive4};
+    static constexpr F kDisks[kMaxGameDisks] = {F::GameFile, F::SecondDrive, F::ThirdDrive,
+                                                F::FourthDrive};
     switch (store) {
     case ChooserStore::GameDisks:
         if (diskCounter < 0 || diskCounter >= kMaxGameDisks)

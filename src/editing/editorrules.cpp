@@ -53,11 +53,11 @@ PickTarget pickTarget(PickButton button)
     case PickButton::Game:
         return {ChooserPurpose::GameFile, F::GameFile, P::C64Games, P::AmigaGames};
     case PickButton::Floppy1:
-        return {ChooserPurpose::GameFile, F::Drive2, P::C64Games, P::AmigaGames};
+        return {ChooserPurpose::GameFile, F::SecondDrive, P::C64Games, P::AmigaGames};
     case PickButton::Floppy2:
-        return {ChooserPurpose::GameFile, F::Drive3, P::C64Games, P::AmigaGames};
+        return {ChooserPurpose::GameFile, F::ThirdDrive, P::C64Games, P::AmigaGames};
     case PickButton::Floppy3:
-        return {ChooserPurpose::GameFile, F::Drive4, P::C64Games, P::AmigaGames};
+        return {ChooserPurpose::GameFile, F::FourthDrive, P::C64Games, P::AmigaGames};
     case PickButton::Music:
         return {ChooserPurpose::MusicFile, F::MusicFile, P::C64Music, P::AmigaMusic};
     }

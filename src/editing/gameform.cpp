@@ -177,9 +177,9 @@ QGroupBox *GameForm::buildDiskGroup()
     m_diskGroup->setObjectName(QStringLiteral("diskGroup"));
     auto *disks = new QGridLayout(m_diskGroup);
     const FileRow rows[] = {
-        {"DF1:", F::Drive2, "floppy1Edit", "pickFloppy1Button", PickButton::Floppy1},
-        {"DF2:", F::Drive3, "floppy2Edit", "pickFloppy2Button", PickButton::Floppy2},
-        {"DF3:", F::Drive4, "floppy3Edit", "pickFloppy3Button", PickButton::Floppy3}};
+        {"DF1:", F::SecondDrive, "floppy1Edit", "pickFloppy1Button", PickButton::Floppy1},
+        {"DF2:", F::ThirdDrive, "floppy2Edit", "pickFloppy2Button", PickButton::Floppy2},
+        {"DF3:", F::FourthDrive, "floppy3Edit", "pickFloppy3Button", PickButton::Floppy3}};
     int row = 0;
     for (const FileRow &r : rows) {
         disks->addWidget(new QLabel(QString::fromLatin1(r.label), m_diskGroup), row, 0);

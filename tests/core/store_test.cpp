@@ -120,9 +120,10 @@ TEST(CatalogueStore, AGuardedUpdateIsHeldBackOnlyByAChangeItWouldUndo)
     Game elsewhere = game;
     elsewhere.title = elsewhere.publisher = elsewhere.drive2 = QStringLiteral("theirs");
     ASSERT_TRUE(store.updateGame(game, elsewhere).ok());
-    const auto update = store.updateGameUnlessChanged(game, game, {F::Drive2, F::Note, F::Title});
+    const auto update =
+        store.updateGameUnlessChanged(game, game, {F::SecondDrive, F::Note, F::Title});
     ASSERT_TRUE(update.ok());
-    EXPECT_EQ(update->changedElsewhere, (QList<F>{F::Title, F::Drive2})) << "in field order";
+    EXPECT_EQ(update->changedElsewhere, (QList<F>{F::Title, F::SecondDrive})) << "in field order";
 }
 
 TEST(CatalogueStore, AGoneGameIsSaidSoByEveryCall)

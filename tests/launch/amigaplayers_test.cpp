@@ -65,8 +65,8 @@ protected:
     {
         const GameId id = add(gameWith({{F::Title, "Lotus"},
                                         {F::GameFile, path("games/1.adf")},
-                                        {F::Drive3, path("games/3.adf")},
-                                        {F::Drive4, ""}}));
+                                        {F::ThirdDrive, path("games/3.adf")},
+                                        {F::FourthDrive, ""}}));
         return ctx.windows.open(AmigaGameRequest{int(id) + offset});
     }
     QWidget *free() { return ctx.windows.open(AmigaFreePlayerRequest{path("disks")}); }
@@ -146,7 +146,7 @@ TEST_F(AmigaPlayers, FailuresWarnAndKeepThePlayerOpen)
     writeFile(path("games/1\n.adf"));
     const GameId split = add(gameWith({{F::Title, "Split"},
                                        {F::GameFile, path("games/1.adf")},
-                                       {F::Drive2, path("games/1\n.adf")}}));
+                                       {F::SecondDrive, path("games/1\n.adf")}}));
     pick(w = ctx.windows.open(AmigaGameRequest{int(split)}), "uaeOption");
     click(w, "playButton");
     expectWarning("The disk path " + path("games/1\\n.adf") +
