@@ -109,7 +109,7 @@ Result<QString> readVersion(const QSqlDatabase &db)
 
 } // namespace
 
-QString GameBaseReader::tableSpec()
+QString GameBaseReader::tableList()
 {
     return QStringLiteral(
         "Games:GA_Id,Name,YE_Id,PU_Id,GE_Id,PR_Id,AR_Id,MU_Id,DE_Id,CR_Id,Filename,FileToRun,"
@@ -149,7 +149,7 @@ Result<GameBaseSet> GameBaseReader::read(const QString &jetFile, const QString &
     if (!work.isValid())
         return Failure{work.error()};
     const QString output = work.filePath(QStringLiteral("gamebase.sqlite"));
-    if (const QString why = legacy::readJetTables(jetFile, tableSpec(), output, run);
+    if (const QString why = legacy::readJetTables(jetFile, tableList(), output, run);
         !why.isEmpty())
         return Failure{why};
     const auto connection =

@@ -13,7 +13,7 @@ class GameBaseReader
 {
 public:
     // The tables and columns asked of the Jet reader.
-    static QString tableSpec();
+    static QString tableList();
     // Reads jetFile, with the reader's output in a work folder under workBase.
     static Result<GameBaseSet> read(const QString &jetFile, const QString &workBase,
                                     const legacy::ReaderRun &run = {});

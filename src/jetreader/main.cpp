@@ -1,5 +1,5 @@
 // vantrel-jet-reader: copies the catalogue tables of a legacy Jet file into a new SQLite file,
-// or with --tables SPEC (see tablespec.h) the named columns of the named tables, each as a
+// or with --tables LIST (see tablelist.h) the named columns of the named tables, each as a
 // table of its own; tables and columns the file lacks are left out, the rest ignored.
 //
 // The programs run it under limits and never load the Jet library themselves. It talks to
@@ -11,8 +11,8 @@
 // discard: the channel is a descriptor of its own.
 #include "catalogueoutput.h"
 #include "jetcatalogue.h"
+#include "tablelist.h"
 #include "tableoutput.h"
-#include "tablespec.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -135,9 +135,9 @@ int main(int argc, char *argv[])
 {
     const bool named = argc == 5 && std::string(argv[1]) == "--tables";
     const std::vector<TableShape> wanted =
-        named ? parseTableSpec(argv[2]) : std::vector<TableShape>();
+        named ? parseTableList(argv[2]) : std::vector<TableShape>();
     if (argc != 3 && wanted.empty()) {
-        std::fputs("usage: vantrel-jet-reader [--tables SPEC] JETFILE OUTPUT\n", stderr);
+        std::fputs("usage: vantrel-jet-reader [--tables LIST] JETFILE OUTPUT\n", stderr);
         return 2;
     }
     const std::string jetFile = argv[argc - 2], output = argv[argc - 1];

@@ -1,4 +1,4 @@
-#include "tablespec.h"
+#include "tablelist.h"
 
 #include <algorithm>
 #include <sstream>
@@ -25,7 +25,7 @@ std::vector<std::string> split(const std::string &text, char separator)
 
 } // namespace
 
-std::vector<TableShape> parseTableSpec(const std::string &text)
+std::vector<TableShape> parseTableList(const std::string &text)
 {
     std::vector<TableShape> shapes;
     for (const std::string &table : split(text, ';')) {
