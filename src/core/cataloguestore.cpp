@@ -152,7 +152,7 @@ Result<QString> CatalogueStore::title(GameId id) const
     return text((*row)->value(0));
 }
 
-Result<GameId> CatalogueStore::addGame(const Game &game)
+Result<GameId> CatalogueStore::addGame(const Game &game, const QStringList &moreDisks)
 {
     catalogue::WriteTransaction transaction(m_db);
     if (!transaction.isOpen())
@@ -160,6 +160,9 @@ Result<GameId> CatalogueStore::addGame(const Game &game)
     const Result<GameId> id = insertGame(game);
     if (!id)
         return id;
+    if (!moreDisks.isEmpty())
+        if (const Outcome written = writeMoreDisks(*id, moreDisks); !written)
+            return written.failure();
     if (const Outcome committed = transaction.commit(); !committed)
         return committed.failure();
     return id;
@@ -229,9 +232,10 @@ Outcome CatalogueStore::writeFields(const Game &game, const QList<Game::Field> &
     return {};
 }
 
-Result<GuardedUpdate> CatalogueStore::updateGameUnlessChanged(const Game &loaded,
-                                                              const Game &edited,
-                                                              const QList<Game::Field> &shown)
+Result<GuardedUpdate>
+CatalogueStore::updateGameUnlessChanged(const Game &loaded, const Game &edited,
+                                        const QList<Game::Field> &shown,
+                                        const std::optional<QStringList> &moreDisks)
 {
     Q_ASSERT(loaded.id == edited.id);
     catalogue::WriteTransaction transaction(m_db);
@@ -253,6 +257,9 @@ Result<GuardedUpdate> CatalogueStore::updateGameUnlessChanged(const Game &loaded
     }
     if (const Outcome written = writeFields(edited, loaded.differences(edited)); !written)
         return written.failure();
+    if (moreDisks)
+        if (const Outcome written = replaceMoreDisks(loaded.id, *moreDisks); !written)
+            return written.failure();
     if (const Outcome committed = transaction.commit(); !committed)
         return committed.failure();
     return update;
@@ -554,6 +561,16 @@ Outcome CatalogueStore::writeMoreDisks(GameId id, const QStringList &disks)
             !q)
             return q.failure();
     return {};
+}
+
+// Leaves the table alone when the list stays as it is, so that a catalogue without the
+// table gets none for a game without further disks.
+Outcome CatalogueStore::replaceMoreDisks(GameId id, const QStringList &disks)
+{
+    const Result<QStringList> stored = moreDisks(id);
+    if (!stored)
+        return stored.failure();
+    return *stored == disks ? Outcome() : writeMoreDisks(id, disks);
 }
 
 Outcome CatalogueStore::setMoreDisks(GameId id, const QStringList &disks)

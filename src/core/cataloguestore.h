@@ -52,15 +52,18 @@ public:
     // Nothing when there is no such game: for the callers to whom a gone game is no error.
     Result<std::optional<Game>> findGame(GameId id) const;
     Result<QString> title(GameId id) const;
-    Result<GameId> addGame(const Game &game);
+    // The set's further disks go in with the row, in the same transaction.
+    Result<GameId> addGame(const Game &game, const QStringList &moreDisks = {});
     // Writes the fields in which edited differs from loaded, and nothing else.
     Outcome updateGame(const Game &loaded, const Game &edited);
     // updateGame(loaded, edited), unless another program changed one of the shown fields
     // since loaded was read and the write would undo that (the stored text differs from
     // both loaded's and edited's). Then nothing is written. Compared and written under
     // one write lock, so nobody changes the game in between.
-    Result<GuardedUpdate> updateGameUnlessChanged(const Game &loaded, const Game &edited,
-                                                  const QList<Game::Field> &shown);
+    // Given moreDisks, the set's further disks are written with the fields when they differ.
+    Result<GuardedUpdate>
+    updateGameUnlessChanged(const Game &loaded, const Game &edited, const QList<Game::Field> &shown,
+                            const std::optional<QStringList> &moreDisks = std::nullopt);
     // Writes the given fields of game (its id names the row).
     Outcome updateFields(const Game &game, const QList<Game::Field> &fields);
     Outcome deleteGame(GameId id);
@@ -129,6 +132,7 @@ private:
     static QString pathUpdate(const PathChange &change);
     Outcome createDiskTable();
     Outcome writeMoreDisks(GameId id, const QStringList &disks);
+    Outcome replaceMoreDisks(GameId id, const QStringList &disks);
     // The sets' keys of the games they brought, beside the exchange tables like the disks.
     static QString setTable();
     Outcome createSetTable();

@@ -1,5 +1,7 @@
 #include "gameform.h"
 
+#include "disklistbox.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -40,6 +42,8 @@ GameForm::GameForm(QWidget *parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(grid);
     layout->addWidget(buildDiskGroup());
+    m_diskList = new DiskListBox(this);
+    layout->addWidget(m_diskList);
     layout->addStretch(1);
     // Room for a long title, in the form's own font.
     m_lines.value(F::Title)->setMinimumWidth(fontMetrics().averageCharWidth() * 48);

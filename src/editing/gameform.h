@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QWidget>
 
+class DiskListBox;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
@@ -33,6 +34,9 @@ public:
     void setText(Game::Field field, const QString &text);
     QString machine() const;
 
+    // The set's further disks, which the game's own fields do not hold.
+    DiskListBox *diskList() const { return m_diskList; }
+
     bool disksShown() const;
     void showDisks(bool show);
     void focusTitle();
@@ -59,4 +63,5 @@ private:
     QComboBox *m_machineBox = nullptr;
     QPushButton *m_disksButton = nullptr;
     QGroupBox *m_diskGroup = nullptr;
+    DiskListBox *m_diskList = nullptr;
 };

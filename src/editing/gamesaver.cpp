@@ -22,35 +22,37 @@ Outcome GameSaver::checkSavable(const Game &game)
     return {};
 }
 
-Result<GameId> GameSaver::add(Game game)
+Result<GameId> GameSaver::add(Game game, const QStringList &moreDisks)
 {
     if (const Outcome savable = checkSavable(game); !savable)
         return savable.failure();
     game.machine = editorrules::machineCode(game.machine);
     game.origin = QString();
-    Result<GameId> id = m_store.addGame(game);
+    Result<GameId> id = m_store.addGame(game, moreDisks);
     if (!id)
         qCWarning(lcCatalogue) << "adding a game failed:" << id.error();
     return id;
 }
 
 Result<GameSaver::Save> GameSaver::saveChanges(const Game &loaded, Game edited,
-                                               const QList<Game::Field> &shown)
+                                               const QList<Game::Field> &shown,
+                                               const std::optional<QStringList> &moreDisks)
 {
     if (const Outcome savable = checkSavable(edited); !savable)
         return savable.failure();
     edited.machine = editorrules::machineCode(edited.machine);
     edited.origin = Game::privateOrigin();
-    return saveOverLoaded(loaded, edited, shown);
+    return saveOverLoaded(loaded, edited, shown, moreDisks);
 }
 
 Result<GameSaver::Save> GameSaver::saveOverLoaded(const Game &loaded, const Game &edited,
-                                                  const QList<Game::Field> &shown)
+                                                  const QList<Game::Field> &shown,
+                                                  const std::optional<QStringList> &moreDisks)
 {
     Game baseline = loaded;
     for (;;) {
         const Result<GuardedUpdate> update =
-            m_store.updateGameUnlessChanged(baseline, edited, shown);
+            m_store.updateGameUnlessChanged(baseline, edited, shown, moreDisks);
         if (!update) {
             qCWarning(lcCatalogue) << "saving game" << loaded.id << "failed:" << update.error();
             return update.failure();

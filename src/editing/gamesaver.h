@@ -24,17 +24,20 @@ public:
     // A title and one of the six machine codes the list filters know, or why not.
     static Outcome checkSavable(const Game &game);
 
-    // Adds a new game with its machine's stored spelling and no origin tag.
-    Result<GameId> add(Game game);
+    // Adds a new game with its machine's stored spelling and no origin tag, and the set's
+    // further disks with it.
+    Result<GameId> add(Game game, const QStringList &moreDisks = {});
     // The record editor's save: checked, its machine spelled as stored, tagged "Private",
-    // and guarded as saveOverLoaded is.
-    Result<Save> saveChanges(const Game &loaded, Game edited, const QList<Game::Field> &shown);
+    // and guarded as saveOverLoaded is. The further disks go in with the fields.
+    Result<Save> saveChanges(const Game &loaded, Game edited, const QList<Game::Field> &shown,
+                             const std::optional<QStringList> &moreDisks = std::nullopt);
     // Writes what edited changes over loaded, unless that would undo a change another
     // program made to a shown field since loaded was read. Then the user is told which
     // fields changed and chooses: Overwrite (over the game as it is now; asked again should
     // it change once more), Reload, or Cancel to go on editing.
     Result<Save> saveOverLoaded(const Game &loaded, const Game &edited,
-                                const QList<Game::Field> &shown);
+                                const QList<Game::Field> &shown,
+                                const std::optional<QStringList> &moreDisks = std::nullopt);
 
 private:
     enum class Answer { Overwrite, Reload, Cancel };

@@ -3,6 +3,7 @@
 #include "appcontext.h"
 #include "cataloguestore.h"
 #include "dialogs.h"
+#include "disklistbox.h"
 #include "fitscrollarea.h"
 #include "gameform.h"
 #include "gamesaver.h"
@@ -34,6 +35,7 @@ RecordEditor::RecordEditor(AppContext &ctx, QWidget *parent)
     resize(sizeHint() + QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent), 0));
 
     connect(m_form, &GameForm::pickClicked, this, &RecordEditor::onPickClicked);
+    connect(m_form->diskList(), &DiskListBox::addClicked, this, &RecordEditor::onAddDiskClicked);
     connect(m_form, &GameForm::disksToggled, this, [this] { ScreenFit::showWhole(this); });
     connect(&m_ctx.windows.events(), &WindowEvents::filePicked, this, &RecordEditor::onFilePicked);
     centreOnScreen(this);
@@ -97,30 +99,49 @@ bool RecordEditor::takeRequest(const RecordEditorRequest &request)
 bool RecordEditor::reloadGame()
 {
     const Result<Game> game = store().game(m_id);
-    m_unread = !game;
-    if (!game) {
+    const Result<QStringList> disks = game ? store().moreDisks(m_id) : game.failure();
+    m_unread = !disks;
+    if (!disks) {
         m_ctx.dialogs.beep();
-        m_ctx.dialogs.message(game.error(), Dialogs::Icon::Critical, tr("Error"));
+        m_ctx.dialogs.message(disks.error(), Dialogs::Icon::Critical, tr("Error"));
         return false;
     }
-    showGame(*game);
+    showGame(*game, *disks);
     return true;
 }
 
-void RecordEditor::showGame(const Game &game)
+void RecordEditor::showGame(const Game &game, const QStringList &moreDisks)
 {
     m_loaded = game;
     m_form->setGame(game);
+    m_form->diskList()->setDisks(moreDisks);
     m_shown = m_form->game();
+    m_shownDisks = moreDisks;
+}
+
+bool RecordEditor::unchanged() const
+{
+    return m_form->game() == m_shown && m_form->diskList()->disks() == m_shownDisks;
 }
 
 void RecordEditor::onPickClicked(PickButton button)
+{
+    openChooser(button, editorrules::pickTarget(button).field);
+}
+
+// A further disk is picked where the game file is.
+void RecordEditor::onAddDiskClicked()
+{
+    openChooser(PickButton::Game, std::nullopt);
+}
+
+void RecordEditor::openChooser(PickButton button, std::optional<Game::Field> field)
 {
     const editorrules::PickTarget target = editorrules::pickTarget(button);
     const Configuration config = store().configuration().valueOr({});
     const QString folder = config.value(editorrules::startFolder(button, m_form->machine()));
     m_waitingFor = target.purpose;
-    m_pickField = target.field;
+    m_pickField = field;
     QWidget *chooser = m_ctx.windows.open(FileChooserRequest{target.purpose, folder, int(m_id)});
     if (!chooser) {
         m_waitingFor.reset();
@@ -141,7 +162,11 @@ void RecordEditor::onFilePicked(ChooserPurpose purpose, const QString &path)
     if (m_waitingFor != purpose)
         return;
     m_waitingFor.reset();
-    m_form->setText(m_pickField, path);
+    if (!m_pickField) {
+        m_form->diskList()->appendDisk(path);
+        return;
+    }
+    m_form->setText(*m_pickField, path);
     if (purpose == ChooserPurpose::GameFile)
         askForOtherDrives();
 }
@@ -196,7 +221,7 @@ bool RecordEditor::saveNew(bool asking)
     const QString title = m_form->text(Game::Field::Title);
     if (asking && !confirm(tr("Confirm adding %1?").arg(title), tr("Confirm"), false))
         return false;
-    const Result<GameId> id = saver().add(m_form->game());
+    const Result<GameId> id = saver().add(m_form->game(), m_form->diskList()->disks());
     if (!id) {
         reportSaveFailure(id.error());
         return false;
@@ -226,17 +251,18 @@ bool RecordEditor::saveChanges(bool asking)
         editorrules::refuseUnreadGame(m_ctx.dialogs);
         return false;
     }
-    const Result<GameSaver::Save> save =
-        saver().saveChanges(m_loaded, m_form->game(), GameForm::fields());
+    const Result<GameSaver::Save> save = saver().saveChanges(
+        m_loaded, m_form->game(), GameForm::fields(), m_form->diskList()->disks());
     if (!save) {
         reportSaveFailure(save.error());
         return false;
     }
     if (save->kind == GameSaver::Save::Reload)
-        showGame(save->stored);
+        showGame(save->stored, store().moreDisks(m_id).valueOr(QStringList()));
     if (save->kind != GameSaver::Save::Saved)
         return false;
     m_shown = m_form->game();
+    m_shownDisks = m_form->diskList()->disks();
     close();
     Q_EMIT m_ctx.windows.events().gameSaved(int(m_id));
     return true;
@@ -244,7 +270,7 @@ bool RecordEditor::saveChanges(bool asking)
 
 void RecordEditor::closeEvent(QCloseEvent *event)
 {
-    if (m_form->game() == m_shown || askToSaveOrDiscard())
+    if (unchanged() || askToSaveOrDiscard())
         event->accept();
     else
         event->ignore();
@@ -263,6 +289,7 @@ bool RecordEditor::askToSaveOrDiscard()
     if (m_ctx.dialogs.ask(tr("Close and discard the changes?"), Dialogs::Icon::Question,
                           windowTitle())) {
         m_shown = m_form->game();
+        m_shownDisks = m_form->diskList()->disks();
         return true;
     }
     return false;

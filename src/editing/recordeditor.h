@@ -4,6 +4,7 @@
 #include "game.h"
 #include "windowrequests.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <optional>
@@ -33,6 +34,8 @@ private:
     GameSaver saver() const;
 
     void onPickClicked(editorrules::PickButton button);
+    void onAddDiskClicked();
+    void openChooser(editorrules::PickButton button, std::optional<Game::Field> field);
     void onChooserClosed();
     void onFilePicked(ChooserPurpose purpose, const QString &path);
     void onSaveClicked();
@@ -46,7 +49,8 @@ private:
     void reportSaveFailure(const QString &error);
     void askForOtherDrives();
     bool reloadGame();
-    void showGame(const Game &game);
+    void showGame(const Game &game, const QStringList &moreDisks = {});
+    bool unchanged() const;
 
     AppContext &m_ctx;
     EditMode m_mode = EditMode::New;
@@ -58,9 +62,11 @@ private:
     Game m_loaded;
     // The fields as shown after the last load, clear or save: closing with others asks.
     Game m_shown;
-    // The chooser purpose a pick button is waiting for, and the field it fills.
+    QStringList m_shownDisks;
+    // The chooser purpose a pick button is waiting for, and the field it fills (none: the
+    // further disks' list).
     std::optional<ChooserPurpose> m_waitingFor;
-    Game::Field m_pickField = Game::Field::GameFile;
+    std::optional<Game::Field> m_pickField;
 
     GameForm *m_form = nullptr;
     QPushButton *m_saveButton = nullptr;

@@ -49,8 +49,8 @@ Outcome streamTemplate(QFile &input, AmigaConfigRewriter &rewriter, QIODevice &o
 } // namespace
 
 AmigaConfigRewriter::AmigaConfigRewriter(AmigaFormat format, const AmigaDrives &drives,
-                                         bool hideGui)
-    : m_rules(format, drives, hideGui),
+                                         bool hideGui, const QStringList &swapList)
+    : m_rules(format, drives, hideGui, swapList),
       // FS-UAE keeps a CR as part of a value.
       m_lineEnd(format == AmigaFormat::FsUae ? "\n" : "\r\n")
 {
@@ -161,7 +161,7 @@ Outcome writeAmigaConfig(const AmigaConfigRequest &request, const RuntimeFolder 
     if (!output)
         return Failure{folder.isValid() ? QStringLiteral("Cannot write %1: %2").arg(target, why)
                                         : why};
-    AmigaConfigRewriter rewriter(request.format, request.drives, request.hideGui);
+    AmigaConfigRewriter rewriter(request.format, request.drives, request.hideGui, request.swapList);
     if (Outcome streamed = streamTemplate(input, rewriter, *output, target); !streamed)
         return streamed;
     if (!folder.place(*output, request.outputName, &why))

@@ -17,7 +17,8 @@ class RuntimeFolder;
 class AmigaConfigRewriter
 {
 public:
-    AmigaConfigRewriter(AmigaFormat format, const AmigaDrives &drives, bool hideGui);
+    AmigaConfigRewriter(AmigaFormat format, const AmigaDrives &drives, bool hideGui,
+                        const QStringList &swapList = {});
 
     // Appends the output that the next piece of the template gives to out.
     void feed(QByteArrayView piece, QByteArray &out);
@@ -47,6 +48,7 @@ struct AmigaConfigRequest {
     AmigaDrives drives;
     bool hideGui = false; // true hides the emulator's own interface; false keeps the template's
     QString outputName;   // the configuration's name in the folder
+    QStringList swapList; // the emulator's disk swap list; empty leaves the template's
 };
 
 // Writes the configuration file from the template into the folder. The output is replaced

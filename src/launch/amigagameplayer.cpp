@@ -18,7 +18,8 @@ AmigaGamePlayer::AmigaGamePlayer(AppContext &ctx, QWidget *parent)
       m_noEmulatorLabel(
           new QLabel(tr("No Amiga emulator is configured.\n"
                         "Set WinUAE (or FS-UAE, Amiberry) or WinFellow in Configuration > System."),
-                     this))
+                     this)),
+      m_unreachableLabel(new QLabel(unreachableDisksText(AmigaFormat::Fellow), this))
 {
     setObjectName(QStringLiteral("amigaGamePlayer"));
     setWindowTitle(tr("Start Amiga Game"));
@@ -28,11 +29,15 @@ AmigaGamePlayer::AmigaGamePlayer(AppContext &ctx, QWidget *parent)
     templateList()->setMinimumSize(text.averageCharWidth() * 32, text.lineSpacing() * 7);
     m_noEmulatorLabel->setObjectName(QStringLiteral("noEmulatorLabel"));
     m_noEmulatorLabel->setWordWrap(true);
+    m_unreachableLabel->setObjectName(QStringLiteral("unreachableLabel"));
+    m_unreachableLabel->setWordWrap(true);
+    m_unreachableLabel->hide();
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(emulatorOptionsLayout());
     layout->addWidget(templateList(), 1);
     layout->addWidget(m_noEmulatorLabel);
+    layout->addWidget(m_unreachableLabel);
     layout->addWidget(playButton());
     // Sized without the template list, which grows the window once an emulator is chosen.
     adjustSize();
@@ -43,6 +48,8 @@ bool AmigaGamePlayer::takeRequest(const AmigaGameRequest &request)
 {
     m_gameId = request.gameId;
     m_disks.reset();
+    m_moreDisks.clear();
+    m_unreachableLabel->hide();
     const Result<std::optional<Game>> game = CatalogueStore(context().db()).findGame(m_gameId);
     showGameInTitle(this, tr("Start Amiga Game"), game && *game ? (*game)->title : QString());
     const bool readable = loadEmulators();
@@ -52,8 +59,22 @@ bool AmigaGamePlayer::takeRequest(const AmigaGameRequest &request)
     if (!game)
         reportReadFailure(context().dialogs, game.error());
     else if (*game)
-        m_disks = amigaDrives(**game);
+        readDisks(**game);
     return true;
+}
+
+void AmigaGamePlayer::readDisks(const Game &game)
+{
+    const Result<QStringList> more = CatalogueStore(context().db()).moreDisks(game.id);
+    if (!more) {
+        reportReadFailure(context().dialogs, more.error());
+        return;
+    }
+    m_disks = amigaDrives(game);
+    m_moreDisks = *more;
+    // Only WinFellow, which has no swap list, leaves disks out of a usual set.
+    m_unreachableLabel->setVisible(
+        planAmigaDisks(AmigaFormat::Fellow, *m_disks, m_moreDisks).unreachable > 0);
 }
 
 void AmigaGamePlayer::play(AmigaEmulator emulator)
@@ -62,6 +83,6 @@ void AmigaGamePlayer::play(AmigaEmulator emulator)
         reportStartFailure(QStringLiteral("game %1 is not in the catalogue").arg(m_gameId));
         return;
     }
-    if (writeAndStart(emulator, *m_disks))
+    if (writeAndStart(emulator, *m_disks, m_moreDisks))
         close();
 }

@@ -18,9 +18,14 @@ constexpr int kUaeDefaultDrives = 2;
 
 } // namespace
 
-AmigaLineRules::AmigaLineRules(AmigaFormat format, const AmigaDrives &drives, bool hideGui)
+AmigaLineRules::AmigaLineRules(AmigaFormat format, const AmigaDrives &drives, bool hideGui,
+                               const QStringList &swapList)
     : m_format(format), m_hideGui(hideGui)
 {
+    // WinFellow has no swap list.
+    if (format != AmigaFormat::Fellow)
+        for (const QString &disk : swapList.mid(0, kMaxSwapDisks))
+            m_swap << driveValue(disk);
     for (std::size_t i = 0; i < drives.size(); ++i) {
         m_values[i] = driveValue(drives[i]);
         if (!m_values[i].isEmpty())
@@ -32,6 +37,27 @@ QByteArray AmigaLineRules::driveKey(int drive) const
 {
     return (m_format == AmigaFormat::FsUae ? "floppy_drive_" : "floppy") +
            QByteArray::number(drive);
+}
+
+QByteArray AmigaLineRules::swapKey(int slot) const
+{
+    return (m_format == AmigaFormat::FsUae ? "floppy_image_" : "diskimage") +
+           QByteArray::number(slot);
+}
+
+// A swap key of the template becomes the list's disk for it, or a bare key beyond the list,
+// so that no disk of another game is left in the emulator's list.
+std::optional<QByteArray> AmigaLineRules::swapLine(QByteArrayView key)
+{
+    if (m_swap.isEmpty())
+        return std::nullopt;
+    for (int slot = 0; slot < kMaxSwapDisks; ++slot)
+        if (key == swapKey(slot)) {
+            m_swapSeen[std::size_t(slot)] = true;
+            const char *separator = m_format == AmigaFormat::FsUae ? " = " : "=";
+            return swapKey(slot) + separator + m_swap.value(slot);
+        }
+    return std::nullopt;
 }
 
 QByteArray AmigaLineRules::countKey() const
@@ -64,6 +90,8 @@ std::optional<QByteArray> AmigaLineRules::replacement(QByteArrayView head, bool 
             const char *separator = m_format == AmigaFormat::FsUae ? " = " : "=";
             return driveKey(drive) + separator + m_values[std::size_t(drive)];
         }
+    if (std::optional<QByteArray> swap = swapLine(key))
+        return swap;
     if (!complete)
         return std::nullopt;
     if (!countKey().isEmpty() && key == countKey()) {
@@ -115,5 +143,8 @@ QByteArray AmigaLineRules::missingLines(QByteArrayView lineEnd) const
     const bool uaeNeedsCount = m_format == AmigaFormat::Uae && m_drivesUsed > kUaeDefaultDrives;
     if (uaeNeedsCount && !m_countSeen)
         out += "nr_floppies=" + QByteArray::number(m_drivesUsed) + lineEnd;
+    for (qsizetype slot = 0; slot < m_swap.size(); ++slot)
+        if (!m_swapSeen[std::size_t(slot)])
+            out += swapKey(int(slot)) + separator + m_swap[slot] + lineEnd;
     return out;
 }

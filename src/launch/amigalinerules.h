@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -19,14 +20,20 @@ using AmigaDrives = std::array<QString, 4>;
 // the end for each drive holding a disk; a drive count below the highest drive used is
 // raised; a drive holding a disk that the template switches off ("floppyNtype=-1") is
 // switched on. With the GUI hidden, lines starting "use_gui" (WinUAE) or "usegui"
-// (WinFellow) become "use_gui=false" / "usegui=no". Every other line is kept.
+// (WinFellow) become "use_gui=false" / "usegui=no". With a swap list, the swap keys
+// ("diskimage0".., FS-UAE "floppy_image_0"..) of the template are replaced by the list's
+// disks (bare beyond its end) and the ones it lacks are added. Every other line is kept.
 class AmigaLineRules
 {
 public:
     // The start of a line that decides it: a longer line is decided by this much.
     static constexpr qsizetype kHeadLength = 256;
 
-    AmigaLineRules(AmigaFormat format, const AmigaDrives &drives, bool hideGui);
+    // The emulators keep at most this many disks in their swap lists.
+    static constexpr int kMaxSwapDisks = 20;
+
+    AmigaLineRules(AmigaFormat format, const AmigaDrives &drives, bool hideGui,
+                   const QStringList &swapList = {});
 
     // The replacement of a line from its head; complete tells whether the head is the whole
     // line. Nothing when the line stays as it is.
@@ -39,6 +46,8 @@ private:
     std::optional<QByteArray> driveTypeLine(QByteArrayView key, QByteArrayView value);
     QByteArray driveKey(int drive) const;
     QByteArray countKey() const;
+    QByteArray swapKey(int slot) const;
+    std::optional<QByteArray> swapLine(QByteArrayView key);
 
     AmigaFormat m_format;
     bool m_hideGui;
@@ -47,4 +56,6 @@ private:
     std::array<bool, 4> m_driveSeen{};
     std::array<bool, 4> m_typeSeen{};
     bool m_countSeen = false;
+    QList<QByteArray> m_swap;
+    std::array<bool, kMaxSwapDisks> m_swapSeen{};
 };

@@ -131,13 +131,15 @@ void AmigaPlayerBase::playChosenEmulator()
         play(AmigaEmulator::WinFellow);
 }
 
-bool AmigaPlayerBase::writeAndStart(AmigaEmulator emulator, const AmigaDrives &drives)
+bool AmigaPlayerBase::writeAndStart(AmigaEmulator emulator, const AmigaDrives &drives,
+                                    const QStringList &moreDisks)
 {
     AmigaStartRequest request;
     request.emulator = emulator;
     request.executable = executable(emulator);
     request.templatePath = m_templateList->selectedFilePath();
     request.drives = drives;
+    request.moreDisks = moreDisks;
     request.hideGui = emulator == AmigaEmulator::WinUAE ? !m_ctx.settings.uaeShowsGui
                                                         : !m_ctx.settings.fellowShowsGui;
     request.tempDir = m_ctx.paths.tempDir;

@@ -35,7 +35,8 @@ protected:
     // Writes the configuration from the selected template and starts the emulator on it.
     // A missing program or disk is named; any other failure beeps and shows "Select
     // Emulator and Configuration". False on a failure.
-    bool writeAndStart(AmigaEmulator emulator, const AmigaDrives &drives);
+    bool writeAndStart(AmigaEmulator emulator, const AmigaDrives &drives,
+                       const QStringList &moreDisks = {});
     void reportStartFailure(const QString &reason);
 
 private:

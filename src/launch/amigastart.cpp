@@ -1,12 +1,15 @@
 #include "amigastart.h"
 
 #include "amigaconfigwriter.h"
+#include "amigarecords.h"
+#include "archiveimages.h"
 #include "escaping.h"
 #include "launchcheck.h"
 #include "runtimefolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QHash>
 
 namespace
 {
@@ -24,6 +27,31 @@ Outcome checkDisk(const QString &path)
     return path.isEmpty() ? Outcome() : checkGameFile(path);
 }
 
+// Every disk kept in an archive becomes its image in the folder, each archive read once.
+Outcome takeOutArchives(AmigaDiskPlan &plan, const RuntimeFolder &folder)
+{
+    QHash<QString, QString> taken;
+    const auto replace = [&](QString &disk) -> Outcome {
+        if (!isArchiveFile(disk))
+            return {};
+        if (!taken.contains(disk)) {
+            const Result<QString> path = playablePath(disk, -1, folder);
+            if (!path)
+                return path.failure();
+            taken.insert(disk, *path);
+        }
+        disk = taken.value(disk);
+        return {};
+    };
+    for (QString &disk : plan.drives)
+        if (Outcome done = replace(disk); !done)
+            return done;
+    for (QString &disk : plan.swapList)
+        if (Outcome done = replace(disk); !done)
+            return done;
+    return {};
+}
+
 } // namespace
 
 Outcome checkAmigaProgram(AmigaEmulator emulator, const QString &executable)
@@ -38,9 +66,11 @@ Outcome checkAmigaStart(const AmigaStartRequest &request)
 {
     if (Outcome program = checkAmigaProgram(request.emulator, request.executable); !program)
         return program;
-    for (const QString &disk : request.drives)
-        if (Outcome present = checkDisk(disk); !present)
-            return present;
+    for (const QStringList &disks :
+         {QStringList(request.drives.begin(), request.drives.end()), request.moreDisks})
+        for (const QString &disk : disks)
+            if (Outcome present = checkDisk(disk); !present)
+                return present;
     return {};
 }
 
@@ -48,9 +78,13 @@ Result<Command> writeAmigaStart(const AmigaStartRequest &request)
 {
     const AmigaFormat format = amigaFormat(amigaProgram(request.emulator, request.executable));
     const RuntimeFolder folder = RuntimeFolder::forUser(request.tempDir);
-    const Outcome written = writeAmigaConfig(
-        {format, request.templatePath, request.drives, request.hideGui, amigaOutputName(format)},
-        folder);
+    AmigaDiskPlan plan = planAmigaDisks(format, request.drives, request.moreDisks);
+    if (const Outcome taken = takeOutArchives(plan, folder); !taken)
+        return taken.failure();
+    const Outcome written =
+        writeAmigaConfig({format, request.templatePath, plan.drives, request.hideGui,
+                          amigaOutputName(format), plan.swapList},
+                         folder);
     if (!written)
         return written.failure();
     return amigaCommand(format, request.executable, folder.filePath(amigaOutputName(format)));

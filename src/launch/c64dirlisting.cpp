@@ -1,7 +1,8 @@
 #include "c64dirlisting.h"
 
+#include "archiveimages.h"
+#include "archivelisting.h"
 #include "escaping.h"
-#include "imagereader.h"
 
 #include <QStringConverter>
 #include <QTextStream>
@@ -29,12 +30,13 @@ int runDirListing(const QString &image, QTextStream &out, QTextStream &err)
         err << "vantrel: --dir needs the path of a D64 or T64 image\n";
         return 1;
     }
-    if (c64ImageKind(image) == C64ImageKind::None) {
+    const bool archive = isArchiveFile(unquotePath(image));
+    if (!archive && c64ImageKind(image) == C64ImageKind::None) {
         err << "vantrel: " << escapeControls(image)
             << " is not a D64 or T64 image (the name must end in .D64, .d64, .T64 or .t64)\n";
         return 1;
     }
-    const Result<ImageListing> read = readC64Image(image);
+    const Result<ImageListing> read = readC64GameFile(image);
     if (!read) {
         err << "vantrel: cannot read " << read.error() << '\n';
         return 1;

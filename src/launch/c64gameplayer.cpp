@@ -54,6 +54,7 @@ bool C64GamePlayer::takeRequest(const C64GameRequest &request)
     loadConfiguration();
     showGameInTitle(this, tr("Start C64 Game"),
                     CatalogueStore(context().db()).title(request.gameId).valueOr(QString()));
+    setMoreDisks(CatalogueStore(context().db()).moreDisks(request.gameId).valueOr(QStringList()));
     showPlayFile(request.gameFile);
     return true;
 }

@@ -1,6 +1,8 @@
 #include "c64playerbase.h"
 
 #include "appcontext.h"
+#include "archiveimages.h"
+#include "archivelisting.h"
 #include "c64commandline.h"
 #include "c64start.h"
 #include "cataloguestore.h"
@@ -11,12 +13,15 @@
 #include "opentest.h"
 #include "windowregistry.h"
 
+#include <QComboBox>
+#include <QDir>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 C64PlayerBase::C64PlayerBase(AppContext &ctx, QWidget *parent)
@@ -26,7 +31,8 @@ C64PlayerBase::C64PlayerBase(AppContext &ctx, QWidget *parent)
       // Without it a player with no emulator shows an empty frame and nothing says why.
       m_noEmulatorLabel(new QLabel(tr("No C64 emulator is set: set one in Configuration > "
                                       "System (Detect finds VICE)"),
-                                   this))
+                                   this)),
+      m_imageChoice(new QComboBox(this))
 {
     // The padding blanks line the sizes up only in a fixed-pitch font.
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -53,6 +59,10 @@ C64PlayerBase::C64PlayerBase(AppContext &ctx, QWidget *parent)
     m_noEmulatorLabel->setObjectName(QStringLiteral("noEmulatorLabel"));
     m_noEmulatorLabel->setWordWrap(true);
     m_noEmulatorLabel->hide();
+    m_imageChoice->setObjectName(QStringLiteral("imageChoice"));
+    m_imageChoice->setToolTip(tr("Image in the archive"));
+    m_imageChoice->hide();
+    connect(m_imageChoice, &QComboBox::currentIndexChanged, this, &C64PlayerBase::showArchiveImage);
 
     for (const C64Emulator e : kC64Emulators) {
         const QString caption = c64EmulatorInfo(e).caption;
@@ -104,6 +114,7 @@ QVBoxLayout *C64PlayerBase::imageLayout()
     nameRow->addWidget(m_diskIdEdit, 1);
     auto *image = new QVBoxLayout;
     image->addWidget(m_imageFileLabel);
+    image->addWidget(m_imageChoice);
     image->addLayout(nameRow);
     image->addWidget(m_directoryList, 1);
     image->addWidget(m_blocksFreeLabel);
@@ -113,6 +124,16 @@ QVBoxLayout *C64PlayerBase::imageLayout()
 void C64PlayerBase::showPlayFile(const QString &path)
 {
     m_playFile = path;
+    m_archiveEntry = -1;
+    {
+        const QSignalBlocker blocker(m_imageChoice);
+        m_imageChoice->clear();
+    }
+    m_imageChoice->hide();
+    if (isArchiveFile(unquotePath(path))) {
+        showArchive(unquotePath(path));
+        return;
+    }
     if (c64ImageKind(path) != C64ImageKind::None) {
         const Result<ImageListing> listing = readC64Image(path);
         if (listing) {
@@ -127,11 +148,50 @@ void C64PlayerBase::showPlayFile(const QString &path)
         showListing(unreadable);
         return;
     }
+    clearListing(path);
+}
+
+void C64PlayerBase::clearListing(const QString &path)
+{
     m_directoryList->clear();
     m_diskNameEdit->clear();
     m_diskIdEdit->clear();
     m_blocksFreeLabel->clear();
     m_imageFileLabel->setText(path);
+}
+
+// Damaged and hostile archives are named and refused; nothing of them is shown.
+void C64PlayerBase::showArchive(const QString &path)
+{
+    clearListing(path);
+    const Result<QList<ArchiveImage>> images = archiveImages(path);
+    if (!images) {
+        reportFailure(images.error());
+        return;
+    }
+    {
+        const QSignalBlocker blocker(m_imageChoice);
+        for (const ArchiveImage &image : *images)
+            if (isC64Image(image.kind))
+                m_imageChoice->addItem(image.name, image.index);
+    }
+    if (m_imageChoice->count() == 0) {
+        reportFailure(tr("%1 holds no C64 image.").arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    m_imageChoice->setVisible(m_imageChoice->count() > 1);
+    showArchiveImage(0);
+}
+
+void C64PlayerBase::showArchiveImage(int choice)
+{
+    m_archiveEntry = m_imageChoice->itemData(choice).toInt();
+    const Result<ImageListing> listing =
+        readArchiveListing(unquotePath(m_playFile), m_archiveEntry);
+    if (listing)
+        showListing(*listing);
+    else
+        reportFailure(listing.error());
 }
 
 void C64PlayerBase::showListing(const ImageListing &listing)
@@ -184,7 +244,8 @@ void C64PlayerBase::startEmulator(C64Emulator emulator)
     const bool chosen = item && item->isSelected();
     const Result<Command> command = prepareC64Start(
         {emulator, m_config.value(c64EmulatorInfo(emulator).path), m_playFile,
-         chosen ? m_directoryList->currentRow() : -1, chosen ? item->text() : QString()});
+         chosen ? m_directoryList->currentRow() : -1, chosen ? item->text() : QString(),
+         m_archiveEntry, m_moreDisks, m_ctx.paths.tempDir});
     if (!command) {
         reportFailure(command.error());
         return;

@@ -2,11 +2,13 @@
 
 #include "configuration.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
 #include <optional>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -35,8 +37,11 @@ protected:
     // The image display (file, name and ID, directory, blocks free) for the window's layout.
     QVBoxLayout *imageLayout();
     // The file the emulator buttons start: a D64 or T64 image is listed, any other file
-    // clears the display.
+    // clears the display. Of an archive the first C64 image is listed, with a choice of
+    // image when it holds several.
     void showPlayFile(const QString &path);
+    // The set's disks after the play file, which VICE gets in its fliplist.
+    void setMoreDisks(const QStringList &disks) { m_moreDisks = disks; }
     QString playFile() const { return m_playFile; }
     // Beeps and shows the text as an error.
     void reportFailure(const QString &text);
@@ -47,6 +52,9 @@ private:
     void startEmulator(C64Emulator emulator);
     void startEntry(QListWidgetItem *item);
     void showListing(const ImageListing &listing);
+    void clearListing(const QString &path);
+    void showArchive(const QString &path);
+    void showArchiveImage(int choice);
     void setListingEnabled(bool enabled);
 
     AppContext &m_ctx;
@@ -56,7 +64,10 @@ private:
     QLabel *m_imageFileLabel;
     QLabel *m_blocksFreeLabel;
     QLabel *m_noEmulatorLabel;
+    QComboBox *m_imageChoice;
     std::array<QPushButton *, 4> m_emulatorButtons{};
     Configuration m_config;
     QString m_playFile;
+    int m_archiveEntry = -1; // the chosen image of an archive; -1 for a plain file
+    QStringList m_moreDisks;
 };

@@ -3,6 +3,8 @@
 #include "c64commandline.h"
 #include "result.h"
 
+#include <QStringList>
+
 // What starts a C64 game: the emulator, its configured executable, the game file as stored
 // and the chosen directory entry (its row in the listing, -1 and empty for none).
 struct C64StartRequest {
@@ -11,6 +13,9 @@ struct C64StartRequest {
     QString gameFile;
     int entryIndex = -1;
     QString entryText;
+    int archiveEntry = -1; // a game file kept in an archive: the image's entry; -1 the first
+    QStringList moreDisks; // the set's further disks: VICE gets the whole set in a fliplist
+    QString tempDir;       // the temporary folder, where the private folder is made if needed
 };
 
 // Checks the executable and the game file, then builds the command line. The C64 players

@@ -3,6 +3,7 @@
 #include "amigarecords.h"
 #include "amigastart.h"
 #include "amigatemplates.h"
+#include "archivelisting.h"
 #include "c64start.h"
 #include "cataloguestore.h"
 #include "imagereader.h"
@@ -32,6 +33,7 @@ struct Slot {
 struct Stored {
     Configuration configuration;
     Game game;
+    QStringList moreDisks;
 };
 
 Result<Stored> readStored(const CatalogueStore &store, GameId id)
@@ -42,7 +44,10 @@ Result<Stored> readStored(const CatalogueStore &store, GameId id)
     Result<std::optional<Game>> game = store.findGame(id);
     if (!game)
         return game.failure();
-    return Stored{std::move(*configuration), game->value_or(Game())};
+    Result<QStringList> more = store.moreDisks(id);
+    if (!more)
+        return more.failure();
+    return Stored{std::move(*configuration), game->value_or(Game()), std::move(*more)};
 }
 
 struct PickedEmulator {
@@ -117,10 +122,11 @@ int playC64Game(const CatalogueStore &store, const HeadlessPlayRequest &request,
         stored, choices, request.with, QStringLiteral("No C64 emulator is configured."), err);
     if (picked.exitCode != kPlayStarted)
         return picked.exitCode;
-    C64StartRequest start{kC64Emulators[picked.slot], picked.program, stored->game.gameFile, -1,
-                          QString()};
+    C64StartRequest start{
+        kC64Emulators[picked.slot], picked.program, stored->game.gameFile, -1, QString(), -1,
+        stored->moreDisks,          request.tempDir};
     if (request.entry >= 0) {
-        const QStringList lines = readC64Image(start.gameFile).valueOr(ImageListing()).lines;
+        const QStringList lines = readC64GameFile(start.gameFile).valueOr(ImageListing()).lines;
         if (request.entry >= lines.size())
             return fail(err, kPlayBadArguments,
                         QStringLiteral("--entry %1: the image lists %2 entries")
@@ -187,6 +193,7 @@ int playAmigaGame(const CatalogueStore &store, const HeadlessPlayRequest &reques
     start.emulator = picked.slot == 0 ? AmigaEmulator::WinUAE : AmigaEmulator::WinFellow;
     start.executable = picked.program;
     start.drives = amigaDrives(stored->game);
+    start.moreDisks = stored->moreDisks;
     start.hideGui =
         start.emulator == AmigaEmulator::WinUAE ? request.hideUaeGui : request.hideFellowGui;
     start.tempDir = request.tempDir;
@@ -204,5 +211,8 @@ int playAmigaGame(const CatalogueStore &store, const HeadlessPlayRequest &reques
     if (!command)
         return fail(err, kPlayNothing,
                     QStringLiteral("Select Emulator and Configuration: ") + command.error());
+    const AmigaFormat format = amigaFormat(amigaProgram(start.emulator, start.executable));
+    if (planAmigaDisks(format, start.drives, start.moreDisks).unreachable > 0)
+        err << unreachableDisksText(format) << '\n';
     return startOrPrint(*command, request.dryRun, launcher, out, err);
 }

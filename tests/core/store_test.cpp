@@ -372,9 +372,16 @@ TEST(CatalogueStore, FurtherDisksLiveBesideTheGameAndGoWithIt)
     EXPECT_TRUE(store.referencedPaths().valueOr({}).contains(QStringLiteral("/g/d6.adf")));
     ASSERT_TRUE(store.setMoreDisks(game.id, {QStringLiteral("/g/d7.adf")}).ok());
     EXPECT_EQ(store.moreDisks(game.id).valueOr({}), QStringList{QStringLiteral("/g/d7.adf")});
+    // The editors write a set's disks with its row.
+    Game edited = game;
+    edited.title = QStringLiteral("Seven Disks");
+    const QStringList eight{QStringLiteral("/g/d8.adf")};
+    ASSERT_TRUE(store.updateGameUnlessChanged(game, edited, {}, eight).ok());
+    EXPECT_EQ(store.moreDisks(game.id).valueOr({}), eight);
+    EXPECT_EQ(store.moreDisks(store.addGame(edited, eight).valueOr(0)).valueOr({}), eight);
     ASSERT_TRUE(store.deleteGame(game.id).ok());
-    EXPECT_EQ(cat.count(), 1);
-    EXPECT_FALSE(store.referencedPaths().valueOr({}).contains(QStringLiteral("/g/d7.adf")));
+    EXPECT_EQ(cat.count(), 2);
+    EXPECT_TRUE(store.moreDisks(game.id).valueOr({QStringLiteral("?")}).isEmpty());
 }
 
 TEST(CatalogueStore, ACancelledAddAddsNothing)

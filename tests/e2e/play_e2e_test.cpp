@@ -1,5 +1,6 @@
 // `vantrel --play` and `--play-music`: what they print, start and answer, run as a process.
 #include "adfwriter.h"
+#include "cataloguestore.h"
 #include "d64writer.h"
 #include "shortpath.h"
 #include "testcatalogue.h"
@@ -17,7 +18,7 @@
 namespace
 {
 
-struct Outcome {
+struct Ran {
     int code = -1;
     QStringList out;
     QString err; // the first line
@@ -60,7 +61,7 @@ protected:
         return at(name);
     }
     // session: the session has a runtime folder of the user's (XDG_RUNTIME_DIR).
-    Outcome vantrel(const QStringList &arguments, bool session = true)
+    Ran vantrel(const QStringList &arguments, bool session = true)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("HOME", at("home"));
@@ -81,6 +82,18 @@ protected:
                 QString::fromUtf8(process.readAllStandardError()).section('\n', 0, 0)};
     }
     QStringList play(int id, QStringList more) { return more << "--play" << QString::number(id); }
+    // A zip of one entry, written by Python's zipfile as a collector's tool would.
+    QString zip(const QString &name, const QString &entry, const QByteArray &content)
+    {
+        const QString source = writeFile(at(name + ".entry"), content);
+        EXPECT_EQ(
+            QProcess::execute("python3", {"-c",
+                                          "import sys,zipfile\nzipfile.ZipFile(sys.argv[1],'w')"
+                                          ".write(sys.argv[2],sys.argv[3])",
+                                          at(name), source, entry}),
+            0);
+        return at(name);
+    }
 
     QTemporaryDir root;
     TestCatalogue catalogue;
@@ -103,12 +116,51 @@ TEST_F(PlayCommand, DryRunsPrintTheProgramAndEachArgument)
         {{"--play-music", QString::number(c64), "--dry-run"}, {player, at("music/tune.sid")}},
     };
     for (const auto &[arguments, printed] : cases) {
-        const Outcome run = vantrel(arguments);
+        const Ran run = vantrel(arguments);
         EXPECT_EQ(run.code, 0) << run.err.toStdString();
         EXPECT_EQ(run.out, printed) << arguments.join(' ').toStdString();
     }
     EXPECT_EQ(readFile(config), QByteArray("cpu_type=68020\r\nfloppy0=" + disks[0].toUtf8() +
-                                           "\r\nfloppy1=" + disks[1].toUtf8() + "\r\n"));
+                                           "\r\nfloppy1=" + disks[1].toUtf8() +
+                                           "\r\ndiskimage0=" + disks[0].toUtf8() +
+                                           "\r\ndiskimage1=" + disks[1].toUtf8() + "\r\n"));
+}
+
+// A zipped disk 1 is taken out into the private folder; VICE gets the whole set in a
+// fliplist there, a zipped ADF reaches the drive, and a climbing entry refuses the start.
+TEST_F(PlayCommand, SetsAndArchivesReachTheEmulatorFromThePrivateFolder)
+{
+    const QByteArray d64 = readFile(image);
+    const QString zipped = zip("games/set.zip", "s.d64", d64);
+    const int set = catalogue.addGame({{"titolo", "Set"}, {"formato", "C64"}, {"emul1", zipped}});
+    const QString side2 = writeFile(at("games/side 2.d64"), d64);
+    ASSERT_TRUE(CatalogueStore(catalogue.db()).setMoreDisks(set, {image, zipped, side2}).ok());
+    const int adf = catalogue.addGame({{"titolo", "A"},
+                                       {"formato", "Amiga"},
+                                       {"emul1", zip("games/a.zip", "a.adf", readFile(disks[0]))}});
+    const QString climbs = zip("games/c.zip", "../../x.d64", d64);
+    const int bad = catalogue.addGame({{"titolo", "C"}, {"formato", "C64"}, {"emul1", climbs}});
+
+    const QString taken = at("run/vantrel/set-0.d64");
+    const Ran vice = vantrel(play(set, {"--with", "vice", "--dry-run"}));
+    EXPECT_EQ(vice.out, (QStringList{x64sc, "-flipname", at("run/vantrel/vantrel.vfl"), taken}));
+    EXPECT_EQ(readFile(taken), d64);
+    EXPECT_EQ(readFile(at("run/vantrel/vantrel.vfl")),
+              "# Vice fliplist file\nUNIT 8\n" +
+                  (QStringList{taken, image, side2}.join('\n') + '\n').toUtf8());
+    EXPECT_EQ(QFileInfo(at("run/vantrel")).permissions() & 0x0077, 0);
+    EXPECT_EQ(vantrel(play(set, {"--with", "vice", "--dry-run"}), false)
+                  .out.value(2)
+                  .left(at("tmp/vantrel-").size()),
+              at("tmp/vantrel-"));
+
+    EXPECT_EQ(vantrel(play(adf, {"--template", "a.uae", "--dry-run"})).code, 0);
+    EXPECT_EQ(readFile(at("run/vantrel/vantrel.uae")),
+              "floppy0=" + at("run/vantrel/a-0.adf").toUtf8() + "\r\n");
+    EXPECT_EQ(readFile(at("run/vantrel/a-0.adf")), readFile(disks[0]));
+    const Ran refused = vantrel(play(bad, {"--with", "vice", "--dry-run"}));
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(refused.err, climbs + " holds an entry named ../../x.d64, outside its folder.");
 }
 
 TEST_F(PlayCommand, StartsTheEmulatorWithTheEntryAsOneArgument)
@@ -140,12 +192,12 @@ TEST_F(PlayCommand, RefusalsSayWhyAndExitWithTheirCode)
         {{"--play-music", id, "--with", "3"}, 2, "--with takes 1 or 2"},
     };
     for (const auto &[arguments, code, message] : cases) {
-        const Outcome run = vantrel(arguments);
+        const Ran run = vantrel(arguments);
         EXPECT_EQ(run.code, code) << arguments.join(' ').toStdString();
         EXPECT_EQ(run.err, message) << arguments.join(' ').toStdString();
         EXPECT_TRUE(run.out.isEmpty()) << arguments.join(' ').toStdString();
     }
-    const Outcome unreadable = vantrel({"--catalogue", at("none.mdb"), "--play", id});
+    const Ran unreadable = vantrel({"--catalogue", at("none.mdb"), "--play", id});
     EXPECT_EQ(unreadable.code, 2);
 }
 
@@ -161,7 +213,7 @@ TEST_F(PlayCommand, AmigaConfigurationsStayInAFolderOfTheUsersOwn)
     for (const bool planted : {false, true}) {
         if (planted && QDir(own).removeRecursively())
             writeFile(own, "x");
-        const Outcome run = vantrel(play(amiga, {"--template", "b.uae", "--dry-run"}), false);
+        const Ran run = vantrel(play(amiga, {"--template", "b.uae", "--dry-run"}), false);
         EXPECT_EQ(run.code, 0) << planted << run.err.toStdString();
         const QString config = run.out.value(2);
         EXPECT_EQ(QFileInfo(config).path() == own, !planted) << config.toStdString();

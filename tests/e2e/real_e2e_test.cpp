@@ -2,6 +2,7 @@
 // xmp rendering to files, each started by `vantrel --play` / `--play-music` and each ended
 // by its pid.
 #include "adfwriter.h"
+#include "cataloguestore.h"
 #include "musicfiles.h"
 #include "testcatalogue.h"
 #include "widgettest.h"
@@ -137,37 +138,47 @@ private:
 
 } // namespace
 
-// The template has a line for DF0 only: DF1 is added, and FS-UAE's log shows both disks.
-TEST_F(RealPrograms, FsUaeStartsWithBothDisksInTheirDrives)
+// A six-disk set: the template has a line for DF0 only, DF1 to DF3 are added, and FS-UAE's
+// log shows the drives and all six disks in its swap list.
+TEST_F(RealPrograms, FsUaeStartsWithEveryDiskInItsSwapList)
 {
     const OwnXvfb xvfb;
     ASSERT_FALSE(xvfb.display().isEmpty());
     QStringList disks;
-    for (const char *name : {"games/Worlds 1.adf", "games/Worlds 2.adf"})
-        disks << writeFile(at(name), sampledata::writeAdf("WORLDS", {{"data", "x"}}).bytes);
+    for (int n = 1; n <= 6; ++n)
+        disks << writeFile(at(QString("games/Worlds %1.adf").arg(n)),
+                           sampledata::writeAdf("WORLDS", {{"data", "x"}}).bytes);
     writeFile(at("bin/configurations/test.fs-uae"),
               ("[fs-uae]\nbase_dir = " + at("base") + "\nfloppy_drive_0 =\n").toUtf8());
     catalogue.setConfig({{"uae", wrapper("fs-uae-run", "fs-uae \"$@\"")}});
-    const int id = catalogue.addGame(
-        {{"titolo", "Worlds"}, {"formato", "Amiga 2.x"}, {"emul1", disks[0]}, {"df1", disks[1]}});
+    const int id = catalogue.addGame({{"titolo", "Worlds"},
+                                      {"formato", "Amiga 2.x"},
+                                      {"emul1", disks[0]},
+                                      {"df1", disks[1]},
+                                      {"df2", disks[2]},
+                                      {"df3", disks[3]}});
+    ASSERT_TRUE(CatalogueStore(catalogue.db()).setMoreDisks(id, disks.mid(4)).ok());
 
     EXPECT_EQ(vantrel({"--play", QString::number(id)}, xvfb.display()), 0) << errors.toStdString();
     const qint64 pid = pidFrom(at("fs-uae-run.pid"));
     QByteArray log;
-    const auto inserted = [&](int drive) -> QByteArray {
-        return "set option \"floppy" + QByteArray::number(drive) + "\" to \"" +
-               disks[drive].toUtf8() + '"';
+    const auto set = [&](const char *option, int n) -> QByteArray {
+        return "set option \"" + QByteArray(option) + QByteArray::number(n) + "\" to \"" +
+               disks[n].toUtf8() + '"';
     };
     EXPECT_TRUE(QTest::qWaitFor(
         [&] {
             log = readFile(at("base/Cache/Logs/fs-uae.log.txt"));
-            return log.contains(inserted(1));
+            return log.contains(set("diskimage", 5));
         },
         60000))
         << log.right(2000).toStdString();
     endProcess(pid);
     EXPECT_GT(pid, 0);
-    EXPECT_TRUE(log.contains(inserted(0))) << log.right(2000).toStdString();
+    for (int n = 0; n < 6; ++n) {
+        EXPECT_EQ(log.contains(set("floppy", n)), n < 4) << n;
+        EXPECT_TRUE(log.contains(set("diskimage", n))) << n;
+    }
     // The configuration lies in the user's private folder, none in the shared one.
     EXPECT_TRUE(readFile(at("run/vantrel/vantrel.fs-uae")).startsWith("[fs-uae]\n"));
     EXPECT_FALSE(QFileInfo::exists(at("tmp/vantrel.fs-uae")));

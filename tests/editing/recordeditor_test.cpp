@@ -121,6 +121,33 @@ TEST_F(RecordEditorTest, EachPickButtonTakesOnlyThePickItWaitsFor)
     }
 }
 
+TEST_F(RecordEditorTest, FurtherDisksAreAddedMovedRemovedAndSavedWithTheGame)
+{
+    CatalogueStore store(tc.catalogue.db());
+    const int id = tc.catalogue.addGame({{"titolo", "Set"}, {"formato", "C64"}});
+    ASSERT_TRUE(store.setMoreDisks(id, {"/d/2.d64"}).ok());
+    QSignalSpy added(&tc.events(), &WindowEvents::gameAdded);
+    for (const bool modifying : {true, false}) {
+        SCOPED_TRACE(modifying);
+        RecordEditor *w = modifying
+                              ? tc.open<RecordEditor>(RecordEditorRequest{id, EditMode::Modify})
+                              : open(EditMode::New, 0, "C64");
+        edit(w, "titleEdit")->setText("Set");
+        for (const char *disk : {"/d/3.d64", "/d/4.d64"}) {
+            click(w, "addDiskButton");
+            pick(ChooserPurpose::GameFile, disk);
+        }
+        EXPECT_TRUE(edit(w, "gameFileEdit")->text().isEmpty());
+        click(w, modifying ? "diskUpButton" : "removeDiskButton"); // the disk added last
+        tc.dialogs.answers = {true};
+        click(w, modifying ? "modifyButton" : "saveButton");
+        w->close();
+    }
+    EXPECT_EQ(store.moreDisks(id).valueOr({}), (QStringList{"/d/2.d64", "/d/4.d64", "/d/3.d64"}));
+    ASSERT_EQ(added.size(), 1);
+    EXPECT_EQ(store.moreDisks(added.at(0).at(0).toInt()).valueOr({}), QStringList{"/d/3.d64"});
+}
+
 TEST_F(RecordEditorTest, BareAmigaAsksForTheOtherDrivesAndDFxOpensThem)
 {
     RecordEditor *w = open(EditMode::New, 0, "Amiga 1.3");

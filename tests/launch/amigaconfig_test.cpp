@@ -1,5 +1,6 @@
 // The Amiga configuration writer: line rules, line ends, streaming, the file and its failures.
 #include "amigaconfigwriter.h"
+#include "amigarecords.h"
 #include "launchtest.h"
 #include "runtimefolder.h"
 
@@ -101,7 +102,7 @@ TEST(AmigaConfigFile, ReplacesAnOlderFileOnlyWhenWrittenCompletely)
     const QString output = writeFile(folder.filePath("vantrel.uae"), "previous");
     const auto write = [&](const QString &tmpl, const QString &name = "vantrel.uae",
                            const RuntimeFolder *in = nullptr) {
-        return writeAmigaConfig({UAE, tmpl, kOne, true, name}, in ? *in : folder).error();
+        return writeAmigaConfig({UAE, tmpl, kOne, true, name, {}}, in ? *in : folder).error();
     };
     EXPECT_EQ(write(QString()), "No configuration template is selected");
     QProcess::execute("mkfifo", {dir.filePath("pipe.uae")}); // would block a plain read
@@ -120,4 +121,43 @@ TEST(AmigaConfigFile, ReplacesAnOlderFileOnlyWhenWrittenCompletely)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"vantrel.uae"});
     EXPECT_EQ(write(tmpl), "");
     EXPECT_EQ(readFile(output), "floppy0=A:\\D1.ADF\r\nuse_gui=false\r\ncpu=68020\r\n");
+}
+
+// Every disk of a set once, in order, up to each program's reach.
+TEST(AmigaConfigRules, SwapListsPerProgram)
+{
+    const auto set = [](int count) {
+        QStringList disks;
+        for (int i = 1; i <= count; ++i)
+            disks << QString("/d/%1.adf").arg(i);
+        return disks;
+    };
+    using Case = std::tuple<AmigaFormat, int, qsizetype, qsizetype, QString>;
+    const Case cases[] = {
+        // format, disks, swap list, unreachable, DF3
+        {UAE, 2, 2, 0, {}},    {UAE, 6, 6, 0, "/d/4.adf"},    {UAE, 25, 20, 5, "/d/4.adf"},
+        {FS, 2, 2, 0, {}},     {FS, 6, 6, 0, "/d/4.adf"},     {FS, 25, 20, 5, "/d/4.adf"},
+        {Fellow, 2, 0, 0, {}}, {Fellow, 6, 0, 2, "/d/4.adf"}, {Fellow, 25, 0, 21, "/d/4.adf"},
+        {UAE, 1, 0, 0, {}},
+    };
+    for (const auto &[format, count, swapped, unreachable, df3] : cases) {
+        const QStringList disks = set(count);
+        // The drives, then the further disks with a repeat.
+        const AmigaDrives drives{disks.value(0), disks.value(1), disks.value(2), disks.value(3)};
+        const AmigaDiskPlan plan =
+            planAmigaDisks(format, drives, QStringList{disks.value(0)} + disks.mid(4));
+        EXPECT_EQ(plan.swapList, set(count).mid(0, swapped)) << int(format) << " " << count;
+        EXPECT_EQ(plan.unreachable, unreachable) << int(format) << " " << count;
+        EXPECT_EQ(plan.drives[3], df3) << int(format) << " " << count;
+    }
+    // The template's swap keys take the list, bare beyond its end; the missing ones follow.
+    const QStringList two{"A:\\1.ADF", "A:\\2.ADF"};
+    EXPECT_EQ(AmigaConfigRewriter(FS, kOne, false, two)
+                  .rewrite("floppy_image_1 = old\nfloppy_image_2=old\nfloppy_image_20 = x\n"),
+              "floppy_image_1 = A:\\2.ADF\nfloppy_image_2 = \nfloppy_image_20 = x\n"
+              "floppy_drive_0 = A:\\D1.ADF\nfloppy_image_0 = A:\\1.ADF\n");
+    EXPECT_EQ(AmigaConfigRewriter(UAE, kOne, false, two).rewrite("diskimage0=old\n"),
+              "diskimage0=A:\\1.ADF\r\nfloppy0=A:\\D1.ADF\r\ndiskimage1=A:\\2.ADF\r\n");
+    // Without a list (a single disk) the template's own list is kept.
+    EXPECT_EQ(rewrite(FS, "floppy_image_1 = old\n", kNone, false), "floppy_image_1 = old\n");
 }

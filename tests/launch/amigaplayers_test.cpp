@@ -30,7 +30,8 @@ protected:
         writeFile(path("uae/winuae"), "", true);
         writeFile(path("fellow/fellow"), "", true);
         writeFile(path("games/1.adf"));
-        writeFile(path("games/3.adf"));
+        for (const char *name : {"games/3.adf", "games/5.adf", "games/6.adf", "games/7.adf"})
+            writeFile(path(name));
         configure(configWith({{P::Uae, path("uae/winuae")}, {P::Fellow, path("fellow/fellow")}}));
         // The session's folder of the user's own, where the configurations go.
         QDir().mkdir(path("run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -60,13 +61,15 @@ protected:
     }
     static void pick(QWidget *w, const char *o) { control<QRadioButton>(w, o)->click(); }
     static FileListBox *templates(QWidget *w) { return control<FileListBox>(w, "templateList"); }
-    // A game with a Null and an empty disk, as the main window's PLAY asks for it.
-    QWidget *game(int offset = 0)
+    // A game with a Null and an empty disk, and further disks, as the main window's PLAY
+    // asks for it.
+    QWidget *game(int offset = 0, const QStringList &more = {})
     {
         const GameId id = add(gameWith({{F::Title, "Lotus"},
                                         {F::GameFile, path("games/1.adf")},
                                         {F::ThirdDrive, path("games/3.adf")},
                                         {F::FourthDrive, ""}}));
+        EXPECT_TRUE(CatalogueStore(tc.catalogue.db()).setMoreDisks(id, more).ok());
         return ctx.windows.open(AmigaGameRequest{int(id) + offset});
     }
     QWidget *free() { return ctx.windows.open(AmigaFreePlayerRequest{path("disks")}); }
@@ -89,25 +92,41 @@ TEST_F(AmigaPlayers, GamePlayerStartsTheGameDisksAndCloses)
 {
     const QByteArray disk1 = path("games/1.adf").toUtf8();
     const QByteArray disk3 = path("games/3.adf").toUtf8();
-    QWidget *w = game();
+    // A disk twice in the set goes into the swap list once.
+    const QStringList more{path("games/5.adf"), path("games/6.adf"), path("games/1.adf"),
+                           path("games/7.adf")};
+    QByteArray swap;
+    for (const int n : {1, 3, 5, 6, 7})
+        swap += "diskimage" + QByteArray::number(swap.count('\n')) + "=" +
+                path(QString("games/%1.adf").arg(n)).toUtf8() + "\r\n";
+    QWidget *w = game(0, more);
     EXPECT_EQ(w->windowTitle(), "Start Amiga Game - Lotus");
     EXPECT_TRUE(control<QLabel>(w, "noEmulatorLabel")->isHidden());
+    EXPECT_FALSE(control<QLabel>(w, "unreachableLabel")->isHidden());
     pick(w, "uaeOption");
     EXPECT_EQ(templates(w)->fileName(), "a500.uae");
     click(w, "playButton");
     EXPECT_EQ(tc.launcher.started.value(0).text(),
               path("uae/winuae") + " -f " + config("vantrel.uae"));
-    // The template has no line for DF2: it is added, switched on and counted.
+    // The template has no line for DF2: it is added, switched on and counted. The whole set
+    // follows, each disk once.
     EXPECT_EQ(output("vantrel.uae"), "floppy0=" + disk1 + "\r\nuse_gui=false\r\nfloppy2=" + disk3 +
-                                         "\r\nfloppy2type=0\r\nnr_floppies=3\r\n");
+                                         "\r\nfloppy2type=0\r\nnr_floppies=3\r\n" + swap);
     EXPECT_FALSE(isOpen(ctx, WindowKey::AmigaGamePlayer));
 
     ctx.settings.fellowShowsGui = true; // the template's own line stays
     pick(w = game(), "fellowOption");
+    EXPECT_TRUE(control<QLabel>(w, "unreachableLabel")->isHidden());
     click(w, "playButton");
     EXPECT_EQ(tc.launcher.started.value(1).program, path("fellow/fellow"));
     EXPECT_EQ(output("vantrel.wfc"), "floppy0=" + disk1 + "\r\nfloppy1=\r\nfloppy2=" + disk3 +
                                          "\r\nfloppy3=\r\nusegui=yes\r\n");
+    // With further disks WinFellow's drives take the set's first four.
+    pick(w = game(0, more), "fellowOption");
+    click(w, "playButton");
+    EXPECT_EQ(output("vantrel.wfc"), "floppy0=" + disk1 + "\r\nfloppy1=" + disk3 +
+                                         "\r\nfloppy2=" + more[0].toUtf8() +
+                                         "\r\nfloppy3=" + more[1].toUtf8() + "\r\nusegui=yes\r\n");
     EXPECT_FALSE(isOpen(ctx, WindowKey::AmigaGamePlayer));
     EXPECT_TRUE(tc.dialogs.shown.isEmpty());
 
@@ -223,5 +242,7 @@ TEST_F(AmigaPlayers, FsUaeInTheWinUaeSlotWritesItsOwnFormat)
               path("fs/fs-uae") + " " + config("vantrel.fs-uae"));
     EXPECT_EQ(output("vantrel.fs-uae"),
               "[fs-uae]\nfloppy_drive_0 = " + path("games/1.adf").toUtf8() +
-                  "\nfloppy_drive_2 = " + path("games/3.adf").toUtf8() + "\n");
+                  "\nfloppy_drive_2 = " + path("games/3.adf").toUtf8() +
+                  "\nfloppy_image_0 = " + path("games/1.adf").toUtf8() +
+                  "\nfloppy_image_1 = " + path("games/3.adf").toUtf8() + "\n");
 }

@@ -90,6 +90,10 @@ TEST(C64DirListing, PrintsHeaderAndLinesOrFailsWithItsCode)
     EXPECT_EQ(r.out, "L\n01" + QString(QChar(0xA0)) +
                          "2A\n652 BLOCKS FREE.\n\"FIRST\"            \t12\tPRG\n");
     EXPECT_TRUE(r.err.isEmpty());
+    // Of an archive, the first D64 or T64 inside.
+    const QString zipped = writeZip(
+        dir.filePath("z.zip"), {{"a.prg", prg(3)}, {"b.D64", readFile(dir.filePath("a.d64"))}});
+    EXPECT_EQ(listing(zipped).out, r.out);
     const QString tape = writeFile(dir.filePath("b.T64"), t64({{"TAPED", prg(1)}}, 8));
     EXPECT_EQ(listing(tape).out, "T\n\n\n\"TAPED\"           \t1\tPRG\n");
     // Control bytes in names are shown escaped, the columns' tabs stay.
@@ -107,8 +111,10 @@ TEST(C64DirListing, PrintsHeaderAndLinesOrFailsWithItsCode)
     const QString notes = writeFile(dir.filePath("notes.txt"), "x");
     writeFile(dir.filePath("folder.d64/inside"));
     QProcess::execute("mkfifo", {dir.filePath("pipe.t64")}); // would block a plain read
+    const QString adf = writeZip(dir.filePath("adf.zip"), {{"a.adf", QByteArray(901120, 0)}});
+    const QString climbs = writeZip(dir.filePath("climbs.zip"), {{"../../x.d64", d64Files(1)}});
     for (const QString &path : {notes, dir.filePath("missing.d64"), dir.filePath("folder.d64"),
-                                dir.filePath("pipe.t64"), QString()}) {
+                                dir.filePath("pipe.t64"), QString(), adf, climbs}) {
         const Listed failed = listing(path);
         EXPECT_EQ(failed.code, 1) << path.toStdString();
         EXPECT_TRUE(failed.out.isEmpty()) << path.toStdString();

@@ -5,6 +5,7 @@
 #include "shortpath.h"
 #include "testcatalogue.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QGroupBox>
@@ -115,6 +116,32 @@ TEST_F(C64Players, GamePlayerListsAndStartsTheRequestedFile)
                            "The game file " + tc.temp.filePath("gone.prg") + " is missing.",
                            "The program " + emu("gone") + " does not exist."}));
     EXPECT_EQ(tc.dialogs.beeps(), 5);
+}
+
+// An archive lists its first C64 image, offers a choice among several, and the emulator gets
+// the chosen image taken out; a hostile archive is named and refused.
+TEST_F(C64Players, ArchivesListTheChosenImageAndStartItTakenOut)
+{
+    const QByteArray second = d64Files(3);
+    const QString zip = writeZip(tc.temp.filePath("SET.zip"),
+                                 {{"notes.txt", "x"}, {"a.d64", d64Files(2)}, {"b.d64", second}});
+    QWidget *w = game(zip);
+    auto *choice = control<QComboBox>(w, "imageChoice");
+    EXPECT_FALSE(choice->isHidden());
+    EXPECT_EQ(list(w)->count(), 2);
+    choice->setCurrentIndex(1);
+    EXPECT_EQ(list(w)->count(), 3);
+    click(w, "viceButton");
+    const QString taken = tc.launcher.started.value(0).arguments.value(0);
+    EXPECT_EQ(QFileInfo(taken).fileName(), "SET-2.d64");
+    EXPECT_EQ(readFile(taken), second);
+
+    const QString climbs = writeZip(tc.temp.filePath("c.zip"), {{"../../x.d64", second}});
+    game(climbs);
+    EXPECT_EQ(list(w)->count(), 0);
+    EXPECT_TRUE(choice->isHidden());
+    EXPECT_EQ(tc.dialogs.messages(),
+              QStringList{climbs + " holds an entry named ../../x.d64, outside its folder."});
 }
 
 TEST_F(C64Players, DropOnTheEmulatorFrameOpensTheSystemConfiguration)

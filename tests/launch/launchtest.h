@@ -7,6 +7,8 @@
 #include "widgettest.h"
 #include "windowrequests.h"
 
+#include <QProcess>
+
 // Stands in for the association editor and keeps the request it was opened with.
 struct AssociationSpy : QWidget, RequestTaker<AssociationRequest> {
     bool takeRequest(const AssociationRequest &r) override { return taken = r, true; }
@@ -27,6 +29,21 @@ inline Game gameWith(std::initializer_list<std::pair<Game::Field, QString>> set)
     for (const auto &[field, value] : set)
         g.value(field) = value;
     return g;
+}
+
+// A zip of the named contents, written by Python's zipfile as a collector's tool would; the
+// contents lie beside it as <path>.<n>.
+inline QString writeZip(const QString &path, const QList<std::pair<QString, QByteArray>> &entries)
+{
+    QStringList arguments{"-c",
+                          "import sys,zipfile\nz=zipfile.ZipFile(sys.argv[1],'w')\n"
+                          "for i in range(2,len(sys.argv),2): z.write(sys.argv[i+1],sys.argv[i])",
+                          path};
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        arguments << entries[i].first
+                  << writeFile(path + "." + QString::number(i), entries[i].second);
+    EXPECT_EQ(QProcess::execute("python3", arguments), 0);
+    return path;
 }
 
 // Picks a file of a window's browsing pane as a click, or a double click, does.
