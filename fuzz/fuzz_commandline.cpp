@@ -54,7 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         arguments << QString::fromUtf8(argument);
     static const QStringList vantrelValues{"catalogue", "find",  "play",     "play-music",
                                            "with",      "entry", "template", "dir"};
-    static const QStringList merrowValues{"catalogue", "export", "import", "convert-legacy"};
+    static const QStringList merrowValues{"catalogue",      "export",          "import",
+                                          "convert-legacy", "import-gamebase", "games",
+                                          "music",          "screens",         "machine"};
     check<VantrelCommandLine>(arguments, vantrelValues, data[0]);
     check<MerrowCommandLine>(arguments, merrowValues, data[0]);
     return 0;

@@ -3,6 +3,8 @@
 #include "batch.h"
 #include "commandlinecheck.h"
 #include "escaping.h"
+#include "gamebasecommand.h"
+#include "gamebaseregistry.h"
 #include "launcher.h"
 #include "layoutmemory.h"
 #include "merrowcommandline.h"
@@ -46,6 +48,26 @@ int runConversion(const QCommandLineParser &parser, const Options &o, QTextStrea
                                  out, err);
 }
 
+// --import-gamebase GBFILE --games DIR [--music DIR] [--screens DIR] [--machine NAME]
+int runGameBaseImport(const QCommandLineParser &parser, const Options &o, const Paths &paths,
+                      QTextStream &out, QTextStream &err)
+{
+    for (const QCommandLineOption &other : {o.exportTo, o.import, o.addNew, o.all, o.diff})
+        if (parser.isSet(other)) {
+            err << "merrow: --import-gamebase goes with no other import or export" << Qt::endl;
+            return 2;
+        }
+    GameBaseCommand command;
+    command.file = parser.value(o.importGameBase);
+    command.folders.games = parser.value(o.games);
+    command.folders.music = parser.value(o.music);
+    command.folders.screens = parser.value(o.screens);
+    if (parser.isSet(o.machine))
+        command.folders.machine = parser.value(o.machine);
+    command.dryRun = parser.isSet(o.dryRun);
+    return importGameBase(command, paths.catalogue, paths.tempDir, out, err);
+}
+
 // The batch run the options ask for, or the message of a bad combination.
 std::variant<merrow::BatchRequest, QString> batchRequest(const QCommandLineParser &parser,
                                                          const Options &o)
@@ -79,6 +101,7 @@ int runWindows(const Paths &paths, QCoreApplication &app)
     WindowRegistry windows;
     AppContext ctx(paths, dialogs, launcher, windows);
     registerMerrowWindows(ctx);
+    registerGameBaseWindows(ctx);
     windows.show(WindowKey::UtilityMenu);
     const int code = app.exec();
     windows.closeAll();
@@ -132,6 +155,8 @@ int main(int argc, char *argv[])
     const Paths paths = resolvePaths(defaultLocationRequest(parser.value(o.catalogue)), &seedError);
     if (!seedError.isEmpty())
         err << "merrow: " << escapeControls(seedError) << Qt::endl;
+    if (run == Run::ImportGameBase)
+        return runGameBaseImport(parser, o, paths, out, err);
     if (run == Run::Batch)
         return merrow::runBatch(std::get<merrow::BatchRequest>(request), paths, out, err);
     return runWindows(paths, *app);

@@ -9,7 +9,7 @@ class MerrowCommandLine : public CommandLine
 
 public:
     // Batch: --export or --import, or one of their modes given without them.
-    enum class Run { Windows, Batch, Convert, Help, Version, Refused };
+    enum class Run { Windows, Batch, Convert, ImportGameBase, Help, Version, Refused };
 
     struct Options {
         QCommandLineOption catalogue{QStringLiteral("catalogue"),
@@ -40,6 +40,29 @@ public:
                 "a new catalogue <newfile> (the next argument) and exit; <jetfile> "
                 "is only read and an existing <newfile> is never replaced."),
             MerrowCommandLine::tr("jetfile")};
+        QCommandLineOption importGameBase{
+            QStringLiteral("import-gamebase"),
+            MerrowCommandLine::tr("Import the GameBase database <gbfile> (with --games, and "
+                                  "--music, --screens, --machine, --dry-run) and exit."),
+            MerrowCommandLine::tr("gbfile")};
+        QCommandLineOption games{QStringLiteral("games"),
+                                 MerrowCommandLine::tr("GameBase: the folder of its game files."),
+                                 MerrowCommandLine::tr("dir")};
+        QCommandLineOption music{
+            QStringLiteral("music"),
+            MerrowCommandLine::tr("GameBase: the folder its tunes are in (HVSC's C64Music)."),
+            MerrowCommandLine::tr("dir")};
+        QCommandLineOption screens{
+            QStringLiteral("screens"),
+            MerrowCommandLine::tr("GameBase: the folder of its screenshots."),
+            MerrowCommandLine::tr("dir")};
+        QCommandLineOption machine{
+            QStringLiteral("machine"),
+            MerrowCommandLine::tr("GameBase: the machine of its games (C64 when not given)."),
+            MerrowCommandLine::tr("name")};
+        QCommandLineOption dryRun{
+            QStringLiteral("dry-run"),
+            MerrowCommandLine::tr("GameBase: report what the import would do, change nothing.")};
     };
 
     MerrowCommandLine();
@@ -59,6 +82,8 @@ public:
 
 private:
     Run choose(bool parsed);
+    // Whether an option of the GameBase import is given.
+    bool namesGameBaseOption() const;
 
     Options m_options;
 };

@@ -8,6 +8,7 @@
 #include "progress.h"
 #include "result.h"
 #include "searchindex.h"
+#include "setimport.h"
 
 #include <QHash>
 #include <QList>
@@ -120,6 +121,13 @@ public:
     // Counts a play started at when (seconds since the epoch).
     Outcome recordPlay(GameId id, qint64 when);
 
+    // Brings a set's games in, in one transaction. A game the set brought before (by set and
+    // key) is updated in place, unless the collector has changed it since (origin Private):
+    // then it is left as it is and listed as a conflict. The others are added, and their keys
+    // kept beside the exchange tables. Nothing is written when the progress is cancelled
+    // (cancelled is then set), nor when keep is false: the counts are then what it would do.
+    Result<SetImport> importSetGames(const QString &set, const QList<SetGame> &games,
+                                     Progress &progress, bool keep = true);
     // Drops every table beside the two exchange tables (the disk lists and what later
     // features add), for a copy that becomes an export file: peers get the exchange only.
     Outcome dropLocalTables();
@@ -148,6 +156,12 @@ private:
     Outcome addPersonalData(QList<GameSummary> &rows, const GameFilter &filter) const;
     // Whether a filter can pass any game at all: the personal ones need the table.
     bool personalTableServes(const GameFilter &filter) const;
+    // The sets' keys of the games they brought, beside the exchange tables like the disks.
+    static QString setTable();
+    Outcome createSetTable();
+    Result<QHash<qint64, GameId>> setGameIds(const QString &set) const;
+    // importSetGames for one game inside its transaction; counts into import.
+    Outcome importSetGame(const QString &set, GameId known, const SetGame &game, SetImport &import);
 
     QSqlDatabase m_db;
 };

@@ -193,9 +193,9 @@ ReaderLimits completed(ReaderLimits limits, qint64 fileSize)
     return limits;
 }
 
-} // namespace
-
-QString readJetFile(const QString &jetFile, const QString &output, const ReaderRun &run)
+// Runs the reader with the leading arguments, then the file and the output.
+QString readWith(const QStringList &leading, const QString &jetFile, const QString &output,
+                 const ReaderRun &run)
 {
     auto refuse = [&jetFile, &output](const QString &why) {
         QFile::remove(output);
@@ -214,8 +214,23 @@ QString readJetFile(const QString &jetFile, const QString &output, const ReaderR
                           .arg(kReaderName));
     const ReaderLimits limits = completed(run.limits, info.size());
     const QString why = runReader(
-        program, {info.absoluteFilePath(), QFileInfo(output).absoluteFilePath()}, run, limits);
+        program,
+        leading + QStringList{info.absoluteFilePath(), QFileInfo(output).absoluteFilePath()}, run,
+        limits);
     return why.isEmpty() ? QString() : refuse(why);
+}
+
+} // namespace
+
+QString readJetFile(const QString &jetFile, const QString &output, const ReaderRun &run)
+{
+    return readWith({}, jetFile, output, run);
+}
+
+QString readJetTables(const QString &jetFile, const QString &tables, const QString &output,
+                      const ReaderRun &run)
+{
+    return readWith({QStringLiteral("--tables"), tables}, jetFile, output, run);
 }
 
 } // namespace legacy

@@ -45,5 +45,10 @@ QString readerProgram();
 // empty text on success, else why, naming jetFile; on failure output does not exist.
 // output is no catalogue yet: read it as a file from elsewhere (checkForeignCatalogue).
 QString readJetFile(const QString &jetFile, const QString &output, const ReaderRun &run = {});
+// The same for the given columns of the given tables ("Table:Column,Column;Table:Column",
+// names of letters, digits and underscores), each copied as text into a table of its name;
+// the tables and columns jetFile lacks are left out. progress follows the first table.
+QString readJetTables(const QString &jetFile, const QString &tables, const QString &output,
+                      const ReaderRun &run = {});
 
 } // namespace legacy

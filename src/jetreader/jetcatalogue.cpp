@@ -114,6 +114,23 @@ std::string JetCatalogue::open(const std::string &path)
     return {};
 }
 
+std::string JetCatalogue::findColumns(const TableShape &wanted, TableShape *present, bool *found)
+{
+    present->name = wanted.name;
+    present->columns.clear();
+    std::string name = wanted.name;
+    TablePtr table(mdb_read_table_by_name(m_handle->mdb, name.data(), MDB_TABLE));
+    *found = bool(table);
+    if (!table)
+        return {};
+    if (!mdb_read_columns(table.get()))
+        return "the columns of " + wanted.name + " cannot be read";
+    for (const std::string &column : wanted.columns)
+        if (columnNumber(table.get(), column) != 0)
+            present->columns.push_back(column);
+    return {};
+}
+
 std::string JetCatalogue::readTable(const TableShape &shape, const RowSink &sink,
                                     const RowProgress &progress)
 {

@@ -30,6 +30,9 @@ public:
     JetCatalogue &operator=(const JetCatalogue &) = delete;
 
     std::string open(const std::string &path);
+    // The columns of wanted that its table has, in wanted's order; *found is false, and
+    // present empty, when the file has no such table.
+    std::string findColumns(const TableShape &wanted, TableShape *present, bool *found);
     // Hands every row of shape's table to sink with the shape's columns in order (nullptr for
     // an empty value); sink returns an error to stop.
     std::string readTable(const TableShape &shape, const RowSink &sink,

@@ -1,14 +1,18 @@
-// vantrel-jet-reader: copies the catalogue tables of a legacy Jet file into a new SQLite file.
+// vantrel-jet-reader: copies the catalogue tables of a legacy Jet file into a new SQLite file,
+// or with --tables LIST (see tablelist.h) the named columns of the named tables, each as a
+// table of its own; tables and columns the file lacks are left out, the rest ignored.
 //
 // The programs run it under limits and never load the Jet library themselves. It talks to
 // them on standard output only, one line at a time:
-//   progress DONE TOTAL     rows of the games table read so far, and announced
+//   progress DONE TOTAL     rows of the games (or first named) table read so far, and announced
 //   done ROWS               the output is complete
 //   error MESSAGE           the file is refused; the output is removed
 // Anything the library prints, on either stream, goes to standard error, which the programs
 // discard: the channel is a descriptor of its own.
 #include "catalogueoutput.h"
 #include "jetcatalogue.h"
+#include "tablelist.h"
+#include "tableoutput.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -88,23 +92,68 @@ std::string copyCatalogue(const std::string &jetFile, const std::string &output,
     return out.commit();
 }
 
+// Reports the progress of the first table only: it is the one that is large.
+RowProgress firstTableProgress(bool first, std::int64_t *rows)
+{
+    return [first, rows](std::int64_t done, std::int64_t total) {
+        if (!first)
+            return;
+        *rows = done;
+        report("progress " + std::to_string(done) + ' ' + std::to_string(total));
+    };
+}
+
+std::string copyTables(const std::vector<TableShape> &wanted, const std::string &jetFile,
+                       const std::string &output, std::int64_t *rows)
+{
+    JetCatalogue jet;
+    if (std::string why = jet.open(jetFile); !why.empty())
+        return why;
+    TableOutput out;
+    if (std::string why = out.create(output); !why.empty())
+        return why;
+    for (const TableShape &shape : wanted) {
+        TableShape present;
+        bool found = false;
+        std::string why = jet.findColumns(shape, &present, &found);
+        if (why.empty() && (!found || present.columns.empty()))
+            continue;
+        if (why.empty())
+            why = out.beginTable(present.name, present.columns);
+        auto sink = [&out](const std::vector<const char *> &values) { return out.insert(values); };
+        if (why.empty())
+            why = jet.readTable(present, sink, firstTableProgress(&shape == &wanted.front(), rows));
+        if (!why.empty())
+            return why;
+    }
+    return out.commit();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc != 3) {
-        std::fputs("usage: vantrel-jet-reader JETFILE OUTPUT\n", stderr);
+    const bool named = argc == 5 && std::string(argv[1]) == "--tables";
+    const std::vector<TableShape> wanted =
+        named ? parseTableList(argv[2]) : std::vector<TableShape>();
+    if (argc != 3 && wanted.empty()) {
+        std::fputs("usage: vantrel-jet-reader [--tables LIST] JETFILE OUTPUT\n", stderr);
         return 2;
     }
+    const std::string jetFile = argv[argc - 2], output = argv[argc - 1];
     closeInheritedDescriptors();
     if (!openChannel())
         return 2;
     // Jet 3 keeps text in the Windows code page of western Europe.
     setenv("MDB_JET3_CHARSET", "CP1252", 1);
     std::int64_t games = 0;
-    std::string why = createOutput(argv[2]);
-    if (why.empty() && !(why = copyCatalogue(argv[1], argv[2], &games)).empty())
-        unlink(argv[2]);
+    std::string why = createOutput(output);
+    if (why.empty()) {
+        why = named ? copyTables(wanted, jetFile, output, &games)
+                    : copyCatalogue(jetFile, output, &games);
+        if (!why.empty())
+            unlink(output.c_str());
+    }
     if (!why.empty()) {
         report("error " + why);
         return 1;

@@ -33,6 +33,7 @@ enum class WindowKey {
     ExportWindow,
     ImportWindow,
     UtilityAbout,
+    GameBaseImport,
 };
 
 enum class EditMode { Modify, New };

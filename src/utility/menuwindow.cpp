@@ -29,6 +29,10 @@ void MenuWindow::buildMenu()
 {
     m_importAction = menuBar()->addAction(tr("&Import Data"));
     m_importAction->setObjectName(QStringLiteral("importAction"));
+    QAction *gameBase = menuBar()->addAction(tr("Import &GameBase…"));
+    gameBase->setObjectName(QStringLiteral("importGameBaseAction"));
+    connect(gameBase, &QAction::triggered, this,
+            [this] { m_ctx.windows.show(WindowKey::GameBaseImport); });
     m_exportAction = menuBar()->addAction(tr("&Export Data"));
     m_exportAction->setObjectName(QStringLiteral("exportAction"));
     m_aboutAction = menuBar()->addAction(tr("&About"));

@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -204,13 +205,15 @@ QByteArray damaged(const QString &how)
 }
 
 // Reading a file of bytes is refused for reason, naming the file, and leaves no output behind.
+// With tables, the reader's named mode is asked for those tables instead.
 void expectRefused(const QByteArray &bytes, const QString &reason,
-                   const legacy::ReaderRun &run = {})
+                   const legacy::ReaderRun &run = {}, const QString &tables = {})
 {
     QTemporaryDir dir;
     const QString input = writeFile(dir.filePath(QStringLiteral("input.mdb")), bytes);
     const QString output = dir.filePath(QStringLiteral("out.sqlite"));
-    const QString why = legacy::readJetFile(input, output, run);
+    const QString why = tables.isEmpty() ? legacy::readJetFile(input, output, run)
+                                         : legacy::readJetTables(input, tables, output, run);
     EXPECT_TRUE(why.startsWith(input + QStringLiteral(" cannot be read: "))) << why.toStdString();
     EXPECT_TRUE(why.contains(reason)) << why.toStdString();
     EXPECT_FALSE(QFile::exists(output));
@@ -230,6 +233,33 @@ using LegacyBadFile = ::testing::TestWithParam<Refusal>;
 TEST_P(LegacyBadFile, IsRefusedWithoutOutput)
 {
     expectRefused(damaged(QLatin1String(GetParam().name)), QLatin1String(GetParam().reason));
+    // Asked by name, any column of the table, the same checks hold.
+    if (!QByteArray(GetParam().reason).contains("no "))
+        expectRefused(damaged(QLatin1String(GetParam().name)), QLatin1String(GetParam().reason), {},
+                      QStringLiteral("tabella1:note,id"));
+}
+
+TEST(LegacyReader, CopiesNamedColumnsAndLeavesOutWhatTheFileLacks)
+{
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("out.sqlite"));
+    ASSERT_EQ(legacy::readJetTables(fixture(QStringLiteral("catalogue-jet4.mdb")),
+                                    QStringLiteral("Games:GA_Id;TABELLA1:note,ID,nothere"), output),
+              QString());
+    const auto c = catalogue::Connection::open(output, catalogue::Connection::Mode::Foreign);
+    ASSERT_TRUE(c.ok()) << c.error().toStdString();
+    EXPECT_EQ((*c)->db().tables(), QStringList{QStringLiteral("TABELLA1")});
+    QSqlQuery q((*c)->db());
+    ASSERT_TRUE(q.exec(QStringLiteral("select * from TABELLA1 order by cast(ID as integer)")));
+    EXPECT_EQ(q.record().count(), 2);
+    const QList<QStringList> csv = readCsv(fixture(QStringLiteral("catalogue-jet4.csv")));
+    const qsizetype note = csv.first().indexOf(QStringLiteral("note"));
+    int row = 1;
+    for (; q.next(); ++row) {
+        EXPECT_EQ(q.value(QStringLiteral("ID")).toString(), csv.value(row).value(0));
+        EXPECT_EQ(q.value(QStringLiteral("note")).toString(), csv.value(row).value(note));
+    }
+    EXPECT_EQ(row, csv.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(

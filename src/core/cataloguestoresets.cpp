@@ -1,0 +1,104 @@
+#include "cataloguestore.h"
+
+#include "database.h"
+
+QString CatalogueStore::setTable()
+{
+    return QStringLiteral("set_games");
+}
+
+Outcome CatalogueStore::createSetTable()
+{
+    const Result<QSqlQuery> q = catalogue::run(
+        m_db, QStringLiteral("create table if not exists %1 ("
+                             "set_name TEXT NOT NULL, set_key INTEGER NOT NULL, "
+                             "game INTEGER NOT NULL REFERENCES tabella1(id) ON DELETE CASCADE, "
+                             "PRIMARY KEY (set_name, set_key)) WITHOUT ROWID")
+                  .arg(setTable()));
+    return q ? Outcome() : q.failure();
+}
+
+Result<QHash<qint64, GameId>> CatalogueStore::setGameIds(const QString &set) const
+{
+    Result<QSqlQuery> q = catalogue::run(
+        m_db, QStringLiteral("select set_key, game from %1 where set_name=?").arg(setTable()),
+        {set});
+    if (!q)
+        return q.failure();
+    QHash<qint64, GameId> ids;
+    while (q->next())
+        ids.insert(q->value(0).toLongLong(), q->value(1).toLongLong());
+    return ids;
+}
+
+Outcome CatalogueStore::importSetGame(const QString &set, GameId known, const SetGame &game,
+                                      SetImport &import)
+{
+    const Result<std::optional<Game>> stored =
+        known ? findGame(known) : Result<std::optional<Game>>(std::nullopt);
+    if (!stored)
+        return stored.failure();
+    if (stored->has_value()) {
+        const Game &old = **stored;
+        if (old.origin.compare(Game::privateOrigin(), Qt::CaseInsensitive) == 0) {
+            import.conflicts << old.title;
+            return {};
+        }
+        Game fresh = game.entry.game;
+        fresh.id = known;
+        const QList<Game::Field> fields = old.differences(fresh);
+        const Result<QStringList> disks = moreDisks(known);
+        if (!disks)
+            return disks.failure();
+        if (fields.isEmpty() && *disks == game.entry.moreDisks) {
+            ++import.unchanged;
+            return {};
+        }
+        ++import.updated;
+        const Outcome written = writeFields(fresh, fields);
+        return written ? writeMoreDisks(known, game.entry.moreDisks) : written;
+    }
+    const Result<GameId> id = insertGame(game.entry.game);
+    if (!id)
+        return id.failure();
+    ++import.added;
+    if (!game.entry.moreDisks.isEmpty())
+        if (const Outcome written = writeMoreDisks(*id, game.entry.moreDisks); !written)
+            return written;
+    const Result<QSqlQuery> q = catalogue::run(
+        m_db,
+        QStringLiteral("insert or replace into %1 (set_name, set_key, game) values (?,?,?)")
+            .arg(setTable()),
+        {set, game.key, *id});
+    return q ? Outcome() : q.failure();
+}
+
+Result<SetImport> CatalogueStore::importSetGames(const QString &set, const QList<SetGame> &games,
+                                                 Progress &progress, bool keep)
+{
+    catalogue::WriteTransaction transaction(m_db);
+    if (!transaction.isOpen())
+        return Failure{transaction.error()};
+    if (const Outcome made = createSetTable(); !made)
+        return made.failure();
+    const Result<QHash<qint64, GameId>> ids = setGameIds(set);
+    if (!ids)
+        return ids.failure();
+    SetImport import;
+    progress.setTotal(games.size());
+    for (qsizetype i = 0; i < games.size(); ++i) {
+        const SetGame &game = games.at(i);
+        if (const Outcome done = importSetGame(set, ids->value(game.key), game, import); !done)
+            return done.failure();
+        progress.setDone(i + 1);
+        if (progress.isCancelled()) {
+            SetImport stopped;
+            stopped.cancelled = true;
+            return stopped;
+        }
+    }
+    if (keep)
+        if (const Outcome committed = transaction.commit(); !committed)
+            return committed.failure();
+    return import;
+}

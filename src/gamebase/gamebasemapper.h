@@ -1,0 +1,60 @@
+#pragma once
+
+#include "folderresolver.h"
+#include "gamebaserecord.h"
+#include "gameentry.h"
+
+// Where a set's files lie on this computer, and the machine its games are for.
+struct GameBaseFolders {
+    QString games;
+    QString music; // HVSC's C64Music folder
+    QString screens;
+    QString machine = QStringLiteral("C64");
+};
+
+// How many files of each kind the games name, and how many were found under their folders.
+struct GameBaseFound {
+    struct Count {
+        qint64 named = 0;
+        qint64 found = 0;
+    };
+    Count gameFiles;
+    Count music;
+    Count screenshots;
+};
+
+// Turns a GameBase game into a catalogue game: texts as the catalogue keeps them, paths
+// converted and resolved case-blind under their folders (a path that is not found is kept
+// as its folder plus the converted name, for a later relink).
+class GameBaseMapper
+{
+public:
+    GameBaseMapper(GameBaseFolders folders, QString origin);
+
+    GameEntry map(const GameBaseRecord &record);
+    const GameBaseFound &found() const { return m_found; }
+
+    // "Title, The" -> "The Title".
+    static QString title(const QString &name);
+    // Empty for the lookups' "(Unknown)" and "(None)".
+    static QString value(const QString &lookup);
+    // Empty for the codes of unknown years (9990 and above).
+    static QString year(const QString &year);
+    // "Parent - Genre", leaving out "[Uncategorized]" and empty parts.
+    static QString genre(const QString &parent, const QString &genre);
+    // "GameBase NAME (VERSION)": the origin tag of a set's games.
+    static QString origin(const QString &setName, const QString &version);
+
+private:
+    // The path of relative under folder, found case-blind; counted into count.
+    QString resolve(const QString &folder, const QString &relative, GameBaseFound::Count &count);
+    // The "name_1.ext" beside a screenshot, when there is one.
+    QString secondScreenshot(const QString &relative);
+    // The further disks of an Amiga-style "..._Disk1.ext" set, as they exist.
+    QStringList siblingDisks(const QString &relative);
+
+    GameBaseFolders m_folders;
+    QString m_origin;
+    FolderResolver m_resolver;
+    GameBaseFound m_found;
+};

@@ -1,0 +1,6 @@
+#pragma once
+
+class AppContext;
+
+// The GameBase import's window, for merrow's registry.
+void registerGameBaseWindows(AppContext &ctx);
