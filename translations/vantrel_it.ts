@@ -47,6 +47,17 @@ Dati del catalogo: i collaboratori di Vantrel</translation>
     </message>
 </context>
 <context>
+    <name>AmigaDisks</name>
+    <message>
+        <source>WinFellow has no disk swap list, so only the first four disks of this game are reachable in it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the first %1 disks of this game are reachable in the swap list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AmigaFreePlayer</name>
     <message>
         <source>Discard Disk</source>
@@ -137,6 +148,21 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
     <message>
         <source>An entry of %1 is larger than %2 MB.</source>
         <translation>Una voce di %1 supera i %2 MB.</translation>
+    </message>
+</context>
+<context>
+    <name>ArchiveImages</name>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no disk image.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no image %2.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -237,6 +263,14 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
         <source>Error</source>
         <translation>Errore</translation>
     </message>
+    <message>
+        <source>Image in the archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no C64 image.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>C64Start</name>
@@ -254,6 +288,10 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
     <message>
         <source>This game is no longer in the catalogue: it was deleted meanwhile.</source>
         <translation>Questo gioco non è più nel catalogo: nel frattempo è stato eliminato.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -353,6 +391,29 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
     <message>
         <source>All files</source>
         <translation>Tutti i file</translation>
+    </message>
+</context>
+<context>
+    <name>DiskListBox</name>
+    <message>
+        <source>Further Disks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -633,6 +694,112 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
     </message>
 </context>
 <context>
+    <name>GameBaseImport</name>
+    <message>
+        <source>Dry run: nothing was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 games</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updated: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Conflicts: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game files: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Music: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screenshots: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changed by the collector, left as it is: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GameBaseWindow</name>
+    <message>
+        <source>Import GameBase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GameBase &amp;database:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Games folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Music folder (C64Music)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Screenshots folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>M&amp;achine:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished">Annulla</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Chiudi</translation>
+    </message>
+    <message>
+        <source>Reading…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importing…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancelled: nothing was changed.</source>
+        <translation type="unfinished">Annullato: non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>The import would bring:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>GameForm</name>
     <message>
         <source>&amp;Title</source>
@@ -740,6 +907,10 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
         <source>Select SoundPlayer</source>
         <translation>Scegli il lettore audio</translation>
     </message>
+    <message>
+        <source>Built-in player</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>GameSaver</name>
@@ -846,6 +1017,37 @@ Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare i
     </message>
 </context>
 <context>
+    <name>LegacyStartFollowUp</name>
+    <message>
+        <source>1 file of the converted catalogue is not found on this computer. Relink it now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 files of the converted catalogue are not found on this computer. Relink them now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relink Files</source>
+        <translation type="unfinished">Ricollega i file</translation>
+    </message>
+    <message>
+        <source>The emulator and player paths of the converted catalogue point at programs of the Windows computer. Detect the programs of this computer instead?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detect</source>
+        <translation type="unfinished">Rileva</translation>
+    </message>
+    <message>
+        <source>Detect found all %1 programs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Detect found %1 of the %2 programs; set the others in Configuration &gt; System.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LegacyStartOffer</name>
     <message>
         <source>%1 is a catalogue of the older Windows program, which this version cannot open as it is.</source>
@@ -948,6 +1150,10 @@ Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare i
         <source>File Music</source>
         <translation>File musica</translation>
     </message>
+    <message>
+        <source>%1 - Vantrel</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MerrowCommandLine</name>
@@ -1011,6 +1217,46 @@ Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare i
         <source>newfile</source>
         <translation>nuovofile</translation>
     </message>
+    <message>
+        <source>--games, --music, --screens, --machine and --dry-run go with --import-gamebase</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import the GameBase database &lt;gbfile&gt; (with --games, and --music, --screens, --machine, --dry-run) and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gbfile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GameBase: the folder of its game files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dir</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GameBase: the folder its tunes are in (HVSC&apos;s C64Music).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GameBase: the folder of its screenshots.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GameBase: the machine of its games (C64 when not given).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation type="unfinished">nome</translation>
+    </message>
+    <message>
+        <source>GameBase: report what the import would do, change nothing.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MissingFiles</name>
@@ -1069,6 +1315,52 @@ Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare i
     <message>
         <source>further disk %1</source>
         <translation>disco aggiuntivo %1</translation>
+    </message>
+</context>
+<context>
+    <name>MissingFilesModel</name>
+    <message>
+        <source>Id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished">Titolo</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MissingFilesWindow</name>
+    <message>
+        <source>Missing Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Chiudi</translation>
+    </message>
+    <message>
+        <source>Looking for the catalogue&apos;s files…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No file of the catalogue is missing.</source>
+        <translation type="unfinished">Non manca nessun file del catalogo.</translation>
+    </message>
+    <message>
+        <source>1 file is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 files are missing.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1149,6 +1441,66 @@ Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare i
         <source>%1 cannot be played: it is too large for a tune</source>
         <translation>Impossibile riprodurre %1: è troppo grande per essere un brano</translation>
     </message>
+    <message>
+        <source>Playing %1, subtune %2 of %3 (%4); Ctrl+C stops.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>length unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound player could not be started:
+%1
+%2</source>
+        <translation type="unfinished">Impossibile avviare il lettore audio:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>it crashed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exit code %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sound player %1 stopped at once:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MusicSourcesBox</name>
+    <message>
+        <source>Music</source>
+        <translation type="unfinished">Musica</translation>
+    </message>
+    <message>
+        <source>HVSC folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>KERNAL ROM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BASIC ROM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Character ROM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder that holds DOCUMENTS/Songlengths.md5: song lengths and STIL comments</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OptionsWindow</name>
@@ -1175,6 +1527,10 @@ Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare i
     <message>
         <source>Show %1 GUI</source>
         <translation>Mostra l&apos;interfaccia di %1</translation>
+    </message>
+    <message>
+        <source>Music</source>
+        <translation type="unfinished">Musica</translation>
     </message>
 </context>
 <context>
@@ -1389,6 +1745,10 @@ Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare i
         <source>Relinked %1, still missing %2, ambiguous %3.</source>
         <translation>Ricollegati %1, ancora mancanti %2, ambigui %3.</translation>
     </message>
+    <message>
+        <source>Looking for the catalogue&apos;s files…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Relinker</name>
@@ -1563,6 +1923,13 @@ I percorsi sono compilati ma non ancora memorizzati: OK in Configurazione di sis
     </message>
 </context>
 <context>
+    <name>ThumbnailCache</name>
+    <message>
+        <source>%1 is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VantrelCommandLine</name>
     <message>
         <source>Catalogue and launcher for C64 and Amiga games.</source>
@@ -1615,10 +1982,6 @@ I percorsi sono compilati ma non ancora memorizzati: OK in Configurazione di sis
     <message>
         <source>Play the music file of the game &lt;id&gt;, without a window.</source>
         <translation>Riproduce il file musicale del gioco &lt;id&gt;, senza finestra.</translation>
-    </message>
-    <message>
-        <source>With --play: the emulator (ccs64, vice, c64s, pc64; uae, fellow). With --play-music: the player, 1 or 2.</source>
-        <translation>Con --play: l&apos;emulatore (ccs64, vice, c64s, pc64; uae, fellow). Con --play-music: il lettore, 1 o 2.</translation>
     </message>
     <message>
         <source>name</source>
@@ -1688,6 +2051,72 @@ I percorsi sono compilati ma non ancora memorizzati: OK in Configurazione di sis
         <source>Print the catalogue&apos;s missing files (id, what, path) and exit.</source>
         <translation>Stampa i file mancanti del catalogo (id, cosa, percorso) ed esce.</translation>
     </message>
+    <message>
+        <source>--set-favourite takes a game id, then yes or no.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --list: only the favourites.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --list: only played games, the most recent first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --list: the order, by &lt;key&gt;: title, year, publisher, machine, genre; played, plays (newest, most first).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the title, author, release, subtunes and song lengths of the music file of the game &lt;id&gt;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --play-music: render the music into the WAV file &lt;file&gt; with the built-in player.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation type="unfinished">file</translation>
+    </message>
+    <message>
+        <source>With --play-music: the subtune &lt;n&gt;, from 1 (default: the tune&apos;s start subtune).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --render: the length in seconds (default: the song length, else 3 minutes).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With --play: the emulator (ccs64, vice, c64s, pc64; uae, fellow). With --play-music: the player, 1 or 2 (default: the built-in player).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make the game &lt;id&gt; a favourite (yes) or not (no) and exit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ViceFliplist</name>
+    <message>
+        <source>The disk path %1 holds a line break, which a fliplist cannot carry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WidgetDialogs</name>
+    <message>
+        <source>Catalogues (*.mdb);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>browser::CreditBand</name>
@@ -1706,6 +2135,41 @@ I percorsi sono compilati ma non ancora memorizzati: OK in Configurazione di sis
     <message>
         <source>Music / Sfx</source>
         <translation>Musica / Effetti</translation>
+    </message>
+</context>
+<context>
+    <name>browser::FileMenu</name>
+    <message>
+        <source>Fil&amp;e</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Catalogue…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Catalogue…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Catalogue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The catalogue could not be made: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="unfinished">Errore</translation>
     </message>
 </context>
 <context>
@@ -1822,6 +2286,30 @@ I percorsi sono compilati ma non ancora memorizzati: OK in Configurazione di sis
         <source>What&apos;s new</source>
         <translation>Novità</translation>
     </message>
+    <message>
+        <source>The favourite could not be saved: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Missing Files…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vie&amp;w</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Grid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Favourite</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>browser::GameDetailPane</name>
@@ -1889,6 +2377,65 @@ I percorsi sono compilati ma non ancora memorizzati: OK in Configurazione di sis
         <source>&amp;Delete</source>
         <translation>&amp;Elimina</translation>
     </message>
+    <message>
+        <source>★ Fa&amp;vourite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>☆ Fa&amp;vourite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last played</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favourite (Ctrl+D)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>browser::GameListModel</name>
+    <message>
+        <source>shown although it does not match the search</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favourite (click to change)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation type="unfinished">Titolo</translation>
+    </message>
+    <message>
+        <source>Machine</source>
+        <translation type="unfinished">Macchina</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation type="unfinished">Anno</translation>
+    </message>
+    <message>
+        <source>Publisher</source>
+        <translation type="unfinished">Editore</translation>
+    </message>
+    <message>
+        <source>Genre</source>
+        <translation type="unfinished">Genere</translation>
+    </message>
+    <message>
+        <source>Last played</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plays</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>browser::GameListPane</name>
@@ -1944,6 +2491,18 @@ I percorsi sono compilati ma non ancora memorizzati: OK in Configurazione di sis
         <source>&amp;Sound</source>
         <translation>Mu&amp;sica</translation>
     </message>
+    <message>
+        <source>Favouri&amp;tes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recently played</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>shown although it does not match the search</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>browser::ScreenshotColumn</name>
@@ -1970,12 +2529,6 @@ I percorsi sono compilati ma non ancora memorizzati: OK in Configurazione di sis
         <source>Cannot open the catalogue: %1
 </source>
         <translation>Impossibile aprire il catalogo: %1
-</translation>
-    </message>
-    <message>
-        <source>%1 is not a readable folder.
-</source>
-        <translation>%1 non è una cartella leggibile.
 </translation>
     </message>
     <message>
@@ -2269,6 +2822,10 @@ I percorsi sono compilati ma non ancora memorizzati: OK in Configurazione di sis
     <message>
         <source>Loading Database from Floppy</source>
         <translation>Caricamento del database dal floppy</translation>
+    </message>
+    <message>
+        <source>Import &amp;GameBase…</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

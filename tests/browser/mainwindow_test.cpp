@@ -8,8 +8,8 @@
 
 #include <QHeaderView>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 namespace
 {
