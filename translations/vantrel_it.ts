@@ -50,11 +50,11 @@ Dati del catalogo: i collaboratori di Vantrel</translation>
     <name>AmigaDisks</name>
     <message>
         <source>WinFellow has no disk swap list, so only the first four disks of this game are reachable in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>WinFellow non ha un elenco di cambio dischi: vi sono raggiungibili solo i primi quattro dischi di questo gioco.</translation>
     </message>
     <message>
         <source>Only the first %1 disks of this game are reachable in the swap list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nell&apos;elenco di cambio dischi sono raggiungibili solo i primi %1 dischi di questo gioco.</translation>
     </message>
 </context>
 <context>
@@ -154,15 +154,15 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
     <name>ArchiveImages</name>
     <message>
         <source>%1 is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non è un file.</translation>
     </message>
     <message>
         <source>%1 holds no disk image.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non contiene alcuna immagine disco.</translation>
     </message>
     <message>
         <source>%1 has no image %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non contiene l&apos;immagine %2.</translation>
     </message>
 </context>
 <context>
@@ -265,11 +265,11 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
     </message>
     <message>
         <source>Image in the archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagine nell&apos;archivio</translation>
     </message>
     <message>
         <source>%1 holds no C64 image.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non contiene alcuna immagine C64.</translation>
     </message>
 </context>
 <context>
@@ -291,7 +291,7 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annullato.</translation>
     </message>
 </context>
 <context>
@@ -397,23 +397,23 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
     <name>DiskListBox</name>
     <message>
         <source>Further Disks</source>
-        <translation type="unfinished"></translation>
+        <translation>Altri dischi</translation>
     </message>
     <message>
         <source>Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi...</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuovi</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta su</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta giù</translation>
     </message>
 </context>
 <context>
@@ -697,106 +697,106 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
     <name>GameBaseImport</name>
     <message>
         <source>Dry run: nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prova: non è stato cambiato nulla.</translation>
     </message>
     <message>
         <source>%1 of %2 found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 di %2 trovati</translation>
     </message>
     <message>
         <source>%1: %2 games</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 giochi</translation>
     </message>
     <message>
         <source>New: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovi: %1</translation>
     </message>
     <message>
         <source>Updated: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiornati: %1</translation>
     </message>
     <message>
         <source>Conflicts: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conflitti: %1</translation>
     </message>
     <message>
         <source>Game files: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>File di gioco: %1</translation>
     </message>
     <message>
         <source>Music: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Musica: %1</translation>
     </message>
     <message>
         <source>Screenshots: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schermate: %1</translation>
     </message>
     <message>
         <source>Changed by the collector, left as it is: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiato dal collezionista, lasciato com&apos;è: %1</translation>
     </message>
 </context>
 <context>
     <name>GameBaseWindow</name>
     <message>
         <source>Import GameBase</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa GameBase</translation>
     </message>
     <message>
         <source>…</source>
-        <translation type="unfinished"></translation>
+        <translation>…</translation>
     </message>
     <message>
         <source>GameBase &amp;database:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Database GameBase:</translation>
     </message>
     <message>
         <source>&amp;Games folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella dei &amp;giochi</translation>
     </message>
     <message>
         <source>&amp;Music folder (C64Music)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella della &amp;musica (C64Music)</translation>
     </message>
     <message>
         <source>&amp;Screenshots folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella delle &amp;schermate</translation>
     </message>
     <message>
         <source>M&amp;achine:</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;acchina:</translation>
     </message>
     <message>
         <source>&amp;Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anteprima</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importa</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Chiudi</translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Reading…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettura…</translation>
     </message>
     <message>
         <source>Importing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importazione…</translation>
     </message>
     <message>
         <source>Cancelled: nothing was changed.</source>
-        <translation type="unfinished">Annullato: non è stato cambiato nulla.</translation>
+        <translation>Annullato: non è stato cambiato nulla.</translation>
     </message>
     <message>
         <source>The import would bring:</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importazione porterebbe:</translation>
     </message>
 </context>
 <context>
@@ -909,7 +909,7 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
     </message>
     <message>
         <source>Built-in player</source>
-        <translation type="unfinished"></translation>
+        <translation>Lettore integrato</translation>
     </message>
 </context>
 <context>
@@ -1020,31 +1020,31 @@ Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare i
     <name>LegacyStartFollowUp</name>
     <message>
         <source>1 file of the converted catalogue is not found on this computer. Relink it now?</source>
-        <translation type="unfinished"></translation>
+        <translation>1 file del catalogo convertito non si trova su questo computer. Ricollegarlo ora?</translation>
     </message>
     <message>
         <source>%1 files of the converted catalogue are not found on this computer. Relink them now?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 file del catalogo convertito non si trovano su questo computer. Ricollegarli ora?</translation>
     </message>
     <message>
         <source>Relink Files</source>
-        <translation type="unfinished">Ricollega i file</translation>
+        <translation>Ricollega i file</translation>
     </message>
     <message>
         <source>The emulator and player paths of the converted catalogue point at programs of the Windows computer. Detect the programs of this computer instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>I percorsi degli emulatori e dei lettori del catalogo convertito puntano a programmi del computer Windows. Rilevare invece i programmi di questo computer?</translation>
     </message>
     <message>
         <source>Detect</source>
-        <translation type="unfinished">Rileva</translation>
+        <translation>Rileva</translation>
     </message>
     <message>
         <source>Detect found all %1 programs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rileva ha trovato tutti i %1 programmi.</translation>
     </message>
     <message>
         <source>Detect found %1 of the %2 programs; set the others in Configuration &gt; System.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rileva ha trovato %1 dei %2 programmi; imposta gli altri in Configurazione &gt; Sistema.</translation>
     </message>
 </context>
 <context>
@@ -1152,7 +1152,7 @@ Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare i
     </message>
     <message>
         <source>%1 - Vantrel</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Vantrel</translation>
     </message>
 </context>
 <context>
@@ -1219,43 +1219,43 @@ Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare i
     </message>
     <message>
         <source>--games, --music, --screens, --machine and --dry-run go with --import-gamebase</source>
-        <translation type="unfinished"></translation>
+        <translation>--games, --music, --screens, --machine e --dry-run vanno con --import-gamebase</translation>
     </message>
     <message>
         <source>Import the GameBase database &lt;gbfile&gt; (with --games, and --music, --screens, --machine, --dry-run) and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa il database GameBase &lt;gbfile&gt; (con --games, e --music, --screens, --machine, --dry-run) ed esce.</translation>
     </message>
     <message>
         <source>gbfile</source>
-        <translation type="unfinished"></translation>
+        <translation>gbfile</translation>
     </message>
     <message>
         <source>GameBase: the folder of its game files.</source>
-        <translation type="unfinished"></translation>
+        <translation>GameBase: la cartella dei suoi file di gioco.</translation>
     </message>
     <message>
         <source>dir</source>
-        <translation type="unfinished"></translation>
+        <translation>cartella</translation>
     </message>
     <message>
         <source>GameBase: the folder its tunes are in (HVSC&apos;s C64Music).</source>
-        <translation type="unfinished"></translation>
+        <translation>GameBase: la cartella dei suoi brani (C64Music di HVSC).</translation>
     </message>
     <message>
         <source>GameBase: the folder of its screenshots.</source>
-        <translation type="unfinished"></translation>
+        <translation>GameBase: la cartella delle sue schermate.</translation>
     </message>
     <message>
         <source>GameBase: the machine of its games (C64 when not given).</source>
-        <translation type="unfinished"></translation>
+        <translation>GameBase: la macchina dei suoi giochi (C64 se non indicata).</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished">nome</translation>
+        <translation>nome</translation>
     </message>
     <message>
         <source>GameBase: report what the import would do, change nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation>GameBase: riferisce cosa farebbe l&apos;importazione, senza cambiare nulla.</translation>
     </message>
 </context>
 <context>
@@ -1321,46 +1321,46 @@ Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare i
     <name>MissingFilesModel</name>
     <message>
         <source>Id</source>
-        <translation type="unfinished"></translation>
+        <translation>Id</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished">Titolo</translation>
+        <translation>Titolo</translation>
     </message>
     <message>
         <source>What</source>
-        <translation type="unfinished"></translation>
+        <translation>Cosa</translation>
     </message>
     <message>
         <source>Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorso</translation>
     </message>
 </context>
 <context>
     <name>MissingFilesWindow</name>
     <message>
         <source>Missing Files</source>
-        <translation type="unfinished"></translation>
+        <translation>File mancanti</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Chiudi</translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Looking for the catalogue&apos;s files…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca dei file del catalogo…</translation>
     </message>
     <message>
         <source>No file of the catalogue is missing.</source>
-        <translation type="unfinished">Non manca nessun file del catalogo.</translation>
+        <translation>Non manca nessun file del catalogo.</translation>
     </message>
     <message>
         <source>1 file is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Manca 1 file.</translation>
     </message>
     <message>
         <source>%1 files are missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mancano %1 file.</translation>
     </message>
 </context>
 <context>
@@ -1443,63 +1443,64 @@ Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare i
     </message>
     <message>
         <source>Playing %1, subtune %2 of %3 (%4); Ctrl+C stops.</source>
-        <translation type="unfinished"></translation>
+        <translation>In riproduzione %1, brano %2 di %3 (%4); Ctrl+C ferma.</translation>
     </message>
     <message>
         <source>length unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>durata sconosciuta</translation>
     </message>
     <message>
         <source>The sound player could not be started:
 %1
 %2</source>
-        <translation type="unfinished">Impossibile avviare il lettore audio:
+        <translation>Impossibile avviare il lettore audio:
 %1
 %2</translation>
     </message>
     <message>
         <source>it crashed</source>
-        <translation type="unfinished"></translation>
+        <translation>si è bloccato</translation>
     </message>
     <message>
         <source>exit code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>codice di uscita %1</translation>
     </message>
     <message>
         <source>The sound player %1 stopped at once:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Il lettore audio %1 si è fermato subito:
+%2</translation>
     </message>
 </context>
 <context>
     <name>MusicSourcesBox</name>
     <message>
         <source>Music</source>
-        <translation type="unfinished">Musica</translation>
+        <translation>Musica</translation>
     </message>
     <message>
         <source>HVSC folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartella HVSC</translation>
     </message>
     <message>
         <source>KERNAL ROM</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM KERNAL</translation>
     </message>
     <message>
         <source>BASIC ROM</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM BASIC</translation>
     </message>
     <message>
         <source>Character ROM</source>
-        <translation type="unfinished"></translation>
+        <translation>ROM dei caratteri</translation>
     </message>
     <message>
         <source>Choose the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli %1</translation>
     </message>
     <message>
         <source>The folder that holds DOCUMENTS/Songlengths.md5: song lengths and STIL comments</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella che contiene DOCUMENTS/Songlengths.md5: durate dei brani e commenti STIL</translation>
     </message>
 </context>
 <context>
@@ -1530,7 +1531,7 @@ Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare i
     </message>
     <message>
         <source>Music</source>
-        <translation type="unfinished">Musica</translation>
+        <translation>Musica</translation>
     </message>
 </context>
 <context>
@@ -1747,7 +1748,7 @@ Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare i
     </message>
     <message>
         <source>Looking for the catalogue&apos;s files…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca dei file del catalogo…</translation>
     </message>
 </context>
 <context>
@@ -1926,7 +1927,7 @@ I percorsi sono compilati ma non ancora memorizzati: OK in Configurazione di sis
     <name>ThumbnailCache</name>
     <message>
         <source>%1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 manca</translation>
     </message>
 </context>
 <context>
@@ -2053,69 +2054,69 @@ I percorsi sono compilati ma non ancora memorizzati: OK in Configurazione di sis
     </message>
     <message>
         <source>--set-favourite takes a game id, then yes or no.</source>
-        <translation type="unfinished"></translation>
+        <translation>--set-favourite vuole un id di gioco, poi yes o no.</translation>
     </message>
     <message>
         <source>With --list: only the favourites.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --list: solo i preferiti.</translation>
     </message>
     <message>
         <source>With --list: only played games, the most recent first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --list: solo i giochi giocati, i più recenti per primi.</translation>
     </message>
     <message>
         <source>With --list: the order, by &lt;key&gt;: title, year, publisher, machine, genre; played, plays (newest, most first).</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --list: l&apos;ordine, per &lt;key&gt;: title, year, publisher, machine, genre; played, plays (i più recenti, i più giocati per primi).</translation>
     </message>
     <message>
         <source>key</source>
-        <translation type="unfinished"></translation>
+        <translation>chiave</translation>
     </message>
     <message>
         <source>Print the title, author, release, subtunes and song lengths of the music file of the game &lt;id&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa titolo, autore, pubblicazione, brani e durate del file musicale del gioco &lt;id&gt;.</translation>
     </message>
     <message>
         <source>With --play-music: render the music into the WAV file &lt;file&gt; with the built-in player.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --play-music: scrive la musica nel file WAV &lt;file&gt; con il lettore integrato.</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished">file</translation>
+        <translation>file</translation>
     </message>
     <message>
         <source>With --play-music: the subtune &lt;n&gt;, from 1 (default: the tune&apos;s start subtune).</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --play-music: il brano &lt;n&gt;, da 1 (predefinito: il brano iniziale).</translation>
     </message>
     <message>
         <source>With --render: the length in seconds (default: the song length, else 3 minutes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --render: la durata in secondi (predefinita: la durata del brano, altrimenti 3 minuti).</translation>
     </message>
     <message>
         <source>s</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>With --play: the emulator (ccs64, vice, c64s, pc64; uae, fellow). With --play-music: the player, 1 or 2 (default: the built-in player).</source>
-        <translation type="unfinished"></translation>
+        <translation>Con --play: l&apos;emulatore (ccs64, vice, c64s, pc64; uae, fellow). Con --play-music: il lettore, 1 o 2 (predefinito: il lettore integrato).</translation>
     </message>
     <message>
         <source>Make the game &lt;id&gt; a favourite (yes) or not (no) and exit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rende il gioco &lt;id&gt; preferito (yes) o no (no) ed esce.</translation>
     </message>
 </context>
 <context>
     <name>ViceFliplist</name>
     <message>
         <source>The disk path %1 holds a line break, which a fliplist cannot carry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il percorso del disco %1 contiene un a capo, che una fliplist non può contenere.</translation>
     </message>
 </context>
 <context>
     <name>WidgetDialogs</name>
     <message>
         <source>Catalogues (*.mdb);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cataloghi (*.mdb);;Tutti i file (*)</translation>
     </message>
 </context>
 <context>
@@ -2141,35 +2142,35 @@ I percorsi sono compilati ma non ancora memorizzati: OK in Configurazione di sis
     <name>browser::FileMenu</name>
     <message>
         <source>Fil&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>Fil&amp;e</translation>
     </message>
     <message>
         <source>&amp;Open Catalogue…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri catalogo…</translation>
     </message>
     <message>
         <source>&amp;New Catalogue…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuovo catalogo…</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>Open Catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri catalogo</translation>
     </message>
     <message>
         <source>New Catalogue</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo catalogo</translation>
     </message>
     <message>
         <source>The catalogue could not be made: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il catalogo: </translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished">Errore</translation>
+        <translation>Errore</translation>
     </message>
 </context>
 <context>
@@ -2288,27 +2289,27 @@ I percorsi sono compilati ma non ancora memorizzati: OK in Configurazione di sis
     </message>
     <message>
         <source>The favourite could not be saved: </source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare il preferito: </translation>
     </message>
     <message>
         <source>&amp;Missing Files…</source>
-        <translation type="unfinished"></translation>
+        <translation>File &amp;mancanti…</translation>
     </message>
     <message>
         <source>Vie&amp;w</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis&amp;ta</translation>
     </message>
     <message>
         <source>&amp;Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Griglia</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista</translation>
     </message>
     <message>
         <source>&amp;Favourite</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preferito</translation>
     </message>
 </context>
 <context>
@@ -2379,62 +2380,62 @@ I percorsi sono compilati ma non ancora memorizzati: OK in Configurazione di sis
     </message>
     <message>
         <source>★ Fa&amp;vourite</source>
-        <translation type="unfinished"></translation>
+        <translation>★ Pre&amp;ferito</translation>
     </message>
     <message>
         <source>☆ Fa&amp;vourite</source>
-        <translation type="unfinished"></translation>
+        <translation>☆ Pre&amp;ferito</translation>
     </message>
     <message>
         <source>Last played</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima partita</translation>
     </message>
     <message>
         <source>Plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Partite</translation>
     </message>
     <message>
         <source>Favourite (Ctrl+D)</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferito (Ctrl+D)</translation>
     </message>
 </context>
 <context>
     <name>browser::GameListModel</name>
     <message>
         <source>shown although it does not match the search</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrato anche se non corrisponde alla ricerca</translation>
     </message>
     <message>
         <source>Favourite (click to change)</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferito (clic per cambiare)</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished">Titolo</translation>
+        <translation>Titolo</translation>
     </message>
     <message>
         <source>Machine</source>
-        <translation type="unfinished">Macchina</translation>
+        <translation>Macchina</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished">Anno</translation>
+        <translation>Anno</translation>
     </message>
     <message>
         <source>Publisher</source>
-        <translation type="unfinished">Editore</translation>
+        <translation>Editore</translation>
     </message>
     <message>
         <source>Genre</source>
-        <translation type="unfinished">Genere</translation>
+        <translation>Genere</translation>
     </message>
     <message>
         <source>Last played</source>
-        <translation type="unfinished"></translation>
+        <translation>Ultima partita</translation>
     </message>
     <message>
         <source>Plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Partite</translation>
     </message>
 </context>
 <context>
@@ -2493,15 +2494,15 @@ I percorsi sono compilati ma non ancora memorizzati: OK in Configurazione di sis
     </message>
     <message>
         <source>Favouri&amp;tes</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferi&amp;ti</translation>
     </message>
     <message>
         <source>&amp;Recently played</source>
-        <translation type="unfinished"></translation>
+        <translation>Giocati di &amp;recente</translation>
     </message>
     <message>
         <source>shown although it does not match the search</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrato anche se non corrisponde alla ricerca</translation>
     </message>
 </context>
 <context>
@@ -2825,7 +2826,7 @@ I percorsi sono compilati ma non ancora memorizzati: OK in Configurazione di sis
     </message>
     <message>
         <source>Import &amp;GameBase…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importa &amp;GameBase…</translation>
     </message>
 </context>
 <context>
