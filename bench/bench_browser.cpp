@@ -4,6 +4,7 @@
 // shell's own LIKE scan of the same columns.
 #include "appcontext.h"
 #include "benchcatalogue.h"
+#include "benchwindow.h"
 #include "cataloguestore.h"
 #include "dialogs.h"
 #include "gamelistmodel.h"
@@ -32,23 +33,6 @@ namespace
 
 constexpr int kGames = 50000;
 
-// Counts what a user would have seen instead of showing it.
-class QuietDialogs : public Dialogs
-{
-public:
-    void beep() override {}
-    void message(const QString &, Icon, const QString &) override { ++messages; }
-    bool ask(const QString &, Icon, const QString &, Button) override { return true; }
-    int messages = 0;
-};
-
-class NoLauncher : public Launcher
-{
-public:
-    bool start(const Command &, QString *) override { return false; }
-    bool openDocument(const QString &, QString *) override { return false; }
-};
-
 struct Bench {
     QTemporaryDir dir;
     QString catalogue;
@@ -59,17 +43,6 @@ struct Bench {
 };
 
 Bench *bench = nullptr;
-
-double residentMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return 0;
-}
 
 // The floor: the same list query straight through sqlite3, no Qt, no dialect.
 void BM_PlainSqliteScan(benchmark::State &state)

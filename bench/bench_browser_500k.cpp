@@ -3,6 +3,7 @@
 // the resident memory after the load. The catalogue is generated once per run.
 #include "appcontext.h"
 #include "benchcatalogue.h"
+#include "benchwindow.h"
 #include "dialogs.h"
 #include "launcher.h"
 #include "mainwindow.h"
@@ -30,21 +31,6 @@ namespace
 constexpr int kGames = 500000;
 const char kWord[] = "drago";
 
-class QuietDialogs : public Dialogs
-{
-public:
-    void beep() override {}
-    void message(const QString &, Icon, const QString &) override {}
-    bool ask(const QString &, Icon, const QString &, Button) override { return true; }
-};
-
-class NoLauncher : public Launcher
-{
-public:
-    bool start(const Command &, QString *) override { return false; }
-    bool openDocument(const QString &, QString *) override { return false; }
-};
-
 struct Bench {
     QTemporaryDir dir;
     QuietDialogs dialogs;
@@ -54,17 +40,6 @@ struct Bench {
 };
 
 Bench *bench = nullptr;
-
-double residentMegabytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return 0;
-}
 
 std::unique_ptr<MainWindow> shownWindow()
 {

@@ -4,6 +4,7 @@
 // screenshot is one of a few hundred generated PNGs, so the tiles in sight differ.
 #include "appcontext.h"
 #include "benchcatalogue.h"
+#include "benchwindow.h"
 #include "cataloguestore.h"
 #include "dialogs.h"
 #include "gamegridview.h"
@@ -32,21 +33,6 @@ namespace
 
 constexpr int kGames = 500000;
 constexpr int kPictures = 400;
-
-class QuietDialogs : public Dialogs
-{
-public:
-    void beep() override {}
-    void message(const QString &, Icon, const QString &) override {}
-    bool ask(const QString &, Icon, const QString &, Button) override { return true; }
-};
-
-class NoLauncher : public Launcher
-{
-public:
-    bool start(const Command &, QString *) override { return false; }
-    bool openDocument(const QString &, QString *) override { return false; }
-};
 
 struct Bench {
     QTemporaryDir dir;

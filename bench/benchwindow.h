@@ -1,0 +1,37 @@
+// What the window benches share: a context that shows nothing and starts nothing.
+#pragma once
+
+#include "dialogs.h"
+#include "launcher.h"
+
+#include <QByteArray>
+#include <QFile>
+
+// Counts what a user would have seen instead of showing it.
+class QuietDialogs : public Dialogs
+{
+public:
+    void beep() override {}
+    void message(const QString &, Icon, const QString &) override { ++messages; }
+    bool ask(const QString &, Icon, const QString &, Button) override { return true; }
+    int messages = 0;
+};
+
+class NoLauncher : public Launcher
+{
+public:
+    bool start(const Command &, QString *) override { return false; }
+    bool openDocument(const QString &, QString *) override { return false; }
+};
+
+// This process's resident memory, from the kernel's own count.
+inline double residentMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0;
+}
