@@ -201,14 +201,13 @@ Result<std::unique_ptr<Connection>> Connection::open(const QString &path, Mode m
     if (!db.open())
         return fail(sqlError(db.lastError()));
     sqlite3 *handle = nativeHandle(db);
-    QString why;
     if (!handle)
         return fail(QStringLiteral("the SQLite driver gives no native handle"));
     if (mode == Mode::Foreign)
         if (Outcome guarded = c->guard(); !guarded)
             return guarded.failure();
-    if (!registerDialect(handle, &why))
-        return fail(why);
+    if (const Outcome registered = registerDialect(handle); !registered)
+        return fail(registered.error());
     QSqlQuery probe(db);
     if (!probe.exec(QStringLiteral("PRAGMA user_version")) || !probe.next())
         return fail(sqlError(probe.lastError()));
