@@ -3,6 +3,7 @@
 #include "amigarecords.h"
 #include "amigastart.h"
 #include "amigatemplates.h"
+#include "archiveimages.h"
 #include "archivelisting.h"
 #include "c64start.h"
 #include "cataloguestore.h"
@@ -35,6 +36,7 @@ struct Stored {
     Configuration configuration;
     Game game;
     QStringList moreDisks;
+    GameStart start;
 };
 
 Result<Stored> readStored(const CatalogueStore &store, GameId id)
@@ -48,7 +50,11 @@ Result<Stored> readStored(const CatalogueStore &store, GameId id)
     Result<QStringList> more = store.moreDisks(id);
     if (!more)
         return more.failure();
-    return Stored{std::move(*configuration), game->value_or(Game()), std::move(*more)};
+    Result<GameStart> start = store.gameStart(id);
+    if (!start)
+        return start.failure();
+    return Stored{std::move(*configuration), game->value_or(Game()), std::move(*more),
+                  std::move(*start)};
 }
 
 struct PickedEmulator {
@@ -112,6 +118,41 @@ int startOrPrint(const Command &command, bool dryRun, Launcher &launcher, QTextS
     return kPlayStarted;
 }
 
+namespace
+{
+
+// Which image of an archived game file starts: the set's start image when the archive has
+// it, else the first. With a choice, err says which and how many. An archive that cannot be
+// listed is left to the start, which names the fault as for any launch.
+struct ArchiveChoice {
+    int entry = -1;         // the image's entry in the archive; -1: a plain file
+    bool startImage = true; // the image the set's program row belongs to
+};
+
+ArchiveChoice chooseArchiveImage(const QString &gameFile, const GameStart &start, QTextStream &err)
+{
+    const QString file = unquotePath(gameFile);
+    if (!isArchiveFile(file))
+        return {};
+    const Result<QList<ArchiveImage>> images = archiveImages(file);
+    if (!images)
+        return {};
+    const qsizetype named = findArchiveImage(*images, start.image);
+    const qsizetype at = std::max<qsizetype>(named, 0);
+    if (images->size() > 1) {
+        err << QStringLiteral("%1 holds %2 disk images; starting %3 (image %4)")
+                   .arg(QDir::toNativeSeparators(file))
+                   .arg(images->size())
+                   .arg(images->at(at).name)
+                   .arg(at + 1)
+            << '\n';
+        err.flush();
+    }
+    return {images->at(at).index, start.image.isEmpty() ? at == 0 : named >= 0};
+}
+
+} // namespace
+
 int playC64Game(const CatalogueStore &store, const HeadlessPlayRequest &request, Launcher &launcher,
                 QTextStream &out, QTextStream &err)
 {
@@ -123,18 +164,29 @@ int playC64Game(const CatalogueStore &store, const HeadlessPlayRequest &request,
         stored, choices, request.with, QStringLiteral("No C64 emulator is configured."), err);
     if (picked.exitCode != kPlayStarted)
         return picked.exitCode;
-    C64StartRequest start{
-        kC64Emulators[picked.slot], picked.program, stored->game.gameFile, -1, QString(), -1,
-        stored->moreDisks,          request.tempDir};
-    if (request.entry >= 0) {
-        const QStringList lines = readC64GameFile(start.gameFile).valueOr(ImageListing()).lines;
-        if (request.entry >= lines.size())
+    const ArchiveChoice image = chooseArchiveImage(stored->game.gameFile, stored->start, err);
+    C64StartRequest start{kC64Emulators[picked.slot],
+                          picked.program,
+                          stored->game.gameFile,
+                          -1,
+                          QString(),
+                          image.entry,
+                          stored->moreDisks,
+                          request.tempDir};
+    // The set's program, unless the user chose another row; skipped when the image lacks it.
+    const int setProgram = image.startImage ? stored->start.program : -1;
+    if (const int entry = request.entry >= 0 ? request.entry : setProgram; entry >= 0) {
+        const QStringList lines =
+            readC64GameFile(start.gameFile, image.entry).valueOr(ImageListing()).lines;
+        if (entry < lines.size()) {
+            start.entryIndex = entry;
+            start.entryText = lines[entry];
+        } else if (request.entry >= 0) {
             return fail(err, kPlayBadArguments,
                         QStringLiteral("--entry %1: the image lists %2 entries")
                             .arg(request.entry)
                             .arg(lines.size()));
-        start.entryIndex = request.entry;
-        start.entryText = lines[request.entry];
+        }
     }
     const Result<Command> command = prepareC64Start(start);
     if (!command)
