@@ -39,9 +39,9 @@ protected:
     // The image display (file, name and ID, directory, blocks free) for the window's layout.
     QVBoxLayout *imageLayout();
     // The file the emulator buttons start: a D64 or T64 image is listed, any other file
-    // clears the display. Of an archive the first C64 image is listed, with a choice of
-    // image when it holds several. A start counts as a play of game (0: a file from
-    // elsewhere).
+    // clears the display. Of an archive the start image (setGameStart), else the first C64
+    // image is listed, with a choice of image when it holds several. A start counts as a play of
+    // game (0: a file from elsewhere).
     void showPlayFile(const QString &path, GameId game = 0);
     // The set's disks after the play file, which VICE gets in its fliplist.
     void setMoreDisks(const QStringList &disks) { m_moreDisks = disks; }
