@@ -7,6 +7,7 @@
 #include "archivelisting.h"
 #include "c64start.h"
 #include "cataloguestore.h"
+#include "escaping.h"
 #include "imagereader.h"
 #include "launcher.h"
 #include "playcountinglauncher.h"
@@ -143,7 +144,7 @@ ArchiveChoice chooseArchiveImage(const QString &gameFile, const GameStart &start
         err << QStringLiteral("%1 holds %2 disk images; starting %3 (image %4)")
                    .arg(QDir::toNativeSeparators(file))
                    .arg(images->size())
-                   .arg(images->at(at).name)
+                   .arg(escapeControls(images->at(at).name)) // a name from elsewhere
                    .arg(at + 1)
             << '\n';
         err.flush();
