@@ -79,6 +79,6 @@ private:
     int m_archiveEntry = -1; // the chosen image of an archive; -1 for a plain file
     QStringList m_moreDisks;
     GameStart m_start;
-    int m_startChoice = -1; // the image choice m_start names; -1: not in the archive
+    int m_startChoice = 0; // the image choice that m_start's program belongs to
     bool m_showsStartImage = false;
 };

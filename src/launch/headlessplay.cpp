@@ -122,24 +122,19 @@ int startOrPrint(const Command &command, bool dryRun, Launcher &launcher, QTextS
 namespace
 {
 
-// Which image of an archived game file starts: the set's start image when the archive has
-// it, else the first. With a choice, err says which and how many. An archive that cannot be
-// listed is left to the start, which names the fault as for any launch.
-struct ArchiveChoice {
-    int entry = -1;         // the image's entry in the archive; -1: a plain file
-    bool startImage = true; // the image the set's program row belongs to
-};
-
-ArchiveChoice chooseArchiveImage(const QString &gameFile, const GameStart &start, QTextStream &err)
+// The entry of the image of an archived game file that starts (-1 for a plain file): the
+// set's start image when the archive has it, else the first. With a choice, err says which
+// and how many. An archive that cannot be listed is left to the start, which names the fault
+// as for any launch.
+int chooseArchiveImage(const QString &gameFile, const GameStart &start, QTextStream &err)
 {
     const QString file = unquotePath(gameFile);
     if (!isArchiveFile(file))
-        return {};
+        return -1;
     const Result<QList<ArchiveImage>> images = archiveImages(file);
     if (!images)
-        return {};
-    const qsizetype named = findArchiveImage(*images, start.image);
-    const qsizetype at = std::max<qsizetype>(named, 0);
+        return -1;
+    const qsizetype at = std::max<qsizetype>(findArchiveImage(*images, start.image), 0);
     if (images->size() > 1) {
         err << QStringLiteral("%1 holds %2 disk images; starting %3 (image %4)")
                    .arg(QDir::toNativeSeparators(file))
@@ -149,7 +144,7 @@ ArchiveChoice chooseArchiveImage(const QString &gameFile, const GameStart &start
             << '\n';
         err.flush();
     }
-    return {images->at(at).index, start.image.isEmpty() ? at == 0 : named >= 0};
+    return images->at(at).index;
 }
 
 } // namespace
@@ -165,20 +160,14 @@ int playC64Game(const CatalogueStore &store, const HeadlessPlayRequest &request,
         stored, choices, request.with, QStringLiteral("No C64 emulator is configured."), err);
     if (picked.exitCode != kPlayStarted)
         return picked.exitCode;
-    const ArchiveChoice image = chooseArchiveImage(stored->game.gameFile, stored->start, err);
-    C64StartRequest start{kC64Emulators[picked.slot],
-                          picked.program,
-                          stored->game.gameFile,
-                          -1,
-                          QString(),
-                          image.entry,
-                          stored->moreDisks,
-                          request.tempDir};
+    const int image = chooseArchiveImage(stored->game.gameFile, stored->start, err);
+    C64StartRequest start{
+        kC64Emulators[picked.slot], picked.program, stored->game.gameFile, -1, QString(), image,
+        stored->moreDisks,          request.tempDir};
     // The set's program, unless the user chose another row; skipped when the image lacks it.
-    const int setProgram = image.startImage ? stored->start.program : -1;
-    if (const int entry = request.entry >= 0 ? request.entry : setProgram; entry >= 0) {
+    if (const int entry = request.entry >= 0 ? request.entry : stored->start.program; entry >= 0) {
         const QStringList lines =
-            readC64GameFile(start.gameFile, image.entry).valueOr(ImageListing()).lines;
+            readC64GameFile(start.gameFile, image).valueOr(ImageListing()).lines;
         if (entry < lines.size()) {
             start.entryIndex = entry;
             start.entryText = lines[entry];
