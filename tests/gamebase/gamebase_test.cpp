@@ -5,6 +5,7 @@
 #include "testcatalogue.h"
 #include "widgettest.h"
 
+#include <QDateTime>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -63,6 +64,16 @@ QString writeSet(const QString &path, const QString &version, int release = 1)
         if (release == 2)
             sql << QStringLiteral(
                 "insert into Games (GA_Id, Name, Filename) values (4, 'Quay', 'Q\\Quay.zip')");
+        // The set's own play history and start, as libmdb writes a Jet date and Yes/No.
+        sql << "alter table Games add FileToRun"
+            << "alter table Games add FilenameIndex"
+            << "alter table Games add Fav"
+            << "alter table Games add TimesPlayed"
+            << "alter table Games add DateLastPlayed"
+            << QStringLiteral("update Games set FileToRun='DISKS\\SIDE B.D64', Fav=1, "
+                              "FilenameIndex=%1, TimesPlayed=%1, DateLastPlayed='03/14/08 "
+                              "21:05:00' where GA_Id=1")
+                   .arg(release + 1);
         for (const QString &statement : sql)
             EXPECT_TRUE(q.exec(statement)) << statement.toStdString();
     }
@@ -107,7 +118,14 @@ TEST(GameBaseMapper, TextsAsTheCatalogueKeepsThem)
         {GameBaseMapper::genre(QStringLiteral("Sports"), QStringLiteral("[Uncategorized]")),
          "Sports"},
         {GameBaseImport::setName(QStringLiteral("/x/GBC_v18.mdb")), "GBC v18"},
-        {GameBaseImport::setKey(QStringLiteral("GBC v18.1")), "gbc"}};
+        {GameBaseImport::setKey(QStringLiteral("GBC v18.1")), "gbc"},
+        {QString::number(GameBaseMapper::playedAt(QStringLiteral("12/31/99 23:59:59"))),
+         QString::number(QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59)).toSecsSinceEpoch())},
+        {QString::number(GameBaseMapper::playedAt(QStringLiteral("2009-01-02 03:04:05"))),
+         QString::number(QDateTime(QDate(2009, 1, 2), QTime(3, 4, 5)).toSecsSinceEpoch())},
+        {QString::number(GameBaseMapper::playedAt(QStringLiteral("31.12.1999"))), "0"},
+        {GameBaseMapper::start(QStringLiteral("A\\B.D64"), QStringLiteral("x")).image, "A/B.D64"},
+        {QString::number(GameBaseMapper::start({}, QStringLiteral("x")).program), "-1"}};
     for (const auto &[got, expected] : cases)
         EXPECT_EQ(got, expected);
 }
@@ -200,6 +218,10 @@ TEST(GameBaseImport, NewReleaseUpdatesInPlaceAddsAndLeavesPrivateGames)
             .import;
     };
     EXPECT_EQ(import(1, "GBC_v17.mdb").added, 3);
+    const qint64 played = QDateTime(QDate(2008, 3, 14), QTime(21, 5)).toSecsSinceEpoch();
+    EXPECT_EQ(store.personalData(1).valueOr({}), (PersonalData{true, played, 2}));
+    EXPECT_EQ(store.personalData(2).valueOr({}), PersonalData());
+    ASSERT_TRUE(store.setFavourite(1, false).ok()); // the collector's own history from now on
     Game changed = store.game(3).valueOr({});
     changed.origin = Game::privateOrigin();
     ASSERT_TRUE(store.updateFields(changed, {Game::Field::Origin}).ok());
@@ -213,6 +235,10 @@ TEST(GameBaseImport, NewReleaseUpdatesInPlaceAddsAndLeavesPrivateGames)
     EXPECT_EQ(store.game(1).valueOr({}).title, QStringLiteral("The Lost Harbour II"));
     EXPECT_EQ(store.game(3).valueOr({}).origin, Game::privateOrigin());
     EXPECT_EQ(catalogue.count(QStringLiteral("titolo='1942'")), 2);
+    EXPECT_EQ(store.personalData(1).valueOr({}), (PersonalData{false, played, 2}));
+    EXPECT_EQ(store.gameStart(1).valueOr({}), (GameStart{QStringLiteral("DISKS/SIDE B.D64"), 3}));
+    ASSERT_TRUE(store.deleteGame(1).ok());
+    EXPECT_EQ(store.gameStart(1).valueOr({{}, 9}), GameStart());
 }
 
 TEST(GameBaseCommand, RefusesWhatIsNoGameBaseDatabaseAndBadArguments)
