@@ -20,7 +20,7 @@ quint32 address(quint32 page, int row)
 
 // The system catalogue as readers need it: a row per table, named, typed (1: a table)
 // and found by the page of its definition.
-JetTable systemCatalogue(const QList<JetTableLayout> &tables)
+JetTable systemCatalogue(const QList<JetTable> &tables, const QList<quint32> &definitions)
 {
     JetTable catalogue{QStringLiteral("MSysObjects"),
                        {{QStringLiteral("Id"), JetType::Long},
@@ -30,8 +30,8 @@ JetTable systemCatalogue(const QList<JetTableLayout> &tables)
                         {QStringLiteral("Flags"), JetType::Long},
                         {QStringLiteral("LvProp"), JetType::Ole}},
                        {}};
-    for (const JetTableLayout &t : tables)
-        catalogue.rows << QVariantList{int(t.definition), 0, t.name, 1, 0, QVariant()};
+    for (qsizetype i = 0; i < tables.size(); ++i)
+        catalogue.rows << QVariantList{int(definitions[i]), 0, tables[i].name, 1, 0, QVariant()};
     return catalogue;
 }
 
@@ -92,12 +92,10 @@ quint32 JetWriter::storeLongValue(const QByteArray &value, JetTableLayout &layou
     return next;
 }
 
-JetTableLayout JetWriter::writeTable(const JetTable &table, int mapRow, bool system,
-                                     std::optional<quint32> definition)
+JetTableLayout JetWriter::writeTable(const JetTable &table, quint32 definition, int mapRow,
+                                     bool system)
 {
-    JetTableLayout layout{table.name, definition.value_or(0), {}, address(kMapPage, mapRow), {}};
-    if (!definition)
-        layout.definition = reservePage();
+    JetTableLayout layout{table.name, definition, {}, address(kMapPage, mapRow), {}};
     const JetRowEncoder encoder(
         table.columns, [&](const QByteArray &value) { return storeLongValue(value, layout); });
     std::optional<JetDataPage> page;
@@ -126,10 +124,15 @@ JetImage JetWriter::write(const QList<JetTable> &tables)
 {
     m_pages = {jetHeaderPage(), QByteArray(), QByteArray()};
     m_mapRows = QList<QByteArray>(2 + 2 * tables.size());
+    // The definitions first, so that the catalogue, which names their pages, comes next and
+    // a file cut short loses table rows rather than its list of tables.
+    QList<quint32> definitions;
+    for (qsizetype i = 0; i < tables.size(); ++i)
+        definitions << reservePage();
+    writeTable(systemCatalogue(tables, definitions), kCatalogueDefinition, 0, true);
     JetImage image;
     for (qsizetype i = 0; i < tables.size(); ++i)
-        image.tables << writeTable(tables[i], int(2 + 2 * i), false);
-    writeTable(systemCatalogue(image.tables), 0, true, kCatalogueDefinition);
+        image.tables << writeTable(tables[i], definitions[i], int(2 + 2 * i), false);
     finishLongValues();
     JetDataPage maps = JetDataPage::forTable(0);
     for (const QByteArray &map : std::as_const(m_mapRows))

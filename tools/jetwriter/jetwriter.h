@@ -22,8 +22,9 @@ struct JetImage {
 };
 
 // Writes a minimal Jet 4 (Access 2000) file: the header page, the page maps on page 1, the
-// system catalogue (MSysObjects) defined on page 2, then each table's definition, data
-// pages and long values. No indexes: readers scan the data pages through the page maps.
+// system catalogue (MSysObjects) defined on page 2, the tables' definitions, the catalogue's
+// rows, then each table's data pages and long values. No indexes: readers scan the data pages
+// through the page maps.
 class JetWriter
 {
 public:
@@ -34,8 +35,7 @@ private:
     void finishPage(quint32 number, const QByteArray &bytes);
     quint32 storeLongValue(const QByteArray &value, JetTableLayout &layout);
     int addLongValueRow(const QByteArray &row);
-    JetTableLayout writeTable(const JetTable &table, int mapRow, bool system,
-                              std::optional<quint32> definition = {});
+    JetTableLayout writeTable(const JetTable &table, quint32 definition, int mapRow, bool system);
     void finishLongValues();
 
     QList<QByteArray> m_pages;
