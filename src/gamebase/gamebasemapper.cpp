@@ -59,16 +59,12 @@ QString GameBaseMapper::origin(const QString &setName, const QString &version)
 
 qint64 GameBaseMapper::playedAt(const QString &jetDate)
 {
+    // The reader writes Jet dates as local time, in this one form.
     const QString text = jetDate.trimmed();
-    for (const char *format :
-         {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd", "MM/dd/yy HH:mm:ss", "MM/dd/yyyy HH:mm:ss"}) {
-        QDateTime when = QDateTime::fromString(text, QLatin1String(format));
-        if (!when.isValid())
-            continue;
-        // Two-digit years: a set's history is not older than the machines' revival.
-        if (when.date().year() < 1970)
-            when = when.addYears(100);
-        return when.toSecsSinceEpoch();
+    for (const char *format : {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd"}) {
+        const QDateTime when = QDateTime::fromString(text, QLatin1String(format));
+        if (when.isValid())
+            return when.toSecsSinceEpoch();
     }
     return 0;
 }
