@@ -59,7 +59,6 @@ QString GameBaseMapper::origin(const QString &setName, const QString &version)
 
 qint64 GameBaseMapper::playedAt(const QString &jetDate)
 {
-    // The reader writes Jet dates as local time, in this one form.
     const QString text = jetDate.trimmed();
     for (const char *format : {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd"}) {
         const QDateTime when = QDateTime::fromString(text, QLatin1String(format));

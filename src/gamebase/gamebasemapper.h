@@ -45,8 +45,8 @@ public:
     static QString year(const QString &year);
     // "Parent - Genre", leaving out "[Uncategorized]" and empty parts.
     static QString genre(const QString &parent, const QString &genre);
-    // A Jet date as the reader writes it (libmdb's "%x %X" in the C locale: "12/31/99
-    // 23:59:59", or ISO) in local time, as seconds since the epoch; 0 when empty or unreadable.
+    // A Jet date as the reader writes it ("2009-01-02 03:04:05", local time) as seconds
+    // since the epoch; 0 when empty or unreadable.
     static qint64 playedAt(const QString &jetDate);
     // FileToRun (an image in the archive) and FilenameIndex (a row of its directory).
     static GameStart start(const QString &fileToRun, const QString &filenameIndex);
