@@ -20,9 +20,9 @@ protected:
         const QByteArray adf(901120, '\0');
         for (const char *disk :
              {"(Disk 1 of 2)(Side A)", "(Disk 2 of 2)(Side A)", "(Disk 1 of 2)(Side B)"})
-            add("c64/Ultima V (1988)(Origin)%1.d64".arg(QLatin1String(disk)), d64);
+            add(QString("c64/Ultima V (1988)(Origin)%1.d64").arg(QLatin1String(disk)), d64);
         for (int n = 6; n >= 1; --n)
-            add("amiga/Alien Breed 3D (1995)(Team17)(Disk %1 of 6)(AGA).adf".arg(n), adf);
+            add(QString("amiga/Alien Breed 3D (1995)(Team17)(Disk %1 of 6)(AGA).adf").arg(n), adf);
         add("broken.d64", "short");
         add("readme.txt", "text");
         add("text.zip", "PK\3\4 but no archive");
