@@ -233,4 +233,22 @@ void GameListPane::removeRow(int row)
     m_countLabel->setText(QString::number(count()));
 }
 
+bool GameListPane::updatePersonal(GameId id)
+{
+    const Result<PersonalData> personal = CatalogueStore(m_ctx.db()).personalData(id);
+    // The worker's rows may have been read before the change: they come in first.
+    ensureDetails();
+    // A star changes no play, so only the Favourites filter can lose the game.
+    const bool was = m_programSelects;
+    m_programSelects = true;
+    const bool done =
+        personal &&
+        m_model->setPersonal(id, *personal, m_rowsFilter.favourites && !personal->favourite);
+    m_programSelects = was;
+    if (!done)
+        return false;
+    m_countLabel->setText(QString::number(count()));
+    return true;
+}
+
 } // namespace browser
