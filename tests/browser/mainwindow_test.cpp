@@ -399,6 +399,10 @@ TEST_F(MainWindowTest, ActivationRefreshesAfterAnotherProgramsCommit)
 TEST_F(MainWindowTest, LayoutModesFollowTheSettings)
 {
     open().show();
+    // The list pane is never so narrow that the Find box or a filter's caption is cut.
+    const auto *edit = find<QLineEdit>("findEdit");
+    EXPECT_GE(edit->width(), edit->fontMetrics().horizontalAdvance(edit->placeholderText()));
+    EXPECT_GE(box("recentBox")->width(), box("recentBox")->sizeHint().width());
 
     t.ctx->settings.showScreenshots = false;
     t.ctx->settings.showCredits = false;
