@@ -61,7 +61,8 @@ unsigned char caseBitOf(unsigned char c)
 bool AsciiSearch::takes(std::u32string_view letters)
 {
     return !letters.empty() && letters.size() <= kLongest &&
-           std::all_of(letters.begin(), letters.end(), [](char32_t c) { return c < 0x80; });
+           std::all_of(letters.begin(), letters.end(),
+                       [](char32_t c) { return c > 0 && c < 0x80; });
 }
 
 AsciiSearch::AsciiSearch(std::u32string_view letters)
