@@ -294,7 +294,8 @@ Outcome CatalogueStore::deleteGame(GameId id)
             return failure(gameGoneText());
     }
     // Also where foreign keys are off, as in connections of other programs.
-    for (const QString &table : {kDiskTable, gamelistsql::personalTable(), setTable()})
+    for (const QString &table :
+         {kDiskTable, gamelistsql::personalTable(), setTable(), startTable()})
         if (hasTable(table))
             if (const auto q = catalogue::run(
                     m_db, QStringLiteral("delete from %1 where game=?").arg(table), {id});

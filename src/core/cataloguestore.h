@@ -121,11 +121,17 @@ public:
     // Counts a play started at when (seconds since the epoch).
     Outcome recordPlay(GameId id, qint64 when);
 
+    // Where a set's game starts (GameStart); empty for the others. The table, beside the
+    // exchange tables, is made by the first set import that needs it.
+    Result<GameStart> gameStart(GameId id) const;
+
     // Brings a set's games in, in one transaction. A game the set brought before (by set and
     // key) is updated in place, unless the collector has changed it since (origin Private):
     // then it is left as it is and listed as a conflict. The others are added, and their keys
-    // kept beside the exchange tables. Nothing is written when the progress is cancelled
-    // (cancelled is then set), nor when keep is false: the counts are then what it would do.
+    // kept beside the exchange tables with where they start. A game added takes the set's
+    // personal data (favourite, plays); an update never touches the collector's. Nothing is written
+    // when the progress is cancelled (cancelled is then set), nor when keep is false: the counts
+    // are then what it would do.
     Result<SetImport> importSetGames(const QString &set, const QList<SetGame> &games,
                                      Progress &progress, bool keep = true);
     // Drops every table beside the two exchange tables (the disk lists and what later
@@ -152,16 +158,23 @@ private:
     Outcome writeMoreDisks(GameId id, const QStringList &disks);
     Outcome replaceMoreDisks(GameId id, const QStringList &disks);
     Outcome writePersonal(GameId id, const QString &upsert, const QVariantList &values);
+    Outcome createPersonalTable();
+    Outcome writeFirstPersonalData(GameId id, const PersonalData &data);
     // Fills the rows' personal fields; with the recent filter, the latest play comes first.
     Outcome addPersonalData(QList<GameSummary> &rows, const GameFilter &filter) const;
     // Whether a filter can pass any game at all: the personal ones need the table.
     bool personalTableServes(const GameFilter &filter) const;
     // The sets' keys of the games they brought, beside the exchange tables like the disks.
     static QString setTable();
-    Outcome createSetTable();
+    Outcome createSetTables();
+    static QString startTable();
+    // Replaces the game's start, or removes it when start is empty; true when it changed.
+    Result<bool> writeGameStart(GameId id, const GameStart &start);
     Result<QHash<qint64, GameId>> setGameIds(const QString &set) const;
     // importSetGames for one game inside its transaction; counts into import.
     Outcome importSetGame(const QString &set, GameId known, const SetGame &game, SetImport &import);
+    // A game the set brought before: updated unless the collector made it Private.
+    Outcome updateSetGame(const Game &old, const SetGame &game, SetImport &import);
 
     QSqlDatabase m_db;
 };

@@ -87,6 +87,15 @@ Outcome CatalogueStore::writePersonal(GameId id, const QString &upsert, const QV
         return game.failure();
     if (!game->has_value())
         return Failure{gameGoneText()};
+    if (const Outcome made = createPersonalTable(); !made)
+        return made;
+    if (const auto q = catalogue::run(m_db, upsert.arg(personalTable()), values); !q)
+        return q.failure();
+    return transaction.commit();
+}
+
+Outcome CatalogueStore::createPersonalTable()
+{
     const auto made = catalogue::run(
         m_db, QStringLiteral("create table if not exists %1 ("
                              "game INTEGER PRIMARY KEY REFERENCES tabella1(id) ON DELETE CASCADE, "
@@ -94,11 +103,23 @@ Outcome CatalogueStore::writePersonal(GameId id, const QString &upsert, const QV
                              "last_played INTEGER NOT NULL DEFAULT 0, "
                              "plays INTEGER NOT NULL DEFAULT 0)")
                   .arg(personalTable()));
-    if (!made)
-        return made.failure();
-    if (const auto q = catalogue::run(m_db, upsert.arg(personalTable()), values); !q)
-        return q.failure();
-    return transaction.commit();
+    return made ? Outcome() : made.failure();
+}
+
+// Inside the caller's write transaction, on a game just added.
+Outcome CatalogueStore::writeFirstPersonalData(GameId id, const PersonalData &data)
+{
+    if (data == PersonalData())
+        return {};
+    if (const Outcome made = createPersonalTable(); !made)
+        return made;
+    const auto q = catalogue::run(
+        m_db,
+        QStringLiteral("insert or replace into %1 (game, favourite, last_played, plays) "
+                       "values (?, ?, ?, ?)")
+            .arg(personalTable()),
+        {id, data.favourite ? 1 : 0, data.lastPlayed, data.plays});
+    return q ? Outcome() : q.failure();
 }
 
 Outcome CatalogueStore::addPersonalData(QList<GameSummary> &rows, const GameFilter &filter) const

@@ -7,15 +7,60 @@ QString CatalogueStore::setTable()
     return QStringLiteral("set_games");
 }
 
-Outcome CatalogueStore::createSetTable()
+QString CatalogueStore::startTable()
 {
-    const Result<QSqlQuery> q = catalogue::run(
-        m_db, QStringLiteral("create table if not exists %1 ("
-                             "set_name TEXT NOT NULL, set_key INTEGER NOT NULL, "
-                             "game INTEGER NOT NULL REFERENCES tabella1(id) ON DELETE CASCADE, "
-                             "PRIMARY KEY (set_name, set_key)) WITHOUT ROWID")
-                  .arg(setTable()));
-    return q ? Outcome() : q.failure();
+    return QStringLiteral("game_start");
+}
+
+Outcome CatalogueStore::createSetTables()
+{
+    for (const QString &create :
+         {QStringLiteral("create table if not exists %1 ("
+                         "set_name TEXT NOT NULL, set_key INTEGER NOT NULL, "
+                         "game INTEGER NOT NULL REFERENCES tabella1(id) ON DELETE CASCADE, "
+                         "PRIMARY KEY (set_name, set_key)) WITHOUT ROWID")
+              .arg(setTable()),
+          QStringLiteral("create table if not exists %1 ("
+                         "game INTEGER PRIMARY KEY REFERENCES tabella1(id) ON DELETE CASCADE, "
+                         "image TEXT, program INTEGER NOT NULL)")
+              .arg(startTable())})
+        if (const Result<QSqlQuery> q = catalogue::run(m_db, create); !q)
+            return q.failure();
+    return {};
+}
+
+Result<GameStart> CatalogueStore::gameStart(GameId id) const
+{
+    if (!hasTable(startTable()))
+        return GameStart();
+    const auto row = catalogue::fetchOne(
+        m_db, QStringLiteral("select image, program from %1 where game=?").arg(startTable()), {id});
+    if (!row)
+        return row.failure();
+    if (!row->has_value())
+        return GameStart();
+    return GameStart{(**row).value(0).toString(), (**row).value(1).toInt()};
+}
+
+Result<bool> CatalogueStore::writeGameStart(GameId id, const GameStart &start)
+{
+    const Result<GameStart> old = gameStart(id);
+    if (!old)
+        return old.failure();
+    if (*old == start)
+        return false;
+    const Result<QSqlQuery> q =
+        start.isEmpty()
+            ? catalogue::run(m_db, QStringLiteral("delete from %1 where game=?").arg(startTable()),
+                             {id})
+            : catalogue::run(m_db,
+                             QStringLiteral("insert or replace into %1 (game, image, program) "
+                                            "values (?, ?, ?)")
+                                 .arg(startTable()),
+                             {id, start.image, start.program});
+    if (!q)
+        return q.failure();
+    return true;
 }
 
 Result<QHash<qint64, GameId>> CatalogueStore::setGameIds(const QString &set) const
@@ -38,26 +83,8 @@ Outcome CatalogueStore::importSetGame(const QString &set, GameId known, const Se
         known ? findGame(known) : Result<std::optional<Game>>(std::nullopt);
     if (!stored)
         return stored.failure();
-    if (stored->has_value()) {
-        const Game &old = **stored;
-        if (old.origin.compare(Game::privateOrigin(), Qt::CaseInsensitive) == 0) {
-            import.conflicts << old.title;
-            return {};
-        }
-        Game fresh = game.entry.game;
-        fresh.id = known;
-        const QList<Game::Field> fields = old.differences(fresh);
-        const Result<QStringList> disks = moreDisks(known);
-        if (!disks)
-            return disks.failure();
-        if (fields.isEmpty() && *disks == game.entry.moreDisks) {
-            ++import.unchanged;
-            return {};
-        }
-        ++import.updated;
-        const Outcome written = writeFields(fresh, fields);
-        return written ? writeMoreDisks(known, game.entry.moreDisks) : written;
-    }
+    if (stored->has_value())
+        return updateSetGame(**stored, game, import);
     const Result<GameId> id = insertGame(game.entry.game);
     if (!id)
         return id.failure();
@@ -70,7 +97,35 @@ Outcome CatalogueStore::importSetGame(const QString &set, GameId known, const Se
         QStringLiteral("insert or replace into %1 (set_name, set_key, game) values (?,?,?)")
             .arg(setTable()),
         {set, game.key, *id});
-    return q ? Outcome() : q.failure();
+    if (!q)
+        return q.failure();
+    if (const Result<bool> started = writeGameStart(*id, game.start); !started)
+        return started.failure();
+    return writeFirstPersonalData(*id, game.personal);
+}
+
+Outcome CatalogueStore::updateSetGame(const Game &old, const SetGame &game, SetImport &import)
+{
+    if (old.origin.compare(Game::privateOrigin(), Qt::CaseInsensitive) == 0) {
+        import.conflicts << old.title;
+        return {};
+    }
+    Game fresh = game.entry.game;
+    fresh.id = old.id;
+    const QList<Game::Field> fields = old.differences(fresh);
+    const Result<QStringList> disks = moreDisks(old.id);
+    if (!disks)
+        return disks.failure();
+    const Result<bool> started = writeGameStart(old.id, game.start);
+    if (!started)
+        return started.failure();
+    if (fields.isEmpty() && *disks == game.entry.moreDisks && !*started) {
+        ++import.unchanged;
+        return {};
+    }
+    ++import.updated;
+    const Outcome written = writeFields(fresh, fields);
+    return written ? writeMoreDisks(old.id, game.entry.moreDisks) : written;
 }
 
 Result<SetImport> CatalogueStore::importSetGames(const QString &set, const QList<SetGame> &games,
@@ -79,7 +134,7 @@ Result<SetImport> CatalogueStore::importSetGames(const QString &set, const QList
     catalogue::WriteTransaction transaction(m_db);
     if (!transaction.isOpen())
         return Failure{transaction.error()};
-    if (const Outcome made = createSetTable(); !made)
+    if (const Outcome made = createSetTables(); !made)
         return made.failure();
     const Result<QHash<qint64, GameId>> ids = setGameIds(set);
     if (!ids)

@@ -1,13 +1,27 @@
 #pragma once
 
+#include "game.h"
 #include "gameentry.h"
 
 #include <QStringList>
+
+// Where a set's game starts, when its game file holds more than the set's loader picks by
+// itself: the image inside the archive, and the program in that image's directory.
+struct GameStart {
+    QString image;    // the archive entry's name, as the set gives it; empty: the first image
+    int program = -1; // the row of the image's directory listing; -1: none chosen
+    bool isEmpty() const { return image.isEmpty() && program < 0; }
+    bool operator==(const GameStart &) const = default;
+};
 
 // A game of a set that a community database describes, by the key the set gives it.
 struct SetGame {
     qint64 key = 0;
     GameEntry entry;
+    GameStart start;
+    // The history the set's own program kept: taken only when the game is new here, as the
+    // collector's own history wins afterwards.
+    PersonalData personal;
 };
 
 // What bringing a set's games in did (or, when not kept, would do).

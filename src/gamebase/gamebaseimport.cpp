@@ -26,7 +26,7 @@ Result<GameBaseReport> GameBaseImport::run(CatalogueStore &store, const QString 
     QList<SetGame> games;
     games.reserve(set.games.size());
     for (const GameBaseRecord &record : set.games)
-        games.append({record.id, mapper.map(record)});
+        games.append(mapper.setGame(record));
     report.found = mapper.found();
     Result<SetImport> written = store.importSetGames(
         QStringLiteral("gamebase:") + setKey(setName(file)), games, progress, keep);

@@ -1,7 +1,10 @@
 #include "gamebasemapper.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace
 {
@@ -52,6 +55,24 @@ QString GameBaseMapper::genre(const QString &parent, const QString &genre)
 QString GameBaseMapper::origin(const QString &setName, const QString &version)
 {
     return QStringLiteral("GameBase %1 (%2)").arg(setName, version);
+}
+
+qint64 GameBaseMapper::playedAt(const QString &jetDate)
+{
+    const QString text = jetDate.trimmed();
+    for (const char *format : {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd"}) {
+        const QDateTime when = QDateTime::fromString(text, QLatin1String(format));
+        if (when.isValid())
+            return when.toSecsSinceEpoch();
+    }
+    return 0;
+}
+
+GameStart GameBaseMapper::start(const QString &fileToRun, const QString &filenameIndex)
+{
+    bool isNumber = false;
+    const int program = filenameIndex.trimmed().toInt(&isNumber);
+    return {components(fileToRun).join(u'/'), isNumber && program >= 0 ? program : -1};
 }
 
 QString GameBaseMapper::resolve(const QString &folder, const QString &relative,
@@ -127,4 +148,10 @@ GameEntry GameBaseMapper::map(const GameBaseRecord &r)
                 *drive = disks.takeFirst();
     entry.moreDisks = disks;
     return entry;
+}
+
+SetGame GameBaseMapper::setGame(const GameBaseRecord &r)
+{
+    const PersonalData personal{r.favourite, playedAt(r.lastPlayed), std::max(r.timesPlayed, 0)};
+    return {r.id, map(r), start(r.fileToRun, r.filenameIndex), personal};
 }

@@ -3,6 +3,7 @@
 #include "folderresolver.h"
 #include "gamebaserecord.h"
 #include "gameentry.h"
+#include "setimport.h"
 
 // Where a set's files lie on this computer, and the machine its games are for.
 struct GameBaseFolders {
@@ -32,6 +33,8 @@ public:
     GameBaseMapper(GameBaseFolders folders, QString origin);
 
     GameEntry map(const GameBaseRecord &record);
+    // map() with the set's key, where the game starts and the set's own play history.
+    SetGame setGame(const GameBaseRecord &record);
     const GameBaseFound &found() const { return m_found; }
 
     // "Title, The" -> "The Title".
@@ -42,6 +45,11 @@ public:
     static QString year(const QString &year);
     // "Parent - Genre", leaving out "[Uncategorized]" and empty parts.
     static QString genre(const QString &parent, const QString &genre);
+    // A Jet date as the reader writes it ("2009-01-02 03:04:05", local time) as seconds
+    // since the epoch; 0 when empty or unreadable.
+    static qint64 playedAt(const QString &jetDate);
+    // FileToRun (an image in the archive) and FilenameIndex (a row of its directory).
+    static GameStart start(const QString &fileToRun, const QString &filenameIndex);
     // "GameBase NAME (VERSION)": the origin tag of a set's games.
     static QString origin(const QString &setName, const QString &version);
 

@@ -109,6 +109,8 @@ std::string JetCatalogue::open(const std::string &path)
     if (!m_handle->mdb)
         return "it is not a Jet database this reader understands";
     mdb_set_bind_size(m_handle->mdb, kBindSize);
+    // The library's default is the C locale's "%x %X": a two-digit year, month first.
+    mdb_set_date_fmt(m_handle->mdb, "%Y-%m-%d %H:%M:%S");
     if (!mdb_read_catalog(m_handle->mdb, MDB_TABLE))
         return "its list of tables cannot be read";
     return {};

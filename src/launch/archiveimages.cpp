@@ -5,6 +5,7 @@
 #include "runtimefolder.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -18,13 +19,23 @@ QString shown(const QString &path)
 }
 
 // The extension of the entry, letters and digits only, so that the emulator knows the kind;
-// the rest of the name is the archive's own.
+// the rest is the archive's name and a short hash of its whole path, so that "game.zip" of
+// two folders never replace each other's image while one of them runs.
 QString extractedName(const QString &archive, const ArchiveImage &image)
 {
     static const QRegularExpression other(QStringLiteral("[^A-Za-z0-9]"));
+    const QFileInfo info(archive);
     const QString suffix = QFileInfo(image.name).suffix().remove(other).left(8);
-    return QFileInfo(archive).completeBaseName() + QLatin1Char('-') + QString::number(image.index) +
-           QLatin1Char('.') + suffix;
+    const QByteArray source =
+        QCryptographicHash::hash(info.absoluteFilePath().toUtf8(), QCryptographicHash::Sha1);
+    return info.completeBaseName() + u'-' + QString::fromLatin1(source.toHex().left(8)) + u'-' +
+           QString::number(image.index) + u'.' + suffix;
+}
+
+QString lastComponent(const QString &name)
+{
+    // Sets name their images with Windows' separators, archives with either.
+    return QString(name).replace(u'\\', u'/').section(u'/', -1);
 }
 
 } // namespace
@@ -55,6 +66,17 @@ Result<QList<ArchiveImage>> archiveImages(const QString &path)
         return Failure{QCoreApplication::translate("ArchiveImages", "%1 holds no disk image.")
                            .arg(shown(path))};
     return images;
+}
+
+qsizetype findArchiveImage(const QList<ArchiveImage> &images, const QString &name)
+{
+    const QString wanted = lastComponent(name);
+    if (wanted.isEmpty())
+        return -1;
+    for (qsizetype i = 0; i < images.size(); ++i)
+        if (lastComponent(images[i].name).compare(wanted, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
 }
 
 Result<ArchiveImage> firstArchiveImage(const QString &path, bool (*wanted)(ImageKind))

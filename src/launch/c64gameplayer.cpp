@@ -54,7 +54,9 @@ bool C64GamePlayer::takeRequest(const C64GameRequest &request)
     loadConfiguration();
     showGameInTitle(this, tr("Start C64 Game"),
                     CatalogueStore(context().db()).title(request.gameId).valueOr(QString()));
-    setMoreDisks(CatalogueStore(context().db()).moreDisks(request.gameId).valueOr(QStringList()));
+    const CatalogueStore store(context().db());
+    setMoreDisks(store.moreDisks(request.gameId).valueOr(QStringList()));
+    setGameStart(store.gameStart(request.gameId).valueOr(GameStart()));
     showPlayFile(request.gameFile, request.gameId);
     return true;
 }

@@ -127,6 +127,7 @@ void C64PlayerBase::showPlayFile(const QString &path, GameId game)
     m_playFile = path;
     m_playedGame = game;
     m_archiveEntry = -1;
+    m_showsStartImage = false;
     {
         const QSignalBlocker blocker(m_imageChoice);
         m_imageChoice->clear();
@@ -139,6 +140,7 @@ void C64PlayerBase::showPlayFile(const QString &path, GameId game)
     if (c64ImageKind(path) != C64ImageKind::None) {
         const Result<ImageListing> listing = readC64Image(path);
         if (listing) {
+            m_showsStartImage = true;
             showListing(*listing);
             return;
         }
@@ -171,23 +173,30 @@ void C64PlayerBase::showArchive(const QString &path)
         reportFailure(images.error());
         return;
     }
-    {
-        const QSignalBlocker blocker(m_imageChoice);
-        for (const ArchiveImage &image : *images)
-            if (isC64Image(image.kind))
-                m_imageChoice->addItem(image.name, image.index);
-    }
-    if (m_imageChoice->count() == 0) {
+    QList<ArchiveImage> c64Images;
+    for (const ArchiveImage &image : *images)
+        if (isC64Image(image.kind))
+            c64Images << image;
+    if (c64Images.isEmpty()) {
         reportFailure(tr("%1 holds no C64 image.").arg(QDir::toNativeSeparators(path)));
         return;
     }
+    // The set's program row belongs to its own image; the first stands in when none is named.
+    m_startChoice = m_start.image.isEmpty() ? 0 : int(findArchiveImage(c64Images, m_start.image));
+    {
+        const QSignalBlocker blocker(m_imageChoice);
+        for (const ArchiveImage &image : c64Images)
+            m_imageChoice->addItem(image.name, image.index);
+        m_imageChoice->setCurrentIndex(std::max(m_startChoice, 0));
+    }
     m_imageChoice->setVisible(m_imageChoice->count() > 1);
-    showArchiveImage(0);
+    showArchiveImage(m_imageChoice->currentIndex());
 }
 
 void C64PlayerBase::showArchiveImage(int choice)
 {
     m_archiveEntry = m_imageChoice->itemData(choice).toInt();
+    m_showsStartImage = choice == m_startChoice;
     const Result<ImageListing> listing =
         readArchiveListing(unquotePath(m_playFile), m_archiveEntry);
     if (listing)
@@ -205,12 +214,20 @@ void C64PlayerBase::showListing(const ImageListing &listing)
     m_diskIdEdit->setText(listing.id);
     m_blocksFreeLabel->setText(listing.freeText);
     m_directoryList->addItems(listing.lines);
-    if (!listing.corrupted)
+    if (!listing.corrupted) {
+        preselectStartProgram();
         return;
+    }
     m_ctx.dialogs.message(tr("Directory appears to be corrupted.") + QStringLiteral("\r\n") +
                               tr("It is recommended to NOT use this program with this file."),
                           Dialogs::Icon::Information, tr("Corrupted Directory?"));
     setListingEnabled(false);
+}
+
+void C64PlayerBase::preselectStartProgram()
+{
+    if (m_showsStartImage && m_start.program >= 0 && m_start.program < m_directoryList->count())
+        m_directoryList->setCurrentRow(m_start.program);
 }
 
 void C64PlayerBase::setListingEnabled(bool enabled)

@@ -2,6 +2,7 @@
 
 #include "configuration.h"
 #include "game.h"
+#include "setimport.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -38,12 +39,15 @@ protected:
     // The image display (file, name and ID, directory, blocks free) for the window's layout.
     QVBoxLayout *imageLayout();
     // The file the emulator buttons start: a D64 or T64 image is listed, any other file
-    // clears the display. Of an archive the first C64 image is listed, with a choice of
-    // image when it holds several. A start counts as a play of game (0: a file from
-    // elsewhere).
+    // clears the display. Of an archive the start image (setGameStart), else the first C64
+    // image is listed, with a choice of image when it holds several. A start counts as a play of
+    // game (0: a file from elsewhere).
     void showPlayFile(const QString &path, GameId game = 0);
     // The set's disks after the play file, which VICE gets in its fliplist.
     void setMoreDisks(const QStringList &disks) { m_moreDisks = disks; }
+    // Where the next play file starts: the image of its archive shown first, and the
+    // program preselected in that image's directory.
+    void setGameStart(const GameStart &start) { m_start = start; }
     QString playFile() const { return m_playFile; }
     // Beeps and shows the text as an error.
     void reportFailure(const QString &text);
@@ -58,6 +62,7 @@ private:
     void showArchive(const QString &path);
     void showArchiveImage(int choice);
     void setListingEnabled(bool enabled);
+    void preselectStartProgram();
 
     AppContext &m_ctx;
     QListWidget *m_directoryList;
@@ -73,4 +78,7 @@ private:
     GameId m_playedGame = 0;
     int m_archiveEntry = -1; // the chosen image of an archive; -1 for a plain file
     QStringList m_moreDisks;
+    GameStart m_start;
+    int m_startChoice = 0; // the image choice that m_start's program belongs to
+    bool m_showsStartImage = false;
 };

@@ -3,9 +3,11 @@
 #include "amigarecords.h"
 #include "amigastart.h"
 #include "amigatemplates.h"
+#include "archiveimages.h"
 #include "archivelisting.h"
 #include "c64start.h"
 #include "cataloguestore.h"
+#include "escaping.h"
 #include "imagereader.h"
 #include "launcher.h"
 #include "playcountinglauncher.h"
@@ -35,6 +37,7 @@ struct Stored {
     Configuration configuration;
     Game game;
     QStringList moreDisks;
+    GameStart start;
 };
 
 Result<Stored> readStored(const CatalogueStore &store, GameId id)
@@ -48,7 +51,11 @@ Result<Stored> readStored(const CatalogueStore &store, GameId id)
     Result<QStringList> more = store.moreDisks(id);
     if (!more)
         return more.failure();
-    return Stored{std::move(*configuration), game->value_or(Game()), std::move(*more)};
+    Result<GameStart> start = store.gameStart(id);
+    if (!start)
+        return start.failure();
+    return Stored{std::move(*configuration), game->value_or(Game()), std::move(*more),
+                  std::move(*start)};
 }
 
 struct PickedEmulator {
@@ -112,6 +119,36 @@ int startOrPrint(const Command &command, bool dryRun, Launcher &launcher, QTextS
     return kPlayStarted;
 }
 
+namespace
+{
+
+// The entry of the image of an archived game file that starts (-1 for a plain file): the
+// set's start image when the archive has it, else the first. With a choice, err says which
+// and how many. An archive that cannot be listed is left to the start, which names the fault
+// as for any launch.
+int chooseArchiveImage(const QString &gameFile, const GameStart &start, QTextStream &err)
+{
+    const QString file = unquotePath(gameFile);
+    if (!isArchiveFile(file))
+        return -1;
+    const Result<QList<ArchiveImage>> images = archiveImages(file);
+    if (!images)
+        return -1;
+    const qsizetype at = std::max<qsizetype>(findArchiveImage(*images, start.image), 0);
+    if (images->size() > 1) {
+        err << QStringLiteral("%1 holds %2 disk images; starting %3 (image %4)")
+                   .arg(QDir::toNativeSeparators(file))
+                   .arg(images->size())
+                   .arg(escapeControls(images->at(at).name)) // a name from elsewhere
+                   .arg(at + 1)
+            << '\n';
+        err.flush();
+    }
+    return images->at(at).index;
+}
+
+} // namespace
+
 int playC64Game(const CatalogueStore &store, const HeadlessPlayRequest &request, Launcher &launcher,
                 QTextStream &out, QTextStream &err)
 {
@@ -123,18 +160,23 @@ int playC64Game(const CatalogueStore &store, const HeadlessPlayRequest &request,
         stored, choices, request.with, QStringLiteral("No C64 emulator is configured."), err);
     if (picked.exitCode != kPlayStarted)
         return picked.exitCode;
+    const int image = chooseArchiveImage(stored->game.gameFile, stored->start, err);
     C64StartRequest start{
-        kC64Emulators[picked.slot], picked.program, stored->game.gameFile, -1, QString(), -1,
+        kC64Emulators[picked.slot], picked.program, stored->game.gameFile, -1, QString(), image,
         stored->moreDisks,          request.tempDir};
-    if (request.entry >= 0) {
-        const QStringList lines = readC64GameFile(start.gameFile).valueOr(ImageListing()).lines;
-        if (request.entry >= lines.size())
+    // The set's program, unless the user chose another row; skipped when the image lacks it.
+    if (const int entry = request.entry >= 0 ? request.entry : stored->start.program; entry >= 0) {
+        const QStringList lines =
+            readC64GameFile(start.gameFile, image).valueOr(ImageListing()).lines;
+        if (entry < lines.size()) {
+            start.entryIndex = entry;
+            start.entryText = lines[entry];
+        } else if (request.entry >= 0) {
             return fail(err, kPlayBadArguments,
                         QStringLiteral("--entry %1: the image lists %2 entries")
                             .arg(request.entry)
                             .arg(lines.size()));
-        start.entryIndex = request.entry;
-        start.entryText = lines[request.entry];
+        }
     }
     const Result<Command> command = prepareC64Start(start);
     if (!command)

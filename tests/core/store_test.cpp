@@ -433,7 +433,7 @@ TEST(CatalogueStore, ACancelledAddAddsNothing)
     ASSERT_TRUE(ids.ok());
     EXPECT_TRUE(ids->isEmpty());
     EXPECT_EQ(cat.count(), 0);
-    const auto set = store.importSetGames(QStringLiteral("s"), {{7, {Game{}, {}}}}, cancel);
+    const auto set = store.importSetGames(QStringLiteral("s"), {{7, {Game{}, {}}, {}, {}}}, cancel);
     ASSERT_TRUE(set.ok());
     EXPECT_TRUE(set->cancelled);
     EXPECT_EQ(cat.count(), 0);

@@ -145,13 +145,17 @@ TEST_F(PlayCommand, SetsAndArchivesReachTheEmulatorFromThePrivateFolder)
     const int set = catalogue.addGame({{"titolo", "Set"}, {"formato", "C64"}, {"emul1", zipped}});
     const QString side2 = writeFile(at("games/side 2.d64"), d64);
     ASSERT_TRUE(CatalogueStore(catalogue.db()).setMoreDisks(set, {image, zipped, side2}).ok());
-    const int adf = catalogue.addGame({{"titolo", "A"},
-                                       {"formato", "Amiga"},
-                                       {"emul1", zip("games/a.zip", "a.adf", readFile(disks[0]))}});
+    const QString adfZip = zip("games/a.zip", "a.adf", readFile(disks[0]));
+    const int adf = catalogue.addGame({{"titolo", "A"}, {"formato", "Amiga"}, {"emul1", adfZip}});
     const QString climbs = zip("games/c.zip", "../../x.d64", d64);
     const int bad = catalogue.addGame({{"titolo", "C"}, {"formato", "C64"}, {"emul1", climbs}});
 
-    const QString taken = at("run/vantrel/set-0.d64");
+    // Taken-out images are named by the archive and a hash of its path.
+    auto out = [&](const QString &zip, const char *name) {
+        const QByteArray hash = QCryptographicHash::hash(zip.toUtf8(), QCryptographicHash::Sha1);
+        return at("run/vantrel/" + QString(name).arg(QString::fromLatin1(hash.toHex().left(8))));
+    };
+    const QString taken = out(zipped, "set-%1-0.d64");
     const Ran vice = vantrel(play(set, {"--with", "vice", "--dry-run"}));
     EXPECT_EQ(vice.out, (QStringList{x64sc, "-flipname", at("run/vantrel/vantrel.vfl"), taken}));
     EXPECT_EQ(readFile(taken), d64);
@@ -166,8 +170,8 @@ TEST_F(PlayCommand, SetsAndArchivesReachTheEmulatorFromThePrivateFolder)
 
     EXPECT_EQ(vantrel(play(adf, {"--template", "a.uae", "--dry-run"})).code, 0);
     EXPECT_EQ(readFile(at("run/vantrel/vantrel.uae")),
-              "floppy0=" + at("run/vantrel/a-0.adf").toUtf8() + "\r\n");
-    EXPECT_EQ(readFile(at("run/vantrel/a-0.adf")), readFile(disks[0]));
+              "floppy0=" + out(adfZip, "a-%1-0.adf").toUtf8() + "\r\n");
+    EXPECT_EQ(readFile(out(adfZip, "a-%1-0.adf")), readFile(disks[0]));
     const Ran refused = vantrel(play(bad, {"--with", "vice", "--dry-run"}));
     EXPECT_EQ(refused.code, 1);
     EXPECT_EQ(refused.err, climbs + " holds an entry named ../../x.d64, outside its folder.");

@@ -1,6 +1,7 @@
 // The C64 players: the game player lists the file it was asked for, the free player browses
 // for one; both start emulators with the chosen directory entry.
 #include "c64registry.h"
+#include "headlessplay.h"
 #include "launchtest.h"
 #include "shortpath.h"
 #include "testcatalogue.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace c64img;
@@ -121,8 +123,9 @@ TEST_F(C64Players, GamePlayerListsAndStartsTheRequestedFile)
     EXPECT_EQ(tc.dialogs.beeps(), 5);
 }
 
-// An archive lists its first C64 image, offers a choice among several, and the emulator gets
-// the chosen image taken out; a hostile archive is named and refused.
+// An archive lists its first C64 image, or the set's start image with its program chosen,
+// offers a choice among several, and the emulator gets the chosen image taken out under a
+// name of the archive's path; a hostile archive is named and refused.
 TEST_F(C64Players, ArchivesListTheChosenImageAndStartItTakenOut)
 {
     const QByteArray second = d64Files(3);
@@ -136,8 +139,28 @@ TEST_F(C64Players, ArchivesListTheChosenImageAndStartItTakenOut)
     EXPECT_EQ(list(w)->count(), 3);
     click(w, "viceButton");
     const QString taken = tc.launcher.started.value(0).arguments.value(0);
-    EXPECT_EQ(QFileInfo(taken).fileName(), "SET-2.d64");
+    EXPECT_EQ(QFileInfo(taken).fileName().replace(QRegularExpression("[0-9a-f]{8}"), "#"),
+              "SET-#-2.d64");
     EXPECT_EQ(readFile(taken), second);
+    game(writeZip(tc.temp.filePath("other/SET.zip"), {{"b.d64", d64Files(1)}}));
+    click(w, "viceButton");
+    EXPECT_NE(tc.launcher.started.value(1).arguments.value(0), taken);
+
+    CatalogueStore store(tc.catalogue.db());
+    const SetGame start{1, {gameWith({{Game::Field::GameFile, zip}}), {}}, {"X\\B.D64", 2}, {}};
+    ASSERT_TRUE(store.importSetGames("s", {start}, Progress::none()).ok());
+    game(zip);
+    EXPECT_EQ(choice->currentText(), "b.d64");
+    EXPECT_EQ(list(w)->currentRow(), 2);
+    click(w, "viceButton");
+    EXPECT_EQ(tc.launcher.started.value(2).arguments, QStringList{taken + ":file002"});
+    QString out, err;
+    QTextStream o(&out), e(&err);
+    HeadlessPlayRequest dry;
+    dry.gameId = 1, dry.with = "vice", dry.dryRun = true, dry.tempDir = ctx.paths.tempDir;
+    EXPECT_EQ(playC64Game(store, dry, tc.launcher, o, e), kPlayStarted);
+    EXPECT_EQ(out, emu("x64") + "\n" + taken + ":file002\n");
+    EXPECT_EQ(err, zip + " holds 2 disk images; starting b.d64 (image 2)\n");
 
     const QString climbs = writeZip(tc.temp.filePath("c.zip"), {{"../../x.d64", second}});
     game(climbs);
