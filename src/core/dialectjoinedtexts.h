@@ -12,7 +12,13 @@ namespace catalogue::dialect
 class JoinedTexts
 {
 public:
-    void clear() { m_size = 0; }
+    // Room for an unusually long row is not kept for the rows after it.
+    void clear()
+    {
+        m_size = 0;
+        if (m_bytes.size() > kKept)
+            m_bytes = {};
+    }
     void append(const unsigned char *text, std::size_t length)
     {
         if (m_bytes.size() < m_size + length + 1)
@@ -45,6 +51,8 @@ private:
                 to[i] = text[i];
         }
     }
+
+    static constexpr std::size_t kKept = std::size_t(1) << 20;
 
     std::vector<unsigned char> m_bytes;
     std::size_t m_size = 0;
