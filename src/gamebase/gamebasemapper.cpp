@@ -61,6 +61,9 @@ QString GameBaseMapper::origin(const QString &setName, const QString &version)
 qint64 GameBaseMapper::playedAt(const QString &jetDate)
 {
     const QString text = jetDate.trimmed();
+    // Most games were never played; parsing nothing still costs a time zone look-up.
+    if (text.isEmpty())
+        return 0;
     for (const char *format : {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd"}) {
         const QDateTime when = QDateTime::fromString(text, QLatin1String(format));
         if (when.isValid())
