@@ -2,7 +2,7 @@
 
 #include "dialectcompiledlike.h"
 #include "dialectfold.h"
-#include "dialectpatterncache.h"
+#include "dialectjoinedtexts.h"
 
 #include <QList>
 
@@ -20,25 +20,20 @@ using namespace dialect;
 
 // Kept with SQLite, a compiled pattern serves the statement's next rows while the pattern
 // stays the same (a bound value does): its text, which Qt binds as UTF-16, is then not
-// converted to UTF-8 again on every row. The connection's cache spares a pattern that
-// changes from row to row most of its compilations.
+// converted to UTF-8 again on every row.
 Q_NEVER_INLINE const CompiledLike *compileAndKeep(sqlite3_context *ctx, sqlite3_value *value)
 {
     const unsigned char *text = sqlite3_value_text(value);
     if (!text)
         return nullptr;
-    const auto length = std::size_t(sqlite3_value_bytes(value));
-    auto *compiled =
-        length <= PatternCache::kLongest
-            ? new CompiledLike(static_cast<PatternCache *>(sqlite3_user_data(ctx))
-                                   ->get({reinterpret_cast<const char *>(text), length}))
-            : new CompiledLike(decodeUtf8(text, length));
+    const std::u32string pattern = decodeUtf8(text, std::size_t(sqlite3_value_bytes(value)));
+    auto *compiled = new CompiledLike(pattern);
     sqlite3_set_auxdata(ctx, 0, compiled, [](void *p) { delete static_cast<CompiledLike *>(p); });
     if (sqlite3_get_auxdata(ctx, 0) == compiled)
         return compiled;
     // SQLite could not keep it and has deleted it already: this call uses one of its own.
     thread_local std::unique_ptr<CompiledLike> uncached;
-    uncached = std::make_unique<CompiledLike>(decodeUtf8(text, length));
+    uncached = std::make_unique<CompiledLike>(pattern);
     return uncached.get();
 }
 
@@ -61,27 +56,54 @@ void likeFunction(sqlite3_context *ctx, int, sqlite3_value **argv)
     sqlite3_result_int(ctx, compiled->matches(text, std::size_t(sqlite3_value_bytes(argv[1]))));
 }
 
+// Whether any of the values matches, each looked at alone.
+bool anyMatches(const CompiledLike &compiled, int count, sqlite3_value **values)
+{
+    const std::size_t shortest = compiled.minimumLength();
+    for (int i = 0; i < count; ++i) {
+        // A value's length is known before its text is asked for.
+        const auto length = std::size_t(sqlite3_value_bytes(values[i]));
+        if (length < shortest)
+            continue;
+        const unsigned char *text = sqlite3_value_text(values[i]);
+        if (text && compiled.matches(text, length))
+            return true;
+    }
+    return false;
+}
+
+// The same in one pass over the values joined by zeros, for a pattern its bytes can answer.
+// No letter of such a pattern is a zero, so no match spans two values, folded or not.
+bool anyMatchesJoined(const CompiledLike &compiled, int count, sqlite3_value **values)
+{
+    thread_local JoinedTexts joined;
+    joined.clear();
+    const std::size_t shortest = compiled.minimumLength();
+    for (int i = 0; i < count; ++i) {
+        const auto length = std::size_t(sqlite3_value_bytes(values[i]));
+        if (length < shortest)
+            continue;
+        if (const unsigned char *text = sqlite3_value_text(values[i]))
+            joined.append(text, length);
+    }
+    if (joined.size() == 0)
+        return false;
+    const AsciiSearch::Verdict verdict = compiled.asciiSearch()->find(joined.data(), joined.size());
+    if (verdict != AsciiSearch::Verdict::NotAscii)
+        return verdict == AsciiSearch::Verdict::Found;
+    return compiled.matches(joined.data(), joined.size());
+}
+
 // likeany(pattern, a, b, ...) is "a like pattern or b like pattern or ...", in one call
 // per row: a search over many columns pays SQLite's call overhead once, not per column.
-// False where the ORs would give Null: a search condition is never negated. A value's
-// length is known before its text is asked for, and most values are too short to match.
+// False where the ORs would give Null: a search condition is never negated.
 void likeAnyFunction(sqlite3_context *ctx, int argc, sqlite3_value **argv)
 {
     const CompiledLike *compiled = argc > 1 ? compiledPattern(ctx, argv[0]) : nullptr;
-    if (compiled) {
-        const std::size_t shortest = compiled->minimumLength();
-        for (int i = 1; i < argc; ++i) {
-            const auto length = std::size_t(sqlite3_value_bytes(argv[i]));
-            if (length < shortest)
-                continue;
-            const unsigned char *text = sqlite3_value_text(argv[i]);
-            if (text && compiled->matches(text, length)) {
-                sqlite3_result_int(ctx, 1);
-                return;
-            }
-        }
-    }
-    sqlite3_result_int(ctx, 0);
+    const bool found =
+        compiled && (compiled->asciiSearch() ? anyMatchesJoined(*compiled, argc - 1, argv + 1)
+                                             : anyMatches(*compiled, argc - 1, argv + 1));
+    sqlite3_result_int(ctx, found);
 }
 
 int nocaseCollation(void *, int lengthA, const void *a, int lengthB, const void *b)
@@ -130,14 +152,10 @@ int foldedCompare(const char *a, int lengthA, const char *b, int lengthB)
 bool registerDialect(sqlite3 *db, QString *error)
 {
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
-    // SQLite deletes the cache with the connection, or at once should this fail.
-    int rc =
-        sqlite3_create_function_v2(db, "like", 2, flags, new PatternCache, likeFunction, nullptr,
-                                   nullptr, [](void *p) { delete static_cast<PatternCache *>(p); });
+    int rc = sqlite3_create_function(db, "like", 2, flags, nullptr, likeFunction, nullptr, nullptr);
     if (rc == SQLITE_OK)
-        rc = sqlite3_create_function_v2(db, "likeany", -1, flags, new PatternCache, likeAnyFunction,
-                                        nullptr, nullptr,
-                                        [](void *p) { delete static_cast<PatternCache *>(p); });
+        rc = sqlite3_create_function(db, "likeany", -1, flags, nullptr, likeAnyFunction, nullptr,
+                                     nullptr);
     if (rc == SQLITE_OK)
         rc = sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, nullptr, nocaseCollation,
                                          nullptr);

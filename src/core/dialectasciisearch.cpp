@@ -1,5 +1,7 @@
 #include "dialectasciisearch.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <bit>
 #include <cstring>
@@ -61,7 +63,8 @@ unsigned char caseBitOf(unsigned char c)
 bool AsciiSearch::takes(std::u32string_view letters)
 {
     return !letters.empty() && letters.size() <= kLongest &&
-           std::all_of(letters.begin(), letters.end(), [](char32_t c) { return c < 0x80; });
+           std::all_of(letters.begin(), letters.end(),
+                       [](char32_t c) { return c > 0 && c < 0x80; });
 }
 
 AsciiSearch::AsciiSearch(std::u32string_view letters)
@@ -72,7 +75,8 @@ AsciiSearch::AsciiSearch(std::u32string_view letters)
     m_last = static_cast<unsigned char>(m_needle.back());
 }
 
-bool AsciiSearch::foundAt(const unsigned char *text) const
+// Inline: a call inside the search loops would make them keep their vectors in memory.
+Q_ALWAYS_INLINE bool AsciiSearch::foundAt(const unsigned char *text) const
 {
     for (std::size_t j = 0; j < m_needle.size(); ++j)
         if (lower(text[j]) != static_cast<unsigned char>(m_needle[j]))
@@ -144,12 +148,12 @@ AsciiSearch::Verdict AsciiSearch::findBy16(const unsigned char *text, std::size_
     auto load = [text](std::size_t at) {
         return _mm_loadu_si128(reinterpret_cast<const __m128i *>(text + at));
     };
-    int high = 0;
+    __m128i high = _mm_setzero_si128();
     for (std::size_t i = 0;; i += 16) {
         i = std::min(i, end);
         // The blocks at i cover the text up to its last span, those at i + span from there on.
         const __m128i a = load(i), b = load(i + span);
-        high |= _mm_movemask_epi8(_mm_or_si128(a, b));
+        high = _mm_or_si128(high, _mm_or_si128(a, b));
         for (auto hits = unsigned(
                  _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(a, firstCase), first),
                                                  _mm_cmpeq_epi8(_mm_or_si128(b, lastCase), last))));
@@ -157,8 +161,9 @@ AsciiSearch::Verdict AsciiSearch::findBy16(const unsigned char *text, std::size_
             if (foundAt(text + i + std::size_t(std::countr_zero(hits))))
                 return Verdict::Found;
         if (i == end)
-            return high || (span > 16 && anyHighBit(text, length)) ? Verdict::NotAscii
-                                                                   : Verdict::Absent;
+            return _mm_movemask_epi8(high) || (span > 16 && anyHighBit(text, length))
+                       ? Verdict::NotAscii
+                       : Verdict::Absent;
     }
 }
 

@@ -9,7 +9,8 @@ namespace catalogue::dialect
 
 // A case-blind search for a few ASCII letters straight in UTF-8 bytes. A find there is a
 // find in the folded text too: ASCII bytes only ever stand for themselves. A miss is final
-// only in an ASCII text, so the same pass tells whether the text was ASCII.
+// only in an ASCII text, so the same pass tells whether the text was ASCII. No needle holds
+// a zero, so texts joined by zeros are searched as one.
 class AsciiSearch
 {
 public:

@@ -32,6 +32,8 @@ public:
         }
         return matchesFolded(text, length);
     }
+    // The search straight in the bytes, where the pattern is "*letters*" in ASCII.
+    const AsciiSearch *asciiSearch() const { return m_ascii ? &*m_ascii : nullptr; }
     // The bytes a text needs at least to match.
     std::size_t minimumLength() const { return m_pattern.minimumLength(); }
 
