@@ -251,7 +251,7 @@ TEST(CatalogueStore, TheListSortsAsTheCatalogueDoesKeepingEqualTitlesInOrder)
     TestCatalogue cat;
     for (const char *title :
          {"Élite", "eagle", "Zed", "émile 2", "Ärger", "apple", "ARGON", "ß-Team", "10 Great",
-          "1942", "Δelta", "delta", "", "  spaced", "Ölfass", "APPLE"})
+          "1942", "Δelta", "delta", "", "  spaced", "Ölfass", "APPLE", "\U0001D538 x", "\uE000 y"})
         cat.addGame({{"titolo", QString::fromUtf8(title)}, {"formato", "C64"}});
     cat.addGame({{"formato", "C64"}}); // Null title
     QSqlQuery q(cat.db());
