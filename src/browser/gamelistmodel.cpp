@@ -220,20 +220,47 @@ void GameListModel::setSearch(const QString &search)
     endResetModel();
 }
 
+std::optional<quint32> GameListModel::positionOf(GameId id) const
+{
+    for (qsizetype i = 0; i < m_rows.size(); ++i)
+        if (m_rows.at(i).id == id && !m_gone[size_t(i)])
+            return quint32(i);
+    return std::nullopt;
+}
+
 bool GameListModel::pin(GameId id)
 {
-    for (qsizetype i = 0; i < m_rows.size(); ++i) {
-        if (m_rows.at(i).id != id || m_gone[size_t(i)])
-            continue;
-        if (!m_hidden[size_t(i)])
-            return true; // shown already
-        beginResetModel();
-        m_pinned = quint32(i);
-        rebuildShown();
-        endResetModel();
-        return true;
-    }
-    return false;
+    const std::optional<quint32> position = positionOf(id);
+    if (!position)
+        return false;
+    if (!m_hidden[*position])
+        return true; // shown already
+    beginResetModel();
+    m_pinned = position;
+    rebuildShown();
+    endResetModel();
+    return true;
+}
+
+bool GameListModel::setPersonal(GameId id, const PersonalData &personal, bool leaves)
+{
+    const std::optional<quint32> position = positionOf(id);
+    if (!position)
+        return false;
+    GameSummary &row = m_rows[*position];
+    row.favourite = personal.favourite;
+    row.lastPlayed = personal.lastPlayed;
+    row.plays = personal.plays;
+    // A row the search hides changes without a word to the views.
+    const auto shown = std::find(m_shown.cbegin(), m_shown.cend(), *position);
+    const int at = int(shown - m_shown.cbegin());
+    if (leaves && shown != m_shown.cend())
+        return removeEntry(at);
+    if (leaves)
+        m_gone[*position] = m_hidden[*position] = true;
+    else if (shown != m_shown.cend())
+        Q_EMIT dataChanged(index(at, 0), index(at, Columns - 1));
+    return true;
 }
 
 void GameListModel::rebuildShown()

@@ -54,6 +54,9 @@ public:
     int rowOf(GameId id) const;
     // Removes one entry (a deleted game); false when the row does not exist.
     bool removeEntry(int row);
+    // Puts the collector's own data into the game's row, in place; with leaves the game
+    // leaves the list (no longer in the filter). False when no row holds the game.
+    bool setPersonal(GameId id, const PersonalData &personal, bool leaves);
 
 Q_SIGNALS:
     // A sort by a column other than the title needs the details now.
@@ -63,6 +66,7 @@ private:
     void applySort();
     QVariant display(const GameSummary &row, int column) const;
     void rebuildShown();
+    std::optional<quint32> positionOf(GameId id) const;
 
     QList<GameSummary> m_rows;
     std::optional<SearchIndex> m_index;

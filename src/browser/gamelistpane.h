@@ -58,6 +58,9 @@ public:
     void highlight(GameId id);
     // Takes a deleted game's entry out.
     void removeRow(int row);
+    // Shows a game's changed star and plays in its row, which leaves the list when the
+    // filter no longer keeps it; false when a reload must decide (the game is not listed).
+    bool updatePersonal(GameId id);
     // Shows the rows as tiles instead of the list, with the same highlight.
     void setGridShown(bool shown);
     // Lists a new or changed game although the search in force hides it, with a note.

@@ -29,8 +29,6 @@ GameListPane::GameListPane(AppContext &ctx, QWidget *parent)
     : QWidget(parent), m_ctx(ctx), m_model(new GameListModel(this))
 {
     setObjectName(QStringLiteral("gameListPane"));
-    // The narrowest list with which the window fits an 800-pixel-wide screen.
-    setMinimumWidth(200);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 
@@ -57,9 +55,17 @@ void GameListPane::buildSearchRow(QVBoxLayout *layout)
     m_findEdit = namedWidget<QLineEdit>(QStringLiteral("findEdit"), this);
     m_findEdit->setPlaceholderText(tr("Text to find"));
     m_findEdit->setClearButtonEnabled(true);
+    // Wide enough for its hint beside the clear button: the pane's narrowest still shows
+    // what the box is for.
+    m_findEdit->setMinimumWidth(m_findEdit->fontMetrics().horizontalAdvance(
+                                    m_findEdit->placeholderText() + QStringLiteral("M")) +
+                                m_findEdit->sizeHint().height());
     m_findEdit->installEventFilter(this); // Escape clears the search
     auto *find = namedWidget<QPushButton>(QStringLiteral("findButton"), tr("&Find"), this);
     auto *all = namedWidget<QPushButton>(QStringLiteral("allButton"), tr("A&LL"), this);
+    // The buttons give way to the box down to their captions, so the pane stays narrow.
+    find->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    all->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     row->addWidget(m_findEdit, 1);
     row->addWidget(find);
     row->addWidget(all);

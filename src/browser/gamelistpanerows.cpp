@@ -16,6 +16,10 @@
 #include <QTreeView>
 #include <QUrl>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace browser
 {
 namespace
@@ -60,6 +64,15 @@ Result<Details> readDetails(const CatalogueStore &store, const GameFilter &filte
         details.rowOfEntry.push_back(shownRow.value(id, GameListModel::kNoRow));
     details.index = std::move(index).value();
     return details;
+}
+
+// The reading of a large list leaves much of the heap free but still held, in the worker's
+// arena too; handing it back keeps the program's footprint to what the list needs.
+void releaseFreeMemory()
+{
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
 }
 
 } // namespace
@@ -120,6 +133,7 @@ void GameListPane::takeDetails()
     if (details)
         m_model->setDetails(std::move(details->rows), std::move(details->index),
                             std::move(details->rowOfEntry));
+    releaseFreeMemory();
 }
 
 bool GameListPane::ensureDetails()
@@ -231,6 +245,24 @@ void GameListPane::removeRow(int row)
 {
     m_model->removeEntry(row);
     m_countLabel->setText(QString::number(count()));
+}
+
+bool GameListPane::updatePersonal(GameId id)
+{
+    const Result<PersonalData> personal = CatalogueStore(m_ctx.db()).personalData(id);
+    // The worker's rows may have been read before the change: they come in first.
+    ensureDetails();
+    // A star changes no play, so only the Favourites filter can lose the game.
+    const bool was = m_programSelects;
+    m_programSelects = true;
+    const bool done =
+        personal &&
+        m_model->setPersonal(id, *personal, m_rowsFilter.favourites && !personal->favourite);
+    m_programSelects = was;
+    if (!done)
+        return false;
+    m_countLabel->setText(QString::number(count()));
+    return true;
 }
 
 } // namespace browser

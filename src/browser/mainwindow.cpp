@@ -55,8 +55,7 @@ void MainWindow::connectGameList()
     connect(m_actions, &GameActions::gameDeleted, this, &MainWindow::removeDeletedEntry);
     connect(m_actions, &GameActions::gridToggled, m_list, &GameListPane::setGridShown);
     m_list->setGridShown(m_actions->gridShown());
-    // The list's star and filters follow, and the panel shows the game afresh.
-    connect(m_actions, &GameActions::personalChanged, this, [this] { reloadList(0); });
+    connect(m_actions, &GameActions::personalChanged, this, &MainWindow::onPersonalChanged);
 }
 
 void MainWindow::connectDetailPane()

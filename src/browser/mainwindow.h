@@ -62,6 +62,7 @@ private:
     void removeDeletedEntry(GameId id);
     void onGameDeletedElsewhere(GameId id);
     void reloadList(GameId newGameId);
+    void onPersonalChanged(GameId id);
     void restoreShownGame(GameId id, int oldRow);
     qint64 dataVersion() const;
     void refreshIfChangedElsewhere();

@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 
 #include "appcontext.h"
+#include "cataloguestore.h"
 #include "database.h"
 #include "dialogs.h"
 #include "filemenu.h"
@@ -131,6 +132,20 @@ void MainWindow::reloadList(GameId newGameId)
         m_list->chooseRow(newRow);
     else
         restoreShownGame(shown, oldRow);
+}
+
+void MainWindow::onPersonalChanged(GameId id)
+{
+    // The one row changes in place, so the selection and the scrolling stay.
+    const int oldRow = m_list->currentRow();
+    if (!m_list->updatePersonal(id))
+        return reloadList(0);
+    if (id != m_game.id)
+        return;
+    if (m_list->rowOf(id) < m_list->count())
+        m_detail->showPersonal(CatalogueStore(m_ctx.db()).personalData(id).valueOr({}));
+    else
+        restoreShownGame(id, oldRow);
 }
 
 void MainWindow::restoreShownGame(GameId id, int oldRow)

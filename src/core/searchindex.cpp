@@ -5,7 +5,13 @@
 #include "dialectpattern.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <iterator>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#endif
 
 namespace
 {
@@ -95,6 +101,36 @@ void SearchIndex::append(GameId id, std::string_view text)
     m_ids.push_back(id);
 }
 
+std::size_t SearchIndex::findLetters(const std::string &letters, std::size_t from) const
+{
+    const std::size_t length = letters.size();
+    if (length == 1)
+        return m_text.find(letters[0], from);
+#if defined(__SSE2__) || defined(_M_X64)
+    // Sixteen places at once where the first and the last letter both fit: a plain find
+    // stops at every first letter, several times slower for one as common as "d".
+    const char *text = m_text.data();
+    const __m128i first = _mm_set1_epi8(letters.front());
+    const __m128i last = _mm_set1_epi8(letters.back());
+    std::size_t at = from;
+    for (; at + length - 1 + 16 <= m_text.size(); at += 16) {
+        const __m128i heads = _mm_loadu_si128(reinterpret_cast<const __m128i *>(text + at));
+        const __m128i tails =
+            _mm_loadu_si128(reinterpret_cast<const __m128i *>(text + at + length - 1));
+        auto fits = unsigned(_mm_movemask_epi8(
+            _mm_and_si128(_mm_cmpeq_epi8(heads, first), _mm_cmpeq_epi8(tails, last))));
+        for (; fits != 0; fits &= fits - 1) {
+            const std::size_t candidate = at + std::size_t(std::countr_zero(fits));
+            if (std::memcmp(text + candidate + 1, letters.data() + 1, length - 2) == 0)
+                return candidate;
+        }
+    }
+    return m_text.find(letters, at);
+#else
+    return m_text.find(letters, from);
+#endif
+}
+
 std::string_view SearchIndex::entryText(quint32 entry) const
 {
     return std::string_view(m_text).substr(m_starts[entry], m_starts[entry + 1] - m_starts[entry]);
@@ -131,12 +167,13 @@ std::vector<quint32> SearchIndex::scan(const Term &term, const std::vector<quint
                 look(entry);
         return entries;
     }
-    const std::string_view text(m_text);
-    for (std::size_t at = text.find(term.letters()); at != std::string_view::npos;
-         at = text.find(term.letters(), at)) {
-        const auto next = std::upper_bound(m_starts.cbegin(), m_starts.cend(), at);
-        entries.push_back(quint32(next - m_starts.cbegin() - 1));
-        at = *next;
+    quint32 entry = 0;
+    for (std::size_t at = findLetters(term.letters(), 0); at != std::string::npos;
+         at = findLetters(term.letters(), m_starts[++entry])) {
+        // The entries follow each other, so the one holding at is found by walking on.
+        while (m_starts[entry + 1] <= at)
+            ++entry;
+        entries.push_back(entry);
     }
     if (!within)
         return entries;

@@ -33,6 +33,8 @@ private:
     class Term;
 
     std::string_view entryText(quint32 entry) const;
+    // Where the letters next occur in the text from a byte on, or npos.
+    std::size_t findLetters(const std::string &letters, std::size_t from) const;
     bool holds(quint32 entry, const Term &term) const;
     std::vector<quint32> scan(const Term &term, const std::vector<quint32> *within) const;
     void append(GameId id, std::string_view text);

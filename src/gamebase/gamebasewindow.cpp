@@ -40,23 +40,31 @@ GameBaseWindow::GameBaseWindow(AppContext &ctx, QString reader, QWidget *parent)
     connect(&m_job, &Job::finished, this, &GameBaseWindow::finished);
 }
 
-QLineEdit *GameBaseWindow::addFolderRow(QFormLayout *form, const QString &label, const char *name)
+QLineEdit *GameBaseWindow::addPathRow(QFormLayout *form, const QString &label, const char *name,
+                                      PathKind kind)
 {
     auto *edit = new QLineEdit(this);
     edit->setObjectName(QString::fromLatin1(name));
     const QByteArray chooserName = QByteArray(name) + "Button";
     QPushButton *choose = button(tr("…"), chooserName.constData(), this);
-    connect(choose, &QPushButton::clicked, this, [this, edit, label] {
-        const QString folder = m_ctx.dialogs.chooseFolder(label, QDir::homePath());
-        if (!folder.isEmpty())
-            edit->setText(folder);
+    connect(choose, &QPushButton::clicked, this, [this, edit, label, kind] {
+        const QString title = QString(label).remove(u'&').remove(u':');
+        const QString start = edit->text().isEmpty() ? QDir::homePath() : edit->text();
+        const QString path =
+            kind == PathKind::Folder
+                ? m_ctx.dialogs.chooseFolder(title, start)
+                : m_ctx.dialogs.chooseCatalogueFile(title, start, Dialogs::FileUse::Open);
+        if (!path.isEmpty())
+            edit->setText(path);
     });
     // A changed input needs a new preview before it is imported.
     connect(edit, &QLineEdit::textChanged, this, [this] { m_importButton->setEnabled(false); });
     auto *row = new QHBoxLayout;
     row->addWidget(edit, 1);
     row->addWidget(choose);
-    form->addRow(label, row);
+    auto *caption = new QLabel(label, this);
+    caption->setBuddy(edit);
+    form->addRow(caption, row);
     return edit;
 }
 
@@ -64,12 +72,10 @@ void GameBaseWindow::buildLayout()
 {
     auto *layout = new QVBoxLayout(this);
     auto *form = new QFormLayout;
-    m_file = new QLineEdit(this);
-    m_file->setObjectName(QStringLiteral("gameBaseFile"));
-    form->addRow(tr("GameBase &database:"), m_file);
-    m_games = addFolderRow(form, tr("&Games folder"), "gameBaseGames");
-    m_music = addFolderRow(form, tr("&Music folder (C64Music)"), "gameBaseMusic");
-    m_screens = addFolderRow(form, tr("&Screenshots folder"), "gameBaseScreens");
+    m_file = addPathRow(form, tr("GameBase &database:"), "gameBaseFile", PathKind::File);
+    m_games = addPathRow(form, tr("&Games folder:"), "gameBaseGames", PathKind::Folder);
+    m_music = addPathRow(form, tr("&Music folder (C64Music):"), "gameBaseMusic", PathKind::Folder);
+    m_screens = addPathRow(form, tr("&Screenshots folder:"), "gameBaseScreens", PathKind::Folder);
     m_machine = new QComboBox(this);
     m_machine->setObjectName(QStringLiteral("gameBaseMachine"));
     m_machine->addItems(gameBaseMachines());
@@ -95,12 +101,12 @@ void GameBaseWindow::buildLayout()
     connect(m_importButton, &QPushButton::clicked, this, [this] { start(false); });
     connect(m_cancelButton, &QPushButton::clicked, &m_job, &Job::cancel);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
-    connect(m_file, &QLineEdit::textChanged, this, [this] { m_importButton->setEnabled(false); });
     for (QPushButton *b : {m_previewButton, m_importButton, m_cancelButton, close})
         buttons->addWidget(b);
     layout->addLayout(buttons);
     closeOnEscape(this);
     resize(640, 420);
+    centreOnScreen(this);
 }
 
 GameBaseCommand GameBaseWindow::command() const

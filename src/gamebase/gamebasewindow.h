@@ -24,7 +24,8 @@ public:
 
 private:
     void buildLayout();
-    QLineEdit *addFolderRow(QFormLayout *form, const QString &label, const char *name);
+    enum class PathKind { File, Folder };
+    QLineEdit *addPathRow(QFormLayout *form, const QString &label, const char *name, PathKind kind);
     GameBaseCommand command() const;
     void start(bool dryRun);
     void finished();

@@ -8,6 +8,7 @@
 
 #include <QHeaderView>
 #include <QImage>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -227,6 +228,25 @@ TEST_F(MainWindowTest, FavouritesAndPlaysShowInThePanelAndTheFilters)
     EXPECT_EQ(t.dialogs.messages().size(), 1);
 }
 
+TEST_F(MainWindowTest, AStarChangesItsOneRowWithoutAReload)
+{
+    for (int i = 0; i < 80; ++i)
+        add(QString("Zak %1").arg(i, 2, 10, QChar('0')), "C64");
+    open().show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    selectRow(50);
+    list()->scrollTo(list()->currentIndex(), QAbstractItemView::PositionAtCenter);
+    const int scrolled = list()->verticalScrollBar()->value();
+    ASSERT_GT(scrolled, 0);
+    QSignalSpy resets(list()->model(), &QAbstractItemModel::modelReset);
+    QTest::keyClick(w, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(list()->model()->index(50, browser::GameListModel::Favourite).data().toString(),
+              QString(u'\u2605'));
+    EXPECT_EQ(selectedRow(), 50);
+    EXPECT_EQ(list()->verticalScrollBar()->value(), scrolled);
+    EXPECT_EQ(resets.size(), 0);
+}
+
 TEST_F(MainWindowTest, TheFileMenuOpensAndMakesCataloguesClosingTheOtherWindows)
 {
     open();
@@ -378,6 +398,9 @@ TEST_F(MainWindowTest, ActivationRefreshesAfterAnotherProgramsCommit)
 TEST_F(MainWindowTest, LayoutModesFollowTheSettings)
 {
     open().show();
+    const auto *edit = find<QLineEdit>("findEdit");
+    EXPECT_GE(edit->width(), edit->fontMetrics().horizontalAdvance(edit->placeholderText()));
+    EXPECT_GE(box("recentBox")->width(), box("recentBox")->sizeHint().width());
 
     t.ctx->settings.showScreenshots = false;
     t.ctx->settings.showCredits = false;

@@ -147,6 +147,20 @@ TEST(CatalogueStore, AGoneGameIsSaidSoByEveryCall)
     EXPECT_FALSE(CatalogueStore(QSqlDatabase()).findGame(42).ok());
 }
 
+TEST(SearchIndex, FindsLettersWhereverTheyFallInALongColumn)
+{
+    // The scan looks at sixteen places at once: a match may start or end in any of them.
+    SearchIndex index;
+    std::vector<quint32> all(40);
+    for (quint32 at = 0; at < 40; ++at) {
+        all[at] = at;
+        index.add(at + 1, {QString(at, u'x') + "Drago" + QString(40 - at, u'x'), "dr"});
+    }
+    index.add(99, {QString(30, u'x') + "drag", "o"}); // never across two columns
+    EXPECT_EQ(index.find("drago"), all);
+    EXPECT_EQ(index.find("dr").size(), 41u);
+}
+
 TEST(CatalogueStore, ListsFilterSearchAndSortByFoldedTitle)
 {
     TestCatalogue cat;

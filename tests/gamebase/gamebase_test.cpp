@@ -270,8 +270,8 @@ TEST(GameBaseWindow, PreviewsTheCountsThenImports)
     const GameBaseFolders folders = writeFiles(dir.path());
     GameBaseWindow w(*t.ctx);
     w.show();
-    control<QLineEdit>(&w, QStringLiteral("gameBaseFile"))
-        ->setText(writeSet(dir.filePath(QStringLiteral("GBC_v18.mdb"))));
+    t.dialogs.files << writeSet(dir.filePath(QStringLiteral("GBC_v18.mdb")));
+    click(&w, QStringLiteral("gameBaseFileButton"));
     t.dialogs.folders << folders.games;
     click(&w, QStringLiteral("gameBaseGamesButton"));
     control<QLineEdit>(&w, QStringLiteral("gameBaseScreens"))->setText(folders.screens);
