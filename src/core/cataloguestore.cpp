@@ -2,6 +2,7 @@
 
 #include "database.h"
 #include "gamelistsql.h"
+#include "statementcache.h"
 #include "titleorder.h"
 
 #include <QCoreApplication>
@@ -186,17 +187,26 @@ Result<GameId> CatalogueStore::addGame(const Game &game, const QStringList &more
 
 Result<GameId> CatalogueStore::insertGame(const Game &game)
 {
-    QStringList marks;
+    static const QString sql =
+        QStringLiteral("insert into tabella1 (%1) values (%2)")
+            .arg(gameColumnList(),
+                 QStringList(Game::fields().size(), QStringLiteral("?")).join(QLatin1Char(',')));
     QVariantList values;
-    for (const Game::Field f : Game::fields()) {
-        marks << QStringLiteral("?");
+    values.reserve(Game::fields().size());
+    for (const Game::Field f : Game::fields())
         values << bound(game.value(f));
+    return write(sql, values);
+}
+
+Result<qint64> CatalogueStore::write(const QString &sql, const QVariantList &params)
+{
+    if (m_statements) {
+        const Result<QSqlQuery *> q = m_statements->run(sql, params);
+        if (!q)
+            return q.failure();
+        return (*q)->lastInsertId().toLongLong();
     }
-    const Result<QSqlQuery> q =
-        catalogue::run(m_db,
-                       QStringLiteral("insert into tabella1 (%1) values (%2)")
-                           .arg(gameColumnList(), marks.join(QLatin1Char(','))),
-                       values);
+    const Result<QSqlQuery> q = catalogue::run(m_db, sql, params);
     if (!q)
         return q.failure();
     return q->lastInsertId().toLongLong();
@@ -588,8 +598,8 @@ bool CatalogueStore::hasTable(const QString &name) const
 
 Outcome CatalogueStore::createDiskTable()
 {
-    const Result<QSqlQuery> q = catalogue::run(
-        m_db, QStringLiteral("create table if not exists %1 ("
+    const Result<qint64> q =
+        write(QStringLiteral("create table if not exists %1 ("
                              "game INTEGER NOT NULL REFERENCES tabella1(id) ON DELETE CASCADE, "
                              "position INTEGER NOT NULL, path TEXT NOT NULL, "
                              "PRIMARY KEY (game, position)) WITHOUT ROWID")
@@ -616,17 +626,13 @@ Outcome CatalogueStore::writeMoreDisks(GameId id, const QStringList &disks)
 {
     if (const Outcome made = createDiskTable(); !made)
         return made;
-    if (const auto q = catalogue::run(
-            m_db, QStringLiteral("delete from %1 where game=?").arg(kDiskTable), {id});
+    if (const auto q = write(QStringLiteral("delete from %1 where game=?").arg(kDiskTable), {id});
         !q)
         return q.failure();
+    const QString insert =
+        QStringLiteral("insert into %1 (game, position, path) values (?,?,?)").arg(kDiskTable);
     for (qsizetype i = 0; i < disks.size(); ++i)
-        if (const auto q = catalogue::run(
-                m_db,
-                QStringLiteral("insert into %1 (game, position, path) values (?,?,?)")
-                    .arg(kDiskTable),
-                {id, i, disks.at(i)});
-            !q)
+        if (const auto q = write(insert, {id, i, disks.at(i)}); !q)
             return q.failure();
     return {};
 }

@@ -17,6 +17,8 @@
 
 #include <optional>
 
+class StatementCache;
+
 // What a guarded update did: written, or held back because another program changed these
 // fields since the editor read the game; stored is the game as it is now.
 struct GuardedUpdate {
@@ -151,6 +153,8 @@ private:
     Outcome writeFields(const Game &game, const QList<Game::Field> &fields);
     Result<QList<GameSummary>> listGames(const GameQuery &query, bool withMachines) const;
     Result<GameId> insertGame(const Game &game);
+    // Runs a write, through m_statements while an import keeps one; the row id it inserted.
+    Result<qint64> write(const QString &sql, const QVariantList &params = {});
     bool hasTable(const QString &name) const;
     Result<QHash<GameId, QString>> fieldOf(const QList<GameId> &ids, Game::Field field) const;
     static QString pathUpdate(const PathChange &change);
@@ -173,8 +177,12 @@ private:
     Result<QHash<qint64, GameId>> setGameIds(const QString &set) const;
     // importSetGames for one game inside its transaction; counts into import.
     Outcome importSetGame(const QString &set, GameId known, const SetGame &game, SetImport &import);
+    // importSetGames' rows, with each statement prepared once; cancelled stops at once.
+    Result<SetImport> importSetRows(const QString &set, const QHash<qint64, GameId> &ids,
+                                    const QList<SetGame> &games, Progress &progress);
     // A game the set brought before: updated unless the collector made it Private.
     Outcome updateSetGame(const Game &old, const SetGame &game, SetImport &import);
 
     QSqlDatabase m_db;
+    StatementCache *m_statements = nullptr; // set only during importSetGames
 };

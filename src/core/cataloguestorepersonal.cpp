@@ -96,8 +96,8 @@ Outcome CatalogueStore::writePersonal(GameId id, const QString &upsert, const QV
 
 Outcome CatalogueStore::createPersonalTable()
 {
-    const auto made = catalogue::run(
-        m_db, QStringLiteral("create table if not exists %1 ("
+    const auto made =
+        write(QStringLiteral("create table if not exists %1 ("
                              "game INTEGER PRIMARY KEY REFERENCES tabella1(id) ON DELETE CASCADE, "
                              "favourite INTEGER NOT NULL DEFAULT 0, "
                              "last_played INTEGER NOT NULL DEFAULT 0, "
@@ -113,12 +113,11 @@ Outcome CatalogueStore::writeFirstPersonalData(GameId id, const PersonalData &da
         return {};
     if (const Outcome made = createPersonalTable(); !made)
         return made;
-    const auto q = catalogue::run(
-        m_db,
-        QStringLiteral("insert or replace into %1 (game, favourite, last_played, plays) "
-                       "values (?, ?, ?, ?)")
-            .arg(personalTable()),
-        {id, data.favourite ? 1 : 0, data.lastPlayed, data.plays});
+    const auto q =
+        write(QStringLiteral("insert or replace into %1 (game, favourite, last_played, plays) "
+                             "values (?, ?, ?, ?)")
+                  .arg(personalTable()),
+              {id, data.favourite ? 1 : 0, data.lastPlayed, data.plays});
     return q ? Outcome() : q.failure();
 }
 

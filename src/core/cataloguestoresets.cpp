@@ -1,6 +1,9 @@
 #include "cataloguestore.h"
 
 #include "database.h"
+#include "statementcache.h"
+
+#include <QScopeGuard>
 
 QString CatalogueStore::setTable()
 {
@@ -92,14 +95,21 @@ Outcome CatalogueStore::importSetGame(const QString &set, GameId known, const Se
     if (!game.entry.moreDisks.isEmpty())
         if (const Outcome written = writeMoreDisks(*id, game.entry.moreDisks); !written)
             return written;
-    const Result<QSqlQuery> q = catalogue::run(
-        m_db,
+    static const QString setRow =
         QStringLiteral("insert or replace into %1 (set_name, set_key, game) values (?,?,?)")
-            .arg(setTable()),
-        {set, game.key, *id});
-    if (!q)
+            .arg(setTable());
+    if (const Result<qint64> q = write(setRow, {set, game.key, *id}); !q)
         return q.failure();
-    if (const Result<bool> started = writeGameStart(*id, game.start); !started)
+    // A new id has no start of its own yet, but may have one left by a game deleted before.
+    static const QString clearStart =
+        QStringLiteral("delete from %1 where game=?").arg(startTable());
+    static const QString setStart =
+        QStringLiteral("insert or replace into %1 (game, image, program) values (?, ?, ?)")
+            .arg(startTable());
+    const Result<qint64> started =
+        game.start.isEmpty() ? write(clearStart, {*id})
+                             : write(setStart, {*id, game.start.image, game.start.program});
+    if (!started)
         return started.failure();
     return writeFirstPersonalData(*id, game.personal);
 }
@@ -139,11 +149,28 @@ Result<SetImport> CatalogueStore::importSetGames(const QString &set, const QList
     const Result<QHash<qint64, GameId>> ids = setGameIds(set);
     if (!ids)
         return ids.failure();
+    const Result<SetImport> import = importSetRows(set, *ids, games, progress);
+    if (!import || import->cancelled)
+        return import;
+    if (keep)
+        if (const Outcome committed = transaction.commit(); !committed)
+            return committed.failure();
+    return import;
+}
+
+Result<SetImport> CatalogueStore::importSetRows(const QString &set,
+                                                const QHash<qint64, GameId> &ids,
+                                                const QList<SetGame> &games, Progress &progress)
+{
+    // Each statement is parsed once for the whole set; none outlives this call.
+    StatementCache statements(m_db);
+    m_statements = &statements;
+    const auto reset = qScopeGuard([this] { m_statements = nullptr; });
     SetImport import;
     progress.setTotal(games.size());
     for (qsizetype i = 0; i < games.size(); ++i) {
         const SetGame &game = games.at(i);
-        if (const Outcome done = importSetGame(set, ids->value(game.key), game, import); !done)
+        if (const Outcome done = importSetGame(set, ids.value(game.key), game, import); !done)
             return done.failure();
         progress.setDone(i + 1);
         if (progress.isCancelled()) {
@@ -152,8 +179,5 @@ Result<SetImport> CatalogueStore::importSetGames(const QString &set, const QList
             return stopped;
         }
     }
-    if (keep)
-        if (const Outcome committed = transaction.commit(); !committed)
-            return committed.failure();
     return import;
 }

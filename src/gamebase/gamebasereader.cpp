@@ -60,37 +60,84 @@ Result<Lookups> readLookups(const QSqlDatabase &db)
     return l;
 }
 
-GameBaseRecord readRecord(const QSqlQuery &q, const Lookups &l)
+// The Games columns by index, looked up once: -1 where the file lacks one.
+struct GameColumns {
+    enum Column {
+        Id,
+        Name,
+        Year,
+        Publisher,
+        Genre,
+        Programmer,
+        Artist,
+        Musician,
+        Developer,
+        Cracker,
+        Filename,
+        FileToRun,
+        FilenameIndex,
+        Screenshot,
+        Sid,
+        Memo,
+        Comment,
+        Rating,
+        Fav,
+        TimesPlayed,
+        LastPlayed,
+        Count
+    };
+    int index[Count];
+
+    explicit GameColumns(const QSqlRecord &r)
+    {
+        static const char *const names[Count] = {"GA_Id",         "Name",
+                                                 "YE_Id",         "PU_Id",
+                                                 "GE_Id",         "PR_Id",
+                                                 "AR_Id",         "MU_Id",
+                                                 "DE_Id",         "CR_Id",
+                                                 "Filename",      "FileToRun",
+                                                 "FilenameIndex", "ScrnshotFilename",
+                                                 "SidFilename",   "MemoText",
+                                                 "Comment",       "Rating",
+                                                 "Fav",           "TimesPlayed",
+                                                 "DateLastPlayed"};
+        for (int c = 0; c < Count; ++c)
+            index[c] = r.indexOf(QLatin1String(names[c]));
+    }
+};
+
+GameBaseRecord readRecord(const QSqlQuery &q, const GameColumns &columns, const Lookups &l)
 {
-    const QSqlRecord r = q.record();
-    auto text = [&](const char *column) {
-        const int i = r.indexOf(QLatin1String(column));
+    auto text = [&](GameColumns::Column column) {
+        const int i = columns.index[column];
         return i < 0 ? QString() : q.value(i).toString();
     };
+    using C = GameColumns;
     GameBaseRecord g;
-    g.id = text("GA_Id").toLongLong();
-    g.name = text("Name");
-    g.year = l.years.value(text("YE_Id"));
-    g.publisher = l.publishers.value(text("PU_Id"));
-    g.developer = l.developers.value(text("DE_Id"));
-    g.genre = l.genres.value(text("GE_Id"));
-    g.parentGenre = l.parents.value(l.genreParents.value(text("GE_Id")));
-    g.programmer = l.programmers.value(text("PR_Id"));
-    g.artist = l.artists.value(text("AR_Id"));
-    g.musician = l.musicians.value(text("MU_Id"));
-    g.cracker = l.crackers.value(text("CR_Id"));
-    g.filename = text("Filename");
-    g.fileToRun = text("FileToRun");
-    g.filenameIndex = text("FilenameIndex");
-    g.screenshot = text("ScrnshotFilename");
-    g.sid = text("SidFilename");
-    g.memo = text("MemoText");
-    g.comment = text("Comment");
-    g.rating = text("Rating").toInt();
+    g.id = text(C::Id).toLongLong();
+    g.name = text(C::Name);
+    g.year = l.years.value(text(C::Year));
+    g.publisher = l.publishers.value(text(C::Publisher));
+    g.developer = l.developers.value(text(C::Developer));
+    const QString genre = text(C::Genre);
+    g.genre = l.genres.value(genre);
+    g.parentGenre = l.parents.value(l.genreParents.value(genre));
+    g.programmer = l.programmers.value(text(C::Programmer));
+    g.artist = l.artists.value(text(C::Artist));
+    g.musician = l.musicians.value(text(C::Musician));
+    g.cracker = l.crackers.value(text(C::Cracker));
+    g.filename = text(C::Filename);
+    g.fileToRun = text(C::FileToRun);
+    g.filenameIndex = text(C::FilenameIndex);
+    g.screenshot = text(C::Screenshot);
+    g.sid = text(C::Sid);
+    g.memo = text(C::Memo);
+    g.comment = text(C::Comment);
+    g.rating = text(C::Rating).toInt();
     // Jet writes a true Yes/No as 1 (mdb-export) or -1 (Access).
-    g.favourite = text("Fav").toInt() != 0;
-    g.timesPlayed = text("TimesPlayed").toInt();
-    g.lastPlayed = text("DateLastPlayed");
+    g.favourite = text(C::Fav).toInt() != 0;
+    g.timesPlayed = text(C::TimesPlayed).toInt();
+    g.lastPlayed = text(C::LastPlayed);
     return g;
 }
 
@@ -137,8 +184,9 @@ Result<GameBaseSet> GameBaseReader::readTables(const QSqlDatabase &db, const QSt
         catalogue::run(db, QStringLiteral("select * from Games order by cast(GA_Id as integer)"));
     if (!q)
         return q.failure();
+    const GameColumns columns(q->record());
     while (q->next())
-        set.games << readRecord(*q, *lookups);
+        set.games << readRecord(*q, columns, *lookups);
     return set;
 }
 

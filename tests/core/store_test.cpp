@@ -2,6 +2,7 @@
 #include "cancelat.h"
 #include "cataloguestore.h"
 #include "database.h"
+#include "statementcache.h"
 #include "testcatalogue.h"
 
 #include <QSignalSpy>
@@ -473,6 +474,24 @@ TEST(CatalogueStore, ACancelledAddAddsNothing)
     ASSERT_TRUE(set.ok());
     EXPECT_TRUE(set->cancelled);
     EXPECT_EQ(cat.count(), 0);
+}
+
+TEST(StatementCache, RebindsOnePreparedStatementAndReportsItsErrors)
+{
+    TestCatalogue cat;
+    StatementCache cache(cat.db());
+    const QString insert = QStringLiteral("insert into tabella1 (id, titolo) values (?, ?)");
+    for (const int id : {4, 9}) {
+        const auto q = cache.run(insert, {id, QStringLiteral("Game %1").arg(id)});
+        ASSERT_TRUE(q.ok()) << q.error().toStdString();
+        EXPECT_EQ((*q)->lastInsertId().toInt(), id);
+    }
+    const auto again = cache.run(insert, {9, QStringLiteral("Twice")});
+    ASSERT_FALSE(again.ok());
+    EXPECT_TRUE(again.error().contains(QLatin1String("UNIQUE"))) << again.error().toStdString();
+    EXPECT_FALSE(cache.run(QStringLiteral("select nothing from nowhere")).ok());
+    EXPECT_TRUE(cache.run(insert, {5, QStringLiteral("After")}).ok());
+    EXPECT_EQ(cat.count(), 3);
 }
 
 TEST(CatalogueStore, PersonalDataLivesBesideTheGamesAndGoesWithThem)
