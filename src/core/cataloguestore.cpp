@@ -11,6 +11,8 @@
 #include <QSqlRecord>
 #include <QStringList>
 
+#include <sqlite3.h>
+
 QString CatalogueStore::gameTable()
 {
     return QStringLiteral("tabella1");
@@ -105,9 +107,8 @@ GameSummary summaryOf(const QSqlQuery &q, bool withMachine)
 class SharedTexts
 {
 public:
-    QString operator()(const QVariant &value)
+    QString operator()(const QString &read)
     {
-        const QString read = text(value);
         return read.isEmpty() ? read : *m_texts.insert(read);
     }
 
@@ -451,21 +452,21 @@ Result<QList<GameSummary>> CatalogueStore::listGames(const GameQuery &query,
     if (!personalTableServes(query.filter))
         return QList<GameSummary>();
     const gamelistsql::Clause list = gamelistsql::listQuery(query, withMachines);
-    Result<QSqlQuery> q = catalogue::run(m_db, list.sql, list.params);
-    if (!q)
-        return q.failure();
     QList<GameSummary> rows;
     SharedTexts shared;
-    while (q->next()) {
-        rows.append(summaryOf(*q, false));
+    const Outcome read = catalogue::forEachRow(m_db, list.sql, list.params, [&](sqlite3_stmt *q) {
+        GameSummary &row = rows.emplace_back();
+        row.id = sqlite3_column_int64(q, 0);
+        row.title = catalogue::columnText(q, 1);
         if (!withMachines)
-            continue;
-        GameSummary &row = rows.last();
-        row.machine = shared(q->value(2));
-        row.year = shared(q->value(3));
-        row.publisher = shared(q->value(4));
-        row.genre = shared(q->value(5));
-    }
+            return;
+        row.machine = shared(catalogue::columnText(q, 2));
+        row.year = shared(catalogue::columnText(q, 3));
+        row.publisher = shared(catalogue::columnText(q, 4));
+        row.genre = shared(catalogue::columnText(q, 5));
+    });
+    if (!read)
+        return read.failure();
     sortByTitle(rows);
     if (const Outcome personal = addPersonalData(rows, query.filter); !personal)
         return personal.failure();
