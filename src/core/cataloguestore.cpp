@@ -258,10 +258,10 @@ Outcome CatalogueStore::writeFields(const Game &game, const QList<Game::Field> &
     return {};
 }
 
-Result<GuardedUpdate>
-CatalogueStore::updateGameUnlessChanged(const Game &loaded, const Game &edited,
-                                        const QList<Game::Field> &shown,
-                                        const std::optional<QStringList> &moreDisks)
+Result<GuardedUpdate> CatalogueStore::updateGameUnlessChanged(const Game &loaded,
+                                                              const Game &edited,
+                                                              const QList<Game::Field> &shown,
+                                                              const std::optional<DiskEdit> &disks)
 {
     Q_ASSERT(loaded.id == edited.id);
     catalogue::WriteTransaction transaction(m_db);
@@ -277,14 +277,22 @@ CatalogueStore::updateGameUnlessChanged(const Game &loaded, const Game &edited,
         if (shown.contains(f) && now != loaded.value(f) && now != edited.value(f))
             update.changedElsewhere << f;
     }
+    if (disks) {
+        Result<QStringList> now = moreDisks(loaded.id);
+        if (!now)
+            return now.failure();
+        update.disksChangedElsewhere = *now != disks->loaded && *now != disks->edited;
+        if (!update.written())
+            update.storedDisks = std::move(*now);
+    }
     if (!update.written()) {
         update.stored = std::move(*stored);
         return update;
     }
     if (const Outcome written = writeFields(edited, loaded.differences(edited)); !written)
         return written.failure();
-    if (moreDisks)
-        if (const Outcome written = replaceMoreDisks(loaded.id, *moreDisks); !written)
+    if (disks)
+        if (const Outcome written = replaceMoreDisks(loaded.id, disks->edited); !written)
             return written.failure();
     if (const Outcome committed = transaction.commit(); !committed)
         return committed.failure();

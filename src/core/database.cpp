@@ -201,14 +201,13 @@ Result<std::unique_ptr<Connection>> Connection::open(const QString &path, Mode m
     if (!db.open())
         return fail(sqlError(db.lastError()));
     sqlite3 *handle = nativeHandle(db);
-    QString why;
     if (!handle)
         return fail(QStringLiteral("the SQLite driver gives no native handle"));
     if (mode == Mode::Foreign)
         if (Outcome guarded = c->guard(); !guarded)
             return guarded.failure();
-    if (!registerDialect(handle, &why))
-        return fail(why);
+    if (const Outcome registered = registerDialect(handle); !registered)
+        return fail(registered.error());
     // A read-only connection mostly scans the file once: a small page cache reuses buffers
     // still in the processor's cache, where the default one cycles through 2 MB of them.
     if (mode == Mode::ReadOnly)

@@ -453,7 +453,10 @@ TEST(CatalogueStore, FurtherDisksLiveBesideTheGameAndGoWithIt)
     Game edited = game;
     edited.title = QStringLiteral("Seven Disks");
     const QStringList eight{QStringLiteral("/g/d8.adf")};
-    ASSERT_TRUE(store.updateGameUnlessChanged(game, edited, {}, eight).ok());
+    ASSERT_TRUE(store
+                    .updateGameUnlessChanged(game, edited, {},
+                                             DiskEdit{{QStringLiteral("/g/d7.adf")}, eight})
+                    .ok());
     EXPECT_EQ(store.moreDisks(game.id).valueOr({}), eight);
     EXPECT_EQ(store.moreDisks(store.addGame(edited, eight).valueOr(0)).valueOr({}), eight);
     ASSERT_TRUE(store.deleteGame(game.id).ok());
