@@ -66,10 +66,10 @@ void BM_ConvertCatalogue(benchmark::State &state)
         state.ResumeTiming();
         QElapsedTimer timer;
         timer.start();
-        const QString why = legacy::convertCatalogue(jetFile, target, dir.path());
+        const Outcome converted = legacy::convertCatalogue(jetFile, target, dir.path());
         nanoseconds += timer.nsecsElapsed();
-        if (!why.isEmpty())
-            return state.SkipWithError(qPrintable(why));
+        if (!converted)
+            return state.SkipWithError(qPrintable(converted.error()));
     }
     if (!holdsEveryGame(target))
         return state.SkipWithError("the converted catalogue lacks games");

@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     run.limits = {256 << 20, 2, 5, 16 << 20};
     QElapsedTimer clock;
     clock.start();
-    const QString why = legacy::readJetFile(input, output, run);
+    const QString why = legacy::readJetFile(input, output, run).error();
     if (clock.elapsed() > (run.limits.wallSeconds + 2) * 1000)
         __builtin_trap(); // the caller was held beyond the reader's limits
     if (why.isEmpty() && !catalogue::checkForeignCatalogue(output).ok())

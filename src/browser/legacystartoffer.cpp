@@ -81,7 +81,7 @@ QString LegacyStartOffer::runConversion(const QString &jetFile, const QString &t
             work.setDone(done);
         };
         run.cancelled = [&work] { return work.isCancelled(); };
-        return legacy::convertCatalogue(jetFile, target, tempDir, run);
+        return legacy::convertCatalogue(jetFile, target, tempDir, run).error();
     });
     loop.exec();
     return job.result();

@@ -42,10 +42,10 @@ std::unique_ptr<catalogue::Connection> openCatalogue(const QString &path, bool r
 
 bool isReadableFolder(const QString &folder, QIODevice &err)
 {
-    const QString why = checkReadableFolder(folder);
-    if (!why.isEmpty())
-        err.write((why + u'\n').toUtf8());
-    return why.isEmpty();
+    const Outcome readable = checkReadableFolder(folder);
+    if (!readable)
+        err.write((readable.error() + u'\n').toUtf8());
+    return readable.ok();
 }
 
 } // namespace

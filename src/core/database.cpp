@@ -38,13 +38,13 @@ sqlite3 *nativeHandle(const QSqlDatabase &db)
 // the open for good.
 QString checkFileAndSidecars(const QString &path)
 {
-    if (QString why = checkRegularFile(path); !why.isEmpty())
-        return why;
+    if (const Outcome file = checkRegularFile(path); !file)
+        return file.error();
     for (const char *sidecar : {"-wal", "-journal"}) {
         const QString beside = path + QLatin1String(sidecar);
         if (QFileInfo::exists(beside))
-            if (QString why = checkRegularFile(beside); !why.isEmpty())
-                return why;
+            if (const Outcome file = checkRegularFile(beside); !file)
+                return file.error();
     }
     return {};
 }
@@ -352,7 +352,7 @@ Outcome WriteTransaction::commit()
 
 bool isJetFile(const QString &path)
 {
-    if (!checkRegularFile(path).isEmpty())
+    if (!checkRegularFile(path))
         return false;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))

@@ -67,29 +67,35 @@ QString writeCatalogue(const QString &staging, const QString &target)
     return why;
 }
 
-} // namespace
-
-QString convertCatalogue(const QString &jetFile, const QString &target, const QString &tempDir,
-                         const ReaderRun &run)
+QString conversionProblem(const QString &jetFile, const QString &target, const QString &tempDir,
+                          const ReaderRun &run)
 {
     if (QFileInfo::exists(target))
         return QStringLiteral("%1 exists already: the conversion writes a new file only")
             .arg(target);
-    if (QString why = checkRegularFile(jetFile); !why.isEmpty())
-        return why;
+    if (const Outcome file = checkRegularFile(jetFile); !file)
+        return file.error();
     if (!catalogue::isJetFile(jetFile))
         return QStringLiteral("%1 is not a legacy Jet database").arg(jetFile);
     WorkFolder folder(tempDir);
     if (!folder.isValid())
         return folder.error();
     const QString staging = folder.filePath(QStringLiteral("legacy.sqlite"));
-    if (QString why = readJetFile(jetFile, staging, run); !why.isEmpty())
-        return why;
+    if (const Outcome read = readJetFile(jetFile, staging, run); !read)
+        return read.error();
     if (QString why = catalogue::checkForeignCatalogue(staging).error(); !why.isEmpty())
         return QStringLiteral("%1 cannot be read: %2").arg(jetFile, why.replace(staging, jetFile));
     if (QString why = writeCatalogue(staging, target); !why.isEmpty())
         return QStringLiteral("cannot write %1: %2").arg(target, why);
     return {};
+}
+
+} // namespace
+
+Outcome convertCatalogue(const QString &jetFile, const QString &target, const QString &tempDir,
+                         const ReaderRun &run)
+{
+    return failureIf(conversionProblem(jetFile, target, tempDir, run));
 }
 
 Outcome convertCatalogue(const QString &jetFile, const QString &target, const QString &tempDir,
@@ -101,9 +107,7 @@ Outcome convertCatalogue(const QString &jetFile, const QString &target, const QS
         progress.setDone(done);
     };
     run.cancelled = [&progress] { return progress.isCancelled(); };
-    if (const QString why = convertCatalogue(jetFile, target, tempDir, run); !why.isEmpty())
-        return Failure{why};
-    return {};
+    return convertCatalogue(jetFile, target, tempDir, run);
 }
 
 } // namespace legacy

@@ -201,8 +201,8 @@ QString readWith(const QStringList &leading, const QString &jetFile, const QStri
         QFile::remove(output);
         return QStringLiteral("%1 cannot be read: %2").arg(jetFile, why);
     };
-    if (QString why = checkRegularFile(jetFile); !why.isEmpty())
-        return why;
+    if (const Outcome file = checkRegularFile(jetFile); !file)
+        return file.error();
     const QFileInfo info(jetFile);
     if (!info.isReadable())
         return QStringLiteral("%1 cannot be read").arg(jetFile);
@@ -222,15 +222,15 @@ QString readWith(const QStringList &leading, const QString &jetFile, const QStri
 
 } // namespace
 
-QString readJetFile(const QString &jetFile, const QString &output, const ReaderRun &run)
+Outcome readJetFile(const QString &jetFile, const QString &output, const ReaderRun &run)
 {
-    return readWith({}, jetFile, output, run);
+    return failureIf(readWith({}, jetFile, output, run));
 }
 
-QString readJetTables(const QString &jetFile, const QString &tables, const QString &output,
+Outcome readJetTables(const QString &jetFile, const QString &tables, const QString &output,
                       const ReaderRun &run)
 {
-    return readWith({QStringLiteral("--tables"), tables}, jetFile, output, run);
+    return failureIf(readWith({QStringLiteral("--tables"), tables}, jetFile, output, run));
 }
 
 } // namespace legacy

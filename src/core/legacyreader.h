@@ -1,5 +1,7 @@
 #pragma once
 
+#include "result.h"
+
 #include <QString>
 
 #include <functional>
@@ -41,14 +43,15 @@ QString cancelledReason();
 QString readerProgram();
 
 // Copies the two catalogue tables of jetFile (every known column; ids kept; text as UTF-8;
-// empty text as Null) into a new SQLite file at output, which must not exist. Returns the
-// empty text on success, else why, naming jetFile; on failure output does not exist.
+// empty text as Null) into a new SQLite file at output, which must not exist. A failure
+// names jetFile; on failure output does not exist.
 // output is no catalogue yet: read it as a file from elsewhere (checkForeignCatalogue).
-QString readJetFile(const QString &jetFile, const QString &output, const ReaderRun &run = {});
+[[nodiscard]] Outcome readJetFile(const QString &jetFile, const QString &output,
+                                  const ReaderRun &run = {});
 // The same for the given columns of the given tables ("Table:Column,Column;Table:Column",
 // names of letters, digits and underscores), each copied as text into a table of its name;
 // the tables and columns jetFile lacks are left out. progress follows the first table.
-QString readJetTables(const QString &jetFile, const QString &tables, const QString &output,
-                      const ReaderRun &run = {});
+[[nodiscard]] Outcome readJetTables(const QString &jetFile, const QString &tables,
+                                    const QString &output, const ReaderRun &run = {});
 
 } // namespace legacy

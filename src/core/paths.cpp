@@ -47,11 +47,11 @@ ResolvedPaths resolvePaths(const LocationRequest &request)
     } else {
         paths.useCatalogue(QDir(request.dataDir).filePath(name));
         if (!QFileInfo::exists(paths.catalogue) && !request.sampleCatalogue.isEmpty()) {
-            const QString why = seedDataFolder(request.sampleCatalogue, request.dataDir);
-            if (!why.isEmpty())
+            const Outcome seeded = seedDataFolder(request.sampleCatalogue, request.dataDir);
+            if (!seeded)
                 resolved.seeding =
                     Failure{QStringLiteral("Cannot set up the data folder %1: %2")
-                                .arg(QDir::toNativeSeparators(request.dataDir), why)};
+                                .arg(QDir::toNativeSeparators(request.dataDir), seeded.error())};
         }
     }
     return resolved;

@@ -34,9 +34,7 @@ const char *kindOf(mode_t mode)
 }
 #endif
 
-} // namespace
-
-QString checkRegularFile(const QString &path, qint64 largest)
+QString regularFileProblem(const QString &path, qint64 largest)
 {
     qint64 size = 0;
 #ifdef Q_OS_WIN
@@ -69,10 +67,18 @@ QString checkRegularFile(const QString &path, qint64 largest)
     return {};
 }
 
-QString checkReadableFolder(const QString &folder)
+} // namespace
+
+Outcome checkRegularFile(const QString &path, qint64 largest)
+{
+    return failureIf(regularFileProblem(path, largest));
+}
+
+Outcome checkReadableFolder(const QString &folder)
 {
     const QFileInfo info(folder);
     if (info.isDir() && info.isReadable() && info.isExecutable())
         return {};
-    return QCoreApplication::translate("Relinker", "%1 is not a readable folder.").arg(folder);
+    return Failure{
+        QCoreApplication::translate("Relinker", "%1 is not a readable folder.").arg(folder)};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "result.h"
+
 #include <QString>
 
 // The largest file taken as a catalogue, an export file, a legacy Jet file or one of their
@@ -10,8 +12,8 @@ inline constexpr qint64 kLargestDatabaseFile = qint64(4) << 30;
 // opens it, a device is read without end) or it is larger than largest bytes. Empty when
 // it may be opened. A symbolic link counts as the file it names. Checked before anything
 // opens a file that a user named or that came from elsewhere.
-QString checkRegularFile(const QString &path, qint64 largest = kLargestDatabaseFile);
+[[nodiscard]] Outcome checkRegularFile(const QString &path, qint64 largest = kLargestDatabaseFile);
 
 // Why folder cannot be searched: it is no folder, or its entries cannot be listed or
-// entered. Empty when it can.
-QString checkReadableFolder(const QString &folder);
+// entered.
+[[nodiscard]] Outcome checkReadableFolder(const QString &folder);

@@ -28,11 +28,11 @@ Relinker::Relinker(CatalogueStore &store) : m_store(store) {}
 Result<RelinkReport> Relinker::relink(const RelinkPlan &plan, bool dryRun, Progress &progress)
 {
     for (const PrefixMapping &mapping : plan.mappings)
-        if (const QString why = checkReadableFolder(mapping.to()); !why.isEmpty())
-            return Failure{why};
+        if (const Outcome folder = checkReadableFolder(mapping.to()); !folder)
+            return folder.failure();
     if (!plan.searchFolder.isEmpty())
-        if (const QString why = checkReadableFolder(plan.searchFolder); !why.isEmpty())
-            return Failure{why};
+        if (const Outcome folder = checkReadableFolder(plan.searchFolder); !folder)
+            return folder.failure();
     NameIndex index;
     if (!plan.searchFolder.isEmpty())
         index = NameIndex::build(plan.searchFolder, progress);

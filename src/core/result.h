@@ -65,3 +65,11 @@ private:
 };
 
 using Outcome = Result<void>;
+
+// The Outcome of a step whose helpers name a problem, or nothing when there is none.
+inline Outcome failureIf(QString why)
+{
+    if (why.isEmpty())
+        return {};
+    return Failure{std::move(why)};
+}

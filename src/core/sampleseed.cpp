@@ -159,9 +159,7 @@ QString seedUnderLock(const QString &sampleCatalogue, const QString &sampleFiles
     return {};
 }
 
-} // namespace
-
-QString seedDataFolder(const QString &sampleCatalogue, const QString &dataDir)
+QString seedingProblem(const QString &sampleCatalogue, const QString &dataDir)
 {
     const QString sampleFiles = QFileInfo(sampleCatalogue).dir().filePath(kSampleFolderName);
     if (!QFileInfo(sampleCatalogue).isFile())
@@ -180,4 +178,11 @@ QString seedDataFolder(const QString &sampleCatalogue, const QString &dataDir)
             .arg(dataDir)
             .arg(kSeedWaitMs / 1000);
     return seedUnderLock(sampleCatalogue, sampleFiles, data);
+}
+
+} // namespace
+
+Outcome seedDataFolder(const QString &sampleCatalogue, const QString &dataDir)
+{
+    return failureIf(seedingProblem(sampleCatalogue, dataDir));
 }

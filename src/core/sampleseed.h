@@ -1,5 +1,7 @@
 #pragma once
 
+#include "result.h"
+
 #include <QString>
 
 // Seeds a per-user data folder from the sample catalogue shipped with the programs. The
@@ -8,6 +10,6 @@
 // stored path below the folder the sample was written in is rewritten to the copy, and the
 // catalogue is renamed to <dataDir>/commodore.mdb. Nothing already in dataDir is
 // overwritten. Runs that start together take turns (a lock file in dataDir); the later ones
-// find the catalogue seeded and keep it. Returns the reason of a failure, else the empty
-// text; a failure leaves no catalogue at <dataDir>/commodore.mdb.
-QString seedDataFolder(const QString &sampleCatalogue, const QString &dataDir);
+// find the catalogue seeded and keep it. A failure leaves no catalogue at
+// <dataDir>/commodore.mdb.
+[[nodiscard]] Outcome seedDataFolder(const QString &sampleCatalogue, const QString &dataDir);

@@ -14,8 +14,8 @@ namespace
 // Why the arguments cannot be used, or the empty text.
 QString argumentError(const GameBaseCommand &command)
 {
-    if (const QString why = checkRegularFile(command.file); !why.isEmpty())
-        return why;
+    if (const Outcome file = checkRegularFile(command.file); !file)
+        return file.error();
     const GameBaseFolders &f = command.folders;
     if (f.games.isEmpty())
         return QStringLiteral("the folder of the game files is not given (--games DIR)");

@@ -197,9 +197,8 @@ Result<GameBaseSet> GameBaseReader::read(const QString &jetFile, const QString &
     if (!work.isValid())
         return Failure{work.error()};
     const QString output = work.filePath(QStringLiteral("gamebase.sqlite"));
-    if (const QString why = legacy::readJetTables(jetFile, tableList(), output, run);
-        !why.isEmpty())
-        return Failure{why};
+    if (const Outcome read = legacy::readJetTables(jetFile, tableList(), output, run); !read)
+        return read.failure();
     const auto connection =
         catalogue::Connection::open(output, catalogue::Connection::Mode::Foreign);
     if (!connection)

@@ -172,8 +172,8 @@ int convertLegacy(const QString &jetFile, const QString &target, const QString &
         printed = tenths;
         out << "Reading " << escapeControls(jetFile) << ": " << tenths * 10 << "%" << Qt::endl;
     };
-    const QString why = legacy::convertCatalogue(jetFile, target, tempDir, run);
-    const Result<qint64> count = why.isEmpty() ? gameCount(target) : Failure{why};
+    const Outcome converted = legacy::convertCatalogue(jetFile, target, tempDir, run);
+    const Result<qint64> count = converted ? gameCount(target) : converted.failure();
     if (!count) {
         err << "merrow: " << escapeControls(count.error()) << Qt::endl;
         return 1;

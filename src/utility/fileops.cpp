@@ -65,8 +65,8 @@ Outcome replaceFile(const QString &from, const QString &to)
 
 Outcome copyIntoPlace(const QString &source, const QString &destination, const CopyCheck &verify)
 {
-    if (QString why = checkRegularFile(source); !why.isEmpty())
-        return failure(why);
+    if (const Outcome file = checkRegularFile(source); !file)
+        return failure(file.error());
     sweepParts(destination);
     const QString part = partPath(destination);
     QFile in(source);

@@ -104,8 +104,8 @@ ImportFile::Opened ImportFile::prepare(const QString &source, const QString &tem
     };
     if (source.isEmpty())
         return fail(QStringLiteral("no export file was chosen"));
-    if (QString why = checkRegularFile(source); !why.isEmpty())
-        return fail(why);
+    if (const Outcome file = checkRegularFile(source); !file)
+        return fail(file.error());
     if (!QFileInfo(source).isReadable())
         return fail(QStringLiteral("%1 cannot be read").arg(source));
     const bool jet = catalogue::isJetFile(source);
@@ -119,8 +119,8 @@ ImportFile::Opened ImportFile::prepare(const QString &source, const QString &tem
     copy = folder->filePath(QStringLiteral("import.mdb"));
     if (jet) {
         // The reader refuses anything it cannot read cleanly: the file is unfit.
-        if (QString why = legacy::readJetFile(source, copy, following(progress)); !why.isEmpty())
-            return fail(why, true);
+        if (const Outcome read = legacy::readJetFile(source, copy, following(progress)); !read)
+            return fail(read.error(), true);
     } else if (const Outcome copied = copyWithSidecars(source, copy); !copied) {
         return fail(QStringLiteral("cannot take %1 in: %2").arg(source, copied.error()));
     }

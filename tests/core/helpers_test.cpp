@@ -73,8 +73,8 @@ TEST(RegularFile, OnlyAnOrdinaryFileOfPlausibleSizeIsOpened)
         {dangling, 100, " does not exist"},
     };
     for (const auto &c : cases) {
-        const QString why = checkRegularFile(c.path, c.largest);
-        EXPECT_EQ(why, c.says ? c.path + c.says : QString()) << c.path.toStdString();
+        const Outcome file = checkRegularFile(c.path, c.largest);
+        EXPECT_EQ(file.error(), c.says ? c.path + c.says : QString()) << c.path.toStdString();
     }
 }
 #endif

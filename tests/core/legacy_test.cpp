@@ -56,7 +56,7 @@ TEST_P(LegacyFixture, EveryValueArrivesExactly)
     QTemporaryDir dir;
     const QString base = QLatin1String(GetParam());
     const QString output = dir.filePath(QStringLiteral("out.sqlite"));
-    ASSERT_EQ(legacy::readJetFile(fixture(base + ".mdb"), output), QString());
+    ASSERT_EQ(legacy::readJetFile(fixture(base + ".mdb"), output).error(), QString());
     ASSERT_EQ(catalogue::checkForeignCatalogue(output).error(), QString());
     const QList<QStringList> csv = readCsv(fixture(base + ".csv"));
     const QStringList header = csv.first();
@@ -212,8 +212,9 @@ void expectRefused(const QByteArray &bytes, const QString &reason,
     QTemporaryDir dir;
     const QString input = writeFile(dir.filePath(QStringLiteral("input.mdb")), bytes);
     const QString output = dir.filePath(QStringLiteral("out.sqlite"));
-    const QString why = tables.isEmpty() ? legacy::readJetFile(input, output, run)
-                                         : legacy::readJetTables(input, tables, output, run);
+    const QString why = (tables.isEmpty() ? legacy::readJetFile(input, output, run)
+                                          : legacy::readJetTables(input, tables, output, run))
+                            .error();
     EXPECT_TRUE(why.startsWith(input + QStringLiteral(" cannot be read: "))) << why.toStdString();
     EXPECT_TRUE(why.contains(reason)) << why.toStdString();
     EXPECT_FALSE(QFile::exists(output));
@@ -244,7 +245,8 @@ TEST(LegacyReader, CopiesNamedColumnsAndLeavesOutWhatTheFileLacks)
     QTemporaryDir dir;
     const QString output = dir.filePath(QStringLiteral("out.sqlite"));
     ASSERT_EQ(legacy::readJetTables(fixture(QStringLiteral("catalogue-jet4.mdb")),
-                                    QStringLiteral("Games:GA_Id;TABELLA1:note,ID,nothere"), output),
+                                    QStringLiteral("Games:GA_Id;TABELLA1:note,ID,nothere"), output)
+                  .error(),
               QString());
     const auto c = catalogue::Connection::open(output, catalogue::Connection::Mode::Foreign);
     ASSERT_TRUE(c.ok()) << c.error().toStdString();
