@@ -1,6 +1,37 @@
 #include "folderresolver.h"
 
 #include <QDir>
+#include <QFile>
+
+#include <filesystem>
+
+namespace
+{
+
+// Only the names: a directory iterator reads them without a stat per entry, where QDir
+// stats each one, and a folder of a whole collection holds tens of thousands.
+QStringList entryNames(const QString &folder)
+{
+    namespace fs = std::filesystem;
+#ifdef Q_OS_WIN
+    const fs::path path(folder.toStdWString());
+#else
+    const fs::path path(QFile::encodeName(folder).toStdString());
+#endif
+    QStringList names;
+    std::error_code error;
+    for (fs::directory_iterator it(path, error), end; !error && it != end; it.increment(error)) {
+        const fs::path::string_type name = it->path().filename().native();
+#ifdef Q_OS_WIN
+        names << QString::fromStdWString(name);
+#else
+        names << QFile::decodeName(QByteArray::fromStdString(name));
+#endif
+    }
+    return names;
+}
+
+} // namespace
 
 const FolderResolver::Listing &FolderResolver::listing(const QString &folder)
 {
@@ -8,9 +39,7 @@ const FolderResolver::Listing &FolderResolver::listing(const QString &folder)
     if (it != m_listings.end())
         return *it;
     Listing entries;
-    // Unsorted: a folder of a whole collection holds tens of thousands of names.
-    const QStringList names = QDir(folder).entryList(
-        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Unsorted);
+    const QStringList names = entryNames(folder);
     entries.exact.reserve(names.size());
     for (const QString &name : names) {
         entries.exact.insert(name);
@@ -21,7 +50,11 @@ const FolderResolver::Listing &FolderResolver::listing(const QString &folder)
 
 FolderResolver::Found FolderResolver::resolve(const QString &root, const QStringList &components)
 {
-    QString path = QDir::cleanPath(root);
+    if (root != m_root) {
+        m_root = root;
+        m_cleanRoot = QDir::cleanPath(root);
+    }
+    QString path = m_cleanRoot;
     for (const QString &component : components) {
         // Never above the folder the caller named.
         if (component == QLatin1String(".."))

@@ -26,4 +26,5 @@ private:
     const Listing &listing(const QString &folder);
 
     QHash<QString, Listing> m_listings;
+    QString m_root, m_cleanRoot; // the last root asked for, cleaned once
 };
