@@ -35,16 +35,13 @@ QStringList entryNames(const QString &folder)
 
 const FolderResolver::Listing &FolderResolver::listing(const QString &folder)
 {
-    auto it = m_listings.find(folder);
-    if (it != m_listings.end())
+    if (const auto it = m_listings.constFind(folder); it != m_listings.constEnd())
         return *it;
     Listing entries;
     const QStringList names = entryNames(folder);
-    entries.exact.reserve(names.size());
-    for (const QString &name : names) {
-        entries.exact.insert(name);
-        entries.folded[name.toCaseFolded()] << name;
-    }
+    entries.reserve(names.size());
+    for (const QString &name : names)
+        entries[name.toCaseFolded()] << name;
     return *m_listings.insert(folder, std::move(entries));
 }
 
@@ -62,18 +59,16 @@ FolderResolver::Found FolderResolver::resolve(const QString &root, const QString
         if (component == QLatin1String("."))
             continue;
         const Listing &entries = listing(path);
-        QString name = component;
-        if (!entries.exact.contains(component)) {
-            const QStringList matches = entries.folded.value(component.toCaseFolded());
-            if (matches.size() > 1)
-                return {QString(), true};
-            if (matches.isEmpty())
-                return {};
-            name = matches.first();
-        }
+        const auto found = entries.constFind(component.toCaseFolded());
+        if (found == entries.constEnd())
+            return {};
+        // The exact name first; else the one name that matches case-blind.
+        const QStringList &matches = *found;
+        if (!matches.contains(component) && matches.size() > 1)
+            return {QString(), true};
         if (!path.endsWith(QLatin1Char('/')))
             path += QLatin1Char('/');
-        path += name;
+        path += matches.contains(component) ? component : matches.first();
     }
     return {path, false};
 }
