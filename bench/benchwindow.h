@@ -20,8 +20,11 @@ public:
 class NoLauncher : public Launcher
 {
 public:
-    bool start(const Command &, QString *) override { return false; }
-    bool openDocument(const QString &, QString *) override { return false; }
+    Outcome start(const Command &) override { return Failure{QStringLiteral("not in a bench")}; }
+    Outcome openDocument(const QString &) override
+    {
+        return Failure{QStringLiteral("not in a bench")};
+    }
 };
 
 // This process's resident memory, from the kernel's own count.

@@ -151,10 +151,10 @@ int main(int argc, char *argv[])
         err << *message << Qt::endl;
         return 2;
     }
-    QString seedError;
-    const Paths paths = resolvePaths(defaultLocationRequest(parser.value(o.catalogue)), &seedError);
-    if (!seedError.isEmpty())
-        err << "merrow: " << escapeControls(seedError) << Qt::endl;
+    const ResolvedPaths resolved = resolvePaths(defaultLocationRequest(parser.value(o.catalogue)));
+    const Paths &paths = resolved.paths;
+    if (!resolved.seeding)
+        err << "merrow: " << escapeControls(resolved.seeding.error()) << Qt::endl;
     if (run == Run::ImportGameBase)
         return runGameBaseImport(parser, o, paths, out, err);
     if (run == Run::Batch)

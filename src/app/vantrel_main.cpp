@@ -352,13 +352,13 @@ int main(int argc, char *argv[])
     if (run == Run::Dir)
         return runDirListing(parser.value(o.dir));
 
-    QString seedError;
     const LocationRequest location = defaultLocationRequest(parser.value(o.catalogue));
     const QString userCatalogue = QDir(location.dataDir).filePath(QLatin1String(kCatalogueName));
     const bool seeding = !QFileInfo::exists(userCatalogue);
-    const Paths paths = resolvePaths(location, &seedError);
-    if (!seedError.isEmpty())
-        std::fprintf(stderr, "%s\n", qPrintable(escapeControls(seedError)));
+    const ResolvedPaths resolved = resolvePaths(location);
+    const Paths &paths = resolved.paths;
+    if (!resolved.seeding)
+        std::fprintf(stderr, "%s\n", qPrintable(escapeControls(resolved.seeding.error())));
     else if (seeding && paths.catalogue == userCatalogue && QFileInfo::exists(userCatalogue))
         detectProgramsOnce(userCatalogue);
     if (run == Run::List)

@@ -149,16 +149,14 @@ void GameActions::scanFolder()
 
 void GameActions::startUtility()
 {
-    QString error;
-    if (!m_ctx.launcher.start(merrowCommand(m_ctx.paths.programDir, m_ctx.paths.catalogue), &error))
+    if (!m_ctx.launcher.start(merrowCommand(m_ctx.paths.programDir, m_ctx.paths.catalogue)))
         refuse(tr("Merrow not found!"));
 }
 
 void GameActions::showNews()
 {
     const QString path = newsFile(m_ctx.paths.sharedFolder());
-    QString error;
-    if (m_ctx.launcher.openDocument(path, &error))
+    if (m_ctx.launcher.openDocument(path))
         return;
     // No viewer on the desktop: the notes are plain text, so show them here.
     QFile file(path);

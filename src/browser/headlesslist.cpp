@@ -55,15 +55,17 @@ int listGames(const QString &cataloguePath, const ListingRequest &request, QIODe
     }
     if (!request.sort.isEmpty())
         GameOrder::sort(*games, *sort);
-    QByteArray block;
+    // Lines gather as text and are encoded a block at a time, not one small array per line.
+    QString block;
+    block.reserve(70000);
     for (const GameSummary &row : *games) {
-        block += QByteArray::number(row.id) + '\t' + escapeControls(row.title).toUtf8() + '\n';
+        block += QString::number(row.id) + u'\t' + escapeControls(row.title) + u'\n';
         if (block.size() > 65536) {
-            out.write(block);
+            out.write(block.toUtf8());
             block.clear();
         }
     }
-    out.write(block);
+    out.write(block.toUtf8());
     return 0;
 }
 

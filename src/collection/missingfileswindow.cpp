@@ -1,6 +1,7 @@
 #include "missingfileswindow.h"
 
 #include "appcontext.h"
+#include "missingfileslisting.h"
 #include "missingfilesmodel.h"
 #include "placement.h"
 #include "windowregistry.h"
@@ -12,11 +13,10 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include <utility>
-
 MissingFilesWindow::MissingFilesWindow(AppContext &ctx, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_ctx(ctx), m_model(new MissingFilesModel(this)),
-      m_sorted(new QSortFilterProxyModel(this))
+    : QWidget(parent, Qt::Window), m_ctx(ctx),
+      m_listing(new MissingFilesListing(ctx.paths.catalogue, this)),
+      m_model(new MissingFilesModel(this)), m_sorted(new QSortFilterProxyModel(this))
 {
     setObjectName(QStringLiteral("missingFilesWindow"));
     setWindowTitle(tr("Missing Files"));
@@ -24,7 +24,7 @@ MissingFilesWindow::MissingFilesWindow(AppContext &ctx, QWidget *parent)
     m_sorted->setSortRole(MissingFilesModel::sortRole);
     m_sorted->setSortCaseSensitivity(Qt::CaseInsensitive);
     buildLayout();
-    connect(&m_job, &Job::finished, this, &MissingFilesWindow::loaded);
+    connect(m_listing, &MissingFilesListing::listed, this, &MissingFilesWindow::loaded);
     WindowEvents &events = m_ctx.windows.events();
     connect(&events, &WindowEvents::gamesChanged, this, &MissingFilesWindow::load);
     connect(&events, &WindowEvents::gameSaved, this, &MissingFilesWindow::load);
@@ -61,23 +61,13 @@ void MissingFilesWindow::buildLayout()
 
 void MissingFilesWindow::load()
 {
-    if (m_job.isRunning()) {
-        m_loadAgain = true;
-        return;
-    }
     m_status->setText(tr("Looking for the catalogue's files…"));
-    // Every stored path is looked for on disk, which takes a while on a slow or lost mount.
-    m_job.start(
-        [catalogue = m_ctx.paths.catalogue](Progress &) { return MissingFiles::find(catalogue); });
+    m_listing->load();
 }
 
 void MissingFilesWindow::loaded()
 {
-    if (std::exchange(m_loadAgain, false)) {
-        load();
-        return;
-    }
-    const Result<QList<MissingFile>> &missing = m_job.result();
+    const Result<QList<MissingFile>> &missing = m_listing->result();
     if (!missing) {
         m_status->setText(missing.error());
         return;

@@ -1,11 +1,9 @@
 #pragma once
 
-#include "backgroundjob.h"
-#include "missingfiles.h"
-
 #include <QWidget>
 
 class AppContext;
+class MissingFilesListing;
 class MissingFilesModel;
 class QLabel;
 class QModelIndex;
@@ -28,8 +26,7 @@ private:
     void openRow(const QModelIndex &index);
 
     AppContext &m_ctx;
-    BackgroundJob<Result<QList<MissingFile>>> m_job;
-    bool m_loadAgain = false; // asked for while a read was running
+    MissingFilesListing *m_listing = nullptr;
     MissingFilesModel *m_model = nullptr;
     QSortFilterProxyModel *m_sorted = nullptr;
     QLabel *m_status = nullptr;

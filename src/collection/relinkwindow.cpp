@@ -5,6 +5,7 @@
 #include "database.h"
 #include "dialogs.h"
 #include "missingfiles.h"
+#include "missingfileslisting.h"
 #include "placement.h"
 #include "windowregistry.h"
 
@@ -19,8 +20,6 @@
 #include <QStandardItemModel>
 #include <QTreeView>
 #include <QVBoxLayout>
-
-#include <utility>
 
 namespace
 {
@@ -48,7 +47,9 @@ Result<RelinkReport> relinkOnWorker(const QString &catalogue, const RelinkPlan &
 } // namespace
 
 RelinkWindow::RelinkWindow(AppContext &ctx, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_ctx(ctx), m_prefixes(new QStandardItemModel(0, 3, this))
+    : QWidget(parent, Qt::Window), m_ctx(ctx),
+      m_listing(new MissingFilesListing(ctx.paths.catalogue, this)),
+      m_prefixes(new QStandardItemModel(0, 3, this))
 {
     setObjectName(QStringLiteral("relinkWindow"));
     setWindowTitle(tr("Relink Files"));
@@ -59,7 +60,7 @@ RelinkWindow::RelinkWindow(AppContext &ctx, QWidget *parent)
         m_progress->setValue(int(done));
     });
     connect(&m_job, &Job::finished, this, &RelinkWindow::finished);
-    connect(&m_missingJob, &Job::finished, this, &RelinkWindow::showMissing);
+    connect(m_listing, &MissingFilesListing::listed, this, &RelinkWindow::showMissing);
     loadMissing();
 }
 
@@ -118,22 +119,13 @@ void RelinkWindow::buildLayout()
 
 void RelinkWindow::loadMissing()
 {
-    if (m_missingJob.isRunning()) {
-        m_loadAgain = true;
-        return;
-    }
     m_missingLabel->setText(tr("Looking for the catalogue's files…"));
-    m_missingJob.start(
-        [catalogue = m_ctx.paths.catalogue](Progress &) { return MissingFiles::find(catalogue); });
+    m_listing->load();
 }
 
 void RelinkWindow::showMissing()
 {
-    if (std::exchange(m_loadAgain, false)) {
-        loadMissing();
-        return;
-    }
-    const Result<QList<MissingFile>> &missing = m_missingJob.result();
+    const Result<QList<MissingFile>> &missing = m_listing->result();
     if (!missing) {
         m_missingLabel->setText(missing.error());
         return;

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "backgroundjob.h"
-#include "missingfiles.h"
 #include "relinker.h"
 
 #include <QWidget>
 
 class AppContext;
+class MissingFilesListing;
 class QLabel;
 class QPlainTextEdit;
 class QProgressBar;
@@ -35,8 +35,7 @@ private:
 
     AppContext &m_ctx;
     BackgroundJob<Result<RelinkReport>> m_job;
-    BackgroundJob<Result<QList<MissingFile>>> m_missingJob;
-    bool m_loadAgain = false; // asked for while a listing was running
+    MissingFilesListing *m_listing = nullptr;
     bool m_dryRun = true;
     qint64 m_missing = 0;
     QString m_searchFolder;

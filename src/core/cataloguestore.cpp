@@ -11,6 +11,8 @@
 #include <QSqlRecord>
 #include <QStringList>
 
+#include <sqlite3.h>
+
 QString CatalogueStore::gameTable()
 {
     return QStringLiteral("tabella1");
@@ -105,9 +107,8 @@ GameSummary summaryOf(const QSqlQuery &q, bool withMachine)
 class SharedTexts
 {
 public:
-    QString operator()(const QVariant &value)
+    QString operator()(const QString &read)
     {
-        const QString read = text(value);
         return read.isEmpty() ? read : *m_texts.insert(read);
     }
 
@@ -253,10 +254,10 @@ Outcome CatalogueStore::writeFields(const Game &game, const QList<Game::Field> &
     return {};
 }
 
-Result<GuardedUpdate>
-CatalogueStore::updateGameUnlessChanged(const Game &loaded, const Game &edited,
-                                        const QList<Game::Field> &shown,
-                                        const std::optional<QStringList> &moreDisks)
+Result<GuardedUpdate> CatalogueStore::updateGameUnlessChanged(const Game &loaded,
+                                                              const Game &edited,
+                                                              const QList<Game::Field> &shown,
+                                                              const std::optional<DiskEdit> &disks)
 {
     Q_ASSERT(loaded.id == edited.id);
     catalogue::WriteTransaction transaction(m_db);
@@ -272,14 +273,22 @@ CatalogueStore::updateGameUnlessChanged(const Game &loaded, const Game &edited,
         if (shown.contains(f) && now != loaded.value(f) && now != edited.value(f))
             update.changedElsewhere << f;
     }
+    if (disks) {
+        Result<QStringList> now = moreDisks(loaded.id);
+        if (!now)
+            return now.failure();
+        update.disksChangedElsewhere = *now != disks->loaded && *now != disks->edited;
+        if (!update.written())
+            update.storedDisks = std::move(*now);
+    }
     if (!update.written()) {
         update.stored = std::move(*stored);
         return update;
     }
     if (const Outcome written = writeFields(edited, loaded.differences(edited)); !written)
         return written.failure();
-    if (moreDisks)
-        if (const Outcome written = replaceMoreDisks(loaded.id, *moreDisks); !written)
+    if (disks)
+        if (const Outcome written = replaceMoreDisks(loaded.id, disks->edited); !written)
             return written.failure();
     if (const Outcome committed = transaction.commit(); !committed)
         return committed.failure();
@@ -439,21 +448,21 @@ Result<QList<GameSummary>> CatalogueStore::listGames(const GameQuery &query,
     if (!personalTableServes(query.filter))
         return QList<GameSummary>();
     const gamelistsql::Clause list = gamelistsql::listQuery(query, withMachines);
-    Result<QSqlQuery> q = catalogue::run(m_db, list.sql, list.params);
-    if (!q)
-        return q.failure();
     QList<GameSummary> rows;
     SharedTexts shared;
-    while (q->next()) {
-        rows.append(summaryOf(*q, false));
+    const Outcome read = catalogue::forEachRow(m_db, list.sql, list.params, [&](sqlite3_stmt *q) {
+        GameSummary &row = rows.emplace_back();
+        row.id = sqlite3_column_int64(q, 0);
+        row.title = catalogue::columnText(q, 1);
         if (!withMachines)
-            continue;
-        GameSummary &row = rows.last();
-        row.machine = shared(q->value(2));
-        row.year = shared(q->value(3));
-        row.publisher = shared(q->value(4));
-        row.genre = shared(q->value(5));
-    }
+            return;
+        row.machine = shared(catalogue::columnText(q, 2));
+        row.year = shared(catalogue::columnText(q, 3));
+        row.publisher = shared(catalogue::columnText(q, 4));
+        row.genre = shared(catalogue::columnText(q, 5));
+    });
+    if (!read)
+        return read.failure();
     sortByTitle(rows);
     if (const Outcome personal = addPersonalData(rows, query.filter); !personal)
         return personal.failure();

@@ -23,8 +23,16 @@ class StatementCache;
 // fields since the editor read the game; stored is the game as it is now.
 struct GuardedUpdate {
     QList<Game::Field> changedElsewhere;
+    bool disksChangedElsewhere = false;
     Game stored;
-    bool written() const { return changedElsewhere.isEmpty(); }
+    QStringList storedDisks; // held back only
+    bool written() const { return changedElsewhere.isEmpty() && !disksChangedElsewhere; }
+};
+
+// A set's further disks as an editor read them and as it would write them.
+struct DiskEdit {
+    QStringList loaded;
+    QStringList edited;
 };
 
 // The catalogue's games and configuration as typed records. The only C++ that names the
@@ -63,10 +71,11 @@ public:
     // since loaded was read and the write would undo that (the stored text differs from
     // both loaded's and edited's). Then nothing is written. Compared and written under
     // one write lock, so nobody changes the game in between.
-    // Given moreDisks, the set's further disks are written with the fields when they differ.
+    // Given disks, the set's further disks are guarded the same way and written with the
+    // fields.
     Result<GuardedUpdate>
     updateGameUnlessChanged(const Game &loaded, const Game &edited, const QList<Game::Field> &shown,
-                            const std::optional<QStringList> &moreDisks = std::nullopt);
+                            const std::optional<DiskEdit> &disks = std::nullopt);
     // Writes the given fields of game (its id names the row).
     Outcome updateFields(const Game &game, const QList<Game::Field> &fields);
     Outcome deleteGame(GameId id);

@@ -201,14 +201,13 @@ Result<std::unique_ptr<Connection>> Connection::open(const QString &path, Mode m
     if (!db.open())
         return fail(sqlError(db.lastError()));
     sqlite3 *handle = nativeHandle(db);
-    QString why;
     if (!handle)
         return fail(QStringLiteral("the SQLite driver gives no native handle"));
     if (mode == Mode::Foreign)
         if (Outcome guarded = c->guard(); !guarded)
             return guarded.failure();
-    if (!registerDialect(handle, &why))
-        return fail(why);
+    if (const Outcome registered = registerDialect(handle); !registered)
+        return fail(registered.error());
     // A read-only connection mostly scans the file once: a small page cache reuses buffers
     // still in the processor's cache, where the default one cycles through 2 MB of them.
     if (mode == Mode::ReadOnly)
@@ -236,6 +235,77 @@ Result<QSqlQuery> run(const QSqlDatabase &db, const QString &sql, const QVariant
     if (!q.exec())
         return sqlFailure(q.lastError());
     return q;
+}
+
+namespace
+{
+
+bool bindAll(sqlite3_stmt *statement, const QVariantList &params)
+{
+    for (int i = 0; i < params.size(); ++i) {
+        const QVariant &value = params.at(i);
+        int rc = SQLITE_MISMATCH;
+        if (value.typeId() == QMetaType::QString && !value.toString().isNull()) {
+            const QString text = value.toString();
+            rc = sqlite3_bind_text16(statement, i + 1, text.utf16(), int(text.size() * 2),
+                                     SQLITE_TRANSIENT);
+        } else if (value.isNull() || value.typeId() == QMetaType::QString) {
+            rc = sqlite3_bind_null(statement, i + 1);
+        } else if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong) {
+            rc = sqlite3_bind_int64(statement, i + 1, value.toLongLong());
+        }
+        if (rc != SQLITE_OK)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+Outcome forEachRow(const QSqlDatabase &db, const QString &sql, const QVariantList &params,
+                   const std::function<void(sqlite3_stmt *)> &row)
+{
+    sqlite3 *handle = nativeHandle(db);
+    if (!handle)
+        return Failure{QStringLiteral("the SQLite driver gives no native handle")};
+    const auto failure = [handle] {
+        return Failure{describeError(QString::fromUtf8(sqlite3_errmsg(handle)))};
+    };
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt *prepared = nullptr;
+    if (sqlite3_prepare_v2(handle, text.constData(), int(text.size()), &prepared, nullptr) !=
+        SQLITE_OK)
+        return failure();
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> statement(prepared,
+                                                                           &sqlite3_finalize);
+    if (!bindAll(prepared, params))
+        return failure();
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(prepared)) == SQLITE_ROW)
+        row(prepared);
+    if (rc != SQLITE_DONE)
+        return failure();
+    return {};
+}
+
+QString columnText(sqlite3_stmt *statement, int column)
+{
+    // As the Qt driver reads each kind of value, then QVariant::toString().
+    switch (sqlite3_column_type(statement, column)) {
+    case SQLITE_NULL:
+        return {};
+    case SQLITE_INTEGER:
+        return QString::number(sqlite3_column_int64(statement, column));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(statement, column)).toString();
+    case SQLITE_BLOB:
+        return QString::fromUtf8(static_cast<const char *>(sqlite3_column_blob(statement, column)),
+                                 sqlite3_column_bytes(statement, column));
+    default:
+        const void *utf16 = sqlite3_column_text16(statement, column);
+        return QString(static_cast<const QChar *>(utf16),
+                       sqlite3_column_bytes16(statement, column) / 2);
+    }
 }
 
 Result<std::optional<QSqlRecord>> fetchOne(const QSqlDatabase &db, const QString &sql,

@@ -8,10 +8,12 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace catalogue
 {
@@ -64,6 +66,14 @@ QString describeError(const QString &sqliteText);
 // Runs one statement with positional parameters ("?"); the query is active, positioned
 // before its first row.
 Result<QSqlQuery> run(const QSqlDatabase &db, const QString &sql, const QVariantList &params = {});
+
+// The same, on SQLite itself, handing `row` each row: a long listing then skips the QVariant
+// that QSqlQuery makes of every value. Parameters are texts, integers or Null.
+Outcome forEachRow(const QSqlDatabase &db, const QString &sql, const QVariantList &params,
+                   const std::function<void(sqlite3_stmt *)> &row);
+
+// A column of such a row as QSqlQuery's value(column).toString() gives it; Null stays null.
+QString columnText(sqlite3_stmt *statement, int column);
 
 // The first row of a query: nothing (std::nullopt) when it has none, a Failure when the
 // statement or the step to that row fails.

@@ -149,7 +149,7 @@ int foldedCompare(const char *a, int lengthA, const char *b, int lengthB)
     return 0;
 }
 
-bool registerDialect(sqlite3 *db, QString *error)
+Outcome registerDialect(sqlite3 *db)
 {
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     int rc = sqlite3_create_function(db, "like", 2, flags, nullptr, likeFunction, nullptr, nullptr);
@@ -159,12 +159,9 @@ bool registerDialect(sqlite3 *db, QString *error)
     if (rc == SQLITE_OK)
         rc = sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, nullptr, nocaseCollation,
                                          nullptr);
-    if (rc != SQLITE_OK) {
-        if (error)
-            *error = QString::fromUtf8(sqlite3_errmsg(db));
-        return false;
-    }
-    return true;
+    if (rc != SQLITE_OK)
+        return Failure{QString::fromUtf8(sqlite3_errmsg(db))};
+    return {};
 }
 
 } // namespace catalogue

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "result.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -23,6 +25,6 @@ int foldedCompare(const char *a, int lengthA, const char *b, int lengthB);
 
 // Installs "like" (the wildcard language above) and the folding NOCASE collation on one
 // SQLite connection.
-bool registerDialect(sqlite3 *db, QString *error);
+[[nodiscard]] Outcome registerDialect(sqlite3 *db);
 
 } // namespace catalogue

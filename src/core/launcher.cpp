@@ -16,7 +16,7 @@ QString Command::text() const
     return parts.join(QLatin1Char(' '));
 }
 
-bool ProcessLauncher::start(const Command &command, QString *error)
+Outcome ProcessLauncher::start(const Command &command)
 {
     QProcess process;
     process.setProgram(command.program);
@@ -28,39 +28,29 @@ bool ProcessLauncher::start(const Command &command, QString *error)
             args->startupInfo->wShowWindow = SW_SHOWMINIMIZED;
         });
 #endif
-    if (!process.startDetached()) {
-        if (error)
-            *error = process.errorString();
-        return false;
-    }
-    return true;
+    if (!process.startDetached())
+        return Failure{process.errorString()};
+    return {};
 }
 
-bool Launcher::startAttached(const Command &command, QProcess &process, QString *error)
+Outcome Launcher::startAttached(const Command &command, QProcess &process)
 {
     process.setProgram(command.program);
     process.setArguments(command.arguments);
     process.start();
     if (process.waitForStarted())
-        return true;
-    if (error)
-        *error = process.errorString();
-    return false;
+        return {};
+    return Failure{process.errorString()};
 }
 
-bool ProcessLauncher::openDocument(const QString &path, QString *error)
+Outcome ProcessLauncher::openDocument(const QString &path)
 {
-    if (!QFileInfo::exists(path)) {
-        if (error)
-            *error = QStringLiteral("%1 does not exist").arg(path);
-        return false;
-    }
+    if (!QFileInfo::exists(path))
+        return Failure{QStringLiteral("%1 does not exist").arg(path)};
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        return true;
+        return {};
     const QString editor = qEnvironmentVariable("EDITOR");
     if (!editor.isEmpty() && QProcess::startDetached(editor, {path}))
-        return true;
-    if (error)
-        *error = QStringLiteral("no program can open %1").arg(path);
-    return false;
+        return {};
+    return Failure{QStringLiteral("no program can open %1").arg(path)};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "result.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -23,16 +25,16 @@ class Launcher
 {
 public:
     virtual ~Launcher() = default;
-    virtual bool start(const Command &command, QString *error) = 0;
-    virtual bool openDocument(const QString &path, QString *error) = 0;
+    [[nodiscard]] virtual Outcome start(const Command &command) = 0;
+    [[nodiscard]] virtual Outcome openDocument(const QString &path) = 0;
     // Starts a program the caller watches and ends (a music player), not detached, so its
     // exit and error output reach the caller through process.
-    virtual bool startAttached(const Command &command, QProcess &process, QString *error);
+    [[nodiscard]] virtual Outcome startAttached(const Command &command, QProcess &process);
 };
 
 class ProcessLauncher : public Launcher
 {
 public:
-    bool start(const Command &command, QString *error) override;
-    bool openDocument(const QString &path, QString *error) override;
+    Outcome start(const Command &command) override;
+    Outcome openDocument(const QString &path) override;
 };

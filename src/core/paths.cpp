@@ -31,9 +31,10 @@ QString Paths::sharedFolder() const
     return sharedDir.isEmpty() ? programDir : sharedDir;
 }
 
-Paths resolvePaths(const LocationRequest &request, QString *error)
+ResolvedPaths resolvePaths(const LocationRequest &request)
 {
-    Paths paths;
+    ResolvedPaths resolved;
+    Paths &paths = resolved.paths;
     paths.programDir = request.programDir;
     paths.sharedDir = request.sharedDir;
     paths.tempDir = request.tempDir.isEmpty() ? temporaryFolder() : request.tempDir;
@@ -47,12 +48,13 @@ Paths resolvePaths(const LocationRequest &request, QString *error)
         paths.useCatalogue(QDir(request.dataDir).filePath(name));
         if (!QFileInfo::exists(paths.catalogue) && !request.sampleCatalogue.isEmpty()) {
             const QString why = seedDataFolder(request.sampleCatalogue, request.dataDir);
-            if (!why.isEmpty() && error)
-                *error = QStringLiteral("Cannot set up the data folder %1: %2")
-                             .arg(QDir::toNativeSeparators(request.dataDir), why);
+            if (!why.isEmpty())
+                resolved.seeding =
+                    Failure{QStringLiteral("Cannot set up the data folder %1: %2")
+                                .arg(QDir::toNativeSeparators(request.dataDir), why)};
         }
     }
-    return paths;
+    return resolved;
 }
 
 namespace

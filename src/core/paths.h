@@ -1,5 +1,7 @@
 #pragma once
 
+#include "result.h"
+
 #include <QString>
 
 // Where the program's files are. The state file lies beside the catalogue; work files go
@@ -34,9 +36,13 @@ struct LocationRequest {
 
 // The first that applies: the --catalogue path; commodore.mdb beside the executable;
 // commodore.mdb in the per-user data folder, seeded there with the sample files on first
-// run (see seedDataFolder). *error is set when seeding fails, naming the data folder; the
-// paths are returned all the same.
-Paths resolvePaths(const LocationRequest &request, QString *error = nullptr);
+// run (see seedDataFolder). A failed seeding names the data folder; the paths hold all the
+// same.
+struct [[nodiscard]] ResolvedPaths {
+    Paths paths;
+    Outcome seeding;
+};
+ResolvedPaths resolvePaths(const LocationRequest &request);
 
 // The folder for temporary files: TMPDIR when it names an existing folder by an absolute
 // path, else the system's default; never the current folder.

@@ -10,21 +10,19 @@ PlayCountingLauncher::PlayCountingLauncher(Launcher &launcher, QSqlDatabase db, 
 {
 }
 
-bool PlayCountingLauncher::start(const Command &command, QString *error)
+Outcome PlayCountingLauncher::start(const Command &command)
 {
-    if (!m_launcher.start(command, error))
-        return false;
-    if (m_game == 0)
-        return true;
+    if (Outcome started = m_launcher.start(command); !started || m_game == 0)
+        return started;
     if (const Outcome counted =
             CatalogueStore(m_db).recordPlay(m_game, QDateTime::currentSecsSinceEpoch());
         !counted)
         qCWarning(lcLaunch) << "game" << m_game
                             << "started, but its play was not counted:" << counted.error();
-    return true;
+    return {};
 }
 
-bool PlayCountingLauncher::openDocument(const QString &path, QString *error)
+Outcome PlayCountingLauncher::openDocument(const QString &path)
 {
-    return m_launcher.openDocument(path, error);
+    return m_launcher.openDocument(path);
 }

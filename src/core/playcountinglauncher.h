@@ -14,8 +14,8 @@ class PlayCountingLauncher : public Launcher
 public:
     PlayCountingLauncher(Launcher &launcher, QSqlDatabase db, GameId game);
 
-    bool start(const Command &command, QString *error) override;
-    bool openDocument(const QString &path, QString *error) override;
+    Outcome start(const Command &command) override;
+    Outcome openDocument(const QString &path) override;
 
 private:
     Launcher &m_launcher;

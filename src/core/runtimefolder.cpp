@@ -115,40 +115,29 @@ QString RuntimeFolder::filePath(const QString &name) const
     return isValid() ? QDir(m_path).filePath(name) : QString();
 }
 
-std::unique_ptr<QTemporaryFile> RuntimeFolder::newFile(QString *error) const
+Result<std::unique_ptr<QTemporaryFile>> RuntimeFolder::newFile() const
 {
-    if (!isValid()) {
-        if (error)
-            *error = m_error;
-        return nullptr;
-    }
+    if (!isValid())
+        return Failure{m_error};
     // QTemporaryFile creates with O_EXCL and mode 0600.
     auto file = std::make_unique<QTemporaryFile>(filePath(QStringLiteral(".part-XXXXXX")));
     if (file->open())
         return file;
-    if (error)
-        *error = QStringLiteral("Cannot write in %1: %2")
-                     .arg(QDir::toNativeSeparators(m_path), file->errorString());
-    return nullptr;
+    return Failure{QStringLiteral("Cannot write in %1: %2")
+                       .arg(QDir::toNativeSeparators(m_path), file->errorString())};
 }
 
-bool RuntimeFolder::place(QTemporaryFile &file, const QString &name, QString *error) const
+Outcome RuntimeFolder::place(QTemporaryFile &file, const QString &name) const
 {
     const QString part = file.fileName();
     file.close();
-    if (file.error() != QFile::NoError) {
-        if (error)
-            *error = file.errorString();
-        return false; // the part file goes with the object
-    }
+    if (file.error() != QFile::NoError)
+        return Failure{file.errorString()}; // the part file goes with the object
     std::error_code failure;
     // rename() replaces the name itself, whatever it is, and never follows a link there.
     std::filesystem::rename(nativePath(part), nativePath(filePath(name)), failure);
-    if (failure) {
-        if (error)
-            *error = QString::fromLocal8Bit(failure.message());
-        return false;
-    }
+    if (failure)
+        return Failure{QString::fromLocal8Bit(failure.message())};
     file.setAutoRemove(false);
-    return true;
+    return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "result.h"
+
 #include <QString>
 
 #include <memory>
@@ -31,11 +33,11 @@ public:
     QString filePath(const QString &name) const;
 
     // A new empty file in the folder under a name of its own, created exclusively, for the
-    // owner only. Write it, then place() it. Nothing when it cannot be made (*error says why).
-    std::unique_ptr<QTemporaryFile> newFile(QString *error) const;
+    // owner only. Write it, then place() it.
+    [[nodiscard]] Result<std::unique_ptr<QTemporaryFile>> newFile() const;
     // Closes a written file and gives it name in the folder, replacing whatever held the
     // name: a link there is replaced, never followed. On failure the file is removed.
-    bool place(QTemporaryFile &file, const QString &name, QString *error) const;
+    [[nodiscard]] Outcome place(QTemporaryFile &file, const QString &name) const;
 
 private:
     QString m_path;

@@ -66,13 +66,11 @@ QString copyMissingFiles(const QString &from, const QString &to)
 
 // The folder the sample files were written in, with its separator at the end: the parent
 // of the configuration record's C64 game folder. Empty when the record names none.
-QString writtenSampleFolder(const QSqlDatabase &db, QString *error)
+Result<QString> writtenSampleFolder(const QSqlDatabase &db)
 {
     const auto configuration = CatalogueStore(db).configuration();
-    if (!configuration) {
-        *error = configuration.error();
-        return {};
-    }
+    if (!configuration)
+        return configuration.failure();
     QString folder = configuration->c64Games;
     while (endsWithSeparator(folder))
         folder.chop(1);
@@ -114,13 +112,12 @@ QString moveSampleFolder(const QString &path, const QString &sampleCopy)
     const auto connection = catalogue::Connection::open(path);
     if (!connection)
         return connection.error();
-    QString why;
-    const QString from = writtenSampleFolder((*connection)->db(), &why);
-    if (!why.isEmpty())
-        return why;
-    if (from.isEmpty())
+    const Result<QString> from = writtenSampleFolder((*connection)->db());
+    if (!from)
+        return from.error();
+    if (from->isEmpty())
         return {};
-    return rewriteFolder((*connection)->db(), from,
+    return rewriteFolder((*connection)->db(), *from,
                          QDir::toNativeSeparators(sampleCopy) + QDir::separator());
 }
 

@@ -2,30 +2,60 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
+
+namespace
+{
+
+// The folding of the catalogue's NOCASE collation for one code point.
+char32_t folded(char32_t c)
+{
+    return c < 0x80 ? ((c >= 'A' && c <= 'Z') ? c + 32 : c) : QChar::toCaseFolded(c);
+}
+
+// Appends the folded code points of a title, a broken surrogate reading as U+FFFD as in
+// QString::toUcs4().
+void appendKey(std::u32string &keys, const QString &title)
+{
+    const qsizetype size = title.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        char32_t c = title.at(i).unicode();
+        if (QChar::isSurrogate(c)) {
+            const bool paired =
+                QChar::isHighSurrogate(c) && i + 1 < size && title.at(i + 1).isLowSurrogate();
+            c = paired ? QChar::surrogateToUcs4(char16_t(c), title.at(++i).unicode())
+                       : char32_t(QChar::ReplacementCharacter);
+        }
+        keys.push_back(folded(c));
+    }
+}
+
+} // namespace
 
 void sortByTitle(QList<GameSummary> &rows)
 {
-    // The folding of the catalogue's NOCASE collation, code point by code point, computed
-    // once per title instead of once per comparison.
+    // Each title is folded once, into one buffer shared by all keys, instead of once per
+    // comparison or into a string of its own.
     struct Keyed {
         bool null;
-        std::u32string key;
+        size_t from;
+        size_t length;
         qsizetype row;
     };
-    std::vector<Keyed> keyed(size_t(rows.size()));
+    std::u32string keys;
+    std::vector<Keyed> keyed;
+    keyed.reserve(size_t(rows.size()));
     for (qsizetype i = 0; i < rows.size(); ++i) {
         const QString &title = rows.at(i).title;
-        std::u32string &key = keyed[size_t(i)].key;
-        key.reserve(size_t(title.size()));
-        for (const char32_t c : title.toUcs4())
-            key.push_back(c < 0x80 ? ((c >= 'A' && c <= 'Z') ? c + 32 : c)
-                                   : QChar::toCaseFolded(c));
-        keyed[size_t(i)].null = title.isNull();
-        keyed[size_t(i)].row = i;
+        const size_t from = keys.size();
+        appendKey(keys, title);
+        keyed.push_back({title.isNull(), from, keys.size() - from, i});
     }
-    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) {
-        return a.null != b.null ? a.null : a.key < b.key;
+    const std::u32string_view all(keys);
+    std::stable_sort(keyed.begin(), keyed.end(), [all](const Keyed &a, const Keyed &b) {
+        return a.null != b.null ? a.null
+                                : all.substr(a.from, a.length) < all.substr(b.from, b.length);
     });
     QList<GameSummary> sorted;
     sorted.reserve(rows.size());

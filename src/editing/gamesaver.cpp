@@ -36,23 +36,24 @@ Result<GameId> GameSaver::add(Game game, const QStringList &moreDisks)
 
 Result<GameSaver::Save> GameSaver::saveChanges(const Game &loaded, Game edited,
                                                const QList<Game::Field> &shown,
-                                               const std::optional<QStringList> &moreDisks)
+                                               const std::optional<DiskEdit> &disks)
 {
     if (const Outcome savable = checkSavable(edited); !savable)
         return savable.failure();
     edited.machine = editorrules::machineCode(edited.machine);
     edited.origin = Game::privateOrigin();
-    return saveOverLoaded(loaded, edited, shown, moreDisks);
+    return saveOverLoaded(loaded, edited, shown, disks);
 }
 
 Result<GameSaver::Save> GameSaver::saveOverLoaded(const Game &loaded, const Game &edited,
                                                   const QList<Game::Field> &shown,
-                                                  const std::optional<QStringList> &moreDisks)
+                                                  const std::optional<DiskEdit> &disks)
 {
     Game baseline = loaded;
+    std::optional<DiskEdit> diskBaseline = disks;
     for (;;) {
         const Result<GuardedUpdate> update =
-            m_store.updateGameUnlessChanged(baseline, edited, shown, moreDisks);
+            m_store.updateGameUnlessChanged(baseline, edited, shown, diskBaseline);
         if (!update) {
             qCWarning(lcCatalogue) << "saving game" << loaded.id << "failed:" << update.error();
             return update.failure();
@@ -64,6 +65,8 @@ Result<GameSaver::Save> GameSaver::saveOverLoaded(const Game &loaded, const Game
             // Only the shown fields: one the window does not show keeps what others wrote.
             for (const Game::Field f : shown)
                 baseline.value(f) = update->stored.value(f);
+            if (update->disksChangedElsewhere)
+                diskBaseline->loaded = update->storedDisks;
             break;
         case Answer::Reload:
             return Save{Save::Reload, update->stored};
@@ -78,6 +81,8 @@ GameSaver::Answer GameSaver::askAboutOtherChanges(const GuardedUpdate &update)
     QStringList fields;
     for (const Game::Field f : update.changedElsewhere)
         fields << fieldCaption(f);
+    if (update.disksChangedElsewhere)
+        fields << tr("Further Disks");
     const QString &title = update.stored.title;
     m_dialogs.beep();
     const int answer = m_dialogs.choose(

@@ -30,14 +30,14 @@ public:
     // The record editor's save: checked, its machine spelled as stored, tagged "Private",
     // and guarded as saveOverLoaded is. The further disks go in with the fields.
     Result<Save> saveChanges(const Game &loaded, Game edited, const QList<Game::Field> &shown,
-                             const std::optional<QStringList> &moreDisks = std::nullopt);
+                             const std::optional<DiskEdit> &disks = std::nullopt);
     // Writes what edited changes over loaded, unless that would undo a change another
-    // program made to a shown field since loaded was read. Then the user is told which
-    // fields changed and chooses: Overwrite (over the game as it is now; asked again should
+    // program made to a shown field (or the disks) since loaded was read. Then the user is told
+    // which fields changed and chooses: Overwrite (over the game as it is now; asked again should
     // it change once more), Reload, or Cancel to go on editing.
     Result<Save> saveOverLoaded(const Game &loaded, const Game &edited,
                                 const QList<Game::Field> &shown,
-                                const std::optional<QStringList> &moreDisks = std::nullopt);
+                                const std::optional<DiskEdit> &disks = std::nullopt);
 
 private:
     enum class Answer { Overwrite, Reload, Cancel };

@@ -251,8 +251,9 @@ bool RecordEditor::saveChanges(bool asking)
         editorrules::refuseUnreadGame(m_ctx.dialogs);
         return false;
     }
-    const Result<GameSaver::Save> save = saver().saveChanges(
-        m_loaded, m_form->game(), GameForm::fields(), m_form->diskList()->disks());
+    const Result<GameSaver::Save> save =
+        saver().saveChanges(m_loaded, m_form->game(), GameForm::fields(),
+                            DiskEdit{m_shownDisks, m_form->diskList()->disks()});
     if (!save) {
         reportSaveFailure(save.error());
         return false;

@@ -156,15 +156,15 @@ Outcome writeAmigaConfig(const AmigaConfigRequest &request, const RuntimeFolder 
             QStringLiteral("Cannot read the template %1: %2").arg(shown, input.errorString())};
 
     const QString target = QDir::toNativeSeparators(folder.filePath(request.outputName));
-    QString why;
-    const std::unique_ptr<QTemporaryFile> output = folder.newFile(&why);
+    const Result<std::unique_ptr<QTemporaryFile>> output = folder.newFile();
     if (!output)
-        return Failure{folder.isValid() ? QStringLiteral("Cannot write %1: %2").arg(target, why)
-                                        : why};
+        return Failure{folder.isValid()
+                           ? QStringLiteral("Cannot write %1: %2").arg(target, output.error())
+                           : output.error()};
     AmigaConfigRewriter rewriter(request.format, request.drives, request.hideGui, request.swapList);
-    if (Outcome streamed = streamTemplate(input, rewriter, *output, target); !streamed)
+    if (Outcome streamed = streamTemplate(input, rewriter, **output, target); !streamed)
         return streamed;
-    if (!folder.place(*output, request.outputName, &why))
-        return Failure{QStringLiteral("Cannot write %1: %2").arg(target, why)};
+    if (const Outcome placed = folder.place(**output, request.outputName); !placed)
+        return Failure{QStringLiteral("Cannot write %1: %2").arg(target, placed.error())};
     return {};
 }

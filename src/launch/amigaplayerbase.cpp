@@ -151,12 +151,12 @@ bool AmigaPlayerBase::writeAndStart(AmigaEmulator emulator, const AmigaDrives &d
         return false;
     }
     const Result<Command> command = writeAmigaStart(request);
-    QString error = command.error();
-    const bool started =
-        command && PlayCountingLauncher(m_ctx.launcher, m_ctx.db(), game).start(*command, &error);
+    const Outcome started =
+        command ? PlayCountingLauncher(m_ctx.launcher, m_ctx.db(), game).start(*command)
+                : Outcome(command.failure());
     if (!started)
-        reportStartFailure(error);
-    return started;
+        reportStartFailure(started.error());
+    return started.ok();
 }
 
 void AmigaPlayerBase::reportStartFailure(const QString &reason)

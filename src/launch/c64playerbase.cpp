@@ -269,9 +269,10 @@ void C64PlayerBase::startEmulator(C64Emulator emulator)
         reportFailure(command.error());
         return;
     }
-    QString error;
-    if (!PlayCountingLauncher(m_ctx.launcher, m_ctx.db(), m_playedGame).start(*command, &error)) {
-        qCWarning(lcLaunch) << "cannot start" << command->program << error;
+    if (const Outcome started =
+            PlayCountingLauncher(m_ctx.launcher, m_ctx.db(), m_playedGame).start(*command);
+        !started) {
+        qCWarning(lcLaunch) << "cannot start" << command->program << started.error();
         reportFailure(c64BadConfigurationText(emulator));
     }
 }

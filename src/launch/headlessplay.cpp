@@ -112,10 +112,9 @@ int startOrPrint(const Command &command, bool dryRun, Launcher &launcher, QTextS
         out.flush();
         return kPlayStarted;
     }
-    QString error;
-    if (!launcher.start(command, &error))
+    if (const Outcome started = launcher.start(command); !started)
         return fail(err, kPlayNothing,
-                    QStringLiteral("Cannot start %1: %2").arg(command.program, error));
+                    QStringLiteral("Cannot start %1: %2").arg(command.program, started.error()));
     return kPlayStarted;
 }
 

@@ -9,15 +9,15 @@ Result<QString> placeRuntimeFile(const RuntimeFolder &folder, const QString &nam
                                  const QByteArray &content)
 {
     const QString target = folder.filePath(name);
-    QString why;
-    const std::unique_ptr<QTemporaryFile> file = folder.newFile(&why);
-    if (!file)
-        return Failure{why};
-    if (file->write(content) != content.size())
+    const Result<std::unique_ptr<QTemporaryFile>> made = folder.newFile();
+    if (!made)
+        return made.failure();
+    QTemporaryFile &file = **made;
+    if (file.write(content) != content.size())
         return Failure{QStringLiteral("Cannot write %1: %2")
-                           .arg(QDir::toNativeSeparators(target), file->errorString())};
-    if (!folder.place(*file, name, &why))
-        return Failure{
-            QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(target), why)};
+                           .arg(QDir::toNativeSeparators(target), file.errorString())};
+    if (const Outcome placed = folder.place(file, name); !placed)
+        return Failure{QStringLiteral("Cannot write %1: %2")
+                           .arg(QDir::toNativeSeparators(target), placed.error())};
     return target;
 }

@@ -118,7 +118,8 @@ void FreeMusicPlayer::loadPlayers()
     }
     showPlayerButton(m_player1Button, m_player1);
     showPlayerButton(m_player2Button, m_player2);
-    m_noPlayersLabel->setVisible(m_player1.isEmpty() && m_player2.isEmpty());
+    // The built-in player plays without any configured one.
+    m_noPlayersLabel->setVisible(!m_bar && m_player1.isEmpty() && m_player2.isEmpty());
 }
 
 void FreeMusicPlayer::showFolder(const QString &)

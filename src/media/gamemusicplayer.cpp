@@ -57,7 +57,7 @@ QPushButton *GameMusicPlayer::addPlayerButton(const QString &name)
 
 bool GameMusicPlayer::takeRequest(const GameMusicRequest &request)
 {
-    loadPlayersAndSong(request.gameId);
+    showGameInTitle(this, tr("Select SoundPlayer"), loadPlayersAndSong(request.gameId));
     centreOnScreen(this);
     showPlayerButton(m_player1Button, m_player1);
     showPlayerButton(m_player2Button, m_player2);
@@ -68,23 +68,23 @@ bool GameMusicPlayer::takeRequest(const GameMusicRequest &request)
     return true;
 }
 
-void GameMusicPlayer::loadPlayersAndSong(int gameId)
+QString GameMusicPlayer::loadPlayersAndSong(int gameId)
 {
     m_player1.clear();
     m_player2.clear();
     m_song.clear();
     // After a failed open test the window offers no player: there is nothing to read.
     if (!checkCatalogueOrWarn(m_ctx.dialogs, m_ctx.paths.catalogue))
-        return;
+        return {};
     const Result<music::GameMusic> music = music::readGameMusic(CatalogueStore(m_ctx.db()), gameId);
-    showGameInTitle(this, tr("Select SoundPlayer"), music.ok() ? music->title : QString());
     if (!music) {
         reportReadFailure(m_ctx.dialogs, music.error());
-        return;
+        return {};
     }
     m_song = music->song;
     m_player1 = music->player1;
     m_player2 = music->player2;
+    return music->title;
 }
 
 void GameMusicPlayer::onBuiltInClicked()

@@ -21,7 +21,8 @@ public:
 
 private:
     QPushButton *addPlayerButton(const QString &name);
-    void loadPlayersAndSong(int gameId);
+    // The game's title.
+    QString loadPlayersAndSong(int gameId);
     void onBuiltInClicked();
     void onPlayer1Clicked();
     void onPlayer2Clicked();

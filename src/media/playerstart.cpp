@@ -21,16 +21,13 @@ bool startPlayer(AppContext &ctx, const QString &player, const QString &file)
         return false;
     }
     const Command command = music::playCommand(player, file);
-    QString error;
-    if (ctx.music) {
-        // The program keeps the player, so Stop, a second Play and quitting can end it.
-        const Outcome started = ctx.music->external().start(command);
-        if (started)
-            return true;
-        error = started.error();
-    } else if (ctx.launcher.start(command, &error)) {
+    // The program keeps the player, so Stop, a second Play and quitting can end it.
+    const Outcome started =
+        ctx.music ? ctx.music->external().start(command) : ctx.launcher.start(command);
+    if (started)
         return true;
-    } else {
+    QString error = started.error();
+    if (!ctx.music) {
         qCWarning(lcLaunch) << "cannot start" << player << error;
         error = QCoreApplication::translate("startPlayer",
                                             "The sound player could not be started:\n%1\n%2")

@@ -42,8 +42,8 @@ Outcome ExternalPlayer::start(const Command &command)
         m_errors = m_errors.right(kErrorBytes);
     });
     m_errors.clear();
-    QString error;
-    if (!m_launcher.startAttached(command, *m_process, &error)) {
+    if (const Outcome attached = m_launcher.startAttached(command, *m_process); !attached) {
+        const QString error = attached.error();
         qCWarning(lcLaunch) << "cannot start" << command.program << error;
         delete m_process;
         m_process = nullptr;

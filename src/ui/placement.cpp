@@ -51,8 +51,11 @@ void closeOnEscape(QWidget *window)
 void showGameInTitle(QWidget *window, const QString &caption, const QString &title)
 {
     window->setWindowTitle(title.isEmpty() ? caption : caption + QStringLiteral(" - ") + title);
-    // Room for the window manager's buttons beside the title.
+    // Room for the window manager's buttons beside the title. A window never sized yet is
+    // shown at its size hint, not at the size it has now.
+    const bool sized = window->isVisible() || window->testAttribute(Qt::WA_Resized);
+    const QSize size = sized ? window->size() : window->sizeHint();
     const int titleWidth = window->fontMetrics().horizontalAdvance(window->windowTitle()) + 140;
-    if (window->width() < titleWidth)
-        window->resize(titleWidth, window->height());
+    if (size.width() < titleWidth)
+        window->resize(titleWidth, size.height());
 }

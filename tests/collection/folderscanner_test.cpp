@@ -20,23 +20,22 @@ protected:
         const QByteArray adf(901120, '\0');
         for (const char *disk :
              {"(Disk 1 of 2)(Side A)", "(Disk 2 of 2)(Side A)", "(Disk 1 of 2)(Side B)"})
-            add(QStringLiteral("c64/Ultima V (1988)(Origin)%1.d64").arg(QLatin1String(disk)), d64);
+            add(QString("c64/Ultima V (1988)(Origin)%1.d64").arg(QLatin1String(disk)), d64);
         for (int n = 6; n >= 1; --n)
-            add(QStringLiteral("amiga/Alien Breed 3D (1995)(Team17)(Disk %1 of 6)(AGA).adf").arg(n),
-                adf);
-        add(QStringLiteral("broken.d64"), "short");
-        add(QStringLiteral("readme.txt"), "text");
-        add(QStringLiteral("text.zip"), "PK\3\4 but no archive");
-        add(QStringLiteral("shots/Krakout (1987)(Gremlin).png"), "png");
-        add(QStringLiteral("shots/krakout.gif"), "gif");
-        add(QStringLiteral("music/KRAKOUT.sid"), "PSID");
+            add(QString("amiga/Alien Breed 3D (1995)(Team17)(Disk %1 of 6)(AGA).adf").arg(n), adf);
+        add("broken.d64", "short");
+        add("readme.txt", "text");
+        add("text.zip", "PK\3\4 but no archive");
+        add("shots/Krakout (1987)(Gremlin).png", "png");
+        add("shots/krakout.gif", "gif");
+        add("music/KRAKOUT.sid", "PSID");
         // A real zip holding a D64, made by Python's zipfile as a collector's tool would.
-        const QString zip = m_dir.filePath(QStringLiteral("zipped/Krakout (1987)(Gremlin).zip"));
+        const QString zip = m_dir.filePath("zipped/Krakout (1987)(Gremlin).zip");
         QDir().mkpath(QFileInfo(zip).path());
         ASSERT_EQ(
             QProcess::execute(
-                QStringLiteral("python3"),
-                {QStringLiteral("-c"),
+                "python3",
+                {"-c",
                  QStringLiteral("import zipfile,sys;"
                                 "zipfile.ZipFile(sys.argv[1],'w').writestr('k.d64',bytes(174848))"),
                  zip}),
@@ -56,36 +55,32 @@ TEST_F(FolderScannerTest, SetsBecomeOneGameEachWithDisksPicturesAndMusic)
     const ScanReport report = FolderScanner(m_dir.path(), {}).scan(Progress::none());
     ASSERT_EQ(report.games.size(), 3);
     const Game &amiga = report.games.at(0).game;
-    EXPECT_EQ(amiga.title, QStringLiteral("Alien Breed 3D"));
-    EXPECT_EQ(amiga.machine, QStringLiteral("Amiga 3.x"));
-    EXPECT_EQ(amiga.gameFile,
-              path(QStringLiteral("amiga/Alien Breed 3D (1995)(Team17)(Disk 1 of 6)(AGA).adf")));
-    EXPECT_EQ(amiga.drive4,
-              path(QStringLiteral("amiga/Alien Breed 3D (1995)(Team17)(Disk 4 of 6)(AGA).adf")));
+    EXPECT_EQ(amiga.title, "Alien Breed 3D");
+    EXPECT_EQ(amiga.machine, "Amiga 3.x");
+    EXPECT_EQ(amiga.gameFile, path("amiga/Alien Breed 3D (1995)(Team17)(Disk 1 of 6)(AGA).adf"));
+    EXPECT_EQ(amiga.drive4, path("amiga/Alien Breed 3D (1995)(Team17)(Disk 4 of 6)(AGA).adf"));
     EXPECT_EQ(report.games.at(0).moreDisks.size(), 2);
     EXPECT_EQ(ScanReport::diskCount(report.games.at(0)), 6);
 
     const Game &zipped = report.games.at(1).game;
-    EXPECT_EQ(zipped.machine, QStringLiteral("C64"));
-    EXPECT_EQ(zipped.year, QStringLiteral("1987"));
-    EXPECT_EQ(zipped.gameFile, path(QStringLiteral("zipped/Krakout (1987)(Gremlin).zip")));
-    EXPECT_EQ(zipped.screenshot1, path(QStringLiteral("shots/Krakout (1987)(Gremlin).png")));
-    EXPECT_EQ(zipped.screenshot2, path(QStringLiteral("shots/krakout.gif")));
-    EXPECT_EQ(zipped.musicFile, path(QStringLiteral("music/KRAKOUT.sid")));
+    EXPECT_EQ(zipped.machine, "C64");
+    EXPECT_EQ(zipped.year, "1987");
+    EXPECT_EQ(zipped.gameFile, path("zipped/Krakout (1987)(Gremlin).zip"));
+    EXPECT_EQ(zipped.screenshot1, path("shots/Krakout (1987)(Gremlin).png"));
+    EXPECT_EQ(zipped.screenshot2, path("shots/krakout.gif"));
+    EXPECT_EQ(zipped.musicFile, path("music/KRAKOUT.sid"));
 
     const GameEntry &ultima = report.games.at(2);
-    EXPECT_EQ(ultima.game.gameFile,
-              path(QStringLiteral("c64/Ultima V (1988)(Origin)(Disk 1 of 2)(Side A).d64")));
+    EXPECT_EQ(ultima.game.gameFile, path("c64/Ultima V (1988)(Origin)(Disk 1 of 2)(Side A).d64"));
     EXPECT_TRUE(ultima.game.drive2.isEmpty()); // a C64 game's further disks go to the list
     EXPECT_EQ(ultima.moreDisks,
-              QStringList(
-                  {path(QStringLiteral("c64/Ultima V (1988)(Origin)(Disk 1 of 2)(Side B).d64")),
-                   path(QStringLiteral("c64/Ultima V (1988)(Origin)(Disk 2 of 2)(Side A).d64"))}));
+              QStringList({path("c64/Ultima V (1988)(Origin)(Disk 1 of 2)(Side B).d64"),
+                           path("c64/Ultima V (1988)(Origin)(Disk 2 of 2)(Side A).d64")}));
 
     QStringList skipped;
     for (const SkippedFile &s : report.skipped)
         skipped << QFileInfo(s.path).fileName();
-    EXPECT_EQ(skipped, QStringList({QStringLiteral("broken.d64"), QStringLiteral("text.zip")}));
+    EXPECT_EQ(skipped, QStringList({"broken.d64", "text.zip"}));
 }
 
 } // namespace

@@ -23,14 +23,14 @@ protected:
         for (const char *name : {"Krakout (1987)(Gremlin).d64", "Elite (1985)(Firebird).d64",
                                  "Paradroid (1985)(Hewson).d64"})
             writeFile(m_folder.filePath(QString::fromLatin1(name)), QByteArray(174848, '\0'));
-        writeFile(m_folder.filePath(QStringLiteral("cut.d64")), "cut");
+        writeFile(m_folder.filePath("cut.d64"), "cut");
     }
     // Opens the window on the folder and waits for the scan to end.
     QWidget *scanned()
     {
         QWidget *w = t.windows.open(FolderScanRequest{m_folder.path()});
-        EXPECT_TRUE(QTest::qWaitFor(
-            [w] { return !control<QWidget>(w, QStringLiteral("scanProgress"))->isVisible(); }));
+        EXPECT_TRUE(
+            QTest::qWaitFor([w] { return !control<QWidget>(w, "scanProgress")->isVisible(); }));
         return w;
     }
 
@@ -41,21 +41,19 @@ protected:
 TEST_F(ScanWindowTest, AddsTheChosenGamesAndTellsTheListOnce)
 {
     QWidget *w = scanned();
-    QAbstractItemModel *model = control<QTableView>(w, QStringLiteral("scanTable"))->model();
+    QAbstractItemModel *model = control<QTableView>(w, "scanTable")->model();
     ASSERT_EQ(model->rowCount(), 3);
-    EXPECT_EQ(model->index(1, 0).data().toString(), QStringLiteral("Krakout"));
-    EXPECT_EQ(control<QListWidget>(w, QStringLiteral("skippedList"))->count(), 1);
-    EXPECT_EQ(control<QPushButton>(w, QStringLiteral("addButton"))->text(),
-              QStringLiteral("Add 3 Games"));
+    EXPECT_EQ(model->index(1, 0).data().toString(), "Krakout");
+    EXPECT_EQ(control<QListWidget>(w, "skippedList")->count(), 1);
+    EXPECT_EQ(control<QPushButton>(w, "addButton")->text(), "Add 3 Games");
     model->setData(model->index(0, 0), Qt::Unchecked, Qt::CheckStateRole);
-    EXPECT_EQ(control<QPushButton>(w, QStringLiteral("addButton"))->text(),
-              QStringLiteral("Add 2 Games"));
+    EXPECT_EQ(control<QPushButton>(w, "addButton")->text(), "Add 2 Games");
 
     QSignalSpy added(&t.windows.events(), &WindowEvents::gamesChanged);
-    click(w, QStringLiteral("addButton"));
+    click(w, "addButton");
     EXPECT_EQ(added.size(), 1);
     EXPECT_EQ(t.catalogue.count(), 2);
-    EXPECT_EQ(t.catalogue.count(QStringLiteral("titolo = ?"), {QStringLiteral("Elite")}), 0);
+    EXPECT_EQ(t.catalogue.count("titolo = ?", {"Elite"}), 0);
     EXPECT_FALSE(isOpen(*t.ctx, WindowKey::FolderScan));
 }
 

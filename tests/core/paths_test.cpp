@@ -76,7 +76,7 @@ TEST_F(SeededPaths, LocationRuleAndSeeding)
     const QString data = dir.filePath("data");
     // Nothing beside the program: the data folder, seeded from the sample, whose files are
     // copied and pointed at; a file elsewhere is left where it is.
-    Paths p = resolvePaths(r);
+    Paths p = resolvePaths(r).paths;
     const QString copy = QDir::toNativeSeparators(dir.filePath("data/sample")) + QDir::separator();
     for (const char *column : kPathColumns) {
         const QString path =
@@ -99,16 +99,16 @@ TEST_F(SeededPaths, LocationRuleAndSeeding)
 
     // A seeded catalogue is never overwritten by the sample again.
     writeFile(p.catalogue, "mine");
-    resolvePaths(r);
+    EXPECT_TRUE(resolvePaths(r).seeding.ok());
     EXPECT_EQ(readFile(p.catalogue), "mine");
 
     // Portable: beside the executable wins.
     const QString beside = writeFile(dir.filePath("bin/commodore.mdb"));
-    EXPECT_EQ(resolvePaths(r).catalogue, beside);
+    EXPECT_EQ(resolvePaths(r).paths.catalogue, beside);
 
     // --catalogue wins over everything.
     r.cataloguePath = dir.filePath("elsewhere/my.mdb");
-    p = resolvePaths(r);
+    p = resolvePaths(r).paths;
     EXPECT_EQ(p.catalogue, dir.filePath("elsewhere/my.mdb"));
     EXPECT_EQ(p.stateFile, dir.filePath("elsewhere/Vantrel.ini"));
 }
@@ -131,9 +131,9 @@ TEST_F(SeededPaths, FailedSeedingNamesTheDataFolderAndLeavesNoCatalogue)
         SCOPED_TRACE(c.what);
         LocationRequest r = request(dir, c.sample);
         r.dataDir = c.data;
-        QString error;
-        const Paths p = resolvePaths(r, &error);
-        EXPECT_TRUE(error.contains(QDir::toNativeSeparators(c.data))) << error.toStdString();
+        const auto [p, seeding] = resolvePaths(r);
+        EXPECT_TRUE(seeding.error().contains(QDir::toNativeSeparators(c.data)))
+            << seeding.error().toStdString();
         EXPECT_FALSE(QFile::exists(p.catalogue));
         EXPECT_EQ(QDir(c.data).entryList(QDir::Files), QStringList());
     }
@@ -150,7 +150,9 @@ TEST_F(SeededPaths, FirstRunsAtOnceAllUseTheOneSeededCatalogue)
         for (int i = 0; i < kRuns; ++i)
             runs.emplace_back([&, i] {
                 start.arrive_and_wait();
-                catalogues[i] = resolvePaths(request(dir, sample.path()), &errors[i]).catalogue;
+                const auto [paths, seeding] = resolvePaths(request(dir, sample.path()));
+                errors[i] = seeding.error();
+                catalogues[i] = paths.catalogue;
             });
     }
     const QString data = dir.filePath("data");

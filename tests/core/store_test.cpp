@@ -266,7 +266,7 @@ TEST(CatalogueStore, TheListSortsAsTheCatalogueDoesKeepingEqualTitlesInOrder)
     TestCatalogue cat;
     for (const char *title :
          {"Élite", "eagle", "Zed", "émile 2", "Ärger", "apple", "ARGON", "ß-Team", "10 Great",
-          "1942", "Δelta", "delta", "", "  spaced", "Ölfass", "APPLE"})
+          "1942", "Δelta", "delta", "", "  spaced", "Ölfass", "APPLE", "\U0001D538 x", "\uE000 y"})
         cat.addGame({{"titolo", QString::fromUtf8(title)}, {"formato", "C64"}});
     cat.addGame({{"formato", "C64"}}); // Null title
     QSqlQuery q(cat.db());
@@ -275,6 +275,28 @@ TEST(CatalogueStore, TheListSortsAsTheCatalogueDoesKeepingEqualTitlesInOrder)
     while (q.next())
         bySql << q.value(0).toLongLong();
     EXPECT_EQ(ids(CatalogueStore(cat.db()).gameTitles({}).value()), bySql);
+}
+
+TEST(CatalogueStore, TheListReadsBytesNumbersAndNullAsQtDoes)
+{
+    TestCatalogue cat;
+    for (const QVariant &value :
+         {QVariant(QByteArray("\xc3\xa9t\xff")), QVariant(1984), QVariant(2.5), QVariant()})
+        cat.addGame({{"titolo", value}, {"year", value}, {"formato", "C64"}});
+    QSqlQuery q(cat.db());
+    ASSERT_TRUE(q.exec(QStringLiteral("select id, titolo, year from tabella1")));
+    QHash<GameId, QVariant> titles, years;
+    while (q.next()) {
+        titles.insert(q.value(0).toLongLong(), q.value(1));
+        years.insert(q.value(0).toLongLong(), q.value(2));
+    }
+    const QList<GameSummary> rows = CatalogueStore(cat.db()).games({}).value();
+    ASSERT_EQ(rows.size(), 4);
+    for (const GameSummary &row : rows) {
+        EXPECT_EQ(row.title, titles.value(row.id).toString());
+        EXPECT_EQ(row.title.isNull(), titles.value(row.id).isNull());
+        EXPECT_EQ(row.year, years.value(row.id).toString());
+    }
 }
 
 TEST(CatalogueStore, ARefusedDeleteKeepsTheRowAndNoTransactionOpen)
@@ -431,7 +453,10 @@ TEST(CatalogueStore, FurtherDisksLiveBesideTheGameAndGoWithIt)
     Game edited = game;
     edited.title = QStringLiteral("Seven Disks");
     const QStringList eight{QStringLiteral("/g/d8.adf")};
-    ASSERT_TRUE(store.updateGameUnlessChanged(game, edited, {}, eight).ok());
+    ASSERT_TRUE(store
+                    .updateGameUnlessChanged(game, edited, {},
+                                             DiskEdit{{QStringLiteral("/g/d7.adf")}, eight})
+                    .ok());
     EXPECT_EQ(store.moreDisks(game.id).valueOr({}), eight);
     EXPECT_EQ(store.moreDisks(store.addGame(edited, eight).valueOr(0)).valueOr({}), eight);
     ASSERT_TRUE(store.deleteGame(game.id).ok());

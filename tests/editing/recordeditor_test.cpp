@@ -1,4 +1,5 @@
 #include "browsingpane.h"
+#include "disklistbox.h"
 #include "editingtest.h"
 #include "recordeditor.h"
 
@@ -305,4 +306,15 @@ TEST_F(RecordEditorTest, ChangesMadeElsewhereMeanwhileAreOverwrittenOnlyWhenTold
     EXPECT_EQ(tc.text(id, "tipo"), "Space") << "reloaded, it saves unasked";
     EXPECT_EQ(tc.text(id, "titolo"), "Elite Plus");
     EXPECT_EQ(tc.dialogs.questions().filter("Another program").size(), 2);
+
+    // The further disks are guarded as the fields are.
+    w = tc.open<RecordEditor>(RecordEditorRequest{id, EditMode::Modify});
+    w->findChild<DiskListBox *>()->appendDisk("/d/mine.d64");
+    CatalogueStore store(tc.catalogue.db());
+    ASSERT_TRUE(store.setMoreDisks(id, {"/d/theirs.d64"}).ok());
+    tc.dialogs.choices = {0}; // Overwrite
+    click(w, "modifyButton");
+    EXPECT_TRUE(tc.dialogs.shown.last().text.startsWith(
+        "Another program changed Elite Plus while it was open here: Further Disks.\n\n"));
+    EXPECT_EQ(store.moreDisks(id).valueOr({}), QStringList{"/d/mine.d64"});
 }

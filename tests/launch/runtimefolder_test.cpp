@@ -97,18 +97,18 @@ TEST(RuntimeFolder, APlacedFileReplacesWhatHeldTheNameAndFollowsNoLink)
     const std::pair<const char *, bool> cases[] = {
         {"link.cfg", true}, {"old.cfg", true}, {"new.cfg", true}, {"dir.cfg", false}};
     for (const auto &[name, placed] : cases) {
-        QString error;
-        const std::unique_ptr<QTemporaryFile> file = folder.newFile(&error);
-        ASSERT_NE(file, nullptr) << error.toStdString();
-        EXPECT_EQ(lmode(file->fileName()), S_IFREG | 0600u) << name;
-        file->write("new");
-        EXPECT_EQ(folder.place(*file, name, &error), placed) << name;
-        EXPECT_EQ(error.isEmpty(), placed) << name << ": " << error.toStdString();
+        const auto file = folder.newFile();
+        ASSERT_TRUE(file.ok()) << file.error().toStdString();
+        EXPECT_EQ(lmode((*file)->fileName()), S_IFREG | 0600u) << name;
+        (*file)->write("new");
+        const Outcome done = folder.place(**file, name);
+        EXPECT_EQ(done.ok(), placed) << name;
+        EXPECT_EQ(done.error().isEmpty(), placed) << name << ": " << done.error().toStdString();
         EXPECT_EQ(lmode(folder.filePath(name)) & S_IFMT, placed ? S_IFREG : S_IFDIR) << name;
         EXPECT_EQ(readFile(folder.filePath(name)), placed ? "new" : "") << name;
     }
     EXPECT_EQ(readFile(victim), "mine");
-    folder.newFile(nullptr)->write("dropped"); // a file never placed goes with its object
+    (*folder.newFile())->write("dropped"); // a file never placed goes with its object
     const auto all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
     EXPECT_EQ(QDir(folder.path()).entryList(all),
               (QStringList{"dir.cfg", "link.cfg", "new.cfg", "old.cfg"}));

@@ -66,6 +66,10 @@ struct MusicTest : testing::Test {
 TEST_F(MusicTest, GameMusicPlayerPlaysTheSongWithTheChosenPlayerAndCloses)
 {
     QWidget *w = t.ctx->windows.open(GameMusicRequest{game});
+    const auto titleShown = [&w] {
+        EXPECT_GT(w->width(), w->fontMetrics().horizontalAdvance(w->windowTitle()) + 100);
+    };
+    titleShown();
     EXPECT_EQ(control<QPushButton>(w, "player1Button")->text(), "SIDPLAYR");
     EXPECT_EQ(control<QPushButton>(w, "player2Button")->text(), "vlc-3.0") << "no extension";
     EXPECT_FALSE(shown(w, "noPlayersLabel"));
@@ -92,6 +96,7 @@ TEST_F(MusicTest, GameMusicPlayerPlaysTheSongWithTheChosenPlayerAndCloses)
     w = t.ctx->windows.open(GameMusicRequest{game});
     EXPECT_EQ(t.dialogs.messages().last(), "Database Open Error");
     EXPECT_TRUE(shown(w, "noPlayersLabel"));
+    titleShown();
 }
 
 // Reopened for the other machine, the window used to stay in the first machine's folder
@@ -193,8 +198,12 @@ TEST_F(MusicTest, BuiltInAndConfiguredPlayersPlayOneTuneAtATime)
     DeviceLog log;
     MusicService music(std::make_unique<FakeOutput>(log), t.launcher);
     t.ctx->music = &music;
+    setPlayers("", "");
+    QWidget *w = t.ctx->windows.open(FreeMusicRequest{MusicMachine::C64, c64});
+    EXPECT_FALSE(shown(w, "noPlayersLabel")) << "the built-in player plays";
+    setPlayers("C:\\Audio\\SIDPLAYR.EXE", "/usr/bin/vlc-3.0");
     const QString song = writeFile(c64 + "/b tune.sid", sampledata::makeTonePsid({7493}, 1));
-    QWidget *w = t.ctx->windows.open(GameMusicRequest{game});
+    w = t.ctx->windows.open(GameMusicRequest{game});
     click(w, "builtInButton");
     EXPECT_EQ(music.player().path(), song);
     EXPECT_NE(log.source, nullptr);

@@ -25,14 +25,14 @@ bool gone(qint64 pid)
 TEST(ExternalPlayer, StartsThroughTheLauncher)
 {
     FakeLauncher launcher;
-    launcher.failing.insert(QStringLiteral("broken"));
+    launcher.failing.insert("broken");
     ExternalPlayer player(launcher);
-    const Command a{QStringLiteral("sidplayer"), {QStringLiteral("a.sid")}};
-    const Command b{QStringLiteral("sidplayer"), {QStringLiteral("b.sid")}};
+    const Command a{"sidplayer", {"a.sid"}};
+    const Command b{"sidplayer", {"b.sid"}};
     ASSERT_TRUE(player.start(a).ok());
     ASSERT_TRUE(player.start(b).ok());
     EXPECT_EQ(launcher.started, QList<Command>({a, b}));
-    EXPECT_EQ(player.start({QStringLiteral("broken"), {}}).error(),
+    EXPECT_EQ(player.start({"broken", {}}).error(),
               "The sound player could not be started:\nbroken\ncannot start broken");
 }
 
@@ -42,7 +42,7 @@ TEST(ExternalPlayer, RealPlayersEndByTheirPid)
     DeviceLog log;
     MusicService music(std::make_unique<FakeOutput>(log), launcher);
     ExternalPlayer &player = music.external();
-    const Command sleeper{QStringLiteral("sleep"), {QStringLiteral("30")}};
+    const Command sleeper{"sleep", {"30"}};
     ASSERT_TRUE(player.start(sleeper).ok());
     const qint64 first = player.pid();
     ASSERT_GT(first, 0);
@@ -56,8 +56,7 @@ TEST(ExternalPlayer, RealPlayersEndByTheirPid)
     QTemporaryDir dir;
     ASSERT_TRUE(player.start(sleeper).ok());
     const qint64 third = player.pid();
-    const QString tune =
-        writeFile(dir.filePath(QStringLiteral("t.sid")), sampledata::makeTonePsid(kToneValues, 1));
+    const QString tune = writeFile(dir.filePath("t.sid"), sampledata::makeTonePsid(kToneValues, 1));
     ASSERT_TRUE(music.player().load(tune, {}).ok());
     ASSERT_TRUE(music.player().play(1).ok());
     EXPECT_TRUE(gone(third)) << "the built-in player ends the external one";
@@ -70,13 +69,13 @@ TEST(ExternalPlayer, EarlyFailuresSayWhatThePlayerSaid)
     QStringList failures;
     QObject::connect(&player, &ExternalPlayer::failed,
                      [&failures](const QString &message) { failures << message; });
-    EXPECT_TRUE(player.start({QStringLiteral("/nonexistent/sidplayer"), {}})
+    EXPECT_TRUE(player.start({"/nonexistent/sidplayer", {}})
                     .error()
                     .startsWith("The sound player could not be started:\n/nonexistent/sidplayer"));
-    const QString script = QStringLiteral("echo cannot read tune.sid >&2; exit 3");
-    ASSERT_TRUE(player.start({QStringLiteral("sh"), {QStringLiteral("-c"), script}}).ok());
+    const QString script = "echo cannot read tune.sid >&2; exit 3";
+    ASSERT_TRUE(player.start({"sh", {"-c", script}}).ok());
     ASSERT_TRUE(QTest::qWaitFor([&] { return player.pid() == 0; }));
-    ASSERT_TRUE(player.start({QStringLiteral("true"), {}}).ok());
+    ASSERT_TRUE(player.start({"true", {}}).ok());
     ASSERT_TRUE(QTest::qWaitFor([&] { return player.pid() == 0; }));
     EXPECT_EQ(failures, QStringList{"The sound player sh stopped at once:\ncannot read tune.sid"})
         << "a clean exit is no failure";

@@ -1,28 +1,22 @@
 #include "fakelauncher.h"
 
-bool FakeLauncher::start(const Command &command, QString *error)
+Outcome FakeLauncher::start(const Command &command)
 {
-    if (failing.contains(command.program)) {
-        if (error)
-            *error = QStringLiteral("cannot start %1").arg(command.program);
-        return false;
-    }
+    if (failing.contains(command.program))
+        return Failure{QStringLiteral("cannot start %1").arg(command.program)};
     started.append(command);
-    return true;
+    return {};
 }
 
-bool FakeLauncher::openDocument(const QString &path, QString *error)
+Outcome FakeLauncher::openDocument(const QString &path)
 {
-    if (failingDocuments.contains(path)) {
-        if (error)
-            *error = QStringLiteral("cannot open %1").arg(path);
-        return false;
-    }
+    if (failingDocuments.contains(path))
+        return Failure{QStringLiteral("cannot open %1").arg(path)};
     opened.append(path);
-    return true;
+    return {};
 }
 
-bool FakeLauncher::startAttached(const Command &command, QProcess &, QString *error)
+Outcome FakeLauncher::startAttached(const Command &command, QProcess &)
 {
-    return start(command, error);
+    return start(command);
 }

@@ -10,10 +10,10 @@
 class FakeLauncher : public Launcher
 {
 public:
-    bool start(const Command &command, QString *error) override;
-    bool openDocument(const QString &path, QString *error) override;
+    Outcome start(const Command &command) override;
+    Outcome openDocument(const QString &path) override;
     // Records the command like start; the process is left unstarted.
-    bool startAttached(const Command &command, QProcess &process, QString *error) override;
+    Outcome startAttached(const Command &command, QProcess &process) override;
 
     QList<Command> started;
     QStringList opened;

@@ -1,0 +1,79 @@
+#include "sqliteoutput.h"
+
+#include <sqlite3.h>
+
+SqliteOutput::~SqliteOutput()
+{
+    finishStatement();
+    sqlite3_close(m_db);
+}
+
+void SqliteOutput::finishStatement()
+{
+    sqlite3_finalize(m_insert);
+    m_insert = nullptr;
+}
+
+std::string SqliteOutput::error(const std::string &doing) const
+{
+    return "cannot " + doing + ": " + sqlite3_errmsg(m_db);
+}
+
+std::string SqliteOutput::rowError() const
+{
+    return error("write row " + std::to_string(m_row) + " of " + m_table);
+}
+
+std::string SqliteOutput::open(const std::string &path, const std::string &setup)
+{
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_EXRESCODE;
+    if (sqlite3_open_v2(path.c_str(), &m_db, flags, nullptr) != SQLITE_OK)
+        return error("create " + path);
+    sqlite3_extended_result_codes(m_db, 1);
+    // The output is worthless until complete: no journal, no syncs.
+    if (sqlite3_exec(m_db, "PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF", nullptr, nullptr,
+                     nullptr) != SQLITE_OK ||
+        sqlite3_exec(m_db, setup.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
+        return error("write the tables");
+    if (sqlite3_exec(m_db, "BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return error("start writing");
+    return {};
+}
+
+std::string SqliteOutput::prepareInsert(const std::string &table, const std::string &sql)
+{
+    finishStatement();
+    m_table = table;
+    m_row = 0;
+    if (sqlite3_prepare_v2(m_db, sql.c_str(), -1, &m_insert, nullptr) != SQLITE_OK)
+        return error("prepare " + table);
+    return {};
+}
+
+sqlite3_stmt *SqliteOutput::nextRow()
+{
+    ++m_row;
+    sqlite3_reset(m_insert);
+    return m_insert;
+}
+
+int SqliteOutput::insertRow(const std::vector<const char *> &values, std::size_t first)
+{
+    for (std::size_t i = first; i < values.size(); ++i)
+        if (values[i])
+            sqlite3_bind_text(m_insert, int(i) + 1, values[i], -1, SQLITE_STATIC);
+        else
+            sqlite3_bind_null(m_insert, int(i) + 1);
+    return sqlite3_step(m_insert);
+}
+
+std::string SqliteOutput::commit()
+{
+    finishStatement();
+    if (sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return error("finish the file");
+    if (sqlite3_close(m_db) != SQLITE_OK)
+        return error("close the file");
+    m_db = nullptr;
+    return {};
+}
