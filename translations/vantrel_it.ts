@@ -751,18 +751,6 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
         <translation>&amp;Database GameBase:</translation>
     </message>
     <message>
-        <source>&amp;Games folder</source>
-        <translation>Cartella dei &amp;giochi</translation>
-    </message>
-    <message>
-        <source>&amp;Music folder (C64Music)</source>
-        <translation>Cartella della &amp;musica (C64Music)</translation>
-    </message>
-    <message>
-        <source>&amp;Screenshots folder</source>
-        <translation>Cartella delle &amp;schermate</translation>
-    </message>
-    <message>
         <source>M&amp;achine:</source>
         <translation>M&amp;acchina:</translation>
     </message>
@@ -797,6 +785,18 @@ Imposta WinUAE (o FS-UAE, Amiberry) o WinFellow in Configurazione &gt; Sistema.<
     <message>
         <source>The import would bring:</source>
         <translation>L&apos;importazione porterebbe:</translation>
+    </message>
+    <message>
+        <source>&amp;Games folder:</source>
+        <translation>Cartella dei &amp;giochi:</translation>
+    </message>
+    <message>
+        <source>&amp;Music folder (C64Music):</source>
+        <translation>Cartella della &amp;musica (C64Music):</translation>
+    </message>
+    <message>
+        <source>&amp;Screenshots folder:</source>
+        <translation>Cartella delle &amp;schermate:</translation>
     </message>
 </context>
 <context>
@@ -949,6 +949,10 @@ Sovrascrivere quelle modifiche con ciò che mostra questa finestra, ricaricare i
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Further Disks</source>
+        <translation>Altri dischi</translation>
     </message>
 </context>
 <context>
