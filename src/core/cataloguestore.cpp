@@ -200,12 +200,8 @@ Result<GameId> CatalogueStore::insertGame(const Game &game)
 
 Result<qint64> CatalogueStore::write(const QString &sql, const QVariantList &params)
 {
-    if (m_statements) {
-        const Result<QSqlQuery *> q = m_statements->run(sql, params);
-        if (!q)
-            return q.failure();
-        return (*q)->lastInsertId().toLongLong();
-    }
+    if (m_statements)
+        return m_statements->run(sql, params);
     const Result<QSqlQuery> q = catalogue::run(m_db, sql, params);
     if (!q)
         return q.failure();

@@ -26,14 +26,6 @@ const char kSchemaSql[] =
 #include "schema_sql.inc"
     ;
 
-sqlite3 *nativeHandle(const QSqlDatabase &db)
-{
-    const QVariant v = db.driver()->handle();
-    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3 *const *>(v.constData());
-}
-
 // The file and the -wal or -journal SQLite would read beside it: a FIFO there would block
 // the open for good.
 QString checkFileAndSidecars(const QString &path)
@@ -91,6 +83,14 @@ void rollBackHotJournal(const QString &path)
 }
 
 } // namespace
+
+sqlite3 *nativeHandle(const QSqlDatabase &db)
+{
+    const QVariant v = db.driver()->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(v.constData());
+}
 
 // Restarted when a statement starts and at each row it gives; the progress handler stops
 // the statement once SQLite has worked longer than the limit without giving a row.

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+struct sqlite3;
 struct sqlite3_stmt;
 
 namespace catalogue
@@ -55,6 +56,9 @@ private:
     QString m_path;
     std::unique_ptr<WorkGuard> m_guard;
 };
+
+// SQLite's own connection beneath db; null when db is no SQLite connection.
+sqlite3 *nativeHandle(const QSqlDatabase &db);
 
 // The reason an SQLite error gives, with the limit it broke named where it is one of ours.
 QString describeError(const QString &sqliteText);

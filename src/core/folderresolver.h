@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QHash>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -19,11 +18,10 @@ public:
     Found resolve(const QString &root, const QStringList &components);
 
 private:
-    struct Listing {
-        QSet<QString> exact;
-        QHash<QString, QStringList> folded; // folded name -> names
-    };
+    // Folded name -> the names that fold to it.
+    using Listing = QHash<QString, QStringList>;
     const Listing &listing(const QString &folder);
 
     QHash<QString, Listing> m_listings;
+    QString m_root, m_cleanRoot; // the last root asked for, cleaned once
 };

@@ -2,36 +2,98 @@
 
 #include "database.h"
 
-#include <QSqlError>
+#include <sqlite3.h>
 
-namespace
-{
+StatementCache::StatementCache(const QSqlDatabase &db) : m_handle(catalogue::nativeHandle(db)) {}
 
-Failure failureOf(const QSqlError &e)
+StatementCache::~StatementCache()
 {
-    const QString text = e.databaseText().isEmpty() ? e.text() : e.databaseText();
-    return {text.isEmpty() ? QStringLiteral("unknown database error")
-                           : catalogue::describeError(text)};
+    for (const auto &[sql, statement] : m_statements)
+        sqlite3_finalize(statement);
 }
 
-} // namespace
-
-StatementCache::StatementCache(QSqlDatabase db) : m_db(std::move(db)) {}
-
-Result<QSqlQuery *> StatementCache::run(const QString &sql, const QVariantList &params)
+Result<qint64> StatementCache::run(const QString &sql, const QVariantList &params)
 {
-    auto it = m_queries.find(sql);
-    if (it == m_queries.end()) {
-        QSqlQuery q(m_db);
-        q.setForwardOnly(true);
-        if (!q.prepare(sql))
-            return failureOf(q.lastError());
-        it = m_queries.emplace(sql, std::move(q)).first;
+    const Result<sqlite3_stmt *> statement = prepared(sql);
+    if (!statement)
+        return statement.failure();
+    sqlite3_stmt *s = *statement;
+    int rc = bind(s, params);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_step(s);
+    const bool done = rc == SQLITE_DONE || rc == SQLITE_ROW;
+    // The reason is read before the reset; the cleared bindings keep no pointer into params.
+    const Failure failed = done ? Failure{} : lastFailure();
+    sqlite3_reset(s);
+    sqlite3_clear_bindings(s);
+    if (!done)
+        return failed;
+    return qint64(sqlite3_last_insert_rowid(m_handle));
+}
+
+Result<sqlite3_stmt *> StatementCache::prepared(const QString &sql)
+{
+    if (!m_handle)
+        return Failure{QStringLiteral("no SQLite connection")};
+    if (const auto it = m_statements.find(sql); it != m_statements.end())
+        return it->second;
+    sqlite3_stmt *statement = nullptr;
+    if (sqlite3_prepare16_v3(m_handle, sql.utf16(), int(sql.size() * sizeof(QChar)),
+                             SQLITE_PREPARE_PERSISTENT, &statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        return lastFailure();
     }
-    QSqlQuery &q = it->second;
-    for (int i = 0; i < params.size(); ++i)
-        q.bindValue(i, params.at(i));
-    if (!q.exec())
-        return failureOf(q.lastError());
-    return &q;
+    m_statements.emplace(sql, statement);
+    return statement;
+}
+
+// The values bind as Qt's own SQLite driver binds them, so a row reads back alike.
+int StatementCache::bind(sqlite3_stmt *statement, const QVariantList &params) const
+{
+    int rc = SQLITE_OK;
+    for (int i = 0; i < params.size() && rc == SQLITE_OK; ++i) {
+        const QVariant &value = params.at(i);
+        if (value.isNull()) {
+            rc = sqlite3_bind_null(statement, i + 1);
+            continue;
+        }
+        switch (value.typeId()) {
+        case QMetaType::Bool:
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+            rc = sqlite3_bind_int64(statement, i + 1, value.toLongLong());
+            break;
+        case QMetaType::Double:
+            rc = sqlite3_bind_double(statement, i + 1, value.toDouble());
+            break;
+        case QMetaType::QByteArray: {
+            const QByteArray bytes = value.toByteArray();
+            rc = sqlite3_bind_blob(statement, i + 1, bytes.constData(), int(bytes.size()),
+                                   SQLITE_TRANSIENT);
+            break;
+        }
+        case QMetaType::QString: {
+            // The list outlives the step, so SQLite may read the text where it lies.
+            const QString *text = static_cast<const QString *>(value.constData());
+            rc = sqlite3_bind_text16(statement, i + 1, text->utf16(),
+                                     int(text->size() * sizeof(QChar)), SQLITE_STATIC);
+            break;
+        }
+        default: {
+            const QString text = value.toString();
+            rc = sqlite3_bind_text16(statement, i + 1, text.utf16(),
+                                     int(text.size() * sizeof(QChar)), SQLITE_TRANSIENT);
+            break;
+        }
+        }
+    }
+    return rc;
+}
+
+Failure StatementCache::lastFailure() const
+{
+    const QString text = QString::fromUtf8(sqlite3_errmsg(m_handle));
+    return {text.isEmpty() ? QStringLiteral("unknown database error")
+                           : catalogue::describeError(text)};
 }

@@ -106,11 +106,11 @@ struct GameColumns {
     }
 };
 
-GameBaseRecord readRecord(const QSqlQuery &q, const GameColumns &columns, const Lookups &l)
+GameBaseRecord readRecord(sqlite3_stmt *row, const GameColumns &columns, const Lookups &l)
 {
     auto text = [&](GameColumns::Column column) {
         const int i = columns.index[column];
-        return i < 0 ? QString() : q.value(i).toString();
+        return i < 0 ? QString() : catalogue::columnText(row, i);
     };
     using C = GameColumns;
     GameBaseRecord g;
@@ -180,13 +180,17 @@ Result<GameBaseSet> GameBaseReader::readTables(const QSqlDatabase &db, const QSt
     if (!version || !lookups)
         return Failure{version ? lookups.error() : version.error()};
     set.version = *version;
-    Result<QSqlQuery> q =
-        catalogue::run(db, QStringLiteral("select * from Games order by cast(GA_Id as integer)"));
-    if (!q)
-        return q.failure();
-    const GameColumns columns(q->record());
-    while (q->next())
-        set.games << readRecord(*q, columns, *lookups);
+    const Result<QSqlQuery> head =
+        catalogue::run(db, QStringLiteral("select * from Games limit 0"));
+    if (!head)
+        return head.failure();
+    const GameColumns columns(head->record());
+    // Straight from SQLite: QSqlQuery would make a QVariant of every value first.
+    const Outcome read = catalogue::forEachRow(
+        db, QStringLiteral("select * from Games order by cast(GA_Id as integer)"), {},
+        [&](sqlite3_stmt *row) { set.games << readRecord(row, columns, *lookups); });
+    if (!read)
+        return read.failure();
     return set;
 }
 
