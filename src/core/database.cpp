@@ -237,30 +237,49 @@ Result<QSqlQuery> run(const QSqlDatabase &db, const QString &sql, const QVariant
     return q;
 }
 
-namespace
+int bindValues(sqlite3_stmt *statement, const QVariantList &params)
 {
-
-bool bindAll(sqlite3_stmt *statement, const QVariantList &params)
-{
-    for (int i = 0; i < params.size(); ++i) {
+    int rc = SQLITE_OK;
+    for (int i = 0; i < params.size() && rc == SQLITE_OK; ++i) {
         const QVariant &value = params.at(i);
-        int rc = SQLITE_MISMATCH;
-        if (value.typeId() == QMetaType::QString && !value.toString().isNull()) {
-            const QString text = value.toString();
-            rc = sqlite3_bind_text16(statement, i + 1, text.utf16(), int(text.size() * 2),
-                                     SQLITE_TRANSIENT);
-        } else if (value.isNull() || value.typeId() == QMetaType::QString) {
+        if (value.isNull() || (value.typeId() == QMetaType::QString &&
+                               static_cast<const QString *>(value.constData())->isNull())) {
             rc = sqlite3_bind_null(statement, i + 1);
-        } else if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong) {
-            rc = sqlite3_bind_int64(statement, i + 1, value.toLongLong());
+            continue;
         }
-        if (rc != SQLITE_OK)
-            return false;
+        switch (value.typeId()) {
+        case QMetaType::Bool:
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+            rc = sqlite3_bind_int64(statement, i + 1, value.toLongLong());
+            break;
+        case QMetaType::Double:
+            rc = sqlite3_bind_double(statement, i + 1, value.toDouble());
+            break;
+        case QMetaType::QByteArray: {
+            const QByteArray bytes = value.toByteArray();
+            rc = sqlite3_bind_blob(statement, i + 1, bytes.constData(), int(bytes.size()),
+                                   SQLITE_TRANSIENT);
+            break;
+        }
+        case QMetaType::QString: {
+            // The list outlives the step, so SQLite may read the text where it lies.
+            const QString *text = static_cast<const QString *>(value.constData());
+            rc = sqlite3_bind_text16(statement, i + 1, text->utf16(),
+                                     int(text->size() * sizeof(QChar)), SQLITE_STATIC);
+            break;
+        }
+        default: {
+            const QString text = value.toString();
+            rc = sqlite3_bind_text16(statement, i + 1, text.utf16(),
+                                     int(text.size() * sizeof(QChar)), SQLITE_TRANSIENT);
+            break;
+        }
+        }
     }
-    return true;
+    return rc;
 }
-
-} // namespace
 
 Outcome forEachRow(const QSqlDatabase &db, const QString &sql, const QVariantList &params,
                    const std::function<void(sqlite3_stmt *)> &row)
@@ -278,7 +297,7 @@ Outcome forEachRow(const QSqlDatabase &db, const QString &sql, const QVariantLis
         return failure();
     const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> statement(prepared,
                                                                            &sqlite3_finalize);
-    if (!bindAll(prepared, params))
+    if (bindValues(prepared, params) != SQLITE_OK)
         return failure();
     int rc = SQLITE_ROW;
     while ((rc = sqlite3_step(prepared)) == SQLITE_ROW)

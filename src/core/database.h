@@ -67,8 +67,13 @@ QString describeError(const QString &sqliteText);
 // before its first row.
 Result<QSqlQuery> run(const QSqlDatabase &db, const QString &sql, const QVariantList &params = {});
 
+// Binds params to statement's positional parameters as Qt's own SQLite driver would (a null
+// text as Null), so a row reads back alike. Texts are not copied: params must outlive the
+// statement's step. Returns SQLite's result code.
+int bindValues(sqlite3_stmt *statement, const QVariantList &params);
+
 // The same, on SQLite itself, handing `row` each row: a long listing then skips the QVariant
-// that QSqlQuery makes of every value. Parameters are texts, integers or Null.
+// that QSqlQuery makes of every value.
 Outcome forEachRow(const QSqlDatabase &db, const QString &sql, const QVariantList &params,
                    const std::function<void(sqlite3_stmt *)> &row);
 

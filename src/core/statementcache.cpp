@@ -18,7 +18,7 @@ Result<qint64> StatementCache::run(const QString &sql, const QVariantList &param
     if (!statement)
         return statement.failure();
     sqlite3_stmt *s = *statement;
-    int rc = bind(s, params);
+    int rc = catalogue::bindValues(s, params);
     if (rc == SQLITE_OK)
         rc = sqlite3_step(s);
     const bool done = rc == SQLITE_DONE || rc == SQLITE_ROW;
@@ -45,50 +45,6 @@ Result<sqlite3_stmt *> StatementCache::prepared(const QString &sql)
     }
     m_statements.emplace(sql, statement);
     return statement;
-}
-
-// The values bind as Qt's own SQLite driver binds them, so a row reads back alike.
-int StatementCache::bind(sqlite3_stmt *statement, const QVariantList &params) const
-{
-    int rc = SQLITE_OK;
-    for (int i = 0; i < params.size() && rc == SQLITE_OK; ++i) {
-        const QVariant &value = params.at(i);
-        if (value.isNull()) {
-            rc = sqlite3_bind_null(statement, i + 1);
-            continue;
-        }
-        switch (value.typeId()) {
-        case QMetaType::Bool:
-        case QMetaType::Int:
-        case QMetaType::UInt:
-        case QMetaType::LongLong:
-            rc = sqlite3_bind_int64(statement, i + 1, value.toLongLong());
-            break;
-        case QMetaType::Double:
-            rc = sqlite3_bind_double(statement, i + 1, value.toDouble());
-            break;
-        case QMetaType::QByteArray: {
-            const QByteArray bytes = value.toByteArray();
-            rc = sqlite3_bind_blob(statement, i + 1, bytes.constData(), int(bytes.size()),
-                                   SQLITE_TRANSIENT);
-            break;
-        }
-        case QMetaType::QString: {
-            // The list outlives the step, so SQLite may read the text where it lies.
-            const QString *text = static_cast<const QString *>(value.constData());
-            rc = sqlite3_bind_text16(statement, i + 1, text->utf16(),
-                                     int(text->size() * sizeof(QChar)), SQLITE_STATIC);
-            break;
-        }
-        default: {
-            const QString text = value.toString();
-            rc = sqlite3_bind_text16(statement, i + 1, text.utf16(),
-                                     int(text.size() * sizeof(QChar)), SQLITE_TRANSIENT);
-            break;
-        }
-        }
-    }
-    return rc;
 }
 
 Failure StatementCache::lastFailure() const

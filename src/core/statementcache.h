@@ -29,7 +29,6 @@ public:
 
 private:
     Result<sqlite3_stmt *> prepared(const QString &sql);
-    int bind(sqlite3_stmt *statement, const QVariantList &params) const;
     Failure lastFailure() const;
 
     sqlite3 *m_handle;
