@@ -33,15 +33,6 @@ namespace
 
 constexpr int kGames = 50000;
 
-struct Bench {
-    QTemporaryDir dir;
-    QString catalogue;
-    QuietDialogs dialogs;
-    NoLauncher launcher;
-    WindowRegistry windows;
-    std::unique_ptr<AppContext> ctx;
-};
-
 Bench *bench = nullptr;
 
 // The floor: the same list query straight through sqlite3, no Qt, no dialect.

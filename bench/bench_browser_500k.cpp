@@ -35,14 +35,6 @@ namespace
 constexpr int kGames = 500000;
 const char kWord[] = "drago";
 
-struct Bench {
-    QTemporaryDir dir;
-    QuietDialogs dialogs;
-    NoLauncher launcher;
-    WindowRegistry windows;
-    std::unique_ptr<AppContext> ctx;
-};
-
 Bench *bench = nullptr;
 
 std::unique_ptr<MainWindow> shownWindow()

@@ -34,14 +34,6 @@ namespace
 constexpr int kGames = 500000;
 constexpr int kPictures = 400;
 
-struct Bench {
-    QTemporaryDir dir;
-    QuietDialogs dialogs;
-    NoLauncher launcher;
-    WindowRegistry windows;
-    std::unique_ptr<AppContext> ctx;
-};
-
 Bench *bench = nullptr;
 
 // Points every game's first screenshot at one of the generated pictures.

@@ -1,11 +1,16 @@
 // What the window benches share: a context that shows nothing and starts nothing.
 #pragma once
 
+#include "appcontext.h"
 #include "dialogs.h"
 #include "launcher.h"
+#include "windowregistry.h"
 
 #include <QByteArray>
 #include <QFile>
+#include <QTemporaryDir>
+
+#include <memory>
 
 // Counts what a user would have seen instead of showing it.
 class QuietDialogs : public Dialogs
@@ -25,6 +30,16 @@ public:
     {
         return Failure{QStringLiteral("not in a bench")};
     }
+};
+
+// What a window bench keeps for its whole run: its folder, its catalogue and a quiet context.
+struct Bench {
+    QTemporaryDir dir;
+    QString catalogue;
+    QuietDialogs dialogs;
+    NoLauncher launcher;
+    WindowRegistry windows;
+    std::unique_ptr<AppContext> ctx;
 };
 
 // This process's resident memory, from the kernel's own count.
