@@ -17,12 +17,12 @@ QString GameBaseImport::setKey(const QString &setName)
 
 Result<GameBaseReport> GameBaseImport::run(CatalogueStore &store, const QString &file,
                                            const GameBaseSet &set, const GameBaseFolders &folders,
-                                           Progress &progress, bool keep)
+                                           Progress &progress, bool keep, FolderResolver listed)
 {
     GameBaseReport report;
     report.origin = GameBaseMapper::origin(setName(file), set.version);
     report.games = set.games.size();
-    GameBaseMapper mapper(folders, report.origin);
+    GameBaseMapper mapper(folders, report.origin, std::move(listed));
     QList<SetGame> games;
     games.reserve(set.games.size());
     for (const GameBaseRecord &record : set.games)

@@ -9,16 +9,25 @@
 namespace
 {
 
-// Called several times per game: plain splitting, no pattern to compile.
-QStringList components(const QString &relative)
+// The path with '/' between its names and no empty ones; most paths need only the separators.
+QString relativePath(const QString &path)
 {
-    return QString(relative).replace(u'\\', u'/').split(u'/', Qt::SkipEmptyParts);
+    const QString converted = QString(path).replace(u'\\', u'/');
+    if (converted.startsWith(u'/') || converted.endsWith(u'/') || converted.contains(u"//"))
+        return converted.split(u'/', Qt::SkipEmptyParts).join(u'/');
+    return converted;
+}
+
+bool leavesFolder(const QString &path)
+{
+    return path == u".." || path.startsWith(u"../") || path.endsWith(u"/..") ||
+           path.contains(u"/../");
 }
 
 } // namespace
 
-GameBaseMapper::GameBaseMapper(GameBaseFolders folders, QString origin)
-    : m_folders(std::move(folders)), m_origin(std::move(origin))
+GameBaseMapper::GameBaseMapper(GameBaseFolders folders, QString origin, FolderResolver listed)
+    : m_folders(std::move(folders)), m_origin(std::move(origin)), m_resolver(std::move(listed))
 {
 }
 
@@ -26,13 +35,19 @@ QString GameBaseMapper::title(const QString &name)
 {
     static const QRegularExpression trailingThe(QStringLiteral("^(.*), (The)$"),
                                                 QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = trailingThe.match(name.trimmed());
-    return m.hasMatch() ? m.captured(2) + u' ' + m.captured(1) : name.trimmed();
+    const QString text = name.trimmed();
+    // Most titles end otherwise: the pattern only for those with ", " before the last three.
+    if (text.size() < 5 || text[text.size() - 5] != u',' || text[text.size() - 4] != u' ')
+        return text;
+    const QRegularExpressionMatch m = trailingThe.match(text);
+    return m.hasMatch() ? m.captured(2) + u' ' + m.captured(1) : text;
 }
 
 QString GameBaseMapper::value(const QString &lookup)
 {
     const QString text = lookup.trimmed();
+    if (!text.startsWith(u'('))
+        return text;
     const bool none = text.compare(QLatin1String("(Unknown)"), Qt::CaseInsensitive) == 0 ||
                       text.compare(QLatin1String("(None)"), Qt::CaseInsensitive) == 0;
     return none ? QString() : text;
@@ -76,37 +91,40 @@ GameStart GameBaseMapper::start(const QString &fileToRun, const QString &filenam
 {
     bool isNumber = false;
     const int program = filenameIndex.trimmed().toInt(&isNumber);
-    return {components(fileToRun).join(u'/'), isNumber && program >= 0 ? program : -1};
+    return {relativePath(fileToRun), isNumber && program >= 0 ? program : -1};
 }
 
-QString GameBaseMapper::resolve(const QString &folder, const QString &relative,
+QString GameBaseMapper::resolve(const QString &folder, const QString &path,
                                 GameBaseFound::Count &count)
 {
-    const QStringList parts = components(relative);
-    if (parts.isEmpty())
+    if (path.isEmpty())
         return {};
     ++count.named;
     // Never a path above the folder the user named.
-    if (parts.contains(QLatin1String("..")))
+    if (leavesFolder(path))
         return {};
     if (folder.isEmpty())
-        return parts.join(u'/');
-    const FolderResolver::Found hit = m_resolver.resolve(folder, parts);
+        return path;
+    const FolderResolver::Found hit = m_resolver.resolve(folder, path);
     if (hit.path.isEmpty())
-        return QDir(folder).filePath(parts.join(u'/'));
+        return QDir(folder).filePath(path);
     ++count.found;
     return hit.path;
 }
 
-QStringList GameBaseMapper::siblingDisks(const QString &relative)
+QStringList GameBaseMapper::siblingDisks(const QString &filename)
 {
     static const QRegularExpression firstDisk(QStringLiteral("^(.*_Disk)1(\\.[^.\\\\/]+)$"),
                                               QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = firstDisk.match(relative);
+    // The pattern only where a "1" comes before the extension.
+    const qsizetype dot = filename.lastIndexOf(u'.');
+    if (dot < 1 || filename[dot - 1] != u'1' || m_folders.games.isEmpty())
+        return {};
+    const QRegularExpressionMatch m = firstDisk.match(filename);
     QStringList disks;
-    for (int n = 2; m.hasMatch() && !m_folders.games.isEmpty() && n < 100; ++n) {
-        const QStringList parts = components(m.captured(1) + QString::number(n) + m.captured(2));
-        const FolderResolver::Found hit = m_resolver.resolve(m_folders.games, parts);
+    for (int n = 2; m.hasMatch() && n < 100; ++n) {
+        const QString path = relativePath(m.captured(1) + QString::number(n) + m.captured(2));
+        const FolderResolver::Found hit = m_resolver.resolve(m_folders.games, path);
         if (hit.path.isEmpty())
             break;
         disks << hit.path;
@@ -114,14 +132,14 @@ QStringList GameBaseMapper::siblingDisks(const QString &relative)
     return disks;
 }
 
-QString GameBaseMapper::secondScreenshot(const QString &relative)
+QString GameBaseMapper::secondScreenshot(const QString &path)
 {
-    static const QRegularExpression extension(QStringLiteral("(\\.[^./]*)?$"));
-    QString sibling = components(relative).join(u'/');
-    if (sibling.isEmpty() || m_folders.screens.isEmpty())
+    if (path.isEmpty() || m_folders.screens.isEmpty())
         return {};
-    sibling.insert(int(extension.match(sibling).capturedStart()), QLatin1String("_1"));
-    return m_resolver.resolve(m_folders.screens, components(sibling)).path;
+    const qsizetype dot = path.lastIndexOf(u'.');
+    QString sibling = path;
+    sibling.insert(dot > path.lastIndexOf(u'/') ? dot : path.size(), QLatin1String("_1"));
+    return m_resolver.resolve(m_folders.screens, sibling).path;
 }
 
 GameEntry GameBaseMapper::map(const GameBaseRecord &r)
@@ -138,13 +156,15 @@ GameEntry GameBaseMapper::map(const GameBaseRecord &r)
     g.graphics = value(r.artist);
     g.music = value(r.musician);
     g.otherCredits = value(r.cracker);
-    g.note = r.memo.trimmed().isEmpty() ? r.comment.trimmed() : r.memo.trimmed();
+    const QString memo = r.memo.trimmed();
+    g.note = memo.isEmpty() ? r.comment.trimmed() : memo;
     g.rating = r.rating > 0 ? QString::number(r.rating) : QString();
     g.origin = m_origin;
-    g.gameFile = resolve(m_folders.games, r.filename, m_found.gameFiles);
-    g.musicFile = resolve(m_folders.music, r.sid, m_found.music);
-    g.screenshot1 = resolve(m_folders.screens, r.screenshot, m_found.screenshots);
-    g.screenshot2 = secondScreenshot(r.screenshot);
+    g.gameFile = resolve(m_folders.games, relativePath(r.filename), m_found.gameFiles);
+    g.musicFile = resolve(m_folders.music, relativePath(r.sid), m_found.music);
+    const QString screenshot = relativePath(r.screenshot);
+    g.screenshot1 = resolve(m_folders.screens, screenshot, m_found.screenshots);
+    g.screenshot2 = secondScreenshot(screenshot);
     QStringList disks = siblingDisks(r.filename);
     if (g.isAmiga())
         for (QString *drive : {&g.drive2, &g.drive3, &g.drive4})

@@ -30,7 +30,8 @@ struct GameBaseFound {
 class GameBaseMapper
 {
 public:
-    GameBaseMapper(GameBaseFolders folders, QString origin);
+    // listed: the folders' listings when they were made ahead (FolderResolver::listAhead).
+    GameBaseMapper(GameBaseFolders folders, QString origin, FolderResolver listed = {});
 
     GameEntry map(const GameBaseRecord &record);
     // map() with the set's key, where the game starts and the set's own play history.
@@ -54,12 +55,12 @@ public:
     static QString origin(const QString &setName, const QString &version);
 
 private:
-    // The path of relative under folder, found case-blind; counted into count.
-    QString resolve(const QString &folder, const QString &relative, GameBaseFound::Count &count);
-    // The "name_1.ext" beside a screenshot, when there is one.
-    QString secondScreenshot(const QString &relative);
+    // The path (converted, relative) under folder, found case-blind; counted into count.
+    QString resolve(const QString &folder, const QString &path, GameBaseFound::Count &count);
+    // The "name_1.ext" beside a screenshot (converted, relative), when there is one.
+    QString secondScreenshot(const QString &path);
     // The further disks of an Amiga-style "..._Disk1.ext" set, as they exist.
-    QStringList siblingDisks(const QString &relative);
+    QStringList siblingDisks(const QString &filename);
 
     GameBaseFolders m_folders;
     QString m_origin;
