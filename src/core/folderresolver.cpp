@@ -41,7 +41,7 @@ QString joined(const QString &folder, const QString &name)
 
 // Only the names and their kind: a directory iterator reads them without a stat per entry,
 // where QDir stats each one, and a folder of a whole collection holds tens of thousands.
-FolderResolver::Folder &FolderResolver::list(const QString &path)
+FolderResolver::Folder *FolderResolver::list(const QString &path)
 {
     namespace fs = std::filesystem;
 #ifdef Q_OS_WIN
@@ -49,7 +49,7 @@ FolderResolver::Folder &FolderResolver::list(const QString &path)
 #else
     const fs::path native(QFile::encodeName(path).toStdString());
 #endif
-    Folder &folder = m_folders.emplace_back();
+    Folder folder;
     std::error_code error;
     for (fs::directory_iterator it(native, error), end; !error && it != end; it.increment(error)) {
         const fs::path name = it->path().filename();
@@ -65,8 +65,9 @@ FolderResolver::Folder &FolderResolver::list(const QString &path)
         folder.entries.push_back({std::move(entry), std::move(key), -1, isFolder});
     }
     // The views are taken once the entries stay where they are.
-    folder.firstByFolded.reserve(qsizetype(folder.entries.size()));
-    for (qsizetype i = 0; i < qsizetype(folder.entries.size()); ++i) {
+    const qsizetype count = qsizetype(folder.entries.size());
+    folder.firstByFolded.reserve(count);
+    for (qsizetype i = 0; i < count; ++i) {
         Entry &entry = folder.entries[size_t(i)];
         const auto first = folder.firstByFolded.find(entry.folded);
         if (first == folder.firstByFolded.end()) {
@@ -76,28 +77,29 @@ FolderResolver::Folder &FolderResolver::list(const QString &path)
             *first = i;
         }
     }
-    return folder;
+    folder.listed = std::make_unique<std::atomic<Folder *>[]>(size_t(count));
+    const std::lock_guard lock(*m_adding);
+    return &m_folders.emplace_back(std::move(folder));
 }
 
-FolderResolver::Folder &FolderResolver::rootFolder(const QString &root)
+FolderResolver::Folder *FolderResolver::listed(Folder &parent, qsizetype entry, const QString &path)
 {
-    if (m_rootFolder && root == m_root)
-        return *m_rootFolder;
-    m_root = root;
-    m_cleanRoot = QDir::cleanPath(root);
-    Folder *&folder = m_roots[m_cleanRoot];
-    if (!folder)
-        folder = &list(m_cleanRoot);
-    m_rootFolder = folder;
-    return *folder;
+    std::atomic<Folder *> &slot = parent.listed[size_t(entry)];
+    if (Folder *known = slot.load(std::memory_order_acquire))
+        return known;
+    // Two threads may list it at once; the first one's listing is kept.
+    Folder *made = list(path);
+    Folder *known = nullptr;
+    return slot.compare_exchange_strong(known, made, std::memory_order_acq_rel) ? made : known;
 }
 
-FolderResolver::Walk FolderResolver::start(const QString &root, qsizetype reserve)
+FolderResolver::Root FolderResolver::root(const QString &folder)
 {
-    Walk walk{&rootFolder(root), nullptr, {}};
-    walk.path.reserve(m_cleanRoot.size() + reserve + 1);
-    walk.path = m_cleanRoot;
-    return walk;
+    const QString clean = QDir::cleanPath(folder);
+    Folder *&listing = m_roots[clean];
+    if (!listing)
+        listing = list(clean);
+    return {clean, listing};
 }
 
 bool FolderResolver::step(Walk &walk, QStringView name, QStringView key)
@@ -107,35 +109,44 @@ bool FolderResolver::step(Walk &walk, QStringView name, QStringView key)
         return false;
     if (name == u".")
         return true;
-    if (walk.next) {
-        if (!walk.next->folder)
-            walk.next->folder = &list(walk.path);
-        walk.folder = walk.next->folder;
+    if (walk.next >= 0) {
+        walk.folder = listed(*walk.folder, walk.next, walk.path);
+        walk.next = -1;
     }
-    std::vector<Entry> &entries = walk.folder->entries;
+    const std::vector<Entry> &entries = walk.folder->entries;
     const auto first = walk.folder->firstByFolded.constFind(key);
     if (first == walk.folder->firstByFolded.constEnd())
         return false;
     // The one name that matches case-blind; of several, only the exact one.
-    Entry *match = &entries[size_t(*first)];
-    if (match->nextAlike >= 0) {
-        match = nullptr;
-        for (qsizetype i = *first; i >= 0 && !match; i = entries[size_t(i)].nextAlike)
-            match = entries[size_t(i)].name == name ? &entries[size_t(i)] : nullptr;
-        walk.ambiguous = !match;
-        if (!match)
+    qsizetype match = *first;
+    if (entries[size_t(match)].nextAlike >= 0) {
+        while (match >= 0 && entries[size_t(match)].name != name)
+            match = entries[size_t(match)].nextAlike;
+        walk.ambiguous = match < 0;
+        if (match < 0)
             return false;
     }
     if (!walk.path.endsWith(u'/'))
         walk.path += u'/';
-    walk.path += match->name;
+    walk.path += entries[size_t(match)].name;
     walk.next = match;
     return true;
 }
 
 FolderResolver::Found FolderResolver::resolve(const QString &root, const QStringList &components)
 {
-    Walk walk = start(root, components.join(u'/').size());
+    if (!m_last.folder || root != m_lastRoot) {
+        m_lastRoot = root;
+        m_last = this->root(root);
+    }
+    return resolve(m_last, components);
+}
+
+FolderResolver::Found FolderResolver::resolve(const Root &root, const QStringList &components)
+{
+    Walk walk{root.folder, -1, {}};
+    walk.path.reserve(root.path.size() + components.join(u'/').size() + 1);
+    walk.path.append(root.path);
     for (const QString &component : components)
         if (!step(walk, component, folded(component)))
             return {QString(), walk.ambiguous};
@@ -144,11 +155,22 @@ FolderResolver::Found FolderResolver::resolve(const QString &root, const QString
 
 FolderResolver::Found FolderResolver::resolve(const QString &root, const QString &relative)
 {
+    if (!m_last.folder || root != m_lastRoot) {
+        m_lastRoot = root;
+        m_last = this->root(root);
+    }
+    return resolve(m_last, relative);
+}
+
+FolderResolver::Found FolderResolver::resolve(const Root &root, const QString &relative)
+{
     const QString keys = folded(relative);
     // A letter whose folding is longer than itself: the names are folded one by one.
     if (keys.size() != relative.size())
         return resolve(root, relative.split(u'/', Qt::SkipEmptyParts));
-    Walk walk = start(root, relative.size());
+    Walk walk{root.folder, -1, {}};
+    walk.path.reserve(root.path.size() + relative.size() + 1);
+    walk.path.append(root.path);
     for (qsizetype from = 0; from < relative.size();) {
         qsizetype to = relative.indexOf(u'/', from);
         if (to < 0)
@@ -169,18 +191,19 @@ void FolderResolver::listAhead(const QString &root, const std::stop_token &stop)
         int depth;
     };
     // Breadth first, so that the limits leave the deepest folders to be listed on demand.
-    std::deque<Pending> pending{{&rootFolder(root), m_cleanRoot, 0}};
+    const Root top = this->root(root);
+    std::deque<Pending> pending{{top.folder, top.path, 0}};
     qsizetype names = 0;
     while (!pending.empty() && names < kAheadNames && !stop.stop_requested()) {
         const Pending at = std::move(pending.front());
         pending.pop_front();
-        names += qsizetype(at.folder->entries.size());
-        for (Entry &entry : at.folder->entries) {
-            if (at.depth == kAheadDepth || !entry.isFolder || entry.folder)
+        const qsizetype count = qsizetype(at.folder->entries.size());
+        names += count;
+        for (qsizetype i = 0; i < count && at.depth < kAheadDepth; ++i) {
+            if (!at.folder->entries[size_t(i)].isFolder)
                 continue;
-            const QString path = joined(at.path, entry.name);
-            entry.folder = &list(path);
-            pending.push_back({entry.folder, path, at.depth + 1});
+            const QString path = joined(at.path, at.folder->entries[size_t(i)].name);
+            pending.push_back({listed(*at.folder, i, path), path, at.depth + 1});
         }
     }
 }

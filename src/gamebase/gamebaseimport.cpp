@@ -23,10 +23,7 @@ Result<GameBaseReport> GameBaseImport::run(CatalogueStore &store, const QString 
     report.origin = GameBaseMapper::origin(setName(file), set.version);
     report.games = set.games.size();
     GameBaseMapper mapper(folders, report.origin, std::move(listed));
-    QList<SetGame> games;
-    games.reserve(set.games.size());
-    for (const GameBaseRecord &record : set.games)
-        games.append(mapper.setGame(record));
+    const QList<SetGame> games = mapper.setGames(set.games);
     report.found = mapper.found();
     Result<SetImport> written = store.importSetGames(
         QStringLiteral("gamebase:") + setKey(setName(file)), games, progress, keep);

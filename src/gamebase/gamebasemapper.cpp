@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <future>
 
 namespace
 {
@@ -12,10 +13,29 @@ namespace
 // The path with '/' between its names and no empty ones; most paths need only the separators.
 QString relativePath(const QString &path)
 {
-    const QString converted = QString(path).replace(u'\\', u'/');
-    if (converted.startsWith(u'/') || converted.endsWith(u'/') || converted.contains(u"//"))
+    // One pass, as every game has several: empty names show as a separator after another
+    // (the first one counts as after a separator) or at the end.
+    QString converted(path.size(), Qt::Uninitialized);
+    QChar *out = converted.data();
+    QChar previous = u'/';
+    bool emptyNames = false;
+    for (const QChar letter : path) {
+        const QChar c = letter == u'\\' ? QChar(u'/') : letter;
+        emptyNames = emptyNames || (c == u'/' && previous == u'/');
+        *out++ = previous = c;
+    }
+    if (emptyNames || previous == u'/')
         return converted.split(u'/', Qt::SkipEmptyParts).join(u'/');
     return converted;
+}
+
+// From about this many games on, a second thread saves more than it costs to start.
+constexpr qsizetype kTwoThreads = 2000;
+
+void add(GameBaseFound::Count &to, const GameBaseFound::Count &from)
+{
+    to.named += from.named;
+    to.found += from.found;
 }
 
 bool leavesFolder(const QString &path)
@@ -29,6 +49,12 @@ bool leavesFolder(const QString &path)
 GameBaseMapper::GameBaseMapper(GameBaseFolders folders, QString origin, FolderResolver listed)
     : m_folders(std::move(folders)), m_origin(std::move(origin)), m_resolver(std::move(listed))
 {
+    const auto root = [this](const QString &folder) {
+        return folder.isEmpty() ? FolderResolver::Root() : m_resolver.root(folder);
+    };
+    m_games = root(m_folders.games);
+    m_music = root(m_folders.music);
+    m_screens = root(m_folders.screens);
 }
 
 QString GameBaseMapper::title(const QString &name)
@@ -61,11 +87,14 @@ QString GameBaseMapper::year(const QString &year)
 
 QString GameBaseMapper::genre(const QString &parent, const QString &genre)
 {
-    QStringList parts;
-    for (const QString &part : {value(parent), value(genre)})
-        if (!part.isEmpty() && part != QLatin1String("[Uncategorized]"))
-            parts << part;
-    return parts.join(QLatin1String(" - "));
+    const auto kept = [](QString part) {
+        return part == QLatin1String("[Uncategorized]") ? QString() : part;
+    };
+    const QString first = kept(value(parent));
+    const QString second = kept(value(genre));
+    if (first.isEmpty() || second.isEmpty())
+        return first.isEmpty() ? second : first;
+    return first + QLatin1String(" - ") + second;
 }
 
 QString GameBaseMapper::origin(const QString &setName, const QString &version)
@@ -94,8 +123,8 @@ GameStart GameBaseMapper::start(const QString &fileToRun, const QString &filenam
     return {relativePath(fileToRun), isNumber && program >= 0 ? program : -1};
 }
 
-QString GameBaseMapper::resolve(const QString &folder, const QString &path,
-                                GameBaseFound::Count &count)
+QString GameBaseMapper::resolve(const QString &folder, const FolderResolver::Root &root,
+                                const QString &path, GameBaseFound::Count &count)
 {
     if (path.isEmpty())
         return {};
@@ -105,7 +134,7 @@ QString GameBaseMapper::resolve(const QString &folder, const QString &path,
         return {};
     if (folder.isEmpty())
         return path;
-    const FolderResolver::Found hit = m_resolver.resolve(folder, path);
+    const FolderResolver::Found hit = m_resolver.resolve(root, path);
     if (hit.path.isEmpty())
         return QDir(folder).filePath(path);
     ++count.found;
@@ -124,7 +153,7 @@ QStringList GameBaseMapper::siblingDisks(const QString &filename)
     QStringList disks;
     for (int n = 2; m.hasMatch() && n < 100; ++n) {
         const QString path = relativePath(m.captured(1) + QString::number(n) + m.captured(2));
-        const FolderResolver::Found hit = m_resolver.resolve(m_folders.games, path);
+        const FolderResolver::Found hit = m_resolver.resolve(m_games, path);
         if (hit.path.isEmpty())
             break;
         disks << hit.path;
@@ -139,10 +168,10 @@ QString GameBaseMapper::secondScreenshot(const QString &path)
     const qsizetype dot = path.lastIndexOf(u'.');
     QString sibling = path;
     sibling.insert(dot > path.lastIndexOf(u'/') ? dot : path.size(), QLatin1String("_1"));
-    return m_resolver.resolve(m_folders.screens, sibling).path;
+    return m_resolver.resolve(m_screens, sibling).path;
 }
 
-GameEntry GameBaseMapper::map(const GameBaseRecord &r)
+GameEntry GameBaseMapper::map(const GameBaseRecord &r, GameBaseFound &found)
 {
     GameEntry entry;
     Game &g = entry.game;
@@ -160,10 +189,10 @@ GameEntry GameBaseMapper::map(const GameBaseRecord &r)
     g.note = memo.isEmpty() ? r.comment.trimmed() : memo;
     g.rating = r.rating > 0 ? QString::number(r.rating) : QString();
     g.origin = m_origin;
-    g.gameFile = resolve(m_folders.games, relativePath(r.filename), m_found.gameFiles);
-    g.musicFile = resolve(m_folders.music, relativePath(r.sid), m_found.music);
+    g.gameFile = resolve(m_folders.games, m_games, relativePath(r.filename), found.gameFiles);
+    g.musicFile = resolve(m_folders.music, m_music, relativePath(r.sid), found.music);
     const QString screenshot = relativePath(r.screenshot);
-    g.screenshot1 = resolve(m_folders.screens, screenshot, m_found.screenshots);
+    g.screenshot1 = resolve(m_folders.screens, m_screens, screenshot, found.screenshots);
     g.screenshot2 = secondScreenshot(screenshot);
     QStringList disks = siblingDisks(r.filename);
     if (g.isAmiga())
@@ -174,8 +203,34 @@ GameEntry GameBaseMapper::map(const GameBaseRecord &r)
     return entry;
 }
 
-SetGame GameBaseMapper::setGame(const GameBaseRecord &r)
+SetGame GameBaseMapper::setGame(const GameBaseRecord &r, GameBaseFound &found)
 {
     const PersonalData personal{r.favourite, playedAt(r.lastPlayed), std::max(r.timesPlayed, 0)};
-    return {r.id, map(r), start(r.fileToRun, r.filenameIndex), personal};
+    return {r.id, map(r, found), start(r.fileToRun, r.filenameIndex), personal};
+}
+
+QList<SetGame> GameBaseMapper::setGames(const QList<GameBaseRecord> &records)
+{
+    // Each half in a list of its own, so that the threads fill fresh memory side by side.
+    const auto mapRange = [&](qsizetype from, qsizetype to, qsizetype room, GameBaseFound &found) {
+        QList<SetGame> games;
+        games.reserve(room);
+        for (qsizetype i = from; i < to; ++i)
+            games.append(setGame(records[i], found));
+        return games;
+    };
+    const qsizetype all = records.size();
+    const qsizetype half = all < kTwoThreads ? all : all / 2;
+    GameBaseFound second;
+    std::future<QList<SetGame>> secondHalf;
+    if (half < all)
+        secondHalf =
+            std::async(std::launch::async, mapRange, half, all, all - half, std::ref(second));
+    QList<SetGame> games = mapRange(0, half, all, m_found);
+    if (secondHalf.valid())
+        games.append(secondHalf.get());
+    add(m_found.gameFiles, second.gameFiles);
+    add(m_found.music, second.music);
+    add(m_found.screenshots, second.screenshots);
+    return games;
 }
