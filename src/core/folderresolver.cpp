@@ -10,7 +10,7 @@ namespace
 
 // Enough for a set's games, pictures and tunes; a folder much larger than that is rather
 // the user's whole disk, where only the folders the paths pass through are worth listing.
-constexpr qsizetype kAheadNames = 400000;
+constexpr qsizetype kAheadNames = 200000;
 constexpr int kAheadDepth = 4;
 
 // Qt folds one letter at a time through its tables; most names are ASCII, where folding is
