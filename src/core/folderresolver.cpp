@@ -77,14 +77,14 @@ FolderResolver::Folder *FolderResolver::list(const QString &path)
             *first = i;
         }
     }
-    folder.listed = std::make_unique<std::atomic<Folder *>[]>(size_t(count));
+    folder.children = std::make_unique<std::atomic<Folder *>[]>(size_t(count));
     const std::lock_guard lock(*m_adding);
     return &m_folders.emplace_back(std::move(folder));
 }
 
 FolderResolver::Folder *FolderResolver::listed(Folder &parent, qsizetype entry, const QString &path)
 {
-    std::atomic<Folder *> &slot = parent.listed[size_t(entry)];
+    std::atomic<Folder *> &slot = parent.children[size_t(entry)];
     if (Folder *known = slot.load(std::memory_order_acquire))
         return known;
     // Two threads may list it at once; the first one's listing is kept.
@@ -165,7 +165,8 @@ FolderResolver::Found FolderResolver::resolve(const QString &root, const QString
 FolderResolver::Found FolderResolver::resolve(const Root &root, const QString &relative)
 {
     const QString keys = folded(relative);
-    // A letter whose folding is longer than itself: the names are folded one by one.
+    // Qt folds letter for letter, so each name keeps its place in the folded path; were a
+    // folding ever longer than its letter, the names are folded one by one.
     if (keys.size() != relative.size())
         return resolve(root, relative.split(u'/', Qt::SkipEmptyParts));
     Walk walk{root.folder, -1, {}};

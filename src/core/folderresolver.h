@@ -59,8 +59,8 @@ private:
     };
     struct Folder {
         std::vector<Entry> entries;
-        QHash<QStringView, qsizetype> firstByFolded;     // views into the entries' folded names
-        std::unique_ptr<std::atomic<Folder *>[]> listed; // each entry's own listing, once made
+        QHash<QStringView, qsizetype> firstByFolded;       // views into the entries' folded names
+        std::unique_ptr<std::atomic<Folder *>[]> children; // each entry's own listing, once made
     };
     struct Walk {
         Folder *folder;      // where the next name is looked up

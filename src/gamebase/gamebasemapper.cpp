@@ -13,8 +13,8 @@ namespace
 // The path with '/' between its names and no empty ones; most paths need only the separators.
 QString relativePath(const QString &path)
 {
-    // One pass, as every game has several: empty names show as a separator after another
-    // (the first one counts as after a separator) or at the end.
+    // One pass, as every game has several paths: a separator first, last or after another
+    // leaves an empty name.
     QString converted(path.size(), Qt::Uninitialized);
     QChar *out = converted.data();
     QChar previous = u'/';
