@@ -133,13 +133,18 @@ bool FolderResolver::step(Walk &walk, QStringView name, QStringView key)
     return true;
 }
 
-FolderResolver::Found FolderResolver::resolve(const QString &root, const QStringList &components)
+const FolderResolver::Root &FolderResolver::lastRoot(const QString &root)
 {
     if (!m_last.folder || root != m_lastRoot) {
         m_lastRoot = root;
         m_last = this->root(root);
     }
-    return resolve(m_last, components);
+    return m_last;
+}
+
+FolderResolver::Found FolderResolver::resolve(const QString &root, const QStringList &components)
+{
+    return resolve(lastRoot(root), components);
 }
 
 FolderResolver::Found FolderResolver::resolve(const Root &root, const QStringList &components)
@@ -155,11 +160,7 @@ FolderResolver::Found FolderResolver::resolve(const Root &root, const QStringLis
 
 FolderResolver::Found FolderResolver::resolve(const QString &root, const QString &relative)
 {
-    if (!m_last.folder || root != m_lastRoot) {
-        m_lastRoot = root;
-        m_last = this->root(root);
-    }
-    return resolve(m_last, relative);
+    return resolve(lastRoot(root), relative);
 }
 
 FolderResolver::Found FolderResolver::resolve(const Root &root, const QString &relative)

@@ -69,6 +69,8 @@ private:
         bool ambiguous = false;
     };
 
+    // root() for callers on one thread, which mostly ask under the same root again.
+    const Root &lastRoot(const QString &root);
     Found resolve(const Root &root, const QStringList &components);
     Folder *list(const QString &path);
     Folder *listed(Folder &parent, qsizetype entry, const QString &path);
