@@ -332,6 +332,11 @@ QString columnText(sqlite3_stmt *statement, int column)
         return QString::fromUtf8(static_cast<const char *>(sqlite3_column_blob(statement, column)),
                                  sqlite3_column_bytes(statement, column));
     default:
+        // ASCII, most values, needs no conversion to UTF-16 by SQLite first.
+        const auto *utf8 = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
+        const int bytes = sqlite3_column_bytes(statement, column);
+        if (std::all_of(utf8, utf8 + bytes, [](char c) { return uchar(c) < 0x80; }))
+            return QString::fromLatin1(utf8, bytes);
         const void *utf16 = sqlite3_column_text16(statement, column);
         return QString(static_cast<const QChar *>(utf16),
                        sqlite3_column_bytes16(statement, column) / 2);
