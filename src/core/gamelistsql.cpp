@@ -13,7 +13,8 @@ const QString kAmigaPart = QStringLiteral(" [formato]='Amiga 1.3' or [formato]='
 
 // The searched columns, the one stored last in a row first: SQLite reads a row's header only
 // as far as the column asked for, so the first column read then finds every other one's place
-// ready. In stored order it takes a step of the header per column, a tenth of a search.
+// ready. In stored order it takes a step of the header per column: a tenth of the
+// instructions of a search.
 const QStringList &termColumns()
 {
     static const QStringList columns = [] {
