@@ -16,7 +16,7 @@ std::string TableOutput::beginTable(const std::string &name,
     return prepareInsert(name, "insert into \"" + name + "\" values (" + marks + ")");
 }
 
-std::string TableOutput::insert(const std::vector<const char *> &values)
+std::string TableOutput::insert(const std::vector<JetValue> &values)
 {
     nextRow();
     return insertRow(values) == SQLITE_DONE ? std::string() : rowError();
