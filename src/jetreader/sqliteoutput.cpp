@@ -26,9 +26,7 @@ std::string SqliteOutput::rowError() const
 
 std::string SqliteOutput::open(const std::string &path, const std::string &setup)
 {
-    // One thread writes: no locking around every call.
-    const int flags =
-        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_EXRESCODE | SQLITE_OPEN_NOMUTEX;
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_EXRESCODE;
     if (sqlite3_open_v2(path.c_str(), &m_db, flags, nullptr) != SQLITE_OK)
         return error("create " + path);
     sqlite3_extended_result_codes(m_db, 1);
