@@ -124,6 +124,8 @@ std::string copyTables(const std::vector<TableShape> &wanted, const std::string 
         auto sink = [&out](const std::vector<JetValue> &values) { return out.insert(values); };
         if (why.empty())
             why = jet.readTable(present, sink, firstTableProgress(&shape == &wanted.front(), rows));
+        if (why.empty())
+            why = out.endTable();
         if (!why.empty())
             return why;
     }

@@ -62,22 +62,28 @@ sqlite3_stmt *SqliteOutput::nextRow()
 
 int SqliteOutput::insertRow(const std::vector<JetValue> &values, std::size_t first)
 {
-    for (std::size_t i = first; i < values.size(); ++i) {
+    return bindAndStep(m_insert, values.data(), values.size(), first);
+}
+
+int SqliteOutput::bindAndStep(sqlite3_stmt *statement, const JetValue *values, std::size_t count,
+                              std::size_t first)
+{
+    for (std::size_t i = first; i < count; ++i) {
         const JetValue &value = values[i];
         const int mark = int(i) + 1;
         switch (value.kind) {
         case JetValue::Kind::Null:
-            sqlite3_bind_null(m_insert, mark);
+            sqlite3_bind_null(statement, mark);
             break;
         case JetValue::Kind::Integer:
-            sqlite3_bind_int64(m_insert, mark, value.integer);
+            sqlite3_bind_int64(statement, mark, value.integer);
             break;
         case JetValue::Kind::Text:
-            sqlite3_bind_text(m_insert, mark, value.text, int(value.size), SQLITE_STATIC);
+            sqlite3_bind_text(statement, mark, value.text, int(value.size), SQLITE_STATIC);
             break;
         }
     }
-    return sqlite3_step(m_insert);
+    return sqlite3_step(statement);
 }
 
 std::string SqliteOutput::commit()
