@@ -343,6 +343,21 @@ QString columnText(sqlite3_stmt *statement, int column)
     }
 }
 
+QString columnUtf8Text(sqlite3_stmt *statement, int column)
+{
+    if (sqlite3_column_type(statement, column) != SQLITE_TEXT)
+        return columnText(statement, column);
+    const auto *utf8 = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
+    return QString::fromUtf8(utf8, sqlite3_column_bytes(statement, column));
+}
+
+std::optional<qint64> columnInteger(sqlite3_stmt *statement, int column)
+{
+    if (sqlite3_column_type(statement, column) != SQLITE_INTEGER)
+        return std::nullopt;
+    return sqlite3_column_int64(statement, column);
+}
+
 Result<std::optional<QSqlRecord>> fetchOne(const QSqlDatabase &db, const QString &sql,
                                            const QVariantList &params)
 {

@@ -212,3 +212,20 @@ TEST(Connection, ReadingAheadMissesNoCommitAndNoRow)
         }
     }
 }
+
+// The quicker UTF-8 reading gives what columnText gives, for every kind of value.
+TEST(Connection, RowValuesReadAsUtf8AsTheyReadAsText)
+{
+    TestCatalogue catalogue;
+    const QStringList values{"7", "2.5", "'Łódź €'", "null", "x'41'"};
+    const QString sql = QStringLiteral("select %1").arg(values.join(u','));
+    int rows = 0;
+    ASSERT_TRUE(catalogue::forEachRow(catalogue.db(), sql, {}, [&](sqlite3_stmt *row) {
+                    ++rows;
+                    for (int i = 0; i < int(values.size()); ++i) {
+                        EXPECT_EQ(catalogue::columnUtf8Text(row, i), catalogue::columnText(row, i));
+                        EXPECT_EQ(catalogue::columnInteger(row, i).value_or(-1), i == 0 ? 7 : -1);
+                    }
+                }).ok());
+    EXPECT_EQ(rows, 1);
+}
