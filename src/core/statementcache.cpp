@@ -1,5 +1,6 @@
 #include "statementcache.h"
 
+#include "boundrow.h"
 #include "database.h"
 
 #include <sqlite3.h>
@@ -17,15 +18,27 @@ Result<qint64> StatementCache::run(const QString &sql, const QVariantList &param
     const Result<sqlite3_stmt *> statement = prepared(sql);
     if (!statement)
         return statement.failure();
-    sqlite3_stmt *s = *statement;
-    int rc = catalogue::bindValues(s, params);
+    return finish(*statement, catalogue::bindValues(*statement, params));
+}
+
+Result<qint64> StatementCache::run(const QString &sql, const BoundRow &row)
+{
+    const Result<sqlite3_stmt *> statement = prepared(sql);
+    if (!statement)
+        return statement.failure();
+    return finish(*statement, row.bind(*statement));
+}
+
+Result<qint64> StatementCache::finish(sqlite3_stmt *statement, int rc)
+{
     if (rc == SQLITE_OK)
-        rc = sqlite3_step(s);
+        rc = sqlite3_step(statement);
     const bool done = rc == SQLITE_DONE || rc == SQLITE_ROW;
-    // The reason is read before the reset; the cleared bindings keep no pointer into params.
+    // The reason is read before the reset; the cleared bindings keep no pointer into the
+    // caller's values.
     const Failure failed = done ? Failure{} : lastFailure();
-    sqlite3_reset(s);
-    sqlite3_clear_bindings(s);
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
     if (!done)
         return failed;
     return qint64(sqlite3_last_insert_rowid(m_handle));
@@ -35,6 +48,9 @@ Result<sqlite3_stmt *> StatementCache::prepared(const QString &sql)
 {
     if (!m_handle)
         return Failure{QStringLiteral("no SQLite connection")};
+    if (const auto it = m_byText.find(sql.constData());
+        it != m_byText.end() && it->second.size == sql.size())
+        return it->second.statement;
     if (const auto it = m_statements.find(sql); it != m_statements.end())
         return it->second;
     sqlite3_stmt *statement = nullptr;
@@ -43,7 +59,8 @@ Result<sqlite3_stmt *> StatementCache::prepared(const QString &sql)
         sqlite3_finalize(statement);
         return lastFailure();
     }
-    m_statements.emplace(sql, statement);
+    const auto kept = m_statements.emplace(sql, statement).first;
+    m_byText.insert_or_assign(kept->first.constData(), Known{sql.size(), statement});
     return statement;
 }
 

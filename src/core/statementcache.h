@@ -8,6 +8,7 @@
 
 #include <unordered_map>
 
+class BoundRow;
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -26,11 +27,23 @@ public:
     // Runs sql, which gives no rows, with positional parameters; returns the last row id
     // inserted.
     Result<qint64> run(const QString &sql, const QVariantList &params = {});
+    // The same with values bound by type, for the writes a long import makes per row.
+    Result<qint64> run(const QString &sql, const BoundRow &row);
 
 private:
     Result<sqlite3_stmt *> prepared(const QString &sql);
+    // Steps a statement bound with result rc, then resets it and clears its bindings.
+    Result<qint64> finish(sqlite3_stmt *statement, int rc);
     Failure lastFailure() const;
 
+    struct Known {
+        qsizetype size;
+        sqlite3_stmt *statement;
+    };
     sqlite3 *m_handle;
     std::unordered_map<QString, sqlite3_stmt *> m_statements;
+    // The same statements by the address of their text: the store passes the same texts
+    // again and again, and a text whose buffer a key shares holds the key's characters, so
+    // the common case needs no hash over the whole statement.
+    std::unordered_map<const QChar *, Known> m_byText;
 };
