@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 BoundRow &BoundRow::add(const QString &text)
 {
     if (text.isNull()) {
@@ -9,7 +11,12 @@ BoundRow &BoundRow::add(const QString &text)
         return *this;
     }
     const qsizetype offset = m_texts.size();
-    m_texts.resize(offset + m_utf8.requiredSpace(text.size()));
+    const qsizetype needed = offset + m_utf8.requiredSpace(text.size());
+    // resize() alone grows to the size asked for: a row of many rows would copy its texts
+    // again for each one.
+    if (needed > m_texts.capacity())
+        m_texts.reserve(std::max(needed, 2 * m_texts.capacity()));
+    m_texts.resize(needed);
     const char *end = m_utf8.appendToBuffer(m_texts.data() + offset, text);
     m_texts.resize(end - m_texts.constData());
     m_values.append({Kind::Text, offset, m_texts.size() - offset});
@@ -22,24 +29,19 @@ BoundRow &BoundRow::add(qint64 number)
     return *this;
 }
 
-int BoundRow::bind(sqlite3_stmt *statement) const
+int BoundRow::bind(sqlite3_stmt *statement, qsizetype first, qsizetype count) const
 {
+    const qsizetype end = count < 0 ? m_values.size() : first + count;
     int rc = SQLITE_OK;
-    for (int i = 0; i < int(m_values.size()) && rc == SQLITE_OK; ++i) {
+    for (qsizetype i = first; i < end && rc == SQLITE_OK; ++i) {
         const Value &value = m_values.at(i);
-        switch (value.kind) {
-        case Kind::Null:
-            rc = sqlite3_bind_null(statement, i + 1);
-            break;
-        case Kind::Number:
-            rc = sqlite3_bind_int64(statement, i + 1, value.number);
-            break;
-        case Kind::Text:
+        const int parameter = int(i - first + 1);
+        if (value.kind == Kind::Number)
+            rc = sqlite3_bind_int64(statement, parameter, value.number);
+        else if (value.kind == Kind::Text)
             // Never a null pointer, which SQLite would take for Null: the buffer lives inline.
-            rc = sqlite3_bind_text(statement, i + 1, m_texts.constData() + value.number,
+            rc = sqlite3_bind_text(statement, parameter, m_texts.constData() + value.number,
                                    int(value.bytes), SQLITE_STATIC);
-            break;
-        }
     }
     return rc;
 }

@@ -9,16 +9,19 @@ struct sqlite3_stmt;
 // One row of values for a prepared statement, bound by type: for long runs of writes, where a
 // QVariant per value and SQLite's own translation of each UTF-16 text cost more than the
 // insert itself. Texts are gathered as UTF-8 in one buffer on the stack; a null text is Null,
-// as Qt's driver binds it, and an empty one the empty text.
+// as Qt's driver binds it, and an empty one the empty text. Several rows of a multi-row
+// insert may follow each other in one BoundRow.
 class BoundRow
 {
 public:
     BoundRow &add(const QString &text);
     BoundRow &add(qint64 number);
     qsizetype size() const { return m_values.size(); }
-    // Binds the values to the statement's parameters in order; SQLite's result code. SQLite
-    // reads the texts where they lie: the row must outlive the statement's step.
-    int bind(sqlite3_stmt *statement) const;
+    // Binds count values from first on to the statement's parameters in order (all by
+    // default); SQLite's result code. The parameters must be Null before, as a new or cleared
+    // statement's are: Nulls are left as they are. SQLite reads the texts where they lie:
+    // the row must outlive the statement's step.
+    int bind(sqlite3_stmt *statement, qsizetype first = 0, qsizetype count = -1) const;
 
 private:
     enum class Kind : quint8 { Null, Text, Number };

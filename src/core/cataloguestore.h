@@ -188,8 +188,12 @@ private:
     Result<QHash<qint64, GameId>> setGameIds(const QString &set) const;
     // Removes the starts left above the highest game id, which a game added next would take.
     Outcome clearStaleStarts();
-    // importSetGames for one game inside its transaction; counts into import.
-    Outcome importSetGame(const QString &set, GameId known, const SetGame &game, SetImport &import);
+    // A game the set brought before (known), updated inside importSetGames' transaction;
+    // false when there is none, or it is gone since: then it is to be added.
+    Result<bool> importKnownSetGame(GameId known, const SetGame &game, SetImport &import);
+    // Adds the set's new games with their keys, starts, disks and personal data; counts
+    // into import.
+    Outcome addSetGames(const QString &set, const QList<const SetGame *> &games, SetImport &import);
     // importSetGames' rows, with each statement prepared once; cancelled stops at once.
     Result<SetImport> importSetRows(const QString &set, const QHash<qint64, GameId> &ids,
                                     const QList<SetGame> &games, Progress &progress);

@@ -17,6 +17,9 @@ namespace
 // sync.
 constexpr int kImportCacheKiB = 65536;
 
+// New games are written this many at a time.
+constexpr qsizetype kSetGamesPerBatch = 256;
+
 std::optional<qint64> pageCacheSize(const QSqlDatabase &db)
 {
     const auto size = catalogue::fetchOne(db, QStringLiteral("PRAGMA cache_size"));
@@ -116,37 +119,62 @@ Outcome CatalogueStore::clearStaleStarts()
     return q ? Outcome() : q.failure();
 }
 
-Outcome CatalogueStore::importSetGame(const QString &set, GameId known, const SetGame &game,
-                                      SetImport &import)
+Result<bool> CatalogueStore::importKnownSetGame(GameId known, const SetGame &game,
+                                                SetImport &import)
 {
-    const Result<std::optional<Game>> stored =
-        known ? findGame(known) : Result<std::optional<Game>>(std::nullopt);
+    if (!known)
+        return false;
+    const Result<std::optional<Game>> stored = findGame(known);
     if (!stored)
         return stored.failure();
-    if (stored->has_value())
-        return updateSetGame(**stored, game, import);
-    const Result<GameId> id = insertGame(game.entry.game);
-    if (!id)
-        return id.failure();
-    ++import.added;
-    if (!game.entry.moreDisks.isEmpty())
-        if (const Outcome written = writeMoreDisks(*id, game.entry.moreDisks); !written)
-            return written;
-    static const QString setRow =
-        QStringLiteral("insert or replace into %1 (set_name, set_key, game) values (?,?,?)")
+    if (!stored->has_value())
+        return false;
+    if (const Outcome updated = updateSetGame(**stored, game, import); !updated)
+        return updated.failure();
+    return true;
+}
+
+Outcome CatalogueStore::addSetGames(const QString &set, const QList<const SetGame *> &games,
+                                    SetImport &import)
+{
+    static const QString gameRows =
+        QStringLiteral("insert into %1 (%2) values ").arg(gameTable(), gameColumns().join(u','));
+    static const QString setRows =
+        QStringLiteral("insert or replace into %1 (set_name, set_key, game) values ")
             .arg(setTable());
-    if (const Result<qint64> q = write(setRow, BoundRow().add(set).add(game.key).add(*id)); !q)
-        return q.failure();
-    // The new id has no start yet: clearStaleStarts removed what deleted games left there.
-    static const QString setStart =
-        QStringLiteral("insert or replace into %1 (game, image, program) values (?, ?, ?)")
+    // clearStaleStarts removed what deleted games left on the new ids.
+    static const QString startRows =
+        QStringLiteral("insert or replace into %1 (game, image, program) values ")
             .arg(startTable());
-    if (!game.start.isEmpty())
-        if (const Result<qint64> q =
-                write(setStart, BoundRow().add(*id).add(game.start.image).add(game.start.program));
-            !q)
+    BoundRow rows;
+    for (const SetGame *game : games)
+        for (const Game::Field f : Game::fields())
+            rows.add(game->entry.game.value(f));
+    const Result<qint64> last =
+        m_statements->insertRows(gameRows, int(Game::fields().size()), rows);
+    if (!last)
+        return last.failure();
+    // Rows added in one transaction take consecutive ids (AUTOINCREMENT: one above the last).
+    const GameId first = *last - games.size() + 1;
+    BoundRow keys, starts;
+    for (qsizetype i = 0; i < games.size(); ++i) {
+        keys.add(set).add(games.at(i)->key).add(first + i);
+        if (const GameStart &start = games.at(i)->start; !start.isEmpty())
+            starts.add(first + i).add(start.image).add(start.program);
+    }
+    for (const auto &[head, values] : {std::pair{&setRows, &keys}, {&startRows, &starts}})
+        if (const Result<qint64> q = m_statements->insertRows(*head, 3, *values); !q)
             return q.failure();
-    return writeFirstPersonalData(*id, game.personal);
+    for (qsizetype i = 0; i < games.size(); ++i) {
+        const SetGame &game = *games.at(i);
+        if (!game.entry.moreDisks.isEmpty())
+            if (const Outcome written = writeMoreDisks(first + i, game.entry.moreDisks); !written)
+                return written;
+        if (const Outcome written = writeFirstPersonalData(first + i, game.personal); !written)
+            return written;
+    }
+    import.added += games.size();
+    return {};
 }
 
 Outcome CatalogueStore::updateSetGame(const Game &old, const SetGame &game, SetImport &import)
@@ -255,11 +283,24 @@ Result<SetImport> CatalogueStore::importSetRows(const QString &set,
     m_statements = &statements;
     const auto reset = qScopeGuard([this] { m_statements = nullptr; });
     SetImport import;
+    // New games go in many to a statement, the others one by one as they come.
+    QList<const SetGame *> added;
+    const auto addPending = [&] {
+        const Outcome done = added.isEmpty() ? Outcome() : addSetGames(set, added, import);
+        added.clear();
+        return done;
+    };
     progress.setTotal(games.size());
     for (qsizetype i = 0; i < games.size(); ++i) {
         const SetGame &game = games.at(i);
-        if (const Outcome done = importSetGame(set, ids.value(game.key), game, import); !done)
-            return done.failure();
+        const Result<bool> updated = importKnownSetGame(ids.value(game.key), game, import);
+        if (!updated)
+            return updated.failure();
+        if (!*updated)
+            added << &game;
+        if (added.size() == kSetGamesPerBatch)
+            if (const Outcome done = addPending(); !done)
+                return done.failure();
         progress.setDone(i + 1);
         if (progress.isCancelled()) {
             SetImport stopped;
@@ -267,5 +308,8 @@ Result<SetImport> CatalogueStore::importSetRows(const QString &set,
             return stopped;
         }
     }
+    if (const Outcome done = addPending(); !done)
+        return done.failure();
     return import;
 }
+

@@ -3,6 +3,8 @@
 #include "boundrow.h"
 #include "database.h"
 
+#include <QStringList>
+
 #include <sqlite3.h>
 
 StatementCache::StatementCache(const QSqlDatabase &db) : m_handle(catalogue::nativeHandle(db)) {}
@@ -27,6 +29,38 @@ Result<qint64> StatementCache::run(const QString &sql, const BoundRow &row)
     if (!statement)
         return statement.failure();
     return finish(*statement, row.bind(*statement));
+}
+
+Result<qint64> StatementCache::insertRows(const QString &head, int columns, const BoundRow &values)
+{
+    Q_ASSERT(columns > 0 && values.size() % columns == 0);
+    const qsizetype rows = values.size() / columns;
+    qint64 last = 0;
+    // Whole statements of kRowsPerInsert rows, then halving: a rest takes a few statements.
+    for (qsizetype done = 0, count = kRowsPerInsert; done < rows; count /= 2) {
+        for (; rows - done >= count; done += count) {
+            const Result<sqlite3_stmt *> statement = preparedRows(head, columns, int(count));
+            if (!statement)
+                return statement.failure();
+            const Result<qint64> id =
+                finish(*statement, values.bind(*statement, done * columns, count * columns));
+            if (!id)
+                return id;
+            last = *id;
+        }
+    }
+    return last;
+}
+
+Result<sqlite3_stmt *> StatementCache::preparedRows(const QString &head, int columns, int rows)
+{
+    if (const auto it = m_rowInserts.constFind({head, rows}); it != m_rowInserts.cend())
+        return *it;
+    const QString row = u'(' + QStringList(columns, QStringLiteral("?")).join(u',') + u')';
+    const Result<sqlite3_stmt *> statement = prepared(head + QStringList(rows, row).join(u','));
+    if (statement)
+        m_rowInserts.insert({head, rows}, *statement);
+    return statement;
 }
 
 Result<qint64> StatementCache::finish(sqlite3_stmt *statement, int rc)

@@ -507,9 +507,10 @@ TEST(StatementCache, RebindsOnePreparedStatementAndReportsItsErrors)
     EXPECT_EQ(cat.value(12, QStringLiteral("titolo")).toString(), QStringLiteral("Æon Straße 🎮"));
 }
 
-// An import into a small catalogue rebuilds the title index after its rows; a start that a
-// game deleted elsewhere left behind does not pass to the game that takes its id.
-TEST(CatalogueStore, ASetImportKeepsTheIndexAndNoStartLeftBehind)
+// New games go in many to a statement, each with its key, start, disks and history on its
+// own id; an import into a small catalogue rebuilds the title index after its rows; a start
+// that a game deleted elsewhere left behind does not pass to the game that takes its id.
+TEST(CatalogueStore, ASetImportWritesEachNewGameWholeAndKeepsTheIndex)
 {
     TestCatalogue cat;
     CatalogueStore store(cat.db());
@@ -518,10 +519,33 @@ TEST(CatalogueStore, ASetImportKeepsTheIndexAndNoStartLeftBehind)
     ASSERT_TRUE(
         catalogue::run(cat.db(), QStringLiteral("insert into game_start values (2, 'LEFT.D64', 3)"))
             .ok());
-    const QList<SetGame> second{{2, {Game{}, {}}, {}, {}}, {3, {Game{}, {}}, {}, {}}};
-    ASSERT_TRUE(store.importSetGames(QStringLiteral("s"), second, Progress::none()).ok());
-    EXPECT_EQ(cat.count(), 3);
-    EXPECT_EQ(store.gameStart(2).valueOr({{}, 9}), GameStart());
+    QList<SetGame> second = first; // known: updated, not added
+    for (int key = 2; key <= 40; ++key) {
+        SetGame &g = second.emplace_back(SetGame{key, {Game{}, {}}, {}, {}});
+        g.entry.game.title = QStringLiteral("G%1").arg(key);
+        if (key % 2)
+            g.start = {QStringLiteral("S%1.D64").arg(key), key};
+        if (key % 7 == 0)
+            g.entry.moreDisks = {QStringLiteral("/d/%1.d64").arg(key)};
+        if (key % 5 == 0)
+            g.personal = {true, key, key};
+    }
+    const auto imported = store.importSetGames(QStringLiteral("s"), second, Progress::none());
+    ASSERT_TRUE(imported.ok()) << imported.error().toStdString();
+    EXPECT_EQ(imported->added, 39);
+    EXPECT_EQ(cat.count(), 40);
+    for (GameId id = 2; id <= 40; ++id) {
+        EXPECT_EQ(store.game(id).valueOr({}).title, QStringLiteral("G%1").arg(id));
+        const GameStart start =
+            id % 2 ? GameStart{QStringLiteral("S%1.D64").arg(id), int(id)} : GameStart();
+        EXPECT_EQ(store.gameStart(id).valueOr({{}, 9}), start) << id;
+        EXPECT_EQ(store.moreDisks(id).valueOr({}).size(), id % 7 ? 0 : 1) << id;
+        EXPECT_EQ(store.personalData(id).valueOr({}).plays, id % 5 ? 0 : id) << id;
+    }
+    const auto keys = catalogue::fetchOne(
+        cat.db(), QStringLiteral("select count(*) from set_games where set_key = game"));
+    ASSERT_TRUE(keys.ok());
+    EXPECT_EQ(keys->value_or(QSqlRecord()).value(0).toInt(), 40);
     EXPECT_EQ(store.gameStart(1).valueOr({}), (GameStart{QStringLiteral("A.D64"), 1}));
     const auto index =
         catalogue::fetchOne(cat.db(), QStringLiteral("select sql from sqlite_master where name=?"),
