@@ -7,6 +7,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 StatementCache::StatementCache(const QSqlDatabase &db) : m_handle(catalogue::nativeHandle(db)) {}
 
 StatementCache::~StatementCache()
@@ -36,8 +38,9 @@ Result<qint64> StatementCache::insertRows(const QString &head, int columns, cons
     Q_ASSERT(columns > 0 && values.size() % columns == 0);
     const qsizetype rows = values.size() / columns;
     qint64 last = 0;
-    // Whole statements of kRowsPerInsert rows, then halving: a rest takes a few statements.
-    for (qsizetype done = 0, count = kRowsPerInsert; done < rows; count /= 2) {
+    // Whole statements of the most rows, then halving: a rest takes a few statements.
+    const qsizetype most = std::clamp(999 / columns, 1, kRowsPerInsert);
+    for (qsizetype done = 0, count = most; done < rows; count /= 2) {
         for (; rows - done >= count; done += count) {
             const Result<sqlite3_stmt *> statement = preparedRows(head, columns, int(count));
             if (!statement)

@@ -34,7 +34,8 @@ public:
     // values "), up to kRowsPerInsert rows a statement: SQLite's work per statement then
     // counts once for many rows. Returns the last row id inserted.
     Result<qint64> insertRows(const QString &head, int columns, const BoundRow &values);
-    // Within SQLite's smallest bound on a statement's parameters (999) for every game column.
+    // Rows to a statement at most, fewer where SQLite's smallest bound on a statement's
+    // parameters (999) asks for it.
     static constexpr int kRowsPerInsert = 32;
 
 private:
