@@ -312,4 +312,3 @@ Result<SetImport> CatalogueStore::importSetRows(const QString &set,
         return done.failure();
     return import;
 }
-
