@@ -2,6 +2,7 @@
 
 #include "boundrow.h"
 #include "database.h"
+#include "largerpagecache.h"
 #include "statementcache.h"
 
 #include <QScopeGuard>
@@ -12,27 +13,11 @@
 namespace
 {
 
-// The page cache during a set's import, in KiB: enough for 100,000 new games. A cache that
-// overflows inside the transaction spills pages into the file, each spill after a journal
-// sync.
+// The page cache during a set's import, in KiB: enough for 100,000 new games.
 constexpr int kImportCacheKiB = 65536;
 
 // New games are written this many at a time.
 constexpr qsizetype kSetGamesPerBatch = 256;
-
-std::optional<qint64> pageCacheSize(const QSqlDatabase &db)
-{
-    const auto size = catalogue::fetchOne(db, QStringLiteral("PRAGMA cache_size"));
-    if (!size || !size->has_value())
-        return std::nullopt;
-    return (**size).value(0).toLongLong();
-}
-
-void setPageCacheSize(const QSqlDatabase &db, qint64 size)
-{
-    // A cache that cannot be set only makes the import slower.
-    (void)catalogue::run(db, QStringLiteral("PRAGMA cache_size = %1").arg(size));
-}
 
 } // namespace
 
@@ -204,13 +189,7 @@ Outcome CatalogueStore::updateSetGame(const Game &old, const SetGame &game, SetI
 Result<SetImport> CatalogueStore::importSetGames(const QString &set, const QList<SetGame> &games,
                                                  Progress &progress, bool keep)
 {
-    const std::optional<qint64> ownCache = pageCacheSize(m_db);
-    setPageCacheSize(m_db, -kImportCacheKiB);
-    // After the transaction's end: a smaller cache would spill the pages it still holds.
-    const auto restoreCache = qScopeGuard([&] {
-        if (ownCache)
-            setPageCacheSize(m_db, *ownCache);
-    });
+    const catalogue::LargerPageCache cache(m_db, kImportCacheKiB);
     catalogue::WriteTransaction transaction(m_db);
     if (!transaction.isOpen())
         return Failure{transaction.error()};
