@@ -10,7 +10,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-
 namespace merrow
 {
 namespace
