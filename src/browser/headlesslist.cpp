@@ -8,6 +8,8 @@
 
 #include <QIODevice>
 
+#include <charconv>
+
 namespace browser
 {
 
@@ -58,8 +60,11 @@ int listGames(const QString &cataloguePath, const ListingRequest &request, QIODe
     // Lines gather as text and are encoded a block at a time, not one small array per line.
     QString block;
     block.reserve(70000);
+    char id[24];
     for (const GameSummary &row : *games) {
-        block += QString::number(row.id) + u'\t' + escapeControls(row.title) + u'\n';
+        // The id as Latin-1 straight from the stack: no string of its own per line.
+        block += QLatin1StringView(id, std::to_chars(id, id + sizeof id, row.id).ptr) + u'\t' +
+                 escapeControls(row.title) + u'\n';
         if (block.size() > 65536) {
             out.write(block.toUtf8());
             block.clear();

@@ -1,5 +1,6 @@
 #include "cataloguestore.h"
 
+#include "boundrow.h"
 #include "database.h"
 #include "gamelistsql.h"
 #include "statementcache.h"
@@ -191,11 +192,10 @@ Result<GameId> CatalogueStore::insertGame(const Game &game)
         QStringLiteral("insert into tabella1 (%1) values (%2)")
             .arg(gameColumnList(),
                  QStringList(Game::fields().size(), QStringLiteral("?")).join(QLatin1Char(',')));
-    QVariantList values;
-    values.reserve(Game::fields().size());
+    BoundRow row;
     for (const Game::Field f : Game::fields())
-        values << bound(game.value(f));
-    return write(sql, values);
+        row.add(game.value(f));
+    return write(sql, row);
 }
 
 Result<qint64> CatalogueStore::write(const QString &sql, const QVariantList &params)
@@ -206,6 +206,14 @@ Result<qint64> CatalogueStore::write(const QString &sql, const QVariantList &par
     if (!q)
         return q.failure();
     return q->lastInsertId().toLongLong();
+}
+
+Result<qint64> CatalogueStore::write(const QString &sql, const BoundRow &row)
+{
+    if (m_statements)
+        return m_statements->run(sql, row);
+    StatementCache once(m_db);
+    return once.run(sql, row);
 }
 
 Outcome CatalogueStore::updateGame(const Game &loaded, const Game &edited)

@@ -17,6 +17,7 @@
 
 #include <optional>
 
+class BoundRow;
 class StatementCache;
 
 // What a guarded update did: written, or held back because another program changed these
@@ -164,6 +165,7 @@ private:
     Result<GameId> insertGame(const Game &game);
     // Runs a write, through m_statements while an import keeps one; the row id it inserted.
     Result<qint64> write(const QString &sql, const QVariantList &params = {});
+    Result<qint64> write(const QString &sql, const BoundRow &row);
     bool hasTable(const QString &name) const;
     Result<QHash<GameId, QString>> fieldOf(const QList<GameId> &ids, Game::Field field) const;
     static QString pathUpdate(const PathChange &change);
@@ -184,11 +186,22 @@ private:
     // Replaces the game's start, or removes it when start is empty; true when it changed.
     Result<bool> writeGameStart(GameId id, const GameStart &start);
     Result<QHash<qint64, GameId>> setGameIds(const QString &set) const;
-    // importSetGames for one game inside its transaction; counts into import.
-    Outcome importSetGame(const QString &set, GameId known, const SetGame &game, SetImport &import);
+    // Removes the starts left above the highest game id, which a game added next would take.
+    Outcome clearStaleStarts();
+    // A game the set brought before (known), updated inside importSetGames' transaction;
+    // false when there is none, or it is gone since: then it is to be added.
+    Result<bool> importKnownSetGame(GameId known, const SetGame &game, SetImport &import);
+    // Adds the set's new games with their keys, starts, disks and personal data; counts
+    // into import.
+    Outcome addSetGames(const QString &set, const QList<const SetGame *> &games, SetImport &import);
     // importSetGames' rows, with each statement prepared once; cancelled stops at once.
     Result<SetImport> importSetRows(const QString &set, const QHash<qint64, GameId> &ids,
                                     const QList<SetGame> &games, Progress &progress);
+    // The games of the set that no key of it brought before.
+    static qsizetype newGames(const QHash<qint64, GameId> &ids, const QList<SetGame> &games);
+    // Drops the game table's indexes when adding that many games makes rebuilding them
+    // quicker; returns what makes them again (nothing when they stay).
+    Result<QStringList> dropGameIndexesFor(qsizetype added);
     // A game the set brought before: updated unless the collector made it Private.
     Outcome updateSetGame(const Game &old, const SetGame &game, SetImport &import);
 

@@ -79,6 +79,11 @@ Outcome forEachRow(const QSqlDatabase &db, const QString &sql, const QVariantLis
 
 // A column of such a row as QSqlQuery's value(column).toString() gives it; Null stays null.
 QString columnText(sqlite3_stmt *statement, int column);
+// The same, quicker, for a file whose text is valid UTF-8 (one the Jet reader wrote): it is
+// read as SQLite keeps it, where columnText has SQLite convert it to UTF-16 first.
+QString columnUtf8Text(sqlite3_stmt *statement, int column);
+// A column's whole number where SQLite holds one; std::nullopt for every other value.
+std::optional<qint64> columnInteger(sqlite3_stmt *statement, int column);
 
 // The first row of a query: nothing (std::nullopt) when it has none, a Failure when the
 // statement or the step to that row fails.

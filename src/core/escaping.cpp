@@ -1,5 +1,7 @@
 #include "escaping.h"
 
+#include <algorithm>
+
 namespace
 {
 
@@ -32,4 +34,11 @@ QString escapeControls(QStringView text)
             out += QStringLiteral("\\x%1").arg(int(c), 2, 16, QLatin1Char('0'));
     }
     return out;
+}
+
+QString escapeControls(const QString &text)
+{
+    const bool plain =
+        std::none_of(text.begin(), text.end(), [](QChar c) { return isControl(c.unicode()); });
+    return plain ? text : escapeControls(QStringView(text));
 }

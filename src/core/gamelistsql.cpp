@@ -11,12 +11,26 @@ const QString kC64Part = QStringLiteral(" [formato]='C64' or [formato]='C128'");
 const QString kAmigaPart = QStringLiteral(" [formato]='Amiga 1.3' or [formato]='Amiga 2.x'"
                                           " or [formato]='Amiga 3.x' or [formato]='Amiga'");
 
-// One group of column terms over the same text: "likeany(?, [titolo], [sh], ...)", the
+// The searched columns, the one stored last in a row first: SQLite reads a row's header only
+// as far as the column asked for, so the first column read then finds every other one's place
+// ready. In stored order it takes a step of the header per column: a tenth of the
+// instructions of a search.
+const QStringList &termColumns()
+{
+    static const QStringList columns = [] {
+        QStringList ordered = searchColumns();
+        ordered.move(ordered.indexOf(QStringLiteral("emulator")), 0);
+        return ordered;
+    }();
+    return columns;
+}
+
+// One group of column terms over the same text: "likeany(?, [emulator], [titolo], ...)", the
 // "[titolo] like ? or [sh] like ? ..." of the search syntax in one call per row.
 void appendTerms(Clause &clause, const QString &text)
 {
     clause.sql += QStringLiteral("likeany(?");
-    for (const QString &column : searchColumns())
+    for (const QString &column : termColumns())
         clause.sql += QStringLiteral(", [") + column + QLatin1Char(']');
     clause.sql += QLatin1Char(')');
     clause.params << QString(QLatin1Char('*') + text + QLatin1Char('*'));

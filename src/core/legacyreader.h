@@ -49,7 +49,8 @@ QString readerProgram();
 [[nodiscard]] Outcome readJetFile(const QString &jetFile, const QString &output,
                                   const ReaderRun &run = {});
 // The same for the given columns of the given tables ("Table:Column,Column;Table:Column",
-// names of letters, digits and underscores), each copied as text into a table of its name;
+// names of letters, digits and underscores), each copied into a table of its name (whole
+// number columns as numbers, the rest as text);
 // the tables and columns jetFile lacks are left out. progress follows the first table.
 [[nodiscard]] Outcome readJetTables(const QString &jetFile, const QString &tables,
                                     const QString &output, const ReaderRun &run = {});

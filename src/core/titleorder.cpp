@@ -14,21 +14,46 @@ char32_t folded(char32_t c)
     return c < 0x80 ? ((c >= 'A' && c <= 'Z') ? c + 32 : c) : QChar::toCaseFolded(c);
 }
 
+// Writes c in UTF-8, whose byte order is the order of the code points.
+char *putUtf8(char *out, char32_t c)
+{
+    if (c < 0x80) {
+        *out++ = char(c);
+        return out;
+    }
+    if (c < 0x800) {
+        *out++ = char(0xC0 | (c >> 6));
+    } else if (c < 0x10000) {
+        *out++ = char(0xE0 | (c >> 12));
+        *out++ = char(0x80 | ((c >> 6) & 0x3F));
+    } else {
+        *out++ = char(0xF0 | (c >> 18));
+        *out++ = char(0x80 | ((c >> 12) & 0x3F));
+        *out++ = char(0x80 | ((c >> 6) & 0x3F));
+    }
+    *out++ = char(0x80 | (c & 0x3F));
+    return out;
+}
+
 // Appends the folded code points of a title, a broken surrogate reading as U+FFFD as in
 // QString::toUcs4().
-void appendKey(std::u32string &keys, const QString &title)
+void appendKey(std::string &keys, QStringView title)
 {
-    const qsizetype size = title.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        char32_t c = title.at(i).unicode();
+    const size_t from = keys.size();
+    keys.resize(from + 4 * size_t(title.size())); // the most a folded UTF-16 unit takes
+    char *out = keys.data() + from;
+    const char16_t *at = title.utf16();
+    const char16_t *const end = at + title.size();
+    while (at < end) {
+        char32_t c = *at++;
         if (QChar::isSurrogate(c)) {
-            const bool paired =
-                QChar::isHighSurrogate(c) && i + 1 < size && title.at(i + 1).isLowSurrogate();
-            c = paired ? QChar::surrogateToUcs4(char16_t(c), title.at(++i).unicode())
+            const bool paired = QChar::isHighSurrogate(c) && at < end && QChar::isLowSurrogate(*at);
+            c = paired ? QChar::surrogateToUcs4(char16_t(c), *at++)
                        : char32_t(QChar::ReplacementCharacter);
         }
-        keys.push_back(folded(c));
+        out = putUtf8(out, folded(c));
     }
+    keys.resize(size_t(out - keys.data()));
 }
 
 } // namespace
@@ -36,14 +61,14 @@ void appendKey(std::u32string &keys, const QString &title)
 void sortByTitle(QList<GameSummary> &rows)
 {
     // Each title is folded once, into one buffer shared by all keys, instead of once per
-    // comparison or into a string of its own.
+    // comparison or into a string of its own; as UTF-8, keys compare a block at a time.
     struct Keyed {
         bool null;
         size_t from;
         size_t length;
         qsizetype row;
     };
-    std::u32string keys;
+    std::string keys;
     std::vector<Keyed> keyed;
     keyed.reserve(size_t(rows.size()));
     for (qsizetype i = 0; i < rows.size(); ++i) {
@@ -52,10 +77,11 @@ void sortByTitle(QList<GameSummary> &rows)
         appendKey(keys, title);
         keyed.push_back({title.isNull(), from, keys.size() - from, i});
     }
-    const std::u32string_view all(keys);
+    const char *const all = keys.data();
     std::stable_sort(keyed.begin(), keyed.end(), [all](const Keyed &a, const Keyed &b) {
         return a.null != b.null ? a.null
-                                : all.substr(a.from, a.length) < all.substr(b.from, b.length);
+                                : std::string_view(all + a.from, a.length) <
+                                      std::string_view(all + b.from, b.length);
     });
     QList<GameSummary> sorted;
     sorted.reserve(rows.size());

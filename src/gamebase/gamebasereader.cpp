@@ -8,55 +8,125 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <algorithm>
+#include <limits>
+#include <optional>
+#include <vector>
+
 namespace
 {
 
-// Ids to names of one lookup table; empty where the file lacks the table or a column.
-using Lookup = QHash<QString, QString>;
-
-Result<Lookup> lookup(const QSqlDatabase &db, const QString &table, const QString &key,
-                      const QString &value)
+// A value as text; null where the file lacks the column.
+QString textAt(sqlite3_stmt *row, int column)
 {
-    Lookup values;
-    if (!db.tables().contains(table))
-        return values;
-    Result<QSqlQuery> q = catalogue::run(db, QStringLiteral("select * from \"%1\"").arg(table));
-    if (!q)
-        return q.failure();
-    const int k = q->record().indexOf(key), v = q->record().indexOf(value);
-    while (k >= 0 && v >= 0 && q->next())
-        values.insert(q->value(k).toString(), q->value(v).toString());
-    return values;
+    return column < 0 ? QString() : catalogue::columnUtf8Text(row, column);
+}
+
+// A whole number where the file has one in the column.
+std::optional<qint64> integerAt(sqlite3_stmt *row, int column)
+{
+    return column < 0 ? std::nullopt : catalogue::columnInteger(row, column);
+}
+
+// An id as a lookup matches it. Jet keeps ids as numbers, which the reader writes as such,
+// and they are matched as numbers; anything else (Null, text that is no plain number) by
+// its text, as the value reads.
+struct Key {
+    std::optional<qint64> number;
+    QString text;
+};
+
+Key keyOf(const QString &value)
+{
+    bool ok = false;
+    const qint64 n = value.toLongLong(&ok);
+    if (ok && QString::number(n) == value)
+        return {n, {}};
+    return {std::nullopt, value};
+}
+
+Key keyAt(sqlite3_stmt *row, int column)
+{
+    if (const std::optional<qint64> n = integerAt(row, column))
+        return {n, {}};
+    return keyOf(textAt(row, column));
+}
+
+// Ids to the values of one lookup table; empty where the file lacks the table or a column.
+template <class Value> class Lookup
+{
+public:
+    void insert(const Key &key, const Value &value)
+    {
+        if (key.number)
+            m_numbers.insert(*key.number, value);
+        else
+            m_texts.insert(key.text, value);
+    }
+    Value value(const Key &key) const
+    {
+        return key.number ? m_numbers.value(*key.number) : m_texts.value(key.text);
+    }
+
+private:
+    QHash<qint64, Value> m_numbers;
+    QHash<QString, Value> m_texts;
+};
+
+// Every row's key and value (read by readValue) of table into into; nothing where the file
+// lacks the table or a column.
+template <class Value>
+Outcome readLookup(const QSqlDatabase &db, const QStringList &present, const char *table,
+                   const char *key, const char *value, Lookup<Value> &into,
+                   Value (*readValue)(sqlite3_stmt *, int))
+{
+    const QString name = QLatin1String(table);
+    if (!present.contains(name))
+        return {};
+    const Result<QSqlQuery> head =
+        catalogue::run(db, QStringLiteral("select * from \"%1\" limit 0").arg(name));
+    if (!head)
+        return head.failure();
+    if (!head->record().contains(QLatin1String(key)) ||
+        !head->record().contains(QLatin1String(value)))
+        return {};
+    const QString sql = QStringLiteral("select \"%1\", \"%2\" from \"%3\"")
+                            .arg(QLatin1String(key), QLatin1String(value), name);
+    return catalogue::forEachRow(db, sql, {}, [&into, readValue](sqlite3_stmt *row) {
+        into.insert(keyAt(row, 0), readValue(row, 1));
+    });
 }
 
 struct Lookups {
-    Lookup years, publishers, developers, genres, genreParents, parents, programmers, artists,
-        musicians, crackers;
+    Lookup<QString> years, publishers, developers, genres, parents, programmers, artists, musicians,
+        crackers;
+    Lookup<Key> genreParents;
 };
 
 Result<Lookups> readLookups(const QSqlDatabase &db)
 {
     Lookups l;
     const struct {
-        Lookup *into;
+        Lookup<QString> *into;
         const char *table, *key, *value;
     } tables[] = {{&l.years, "Years", "YE_Id", "Year"},
                   {&l.publishers, "Publishers", "PU_Id", "Publisher"},
                   {&l.developers, "Developers", "DE_Id", "Developer"},
                   {&l.genres, "Genres", "GE_Id", "Genre"},
-                  {&l.genreParents, "Genres", "GE_Id", "PG_Id"},
                   {&l.parents, "PGenres", "PG_Id", "ParentGenre"},
                   {&l.programmers, "Programmers", "PR_Id", "Programmer"},
                   {&l.artists, "Artists", "AR_Id", "Artist"},
                   {&l.musicians, "Musicians", "MU_Id", "Musician"},
                   {&l.crackers, "Crackers", "CR_Id", "Cracker"}};
-    for (const auto &t : tables) {
-        Result<Lookup> read =
-            lookup(db, QLatin1String(t.table), QLatin1String(t.key), QLatin1String(t.value));
-        if (!read)
+    const QStringList present = db.tables();
+    for (const auto &t : tables)
+        if (const Outcome read = readLookup(db, present, t.table, t.key, t.value, *t.into, textAt);
+            !read)
             return read.failure();
-        *t.into = std::move(*read);
-    }
+    if (const Outcome read =
+            readLookup(db, present, "Genres", "GE_Id", "PG_Id", l.genreParents, keyAt);
+        !read)
+        return read.failure();
     return l;
 }
 
@@ -106,26 +176,41 @@ struct GameColumns {
     }
 };
 
+// Whole numbers as QString::toLongLong and toInt read them: 0 where they do not fit.
+qint64 longAt(sqlite3_stmt *row, int column)
+{
+    const std::optional<qint64> n = integerAt(row, column);
+    return n ? *n : textAt(row, column).toLongLong();
+}
+
+int intAt(sqlite3_stmt *row, int column)
+{
+    const std::optional<qint64> n = integerAt(row, column);
+    if (!n)
+        return textAt(row, column).toInt();
+    return *n < std::numeric_limits<int>::min() || *n > std::numeric_limits<int>::max() ? 0
+                                                                                        : int(*n);
+}
+
 GameBaseRecord readRecord(sqlite3_stmt *row, const GameColumns &columns, const Lookups &l)
 {
-    auto text = [&](GameColumns::Column column) {
-        const int i = columns.index[column];
-        return i < 0 ? QString() : catalogue::columnText(row, i);
-    };
     using C = GameColumns;
+    auto text = [&](C::Column column) { return textAt(row, columns.index[column]); };
+    auto key = [&](C::Column column) { return keyAt(row, columns.index[column]); };
+    auto number = [&](C::Column column) { return intAt(row, columns.index[column]); };
     GameBaseRecord g;
-    g.id = text(C::Id).toLongLong();
+    g.id = longAt(row, columns.index[C::Id]);
     g.name = text(C::Name);
-    g.year = l.years.value(text(C::Year));
-    g.publisher = l.publishers.value(text(C::Publisher));
-    g.developer = l.developers.value(text(C::Developer));
-    const QString genre = text(C::Genre);
+    g.year = l.years.value(key(C::Year));
+    g.publisher = l.publishers.value(key(C::Publisher));
+    g.developer = l.developers.value(key(C::Developer));
+    const Key genre = key(C::Genre);
     g.genre = l.genres.value(genre);
     g.parentGenre = l.parents.value(l.genreParents.value(genre));
-    g.programmer = l.programmers.value(text(C::Programmer));
-    g.artist = l.artists.value(text(C::Artist));
-    g.musician = l.musicians.value(text(C::Musician));
-    g.cracker = l.crackers.value(text(C::Cracker));
+    g.programmer = l.programmers.value(key(C::Programmer));
+    g.artist = l.artists.value(key(C::Artist));
+    g.musician = l.musicians.value(key(C::Musician));
+    g.cracker = l.crackers.value(key(C::Cracker));
     g.filename = text(C::Filename);
     g.fileToRun = text(C::FileToRun);
     g.filenameIndex = text(C::FilenameIndex);
@@ -133,12 +218,32 @@ GameBaseRecord readRecord(sqlite3_stmt *row, const GameColumns &columns, const L
     g.sid = text(C::Sid);
     g.memo = text(C::Memo);
     g.comment = text(C::Comment);
-    g.rating = text(C::Rating).toInt();
+    g.rating = number(C::Rating);
     // Jet writes a true Yes/No as 1 (mdb-export) or -1 (Access).
-    g.favourite = text(C::Fav).toInt() != 0;
-    g.timesPlayed = text(C::TimesPlayed).toInt();
+    g.favourite = number(C::Fav) != 0;
+    g.timesPlayed = number(C::TimesPlayed);
     g.lastPlayed = text(C::LastPlayed);
     return g;
+}
+
+// A game's place in the order of cast(GA_Id as integer), Null first, ties as read.
+struct GameOrder {
+    bool hasKey = false;
+    qint64 key = 0;
+    qsizetype read = 0;
+    auto operator<=>(const GameOrder &) const = default;
+};
+
+void inKeyOrder(QList<GameBaseRecord> &games, std::vector<GameOrder> &order)
+{
+    if (std::is_sorted(order.begin(), order.end()))
+        return;
+    std::sort(order.begin(), order.end());
+    QList<GameBaseRecord> sorted;
+    sorted.reserve(games.size());
+    for (const GameOrder &o : order)
+        sorted << std::move(games[o.read]);
+    games = std::move(sorted);
 }
 
 Result<QString> readVersion(const QSqlDatabase &db)
@@ -185,12 +290,27 @@ Result<GameBaseSet> GameBaseReader::readTables(const QSqlDatabase &db, const QSt
     if (!head)
         return head.failure();
     const GameColumns columns(head->record());
-    // Straight from SQLite: QSqlQuery would make a QVariant of every value first.
+    const Result<std::optional<QSqlRecord>> count =
+        catalogue::fetchOne(db, QStringLiteral("select count(*) from Games"));
+    if (!count)
+        return count.failure();
+    set.games.reserve(count->value_or(QSqlRecord()).value(0).toLongLong());
+    // Straight from SQLite: QSqlQuery would make a QVariant of every value first. The reader
+    // keeps the file's order, mostly that of the keys already: sorting here spares SQLite
+    // sorting whole rows.
+    std::vector<GameOrder> order;
+    order.reserve(std::size_t(set.games.capacity()));
+    const int last = head->record().count();
     const Outcome read = catalogue::forEachRow(
-        db, QStringLiteral("select * from Games order by cast(GA_Id as integer)"), {},
-        [&](sqlite3_stmt *row) { set.games << readRecord(row, columns, *lookups); });
+        db, QStringLiteral("select *, cast(GA_Id as integer) from Games"), {},
+        [&](sqlite3_stmt *row) {
+            const std::optional<qint64> key = catalogue::columnInteger(row, last);
+            order.push_back({key.has_value(), key.value_or(0), set.games.size()});
+            set.games << readRecord(row, columns, *lookups);
+        });
     if (!read)
         return read.failure();
+    inKeyOrder(set.games, order);
     return set;
 }
 

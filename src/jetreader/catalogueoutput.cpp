@@ -13,14 +13,16 @@ const char kSchemaSql[] =
     ;
 
 // Jet's ids are whole numbers; anything else in the id column is a damaged row.
-bool parseId(const char *text, sqlite3_int64 *id)
+bool parseId(const JetValue &value, sqlite3_int64 *id)
 {
-    if (!text)
-        return false;
+    if (value.kind == JetValue::Kind::Integer)
+        *id = value.integer;
+    if (value.kind != JetValue::Kind::Text)
+        return value.kind == JetValue::Kind::Integer;
     errno = 0;
     char *end = nullptr;
-    *id = std::strtoll(text, &end, 10);
-    return errno == 0 && end != text && *end == '\0';
+    *id = std::strtoll(value.text, &end, 10);
+    return errno == 0 && end != value.text && *end == '\0';
 }
 
 } // namespace
@@ -59,7 +61,7 @@ std::string CatalogueOutput::beginTable(const TableShape &shape)
                          "insert into " + shape.name + " (" + columns + ") values (" + marks + ")");
 }
 
-std::string CatalogueOutput::insert(const std::vector<const char *> &values)
+std::string CatalogueOutput::insert(const std::vector<JetValue> &values)
 {
     sqlite3_stmt *insert = nextRow();
     sqlite3_int64 id = 0;

@@ -16,6 +16,6 @@ public:
     // The table as the file defines it: id first, then every other column.
     std::string shape(const std::string &table, TableShape *shape);
     std::string beginTable(const TableShape &shape);
-    // Adds one row of the current table; values in shape order, nullptr for Null.
-    std::string insert(const std::vector<const char *> &values);
+    // Adds one row of the current table; values in shape order.
+    std::string insert(const std::vector<JetValue> &values);
 };

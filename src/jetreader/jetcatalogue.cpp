@@ -1,5 +1,6 @@
 #include "jetcatalogue.h"
 
+#include "jettext.h"
 #include "memolength.h"
 
 #include <mdbtools.h>
@@ -32,55 +33,133 @@ int columnNumber(MdbTableDef *table, const std::string &name)
     return 0;
 }
 
-// The bound buffers of the shape's columns, one per column, in shape order.
-struct Bindings {
-    std::vector<std::vector<char>> buffers;
-    std::vector<int> lengths;
-    std::vector<const char *> values;
-    std::vector<std::pair<std::size_t, const MdbColumn *>> memos; // shape index, column
+// How a column's values are taken from the row libmdb has just read. Numbers, text and memos
+// kept in the row come straight from the page: bound, libmdb would print each into a buffer
+// of the bind size that it allocates, then print that into ours.
+enum class Take { Number, Text, Memo, Bound };
+
+struct ColumnReader {
+    const MdbColumn *column = nullptr;
+    Take take = Take::Bound;
+    // Text and bound values; a whole buffer is never touched, so it stays unfaulted memory.
+    std::unique_ptr<char[]> buffer;
 };
 
-std::string bindColumns(MdbTableDef *table, const TableShape &shape, Bindings &b)
+Take takeFor(const MdbColumn &column)
 {
-    b.buffers.assign(shape.columns.size(), std::vector<char>());
-    b.lengths.assign(shape.columns.size(), 0);
-    b.values.assign(shape.columns.size(), nullptr);
+    switch (column.col_type) {
+    case MDB_BYTE:
+    case MDB_INT:
+    case MDB_LONGINT:
+        return Take::Number;
+    case MDB_TEXT:
+        return Take::Text;
+    case MDB_MEMO:
+        return Take::Memo;
+    default:
+        return Take::Bound;
+    }
+}
+
+std::string bindColumns(MdbTableDef *table, const TableShape &shape,
+                        std::vector<ColumnReader> &readers)
+{
+    readers.clear();
+    readers.resize(shape.columns.size());
     for (std::size_t i = 0; i < shape.columns.size(); ++i) {
         const int number = columnNumber(table, shape.columns[i]);
         if (number == 0)
             return "the table " + shape.name + " has no column " + shape.columns[i];
-        const auto *column =
-            static_cast<MdbColumn *>(g_ptr_array_index(table->columns, number - 1));
-        if (column->col_type == MDB_MEMO)
-            b.memos.emplace_back(i, column);
-        b.buffers[i].assign(kBindSize, '\0');
-        if (mdb_bind_column(table, number, b.buffers[i].data(), &b.lengths[i]) == -1)
+        ColumnReader &reader = readers[i];
+        reader.column = static_cast<MdbColumn *>(g_ptr_array_index(table->columns, number - 1));
+        reader.take = takeFor(*reader.column);
+        if (reader.take == Take::Number)
+            continue;
+        // One byte more for the conversion's closing zero; the first bytes zeroed, as an OLE
+        // value, bound, gets its eight header bytes written and no zero.
+        reader.buffer.reset(new char[kBindSize + 1]);
+        std::memset(reader.buffer.get(), 0, 64);
+        if (reader.take == Take::Bound &&
+            mdb_bind_column(table, number, reader.buffer.get(), nullptr) == -1)
             return "the column " + shape.columns[i] + " of " + shape.name + " cannot be read";
     }
     return {};
 }
 
-// The row's values, or an error when one was too long to be taken whole.
-std::string collectValues(const TableShape &shape, Bindings &b, std::int64_t row)
+// A number column's value in the current row, as libmdb would print it.
+std::int64_t numberValue(MdbHandle *mdb, const MdbColumn &column)
 {
-    for (std::size_t i = 0; i < b.buffers.size(); ++i) {
-        const std::size_t length = std::strlen(b.buffers[i].data());
+    const int at = column.cur_value_start;
+    switch (column.col_type) {
+    case MDB_BYTE:
+        return mdb_get_byte(mdb->pg_buf, at);
+    case MDB_INT:
+        return static_cast<short>(mdb_get_int16(mdb->pg_buf, at));
+    default:
+        return mdb_get_int32(mdb->pg_buf, at);
+    }
+}
+
+// Puts the current value of the reader's text or memo column into its buffer.
+void readText(MdbHandle *mdb, const ColumnReader &reader, std::size_t size)
+{
+    const int start = reader.column->cur_value_start;
+    const unsigned char *value = mdb->pg_buf + start;
+    char *text = reader.buffer.get();
+    if (reader.take == Take::Text)
+        return convertJetText(mdb, value, size, text, kBindSize);
+    // A memo's header; its top bit says the value follows in the row.
+    if (size >= MDB_MEMO_OVERHEAD && (value[3] & 0x80) != 0)
+        return convertJetText(mdb, value + MDB_MEMO_OVERHEAD, size - MDB_MEMO_OVERHEAD, text,
+                              kBindSize);
+    // On pages of its own: libmdb gathers them, and would cut the copy as it binds it.
+    char *gathered = mdb_col_to_string(mdb, mdb->pg_buf, start, MDB_MEMO, int(size));
+    const std::size_t length = strnlen(gathered, kBindSize - 1);
+    std::memcpy(text, gathered, length);
+    text[length] = '\0';
+    g_free(gathered);
+}
+
+// The row's values, or an error when one was too long to be taken whole.
+std::string collectValues(MdbHandle *mdb, const TableShape &shape,
+                          const std::vector<ColumnReader> &readers, std::vector<JetValue> &values,
+                          std::int64_t row)
+{
+    values.assign(readers.size(), JetValue());
+    for (std::size_t i = 0; i < readers.size(); ++i) {
+        const ColumnReader &reader = readers[i];
+        // libmdb leaves a Null value, or an empty one, without a length.
+        const int size = reader.column->cur_value_len;
+        if (reader.take != Take::Bound && size == 0)
+            continue;
+        if (reader.take == Take::Number) {
+            values[i] = {JetValue::Kind::Integer, numberValue(mdb, *reader.column)};
+            continue;
+        }
+        char *text = reader.buffer.get();
+        if (reader.take != Take::Bound)
+            readText(mdb, reader, std::size_t(size));
+        const std::size_t length = std::strlen(text);
         if (length > JetCatalogue::kValueLimit)
             return "the value of " + shape.columns[i] + " in row " + std::to_string(row) + " of " +
                    shape.name + " is longer than " + std::to_string(JetCatalogue::kValueLimit) +
                    " bytes";
-        b.values[i] = length == 0 ? nullptr : b.buffers[i].data();
+        if (length > 0)
+            values[i] = {JetValue::Kind::Text, 0, text, length};
     }
     return {};
 }
 
 // A refusal for the first memo of the row that the library could not read whole.
-std::string checkMemos(MdbHandle *mdb, const TableShape &shape, const Bindings &b, std::int64_t row)
+std::string checkMemos(MdbHandle *mdb, const TableShape &shape,
+                       const std::vector<ColumnReader> &readers, std::int64_t row)
 {
-    for (const auto &[index, column] : b.memos) {
-        const MemoLength memo = measureMemo(mdb, *column);
+    for (std::size_t i = 0; i < readers.size(); ++i) {
+        if (readers[i].column->col_type != MDB_MEMO)
+            continue;
+        const MemoLength memo = measureMemo(mdb, *readers[i].column);
         if (!memo.whole())
-            return "the file is damaged: the " + shape.columns[index] + " of row " +
+            return "the file is damaged: the " + shape.columns[i] + " of row " +
                    std::to_string(row) + " of " + shape.name + " holds " +
                    std::to_string(memo.stored) + " bytes, where its length is " +
                    std::to_string(memo.declared);
@@ -142,20 +221,21 @@ std::string JetCatalogue::readTable(const TableShape &shape, const RowSink &sink
         return "it has no table " + shape.name;
     if (!mdb_read_columns(table.get()))
         return "the columns of " + shape.name + " cannot be read";
-    Bindings bindings;
-    if (std::string why = bindColumns(table.get(), shape, bindings); !why.empty())
+    std::vector<ColumnReader> readers;
+    if (std::string why = bindColumns(table.get(), shape, readers); !why.empty())
         return why;
+    std::vector<JetValue> values;
     mdb_rewind_table(table.get());
     const std::int64_t total = table->num_rows;
     std::int64_t done = 0;
     while (mdb_fetch_row(table.get())) {
         ++done;
-        std::string why = collectValues(shape, bindings, done);
+        std::string why = collectValues(m_handle->mdb, shape, readers, values, done);
         if (why.empty())
-            why = checkMemos(m_handle->mdb, shape, bindings, done);
+            why = checkMemos(m_handle->mdb, shape, readers, done);
         if (!why.empty())
             return why;
-        if (std::string refused = sink(bindings.values); !refused.empty())
+        if (std::string refused = sink(values); !refused.empty())
             return refused;
         if (progress && done % kProgressEvery == 0)
             progress(done, total);

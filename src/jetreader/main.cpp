@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sqlite3.h>
 #include <string>
 #include <unistd.h>
 
@@ -83,7 +84,7 @@ std::string copyCatalogue(const std::string &jetFile, const std::string &output,
             *games = done;
             report("progress " + std::to_string(done) + ' ' + std::to_string(total));
         };
-        auto sink = [&out](const std::vector<const char *> &values) { return out.insert(values); };
+        auto sink = [&out](const std::vector<JetValue> &values) { return out.insert(values); };
         if (why.empty())
             why = jet.readTable(shape, sink, progress);
         if (!why.empty())
@@ -120,9 +121,11 @@ std::string copyTables(const std::vector<TableShape> &wanted, const std::string 
             continue;
         if (why.empty())
             why = out.beginTable(present.name, present.columns);
-        auto sink = [&out](const std::vector<const char *> &values) { return out.insert(values); };
+        auto sink = [&out](const std::vector<JetValue> &values) { return out.insert(values); };
         if (why.empty())
             why = jet.readTable(present, sink, firstTableProgress(&shape == &wanted.front(), rows));
+        if (why.empty())
+            why = out.endTable();
         if (!why.empty())
             return why;
     }
@@ -142,10 +145,14 @@ int main(int argc, char *argv[])
     }
     const std::string jetFile = argv[argc - 2], output = argv[argc - 1];
     closeInheritedDescriptors();
+    // One thread: SQLite need not lock, nor count its memory.
+    sqlite3_config(SQLITE_CONFIG_SINGLETHREAD);
+    sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
     if (!openChannel())
         return 2;
-    // Jet 3 keeps text in the Windows code page of western Europe.
+    // Jet 3 keeps text in the Windows code page of western Europe; the output is UTF-8.
     setenv("MDB_JET3_CHARSET", "CP1252", 1);
+    setenv("MDB_ICONV", "UTF-8", 1);
     std::int64_t games = 0;
     std::string why = createOutput(output);
     if (why.empty()) {

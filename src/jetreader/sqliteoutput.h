@@ -1,5 +1,7 @@
 #pragma once
 
+#include "jetcatalogue.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -27,8 +29,13 @@ protected:
     std::string prepareInsert(const std::string &table, const std::string &sql);
     // Starts the next row: the insert, reset, for the caller to bind what comes before first.
     sqlite3_stmt *nextRow();
-    // Binds values as text (nullptr: Null) from first on and runs the insert.
-    int insertRow(const std::vector<const char *> &values, std::size_t first = 0);
+    // Binds values from first on, numbers as numbers, and runs the insert.
+    int insertRow(const std::vector<JetValue> &values, std::size_t first = 0);
+    // Binds count values to statement's marks from the first on, and runs it.
+    static int bindAndStep(sqlite3_stmt *statement, const JetValue *values, std::size_t count,
+                           std::size_t first = 0);
+    // Counts rows written other than through nextRow(), for the messages.
+    void countRows(std::size_t rows) { m_row += std::int64_t(rows); }
     std::string error(const std::string &doing) const;
     std::string rowError() const;
 

@@ -2,14 +2,13 @@
 
 #include "cataloguestore.h"
 #include "database.h"
+#include "largerpagecache.h"
 #include "logging.h"
 #include "progress.h"
 
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
-
-#include <optional>
 
 namespace merrow
 {
@@ -305,33 +304,6 @@ Result<QStringList> BatchWriter::write(const QList<ExportGame> &games)
     return lines;
 }
 
-// Gives the catalogue connection a page cache that holds a whole batch while the transfer
-// runs, then its own back: a cache that overflows mid-batch spills pages into the file, and
-// every spill syncs the journal first.
-class BatchCache
-{
-public:
-    explicit BatchCache(const QSqlDatabase &catalogue) : m_catalogue(catalogue)
-    {
-        const auto own = catalogue::fetchOne(m_catalogue, QStringLiteral("PRAGMA cache_size"));
-        if (own && *own)
-            m_own = (*own)->value(0).toLongLong();
-        // A cache that cannot be set only makes the transfer slower.
-        (void)catalogue::run(m_catalogue, QStringLiteral("PRAGMA cache_size = -32768")); // KiB
-    }
-    ~BatchCache()
-    {
-        if (m_own)
-            (void)catalogue::run(m_catalogue, QStringLiteral("PRAGMA cache_size = %1").arg(*m_own));
-    }
-    BatchCache(const BatchCache &) = delete;
-    BatchCache &operator=(const BatchCache &) = delete;
-
-private:
-    QSqlDatabase m_catalogue;
-    std::optional<qint64> m_own;
-};
-
 } // namespace
 
 Transfer::Transfer(const QSqlDatabase &catalogue, const QSqlDatabase &source)
@@ -377,7 +349,8 @@ TransferCounts Transfer::tally(const QStringList &lines, TransferCounts sofar)
 Outcome Transfer::run(Progress &progress, TransferMode mode, const QList<GameId> &selectedIds)
 {
     m_counts = {};
-    const BatchCache cache(m_catalogue);
+    // Holds a whole batch while the transfer runs.
+    const catalogue::LargerPageCache cache(m_catalogue, 32768);
     BatchWriter writer(m_catalogue, mode);
     GameReader reader(m_source, mode, selectedIds);
     const Result<qint64> total = reader.start();

@@ -1,5 +1,6 @@
 #include "database.h"
 #include "opentest.h"
+#include "readaheadvfs.h"
 #include "testcatalogue.h"
 #include "widgettest.h"
 
@@ -10,6 +11,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <vector>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -156,4 +160,72 @@ TEST(OpenTest, NamesACatalogueThatLostItsTail)
                                "select printf('%0200d', i) from n"));
     ASSERT_TRUE(QFile::resize(cat.path(), QFileInfo(cat.path()).size() / 2));
     EXPECT_EQ(catalogue::checkCatalogue(cat.path()).error(), cat.path() + " is truncated");
+}
+
+// Read-only connections read a scanned file ahead and lend SQLite pages from those chunks:
+// staggered cursors keep more chunks lent than are kept, and every scan sees what the writer
+// sees after each of its commits, the file shrinking or going over to WAL included.
+TEST(Connection, ReadingAheadMissesNoCommitAndNoRow)
+{
+    TestCatalogue cat;
+    EXPECT_TRUE(catalogue::run(cat.db(),
+                               "with recursive n(i) as (select 1 union all select i + 1 "
+                               "from n where i < 2000) insert into tabella1 (titolo, "
+                               "note) select printf('Game %d', i), zeroblob(500) from n"));
+    const auto reader =
+        catalogue::Connection::open(cat.path(), catalogue::Connection::Mode::ReadOnly);
+    ASSERT_TRUE(reader.ok()) << reader.error().toStdString();
+    sqlite3_vfs *vfs = nullptr;
+    sqlite3_file_control(catalogue::nativeHandle((*reader)->db()), "main", SQLITE_FCNTL_VFS_POINTER,
+                         &vfs);
+    ASSERT_NE(vfs, nullptr);
+    EXPECT_STREQ(vfs->zName, catalogue::readAheadVfsName());
+    std::vector<QSqlQuery> cursors;
+    for (int k = 0; k < 6; ++k) {
+        QSqlQuery &q = cursors.emplace_back((*reader)->db());
+        q.setForwardOnly(true);
+        ASSERT_TRUE(q.exec("select id from tabella1 order by id"));
+        for (int skipped = 0; skipped <= 300 * k; ++skipped)
+            q.next();
+    }
+    for (int step = 0; step < 100; ++step)
+        for (int k = 0; k < 6; ++k) {
+            ASSERT_TRUE(cursors[k].next());
+            EXPECT_EQ(cursors[k].value(0).toInt(), 300 * k + step + 2) << k << ", " << step;
+        }
+    cursors.clear();
+    // The last row, looked up first, is where the previous scan left its chunk.
+    const char *reads[] = {"select titolo, 0, 0 from tabella1 order by id desc",
+                           "select count(*), total(length(titolo)), total(id * length(note)) "
+                           "from tabella1"};
+    for (const char *change :
+         {"select 1", "update tabella1 set titolo = upper(titolo)",
+          "delete from tabella1 where id % 3 = 0", "vacuum", "PRAGMA journal_mode = WAL",
+          "update tabella1 set titolo = lower(titolo)", "PRAGMA wal_checkpoint(TRUNCATE)"}) {
+        EXPECT_TRUE(catalogue::run(cat.db(), change)) << change;
+        for (const char *read : reads) {
+            const auto seen = catalogue::fetchOne((*reader)->db(), read);
+            const auto written = catalogue::fetchOne(cat.db(), read);
+            ASSERT_TRUE(seen.ok()) << seen.error().toStdString();
+            for (int column = 0; column < 3; ++column)
+                EXPECT_EQ(seen->value().value(column), written->value().value(column)) << change;
+        }
+    }
+}
+
+// The quicker UTF-8 reading gives what columnText gives, for every kind of value.
+TEST(Connection, RowValuesReadAsUtf8AsTheyReadAsText)
+{
+    TestCatalogue catalogue;
+    const QStringList values{"7", "2.5", "'Łódź €'", "null", "x'41'"};
+    const QString sql = QStringLiteral("select %1").arg(values.join(u','));
+    int rows = 0;
+    ASSERT_TRUE(catalogue::forEachRow(catalogue.db(), sql, {}, [&](sqlite3_stmt *row) {
+                    ++rows;
+                    for (int i = 0; i < int(values.size()); ++i) {
+                        EXPECT_EQ(catalogue::columnUtf8Text(row, i), catalogue::columnText(row, i));
+                        EXPECT_EQ(catalogue::columnInteger(row, i).value_or(-1), i == 0 ? 7 : -1);
+                    }
+                }).ok());
+    EXPECT_EQ(rows, 1);
 }

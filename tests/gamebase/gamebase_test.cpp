@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QSqlQuery>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -131,6 +132,31 @@ TEST(JetWriter, MdbExportReadsEveryRowBack)
         EXPECT_EQ(QString::fromUtf8(mdb.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
                   expected)
             << table.name.toStdString();
+    }
+}
+
+// The reader's output read back: games in key order (Null first, as the file lists ties),
+// and ids matched alike whether the file keeps them as numbers or as text.
+TEST(GameBaseReader, OrdersGamesByKeyAndMatchesIdsOfEitherKind)
+{
+    TestCatalogue catalogue;
+    QSqlQuery q(catalogue.db());
+    for (const char *sql :
+         {"create table Config (MajorVersion, MinorVersion)", "insert into Config values (2, 8)",
+          "create table Publishers (PU_Id, Publisher)",
+          "insert into Publishers values (2, 'Two'), ('x', 'Ex'), ('07', 'Seven')",
+          "create table Games (GA_Id, Name, PU_Id)",
+          "insert into Games values (3, 'C', '2'), (null, 'N', 7), (1, 'A', 2), ('2', 'B', 'x'),"
+          " (1, 'A2', '07')"})
+        ASSERT_TRUE(q.exec(QLatin1String(sql))) << sql;
+    const Result<GameBaseSet> set = GameBaseReader::readTables(catalogue.db(), {});
+    ASSERT_TRUE(set.ok()) << set.error().toStdString();
+    const std::pair<const char *, const char *> expected[] = {
+        {"N", ""}, {"A", "Two"}, {"A2", "Seven"}, {"B", "Ex"}, {"C", "Two"}};
+    ASSERT_EQ(set->games.size(), std::size(expected));
+    for (qsizetype i = 0; i < set->games.size(); ++i) {
+        EXPECT_EQ(set->games[i].name, QLatin1String(expected[i].first));
+        EXPECT_EQ(set->games[i].publisher, QLatin1String(expected[i].second)) << i;
     }
 }
 
