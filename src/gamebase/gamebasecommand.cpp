@@ -6,7 +6,10 @@
 #include "regularfile.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTextStream>
+
+#include <future>
 
 namespace
 {
@@ -28,15 +31,29 @@ QString argumentError(const GameBaseCommand &command)
     return {};
 }
 
+// The set's folders listed on a thread of its own: the reader is a process of its own, so
+// while merrow waits for it the listing costs no time.
+std::future<FolderResolver> listFolders(const GameBaseFolders &folders, std::stop_token stop)
+{
+    return std::async(std::launch::async, [folders, stop = std::move(stop)] {
+        FolderResolver resolver;
+        for (const QString &folder : {folders.games, folders.music, folders.screens})
+            if (!folder.isEmpty())
+                resolver.listAhead(folder, stop);
+        return resolver;
+    });
+}
+
 Result<GameBaseReport> writeGameBase(const GameBaseCommand &command, const GameBaseSet &set,
-                                     const QString &catalogue, Progress &progress)
+                                     const QString &catalogue, Progress &progress,
+                                     FolderResolver listed)
 {
     const auto local = catalogue::Connection::open(catalogue);
     if (!local)
         return Failure{QStringLiteral("cannot open the catalogue: ") + local.error()};
     CatalogueStore store((*local)->db());
-    return GameBaseImport::run(store, command.file, set, command.folders, progress,
-                               !command.dryRun);
+    return GameBaseImport::run(store, command.file, set, command.folders, progress, !command.dryRun,
+                               std::move(listed));
 }
 
 } // namespace
@@ -52,10 +69,13 @@ Result<GameBaseReport> runGameBaseImport(const GameBaseCommand &command, const Q
         progress.setTotal(total);
         progress.setDone(done);
     };
+    std::stop_source stop;
+    std::future<FolderResolver> listing = listFolders(command.folders, stop.get_token());
+    const auto stopListing = qScopeGuard([&stop] { stop.request_stop(); });
     const Result<GameBaseSet> set = GameBaseReader::read(command.file, tempDir, run);
     if (!set)
         return set.failure();
-    return writeGameBase(command, *set, catalogue, progress);
+    return writeGameBase(command, *set, catalogue, progress, listing.get());
 }
 
 QStringList gameBaseMachines()
@@ -75,10 +95,14 @@ int importGameBase(const GameBaseCommand &command, const QString &catalogue, con
         return fail(2, why);
     if (const Outcome usable = catalogue::checkCatalogue(catalogue); !usable)
         return fail(2, QStringLiteral("cannot open the catalogue: ") + usable.error());
+    std::stop_source stop;
+    std::future<FolderResolver> listing = listFolders(command.folders, stop.get_token());
+    const auto stopListing = qScopeGuard([&stop] { stop.request_stop(); });
     const Result<GameBaseSet> set = GameBaseReader::read(command.file, tempDir, run);
     if (!set)
         return fail(1, set.error());
-    const Result<GameBaseReport> report = writeGameBase(command, *set, catalogue, Progress::none());
+    const Result<GameBaseReport> report =
+        writeGameBase(command, *set, catalogue, Progress::none(), listing.get());
     if (!report)
         return fail(2, report.error());
     for (const QString &line : GameBaseImport::summary(*report))

@@ -17,16 +17,13 @@ QString GameBaseImport::setKey(const QString &setName)
 
 Result<GameBaseReport> GameBaseImport::run(CatalogueStore &store, const QString &file,
                                            const GameBaseSet &set, const GameBaseFolders &folders,
-                                           Progress &progress, bool keep)
+                                           Progress &progress, bool keep, FolderResolver listed)
 {
     GameBaseReport report;
     report.origin = GameBaseMapper::origin(setName(file), set.version);
     report.games = set.games.size();
-    GameBaseMapper mapper(folders, report.origin);
-    QList<SetGame> games;
-    games.reserve(set.games.size());
-    for (const GameBaseRecord &record : set.games)
-        games.append(mapper.setGame(record));
+    GameBaseMapper mapper(folders, report.origin, std::move(listed));
+    const QList<SetGame> games = mapper.setGames(set.games);
     report.found = mapper.found();
     Result<SetImport> written = store.importSetGames(
         QStringLiteral("gamebase:") + setKey(setName(file)), games, progress, keep);

@@ -26,10 +26,12 @@ public:
     static QString setKey(const QString &setName);
 
     // Maps and writes the games of set, read from file, in one transaction; with keep false
-    // nothing is written and the report says what would be.
+    // nothing is written and the report says what would be. listed: the folders' listings
+    // when they were made ahead.
     static Result<GameBaseReport> run(CatalogueStore &store, const QString &file,
                                       const GameBaseSet &set, const GameBaseFolders &folders,
-                                      Progress &progress, bool keep = true);
+                                      Progress &progress, bool keep = true,
+                                      FolderResolver listed = {});
 
     // The report for a user, a line each.
     static QStringList summary(const GameBaseReport &report);

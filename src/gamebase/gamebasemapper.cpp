@@ -5,34 +5,75 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <future>
 
 namespace
 {
 
-// Called several times per game: plain splitting, no pattern to compile.
-QStringList components(const QString &relative)
+// The path with '/' between its names and no empty ones; most paths need only the separators.
+QString relativePath(const QString &path)
 {
-    return QString(relative).replace(u'\\', u'/').split(u'/', Qt::SkipEmptyParts);
+    // One pass, as every game has several paths: a separator first, last or after another
+    // leaves an empty name.
+    QString converted(path.size(), Qt::Uninitialized);
+    QChar *out = converted.data();
+    QChar previous = u'/';
+    bool emptyNames = false;
+    for (const QChar letter : path) {
+        const QChar c = letter == u'\\' ? QChar(u'/') : letter;
+        emptyNames = emptyNames || (c == u'/' && previous == u'/');
+        *out++ = previous = c;
+    }
+    if (emptyNames || previous == u'/')
+        return converted.split(u'/', Qt::SkipEmptyParts).join(u'/');
+    return converted;
+}
+
+// From about this many games on, a second thread saves more than it costs to start.
+constexpr qsizetype kTwoThreads = 2000;
+
+void add(GameBaseFound::Count &to, const GameBaseFound::Count &from)
+{
+    to.named += from.named;
+    to.found += from.found;
+}
+
+bool leavesFolder(const QString &path)
+{
+    return path == u".." || path.startsWith(u"../") || path.endsWith(u"/..") ||
+           path.contains(u"/../");
 }
 
 } // namespace
 
-GameBaseMapper::GameBaseMapper(GameBaseFolders folders, QString origin)
-    : m_folders(std::move(folders)), m_origin(std::move(origin))
+GameBaseMapper::GameBaseMapper(GameBaseFolders folders, QString origin, FolderResolver listed)
+    : m_folders(std::move(folders)), m_origin(std::move(origin)), m_resolver(std::move(listed))
 {
+    const auto root = [this](const QString &folder) {
+        return folder.isEmpty() ? FolderResolver::Root() : m_resolver.root(folder);
+    };
+    m_games = root(m_folders.games);
+    m_music = root(m_folders.music);
+    m_screens = root(m_folders.screens);
 }
 
 QString GameBaseMapper::title(const QString &name)
 {
     static const QRegularExpression trailingThe(QStringLiteral("^(.*), (The)$"),
                                                 QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = trailingThe.match(name.trimmed());
-    return m.hasMatch() ? m.captured(2) + u' ' + m.captured(1) : name.trimmed();
+    const QString text = name.trimmed();
+    // Most titles end otherwise: the pattern only for those with ", " before the last three.
+    if (text.size() < 5 || text[text.size() - 5] != u',' || text[text.size() - 4] != u' ')
+        return text;
+    const QRegularExpressionMatch m = trailingThe.match(text);
+    return m.hasMatch() ? m.captured(2) + u' ' + m.captured(1) : text;
 }
 
 QString GameBaseMapper::value(const QString &lookup)
 {
     const QString text = lookup.trimmed();
+    if (!text.startsWith(u'('))
+        return text;
     const bool none = text.compare(QLatin1String("(Unknown)"), Qt::CaseInsensitive) == 0 ||
                       text.compare(QLatin1String("(None)"), Qt::CaseInsensitive) == 0;
     return none ? QString() : text;
@@ -46,11 +87,14 @@ QString GameBaseMapper::year(const QString &year)
 
 QString GameBaseMapper::genre(const QString &parent, const QString &genre)
 {
-    QStringList parts;
-    for (const QString &part : {value(parent), value(genre)})
-        if (!part.isEmpty() && part != QLatin1String("[Uncategorized]"))
-            parts << part;
-    return parts.join(QLatin1String(" - "));
+    const auto kept = [](QString part) {
+        return part == QLatin1String("[Uncategorized]") ? QString() : part;
+    };
+    const QString first = kept(value(parent));
+    const QString second = kept(value(genre));
+    if (first.isEmpty() || second.isEmpty())
+        return first.isEmpty() ? second : first;
+    return first + QLatin1String(" - ") + second;
 }
 
 QString GameBaseMapper::origin(const QString &setName, const QString &version)
@@ -76,37 +120,40 @@ GameStart GameBaseMapper::start(const QString &fileToRun, const QString &filenam
 {
     bool isNumber = false;
     const int program = filenameIndex.trimmed().toInt(&isNumber);
-    return {components(fileToRun).join(u'/'), isNumber && program >= 0 ? program : -1};
+    return {relativePath(fileToRun), isNumber && program >= 0 ? program : -1};
 }
 
-QString GameBaseMapper::resolve(const QString &folder, const QString &relative,
-                                GameBaseFound::Count &count)
+QString GameBaseMapper::resolve(const QString &folder, const FolderResolver::Root &root,
+                                const QString &path, GameBaseFound::Count &count)
 {
-    const QStringList parts = components(relative);
-    if (parts.isEmpty())
+    if (path.isEmpty())
         return {};
     ++count.named;
     // Never a path above the folder the user named.
-    if (parts.contains(QLatin1String("..")))
+    if (leavesFolder(path))
         return {};
     if (folder.isEmpty())
-        return parts.join(u'/');
-    const FolderResolver::Found hit = m_resolver.resolve(folder, parts);
+        return path;
+    const FolderResolver::Found hit = m_resolver.resolve(root, path);
     if (hit.path.isEmpty())
-        return QDir(folder).filePath(parts.join(u'/'));
+        return QDir(folder).filePath(path);
     ++count.found;
     return hit.path;
 }
 
-QStringList GameBaseMapper::siblingDisks(const QString &relative)
+QStringList GameBaseMapper::siblingDisks(const QString &filename)
 {
     static const QRegularExpression firstDisk(QStringLiteral("^(.*_Disk)1(\\.[^.\\\\/]+)$"),
                                               QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = firstDisk.match(relative);
+    // The pattern only where a "1" comes before the extension.
+    const qsizetype dot = filename.lastIndexOf(u'.');
+    if (dot < 1 || filename[dot - 1] != u'1' || m_folders.games.isEmpty())
+        return {};
+    const QRegularExpressionMatch m = firstDisk.match(filename);
     QStringList disks;
-    for (int n = 2; m.hasMatch() && !m_folders.games.isEmpty() && n < 100; ++n) {
-        const QStringList parts = components(m.captured(1) + QString::number(n) + m.captured(2));
-        const FolderResolver::Found hit = m_resolver.resolve(m_folders.games, parts);
+    for (int n = 2; m.hasMatch() && n < 100; ++n) {
+        const QString path = relativePath(m.captured(1) + QString::number(n) + m.captured(2));
+        const FolderResolver::Found hit = m_resolver.resolve(m_games, path);
         if (hit.path.isEmpty())
             break;
         disks << hit.path;
@@ -114,17 +161,17 @@ QStringList GameBaseMapper::siblingDisks(const QString &relative)
     return disks;
 }
 
-QString GameBaseMapper::secondScreenshot(const QString &relative)
+QString GameBaseMapper::secondScreenshot(const QString &path)
 {
-    static const QRegularExpression extension(QStringLiteral("(\\.[^./]*)?$"));
-    QString sibling = components(relative).join(u'/');
-    if (sibling.isEmpty() || m_folders.screens.isEmpty())
+    if (path.isEmpty() || m_folders.screens.isEmpty())
         return {};
-    sibling.insert(int(extension.match(sibling).capturedStart()), QLatin1String("_1"));
-    return m_resolver.resolve(m_folders.screens, components(sibling)).path;
+    const qsizetype dot = path.lastIndexOf(u'.');
+    QString sibling = path;
+    sibling.insert(dot > path.lastIndexOf(u'/') ? dot : path.size(), QLatin1String("_1"));
+    return m_resolver.resolve(m_screens, sibling).path;
 }
 
-GameEntry GameBaseMapper::map(const GameBaseRecord &r)
+GameEntry GameBaseMapper::map(const GameBaseRecord &r, GameBaseFound &found)
 {
     GameEntry entry;
     Game &g = entry.game;
@@ -138,13 +185,15 @@ GameEntry GameBaseMapper::map(const GameBaseRecord &r)
     g.graphics = value(r.artist);
     g.music = value(r.musician);
     g.otherCredits = value(r.cracker);
-    g.note = r.memo.trimmed().isEmpty() ? r.comment.trimmed() : r.memo.trimmed();
+    const QString memo = r.memo.trimmed();
+    g.note = memo.isEmpty() ? r.comment.trimmed() : memo;
     g.rating = r.rating > 0 ? QString::number(r.rating) : QString();
     g.origin = m_origin;
-    g.gameFile = resolve(m_folders.games, r.filename, m_found.gameFiles);
-    g.musicFile = resolve(m_folders.music, r.sid, m_found.music);
-    g.screenshot1 = resolve(m_folders.screens, r.screenshot, m_found.screenshots);
-    g.screenshot2 = secondScreenshot(r.screenshot);
+    g.gameFile = resolve(m_folders.games, m_games, relativePath(r.filename), found.gameFiles);
+    g.musicFile = resolve(m_folders.music, m_music, relativePath(r.sid), found.music);
+    const QString screenshot = relativePath(r.screenshot);
+    g.screenshot1 = resolve(m_folders.screens, m_screens, screenshot, found.screenshots);
+    g.screenshot2 = secondScreenshot(screenshot);
     QStringList disks = siblingDisks(r.filename);
     if (g.isAmiga())
         for (QString *drive : {&g.drive2, &g.drive3, &g.drive4})
@@ -154,8 +203,34 @@ GameEntry GameBaseMapper::map(const GameBaseRecord &r)
     return entry;
 }
 
-SetGame GameBaseMapper::setGame(const GameBaseRecord &r)
+SetGame GameBaseMapper::setGame(const GameBaseRecord &r, GameBaseFound &found)
 {
     const PersonalData personal{r.favourite, playedAt(r.lastPlayed), std::max(r.timesPlayed, 0)};
-    return {r.id, map(r), start(r.fileToRun, r.filenameIndex), personal};
+    return {r.id, map(r, found), start(r.fileToRun, r.filenameIndex), personal};
+}
+
+QList<SetGame> GameBaseMapper::setGames(const QList<GameBaseRecord> &records)
+{
+    // Each half in a list of its own, so that the threads fill fresh memory side by side.
+    const auto mapRange = [&](qsizetype from, qsizetype to, qsizetype room, GameBaseFound &found) {
+        QList<SetGame> games;
+        games.reserve(room);
+        for (qsizetype i = from; i < to; ++i)
+            games.append(setGame(records[i], found));
+        return games;
+    };
+    const qsizetype all = records.size();
+    const qsizetype half = all < kTwoThreads ? all : all / 2;
+    GameBaseFound second;
+    std::future<QList<SetGame>> secondHalf;
+    if (half < all)
+        secondHalf =
+            std::async(std::launch::async, mapRange, half, all, all - half, std::ref(second));
+    QList<SetGame> games = mapRange(0, half, all, m_found);
+    if (secondHalf.valid())
+        games.append(secondHalf.get());
+    add(m_found.gameFiles, second.gameFiles);
+    add(m_found.music, second.music);
+    add(m_found.screenshots, second.screenshots);
+    return games;
 }

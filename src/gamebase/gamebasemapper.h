@@ -30,11 +30,12 @@ struct GameBaseFound {
 class GameBaseMapper
 {
 public:
-    GameBaseMapper(GameBaseFolders folders, QString origin);
+    // listed: the folders' listings when they were made ahead (FolderResolver::listAhead).
+    GameBaseMapper(GameBaseFolders folders, QString origin, FolderResolver listed = {});
 
-    GameEntry map(const GameBaseRecord &record);
-    // map() with the set's key, where the game starts and the set's own play history.
-    SetGame setGame(const GameBaseRecord &record);
+    // The games of records in their order, each with the set's key, where it starts and the
+    // set's own play history; a large set is mapped on two threads.
+    QList<SetGame> setGames(const QList<GameBaseRecord> &records);
     const GameBaseFound &found() const { return m_found; }
 
     // "Title, The" -> "The Title".
@@ -54,15 +55,20 @@ public:
     static QString origin(const QString &setName, const QString &version);
 
 private:
-    // The path of relative under folder, found case-blind; counted into count.
-    QString resolve(const QString &folder, const QString &relative, GameBaseFound::Count &count);
-    // The "name_1.ext" beside a screenshot, when there is one.
-    QString secondScreenshot(const QString &relative);
+    // These run on several threads at once, each counting into a found of its own.
+    SetGame setGame(const GameBaseRecord &record, GameBaseFound &found);
+    GameEntry map(const GameBaseRecord &record, GameBaseFound &found);
+    // The path (converted, relative) under folder, found case-blind; counted into count.
+    QString resolve(const QString &folder, const FolderResolver::Root &root, const QString &path,
+                    GameBaseFound::Count &count);
+    // The "name_1.ext" beside a screenshot (converted, relative), when there is one.
+    QString secondScreenshot(const QString &path);
     // The further disks of an Amiga-style "..._Disk1.ext" set, as they exist.
-    QStringList siblingDisks(const QString &relative);
+    QStringList siblingDisks(const QString &filename);
 
     GameBaseFolders m_folders;
     QString m_origin;
     FolderResolver m_resolver;
+    FolderResolver::Root m_games, m_music, m_screens; // taken before any thread starts
     GameBaseFound m_found;
 };

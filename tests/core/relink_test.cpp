@@ -88,13 +88,23 @@ TEST_F(RelinkTree, ResolvesExactFirstThenOneCaseBlindMatch)
          false},
         {{QStringLiteral("C64"), QStringLiteral("missing.d64")}, {}, false},
         {{QStringLiteral(".."), QStringLiteral("C64")}, {}, false},
+        {{QStringLiteral("LINK"), QStringLiteral("A"), QStringLiteral("Same.D64")},
+         QStringLiteral("Link/a/same.d64"),
+         false},
     };
-    FolderResolver resolver;
+    // Listed on demand or ahead (which leaves symbolic links for later), by components or by
+    // a joined path.
+    ASSERT_TRUE(QFile::link(tree(QStringLiteral("Deep")), tree(QStringLiteral("Link"))));
+    FolderResolver lazy, ahead;
+    ahead.listAhead(tree());
     for (const Case &c : cases) {
-        const FolderResolver::Found found = resolver.resolve(tree(), c.components);
-        EXPECT_EQ(found.path, c.found.isEmpty() ? QString() : tree(c.found))
-            << c.components.join(u'/').toStdString();
-        EXPECT_EQ(found.ambiguous, c.ambiguous) << c.components.join(u'/').toStdString();
+        const std::string name = c.components.join(u'/').toStdString();
+        for (const FolderResolver::Found &found :
+             {lazy.resolve(tree(), c.components), ahead.resolve(tree(), c.components.join(u'/')),
+              ahead.resolve(ahead.root(tree() + u'/'), c.components.join(u'/'))}) {
+            EXPECT_EQ(found.path, c.found.isEmpty() ? QString() : tree(c.found)) << name;
+            EXPECT_EQ(found.ambiguous, c.ambiguous) << name;
+        }
     }
 }
 

@@ -71,10 +71,37 @@ TEST(GameBaseMapper, TextsAsTheCatalogueKeepsThem)
         {QString::number(GameBaseMapper::playedAt(QStringLiteral("2009-01-02 03:04:05"))),
          QString::number(QDateTime(QDate(2009, 1, 2), QTime(3, 4, 5)).toSecsSinceEpoch())},
         {QString::number(GameBaseMapper::playedAt(QStringLiteral("12/31/99 23:59:59"))), "0"},
-        {GameBaseMapper::start(QStringLiteral("A\\B.D64"), QStringLiteral("x")).image, "A/B.D64"},
+        {GameBaseMapper::start(QStringLiteral("\\A\\\\B.D64"), QStringLiteral("x")).image,
+         "A/B.D64"},
         {QString::number(GameBaseMapper::start({}, QStringLiteral("x")).program), "-1"}};
     for (const auto &[got, expected] : cases)
         EXPECT_EQ(got, expected);
+}
+
+// A large set is mapped on two threads: the games keep their order and the counts add up.
+TEST(GameBaseMapper, ALargeSetKeepsItsOrderAndCounts)
+{
+    QTemporaryDir dir;
+    QList<GameBaseRecord> records(4001);
+    QList<qint64> keys;
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        records[i].id = i + 1;
+        records[i].filename =
+            i % 2 ? QStringLiteral("L\\Lost_Harbour.zip") : QStringLiteral("L\\Gone.zip");
+        keys << i + 1;
+    }
+    GameBaseMapper mapper(writeFiles(dir.path()), QStringLiteral("GameBase GBC v18 (2.8)"));
+    const QList<SetGame> games = mapper.setGames(records);
+    QList<qint64> mapped;
+    for (const SetGame &game : games)
+        mapped << game.key;
+    EXPECT_EQ(mapped, keys);
+    for (const qsizetype i : {1999, 2000, 2001, 4000})
+        EXPECT_EQ(games.value(i).entry.game.gameFile,
+                  dir.filePath(i % 2 ? QStringLiteral("games/l/LOST_HARBOUR.ZIP")
+                                     : QStringLiteral("games/L/Gone.zip")));
+    EXPECT_EQ(mapper.found().gameFiles.named, 4001);
+    EXPECT_EQ(mapper.found().gameFiles.found, 2000);
 }
 
 // Debian's Jet library reads back every row the writer wrote, exactly.
