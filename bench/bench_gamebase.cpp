@@ -4,10 +4,10 @@
 // catalogue; it should take at most three times as long. Both are timed by the wall clock
 // and by the processor time of the child processes (the reader's included), which other
 // work on the machine cannot tilt.
+#include "benchmain.h"
 #include "database.h"
 #include "gamebasetables.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -167,10 +167,7 @@ BENCHMARK(BM_ImportGameBase)->Iterations(3)->UseRealTime()->Unit(benchmark::kMil
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    runBenchmarks(argc, argv);
     if (exportTime.wall > 0 && importTime.wall > 0)
         std::printf("%d games, %.1f MB: mdb-export %.2f s (processor %.2f s), import %.2f s "
                     "(processor %.2f s), ratio %.2f (processor %.2f)\n",
