@@ -1,13 +1,13 @@
 // The core engines on hostile and large inputs. The search dialect: compiling a long
 // pattern, finding a word in a very long title and the worst patterns known must all stay
 // linear in the title. The relink: 100,000 lost paths against a tree of 100,000 files.
+#include "benchmain.h"
 #include "cataloguestore.h"
 #include "database.h"
 #include "dialect.h"
 #include "prefixmapping.h"
 #include "relinker.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -182,9 +182,6 @@ BENCHMARK(BM_Relink)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    runBenchmarks(argc, argv);
     return 0;
 }

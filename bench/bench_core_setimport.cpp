@@ -1,10 +1,10 @@
 // Writing a community set's 30,000 new games into an empty catalogue, as the GameBase import
 // hands them over: the game rows with their title index, the set's keys, where each game
 // starts and the set's own play history. Only the store's writing is timed.
+#include "benchmain.h"
 #include "cataloguestore.h"
 #include "database.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -85,9 +85,6 @@ BENCHMARK(BM_ImportSetGamesNew)->Iterations(5)->UseRealTime()->Unit(benchmark::k
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    runBenchmarks(argc, argv);
     return 0;
 }

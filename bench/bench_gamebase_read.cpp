@@ -1,12 +1,12 @@
 // The reading side of the GameBase import on a 30,000-game set the Jet writer makes: the Jet
 // reader copying the set's tables into its SQLite output (a child process), and that output
 // read back into the games with their lookups resolved.
+#include "benchmain.h"
 #include "database.h"
 #include "gamebasereader.h"
 #include "gamebasetables.h"
 #include "legacyreader.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -66,9 +66,6 @@ BENCHMARK(BM_ReadGameBaseTables)->Iterations(5)->UseRealTime()->Unit(benchmark::
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    runBenchmarks(argc, argv);
     return 0;
 }

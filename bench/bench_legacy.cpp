@@ -1,10 +1,10 @@
 // Converting a large legacy Jet catalogue against the Jet library's own export of the games
 // table (mdb-export), side by side on the same file: the conversion runs the reader program,
 // checks its output and writes the catalogue, and should take at most four times as long.
+#include "benchmain.h"
 #include "database.h"
 #include "legacyconversion.h"
 
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -83,10 +83,7 @@ BENCHMARK(BM_ConvertCatalogue)->Iterations(3)->UseRealTime()->Unit(benchmark::kM
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    runBenchmarks(argc, argv);
     if (exportSeconds > 0 && convertSeconds > 0)
         std::printf("%d games, %.1f MB: mdb-export %.2f s, conversion %.2f s, ratio %.2f\n",
                     VANTREL_LEGACY_BENCH_GAMES, QFileInfo(jetFile).size() / 1e6, exportSeconds,

@@ -3,6 +3,7 @@
 #include "appcontext.h"
 #include "batch.h"
 #include "benchcatalogue.h"
+#include "benchmain.h"
 #include "cataloguestore.h"
 #include "database.h"
 #include "dialogs.h"
@@ -298,9 +299,6 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    runBenchmarks<QApplication>(argc, argv);
     return 0;
 }
