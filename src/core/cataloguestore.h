@@ -144,6 +144,8 @@ public:
     // personal data (favourite, plays); an update never touches the collector's. Nothing is written
     // when the progress is cancelled (cancelled is then set), nor when keep is false: the counts
     // are then what it would do.
+    Result<SetImport> importSetGames(const QString &set, SetGameFeed &games, Progress &progress,
+                                     bool keep = true);
     Result<SetImport> importSetGames(const QString &set, const QList<SetGame> &games,
                                      Progress &progress, bool keep = true);
     // Drops every table beside the two exchange tables (the disk lists and what later
@@ -196,9 +198,9 @@ private:
     Outcome addSetGames(const QString &set, const QList<const SetGame *> &games, SetImport &import);
     // importSetGames' rows, with each statement prepared once; cancelled stops at once.
     Result<SetImport> importSetRows(const QString &set, const QHash<qint64, GameId> &ids,
-                                    const QList<SetGame> &games, Progress &progress);
+                                    SetGameFeed &games, Progress &progress);
     // The games of the set that no key of it brought before.
-    static qsizetype newGames(const QHash<qint64, GameId> &ids, const QList<SetGame> &games);
+    static qsizetype newGames(const QHash<qint64, GameId> &ids, const SetGameFeed &games);
     // Drops the game table's indexes when adding that many games makes rebuilding them
     // quicker; returns what makes them again (nothing when they stay).
     Result<QStringList> dropGameIndexesFor(qsizetype added);

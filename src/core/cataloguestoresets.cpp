@@ -189,6 +189,19 @@ Outcome CatalogueStore::updateSetGame(const Game &old, const SetGame &game, SetI
 Result<SetImport> CatalogueStore::importSetGames(const QString &set, const QList<SetGame> &games,
                                                  Progress &progress, bool keep)
 {
+    struct ListFeed final : SetGameFeed {
+        const QList<SetGame> &games;
+        explicit ListFeed(const QList<SetGame> &list) : games(list) {}
+        qsizetype size() const override { return games.size(); }
+        qint64 key(qsizetype i) const override { return games.at(i).key; }
+        const SetGame &at(qsizetype i) override { return games.at(i); }
+    } feed(games);
+    return importSetGames(set, feed, progress, keep);
+}
+
+Result<SetImport> CatalogueStore::importSetGames(const QString &set, SetGameFeed &games,
+                                                 Progress &progress, bool keep)
+{
     const catalogue::LargerPageCache cache(m_db, kImportCacheKiB);
     catalogue::WriteTransaction transaction(m_db);
     if (!transaction.isOpen())
@@ -215,10 +228,12 @@ Result<SetImport> CatalogueStore::importSetGames(const QString &set, const QList
     return import;
 }
 
-qsizetype CatalogueStore::newGames(const QHash<qint64, GameId> &ids, const QList<SetGame> &games)
+qsizetype CatalogueStore::newGames(const QHash<qint64, GameId> &ids, const SetGameFeed &games)
 {
-    return std::count_if(games.begin(), games.end(),
-                         [&ids](const SetGame &game) { return !ids.contains(game.key); });
+    qsizetype added = 0;
+    for (qsizetype i = 0; i < games.size(); ++i)
+        added += ids.contains(games.key(i)) ? 0 : 1;
+    return added;
 }
 
 Result<QStringList> CatalogueStore::dropGameIndexesFor(qsizetype added)
@@ -255,7 +270,7 @@ Result<QStringList> CatalogueStore::dropGameIndexesFor(qsizetype added)
 
 Result<SetImport> CatalogueStore::importSetRows(const QString &set,
                                                 const QHash<qint64, GameId> &ids,
-                                                const QList<SetGame> &games, Progress &progress)
+                                                SetGameFeed &games, Progress &progress)
 {
     // Each statement is parsed once for the whole set; none outlives this call.
     StatementCache statements(m_db);

@@ -32,3 +32,16 @@ struct SetImport {
     QStringList conflicts; // titles of the games the collector changed since: left alone
     bool cancelled = false;
 };
+
+// A set's games as the store reads them: strictly in order, each once, while whoever makes
+// them may still be at work on the later ones.
+class SetGameFeed
+{
+public:
+    virtual ~SetGameFeed() = default;
+    virtual qsizetype size() const = 0;
+    // Known before the game itself: the store sorts new from known games first.
+    virtual qint64 key(qsizetype i) const = 0;
+    // May wait until game i is made; stays valid as long as the feed.
+    virtual const SetGame &at(qsizetype i) = 0;
+};

@@ -1,4 +1,5 @@
 #include "gamebaseimport.h"
+#include "gamebasefeed.h"
 
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -23,12 +24,17 @@ Result<GameBaseReport> GameBaseImport::run(CatalogueStore &store, const QString 
     report.origin = GameBaseMapper::origin(setName(file), set.version);
     report.games = set.games.size();
     GameBaseMapper mapper(folders, report.origin, std::move(listed));
-    const QList<SetGame> games = mapper.setGames(set.games);
-    report.found = mapper.found();
+    // The store writes the first games while the workers still map the later ones.
+    GameBaseFeed games(mapper, set.games);
     Result<SetImport> written = store.importSetGames(
         QStringLiteral("gamebase:") + setKey(setName(file)), games, progress, keep);
     if (!written)
         return written.failure();
+    // A cancelled import stops the mapping rather than wait for counts nobody reads.
+    if (!written->cancelled) {
+        games.finish();
+        report.found = mapper.found();
+    }
     report.import = std::move(*written);
     return report;
 }

@@ -5,7 +5,6 @@
 #include <QRegularExpression>
 
 #include <algorithm>
-#include <future>
 
 namespace
 {
@@ -27,15 +26,6 @@ QString relativePath(const QString &path)
     if (emptyNames || previous == u'/')
         return converted.split(u'/', Qt::SkipEmptyParts).join(u'/');
     return converted;
-}
-
-// From about this many games on, a second thread saves more than it costs to start.
-constexpr qsizetype kTwoThreads = 2000;
-
-void add(GameBaseFound::Count &to, const GameBaseFound::Count &from)
-{
-    to.named += from.named;
-    to.found += from.found;
 }
 
 bool leavesFolder(const QString &path)
@@ -207,30 +197,4 @@ SetGame GameBaseMapper::setGame(const GameBaseRecord &r, GameBaseFound &found)
 {
     const PersonalData personal{r.favourite, playedAt(r.lastPlayed), std::max(r.timesPlayed, 0)};
     return {r.id, map(r, found), start(r.fileToRun, r.filenameIndex), personal};
-}
-
-QList<SetGame> GameBaseMapper::setGames(const QList<GameBaseRecord> &records)
-{
-    // Each half in a list of its own, so that the threads fill fresh memory side by side.
-    const auto mapRange = [&](qsizetype from, qsizetype to, qsizetype room, GameBaseFound &found) {
-        QList<SetGame> games;
-        games.reserve(room);
-        for (qsizetype i = from; i < to; ++i)
-            games.append(setGame(records[i], found));
-        return games;
-    };
-    const qsizetype all = records.size();
-    const qsizetype half = all < kTwoThreads ? all : all / 2;
-    GameBaseFound second;
-    std::future<QList<SetGame>> secondHalf;
-    if (half < all)
-        secondHalf =
-            std::async(std::launch::async, mapRange, half, all, all - half, std::ref(second));
-    QList<SetGame> games = mapRange(0, half, all, m_found);
-    if (secondHalf.valid())
-        games.append(secondHalf.get());
-    add(m_found.gameFiles, second.gameFiles);
-    add(m_found.music, second.music);
-    add(m_found.screenshots, second.screenshots);
-    return games;
 }

@@ -33,9 +33,8 @@ public:
     // listed: the folders' listings when they were made ahead (FolderResolver::listAhead).
     GameBaseMapper(GameBaseFolders folders, QString origin, FolderResolver listed = {});
 
-    // The games of records in their order, each with the set's key, where it starts and the
-    // set's own play history; a large set is mapped on two threads.
-    QList<SetGame> setGames(const QList<GameBaseRecord> &records);
+    // The games of records come through a GameBaseFeed, each with the set's key, where it
+    // starts and the set's own play history.
     const GameBaseFound &found() const { return m_found; }
 
     // "Title, The" -> "The Title".
@@ -55,6 +54,8 @@ public:
     static QString origin(const QString &setName, const QString &version);
 
 private:
+    friend class GameBaseFeed; // maps on its workers and adds up what they found
+
     // These run on several threads at once, each counting into a found of its own.
     SetGame setGame(const GameBaseRecord &record, GameBaseFound &found);
     GameEntry map(const GameBaseRecord &record, GameBaseFound &found);

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <numeric>
 
 namespace
 {
@@ -465,6 +466,24 @@ TEST(CatalogueStore, FurtherDisksLiveBesideTheGameAndGoWithIt)
     EXPECT_TRUE(store.moreDisks(game.id).valueOr({QStringLiteral("?")}).isEmpty());
 }
 
+// Makes each game only when the store asks for it, and notes the order it was asked in.
+class LazyFeed final : public SetGameFeed
+{
+public:
+    explicit LazyFeed(QList<SetGame> games) : m_games(std::move(games)), m_made(m_games.size()) {}
+    qsizetype size() const override { return m_games.size(); }
+    qint64 key(qsizetype i) const override { return m_games.at(i).key; }
+    const SetGame &at(qsizetype i) override
+    {
+        asked << i;
+        return m_made[i] = m_games.at(i);
+    }
+    QList<qsizetype> asked;
+
+private:
+    QList<SetGame> m_games, m_made;
+};
+
 TEST(CatalogueStore, ACancelledAddAddsNothing)
 {
     CancelAt cancel(0);
@@ -474,10 +493,12 @@ TEST(CatalogueStore, ACancelledAddAddsNothing)
     ASSERT_TRUE(ids.ok());
     EXPECT_TRUE(ids->isEmpty());
     EXPECT_EQ(cat.count(), 0);
-    const auto set = store.importSetGames(QStringLiteral("s"), {{7, {Game{}, {}}, {}, {}}}, cancel);
+    LazyFeed feed({{7, {Game{}, {}}, {}, {}}, {8, {Game{}, {}}, {}, {}}});
+    const auto set = store.importSetGames(QStringLiteral("s"), feed, cancel);
     ASSERT_TRUE(set.ok());
     EXPECT_TRUE(set->cancelled);
     EXPECT_EQ(cat.count(), 0);
+    EXPECT_EQ(feed.asked, QList<qsizetype>{0}); // nothing made beyond the cancel
 }
 
 TEST(StatementCache, RebindsOnePreparedStatementAndReportsItsErrors)
@@ -530,8 +551,12 @@ TEST(CatalogueStore, ASetImportWritesEachNewGameWholeAndKeepsTheIndex)
         if (key % 5 == 0)
             g.personal = {true, key, key};
     }
-    const auto imported = store.importSetGames(QStringLiteral("s"), second, Progress::none());
+    LazyFeed feed(second); // each game asked for once, in order, while it is being made
+    const auto imported = store.importSetGames(QStringLiteral("s"), feed, Progress::none());
     ASSERT_TRUE(imported.ok()) << imported.error().toStdString();
+    QList<qsizetype> inOrder(40);
+    std::iota(inOrder.begin(), inOrder.end(), 0);
+    EXPECT_EQ(feed.asked, inOrder);
     EXPECT_EQ(imported->added, 39);
     EXPECT_EQ(cat.count(), 40);
     for (GameId id = 2; id <= 40; ++id) {

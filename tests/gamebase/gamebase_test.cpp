@@ -1,4 +1,5 @@
 #include "gamebasecommand.h"
+#include "gamebasefeed.h"
 #include "gamebaseimport.h"
 #include "gamebasereader.h"
 #include "gamebasetables.h"
@@ -78,7 +79,8 @@ TEST(GameBaseMapper, TextsAsTheCatalogueKeepsThem)
         EXPECT_EQ(got, expected);
 }
 
-// A large set is mapped on two threads: the games keep their order and the counts add up.
+// A large set is mapped on two threads while it is read: the games come in their order and
+// the counts add up; a feed left early stops its workers rather than map the rest.
 TEST(GameBaseMapper, ALargeSetKeepsItsOrderAndCounts)
 {
     QTemporaryDir dir;
@@ -91,15 +93,17 @@ TEST(GameBaseMapper, ALargeSetKeepsItsOrderAndCounts)
         keys << i + 1;
     }
     GameBaseMapper mapper(writeFiles(dir.path()), QStringLiteral("GameBase GBC v18 (2.8)"));
-    const QList<SetGame> games = mapper.setGames(records);
+    GameBaseFeed(mapper, records).at(0);
+    GameBaseFeed feed(mapper, records);
     QList<qint64> mapped;
-    for (const SetGame &game : games)
-        mapped << game.key;
+    for (qsizetype i = 0; i < feed.size(); ++i)
+        mapped << feed.at(i).key;
     EXPECT_EQ(mapped, keys);
-    for (const qsizetype i : {1999, 2000, 2001, 4000})
-        EXPECT_EQ(games.value(i).entry.game.gameFile,
+    for (const qsizetype i : {63, 64, 1999, 2000, 4000})
+        EXPECT_EQ(feed.at(i).entry.game.gameFile,
                   dir.filePath(i % 2 ? QStringLiteral("games/l/LOST_HARBOUR.ZIP")
                                      : QStringLiteral("games/L/Gone.zip")));
+    feed.finish();
     EXPECT_EQ(mapper.found().gameFiles.named, 4001);
     EXPECT_EQ(mapper.found().gameFiles.found, 2000);
 }
